@@ -1,0 +1,79 @@
+#include "model/event_record.h"
+
+#include <cstring>
+#include <vector>
+
+#include "model/crc32.h"
+
+namespace zm {
+
+EventRecord EventRecord::NewEvent(DateTime now) {
+    EventRecord r;
+    r.Start = DateTime::FromSeconds(now.TotalSeconds() - now.Second());
+    return r;
+}
+
+EventRecord EventRecord::ForKey(uint16_t key) {
+    EventRecord r;
+    r.Key = key;
+    r.Sound = 0;
+    return r;
+}
+
+void EventRecord::SetPattern(uint32_t pattern, uint32_t param) {
+    PatternParam = param;
+    Pattern = pattern;
+    Flags &= ~(kRecurring | kShown | kAccepted | kHasEnd);
+    if (pattern & kKindMask) Flags |= kRecurring;
+}
+
+void EventRecord::StampShown(DateTime instant) {
+    LastShown = instant;
+    Flags |= kShown;
+}
+
+void EventRecord::SetSnooze(DateTime until, uint32_t unit, uint32_t count) {
+    SnoozeUntil = until;
+    SnoozeChoice = TimeAmount(unit * 65536 + (count & 0xFFFF));
+    Flags |= kSnoozed;
+}
+
+bool EventRecord::SetDisabled(bool on) {
+    if (Has(kDisabled) == on) return false;
+    SetFlag(kDisabled, on);
+    return true;
+}
+
+uint32_t EventRecord::StoredSize() const {
+    return static_cast<uint32_t>(128 + TypeName.size() + Name.size() + Notes.size() +
+                                 SoundFile.size());
+}
+
+namespace {
+void PutLe(std::vector<unsigned char>& out, uint64_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>(v >> (8 * i)));
+}
+void PutString(std::vector<unsigned char>& out, const std::string& s) {
+    PutLe(out, s.size() + 1, 4);
+    out.insert(out.end(), s.begin(), s.end());
+    out.push_back(0);
+}
+} // namespace
+
+uint32_t EventRecord::ContentSignature() const {
+    std::vector<unsigned char> buf;
+    buf.reserve(35 + Name.size() + Notes.size() + TypeName.size());
+    PutLe(buf, Pattern, 4);
+    PutLe(buf, PatternParam, 4);
+    const double start = Start.ToOle();
+    uint64_t bits;
+    std::memcpy(&bits, &start, sizeof bits);
+    PutLe(buf, bits, 8);
+    PutLe(buf, Duration.word, 4);
+    PutString(buf, Name);
+    PutString(buf, Notes);
+    PutString(buf, TypeName);
+    return Crc32Update(0, buf.data(), buf.size());
+}
+
+} // namespace zm

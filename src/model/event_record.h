@@ -1,0 +1,149 @@
+#pragma once
+// The in-memory event: what the user typed together with the reminder state the program keeps.
+
+#include <cstdint>
+#include <string>
+
+#include "model/date_time.h"
+#include "model/time_amount.h"
+#include "model/week_settings.h"
+
+namespace zm {
+
+// Bits of EventRecord::Flags. All others are written as 0 and ignored.
+enum EventFlag : uint32_t {
+    kSnoozed = 0x0001,
+    kRecurring = 0x0002,
+    kShown = 0x0004,
+    kAccepted = 0x0010,
+    kCustomSound = 0x0020,
+    kSkipWhenOver = 0x0040,
+    kHasWindowSize = 0x0080,
+    kHasSoundPause = 0x0100,
+    kHasEnd = 0x0200,
+    kDisabled = 0x0400,
+    kAge = 0x0800,
+};
+
+// The pattern word: weekday set in bits 1-7, kind in bits 8-11, form in bits 12-15, ordinal in
+// bits 16-20.
+enum PatternBits : uint32_t {
+    kSunday = 0x02,
+    kMonday = 0x04,
+    kTuesday = 0x08,
+    kWednesday = 0x10,
+    kThursday = 0x20,
+    kFriday = 0x40,
+    kSaturday = 0x80,
+    kWeekdayMask = 0xFE,
+
+    kKindDaily = 0x100,
+    kKindWeekly = 0x200,
+    kKindMonthly = 0x400,
+    kKindYearly = 0x800,
+    kKindMask = 0xF00,
+
+    kFormByDate = 0x1000,
+    kFormByWeekday = 0x2000,
+    kFormMask = 0xF000,
+
+    kOrdFirst = 0x10000,
+    kOrdSecond = 0x20000,
+    kOrdThird = 0x40000,
+    kOrdFourth = 0x80000,
+    kOrdLast = 0x100000,
+    kOrdinalMask = 0x1F0000,
+};
+
+// Weekday bit of a day-of-week number (1 = Sunday ... 7 = Saturday).
+constexpr uint32_t WeekdayBit(int dow) { return 1u << dow; }
+
+// The outcome of the due check for one instant.
+struct DueCheck {
+    bool due = false;
+    DateTime instant;     // the reminder instant the due reminder stands for
+    bool shifted = false; // brought forward by the week-end rule
+};
+
+struct WeekendShiftResult {
+    bool applies = false;
+    DateTime instant;
+};
+
+class EventRecord {
+public:
+    // A blank record with Start zero; see NewEvent for the start of a new event.
+    EventRecord() = default;
+    virtual ~EventRecord() = default;
+    EventRecord(const EventRecord&) = default;
+    EventRecord& operator=(const EventRecord&) = default;
+
+    // The start of a new event: every default, Start = now with the seconds set to 0.
+    static EventRecord NewEvent(DateTime now);
+    // The target of a load by key: the defaults, the key, and no sound.
+    static EventRecord ForKey(uint16_t key);
+
+    uint16_t Key = 0;
+    uint32_t Flags = 0;
+    uint32_t Pattern = 0;
+    uint32_t PatternParam = 0;
+    uint32_t Id = 0;
+    int32_t TypeIndex = -1;
+    TimeAmount Advance = kDefaultAdvance;
+    DateTime Start;
+    DateTime ListOccurrence;
+    DateTime SnoozeUntil;
+    DateTime LastShown;
+    TimeAmount SnoozeChoice = kDefaultSnoozeChoice;
+    uint32_t Sound = 1; // bits 0-15 kind (0 none, 1 beep, 2 file); bits 16-31: 1 = repeat
+    TimeAmount Duration = kDefaultDuration;
+    uint32_t WindowSize = 0;     // width bits 0-15, height bits 16-31
+    uint32_t SoundPause = 0x10000; // minutes bits 16-31, seconds bits 0-15
+    DateTime End;
+    std::string TypeName;
+    std::string Name;
+    std::string Notes;
+    std::string SoundFile;
+
+    bool Has(uint32_t flag) const { return (Flags & flag) != 0; }
+    void SetFlag(uint32_t flag, bool on) { Flags = on ? (Flags | flag) : (Flags & ~flag); }
+    bool IsRecurring() const { return Has(kRecurring); }
+    uint32_t Kind() const { return Pattern & kKindMask; }
+    uint32_t Form() const { return Pattern & kFormMask; }
+    uint32_t Interval() const { return PatternParam & 0xFFFF; }
+    uint32_t PatternDay() const { return PatternParam >> 16; }
+
+    // --- field operations ---
+    void SetPattern(uint32_t pattern, uint32_t param);
+    void SetTypeIndex(int32_t index) { TypeIndex = index; }
+    DateTimeSpan AdvanceSpan() const { return Advance.ToSpan(); }
+    DateTimeSpan DurationSpan() const { return Duration.ToSpan(); }
+    void StampShown(DateTime instant);
+    void SetSnooze(DateTime until, uint32_t unit, uint32_t count);
+    // Returns false when the record already was in the asked state (nothing to write).
+    bool SetDisabled(bool on);
+    // 128 plus the byte lengths of the four strings.
+    uint32_t StoredSize() const;
+    // CRC over pattern, parameter, start, duration, name, notes and type name; recognises the
+    // same event in another file when Id is 0.
+    uint32_t ContentSignature() const;
+
+    // --- occurrences (recurrence.cpp) ---
+    // First occurrence on or after the date of t; Start itself when t is before Start's date.
+    DateTime OccurrenceOnOrAfter(DateTime t) const;
+    // The occurrence one step before / after the occurrence x.
+    DateTime PreviousOccurrence(DateTime x) const;
+    DateTime NextOccurrence(DateTime x) const;
+    // Shortest gap between consecutive occurrences, as validation uses it.
+    DateTimeSpan PeriodLength() const;
+
+    // --- reminder timing (reminder_timing.cpp) ---
+    DueCheck IsDue(DateTime a, const WeekSettings& week) const;
+    WeekendShiftResult WeekendShift(DateTime t, DateTime r, const WeekSettings& week) const;
+    DateTime CurrentOccurrence(DateTime now, const WeekSettings& week) const;
+    void Accept(DateTime now, const WeekSettings& week);
+    void Unsnooze(DateTime lookAheadLimit);
+    bool IsTimeOver(DateTime now) const;
+};
+
+} // namespace zm

@@ -1,0 +1,47 @@
+#include "platform/clock.h"
+
+#include <ctime>
+
+namespace zm {
+namespace {
+CivilTime fromTm(const std::tm& t) {
+    return CivilTime{t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
+}
+} // namespace
+
+CivilTime SystemClock::localNow() const {
+    std::time_t now = std::time(nullptr);
+    std::tm t{};
+#ifdef _WIN32
+    localtime_s(&t, &now);
+#else
+    localtime_r(&now, &t);
+#endif
+    return fromTm(t);
+}
+
+CivilTime SystemClock::utcNow() const {
+    std::time_t now = std::time(nullptr);
+    std::tm t{};
+#ifdef _WIN32
+    gmtime_s(&t, &now);
+#else
+    gmtime_r(&now, &t);
+#endif
+    return fromTm(t);
+}
+
+const char* SystemClock::timeZoneName() const {
+    std::time_t now = std::time(nullptr);
+    std::tm t{};
+#ifdef _WIN32
+    localtime_s(&t, &now);
+    return _tzname[t.tm_isdst > 0 ? 1 : 0];
+#else
+    localtime_r(&now, &t);
+    tzset();
+    return tzname[t.tm_isdst > 0 ? 1 : 0];
+#endif
+}
+
+} // namespace zm

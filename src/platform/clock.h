@@ -1,0 +1,49 @@
+#pragma once
+// The source of "now". The program asks the clock; tests give it a fixed one.
+
+#include <cstdint>
+
+namespace zm {
+
+// A wall-clock reading broken into its parts (month 1-12, day 1-31, hour 0-23, ...).
+struct CivilTime {
+    int year = 1899;
+    int month = 12;
+    int day = 30;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    friend bool operator==(const CivilTime&, const CivilTime&) = default;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Local wall-clock time of the user's time zone, to the whole second.
+    virtual CivilTime localNow() const = 0;
+    // Coordinated universal time, to the whole second.
+    virtual CivilTime utcNow() const = 0;
+    // The name of the local time zone as the platform spells it ("CET", "Central European Time").
+    virtual const char* timeZoneName() const = 0;
+};
+
+// The real clock, from the C library.
+class SystemClock final : public Clock {
+public:
+    CivilTime localNow() const override;
+    CivilTime utcNow() const override;
+    const char* timeZoneName() const override;
+};
+
+// A clock that says what the test tells it.
+class FakeClock final : public Clock {
+public:
+    CivilTime local;
+    CivilTime utc;
+    const char* zone = "UTC";
+    CivilTime localNow() const override { return local; }
+    CivilTime utcNow() const override { return utc; }
+    const char* timeZoneName() const override { return zone; }
+};
+
+} // namespace zm

@@ -1,0 +1,70 @@
+#include "model/event_record.h"
+
+#include <gtest/gtest.h>
+
+namespace zm {
+namespace {
+
+TEST(EventRecord, NewEventHasTheDefaultsAndAStartWithoutSeconds) {
+    const EventRecord r = EventRecord::NewEvent(DateTime::FromParts(2024, 5, 6, 10, 11, 12));
+    EXPECT_EQ(r.Start, DateTime::FromParts(2024, 5, 6, 10, 11, 0));
+    EXPECT_EQ(r.TypeIndex, -1);
+    EXPECT_EQ(r.Sound, 1u);
+    EXPECT_EQ(r.Duration.word, 30u);
+    EXPECT_EQ(r.SnoozeChoice.word, 5u);
+    EXPECT_EQ(r.SoundPause, 0x10000u);
+    EXPECT_EQ(r.StoredSize(), 128u);
+    EXPECT_EQ(EventRecord::ForKey(7).Sound, 0u);
+    EXPECT_EQ(EventRecord::ForKey(7).Key, 7);
+}
+
+TEST(TimeAmount, ConvertsByUnitAndAnUnknownUnitIsZero) {
+    EXPECT_EQ(TimeAmount::Of(0, 15).ToSpan(), DateTimeSpan::Minutes(15));
+    EXPECT_EQ(TimeAmount::Of(1, 2).ToSpan(), DateTimeSpan::Hours(2));
+    EXPECT_EQ(TimeAmount::Of(2, 3).ToSpan(), DateTimeSpan::Days(3));
+    EXPECT_EQ(TimeAmount::Of(3, 1).ToSpan(), DateTimeSpan::Days(7));
+    EXPECT_EQ(TimeAmount::Of(4, 1).ToSpan(), DateTimeSpan());
+    EXPECT_EQ(TimeAmount::Of(0x100, 1).ToSpan(), DateTimeSpan());
+}
+
+TEST(EventRecord, SetPatternResetsTheReminderState) {
+    EventRecord r;
+    r.Flags = kShown | kAccepted | kHasEnd | kRecurring | kCustomSound;
+    r.SetPattern(0x1000, 1); // form bits only: no kind
+    EXPECT_EQ(r.Flags, static_cast<uint32_t>(kCustomSound));
+    r.SetPattern(0x1100, 1);
+    EXPECT_TRUE(r.IsRecurring());
+    r.SetPattern(0, 0);
+    EXPECT_FALSE(r.IsRecurring());
+}
+
+TEST(EventRecord, SnoozeShownAndDisabled) {
+    EventRecord r;
+    const DateTime t = DateTime::FromParts(2024, 1, 2, 3, 4, 0);
+    r.StampShown(t);
+    r.SetSnooze(t + DateTimeSpan::Hours(1), 1, 0x18001);
+    EXPECT_TRUE(r.Has(kShown) && r.Has(kSnoozed));
+    EXPECT_EQ(r.LastShown, t);
+    EXPECT_EQ(r.SnoozeChoice.word, 0x18001u);
+    EXPECT_TRUE(r.SetDisabled(true));
+    EXPECT_FALSE(r.SetDisabled(true));
+    EXPECT_TRUE(r.SetDisabled(false));
+}
+
+TEST(EventRecord, ContentSignatureCoversTheContentFieldsOnly) {
+    EventRecord a;
+    a.Name = "Lunch";
+    a.Start = DateTime::FromParts(2000, 12, 31, 12, 0, 0);
+    EventRecord b = a;
+    b.Key = 9;
+    b.Flags = kShown;
+    EXPECT_EQ(a.ContentSignature(), b.ContentSignature());
+    b.Notes = "x";
+    EXPECT_NE(a.ContentSignature(), b.ContentSignature());
+    b = a;
+    b.Start += DateTimeSpan::Seconds(1);
+    EXPECT_NE(a.ContentSignature(), b.ContentSignature());
+}
+
+} // namespace
+} // namespace zm
