@@ -17,6 +17,8 @@
 
 namespace zm {
 
+// One argument. A text argument refers to its characters, so it is meant for the call it is
+// written in (temporaries in the braces of a call live as long as the call).
 class FormatArg {
 public:
     template <typename T>
