@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kMaxField = 512;
 
-struct Spec {
+struct FieldFormat {
     bool left = false;
     bool plus = false;
     bool space = false;
@@ -45,23 +45,23 @@ std::string Digits(uint64_t v, unsigned base, bool upper) {
     return s;
 }
 
-void Pad(std::string& out, std::string_view body, const Spec& spec, std::string_view prefix = {},
+void Pad(std::string& out, std::string_view body, const FieldFormat& field, std::string_view prefix = {},
          bool zeroAllowed = false) {
     const size_t len = prefix.size() + body.size();
-    const size_t width = static_cast<size_t>(spec.width);
+    const size_t width = static_cast<size_t>(field.width);
     const size_t fill = width > len ? width - len : 0;
-    if (spec.left) {
+    if (field.left) {
         out.append(prefix).append(body).append(fill, ' ');
-    } else if (spec.zero && zeroAllowed) {
+    } else if (field.zero && zeroAllowed) {
         out.append(prefix).append(fill, '0').append(body);
     } else {
         out.append(fill, ' ').append(prefix).append(body);
     }
 }
 
-void PutText(std::string& out, std::string_view text, const Spec& spec) {
-    if (spec.precision >= 0) text = text.substr(0, static_cast<size_t>(spec.precision));
-    Pad(out, text, spec);
+void PutText(std::string& out, std::string_view text, const FieldFormat& field) {
+    if (field.precision >= 0) text = text.substr(0, static_cast<size_t>(field.precision));
+    Pad(out, text, field);
 }
 
 // An unsigned conversion shows a negative 32-bit value as its 32-bit pattern (as the word it
@@ -71,7 +71,7 @@ uint64_t AsUnsigned(int64_t v) {
     return static_cast<uint64_t>(v);
 }
 
-void PutNumber(std::string& out, int64_t v, char conv, const Spec& spec) {
+void PutNumber(std::string& out, int64_t v, char conv, const FieldFormat& field) {
     std::string prefix;
     std::string body;
     if (conv == 'd' || conv == 'i') {
@@ -80,23 +80,23 @@ void PutNumber(std::string& out, int64_t v, char conv, const Spec& spec) {
         body = Digits(mag, 10, false);
         if (neg)
             prefix = "-";
-        else if (spec.plus)
+        else if (field.plus)
             prefix = "+";
-        else if (spec.space)
+        else if (field.space)
             prefix = " ";
     } else {
         const uint64_t u = AsUnsigned(v);
         const bool hex = conv == 'x' || conv == 'X';
         body = Digits(u, hex ? 16 : 10, conv == 'X');
-        if (hex && spec.alt && u != 0) prefix = conv == 'X' ? "0X" : "0x";
+        if (hex && field.alt && u != 0) prefix = conv == 'X' ? "0X" : "0x";
     }
-    if (spec.precision >= 0) {
-        if (spec.precision == 0 && v == 0)
+    if (field.precision >= 0) {
+        if (field.precision == 0 && v == 0)
             body.clear();
-        else if (body.size() < static_cast<size_t>(spec.precision))
-            body.insert(0, static_cast<size_t>(spec.precision) - body.size(), '0');
+        else if (body.size() < static_cast<size_t>(field.precision))
+            body.insert(0, static_cast<size_t>(field.precision) - body.size(), '0');
     }
-    Pad(out, body, spec, prefix, spec.precision < 0);
+    Pad(out, body, field, prefix, field.precision < 0);
 }
 
 } // namespace
@@ -114,30 +114,30 @@ std::string FormatString(std::string_view p, std::span<const FormatArg> args) {
             continue;
         }
         const size_t start = i++;
-        Spec spec;
+        FieldFormat field;
         bool onlyWidth = true; // no flags and no precision: "%1" may be a positional insert
         for (; i < p.size(); ++i) {
             const char f = p[i];
             if (f == '-')
-                spec.left = true;
+                field.left = true;
             else if (f == '+')
-                spec.plus = true;
+                field.plus = true;
             else if (f == ' ')
-                spec.space = true;
+                field.space = true;
             else if (f == '0')
-                spec.zero = true;
+                field.zero = true;
             else if (f == '#')
-                spec.alt = true;
+                field.alt = true;
             else
                 break;
             onlyWidth = false;
         }
         const size_t widthStart = i;
-        spec.width = ReadNumber(p, i);
+        field.width = ReadNumber(p, i);
         const bool hasWidth = i > widthStart;
         if (i < p.size() && p[i] == '.') {
             ++i;
-            spec.precision = ReadNumber(p, i);
+            field.precision = ReadNumber(p, i);
             onlyWidth = false;
         }
         // Length modifiers carry no meaning here: every number is 64 bits wide.
@@ -163,20 +163,20 @@ std::string FormatString(std::string_view p, std::span<const FormatArg> args) {
             const FormatArg* arg = next < args.size() ? &args[next] : nullptr;
             ++next;
             if (!arg) {
-                Pad(out, {}, spec);
+                Pad(out, {}, field);
             } else if (conv == 's') {
                 if (arg->IsNumber())
-                    PutText(out, std::to_string(arg->Number()), spec);
+                    PutText(out, std::to_string(arg->Number()), field);
                 else
-                    PutText(out, arg->Text(), spec);
+                    PutText(out, arg->Text(), field);
             } else if (conv == 'c') {
                 const char ch = arg->IsNumber() ? static_cast<char>(arg->Number())
                                                 : (arg->Text().empty() ? '\0' : arg->Text()[0]);
-                Pad(out, ch ? std::string_view(&ch, 1) : std::string_view(), spec);
+                Pad(out, ch ? std::string_view(&ch, 1) : std::string_view(), field);
             } else if (arg->IsNumber()) {
-                PutNumber(out, arg->Number(), conv, spec);
+                PutNumber(out, arg->Number(), conv, field);
             } else {
-                PutText(out, arg->Text(), spec); // a text where a number was expected
+                PutText(out, arg->Text(), field); // a text where a number was expected
             }
             break;
         }
