@@ -1,0 +1,37 @@
+#pragma once
+// The log of a text import: one entry for every record that was not imported as a new event.
+
+#include <string>
+#include <vector>
+
+namespace zm {
+
+enum ImportReason : int {
+    kReasonEmptyName = 0,
+    kReasonInvalidDate = 1,
+    kReasonInvalidTime = 2,
+    kReasonDuplicateSkipped = 6,
+    kReasonDuplicateReplaced = 7,
+    // The name and the notes together are longer than one stored event can hold.
+    kReasonTooLong = 8,
+    kReasonEmptyRecord = 256,
+};
+
+struct ImportLogEntry {
+    int record = 0; // 1-based, the header line counted
+    int reason = 0;
+    friend bool operator==(const ImportLogEntry&, const ImportLogEntry&) = default;
+};
+
+using ImportLog = std::vector<ImportLogEntry>;
+
+// The text of a reason ("empty name", "invalid date", ...); "unknown" for any other number.
+std::string ImportReasonText(int reason);
+
+// "The record %d is not imported. Reason: %s."
+std::string ImportLogLine(const ImportLogEntry& entry);
+
+// "Import Results: ..." with the number of events added and of log entries.
+std::string ImportSummary(int imported, int logEntries);
+
+} // namespace zm
