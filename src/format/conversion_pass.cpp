@@ -31,6 +31,12 @@ Fields FieldsOf(DateTime t) {
                   t.Minute(), t.Second(), t.DayOfWeek(), t.DayOfYear()};
 }
 
+// Replaces text (appending, which sidesteps a false -Wrestrict warning of GCC 12 on assigning).
+void Set(std::string& text, std::string_view value) {
+    text.clear();
+    text.append(value);
+}
+
 // The text of conversion letter c (alternate: written with "#", no leading zeros); false when c
 // is not a conversion.
 bool Convert(char c, bool alternate, const Fields& f, const LocaleDescription& locale,
@@ -38,27 +44,27 @@ bool Convert(char c, bool alternate, const Fields& f, const LocaleDescription& l
     const int width = alternate ? 1 : 2;
     const int hour12 = f.hour % 12 == 0 ? 12 : f.hour % 12;
     switch (c) {
-    case 'd': text = Number(f.day, width); return true;
-    case 'm': text = Number(f.month, width); return true;
-    case 'y': text = Number(f.year % 100, width); return true;
-    case 'H': text = Number(f.hour, width); return true;
-    case 'I': text = Number(hour12, width); return true;
-    case 'M': text = Number(f.minute, width); return true;
-    case 'S': text = Number(f.second, width); return true;
-    case 'j': text = Number(f.dayOfYear, alternate ? 1 : 3); return true;
-    case 'U': text = Number((f.dayOfYear - 1 + 7 - (f.dayOfWeek - 1)) / 7, width); return true;
+    case 'd': Set(text, Number(f.day, width)); return true;
+    case 'm': Set(text, Number(f.month, width)); return true;
+    case 'y': Set(text, Number(f.year % 100, width)); return true;
+    case 'H': Set(text, Number(f.hour, width)); return true;
+    case 'I': Set(text, Number(hour12, width)); return true;
+    case 'M': Set(text, Number(f.minute, width)); return true;
+    case 'S': Set(text, Number(f.second, width)); return true;
+    case 'j': Set(text, Number(f.dayOfYear, alternate ? 1 : 3)); return true;
+    case 'U': Set(text, Number((f.dayOfYear - 1 + 7 - (f.dayOfWeek - 1)) / 7, width)); return true;
     default: break;
     }
     if (alternate) return false;
     switch (c) {
-    case 'Y': text = Number(f.year, 4); return true;
-    case 'a': text = locale.ShortDayNames[f.dayOfWeek - 1]; return true;
-    case 'A': text = locale.LongDayNames[f.dayOfWeek - 1]; return true;
-    case 'b': text = locale.ShortMonthNames[f.month - 1]; return true;
-    case 'B': text = locale.LongMonthNames[f.month - 1]; return true;
-    case 'p': text = f.hour < 12 ? locale.AmDesignator : locale.PmDesignator; return true;
-    case 'z': text = std::string(zoneName); return true;
-    case '%': text = "%"; return true;
+    case 'Y': Set(text, Number(f.year, 4)); return true;
+    case 'a': Set(text, locale.ShortDayNames[f.dayOfWeek - 1]); return true;
+    case 'A': Set(text, locale.LongDayNames[f.dayOfWeek - 1]); return true;
+    case 'b': Set(text, locale.ShortMonthNames[f.month - 1]); return true;
+    case 'B': Set(text, locale.LongMonthNames[f.month - 1]); return true;
+    case 'p': Set(text, f.hour < 12 ? locale.AmDesignator : locale.PmDesignator); return true;
+    case 'z': Set(text, std::string(zoneName)); return true;
+    case '%': Set(text, "%"); return true;
     default: return false;
     }
 }
@@ -92,7 +98,7 @@ std::string ExpandConversions(std::string_view pattern, DateTime moment,
             i = letter + 1;
         } else {
             // Not a conversion: the "%" (and a "#" after it) stands for itself.
-            text = alternate ? "%#" : "%";
+            Set(text, alternate ? "%#" : "%");
             i = alternate ? i + 1 : i;
         }
         if (!AppendLimited(out, count, text, kMaxExpandedLength)) break;

@@ -1,5 +1,6 @@
 #include "format/display_format.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "format/beat_time.h"
@@ -16,14 +17,16 @@ public:
     bool Empty() const { return count_ == 0; }
     std::size_t Length() const { return count_; }
     const std::string& Text() const { return text_; }
-    bool EndsWith(std::string_view ch) const { return !Empty() && last_ == ch; }
+    bool EndsWith(std::string_view ch) const {
+        return !Empty() && std::string_view(last_, lastSize_) == ch;
+    }
 
     void Add(std::string_view ch) {
         if (count_ < kMaxRunLength) {
             text_.append(ch);
             ++count_;
         }
-        last_.assign(ch);
+        SetLast(ch);
     }
     // A percent sign, doubled so that the final pass shows one; both or neither are kept.
     void AddPercent() {
@@ -31,17 +34,24 @@ public:
             text_.append("%%");
             count_ += 2;
         }
-        last_.assign("%");
+        SetLast("%");
     }
     void Clear() {
         text_.clear();
-        last_.clear();
+        lastSize_ = 0;
         count_ = 0;
     }
 
 private:
+    // A character is at most four bytes long (see platform/utf8.h).
+    void SetLast(std::string_view ch) {
+        lastSize_ = std::min(ch.size(), sizeof last_);
+        std::copy_n(ch.data(), lastSize_, last_);
+    }
+
     std::string text_;
-    std::string last_;
+    char last_[4] = {};
+    std::size_t lastSize_ = 0;
     std::size_t count_ = 0;
 };
 

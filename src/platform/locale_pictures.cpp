@@ -29,10 +29,13 @@ std::string LiteralAfter(const std::vector<PictureToken>& tokens, std::size_t fr
     return text;
 }
 
-bool IsSpaceAt(std::string_view s, std::size_t pos, std::size_t n) {
+// Spaces and the invisible direction marks that some locales put around their separators.
+bool IsSpaceOrMarkAt(std::string_view s, std::size_t pos, std::size_t n) {
     const std::string_view c = s.substr(pos, n);
     // space, no-break space, narrow no-break space, thin space
-    return c == " " || c == "\xC2\xA0" || c == "\xE2\x80\xAF" || c == "\xE2\x80\x89";
+    if (c == " " || c == "\xC2\xA0" || c == "\xE2\x80\xAF" || c == "\xE2\x80\x89") return true;
+    // left-to-right, right-to-left and Arabic letter marks
+    return c == "\xE2\x80\x8E" || c == "\xE2\x80\x8F" || c == "\xD8\x9C";
 }
 
 } // namespace
@@ -81,7 +84,7 @@ std::string CompactSeparator(std::string_view separator) {
     std::string stripped;
     for (std::size_t pos = 0; pos < separator.size();) {
         const std::size_t n = Utf8CharLength(separator, pos);
-        if (!IsSpaceAt(separator, pos, n)) stripped.append(separator.substr(pos, n));
+        if (!IsSpaceOrMarkAt(separator, pos, n)) stripped.append(separator.substr(pos, n));
         pos += n;
     }
     return Utf8Length(stripped) == 1 ? stripped : std::string();

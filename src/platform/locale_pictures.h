@@ -47,7 +47,8 @@ struct TimePictureFacts {
 TimePictureFacts ReadTimePicture(std::string_view picture);
 
 // The one-character form of a separator: the separator when it is one character, else the
-// separator without its spaces when that leaves one character, else empty (". " gives ".").
+// separator without its spaces and direction marks when that leaves one character, else empty
+// (". " gives ".").
 std::string CompactSeparator(std::string_view separator);
 
 } // namespace zm

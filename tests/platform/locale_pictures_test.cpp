@@ -31,6 +31,7 @@ TEST(ReadDatePicture, ShortDateFormatsOfSeveralLocales) {
         {"yyyy/M/d", 2, true, false, false, "/", "/"},           // zh_CN
         {"d 'de' MMM yyyy", 1, true, false, false, " de ", ""},
         {"yy. M. d.", 2, false, false, false, ". ", "."},        // ko_KR
+        {"d\xE2\x80\x8F/M\xE2\x80\x8F/yyyy", 1, true, false, false, "\xE2\x80\x8F/", "/"}, // ar_EG
         {"ddd d/M/yy", 1, false, false, false, "/", "/"},        // a weekday name is no date field
     };
     for (const Row& r : rows) {
