@@ -1,12 +1,11 @@
 // The floating clock expands its format four times a second; this measures one expansion of
 // typical and worst-case formats.
 
-#include <benchmark/benchmark.h>
-
-#include <string>
-
 #include "format/display_format.h"
 #include "format/locale_formats.h"
+
+#include <benchmark/benchmark.h>
+#include <string>
 
 namespace {
 
@@ -16,17 +15,21 @@ void Expand(benchmark::State& state, const std::string& format) {
     const zm::FakeClock clock;
     const zm::DisplayFormatContext context{locale, formatter, clock};
     const zm::DateTime moment = zm::DateTime::FromParts(2024, 3, 5, 15, 4, 5);
-    for (auto _ : state) benchmark::DoNotOptimize(zm::ExpandDisplayFormat(format, moment, context));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zm::ExpandDisplayFormat(format, moment, context));
 }
 
-void BM_ClockDefaultFormat(benchmark::State& state) { Expand(state, "hh:mm:ss tt|"); }
+void BM_ClockDefaultFormat(benchmark::State& state) {
+    Expand(state, "hh:mm:ss tt|");
+}
 void BM_ClockDateAndTime(benchmark::State& state) {
     Expand(state, "dddd, d MMMM yyyy|HH:mm:ss 'Week' ww @ ZZ gg|");
 }
 // The longest format the Clock page allows, all codes.
 void BM_Clock383Codes(benchmark::State& state) {
     std::string format;
-    while (format.size() + 5 <= 383) format += "dddd~";
+    while (format.size() + 5 <= 383)
+        format += "dddd~";
     Expand(state, format);
 }
 
@@ -34,7 +37,8 @@ void BM_FormatDayDateTime(benchmark::State& state) {
     zm::LocaleDescription d;
     const zm::LocaleFormats formats(d);
     const zm::DateTime moment = zm::DateTime::FromParts(2024, 3, 5, 15, 4, 5);
-    for (auto _ : state) benchmark::DoNotOptimize(formats.FormatDayDateTime(moment, false));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(formats.FormatDayDateTime(moment, false));
 }
 
 } // namespace

@@ -1,15 +1,15 @@
 // Expands arbitrary bytes as a clock format. The first bytes choose the moment and the current
 // UTC time; the rest is the format. Checks that the text never exceeds its limit.
 
+#include "format/conversion_pass.h"
+#include "format/display_format.h"
+#include "platform/utf8.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
-
-#include "format/conversion_pass.h"
-#include "format/display_format.h"
-#include "platform/utf8.h"
 
 namespace {
 
@@ -30,15 +30,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Day numbers slightly beyond years 100 to 9999 on both sides, any second of the day.
     const int64_t firstDay = DaysFromCivil(90, 1, 1);
     const int64_t lastDay = DaysFromCivil(10010, 12, 31);
-    const int64_t day = firstDay + static_cast<int64_t>(a % static_cast<uint64_t>(lastDay - firstDay));
+    const int64_t day =
+        firstDay + static_cast<int64_t>(a % static_cast<uint64_t>(lastDay - firstDay));
     const int64_t second = static_cast<int64_t>((a >> 40) % kSecondsPerDay);
     const DateTime moment = DateTime::FromSeconds(day * kSecondsPerDay + second);
 
     static const LocaleDescription locale;
     static const EnglishLocaleFormatter formatter;
     FakeClock clock;
-    clock.utc = CivilTime{2024, 1, 1, static_cast<int>((a >> 20) % 24),
-                          static_cast<int>((a >> 26) % 60), static_cast<int>((a >> 32) % 60)};
+    clock.utc = CivilTime{2024,
+                          1,
+                          1,
+                          static_cast<int>((a >> 20) % 24),
+                          static_cast<int>((a >> 26) % 60),
+                          static_cast<int>((a >> 32) % 60)};
     clock.zone = "Fuzz Standard Time";
     const DisplayFormatContext context{locale, formatter, clock};
 

@@ -1,9 +1,9 @@
 #pragma once
 // Internet time ("Swatch time"): the day at UTC+1 divided into 1000 beats of 86.4 seconds.
 
-#include <string>
-
 #include "platform/clock.h"
+
+#include <string>
 
 namespace zm {
 

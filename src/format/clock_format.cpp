@@ -1,14 +1,16 @@
 #include "format/clock_format.h"
 
+#include "platform/locale_pictures.h"
+
 #include <algorithm>
 #include <vector>
-
-#include "platform/locale_pictures.h"
 
 namespace zm {
 namespace {
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 // Writes codes and literal text in the clock's language.
 class ClockFormatWriter {
@@ -76,13 +78,21 @@ std::string ClockFormatFromPlatformPicture(std::string_view picture) {
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         PictureToken& t = tokens[i];
         switch (t.Letter) {
-        case 0: w.Literal(t.Text); break;
-        case 'h': Chunks(w, twelveHour ? 'h' : 'H', t.Count, 2); break;
+        case 0:
+            w.Literal(t.Text);
+            break;
+        case 'h':
+            Chunks(w, twelveHour ? 'h' : 'H', t.Count, 2);
+            break;
         case 'H':
         case 'm':
-        case 's': Chunks(w, t.Letter, t.Count, 2); break;
+        case 's':
+            Chunks(w, t.Letter, t.Count, 2);
+            break;
         case 'd':
-        case 'M': Chunks(w, t.Letter, t.Count, 4); break;
+        case 'M':
+            Chunks(w, t.Letter, t.Count, 4);
+            break;
         case 'y':
             for (std::size_t n = t.Count; n > 0;) {
                 const std::size_t take = n >= 4 ? 4 : n >= 2 ? 2 : 1;
@@ -101,13 +111,16 @@ std::string ClockFormatFromPlatformPicture(std::string_view picture) {
             }
             break;
         case 't':
-            for (std::size_t n = t.Count; n > 0; n -= std::min<std::size_t>(n, 4)) w.Code('Z', 2);
+            for (std::size_t n = t.Count; n > 0; n -= std::min<std::size_t>(n, 4))
+                w.Code('Z', 2);
             break;
         case 'A':
         case 'a':
-            for (std::size_t n = 0; n < t.Count; ++n) w.Code('t', 2);
+            for (std::size_t n = 0; n < t.Count; ++n)
+                w.Code('t', 2);
             // "AP" and "ap" are one designator.
-            if (i + 1 < tokens.size() && (tokens[i + 1].Letter == 'P' || tokens[i + 1].Letter == 'p')) {
+            if (i + 1 < tokens.size() &&
+                (tokens[i + 1].Letter == 'P' || tokens[i + 1].Letter == 'p')) {
                 if (--tokens[i + 1].Count == 0) ++i;
             }
             break;

@@ -2,10 +2,10 @@
 // The clock's default format: the locale's long time format turned into the clock's picture
 // language.
 
+#include "format/locale_description.h"
+
 #include <string>
 #include <string_view>
-
-#include "format/locale_description.h"
 
 namespace zm {
 

@@ -13,9 +13,11 @@ std::string Number(int value, int width) {
         digits[n++] = static_cast<char>('0' + value % 10);
         value /= 10;
     } while (value > 0 && n < 15);
-    while (n < width && n < 15) digits[n++] = '0';
+    while (n < width && n < 15)
+        digits[n++] = '0';
     std::string text;
-    while (n > 0) text += digits[--n];
+    while (n > 0)
+        text += digits[--n];
     return text;
 }
 
@@ -27,7 +29,7 @@ struct Fields {
 
 Fields FieldsOf(DateTime t) {
     const YearMonthDay ymd = t.Ymd();
-    return Fields{ymd.year,  ymd.month,      ymd.day,       t.Hour(),
+    return Fields{ymd.year,   ymd.month,  ymd.day,       t.Hour(),
                   t.Minute(), t.Second(), t.DayOfWeek(), t.DayOfYear()};
 }
 
@@ -44,28 +46,64 @@ bool Convert(char c, bool alternate, const Fields& f, const LocaleDescription& l
     const int width = alternate ? 1 : 2;
     const int hour12 = f.hour % 12 == 0 ? 12 : f.hour % 12;
     switch (c) {
-    case 'd': Set(text, Number(f.day, width)); return true;
-    case 'm': Set(text, Number(f.month, width)); return true;
-    case 'y': Set(text, Number(f.year % 100, width)); return true;
-    case 'H': Set(text, Number(f.hour, width)); return true;
-    case 'I': Set(text, Number(hour12, width)); return true;
-    case 'M': Set(text, Number(f.minute, width)); return true;
-    case 'S': Set(text, Number(f.second, width)); return true;
-    case 'j': Set(text, Number(f.dayOfYear, alternate ? 1 : 3)); return true;
-    case 'U': Set(text, Number((f.dayOfYear - 1 + 7 - (f.dayOfWeek - 1)) / 7, width)); return true;
-    default: break;
+    case 'd':
+        Set(text, Number(f.day, width));
+        return true;
+    case 'm':
+        Set(text, Number(f.month, width));
+        return true;
+    case 'y':
+        Set(text, Number(f.year % 100, width));
+        return true;
+    case 'H':
+        Set(text, Number(f.hour, width));
+        return true;
+    case 'I':
+        Set(text, Number(hour12, width));
+        return true;
+    case 'M':
+        Set(text, Number(f.minute, width));
+        return true;
+    case 'S':
+        Set(text, Number(f.second, width));
+        return true;
+    case 'j':
+        Set(text, Number(f.dayOfYear, alternate ? 1 : 3));
+        return true;
+    case 'U':
+        Set(text, Number((f.dayOfYear - 1 + 7 - (f.dayOfWeek - 1)) / 7, width));
+        return true;
+    default:
+        break;
     }
     if (alternate) return false;
     switch (c) {
-    case 'Y': Set(text, Number(f.year, 4)); return true;
-    case 'a': Set(text, locale.ShortDayNames[f.dayOfWeek - 1]); return true;
-    case 'A': Set(text, locale.LongDayNames[f.dayOfWeek - 1]); return true;
-    case 'b': Set(text, locale.ShortMonthNames[f.month - 1]); return true;
-    case 'B': Set(text, locale.LongMonthNames[f.month - 1]); return true;
-    case 'p': Set(text, f.hour < 12 ? locale.AmDesignator : locale.PmDesignator); return true;
-    case 'z': Set(text, std::string(zoneName)); return true;
-    case '%': Set(text, "%"); return true;
-    default: return false;
+    case 'Y':
+        Set(text, Number(f.year, 4));
+        return true;
+    case 'a':
+        Set(text, locale.ShortDayNames[f.dayOfWeek - 1]);
+        return true;
+    case 'A':
+        Set(text, locale.LongDayNames[f.dayOfWeek - 1]);
+        return true;
+    case 'b':
+        Set(text, locale.ShortMonthNames[f.month - 1]);
+        return true;
+    case 'B':
+        Set(text, locale.LongMonthNames[f.month - 1]);
+        return true;
+    case 'p':
+        Set(text, f.hour < 12 ? locale.AmDesignator : locale.PmDesignator);
+        return true;
+    case 'z':
+        Set(text, std::string(zoneName));
+        return true;
+    case '%':
+        Set(text, "%");
+        return true;
+    default:
+        return false;
     }
 }
 

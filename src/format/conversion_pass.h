@@ -11,12 +11,12 @@
 // The result holds at most 127 characters; what lies beyond is cut off (a name that crosses the
 // limit is shown up to it).
 
+#include "format/locale_description.h"
+#include "model/date_time.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
-
-#include "format/locale_description.h"
-#include "model/date_time.h"
 
 namespace zm {
 

@@ -1,11 +1,11 @@
 #include "format/display_format.h"
 
-#include <algorithm>
-#include <optional>
-
 #include "format/beat_time.h"
 #include "format/conversion_pass.h"
 #include "platform/utf8.h"
+
+#include <algorithm>
+#include <optional>
 
 namespace zm {
 namespace {
@@ -70,20 +70,34 @@ std::string TranslateRun(const RunBuffer& run, const CivilTime& moment,
     if (run.Empty()) return {};
     const std::size_t n = run.Length();
     switch (run.Text()[0]) {
-    case 'd': return ByLength(n, "%#d", "%d", "%a", "%A");
-    case 'M': return ByLength(n, "%#m", "%m", "%b", "%B");
-    case 'y': return ByLength(n, "%#y", "%y", "%Y", "%Y");
-    case 'h': return n == 1 ? "%#I" : "%I";
-    case 'H': return n == 1 ? "%#H" : "%H";
-    case 'm': return n == 1 ? "%#M" : "%M";
-    case 's': return n == 1 ? "%#S" : "%S";
-    case 'w': return n == 1 ? "%#U" : "%U";
-    case 'D': return n == 1 ? "%#j" : "%j";
-    case 'Z': return "%z";
-    case 'g': return PlatformText(context.formatter.FormatDate(run.Text(), moment), run.Text());
-    case 't': return PlatformText(context.formatter.FormatTime(run.Text(), moment), run.Text());
-    case '@': return BeatText(context.clock.utcNow());
-    default: return run.Text();
+    case 'd':
+        return ByLength(n, "%#d", "%d", "%a", "%A");
+    case 'M':
+        return ByLength(n, "%#m", "%m", "%b", "%B");
+    case 'y':
+        return ByLength(n, "%#y", "%y", "%Y", "%Y");
+    case 'h':
+        return n == 1 ? "%#I" : "%I";
+    case 'H':
+        return n == 1 ? "%#H" : "%H";
+    case 'm':
+        return n == 1 ? "%#M" : "%M";
+    case 's':
+        return n == 1 ? "%#S" : "%S";
+    case 'w':
+        return n == 1 ? "%#U" : "%U";
+    case 'D':
+        return n == 1 ? "%#j" : "%j";
+    case 'Z':
+        return "%z";
+    case 'g':
+        return PlatformText(context.formatter.FormatDate(run.Text(), moment), run.Text());
+    case 't':
+        return PlatformText(context.formatter.FormatTime(run.Text(), moment), run.Text());
+    case '@':
+        return BeatText(context.clock.utcNow());
+    default:
+        return run.Text();
     }
 }
 

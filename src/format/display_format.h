@@ -16,14 +16,14 @@
 // inside a literal or in a platform text starts a conversion of the final pass (see
 // conversion_pass.h).
 
-#include <cstddef>
-#include <string>
-#include <string_view>
-
 #include "format/locale_description.h"
 #include "model/date_time.h"
 #include "platform/clock.h"
 #include "platform/locale_formatter.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace zm {
 

@@ -1,8 +1,8 @@
 #include "format/format_elements.h"
 
-#include <algorithm>
-
 #include "platform/utf8.h"
+
+#include <algorithm>
 
 namespace zm {
 namespace {
@@ -98,11 +98,16 @@ bool NeedsGuard(std::string_view ch) {
 
 std::span<const FormatElement> FormatMenuRows(FormatMenu menu) {
     switch (menu) {
-    case FormatMenu::Date: return kDateRows;
-    case FormatMenu::Time: return kTimeRows;
-    case FormatMenu::Samples: return kSampleRows;
-    case FormatMenu::Separator: return kSeparatorRows;
-    case FormatMenu::Alignment: return kAlignmentRows;
+    case FormatMenu::Date:
+        return kDateRows;
+    case FormatMenu::Time:
+        return kTimeRows;
+    case FormatMenu::Samples:
+        return kSampleRows;
+    case FormatMenu::Separator:
+        return kSeparatorRows;
+    case FormatMenu::Alignment:
+        return kAlignmentRows;
     }
     return {};
 }
@@ -122,8 +127,7 @@ FormatEdit InsertFormatElement(std::string_view text, TextSelection selection,
         if (NeedsGuard(text.substr(before, startByte - before))) inserted += '~';
     }
     inserted += code;
-    if (guard && end < length &&
-        NeedsGuard(text.substr(endByte, Utf8CharLength(text, endByte))))
+    if (guard && end < length && NeedsGuard(text.substr(endByte, Utf8CharLength(text, endByte))))
         inserted += '~';
 
     FormatEdit edit;

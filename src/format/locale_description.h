@@ -10,8 +10,8 @@
 namespace zm {
 
 struct LocaleDescription {
-    int DateOrder = 0;              // 0 month-day-year, 1 day-month-year, 2 year-month-day
-    bool Century = false;           // four-digit year
+    int DateOrder = 0;    // 0 month-day-year, 1 day-month-year, 2 year-month-day
+    bool Century = false; // four-digit year
     bool DayLeadingZero = false;
     bool MonthLeadingZero = false;
     bool HourLeadingZero = false;
@@ -28,9 +28,9 @@ struct LocaleDescription {
     std::array<std::string, 7> LongDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                             "Thursday", "Friday", "Saturday"};
     std::array<std::string, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    std::array<std::string, 12> LongMonthNames{"January", "February", "March",     "April",
-                                               "May",     "June",     "July",      "August",
-                                               "September", "October", "November", "December"};
+    std::array<std::string, 12> LongMonthNames{"January",   "February", "March",    "April",
+                                               "May",       "June",     "July",     "August",
+                                               "September", "October",  "November", "December"};
     std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     std::string AmDesignator = "AM";

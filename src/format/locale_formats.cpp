@@ -34,9 +34,12 @@ std::string DatePattern(const LocaleDescription& l, const std::string& separator
     const std::string month = l.MonthLeadingZero ? "%m" : "%#m";
     const std::string year = l.Century ? "%Y" : "%y";
     switch (l.DateOrder) {
-    case 1: return day + sep + month + sep + year;
-    case 2: return year + sep + month + sep + day;
-    default: return month + sep + day + sep + year;
+    case 1:
+        return day + sep + month + sep + year;
+    case 2:
+        return year + sep + month + sep + day;
+    default:
+        return month + sep + day + sep + year;
     }
 }
 
@@ -50,8 +53,8 @@ std::string TimePattern(const LocaleDescription& l, const std::string& separator
 // 12-hour clock. A quote as separator cannot stand inside a quoted literal and is written as a
 // doubled quote outside one.
 std::string PickerPattern(const LocaleDescription& l, const std::string& separator) {
-    const std::string hour = l.Is24Hour ? (l.HourLeadingZero ? "HH" : "H")
-                                        : (l.HourLeadingZero ? "hh" : "h");
+    const std::string hour =
+        l.Is24Hour ? (l.HourLeadingZero ? "HH" : "H") : (l.HourLeadingZero ? "hh" : "h");
     const std::string sep = separator == "'" ? "''" : "'" + separator + "'";
     return hour + sep + "mm" + (l.Is24Hour ? "" : "' 'tt");
 }
@@ -83,15 +86,21 @@ std::string LocaleFormats::FormatDayDateTime(DateTime moment, bool dateOnlyAtMid
     return Expand(dayDateTime_, moment);
 }
 
-std::string LocaleFormats::FormatShortDate(DateTime moment) const { return Expand(shortDate_, moment); }
+std::string LocaleFormats::FormatShortDate(DateTime moment) const {
+    return Expand(shortDate_, moment);
+}
 std::string LocaleFormats::FormatCompactDate(DateTime moment) const {
     return Expand(compactDate_, moment);
 }
-std::string LocaleFormats::FormatShortTime(DateTime moment) const { return Expand(shortTime_, moment); }
+std::string LocaleFormats::FormatShortTime(DateTime moment) const {
+    return Expand(shortTime_, moment);
+}
 std::string LocaleFormats::FormatCompactTime(DateTime moment) const {
     return Expand(compactTime_, moment);
 }
 
-LocaleFormats BuildLocaleFormats(const LocaleDescription& locale) { return LocaleFormats(locale); }
+LocaleFormats BuildLocaleFormats(const LocaleDescription& locale) {
+    return LocaleFormats(locale);
+}
 
 } // namespace zm

@@ -4,10 +4,10 @@
 // strftime-style intermediate form; PickerTime is in the clock's picture language, for the time
 // pickers. None of them shows seconds.
 
-#include <string>
-
 #include "format/locale_description.h"
 #include "model/date_time.h"
+
+#include <string>
 
 namespace zm {
 

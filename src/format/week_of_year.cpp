@@ -12,7 +12,9 @@ int OffsetOfJan1(int year, int firstDayOfWeek) {
     return f;
 }
 
-int DaysInYear(int year) { return IsLeapYear(year) ? 366 : 365; }
+int DaysInYear(int year) {
+    return IsLeapYear(year) ? 366 : 365;
+}
 
 } // namespace
 

@@ -7,9 +7,9 @@
 namespace zm {
 
 // The first-week rules (the stored setting's values).
-inline constexpr int kWeekStartsOnJan1 = 0;     // the week holding 1 January is week 1
-inline constexpr int kFirstFourDayWeek = 1;     // the first week with 4 days in the year
-inline constexpr int kFirstFullWeek = 2;        // the first week wholly in the year
+inline constexpr int kWeekStartsOnJan1 = 0; // the week holding 1 January is week 1
+inline constexpr int kFirstFourDayWeek = 1; // the first week with 4 days in the year
+inline constexpr int kFirstFullWeek = 2;    // the first week wholly in the year
 
 // firstDayOfWeek: 0 = Monday ... 6 = Sunday (other values count as Monday); firstWeekRule: one
 // of the rules above (other values count as kWeekStartsOnJan1).

@@ -2,11 +2,11 @@
 // The locale's own texts for a moment that the program cannot compose from names alone: the era
 // ("g", "gg") and the AM/PM designator ("t" gives the one-character form, "tt" the full one).
 
+#include "platform/clock.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "platform/clock.h"
 
 namespace zm {
 

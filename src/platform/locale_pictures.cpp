@@ -6,13 +6,7 @@ namespace zm {
 namespace {
 
 bool IsFieldLetter(char c) {
-    switch (c) {
-    case 'd': case 'M': case 'y': case 'h': case 'H': case 'm': case 's': case 'z': case 't':
-    case 'A': case 'a': case 'P': case 'p':
-        return true;
-    default:
-        return false;
-    }
+    return c != 0 && std::string_view("dMyhHmsztAaPp").find(c) != std::string_view::npos;
 }
 
 void AddLiteral(std::vector<PictureToken>& tokens, std::string_view text) {
@@ -68,7 +62,8 @@ std::vector<PictureToken> TokenizePicture(std::string_view picture) {
             AddLiteral(tokens, text);
         } else if (IsFieldLetter(c)) {
             std::size_t n = 1;
-            while (i + n < picture.size() && picture[i + n] == c) ++n;
+            while (i + n < picture.size() && picture[i + n] == c)
+                ++n;
             tokens.push_back(PictureToken{c, n, {}});
             i += n;
         } else {

@@ -2,26 +2,31 @@
 
 namespace zm {
 namespace {
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 } // namespace
 
 std::size_t Utf8CharLength(std::string_view text, std::size_t pos) {
     if (pos >= text.size()) return 0;
     std::size_t n = 1;
-    while (n < 4 && pos + n < text.size() && IsContinuation(static_cast<unsigned char>(text[pos + n])))
+    while (n < 4 && pos + n < text.size() &&
+           IsContinuation(static_cast<unsigned char>(text[pos + n])))
         ++n;
     return n;
 }
 
 std::size_t Utf8Length(std::string_view text) {
     std::size_t count = 0;
-    for (std::size_t pos = 0; pos < text.size(); pos += Utf8CharLength(text, pos)) ++count;
+    for (std::size_t pos = 0; pos < text.size(); pos += Utf8CharLength(text, pos))
+        ++count;
     return count;
 }
 
 std::size_t Utf8Offset(std::string_view text, std::size_t index) {
     std::size_t pos = 0;
-    for (; index > 0 && pos < text.size(); --index) pos += Utf8CharLength(text, pos);
+    for (; index > 0 && pos < text.size(); --index)
+        pos += Utf8CharLength(text, pos);
     return pos;
 }
 

@@ -1,9 +1,8 @@
 #include "format/clock_format.h"
-
-#include <gtest/gtest.h>
-
 #include "format/display_format.h"
 #include "format_fixture.h"
+
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {
@@ -14,11 +13,13 @@ TEST(ClockFormatFromPlatformPicture, TranslatesLocaleLongTimeFormats) {
         const char* expected;
     };
     const Row rows[] = {
-        {"h:mm:ss AP t", "h:mm:ss tt ZZ"},                        // en_US
-        {"h:mm:ss\xE2\x80\xAF" "AP t", "h:mm:ss\xE2\x80\xAFtt ZZ"}, // en_US, newer data
-        {"HH:mm:ss t", "HH:mm:ss ZZ"},                            // de_DE
-        {"H:mm:ss t", "H:mm:ss ZZ"},                              // 24-hour without zero
-        {"h:mm:ss t", "H:mm:ss ZZ"},                              // h without AP is 24-hour
+        {"h:mm:ss AP t", "h:mm:ss tt ZZ"}, // en_US
+        {"h:mm:ss\xE2\x80\xAF"
+         "AP t",
+         "h:mm:ss\xE2\x80\xAFtt ZZ"},  // en_US, newer data
+        {"HH:mm:ss t", "HH:mm:ss ZZ"}, // de_DE
+        {"H:mm:ss t", "H:mm:ss ZZ"},   // 24-hour without zero
+        {"h:mm:ss t", "H:mm:ss ZZ"},   // h without AP is 24-hour
         {"hh:mm:ss ap", "hh:mm:ss tt"},
         {"A h:mm", "tt h:mm"},
         {"a h:mm", "tt h:mm"},
@@ -26,13 +27,13 @@ TEST(ClockFormatFromPlatformPicture, TranslatesLocaleLongTimeFormats) {
         {"HH.mm.ss", "HH.mm.ss"},
         {"HH:mm:ss.zzz", "HH:mm:ss.000"},
         {"HH:mm:ss.z", "HH:mm:ss.0"},
-        {"hhh", "HH~H"},              // hh then h in the platform's reading
+        {"hhh", "HH~H"}, // hh then h in the platform's reading
         {"HHH:mm", "HH~H:mm"},
         {"ttt", "ZZ"},
         {"HH 'Uhr'", "HH 'Uhr'"},
         {"HH 'o''clock'", "HH 'o''''clock'"},
         {"HH'h'mm", "HH'h'mm"},
-        {"HH x mm", "HH 'x' mm"},    // letters are quoted
+        {"HH x mm", "HH 'x' mm"}, // letters are quoted
         {"HH|mm~ss @ 100%", "HH'|'mm'~'ss '@' 100%"},
         {"H:mm 'open", "H:mm 'open'"}, // an unclosed quote runs to the end
         {"", ""},

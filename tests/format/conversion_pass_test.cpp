@@ -1,15 +1,14 @@
 #include "format/conversion_pass.h"
+#include "format_fixture.h"
 
 #include <gtest/gtest.h>
-
-#include "format_fixture.h"
 
 namespace zm {
 namespace {
 
 TEST(ExpandConversions, EveryConversionOfTheTable) {
     const LocaleDescription locale = test::EnglishUs();
-    const DateTime t = DateTime::FromParts(2007, 2, 4, 9, 5, 3);   // a Sunday
+    const DateTime t = DateTime::FromParts(2007, 2, 4, 9, 5, 3);      // a Sunday
     const DateTime pm = DateTime::FromParts(2010, 11, 27, 0, 30, 59); // a Saturday, 12:30 AM
     struct Row {
         const char* pattern;
@@ -44,9 +43,9 @@ TEST(ExpandConversions, OtherPercentSequencesStandForThemselves) {
         const char* expected;
     };
     const Row rows[] = {
-        {"%", "%"},       {"%#", "%#"},     {"a%", "a%"},       {"%Q", "%Q"},
-        {"%#Q", "%#Q"},   {"%#Y", "%#Y"},   {"%#%", "%#%"},     {"%%d", "%d"},
-        {"%%%d", "%04"},  {"%x%c", "%x%c"}, {"%#a%a", "%#aSun"},
+        {"%", "%"},      {"%#", "%#"},     {"a%", "a%"},        {"%Q", "%Q"},
+        {"%#Q", "%#Q"},  {"%#Y", "%#Y"},   {"%#%", "%#%"},      {"%%d", "%d"},
+        {"%%%d", "%04"}, {"%x%c", "%x%c"}, {"%#a%a", "%#aSun"},
     };
     for (const Row& r : rows)
         EXPECT_EQ(ExpandConversions(r.pattern, t, locale, ""), r.expected) << r.pattern;
@@ -70,7 +69,8 @@ TEST(ExpandConversions, CutsAfter127Characters) {
     std::string pattern = std::string(125, '-') + "%A";
     EXPECT_EQ(ExpandConversions(pattern, t, locale, ""), std::string(125, '-') + "Su");
     std::string many;
-    for (int i = 0; i < 100; ++i) many += "%Y";
+    for (int i = 0; i < 100; ++i)
+        many += "%Y";
     EXPECT_EQ(ExpandConversions(many, t, locale, "").size(), 127u);
 }
 

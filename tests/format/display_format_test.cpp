@@ -1,9 +1,8 @@
+#include "format/beat_time.h"
 #include "format/display_format.h"
+#include "format_fixture.h"
 
 #include <gtest/gtest.h>
-
-#include "format/beat_time.h"
-#include "format_fixture.h"
 
 namespace zm {
 namespace {
@@ -27,33 +26,34 @@ const DateTime kJan31st2000 = DateTime::FromParts(2000, 1, 31, 5, 7, 9); // a Mo
 
 TEST(ExpandDisplayFormat, CodesByLetterAndRunLength) {
     FormatFixture fx;
-    ExpectAll(fx, {
-        {"hh:mm:ss tt", k150405, "03:04:05 PM"},
-        {"h:m:s", k150405, "3:4:5"},
-        {"H HH h hh", kJan31st2000, "5 05 5 05"},
-        {"m mm mmm s ss sss", kJan31st2000, "7 07 07 9 09 09"},
-        {"d MMM ''yy (ddd)", kJan1st2000, "1 Jan '00 (Sat)"},
-        {"dddddd", kJan1st2000, "Saturday"},
-        {"yyy", kJan1st2000, "2000"},
-        {"y yy yyyy yyyyy", DateTime::FromParts(2005, 3, 4), "5 05 2005 2005"},
-        {"M MM MMM MMMM MMMMMM", DateTime::FromParts(2005, 3, 4), "3 03 Mar March March"},
-        {"D DD DDD", DateTime::FromParts(2005, 3, 4), "63 063 063"},
-        {"ZZ Z", kJan1st2000, "CET CET"},
-        {"gg", kJan1st2000, "A.D."},
-        {"t tt ttt", k150405, "P PM PM"},
-        {"t tt", kJan31st2000, "A AM"},
-    });
+    ExpectAll(fx,
+              {
+                  {"hh:mm:ss tt", k150405, "03:04:05 PM"},
+                  {"h:m:s", k150405, "3:4:5"},
+                  {"H HH h hh", kJan31st2000, "5 05 5 05"},
+                  {"m mm mmm s ss sss", kJan31st2000, "7 07 07 9 09 09"},
+                  {"d MMM ''yy (ddd)", kJan1st2000, "1 Jan '00 (Sat)"},
+                  {"dddddd", kJan1st2000, "Saturday"},
+                  {"yyy", kJan1st2000, "2000"},
+                  {"y yy yyyy yyyyy", DateTime::FromParts(2005, 3, 4), "5 05 2005 2005"},
+                  {"M MM MMM MMMM MMMMMM", DateTime::FromParts(2005, 3, 4), "3 03 Mar March March"},
+                  {"D DD DDD", DateTime::FromParts(2005, 3, 4), "63 063 063"},
+                  {"ZZ Z", kJan1st2000, "CET CET"},
+                  {"gg", kJan1st2000, "A.D."},
+                  {"t tt ttt", k150405, "P PM PM"},
+                  {"t tt", kJan31st2000, "A AM"},
+              });
 }
 
 TEST(ExpandDisplayFormat, RunsEndAtADifferentCharacterOrAHiddenSeparator) {
     FormatFixture fx;
     ExpectAll(fx, {
-        {"dd~MM", kJan31st2000, "3101"},
-        {"ddMM", kJan31st2000, "3101"},
-        {"dd~dd", kJan31st2000, "3131"},
-        {"dddd", kJan31st2000, "Monday"},
-        {"h~h~h", kJan31st2000, "555"},
-    });
+                      {"dd~MM", kJan31st2000, "3101"},
+                      {"ddMM", kJan31st2000, "3101"},
+                      {"dd~dd", kJan31st2000, "3131"},
+                      {"dddd", kJan31st2000, "Monday"},
+                      {"h~h~h", kJan31st2000, "555"},
+                  });
 }
 
 TEST(ExpandDisplayFormat, QuotesPercentSignsAndPlainCharacters) {
@@ -61,27 +61,27 @@ TEST(ExpandDisplayFormat, QuotesPercentSignsAndPlainCharacters) {
     const DateTime sundayJan1st = DateTime::FromParts(2023, 1, 1, 9, 0, 0);
     ASSERT_EQ(sundayJan1st.DayOfWeek(), 1);
     ExpectAll(fx, {
-        {"'Week' w", sundayJan1st, "Week 1"},
-        {"ww", DateTime::FromParts(2023, 1, 8), "02"},
-        {"%", sundayJan1st, "%"},
-        {"100%", sundayJan1st, "100%"},
-        {"%d", sundayJan1st, "%1"},
-        {"%%", sundayJan1st, "%%"},
-        {"hh 'mm ss", sundayJan1st, "09 mm ss"},
-        {"'It''s'", sundayJan1st, "Its"},
-        {"I''x", sundayJan1st, "I'x"},
-        {"''", sundayJan1st, "'"},
-        {"'%d/%m'", sundayJan1st, "01/01"},
-        {"'%Q %' %", sundayJan1st, "%Q % %"},
-        {"Y S T W X", sundayJan1st, "Y S T W X"},
-        {"", sundayJan1st, ""},
-        {"~~~", sundayJan1st, ""},
-        {"HH|mm", sundayJan1st, "09\n00"},
-        {"||", sundayJan1st, "\n\n"},
-        {"'Zeit:' HH' Uhr'", sundayJan1st, "Zeit: 09 Uhr"},
-        {"'\xD0\x92\xD1\x80\xD0\xB5\xD0\xBC\xD1\x8F' H", sundayJan1st,
-         "\xD0\x92\xD1\x80\xD0\xB5\xD0\xBC\xD1\x8F 9"},
-    });
+                      {"'Week' w", sundayJan1st, "Week 1"},
+                      {"ww", DateTime::FromParts(2023, 1, 8), "02"},
+                      {"%", sundayJan1st, "%"},
+                      {"100%", sundayJan1st, "100%"},
+                      {"%d", sundayJan1st, "%1"},
+                      {"%%", sundayJan1st, "%%"},
+                      {"hh 'mm ss", sundayJan1st, "09 mm ss"},
+                      {"'It''s'", sundayJan1st, "Its"},
+                      {"I''x", sundayJan1st, "I'x"},
+                      {"''", sundayJan1st, "'"},
+                      {"'%d/%m'", sundayJan1st, "01/01"},
+                      {"'%Q %' %", sundayJan1st, "%Q % %"},
+                      {"Y S T W X", sundayJan1st, "Y S T W X"},
+                      {"", sundayJan1st, ""},
+                      {"~~~", sundayJan1st, ""},
+                      {"HH|mm", sundayJan1st, "09\n00"},
+                      {"||", sundayJan1st, "\n\n"},
+                      {"'Zeit:' HH' Uhr'", sundayJan1st, "Zeit: 09 Uhr"},
+                      {"'\xD0\x92\xD1\x80\xD0\xB5\xD0\xBC\xD1\x8F' H", sundayJan1st,
+                       "\xD0\x92\xD1\x80\xD0\xB5\xD0\xBC\xD1\x8F 9"},
+                  });
 }
 
 TEST(ExpandDisplayFormat, TheClocksAppendedLineBreakJoinsAnUnclosedLiteral) {
@@ -142,27 +142,32 @@ TEST(ExpandDisplayFormat, LongRunsAndLiteralsKeepTheirFirst383Characters) {
     EXPECT_EQ(DisplayFormatToIntermediate(std::string(5000, 'y'), kJan31st2000, context), "%Y");
     EXPECT_EQ(DisplayFormatToIntermediate(std::string(1000, ':'), kJan31st2000, context),
               std::string(383, ':'));
-    EXPECT_EQ(DisplayFormatToIntermediate("'" + std::string(1000, 'x') + "'dd", kJan31st2000,
-                                          context),
-              std::string(383, 'x') + "%d");
+    EXPECT_EQ(
+        DisplayFormatToIntermediate("'" + std::string(1000, 'x') + "'dd", kJan31st2000, context),
+        std::string(383, 'x') + "%d");
     // Unclosed, and in characters rather than bytes.
     std::string wide;
-    for (int i = 0; i < 500; ++i) wide += "\xC3\xA9";
+    for (int i = 0; i < 500; ++i)
+        wide += "\xC3\xA9";
     std::string kept;
-    for (int i = 0; i < 383; ++i) kept += "\xC3\xA9";
+    for (int i = 0; i < 383; ++i)
+        kept += "\xC3\xA9";
     EXPECT_EQ(DisplayFormatToIntermediate("'" + wide, kJan31st2000, context), kept);
 }
 
 TEST(ExpandDisplayFormat, TheTextIsCutAfter127Characters) {
     FormatFixture fx;
     std::string format;
-    for (int i = 0; i < 40; ++i) format += "dddd~";
+    for (int i = 0; i < 40; ++i)
+        format += "dddd~";
     std::string expected;
-    for (int i = 0; i < 40; ++i) expected += "Monday";
+    for (int i = 0; i < 40; ++i)
+        expected += "Monday";
     EXPECT_EQ(fx.Expand(format, kJan31st2000), expected.substr(0, 127));
 
     std::string wide;
-    for (int i = 0; i < 300; ++i) wide += "\xC3\xA9";
+    for (int i = 0; i < 300; ++i)
+        wide += "\xC3\xA9";
     const std::string text = fx.Expand("'" + wide + "'", kJan31st2000);
     EXPECT_EQ(text.size(), 254u);
     EXPECT_EQ(text, wide.substr(0, 254));

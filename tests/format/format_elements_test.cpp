@@ -1,9 +1,8 @@
+#include "format/display_format.h"
 #include "format/format_elements.h"
+#include "format_fixture.h"
 
 #include <gtest/gtest.h>
-
-#include "format/display_format.h"
-#include "format_fixture.h"
 
 namespace zm {
 namespace {
@@ -34,8 +33,8 @@ TEST(FormatMenus, SamplesShowWhatTheirLabelsSay) {
     const DateTime jan1st = DateTime::FromParts(2000, 1, 1);
     const DateTime jan31st = DateTime::FromParts(2000, 1, 31);
     const DateTime threePm = DateTime::FromParts(2000, 1, 1, 15, 0, 0);
-    const DateTime moments[] = {jan1st, jan1st, jan1st, {}, jan31st, jan31st, jan31st, {},
-                                threePm, threePm, threePm};
+    const DateTime moments[] = {jan1st,  jan1st, jan1st,  {},      jan31st, jan31st,
+                                jan31st, {},     threePm, threePm, threePm};
     const auto rows = FormatMenuRows(FormatMenu::Samples);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].IsSeparatorLine()) continue;
@@ -63,11 +62,11 @@ TEST(InsertFormatElement, GuardsCodesNextToLettersAndAt) {
         {"@", 1, 1, "h", true, "@~h", 3},
         {"h@", 1, 1, "m", true, "h~m~@", 4},
         {"dd:", 3, 3, "MM", true, "dd:MM", 5},
-        {"dd:MM", 2, 3, "yy", true, "dd~yy~MM", 6},  // the selection is replaced
-        {"dd:MM", 3, 2, "yy", true, "dd~yy~MM", 6},  // either way round
+        {"dd:MM", 2, 3, "yy", true, "dd~yy~MM", 6}, // the selection is replaced
+        {"dd:MM", 3, 2, "yy", true, "dd~yy~MM", 6}, // either way round
         {"dd", 2, 2, " ", false, "dd ", 3},
         {"ddMM", 2, 2, "|", false, "dd|MM", 3},
-        {"dd", 9, 12, "MM", true, "dd~MM", 5},       // positions past the end
+        {"dd", 9, 12, "MM", true, "dd~MM", 5}, // positions past the end
         {"HH'", 3, 3, "mm", true, "HH'mm", 5},
     };
     for (const Row& r : rows) {
@@ -84,7 +83,8 @@ TEST(InsertFormatElement, PositionsCountCharactersNotBytes) {
     EXPECT_EQ(e.Text, "'Z\xC3\xA9it'HH ");
     EXPECT_EQ(e.Selection.Start, 8u);
     const FormatEdit before = InsertFormatElement("\xC3\xA9", {1, 1}, "d", true);
-    EXPECT_EQ(before.Text, "\xC3\xA9" "d");
+    EXPECT_EQ(before.Text, "\xC3\xA9"
+                           "d");
 }
 
 } // namespace

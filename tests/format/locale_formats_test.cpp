@@ -1,8 +1,7 @@
 #include "format/locale_formats.h"
+#include "format_fixture.h"
 
 #include <gtest/gtest.h>
-
-#include "format_fixture.h"
 
 namespace zm {
 namespace {
@@ -29,8 +28,7 @@ TEST(BuildLocaleFormats, OrdersLeadingZerosCenturyAndTheTwentyFourHourClock) {
         {1, true, true, true, false, true, ".", ":", "%d.%m.%Y", "%#H:%M", "H':'mm"},
         {1, false, false, true, true, false, "/", ".", "%#d/%m/%y", "%I.%M %p", "hh'.'mm' 'tt"},
         {0, false, true, false, false, false, "/", ":", "%#m/%d/%y", "%#I:%M %p", "h':'mm' 'tt"},
-        {7, false, false, false, false, false, "/", ":", "%#m/%#d/%y", "%#I:%M %p",
-         "h':'mm' 'tt"},
+        {7, false, false, false, false, false, "/", ":", "%#m/%#d/%y", "%#I:%M %p", "h':'mm' 'tt"},
     };
     for (const Row& r : rows) {
         LocaleDescription d;
@@ -57,10 +55,10 @@ TEST(BuildLocaleFormats, SeparatorsAreCutOrFallBack) {
     EXPECT_EQ(f.ShortTime(), "%#I:%M %p");
     EXPECT_EQ(f.PickerTime(), "h':'mm' 'tt");
 
-    d.DateSeparator = " / - ";    // cut to three characters
+    d.DateSeparator = " / - ";     // cut to three characters
     d.CompactDateSeparator = ". "; // not one character: "/"
     d.TimeSeparator = "h";
-    d.CompactTimeSeparator = "";   // refused: ":"
+    d.CompactTimeSeparator = ""; // refused: ":"
     f = LocaleFormats(d);
     EXPECT_EQ(f.ShortDate(), "%#m / %#d / %y");
     EXPECT_EQ(f.CompactDate(), "%#m/%#d/%y");

@@ -9,7 +9,9 @@ constexpr int kMonday = 0;
 constexpr int kSunday = 6;
 constexpr int kRules[] = {kWeekStartsOnJan1, kFirstFourDayWeek, kFirstFullWeek};
 
-DateTime Day(int y, int m, int d) { return DateTime::FromParts(y, m, d); }
+DateTime Day(int y, int m, int d) {
+    return DateTime::FromParts(y, m, d);
+}
 
 TEST(WeekOfYear, TheRowAcrossNewYear2021UnderEachRule) {
     // Mon 2020-12-28 ... Sun 2021-01-03, then Mon 2021-01-04 ... Sun 2021-01-10.
@@ -26,7 +28,8 @@ TEST(WeekOfYear, TheRowAcrossNewYear2021UnderEachRule) {
 
 TEST(WeekOfYear, OtherFirstDaysAndOddSettings) {
     // 1 January 2023 was a Sunday: with Sunday first it opens week 1 under every rule.
-    for (int rule : kRules) EXPECT_EQ(WeekOfYear(Day(2023, 1, 1), kSunday, rule), 1);
+    for (int rule : kRules)
+        EXPECT_EQ(WeekOfYear(Day(2023, 1, 1), kSunday, rule), 1);
     // With Monday first it ends a week lying almost wholly in 2022.
     EXPECT_EQ(WeekOfYear(Day(2023, 1, 1), kMonday, kWeekStartsOnJan1), 1);
     EXPECT_EQ(WeekOfYear(Day(2023, 1, 1), kMonday, kFirstFourDayWeek), 52);

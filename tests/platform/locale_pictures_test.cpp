@@ -1,15 +1,14 @@
+#include "platform/locale_formatter.h"
 #include "platform/locale_pictures.h"
 
 #include <gtest/gtest.h>
-
-#include "platform/locale_formatter.h"
 
 namespace zm {
 namespace {
 
 TEST(TokenizePicture, FieldsLiteralsAndQuotes) {
-    const std::vector<PictureToken> expected = {
-        {'H', 2, ""}, {0, 0, " o'clock, "}, {'m', 2, ""}, {0, 0, " x"}, {'A', 1, ""}, {'P', 1, ""}};
+    const std::vector<PictureToken> expected = {{'H', 2, ""}, {0, 0, " o'clock, "}, {'m', 2, ""},
+                                                {0, 0, " x"}, {'A', 1, ""},         {'P', 1, ""}};
     EXPECT_EQ(TokenizePicture("HH 'o''clock', mm xAP"), expected);
     const std::vector<PictureToken> unclosed = {{'d', 1, ""}, {0, 0, "'. open"}};
     EXPECT_EQ(TokenizePicture("d''. 'open"), unclosed);
@@ -23,16 +22,16 @@ TEST(ReadDatePicture, ShortDateFormatsOfSeveralLocales) {
         const char *separator, *compact;
     };
     const Row rows[] = {
-        {"M/d/yy", 0, false, false, false, "/", "/"},            // en_US
-        {"dd/MM/yyyy", 1, true, true, true, "/", "/"},           // en_GB
-        {"dd.MM.yy", 1, false, true, true, ".", "."},            // de_DE
-        {"yyyy-MM-dd", 2, true, true, true, "-", "-"},           // sv_SE
-        {"d. M. yy", 1, false, false, false, ". ", "."},         // cs_CZ
-        {"yyyy/M/d", 2, true, false, false, "/", "/"},           // zh_CN
+        {"M/d/yy", 0, false, false, false, "/", "/"},    // en_US
+        {"dd/MM/yyyy", 1, true, true, true, "/", "/"},   // en_GB
+        {"dd.MM.yy", 1, false, true, true, ".", "."},    // de_DE
+        {"yyyy-MM-dd", 2, true, true, true, "-", "-"},   // sv_SE
+        {"d. M. yy", 1, false, false, false, ". ", "."}, // cs_CZ
+        {"yyyy/M/d", 2, true, false, false, "/", "/"},   // zh_CN
         {"d 'de' MMM yyyy", 1, true, false, false, " de ", ""},
-        {"yy. M. d.", 2, false, false, false, ". ", "."},        // ko_KR
+        {"yy. M. d.", 2, false, false, false, ". ", "."},                                  // ko_KR
         {"d\xE2\x80\x8F/M\xE2\x80\x8F/yyyy", 1, true, false, false, "\xE2\x80\x8F/", "/"}, // ar_EG
-        {"ddd d/M/yy", 1, false, false, false, "/", "/"},        // a weekday name is no date field
+        {"ddd d/M/yy", 1, false, false, false, "/", "/"}, // a weekday name is no date field
     };
     for (const Row& r : rows) {
         const DatePictureFacts f = ReadDatePicture(r.picture);
@@ -55,12 +54,14 @@ TEST(ReadTimePicture, ShortTimeFormatsOfSeveralLocales) {
         const char *separator, *compact;
     };
     const Row rows[] = {
-        {"h:mm AP", false, false, ":", ":"},                       // en_US
-        {"h:mm\xE2\x80\xAF" "AP", false, false, ":", ":"},          // en_US, newer data
-        {"HH:mm", true, true, ":", ":"},                           // de_DE
-        {"H.mm", true, false, ".", "."},                           // fi_FI
-        {"HH 'h' mm", true, true, " h ", "h"},                     // fr_CA
-        {"AP h:mm", false, false, ":", ":"},                       // ko_KR
+        {"h:mm AP", false, false, ":", ":"}, // en_US
+        {"h:mm\xE2\x80\xAF"
+         "AP",
+         false, false, ":", ":"},              // en_US, newer data
+        {"HH:mm", true, true, ":", ":"},       // de_DE
+        {"H.mm", true, false, ".", "."},       // fi_FI
+        {"HH 'h' mm", true, true, " h ", "h"}, // fr_CA
+        {"AP h:mm", false, false, ":", ":"},   // ko_KR
         {"ap hh:mm", false, true, ":", ":"},
     };
     for (const Row& r : rows) {

@@ -1,9 +1,9 @@
 #pragma once
 // The user's regional settings as QLocale reports them.
 
-#include <QLocale>
-
 #include "format/locale_description.h"
+
+#include <QLocale>
 
 namespace zm {
 

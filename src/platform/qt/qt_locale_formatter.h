@@ -1,9 +1,9 @@
 #pragma once
 // The era and AM/PM texts of the user's locale, from QLocale.
 
-#include <QLocale>
-
 #include "platform/locale_formatter.h"
+
+#include <QLocale>
 
 namespace zm {
 
