@@ -1,0 +1,34 @@
+#include "format/clock_format.h"
+#include "format/locale_formats.h"
+#include "model/date_time.h"
+#include "platform/qt/qt_locale_description.h"
+#include "platform/qt/qt_locale_names.h"
+
+#include <gtest/gtest.h>
+
+namespace zm {
+namespace {
+
+TEST(QtLocale, UnitedStatesEnglishGivesMonthDayYearAndATwelveHourClock) {
+    const LocaleDescription d = QtLocaleDescription(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(d.DateOrder, 0);
+    EXPECT_FALSE(d.Is24Hour);
+    EXPECT_EQ(d.DateSeparator, "/");
+    EXPECT_EQ(d.TimeSeparator, ":");
+    EXPECT_EQ(d.AmDesignator, "AM");
+    const LocaleFormats f = BuildLocaleFormats(d);
+    const DateTime t = DateTime::FromParts(2024, 3, 5, 15, 4, 0);
+    EXPECT_EQ(f.FormatShortTime(t), "3:04 PM");
+}
+
+TEST(QtLocale, GermanGivesDayMonthYearAndATwentyFourHourClock) {
+    const LocaleDescription d = QtLocaleDescription(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(d.DateOrder, 1);
+    EXPECT_TRUE(d.Is24Hour);
+    EXPECT_EQ(d.DateSeparator, ".");
+    EXPECT_EQ(DefaultClockFormat(d).find("HH"), 0u);
+    EXPECT_EQ(QtLocaleNames(QLocale(QLocale::German, QLocale::Germany)).LongDayName(1), "Sonntag");
+}
+
+} // namespace
+} // namespace zm
