@@ -1,7 +1,20 @@
 #pragma once
 // Small helpers for building instants and events in the model tests.
 
+#include <cstdio>
+#include <ostream>
+
 #include "model/event_record.h"
+
+namespace zm {
+// Readable instants in test failures.
+inline void PrintTo(const DateTime& t, std::ostream* os) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", t.Year(), t.Month(), t.Day(),
+                  t.Hour(), t.Minute(), t.Second());
+    *os << buf;
+}
+} // namespace zm
 
 namespace zm::testing {
 
