@@ -21,4 +21,12 @@ std::optional<DateTime> AddMonthsClamped(DateTime date, int day, int64_t months)
 // without an ordinal bit it is taken as "first".
 DateTime NthWeekdayOfMonth(DateTime date, uint32_t pattern);
 
+// The same on month numbers, for the occurrence functions: months are counted as
+// year * 12 + (month - 1), and the results are day numbers.
+constexpr int64_t MonthIndex(int year, int month) { return int64_t{year} * 12 + (month - 1); }
+// Day `day` of month `index`, or the month's last day; none outside the years or for day < 1.
+std::optional<int64_t> ClampedDayOfMonth(int64_t index, int day);
+// The pattern's weekday of month `index`; none outside the years.
+std::optional<int64_t> NthWeekdayDayOfMonth(int64_t index, uint32_t pattern);
+
 } // namespace zm

@@ -65,11 +65,11 @@ int64_t WeeklyStep(uint32_t pattern, uint32_t n, int64_t x, int direction) {
     return x;
 }
 
-// A month move by `months`; for a by-weekday pattern then to the named weekday of that month.
-std::optional<DateTime> MonthStep(DateTime from, int day, int64_t months, uint32_t pattern) {
-    std::optional<DateTime> c = AddMonthsClamped(from, day, months);
-    if (c && IsByWeekday(pattern)) c = NthWeekdayOfMonth(*c, pattern);
-    return c;
+// The occurrence day of a monthly or yearly pattern in month `index`: day `day` (clamped) for
+// the by-date forms, the named weekday for the by-weekday forms.
+std::optional<int64_t> DayInMonth(int64_t index, int day, uint32_t pattern) {
+    return IsByWeekday(pattern) ? NthWeekdayDayOfMonth(index, pattern)
+                                : ClampedDayOfMonth(index, day);
 }
 
 } // namespace
@@ -95,14 +95,10 @@ DateTime EventRecord::OccurrenceOnOrAfter(DateTime when) const {
             // The month and day of Start in the year of t. A 29 February Start falls on
             // 28 February in common years, as the yearly steps (AddMonthsClamped) put it.
             const YearMonthDay ys = Start.Ymd();
-            const int year = when.Year();
-            const int64_t c =
-                DaysFromCivil(year, ys.month, std::min(ys.day, DaysInMonth(year, ys.month)));
-            if (c >= t) {
-                r = c;
-            } else if (auto next = AddMonthsClamped(DateTime::FromDayNumber(c), ys.day, 12)) {
-                r = next->DayNumber();
-            }
+            const int64_t index = MonthIndex(when.Year(), ys.month);
+            std::optional<int64_t> c = ClampedDayOfMonth(index, ys.day);
+            if (c && *c < t) c = ClampedDayOfMonth(index + 12, ys.day);
+            if (c) r = *c;
             break;
         }
         if (n != 12) break;
@@ -114,9 +110,10 @@ DateTime EventRecord::OccurrenceOnOrAfter(DateTime when) const {
         int64_t months = (int64_t{yt.year} - ys.year) * 12 + yt.month - ys.month;
         months -= months % n;
         const int day = IsByWeekday(Pattern) ? ys.day : static_cast<int>(PatternDay());
-        std::optional<DateTime> c = MonthStep(Start, day, months, Pattern);
-        if (c && c->DayNumber() < t) c = MonthStep(*c, day, n, Pattern);
-        if (c) r = c->DayNumber();
+        const int64_t index = MonthIndex(ys.year, ys.month) + months;
+        std::optional<int64_t> c = DayInMonth(index, day, Pattern);
+        if (c && *c < t) c = DayInMonth(index + n, day, Pattern);
+        if (c) r = *c;
         break;
     }
     default:
@@ -130,29 +127,26 @@ namespace {
 // One step from day x; a step that cannot be made stays on x.
 int64_t StepDay(const EventRecord& e, int64_t x, int direction) {
     const uint32_t n = e.Interval();
-    const DateTime date = DateTime::FromDayNumber(x);
-    std::optional<DateTime> moved;
+    int day = 0;
+    int64_t months = direction * int64_t{n};
     switch (KindOf(e.Pattern)) {
     case kKindDaily:
         return x + direction * int64_t{n};
     case kKindWeekly:
         return WeeklyStep(e.Pattern, n, x, direction);
     case kKindMonthly:
-        if (n == 0) return x;
-        moved = IsByWeekday(e.Pattern)
-                    ? MonthStep(date, e.Start.Day(), direction * int64_t{n}, e.Pattern)
-                    : AddMonthsClamped(date, static_cast<int>(e.PatternDay()), direction * int64_t{n});
+        day = IsByWeekday(e.Pattern) ? e.Start.Day() : static_cast<int>(e.PatternDay());
         break;
     case kKindYearly:
-        if (n == 0) return x;
-        moved = IsByWeekday(e.Pattern)
-                    ? MonthStep(date, e.Start.Day(), direction * int64_t{n}, e.Pattern)
-                    : AddMonthsClamped(date, e.Start.Day(), direction * 12);
+        day = e.Start.Day();
+        if (!IsByWeekday(e.Pattern)) months = direction * 12;
         break;
     default:
         return x;
     }
-    return moved ? moved->DayNumber() : x;
+    if (n == 0) return x;
+    const YearMonthDay ymd = CivilFromDays(x);
+    return DayInMonth(MonthIndex(ymd.year, ymd.month) + months, day, e.Pattern).value_or(x);
 }
 
 } // namespace
