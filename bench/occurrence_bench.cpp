@@ -18,8 +18,8 @@ constexpr uint32_t kForms[][2] = {
     {kFormByDate | kKindYearly, 1},
     {kFormByWeekday | kKindYearly | kOrdThird | kTuesday, 12},
 };
-constexpr const char* kFormNames[] = {"daily",         "weekly",     "monthly_day",
-                                      "monthly_nth",   "yearly_day", "yearly_nth"};
+constexpr const char* kFormNames[] = {"daily",       "weekly",     "monthly_day",
+                                      "monthly_nth", "yearly_day", "yearly_nth"};
 
 // 64 instants spread over the year 2024, so each call asks a different question.
 std::array<DateTime, 64> Queries() {
@@ -40,35 +40,43 @@ EventRecord MakeEvent(int form, int yearsBack) {
 }
 
 void BM_OccurrenceOnOrAfter(benchmark::State& state) {
-    const EventRecord e = MakeEvent(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const EventRecord e =
+        MakeEvent(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const auto q = Queries();
     size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(e.OccurrenceOnOrAfter(q[i++ & 63]));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(e.OccurrenceOnOrAfter(q[i++ & 63]));
     state.SetLabel(kFormNames[state.range(0)]);
 }
 
 void BM_NextOccurrence(benchmark::State& state) {
-    const EventRecord e = MakeEvent(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const EventRecord e =
+        MakeEvent(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     auto q = Queries();
-    for (DateTime& x : q) x = e.OccurrenceOnOrAfter(x);
+    for (DateTime& x : q)
+        x = e.OccurrenceOnOrAfter(x);
     size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(e.NextOccurrence(q[i++ & 63]));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(e.NextOccurrence(q[i++ & 63]));
     state.SetLabel(kFormNames[state.range(0)]);
 }
 
 void BM_IsDue(benchmark::State& state) {
-    const EventRecord e = MakeEvent(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const EventRecord e =
+        MakeEvent(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const WeekSettings week{0x3E, true};
     const auto q = Queries();
     size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(e.IsDue(q[i++ & 63], week));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(e.IsDue(q[i++ & 63], week));
     state.SetLabel(kFormNames[state.range(0)]);
 }
 
 // Arguments: form, years from Start to the queries.
 void Forms(benchmark::internal::Benchmark* b) {
     for (int form = 0; form < 6; ++form)
-        for (int years : {1, 40}) b->Args({form, years});
+        for (int years : {1, 40})
+            b->Args({form, years});
 }
 
 BENCHMARK(BM_OccurrenceOnOrAfter)->Apply(Forms);

@@ -10,8 +10,7 @@
 
 namespace {
 
-template <typename T>
-T Take(const uint8_t*& data, size_t& size) {
+template <typename T> T Take(const uint8_t*& data, size_t& size) {
     T v{};
     const size_t n = size < sizeof v ? size : sizeof v;
     std::memcpy(&v, data, n);

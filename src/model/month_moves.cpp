@@ -55,7 +55,8 @@ std::optional<int64_t> NthWeekdayDayOfMonth(int64_t index, uint32_t pattern) {
 
 std::optional<DateTime> AddMonthsClamped(DateTime date, int day, int64_t months) {
     const YearMonthDay ymd = date.Ymd();
-    const std::optional<int64_t> d = ClampedDayOfMonth(MonthIndex(ymd.year, ymd.month) + months, day);
+    const std::optional<int64_t> d =
+        ClampedDayOfMonth(MonthIndex(ymd.year, ymd.month) + months, day);
     if (!d) return std::nullopt;
     return DateTime::FromDayNumber(*d);
 }

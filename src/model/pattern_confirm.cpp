@@ -47,8 +47,9 @@ PatternConfirmation ConfirmForm(const PatternChoice& ch) {
         if (!IntervalOk(ch.interval)) return Refused(NotValid(EditField::Interval));
         const uint32_t set = ch.weekdays & kWeekdayMask;
         if (set == 0) return Refused(NotValid(EditField::Weekdays));
+        // The first selected weekday on or after S, at most 6 days on.
         int64_t d = sDay;
-        while (!(set & WeekdayBit(DayOfWeekFromDays(d)))) ++d; // at most 6 days on
+        while (!(set & WeekdayBit(DayOfWeekFromDays(d)))) ++d;
         c.start = DateTime::FromDayNumber(d).WithTimeOf(s);
         c.pattern = kFormByDate | kKindWeekly | set;
         c.param = n;

@@ -11,13 +11,13 @@
 namespace zm {
 
 enum class RecurrenceForm {
-    None,             // "Remove recurrence"
-    EveryNDays,       // every N days
-    EveryNWeeks,      // every N weeks on a set of weekdays
-    DayOfMonth,       // day D of every N months
+    None,              // "Remove recurrence"
+    EveryNDays,        // every N days
+    EveryNWeeks,       // every N weeks on a set of weekdays
+    DayOfMonth,        // day D of every N months
     NthWeekdayMonthly, // the n-th weekday of every N months
-    YearlyDate,       // every year on month M, day D
-    YearlyNthWeekday, // the n-th weekday of month M every year
+    YearlyDate,        // every year on month M, day D
+    YearlyNthWeekday,  // the n-th weekday of month M every year
 };
 
 // What the user entered in the recurrence editor.

@@ -175,7 +175,8 @@ DateTimeSpan PatternPeriodLength(uint32_t pattern, uint32_t param) {
         if (count == 0) return DateTimeSpan();
         if (count == 1) return DateTimeSpan::Days(7 * n);
         int gap = days[0] + 7 - days[count - 1];
-        for (int i = 1; i < count; ++i) gap = std::min(gap, days[i] - days[i - 1]);
+        for (int i = 1; i < count; ++i)
+            gap = std::min(gap, days[i] - days[i - 1]);
         return DateTimeSpan::Days(gap);
     }
     case kKindMonthly:

@@ -14,8 +14,7 @@ TimeLeft TimeLeftUntil(DateTime occurrence, DateTime now) {
     if (!left.overdue) {
         left.days = left.seconds / kSecondsPerDay;
         const int64_t restMinutes = left.seconds % kSecondsPerDay / 60;
-        if ((now + DateTimeSpan::Minutes(restMinutes)).DayNumber() != now.DayNumber())
-            ++left.days;
+        if ((now + DateTimeSpan::Minutes(restMinutes)).DayNumber() != now.DayNumber()) ++left.days;
     }
     return left;
 }
@@ -35,8 +34,8 @@ Verdict CheckBeforeStartSnooze(DateTime occurrence, DateTimeSpan amount, DateTim
 
 Verdict ApplySnooze(EventRecord& e, const SnoozeRequest& request, DateTime now,
                     const WeekSettings& week) {
-    const DateTime until = request.span >= DateTimeSpan() ? now + request.span
-                                                          : request.occurrence + request.span;
+    const DateTime until =
+        request.span >= DateTimeSpan() ? now + request.span : request.occurrence + request.span;
     if (e.IsRecurring()) {
         // The next reminder after the one being snoozed: a snooze may not reach past it.
         const DateTimeSpan advance = e.AdvanceSpan();

@@ -14,10 +14,10 @@ namespace zm {
 // 80 seconds before now, so an occurrence that began less than 2 minutes 20 seconds ago is not
 // yet overdue.
 struct TimeLeft {
-    int64_t seconds = 0;  // from now - 80 s to the occurrence
-    int64_t minutes = 0;  // whole minutes, truncated toward zero
-    int64_t days = 0;     // whole days, plus 1 when the rest of the time crosses midnight
-    bool overdue = false; // minutes < 0
+    int64_t seconds = 0;           // from now - 80 s to the occurrence
+    int64_t minutes = 0;           // whole minutes, truncated toward zero
+    int64_t days = 0;              // whole days, plus 1 when the rest of the time crosses midnight
+    bool overdue = false;          // minutes < 0
     bool offerBeforeStart = false; // more than 7 minutes: "before start" snoozing makes sense
 };
 TimeLeft TimeLeftUntil(DateTime occurrence, DateTime now);
@@ -31,10 +31,10 @@ TimeAmount OfferedSnoozeAmount(const EventRecord& e, bool rememberSnoozePeriod);
 Verdict CheckBeforeStartSnooze(DateTime occurrence, DateTimeSpan amount, DateTime now);
 
 struct SnoozeRequest {
-    DateTime occurrence;   // the occurrence the window shows
-    DateTimeSpan span;     // the snooze amount; negative for "before start"
-    uint32_t unit = 0;     // as chosen, kept as the event's snooze choice
-    uint32_t count = 0;    // as chosen, bit 15 set for "before start"
+    DateTime occurrence; // the occurrence the window shows
+    DateTimeSpan span;   // the snooze amount; negative for "before start"
+    uint32_t unit = 0;   // as chosen, kept as the event's snooze choice
+    uint32_t count = 0;  // as chosen, bit 15 set for "before start"
     // The window's custom size (0 = the minimum size); none when it could not be read.
     std::optional<uint32_t> windowSize;
 };

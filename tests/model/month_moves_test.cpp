@@ -46,10 +46,8 @@ TEST(NthWeekdayOfMonth, FindsEachOrdinal) {
         uint32_t ordinal;
         DateTime expected;
     } cases[] = {
-        {At(2024, 3, 20), kOrdFirst, At(2024, 3, 1)},
-        {At(2024, 3, 1), kOrdSecond, At(2024, 3, 8)},
-        {At(2024, 3, 1), kOrdThird, At(2024, 3, 15)},
-        {At(2024, 3, 1), kOrdFourth, At(2024, 3, 22)},
+        {At(2024, 3, 20), kOrdFirst, At(2024, 3, 1)}, {At(2024, 3, 1), kOrdSecond, At(2024, 3, 8)},
+        {At(2024, 3, 1), kOrdThird, At(2024, 3, 15)}, {At(2024, 3, 1), kOrdFourth, At(2024, 3, 22)},
         {At(2024, 3, 1), kOrdLast, At(2024, 3, 29)}, // five Fridays: the fifth
         {At(2024, 4, 1), kOrdLast, At(2024, 4, 26)}, // four Fridays: the fourth
         {At(2024, 2, 1), kOrdLast, At(2024, 2, 23)},

@@ -162,9 +162,10 @@ TEST(ConfirmPattern, DaysBeyond28AskAboutShortMonths) {
 }
 
 TEST(ConfirmPattern, ListPositions) {
-    const uint32_t weekdays[] = {kMonday, kTuesday, kWednesday, kThursday,
+    const uint32_t weekdays[] = {kMonday, kTuesday,  kWednesday, kThursday,
                                  kFriday, kSaturday, kSunday};
-    for (int p = 0; p < 7; ++p) EXPECT_EQ(WeekdayBitOfListPosition(p), weekdays[p]);
+    for (int p = 0; p < 7; ++p)
+        EXPECT_EQ(WeekdayBitOfListPosition(p), weekdays[p]);
     EXPECT_EQ(WeekdayBitOfListPosition(7), 0u);
     EXPECT_EQ(OrdinalOfListPosition(0), static_cast<uint32_t>(kOrdFirst));
     EXPECT_EQ(OrdinalOfListPosition(4), static_cast<uint32_t>(kOrdLast));
@@ -177,8 +178,10 @@ TEST(RecurringDuration, MustBeShorterThanThePeriod) {
     const struct {
         TimeAmount duration;
         bool ok;
-    } cases[] = {{TimeAmount::Of(3, 1), false}, {TimeAmount::Of(2, 1), false},
-                 {TimeAmount::Of(1, 23), true}, {TimeAmount::Of(0, 30), true}};
+    } cases[] = {{TimeAmount::Of(3, 1), false},
+                 {TimeAmount::Of(2, 1), false},
+                 {TimeAmount::Of(1, 23), true},
+                 {TimeAmount::Of(0, 30), true}};
     for (const auto& c : cases) {
         daily.Duration = c.duration;
         EXPECT_EQ(CheckRecurringDuration(daily), c.ok ? Verdict::Pass() : tooLong);

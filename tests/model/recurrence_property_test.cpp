@@ -19,9 +19,9 @@ EventRecord RandomEvent(std::mt19937& rng) {
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     const int64_t first = DaysFromCivil(1950, 1, 1);
     const int64_t last = DaysFromCivil(2050, 12, 31);
-    const DateTime s = DateTime::FromDayNumber(
-                           std::uniform_int_distribution<int64_t>(first, last)(rng)) +
-                       DateTimeSpan::Minutes(pick(0, 1439));
+    const DateTime s =
+        DateTime::FromDayNumber(std::uniform_int_distribution<int64_t>(first, last)(rng)) +
+        DateTimeSpan::Minutes(pick(0, 1439));
     PatternChoice c;
     c.start = s;
     c.form = static_cast<RecurrenceForm>(pick(1, 6));
@@ -71,13 +71,13 @@ TEST(OccurrenceProperties, SteppingNeverSkipsAnOccurrenceAndStepsUndoEachOther) 
     int64_t totalSteps = 0;
     for (int i = 0; i < 3000; ++i) {
         const EventRecord e = RandomEvent(rng);
-        SCOPED_TRACE(::testing::Message() << "case " << i << " pattern 0x" << std::hex << e.Pattern
-                                          << " param 0x" << e.PatternParam << std::dec
-                                          << " start " << e.Start.Year() << "-" << e.Start.Month()
-                                          << "-" << e.Start.Day());
+        SCOPED_TRACE(::testing::Message()
+                     << "case " << i << " pattern 0x" << std::hex << e.Pattern << " param 0x"
+                     << e.PatternParam << std::dec << " start " << e.Start.Year() << "-"
+                     << e.Start.Month() << "-" << e.Start.Day());
         // T from a year before Start to 40 years after; T2 up to two years after T.
-        const int64_t t = e.Start.DayNumber() +
-                          std::uniform_int_distribution<int64_t>(-365, 40 * 365)(rng);
+        const int64_t t =
+            e.Start.DayNumber() + std::uniform_int_distribution<int64_t>(-365, 40 * 365)(rng);
         const int64_t t2 = t + std::uniform_int_distribution<int64_t>(0, 2 * 366)(rng);
         const DateTime target = e.OccurrenceOnOrAfter(DateTime::FromDayNumber(t2));
         ASSERT_GE(target.DayNumber(), std::max(t2, e.Start.DayNumber()));

@@ -27,7 +27,8 @@ TEST(Occurrences, EveryTwoWeeksOnMondayAndThursday) {
         {At(2024, 3, 17), At(2024, 3, 18, 9, 0)}, // Sunday closing the idle week
         {At(2024, 3, 22), At(2024, 4, 1, 9, 0)},
     };
-    for (const auto& c : cases) EXPECT_EQ(e.OccurrenceOnOrAfter(c.on), c.expected);
+    for (const auto& c : cases)
+        EXPECT_EQ(e.OccurrenceOnOrAfter(c.on), c.expected);
     EXPECT_EQ(e.NextOccurrence(At(2024, 3, 7, 9, 0)), At(2024, 3, 18, 9, 0));
     EXPECT_EQ(e.PreviousOccurrence(At(2024, 3, 18, 9, 0)), At(2024, 3, 7, 9, 0));
     EXPECT_EQ(e.PreviousOccurrence(At(2024, 3, 21, 9, 0)), At(2024, 3, 18, 9, 0));
@@ -107,7 +108,8 @@ TEST(Occurrences, YearlyOnTheTwentyNinthOfFebruaryFallsOnThe28thInCommonYears) {
         {At(2025, 3, 1), At(2026, 2, 28, 8, 0)}, {At(2027, 3, 1), At(2028, 2, 29, 8, 0)},
         {At(2100, 1, 1), At(2100, 2, 28, 8, 0)}, // 2100 is not a leap year
     };
-    for (const auto& c : cases) EXPECT_EQ(e.OccurrenceOnOrAfter(c.on), c.expected);
+    for (const auto& c : cases)
+        EXPECT_EQ(e.OccurrenceOnOrAfter(c.on), c.expected);
     // Stepping agrees with the first occurrence on or after a day, both ways.
     EXPECT_EQ(e.NextOccurrence(e.Start), At(2025, 2, 28, 8, 0));
     EXPECT_EQ(e.NextOccurrence(At(2027, 2, 28, 8, 0)), At(2028, 2, 29, 8, 0));
@@ -127,10 +129,10 @@ TEST(Occurrences, TheThirdTuesdayOfNovemberEveryYear) {
 TEST(Occurrences, AZeroIntervalStaysOnStartAndDoesNotStep) {
     const DateTime start = At(2024, 3, 4, 9, 0);
     const DateTime x = At(2024, 6, 5, 9, 0);
-    for (uint32_t pattern : {kDaily, kWeekly | kMonday, kMonthlyDay, kMonthlyNth | kOrdFirst | kMonday,
-                             kYearlyNth | kOrdFirst | kMonday}) {
-        const EventRecord e = Recurring(pattern, pattern == kMonthlyDay ? MonthlyParam(4, 0) : 0,
-                                        start);
+    for (uint32_t pattern : {kDaily, kWeekly | kMonday, kMonthlyDay,
+                             kMonthlyNth | kOrdFirst | kMonday, kYearlyNth | kOrdFirst | kMonday}) {
+        const EventRecord e =
+            Recurring(pattern, pattern == kMonthlyDay ? MonthlyParam(4, 0) : 0, start);
         EXPECT_EQ(e.OccurrenceOnOrAfter(At(2025, 1, 1)), start) << pattern;
         EXPECT_EQ(e.NextOccurrence(x), x) << pattern;
         EXPECT_EQ(e.PreviousOccurrence(x), x) << pattern;

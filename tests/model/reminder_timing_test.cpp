@@ -16,7 +16,8 @@ struct DueCase {
     bool shifted = false;
 };
 
-void ExpectDue(const EventRecord& e, const WeekSettings& week, std::initializer_list<DueCase> cases) {
+void ExpectDue(const EventRecord& e, const WeekSettings& week,
+               std::initializer_list<DueCase> cases) {
     for (const DueCase& c : cases) {
         const DueCheck d = e.IsDue(c.at, week);
         SCOPED_TRACE(::testing::Message() << "at " << c.at.Ymd().day << " " << c.at.Hour() << ":"
@@ -97,8 +98,8 @@ TEST(IsDue, TheFifteenthOnASaturdayWithoutTheWeekendRule) {
 
 TEST(IsDue, TheWeekendRuleLeavesWeekdayPatternsAlone) {
     // The third Saturday of every month is 15 June 2024 too, but only dates are moved forward.
-    EventRecord e = Recurring(kMonthlyNth | kOrdThird | kSaturday, MonthlyParam(18, 1),
-                              At(2024, 5, 18, 9, 0));
+    EventRecord e =
+        Recurring(kMonthlyNth | kOrdThird | kSaturday, MonthlyParam(18, 1), At(2024, 5, 18, 9, 0));
     e.StampShown(At(2024, 5, 18, 9, 0));
     ExpectDue(e, kWeekendRuleOn, {{At(2024, 6, 14, 10, 0), false}});
 }
@@ -129,9 +130,9 @@ TEST(IsDue, AMissedReminderInsideTheRangeIsDueAfterTheRangeEnded) {
     e.StampShown(At(2024, 6, 3, 8, 50));
     e.SetFlag(kHasEnd, true);
     e.End = At(2024, 6, 10, 23, 59, 59);
-    ExpectDue(e, kWeekendRuleOff,
-              {{At(2024, 6, 12, 10, 0), true, At(2024, 6, 10, 8, 45)},
-               {At(2024, 6, 17, 8, 45), false}});
+    ExpectDue(
+        e, kWeekendRuleOff,
+        {{At(2024, 6, 12, 10, 0), true, At(2024, 6, 10, 8, 45)}, {At(2024, 6, 17, 8, 45), false}});
 }
 
 TEST(IsDue, NoReminderIsMissedBeforeTheFirstOccurrence) {
@@ -207,7 +208,8 @@ TEST(IsDue, AnAcceptedReminderIsNotDueAgainInTheRepeatedAutumnHour) {
     e.Accept(At(2024, 10, 27, 1, 30, 20), kWeekendRuleOff);
     // Every tick of the hour that follows the change, 01:00:00 to 01:59:40 again.
     for (int s = 0; s < 3600; s += 20)
-        ASSERT_FALSE(e.IsDue(At(2024, 10, 27, 1, 0) + DateTimeSpan::Seconds(s), kWeekendRuleOff).due)
+        ASSERT_FALSE(
+            e.IsDue(At(2024, 10, 27, 1, 0) + DateTimeSpan::Seconds(s), kWeekendRuleOff).due)
             << s;
 }
 
@@ -219,8 +221,8 @@ TEST(IsDue, AReminderAcceptedInTheRepeatedHourBeforeItsWallClockTimeStaysAccepte
     e.Accept(At(2024, 10, 27, 1, 10), kWeekendRuleOff, At(2024, 10, 27, 1, 30));
     EXPECT_EQ(e.LastShown, At(2024, 10, 27, 1, 30));
     ExpectDue(e, kWeekendRuleOff,
-              {{At(2024, 10, 27, 1, 30), false}, {At(2024, 10, 28, 1, 30), true,
-                                                  At(2024, 10, 28, 1, 30)}});
+              {{At(2024, 10, 27, 1, 30), false},
+               {At(2024, 10, 28, 1, 30), true, At(2024, 10, 28, 1, 30)}});
     // An occurrence whose reminder is behind now does not move the stamp.
     e.Accept(At(2024, 10, 28, 1, 40), kWeekendRuleOff, At(2024, 10, 28, 1, 30));
     EXPECT_EQ(e.LastShown, At(2024, 10, 28, 1, 40));
@@ -342,8 +344,8 @@ TEST(FutureStamps, ADayAheadCountsExceptAWeekendStampOfADatePattern) {
     const DateTime now = At(2024, 6, 12, 10, 0); // a Wednesday
     const EventRecord daily = Recurring(kDaily, 1, At(2024, 6, 1, 9, 0));
     const EventRecord monthly = Recurring(kMonthlyDay, MonthlyParam(15, 1), At(2024, 1, 15, 9, 0));
-    const EventRecord nth = Recurring(kMonthlyNth | kOrdThird | kSunday, MonthlyParam(16, 1),
-                                      At(2024, 6, 16, 9, 0));
+    const EventRecord nth =
+        Recurring(kMonthlyNth | kOrdThird | kSunday, MonthlyParam(16, 1), At(2024, 6, 16, 9, 0));
     struct {
         const EventRecord* e;
         DateTime stamp;
