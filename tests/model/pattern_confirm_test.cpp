@@ -161,17 +161,6 @@ TEST(ConfirmPattern, DaysBeyond28AskAboutShortMonths) {
     EXPECT_FALSE(NeedsShortMonthWarning(c));
 }
 
-TEST(ConfirmPattern, ListPositions) {
-    const uint32_t weekdays[] = {kMonday, kTuesday,  kWednesday, kThursday,
-                                 kFriday, kSaturday, kSunday};
-    for (int p = 0; p < 7; ++p)
-        EXPECT_EQ(WeekdayBitOfListPosition(p), weekdays[p]);
-    EXPECT_EQ(WeekdayBitOfListPosition(7), 0u);
-    EXPECT_EQ(OrdinalOfListPosition(0), static_cast<uint32_t>(kOrdFirst));
-    EXPECT_EQ(OrdinalOfListPosition(4), static_cast<uint32_t>(kOrdLast));
-    EXPECT_EQ(OrdinalOfListPosition(-1), 0u);
-}
-
 TEST(RecurringDuration, MustBeShorterThanThePeriod) {
     EventRecord daily = Recurring(kDaily, 1, kS);
     const Verdict tooLong = Verdict::Refuse(IDS_DURATION_TOO_LONG_FOR_PATTERN, EditField::Duration);

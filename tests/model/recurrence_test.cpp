@@ -83,14 +83,6 @@ TEST(Occurrences, ADateBeforeTheStartGivesStartItself) {
         EXPECT_EQ(e.OccurrenceOnOrAfter(At(2024, 3, 3, 23, 59, 59)), start);
 }
 
-TEST(Occurrences, OneTimeEventsAlwaysGiveStart) {
-    const EventRecord e = OneTime(At(2024, 3, 4, 9, 0));
-    EXPECT_EQ(e.OccurrenceOnOrAfter(At(2030, 1, 1)), e.Start);
-    EXPECT_EQ(e.NextOccurrence(At(2030, 1, 1)), e.Start);
-    EXPECT_EQ(e.PreviousOccurrence(At(2030, 1, 1)), e.Start);
-    EXPECT_EQ(e.PeriodLength(), DateTimeSpan());
-}
-
 TEST(Occurrences, YearlyOnTheFifteenthOfMay) {
     const EventRecord e = Recurring(kYearlyDate, 1, At(2001, 5, 15, 10, 0));
     EXPECT_EQ(e.OccurrenceOnOrAfter(At(2003, 5, 16)), At(2004, 5, 15, 10, 0));

@@ -170,16 +170,6 @@ TEST(IsDue, ADisabledEventIsNeverDue) {
     }
 }
 
-TEST(IsDue, AnAcceptedOneTimeEventIsNotDue) {
-    EventRecord e = OneTime(At(2024, 6, 10, 9, 0), 10);
-    ExpectDue(e, kWeekendRuleOff, {{At(2024, 6, 10, 8, 50), true, At(2024, 6, 10, 8, 50)}});
-    e.SetSnooze(At(2024, 6, 10, 9, 30), 0, 5);
-    e.Accept(At(2024, 6, 10, 9, 31), kWeekendRuleOff);
-    EXPECT_TRUE(e.Has(kAccepted));
-    EXPECT_FALSE(e.Has(kSnoozed));
-    ExpectDue(e, kWeekendRuleOff, {{At(2024, 6, 11, 0, 0), false}});
-}
-
 TEST(IsDue, ASnoozedRecurringEventIsDueAtItsSnoozeEvenAfterTheRange) {
     EventRecord e = Recurring(kDaily, 1, At(2024, 6, 1, 9, 0));
     e.SetFlag(kHasEnd, true);

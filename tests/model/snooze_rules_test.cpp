@@ -128,21 +128,5 @@ TEST(Snooze, AWeekendReminderMaySleepUntilTheNextMonthsOne) {
                     .Ok());
 }
 
-TEST(Snooze, StoresTheWindowSizeWhenItCouldBeRead) {
-    EventRecord e = OneTime(At(2024, 6, 10, 9, 0));
-    e.Flags |= kHasWindowSize;
-    e.WindowSize = 0x00C80190;
-    SnoozeRequest r = Request(e.Start, DateTimeSpan::Minutes(5), 0, 5);
-    ASSERT_TRUE(ApplySnooze(e, r, At(2024, 6, 10, 9, 1), kWeek).Ok());
-    EXPECT_TRUE(e.Has(kHasWindowSize)); // -1: left as it was
-    r.windowSize = 0;
-    ASSERT_TRUE(ApplySnooze(e, r, At(2024, 6, 10, 9, 7), kWeek).Ok());
-    EXPECT_FALSE(e.Has(kHasWindowSize));
-    r.windowSize = 0x012C0258;
-    ASSERT_TRUE(ApplySnooze(e, r, At(2024, 6, 10, 9, 13), kWeek).Ok());
-    EXPECT_TRUE(e.Has(kHasWindowSize));
-    EXPECT_EQ(e.WindowSize, 0x012C0258u);
-}
-
 } // namespace
 } // namespace zm
