@@ -9,9 +9,11 @@
 // Daylight saving: instants are wall-clock readings without a zone, so an occurrence at a time
 // that a spring-forward skips (02:30 when clocks jump from 02:00 to 03:00) is reached by the
 // first "now" after the jump: its reminder comes at 03:00. An occurrence inside the hour that
-// an autumn change repeats is reminded the first time the wall clock reaches it; accepting or
-// snoozing stamps LastShown with the wall-clock "now", so the repeated hour does not remind of
-// it a second time.
+// an autumn change repeats is reminded the first time the wall clock reaches it; accepting
+// stamps LastShown with the wall-clock "now" (or with the reminder's own instant, when the
+// reminder window stayed up over the change and is accepted before the repeated hour reaches
+// it), so the repeated hour does not remind of it a second time. A snooze is a wall-clock
+// instant too: one that ends inside the repeated hour comes at its first pass.
 
 #include <cstdint>
 #include <optional>

@@ -2,6 +2,7 @@
 // The in-memory event: what the user typed together with the reminder state the program keeps.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/date_time.h"
@@ -70,6 +71,29 @@ struct WeekendShiftResult {
     DateTime instant;
 };
 
+// What the "Next reminder:" line shows: an instant, or why there is none.
+struct NextReminderInfo {
+    enum class Kind { Instant, Accepted, Disabled, Ended };
+    Kind kind = Kind::Instant;
+    DateTime instant; // for Kind::Instant
+};
+// The string-table text of a reminder that never comes (59288 accepted, 59335 disabled, ended);
+// 0 for an instant.
+int NeverReminderMessage(NextReminderInfo::Kind kind);
+
+// The verdict on an advance notice when the timing of an event changed.
+enum class AdvanceCheck {
+    Ok,
+    // The advance reaches back to the previous occurrence (58012): refused, focus the advance.
+    ReachesPreviousOccurrence,
+    // A one-time reminder whose time has passed: ask 58011 whether to mark it accepted.
+    AskAcceptPassed,
+};
+
+// The shortest gap between two consecutive occurrences of a pattern, as validation uses it;
+// zero when the words name no recurrence.
+DateTimeSpan PatternPeriodLength(uint32_t pattern, uint32_t param);
+
 class EventRecord {
 public:
     // A blank record with Start zero; see NewEvent for the start of a new event.
@@ -128,22 +152,42 @@ public:
     // same event in another file when Id is 0.
     uint32_t ContentSignature() const;
 
+    // A monthly day-D or yearly by-date pattern: the ones the week-end rule brings forward.
+    bool IsMonthlyOrYearlyDate() const;
+
     // --- occurrences (recurrence.cpp) ---
+    // All of them take the time of day of Start and return Start for a one-time event.
     // First occurrence on or after the date of t; Start itself when t is before Start's date.
     DateTime OccurrenceOnOrAfter(DateTime t) const;
-    // The occurrence one step before / after the occurrence x.
+    // The occurrence one step before / after the occurrence x (stepping from the date of x).
+    // A step that cannot be made (no interval, no weekday, a year out of range) returns x.
     DateTime PreviousOccurrence(DateTime x) const;
     DateTime NextOccurrence(DateTime x) const;
     // Shortest gap between consecutive occurrences, as validation uses it.
     DateTimeSpan PeriodLength() const;
 
     // --- reminder timing (reminder_timing.cpp) ---
+    // Whether a reminder is due at instant a, and for which reminder instant.
     DueCheck IsDue(DateTime a, const WeekSettings& week) const;
+    // The week-end rule for reminder instant r seen on day t. Callers check
+    // week.CheckWeekendEvents themselves; this looks at the work week only.
     WeekendShiftResult WeekendShift(DateTime t, DateTime r, const WeekSettings& week) const;
+    // The occurrence a due reminder stands for (the reminder window shows it).
     DateTime CurrentOccurrence(DateTime now, const WeekSettings& week) const;
-    void Accept(DateTime now, const WeekSettings& week);
+    // The user accepted the reminder. `shownOccurrence` is the occurrence the reminder window
+    // showed, when there is one: if the wall clock was set back since (an autumn change), the
+    // stamp still covers that occurrence's reminder, so it does not come a second time.
+    void Accept(DateTime now, const WeekSettings& week,
+                std::optional<DateTime> shownOccurrence = std::nullopt);
+    // Cancels a snooze so that the current occurrence's reminder is due again at once.
     void Unsnooze(DateTime lookAheadLimit);
+    // Whether the occurrence whose reminder is due has already ended.
     bool IsTimeOver(DateTime now) const;
+    NextReminderInfo NextReminder(DateTime now) const;
+    AdvanceCheck ValidateAdvance(DateTime now) const;
+    // A recurring reminder stamped a day or more ahead of now (the clock was set forward and
+    // back); a stamp that the week-end rule left on a day off up to a week ahead is not one.
+    bool IsStampedInFuture(DateTime now, const WeekSettings& week) const;
 };
 
 } // namespace zm
