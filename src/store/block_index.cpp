@@ -45,7 +45,8 @@ bool BlockIndex::planChain(int count, BlockChain& out) const {
 }
 
 void BlockIndex::linkChain(const BlockChain& c) {
-    for (int i = 0; i + 1 < c.count; ++i) setEntry(c.blocks[i], c.blocks[i + 1]);
+    for (int i = 0; i + 1 < c.count; ++i)
+        setEntry(c.blocks[i], c.blocks[i + 1]);
     setEntry(c.blocks[c.count - 1], kEndOfChain);
     setEntry(c.blocks[0], static_cast<uint16_t>(entry(c.blocks[0]) | kHeadBit));
 }
@@ -53,7 +54,8 @@ void BlockIndex::linkChain(const BlockChain& c) {
 LibraryResult BlockIndex::freeChain(int first) {
     BlockChain c;
     if (!chain(first, c)) return lr::kCorrupted;
-    for (int i = 0; i < c.count; ++i) setEntry(c.blocks[static_cast<size_t>(i)], 0);
+    for (int i = 0; i < c.count; ++i)
+        setEntry(c.blocks[static_cast<size_t>(i)], 0);
     return lr::kOk;
 }
 
@@ -65,11 +67,13 @@ int BlockIndex::countHeads() const {
 }
 
 void BlockIndex::load(const unsigned char* bytes) {
-    for (size_t i = 0; i < e_.size(); ++i) e_[i] = GetLe16(bytes + 2 * i);
+    for (size_t i = 0; i < e_.size(); ++i)
+        e_[i] = GetLe16(bytes + 2 * i);
 }
 
 void BlockIndex::store(unsigned char* bytes) const {
-    for (size_t i = 0; i < e_.size(); ++i) PutLe16(bytes + 2 * i, e_[i]);
+    for (size_t i = 0; i < e_.size(); ++i)
+        PutLe16(bytes + 2 * i, e_[i]);
 }
 
 } // namespace zm

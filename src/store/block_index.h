@@ -3,11 +3,11 @@
 // of an event; bits 0-14 = the next block of the same event, 0x7FFF on the event's last block.
 // Entry 0 is not a block (the index is kept exactly as the file holds it).
 
-#include <array>
-#include <cstdint>
-
 #include "store/library_format.h"
 #include "store/library_result.h"
+
+#include <array>
+#include <cstdint>
 
 namespace zm {
 

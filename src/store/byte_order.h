@@ -11,10 +11,12 @@ inline void PutLe16(unsigned char* p, uint16_t v) {
     p[1] = static_cast<unsigned char>(v >> 8);
 }
 inline void PutLe32(unsigned char* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<unsigned char>(v >> (8 * i));
 }
 inline void PutLe64(unsigned char* p, uint64_t v) {
-    for (int i = 0; i < 8; ++i) p[i] = static_cast<unsigned char>(v >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        p[i] = static_cast<unsigned char>(v >> (8 * i));
 }
 inline uint16_t GetLe16(const unsigned char* p) {
     return static_cast<uint16_t>(p[0] | (p[1] << 8));
@@ -25,7 +27,8 @@ inline uint32_t GetLe32(const unsigned char* p) {
 }
 inline uint64_t GetLe64(const unsigned char* p) {
     uint64_t v = 0;
-    for (int i = 7; i >= 0; --i) v = (v << 8) | p[i];
+    for (int i = 7; i >= 0; --i)
+        v = (v << 8) | p[i];
     return v;
 }
 inline uint64_t DoubleBits(double d) {

@@ -1,14 +1,14 @@
 #include "store/event_library.h"
 
-#include <algorithm>
-#include <array>
-#include <chrono>
-#include <new>
-
 #include "platform/clock.h"
 #include "store/byte_order.h"
 #include "store/event_serializer.h"
 #include "store/library_format.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <new>
 
 namespace zm {
 namespace {
@@ -36,7 +36,9 @@ int BlocksFor(size_t length) {
 
 EventLibrary::EventLibrary() : now_(SystemNow), tick_(SystemTick) {}
 
-EventLibrary::~EventLibrary() { close(); }
+EventLibrary::~EventLibrary() {
+    close();
+}
 
 // --- opening and closing ---
 
@@ -368,8 +370,7 @@ LibraryResult ReadLibraryVersion(File& file, uint32_t& version) {
     return lr::kOk;
 }
 
-LibraryResult ReadLibraryVersion(const std::string& path, uint32_t& version,
-                                 FileFailure* failure) {
+LibraryResult ReadLibraryVersion(const std::string& path, uint32_t& version, FileFailure* failure) {
     version = 0;
     FileFailure why;
     std::unique_ptr<PosixFile> file = PosixFile::open(path, FileMode::ReadOnly, why);

@@ -5,17 +5,17 @@
 // that fails leaves the index, in memory and in the file, as it was, so every event stored
 // before stays readable under its key.
 
-#include <cstdint>
-#include <functional>
-#include <memory>
-#include <string>
-
 #include "model/event_record.h"
 #include "store/block_index.h"
 #include "store/file.h"
 #include "store/library_result.h"
 #include "store/memory_stream.h"
 #include "store/posix_file.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
 
 namespace zm {
 

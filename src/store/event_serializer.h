@@ -10,11 +10,11 @@
 //
 // Dates are OLE day numbers (8-byte doubles). Texts are written as UTF-8.
 
-#include <cstddef>
-#include <cstdint>
-
 #include "model/event_record.h"
 #include "store/memory_stream.h"
+
+#include <cstddef>
+#include <cstdint>
 
 namespace zm {
 

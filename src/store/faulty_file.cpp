@@ -10,11 +10,14 @@ LibraryResult FaultyFile::readAt(uint64_t offset, void* data, size_t size) {
 
 LibraryResult FaultyFile::writeAt(uint64_t offset, const void* data, size_t size) {
     ++writes_;
-    const bool due = writeFault_ != 0 && (sticky_ ? writes_ >= writeFault_ : writes_ == writeFault_);
+    const bool due =
+        writeFault_ != 0 && (sticky_ ? writes_ >= writeFault_ : writes_ == writeFault_);
     if (!due) return inner_->writeAt(offset, data, size);
     switch (fault_) {
-    case Fault::DiskFull: return lr::kDiskFull;
-    case Fault::Io: return lr::kWriteError;
+    case Fault::DiskFull:
+        return lr::kDiskFull;
+    case Fault::Io:
+        return lr::kWriteError;
     case Fault::ShortWrite:
     case Fault::ShortDiskFull: {
         const LibraryResult rc = inner_->writeAt(offset, data, size / 2);

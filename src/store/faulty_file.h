@@ -2,9 +2,9 @@
 // A file that fails on request, for testing what a failed write leaves behind. It passes every
 // call to the file it wraps until a planned fault comes due.
 
-#include <memory>
-
 #include "store/file.h"
+
+#include <memory>
 
 namespace zm {
 

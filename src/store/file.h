@@ -3,10 +3,10 @@
 // the result code of the file primitives: 33 for a failed or short read, 4 for a write that
 // found the disk full, 34 for any other failed or short write or flush.
 
+#include "store/library_result.h"
+
 #include <cstddef>
 #include <cstdint>
-
-#include "store/library_result.h"
 
 namespace zm {
 

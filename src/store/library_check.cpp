@@ -1,9 +1,9 @@
 #include "store/library_check.h"
 
+#include "res/strings.h"
+
 #include <array>
 #include <cstdio>
-
-#include "res/strings.h"
 
 namespace zm {
 namespace {
@@ -27,6 +27,7 @@ std::vector<LibraryProblem> VerifyLibrary(const EventLibrary& library) {
         const auto k = static_cast<uint16_t>(key);
         bool whole = false;
         bool pastEnd = false;
+        bool shared = false;
         int n = key;
         for (int step = 0; step < libfmt::kMaxChainBlocks; ++step) {
             if (!BlockIndex::IsBlockNumber(n) || (step > 0 && index.isHead(n))) {
@@ -39,13 +40,19 @@ std::vector<LibraryProblem> VerifyLibrary(const EventLibrary& library) {
                 problems.push_back({LibraryProblemKind::BrokenChain, k, static_cast<uint16_t>(n)});
                 break;
             }
-            if (own != 0)
-                problems.push_back(
-                    {LibraryProblemKind::BlockUsedTwice, k, static_cast<uint16_t>(n)});
-            else
+            // Each kind of problem is told once per event, at the first block that shows it.
+            if (own != 0) {
+                if (!shared)
+                    problems.push_back(
+                        {LibraryProblemKind::BlockUsedTwice, k, static_cast<uint16_t>(n)});
+                shared = true;
+            } else {
                 own = k;
+            }
             if (PastEnd(n, fileSize)) {
-                problems.push_back({LibraryProblemKind::BlockPastEnd, k, static_cast<uint16_t>(n)});
+                if (!pastEnd)
+                    problems.push_back(
+                        {LibraryProblemKind::BlockPastEnd, k, static_cast<uint16_t>(n)});
                 pastEnd = true;
             }
             const uint16_t e = index.entry(n);

@@ -1,21 +1,26 @@
 #include "store/library_format.h"
 
-#include <cstring>
-
 #include "store/byte_order.h"
+
+#include <cstring>
 
 namespace zm {
 
 VersionFamily FamilyOf(uint32_t version) {
     switch (version) {
-    case libfmt::kVersionCurrent: return VersionFamily::Current;
+    case libfmt::kVersionCurrent:
+        return VersionFamily::Current;
     case libfmt::kVersion30000:
-    case libfmt::kVersion20005: return VersionFamily::SameLayout;
+    case libfmt::kVersion20005:
+        return VersionFamily::SameLayout;
     case libfmt::kVersion20002:
     case libfmt::kVersion20003:
-    case libfmt::kVersion20004: return VersionFamily::OldEvents;
-    case libfmt::kVersionFirst: return VersionFamily::First;
-    default: return VersionFamily::Unknown;
+    case libfmt::kVersion20004:
+        return VersionFamily::OldEvents;
+    case libfmt::kVersionFirst:
+        return VersionFamily::First;
+    default:
+        return VersionFamily::Unknown;
     }
 }
 

@@ -3,10 +3,10 @@
 // blocks of 256 bytes numbered from 1 (block n lies at 8000 + 256 n; there is no block 0, its
 // place would overlap the index).
 
+#include "store/library_result.h"
+
 #include <cstddef>
 #include <cstdint>
-
-#include "store/library_result.h"
 
 namespace zm {
 
@@ -49,10 +49,10 @@ constexpr uint64_t BlockOffset(int block) {
 
 // What a reader knows about a format version.
 enum class VersionFamily : uint8_t {
-    Current,     // opened directly
-    SameLayout,  // 0x00020005, 0x00030000: current blocks and events, ids not used
-    OldEvents,   // 0x00020002 ... 0x00020004: current blocks, older event layouts
-    First,       // 0x00010001: a different layout altogether
+    Current,    // opened directly
+    SameLayout, // 0x00020005, 0x00030000: current blocks and events, ids not used
+    OldEvents,  // 0x00020002 ... 0x00020004: current blocks, older event layouts
+    First,      // 0x00010001: a different layout altogether
     Unknown,
 };
 

@@ -2,12 +2,12 @@
 // A file held in memory. The bytes live in a shared buffer, so the one who made the file can
 // look at them after the library that used it has closed, or open them again.
 
+#include "store/file.h"
+
 #include <cstdint>
 #include <limits>
 #include <memory>
 #include <vector>
-
-#include "store/file.h"
 
 namespace zm {
 

@@ -1,9 +1,9 @@
 #include "store/memory_stream.h"
 
+#include "store/byte_order.h"
+
 #include <algorithm>
 #include <cstring>
-
-#include "store/byte_order.h"
 
 namespace zm {
 

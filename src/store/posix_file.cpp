@@ -12,16 +12,22 @@ namespace {
 FileFailureKind KindOf(int error) {
     switch (error) {
     case ENOENT:
-    case ENOTDIR: return FileFailureKind::NotFound;
+    case ENOTDIR:
+        return FileFailureKind::NotFound;
     case EACCES:
     case EPERM:
-    case EROFS: return FileFailureKind::AccessDenied;
-    case EWOULDBLOCK: return FileFailureKind::InUse;
-    default: return FileFailureKind::Other;
+    case EROFS:
+        return FileFailureKind::AccessDenied;
+    case EWOULDBLOCK:
+        return FileFailureKind::InUse;
+    default:
+        return FileFailureKind::Other;
     }
 }
 
-FileFailure FailureOf(int error) { return FileFailure{KindOf(error), error}; }
+FileFailure FailureOf(int error) {
+    return FileFailure{KindOf(error), error};
+}
 
 } // namespace
 
@@ -38,9 +44,15 @@ std::unique_ptr<PosixFile> PosixFile::open(const std::string& path, FileMode mod
     failure = FileFailure{};
     int flags = O_CLOEXEC;
     switch (mode) {
-    case FileMode::ReadOnly: flags |= O_RDONLY; break;
-    case FileMode::ReadWrite: flags |= O_RDWR; break;
-    case FileMode::Create: flags |= O_RDWR | O_CREAT; break;
+    case FileMode::ReadOnly:
+        flags |= O_RDONLY;
+        break;
+    case FileMode::ReadWrite:
+        flags |= O_RDWR;
+        break;
+    case FileMode::Create:
+        flags |= O_RDWR | O_CREAT;
+        break;
     }
     int fd;
     do {
@@ -69,7 +81,9 @@ std::unique_ptr<PosixFile> PosixFile::open(const std::string& path, FileMode mod
     return std::unique_ptr<PosixFile>(new PosixFile(fd));
 }
 
-PosixFile::~PosixFile() { ::close(fd_); }
+PosixFile::~PosixFile() {
+    ::close(fd_);
+}
 
 LibraryResult PosixFile::readAt(uint64_t offset, void* data, size_t size) {
     auto* p = static_cast<unsigned char*>(data);

@@ -5,10 +5,10 @@
 // lock on the open file, so that two opens in one process exclude each other too): other
 // programs may still read it, but a second writer is refused.
 
+#include "store/file.h"
+
 #include <memory>
 #include <string>
-
-#include "store/file.h"
 
 namespace zm {
 

@@ -82,7 +82,8 @@ std::string SingleByteToUtf8(std::string_view bytes, const char* codePage) {
     Converter conv("UTF-8", codePage);
     if (!conv.ok()) {
         // Without a converter for the code page, its upper half is read as Latin-1.
-        for (unsigned char c : bytes) AppendLatin1(out, c);
+        for (unsigned char c : bytes)
+            AppendLatin1(out, c);
         return out;
     }
     // One byte of a single-byte code page is at most 3 bytes of UTF-8 (a character of the
@@ -99,7 +100,8 @@ std::string SingleByteToUtf8(std::string_view bytes, const char* codePage) {
         std::string one;
         AppendLatin1(one, static_cast<unsigned char>(*in));
         if (one.size() > outLeft) break;
-        for (char c : one) *outPtr++ = c;
+        for (char c : one)
+            *outPtr++ = c;
         outLeft -= one.size();
         ++in;
         --inLeft;
@@ -129,10 +131,9 @@ std::string Utf8ToSingleByte(std::string_view text, const char* codePage, char r
         } else if (!conv.ok()) {
             out.push_back(replacement);
         } else {
-            char inBuf[4];
-            for (size_t i = 0; i < len; ++i) inBuf[i] = static_cast<char>(p[i]);
             char outBuf[8];
-            char* in = inBuf;
+            // The converter only reads its input, whatever its declaration says.
+            char* in = const_cast<char*>(reinterpret_cast<const char*>(p));
             size_t inLeft = len;
             char* o = outBuf;
             size_t outLeft = sizeof outBuf;

@@ -1,7 +1,6 @@
 #include "store/block_index.h"
 
 #include <gtest/gtest.h>
-
 #include <initializer_list>
 #include <utility>
 
@@ -10,7 +9,8 @@ namespace {
 
 BlockIndex With(std::initializer_list<std::pair<int, uint16_t>> entries) {
     BlockIndex index;
-    for (auto [n, v] : entries) index.setEntry(n, v);
+    for (auto [n, v] : entries)
+        index.setEntry(n, v);
     return index;
 }
 
@@ -22,7 +22,8 @@ TEST(BlockIndex, CountsChainsAndFindsBrokenOnes) {
         int length; // 0 = broken
     };
     BlockIndex twenty, twentyOne;
-    for (int n = 1; n < 20; ++n) twenty.setEntry(n, static_cast<uint16_t>(n + 1));
+    for (int n = 1; n < 20; ++n)
+        twenty.setEntry(n, static_cast<uint16_t>(n + 1));
     twenty.setEntry(1, 0x8002);
     twenty.setEntry(20, 0x7FFF);
     twentyOne = twenty;
@@ -43,7 +44,8 @@ TEST(BlockIndex, CountsChainsAndFindsBrokenOnes) {
         {"first block number 4000", BlockIndex(), 4000, 0},
         {"chain not marked as an event", With({{9, 0x7FFF}}), 9, 1},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.index.chainLength(c.first), c.length) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(c.index.chainLength(c.first), c.length) << c.what;
 }
 
 TEST(BlockIndex, PlansChainsInRisingFreeBlocks) {
@@ -69,7 +71,8 @@ TEST(BlockIndex, PlansChainsInRisingFreeBlocks) {
 
 TEST(BlockIndex, PlanningFailsWhenTooFewBlocksAreFree) {
     BlockIndex index;
-    for (int n = 1; n <= 3998; ++n) index.setEntry(n, 0xFFFF);
+    for (int n = 1; n <= 3998; ++n)
+        index.setEntry(n, 0xFFFF);
     BlockChain c;
     EXPECT_FALSE(index.planChain(2, c));
     EXPECT_TRUE(index.planChain(1, c));

@@ -1,13 +1,11 @@
-#include "store/event_library.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <vector>
-
 #include "library_fixture.h"
 #include "store/byte_order.h"
+#include "store/event_library.h"
 #include "store/event_serializer.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <vector>
 
 namespace zm {
 namespace {
@@ -18,13 +16,15 @@ using testing::MemoryLibrary;
 
 std::vector<uint16_t> FileIndex(const FileBytes& b) {
     std::vector<uint16_t> out(4000);
-    for (size_t i = 0; i < 4000; ++i) out[i] = GetLe16(&b[256 + 2 * i]);
+    for (size_t i = 0; i < 4000; ++i)
+        out[i] = GetLe16(&b[256 + 2 * i]);
     return out;
 }
 
 std::vector<uint16_t> MemoryIndex(const EventLibrary& lib) {
     std::vector<uint16_t> out(4000);
-    for (int i = 0; i < 4000; ++i) out[static_cast<size_t>(i)] = lib.index().entry(i);
+    for (int i = 0; i < 4000; ++i)
+        out[static_cast<size_t>(i)] = lib.index().entry(i);
     return out;
 }
 
@@ -60,7 +60,8 @@ TEST(EventLibrary, AnEventIsWrittenBehindTheIndexAndReadBack) {
     MemoryStream expected;
     SerializeEvent(e, expected);
     EXPECT_EQ(std::memcmp(m.bytes->data() + 8256, expected.data(), expected.length()), 0);
-    for (size_t i = 8256 + expected.length(); i < m.bytes->size(); ++i) ASSERT_EQ((*m.bytes)[i], 0);
+    for (size_t i = 8256 + expected.length(); i < m.bytes->size(); ++i)
+        ASSERT_EQ((*m.bytes)[i], 0);
 
     const EventRecord back = Read(m.library, 1);
     EXPECT_EQ(back.Name, "Dentist");
@@ -96,7 +97,8 @@ TEST(EventLibrary, EventsOf256And257Bytes) {
     ASSERT_EQ(m.bytes->size(), libfmt::BlockOffset(4));
     const unsigned char* second = m.bytes->data() + libfmt::BlockOffset(3);
     EXPECT_EQ(second[0], 0); // the type name's terminating zero
-    for (int i = 1; i < 256; ++i) ASSERT_EQ(second[i], 0);
+    for (int i = 1; i < 256; ++i)
+        ASSERT_EQ(second[i], 0);
     EXPECT_EQ(Read(m.library, b).Notes.size(), 257u - 128u);
     EXPECT_EQ(m.library.countEvents(), 2);
 }
@@ -135,7 +137,8 @@ TEST(EventLibrary, TheTwentyBlockLimit) {
 
 TEST(EventLibrary, AFullLibraryRefusesWithoutChangingAnything) {
     MemoryLibrary m;
-    for (int i = 0; i < 3998; ++i) ASSERT_EQ(Add(m.library, EventOfSize(130)), i + 1);
+    for (int i = 0; i < 3998; ++i)
+        ASSERT_EQ(Add(m.library, EventOfSize(130)), i + 1);
     const FileBytes before = *m.bytes;
     EventRecord twoBlocks = EventOfSize(300);
     EXPECT_EQ(m.library.addEvent(twoBlocks), lr::kLibraryFull);
@@ -166,7 +169,8 @@ TEST(EventLibrary, DeletedBlocksAreReusedLowestFirst) {
     ASSERT_EQ(b, 2);
     ASSERT_EQ(c, 5);
     ASSERT_EQ(m.library.deleteEvent(b), lr::kOk);
-    for (int n : {2, 3, 4}) EXPECT_EQ(m.library.index().entry(n), 0) << n;
+    for (int n : {2, 3, 4})
+        EXPECT_EQ(m.library.index().entry(n), 0) << n;
     EXPECT_EQ(FileIndex(*m.bytes), MemoryIndex(m.library));
     EXPECT_EQ(m.library.deleteEvent(b), lr::kCorrupted); // no longer an event
     // A four-block event takes the three freed blocks and the next free one above them.
@@ -188,7 +192,8 @@ TEST(EventLibrary, ModifyMovesTheEventAndKeepsItsId) {
     ASSERT_EQ(m.library.modifyEvent(e), lr::kOk);
     EXPECT_EQ(e.Key, 4);
     EXPECT_EQ(e.Id, id);
-    for (int n : {1, 2, 3}) EXPECT_EQ(m.library.index().entry(n), 0);
+    for (int n : {1, 2, 3})
+        EXPECT_EQ(m.library.index().entry(n), 0);
     EXPECT_EQ(m.library.index().entry(4), 0x8005);
     EXPECT_EQ(m.library.index().entry(6), 0x7FFF);
     EXPECT_EQ(FileIndex(*m.bytes), MemoryIndex(m.library));
@@ -321,12 +326,14 @@ TEST_F(BrokenLibrary, BrokenChainsGive12AndTheOthersStayReadable) {
 }
 
 TEST_F(BrokenLibrary, KeysThatAreNoEventGive12) {
-    for (uint16_t key : {0, 3, 5, 3999, 4000, 65535}) EXPECT_EQ(read(key), lr::kCorrupted) << key;
+    for (uint16_t key : {0, 3, 5, 3999, 4000, 65535})
+        EXPECT_EQ(read(key), lr::kCorrupted) << key;
 }
 
 TEST_F(BrokenLibrary, AChainLongerThanTwentyBlocksGives12) {
     m.bytes->resize(libfmt::BlockOffset(30), 0);
-    for (int n = 10; n < 30; ++n) setEntry(n, static_cast<uint16_t>(n + 1));
+    for (int n = 10; n < 30; ++n)
+        setEntry(n, static_cast<uint16_t>(n + 1));
     setEntry(10, 0x8000 | 11);
     setEntry(30, 0x7FFF); // 21 blocks: 10 ... 30
     EXPECT_EQ(read(10), lr::kCorrupted);
@@ -397,14 +404,18 @@ TEST_P(FailedWrite, LeavesTheIndexAsItWasAndEarlierEventsReadable) {
     LibraryResult rc = lr::kOk;
     EventRecord event = EventOfSize(600, "new");
     switch (c.op) {
-    case Op::Add: rc = m.library.addEvent(event); break;
+    case Op::Add:
+        rc = m.library.addEvent(event);
+        break;
     case Op::Modify:
         event = Read(m.library, b);
         event.Name = "changed";
         rc = m.library.modifyEvent(event);
         EXPECT_EQ(event.Key, b);
         break;
-    case Op::Delete: rc = m.library.deleteEvent(b); break;
+    case Op::Delete:
+        rc = m.library.deleteEvent(b);
+        break;
     }
     EXPECT_EQ(rc, c.code);
     EXPECT_EQ(MemoryIndex(m.library), index);

@@ -1,11 +1,9 @@
-#include "store/event_serializer.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-
 #include "model/crc32.h"
 #include "store/byte_order.h"
+#include "store/event_serializer.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {
@@ -55,19 +53,21 @@ TEST(EventSerializer, AnEmptyEventIs128BytesLaidOutByField) {
     EXPECT_EQ(GetLe32(b + 8), 0x11223344u);
     EXPECT_EQ(GetLe32(b + 12), 0x00020003u);
     EXPECT_EQ(DoubleFromBits(GetLe64(b + 24)), 2.5);
-    EXPECT_EQ(GetLe32(b + 48), 5u);      // snooze choice default
-    EXPECT_EQ(GetLe32(b + 52), 1u);      // default beep
-    EXPECT_EQ(GetLe32(b + 56), 30u);     // duration default
+    EXPECT_EQ(GetLe32(b + 48), 5u);       // snooze choice default
+    EXPECT_EQ(GetLe32(b + 52), 1u);       // default beep
+    EXPECT_EQ(GetLe32(b + 56), 30u);      // duration default
     EXPECT_EQ(GetLe32(b + 64), 0x10000u); // sound pause default
     EXPECT_EQ(GetLe32(b + 76), 0x01020304u);
-    for (size_t i = 80; i < 108; ++i) EXPECT_EQ(b[i], 0) << i;
+    for (size_t i = 80; i < 108; ++i)
+        EXPECT_EQ(b[i], 0) << i;
     for (size_t at : {108u, 113u, 118u, 123u}) {
         EXPECT_EQ(GetLe32(b + at), 1u) << at;
         EXPECT_EQ(b[at + 4], 0) << at;
     }
     // The bytes behind the event up to the whole block are zero.
     EXPECT_EQ(s.capacity() % 256, 0u);
-    for (size_t i = 128; i < s.capacity(); ++i) ASSERT_EQ(s.data()[i], 0);
+    for (size_t i = 128; i < s.capacity(); ++i)
+        ASSERT_EQ(s.data()[i], 0);
 }
 
 TEST(EventSerializer, TextsFollowInOrderNameNotesSoundFileTypeName) {
@@ -77,8 +77,8 @@ TEST(EventSerializer, TextsFollowInOrderNameNotesSoundFileTypeName) {
     e.SoundFile = "";
     e.TypeName = "Call";
     const MemoryStream s = Serialized(e);
-    const unsigned char expected[] = {3, 0, 0, 0, 'a', 'b', 0, 2, 0, 0, 0, 'c', 0,
-                                      1, 0, 0, 0, 0,   5,   0, 0, 0, 'C', 'a', 'l', 'l', 0};
+    const unsigned char expected[] = {3, 0, 0, 0, 'a', 'b', 0, 2, 0,   0,   0,   'c', 0, 1,
+                                      0, 0, 0, 0, 5,   0,   0, 0, 'C', 'a', 'l', 'l', 0};
     ASSERT_EQ(s.length(), 108 + sizeof expected);
     EXPECT_EQ(std::memcmp(s.data() + 108, expected, sizeof expected), 0);
     EXPECT_EQ(GetLe32(s.data() + 4), s.length());
@@ -125,13 +125,15 @@ MemoryStream Raw(std::initializer_list<std::string> texts, int32_t length = -1) 
     MemoryStream s = Serialized(e);
     MemoryStream r;
     r.write(s.data(), 108);
-    for (const std::string& t : texts) r.writeString(t);
+    for (const std::string& t : texts)
+        r.writeString(t);
     r.patchU32(4, length < 0 ? static_cast<uint32_t>(r.length()) : static_cast<uint32_t>(length));
     return r;
 }
 
 TEST(EventSerializer, TextsWrittenOnWindowsAreReadAsWindows1252) {
-    MemoryStream s = Raw({"Caf\xe9", "5 \x80 f\xfcr \x84gut\x93", "C:\\Kl\xe4nge\\a.wav", "Caf\xc3\xa9"});
+    MemoryStream s =
+        Raw({"Caf\xe9", "5 \x80 f\xfcr \x84gut\x93", "C:\\Kl\xe4nge\\a.wav", "Caf\xc3\xa9"});
     EventRecord e;
     ASSERT_TRUE(DeserializeEvent(s, e));
     EXPECT_EQ(e.Name, "Café");

@@ -1,9 +1,8 @@
+#include "library_fixture.h"
+#include "store/byte_order.h"
 #include "store/library_check.h"
 
 #include <gtest/gtest.h>
-
-#include "library_fixture.h"
-#include "store/byte_order.h"
 
 namespace zm {
 namespace {
@@ -38,7 +37,9 @@ protected:
     MemoryLibrary m;
 };
 
-TEST_F(Check, ASoundLibraryHasNoProblems) { EXPECT_TRUE(verify().empty()); }
+TEST_F(Check, ASoundLibraryHasNoProblems) {
+    EXPECT_TRUE(verify().empty());
+}
 
 TEST_F(Check, FindsEachKindOfProblem) {
     struct Case {
@@ -58,7 +59,8 @@ TEST_F(Check, FindsEachKindOfProblem) {
     };
     for (const Case& c : cases) {
         const FileBytes saved = *m.bytes;
-        for (auto [n, v] : c.entries) setEntry(n, v);
+        for (auto [n, v] : c.entries)
+            setEntry(n, v);
         EXPECT_EQ(verify(), c.expected) << c.what;
         *m.bytes = saved;
     }

@@ -1,16 +1,15 @@
 // The library on real files: creating, reopening, and the lock that keeps out a second writer.
 
-#include <gtest/gtest.h>
+#include "library_fixture.h"
+#include "store/event_library.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include "library_fixture.h"
-#include "store/event_library.h"
 
 namespace zm {
 namespace {

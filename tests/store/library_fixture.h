@@ -1,15 +1,14 @@
 #pragma once
 // Libraries in memory for the tests, and events to put into them.
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-
 #include "store/event_library.h"
 #include "store/faulty_file.h"
 #include "store/library_format.h"
 #include "store/memory_file.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
 
 namespace zm::testing {
 

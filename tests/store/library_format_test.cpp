@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <cstring>
-
 #include "library_fixture.h"
 #include "store/byte_order.h"
 #include "store/library_format.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {
@@ -22,7 +21,8 @@ TEST(LibraryFormat, ANewLibraryIsTheHeaderAndAZeroIndex) {
     EXPECT_EQ(GetLe32(&b[18]), 256u);
     EXPECT_EQ(GetLe32(&b[22]), 4000u);
     EXPECT_EQ(GetLe32(&b[26]), 2u);
-    for (size_t i = 30; i < b.size(); ++i) ASSERT_EQ(b[i], 0) << "byte " << i;
+    for (size_t i = 30; i < b.size(); ++i)
+        ASSERT_EQ(b[i], 0) << "byte " << i;
     EXPECT_EQ(m.library.version(), 0x00030005u);
     EXPECT_EQ(m.library.countEvents(), 0);
 }
@@ -72,7 +72,8 @@ TEST(LibraryFormat, HeaderChecksGiveTheirCodes) {
         {"empty file", 10, 0x00030005, 0, lr::kReadError},
         {"index cut short", 10, 0x00030005, 8255, lr::kReadError},
     };
-    for (const Case& c : cases) EXPECT_EQ(OpenWith(c.offset, c.value, c.keep), c.code) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(OpenWith(c.offset, c.value, c.keep), c.code) << c.what;
 }
 
 TEST(LibraryFormat, OldVersionsOpenForConversionOnlyWithTheirGeometry) {
@@ -98,9 +99,10 @@ TEST(LibraryFormat, ReadVersionNeedsOnlyTheMagicAndAKnownVersion) {
         bool goodMagic;
         LibraryResult code;
     };
-    for (const Case c : {Case{0x00030005, true, lr::kOk}, Case{0x00020003, true, lr::kOk},
-                         Case{0x00010001, true, lr::kOk}, Case{0x00040000, true, lr::kUnknownVersion},
-                         Case{0x00030005, false, lr::kBadFormat}}) {
+    for (const Case c :
+         {Case{0x00030005, true, lr::kOk}, Case{0x00020003, true, lr::kOk},
+          Case{0x00010001, true, lr::kOk}, Case{0x00040000, true, lr::kUnknownVersion},
+          Case{0x00030005, false, lr::kBadFormat}}) {
         auto bytes = std::make_shared<FileBytes>(256, 0);
         WriteLibraryHeader(bytes->data(), c.version);
         if (!c.goodMagic) (*bytes)[8] = 'X';

@@ -13,19 +13,20 @@ TEST(TextCodec, RecognisesValidUtf8) {
     const Case cases[] = {
         {"", true},
         {"plain ASCII", true},
-        {"\xc3\xa9", true},             // é
-        {"\xe2\x82\xac", true},         // €
-        {"\xf0\x9f\x98\x80", true},     // an emoji
-        {"\xe9", false},                // é in Windows-1252
-        {"\xc3", false},                // cut short
-        {"\xc0\xaf", false},            // overlong
-        {"\xe0\x80\xaf", false},        // overlong
-        {"\xed\xa0\x80", false},        // a surrogate
-        {"\xf4\x90\x80\x80", false},    // above U+10FFFF
-        {"\x80", false},                // a lone continuation byte
-        {"caf\xc3\xa9 \x93", false},    // valid, then a Windows quote
+        {"\xc3\xa9", true},          // é
+        {"\xe2\x82\xac", true},      // €
+        {"\xf0\x9f\x98\x80", true},  // an emoji
+        {"\xe9", false},             // é in Windows-1252
+        {"\xc3", false},             // cut short
+        {"\xc0\xaf", false},         // overlong
+        {"\xe0\x80\xaf", false},     // overlong
+        {"\xed\xa0\x80", false},     // a surrogate
+        {"\xf4\x90\x80\x80", false}, // above U+10FFFF
+        {"\x80", false},             // a lone continuation byte
+        {"caf\xc3\xa9 \x93", false}, // valid, then a Windows quote
     };
-    for (const Case& c : cases) EXPECT_EQ(IsValidUtf8(c.bytes), c.valid) << c.bytes;
+    for (const Case& c : cases)
+        EXPECT_EQ(IsValidUtf8(c.bytes), c.valid) << c.bytes;
 }
 
 TEST(TextCodec, DecodesWindows1252) {
