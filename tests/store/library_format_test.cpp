@@ -27,11 +27,6 @@ TEST(LibraryFormat, ANewLibraryIsTheHeaderAndAZeroIndex) {
     EXPECT_EQ(m.library.countEvents(), 0);
 }
 
-TEST(LibraryFormat, BlocksLieBehindTheIndex) {
-    EXPECT_EQ(libfmt::BlockOffset(1), 8256u);
-    EXPECT_EQ(libfmt::BlockOffset(3999), 8000u + 256u * 3999u);
-}
-
 // A new library with one header field changed, opened again.
 LibraryResult OpenWith(size_t offset, uint32_t value, size_t keep = SIZE_MAX) {
     MemoryLibrary m;
