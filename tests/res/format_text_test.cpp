@@ -1,5 +1,4 @@
 #include "res/format_text.h"
-#include "res/result_messages.h"
 #include "res/strings.h"
 
 #include <gtest/gtest.h>
@@ -44,46 +43,6 @@ TEST(FormatText, FillsTableTexts) {
     EXPECT_EQ(FormatText(IDS_AMOUNT_BEFORE_START, {10, "minutes", "before start"}),
               "10 minutes before start");
     EXPECT_EQ(FormatText(1), "");
-}
-
-struct ResultCase {
-    uint32_t code;
-    int id;
-    ResultBeep beep;
-};
-
-TEST(MessageForResult, FollowsTheResultTable) {
-    const ResultCase cases[] = {
-        {0, 0, ResultBeep::None},
-        {1, 0, ResultBeep::None},
-        {3, 0, ResultBeep::None},
-        {4, 0, ResultBeep::None},
-        {9, 0, ResultBeep::None},
-        {14, 0, ResultBeep::None},
-        {24, 0, ResultBeep::None},
-        {6, IDS_ERR_UNKNOWN, ResultBeep::Default},
-        {10, IDS_ERR_NO_RESOURCES, ResultBeep::None},
-        {11, IDS_ERR_NO_RESOURCES, ResultBeep::None},
-        {12, IDS_ERR_LIBRARY_CORRUPTED, ResultBeep::None},
-        {15, IDS_ERR_VERSION_UNKNOWN, ResultBeep::None},
-        {20, IDS_ERR_LIBRARY_FULL, ResultBeep::None},
-        {21, IDS_ERR_UNEXPECTED_FORMAT, ResultBeep::None},
-        {22, IDS_ERR_OLD_VERSION, ResultBeep::None},
-        {26, IDS_ERR_INTERNAL, ResultBeep::None},
-        {27, IDS_ERR_NOT_IMPLEMENTED, ResultBeep::None},
-        {31, IDS_ERR_SEEK, ResultBeep::None},
-        {80, IDS_ERR_OUT_OF_MEMORY, ResultBeep::None},
-        {33, IDS_ERR_UNKNOWN, ResultBeep::Error},
-        {34, IDS_ERR_UNKNOWN, ResultBeep::Error},
-        {36, IDS_ERR_UNKNOWN, ResultBeep::Error},
-        {0xFFFFFFFF, IDS_ERR_UNKNOWN, ResultBeep::Error},
-    };
-    for (const ResultCase& c : cases) {
-        const ResultMessage m = MessageForResult(c.code);
-        EXPECT_EQ(m.stringId, c.id) << c.code;
-        EXPECT_EQ(m.beep, c.beep) << c.code;
-    }
-    EXPECT_STREQ(LoadString(MessageForResult(20).stringId), "Library is full");
 }
 
 } // namespace

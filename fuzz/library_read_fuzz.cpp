@@ -1,0 +1,173 @@
+// Arbitrary bytes as a library file: opening it and reading every event must neither crash nor
+// allocate more than the file's size and a small constant, whatever its index and records say.
+// Changing such a file (deleting, adding, modifying) must not crash either.
+
+#include "store/event_library.h"
+#include "store/library_check.h"
+#include "store/library_format.h"
+#include "store/memory_file.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <vector>
+
+// Every allocation through operator new is counted, so the bound is checked, not assumed.
+namespace {
+std::atomic<long long> gLive{0};
+std::atomic<long long> gPeak{0};
+std::atomic<bool> gCounting{false};
+constexpr size_t kHeader = 16;
+
+void* CountedAlloc(size_t size) {
+    auto* p = static_cast<unsigned char*>(std::malloc(size + kHeader));
+    if (!p) throw std::bad_alloc();
+    *reinterpret_cast<size_t*>(p) = size;
+    const long long live = gLive += static_cast<long long>(size);
+    if (gCounting) {
+        long long peak = gPeak;
+        while (live > peak && !gPeak.compare_exchange_weak(peak, live)) {
+        }
+    }
+    return p + kHeader;
+}
+
+void CountedFree(void* ptr) {
+    if (!ptr) return;
+    auto* p = static_cast<unsigned char*>(ptr) - kHeader;
+    gLive -= static_cast<long long>(*reinterpret_cast<size_t*>(p));
+    std::free(p);
+}
+} // namespace
+
+void* operator new(size_t size) {
+    return CountedAlloc(size);
+}
+void* operator new[](size_t size) {
+    return CountedAlloc(size);
+}
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return CountedAlloc(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+void* operator new[](size_t size, const std::nothrow_t& tag) noexcept {
+    return operator new(size, tag);
+}
+void operator delete(void* p) noexcept {
+    CountedFree(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    CountedFree(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
+    CountedFree(p);
+}
+void operator delete[](void* p) noexcept {
+    CountedFree(p);
+}
+void operator delete(void* p, size_t) noexcept {
+    CountedFree(p);
+}
+void operator delete[](void* p, size_t) noexcept {
+    CountedFree(p);
+}
+
+namespace {
+
+// What the loader may hold besides the file: the open library's objects, one event's chain of
+// at most 20 blocks with the texts read from it (a Windows text grows up to three times as
+// UTF-8), and the odd small buffer.
+constexpr long long kSlack = 64 * 1024;
+
+void ReadEverything(const std::shared_ptr<zm::FileBytes>& bytes, bool acceptOld) {
+    zm::EventLibrary lib;
+    lib.setTypeLookup([](const std::string& name) { return name.size() == 4 ? 1 : -1; });
+    if (lib.openFile(std::make_unique<zm::MemoryFile>(bytes), false, acceptOld) != zm::lr::kOk)
+        return;
+    lib.forEachEvent([&](uint16_t key) {
+        zm::EventRecord e = zm::EventRecord::ForKey(key);
+        lib.readEvent(e);
+        return zm::lr::kOk;
+    });
+    zm::MemoryStream chain;
+    lib.readChain(lib.index().entry(0), chain);
+}
+
+void ChangeEverything(const uint8_t* data, size_t size) {
+    auto bytes = std::make_shared<zm::FileBytes>(data, data + size);
+    auto file = std::make_unique<zm::MemoryFile>(bytes);
+    file->setCapacity(size + 64 * 1024);
+    zm::EventLibrary lib;
+    lib.setIdSource([] { return zm::DateTime(); }, [] { return 0u; });
+    if (lib.openFile(std::move(file)) != zm::lr::kOk) return;
+    zm::VerifyLibrary(lib);
+    int n = 0;
+    lib.forEachEvent([&](uint16_t key) {
+        zm::EventRecord e = zm::EventRecord::ForKey(key);
+        if (lib.readEvent(e) != zm::lr::kOk) e.Key = key;
+        e.Name += "x";
+        if (++n % 3 == 0)
+            lib.deleteEvent(key);
+        else if (n % 3 == 1)
+            lib.modifyEvent(e);
+        else
+            lib.rewriteFirstBlock(e);
+        return n > 50 ? zm::lr::kCorrupted : zm::lr::kOk;
+    });
+    zm::EventRecord added;
+    added.Notes = std::string(size % 3000, 'n');
+    lib.addEvent(added);
+}
+
+// The file the input stands for. An input whose first byte is even is the file itself, from
+// its second byte on. An odd first byte builds a library around the rest, so that the fuzzer
+// reaches the index and the records at once: byte 1 picks the version, byte 2 says how many
+// index entries follow (each a 16-bit entry number and a 16-bit value), the rest is the blocks.
+std::vector<uint8_t> FileOf(const uint8_t* data, size_t size) {
+    if (size == 0) return {};
+    if ((data[0] & 1) == 0) return std::vector<uint8_t>(data + 1, data + size);
+    static constexpr uint32_t kVersions[] = {0x00030005, 0x00030000, 0x00020004,
+                                             0x00010001, 0x00040000, 0x00030005};
+    std::vector<uint8_t> file(zm::libfmt::kEmptyFileSize, 0);
+    const uint32_t version = kVersions[(size > 1 ? data[1] : 0) % std::size(kVersions)];
+    zm::WriteLibraryHeader(file.data(), version);
+    if (version == zm::libfmt::kVersionFirst) file[14] = 208;
+    size_t at = 3;
+    const size_t entries = size > 2 ? data[2] : 0;
+    for (size_t i = 0; i < entries && at + 4 <= size; ++i, at += 4) {
+        const size_t n = (data[at] | (data[at + 1] << 8)) % zm::libfmt::kIndexEntries;
+        file[256 + 2 * n] = data[at + 2];
+        file[256 + 2 * n + 1] = data[at + 3];
+    }
+    if (at < size) file.insert(file.end(), data + at, data + size);
+    return file;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::vector<uint8_t> file = FileOf(data, size);
+    gPeak = gLive.load();
+    const long long before = gLive;
+    gCounting = true;
+    {
+        auto bytes = std::make_shared<zm::FileBytes>(file.begin(), file.end());
+        ReadEverything(bytes, false);
+        ReadEverything(bytes, true);
+    }
+    gCounting = false;
+    const long long used = gPeak - before;
+    if (used > static_cast<long long>(file.size()) + kSlack) {
+        std::fprintf(stderr, "loading %zu bytes held %lld bytes at once\n", file.size(), used);
+        std::abort();
+    }
+    ChangeEverything(file.data(), file.size());
+    return 0;
+}
