@@ -1,0 +1,132 @@
+#include "store/text_export.h"
+
+#include <new>
+
+#include "model/describe.h"
+#include "res/strings.h"
+#include "store/file_bytes.h"
+#include "store/posix_file.h"
+#include "store/text_field_codec.h"
+#include "store/text_time.h"
+
+namespace zm {
+
+namespace {
+
+std::vector<std::string> Fields(const EventRecord& event, const TextFieldFormats& formats) {
+    return {event.Name,
+            formats.date(event.Start),
+            formats.time(event.Start),
+            DescribeAmount(event.Duration),
+            event.TypeName,
+            event.Notes};
+}
+
+LibraryResult WriteRecord(FileByteSink& sink, TextFieldCodec& codec,
+                          const std::vector<std::string>& fields, char separator) {
+    std::string line;
+    for (size_t i = 0; i < fields.size(); ++i)
+        AppendTextField(line, codec.encode(fields[i]), separator, i + 1 == fields.size());
+    return sink.write(line);
+}
+
+TransferResult Export(File& file, const std::vector<uint16_t>& keys, ExportSource& source,
+                      const TextExportOptions& options) {
+    TransferResult result;
+    TextFieldCodec codec(options.dos, options.oemCodePage);
+    if (!codec.available()) {
+        result.code = lr::kTransferFileFailed;
+        result.problem.missingCodePage = options.oemCodePage;
+        return result;
+    }
+    const TextFieldFormats formats(options.locale);
+    FileByteSink sink(file);
+    const std::vector<std::string> header = {
+        LoadString(IDS_IE_FIELD_NAME),     LoadString(IDS_IE_FIELD_DATE),
+        LoadString(IDS_IE_FIELD_TIME),     LoadString(IDS_IE_FIELD_DURATION),
+        LoadString(IDS_IE_FIELD_TYPE),     LoadString(IDS_IE_FIELD_NOTES)};
+    LibraryResult written = WriteRecord(sink, codec, header, options.separator);
+    for (size_t i = 0; i < keys.size() && written == lr::kOk; ++i) {
+        EventRecord event = EventRecord::ForKey(keys[i]);
+        if (const LibraryResult r = source.read(event); r != lr::kOk) {
+            // What was exported so far still reaches the file.
+            sink.finish();
+            result.code = r;
+            return result;
+        }
+        written = WriteRecord(sink, codec, Fields(event, formats), options.separator);
+        if (written == lr::kOk) ++result.events;
+    }
+    if (written == lr::kOk) written = sink.finish();
+    if (written != lr::kOk) {
+        result.code = lr::kTransferFileFailed;
+        result.problem.textId = IDS_IE_CANNOT_WRITE;
+        result.problem.cause = CauseOfResult(written);
+    }
+    return result;
+}
+
+} // namespace
+
+std::vector<std::string> ExportFields(const EventRecord& event, const LocaleDescription& locale) {
+    return Fields(event, TextFieldFormats(locale));
+}
+
+TransferResult ExportTextTo(File& file, const std::vector<uint16_t>& keys, ExportSource& source,
+                            const TextExportOptions& options) {
+    try {
+        return Export(file, keys, source, options);
+    } catch (const std::bad_alloc&) {
+        TransferResult result;
+        result.code = lr::kOutOfMemory;
+        return result;
+    }
+}
+
+TransferResult ExportTextFile(const std::string& path, const std::vector<uint16_t>& keys,
+                              ExportSource& source, const TextExportOptions& options) {
+    FileFailure failure;
+    const std::unique_ptr<PosixFile> file = PosixFile::open(path, FileMode::Create, failure);
+    if (!file) {
+        TransferResult result;
+        result.code = lr::kTransferFileFailed;
+        result.problem = {IDS_IE_CANNOT_WRITE, path, CauseOfOpen(failure)};
+        return result;
+    }
+    TransferResult result = ExportTextTo(*file, keys, source, options);
+    if (result.problem.textId != 0) result.problem.path = path;
+    return result;
+}
+
+TransferResult ExportEventsTo(EventLibrary& target, const std::vector<uint16_t>& keys,
+                              ExportSource& source) {
+    TransferResult result;
+    try {
+        for (uint16_t key : keys) {
+            EventRecord event = EventRecord::ForKey(key);
+            if ((result.code = source.read(event)) != lr::kOk) break;
+            event.Key = 0;
+            if ((result.code = target.addEvent(event)) != lr::kOk) break;
+            ++result.events;
+        }
+    } catch (const std::bad_alloc&) {
+        result.code = lr::kOutOfMemory;
+    }
+    return result;
+}
+
+TransferResult ExportEventFile(const std::string& path, const std::vector<uint16_t>& keys,
+                               ExportSource& source) {
+    EventLibrary target;
+    TransferResult result;
+    result.code = target.create(path);
+    if (result.code != lr::kOk) {
+        result.problem = {IDS_IE_CANNOT_WRITE, path, CauseOfOpen(target.lastFileFailure())};
+        return result;
+    }
+    result = ExportEventsTo(target, keys, source);
+    target.close();
+    return result;
+}
+
+} // namespace zm

@@ -1,0 +1,204 @@
+#include "store/text_import.h"
+
+#include <new>
+
+#include "res/format_text.h"
+#include "res/strings.h"
+#include "store/file_bytes.h"
+#include "store/import_date.h"
+#include "store/import_duplicates.h"
+#include "store/posix_file.h"
+#include "store/text_field_codec.h"
+
+namespace zm {
+
+LibraryResult LibraryImportTarget::forEachStored(const StoredVisitor& visit) {
+    return library_.forEachEvent([&](uint16_t key) {
+        EventRecord stored = EventRecord::ForKey(key);
+        if (const LibraryResult r = library_.readEvent(stored); r != lr::kOk) return r;
+        return visit(stored);
+    });
+}
+
+LibraryResult LibraryImportTarget::replace(EventRecord& event) {
+    if (event.Id == 0) {
+        EventRecord stored = EventRecord::ForKey(event.Key);
+        if (const LibraryResult r = library_.readEvent(stored); r != lr::kOk) return r;
+        event.Id = stored.Id;
+    }
+    return library_.modifyEvent(event);
+}
+
+namespace {
+
+TextImportResult Import(ByteSource& source, const TextImportOptions& options, ImportTarget& target,
+                        DateTime now) {
+    TextImportResult result;
+    TextFieldCodec codec(options.dos, options.oemCodePage);
+    if (!codec.available()) {
+        result.code = lr::kTransferFileFailed;
+        result.problem.missingCodePage = options.oemCodePage;
+        return result;
+    }
+
+    ImportDuplicateTable table;
+    const bool checkDuplicates = options.duplicateMode != kAllowDuplicates;
+    if (checkDuplicates) {
+        result.code = target.forEachStored([&](const EventRecord& stored) {
+            table.add(stored.Key, stored.ContentSignature());
+            return lr::kOk;
+        });
+        if (result.code != lr::kOk) return result;
+    }
+
+    TextRecordReader reader(source, options.separator);
+    std::vector<std::string> fields;
+    int trailingEmpty = 0;
+    TextRecordReader::Status status;
+    while ((status = reader.next(fields)) == TextRecordReader::Status::Record) {
+        const int number = reader.recordNumber();
+        if (options.headerLine && number == 1) continue;
+        for (std::string& f : fields) f = codec.decode(f);
+
+        EventRecord event;
+        const int reason = ReadImportRecord(fields, options.rules, now, event);
+        trailingEmpty = reason == kReasonEmptyRecord ? trailingEmpty + 1 : 0;
+        if (reason != kRecordImported) {
+            result.log.push_back({number, reason});
+            continue;
+        }
+        ApplyImportRecurrence(event, options.rules.defaults.recurrence);
+        ApplyImportReminderState(event, now, options.lookAheadLimit, options.week);
+
+        if (checkDuplicates) {
+            const int found = table.find(event.ContentSignature());
+            if (found >= 0 && options.duplicateMode == kSkipDuplicates) {
+                result.log.push_back({number, kReasonDuplicateSkipped});
+                continue;
+            }
+            if (found >= 0) {
+                event.Key = table.key(found);
+                table.consume(found);
+                result.code = target.replace(event);
+                if (result.code != lr::kOk) break;
+                result.log.push_back({number, kReasonDuplicateReplaced});
+                ++result.replaced;
+                continue;
+            }
+        }
+        event.Key = 0;
+        result.code = target.add(event);
+        if (result.code != lr::kOk) break;
+        ++result.imported;
+    }
+    result.records = reader.recordNumber() - trailingEmpty;
+    // Blank lines at the end of the file are not errors.
+    if (result.code == lr::kOk)
+        result.log.resize(result.log.size() - static_cast<size_t>(trailingEmpty));
+    if (result.code == lr::kOk && status == TextRecordReader::Status::Failed) {
+        result.code = lr::kTransferFileFailed;
+        result.problem.textId = IDS_IE_CANNOT_READ;
+        result.problem.cause = FileCause::Hardware;
+    }
+    return result;
+}
+
+} // namespace
+
+TextImportResult ImportTextRecords(ByteSource& source, const TextImportOptions& options,
+                                   ImportTarget& target, DateTime now) {
+    try {
+        return Import(source, options, target, now);
+    } catch (const std::bad_alloc&) {
+        TextImportResult result;
+        result.code = lr::kOutOfMemory;
+        return result;
+    }
+}
+
+int LastImportDateOrder(const Settings& settings) {
+    return ClampDateOrder(settings.readInt(kImportSettingsSection, kLastDateOrderEntry).value_or(0));
+}
+
+TextImportResult ImportTextFile(const std::string& path, const TextImportOptions& options,
+                                ImportTarget& target, DateTime now, Settings& settings) {
+    settings.writeInt(kImportSettingsSection, kLastDateOrderEntry, options.rules.dateOrder);
+    FileFailure failure;
+    const std::unique_ptr<PosixFile> file = PosixFile::open(path, FileMode::ReadOnly, failure);
+    if (!file) {
+        TextImportResult result;
+        result.code = lr::kTransferFileFailed;
+        result.problem = {IDS_IE_CANNOT_READ, path, CauseOfOpen(failure)};
+        return result;
+    }
+    FileByteSource source(*file);
+    TextImportResult result = ImportTextRecords(source, options, target, now);
+    if (result.problem.textId != 0) {
+        result.problem.path = path;
+        result.problem.cause = CauseOfResult(source.failure());
+    }
+    return result;
+}
+
+std::vector<FieldSample> FieldSamples(const std::vector<std::string>& first,
+                                      const std::vector<std::string>* second, bool headerLine) {
+    std::vector<FieldSample> rows;
+    for (size_t i = 0; i < first.size(); ++i) {
+        FieldSample row;
+        if (headerLine) {
+            row.name = first[i];
+            if (second && i < second->size()) row.value = (*second)[i];
+        } else {
+            row.name = FormatText(IDS_IE_FIELD_N, {static_cast<int>(i)});
+            row.value = first[i];
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+LibraryResult ReadSampleRecords(const std::string& path, char separator, bool dos,
+                                int oemCodePage, std::vector<std::vector<std::string>>& records,
+                                TransferProblem& problem) {
+    records.clear();
+    problem = {};
+    TextFieldCodec codec(dos, oemCodePage);
+    if (!codec.available()) {
+        problem.missingCodePage = oemCodePage;
+        return lr::kTransferFileFailed;
+    }
+    FileFailure failure;
+    const std::unique_ptr<PosixFile> file = PosixFile::open(path, FileMode::ReadOnly, failure);
+    if (!file) {
+        problem = {IDS_IE_CANNOT_READ, path, CauseOfOpen(failure)};
+        return lr::kTransferFileFailed;
+    }
+    try {
+        FileByteSource source(*file);
+        TextRecordReader reader(source, separator);
+        std::vector<std::string> fields;
+        while (records.size() < 2) {
+            const TextRecordReader::Status status = reader.next(fields);
+            if (status == TextRecordReader::Status::End) break;
+            if (status == TextRecordReader::Status::Failed) {
+                problem = {IDS_IE_CANNOT_READ, path, CauseOfResult(source.failure())};
+                return lr::kTransferFileFailed;
+            }
+            for (std::string& f : fields) f = codec.decode(f);
+            records.push_back(fields);
+        }
+    } catch (const std::bad_alloc&) {
+        return lr::kOutOfMemory;
+    }
+    return lr::kOk;
+}
+
+bool SampleDateMatches(const std::vector<FieldSample>& samples, const FieldBindings& bindings,
+                       int dateOrder) {
+    const int pos = bindings.position(kFieldDate);
+    if (pos < 0 || pos >= static_cast<int>(samples.size())) return true;
+    const std::string& value = samples[pos].value;
+    return value.empty() || ParseImportDate(value, dateOrder).IsValid();
+}
+
+} // namespace zm

@@ -1,0 +1,121 @@
+#pragma once
+// Importing events from a comma- or tab-separated text file.
+//
+// Every record (counted from 1, the header line included) is made into an event by the field
+// bindings and defaults (import_record.h); a record that cannot be imported is logged with its
+// reason and the import goes on. Duplicates of stored events (the same content signature) are
+// skipped, replaced or allowed by the duplicate mode. Blank lines at the end of the file are not
+// errors. A library failure ends the import with its code; the events stored until then stay.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/event_record.h"
+#include "model/week_settings.h"
+#include "platform/settings.h"
+#include "store/event_library.h"
+#include "store/import_log.h"
+#include "store/import_record.h"
+#include "store/library_result.h"
+#include "store/text_records.h"
+#include "store/transfer_problem.h"
+
+namespace zm {
+
+// Duplicate modes of imports and merges.
+enum DuplicateMode : int {
+    kSkipDuplicates = 0,
+    kReplaceDuplicates = 1,
+    kAllowDuplicates = 2,
+};
+
+// Where imported events go: the event store, or a library alone.
+class ImportTarget {
+public:
+    using StoredVisitor = std::function<LibraryResult(const EventRecord&)>;
+    virtual ~ImportTarget() = default;
+    // Calls `visit` for every stored event (read, with its Key) in block order; stops at and
+    // returns the first nonzero result.
+    virtual LibraryResult forEachStored(const StoredVisitor& visit) = 0;
+    // Adds a new event and sets its Key.
+    virtual LibraryResult add(EventRecord& event) = 0;
+    // Writes the event over the stored event its Key names, keeping that event's Id when the
+    // event has none.
+    virtual LibraryResult replace(EventRecord& event) = 0;
+};
+
+// A library file as the target: events are written straight into it.
+class LibraryImportTarget final : public ImportTarget {
+public:
+    explicit LibraryImportTarget(EventLibrary& library) : library_(library) {}
+    LibraryResult forEachStored(const StoredVisitor& visit) override;
+    LibraryResult add(EventRecord& event) override { return library_.addEvent(event); }
+    LibraryResult replace(EventRecord& event) override;
+
+private:
+    EventLibrary& library_;
+};
+
+struct TextImportOptions {
+    char separator = kCommaSeparator;
+    bool dos = false;      // the file is in the DOS code page
+    int oemCodePage = 437; // that code page
+    bool headerLine = true;
+    ImportRecordRules rules;
+    int duplicateMode = kAllowDuplicates;
+    WeekSettings week;
+    DateTime lookAheadLimit; // the end of today; zero: the end of the day of "now"
+};
+
+struct TextImportResult {
+    LibraryResult code = lr::kOk;
+    int imported = 0; // events added
+    int replaced = 0; // stored events replaced by duplicates
+    int records = 0;  // records of the file, without the blank lines at its end
+    ImportLog log;
+    TransferProblem problem; // set when the file could not be read (code 36)
+};
+
+// Imports the records of `source` into `target`; `now` is taken once by the caller.
+TextImportResult ImportTextRecords(ByteSource& source, const TextImportOptions& options,
+                                   ImportTarget& target, DateTime now);
+
+// The settings entry of the date order of the last text import.
+inline constexpr const char* kImportSettingsSection = "Import";
+inline constexpr const char* kLastDateOrderEntry = "LastImpDateF";
+
+// The date order the wizard starts with: the stored one, clamped to 0 ... 2; 0 when absent.
+int LastImportDateOrder(const Settings& settings);
+
+// The text import of a file: stores the date order in the settings, opens the file for reading
+// (36 and a problem when it cannot be opened or read) and imports its records.
+TextImportResult ImportTextFile(const std::string& path, const TextImportOptions& options,
+                                ImportTarget& target, DateTime now, Settings& settings);
+
+// --- the fields page ---
+
+// One row of the fields page: the file field's name and the value of the first event record.
+struct FieldSample {
+    std::string name;  // the header text, or "Field %d" with the 0-based position
+    std::string value; // empty when the record has no such field
+};
+
+// The rows for the first record of a file: one per field of the first record, named by it when
+// `headerLine` is on (the values then come from the second record), else "Field %d" with the
+// field as the value. `first` and `second` are already decoded.
+std::vector<FieldSample> FieldSamples(const std::vector<std::string>& first,
+                                      const std::vector<std::string>* second, bool headerLine);
+
+// Reads the first two records of a text file in the kind's code page (fewer when the file has
+// fewer). 36 and a problem when the file cannot be opened or read.
+LibraryResult ReadSampleRecords(const std::string& path, char separator, bool dos,
+                                int oemCodePage, std::vector<std::vector<std::string>>& records,
+                                TransferProblem& problem);
+
+// The check when leaving the fields page: true when the sample value bound to Date is empty
+// or reads as a date in the order (otherwise the user is asked whether that is right).
+bool SampleDateMatches(const std::vector<FieldSample>& samples, const FieldBindings& bindings,
+                       int dateOrder);
+
+} // namespace zm

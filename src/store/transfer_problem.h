@@ -1,0 +1,45 @@
+#pragma once
+// What the import and export actions tell the user when a file cannot be read or written.
+
+#include <string>
+
+#include "store/file.h"
+#include "store/library_result.h"
+
+namespace zm {
+
+namespace lr {
+// An import or export file could not be opened, read or written (the message was shown).
+inline constexpr LibraryResult kTransferFileFailed = 36;
+} // namespace lr
+
+// Why a file failed, as the message after the file name says it.
+enum class FileCause {
+    Generic,
+    NotFound,
+    BadPath,
+    AccessDenied,
+    Sharing,
+    Hardware,
+    EndOfFile,
+};
+
+struct TransferProblem {
+    // The first line: IDS_IE_CANNOT_READ, IDS_IE_CANNOT_WRITE, or 0 for no problem.
+    int textId = 0;
+    std::string path;
+    FileCause cause = FileCause::Generic;
+    // A DOS code page the system cannot convert (the message then names it instead).
+    int missingCodePage = 0;
+
+    explicit operator bool() const { return textId != 0 || missingCodePage != 0; }
+    // The whole text of the message box: the first line, the file name, an empty line and the
+    // cause.
+    std::string message() const;
+};
+
+FileCause CauseOfOpen(const FileFailure& failure);
+// The cause of a failed read or write of an open file (33, 4, 34, ...).
+FileCause CauseOfResult(LibraryResult code);
+
+} // namespace zm
