@@ -6,10 +6,7 @@
 namespace zm {
 namespace {
 
-template <int N>
-struct PixelArt {
-    const char* rows[N];
-};
+template <int N> struct PixelArt { const char* rows[N]; };
 
 #define ZM_ART(...) PixelArt<16>{{__VA_ARGS__}},
 constexpr PixelArt<16> kArt16[] = {
@@ -26,38 +23,44 @@ constexpr int kArtCount = kPredefinedTypeIconCount + 2;
 static_assert(std::size(kArt16) == kArtCount && std::size(kArt32) == kArtCount,
               "every picture is drawn at 16 and at 32 pixels");
 
+struct PaletteEntry {
+    char key;
+    uint32_t rgb;
+};
+
 // The palette of the pictures, 0xRRGGBB; '.' is transparent.
+constexpr PaletteEntry kPalette[] = {
+    {'k', 0x000000}, // black
+    {'w', 0xFFFFFF}, // white
+    {'g', 0x606060}, // dark grey
+    {'m', 0x969696}, // mid grey
+    {'l', 0xC0C0C0}, // light grey
+    {'r', 0xDC1E1E}, // red
+    {'R', 0x8C0000}, // dark red
+    {'o', 0xFF8C00}, // orange
+    {'y', 0xFFDC28}, // yellow
+    {'Y', 0xC89600}, // gold
+    {'f', 0xFFFAC8}, // pale yellow
+    {'b', 0x285ADC}, // blue
+    {'B', 0x000080}, // navy
+    {'c', 0x78BEFF}, // sky blue
+    {'n', 0x28AA28}, // green
+    {'N', 0x006400}, // dark green
+    {'p', 0xFF96C8}, // pink
+    {'s', 0xF5C396}, // skin
+    {'h', 0x965A28}, // brown
+    {'H', 0x5A3214}, // dark brown
+    {'e', 0xEBD296}, // sand
+};
+
+// The colour of a palette key; the magenta key for anything else.
 constexpr uint32_t PaletteColour(char c) {
-    switch (c) {
-    case 'k': return 0x000000; // black
-    case 'w': return 0xFFFFFF; // white
-    case 'g': return 0x606060; // dark grey
-    case 'm': return 0x969696; // mid grey
-    case 'l': return 0xC0C0C0; // light grey
-    case 'r': return 0xDC1E1E; // red
-    case 'R': return 0x8C0000; // dark red
-    case 'o': return 0xFF8C00; // orange
-    case 'y': return 0xFFDC28; // yellow
-    case 'Y': return 0xC89600; // gold
-    case 'f': return 0xFFFAC8; // pale yellow
-    case 'b': return 0x285ADC; // blue
-    case 'B': return 0x000080; // navy
-    case 'c': return 0x78BEFF; // sky blue
-    case 'n': return 0x28AA28; // green
-    case 'N': return 0x006400; // dark green
-    case 'p': return 0xFF96C8; // pink
-    case 'P': return 0xC8288C; // plum
-    case 's': return 0xF5C396; // skin
-    case 'h': return 0x965A28; // brown
-    case 'H': return 0x5A3214; // dark brown
-    case 'e': return 0xEBD296; // sand
-    case 'v': return 0x823CC8; // violet
-    default: return kMagentaKey;
-    }
+    for (const PaletteEntry& e : kPalette)
+        if (e.key == c) return e.rgb;
+    return kMagentaKey;
 }
 
-template <int N>
-constexpr bool WellFormed(const PixelArt<N>& art) {
+template <int N> constexpr bool WellFormed(const PixelArt<N>& art) {
     for (const char* row : art.rows) {
         int n = 0;
         for (; row[n] != '\0'; ++n)
@@ -67,8 +70,7 @@ constexpr bool WellFormed(const PixelArt<N>& art) {
     return true;
 }
 
-template <int N, size_t M>
-constexpr bool AllWellFormed(const PixelArt<N> (&arts)[M]) {
+template <int N, size_t M> constexpr bool AllWellFormed(const PixelArt<N> (&arts)[M]) {
     for (const auto& a : arts)
         if (!WellFormed(a)) return false;
     return true;
@@ -76,8 +78,7 @@ constexpr bool AllWellFormed(const PixelArt<N> (&arts)[M]) {
 static_assert(AllWellFormed(kArt16), "a 16-pixel picture has a wrong row or colour");
 static_assert(AllWellFormed(kArt32), "a 32-pixel picture has a wrong row or colour");
 
-template <int N>
-IconImage Render(const PixelArt<N>& art) {
+template <int N> IconImage Render(const PixelArt<N>& art) {
     IconImage img;
     img.width = N;
     img.height = N;
@@ -105,9 +106,12 @@ IconImage PredefinedTypeIcon(int index, int size) {
 
 IconImage ProgramIcon(int id, int size) {
     switch (id) {
-    case kIconNewEntry: return RenderSlot(kPredefinedTypeIconCount, size);
-    case kIconUndefinedType: return RenderSlot(kPredefinedTypeIconCount + 1, size);
-    default: return {};
+    case kIconNewEntry:
+        return RenderSlot(kPredefinedTypeIconCount, size);
+    case kIconUndefinedType:
+        return RenderSlot(kPredefinedTypeIconCount + 1, size);
+    default:
+        return {};
     }
 }
 

@@ -20,7 +20,11 @@ struct IconImage {
 
 inline constexpr uint32_t kTransparentPixel = 0x00000000;
 
-constexpr uint32_t OpaquePixel(uint32_t rgb) { return 0xFF000000u | (rgb & 0x00FFFFFFu); }
-constexpr uint8_t PixelAlpha(uint32_t argb) { return static_cast<uint8_t>(argb >> 24); }
+constexpr uint32_t OpaquePixel(uint32_t rgb) {
+    return 0xFF000000u | (rgb & 0x00FFFFFFu);
+}
+constexpr uint8_t PixelAlpha(uint32_t argb) {
+    return static_cast<uint8_t>(argb >> 24);
+}
 
 } // namespace zm

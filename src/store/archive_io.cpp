@@ -108,11 +108,13 @@ void ArchiveWriter::u16(uint16_t v) {
 }
 
 void ArchiveWriter::u32(uint32_t v) {
-    for (int i = 0; i < 4; ++i) out_.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        out_.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
 void ArchiveWriter::patchU32(size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out_[at + i] = static_cast<uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        out_[at + i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 bool ArchiveWriter::text(std::string_view s) {

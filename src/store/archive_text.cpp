@@ -1,8 +1,7 @@
 #include "store/archive_text.h"
 
-#include <iconv.h>
-
 #include <cerrno>
+#include <iconv.h>
 
 namespace zm {
 namespace {
@@ -29,7 +28,8 @@ void AppendUtf8(std::string& out, uint32_t cp) {
 std::string FromLatin1(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 2);
-    for (unsigned char c : bytes) AppendUtf8(out, c);
+    for (unsigned char c : bytes)
+        AppendUtf8(out, c);
     return out;
 }
 
@@ -125,7 +125,9 @@ std::string Utf8FromUtf16Le(std::span<const uint8_t> bytes) {
     std::string out;
     const size_t units = bytes.size() / 2;
     out.reserve(units * 3);
-    auto unit = [&](size_t k) { return static_cast<uint32_t>(bytes[2 * k] | bytes[2 * k + 1] << 8); };
+    auto unit = [&](size_t k) {
+        return static_cast<uint32_t>(bytes[2 * k] | bytes[2 * k + 1] << 8);
+    };
     for (size_t k = 0; k < units; ++k) {
         uint32_t u = unit(k);
         if (u >= 0xD800 && u <= 0xDBFF && k + 1 < units) {

@@ -1,13 +1,13 @@
 #pragma once
 // An event type: the look, sound and new-event defaults shared by the events that name it.
 
+#include "model/time_amount.h"
+#include "res/icon_image.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "model/time_amount.h"
-#include "res/icon_image.h"
 
 namespace zm {
 

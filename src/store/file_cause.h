@@ -30,7 +30,6 @@ FileCause FileCauseFromErrno(int err);
 const char* FileCauseText(FileCause cause);
 
 // The whole message: the caller's text, the file name, an empty line, the cause's text.
-std::string FileExceptionMessage(std::string_view lead, std::string_view fileName,
-                                 FileCause cause);
+std::string FileExceptionMessage(std::string_view lead, std::string_view fileName, FileCause cause);
 
 } // namespace zm

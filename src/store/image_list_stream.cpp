@@ -27,15 +27,19 @@ struct Dib {
         const int64_t row = topDown ? y : height - 1 - y;
         const uint8_t* p = bits.data() + static_cast<size_t>(row) * stride;
         switch (bpp) {
-        case 1: return palette[(p[x >> 3] >> (7 - (x & 7))) & 1];
-        case 4: return palette[(p[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F];
-        case 8: return palette[p[x]];
+        case 1:
+            return palette[(p[x >> 3] >> (7 - (x & 7))) & 1];
+        case 4:
+            return palette[(p[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F];
+        case 8:
+            return palette[p[x]];
         case 16: {
             const uint32_t v = p[2 * x] | p[2 * x + 1] << 8;
             auto five = [](uint32_t c) { return (c << 3) | (c >> 2); };
             return five((v >> 10) & 31) << 16 | five((v >> 5) & 31) << 8 | five(v & 31);
         }
-        case 24: return p[3 * x + 2] << 16 | p[3 * x + 1] << 8 | p[3 * x];
+        case 24:
+            return p[3 * x + 2] << 16 | p[3 * x + 1] << 8 | p[3 * x];
         default:
             return static_cast<uint32_t>(p[4 * x + 3]) << 24 | p[4 * x + 2] << 16 |
                    p[4 * x + 1] << 8 | p[4 * x];
@@ -83,7 +87,8 @@ uint64_t Cells(const Dib& d, int size) {
 }
 
 void PutLe(std::vector<uint8_t>& v, size_t at, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) v[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    for (int i = 0; i < bytes; ++i)
+        v[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
 // A bottom-up BMP of the given depth, bits zero.
@@ -189,7 +194,8 @@ void WriteImageListStream(ArchiveWriter& out, int size, const std::vector<IconIm
     out.u16(h.cy);
     out.u32(h.background);
     out.u16(h.flags);
-    for (int16_t o : h.overlays) out.u16(static_cast<uint16_t>(o));
+    for (int16_t o : h.overlays)
+        out.u16(static_cast<uint16_t>(o));
 
     const int width = size * kImageListColumns;
     const int height = size * rows;

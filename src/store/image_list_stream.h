@@ -8,12 +8,12 @@
 // header "BM", the 40-byte info header, the colour table (for 8 bits per pixel and fewer) and
 // the rows. The images lie in a grid, four to a row, left to right and top to bottom.
 
+#include "res/icon_image.h"
+#include "store/archive_io.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-
-#include "res/icon_image.h"
-#include "store/archive_io.h"
 
 namespace zm {
 

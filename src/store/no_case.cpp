@@ -9,16 +9,15 @@ uint32_t FoldCodePoint(uint32_t c) {
     if (c >= 'A' && c <= 'Z') return c + 32;
     if (c < 0xC0) return c;
     if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32; // Latin-1
-    if (c >= 0x100 && c <= 0x17F) {                          // Latin Extended-A
+    if (c >= 0x100 && c <= 0x17F) {                           // Latin Extended-A
         if (c == 0x130) return 'i';
         if (c == 0x178) return 0xFF;
-        if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
-            return (c & 1) ? c + 1 : c;
+        if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c & 1) ? c + 1 : c;
         if (c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F) return c;
         return (c & 1) ? c : c + 1;
     }
     if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 32; // Greek
-    if (c >= 0x410 && c <= 0x42F) return c + 32;                // Cyrillic
+    if (c >= 0x410 && c <= 0x42F) return c + 32;               // Cyrillic
     if (c >= 0x400 && c <= 0x40F) return c + 80;
     return c;
 }
@@ -64,14 +63,17 @@ void Append(std::string& out, uint32_t cp) {
     }
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 } // namespace
 
 std::string NoCaseKey(std::string_view s) {
     std::string out;
     out.reserve(s.size());
-    for (size_t i = 0; i < s.size();) Append(out, FoldCodePoint(Next(s, i)));
+    for (size_t i = 0; i < s.size();)
+        Append(out, FoldCodePoint(Next(s, i)));
     return out;
 }
 
@@ -90,8 +92,10 @@ bool NoCaseLess(std::string_view a, std::string_view b) {
 
 std::string TrimBlanks(std::string_view s) {
     size_t b = 0, e = s.size();
-    while (b < e && IsBlank(s[b])) ++b;
-    while (e > b && IsBlank(s[e - 1])) --e;
+    while (b < e && IsBlank(s[b]))
+        ++b;
+    while (e > b && IsBlank(s[e - 1]))
+        --e;
     return std::string(s.substr(b, e - b));
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 // The eleven event types the program starts with.
 
-#include <cstddef>
-#include <iterator>
-
 #include "model/time_amount.h"
 #include "store/event_type.h"
+
+#include <cstddef>
+#include <iterator>
 
 namespace zm {
 

@@ -1,10 +1,10 @@
 #include "store/quick_file.h"
 
-#include <cstring>
-
 #include "store/archive_io.h"
 #include "store/image_list_stream.h"
 #include "store/side_file.h"
+
+#include <cstring>
 
 namespace zm {
 namespace {
@@ -23,7 +23,8 @@ bool ReadRecord(ArchiveReader& in, uint32_t schema, QuickReminder& q) {
 }
 
 void PutU32(std::vector<uint8_t>& v, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) v[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        v[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
 } // namespace

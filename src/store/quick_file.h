@@ -3,13 +3,13 @@
 // 16-pixel image list and one record per quick reminder. Integers are little-endian; texts are
 // in the archive string form.
 
+#include "store/quick_list.h"
+#include "store/side_file_outcome.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
-
-#include "store/quick_list.h"
-#include "store/side_file_outcome.h"
 
 namespace zm {
 

@@ -1,11 +1,11 @@
 #include "store/quick_list.h"
 
-#include <algorithm>
-#include <numeric>
-
 #include "res/artwork.h"
 #include "store/image_list_stream.h"
 #include "store/no_case.h"
+
+#include <algorithm>
+#include <numeric>
 
 namespace zm {
 

@@ -3,13 +3,13 @@
 // after the moment they are chosen. The list is kept in menu-name order with one 16-pixel icon
 // per entry; entry i is the main frame's command kFirstQuickCommand + i.
 
+#include "model/time_amount.h"
+#include "res/icon_image.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "model/time_amount.h"
-#include "res/icon_image.h"
 
 namespace zm {
 

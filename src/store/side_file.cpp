@@ -1,11 +1,10 @@
 #include "store/side_file.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
 
 namespace zm {
 namespace {

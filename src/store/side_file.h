@@ -6,16 +6,15 @@
 // the old file or the new one. A file that cannot be read is moved aside under a backup name
 // before a new one takes its place, so nothing the user had is lost.
 
+#include "store/file_cause.h"
+#include "store/side_file_outcome.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
-
-#include <functional>
-
-#include "store/file_cause.h"
-#include "store/side_file_outcome.h"
 
 namespace zm {
 

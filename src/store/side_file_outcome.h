@@ -1,9 +1,9 @@
 #pragma once
 // What loading or saving a side file came to.
 
-#include <string>
-
 #include "store/file_cause.h"
+
+#include <string>
 
 namespace zm {
 

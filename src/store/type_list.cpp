@@ -1,12 +1,12 @@
 #include "store/type_list.h"
 
-#include <algorithm>
-#include <numeric>
-
 #include "res/artwork.h"
 #include "store/image_list_stream.h"
 #include "store/no_case.h"
 #include "store/predefined_types.h"
+
+#include <algorithm>
+#include <numeric>
 
 namespace zm {
 
@@ -139,7 +139,8 @@ size_t TypeList::restorePredefined() {
 }
 
 bool TypeList::selectFilter(std::string_view name) {
-    for (EventType& t : types_) t.Flags &= ~kTypeInFilter;
+    for (EventType& t : types_)
+        t.Flags &= ~kTypeInFilter;
     activeFilter_.clear();
     activeOptions_ = kFilterShowAccepted;
     if (name.empty()) return false;
@@ -158,8 +159,9 @@ bool TypeList::selectFilter(std::string_view name) {
 void TypeList::setFilterMembership(std::string_view typeName, const std::vector<bool>& chosen) {
     for (size_t i = 0; i < filters_.size() && i < chosen.size(); ++i) {
         std::vector<std::string>& names = filters_[i].TypeNames;
-        const auto it = std::find_if(names.begin(), names.end(),
-                                     [&](const std::string& n) { return NoCaseEqual(n, typeName); });
+        const auto it = std::find_if(names.begin(), names.end(), [&](const std::string& n) {
+            return NoCaseEqual(n, typeName);
+        });
         if (chosen[i] && it == names.end()) names.emplace_back(typeName);
         if (!chosen[i] && it != names.end()) names.erase(it);
     }

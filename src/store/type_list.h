@@ -4,14 +4,14 @@
 // Events refer to a type by name; its position in the list is the event's type index, and
 // index -1 means the undefined type throughout.
 
+#include "res/icon_image.h"
+#include "store/event_type.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "res/icon_image.h"
-#include "store/event_type.h"
 
 namespace zm {
 

@@ -1,12 +1,12 @@
 #include "store/types_file.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "res/artwork.h"
 #include "store/archive_io.h"
 #include "store/image_list_stream.h"
 #include "store/side_file.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace zm {
 namespace {
@@ -46,7 +46,8 @@ bool ReadFilter(ArchiveReader& in, TypeFilter& f) {
 }
 
 void PutU32(std::vector<uint8_t>& v, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) v[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        v[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
 } // namespace

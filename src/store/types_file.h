@@ -3,16 +3,16 @@
 // large image list, one record per type and (schema 3) the filters. Integers are
 // little-endian; texts are in the archive string form.
 
-#include <cstdint>
-#include <span>
-#include <string>
-#include <vector>
-
 #include "res/icon_image.h"
 #include "store/event_type.h"
 #include "store/side_file_outcome.h"
 #include "store/type_list.h"
 #include "store/undefined_type_settings.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
 
 namespace zm {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The undefined type's values live in the settings store, not in the types file.
 
+#include "store/event_type.h"
+
 #include <cstdint>
 #include <string>
-
-#include "store/event_type.h"
 
 namespace zm {
 

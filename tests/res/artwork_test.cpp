@@ -1,7 +1,6 @@
 #include "res/artwork.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace zm {
@@ -10,7 +9,8 @@ namespace {
 TEST(ArtworkTest, EveryPictureExistsAtBothSizes) {
     std::vector<IconImage> all;
     for (int size : {16, 32}) {
-        for (int i = 0; i < kPredefinedTypeIconCount; ++i) all.push_back(PredefinedTypeIcon(i, size));
+        for (int i = 0; i < kPredefinedTypeIconCount; ++i)
+            all.push_back(PredefinedTypeIcon(i, size));
         all.push_back(ProgramIcon(kIconNewEntry, size));
         all.push_back(ProgramIcon(kIconUndefinedType, size));
     }
@@ -29,11 +29,12 @@ TEST(ArtworkTest, EveryPictureExistsAtBothSizes) {
                 EXPECT_NE(p & 0xFFFFFF, kMagentaKey);
             }
         }
-        EXPECT_GT(opaque, img.pixels.size() / 5);       // something to see
-        EXPECT_LT(opaque, img.pixels.size());            // and a shape, not a square
+        EXPECT_GT(opaque, img.pixels.size() / 5); // something to see
+        EXPECT_LT(opaque, img.pixels.size());     // and a shape, not a square
     }
     std::set<std::vector<uint32_t>> distinct;
-    for (const IconImage& img : all) distinct.insert(img.pixels);
+    for (const IconImage& img : all)
+        distinct.insert(img.pixels);
     EXPECT_EQ(distinct.size(), all.size());
 }
 

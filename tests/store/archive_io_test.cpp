@@ -1,9 +1,8 @@
 #include "store/archive_io.h"
-
-#include <gtest/gtest.h>
-
 #include "store/archive_text.h"
 #include "store/side_file_test_support.h"
+
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {
@@ -76,7 +75,8 @@ TEST(ArchiveStringTest, WideFormIsReadAsUtf16) {
     EXPECT_EQ(ReadText(pair), "\xF0\x9F\x98\x80\xEF\xBF\xBD");
     // The wide length in its 3-byte form.
     auto longer = Bytes().u8(0xFF).u16(0xFFFE).u8(0xFF).u16(300);
-    for (int i = 0; i < 300; ++i) longer.u16('w');
+    for (int i = 0; i < 300; ++i)
+        longer.u16('w');
     EXPECT_EQ(ReadText(longer.v), std::string(300, 'w'));
 }
 

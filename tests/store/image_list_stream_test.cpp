@@ -1,9 +1,8 @@
+#include "res/artwork.h"
 #include "store/image_list_stream.h"
+#include "store/side_file_test_support.h"
 
 #include <gtest/gtest.h>
-
-#include "res/artwork.h"
-#include "store/side_file_test_support.h"
 
 namespace zm {
 namespace {
@@ -20,7 +19,8 @@ void AppendBmp(Bytes& b, int32_t width, int32_t height, uint16_t bpp,
     b.u16(0x4D42).u32(offBits).u16(0).u16(0).u32(offBits);
     b.u32(40).u32(static_cast<uint32_t>(width)).u32(static_cast<uint32_t>(height)).u16(1).u16(bpp);
     b.u32(0).u32(static_cast<uint32_t>(bits.size())).u32(0).u32(0).u32(0).u32(0);
-    for (uint32_t c : palette) b.u8(c & 0xFF).u8((c >> 8) & 0xFF).u8((c >> 16) & 0xFF).u8(0);
+    for (uint32_t c : palette)
+        b.u8(c & 0xFF).u8((c >> 8) & 0xFF).u8((c >> 16) & 0xFF).u8(0);
     b.raw(bits);
 }
 
@@ -37,7 +37,8 @@ constexpr uint32_t kColours[] = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF0
 std::vector<uint8_t> WindowsStyleStream() {
     const int w = 64, h = 32;
     std::vector<uint32_t> palette(256, 0);
-    for (int i = 0; i < 6; ++i) palette[i] = kColours[i];
+    for (int i = 0; i < 6; ++i)
+        palette[i] = kColours[i];
     std::vector<uint8_t> colour(w * h, 0); // stride 64
     std::vector<uint8_t> mask(8 * h, 0);   // stride 8
     for (int k = 0; k < 5; ++k) {
@@ -85,34 +86,40 @@ TEST(ImageListStreamTest, RefusesWhatDoesNotMatch) {
         {"fewer images than expected", 16, 6, good},
         {"more images than expected", 16, 4, good},
         {"other image size", 32, 5, good},
-        {"version 6 stream", 16, 5, [&] {
+        {"version 6 stream", 16, 5,
+         [&] {
              auto b = good;
              b[2] = 0x00, b[3] = 0x06;
              return b;
          }()},
-        {"bad magic", 16, 5, [&] {
+        {"bad magic", 16, 5,
+         [&] {
              auto b = good;
              b[0] = 'X';
              return b;
          }()},
-        {"compressed bitmap", 16, 5, [&] {
+        {"compressed bitmap", 16, 5,
+         [&] {
              auto b = good;
              b[28 + 30] = 1; // biCompression = BI_RLE8
              return b;
          }()},
-        {"bitmap too small for the images", 16, 5, [&] {
+        {"bitmap too small for the images", 16, 5,
+         [&] {
              Bytes b;
              AppendIlHead(b, 5, 8, 16, 0x0018);
              AppendBmp(b, 64, 16, 24, {}, std::vector<uint8_t>(64 * 3 * 16, 0));
              return b.v;
          }()},
-        {"bitmap asking for gigabytes", 16, 1, [&] {
+        {"bitmap asking for gigabytes", 16, 1,
+         [&] {
              Bytes b;
              AppendIlHead(b, 1, 4, 16, 0x0018);
              AppendBmp(b, 0x7FFFFFFF, 0x7FFFFFFF, 32, {}, std::vector<uint8_t>(64, 0));
              return b.v;
          }()},
-        {"negative width", 16, 1, [&] {
+        {"negative width", 16, 1,
+         [&] {
              Bytes b;
              AppendIlHead(b, 1, 4, 16, 0x0018);
              AppendBmp(b, -64, 16, 24, {}, std::vector<uint8_t>(64 * 3 * 16, 0));
@@ -140,21 +147,23 @@ TEST(ImageListStreamTest, EveryShortenedStreamIsRefused) {
 
 TEST(ImageListStreamTest, WritesVersion101With24BitColourAndMask) {
     std::vector<IconImage> images;
-    for (int i = 0; i < 5; ++i) images.push_back(PredefinedTypeIcon(i, 32));
+    for (int i = 0; i < 5; ++i)
+        images.push_back(PredefinedTypeIcon(i, 32));
     ArchiveWriter w;
     WriteImageListStream(w, 32, images);
     const std::vector<uint8_t>& b = w.data();
     EXPECT_EQ(b[0], 'I');
     EXPECT_EQ(b[1], 'L');
     EXPECT_EQ(U16At(b, 2), 0x0101);
-    EXPECT_EQ(U16At(b, 4), 5);  // images
-    EXPECT_EQ(U16At(b, 6), 8);  // capacity: two rows of four
-    EXPECT_EQ(U16At(b, 8), 4);  // growth
+    EXPECT_EQ(U16At(b, 4), 5); // images
+    EXPECT_EQ(U16At(b, 6), 8); // capacity: two rows of four
+    EXPECT_EQ(U16At(b, 8), 4); // growth
     EXPECT_EQ(U16At(b, 10), 32);
     EXPECT_EQ(U16At(b, 12), 32);
     EXPECT_EQ(U32At(b, 14), 0xFFFFFFFFu); // no background colour
     EXPECT_EQ(U16At(b, 18), 0x0019);      // ILC_MASK | ILC_COLOR24
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(U16At(b, 20 + 2 * i), 0xFFFF);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(U16At(b, 20 + 2 * i), 0xFFFF);
 
     const size_t colour = 28;
     const uint32_t colourBits = 128 * 3 * 64;
@@ -184,7 +193,8 @@ TEST(ImageListStreamTest, RoundTripKeepsPixelsAndTransparency) {
         for (size_t n : {size_t{0}, size_t{1}, size_t{4}, size_t{11}}) {
             SCOPED_TRACE(::testing::Message() << size << " px, " << n << " images");
             std::vector<IconImage> images;
-            for (size_t i = 0; i < n; ++i) images.push_back(PredefinedTypeIcon(int(i), size));
+            for (size_t i = 0; i < n; ++i)
+                images.push_back(PredefinedTypeIcon(int(i), size));
             ArchiveWriter w;
             WriteImageListStream(w, size, images);
             ArchiveReader in(w.data());

@@ -1,10 +1,8 @@
+#include "store/file_cause.h"
 #include "store/no_case.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
-
-#include "store/file_cause.h"
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {
@@ -15,11 +13,9 @@ TEST(NoCaseTest, FoldsLatinGreekAndCyrillicLetters) {
         const char* b;
         bool equal;
     } cases[] = {
-        {"Birthday", "bIRTHDAY", true},   {"ÄÖÜ Ça", "äöü ça", true},
-        {"ŁÓDŹ", "łódź", true},           {"ΑΘΗΝΑ", "αθηνα", true},
-        {"МОСКВА Ёж", "москва ёж", true}, {"Call", "Calls", false},
-        {"straße", "STRASSE", false},     {"a\xFF", "A\xFF", true},
-        {"", "", true},
+        {"Birthday", "bIRTHDAY", true}, {"ÄÖÜ Ça", "äöü ça", true},       {"ŁÓDŹ", "łódź", true},
+        {"ΑΘΗΝΑ", "αθηνα", true},       {"МОСКВА Ёж", "москва ёж", true}, {"Call", "Calls", false},
+        {"straße", "STRASSE", false},   {"a\xFF", "A\xFF", true},         {"", "", true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(NoCaseEqual(c.a, c.b), c.equal) << c.a << " / " << c.b;
@@ -41,9 +37,9 @@ TEST(NoCaseTest, TrimsBlanksAtBothEnds) {
 }
 
 TEST(FileCauseTest, MessageNamesTheFileAndTheCause) {
-    EXPECT_EQ(FileExceptionMessage("Can not read file\n", "/home/u/Zantimo.TP0",
-                                   FileCause::AccessDenied),
-              "Can not read file\n/home/u/Zantimo.TP0\n\nAccess Denied.\n");
+    EXPECT_EQ(
+        FileExceptionMessage("Can not read file\n", "/home/u/Zantimo.TP0", FileCause::AccessDenied),
+        "Can not read file\n/home/u/Zantimo.TP0\n\nAccess Denied.\n");
     EXPECT_STREQ(FileCauseText(FileCause::EndOfFile), "The end of file was reached.\n");
     EXPECT_STREQ(FileCauseText(FileCause::DiskFull), "An unknown error occurred.");
     EXPECT_EQ(FileCauseFromErrno(ENOENT), FileCause::FileNotFound);

@@ -1,10 +1,9 @@
-#include "store/quick_file.h"
-
-#include <gtest/gtest.h>
-
 #include "res/artwork.h"
 #include "store/image_list_stream.h"
+#include "store/quick_file.h"
 #include "store/side_file_test_support.h"
+
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {

@@ -1,10 +1,9 @@
-#include "store/quick_list.h"
-
-#include <gtest/gtest.h>
-
 #include "model/date_time.h"
 #include "res/artwork.h"
+#include "store/quick_list.h"
 #include "store/quick_run.h"
+
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {
@@ -84,7 +83,8 @@ TEST(QuickListTest, CommandsMapToEntries) {
 
 TEST(QuickListTest, TwentyFiveEntriesAtMost) {
     QuickList list;
-    for (int i = 0; i < 24; ++i) ASSERT_TRUE(list.add(Menu(std::to_string(i)), {}));
+    for (int i = 0; i < 24; ++i)
+        ASSERT_TRUE(list.add(Menu(std::to_string(i)), {}));
     EXPECT_FALSE(list.full());
     ASSERT_TRUE(list.add(Menu("25th"), {}));
     EXPECT_TRUE(list.full());

@@ -1,14 +1,13 @@
 #pragma once
 // A fresh folder for each test, and small file helpers.
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace zm::sidetest {
@@ -40,10 +39,13 @@ inline std::vector<uint8_t> ReadBytes(const std::string& path) {
 
 inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    f.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
-inline bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
+inline bool FileExists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
 
 inline uint32_t U32At(const std::vector<uint8_t>& b, size_t at) {
     return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
@@ -60,7 +62,9 @@ struct Bytes {
         return *this;
     }
     Bytes& u16(uint16_t x) { return u8(static_cast<uint8_t>(x)).u8(static_cast<uint8_t>(x >> 8)); }
-    Bytes& u32(uint32_t x) { return u16(static_cast<uint16_t>(x)).u16(static_cast<uint16_t>(x >> 16)); }
+    Bytes& u32(uint32_t x) {
+        return u16(static_cast<uint16_t>(x)).u16(static_cast<uint16_t>(x >> 16));
+    }
     Bytes& str(const std::string& s) {
         v.insert(v.end(), s.begin(), s.end());
         return *this;

@@ -1,9 +1,8 @@
+#include "res/artwork.h"
+#include "store/predefined_types.h"
 #include "store/type_list.h"
 
 #include <gtest/gtest.h>
-
-#include "res/artwork.h"
-#include "store/predefined_types.h"
 
 namespace zm {
 namespace {
@@ -104,7 +103,8 @@ TEST(TypeListTest, TheLastTypeCanBeDeleted) {
 
 TEST(TypeListTest, AtMostFiftyTypes) {
     TypeList list;
-    for (int i = 0; i < 50; ++i) ASSERT_TRUE(list.addType(Named("T" + std::to_string(i)), {}, {}));
+    for (int i = 0; i < 50; ++i)
+        ASSERT_TRUE(list.addType(Named("T" + std::to_string(i)), {}, {}));
     EXPECT_FALSE(list.addType(Named("one too many"), {}, {}));
     EXPECT_EQ(list.typeCount(), 50u);
 }
@@ -112,7 +112,8 @@ TEST(TypeListTest, AtMostFiftyTypes) {
 TEST(TypeListTest, RestoreAddsMissingPredefinedTypesUpToFifty) {
     TypeList list;
     list.systemColours = {0x010101, 0x020202};
-    for (int i = 0; i < 45; ++i) list.addType(Named("Custom " + std::to_string(i)), {}, {});
+    for (int i = 0; i < 45; ++i)
+        list.addType(Named("Custom " + std::to_string(i)), {}, {});
     EXPECT_EQ(list.restorePredefined(), 5u);
     EXPECT_EQ(list.typeCount(), 50u);
     for (const char* name : {"Alarm", "Anniversary", "Appointment", "Birthday", "Call"})
@@ -153,7 +154,8 @@ TEST(TypeListTest, SelectFilterMarksTheListedTypes) {
     EXPECT_FALSE(list.selectFilter("nobody"));
     EXPECT_EQ(list.activeFilterName(), "");
     EXPECT_EQ(list.activeFilterOptions(), kFilterShowAccepted);
-    for (int i = 0; i < 11; ++i) EXPECT_FALSE(list.typeAt(i)->Has(kTypeInFilter)) << i;
+    for (int i = 0; i < 11; ++i)
+        EXPECT_FALSE(list.typeAt(i)->Has(kTypeInFilter)) << i;
 }
 
 TEST(TypeListTest, FilterMembershipFromTheTypeEditor) {

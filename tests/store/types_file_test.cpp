@@ -1,12 +1,10 @@
-#include "store/types_file.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
 #include "res/artwork.h"
 #include "store/image_list_stream.h"
 #include "store/side_file_test_support.h"
+#include "store/types_file.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {
@@ -28,8 +26,10 @@ Bytes Header(uint32_t schema, uint32_t types, uint32_t filters = 0) {
 
 void AppendImageLists(Bytes& b, size_t smallCount, size_t largeCount) {
     std::vector<IconImage> small, large;
-    for (size_t i = 0; i < smallCount; ++i) small.push_back(PredefinedTypeIcon(int(i % 11), 16));
-    for (size_t i = 0; i < largeCount; ++i) large.push_back(PredefinedTypeIcon(int(i % 11), 32));
+    for (size_t i = 0; i < smallCount; ++i)
+        small.push_back(PredefinedTypeIcon(int(i % 11), 16));
+    for (size_t i = 0; i < largeCount; ++i)
+        large.push_back(PredefinedTypeIcon(int(i % 11), 32));
     ArchiveWriter w;
     WriteImageListStream(w, 16, small);
     WriteImageListStream(w, 32, large);
@@ -59,7 +59,8 @@ TypeList SampleList() {
     a.SoundFile = "/home/user/sounds/" + std::string(300, 'x') + ".wav";
     a.TextColour = 0xFFFFFF;
     a.BackColour = 0x000080;
-    for (size_t i = 0; i < a.Font.size(); ++i) a.Font[i] = static_cast<uint8_t>(i * 3);
+    for (size_t i = 0; i < a.Font.size(); ++i)
+        a.Font[i] = static_cast<uint8_t>(i * 3);
     a.StartTime = 0x0008001E;
     a.SoundPause = 0x00020005;
     list.addType(a, PredefinedTypeIcon(6, 16), PredefinedTypeIcon(6, 32));
@@ -253,7 +254,8 @@ TEST_F(TypesFileTest, FilesNotWrittenByTheProgramAreRefused) {
         b.u32(filterCount);
         for (uint32_t i = 0; i < filterCount; ++i) {
             b.u32(0).u8(1).str("F").u32(namesInFilter);
-            for (uint32_t k = 0; k < namesInFilter; ++k) b.u8(1).str("T");
+            for (uint32_t k = 0; k < namesInFilter; ++k)
+                b.u8(1).str("T");
         }
         return b.v;
     };
@@ -269,7 +271,8 @@ TEST_F(TypesFileTest, FilesNotWrittenByTheProgramAreRefused) {
         {"51 types", typesFile(3, 51, 0, 0, 1), false},
         {"51 filters", typesFile(3, 1, 51, 1, 1), false},
         {"a filter of 51 names", typesFile(3, 1, 1, 51, 1), false},
-        {"filter count asking for millions", [&] {
+        {"filter count asking for millions",
+         [&] {
              auto v = typesFile(3, 1, 0, 0, 1);
              v[v.size() - 4] = 0xFF, v[v.size() - 3] = 0xFF, v[v.size() - 2] = 0xFF;
              return v;
@@ -277,7 +280,8 @@ TEST_F(TypesFileTest, FilesNotWrittenByTheProgramAreRefused) {
          false},
         {"schema 4", typesFile(4, 1, 0, 0, 1), false},
         {"schema 0", typesFile(0, 1, 0, 0, 1), false},
-        {"wrong tag", [&] {
+        {"wrong tag",
+         [&] {
              auto v = typesFile(3, 1, 0, 0, 1);
              std::vector<uint8_t> tag{0x21, 0x43, 0x65, 0x78};
              auto it = std::search(v.begin() + 512, v.end(), tag.begin(), tag.end());
@@ -285,7 +289,8 @@ TEST_F(TypesFileTest, FilesNotWrittenByTheProgramAreRefused) {
              return v;
          }(),
          false},
-        {"bad magic", [&] {
+        {"bad magic",
+         [&] {
              auto v = typesFile(3, 1, 0, 0, 1);
              v[0] = 'z';
              return v;
@@ -296,7 +301,9 @@ TEST_F(TypesFileTest, FilesNotWrittenByTheProgramAreRefused) {
         SCOPED_TRACE(c.what);
         TypesFileContent out;
         EXPECT_EQ(ParseTypesFile(c.bytes, SystemColours{}, out), c.readable);
-        if (!c.readable) EXPECT_TRUE(out.types.empty());
+        if (!c.readable) {
+            EXPECT_TRUE(out.types.empty());
+        }
     }
 }
 
