@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -75,8 +76,17 @@ FileCause ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
     return FileCause::None;
 }
 
-FileCause WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
-    if (path.empty()) return FileCause::BadPath;
+FileCause WriteFileAtomically(const std::string& given, std::span<const uint8_t> bytes) {
+    if (given.empty()) return FileCause::BadPath;
+    // A file that is a symbolic link is replaced where the link points.
+    std::string path = given;
+    struct stat st;
+    if (::lstat(given.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* real = ::realpath(given.c_str(), nullptr)) {
+            path = real;
+            std::free(real);
+        }
+    }
     const std::string temp = path + ".new";
     ::unlink(temp.c_str()); // a leftover of an earlier crash
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));

@@ -1,4 +1,6 @@
 #include "res/artwork.h"
+#include "res/strings.h"
+#include "store/name_checks.h"
 #include "store/predefined_types.h"
 #include "store/type_list.h"
 
@@ -172,6 +174,38 @@ TEST(TypeListTest, IconsAreKeptAtTheirListSize) {
     list.addType(Named("X"), PredefinedTypeIcon(0, 32), PredefinedTypeIcon(0, 16));
     EXPECT_EQ(list.smallIcons()[0].width, 16);
     EXPECT_EQ(list.largeIcons()[0].width, 32);
+}
+
+} // namespace
+} // namespace zm
+
+namespace zm {
+namespace {
+
+TEST(NameChecksTest, TypeNamesAreTrimmedAndUnique) {
+    TypeList list;
+    list.createPredefined();
+    struct Case {
+        int edited;
+        const char* name;
+        int message;
+        const char* trimmed;
+    } cases[] = {
+        {-1, "  Gym  ", 0, "Gym"},
+        {-1, " \t ", IDS_TYPE_NAME_EMPTY, ""},
+        {-1, "birthday", IDS_TYPE_NAME_EXISTS, "birthday"},
+        {3, " BIRTHDAY ", 0, "BIRTHDAY"}, // its own name, other case
+        {4, "Birthday", IDS_TYPE_NAME_EXISTS, "Birthday"},
+    };
+    for (const Case& c : cases) {
+        std::string trimmed;
+        EXPECT_EQ(CheckTypeName(list, c.edited, c.name, trimmed), c.message) << c.name;
+        EXPECT_EQ(trimmed, c.trimmed);
+    }
+    std::string trimmed;
+    EXPECT_EQ(CheckQuickMenuName("  ", trimmed), IDS_MENU_NAME_EMPTY);
+    EXPECT_EQ(CheckQuickMenuName(" Tea ", trimmed), 0);
+    EXPECT_EQ(trimmed, "Tea");
 }
 
 } // namespace

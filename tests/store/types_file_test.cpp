@@ -1,5 +1,6 @@
 #include "res/artwork.h"
 #include "store/image_list_stream.h"
+#include "store/side_file.h"
 #include "store/side_file_test_support.h"
 #include "store/types_file.h"
 
@@ -406,6 +407,29 @@ TEST_F(TypesFileTest, UndefinedTypeSettingsAreCheckedAndSaved) {
         EXPECT_EQ(settings.values.soundRepeat, c.sound >> 16);
         EXPECT_EQ(settings.values.soundPause, c.pause);
     }
+}
+
+} // namespace
+} // namespace zm
+
+namespace zm {
+namespace {
+
+TEST(SideFileTest, ALinkedFileIsReplacedWhereTheLinkPoints) {
+    sidetest::TempFolder folder;
+    const std::string target = folder.file("real.TP0");
+    sidetest::WriteBytes(target, {1});
+    std::filesystem::create_symlink(target, folder.file("Zantimo.TP0"));
+    const std::vector<uint8_t> bytes{7, 8, 9};
+    ASSERT_EQ(WriteFileAtomically(folder.file("Zantimo.TP0"), bytes), FileCause::None);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("Zantimo.TP0")));
+    EXPECT_EQ(sidetest::ReadBytes(target), bytes);
+}
+
+TEST(SideFileTest, PathsJoinTheFolderAndTheName) {
+    EXPECT_EQ(SideFilePath("/opt/zm", "Zantimo.TP0"), "/opt/zm/Zantimo.TP0");
+    EXPECT_EQ(SideFilePath("/opt/zm/", "Zantimo.TP0"), "/opt/zm/Zantimo.TP0");
+    EXPECT_EQ(SideFilePath("", "Zantimo.TP0"), "");
 }
 
 } // namespace
