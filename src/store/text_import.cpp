@@ -98,7 +98,7 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
     if (result.code == lr::kOk && status == TextRecordReader::Status::Failed) {
         result.code = lr::kTransferFileFailed;
         result.problem.textId = IDS_IE_CANNOT_READ;
-        result.problem.cause = FileCause::Hardware;
+        result.problem.cause = FileCause::HardIO;
     }
     return result;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "store/file.h"
+#include "store/file_cause.h"
 #include "store/library_result.h"
 
 namespace zm {
@@ -12,17 +13,6 @@ namespace lr {
 // An import or export file could not be opened, read or written (the message was shown).
 inline constexpr LibraryResult kTransferFileFailed = 36;
 } // namespace lr
-
-// Why a file failed, as the message after the file name says it.
-enum class FileCause {
-    Generic,
-    NotFound,
-    BadPath,
-    AccessDenied,
-    Sharing,
-    Hardware,
-    EndOfFile,
-};
 
 struct TransferProblem {
     // The first line: IDS_IE_CANNOT_READ, IDS_IE_CANNOT_WRITE, or 0 for no problem.
@@ -38,6 +28,7 @@ struct TransferProblem {
     std::string message() const;
 };
 
+// The cause of a file that could not be opened or created.
 FileCause CauseOfOpen(const FileFailure& failure);
 // The cause of a failed read or write of an open file (33, 4, 34, ...).
 FileCause CauseOfResult(LibraryResult code);
