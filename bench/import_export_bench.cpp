@@ -1,0 +1,165 @@
+// Import of a 3999-record CSV file into an empty library, and export of a full library, on the
+// real file system. The import is measured twice: as it runs (every event flushed to the disk
+// on its own) and with the flushes left out, which tells how much of it is flushing.
+
+#include "format/locale_description.h"
+#include "platform/settings.h"
+#include "store/event_library.h"
+#include "store/memory_file.h"
+#include "store/posix_file.h"
+#include "store/text_export.h"
+#include "store/text_import.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace zm {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kEvents = 3999;
+
+LocaleDescription EnglishUs() {
+    LocaleDescription d;
+    d.DateSeparator = d.CompactDateSeparator = "/";
+    d.TimeSeparator = d.CompactTimeSeparator = ":";
+    return d;
+}
+
+EventRecord Sample(int i) {
+    EventRecord e;
+    e.Start = DateTime::FromParts(2020 + i % 10, 1 + i % 12, 1 + i % 28, i % 24, i % 60);
+    e.Name = "Event " + std::to_string(i);
+    e.Notes = i % 2 ? "Bring the documents, \"signed\"." : "";
+    e.TypeName = i % 3 ? "Meeting" : "Birthday";
+    e.Duration = TimeAmount::Of(static_cast<uint32_t>(i % 3), 1 + static_cast<uint32_t>(i % 50));
+    return e;
+}
+
+// A file that keeps everything but its flushes.
+class NoFlushFile final : public File {
+public:
+    explicit NoFlushFile(std::unique_ptr<File> inner) : inner_(std::move(inner)) {}
+    LibraryResult readAt(uint64_t o, void* d, size_t n) override { return inner_->readAt(o, d, n); }
+    LibraryResult writeAt(uint64_t o, const void* d, size_t n) override {
+        return inner_->writeAt(o, d, n);
+    }
+    LibraryResult size(uint64_t& s) override { return inner_->size(s); }
+    LibraryResult flush() override { return lr::kOk; }
+
+private:
+    std::unique_ptr<File> inner_;
+};
+
+// A folder with a full library and the CSV file of its events.
+class Fixture {
+public:
+    Fixture() {
+        std::string pattern = (fs::temp_directory_path() / "zm-impexp-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) std::abort();
+        dir_ = pattern;
+        library = (dir_ / "Zantimo.VR0").string();
+        csv = (dir_ / "events.csv").string();
+        target = (dir_ / "Target.VR0").string();
+        exported = (dir_ / "exported.csv").string();
+
+        auto bytes = std::make_shared<FileBytes>();
+        EventLibrary lib;
+        if (lib.createFile(std::make_unique<MemoryFile>(bytes)) != lr::kOk) std::abort();
+        for (int i = 0; i < kEvents; ++i) {
+            EventRecord e = Sample(i);
+            if (lib.addEvent(e) != lr::kOk) std::abort();
+            keys.push_back(e.Key);
+        }
+        std::ofstream(library, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes->data()),
+                   static_cast<std::streamsize>(bytes->size()));
+        LibraryExportSource source(lib);
+        TextExportOptions options;
+        options.locale = EnglishUs();
+        if (ExportTextFile(csv, keys, source, options).code != lr::kOk) std::abort();
+    }
+    ~Fixture() { fs::remove_all(dir_); }
+
+    std::string library, csv, target, exported;
+    std::vector<uint16_t> keys;
+
+private:
+    fs::path dir_;
+};
+
+TextImportOptions CsvImport() {
+    TextImportOptions o;
+    o.rules.locale = EnglishUs();
+    return o;
+}
+
+void ImportInto(benchmark::State& state, const Fixture& f, bool flush) {
+    state.PauseTiming();
+    EventLibrary lib;
+    FileFailure failure;
+    auto file = PosixFile::open(f.target, FileMode::Create, failure);
+    if (!file) state.SkipWithError("cannot create the library");
+    std::unique_ptr<File> used = std::move(file);
+    if (!flush) used = std::make_unique<NoFlushFile>(std::move(used));
+    if (lib.createFile(std::move(used)) != lr::kOk) state.SkipWithError("create failed");
+    MemorySettings settings;
+    LibraryImportTarget target(lib);
+    state.ResumeTiming();
+    const TextImportResult r =
+        ImportTextFile(f.csv, CsvImport(), target, DateTime::FromParts(2024, 3, 5, 10), settings);
+    if (r.code != lr::kOk || r.imported != kEvents) state.SkipWithError("import failed");
+    state.PauseTiming();
+    lib.close();
+    state.ResumeTiming();
+}
+
+void BM_ImportCsv3999(benchmark::State& state) {
+    Fixture f;
+    for (auto _ : state) ImportInto(state, f, true);
+    state.SetItemsProcessed(state.iterations() * kEvents);
+}
+BENCHMARK(BM_ImportCsv3999)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ImportCsv3999WithoutFlushing(benchmark::State& state) {
+    Fixture f;
+    for (auto _ : state) ImportInto(state, f, false);
+    state.SetItemsProcessed(state.iterations() * kEvents);
+}
+BENCHMARK(BM_ImportCsv3999WithoutFlushing)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ExportFullLibraryToCsv(benchmark::State& state) {
+    Fixture f;
+    EventLibrary lib;
+    if (lib.open(f.library) != lr::kOk) state.SkipWithError("open failed");
+    LibraryExportSource source(lib);
+    TextExportOptions options;
+    options.locale = EnglishUs();
+    for (auto _ : state) {
+        const TransferResult r = ExportTextFile(f.exported, f.keys, source, options);
+        if (r.code != lr::kOk || r.events != kEvents) state.SkipWithError("export failed");
+    }
+    state.SetItemsProcessed(state.iterations() * kEvents);
+}
+BENCHMARK(BM_ExportFullLibraryToCsv)->Unit(benchmark::kMillisecond);
+
+void BM_ExportFullLibraryToEventFile(benchmark::State& state) {
+    Fixture f;
+    EventLibrary lib;
+    if (lib.open(f.library) != lr::kOk) state.SkipWithError("open failed");
+    LibraryExportSource source(lib);
+    for (auto _ : state) {
+        const TransferResult r = ExportEventFile(f.target, f.keys, source);
+        if (r.code != lr::kOk || r.events != kEvents) state.SkipWithError("export failed");
+    }
+    state.SetItemsProcessed(state.iterations() * kEvents);
+}
+BENCHMARK(BM_ExportFullLibraryToEventFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+} // namespace zm
