@@ -121,14 +121,16 @@ void ImportInto(benchmark::State& state, const Fixture& f, bool flush) {
 
 void BM_ImportCsv3999(benchmark::State& state) {
     Fixture f;
-    for (auto _ : state) ImportInto(state, f, true);
+    for (auto _ : state)
+        ImportInto(state, f, true);
     state.SetItemsProcessed(state.iterations() * kEvents);
 }
 BENCHMARK(BM_ImportCsv3999)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_ImportCsv3999WithoutFlushing(benchmark::State& state) {
     Fixture f;
-    for (auto _ : state) ImportInto(state, f, false);
+    for (auto _ : state)
+        ImportInto(state, f, false);
     state.SetItemsProcessed(state.iterations() * kEvents);
 }
 BENCHMARK(BM_ImportCsv3999WithoutFlushing)->Unit(benchmark::kMillisecond)->Iterations(3);

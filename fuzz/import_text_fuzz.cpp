@@ -24,7 +24,8 @@ std::vector<std::vector<std::string>> ReadAll(std::string_view bytes, char sep) 
     TextRecordReader reader(source, sep);
     std::vector<std::vector<std::string>> records;
     std::vector<std::string> fields;
-    while (reader.next(fields) == TextRecordReader::Status::Record) records.push_back(fields);
+    while (reader.next(fields) == TextRecordReader::Status::Record)
+        records.push_back(fields);
     return records;
 }
 
@@ -67,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char sep = (choice & 1) ? '\t' : ',';
     const auto records = ReadAll(file, sep);
     std::string rewritten;
-    for (const auto& r : records) rewritten += TextRecordLine(r, sep);
+    for (const auto& r : records)
+        rewritten += TextRecordLine(r, sep);
     Check(ReadAll(rewritten, sep) == records);
 
     TextImportOptions o;
@@ -79,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     o.rules.dateOrder = more % 3;
     o.duplicateMode = (more >> 2) % 3;
     o.rules.defaults.recurrence = (more & 0x10) ? 0x100u << ((more >> 5) & 3) : 0;
-    if (more & 0x80) o.rules.bindings = FieldBindings::ForFieldCount(records.empty() ? 0 : records[0].size());
+    if (more & 0x80)
+        o.rules.bindings = FieldBindings::ForFieldCount(records.empty() ? 0 : records[0].size());
 
     // A library file for some inputs; its index scans would slow every run down.
     const bool onFile = (choice & 0x40) != 0;
@@ -103,8 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (onFile)
         Check(library.forEachEvent([&](uint16_t key) {
-                  EventRecord e = EventRecord::ForKey(key);
-                  return library.readEvent(e);
-              }) == lr::kOk);
+            EventRecord e = EventRecord::ForKey(key);
+            return library.readEvent(e);
+        }) == lr::kOk);
     return 0;
 }

@@ -2,12 +2,12 @@
 // Reading a file from its start to its end, and writing one in sequence, over the file layer of
 // the library (so a file in memory or one that fails on purpose serves the tests).
 
+#include "store/file.h"
+#include "store/text_records.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "store/file.h"
-#include "store/text_records.h"
 
 namespace zm {
 

@@ -2,7 +2,9 @@
 
 namespace zm {
 
-int ClampDateOrder(int order) { return order < 0 ? 0 : order > 2 ? 2 : order; }
+int ClampDateOrder(int order) {
+    return order < 0 ? 0 : order > 2 ? 2 : order;
+}
 
 int ImportYear(int group) {
     if (group < 10) return 2000 + group;
@@ -12,8 +14,10 @@ int ImportYear(int group) {
 }
 
 DateTime ParseImportDate(std::string_view text, int order) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
 
     int groups[3] = {0, 0, 0};
     size_t pos = 0;
@@ -34,9 +38,15 @@ DateTime ParseImportDate(std::string_view text, int order) {
 
     int year, month, day;
     switch (ClampDateOrder(order)) {
-    case kDayMonthYear: day = groups[0], month = groups[1], year = groups[2]; break;
-    case kYearMonthDay: year = groups[0], month = groups[1], day = groups[2]; break;
-    default: month = groups[0], day = groups[1], year = groups[2]; break;
+    case kDayMonthYear:
+        day = groups[0], month = groups[1], year = groups[2];
+        break;
+    case kYearMonthDay:
+        year = groups[0], month = groups[1], day = groups[2];
+        break;
+    default:
+        month = groups[0], day = groups[1], year = groups[2];
+        break;
     }
     return DateTime::FromParts(ImportYear(year), month, day);
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The date of a text import: three groups of digits in the order the user chose.
 
-#include <string_view>
-
 #include "model/date_time.h"
+
+#include <string_view>
 
 namespace zm {
 

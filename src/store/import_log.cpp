@@ -7,14 +7,22 @@ namespace zm {
 
 std::string ImportReasonText(int reason) {
     switch (reason) {
-    case kReasonEmptyName: return LoadString(IDS_IMPORT_REASON_EMPTY_NAME);
-    case kReasonInvalidDate: return LoadString(IDS_IMPORT_REASON_INVALID_DATE);
-    case kReasonInvalidTime: return LoadString(IDS_IMPORT_REASON_INVALID_TIME);
-    case kReasonDuplicateSkipped: return LoadString(IDS_IMPORT_REASON_DUPLICATE_SKIPPED);
-    case kReasonDuplicateReplaced: return LoadString(IDS_IMPORT_REASON_DUPLICATE_REPLACED);
-    case kReasonTooLong: return LoadString(IDS_IMPORT_REASON_TOO_LONG);
-    case kReasonEmptyRecord: return LoadString(IDS_IMPORT_REASON_EMPTY_RECORD);
-    default: return LoadString(IDS_IMPORT_REASON_UNKNOWN);
+    case kReasonEmptyName:
+        return LoadString(IDS_IMPORT_REASON_EMPTY_NAME);
+    case kReasonInvalidDate:
+        return LoadString(IDS_IMPORT_REASON_INVALID_DATE);
+    case kReasonInvalidTime:
+        return LoadString(IDS_IMPORT_REASON_INVALID_TIME);
+    case kReasonDuplicateSkipped:
+        return LoadString(IDS_IMPORT_REASON_DUPLICATE_SKIPPED);
+    case kReasonDuplicateReplaced:
+        return LoadString(IDS_IMPORT_REASON_DUPLICATE_REPLACED);
+    case kReasonTooLong:
+        return LoadString(IDS_IMPORT_REASON_TOO_LONG);
+    case kReasonEmptyRecord:
+        return LoadString(IDS_IMPORT_REASON_EMPTY_RECORD);
+    default:
+        return LoadString(IDS_IMPORT_REASON_UNKNOWN);
     }
 }
 

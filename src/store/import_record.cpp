@@ -60,7 +60,8 @@ int ReadImportRecord(const std::vector<std::string>& fields, const ImportRecordR
             if (value.find_first_not_of(" \t") == std::string::npos) break;
             const auto seconds = ParseImportTime(value, rules.locale);
             if (!seconds) return kReasonInvalidTime;
-            event.Start = DateTime::FromSeconds(event.Start.DayNumber() * kSecondsPerDay + *seconds);
+            event.Start =
+                DateTime::FromSeconds(event.Start.DayNumber() * kSecondsPerDay + *seconds);
             break;
         }
         case kFieldDuration: {

@@ -2,16 +2,16 @@
 // One record of a text import made into an event: the binding of file fields to event fields,
 // the defaults for what the file does not give, and the reminder state of an imported event.
 
+#include "format/locale_description.h"
+#include "model/event_record.h"
+#include "model/week_settings.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "format/locale_description.h"
-#include "model/event_record.h"
-#include "model/week_settings.h"
 
 namespace zm {
 

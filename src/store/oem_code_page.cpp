@@ -15,13 +15,15 @@ struct LocaleParts {
 
 std::string Lower(std::string_view s) {
     std::string r(s);
-    for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : r)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return r;
 }
 
 std::string Upper(std::string_view s) {
     std::string r(s);
-    for (char& c : r) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : r)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return r;
 }
 
@@ -94,8 +96,8 @@ int OemCodePageForLocale(std::string_view locale) {
     }
     if (lang == "az" || lang == "uz") return p.script == "cyrl" ? 866 : 857;
 
-    if (In(lang, {"af", "br", "ca", "co", "cy", "da", "de", "es", "eu", "fi", "fil", "fo", "fr",
-                  "fy", "ga", "gd", "gl", "id", "is", "it", "kl", "lb", "ms", "nb", "nl", "nn",
+    if (In(lang, {"af", "br", "ca", "co", "cy",  "da", "de", "es",  "eu",  "fi", "fil", "fo", "fr",
+                  "fy", "ga", "gd", "gl", "id",  "is", "it", "kl",  "lb",  "ms", "nb",  "nl", "nn",
                   "no", "oc", "pt", "qu", "quz", "rm", "se", "smn", "sms", "sv", "wa"}))
         return 850;
     if (In(lang, {"cs", "dsb", "hr", "hsb", "hu", "pl", "ro", "sk", "sl", "sq", "tk"})) return 852;

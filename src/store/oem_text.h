@@ -3,7 +3,6 @@
 // library's converter. Code page 720 (Arabic), which the converter does not know, is built in.
 
 #include <iconv.h>
-
 #include <string>
 #include <string_view>
 

@@ -1,13 +1,13 @@
 #include "store/text_export.h"
 
-#include <new>
-
 #include "model/describe.h"
 #include "res/strings.h"
 #include "store/file_bytes.h"
 #include "store/posix_file.h"
 #include "store/text_field_codec.h"
 #include "store/text_time.h"
+
+#include <new>
 
 namespace zm {
 
@@ -42,9 +42,9 @@ TransferResult Export(File& file, const std::vector<uint16_t>& keys, ExportSourc
     const TextFieldFormats formats(options.locale);
     FileByteSink sink(file);
     const std::vector<std::string> header = {
-        LoadString(IDS_IE_FIELD_NAME),     LoadString(IDS_IE_FIELD_DATE),
-        LoadString(IDS_IE_FIELD_TIME),     LoadString(IDS_IE_FIELD_DURATION),
-        LoadString(IDS_IE_FIELD_TYPE),     LoadString(IDS_IE_FIELD_NOTES)};
+        LoadString(IDS_IE_FIELD_NAME), LoadString(IDS_IE_FIELD_DATE),
+        LoadString(IDS_IE_FIELD_TIME), LoadString(IDS_IE_FIELD_DURATION),
+        LoadString(IDS_IE_FIELD_TYPE), LoadString(IDS_IE_FIELD_NOTES)};
     LibraryResult written = WriteRecord(sink, codec, header, options.separator);
     for (size_t i = 0; i < keys.size() && written == lr::kOk; ++i) {
         EventRecord event = EventRecord::ForKey(keys[i]);

@@ -6,10 +6,6 @@
 // the locale's compact formats (with a four-digit year, text_time.h), the duration as text
 // ("30 minutes"), the type name and the notes.
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "format/locale_description.h"
 #include "model/event_record.h"
 #include "store/event_library.h"
@@ -17,6 +13,10 @@
 #include "store/library_result.h"
 #include "store/text_records.h"
 #include "store/transfer_problem.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace zm {
 

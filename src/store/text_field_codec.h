@@ -3,11 +3,11 @@
 // page of the user's locale; the Windows kinds are written in UTF-8, and a field read from them
 // that is not valid UTF-8 is taken as Windows-1252.
 
+#include "store/oem_text.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
-
-#include "store/oem_text.h"
 
 namespace zm {
 

@@ -1,7 +1,5 @@
 #include "store/text_import.h"
 
-#include <new>
-
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "store/file_bytes.h"
@@ -9,6 +7,8 @@
 #include "store/import_duplicates.h"
 #include "store/posix_file.h"
 #include "store/text_field_codec.h"
+
+#include <new>
 
 namespace zm {
 
@@ -58,7 +58,8 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
     while ((status = reader.next(fields)) == TextRecordReader::Status::Record) {
         const int number = reader.recordNumber();
         if (options.headerLine && number == 1) continue;
-        for (std::string& f : fields) f = codec.decode(f);
+        for (std::string& f : fields)
+            f = codec.decode(f);
 
         EventRecord event;
         const int reason = ReadImportRecord(fields, options.rules, now, event);
@@ -117,7 +118,8 @@ TextImportResult ImportTextRecords(ByteSource& source, const TextImportOptions& 
 }
 
 int LastImportDateOrder(const Settings& settings) {
-    return ClampDateOrder(settings.readInt(kImportSettingsSection, kLastDateOrderEntry).value_or(0));
+    return ClampDateOrder(
+        settings.readInt(kImportSettingsSection, kLastDateOrderEntry).value_or(0));
 }
 
 TextImportResult ImportTextFile(const std::string& path, const TextImportOptions& options,
@@ -157,8 +159,8 @@ std::vector<FieldSample> FieldSamples(const std::vector<std::string>& first,
     return rows;
 }
 
-LibraryResult ReadSampleRecords(const std::string& path, char separator, bool dos,
-                                int oemCodePage, std::vector<std::vector<std::string>>& records,
+LibraryResult ReadSampleRecords(const std::string& path, char separator, bool dos, int oemCodePage,
+                                std::vector<std::vector<std::string>>& records,
                                 TransferProblem& problem) {
     records.clear();
     problem = {};
@@ -184,7 +186,8 @@ LibraryResult ReadSampleRecords(const std::string& path, char separator, bool do
                 problem = {IDS_IE_CANNOT_READ, path, CauseOfResult(source.failure())};
                 return lr::kTransferFileFailed;
             }
-            for (std::string& f : fields) f = codec.decode(f);
+            for (std::string& f : fields)
+                f = codec.decode(f);
             records.push_back(fields);
         }
     } catch (const std::bad_alloc&) {

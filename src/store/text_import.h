@@ -7,10 +7,6 @@
 // skipped, replaced or allowed by the duplicate mode. Blank lines at the end of the file are not
 // errors. A library failure ends the import with its code; the events stored until then stay.
 
-#include <functional>
-#include <string>
-#include <vector>
-
 #include "model/event_record.h"
 #include "model/week_settings.h"
 #include "platform/settings.h"
@@ -20,6 +16,10 @@
 #include "store/library_result.h"
 #include "store/text_records.h"
 #include "store/transfer_problem.h"
+
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace zm {
 
@@ -109,8 +109,8 @@ std::vector<FieldSample> FieldSamples(const std::vector<std::string>& first,
 
 // Reads the first two records of a text file in the kind's code page (fewer when the file has
 // fewer). 36 and a problem when the file cannot be opened or read.
-LibraryResult ReadSampleRecords(const std::string& path, char separator, bool dos,
-                                int oemCodePage, std::vector<std::vector<std::string>>& records,
+LibraryResult ReadSampleRecords(const std::string& path, char separator, bool dos, int oemCodePage,
+                                std::vector<std::vector<std::string>>& records,
                                 TransferProblem& problem);
 
 // The check when leaving the fields page: true when the sample value bound to Date is empty

@@ -84,8 +84,8 @@ TextRecordReader::Status TextRecordReader::next(std::vector<std::string>& fields
 
 void AppendTextField(std::string& out, std::string_view text, char separator, bool last) {
     if (!text.empty()) {
-        const bool quote =
-            separator == kCommaSeparator || text.find_first_of("\"\t\r\n") != std::string_view::npos;
+        const bool quote = separator == kCommaSeparator ||
+                           text.find_first_of("\"\t\r\n") != std::string_view::npos;
         if (quote) {
             out.push_back('"');
             for (char c : text) {

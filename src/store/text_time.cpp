@@ -1,10 +1,10 @@
 #include "store/text_time.h"
 
+#include "platform/utf8.h"
+
 #include <algorithm>
 #include <cctype>
 #include <vector>
-
-#include "platform/utf8.h"
 
 namespace zm {
 
@@ -30,20 +30,26 @@ std::string ExportTimeSeparator(const std::string& sep) {
     return sep;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameText(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return AsciiLower(x) == AsciiLower(y);
+           });
 }
 
 enum class Half { None, Am, Pm };
@@ -54,13 +60,15 @@ Half TakeDesignator(std::string_view& text, const LocaleDescription& locale) {
         std::string_view word;
         Half half;
     };
-    std::vector<Candidate> candidates = {
-        {locale.AmDesignator, Half::Am}, {locale.PmDesignator, Half::Pm}, {"AM", Half::Am},
-        {"PM", Half::Pm},                {"A", Half::Am},                 {"P", Half::Pm}};
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const Candidate& a, const Candidate& b) {
-                         return a.word.size() > b.word.size();
-                     });
+    std::vector<Candidate> candidates = {{locale.AmDesignator, Half::Am},
+                                         {locale.PmDesignator, Half::Pm},
+                                         {"AM", Half::Am},
+                                         {"PM", Half::Pm},
+                                         {"A", Half::Am},
+                                         {"P", Half::Pm}};
+    std::stable_sort(
+        candidates.begin(), candidates.end(),
+        [](const Candidate& a, const Candidate& b) { return a.word.size() > b.word.size(); });
     for (const Candidate& c : candidates) {
         const std::string_view word = Trim(c.word);
         if (word.empty() || word.size() > text.size()) continue;
@@ -100,14 +108,12 @@ bool TakeSeparator(std::string_view& text, const std::vector<std::string_view>& 
 } // namespace
 
 TextFieldFormats::TextFieldFormats(const LocaleDescription& locale)
-    : dates_(ExportDates(locale)), dateOrder_(locale.DateOrder < 0 || locale.DateOrder > 2
-                                                  ? 0
-                                                  : locale.DateOrder),
-      twelveHour_(!locale.Is24Hour && !locale.AmDesignator.empty() &&
-                  !locale.PmDesignator.empty()),
+    : dates_(ExportDates(locale)),
+      dateOrder_(locale.DateOrder < 0 || locale.DateOrder > 2 ? 0 : locale.DateOrder),
+      twelveHour_(!locale.Is24Hour && !locale.AmDesignator.empty() && !locale.PmDesignator.empty()),
       hourLeadingZero_(locale.HourLeadingZero),
-      timeSeparator_(ExportTimeSeparator(locale.CompactTimeSeparator)),
-      am_(locale.AmDesignator), pm_(locale.PmDesignator) {}
+      timeSeparator_(ExportTimeSeparator(locale.CompactTimeSeparator)), am_(locale.AmDesignator),
+      pm_(locale.PmDesignator) {}
 
 std::string TextFieldFormats::time(DateTime moment) const {
     int hour = moment.Hour();

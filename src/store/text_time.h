@@ -1,13 +1,13 @@
 #pragma once
 // Dates and times in the fields of text files, as the user's locale writes them.
 
-#include <optional>
-#include <string>
-#include <string_view>
-
 #include "format/locale_description.h"
 #include "format/locale_formats.h"
 #include "model/date_time.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace zm {
 

@@ -14,7 +14,9 @@ constexpr TransferKindInfo kKinds[kTransferKindCount] = {
 };
 } // namespace
 
-const TransferKindInfo& KindInfo(TransferKind kind) { return kKinds[static_cast<int>(KindAt(static_cast<int>(kind)))]; }
+const TransferKindInfo& KindInfo(TransferKind kind) {
+    return kKinds[static_cast<int>(KindAt(static_cast<int>(kind)))];
+}
 
 TransferKind KindAt(int index) {
     return index < 0 || index >= kTransferKindCount ? TransferKind::CsvDos

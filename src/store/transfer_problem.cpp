@@ -14,19 +14,27 @@ std::string TransferProblem::message() const {
 FileCause CauseOfOpen(const FileFailure& failure) {
     if (failure.systemError != 0) return FileCauseFromErrno(failure.systemError);
     switch (failure.kind) {
-    case FileFailureKind::NotFound: return FileCause::FileNotFound;
-    case FileFailureKind::AccessDenied: return FileCause::AccessDenied;
-    case FileFailureKind::InUse: return FileCause::SharingViolation;
-    default: return FileCause::Generic;
+    case FileFailureKind::NotFound:
+        return FileCause::FileNotFound;
+    case FileFailureKind::AccessDenied:
+        return FileCause::AccessDenied;
+    case FileFailureKind::InUse:
+        return FileCause::SharingViolation;
+    default:
+        return FileCause::Generic;
     }
 }
 
 FileCause CauseOfResult(LibraryResult code) {
     switch (code) {
-    case lr::kReadError: return FileCause::HardIO;
-    case lr::kDiskFull: return FileCause::DiskFull;
-    case lr::kSeekError: return FileCause::BadSeek;
-    default: return FileCause::Generic;
+    case lr::kReadError:
+        return FileCause::HardIO;
+    case lr::kDiskFull:
+        return FileCause::DiskFull;
+    case lr::kSeekError:
+        return FileCause::BadSeek;
+    default:
+        return FileCause::Generic;
     }
 }
 

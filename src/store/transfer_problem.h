@@ -1,11 +1,11 @@
 #pragma once
 // What the import and export actions tell the user when a file cannot be read or written.
 
-#include <string>
-
 #include "store/file.h"
 #include "store/file_cause.h"
 #include "store/library_result.h"
+
+#include <string>
 
 namespace zm {
 

@@ -1,14 +1,13 @@
 // A library of random events of every kind, exported to each text kind and imported into an
 // empty library, gives back the same events in several locales.
 
-#include <gtest/gtest.h>
-
-#include <random>
-
 #include "store/oem_code_page.h"
 #include "store/oem_text.h"
 #include "store/text_time.h"
 #include "transfer_fixture.h"
+
+#include <gtest/gtest.h>
+#include <random>
 
 namespace zm {
 namespace {
@@ -56,8 +55,8 @@ public:
     std::string text(int maxLength, bool allowEmpty) {
         static const std::string kAscii =
             "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,;:-_/'!?()";
-        static const std::vector<std::string> kSpecial = {"\"", ",", "\t", "\r\n", "\r", "\n",
-                                                          "\"\"", " "};
+        static const std::vector<std::string> kSpecial = {"\"", ",",  "\t",   "\r\n",
+                                                          "\r", "\n", "\"\"", " "};
         const int length = pick(allowEmpty ? 0 : 1, maxLength);
         std::string s;
         for (int i = 0; i < length; ++i) {
@@ -81,11 +80,17 @@ public:
                                  static_cast<int>(DaysFromCivil(9999, 12, 31)));
         const int seconds = pick(0, 9) == 0 ? pick(0, 86399) : pick(0, 1439) * 60;
         e.Start = DateTime::FromSeconds(day * kSecondsPerDay + seconds);
-        e.Duration = TimeAmount::Of(static_cast<uint32_t>(pick(0, 3)),
-                                    static_cast<uint32_t>(pick(0, 1) ? pick(1, 90) : pick(1, 32767)));
-        e.Advance = TimeAmount::Of(static_cast<uint32_t>(pick(0, 2)), static_cast<uint32_t>(pick(0, 59)));
-        static const uint32_t kPatterns[] = {0,      0x1100, 0x1200 | kMonday | kFriday,
-                                             0x1400, 0x2400 | kOrdLast, 0x1800,
+        e.Duration =
+            TimeAmount::Of(static_cast<uint32_t>(pick(0, 3)),
+                           static_cast<uint32_t>(pick(0, 1) ? pick(1, 90) : pick(1, 32767)));
+        e.Advance =
+            TimeAmount::Of(static_cast<uint32_t>(pick(0, 2)), static_cast<uint32_t>(pick(0, 59)));
+        static const uint32_t kPatterns[] = {0,
+                                             0x1100,
+                                             0x1200 | kMonday | kFriday,
+                                             0x1400,
+                                             0x2400 | kOrdLast,
+                                             0x1800,
                                              0x2800 | kOrdFirst};
         const uint32_t pattern = kPatterns[pick(0, 6)];
         e.SetPattern(pattern, pattern == 0x1400 ? 15u * 65536 + 2 : 1);

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "res/strings.h"
 #include "store/text_export.h"
 #include "transfer_fixture.h"
+
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {
@@ -108,11 +108,11 @@ TEST(ExportText, AFullDiskIsReportedAsAFileThatCannotBeWritten) {
 TEST(ExportText, AFileThatCannotBeCreatedIsReported) {
     MemoryLibrary m;
     LibraryExportSource source(m.library);
-    const TransferResult r =
-        ExportTextFile("/nonexistent-folder/x.csv", {}, source, Options(','));
+    const TransferResult r = ExportTextFile("/nonexistent-folder/x.csv", {}, source, Options(','));
     EXPECT_EQ(r.code, lr::kTransferFileFailed);
-    EXPECT_EQ(r.problem.message(),
-              "Can not write to file\n/nonexistent-folder/x.csv\n\nThe file could not be located.\n");
+    EXPECT_EQ(
+        r.problem.message(),
+        "Can not write to file\n/nonexistent-folder/x.csv\n\nThe file could not be located.\n");
 }
 
 TEST(ExportText, AMissingDosCodePageIsReportedBeforeTheFileIsTouched) {

@@ -1,10 +1,10 @@
 #pragma once
 // Hand-filled regional settings for the import and export tests.
 
+#include "format/locale_description.h"
+
 #include <string>
 #include <vector>
-
-#include "format/locale_description.h"
 
 namespace zm::test {
 
@@ -33,8 +33,12 @@ inline LocaleDescription MakeLocale(int order, bool century, bool dayZero, bool 
     return d;
 }
 
-inline LocaleDescription EnglishUs() { return MakeLocale(0, false, false, false, "/", false, false, ":"); }
-inline LocaleDescription German() { return MakeLocale(1, true, true, true, ".", true, true, ":"); }
+inline LocaleDescription EnglishUs() {
+    return MakeLocale(0, false, false, false, "/", false, false, ":");
+}
+inline LocaleDescription German() {
+    return MakeLocale(1, true, true, true, ".", true, true, ":");
+}
 
 // Locales of different orders, separators, clocks and AM/PM texts.
 inline std::vector<NamedLocale> SampleLocales() {
@@ -45,11 +49,12 @@ inline std::vector<NamedLocale> SampleLocales() {
         {"sv_SE", MakeLocale(2, true, true, true, "-", true, true, ":")},
         {"fi_FI", MakeLocale(1, true, false, false, ".", true, false, ".")},
         {"hu_HU", MakeLocale(2, true, true, true, ". ", true, false, ":", "de.", "du.")},
-        {"el_GR", MakeLocale(1, false, false, false, "/", false, false, ":",
-                             "\xCF\x80.\xCE\xBC.", "\xCE\xBC.\xCE\xBC.")},
+        {"el_GR", MakeLocale(1, false, false, false, "/", false, false, ":", "\xCF\x80.\xCE\xBC.",
+                             "\xCE\xBC.\xCE\xBC.")},
         {"ko_KR", MakeLocale(2, false, true, true, "-", false, true, ":",
                              "\xEC\x98\xA4\xEC\xA0\x84", "\xEC\x98\xA4\xED\x9B\x84")},
-        {"odd_12h_no_designators", MakeLocale(0, false, false, false, " ", false, false, "h", "", "")},
+        {"odd_12h_no_designators",
+         MakeLocale(0, false, false, false, " ", false, false, "h", "", "")},
     };
 }
 

@@ -1,10 +1,9 @@
-#include "store/import_record.h"
-
-#include <gtest/gtest.h>
-
 #include "import_locales.h"
 #include "store/import_date.h"
 #include "store/import_log.h"
+#include "store/import_record.h"
+
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {
@@ -92,7 +91,7 @@ TEST(ImportRecord, Reasons) {
         {{}, kReasonEmptyRecord},
         {{"", ""}, kReasonEmptyName},
         {{"", "1/2/2003"}, kReasonEmptyName},
-        {{"x"}, kReasonInvalidDate},            // no Date field in the record
+        {{"x"}, kReasonInvalidDate}, // no Date field in the record
         {{"x", ""}, kReasonInvalidDate},
         {{"x", "1/2/2003 10:00"}, kReasonInvalidDate}, // a date followed by a time
         {{"x", "1/2/2003", "25:00"}, kReasonInvalidTime},

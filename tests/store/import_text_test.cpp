@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
+#include "store/import_date.h"
+#include "transfer_fixture.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-
-#include "store/import_date.h"
-#include "transfer_fixture.h"
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {
@@ -45,8 +44,8 @@ TEST(ImportText, LunchOnNewYearsEveBoundToNameAndDateOnly) {
 
 TEST(ImportText, ADateFollowedByATimeIsAnInvalidDate) {
     MemoryLibrary m;
-    const TextImportResult r =
-        ImportText(m.library, "Lunch,12/31/2000 12:00\r\nTea,12/31/2000,4:00 PM\r\n", ImportOptions());
+    const TextImportResult r = ImportText(
+        m.library, "Lunch,12/31/2000 12:00\r\nTea,12/31/2000,4:00 PM\r\n", ImportOptions());
     EXPECT_EQ(r.log, (Log{{1, kReasonInvalidDate}}));
     EXPECT_EQ(r.imported, 1);
     EXPECT_EQ(StoredEvents(m.library)[0].Start, DateTime::FromParts(2000, 12, 31, 16, 0, 0));
@@ -163,9 +162,8 @@ TEST(ImportText, AFullLibraryEndsTheImportAndKeepsWhatWasAdded) {
         EventRecord e = testing::MakeEvent("x");
         ASSERT_EQ(m.library.addEvent(e), lr::kOk);
     }
-    const TextImportResult r =
-        ImportText(m.library, "A,1/1/2030\r\nB,1/1/2030\r\nC,1/1/2030\r\nD,1/1/2030\r\n",
-                   ImportOptions());
+    const TextImportResult r = ImportText(
+        m.library, "A,1/1/2030\r\nB,1/1/2030\r\nC,1/1/2030\r\nD,1/1/2030\r\n", ImportOptions());
     EXPECT_EQ(r.code, lr::kLibraryFull);
     EXPECT_EQ(r.imported, 2);
     EXPECT_EQ(m.library.countEvents(), 3999);

@@ -11,20 +11,21 @@ TEST(OemCodePage, FollowsTheLocaleAsWindowsDoes) {
         const char* locale;
         int page;
     } cases[] = {
-        {"en_US", 437},       {"en_US.UTF-8", 437}, {"en-GB", 850},      {"en_AU", 850},
-        {"en_ZA", 437},       {"de_DE", 850},       {"de_CH.utf8", 850}, {"fr_CA", 850},
-        {"pt_BR", 850},       {"nl_NL", 850},       {"sv_SE", 850},      {"is_IS", 850},
-        {"pl_PL", 852},       {"cs_CZ", 852},       {"hu_HU", 852},      {"hr_HR", 852},
-        {"ru_RU", 866},       {"uk_UA", 866},       {"bg_BG", 866},      {"el_GR", 737},
-        {"tr_TR", 857},       {"az-Latn-AZ", 857},  {"az-Cyrl-AZ", 866}, {"lt_LT", 775},
-        {"lv_LV", 775},       {"et_EE", 775},       {"he_IL", 862},      {"ar_SA", 720},
-        {"fa_IR", 720},       {"sr_RS", 855},       {"sr_RS@latin", 852}, {"sr-Latn-RS", 852},
-        {"sr-Cyrl-RS", 855},  {"bs_BA", 852},       {"ja_JP", 932},      {"ko_KR", 949},
-        {"zh_CN", 936},       {"zh_TW", 950},       {"zh-Hant", 950},    {"zh_HK", 950},
-        {"th_TH", 874},       {"vi_VN", 1258},      {"C", 437},          {"POSIX", 437},
-        {"", 437},            {"hi_IN", 437},       {"DE_de", 850},
+        {"en_US", 437},      {"en_US.UTF-8", 437}, {"en-GB", 850},       {"en_AU", 850},
+        {"en_ZA", 437},      {"de_DE", 850},       {"de_CH.utf8", 850},  {"fr_CA", 850},
+        {"pt_BR", 850},      {"nl_NL", 850},       {"sv_SE", 850},       {"is_IS", 850},
+        {"pl_PL", 852},      {"cs_CZ", 852},       {"hu_HU", 852},       {"hr_HR", 852},
+        {"ru_RU", 866},      {"uk_UA", 866},       {"bg_BG", 866},       {"el_GR", 737},
+        {"tr_TR", 857},      {"az-Latn-AZ", 857},  {"az-Cyrl-AZ", 866},  {"lt_LT", 775},
+        {"lv_LV", 775},      {"et_EE", 775},       {"he_IL", 862},       {"ar_SA", 720},
+        {"fa_IR", 720},      {"sr_RS", 855},       {"sr_RS@latin", 852}, {"sr-Latn-RS", 852},
+        {"sr-Cyrl-RS", 855}, {"bs_BA", 852},       {"ja_JP", 932},       {"ko_KR", 949},
+        {"zh_CN", 936},      {"zh_TW", 950},       {"zh-Hant", 950},     {"zh_HK", 950},
+        {"th_TH", 874},      {"vi_VN", 1258},      {"C", 437},           {"POSIX", 437},
+        {"", 437},           {"hi_IN", 437},       {"DE_de", 850},
     };
-    for (const auto& c : cases) EXPECT_EQ(OemCodePageForLocale(c.locale), c.page) << c.locale;
+    for (const auto& c : cases)
+        EXPECT_EQ(OemCodePageForLocale(c.locale), c.page) << c.locale;
 }
 
 TEST(OemCodec, ConvertsBothWays) {
@@ -33,13 +34,13 @@ TEST(OemCodec, ConvertsBothWays) {
         std::string oem;
         std::string utf8;
     } cases[] = {
-        {437, "Caf\x82 \x9c", "Caf\xC3\xA9 \xC2\xA3"},          // é, £
-        {850, "M\x81nchen \x9d", "M\xC3\xBCnchen \xC3\x98"},     // ü, Ø
-        {852, "\x9d\xa5", "\xC5\x81\xC4\x85"},                   // Ł, ą
-        {866, "\x8f\xe0\xa8", "\xD0\x9F\xD1\x80\xD0\xB8"},       // При
-        {737, "\x80", "\xCE\x91"},                               // Α
-        {720, "\x9f\xa0", "\xD8\xA7\xD8\xA8"},                   // ا ب (built in)
-        {932, "\x93\xfa\x96\x7b", "\xE6\x97\xA5\xE6\x9C\xAC"},   // 日本, two bytes each
+        {437, "Caf\x82 \x9c", "Caf\xC3\xA9 \xC2\xA3"},         // é, £
+        {850, "M\x81nchen \x9d", "M\xC3\xBCnchen \xC3\x98"},   // ü, Ø
+        {852, "\x9d\xa5", "\xC5\x81\xC4\x85"},                 // Ł, ą
+        {866, "\x8f\xe0\xa8", "\xD0\x9F\xD1\x80\xD0\xB8"},     // При
+        {737, "\x80", "\xCE\x91"},                             // Α
+        {720, "\x9f\xa0", "\xD8\xA7\xD8\xA8"},                 // ا ب (built in)
+        {932, "\x93\xfa\x96\x7b", "\xE6\x97\xA5\xE6\x9C\xAC"}, // 日本, two bytes each
     };
     for (const auto& c : cases) {
         OemCodec codec(c.page);
@@ -51,8 +52,12 @@ TEST(OemCodec, ConvertsBothWays) {
 
 TEST(OemCodec, WhatThePageCannotHoldBecomesAQuestionMark) {
     OemCodec codec(437);
-    EXPECT_EQ(codec.fromUtf8("a\xE2\x82\xAC" "b"), "a?b");    // the euro sign
-    EXPECT_EQ(codec.fromUtf8("a\xFF" "b\xC3"), "a?b?");       // not UTF-8
+    EXPECT_EQ(codec.fromUtf8("a\xE2\x82\xAC"
+                             "b"),
+              "a?b"); // the euro sign
+    EXPECT_EQ(codec.fromUtf8("a\xFF"
+                             "b\xC3"),
+              "a?b?"); // not UTF-8
     OemCodec arabic(720);
     EXPECT_EQ(arabic.fromUtf8("\xE2\x82\xAC\xC3"), "??");
 }
@@ -70,12 +75,14 @@ TEST(OemCodec, EveryByteOfEverySinglePageSurvivesARoundTrip) {
         OemCodec codec(page);
         ASSERT_TRUE(codec.available()) << page;
         std::string all;
-        for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+        for (int b = 1; b < 256; ++b)
+            all.push_back(static_cast<char>(b));
         const std::string back = codec.fromUtf8(codec.toUtf8(all));
         // Bytes a page leaves undefined may come back as '?'; every defined one must be kept.
         ASSERT_EQ(back.size(), all.size()) << page;
         int lost = 0;
-        for (size_t i = 0; i < all.size(); ++i) lost += back[i] != all[i];
+        for (size_t i = 0; i < all.size(); ++i)
+            lost += back[i] != all[i];
         EXPECT_LE(lost, 8) << page;
     }
 }

@@ -1,7 +1,6 @@
 #include "store/text_records.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -15,7 +14,8 @@ Records ReadAll(std::string_view bytes, char sep) {
     TextRecordReader reader(source, sep);
     Records out;
     std::vector<std::string> fields;
-    while (reader.next(fields) == TextRecordReader::Status::Record) out.push_back(fields);
+    while (reader.next(fields) == TextRecordReader::Status::Record)
+        out.push_back(fields);
     return out;
 }
 
@@ -65,7 +65,9 @@ TEST(TextRecordReader, ReadsTheGrammar) {
         {"blank lines are records of one empty field", "a\r\n\r\n\r\n", ',', {{"a"}, {""}, {""}}},
         {"quoted with doubled quotes", "\"say \"\"hi\"\"\",x\r\n", ',', {{"say \"hi\"", "x"}}},
         {"separator and line end inside quotes", "\"a,b\r\nc\",d", ',', {{"a,b\r\nc", "d"}}},
-        {"lone CR and LF belong to unquoted fields", "a\nb,c\rd\r\ne", ',',
+        {"lone CR and LF belong to unquoted fields",
+         "a\nb,c\rd\r\ne",
+         ',',
          {{"a\nb", "c\rd"}, {"e"}}},
         {"tab separated keeps commas", "a,b\tc\r\n", '\t', {{"a,b", "c"}}},
         {"quoted tab field", "\"x\ty\"\tz", '\t', {{"x\ty", "z"}}},
@@ -83,7 +85,8 @@ TEST(TextRecordReader, ReadsTheGrammar) {
         TextRecordReader reader(trickle, c.sep);
         Records got;
         std::vector<std::string> fields;
-        while (reader.next(fields) == TextRecordReader::Status::Record) got.push_back(fields);
+        while (reader.next(fields) == TextRecordReader::Status::Record)
+            got.push_back(fields);
         EXPECT_EQ(got, c.expected) << c.what << " (byte by byte)";
     }
 }
@@ -116,9 +119,10 @@ TEST(TextRecordWriter, QuotesOnlyQuotesTabsAndLineEndsInTheTabKinds) {
 }
 
 TEST(TextRecordWriter, EmptyNotesEndTheLineWithTheTypeAndOneSeparator) {
-    const std::vector<std::string> event = {"Lunch", "12/31/2000", "12:00 PM", "30 minutes",
-                                            "Meeting", ""};
-    EXPECT_EQ(TextRecordLine(event, '\t'), "Lunch\t12/31/2000\t12:00 PM\t30 minutes\tMeeting\t\r\n");
+    const std::vector<std::string> event = {"Lunch",      "12/31/2000", "12:00 PM",
+                                            "30 minutes", "Meeting",    ""};
+    EXPECT_EQ(TextRecordLine(event, '\t'),
+              "Lunch\t12/31/2000\t12:00 PM\t30 minutes\tMeeting\t\r\n");
     EXPECT_EQ(TextRecordLine(event, ','),
               "\"Lunch\",\"12/31/2000\",\"12:00 PM\",\"30 minutes\",\"Meeting\",\r\n");
 }
@@ -128,7 +132,8 @@ TEST(TextRecordWriter, WhatIsWrittenReadsBackTheSame) {
                                               "\"\"", "t\tab", "\r\n", "x\ry\nz", " lead"};
     for (char sep : {',', '\t'}) {
         std::vector<std::string> record;
-        for (size_t i = 0; i < samples.size(); ++i) record.push_back(samples[i]);
+        for (size_t i = 0; i < samples.size(); ++i)
+            record.push_back(samples[i]);
         const std::string line = TextRecordLine(record, sep) + TextRecordLine(record, sep);
         const Records back = ReadAll(line, sep);
         ASSERT_EQ(back.size(), 2u) << "separator " << int(sep);

@@ -1,10 +1,9 @@
-#include "store/text_time.h"
-
-#include <gtest/gtest.h>
-
 #include "format/locale_formats.h"
 #include "import_locales.h"
 #include "store/import_date.h"
+#include "store/text_time.h"
+
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {

@@ -1,14 +1,14 @@
 #pragma once
 // Text files in memory, and helpers to export into them and import from them.
 
-#include <string>
-#include <vector>
-
 #include "import_locales.h"
 #include "library_fixture.h"
 #include "store/memory_file.h"
 #include "store/text_export.h"
 #include "store/text_import.h"
+
+#include <string>
+#include <vector>
 
 namespace zm::testing {
 
@@ -21,7 +21,9 @@ inline std::vector<uint16_t> StoredKeys(const EventLibrary& library) {
     return keys;
 }
 
-inline std::string Text(const FileBytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+inline std::string Text(const FileBytes& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
 
 // Exports the given events (all stored events when none are given) and returns the bytes.
 inline std::string ExportText(const EventLibrary& library, const TextExportOptions& options,
