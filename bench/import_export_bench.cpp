@@ -108,7 +108,7 @@ void ImportInto(benchmark::State& state, const Fixture& f, bool flush) {
     std::unique_ptr<File> used = std::move(file);
     if (!flush) used = std::make_unique<NoFlushFile>(std::move(used));
     if (lib.createFile(std::move(used)) != lr::kOk) state.SkipWithError("create failed");
-    MemorySettings settings;
+    FakeSettings settings;
     LibraryImportTarget target(lib);
     state.ResumeTiming();
     const TextImportResult r =

@@ -1,37 +1,37 @@
 #pragma once
-// The user's stored settings: values by section and entry name. The program keeps them per user;
-// tests keep them in memory.
+// The user's settings: values kept by key ("Section/Entry") between runs. The program keeps
+// them in its settings file; tests use FakeSettings. Values are kept as text; setting_table.h
+// gives every setting its type, default and range and reads and writes them typed.
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace zm {
 
 class Settings {
 public:
     virtual ~Settings() = default;
-    // The value, or nothing when the entry is absent or not a number.
-    virtual std::optional<int> readInt(std::string_view section, std::string_view entry) const = 0;
-    virtual void writeInt(std::string_view section, std::string_view entry, int value) = 0;
+    // The stored text of the key; nothing when the key is not stored.
+    virtual std::optional<std::string> read(std::string_view key) const = 0;
+    virtual void write(std::string_view key, std::string_view value) = 0;
 };
 
-// Settings that live as long as the object.
-class MemorySettings final : public Settings {
+// Settings held in memory.
+class FakeSettings final : public Settings {
 public:
-    std::optional<int> readInt(std::string_view section, std::string_view entry) const override {
-        const auto it = values_.find({std::string(section), std::string(entry)});
-        if (it == values_.end()) return std::nullopt;
+    std::map<std::string, std::string, std::less<>> values;
+
+    std::optional<std::string> read(std::string_view key) const override {
+        auto it = values.find(key);
+        if (it == values.end()) return std::nullopt;
         return it->second;
     }
-    void writeInt(std::string_view section, std::string_view entry, int value) override {
-        values_[{std::string(section), std::string(entry)}] = value;
+    void write(std::string_view key, std::string_view value) override {
+        values.insert_or_assign(std::string(key), std::string(value));
     }
-
-private:
-    std::map<std::pair<std::string, std::string>, int> values_;
 };
 
 } // namespace zm

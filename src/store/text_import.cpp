@@ -8,6 +8,7 @@
 #include "store/posix_file.h"
 #include "store/text_field_codec.h"
 
+#include <charconv>
 #include <new>
 
 namespace zm {
@@ -118,13 +119,19 @@ TextImportResult ImportTextRecords(ByteSource& source, const TextImportOptions& 
 }
 
 int LastImportDateOrder(const Settings& settings) {
-    return ClampDateOrder(
-        settings.readInt(kImportSettingsSection, kLastDateOrderEntry).value_or(0));
+    const std::optional<std::string> stored = settings.read(kLastDateOrderKey);
+    if (!stored || stored->empty()) return 0;
+    int value = 0;
+    const char* end = stored->data() + stored->size();
+    const auto [ptr, ec] = std::from_chars(stored->data(), end, value);
+    if (ptr != end) return 0;
+    if (ec == std::errc::result_out_of_range) return (*stored)[0] == '-' ? 0 : 2;
+    return ClampDateOrder(value);
 }
 
 TextImportResult ImportTextFile(const std::string& path, const TextImportOptions& options,
                                 ImportTarget& target, DateTime now, Settings& settings) {
-    settings.writeInt(kImportSettingsSection, kLastDateOrderEntry, options.rules.dateOrder);
+    settings.write(kLastDateOrderKey, std::to_string(ClampDateOrder(options.rules.dateOrder)));
     FileFailure failure;
     const std::unique_ptr<PosixFile> file = PosixFile::open(path, FileMode::ReadOnly, failure);
     if (!file) {

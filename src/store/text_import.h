@@ -82,10 +82,10 @@ TextImportResult ImportTextRecords(ByteSource& source, const TextImportOptions& 
                                    ImportTarget& target, DateTime now);
 
 // The settings entry of the date order of the last text import.
-inline constexpr const char* kImportSettingsSection = "Import";
-inline constexpr const char* kLastDateOrderEntry = "LastImpDateF";
+inline constexpr const char* kLastDateOrderKey = "LastImpDateF";
 
-// The date order the wizard starts with: the stored one, clamped to 0 ... 2; 0 when absent.
+// The date order the wizard starts with: the stored one, clamped to 0 ... 2; 0 when absent or
+// not a number.
 int LastImportDateOrder(const Settings& settings);
 
 // The text import of a file: stores the date order in the settings, opens the file for reading

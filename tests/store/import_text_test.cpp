@@ -217,11 +217,13 @@ TEST(ImportText, DefaultsAndTheReminderStateOfImportedEvents) {
 }
 
 TEST(ImportText, TheDateOrderIsRememberedInTheSettings) {
-    MemorySettings settings;
+    FakeSettings settings;
     EXPECT_EQ(LastImportDateOrder(settings), 0);
-    settings.writeInt(kImportSettingsSection, kLastDateOrderEntry, 9);
+    settings.write(kLastDateOrderKey, "9");
     EXPECT_EQ(LastImportDateOrder(settings), 2);
-    settings.writeInt(kImportSettingsSection, kLastDateOrderEntry, -4);
+    settings.write(kLastDateOrderKey, "-4");
+    EXPECT_EQ(LastImportDateOrder(settings), 0);
+    settings.write(kLastDateOrderKey, "x1");
     EXPECT_EQ(LastImportDateOrder(settings), 0);
 
     MemoryLibrary m;
@@ -259,7 +261,7 @@ TEST(ImportText, AFileOnDiskAndItsSamples) {
     EXPECT_TRUE(SampleDateMatches(rows, bindings, kMonthDayYear));
     EXPECT_FALSE(SampleDateMatches(rows, bindings, kDayMonthYear));
 
-    MemorySettings settings;
+    FakeSettings settings;
     MemoryLibrary m;
     LibraryImportTarget target(m.library);
     TextImportOptions o = ImportOptions(',', true);
