@@ -38,6 +38,11 @@ std::string reportFileError(int systemError, const std::string& path, bool willB
     return reportFileError(FileFailureFromErrno(systemError), path);
 }
 
+std::string reportFileException(const std::string& text, const std::string& fileName,
+                                FileCause cause) {
+    return FileExceptionMessage(text, fileName, cause);
+}
+
 std::string FolderCreateErrorText(const std::string& folder) {
     return std::string(LoadString(IDS_FOLDER_CANNOT_CREATE)) + folder;
 }

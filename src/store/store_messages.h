@@ -3,6 +3,7 @@
 // shown; these functions say what it shows.
 
 #include "store/file.h"
+#include "store/file_cause.h"
 #include "store/library_result.h"
 
 #include <optional>
@@ -23,6 +24,11 @@ std::optional<LibraryErrorBox> reportLibraryError(LibraryResult code);
 // number, then the path. `willBeCreated`: the missing default library is about to be created.
 std::string reportFileError(int systemError, const std::string& path, bool willBeCreated = false);
 std::string reportFileError(const FileFailure& failure, const std::string& path);
+
+// The message of a failed read or write of a side file: the caller's text, the file name, an
+// empty line and the text of the cause.
+std::string reportFileException(const std::string& text, const std::string& fileName,
+                                FileCause cause);
 
 // The boxes of a conversion.
 std::string FolderCreateErrorText(const std::string& folder);
