@@ -161,7 +161,8 @@ public:
 
     // An event in block n: flags, dates, type and recurrence codes, the text.
     void putEvent(int block, uint32_t flags, double start, uint32_t typeCode,
-                  uint32_t recurrence, const std::string& text, double lastShown = 0) {
+                  uint32_t recurrence, const std::string& text, double lastShown = 0,
+                  bool used = true) {
         unsigned char* b = blockAt(block);
         PutLe32(b, 0xFFFFFFFF);
         PutLe32(b + 4, flags);
@@ -170,7 +171,7 @@ public:
         PutLe32(b + 36, typeCode);
         PutLe32(b + 40, recurrence);
         std::copy(text.begin(), text.end(), b + 128);
-        markUsed(block);
+        if (used) markUsed(block);
     }
 
     // A used block that holds no event.
