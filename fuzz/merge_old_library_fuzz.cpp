@@ -100,8 +100,8 @@ public:
 // instead), the rest is the blocks (for the first format: the bitmap and the quick-reminder
 // table first).
 std::vector<uint8_t> FileOf(const uint8_t* data, size_t size) {
-    static constexpr uint32_t kVersions[] = {0x00010001, 0x00020002, 0x00020003,
-                                             0x00020004, 0x00020005, 0x00030000, 0x00030005};
+    static constexpr uint32_t kVersions[] = {0x00010001, 0x00020002, 0x00020003, 0x00020004,
+                                             0x00020005, 0x00030000, 0x00030005};
     const uint32_t version = kVersions[(size > 0 ? data[0] : 0) % std::size(kVersions)];
     const bool first = version == zm::libfmt::kVersionFirst;
     std::vector<uint8_t> file(first ? 256 : zm::libfmt::kEmptyFileSize, 0);
@@ -123,7 +123,8 @@ std::vector<uint8_t> FileOf(const uint8_t* data, size_t size) {
     if (at < size) file.insert(file.end(), data + at, data + size);
     for (const auto& [offset, bit] : marks) {
         if (file.size() < offset + 4) file.resize(offset + 4, 0);
-        for (int b = 0; b < 4; ++b) file[offset + b] |= static_cast<uint8_t>(bit >> (8 * b));
+        for (int b = 0; b < 4; ++b)
+            file[offset + b] |= static_cast<uint8_t>(bit >> (8 * b));
     }
     return file;
 }
@@ -133,8 +134,8 @@ void MergeAndCheck(const std::vector<uint8_t>& old, zm::DuplicateMode mode) {
     fs.folders.insert("/p");
     fs.put("/p/old.VR0", old);
     QuickCheck quick;
-    zm::EventStore store(zm::StoreSetup{&fs, [] { return zm::DateTime::FromDayNumber(45362); },
-                                        nullptr, "/p"});
+    zm::EventStore store(
+        zm::StoreSetup{&fs, [] { return zm::DateTime::FromDayNumber(45362); }, nullptr, "/p"});
     store.setQuickTakeOver(&quick);
     store.setTypeLookup([](const std::string& name) { return name.size() == 4 ? 1 : -1; });
     if (store.openDefaultLibrary() != zm::lr::kOk) std::abort();

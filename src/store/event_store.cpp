@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "store/event_serializer.h"
 #include "store/library_format.h"
+#include "store/library_walk.h"
 
 namespace zm {
 namespace {
@@ -17,7 +18,8 @@ const WeekSettings kDefaultWeek{};
 // Cuts a text to at most `size` bytes without splitting a character.
 void CutText(std::string& text, size_t size) {
     if (text.size() <= size) return;
-    while (size > 0 && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80) --size;
+    while (size > 0 && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80)
+        --size;
     text.resize(size);
 }
 
@@ -259,10 +261,7 @@ LibraryResult EventStore::rebuildPending(DateTime now) {
     const DateTime limit = EndOfDay(now);
     const WeekSettings& settings = week();
     std::vector<EventRecord> fresh;
-    const LibraryResult rc = library_.forEachEvent([&](uint16_t key) {
-        EventRecord event = EventRecord::ForKey(key);
-        const LibraryResult read = library_.readEvent(event);
-        if (read != lr::kOk) return read;
+    const LibraryResult rc = ReadEachEvent(library_, typeLookup_, [&](EventRecord& event) {
         if (event.IsDue(limit, settings).due) fresh.push_back(std::move(event));
         return lr::kOk;
     });
@@ -281,10 +280,7 @@ LibraryResult EventStore::checkFutureStamps(DateTime now) {
     // Stops the first walk at the first event found; no library code has this value.
     constexpr LibraryResult kFound = 0xFFFFFFFFu;
     const WeekSettings& settings = week();
-    LibraryResult rc = library_.forEachEvent([&](uint16_t key) {
-        EventRecord event = EventRecord::ForKey(key);
-        const LibraryResult read = library_.readEvent(event);
-        if (read != lr::kOk) return read;
+    LibraryResult rc = ReadEachEvent(library_, typeLookup_, [&](EventRecord& event) {
         return event.IsStampedInFuture(now, settings) ? kFound : lr::kOk;
     });
     if (rc != kFound) return rc;

@@ -36,10 +36,10 @@ enum class DuplicateMode : uint8_t {
 
 // What the store is given: its files, "now", the calendar settings and the program's folder.
 struct StoreSetup {
-    StoreFileSystem* files = nullptr;    // null: the operating system's files
-    std::function<DateTime()> now;       // null: the system clock
-    const WeekSettings* week = nullptr;  // the calendar settings; null: the defaults
-    std::string programFolder;           // where the default library lives
+    StoreFileSystem* files = nullptr;   // null: the operating system's files
+    std::function<DateTime()> now;      // null: the system clock
+    const WeekSettings* week = nullptr; // the calendar settings; null: the defaults
+    std::string programFolder;          // where the default library lives
 };
 
 class EventStore {

@@ -5,6 +5,7 @@
 #include "store/duplicate_table.h"
 #include "store/event_store.h"
 #include "store/library_format.h"
+#include "store/library_walk.h"
 #include "store/old_library_layouts.h"
 #include "store/store_messages.h"
 
@@ -87,11 +88,8 @@ LibraryResult EventStore::mergeLibraryFile(const std::string& path, bool reloadA
 
 LibraryResult EventStore::buildDuplicateTable(DuplicateTable& table, bool byId) const {
     try {
-        return library_.forEachEvent([&](uint16_t key) {
-            EventRecord event = EventRecord::ForKey(key);
-            const LibraryResult rc = library_.readEvent(event);
-            if (rc != lr::kOk) return rc;
-            table.add(key, byId ? event.Id : event.ContentSignature());
+        return ReadEachEvent(library_, typeLookup_, [&](EventRecord& event) {
+            table.add(event.Key, byId ? event.Id : event.ContentSignature());
             return lr::kOk;
         });
     } catch (const std::bad_alloc&) {

@@ -41,8 +41,8 @@ bool ReadText(MemoryStream& in, std::string& text) {
 // A zero-terminated text in a fixed field of `size` bytes.
 std::string FixedText(const unsigned char* field, size_t size) {
     const void* zero = std::memchr(field, 0, size);
-    const size_t length = zero ? static_cast<size_t>(static_cast<const unsigned char*>(zero) - field)
-                               : size;
+    const size_t length =
+        zero ? static_cast<size_t>(static_cast<const unsigned char*>(zero) - field) : size;
     return DecodeFileText(std::string(reinterpret_cast<const char*>(field), length));
 }
 
@@ -129,8 +129,7 @@ bool ReadOldLayoutEvent(MemoryStream& in, uint32_t version, EventRecord& out) {
         e.Duration = TimeAmount((unit << 16) | (count & 0xFFFF));
     }
     if (!in.skip(oldfmt::kTextsAt - in.cursor())) return false;
-    if (!ReadText(in, e.Name) || !ReadText(in, e.Notes) || !ReadText(in, e.SoundFile))
-        return false;
+    if (!ReadText(in, e.Name) || !ReadText(in, e.Notes) || !ReadText(in, e.SoundFile)) return false;
     SettleOldFlags(e);
     out = std::move(e);
     return true;

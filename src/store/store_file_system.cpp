@@ -23,8 +23,7 @@ int PosixFileSystem::createFolder(const std::string& path) {
 }
 
 int PosixFileSystem::moveNoReplace(const std::string& from, const std::string& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return 0;
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
     if (errno != EINVAL && errno != ENOSYS) return errno;
     // A file system that cannot refuse the replacement itself: a hard link refuses an
     // existing name, then the old name goes.

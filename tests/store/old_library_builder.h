@@ -160,9 +160,8 @@ public:
     }
 
     // An event in block n: flags, dates, type and recurrence codes, the text.
-    void putEvent(int block, uint32_t flags, double start, uint32_t typeCode,
-                  uint32_t recurrence, const std::string& text, double lastShown = 0,
-                  bool used = true) {
+    void putEvent(int block, uint32_t flags, double start, uint32_t typeCode, uint32_t recurrence,
+                  const std::string& text, double lastShown = 0, bool used = true) {
         unsigned char* b = blockAt(block);
         PutLe32(b, 0xFFFFFFFF);
         PutLe32(b + 4, flags);

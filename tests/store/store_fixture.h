@@ -99,7 +99,8 @@ protected:
 
     std::vector<uint16_t> pendingKeys() const {
         std::vector<uint16_t> keys;
-        for (const EventRecord& e : store.pending().entries()) keys.push_back(e.Key);
+        for (const EventRecord& e : store.pending().entries())
+            keys.push_back(e.Key);
         return keys;
     }
 

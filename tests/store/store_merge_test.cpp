@@ -22,7 +22,8 @@ protected:
         auto bytes = std::make_shared<FileBytes>();
         EventLibrary lib;
         ASSERT_EQ(lib.createFile(std::make_unique<MemoryFile>(bytes)), lr::kOk);
-        for (EventRecord& e : events) ASSERT_EQ(lib.addEvent(e), lr::kOk);
+        for (EventRecord& e : events)
+            ASSERT_EQ(lib.addEvent(e), lr::kOk);
         lib.close();
         fs.files[kImport] = bytes;
     }
@@ -145,7 +146,8 @@ TEST_P(OldLayout, MapsEveryField) {
     old.sound = 0x10002;
     old.durationUnit = 0;
     old.durationCount = 45;
-    old.name = "Gr\xfc\xdf" "e"; // Windows-1252
+    old.name = "Gr\xfc\xdf"
+               "e"; // Windows-1252
     old.notes = "notes";
     old.soundFile = "C:\\bell.wav";
     const EventRecord e = mergeOld(c.version, old);
@@ -199,8 +201,9 @@ TEST_F(Merge, TheQuickReminderChainIsNeverReadAsAnEvent) {
     fs.put(kImport, b.bytes());
     ASSERT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), lr::kOk);
     EXPECT_EQ(stored().size(), 1u);
-    EXPECT_EQ(views.quick, (std::vector<OldQuickReminder>{{"Tea", "Tea is ready", TimeAmount(15)},
-                                                          {"Nap", "Wake up", TimeAmount(0x10002)}}));
+    EXPECT_EQ(views.quick,
+              (std::vector<OldQuickReminder>{{"Tea", "Tea is ready", TimeAmount(15)},
+                                             {"Nap", "Wake up", TimeAmount(0x10002)}}));
 }
 
 TEST_F(Merge, ImportingAnOldFileTakesOverNoQuickReminders) {
@@ -259,7 +262,7 @@ TEST_F(Merge, OldRecordsWithImpossibleLengthsAreCorrupt) {
 TEST_F(Merge, FirstFormatEventsAndQuickReminders) {
     FirstFormatBuilder b;
     b.putEvent(1, kCustomSound, 45362.375, 1, 2, "Wedding day"); // weekly, Monday 11 March
-    b.putEvent(2, 0, 45366.5, 3, 3, "Pay rent");                  // monthly on the 15th
+    b.putEvent(2, 0, 45366.5, 3, 3, "Pay rent");                 // monthly on the 15th
     b.putOther(3);
     b.putEvent(40, 0, 45362.375, 9, 1, "Daily", 45361.375); // in the second bitmap word
     b.putEvent(41, 0, 45362.375, 5, 4, "Yearly", 0, false); // not marked used: skipped
@@ -318,8 +321,7 @@ TEST_F(Merge, AnEventThatGrowsBeyondAChainIsShortened) {
 }
 
 TEST_F(Merge, AFileThatCannotBeOpenedShowsTheFileErrorBox) {
-    EXPECT_EQ(store.mergeLibraryFile("/prog/none.VR0", true, DuplicateMode::Skip),
-              lr::kOpenFailed);
+    EXPECT_EQ(store.mergeLibraryFile("/prog/none.VR0", true, DuplicateMode::Skip), lr::kOpenFailed);
     EXPECT_EQ(views.fileErrors,
               std::vector<std::string>{"The system cannot find the file specified.\n"
                                        "/prog/none.VR0"});

@@ -30,7 +30,8 @@ TEST(StoreMessages, FileErrorsBySystemError) {
     EXPECT_EQ(reportFileError(EACCES, p), "Access is denied.\n" + p);
     EXPECT_EQ(reportFileError(EWOULDBLOCK, p),
               "The process cannot access the file because it is being used by another "
-              "process.\n" + p);
+              "process.\n" +
+                  p);
     EXPECT_EQ(reportFileError(EIO, p), "The system cannot open the file.\n" + p);
     EXPECT_EQ(reportFileError(ENOENT, p, true),
               "The system cannot find the file specified.\nFile will be created.\n" + p);

@@ -73,9 +73,9 @@ std::vector<std::string> StoredNames(const EventStore& store) {
 
 TEST_F(StoreTest, AMissingLibraryIsCreatedAfterOneBox) {
     ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
-    EXPECT_EQ(views.fileErrors, std::vector<std::string>{
-                                    "The system cannot find the file specified.\n"
-                                    "File will be created.\n/prog/Zantimo.VR0"});
+    EXPECT_EQ(views.fileErrors,
+              std::vector<std::string>{"The system cannot find the file specified.\n"
+                                       "File will be created.\n/prog/Zantimo.VR0"});
     EXPECT_EQ(fs.bytesOf(kLibraryPath).size(), 8256u);
     EXPECT_TRUE(store.library().isWritable());
     EXPECT_EQ(store.library().countEvents(), 0);
@@ -225,11 +225,12 @@ TEST(StoreOnDisk, ConvertsALibraryOnTheRealFileSystem) {
     const FileBytes old = SameLayoutFile(0x00030000, {"a", "b"});
     {
         std::ofstream out(dir / "Zantimo.VR0", std::ios::binary);
-        out.write(reinterpret_cast<const char*>(old.data()), static_cast<std::streamsize>(old.size()));
+        out.write(reinterpret_cast<const char*>(old.data()),
+                  static_cast<std::streamsize>(old.size()));
     }
     RecordingViews views;
-    EventStore store(StoreSetup{nullptr, [] { return At(2024, 3, 11, 8, 0); }, nullptr,
-                                dir.string()});
+    EventStore store(
+        StoreSetup{nullptr, [] { return At(2024, 3, 11, 8, 0); }, nullptr, dir.string()});
     store.setPrompts(&views);
     ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
     EXPECT_EQ(store.library().countEvents(), 2);
