@@ -7,6 +7,7 @@
 #include "store/event_library.h"
 #include "store/memory_file.h"
 #include "store/posix_file.h"
+#include "store/store_file_system.h"
 #include "store/text_export.h"
 #include "store/text_import.h"
 
@@ -59,6 +60,7 @@ private:
 // A folder with a full library and the CSV file of its events.
 class Fixture {
 public:
+    PosixFileSystem files;
     Fixture() {
         std::string pattern = (fs::temp_directory_path() / "zm-impexp-XXXXXX").string();
         if (!mkdtemp(pattern.data())) std::abort();
@@ -82,7 +84,7 @@ public:
         LibraryExportSource source(lib);
         TextExportOptions options;
         options.locale = EnglishUs();
-        if (ExportTextFile(csv, keys, source, options).code != lr::kOk) std::abort();
+        if (ExportTextFile(files, csv, keys, source, options).code != lr::kOk) std::abort();
     }
     ~Fixture() { fs::remove_all(dir_); }
 
@@ -99,7 +101,7 @@ TextImportOptions CsvImport() {
     return o;
 }
 
-void ImportInto(benchmark::State& state, const Fixture& f, bool flush) {
+void ImportInto(benchmark::State& state, Fixture& f, bool flush) {
     state.PauseTiming();
     EventLibrary lib;
     FileFailure failure;
@@ -111,8 +113,8 @@ void ImportInto(benchmark::State& state, const Fixture& f, bool flush) {
     FakeSettings settings;
     LibraryImportTarget target(lib);
     state.ResumeTiming();
-    const TextImportResult r =
-        ImportTextFile(f.csv, CsvImport(), target, DateTime::FromParts(2024, 3, 5, 10), settings);
+    const TextImportResult r = ImportTextFile(f.files, f.csv, CsvImport(), target,
+                                              DateTime::FromParts(2024, 3, 5, 10), settings);
     if (r.code != lr::kOk || r.imported != kEvents) state.SkipWithError("import failed");
     state.PauseTiming();
     lib.close();
@@ -143,7 +145,7 @@ void BM_ExportFullLibraryToCsv(benchmark::State& state) {
     TextExportOptions options;
     options.locale = EnglishUs();
     for (auto _ : state) {
-        const TransferResult r = ExportTextFile(f.exported, f.keys, source, options);
+        const TransferResult r = ExportTextFile(f.files, f.exported, f.keys, source, options);
         if (r.code != lr::kOk || r.events != kEvents) state.SkipWithError("export failed");
     }
     state.SetItemsProcessed(state.iterations() * kEvents);
@@ -156,7 +158,7 @@ void BM_ExportFullLibraryToEventFile(benchmark::State& state) {
     if (lib.open(f.library) != lr::kOk) state.SkipWithError("open failed");
     LibraryExportSource source(lib);
     for (auto _ : state) {
-        const TransferResult r = ExportEventFile(f.target, f.keys, source);
+        const TransferResult r = ExportEventFile(f.files, f.target, f.keys, source);
         if (r.code != lr::kOk || r.events != kEvents) state.SkipWithError("export failed");
     }
     state.SetItemsProcessed(state.iterations() * kEvents);

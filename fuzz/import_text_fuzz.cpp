@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     o.oemCodePage = kPages[(choice >> 2) & 7];
     o.headerLine = (choice & 0x20) != 0;
     o.rules.dateOrder = more % 3;
-    o.duplicateMode = (more >> 2) % 3;
+    o.duplicateMode = static_cast<DuplicateMode>((more >> 2) % 3);
     o.rules.defaults.recurrence = (more & 0x10) ? 0x100u << ((more >> 5) & 3) : 0;
     if (more & 0x80)
         o.rules.bindings = FieldBindings::ForFieldCount(records.empty() ? 0 : records[0].size());

@@ -3,7 +3,6 @@
 #include "model/describe.h"
 #include "res/strings.h"
 #include "store/file_bytes.h"
-#include "store/posix_file.h"
 #include "store/text_field_codec.h"
 #include "store/text_time.h"
 
@@ -83,10 +82,11 @@ TransferResult ExportTextTo(File& file, const std::vector<uint16_t>& keys, Expor
     }
 }
 
-TransferResult ExportTextFile(const std::string& path, const std::vector<uint16_t>& keys,
-                              ExportSource& source, const TextExportOptions& options) {
+TransferResult ExportTextFile(StoreFileSystem& files, const std::string& path,
+                              const std::vector<uint16_t>& keys, ExportSource& source,
+                              const TextExportOptions& options) {
     FileFailure failure;
-    const std::unique_ptr<PosixFile> file = PosixFile::open(path, FileMode::Create, failure);
+    const std::unique_ptr<File> file = files.open(path, FileMode::Create, failure);
     if (!file) {
         TransferResult result;
         result.code = lr::kTransferFileFailed;
@@ -115,13 +115,21 @@ TransferResult ExportEventsTo(EventLibrary& target, const std::vector<uint16_t>&
     return result;
 }
 
-TransferResult ExportEventFile(const std::string& path, const std::vector<uint16_t>& keys,
-                               ExportSource& source) {
-    EventLibrary target;
+TransferResult ExportEventFile(StoreFileSystem& files, const std::string& path,
+                               const std::vector<uint16_t>& keys, ExportSource& source) {
     TransferResult result;
-    result.code = target.create(path);
+    FileFailure failure;
+    std::unique_ptr<File> file = files.open(path, FileMode::Create, failure);
+    if (!file) {
+        result.code = lr::kTransferFileFailed;
+        result.problem = {IDS_IE_CANNOT_WRITE, path, CauseOfOpen(failure)};
+        return result;
+    }
+    EventLibrary target;
+    result.code = target.createFile(std::move(file));
     if (result.code != lr::kOk) {
-        result.problem = {IDS_IE_CANNOT_WRITE, path, CauseOfOpen(target.lastFileFailure())};
+        result.problem = {IDS_IE_CANNOT_WRITE, path, CauseOfResult(result.code)};
+        result.code = lr::kTransferFileFailed;
         return result;
     }
     result = ExportEventsTo(target, keys, source);

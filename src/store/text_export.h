@@ -11,6 +11,7 @@
 #include "store/event_library.h"
 #include "store/file.h"
 #include "store/library_result.h"
+#include "store/store_file_system.h"
 #include "store/text_records.h"
 #include "store/transfer_problem.h"
 
@@ -58,13 +59,14 @@ TransferResult ExportTextTo(File& file, const std::vector<uint16_t>& keys, Expor
                             const TextExportOptions& options);
 
 // Creates the file (replacing it, held exclusively while it is written) and exports into it.
-TransferResult ExportTextFile(const std::string& path, const std::vector<uint16_t>& keys,
-                              ExportSource& source, const TextExportOptions& options);
+TransferResult ExportTextFile(StoreFileSystem& files, const std::string& path,
+                              const std::vector<uint16_t>& keys, ExportSource& source,
+                              const TextExportOptions& options);
 
 // Creates a new event library at `path` and adds the events of `keys` to it; the events keep
 // their ids.
-TransferResult ExportEventFile(const std::string& path, const std::vector<uint16_t>& keys,
-                               ExportSource& source);
+TransferResult ExportEventFile(StoreFileSystem& files, const std::string& path,
+                               const std::vector<uint16_t>& keys, ExportSource& source);
 // The same into a library the caller has created (a file in memory for the tests).
 TransferResult ExportEventsTo(EventLibrary& target, const std::vector<uint16_t>& keys,
                               ExportSource& source);

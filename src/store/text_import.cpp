@@ -2,10 +2,9 @@
 
 #include "res/format_text.h"
 #include "res/strings.h"
+#include "store/duplicate_table.h"
 #include "store/file_bytes.h"
 #include "store/import_date.h"
-#include "store/import_duplicates.h"
-#include "store/posix_file.h"
 #include "store/text_field_codec.h"
 
 #include <charconv>
@@ -42,8 +41,8 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
         return result;
     }
 
-    ImportDuplicateTable table;
-    const bool checkDuplicates = options.duplicateMode != kAllowDuplicates;
+    DuplicateTable table;
+    const bool checkDuplicates = options.duplicateMode != DuplicateMode::None;
     if (checkDuplicates) {
         result.code = target.forEachStored([&](const EventRecord& stored) {
             table.add(stored.Key, stored.ContentSignature());
@@ -73,14 +72,15 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
         ApplyImportReminderState(event, now, options.lookAheadLimit, options.week);
 
         if (checkDuplicates) {
-            const int found = table.find(event.ContentSignature());
-            if (found >= 0 && options.duplicateMode == kSkipDuplicates) {
+            const uint32_t match = event.ContentSignature();
+            if (options.duplicateMode == DuplicateMode::Skip && table.contains(match)) {
                 result.log.push_back({number, kReasonDuplicateSkipped});
                 continue;
             }
-            if (found >= 0) {
-                event.Key = table.key(found);
-                table.consume(found);
+            if (const auto key = options.duplicateMode == DuplicateMode::Replace
+                                     ? table.consume(match)
+                                     : std::nullopt) {
+                event.Key = *key;
                 result.code = target.replace(event);
                 if (result.code != lr::kOk) break;
                 result.log.push_back({number, kReasonDuplicateReplaced});
@@ -129,11 +129,12 @@ int LastImportDateOrder(const Settings& settings) {
     return ClampDateOrder(value);
 }
 
-TextImportResult ImportTextFile(const std::string& path, const TextImportOptions& options,
-                                ImportTarget& target, DateTime now, Settings& settings) {
+TextImportResult ImportTextFile(StoreFileSystem& files, const std::string& path,
+                                const TextImportOptions& options, ImportTarget& target,
+                                DateTime now, Settings& settings) {
     settings.write(kLastDateOrderKey, std::to_string(ClampDateOrder(options.rules.dateOrder)));
     FileFailure failure;
-    const std::unique_ptr<PosixFile> file = PosixFile::open(path, FileMode::ReadOnly, failure);
+    const std::unique_ptr<File> file = files.open(path, FileMode::ReadOnly, failure);
     if (!file) {
         TextImportResult result;
         result.code = lr::kTransferFileFailed;
@@ -166,7 +167,8 @@ std::vector<FieldSample> FieldSamples(const std::vector<std::string>& first,
     return rows;
 }
 
-LibraryResult ReadSampleRecords(const std::string& path, char separator, bool dos, int oemCodePage,
+LibraryResult ReadSampleRecords(StoreFileSystem& files, const std::string& path, char separator,
+                                bool dos, int oemCodePage,
                                 std::vector<std::vector<std::string>>& records,
                                 TransferProblem& problem) {
     records.clear();
@@ -177,7 +179,7 @@ LibraryResult ReadSampleRecords(const std::string& path, char separator, bool do
         return lr::kTransferFileFailed;
     }
     FileFailure failure;
-    const std::unique_ptr<PosixFile> file = PosixFile::open(path, FileMode::ReadOnly, failure);
+    const std::unique_ptr<File> file = files.open(path, FileMode::ReadOnly, failure);
     if (!file) {
         problem = {IDS_IE_CANNOT_READ, path, CauseOfOpen(failure)};
         return lr::kTransferFileFailed;

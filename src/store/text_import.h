@@ -11,9 +11,11 @@
 #include "model/week_settings.h"
 #include "platform/settings.h"
 #include "store/event_library.h"
+#include "store/event_store.h"
 #include "store/import_log.h"
 #include "store/import_record.h"
 #include "store/library_result.h"
+#include "store/store_file_system.h"
 #include "store/text_records.h"
 #include "store/transfer_problem.h"
 
@@ -22,13 +24,6 @@
 #include <vector>
 
 namespace zm {
-
-// Duplicate modes of imports and merges.
-enum DuplicateMode : int {
-    kSkipDuplicates = 0,
-    kReplaceDuplicates = 1,
-    kAllowDuplicates = 2,
-};
 
 // Where imported events go: the event store, or a library alone.
 class ImportTarget {
@@ -63,7 +58,9 @@ struct TextImportOptions {
     int oemCodePage = 437; // that code page
     bool headerLine = true;
     ImportRecordRules rules;
-    int duplicateMode = kAllowDuplicates;
+    // Skip, Replace, or None (duplicates allowed). A replaced stored event is used up: two equal
+    // records replace one stored copy and add the other, as each record stands for one event.
+    DuplicateMode duplicateMode = DuplicateMode::None;
     WeekSettings week;
     DateTime lookAheadLimit; // the end of today; zero: the end of the day of "now"
 };
@@ -90,8 +87,9 @@ int LastImportDateOrder(const Settings& settings);
 
 // The text import of a file: stores the date order in the settings, opens the file for reading
 // (36 and a problem when it cannot be opened or read) and imports its records.
-TextImportResult ImportTextFile(const std::string& path, const TextImportOptions& options,
-                                ImportTarget& target, DateTime now, Settings& settings);
+TextImportResult ImportTextFile(StoreFileSystem& files, const std::string& path,
+                                const TextImportOptions& options, ImportTarget& target,
+                                DateTime now, Settings& settings);
 
 // --- the fields page ---
 
@@ -109,7 +107,8 @@ std::vector<FieldSample> FieldSamples(const std::vector<std::string>& first,
 
 // Reads the first two records of a text file in the kind's code page (fewer when the file has
 // fewer). 36 and a problem when the file cannot be opened or read.
-LibraryResult ReadSampleRecords(const std::string& path, char separator, bool dos, int oemCodePage,
+LibraryResult ReadSampleRecords(StoreFileSystem& files, const std::string& path, char separator,
+                                bool dos, int oemCodePage,
                                 std::vector<std::vector<std::string>>& records,
                                 TransferProblem& problem);
 

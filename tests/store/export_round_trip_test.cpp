@@ -1,9 +1,11 @@
 // A library of random events of every kind, exported to each text kind and imported into an
 // empty library, gives back the same events in several locales.
 
+#include "store/import_export.h"
 #include "store/oem_code_page.h"
 #include "store/oem_text.h"
 #include "store/text_time.h"
+#include "store_fixture.h"
 #include "transfer_fixture.h"
 
 #include <gtest/gtest.h>
@@ -163,6 +165,46 @@ TEST(ExportRoundTrip, EveryTextKindGivesBackTheSameEvents) {
             }
         }
     }
+}
+
+// Through an event file, between two stores: the events come back with their ids as well.
+class EventFileRoundTrip : public testing::StoreTest {};
+
+TEST_F(EventFileRoundTrip, GivesBackTheSameEvents) {
+    openEmpty();
+    EventMaker maker(77, {"\xC3\xA9", "\xD0\x96", "\xE2\x82\xAC"});
+    std::vector<EventRecord> originals;
+    std::vector<uint16_t> keys;
+    for (int i = 0; i < 300; ++i) {
+        EventRecord e = maker.event();
+        ASSERT_EQ(store.library().addEvent(e), lr::kOk);
+        originals.push_back(e);
+        keys.push_back(e.Key);
+    }
+    const TransferResult out = exportEventFile(store, fs, "/prog/export.VR0", keys);
+    ASSERT_EQ(out.code, lr::kOk);
+    EXPECT_EQ(out.events, 300);
+
+    fs.folders.insert("/other");
+    EventStore other(StoreSetup{&fs, [this] { return now; }, &week, "/other"});
+    ASSERT_EQ(other.openDefaultLibrary(), lr::kOk);
+    ASSERT_EQ(importEventFile(other, "/prog/export.VR0", DuplicateMode::Skip), lr::kOk);
+    EXPECT_FALSE(other.busy());
+    const auto back = StoredEvents(other.library());
+    ASSERT_EQ(back.size(), originals.size());
+    for (size_t i = 0; i < back.size(); ++i) {
+        const EventRecord& a = originals[i];
+        const EventRecord& b = back[i];
+        ASSERT_EQ(b.Name, a.Name) << i;
+        ASSERT_EQ(b.Start, a.Start) << i;
+        ASSERT_EQ(b.Duration, a.Duration) << i;
+        ASSERT_EQ(b.TypeName, a.TypeName) << i;
+        ASSERT_EQ(b.Notes, a.Notes) << i;
+        ASSERT_EQ(b.Id, a.Id) << i;
+    }
+    // A second import of the same file finds every event already there.
+    ASSERT_EQ(importEventFile(other, "/prog/export.VR0", DuplicateMode::Skip), lr::kOk);
+    EXPECT_EQ(other.library().countEvents(), 300);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "res/strings.h"
+#include "store/memory_file_system.h"
 #include "store/text_export.h"
 #include "transfer_fixture.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace zm {
@@ -108,11 +110,11 @@ TEST(ExportText, AFullDiskIsReportedAsAFileThatCannotBeWritten) {
 TEST(ExportText, AFileThatCannotBeCreatedIsReported) {
     MemoryLibrary m;
     LibraryExportSource source(m.library);
-    const TransferResult r = ExportTextFile("/nonexistent-folder/x.csv", {}, source, Options(','));
+    MemoryFileSystem files;
+    files.failOpen = EACCES;
+    const TransferResult r = ExportTextFile(files, "/data/x.csv", {}, source, Options(','));
     EXPECT_EQ(r.code, lr::kTransferFileFailed);
-    EXPECT_EQ(
-        r.problem.message(),
-        "Can not write to file\n/nonexistent-folder/x.csv\n\nThe file could not be located.\n");
+    EXPECT_EQ(r.problem.message(), "Can not write to file\n/data/x.csv\n\nAccess Denied.\n");
 }
 
 TEST(ExportText, AMissingDosCodePageIsReportedBeforeTheFileIsTouched) {

@@ -1,9 +1,8 @@
 #include "store/import_date.h"
+#include "store/memory_file_system.h"
 #include "transfer_fixture.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace zm {
@@ -85,7 +84,7 @@ TEST(ImportText, TheSameFileTwiceWithDuplicatesSkipped) {
     MemoryLibrary m;
     TextImportOptions o = ImportOptions(',', true);
     ASSERT_EQ(ImportText(m.library, kThreeEvents, o).imported, 3);
-    o.duplicateMode = kSkipDuplicates;
+    o.duplicateMode = DuplicateMode::Skip;
     const TextImportResult r = ImportText(m.library, kThreeEvents, o);
     EXPECT_EQ(r.code, lr::kOk);
     EXPECT_EQ(r.imported, 0);
@@ -102,7 +101,7 @@ TEST(ImportText, TheSameFileTwiceWithDuplicatesReplaced) {
     TextImportOptions o = ImportOptions(',', true);
     ASSERT_EQ(ImportText(m.library, kThreeEvents, o).imported, 3);
     const auto before = StoredEvents(m.library);
-    o.duplicateMode = kReplaceDuplicates;
+    o.duplicateMode = DuplicateMode::Replace;
     const TextImportResult r = ImportText(m.library, kThreeEvents, o);
     EXPECT_EQ(r.code, lr::kOk);
     EXPECT_EQ(r.imported, 0);
@@ -128,7 +127,7 @@ TEST(ImportText, AReplacedDuplicateIsUsedUp) {
     const std::string one = "A,1/1/2030\r\n";
     const std::string two = one + one;
     ASSERT_EQ(ImportText(m.library, one, o).imported, 1);
-    o.duplicateMode = kReplaceDuplicates;
+    o.duplicateMode = DuplicateMode::Replace;
     TextImportResult r = ImportText(m.library, two, o);
     EXPECT_EQ(r.replaced, 1);
     EXPECT_EQ(r.imported, 1);
@@ -138,7 +137,7 @@ TEST(ImportText, AReplacedDuplicateIsUsedUp) {
     EXPECT_EQ(r.imported, 0);
     EXPECT_EQ(m.library.countEvents(), 2);
     // Skipping never uses an entry up: both records find the stored copies.
-    o.duplicateMode = kSkipDuplicates;
+    o.duplicateMode = DuplicateMode::Skip;
     r = ImportText(m.library, two + one, o);
     EXPECT_EQ(r.log.size(), 3u);
     EXPECT_EQ(m.library.countEvents(), 2);
@@ -148,7 +147,7 @@ TEST(ImportText, DuplicatesDifferingInAnyFieldAreNew) {
     MemoryLibrary m;
     TextImportOptions o = ImportOptions();
     ASSERT_EQ(ImportText(m.library, "A,1/1/2030\r\n", o).imported, 1);
-    o.duplicateMode = kSkipDuplicates;
+    o.duplicateMode = DuplicateMode::Skip;
     TextImportResult r = ImportText(m.library, "A,1/1/2030,1:00 AM\r\n", o);
     EXPECT_EQ(r.imported, 1);
     o.rules.defaults.recurrence = kKindDaily; // the pattern is part of the signature
@@ -230,23 +229,23 @@ TEST(ImportText, TheDateOrderIsRememberedInTheSettings) {
     LibraryImportTarget target(m.library);
     TextImportOptions o = ImportOptions();
     o.rules.dateOrder = kDayMonthYear;
+    MemoryFileSystem files;
     const TextImportResult r =
-        ImportTextFile("/nonexistent-folder/in.csv", o, target, testing::kImportNow, settings);
+        ImportTextFile(files, "/data/in.csv", o, target, testing::kImportNow, settings);
     EXPECT_EQ(LastImportDateOrder(settings), kDayMonthYear);
     EXPECT_EQ(r.code, lr::kTransferFileFailed);
     EXPECT_EQ(r.problem.message(),
-              "Can not read file\n/nonexistent-folder/in.csv\n\nThe file could not be located.\n");
+              "Can not read file\n/data/in.csv\n\nThe file could not be located.\n");
 }
 
 TEST(ImportText, AFileOnDiskAndItsSamples) {
-    const std::string path = ::testing::TempDir() + "zm_import_sample.csv";
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "Name,Date,Extra\r\nLunch,12/31/2000\r\n";
-    }
+    const std::string path = "/data/sample.csv";
+    MemoryFileSystem files;
+    const std::string text = "Name,Date,Extra\r\nLunch,12/31/2000\r\n";
+    files.put(path, FileBytes(text.begin(), text.end()));
     std::vector<std::vector<std::string>> records;
     TransferProblem problem;
-    ASSERT_EQ(ReadSampleRecords(path, ',', false, 437, records, problem), lr::kOk);
+    ASSERT_EQ(ReadSampleRecords(files, path, ',', false, 437, records, problem), lr::kOk);
     ASSERT_EQ(records.size(), 2u);
     const auto rows = FieldSamples(records[0], &records[1], true);
     ASSERT_EQ(rows.size(), 3u);
@@ -266,10 +265,10 @@ TEST(ImportText, AFileOnDiskAndItsSamples) {
     LibraryImportTarget target(m.library);
     TextImportOptions o = ImportOptions(',', true);
     o.rules.bindings = bindings;
-    const TextImportResult r = ImportTextFile(path, o, target, testing::kImportNow, settings);
+    const TextImportResult r =
+        ImportTextFile(files, path, o, target, testing::kImportNow, settings);
     EXPECT_EQ(r.code, lr::kOk);
     EXPECT_EQ(r.imported, 1);
-    std::remove(path.c_str());
 }
 
 TEST(ImportText, AMissingDosCodePageStopsBeforeAnything) {

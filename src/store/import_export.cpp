@@ -1,0 +1,63 @@
+#include "store/import_export.h"
+
+namespace zm {
+
+namespace {
+
+// Keeps the reminder tick away from the library while an action runs.
+class BusyScope {
+public:
+    explicit BusyScope(EventStore& store) : store_(store) { store_.raiseBusy(); }
+    ~BusyScope() { store_.lowerBusy(); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    EventStore& store_;
+};
+
+} // namespace
+
+LibraryResult StoreImportTarget::forEachStored(const StoredVisitor& visit) {
+    return store_.forEachStored([&](uint16_t key) {
+        EventRecord stored = EventRecord::ForKey(key);
+        if (const LibraryResult r = store_.readStored(stored); r != lr::kOk) return r;
+        return visit(stored);
+    });
+}
+
+TransferResult exportText(const EventStore& store, StoreFileSystem& files, const std::string& path,
+                          const std::vector<uint16_t>& keys, const TextExportOptions& options) {
+    StoreExportSource source(store);
+    return ExportTextFile(files, path, keys, source, options);
+}
+
+TextImportResult importText(EventStore& store, StoreFileSystem& files, Settings& settings,
+                            const std::string& path, TextImportOptions options, DateTime now) {
+    BusyScope busy(store);
+    if (options.lookAheadLimit == DateTime() && store.pending().limitSet() &&
+        store.pending().limit() >= now)
+        options.lookAheadLimit = store.pending().limit();
+    StoreImportTarget target(store);
+    TextImportResult result = ImportTextFile(files, path, options, target, now, settings);
+    if (result.code == lr::kOk) result.code = store.reloadPending();
+    return result;
+}
+
+TransferResult exportEventFile(const EventStore& store, StoreFileSystem& files,
+                               const std::string& path, const std::vector<uint16_t>& keys) {
+    StoreExportSource source(store);
+    return ExportEventFile(files, path, keys, source);
+}
+
+LibraryResult importEventFile(EventStore& store, const std::string& path, DuplicateMode mode) {
+    BusyScope busy(store);
+    return store.mergeLibraryFile(path, true, mode);
+}
+
+LibraryResult mergeHolidayFile(EventStore& store, const std::string& path) {
+    BusyScope busy(store);
+    return store.mergeLibraryFile(path, true, DuplicateMode::Skip);
+}
+
+} // namespace zm

@@ -1,0 +1,62 @@
+#pragma once
+// The actions of the import and export wizard and the holiday command, over the event store.
+// Each raises the store's busy flag while it runs, so that the reminder tick leaves the library
+// alone, and returns a LibraryResult for the common error reporter (with the message for a file
+// that could not be read or written, to show first).
+
+#include "platform/settings.h"
+#include "store/event_store.h"
+#include "store/store_file_system.h"
+#include "store/text_export.h"
+#include "store/text_import.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zm {
+
+// The stored events as the import sees them: duplicates are looked up among them, new events
+// are added to the library, replaced ones are rewritten through the store.
+class StoreImportTarget final : public ImportTarget {
+public:
+    explicit StoreImportTarget(EventStore& store) : store_(store) {}
+    LibraryResult forEachStored(const StoredVisitor& visit) override;
+    LibraryResult add(EventRecord& event) override { return store_.library().addEvent(event); }
+    LibraryResult replace(EventRecord& event) override { return store_.storeReplaced(event); }
+
+private:
+    EventStore& store_;
+};
+
+class StoreExportSource final : public ExportSource {
+public:
+    explicit StoreExportSource(const EventStore& store) : store_(store) {}
+    LibraryResult read(EventRecord& event) override { return store_.readStored(event); }
+
+private:
+    const EventStore& store_;
+};
+
+// Writes the events of `keys` (the main window's list or its selection, in list order) to a
+// comma- or tab-separated text file.
+TransferResult exportText(const EventStore& store, StoreFileSystem& files, const std::string& path,
+                          const std::vector<uint16_t>& keys, const TextExportOptions& options);
+
+// Imports a text file; `now` is taken once for the whole import. The date order is kept in the
+// settings. Unless a failure occurred the pending list is rebuilt afterwards. When
+// `options.lookAheadLimit` is zero, the store's limit is used (the end of today).
+TextImportResult importText(EventStore& store, StoreFileSystem& files, Settings& settings,
+                            const std::string& path, TextImportOptions options, DateTime now);
+
+// Creates an event file holding copies of the events of `keys`, with their ids.
+TransferResult exportEventFile(const EventStore& store, StoreFileSystem& files,
+                               const std::string& path, const std::vector<uint16_t>& keys);
+
+// Merges an event file of any known version with the chosen duplicate mode.
+LibraryResult importEventFile(EventStore& store, const std::string& path, DuplicateMode mode);
+
+// Merges a holiday file; events the library already holds are not imported again.
+LibraryResult mergeHolidayFile(EventStore& store, const std::string& path);
+
+} // namespace zm

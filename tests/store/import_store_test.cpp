@@ -1,0 +1,104 @@
+// The wizard's actions over the event store.
+
+#include "res/strings.h"
+#include "store/import_export.h"
+#include "store_fixture.h"
+#include "transfer_fixture.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace zm {
+namespace {
+
+class ImportStore : public testing::StoreTest {
+protected:
+    void putFile(const std::string& path, const std::string& text) {
+        fs.put(path, FileBytes(text.begin(), text.end()));
+    }
+    TextImportResult import(const std::string& path, TextImportOptions o) {
+        return importText(store, fs, settings, path, o, now);
+    }
+    FakeSettings settings;
+};
+
+TEST_F(ImportStore, ImportedEventsDueTodayJoinThePendingList) {
+    openEmpty();
+    ASSERT_EQ(store.rebuildPending(now), lr::kOk);
+    // now is Monday 11 March 2024, 08:00.
+    putFile("/data/in.csv", "Call,3/11/2024,9:00 AM\r\nLater,3/20/2024,9:00 AM\r\n");
+    const TextImportResult r = import("/data/in.csv", testing::ImportOptions());
+    ASSERT_EQ(r.code, lr::kOk);
+    EXPECT_EQ(r.imported, 2);
+    EXPECT_FALSE(store.busy());
+    ASSERT_EQ(store.pending().size(), 1u);
+    EXPECT_EQ(store.pending().entries()[0].Name, "Call");
+    EXPECT_EQ(settings.read(kLastDateOrderKey), "0");
+}
+
+TEST_F(ImportStore, ReplacingADuplicateGoesThroughTheStore) {
+    openEmpty();
+    putFile("/data/in.csv", "Call,3/11/2024,9:00 AM\r\n");
+    ASSERT_EQ(import("/data/in.csv", testing::ImportOptions()).imported, 1);
+    const uint16_t first = testing::StoredKeys(store.library()).front();
+    TextImportOptions o = testing::ImportOptions();
+    o.duplicateMode = DuplicateMode::Replace;
+    views.calls.clear();
+    const TextImportResult r = import("/data/in.csv", o);
+    EXPECT_EQ(r.replaced, 1);
+    EXPECT_EQ(r.log, (ImportLog{{1, kReasonDuplicateReplaced}}));
+    EXPECT_EQ(store.library().countEvents(), 1);
+    // The reminder window of the replaced event is closed.
+    EXPECT_NE(std::find(views.calls.begin(), views.calls.end(), "close " + std::to_string(first)),
+              views.calls.end());
+}
+
+TEST_F(ImportStore, AFileThatCannotBeReadLeavesTheStoreAlone) {
+    openEmpty();
+    const TextImportResult r = import("/data/missing.csv", testing::ImportOptions());
+    EXPECT_EQ(r.code, lr::kTransferFileFailed);
+    EXPECT_EQ(r.problem.textId, IDS_IE_CANNOT_READ);
+    EXPECT_FALSE(store.busy());
+    EXPECT_EQ(store.library().countEvents(), 0);
+}
+
+TEST_F(ImportStore, ExportingTheListOrItsSelection) {
+    openEmpty();
+    EventRecord a = EventRecord::NewEvent(now), b = EventRecord::NewEvent(now);
+    a.Name = "first";
+    b.Name = "second";
+    const uint16_t ka = put(a), kb = put(b);
+    TextExportOptions o;
+    o.locale = test::EnglishUs();
+    ASSERT_EQ(exportText(store, fs, "/data/all.csv", {ka, kb}, o).code, lr::kOk);
+    ASSERT_EQ(exportText(store, fs, "/data/sel.csv", {kb}, o).code, lr::kOk);
+    const std::string all = testing::Text(fs.bytesOf("/data/all.csv"));
+    const std::string sel = testing::Text(fs.bytesOf("/data/sel.csv"));
+    EXPECT_NE(all.find("\"first\",\"3/11/2024\",\"8:00 AM\""), std::string::npos) << all;
+    EXPECT_EQ(sel.find("first"), std::string::npos);
+    EXPECT_NE(sel.find("second"), std::string::npos);
+}
+
+TEST_F(ImportStore, AHolidayFileMergedTwiceAddsNothingTheSecondTime) {
+    openEmpty();
+    // A holiday file is a library file of its own.
+    EventLibrary holidays;
+    FileFailure failure;
+    ASSERT_EQ(holidays.createFile(fs.open("/data/Holidays.VRH", FileMode::Create, failure)),
+              lr::kOk);
+    for (int day = 1; day <= 3; ++day) {
+        EventRecord e = EventRecord::NewEvent(testing::At(2024, 12, 24 + day, 0, 0));
+        e.Name = "Holiday " + std::to_string(day);
+        e.TypeName = "Holiday";
+        ASSERT_EQ(holidays.addEvent(e), lr::kOk);
+    }
+    holidays.close();
+    ASSERT_EQ(mergeHolidayFile(store, "/data/Holidays.VRH"), lr::kOk);
+    EXPECT_EQ(store.library().countEvents(), 3);
+    ASSERT_EQ(mergeHolidayFile(store, "/data/Holidays.VRH"), lr::kOk);
+    EXPECT_EQ(store.library().countEvents(), 3);
+    EXPECT_FALSE(store.busy());
+}
+
+} // namespace
+} // namespace zm
