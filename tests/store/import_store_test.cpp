@@ -79,6 +79,46 @@ TEST_F(ImportStore, ExportingTheListOrItsSelection) {
     EXPECT_NE(sel.find("second"), std::string::npos);
 }
 
+// Counts the flushes that reach the file, and can make them fail.
+class FlushCountingFile final : public File {
+public:
+    FlushCountingFile(std::unique_ptr<File> inner, int& flushes, LibraryResult failWith)
+        : inner_(std::move(inner)), flushes_(flushes), failWith_(failWith) {}
+    LibraryResult readAt(uint64_t o, void* d, size_t n) override { return inner_->readAt(o, d, n); }
+    LibraryResult writeAt(uint64_t o, const void* d, size_t n) override {
+        return inner_->writeAt(o, d, n);
+    }
+    LibraryResult size(uint64_t& s) override { return inner_->size(s); }
+    LibraryResult flush() override {
+        ++flushes_;
+        return failWith_;
+    }
+
+private:
+    std::unique_ptr<File> inner_;
+    int& flushes_;
+    LibraryResult failWith_;
+};
+
+TEST_F(ImportStore, AnEventFileIsFlushedOnceWhenItIsComplete) {
+    openEmpty();
+    std::vector<uint16_t> keys;
+    for (int i = 0; i < 5; ++i)
+        keys.push_back(put(EventRecord::NewEvent(now)));
+    int flushes = 0;
+    LibraryResult failWith = lr::kOk;
+    fs.wrap = [&](std::unique_ptr<File> file, const std::string&, FileMode mode) {
+        if (mode != FileMode::Create) return file;
+        return std::unique_ptr<File>(
+            std::make_unique<FlushCountingFile>(std::move(file), flushes, failWith));
+    };
+    ASSERT_EQ(exportEventFile(store, fs, "/data/out.VR0", keys).code, lr::kOk);
+    EXPECT_EQ(flushes, 1);
+    // The failure of that one flush is the export's failure.
+    failWith = lr::kDiskFull;
+    EXPECT_EQ(exportEventFile(store, fs, "/data/out2.VR0", keys).code, lr::kDiskFull);
+}
+
 TEST_F(ImportStore, AHolidayFileMergedTwiceAddsNothingTheSecondTime) {
     openEmpty();
     // A holiday file is a library file of its own.
