@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zm {
 
@@ -22,6 +23,9 @@ public:
 
     std::string decode(std::string_view bytes);
     std::string encode(std::string_view text);
+    // Decodes every field of a record. The byte order mark that some programs put at the start
+    // of a UTF-8 file is not part of the first field of the Windows kinds.
+    void decodeRecord(std::vector<std::string>& fields, bool firstRecord);
 
 private:
     std::unique_ptr<OemCodec> oem_;

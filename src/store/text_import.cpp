@@ -58,8 +58,7 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
     while ((status = reader.next(fields)) == TextRecordReader::Status::Record) {
         const int number = reader.recordNumber();
         if (options.headerLine && number == 1) continue;
-        for (std::string& f : fields)
-            f = codec.decode(f);
+        codec.decodeRecord(fields, number == 1);
 
         EventRecord event;
         const int reason = ReadImportRecord(fields, options.rules, now, event);
@@ -195,8 +194,7 @@ LibraryResult ReadSampleRecords(StoreFileSystem& files, const std::string& path,
                 problem = {IDS_IE_CANNOT_READ, path, CauseOfResult(source.failure())};
                 return lr::kTransferFileFailed;
             }
-            for (std::string& f : fields)
-                f = codec.decode(f);
+            codec.decodeRecord(fields, records.empty());
             records.push_back(fields);
         }
     } catch (const std::bad_alloc&) {

@@ -196,6 +196,10 @@ TEST(ImportText, TheDosKindsAreReadFromTheOemCodePage) {
               2);
     EXPECT_EQ(StoredEvents(w.library)[0].Name, "M\xC3\xBCnchen");
     EXPECT_EQ(StoredEvents(w.library)[1].Name, "K\xC3\xB6ln");
+    // A byte order mark at the start of a UTF-8 file is no part of the first name.
+    MemoryLibrary b;
+    ASSERT_EQ(ImportText(b.library, "\xEF\xBB\xBFLunch,1/1/2030\r\n", ImportOptions()).imported, 1);
+    EXPECT_EQ(StoredEvents(b.library)[0].Name, "Lunch");
 }
 
 TEST(ImportText, DefaultsAndTheReminderStateOfImportedEvents) {
