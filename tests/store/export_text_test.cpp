@@ -66,20 +66,6 @@ TEST(ExportText, TheDosKindsAreInTheOemCodePage) {
     EXPECT_NE(windows.find("\tCaf\xC3\xA9 \xE2\x82\xAC\r\n"), std::string::npos);
 }
 
-TEST(ExportText, WritesTheEventsInTheOrderGiven) {
-    MemoryLibrary m;
-    EventRecord a = Lunch(), b = Lunch();
-    a.Name = "first";
-    b.Name = "second";
-    ASSERT_EQ(m.library.addEvent(a), lr::kOk);
-    ASSERT_EQ(m.library.addEvent(b), lr::kOk);
-    const std::string text = ExportText(m.library, Options('\t'), {b.Key});
-    EXPECT_EQ(text.find("first"), std::string::npos);
-    EXPECT_NE(text.find("second"), std::string::npos);
-    const std::string both = ExportText(m.library, Options('\t'), {b.Key, a.Key});
-    EXPECT_LT(both.find("second"), both.find("first"));
-}
-
 TEST(ExportText, AReadFailureEndsTheExportWithItsCode) {
     MemoryLibrary m;
     EventRecord e = Lunch();
@@ -115,17 +101,6 @@ TEST(ExportText, AFileThatCannotBeCreatedIsReported) {
     const TransferResult r = ExportTextFile(files, "/data/x.csv", {}, source, Options(','));
     EXPECT_EQ(r.code, lr::kTransferFileFailed);
     EXPECT_EQ(r.problem.message(), "Can not write to file\n/data/x.csv\n\nAccess Denied.\n");
-}
-
-TEST(ExportText, AMissingDosCodePageIsReportedBeforeTheFileIsTouched) {
-    MemoryLibrary m;
-    auto bytes = std::make_shared<FileBytes>();
-    MemoryFile file(bytes);
-    LibraryExportSource source(m.library);
-    const TransferResult r = ExportTextTo(file, {}, source, Options(',', true, 12345));
-    EXPECT_EQ(r.code, lr::kTransferFileFailed);
-    EXPECT_EQ(r.problem.message(), "The DOS code page 12345 is not available on this system.");
-    EXPECT_TRUE(bytes->empty());
 }
 
 } // namespace

@@ -19,23 +19,6 @@ ImportRecordRules Rules(FieldBindings bindings = {}, int order = kMonthDayYear) 
     return r;
 }
 
-FieldBindings NameAndDateOnly() {
-    FieldBindings b = FieldBindings::ForFieldCount(2);
-    return b;
-}
-
-TEST(ImportRecord, LunchOnNewYearsEveInBothOrders) {
-    EventRecord e;
-    ASSERT_EQ(ReadImportRecord({"Lunch", "12/31/2000"}, Rules(NameAndDateOnly(), kMonthDayYear),
-                               kToday, e),
-              kRecordImported);
-    EXPECT_EQ(e.Name, "Lunch");
-    EXPECT_EQ(e.Start, DateTime::FromParts(2000, 12, 31, 0, 0, 0));
-    EXPECT_EQ(ReadImportRecord({"Lunch", "12/31/2000"}, Rules(NameAndDateOnly(), kDayMonthYear),
-                               kToday, e),
-              kReasonInvalidDate);
-}
-
 TEST(ImportRecord, ReadsTheSixFields) {
     EventRecord e;
     ASSERT_EQ(ReadImportRecord({"Review", "3/4/2024", "2:30 PM", "2 hours", "Meeting", "Room 4"},
@@ -53,7 +36,7 @@ TEST(ImportRecord, ReadsTheSixFields) {
 }
 
 TEST(ImportRecord, DefaultsFillWhatTheFileDoesNotGive) {
-    ImportRecordRules rules = Rules(NameAndDateOnly());
+    ImportRecordRules rules = Rules(FieldBindings::ForFieldCount(2));
     rules.defaults.typeName = "Meeting";
     rules.defaults.advance = TimeAmount::Of(0, 15);
     rules.defaults.duration = TimeAmount::Of(2, 1);

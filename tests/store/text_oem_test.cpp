@@ -11,18 +11,11 @@ TEST(OemCodePage, FollowsTheLocaleAsWindowsDoes) {
         const char* locale;
         int page;
     } cases[] = {
-        {"en_US", 437},      {"en_US.UTF-8", 437}, {"en-GB", 850},       {"en_AU", 850},
-        {"en_ZA", 437},      {"de_DE", 850},       {"de_CH.utf8", 850},  {"fr_CA", 850},
-        {"pt_BR", 850},      {"nl_NL", 850},       {"sv_SE", 850},       {"is_IS", 850},
-        {"pl_PL", 852},      {"cs_CZ", 852},       {"hu_HU", 852},       {"hr_HR", 852},
-        {"ru_RU", 866},      {"uk_UA", 866},       {"bg_BG", 866},       {"el_GR", 737},
-        {"tr_TR", 857},      {"az-Latn-AZ", 857},  {"az-Cyrl-AZ", 866},  {"lt_LT", 775},
-        {"lv_LV", 775},      {"et_EE", 775},       {"he_IL", 862},       {"ar_SA", 720},
-        {"fa_IR", 720},      {"sr_RS", 855},       {"sr_RS@latin", 852}, {"sr-Latn-RS", 852},
-        {"sr-Cyrl-RS", 855}, {"bs_BA", 852},       {"ja_JP", 932},       {"ko_KR", 949},
-        {"zh_CN", 936},      {"zh_TW", 950},       {"zh-Hant", 950},     {"zh_HK", 950},
-        {"th_TH", 874},      {"vi_VN", 1258},      {"C", 437},           {"POSIX", 437},
-        {"", 437},           {"hi_IN", 437},       {"DE_de", 850},
+        {"en_US.UTF-8", 437}, {"en-GB", 850},       {"de_DE", 850},   {"pt_BR", 850},
+        {"pl_PL", 852},       {"ru_RU", 866},       {"el_GR", 737},   {"tr_TR", 857},
+        {"az-Cyrl-AZ", 866},  {"lt_LT", 775},       {"he_IL", 862},   {"ar_SA", 720},
+        {"sr_RS", 855},       {"sr_RS@latin", 852}, {"zh-Hant", 950}, {"zh_CN", 936},
+        {"ja_JP", 932},       {"C", 437},           {"", 437},        {"hi_IN", 437},
     };
     for (const auto& c : cases)
         EXPECT_EQ(OemCodePageForLocale(c.locale), c.page) << c.locale;
@@ -85,10 +78,6 @@ TEST(OemCodec, EveryByteOfEverySinglePageSurvivesARoundTrip) {
             lost += back[i] != all[i];
         EXPECT_LE(lost, 8) << page;
     }
-}
-
-TEST(OemCodec, AnUnknownPageIsNotAvailable) {
-    EXPECT_FALSE(OemCodec(12345).available());
 }
 
 } // namespace
