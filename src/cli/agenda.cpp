@@ -1,0 +1,36 @@
+#include "cli/agenda.h"
+
+#include <algorithm>
+
+namespace zm {
+
+std::optional<AgendaItem> AgendaItemOf(const EventRecord& e, DateTime day, DateTime now,
+                                       const WeekSettings& week) {
+    // The look-ahead limit of that day: its last second.
+    const DateTime limit = day.Date().AddDays(1) - DateTimeSpan::Seconds(1);
+    const DueCheck due = e.IsDue(limit, week);
+    if (!due.due) return std::nullopt;
+    AgendaItem item{e.Key, e.Name, due.instant, AgendaKind::Normal};
+    if (due.instant <= now)
+        item.kind = AgendaKind::Due;
+    else if (e.Has(kSnoozed))
+        item.kind = AgendaKind::Snoozed;
+    return item;
+}
+
+void SortAgenda(std::vector<AgendaItem>& items) {
+    std::stable_sort(items.begin(), items.end(), [](const AgendaItem& a, const AgendaItem& b) {
+        return a.instant < b.instant;
+    });
+}
+
+const char* AgendaKindName(AgendaKind kind) {
+    switch (kind) {
+    case AgendaKind::Due: return "due";
+    case AgendaKind::Snoozed: return "snoozed";
+    case AgendaKind::Normal: break;
+    }
+    return "normal";
+}
+
+} // namespace zm
