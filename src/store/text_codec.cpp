@@ -1,10 +1,30 @@
 #include "store/text_codec.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <iconv.h>
 
 namespace zm {
 namespace {
+
+void AppendUtf8(std::string& out, uint32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
 
 // The length of the UTF-8 sequence that starts at p (at most n bytes available), or 0 when no
 // valid sequence starts there.
@@ -147,6 +167,29 @@ std::string Utf8ToSingleByte(std::string_view text, const char* codePage, char r
         }
         p += len;
         n -= len;
+    }
+    return out;
+}
+
+std::string Utf8FromUtf16Le(std::span<const uint8_t> bytes) {
+    std::string out;
+    const size_t units = bytes.size() / 2;
+    out.reserve(units * 3);
+    auto unit = [&](size_t k) {
+        return static_cast<uint32_t>(bytes[2 * k] | bytes[2 * k + 1] << 8);
+    };
+    for (size_t k = 0; k < units; ++k) {
+        uint32_t u = unit(k);
+        if (u >= 0xD800 && u <= 0xDBFF && k + 1 < units) {
+            const uint32_t lo = unit(k + 1);
+            if (lo >= 0xDC00 && lo <= 0xDFFF) {
+                AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (lo - 0xDC00));
+                ++k;
+                continue;
+            }
+        }
+        if (u >= 0xD800 && u <= 0xDFFF) u = 0xFFFD;
+        AppendUtf8(out, u);
     }
     return out;
 }

@@ -5,6 +5,8 @@
 //
 // Code pages are named as the C library's converter knows them ("CP1252", "CP437", "CP850").
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,5 +26,9 @@ std::string SingleByteToUtf8(std::string_view bytes, const char* codePage);
 // UTF-8 text in a single-byte code page. Characters the code page cannot hold, and bytes that
 // are not UTF-8, become `replacement`.
 std::string Utf8ToSingleByte(std::string_view text, const char* codePage, char replacement = '?');
+
+// UTF-16 little-endian code units (an odd last byte is ignored) as UTF-8; a lone surrogate
+// becomes U+FFFD.
+std::string Utf8FromUtf16Le(std::span<const uint8_t> bytes);
 
 } // namespace zm

@@ -1,0 +1,72 @@
+#pragma once
+// Quick reminders: one-click templates that create a one-time event falling due a fixed time
+// after the moment they are chosen. The list is kept in menu-name order with one 16-pixel icon
+// per entry; entry i is the main frame's command kFirstQuickCommand + i.
+
+#include "model/time_amount.h"
+#include "res/icon_image.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zm {
+
+inline constexpr size_t kMaxQuickReminders = 25;
+inline constexpr size_t kMaxMenuNameLength = 64;
+inline constexpr size_t kMaxQuickEventNameLength = 127;
+inline constexpr uint32_t kFirstQuickCommand = 32814;
+inline constexpr int kQuickIconSize = 16;
+// The type of quick reminders taken over from old libraries.
+inline constexpr char kTakenOverQuickType[] = "Alarm";
+
+struct QuickReminder {
+    TimeAmount Offset{15};    // how long after choosing the event falls due
+    uint32_t Sound = 0;       // as EventRecord::Sound
+    uint32_t SoundPause = 30; // as EventRecord::SoundPause
+    std::string TypeName;
+    std::string MenuName; // the menu item's text, not empty
+    std::string EventName;
+    std::string SoundFile;
+    friend bool operator==(const QuickReminder&, const QuickReminder&) = default;
+};
+
+// A quick reminder taken over from an old library: type "Alarm", the other values as a new
+// quick reminder has them.
+QuickReminder TakenOverQuickReminder(std::string menuName, std::string eventName,
+                                     TimeAmount offset);
+
+class QuickList {
+public:
+    size_t count() const { return entries_.size(); }
+    bool full() const { return entries_.size() >= kMaxQuickReminders; }
+    const std::vector<QuickReminder>& entries() const { return entries_; }
+    const std::vector<IconImage>& icons() const { return icons_; }
+    const QuickReminder* at(size_t index) const {
+        return index < entries_.size() ? &entries_[index] : nullptr;
+    }
+
+    // The quick reminder of a main-frame command, or null for a command beyond the list.
+    const QuickReminder* forCommand(uint32_t command) const;
+
+    // Appends an entry with its icon (scaled to 16 pixels when it differs). False when the
+    // list is full.
+    bool add(QuickReminder entry, const IconImage& icon);
+    // Appends an entry with the icon given to new quick reminders.
+    bool addWithDefaultIcon(QuickReminder entry);
+    void replace(size_t index, QuickReminder entry, const IconImage& icon);
+    void remove(size_t index);
+    void clear();
+    // Sorts the entries with their icons by menu name without regard to letter case.
+    void sortByMenuName();
+
+    // Replaces entries and icons at once (the loader). The vectors must be of equal size.
+    void assign(std::vector<QuickReminder> entries, std::vector<IconImage> icons);
+
+private:
+    std::vector<QuickReminder> entries_;
+    std::vector<IconImage> icons_;
+};
+
+} // namespace zm
