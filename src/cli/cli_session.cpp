@@ -1,5 +1,6 @@
 #include "cli/cli_session.h"
 
+#include "cli/side_lists.h"
 #include "platform/data_folder.h"
 #include "res/format_text.h"
 #include "res/strings.h"
@@ -29,8 +30,20 @@ bool CliSession::reportOpenFailure(LibraryResult code) {
     return false;
 }
 
+void CliSession::readTypes() {
+    ReadTypeList(run_.dataFolder, types_);
+    library_.setTypeLookup([this](const std::string& name) { return types_.findType(name); });
+}
+
+const QuickList& CliSession::quickList() {
+    if (!quickRead_) ReadQuickList(run_.dataFolder, quick_);
+    quickRead_ = true;
+    return quick_;
+}
+
 bool CliSession::openForReading() {
     if (run_.dataFolder.empty()) return run_.failWith(LoadString(IDS_CLI_NO_DATA_FOLDER)), false;
+    readTypes();
     libraryPath_ = PathInFolder(run_.dataFolder, kLibraryFileName);
     std::error_code ec;
     if (!std::filesystem::exists(libraryPath_, ec) && !ec) {
@@ -50,6 +63,7 @@ bool CliSession::openForWriting() {
         run_.error(LoadString(IDS_FOLDER_CANNOT_CREATE) + run_.dataFolder);
         return false;
     }
+    readTypes();
     library_.setIdSource(
         [this] { return run_.now; },
         [this] { return run_.env.tick ? run_.env.tick() : 0u; });

@@ -5,6 +5,8 @@
 
 #include "cli/cli_run.h"
 #include "store/event_library.h"
+#include "store/quick_list.h"
+#include "store/type_list.h"
 
 #include <string>
 
@@ -21,6 +23,10 @@ public:
     bool openForWriting();
 
     EventLibrary& library() { return library_; }
+    // The event types, read when the library was opened; events take their type index from it.
+    const TypeList& types() const { return types_; }
+    // The quick reminders, read on first use.
+    const QuickList& quickList();
     const std::string& libraryPath() const { return libraryPath_; }
 
     // The event of a key that names a stored event; prints the failure and returns false
@@ -29,8 +35,12 @@ public:
 
 private:
     bool reportOpenFailure(LibraryResult code);
+    void readTypes();
 
     const CliRun& run_;
+    TypeList types_;
+    QuickList quick_;
+    bool quickRead_ = false;
     EventLibrary library_;
     std::string libraryPath_;
 };

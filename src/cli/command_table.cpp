@@ -5,13 +5,15 @@
 namespace zm {
 namespace {
 
-constexpr std::array<CommandEntry, 6> kCommands{{
+constexpr std::array<CommandEntry, 8> kCommands{{
     {{"list", 0, 0, {}}, RunList},
     {{"show", 1, 1, {}}, RunShow},
     {{"occurrences", 3, 3, {}}, RunOccurrences},
     {{"due", 0, 0, {}}, RunDue},
     {{"agenda", 0, 1, {}}, RunAgenda},
     {{"check", 0, 0, {}}, RunCheck},
+    {{"types", 0, 0, {}}, RunTypes},
+    {{"quick", 0, 0, {}}, RunQuick},
 }};
 
 } // namespace

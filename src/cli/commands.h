@@ -28,6 +28,8 @@ int RunOccurrences(CliRun& run);
 int RunCheck(CliRun& run);
 int RunDue(CliRun& run);
 int RunAgenda(CliRun& run);
+int RunTypes(CliRun& run);
+int RunQuick(CliRun& run);
 
 // An event key argument (1 ... 3999); prints a usage error and returns nothing otherwise.
 std::optional<uint16_t> KeyArgument(const CliRun& run, const std::string& text);
