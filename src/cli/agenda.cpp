@@ -26,9 +26,12 @@ void SortAgenda(std::vector<AgendaItem>& items) {
 
 const char* AgendaKindName(AgendaKind kind) {
     switch (kind) {
-    case AgendaKind::Due: return "due";
-    case AgendaKind::Snoozed: return "snoozed";
-    case AgendaKind::Normal: break;
+    case AgendaKind::Due:
+        return "due";
+    case AgendaKind::Snoozed:
+        return "snoozed";
+    case AgendaKind::Normal:
+        break;
     }
     return "normal";
 }

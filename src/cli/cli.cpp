@@ -10,7 +10,9 @@
 namespace zm {
 namespace {
 
-void PrintUsage(std::ostream& to) { to << LoadString(IDS_CLI_USAGE) << '\n'; }
+void PrintUsage(std::ostream& to) {
+    to << LoadString(IDS_CLI_USAGE) << '\n';
+}
 
 // The work week and the week-end option: the settings, unless the command line says otherwise.
 WeekSettings WeekOf(const GlobalOptions& g, const Settings* settings) {

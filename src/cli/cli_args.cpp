@@ -42,9 +42,12 @@ std::string ApplyGlobal(GlobalOptions& g, std::string_view name, const std::stri
         if (!mask) return FormatText(IDS_CLI_BAD_WORK_WEEK, {value});
         g.workWeek = static_cast<uint8_t>(*mask);
     } else if (name == "--check-weekend") {
-        if (value == "on") g.checkWeekend = true;
-        else if (value == "off") g.checkWeekend = false;
-        else return FormatText(IDS_CLI_BAD_ON_OFF, {value});
+        if (value == "on")
+            g.checkWeekend = true;
+        else if (value == "off")
+            g.checkWeekend = false;
+        else
+            return FormatText(IDS_CLI_BAD_ON_OFF, {value});
     }
     return {};
 }

@@ -9,7 +9,9 @@ void CliRun::printJson(const Json& doc) const {
     out << doc.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
-void CliRun::error(const std::string& message) const { err << message << '\n'; }
+void CliRun::error(const std::string& message) const {
+    err << message << '\n';
+}
 
 int CliRun::fail(LibraryResult code) const {
     error(ResultText(code));

@@ -1,13 +1,16 @@
 #pragma once
-// The user's data as one command sees it: the event library of the data folder, opened to read
-// (no lock, a missing library reads as an empty one) or to change (locked against the running
-// program, created when missing).
+// The user's data as one command sees it: the event store over the library of the data folder,
+// and the event types and quick reminders. Reading commands open the library without a lock
+// (they work while the program runs) and read a missing library as an empty one; changing
+// commands lock it, as the program does, and create it when it is missing.
 
 #include "cli/cli_run.h"
-#include "store/event_library.h"
+#include "store/event_store.h"
 #include "store/quick_list.h"
 #include "store/type_list.h"
 
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace zm {
@@ -16,36 +19,46 @@ inline constexpr char kLibraryFileName[] = "Zantimo.VR0";
 
 class CliSession {
 public:
-    explicit CliSession(const CliRun& run) : run_(run) {}
+    explicit CliSession(const CliRun& run);
+    ~CliSession();
+    CliSession(const CliSession&) = delete;
+    CliSession& operator=(const CliSession&) = delete;
 
     // Each prints what went wrong and returns false when the data cannot be opened.
     bool openForReading();
     bool openForWriting();
 
-    EventLibrary& library() { return library_; }
-    // The event types, read when the library was opened; events take their type index from it.
+    EventStore& store() { return *store_; }
+    EventLibrary& library() { return store_->library(); }
+    const std::string& libraryPath() const { return libraryPath_; }
+    // The event types; events take their type index from them.
     const TypeList& types() const { return types_; }
     // The quick reminders, read on first use.
     const QuickList& quickList();
-    const std::string& libraryPath() const { return libraryPath_; }
 
-    // The event of a key that names a stored event; prints the failure and returns false
+    // The event as the last change left it (its new key included): what the store told the
+    // event list.
+    const std::optional<EventRecord>& changedEvent() const;
+
+    // Reads the event of a key that names a stored event; prints the failure and returns false
     // otherwise.
     bool readEvent(uint16_t key, EventRecord& event);
 
 private:
-    bool reportOpenFailure(LibraryResult code);
-    void readTypes();
+    class Prompts;
+    class ListView;
+
+    bool prepare();
+    bool reportOpenFailure(LibraryResult code, const FileFailure& failure);
 
     const CliRun& run_;
+    std::unique_ptr<Prompts> prompts_;
+    std::unique_ptr<ListView> list_;
+    std::unique_ptr<EventStore> store_;
     TypeList types_;
     QuickList quick_;
     bool quickRead_ = false;
-    EventLibrary library_;
     std::string libraryPath_;
 };
-
-// The message of a file that could not be opened or created: why, then the path.
-std::string FileFailureText(const FileFailure& failure, const std::string& path);
 
 } // namespace zm

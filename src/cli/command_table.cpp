@@ -1,11 +1,14 @@
 #include "cli/commands.h"
+#include "cli/new_event.h"
 
 #include <array>
 
 namespace zm {
 namespace {
 
-constexpr std::array<CommandEntry, 8> kCommands{{
+constexpr std::array<OptionSpec, 1> kSnoozeOptions{{{"--before-start", false}}};
+
+const std::array<CommandEntry, 18> kCommands{{
     {{"list", 0, 0, {}}, RunList},
     {{"show", 1, 1, {}}, RunShow},
     {{"occurrences", 3, 3, {}}, RunOccurrences},
@@ -14,6 +17,16 @@ constexpr std::array<CommandEntry, 8> kCommands{{
     {{"check", 0, 0, {}}, RunCheck},
     {{"types", 0, 0, {}}, RunTypes},
     {{"quick", 0, 0, {}}, RunQuick},
+    {{"add", 2, 2, AddOptions()}, RunAdd},
+    {{"accept", 1, 1, {}}, RunAccept},
+    {{"snooze", 2, 2, kSnoozeOptions}, RunSnooze},
+    {{"unsnooze", 1, 1, {}}, RunUnsnooze},
+    {{"delete", 1, 1, {}}, RunDelete},
+    {{"enable", 1, 1, {}}, RunEnable},
+    {{"disable", 1, 1, {}}, RunDisable},
+    {{"set-type", 2, 2, {}}, RunSetType},
+    {{"purge", 0, 0, {}}, RunPurge},
+    {{"quick-run", 1, 1, {}}, RunQuickRun},
 }};
 
 } // namespace

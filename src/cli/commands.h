@@ -31,6 +31,18 @@ int RunAgenda(CliRun& run);
 int RunTypes(CliRun& run);
 int RunQuick(CliRun& run);
 
+// Changing.
+int RunAdd(CliRun& run);
+int RunAccept(CliRun& run);
+int RunSnooze(CliRun& run);
+int RunUnsnooze(CliRun& run);
+int RunDelete(CliRun& run);
+int RunEnable(CliRun& run);
+int RunDisable(CliRun& run);
+int RunSetType(CliRun& run);
+int RunPurge(CliRun& run);
+int RunQuickRun(CliRun& run);
+
 // An event key argument (1 ... 3999); prints a usage error and returns nothing otherwise.
 std::optional<uint16_t> KeyArgument(const CliRun& run, const std::string& text);
 

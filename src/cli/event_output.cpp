@@ -86,8 +86,7 @@ void WriteEventDetails(std::ostream& out, const EventRecord& e, DateTime now,
     Line(out, IDS_INFO_REMIND, DescribeAmount(e.Advance.Unit(), e.Advance.Count() | 0x8000));
 
     // The properties page's rules for the previous and next reminder and the snooze line.
-    const bool previousShown =
-        e.Has(kShown) && (e.LastShown >= e.Start || e.Has(kSnoozed));
+    const bool previousShown = e.Has(kShown) && (e.LastShown >= e.Start || e.Has(kSnoozed));
     Line(out, IDS_INFO_PREVIOUS_REMINDER,
          previousShown ? DisplayInstant(e.LastShown, formats) : std::string());
     const NextReminderInfo next = e.NextReminder(now);

@@ -61,6 +61,8 @@ std::string IsoInstant(DateTime t) {
     return text;
 }
 
-std::string IsoDate(DateTime t) { return IsoInstant(t).substr(0, 10); }
+std::string IsoDate(DateTime t) {
+    return IsoInstant(t).substr(0, 10);
+}
 
 } // namespace zm

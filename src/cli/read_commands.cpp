@@ -15,7 +15,9 @@ namespace {
 // The most occurrences one call lists.
 constexpr int64_t kMaxOccurrences = 10000;
 
-std::string KeyPrefix(uint16_t key) { return FormatText(IDS_CLI_KEY_PREFIX, {key}); }
+std::string KeyPrefix(uint16_t key) {
+    return FormatText(IDS_CLI_KEY_PREFIX, {key});
+}
 
 // A line about one problem of the library, starting with "key N: " when an event is concerned.
 std::string ProblemLine(const LibraryProblem& p) {
@@ -104,10 +106,12 @@ int RunOccurrences(CliRun& run) {
     }
     if (run.json()) {
         Json items = Json::array();
-        for (DateTime t : list) items.push_back(IsoInstant(t));
+        for (DateTime t : list)
+            items.push_back(IsoInstant(t));
         run.printJson(Json{{"key", *key}, {"occurrences", items}});
     } else {
-        for (DateTime t : list) run.out << DisplayInstant(t, run.formats()) << '\n';
+        for (DateTime t : list)
+            run.out << DisplayInstant(t, run.formats()) << '\n';
     }
     return kExitOk;
 }
@@ -116,8 +120,8 @@ int RunCheck(CliRun& run) {
     std::vector<std::string> problems;
     int events = 0;
     std::ostringstream openErrors;
-    CliRun quiet{run.env, run.global, run.args, run.out, openErrors, run.dataFolder, run.now,
-                 run.week};
+    CliRun quiet{run.env,    run.global,     run.args, run.out,
+                 openErrors, run.dataFolder, run.now,  run.week};
     CliSession probe(quiet);
     if (probe.openForReading()) {
         events = probe.library().countEvents();
@@ -126,13 +130,15 @@ int RunCheck(CliRun& run) {
     } else {
         // A library that cannot be opened at all is the first problem.
         std::string text = openErrors.str();
-        while (!text.empty() && text.back() == '\n') text.pop_back();
+        while (!text.empty() && text.back() == '\n')
+            text.pop_back();
         problems.push_back(text);
     }
     if (run.json()) {
         run.printJson(Json{{"events", events}, {"problems", problems}});
     } else {
-        for (const auto& p : problems) run.out << p << '\n';
+        for (const auto& p : problems)
+            run.out << p << '\n';
     }
     return problems.empty() ? kExitOk : kExitFailure;
 }

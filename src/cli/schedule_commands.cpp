@@ -13,8 +13,7 @@ namespace {
 
 // Reads every event in key order and hands each readable one to `use`; an unreadable one is
 // told on the error stream. Returns false when one could not be read.
-template <typename Use>
-bool ForEachReadable(CliRun& run, CliSession& session, Use use) {
+template <typename Use> bool ForEachReadable(CliRun& run, CliSession& session, Use use) {
     bool allRead = true;
     session.library().forEachEvent([&](uint16_t key) {
         EventRecord e = EventRecord::ForKey(key);
@@ -58,7 +57,8 @@ int RunAgenda(CliRun& run) {
     DateTime day = run.now.Date();
     if (!run.args.positional.empty()) {
         const auto d = ParseCliDate(run.args.positional[0]);
-        if (!d) return run.error(FormatText(IDS_CLI_BAD_DATE, {run.args.positional[0]})), kExitUsage;
+        if (!d)
+            return run.error(FormatText(IDS_CLI_BAD_DATE, {run.args.positional[0]})), kExitUsage;
         day = *d;
     }
     CliSession session(run);

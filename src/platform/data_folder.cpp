@@ -5,7 +5,9 @@
 namespace zm {
 namespace {
 
-bool IsSet(const char* value) { return value != nullptr && *value != '\0'; }
+bool IsSet(const char* value) {
+    return value != nullptr && *value != '\0';
+}
 
 } // namespace
 

@@ -9,8 +9,8 @@ namespace zm {
 namespace {
 
 constexpr std::array<SettingDefinition, 3> kTable{{
-    {SettingId::WorkWeek, "Calendar/WorkWeek", SettingType::Int, 0x3E, 0, 127,
-     OutOfRange::Default, ""},
+    {SettingId::WorkWeek, "Calendar/WorkWeek", SettingType::Int, 0x3E, 0, 127, OutOfRange::Default,
+     ""},
     {SettingId::CheckWeekendEvents, "Calendar/CheckWeekendEvents", SettingType::Bool, 0, 0, 1,
      OutOfRange::Default, ""},
     {SettingId::ImportDateOrder, "LastImpDateF", SettingType::Int, 0, 0, 2, OutOfRange::Default,
@@ -18,8 +18,10 @@ constexpr std::array<SettingDefinition, 3> kTable{{
 }};
 
 std::string_view Trimmed(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+        s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -38,9 +40,13 @@ int64_t InRange(const SettingDefinition& d, int64_t v) {
 
 } // namespace
 
-std::span<const SettingDefinition> AllSettings() { return kTable; }
+std::span<const SettingDefinition> AllSettings() {
+    return kTable;
+}
 
-const SettingDefinition& DefinitionOf(SettingId id) { return kTable[static_cast<size_t>(id)]; }
+const SettingDefinition& DefinitionOf(SettingId id) {
+    return kTable[static_cast<size_t>(id)];
+}
 
 const SettingDefinition* FindSetting(std::string_view key) {
     for (const auto& d : kTable)

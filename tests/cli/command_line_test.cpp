@@ -65,7 +65,8 @@ TEST_F(CommandLine, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
     for (const Case& c : cases) {
         const CliResult r = run(c.args);
         std::string line;
-        for (const auto& a : c.args) line += a + " ";
+        for (const auto& a : c.args)
+            line += a + " ";
         EXPECT_EQ(r.status, kExitUsage) << line;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << line << "\n" << r.err;
         EXPECT_EQ(r.out, "") << line;

@@ -55,12 +55,13 @@ TEST_F(ReadCommands, ShowGivesEveryFieldWithPackedWordsAndLocalInstants) {
     ASSERT_EQ(r.status, kExitOk) << r.err;
     const auto j = r.orderedJson();
     const std::vector<std::string> keys{
-        "key",   "id",         "name",        "notes",     "type",    "typeIndex",  "flags",
-        "pattern", "param",    "advance",     "duration",  "start",   "snoozeUntil", "lastShown",
-        "end",   "snoozeChoice", "sound",     "soundPause", "soundFile", "windowSize",
-        "description"};
+        "key",         "id",         "name",       "notes",        "type",     "typeIndex",
+        "flags",       "pattern",    "param",      "advance",      "duration", "start",
+        "snoozeUntil", "lastShown",  "end",        "snoozeChoice", "sound",    "soundPause",
+        "soundFile",   "windowSize", "description"};
     std::vector<std::string> got;
-    for (const auto& item : j.items()) got.push_back(item.key());
+    for (const auto& item : j.items())
+        got.push_back(item.key());
     EXPECT_EQ(got, keys);
     EXPECT_EQ(j["id"], 77);
     EXPECT_EQ(j["flags"], kRecurring);
@@ -121,8 +122,9 @@ TEST_F(ReadCommands, DueListsTheReminderInstantAndTheWeekendShift) {
         {"key":2,"name":"Call","instant":"2025-03-14T07:00:00","shifted":false}]})"));
 
     r = run({"--json", "--at", "2025-03-14T09:00:00", "--check-weekend", "on", "due"});
-    EXPECT_EQ(r.json()["due"][0], nlohmann::json::parse(
-        R"({"key":1,"name":"Rent","instant":"2025-03-14T00:00:00","shifted":true})"));
+    EXPECT_EQ(r.json()["due"][0],
+              nlohmann::json::parse(
+                  R"({"key":1,"name":"Rent","instant":"2025-03-14T00:00:00","shifted":true})"));
 
     // The settings say the same when no option overrides them.
     settings.write("Calendar/CheckWeekendEvents", "true");
@@ -190,19 +192,28 @@ TEST_F(CheckCommand, EachDamageIsToldForTheEventConcerned) {
         std::vector<std::string> problems;
     };
     const Case cases[] = {
-        {"broken chain", {{2, 0x8000 | 4}}, 3,
+        {"broken chain",
+         {{2, 0x8000 | 4}},
+         3,
          {"key 2: its chain of blocks is broken at block 4.",
           "Block 3 is marked as used but belongs to no event."}},
-        {"block used twice", {{4, 0x8000 | 3}}, 3,
+        {"block used twice",
+         {{4, 0x8000 | 3}},
+         3,
          {"key 4: block 3 also belongs to another event."}},
-        {"index entry past the end", {{4, 0x8000 | 5}, {5, 0x7FFF}}, 3,
+        {"index entry past the end",
+         {{4, 0x8000 | 5}, {5, 0x7FFF}},
+         3,
          {"key 4: block 5 lies past the end of the file."}},
-        {"first block unmarked", {{1, 0x7FFF}}, 2,
+        {"first block unmarked",
+         {{1, 0x7FFF}},
+         2,
          {"Block 1 is marked as used but belongs to no event."}},
     };
     for (const Case& c : cases) {
         build();
-        for (auto [n, v] : c.entries) setIndexEntry(n, v);
+        for (auto [n, v] : c.entries)
+            setIndexEntry(n, v);
         const CliResult r = run({"--json", "check"});
         EXPECT_EQ(r.status, kExitFailure) << c.what;
         EXPECT_EQ(r.json()["events"], c.events) << c.what;

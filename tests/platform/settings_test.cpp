@@ -45,9 +45,12 @@ TEST(SettingTable, MissingOrDamagedValuesReadAsSomethingSensible) {
         bool checkWeekend;
     };
     const Case cases[] = {
-        {nullptr, 62, false}, {"65", 65, true},   {" 127 ", 127, true},  {"+3", 3, true},
-        {"128", 62, true},    {"-1", 62, true},   {"abc", 62, false},    {"", 62, false},
-        {"true", 62, true},   {"TRUE", 62, true}, {"0", 0, false},       {"1", 1, true},
+        {nullptr, 62, false}, {"65", 65, true},
+        {" 127 ", 127, true}, {"+3", 3, true},
+        {"128", 62, true},    {"-1", 62, true},
+        {"abc", 62, false},   {"", 62, false},
+        {"true", 62, true},   {"TRUE", 62, true},
+        {"0", 0, false},      {"1", 1, true},
         {"7x", 62, false},    {"99999999999999999999", 62, false},
     };
     for (const Case& c : cases) {

@@ -26,6 +26,8 @@ void QtSettings::write(std::string_view key, std::string_view value) {
     settings_->setValue(ToQString(key), ToQString(value));
 }
 
-void QtSettings::sync() { settings_->sync(); }
+void QtSettings::sync() {
+    settings_->sync();
+}
 
 } // namespace zm
