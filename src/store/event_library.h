@@ -105,6 +105,7 @@ public:
     const BlockIndex& index() const { return index_; }
 
     void setTypeLookup(TypeLookup lookup) { typeLookup_ = std::move(lookup); }
+    void setNowSource(NowSource now) { now_ = std::move(now); }
     void setIdSource(NowSource now, TickSource tick) {
         now_ = std::move(now);
         tick_ = std::move(tick);

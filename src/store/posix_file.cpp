@@ -25,11 +25,11 @@ FileFailureKind KindOf(int error) {
     }
 }
 
-FileFailure FailureOf(int error) {
+} // namespace
+
+FileFailure FileFailureFromErrno(int error) {
     return FileFailure{KindOf(error), error};
 }
-
-} // namespace
 
 LibraryResult WriteErrorCode(int systemError) {
     if (systemError == ENOSPC) return lr::kDiskFull;
@@ -59,12 +59,12 @@ std::unique_ptr<PosixFile> PosixFile::open(const std::string& path, FileMode mod
         fd = ::open(path.c_str(), flags, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
-        failure = FailureOf(errno);
+        failure = FileFailureFromErrno(errno);
         return nullptr;
     }
     auto fail = [&](int error) {
         ::close(fd);
-        failure = FailureOf(error);
+        failure = FileFailureFromErrno(error);
         return nullptr;
     };
     struct stat st {};

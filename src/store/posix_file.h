@@ -39,6 +39,9 @@ private:
     int fd_;
 };
 
+// Why a file could not be opened, from the system's error number.
+FileFailure FileFailureFromErrno(int systemError);
+
 // The code of a failed write or flush for an error number: 4 for a full disk, else 34.
 LibraryResult WriteErrorCode(int systemError);
 

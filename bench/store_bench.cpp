@@ -1,0 +1,108 @@
+// The event store: the daily rebuild of the pending list over a full library (walk, read,
+// due check at the look-ahead limit), and storing, changing and deleting one event, each with
+// its flush to the disk.
+
+#include "store/event_store.h"
+#include "store/memory_file.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace zm {
+namespace {
+
+namespace fs = std::filesystem;
+
+const DateTime kNow = DateTime::FromParts(2024, 3, 14, 8, 0);
+
+// One-block events of every kind of recurrence, some of them due today.
+EventRecord Mixed(int i) {
+    EventRecord e = EventRecord::NewEvent(DateTime::FromParts(2024, 1 + i % 12, 1 + i % 28, 8));
+    e.Name = "Event " + std::to_string(i);
+    e.Notes = i % 2 ? "Bring the documents." : "";
+    e.TypeName = i % 3 ? "Meeting" : "Birthday";
+    e.Advance = TimeAmount::Of(0, 15 * (i % 4));
+    switch (i % 6) {
+    case 0:
+        break;
+    case 1:
+        e.SetPattern(kKindDaily | kFormByDate, 1 + i % 3);
+        break;
+    case 2:
+        e.SetPattern(kKindWeekly | kFormByDate | kMonday | kThursday, 1 + i % 2);
+        break;
+    case 3:
+        e.SetPattern(kKindMonthly | kFormByDate, (15u << 16) | 1);
+        break;
+    case 4:
+        e.SetPattern(kKindMonthly | kFormByWeekday | kOrdSecond | kThursday, 1);
+        break;
+    case 5:
+        e.SetPattern(kKindYearly | kFormByDate, 1);
+        break;
+    }
+    if (i % 7 == 0) e.StampShown(kNow - DateTimeSpan::Days(1));
+    return e;
+}
+
+// A program folder with a library of `events` one-block events.
+class Folder {
+public:
+    explicit Folder(int events) {
+        std::string pattern = (fs::temp_directory_path() / "zm-store-bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) std::abort();
+        dir = pattern;
+        auto bytes = std::make_shared<FileBytes>();
+        EventLibrary lib;
+        if (lib.createFile(std::make_unique<MemoryFile>(bytes)) != lr::kOk) std::abort();
+        for (int i = 0; i < events; ++i) {
+            EventRecord e = Mixed(i);
+            if (lib.addEvent(e) != lr::kOk) std::abort();
+        }
+        std::ofstream((fs::path(dir) / "Zantimo.VR0"), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes->data()),
+                   static_cast<std::streamsize>(bytes->size()));
+    }
+    ~Folder() { fs::remove_all(dir); }
+    std::string dir;
+};
+
+void BM_DailyRebuildFullLibrary(benchmark::State& state) {
+    Folder folder(3999);
+    WeekSettings week;
+    week.CheckWeekendEvents = state.range(0) != 0;
+    EventStore store(StoreSetup{nullptr, [] { return kNow; }, &week, folder.dir});
+    if (store.openDefaultLibrary() != lr::kOk) state.SkipWithError("open failed");
+    for (auto _ : state) {
+        if (store.reloadPending() != lr::kOk) state.SkipWithError("rebuild failed");
+        benchmark::DoNotOptimize(store.pending().size());
+    }
+    state.counters["pending"] = static_cast<double>(store.pending().size());
+}
+BENCHMARK(BM_DailyRebuildFullLibrary)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Each iteration stores a new event, changes it and deletes it again: three writes of blocks
+// and index, each flushed.
+void BM_StoreChangeDelete(benchmark::State& state) {
+    Folder folder(3000);
+    EventStore store(StoreSetup{nullptr, [] { return kNow; }, nullptr, folder.dir});
+    if (store.openDefaultLibrary() != lr::kOk) state.SkipWithError("open failed");
+    store.rebuildPending(kNow);
+    int i = 0;
+    for (auto _ : state) {
+        EventRecord e = Mixed(i++);
+        if (store.storeNew(e) != lr::kOk) state.SkipWithError("storeNew failed");
+        e.Name += " (changed)";
+        if (store.storeChanged(e) != lr::kOk) state.SkipWithError("storeChanged failed");
+        if (store.deleteStored(e.Key) != lr::kOk) state.SkipWithError("deleteStored failed");
+    }
+    state.SetItemsProcessed(3 * state.iterations());
+}
+BENCHMARK(BM_StoreChangeDelete)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace zm

@@ -1,0 +1,163 @@
+// Arbitrary bytes as a library of an older version, merged into an empty library as a
+// conversion does, then merged again with a duplicate check. Whatever the old file says, the
+// merge must not crash, must not allocate what its lengths ask for (every length is checked
+// against the file first), and must leave a library whose index and events are sound.
+
+#include "store/event_store.h"
+#include "store/library_check.h"
+#include "store/library_format.h"
+#include "store/memory_file_system.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <vector>
+
+// Every allocation through operator new is counted, so the bound is checked, not assumed.
+namespace {
+std::atomic<long long> gLive{0};
+std::atomic<long long> gPeak{0};
+std::atomic<bool> gCounting{false};
+constexpr size_t kHeader = 16;
+
+void* CountedAlloc(size_t size) {
+    auto* p = static_cast<unsigned char*>(std::malloc(size + kHeader));
+    if (!p) throw std::bad_alloc();
+    *reinterpret_cast<size_t*>(p) = size;
+    const long long live = gLive += static_cast<long long>(size);
+    if (gCounting) {
+        long long peak = gPeak;
+        while (live > peak && !gPeak.compare_exchange_weak(peak, live)) {
+        }
+    }
+    return p + kHeader;
+}
+
+void CountedFree(void* ptr) {
+    if (!ptr) return;
+    auto* p = static_cast<unsigned char*>(ptr) - kHeader;
+    gLive -= static_cast<long long>(*reinterpret_cast<size_t*>(p));
+    std::free(p);
+}
+} // namespace
+
+void* operator new(size_t size) {
+    return CountedAlloc(size);
+}
+void* operator new[](size_t size) {
+    return CountedAlloc(size);
+}
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return CountedAlloc(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+void* operator new[](size_t size, const std::nothrow_t& tag) noexcept {
+    return operator new(size, tag);
+}
+void operator delete(void* p) noexcept {
+    CountedFree(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    CountedFree(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
+    CountedFree(p);
+}
+void operator delete[](void* p) noexcept {
+    CountedFree(p);
+}
+void operator delete(void* p, size_t) noexcept {
+    CountedFree(p);
+}
+void operator delete[](void* p, size_t) noexcept {
+    CountedFree(p);
+}
+
+namespace {
+
+// The largest library there is, and the growth of its buffer while it is written (the old and
+// the new buffer are held at once), the old file itself, the duplicate table and one event.
+constexpr long long kLibraryBytes = 8256 + 3999 * 256;
+constexpr long long kSlack = 256 * 1024;
+
+class QuickCheck final : public zm::QuickReminderTakeOver {
+public:
+    void takeOver(const std::vector<zm::OldQuickReminder>& reminders) override {
+        for (const zm::OldQuickReminder& q : reminders)
+            if (q.menuName.empty()) std::abort();
+    }
+};
+
+// The old file the input stands for: byte 0 picks the version, byte 1 how many index entries
+// follow (a 16-bit entry number and a 16-bit value each; for the first format, bitmap words
+// instead), the rest is the blocks (for the first format: the bitmap and the quick-reminder
+// table first).
+std::vector<uint8_t> FileOf(const uint8_t* data, size_t size) {
+    static constexpr uint32_t kVersions[] = {0x00010001, 0x00020002, 0x00020003, 0x00020004,
+                                             0x00020005, 0x00030000, 0x00030005};
+    const uint32_t version = kVersions[(size > 0 ? data[0] : 0) % std::size(kVersions)];
+    const bool first = version == zm::libfmt::kVersionFirst;
+    std::vector<uint8_t> file(first ? 256 : zm::libfmt::kEmptyFileSize, 0);
+    zm::WriteLibraryHeader(file.data(), version);
+    if (first) file[14] = 208;
+    size_t at = 2;
+    const size_t entries = size > 1 ? data[1] : 0;
+    std::vector<std::pair<size_t, uint32_t>> marks;
+    for (size_t i = 0; i < entries && at + 4 <= size; ++i, at += 4) {
+        const size_t n = (data[at] | (data[at + 1] << 8));
+        if (first) {
+            marks.emplace_back(256 + 4 * (n % 256), 1u << (data[at + 2] % 32));
+        } else {
+            const size_t e = n % zm::libfmt::kIndexEntries;
+            file[256 + 2 * e] = data[at + 2];
+            file[256 + 2 * e + 1] = data[at + 3];
+        }
+    }
+    if (at < size) file.insert(file.end(), data + at, data + size);
+    for (const auto& [offset, bit] : marks) {
+        if (file.size() < offset + 4) file.resize(offset + 4, 0);
+        for (int b = 0; b < 4; ++b)
+            file[offset + b] |= static_cast<uint8_t>(bit >> (8 * b));
+    }
+    return file;
+}
+
+void MergeAndCheck(const std::vector<uint8_t>& old, zm::DuplicateMode mode) {
+    zm::MemoryFileSystem fs;
+    fs.folders.insert("/p");
+    fs.put("/p/old.VR0", old);
+    QuickCheck quick;
+    zm::EventStore store(
+        zm::StoreSetup{&fs, [] { return zm::DateTime::FromDayNumber(45362); }, nullptr, "/p"});
+    store.setQuickTakeOver(&quick);
+    store.setTypeLookup([](const std::string& name) { return name.size() == 4 ? 1 : -1; });
+    if (store.openDefaultLibrary() != zm::lr::kOk) std::abort();
+    store.mergeLibraryFile("/p/old.VR0", false, zm::DuplicateMode::None);
+    store.mergeLibraryFile("/p/old.VR0", true, mode);
+    if (!zm::VerifyLibrary(store.library()).empty()) std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::vector<uint8_t> old = FileOf(data, size);
+    const auto mode = static_cast<zm::DuplicateMode>(size > 2 ? data[2] % 3 : 0);
+    gPeak = gLive.load();
+    const long long before = gLive;
+    gCounting = true;
+    MergeAndCheck(old, mode);
+    gCounting = false;
+    const long long used = gPeak - before;
+    if (used > 2 * static_cast<long long>(old.size()) + 3 * kLibraryBytes + kSlack) {
+        std::fprintf(stderr, "merging %zu bytes held %lld bytes at once\n", old.size(), used);
+        std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,186 @@
+#pragma once
+// The event store: the one owner of the default library and of the pending list. Every window
+// adds, changes, accepts and deletes events through it. Each operation writes the library at
+// once (blocks, index, flush) and only then tells the windows and changes the pending list, so
+// a write that fails leaves the windows, the pending list and every stored event as they were.
+//
+// Records handed to an operation are the caller's; on success the caller's record carries the
+// event's new Key, and the pending list keeps copies of its own.
+
+#include "model/event_record.h"
+#include "model/snooze_rules.h"
+#include "model/verdict.h"
+#include "model/week_settings.h"
+#include "store/event_library.h"
+#include "store/pending_list.h"
+#include "store/store_file_system.h"
+#include "store/store_views.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zm {
+
+class DuplicateTable;
+
+// How a merge treats an event that the library already holds.
+enum class DuplicateMode : uint8_t {
+    Skip = 0,    // keep the stored event, leave the imported one out
+    Replace = 1, // the imported event replaces the stored one (each stored event at most once)
+    None = 2,    // no check: every event is added (conversion)
+};
+
+// What the store is given: its files, "now", the calendar settings and the program's folder.
+struct StoreSetup {
+    StoreFileSystem* files = nullptr;   // null: the operating system's files
+    std::function<DateTime()> now;      // null: the system clock
+    const WeekSettings* week = nullptr; // the calendar settings; null: the defaults
+    std::string programFolder;          // where the default library lives
+};
+
+class EventStore {
+public:
+    using NowSource = std::function<DateTime()>;
+
+    explicit EventStore(StoreSetup setup = {});
+    ~EventStore();
+    EventStore(const EventStore&) = delete;
+    EventStore& operator=(const EventStore&) = delete;
+
+    // --- the windows the store tells, and the user it asks; null while there is none ---
+    void setEventListView(EventListView* view) { list_ = view; }
+    void setReminderWindows(ReminderWindows* windows) { windows_ = windows; }
+    void setUpcomingReminders(UpcomingReminders* upcoming) { upcoming_ = upcoming; }
+    void setPrompts(StorePrompts* prompts) { prompts_ = prompts; }
+    void setQuickTakeOver(QuickReminderTakeOver* takeOver) { quickTakeOver_ = takeOver; }
+    // Resolves the type names of the events read (the type list).
+    void setTypeLookup(EventLibrary::TypeLookup lookup);
+
+    EventLibrary& library() { return library_; }
+    const EventLibrary& library() const { return library_; }
+    const PendingList& pending() const { return pending_; }
+
+    // --- start-up and files ---
+
+    // Opens the default library of the program's folder (26 when the folder is not known).
+    LibraryResult openDefaultLibrary();
+    // Opens the library; a missing one is created (after a file-error box), one of an older
+    // version is converted after the user agreed (its old file goes to the archive folder).
+    // A conversion that fails puts the old file back and removes the new one.
+    LibraryResult openLibrary(const std::string& path);
+    // Adds every event of another library file of any known version to the open library.
+    // With reloadAfter the pending list is rebuilt afterwards; without it (conversion), the
+    // quick reminders of an old file are handed to the quick-reminder take-over.
+    LibraryResult mergeLibraryFile(const std::string& path, bool reloadAfter, DuplicateMode mode);
+    // At exit: the pending list is emptied and the library closed.
+    void close();
+
+    // --- events ---
+
+    // Adds a new event. The main window inserts it; it joins the pending list when its
+    // reminder falls due before the look-ahead limit.
+    LibraryResult storeNew(EventRecord& event);
+    // Rewrites a changed event that carries its old Key.
+    LibraryResult storeChanged(EventRecord& event);
+    // Rewrites a stored event with an imported one (merging; the main window and the pending
+    // list are rebuilt afterwards). An Id of 0 takes the stored event's Id.
+    LibraryResult storeReplaced(EventRecord& event);
+    LibraryResult deleteStored(uint16_t key);
+    // Deletes the event and closes its reminder window.
+    LibraryResult removeEvent(uint16_t key);
+    // The user accepted the reminder (or, with `deleteIt`, asked to delete the event).
+    // `shownOccurrence`: the occurrence the reminder window showed, when it has one.
+    LibraryResult acceptStored(uint16_t key, bool deleteIt = false,
+                               std::optional<DateTime> shownOccurrence = std::nullopt);
+    // Accepting from the event list: as acceptStored, and the reminder window of the key closes.
+    LibraryResult acceptListed(uint16_t key);
+    // Gives the listed event another type; a pending entry of the event follows it.
+    LibraryResult changeType(EventRecord& event, int32_t typeIndex, const std::string& typeName);
+    // Disables or enables the listed event; 0 without writing when it already is so.
+    LibraryResult setDisabled(EventRecord& event, bool on);
+    LibraryResult readStored(EventRecord& event) const { return library_.readEvent(event); }
+    LibraryResult forEachStored(const EventLibrary::EventVisitor& visit) const {
+        return library_.forEachEvent(visit);
+    }
+    // Deletes every accepted one-time event; stops at the first failure.
+    LibraryResult deleteAccepted();
+    // Unsets the look-ahead limit and rebuilds the pending list.
+    LibraryResult reloadPending();
+    // Snoozes the reminder of a stored event for the reminder window. A snooze the rules
+    // refuse leaves `verdict` refused (with its message) and changes nothing.
+    LibraryResult snoozeStored(uint16_t key, const SnoozeRequest& request, Verdict& verdict);
+    // Cancels the snooze of a stored event, so that its current reminder is due at once.
+    LibraryResult unsnoozeStored(uint16_t key);
+
+    // --- the scheduler ---
+
+    // The daily rebuild: once the day has moved past the look-ahead limit, the limit becomes
+    // the end of today and every stored event whose reminder falls due before it joins a new
+    // pending list. A failed walk keeps the old list and limit.
+    LibraryResult rebuildPending(DateTime now);
+    // The pending events whose reminder is due at `now`, last entry first.
+    std::vector<DueReminder> dueReminders(DateTime now) const;
+    // A due event leaves the pending list (and the clock's list) when its window opens.
+    void removePending(uint16_t key);
+    // Asks whether to correct recurring reminders stamped a day or more in the future; on Yes
+    // each is stamped `now` in place. The pending list is rebuilt at the next rebuild.
+    LibraryResult checkFutureStamps(DateTime now);
+    // The check when the main frame is created: future stamps, then the pending list.
+    LibraryResult startCheck(DateTime now);
+
+    // --- the scheduler's guards ---
+    // While busy (a long library operation runs) the reminder tick does nothing.
+    bool busy() const { return busy_ > 0; }
+    void raiseBusy() { ++busy_; }
+    void lowerBusy() { --busy_; }
+    // Counts reminder windows being created, to refuse a nested creation.
+    int& reminderCreation() { return reminderCreation_; }
+
+private:
+    DateTime now() const;
+    const WeekSettings& week() const;
+    void showFileError(const std::string& text);
+
+    LibraryResult createLibrary(const std::string& path);
+    LibraryResult convertLibrary(const std::string& path);
+    void restoreOldLibrary(const std::string& path, const std::string& archivePath);
+    LibraryResult buildDuplicateTable(DuplicateTable& table, bool byId) const;
+    LibraryResult mergeEvent(EventRecord& event, DuplicateMode mode, DuplicateTable& table);
+    LibraryResult mergeFirstFormat(const EventLibrary& other, DuplicateMode mode,
+                                   DuplicateTable& table, std::vector<OldQuickReminder>& quick);
+    void takeOverQuickReminders(std::vector<OldQuickReminder> quick);
+
+    void joinPending(const EventRecord& event);
+    void closeWindow(uint16_t key);
+    void listReplace(uint16_t oldKey, const EventRecord& event);
+
+    std::unique_ptr<StoreFileSystem> ownFiles_;
+    StoreFileSystem* files_;
+    NowSource now_;
+    const WeekSettings* week_;
+    std::string programFolder_;
+    EventLibrary::TypeLookup typeLookup_;
+
+    EventLibrary library_;
+    PendingList pending_;
+
+    EventListView* list_ = nullptr;
+    ReminderWindows* windows_ = nullptr;
+    UpcomingReminders* upcoming_ = nullptr;
+    StorePrompts* prompts_ = nullptr;
+    QuickReminderTakeOver* quickTakeOver_ = nullptr;
+
+    int busy_ = 0;
+    int reminderCreation_ = 0;
+};
+
+// Shortens the texts of an event whose stored form would be longer than a chain can be (notes
+// first, then the name, the sound file and the type name), cutting between characters. True
+// when anything was cut.
+bool FitEventToChain(EventRecord& event);
+
+} // namespace zm

@@ -1,0 +1,95 @@
+// Opening the default library: creating a missing one, and converting one of an older version
+// into the current format with its old file kept in the archive folder.
+
+#include "store/event_store.h"
+#include "store/library_format.h"
+#include "store/store_messages.h"
+#include "store/store_paths.h"
+
+#include <cerrno>
+
+namespace zm {
+
+LibraryResult EventStore::openDefaultLibrary() {
+    std::string path;
+    const LibraryResult rc = DefaultLibraryPath(programFolder_, path);
+    if (rc != lr::kOk) return rc;
+    return openLibrary(path);
+}
+
+LibraryResult EventStore::openLibrary(const std::string& path) {
+    close();
+    FileFailure why;
+    std::unique_ptr<File> file = files_->open(path, FileMode::ReadWrite, why);
+    if (!file) {
+        if (why.systemError == ENOENT) {
+            showFileError(reportFileError(ENOENT, path, true));
+            return createLibrary(path);
+        }
+        showFileError(reportFileError(why, path));
+        return lr::kOpenFailed;
+    }
+    const LibraryResult rc = library_.openFile(std::move(file), true, false);
+    if (rc != lr::kOldVersion) return rc;
+    return convertLibrary(path);
+}
+
+LibraryResult EventStore::createLibrary(const std::string& path) {
+    FileFailure why;
+    std::unique_ptr<File> file = files_->open(path, FileMode::Create, why);
+    if (!file) {
+        showFileError(reportFileError(why, path));
+        return lr::kCreateFailed;
+    }
+    const LibraryResult rc = library_.createFile(std::move(file));
+    // A file left half written (a full disk) could not be opened at the next start; without
+    // it, the next start creates the library again.
+    if (rc != lr::kOk) files_->remove(path);
+    return rc;
+}
+
+LibraryResult EventStore::convertLibrary(const std::string& path) {
+    uint32_t version = 0;
+    {
+        FileFailure why;
+        std::unique_ptr<File> file = files_->open(path, FileMode::ReadOnly, why);
+        if (!file) {
+            showFileError(reportFileError(why, path));
+            return lr::kOpenFailed;
+        }
+        const LibraryResult rc = ReadLibraryVersion(*file, version);
+        if (rc != lr::kOk) return rc;
+    }
+    const std::string folder = ArchiveFolderPath(path);
+    if (!files_->isFolder(folder) && files_->createFolder(folder) != 0) {
+        showFileError(FolderCreateErrorText(folder));
+        return lr::kOpenFailed;
+    }
+    std::string archivePath;
+    LibraryResult rc = ArchiveFilePath(path, version, archivePath);
+    if (rc != lr::kOk) return rc;
+    if (!prompts_ || !prompts_->confirmConversion(ConvertQuestionText(archivePath)))
+        return lr::kOpenFailed;
+    if (files_->moveNoReplace(path, archivePath) != 0) {
+        showFileError(RenameErrorText(path, archivePath));
+        return lr::kOpenFailed;
+    }
+    rc = createLibrary(path);
+    if (rc == lr::kOk) rc = mergeLibraryFile(archivePath, false, DuplicateMode::None);
+    if (rc != lr::kOk) {
+        // A library holding only some of the events would hide the others in the archive: the
+        // old file goes back where it was, so that nothing is lost and the next start can try
+        // again.
+        library_.close();
+        restoreOldLibrary(path, archivePath);
+    }
+    return rc;
+}
+
+void EventStore::restoreOldLibrary(const std::string& path, const std::string& archivePath) {
+    // The move replaces the partial new library in one step; should it fail, the partial
+    // library stays rather than none (the old file is still in the archive folder).
+    files_->moveReplacing(archivePath, path);
+}
+
+} // namespace zm

@@ -1,0 +1,68 @@
+#pragma once
+// The pending list: owned copies of the events whose reminder falls due before the look-ahead
+// limit, the end of the day for which the list was built. The reminder tick asks only these
+// events whether they are due; the whole library is walked once a day to rebuild the list.
+
+#include "model/event_record.h"
+#include "model/week_settings.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace zm {
+
+// The last second of the day of t (23:59:59).
+DateTime EndOfDay(DateTime t);
+
+// A pending event whose reminder is due.
+struct DueReminder {
+    uint16_t key = 0;
+    DateTime instant;     // the reminder instant it stands for
+    bool shifted = false; // brought forward by the week-end rule
+    // The event's time is over and it asks not to be shown then: accept it without a window.
+    bool acceptSilently = false;
+    friend bool operator==(const DueReminder&, const DueReminder&) = default;
+};
+
+class PendingList {
+public:
+    // --- the look-ahead limit; zero while unset ---
+    DateTime limit() const { return limit_; }
+    bool limitSet() const { return limit_ != DateTime(); }
+    void setLimit(DateTime limit) { limit_ = limit; }
+    void unsetLimit() { limit_ = DateTime(); }
+    // The day has moved on past the limit (or the limit is unset): the list must be rebuilt.
+    bool needsRebuild(DateTime now) const { return EndOfDay(now) > limit_; }
+
+    // --- the entries, at most one per key ---
+    const std::vector<EventRecord>& entries() const { return entries_; }
+    size_t size() const { return entries_.size(); }
+    bool empty() const { return entries_.empty(); }
+    const EventRecord* find(uint16_t key) const;
+    EventRecord* find(uint16_t key);
+    // Adds a copy; an entry with the same key is replaced.
+    void add(EventRecord event);
+    // Removes the entry of the key; false when there is none.
+    bool remove(uint16_t key);
+    // Removes the entry of the key and hands it over.
+    std::optional<EventRecord> take(uint16_t key);
+    void clear() { entries_.clear(); }
+    void assign(std::vector<EventRecord> entries) { entries_ = std::move(entries); }
+
+    // Whether the event has a reminder due before the limit, so that it belongs in the list.
+    // Nothing belongs while the limit is unset: the next rebuild collects it.
+    bool belongs(const EventRecord& event, const WeekSettings& week) const;
+
+    // The due check: the pending events whose reminder is due at `now`, from the last entry to
+    // the first. Nothing is due while the limit is unset. With the week-end rule on, the
+    // reminder instant is found up to the limit and is due when it is not later than now.
+    std::vector<DueReminder> dueAt(DateTime now, const WeekSettings& week) const;
+
+private:
+    std::vector<EventRecord> entries_;
+    DateTime limit_;
+};
+
+} // namespace zm

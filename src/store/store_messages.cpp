@@ -1,0 +1,58 @@
+#include "store/store_messages.h"
+
+#include "res/format_text.h"
+#include "res/strings.h"
+#include "store/posix_file.h"
+
+namespace zm {
+
+std::optional<LibraryErrorBox> reportLibraryError(LibraryResult code) {
+    const ResultMessage message = MessageOf(code);
+    if (message.silent()) return std::nullopt;
+    return LibraryErrorBox{LoadString(message.stringId), message.sound};
+}
+
+std::string reportFileError(const FileFailure& failure, const std::string& path) {
+    int id = IDS_FILE_CANNOT_OPEN;
+    switch (failure.kind) {
+    case FileFailureKind::NotFound:
+        id = IDS_FILE_NOT_FOUND;
+        break;
+    case FileFailureKind::AccessDenied:
+        id = IDS_FILE_ACCESS_DENIED;
+        break;
+    case FileFailureKind::InUse:
+        id = IDS_FILE_IN_USE;
+        break;
+    case FileFailureKind::None:
+    case FileFailureKind::Other:
+        break;
+    }
+    return std::string(LoadString(id)) + path;
+}
+
+std::string reportFileError(int systemError, const std::string& path, bool willBeCreated) {
+    if (willBeCreated)
+        return std::string(LoadString(IDS_FILE_NOT_FOUND)) + LoadString(IDS_FILE_WILL_BE_CREATED) +
+               path;
+    return reportFileError(FileFailureFromErrno(systemError), path);
+}
+
+std::string reportFileException(const std::string& text, const std::string& fileName,
+                                FileCause cause) {
+    return FileExceptionMessage(text, fileName, cause);
+}
+
+std::string FolderCreateErrorText(const std::string& folder) {
+    return std::string(LoadString(IDS_FOLDER_CANNOT_CREATE)) + folder;
+}
+
+std::string RenameErrorText(const std::string& from, const std::string& to) {
+    return FormatText(IDS_FILE_CANNOT_RENAME, {from}) + to;
+}
+
+std::string ConvertQuestionText(const std::string& archivePath) {
+    return FormatText(IDS_ASK_CONVERT_LIBRARY, {archivePath});
+}
+
+} // namespace zm

@@ -1,0 +1,38 @@
+#pragma once
+// The texts of the store's error boxes. The event store and its callers decide when a box is
+// shown; these functions say what it shows.
+
+#include "store/file.h"
+#include "store/file_cause.h"
+#include "store/library_result.h"
+
+#include <optional>
+#include <string>
+
+namespace zm {
+
+// The error box of a library result: its text and the sound before it.
+struct LibraryErrorBox {
+    std::string text;
+    ResultSound sound = ResultSound::None;
+};
+
+// What the common error reporter shows for a code; nothing for a silent code.
+std::optional<LibraryErrorBox> reportLibraryError(LibraryResult code);
+
+// The file-error box for a file that could not be opened: the reason by the system's error
+// number, then the path. `willBeCreated`: the missing default library is about to be created.
+std::string reportFileError(int systemError, const std::string& path, bool willBeCreated = false);
+std::string reportFileError(const FileFailure& failure, const std::string& path);
+
+// The message of a failed read or write of a side file: the caller's text, the file name, an
+// empty line and the text of the cause.
+std::string reportFileException(const std::string& text, const std::string& fileName,
+                                FileCause cause);
+
+// The boxes of a conversion.
+std::string FolderCreateErrorText(const std::string& folder);
+std::string RenameErrorText(const std::string& from, const std::string& to);
+std::string ConvertQuestionText(const std::string& archivePath);
+
+} // namespace zm

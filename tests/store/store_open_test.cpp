@@ -1,0 +1,249 @@
+// Opening the default library: creating a missing one, converting every older version, and
+// what a refused or failed conversion leaves behind.
+
+#include "old_library_builder.h"
+#include "store/event_library.h"
+#include "store/posix_file.h"
+#include "store/store_messages.h"
+#include "store_fixture.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace zm::testing {
+namespace {
+
+// A library with the current event layout, stamped with `version`; the events keep `ids`.
+FileBytes SameLayoutFile(uint32_t version, const std::vector<std::string>& names,
+                         std::vector<uint32_t>* ids = nullptr) {
+    auto bytes = std::make_shared<FileBytes>();
+    EventLibrary lib;
+    EXPECT_EQ(lib.createFile(std::make_unique<MemoryFile>(bytes)), lr::kOk);
+    for (const std::string& name : names) {
+        EventRecord e = OneTime(At(2024, 3, 12, 9, 0));
+        e.Name = name;
+        EXPECT_EQ(lib.addEvent(e), lr::kOk);
+        if (ids) ids->push_back(e.Id);
+    }
+    lib.close();
+    PutLe32(bytes->data() + 10, version);
+    return *bytes;
+}
+
+FileBytes OldLayoutFile(uint32_t version, const std::vector<std::string>& names,
+                        const std::vector<OldQuick>& quick) {
+    BlockFileBuilder b(version);
+    int block = 1;
+    if (!quick.empty()) {
+        b.setEntry(0, 1);
+        b.putChain(block++, OldQuickRecord(quick), false);
+    }
+    for (const std::string& name : names) {
+        OldEvent e;
+        e.name = name;
+        b.putChain(block++, e.bytes(version));
+    }
+    return b.bytes();
+}
+
+FileBytes FirstFormatFile(const std::vector<std::string>& names) {
+    FirstFormatBuilder b;
+    int block = 1;
+    for (const std::string& name : names) {
+        b.putOther(block++);
+        b.putEvent(block++, 0, 45362.375, 3, 0, name);
+    }
+    b.putQuick(0, 0, 15.0 / 1440, "Tea", "Tea is ready");
+    return b.bytes();
+}
+
+std::vector<std::string> StoredNames(const EventStore& store) {
+    std::vector<std::string> names;
+    store.forEachStored([&](uint16_t key) {
+        EventRecord e = EventRecord::ForKey(key);
+        EXPECT_EQ(store.readStored(e), lr::kOk);
+        EXPECT_NE(e.Id, 0u);
+        names.push_back(e.Name);
+        return lr::kOk;
+    });
+    return names;
+}
+
+TEST_F(StoreTest, AMissingLibraryIsCreatedAfterOneBox) {
+    ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+    EXPECT_EQ(views.fileErrors,
+              std::vector<std::string>{"The system cannot find the file specified.\n"
+                                       "File will be created.\n/prog/Zantimo.VR0"});
+    EXPECT_EQ(fs.bytesOf(kLibraryPath).size(), 8256u);
+    EXPECT_TRUE(store.library().isWritable());
+    EXPECT_EQ(store.library().countEvents(), 0);
+}
+
+TEST_F(StoreTest, ALibraryThatCannotBeCreatedLeavesNoFileBehind) {
+    failCreateFrom = 2; // the index does not fit on the disk
+    EXPECT_EQ(store.openDefaultLibrary(), lr::kDiskFull);
+    EXPECT_FALSE(fs.exists(kLibraryPath));
+    EXPECT_FALSE(store.library().isOpen());
+}
+
+TEST_F(StoreTest, OpenFailuresShowTheFileErrorBox) {
+    fs.put(kLibraryPath, SameLayoutFile(0x00030005, {}));
+    fs.failOpen = EACCES;
+    EXPECT_EQ(store.openDefaultLibrary(), lr::kOpenFailed);
+    EXPECT_EQ(views.fileErrors, std::vector<std::string>{"Access is denied.\n/prog/Zantimo.VR0"});
+
+    EventStore noFolder(StoreSetup{&fs, [] { return DateTime(); }, nullptr, ""});
+    EXPECT_EQ(noFolder.openDefaultLibrary(), lr::kInternalError);
+}
+
+TEST_F(StoreTest, ACurrentLibraryOpensWithoutQuestions) {
+    fs.put(kLibraryPath, SameLayoutFile(0x00030005, {"a", "b"}));
+    ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+    EXPECT_TRUE(views.questions.empty());
+    EXPECT_TRUE(views.fileErrors.empty());
+    EXPECT_EQ(StoredNames(store), (std::vector<std::string>{"a", "b"}));
+}
+
+struct ConversionCase {
+    uint32_t version;
+    const char* archiveName;
+    size_t quickReminders;
+};
+
+class Conversion : public StoreTest, public ::testing::WithParamInterface<ConversionCase> {};
+
+TEST_P(Conversion, KeepsTheOldFileInTheArchiveAndEveryEventInTheLibrary) {
+    const ConversionCase& c = GetParam();
+    const std::vector<std::string> names = {"Dentist", "Call Anna", "Zahnarzt"};
+    std::vector<uint32_t> oldIds;
+    FileBytes old;
+    if (c.version == 0x00010001)
+        old = FirstFormatFile(names);
+    else if (c.version >= 0x00020005)
+        old = SameLayoutFile(c.version, names, &oldIds);
+    else
+        old = OldLayoutFile(c.version, names, {OldQuick{}, OldQuick{1, 2, "Nap", "Wake up"}});
+    fs.put(kLibraryPath, old);
+
+    ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+    const std::string archive = std::string("/prog/Archive/") + c.archiveName;
+    EXPECT_EQ(views.questions, std::vector<std::string>{ConvertQuestionText(archive)});
+    EXPECT_TRUE(views.fileErrors.empty());
+    EXPECT_EQ(fs.bytesOf(archive), old);
+    EXPECT_TRUE(fs.isFolder(kArchiveFolder));
+    EXPECT_EQ(store.library().version(), 0x00030005u);
+    EXPECT_EQ(StoredNames(store), names);
+    for (uint32_t id : oldIds) {
+        store.forEachStored([&](uint16_t key) {
+            EXPECT_NE(read(key).Id, id);
+            return lr::kOk;
+        });
+    }
+    EXPECT_EQ(views.quick.size(), c.quickReminders);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryOldVersion, Conversion,
+                         ::testing::Values(ConversionCase{0x00010001, "Zantimo.VR1", 1},
+                                           ConversionCase{0x00020002, "Zantimo.VR2", 2},
+                                           ConversionCase{0x00020003, "Zantimo.VR3", 2},
+                                           ConversionCase{0x00020004, "Zantimo.VR4", 2},
+                                           ConversionCase{0x00020005, "Zantimo.VR5", 0},
+                                           ConversionCase{0x00030000, "Zantimo.VR6", 0}));
+
+TEST_F(StoreTest, AnArchiveOfTheSameNameLeavesTheLibraryInPlace) {
+    const FileBytes old = SameLayoutFile(0x00020005, {"a"});
+    fs.put(kLibraryPath, old);
+    fs.folders.insert(kArchiveFolder);
+    fs.put("/prog/Archive/Zantimo.VR5", {1, 2, 3});
+    EXPECT_EQ(store.openDefaultLibrary(), lr::kOpenFailed);
+    EXPECT_EQ(views.fileErrors,
+              std::vector<std::string>{"The system cannot rename the file\n/prog/Zantimo.VR0 to\n"
+                                       "/prog/Archive/Zantimo.VR5"});
+    EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
+    EXPECT_EQ(fs.bytesOf("/prog/Archive/Zantimo.VR5"), (FileBytes{1, 2, 3}));
+    EXPECT_FALSE(store.library().isOpen());
+}
+
+TEST_F(StoreTest, CancellingTheConversionLeavesTheLibraryUntouched) {
+    const FileBytes old = OldLayoutFile(0x00020003, {"a"}, {});
+    fs.put(kLibraryPath, old);
+    views.answerConvert = false;
+    EXPECT_EQ(store.openDefaultLibrary(), lr::kOpenFailed);
+    EXPECT_EQ(views.questions.size(), 1u);
+    EXPECT_TRUE(views.fileErrors.empty());
+    EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
+    EXPECT_FALSE(fs.exists("/prog/Archive/Zantimo.VR3"));
+    EXPECT_TRUE(views.quick.empty());
+}
+
+TEST_F(StoreTest, AnArchiveFolderThatCannotBeCreatedStopsBeforeTheQuestion) {
+    fs.put(kLibraryPath, OldLayoutFile(0x00020003, {"a"}, {}));
+    fs.failCreateFolder = EACCES;
+    EXPECT_EQ(store.openDefaultLibrary(), lr::kOpenFailed);
+    EXPECT_EQ(views.fileErrors,
+              std::vector<std::string>{"The system cannot create the folder\n/prog/Archive"});
+    EXPECT_TRUE(views.questions.empty());
+}
+
+// A conversion that fails half-way must not leave a library with only some of the events.
+TEST_F(StoreTest, AConversionThatFailsHalfWayPutsTheOldFileBack) {
+    const std::vector<std::string> names = {"1", "2", "3", "4", "5"};
+    const FileBytes old = OldLayoutFile(0x00020004, names, {OldQuick{}});
+    fs.put(kLibraryPath, old);
+    // Header and index, then a block and the index per event: the third event's block fails.
+    failCreateFrom = 7;
+    EXPECT_EQ(store.openDefaultLibrary(), lr::kDiskFull);
+    EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
+    EXPECT_FALSE(fs.exists("/prog/Archive/Zantimo.VR4"));
+    EXPECT_FALSE(store.library().isOpen());
+    EXPECT_TRUE(views.quick.empty());
+
+    // The next start converts it again, whole.
+    failCreateFrom = 0;
+    ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+    EXPECT_EQ(StoredNames(store), names);
+    EXPECT_EQ(fs.bytesOf("/prog/Archive/Zantimo.VR4"), old);
+    EXPECT_EQ(views.quick.size(), 1u);
+}
+
+TEST_F(StoreTest, AConversionWhoseNewLibraryCannotBeCreatedPutsTheOldFileBack) {
+    const FileBytes old = FirstFormatFile({"a"});
+    fs.put(kLibraryPath, old);
+    failCreateFrom = 1;
+    EXPECT_EQ(store.openDefaultLibrary(), lr::kDiskFull);
+    EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
+    EXPECT_FALSE(fs.exists("/prog/Archive/Zantimo.VR1"));
+}
+
+TEST(StoreOnDisk, ConvertsALibraryOnTheRealFileSystem) {
+    namespace fsys = std::filesystem;
+    std::string pattern = (fsys::temp_directory_path() / "zm-store-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const fsys::path dir = pattern;
+    const FileBytes old = SameLayoutFile(0x00030000, {"a", "b"});
+    {
+        std::ofstream out(dir / "Zantimo.VR0", std::ios::binary);
+        out.write(reinterpret_cast<const char*>(old.data()),
+                  static_cast<std::streamsize>(old.size()));
+    }
+    RecordingViews views;
+    EventStore store(
+        StoreSetup{nullptr, [] { return At(2024, 3, 11, 8, 0); }, nullptr, dir.string()});
+    store.setPrompts(&views);
+    ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+    EXPECT_EQ(store.library().countEvents(), 2);
+    EXPECT_EQ(fsys::file_size(dir / "Archive" / "Zantimo.VR6"), old.size());
+    store.close();
+
+    // The archive name is taken now: a second conversion is refused and changes nothing.
+    fsys::copy_file(dir / "Archive" / "Zantimo.VR6", dir / "Zantimo.VR0",
+                    fsys::copy_options::overwrite_existing);
+    EXPECT_EQ(store.openDefaultLibrary(), lr::kOpenFailed);
+    EXPECT_EQ(fsys::file_size(dir / "Zantimo.VR0"), old.size());
+    fsys::remove_all(dir);
+}
+
+} // namespace
+} // namespace zm::testing
