@@ -155,8 +155,8 @@ protected:
         const CliResult r = run({"--json", "list"});
         EXPECT_EQ(r.status, kExitOk) << r.err;
         Contents c;
-        for (const auto& e : r.json()["events"])
-            c[e["name"]] = e["notes"];
+        const nlohmann::json list = r.json();
+        for (const auto& e : list["events"]) c[e["name"]] = e["notes"];
         return c;
     }
 };
