@@ -6,6 +6,7 @@
 #include "platform/utf8.h"
 #include "res/format_text.h"
 #include "res/strings.h"
+#include "store/text_codec.h"
 
 #include <algorithm>
 #include <array>
@@ -152,7 +153,9 @@ std::span<const OptionSpec> AddOptions() {
 
 std::optional<AddRequest> ParseAddRequest(const CommandArgs& args, std::string& error) {
     AddRequest r;
-    r.name = args.positional.at(0);
+    // Texts are kept as UTF-8; bytes that are not UTF-8 (a terminal in a single-byte code page)
+    // are read as Windows-1252, as the program reads the texts of its files.
+    r.name = DecodeFileText(args.positional.at(0));
     const auto start = ParseCliInstant(args.positional.at(1));
     if (!start) {
         error = FormatText(IDS_CLI_BAD_INSTANT, {args.positional[1]});
@@ -160,7 +163,7 @@ std::optional<AddRequest> ParseAddRequest(const CommandArgs& args, std::string& 
     }
     r.start = *start;
     if (auto v = args.value("--type")) r.type = *v;
-    if (auto v = args.value("--notes")) r.notes = *v;
+    if (auto v = args.value("--notes")) r.notes = DecodeFileText(*v);
     if (auto v = args.value("--advance")) r.advance = *v;
     if (auto v = args.value("--duration")) r.duration = *v;
     if (auto v = args.value("--ends")) {

@@ -29,6 +29,11 @@ TEST_F(Add, StoresTheEventAndPrintsIt) {
     EXPECT_EQ(r.status, kExitOk);
     EXPECT_EQ(r.out, "    2  3/12/25 6:00 PM  Gym  Every 2 days\n");
     EXPECT_EQ(run({"--json", "show", "2"}).json()["start"], "2025-03-12T18:00:30");
+
+    // Bytes that are not UTF-8 come from a terminal in a Windows code page.
+    r = run({"--json", "add", "Caf\xE9", "2025-03-12 10:00", "--notes", "cr\xE8me"});
+    EXPECT_EQ(r.json()["name"], "Caf\u00e9");
+    EXPECT_EQ(r.json()["notes"], "cr\u00e8me");
 }
 
 TEST_F(Add, TheEditorsRulesRefuseWithTheEditorsMessages) {
