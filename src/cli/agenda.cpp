@@ -1,14 +1,15 @@
 #include "cli/agenda.h"
 
+#include "store/pending_list.h"
+
 #include <algorithm>
 
 namespace zm {
 
 std::optional<AgendaItem> AgendaItemOf(const EventRecord& e, DateTime day, DateTime now,
                                        const WeekSettings& week) {
-    // The look-ahead limit of that day: its last second.
-    const DateTime limit = day.Date().AddDays(1) - DateTimeSpan::Seconds(1);
-    const DueCheck due = e.IsDue(limit, week);
+    // The daily rebuild's look-ahead limit for that day, and its test.
+    const DueCheck due = e.IsDue(EndOfDay(day), week);
     if (!due.due) return std::nullopt;
     AgendaItem item{e.Key, e.Name, due.instant, AgendaKind::Normal};
     if (due.instant <= now)
