@@ -8,7 +8,11 @@ namespace {
 
 constexpr std::array<OptionSpec, 1> kSnoozeOptions{{{"--before-start", false}}};
 
-const std::array<CommandEntry, 18> kCommands{{
+// "help" is answered before any command runs.
+int RunHelp(CliRun&) { return kExitOk; }
+
+const std::array<CommandEntry, 19> kCommands{{
+    {{"help", 0, 1, {}}, RunHelp},
     {{"list", 0, 0, {}}, RunList},
     {{"show", 1, 1, {}}, RunShow},
     {{"occurrences", 3, 3, {}}, RunOccurrences},

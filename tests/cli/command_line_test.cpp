@@ -88,9 +88,12 @@ TEST_F(CommandLine, CommonOptionsMayFollowTheCommandAndTakeTheEqualsForm) {
 }
 
 TEST_F(CommandLine, HelpPrintsTheUsageAndSucceeds) {
-    const CliResult r = run({"--help"});
-    EXPECT_EQ(r.status, kExitOk);
-    EXPECT_EQ(r.out.rfind("Usage: zantimore-cli", 0), 0u);
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--help"}, {"help"}, {"help", "add"}, {"add", "--help"}}) {
+        const CliResult r = run(args);
+        EXPECT_EQ(r.status, kExitOk) << args[0];
+        EXPECT_EQ(r.out.rfind("Usage: zantimore-cli", 0), 0u) << args[0];
+    }
 }
 
 TEST_F(CommandLine, WithoutADataFolderCommandsFailClearly) {
