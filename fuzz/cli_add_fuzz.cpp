@@ -52,8 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (rc != zm::lr::kOk) std::abort();
     zm::EventRecord back = zm::EventRecord::ForKey(stored.Key);
     if (library.readEvent(back) != zm::lr::kOk || back.Name != stored.Name ||
-        back.Notes != stored.Notes || back.Start != stored.Start || back.Pattern != stored.Pattern ||
-        back.PatternParam != stored.PatternParam || back.Flags != stored.Flags)
+        back.Notes != stored.Notes || back.Start != stored.Start ||
+        back.Pattern != stored.Pattern || back.PatternParam != stored.PatternParam ||
+        back.Flags != stored.Flags)
         std::abort();
     return 0;
 }

@@ -9,7 +9,9 @@ namespace {
 constexpr std::array<OptionSpec, 1> kSnoozeOptions{{{"--before-start", false}}};
 
 // "help" is answered before any command runs.
-int RunHelp(CliRun&) { return kExitOk; }
+int RunHelp(CliRun&) {
+    return kExitOk;
+}
 
 const std::array<CommandEntry, 19> kCommands{{
     {{"help", 0, 1, {}}, RunHelp},

@@ -83,7 +83,8 @@ void WriteEventDetails(std::ostream& out, const EventRecord& e, DateTime now,
     Line(out, IDS_INFO_TYPE, e.TypeName);
     Line(out, IDS_INFO_START, DisplayInstant(e.Start, formats));
     Line(out, IDS_CLI_LABEL_DURATION, DescribeAmount(e.Duration));
-    Line(out, IDS_INFO_REMIND, DescribeAmount(e.Advance.Unit(), e.Advance.Count() | 0x8000));
+    Line(out, IDS_INFO_REMIND,
+         DescribeAmount(e.Advance.Unit(), e.Advance.Count() | TimeAmount::kBeforeStart));
 
     // The properties page's rules for the previous and next reminder and the snooze line.
     const bool previousShown = e.Has(kShown) && (e.LastShown >= e.Start || e.Has(kSnoozed));

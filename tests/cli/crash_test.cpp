@@ -156,7 +156,8 @@ protected:
         EXPECT_EQ(r.status, kExitOk) << r.err;
         Contents c;
         const nlohmann::json list = r.json();
-        for (const auto& e : list["events"]) c[e["name"]] = e["notes"];
+        for (const auto& e : list["events"])
+            c[e["name"]] = e["notes"];
         return c;
     }
 };
