@@ -53,6 +53,8 @@ CliSession::CliSession(const CliRun& run)
     store_ = std::make_unique<EventStore>(std::move(setup));
     store_->setPrompts(prompts_.get());
     store_->setEventListView(list_.get());
+    if (run_.env.tick)
+        store_->library().setIdSource([this] { return run_.now; }, run_.env.tick);
 }
 
 const std::optional<EventRecord>& CliSession::changedEvent() const {
@@ -102,7 +104,8 @@ bool CliSession::openForReading() {
 bool CliSession::openForWriting() {
     if (!prepare()) return false;
     std::error_code ec;
-    if (!std::filesystem::exists(libraryPath_, ec)) {
+    const bool exists = std::filesystem::exists(libraryPath_, ec);
+    if (!exists && !ec) {
         std::filesystem::create_directories(run_.dataFolder, ec);
         if (ec) {
             run_.error(FolderCreateErrorText(run_.dataFolder));
