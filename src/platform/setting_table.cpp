@@ -9,7 +9,7 @@ namespace zm {
 namespace {
 
 constexpr std::array<SettingDefinition, 3> kTable{{
-    {SettingId::WorkWeek, "Calendar/WorkWeek", SettingType::Int, 0x3E, 0, 127, OutOfRange::Default,
+    {SettingId::WorkWeek, "Calendar/WorkWeek", SettingType::Int, 127, 0, 127, OutOfRange::Default,
      ""},
     {SettingId::CheckWeekendEvents, "Calendar/CheckWeekendEvents", SettingType::Bool, 0, 0, 1,
      OutOfRange::Default, ""},

@@ -121,13 +121,16 @@ TEST_F(ReadCommands, DueListsTheReminderInstantAndTheWeekendShift) {
     EXPECT_EQ(r.json(), nlohmann::json::parse(R"({"at":"2025-03-14T09:00:00","due":[
         {"key":2,"name":"Call","instant":"2025-03-14T07:00:00","shifted":false}]})"));
 
-    r = run({"--json", "--at", "2025-03-14T09:00:00", "--check-weekend", "on", "due"});
+    // The default work week has no days off; Monday to Friday is 62.
+    r = run({"--json", "--at", "2025-03-14T09:00:00", "--check-weekend", "on", "--work-week", "62",
+             "due"});
     EXPECT_EQ(r.json()["due"][0],
               nlohmann::json::parse(
                   R"({"key":1,"name":"Rent","instant":"2025-03-14T00:00:00","shifted":true})"));
 
     // The settings say the same when no option overrides them.
     settings.write("Calendar/CheckWeekendEvents", "true");
+    settings.write("Calendar/WorkWeek", "62");
     r = run({"--json", "--at", "2025-03-14T09:00:00", "due"});
     EXPECT_EQ(r.json()["due"].size(), 2u);
     // A work week that ends on Saturday makes Friday no last working day.

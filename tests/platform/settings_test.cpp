@@ -45,13 +45,13 @@ TEST(SettingTable, MissingOrDamagedValuesReadAsSomethingSensible) {
         bool checkWeekend;
     };
     const Case cases[] = {
-        {nullptr, 62, false}, {"65", 65, true},
+        {nullptr, 127, false}, {"65", 65, true},
         {" 127 ", 127, true}, {"+3", 3, true},
-        {"128", 62, true},    {"-1", 62, true},
-        {"abc", 62, false},   {"", 62, false},
-        {"true", 62, true},   {"TRUE", 62, true},
+        {"128", 127, true},    {"-1", 127, true},
+        {"abc", 127, false},   {"", 127, false},
+        {"true", 127, true},   {"TRUE", 127, true},
         {"0", 0, false},      {"1", 1, true},
-        {"7x", 62, false},    {"99999999999999999999", 62, false},
+        {"7x", 127, false},    {"99999999999999999999", 127, false},
     };
     for (const Case& c : cases) {
         FakeSettings s;
