@@ -8,13 +8,27 @@
 namespace zm {
 namespace {
 
-constexpr std::array<SettingDefinition, 3> kTable{{
+constexpr int64_t kAnyInt32Low = -2147483648LL;
+constexpr int64_t kAnyInt32High = 4294967295LL;
+
+constexpr std::array<SettingDefinition, 8> kTable{{
     {SettingId::WorkWeek, "Calendar/WorkWeek", SettingType::Int, 127, 0, 127, OutOfRange::Default,
      ""},
     {SettingId::CheckWeekendEvents, "Calendar/CheckWeekendEvents", SettingType::Bool, 0, 0, 1,
      OutOfRange::Default, ""},
     {SettingId::ImportDateOrder, "LastImpDateF", SettingType::Int, 0, 0, 2, OutOfRange::Default,
      ""},
+    // The undefined type's values are checked where they are applied to the type.
+    {SettingId::UndefinedSoundKind, "Types/UndefinedSoundKind", SettingType::Int, 1, kAnyInt32Low,
+     kAnyInt32High, OutOfRange::Clamp, ""},
+    {SettingId::UndefinedSoundRepeat, "Types/UndefinedSoundRepeat", SettingType::Int, 1,
+     kAnyInt32Low, kAnyInt32High, OutOfRange::Clamp, ""},
+    {SettingId::UndefinedSoundPause, "Types/UndefinedSoundPause", SettingType::Int, 0x00010000,
+     kAnyInt32Low, kAnyInt32High, OutOfRange::Clamp, ""},
+    {SettingId::UndefinedSoundFile, "Types/UndefinedSoundFile", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::UndefinedColour, "Types/UndefinedColour", SettingType::Int, 0x004080FF, 0,
+     kAnyInt32High, OutOfRange::Clamp, ""},
 }};
 
 std::string_view Trimmed(std::string_view s) {

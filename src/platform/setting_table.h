@@ -23,6 +23,12 @@ enum class SettingId : uint8_t {
     WorkWeek,           // bit 0 Sunday ... bit 6 Saturday: the working days
     CheckWeekendEvents, // "Check week-end events"
     ImportDateOrder,    // the date order last chosen for an import: 0 MDY, 1 DMY, 2 YMD
+    // The undefined event type keeps its values here rather than in the types file.
+    UndefinedSoundKind,   // 0 none, 1 beep, 2 sound file
+    UndefinedSoundRepeat, // nonzero: repeat the sound
+    UndefinedSoundPause,  // minutes in bits 16-31, seconds in bits 0-15
+    UndefinedSoundFile,
+    UndefinedColour, // 0x00BBGGRR
 };
 
 struct SettingDefinition {
