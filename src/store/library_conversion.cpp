@@ -35,16 +35,22 @@ LibraryResult EventStore::openLibrary(const std::string& path) {
 }
 
 LibraryResult EventStore::createLibrary(const std::string& path) {
+    // The new library is written beside its place and moved there only when it is complete:
+    // a file left short by a crash or a full disk could not be opened at the next start, and
+    // the program would not start at all.
+    const std::string fresh = path + ".new";
     FileFailure why;
-    std::unique_ptr<File> file = files_->open(path, FileMode::Create, why);
+    std::unique_ptr<File> file = files_->open(fresh, FileMode::Create, why);
     if (!file) {
-        showFileError(reportFileError(why, path));
+        showFileError(reportFileError(why, fresh));
         return lr::kCreateFailed;
     }
-    const LibraryResult rc = library_.createFile(std::move(file));
-    // A file left half written (a full disk) could not be opened at the next start; without
-    // it, the next start creates the library again.
-    if (rc != lr::kOk) files_->remove(path);
+    LibraryResult rc = library_.createFile(std::move(file));
+    if (rc == lr::kOk && files_->moveNoReplace(fresh, path) != 0) {
+        library_.close();
+        rc = lr::kCreateFailed;
+    }
+    if (rc != lr::kOk) files_->remove(fresh);
     return rc;
 }
 

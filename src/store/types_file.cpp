@@ -119,8 +119,8 @@ std::vector<uint8_t> SerializeTypesFile(const TypeList& list) {
 }
 
 SideFileOutcome saveTypes(const TypeList& list, const std::string& folder,
-                          UndefinedTypeSettingsStore& settings) {
-    settings.write(UndefinedTypeSettingsOf(list.undefinedType()));
+                          Settings& settings) {
+    WriteUndefinedTypeSettings(settings, UndefinedTypeSettingsOf(list.undefinedType()));
     SideFileOutcome out;
     out.path = SideFilePath(folder, kTypesFileName);
     if (out.path.empty()) {
@@ -133,9 +133,9 @@ SideFileOutcome saveTypes(const TypeList& list, const std::string& folder,
 }
 
 SideFileOutcome loadTypes(TypeList& list, const std::string& folder,
-                          UndefinedTypeSettingsStore& settings) {
+                          Settings& settings) {
     UndefinedType& undefined = list.undefinedType();
-    ApplyUndefinedTypeSettings(settings.read(), undefined);
+    ApplyUndefinedTypeSettings(ReadUndefinedTypeSettings(settings), undefined);
     undefined.smallIcon = ProgramIcon(kIconUndefinedType, kSmallIconSize);
     undefined.largeIcon = ProgramIcon(kIconUndefinedType, kLargeIconSize);
 

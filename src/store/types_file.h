@@ -50,10 +50,10 @@ std::vector<uint8_t> SerializeTypesFile(const TypeList& list);
 // are saved at once; an unreadable file is first moved aside under a backup name. Fails when
 // the folder is not known or the new file cannot be written (the program then does not start).
 SideFileOutcome loadTypes(TypeList& list, const std::string& folder,
-                          UndefinedTypeSettingsStore& settings);
+                          Settings& settings);
 
 // Writes the undefined type's values to the settings and the whole list to the types file.
 SideFileOutcome saveTypes(const TypeList& list, const std::string& folder,
-                          UndefinedTypeSettingsStore& settings);
+                          Settings& settings);
 
 } // namespace zm

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/setting_table.h"
+
 namespace zm {
 
 void ApplyUndefinedTypeSettings(const UndefinedTypeSettings& s, UndefinedType& type) {
@@ -26,6 +28,24 @@ UndefinedTypeSettings UndefinedTypeSettingsOf(const UndefinedType& type) {
     s.soundFile = type.SoundFile;
     s.colour = type.Colour;
     return s;
+}
+
+UndefinedTypeSettings ReadUndefinedTypeSettings(const Settings& settings) {
+    UndefinedTypeSettings s;
+    s.soundKind = ReadInt(settings, SettingId::UndefinedSoundKind);
+    s.soundRepeat = ReadInt(settings, SettingId::UndefinedSoundRepeat);
+    s.soundPause = ReadInt(settings, SettingId::UndefinedSoundPause);
+    s.soundFile = ReadText(settings, SettingId::UndefinedSoundFile);
+    s.colour = ReadInt(settings, SettingId::UndefinedColour);
+    return s;
+}
+
+void WriteUndefinedTypeSettings(Settings& settings, const UndefinedTypeSettings& values) {
+    WriteInt(settings, SettingId::UndefinedSoundKind, values.soundKind);
+    WriteInt(settings, SettingId::UndefinedSoundRepeat, values.soundRepeat);
+    WriteInt(settings, SettingId::UndefinedSoundPause, values.soundPause);
+    WriteText(settings, SettingId::UndefinedSoundFile, values.soundFile);
+    WriteInt(settings, SettingId::UndefinedColour, values.colour);
 }
 
 } // namespace zm

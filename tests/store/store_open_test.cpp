@@ -85,7 +85,20 @@ TEST_F(StoreTest, ALibraryThatCannotBeCreatedLeavesNoFileBehind) {
     failCreateFrom = 2; // the index does not fit on the disk
     EXPECT_EQ(store.openDefaultLibrary(), lr::kDiskFull);
     EXPECT_FALSE(fs.exists(kLibraryPath));
+    EXPECT_FALSE(fs.exists(kLibraryPath + std::string(".new")));
     EXPECT_FALSE(store.library().isOpen());
+}
+
+TEST_F(StoreTest, ALibraryIsCreatedWholeOrNotAtAll) {
+    // A short file left by a crash during an earlier creation does not stand in the way.
+    fs.put(kLibraryPath + std::string(".new"), std::vector<unsigned char>(100, 0));
+    ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+    EXPECT_EQ(fs.bytesOf(kLibraryPath).size(), 8256u);
+    EXPECT_FALSE(fs.exists(kLibraryPath + std::string(".new")));
+    EventRecord e = EventRecord::NewEvent(DateTime::FromParts(2025, 1, 1, 9, 0, 0));
+    e.Name = "After the move";
+    EXPECT_EQ(store.library().addEvent(e), lr::kOk);
+    EXPECT_EQ(StoredNames(store), std::vector<std::string>{"After the move"});
 }
 
 TEST_F(StoreTest, OpenFailuresShowTheFileErrorBox) {

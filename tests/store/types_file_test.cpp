@@ -85,7 +85,7 @@ protected:
     SideFileOutcome load(TypeList& list) { return loadTypes(list, folder.path(), settings); }
 
     TempFolder folder;
-    MemoryUndefinedTypeSettings settings;
+    FakeSettings settings;
 };
 
 TEST_F(TypesFileTest, FirstStartCreatesThePredefinedTypes) {
@@ -392,8 +392,9 @@ TEST_F(TypesFileTest, UndefinedTypeSettingsAreCheckedAndSaved) {
         {{2, 1, 0x0000002D, "", 0}, 0x00010002, 0x0000002D},
     };
     for (const Case& c : cases) {
-        settings.values = c.stored;
-        settings.values.soundFile = "bell.wav";
+        UndefinedTypeSettings stored = c.stored;
+        stored.soundFile = "bell.wav";
+        WriteUndefinedTypeSettings(settings, stored);
         TypeList list;
         ASSERT_TRUE(load(list).ok());
         EXPECT_EQ(list.undefinedType().Sound, c.sound);
@@ -403,9 +404,11 @@ TEST_F(TypesFileTest, UndefinedTypeSettingsAreCheckedAndSaved) {
         EXPECT_EQ(list.undefinedType().largeIcon, ProgramIcon(kIconUndefinedType, 32));
         // Loading saved nothing new here, so write and read back.
         ASSERT_TRUE(saveTypes(list, folder.path(), settings).ok());
-        EXPECT_EQ(settings.values.soundKind, c.sound & 0xFFFF);
-        EXPECT_EQ(settings.values.soundRepeat, c.sound >> 16);
-        EXPECT_EQ(settings.values.soundPause, c.pause);
+        const UndefinedTypeSettings saved = ReadUndefinedTypeSettings(settings);
+        EXPECT_EQ(saved.soundKind, c.sound & 0xFFFF);
+        EXPECT_EQ(saved.soundRepeat, c.sound >> 16);
+        EXPECT_EQ(saved.soundPause, c.pause);
+        EXPECT_EQ(saved.soundFile, "bell.wav");
     }
 }
 

@@ -1,0 +1,31 @@
+#include "cli/cli_run.h"
+
+#include "res/strings.h"
+
+namespace zm {
+
+void CliRun::printJson(const Json& doc) const {
+    // Texts that are not valid UTF-8 are shown with replacement characters rather than failing.
+    out << doc.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
+void CliRun::error(const std::string& message) const {
+    err << message << '\n';
+}
+
+int CliRun::fail(LibraryResult code) const {
+    error(ResultText(code));
+    return kExitFailure;
+}
+
+int CliRun::failWith(const std::string& message) const {
+    error(message);
+    return kExitFailure;
+}
+
+std::string ResultText(LibraryResult code) {
+    const ResultMessage m = MessageOf(code);
+    return LoadString(m.silent() ? IDS_ERR_UNKNOWN : m.stringId);
+}
+
+} // namespace zm

@@ -1,0 +1,45 @@
+#pragma once
+// What one command works with: the environment, the options, its arguments and the streams.
+
+#include "cli/cli.h"
+#include "cli/cli_args.h"
+#include "model/week_settings.h"
+#include "store/library_result.h"
+
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <string>
+
+namespace zm {
+
+using Json = nlohmann::ordered_json;
+
+struct CliRun {
+    const CliEnvironment& env;
+    GlobalOptions global;
+    CommandArgs args;
+    std::ostream& out;
+    std::ostream& err;
+    std::string dataFolder;
+    DateTime now;
+    WeekSettings week;
+
+    const LocaleFormats& formats() const { return *env.formats; }
+    const LocaleNames& names() const { return *env.names; }
+    bool json() const { return global.json; }
+
+    // Writes one JSON document to the output.
+    void printJson(const Json& doc) const;
+    // A line on the error stream.
+    void error(const std::string& message) const;
+    // The message of a failed operation on the error stream; returns kExitFailure.
+    int fail(LibraryResult code) const;
+    // A message from the string table on the error stream; returns kExitFailure.
+    int failWith(const std::string& message) const;
+};
+
+// The text the program shows for a result code; a code that the program keeps silent (because
+// it was told another way) still gives a text here, so that no failure passes unnoticed.
+std::string ResultText(LibraryResult code);
+
+} // namespace zm

@@ -1,0 +1,64 @@
+#pragma once
+// The user's data as one command sees it: the event store over the library of the data folder,
+// and the event types and quick reminders. Reading commands open the library without a lock
+// (they work while the program runs) and read a missing library as an empty one; changing
+// commands lock it, as the program does, and create it when it is missing.
+
+#include "cli/cli_run.h"
+#include "store/event_store.h"
+#include "store/quick_list.h"
+#include "store/type_list.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace zm {
+
+inline constexpr char kLibraryFileName[] = "Zantimo.VR0";
+
+class CliSession {
+public:
+    explicit CliSession(const CliRun& run);
+    ~CliSession();
+    CliSession(const CliSession&) = delete;
+    CliSession& operator=(const CliSession&) = delete;
+
+    // Each prints what went wrong and returns false when the data cannot be opened.
+    bool openForReading();
+    bool openForWriting();
+
+    EventStore& store() { return *store_; }
+    EventLibrary& library() { return store_->library(); }
+    const std::string& libraryPath() const { return libraryPath_; }
+    // The event types; events take their type index from them.
+    const TypeList& types() const { return types_; }
+    // The quick reminders, read on first use.
+    const QuickList& quickList();
+
+    // The event as the last change left it (its new key included): what the store told the
+    // event list.
+    const std::optional<EventRecord>& changedEvent() const;
+
+    // Reads the event of a key that names a stored event; prints the failure and returns false
+    // otherwise.
+    bool readEvent(uint16_t key, EventRecord& event);
+
+private:
+    class Prompts;
+    class ListView;
+
+    bool prepare();
+    bool reportOpenFailure(LibraryResult code, const FileFailure& failure);
+
+    const CliRun& run_;
+    std::unique_ptr<Prompts> prompts_;
+    std::unique_ptr<ListView> list_;
+    std::unique_ptr<EventStore> store_;
+    TypeList types_;
+    QuickList quick_;
+    bool quickRead_ = false;
+    std::string libraryPath_;
+};
+
+} // namespace zm

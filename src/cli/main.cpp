@@ -1,0 +1,42 @@
+// zantimore-cli: the command-line companion. Everything but the platform lives in zm_cli.
+
+#include "cli/cli.h"
+#include "format/locale_formats.h"
+#include "platform/clock.h"
+#include "platform/data_folder.h"
+#include "platform/qt/qt_locale_description.h"
+#include "platform/qt/qt_locale_names.h"
+#include "platform/qt/qt_settings.h"
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+
+    const zm::QtSettings settings;
+    const zm::LocaleFormats formats(zm::QtLocaleDescription());
+    const zm::QtLocaleNames names;
+    const zm::SystemClock clock;
+
+    zm::CliEnvironment env;
+    env.settings = &settings;
+    env.now = [&clock] {
+        const zm::CivilTime t = clock.localNow();
+        // A leap second reads as the second before it.
+        return zm::DateTime::FromParts(t.year, t.month, t.day, t.hour, t.minute,
+                                       std::min(t.second, 59));
+    };
+    env.formats = &formats;
+    env.names = &names;
+    env.dataFolder = zm::DataFolder();
+    env.tick = [] {
+        using namespace std::chrono;
+        return static_cast<uint32_t>(
+            duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    };
+    return zm::RunCli(args, env, std::cout, std::cerr);
+}

@@ -1,0 +1,146 @@
+#include "cli/cli_session.h"
+#include "cli/commands.h"
+#include "cli/event_output.h"
+#include "cli/iso_time.h"
+#include "res/format_text.h"
+#include "res/strings.h"
+#include "store/library_check.h"
+
+#include <sstream>
+#include <vector>
+
+namespace zm {
+namespace {
+
+// The most occurrences one call lists.
+constexpr int64_t kMaxOccurrences = 10000;
+
+std::string KeyPrefix(uint16_t key) {
+    return FormatText(IDS_CLI_KEY_PREFIX, {key});
+}
+
+// A line about one problem of the library, starting with "key N: " when an event is concerned.
+std::string ProblemLine(const LibraryProblem& p) {
+    switch (p.kind) {
+    case LibraryProblemKind::BrokenChain:
+        return KeyPrefix(p.key) + (p.block != 0 ? FormatText(IDS_CLI_CHAIN_BROKEN_AT, {p.block})
+                                                : std::string(LoadString(IDS_CLI_CHAIN_BROKEN)));
+    case LibraryProblemKind::UnreadableEvent:
+        return KeyPrefix(p.key) + ResultText(p.code);
+    case LibraryProblemKind::BlockUsedTwice:
+        return KeyPrefix(p.key) + FormatText(IDS_CLI_BLOCK_SHARED, {p.block});
+    case LibraryProblemKind::BlockPastEnd:
+        if (p.key == 0) return FormatText(IDS_CHECK_BLOCK_PAST_END, {p.block});
+        return KeyPrefix(p.key) + FormatText(IDS_CLI_BLOCK_PAST_END, {p.block});
+    case LibraryProblemKind::LostBlock:
+        return FormatText(IDS_CHECK_LOST_BLOCK, {p.block});
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<uint16_t> KeyArgument(const CliRun& run, const std::string& text) {
+    const auto key = ParseNumber(text, 1, 3999);
+    if (!key) {
+        run.error(FormatText(IDS_CLI_BAD_KEY, {text}));
+        return std::nullopt;
+    }
+    return static_cast<uint16_t>(*key);
+}
+
+int RunList(CliRun& run) {
+    CliSession session(run);
+    if (!session.openForReading()) return kExitFailure;
+    Json events = Json::array();
+    bool unreadable = false;
+    session.library().forEachEvent([&](uint16_t key) {
+        EventRecord e = EventRecord::ForKey(key);
+        const LibraryResult rc = session.library().readEvent(e);
+        if (rc != lr::kOk) {
+            run.error(KeyPrefix(key) + ResultText(rc));
+            unreadable = true;
+        } else if (run.json()) {
+            events.push_back(EventJson(e, run.names()));
+        } else {
+            run.out << EventSummaryLine(e, run.formats(), run.names()) << '\n';
+        }
+        return lr::kOk;
+    });
+    if (run.json()) run.printJson(Json{{"events", events}});
+    return unreadable ? kExitFailure : kExitOk;
+}
+
+int RunShow(CliRun& run) {
+    const auto key = KeyArgument(run, run.args.positional[0]);
+    if (!key) return kExitUsage;
+    CliSession session(run);
+    EventRecord e;
+    if (!session.openForReading() || !session.readEvent(*key, e)) return kExitFailure;
+    if (run.json())
+        run.printJson(EventJson(e, run.names()));
+    else
+        WriteEventDetails(run.out, e, run.now, run.formats(), run.names());
+    return kExitOk;
+}
+
+int RunOccurrences(CliRun& run) {
+    const auto& a = run.args.positional;
+    const auto key = KeyArgument(run, a[0]);
+    if (!key) return kExitUsage;
+    const auto from = ParseCliInstant(a[1]);
+    if (!from) return run.error(FormatText(IDS_CLI_BAD_INSTANT, {a[1]})), kExitUsage;
+    const auto count = ParseNumber(a[2], 1, kMaxOccurrences);
+    if (!count)
+        return run.error(FormatText(IDS_CLI_BAD_NUMBER, {a[2], 1, kMaxOccurrences})), kExitUsage;
+
+    CliSession session(run);
+    EventRecord e;
+    if (!session.openForReading() || !session.readEvent(*key, e)) return kExitFailure;
+    std::vector<DateTime> list{e.OccurrenceOnOrAfter(*from)};
+    while (static_cast<int64_t>(list.size()) < *count) {
+        const DateTime next = e.NextOccurrence(list.back());
+        // A one-time event has one occurrence; a step that cannot be made ends the list too.
+        if (next <= list.back()) break;
+        list.push_back(next);
+    }
+    if (run.json()) {
+        Json items = Json::array();
+        for (DateTime t : list)
+            items.push_back(IsoInstant(t));
+        run.printJson(Json{{"key", *key}, {"occurrences", items}});
+    } else {
+        for (DateTime t : list)
+            run.out << DisplayInstant(t, run.formats()) << '\n';
+    }
+    return kExitOk;
+}
+
+int RunCheck(CliRun& run) {
+    std::vector<std::string> problems;
+    int events = 0;
+    std::ostringstream openErrors;
+    CliRun quiet{run.env,    run.global,     run.args, run.out,
+                 openErrors, run.dataFolder, run.now,  run.week};
+    CliSession probe(quiet);
+    if (probe.openForReading()) {
+        events = probe.library().countEvents();
+        for (const LibraryProblem& p : VerifyLibrary(probe.library()))
+            problems.push_back(ProblemLine(p));
+    } else {
+        // A library that cannot be opened at all is the first problem.
+        std::string text = openErrors.str();
+        while (!text.empty() && text.back() == '\n')
+            text.pop_back();
+        problems.push_back(text);
+    }
+    if (run.json()) {
+        run.printJson(Json{{"events", events}, {"problems", problems}});
+    } else {
+        for (const auto& p : problems)
+            run.out << p << '\n';
+    }
+    return problems.empty() ? kExitOk : kExitFailure;
+}
+
+} // namespace zm

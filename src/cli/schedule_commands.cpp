@@ -1,0 +1,93 @@
+#include "cli/agenda.h"
+#include "cli/cli_session.h"
+#include "cli/commands.h"
+#include "cli/event_output.h"
+#include "cli/iso_time.h"
+#include "res/format_text.h"
+#include "res/strings.h"
+
+#include <vector>
+
+namespace zm {
+namespace {
+
+// Reads every event in key order and hands each readable one to `use`; an unreadable one is
+// told on the error stream. Returns false when one could not be read.
+template <typename Use> bool ForEachReadable(CliRun& run, CliSession& session, Use use) {
+    bool allRead = true;
+    session.library().forEachEvent([&](uint16_t key) {
+        EventRecord e = EventRecord::ForKey(key);
+        const LibraryResult rc = session.library().readEvent(e);
+        if (rc != lr::kOk) {
+            run.error(FormatText(IDS_CLI_KEY_PREFIX, {key}) + ResultText(rc));
+            allRead = false;
+        } else {
+            use(e);
+        }
+        return lr::kOk;
+    });
+    return allRead;
+}
+
+} // namespace
+
+int RunDue(CliRun& run) {
+    CliSession session(run);
+    if (!session.openForReading()) return kExitFailure;
+    Json due = Json::array();
+    const bool allRead = ForEachReadable(run, session, [&](const EventRecord& e) {
+        const DueCheck d = e.IsDue(run.now, run.week);
+        if (!d.due) return;
+        if (run.json()) {
+            due.push_back(Json{{"key", e.Key},
+                               {"name", e.Name},
+                               {"instant", IsoInstant(d.instant)},
+                               {"shifted", d.shifted}});
+        } else {
+            run.out << e.Key << "  " << DisplayInstant(d.instant, run.formats()) << "  " << e.Name
+                    << (d.shifted ? std::string("  (") + LoadString(IDS_CLI_SHIFTED) + ")" : "")
+                    << '\n';
+        }
+    });
+    if (run.json()) run.printJson(Json{{"at", IsoInstant(run.now)}, {"due", due}});
+    return allRead ? kExitOk : kExitFailure;
+}
+
+int RunAgenda(CliRun& run) {
+    DateTime day = run.now.Date();
+    if (!run.args.positional.empty()) {
+        const auto d = ParseCliDate(run.args.positional[0]);
+        if (!d)
+            return run.error(FormatText(IDS_CLI_BAD_DATE, {run.args.positional[0]})), kExitUsage;
+        day = *d;
+    }
+    CliSession session(run);
+    if (!session.openForReading()) return kExitFailure;
+    std::vector<AgendaItem> items;
+    const bool allRead = ForEachReadable(run, session, [&](const EventRecord& e) {
+        if (auto item = AgendaItemOf(e, day, run.now, run.week)) items.push_back(*item);
+    });
+    SortAgenda(items);
+    if (run.json()) {
+        Json reminders = Json::array();
+        for (const auto& i : items)
+            reminders.push_back(Json{{"key", i.key},
+                                     {"name", i.name},
+                                     {"instant", IsoInstant(i.instant)},
+                                     {"kind", AgendaKindName(i.kind)}});
+        run.printJson(Json{{"date", IsoDate(day)}, {"reminders", reminders}});
+    } else {
+        for (const auto& i : items) {
+            run.out << i.key << "  " << DisplayInstant(i.instant, run.formats()) << "  " << i.name;
+            if (i.kind != AgendaKind::Normal)
+                run.out << "  ("
+                        << LoadString(i.kind == AgendaKind::Due ? IDS_CLI_KIND_DUE
+                                                                : IDS_CLI_STATE_SNOOZED)
+                        << ")";
+            run.out << '\n';
+        }
+    }
+    return allRead ? kExitOk : kExitFailure;
+}
+
+} // namespace zm

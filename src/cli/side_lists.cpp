@@ -1,0 +1,34 @@
+#include "cli/side_lists.h"
+
+#include "store/quick_file.h"
+#include "store/side_file.h"
+#include "store/types_file.h"
+
+#include <vector>
+
+namespace zm {
+
+void ReadTypeList(const std::string& folder, TypeList& types) {
+    std::vector<uint8_t> bytes;
+    TypesFileContent content;
+    const std::string path = SideFilePath(folder, kTypesFileName);
+    if (!path.empty() && ReadWholeFile(path, bytes) == FileCause::None &&
+        ParseTypesFile(bytes, types.systemColours, content)) {
+        types.assign(std::move(content.types), std::move(content.smallIcons),
+                     std::move(content.largeIcons), std::move(content.filters));
+    } else {
+        types.createPredefined();
+    }
+}
+
+void ReadQuickList(const std::string& folder, QuickList& quick) {
+    std::vector<uint8_t> bytes;
+    QuickFileContent content;
+    const std::string path = SideFilePath(folder, kQuickFileName);
+    quick.clear();
+    if (!path.empty() && ReadWholeFile(path, bytes) == FileCause::None &&
+        ParseQuickFile(bytes, content))
+        quick.assign(std::move(content.entries), std::move(content.icons));
+}
+
+} // namespace zm

@@ -1,0 +1,311 @@
+#include "cli_fixture.h"
+#include "store/quick_file.h"
+#include "store/side_file.h"
+
+namespace zm::testing {
+namespace {
+
+class Add : public CliTest {
+protected:
+    size_t eventCount() { return run({"--json", "list"}).json()["events"].size(); }
+};
+
+TEST_F(Add, StoresTheEventAndPrintsIt) {
+    CliResult r = run({"--json", "add", "Dentist", "2025-03-12 09:30", "--notes", "bring card",
+                       "--advance", "15", "--duration", "1 h"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.err, "");
+    const auto j = r.json();
+    EXPECT_EQ(j["key"], 1);
+    EXPECT_NE(j["id"], 0);
+    EXPECT_EQ(j["start"], "2025-03-12T09:30:00");
+    EXPECT_EQ(j["advance"], 15);
+    EXPECT_EQ(j["duration"], 0x10001);
+    EXPECT_EQ(j["type"], "");
+    EXPECT_EQ(j["typeIndex"], -1);
+    EXPECT_EQ(j["flags"], 0);
+
+    r = run({"add", "Gym", "2025-03-12 18:00:30", "--daily", "2"});
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_EQ(r.out, "    2  3/12/25 6:00 PM  Gym  Every 2 days\n");
+    EXPECT_EQ(run({"--json", "show", "2"}).json()["start"], "2025-03-12T18:00:30");
+
+    // Bytes that are not UTF-8 come from a terminal in a Windows code page.
+    r = run({"--json", "add", "Caf\xE9", "2025-03-12 10:00", "--notes", "cr\xE8me"});
+    EXPECT_EQ(r.json()["name"], "Caf\u00e9");
+    EXPECT_EQ(r.json()["notes"], "cr\u00e8me");
+}
+
+TEST_F(Add, TheEditorsRulesRefuseWithTheEditorsMessages) {
+    struct Case {
+        std::vector<std::string> options;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--daily", "0"}, "The recurrence pattern is not valid."},
+        {{"--daily", "65536"}, "The recurrence pattern is not valid."},
+        {{"--weekly", "1:"}, "The recurrence pattern is not valid."},
+        {{"--monthly-day", "32:1"}, "The recurrence pattern is not valid."},
+        {{"--daily", "1", "--ends", "2025-03-11 00:00:00"},
+         "The end date cannot be less then the start date."},
+        {{"--duration", "40000"}, "Please enter a shorter duration."},
+        {{"--duration", "3 fortnights"}, "The duration you entered is not valid."},
+        {{"--duration", "0"}, "The duration you entered is not valid."},
+        {{"--advance", "x"}, "The duration you entered is not valid."},
+        {{"--daily", "1", "--duration", "1 day"},
+         "The duration of a repeat event cannot be longer then selected recurrence pattern."},
+        {{"--daily", "1", "--advance", "1 day"},
+         "The reminder for an occurrence cannot be set to appear before the previous"},
+        {{"--type", "Chores"}, "There is no event type named \"Chores\"."},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"add", "x", "2025-03-12 09:00"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const CliResult r = run(args);
+        EXPECT_EQ(r.status, kExitFailure) << c.options[0];
+        EXPECT_EQ(r.err.rfind(c.message, 0), 0u) << c.options[0] << ": " << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    const CliResult r = run({"add", std::string(128, 'n'), "2025-03-12 09:00"});
+    EXPECT_EQ(r.err, "The name is longer than 127 characters.\n");
+    EXPECT_EQ(eventCount(), 0u);
+}
+
+TEST_F(Add, OptionsThatCannotBeReadAreUsageErrors) {
+    struct Case {
+        std::vector<std::string> options;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--daily", "1", "--yearly"}, "Give at most one recurrence option."},
+        {{"--weekly", "2:mon,xyz"}, "\"mon,xyz\" is not a list of weekdays"},
+        {{"--weekly", "2"}, "\"2\" does not have the form N:DAYS."},
+        {{"--daily", "two"}, "\"two\" does not have the form N."},
+        {{"--monthly-nth", "fifth:fri:1"}, "\"fifth\" is not one of first, second"},
+        {{"--yearly-nth", "last:fryday"}, "\"fryday\" is not a weekday"},
+        {{"--ends", "2025-03-20"}, "--ends needs a recurrence option."},
+        {{"--age"}, "--age needs a recurrence option."},
+        {{"--ends", "soon", "--daily", "1"}, "\"soon\" is not a date and time"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"add", "x", "2025-03-12 09:00"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const CliResult r = run(args);
+        EXPECT_EQ(r.status, kExitUsage) << c.options[0];
+        EXPECT_EQ(r.err.rfind(c.message, 0), 0u) << c.options[0] << ": " << r.err;
+    }
+    EXPECT_EQ(eventCount(), 0u);
+}
+
+TEST_F(Add, ThePatternMovesTheStartToTheFirstOccurrence) {
+    struct Case {
+        std::vector<std::string> options;
+        const char* start;
+        uint32_t pattern;
+        uint32_t param;
+    };
+    // 12 March 2025 is a Wednesday.
+    const Case cases[] = {
+        {{"--weekly", "1:mon,thu"}, "2025-03-13T10:00:00", 0x1200 | kMonday | kThursday, 1},
+        {{"--monthly-day", "5:2"}, "2025-05-05T10:00:00", 0x1400, 5 << 16 | 2},
+        {{"--monthly-nth", "last:fri:1"},
+         "2025-03-28T10:00:00",
+         0x2400 | kOrdLast | kFriday,
+         28 << 16 | 1},
+        {{"--yearly-nth", "first:mon"}, "2026-03-02T10:00:00", 0x2800 | kOrdFirst | kMonday, 12},
+        {{"--yearly"}, "2025-03-12T10:00:00", 0x1800, 1},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"--json", "add", "x", "2025-03-12 10:00"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const CliResult r = run(args);
+        ASSERT_EQ(r.status, kExitOk) << c.options[0] << ": " << r.err;
+        EXPECT_EQ(r.json()["start"], c.start) << c.options[0];
+        EXPECT_EQ(r.json()["pattern"], c.pattern) << c.options[0];
+        EXPECT_EQ(r.json()["param"], c.param) << c.options[0];
+    }
+}
+
+TEST_F(Add, TellsWhatTheEditorWouldHaveAsked) {
+    // Day 31 uses the last day of shorter months.
+    CliResult r = run({"--json", "add", "Rent", "2025-03-12 10:00", "--monthly-day", "31:1"});
+    ASSERT_EQ(r.status, kExitOk);
+    EXPECT_EQ(r.err, "Some months has less then 31 days. Last day of month will be used.\n");
+    EXPECT_EQ(r.json()["start"], "2025-03-31T10:00:00");
+
+    // A reminder whose time has passed: the event is stored as accepted.
+    r = run({"--json", "add", "Missed", "2025-03-09 10:00"});
+    ASSERT_EQ(r.status, kExitOk);
+    EXPECT_EQ(r.err, "The reminder time has passed: the event is stored as accepted.\n");
+    EXPECT_EQ(r.json()["flags"].get<uint32_t>() & kAccepted, kAccepted);
+}
+
+TEST_F(Add, ATypeBringsItsDefaults) {
+    const CliResult r = run({"--json", "add", "Mum", "2025-06-10 08:00", "--type", "birthday",
+                             "--age", "--ends", "2030-06-10 00:00:00"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    const auto j = r.json();
+    EXPECT_EQ(j["type"], "Birthday");
+    EXPECT_EQ(j["typeIndex"], 3);
+    EXPECT_EQ(j["pattern"], 0x1800);
+    EXPECT_EQ(j["duration"], 0x20001);
+    EXPECT_EQ(j["advance"], 0x20001);
+    const uint32_t options = kRecurring | kAge | kHasEnd;
+    EXPECT_EQ(j["flags"].get<uint32_t>() & options, options);
+    EXPECT_EQ(j["end"], "2030-06-10T23:59:59");
+    EXPECT_EQ(j["description"], "Every June 10");
+}
+
+class Change : public CliTest {
+protected:
+    // Adds an event and returns its key.
+    int add(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--json", "add"});
+        const CliResult r = run(args);
+        EXPECT_EQ(r.status, kExitOk) << r.err;
+        return r.json()["key"];
+    }
+    nlohmann::json show(int key) { return run({"--json", "show", std::to_string(key)}).json(); }
+};
+
+TEST_F(Change, AcceptMarksAOneTimeEventAndRefusesTwice) {
+    const int key = add({"Call", "2025-03-10 09:00"});
+    CliResult r = run({"--json", "--at", "2025-03-10T09:05:00", "accept", std::to_string(key)});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    const int moved = r.json()["key"];
+    EXPECT_NE(moved, key); // rewritten in new blocks
+    EXPECT_EQ(r.json()["flags"].get<uint32_t>() & kAccepted, kAccepted);
+    EXPECT_EQ(r.json()["lastShown"], "2025-03-10T09:05:00");
+
+    r = run({"accept", std::to_string(moved)});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.err, "The event is already accepted.\n");
+    r = run({"accept", std::to_string(key)});
+    EXPECT_EQ(r.err, "No event has the key 1.\n");
+}
+
+TEST_F(Change, SnoozeFollowsTheReminderWindowsRules) {
+    const int key = add({"Pills", "2025-03-10 09:00", "--daily", "1"});
+    const std::string k = std::to_string(key);
+    // Past the next day's reminder.
+    CliResult r = run({"--at", "2025-03-10T09:00:00", "snooze", k, "25 hours"});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.err.rfind("The snooze period for an occurrence cannot be set to appear after "
+                          "the next occurrence.",
+                          0),
+              0u);
+    // Nine minutes before an occurrence nine minutes away would be now.
+    r = run({"--at", "2025-03-10T08:51:00", "snooze", k, "9", "--before-start"});
+    EXPECT_EQ(r.err.rfind("The snooze period for an occurrence cannot be set to appear before "
+                          "start.",
+                          0),
+              0u);
+    r = run({"snooze", k, "0"});
+    EXPECT_EQ(r.err, "The duration you entered is not valid.\n");
+
+    r = run({"--json", "--at", "2025-03-10T09:00:00", "snooze", k, "2 h"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.json()["snoozeUntil"], "2025-03-10T11:00:00");
+    EXPECT_EQ(r.json()["snoozeChoice"], 0x10002);
+    const int snoozed = r.json()["key"];
+
+    r = run({"--json", "--at", "2025-03-10T09:30:00", "unsnooze", std::to_string(snoozed)});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.json()["flags"].get<uint32_t>() & kSnoozed, 0u);
+    r = run({"unsnooze", std::to_string(r.json()["key"].get<int>())});
+    EXPECT_EQ(r.err, "The event is not snoozed.\n");
+}
+
+TEST_F(Change, EnableDisableSetTypeAndDelete) {
+    int key = add({"Walk", "2025-03-12 09:00"});
+    CliResult r = run({"--json", "disable", std::to_string(key)});
+    ASSERT_EQ(r.status, kExitOk);
+    key = r.json()["key"];
+    EXPECT_EQ(r.json()["flags"], kDisabled);
+    EXPECT_EQ(run({"accept", std::to_string(key)}).err,
+              "The event is disabled: enable it first.\n");
+
+    r = run({"--json", "enable", std::to_string(key)});
+    key = r.json()["key"];
+    EXPECT_EQ(r.json()["flags"], 0);
+
+    r = run({"--json", "set-type", std::to_string(key), "meeting"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    key = r.json()["key"];
+    EXPECT_EQ(r.json()["type"], "Meeting");
+    EXPECT_EQ(r.json()["typeIndex"], 7);
+    EXPECT_EQ(run({"set-type", std::to_string(key), "Chores"}).err,
+              "There is no event type named \"Chores\".\n");
+
+    r = run({"--json", "delete", std::to_string(key)});
+    EXPECT_EQ(r.json(),
+              nlohmann::json::parse(R"({"key":)" + std::to_string(key) + R"(,"deleted":true})"));
+    EXPECT_EQ(run({"--json", "list"}).json()["events"].size(), 0u);
+}
+
+TEST_F(Change, PurgeDeletesOnlyAcceptedOneTimeEvents) {
+    add({"Old", "2025-03-01 09:00"}); // stored accepted: its time has passed
+    add({"New", "2025-03-20 09:00"});
+    add({"Daily", "2025-03-01 09:00", "--daily", "1"});
+    const CliResult r = run({"--json", "purge"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.json(), nlohmann::json::parse(R"({"deleted":[1]})"));
+    EXPECT_EQ(run({"--json", "list"}).json()["events"].size(), 2u);
+}
+
+TEST_F(Change, QuickRunStoresTheQuickRemindersEvent) {
+    QuickList quick;
+    QuickReminder q;
+    q.MenuName = "Tea";
+    q.EventName = "Tea is ready";
+    q.TypeName = "Alarm";
+    q.Offset = TimeAmount(0x10002); // 2 hours
+    ASSERT_TRUE(quick.addWithDefaultIcon(q));
+    const auto bytes = SerializeQuickFile(quick);
+    ASSERT_EQ(WriteFileAtomically(folder.file("Zantimo.QE0"), bytes), FileCause::None);
+
+    CliResult r = run({"--json", "quick"});
+    EXPECT_EQ(r.json()["quick"][0]["menuName"], "Tea");
+    r = run({"--json", "--at", "2025-03-10T10:15:30", "quick-run", "0"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.json()["name"], "Tea is ready");
+    EXPECT_EQ(r.json()["start"], "2025-03-10T12:15:30");
+    EXPECT_EQ(r.json()["snoozeUntil"], "2025-03-10T12:15:30");
+    EXPECT_EQ(r.json()["typeIndex"], 0);
+
+    r = run({"quick-run", "1"});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.err, "There is no quick reminder 1.\n");
+    EXPECT_EQ(run({"quick-run", "25"}).status, kExitUsage);
+}
+
+TEST_F(Change, ALibraryHeldByTheProgramRefusesChangesButCanBeRead) {
+    add({"Walk", "2025-03-12 09:00"});
+    EventLibrary program;
+    ASSERT_EQ(program.open(libraryPath(), FileMode::ReadWrite), lr::kOk);
+
+    CliResult r = run({"add", "Run", "2025-03-12 10:00"});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.err, "The library is in use by another program.\nClose the other program and "
+                     "try again.\n");
+    r = run({"--json", "list"});
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_EQ(r.json()["events"].size(), 1u);
+}
+
+TEST_F(Change, AnOldLibraryIsLeftToTheProgramToConvert) {
+    add({"Walk", "2025-03-12 09:00"});
+    std::fstream f(libraryPath(), std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(libfmt::kVersionAt);
+    f.write("\x05\x00\x02\x00", 4); // 0x00020005
+    f.close();
+    CliResult r = run({"delete", "1"});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.err, "Invalid library version\n");
+    r = run({"list"});
+    EXPECT_EQ(r.err, "Invalid library version\n");
+    EXPECT_TRUE(std::filesystem::exists(libraryPath()));
+}
+
+} // namespace
+} // namespace zm::testing
