@@ -16,7 +16,8 @@ constexpr std::array<SettingDefinition, 8> kTable{{
      ""},
     {SettingId::CheckWeekendEvents, "Calendar/CheckWeekendEvents", SettingType::Bool, 0, 0, 1,
      OutOfRange::Default, ""},
-    {SettingId::ImportDateOrder, "LastImpDateF", SettingType::Int, 0, 0, 2, OutOfRange::Default,
+    // An order beyond the list counts as its nearest end.
+    {SettingId::ImportDateOrder, "LastImpDateF", SettingType::Int, 0, 0, 2, OutOfRange::Clamp,
      ""},
     // The undefined type's values are checked where they are applied to the type.
     {SettingId::UndefinedSoundKind, "Types/UndefinedSoundKind", SettingType::Int, 1, kAnyInt32Low,

@@ -1,5 +1,6 @@
 #include "store/text_import.h"
 
+#include "platform/setting_table.h"
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "store/duplicate_table.h"
@@ -7,7 +8,6 @@
 #include "store/import_date.h"
 #include "store/text_field_codec.h"
 
-#include <charconv>
 #include <new>
 
 namespace zm {
@@ -118,20 +118,13 @@ TextImportResult ImportTextRecords(ByteSource& source, const TextImportOptions& 
 }
 
 int LastImportDateOrder(const Settings& settings) {
-    const std::optional<std::string> stored = settings.read(kLastDateOrderKey);
-    if (!stored || stored->empty()) return 0;
-    int value = 0;
-    const char* end = stored->data() + stored->size();
-    const auto [ptr, ec] = std::from_chars(stored->data(), end, value);
-    if (ptr != end) return 0;
-    if (ec == std::errc::result_out_of_range) return (*stored)[0] == '-' ? 0 : 2;
-    return ClampDateOrder(value);
+    return static_cast<int>(ReadInt(settings, SettingId::ImportDateOrder));
 }
 
 TextImportResult ImportTextFile(StoreFileSystem& files, const std::string& path,
                                 const TextImportOptions& options, ImportTarget& target,
                                 DateTime now, Settings& settings) {
-    settings.write(kLastDateOrderKey, std::to_string(ClampDateOrder(options.rules.dateOrder)));
+    WriteInt(settings, SettingId::ImportDateOrder, options.rules.dateOrder);
     FileFailure failure;
     const std::unique_ptr<File> file = files.open(path, FileMode::ReadOnly, failure);
     if (!file) {

@@ -78,11 +78,8 @@ struct TextImportResult {
 TextImportResult ImportTextRecords(ByteSource& source, const TextImportOptions& options,
                                    ImportTarget& target, DateTime now);
 
-// The settings entry of the date order of the last text import.
-inline constexpr const char* kLastDateOrderKey = "LastImpDateF";
-
-// The date order the wizard starts with: the stored one, clamped to 0 ... 2; 0 when absent or
-// not a number.
+// The date order the wizard starts with: the one of the last text import, clamped to 0 ... 2;
+// 0 when none is stored.
 int LastImportDateOrder(const Settings& settings);
 
 // The text import of a file: stores the date order in the settings, opens the file for reading

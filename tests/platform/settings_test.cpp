@@ -74,7 +74,9 @@ TEST(SettingTable, WritesReadBackTheSameAndOutOfRangeValuesAreNotStored) {
     EXPECT_EQ(s.values.at("Calendar/CheckWeekendEvents"), "true");
 
     WriteInt(s, SettingId::ImportDateOrder, 7);
-    EXPECT_EQ(s.values.at("LastImpDateF"), "0");
+    EXPECT_EQ(s.values.at("LastImpDateF"), "2");
+    s.values["LastImpDateF"] = "-3";
+    EXPECT_EQ(ReadInt(s, SettingId::ImportDateOrder), 0);
 }
 
 } // namespace

@@ -33,7 +33,7 @@ TEST_F(ImportStore, ImportedEventsDueTodayJoinThePendingList) {
     EXPECT_FALSE(store.busy());
     ASSERT_EQ(store.pending().size(), 1u);
     EXPECT_EQ(store.pending().entries()[0].Name, "Call");
-    EXPECT_EQ(settings.read(kLastDateOrderKey), "0");
+    EXPECT_EQ(settings.read("LastImpDateF"), "0");
 }
 
 TEST_F(ImportStore, ReplacingADuplicateGoesThroughTheStore) {

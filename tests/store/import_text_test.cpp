@@ -222,11 +222,11 @@ TEST(ImportText, DefaultsAndTheReminderStateOfImportedEvents) {
 TEST(ImportText, TheDateOrderIsRememberedInTheSettings) {
     FakeSettings settings;
     EXPECT_EQ(LastImportDateOrder(settings), 0);
-    settings.write(kLastDateOrderKey, "9");
+    settings.write("LastImpDateF", "9");
     EXPECT_EQ(LastImportDateOrder(settings), 2);
-    settings.write(kLastDateOrderKey, "-4");
+    settings.write("LastImpDateF", "-4");
     EXPECT_EQ(LastImportDateOrder(settings), 0);
-    settings.write(kLastDateOrderKey, "x1");
+    settings.write("LastImpDateF", "x1");
     EXPECT_EQ(LastImportDateOrder(settings), 0);
 
     MemoryLibrary m;
