@@ -1,6 +1,7 @@
 #include "store/import_record.h"
 
 #include "model/amount_parse.h"
+#include "res/strings.h"
 #include "store/import_date.h"
 #include "store/import_log.h"
 #include "store/text_time.h"
@@ -11,6 +12,12 @@ FieldBindings FieldBindings::ForFieldCount(size_t fieldCount) {
     FieldBindings b;
     for (int& p : b.position_)
         if (p >= static_cast<int>(fieldCount)) p = -1;
+    return b;
+}
+
+FieldBindings FieldBindings::Unbound() {
+    FieldBindings b;
+    b.position_.fill(-1);
     return b;
 }
 
@@ -84,6 +91,18 @@ int ReadImportRecord(const std::vector<std::string>& fields, const ImportRecordR
     if (!haveDate) return kReasonInvalidDate;
     if (event.StoredSize() > kMaxStoredEventSize) return kReasonTooLong;
     return kRecordImported;
+}
+
+int ImportDefaultsProblem(const TextImportDefaults& defaults) {
+    if (defaults.recurrence == 0) return 0;
+    EventRecord sample;
+    sample.Start = DateTime::FromParts(2001, 1, 1);
+    ApplyImportRecurrence(sample, defaults.recurrence);
+    if (!sample.IsRecurring()) return 0;
+    const DateTimeSpan period = sample.PeriodLength();
+    if (defaults.advance.ToSpan() >= period) return IDS_ADVANCE_BEFORE_PREVIOUS;
+    if (defaults.duration.ToSpan() >= period) return IDS_DURATION_TOO_LONG_FOR_PATTERN;
+    return 0;
 }
 
 void ApplyImportRecurrence(EventRecord& event, uint32_t kind) {

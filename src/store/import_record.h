@@ -34,6 +34,8 @@ public:
     // The initial bindings for a file whose first record has `fieldCount` fields: those beyond
     // it are dropped.
     static FieldBindings ForFieldCount(size_t fieldCount);
+    // No file field bound.
+    static FieldBindings Unbound();
 
     int position(int field) const { return position_[field]; }
     // The event field bound to the file field at `position`, or -1.
@@ -57,6 +59,10 @@ struct TextImportDefaults {
     // The recurring type: 0 none, 0x100 daily, 0x200 weekly, 0x400 monthly, 0x800 yearly.
     uint32_t recurrence = 0;
 };
+
+// The check of the defaults page when a recurring type is chosen: 0, or the message of a
+// reminder that would reach the previous occurrence or of a duration longer than the period.
+int ImportDefaultsProblem(const TextImportDefaults& defaults);
 
 // Resolves a type name to its index in the type list (-1 = no such type).
 using TypeIndexLookup = std::function<int32_t(const std::string&)>;

@@ -1,4 +1,5 @@
 #include "import_locales.h"
+#include "res/strings.h"
 #include "store/import_date.h"
 #include "store/import_log.h"
 #include "store/import_record.h"
@@ -120,6 +121,32 @@ TEST(FieldBindings, BindMenuMovesBindings) {
     EXPECT_EQ(b.position(kFieldDate), -1);
     EXPECT_FALSE(b.ready());
     EXPECT_FALSE(FieldBindings::ForFieldCount(1).ready());
+}
+
+TEST(ImportDefaults, AReminderOrDurationMustStayWithinThePeriod) {
+    const struct {
+        uint32_t recurrence;
+        TimeAmount advance, duration;
+        int problem;
+    } cases[] = {
+        {0, TimeAmount::Of(3, 9), TimeAmount::Of(3, 9), 0},
+        {kKindDaily, TimeAmount::Of(1, 23), TimeAmount::Of(1, 23), 0},
+        {kKindDaily, TimeAmount::Of(2, 1), TimeAmount(30), IDS_ADVANCE_BEFORE_PREVIOUS},
+        {kKindDaily, TimeAmount(0), TimeAmount::Of(1, 24), IDS_DURATION_TOO_LONG_FOR_PATTERN},
+        {kKindWeekly, TimeAmount::Of(2, 6), TimeAmount::Of(2, 6), 0},
+        {kKindWeekly, TimeAmount::Of(3, 1), TimeAmount(30), IDS_ADVANCE_BEFORE_PREVIOUS},
+        {kKindMonthly, TimeAmount::Of(2, 27), TimeAmount(30), 0},
+        {kKindMonthly, TimeAmount::Of(3, 4), TimeAmount(30), IDS_ADVANCE_BEFORE_PREVIOUS},
+        {kKindYearly, TimeAmount::Of(3, 47), TimeAmount::Of(3, 48),
+         IDS_DURATION_TOO_LONG_FOR_PATTERN},
+    };
+    for (const auto& c : cases) {
+        TextImportDefaults d;
+        d.recurrence = c.recurrence;
+        d.advance = c.advance;
+        d.duration = c.duration;
+        EXPECT_EQ(ImportDefaultsProblem(d), c.problem) << c.recurrence << " " << c.advance.word;
+    }
 }
 
 TEST(ImportRecurrence, DefaultPatterns) {
