@@ -13,7 +13,7 @@ int RunHelp(CliRun&) {
     return kExitOk;
 }
 
-const std::array<CommandEntry, 19> kCommands{{
+const std::array<CommandEntry, 22> kCommands{{
     {{"help", 0, 1, {}}, RunHelp},
     {{"list", 0, 0, {}}, RunList},
     {{"show", 1, 1, {}}, RunShow},
@@ -33,6 +33,9 @@ const std::array<CommandEntry, 19> kCommands{{
     {{"set-type", 2, 2, {}}, RunSetType},
     {{"purge", 0, 0, {}}, RunPurge},
     {{"quick-run", 1, 1, {}}, RunQuickRun},
+    {{"export", 1, 4000, ExportOptions()}, RunExport},
+    {{"import", 1, 1, ImportOptions()}, RunImport},
+    {{"merge-holidays", 1, 1, {}}, RunMergeHolidays},
 }};
 
 } // namespace

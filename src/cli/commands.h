@@ -43,6 +43,13 @@ int RunSetType(CliRun& run);
 int RunPurge(CliRun& run);
 int RunQuickRun(CliRun& run);
 
+// Import and export.
+int RunExport(CliRun& run);
+int RunImport(CliRun& run);
+int RunMergeHolidays(CliRun& run);
+std::span<const OptionSpec> ExportOptions();
+std::span<const OptionSpec> ImportOptions();
+
 // An event key argument (1 ... 3999); prints a usage error and returns nothing otherwise.
 std::optional<uint16_t> KeyArgument(const CliRun& run, const std::string& text);
 

@@ -1,0 +1,133 @@
+// "export", "import" and "merge-holidays" on a data folder of their own.
+
+#include "cli_fixture.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace zm::testing {
+namespace {
+
+class TransferCommands : public CliTest {
+protected:
+    void write(const std::string& name, const std::string& text) {
+        std::ofstream(folder.file(name), std::ios::binary) << text;
+    }
+    std::string contents(const std::string& name) {
+        std::ifstream in(folder.file(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::vector<std::string> names() {
+        std::vector<std::string> out;
+        const auto doc = run({"--json", "list"}).json();
+        for (const auto& e : doc["events"])
+            out.push_back(e["name"]);
+        return out;
+    }
+};
+
+TEST_F(TransferCommands, ExportsAllEventsOrTheKeysGivenToEachKind) {
+    const auto keys =
+        store({Event("Lunch", At(2000, 12, 31, 12, 0)), Event("Tea", At(2001, 1, 2, 16, 5))});
+    CliResult r = run({"export", folder.file("all.csv")});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.out, "2 events exported.\n");
+    EXPECT_EQ(contents("all.csv"), "\"Name\",\"Date\",\"Time\",\"Duration\",\"Type\",\"Notes\"\r\n"
+                                   "\"Lunch\",\"12/31/2000\",\"12:00 PM\",\"30 minutes\",,\r\n"
+                                   "\"Tea\",\"1/2/2001\",\"4:05 PM\",\"30 minutes\",,\r\n");
+    r = run({"export", folder.file("one.txt"), std::to_string(keys[1])});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(contents("one.txt"), "Name\tDate\tTime\tDuration\tType\tNotes\r\n"
+                                   "Tea\t1/2/2001\t4:05 PM\t30 minutes\t\t\r\n");
+    r = run({"--json", "export", folder.file("copy.VR0")});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.json()["exported"], 2);
+}
+
+TEST_F(TransferCommands, ImportsATextFileWithItsLog) {
+    write("in.csv", "Name,Date,Time\r\nLunch,12/31/2000,12:00 PM\r\nBad,31/12/2000\r\n\r\n");
+    CliResult r = run({"import", folder.file("in.csv")});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.out, "1 events imported, 0 replaced.\n"
+                     "The record 3 is not imported. Reason: invalid date.\n");
+    EXPECT_EQ(names(), std::vector<std::string>{"Lunch"});
+    // The same file again, with duplicates skipped, as JSON.
+    r = run({"--json", "import", folder.file("in.csv"), "--duplicates", "skip"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    const auto doc = r.json();
+    EXPECT_EQ(doc["imported"], 0);
+    ASSERT_EQ(doc["log"].size(), 2u);
+    EXPECT_EQ(doc["log"][0]["record"], 2);
+    EXPECT_EQ(doc["log"][0]["text"], "Duplicate is skipped");
+}
+
+TEST_F(TransferCommands, ImportOptionsBindFieldsAndGiveDefaults) {
+    write("in.txt", "31.12.2000\tLunch\tsoon\r\n");
+    const CliResult r =
+        run({"import", folder.file("in.txt"), "--no-header", "--date-order", "dmy", "--fields",
+             "date,name,-", "--reminder", "15", "--duration", "2 h", "--repeat", "yearly"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    const auto doc = run({"--json", "list"}).json();
+    const auto& list = doc["events"];
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0]["name"], "Lunch");
+    EXPECT_EQ(list[0]["start"], "2000-12-31T00:00:00");
+    EXPECT_EQ(list[0]["description"], "Every December 31");
+    const CliResult shown = run({"show", "1"});
+    EXPECT_NE(shown.out.find("2 hours"), std::string::npos) << shown.out;
+}
+
+TEST_F(TransferCommands, RefusesWhatItCannotDo) {
+    write("in.csv", "Lunch,12/31/2000\r\n");
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char* message;
+    } cases[] = {
+        {{"import", folder.file("in.dat")}, kExitUsage, "cannot be told from its name"},
+        {{"import", folder.file("in.csv"), "--kind", "xls"}, kExitUsage, "is not a file kind"},
+        {{"import", folder.file("in.csv"), "--date-order", "dym"}, kExitUsage, "not a date order"},
+        {{"import", folder.file("in.csv"), "--fields", "name,name"}, kExitUsage, "list of fields"},
+        {{"import", folder.file("in.csv"), "--fields", "name,time"},
+         kExitUsage,
+         "Please bind any file field"},
+        {{"import", folder.file("in.csv"), "--duplicates", "merge"}, kExitUsage, "skip, replace"},
+        {{"import", folder.file("in.csv"), "--repeat", "daily", "--reminder", "1 day"},
+         kExitUsage,
+         "before the previous occurrence"},
+        {{"import", folder.file("in.csv"), "--duration", "0"}, kExitUsage, "not valid"},
+        {{"import", folder.file("in.csv"), "--type", "Nope"}, kExitUsage, "no event type named"},
+        {{"import", folder.file("x.VR0"), "--no-header"}, kExitUsage, "for text files only"},
+        {{"import", folder.file("missing.csv")}, kExitFailure, "Can not read file\n"},
+        {{"import", folder.file("in.csv"), "--kind", "csv-dos", "--code-page", "12345"},
+         kExitFailure,
+         "code page 12345 is not available"},
+        {{"export", folder.file("out.csv"), "0"}, kExitUsage, "not an event key"},
+        {{"export", folder.path() + "/no/such/folder/out.csv"},
+         kExitFailure,
+         "Can not write to file\n"},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args[1] << " " << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(names().empty());
+}
+
+TEST_F(TransferCommands, AnEventFileAndAHolidayFileAreMerged) {
+    store({Event("Christmas", At(2025, 12, 25)), Event("Boxing Day", At(2025, 12, 26))});
+    ASSERT_EQ(run({"export", folder.file("Holidays.VRH")}).status, kExitOk);
+    std::filesystem::remove(libraryPath());
+    CliResult r = run({"merge-holidays", folder.file("Holidays.VRH")});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.out, "2 events added.\n");
+    r = run({"merge-holidays", folder.file("Holidays.VRH")});
+    EXPECT_EQ(r.out, "0 events added.\n");
+    r = run({"import", folder.file("Holidays.VRH"), "--kind", "event"});
+    EXPECT_EQ(r.out, "2 events added.\n");
+    EXPECT_EQ(names().size(), 4u);
+}
+
+} // namespace
+} // namespace zm::testing
