@@ -79,16 +79,16 @@ void PutNumber(std::string& out, int64_t v, char conv, const FieldFormat& field)
         const uint64_t mag = neg ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
         body = Digits(mag, 10, false);
         if (neg)
-            prefix = "-";
+            prefix.assign(1, '-');
         else if (field.plus)
-            prefix = "+";
+            prefix.assign(1, '+');
         else if (field.space)
-            prefix = " ";
+            prefix.assign(1, ' ');
     } else {
         const uint64_t u = AsUnsigned(v);
         const bool hex = conv == 'x' || conv == 'X';
         body = Digits(u, hex ? 16 : 10, conv == 'X');
-        if (hex && field.alt && u != 0) prefix = conv == 'X' ? "0X" : "0x";
+        if (hex && field.alt && u != 0) prefix = {'0', conv};
     }
     if (field.precision >= 0) {
         if (field.precision == 0 && v == 0)
