@@ -35,7 +35,6 @@ const std::array<CommandEntry, 22> kCommands{{
     {{"quick-run", 1, 1, {}}, RunQuickRun},
     {{"export", 1, 4000, ExportOptions()}, RunExport},
     {{"import", 1, 1, ImportOptions()}, RunImport},
-    {{"merge-holidays", 1, 1, {}}, RunMergeHolidays},
 }};
 
 } // namespace

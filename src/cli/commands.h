@@ -46,7 +46,6 @@ int RunQuickRun(CliRun& run);
 // Import and export.
 int RunExport(CliRun& run);
 int RunImport(CliRun& run);
-int RunMergeHolidays(CliRun& run);
 std::span<const OptionSpec> ExportOptions();
 std::span<const OptionSpec> ImportOptions();
 

@@ -1,5 +1,4 @@
-// "export", "import" and "merge-holidays": the import and export wizard and the holiday command
-// on the command line.
+// "export" and "import": the import and export wizard on the command line.
 
 #include "cli/cli_session.h"
 #include "cli/commands.h"
@@ -19,19 +18,27 @@
 namespace zm {
 namespace {
 
-constexpr std::array<OptionSpec, 2> kExportOptions{{{"--kind", true}, {"--code-page", true}}};
+constexpr std::array<OptionSpec, 3> kExportOptions{
+    {{"--kind", true}, {"--code-page", true}, {"--keys", true}}};
 constexpr std::array<OptionSpec, 10> kImportOptions{{
     {"--kind", true},
     {"--code-page", true},
     {"--no-header", false},
     {"--date-order", true},
-    {"--fields", true},
+    {"--bind", true},
     {"--duplicates", true},
-    {"--type", true},
-    {"--reminder", true},
-    {"--duration", true},
-    {"--repeat", true},
+    {"--default-type", true},
+    {"--default-advance", true},
+    {"--default-duration", true},
+    {"--default-repeat", true},
 }};
+
+// What a file holds: one of the transfer kinds, or a holiday file (an event file whose events
+// join the library only when they are not there yet).
+struct FileKind {
+    TransferKind kind = TransferKind::CsvWindows;
+    bool holidays = false;
+};
 
 // Finds `word` in `words`; the position, or -1.
 int IndexOf(std::string_view word, std::initializer_list<std::string_view> words) {
@@ -51,19 +58,24 @@ std::string Lower(std::string_view s) {
 }
 
 // The file kind: the --kind option, else the file's extension.
-std::optional<TransferKind> KindOf(const CliRun& run, const std::string& path) {
+std::optional<FileKind> KindOf(const CliRun& run, const std::string& path, bool holidaysAllowed) {
     if (const std::string* kind = run.args.value("--kind")) {
-        const int i = IndexOf(*kind, {"csv-dos", "csv", "tsv-dos", "tsv", "event"});
-        if (i < 0) return run.error(FormatText(IDS_CLI_BAD_KIND, {*kind})), std::nullopt;
-        return KindAt(i);
+        const int i = IndexOf(*kind, {"csv", "csv-dos", "tsv", "tsv-dos", "events", "holidays"});
+        if (i < 0 || (i == 5 && !holidaysAllowed))
+            return run.error(FormatText(IDS_CLI_BAD_KIND, {*kind})), std::nullopt;
+        constexpr TransferKind kKinds[] = {TransferKind::CsvWindows, TransferKind::CsvDos,
+                                           TransferKind::TsvWindows, TransferKind::TsvDos,
+                                           TransferKind::EventFile,  TransferKind::EventFile};
+        return FileKind{kKinds[i], i == 5};
     }
     const size_t dot = path.find_last_of("./");
     const std::string ext = dot != std::string::npos && path[dot] == '.'
                                 ? Lower(std::string_view(path).substr(dot + 1))
                                 : std::string();
-    if (ext == "csv") return TransferKind::CsvWindows;
-    if (ext == "txt") return TransferKind::TsvWindows;
-    if (ext == "vr0" || ext == "vrh") return TransferKind::EventFile;
+    if (ext == "csv") return FileKind{TransferKind::CsvWindows};
+    if (ext == "txt") return FileKind{TransferKind::TsvWindows};
+    if (ext == "vr0") return FileKind{TransferKind::EventFile};
+    if (ext == "vrh" && holidaysAllowed) return FileKind{TransferKind::EventFile, true};
     run.error(FormatText(IDS_CLI_KIND_UNKNOWN, {path}));
     return std::nullopt;
 }
@@ -144,7 +156,7 @@ std::optional<TextImportOptions> ReadTextImport(const CliRun& run, CliSession& s
         if (o.rules.dateOrder < 0)
             return run.error(FormatText(IDS_CLI_BAD_DATE_ORDER, {*order})), std::nullopt;
     }
-    if (const std::string* list = run.args.value("--fields")) {
+    if (const std::string* list = run.args.value("--bind")) {
         const auto bindings = ReadFields(*list);
         if (!bindings) return run.error(FormatText(IDS_CLI_BAD_FIELDS, {*list})), std::nullopt;
         o.rules.bindings = *bindings;
@@ -160,15 +172,15 @@ std::optional<TextImportOptions> ReadTextImport(const CliRun& run, CliSession& s
         return run.error(LoadString(IDS_IE_BIND_NAME_AND_DATE)), std::nullopt;
 
     TextImportDefaults& d = o.rules.defaults;
-    if (const std::string* type = run.args.value("--type")) {
+    if (const std::string* type = run.args.value("--default-type")) {
         const int index = session.types().findType(*type);
         if (index < 0) return run.error(FormatText(IDS_CLI_NO_SUCH_TYPE, {*type})), std::nullopt;
         d.typeName = session.types().typeAt(index)->Name;
     }
-    if (!ReadAmount(run, "--reminder", true, d.advance) ||
-        !ReadAmount(run, "--duration", false, d.duration))
+    if (!ReadAmount(run, "--default-advance", true, d.advance) ||
+        !ReadAmount(run, "--default-duration", false, d.duration))
         return std::nullopt;
-    if (const std::string* repeat = run.args.value("--repeat")) {
+    if (const std::string* repeat = run.args.value("--default-repeat")) {
         const int i = IndexOf(*repeat, {"none", "daily", "weekly", "monthly", "yearly"});
         if (i < 0) return run.error(FormatText(IDS_CLI_BAD_REPEAT, {*repeat})), std::nullopt;
         d.recurrence = i == 0 ? 0 : 0x100u << (i - 1);
@@ -188,13 +200,37 @@ std::optional<DuplicateMode> DuplicatesOf(const CliRun& run) {
     return static_cast<DuplicateMode>(i);
 }
 
-// The count of added events of a merge, printed.
-int PrintMerged(const CliRun& run, int added) {
-    if (run.json())
-        run.printJson(Json{{"added", added}});
-    else
-        run.out << FormatText(IDS_CLI_MERGED, {added}) << '\n';
+// The outcome of an import: the summary counts and every log line, or the JSON document.
+int PrintImported(const CliRun& run, int imported, int replaced, const ImportLog& log) {
+    if (run.json()) {
+        Json lines = Json::array();
+        for (const ImportLogEntry& e : log)
+            lines.push_back(Json{{"record", e.record}, {"reason", ImportReasonText(e.reason)}});
+        run.printJson(Json{{"imported", imported},
+                           {"replaced", replaced},
+                           {"errors", static_cast<int>(log.size())},
+                           {"log", lines}});
+        return kExitOk;
+    }
+    run.out << FormatText(IDS_CLI_IMPORTED, {imported, static_cast<int>(log.size()), replaced})
+            << '\n';
+    for (const ImportLogEntry& e : log)
+        run.out << ImportLogLine(e) << '\n';
     return kExitOk;
+}
+
+// Keys "3,7,12", in that order.
+std::optional<std::vector<uint16_t>> KeyList(const CliRun& run, const std::string& list) {
+    std::vector<uint16_t> keys;
+    size_t pos = 0;
+    while (true) {
+        const size_t comma = list.find(',', pos);
+        const auto key = KeyArgument(run, list.substr(pos, comma - pos));
+        if (!key) return std::nullopt;
+        keys.push_back(*key);
+        if (comma == std::string::npos) return keys;
+        pos = comma + 1;
+    }
 }
 
 } // namespace
@@ -208,14 +244,14 @@ std::span<const OptionSpec> ImportOptions() {
 
 int RunExport(CliRun& run) {
     const std::string& path = run.args.positional.at(0);
-    const auto kind = KindOf(run, path);
+    const auto kind = KindOf(run, path, false);
     const auto codePage = CodePageOf(run);
     if (!kind || !codePage) return kExitUsage;
     std::vector<uint16_t> keys;
-    for (size_t i = 1; i < run.args.positional.size(); ++i) {
-        const auto key = KeyArgument(run, run.args.positional[i]);
-        if (!key) return kExitUsage;
-        keys.push_back(*key);
+    if (const std::string* list = run.args.value("--keys")) {
+        auto given = KeyList(run, *list);
+        if (!given) return kExitUsage;
+        keys = std::move(*given);
     }
     CliSession session(run);
     if (!session.openForReading()) return kExitFailure;
@@ -231,7 +267,7 @@ int RunExport(CliRun& run) {
         }
     }
     PosixFileSystem files;
-    const TransferKindInfo& info = KindInfo(*kind);
+    const TransferKindInfo& info = KindInfo(kind->kind);
     TransferResult r;
     if (info.text) {
         TextExportOptions o;
@@ -253,14 +289,15 @@ int RunExport(CliRun& run) {
 
 int RunImport(CliRun& run) {
     const std::string& path = run.args.positional.at(0);
-    const auto kind = KindOf(run, path);
+    const auto kind = KindOf(run, path, true);
     const auto codePage = CodePageOf(run);
     const auto duplicates = DuplicatesOf(run);
     if (!kind || !codePage || !duplicates) return kExitUsage;
-    const TransferKindInfo& info = KindInfo(*kind);
+    const TransferKindInfo& info = KindInfo(kind->kind);
     if (!info.text) {
-        for (std::string_view option : {"--no-header", "--date-order", "--fields", "--type",
-                                        "--reminder", "--duration", "--repeat", "--code-page"})
+        for (std::string_view option :
+             {"--no-header", "--date-order", "--bind", "--default-type", "--default-advance",
+              "--default-duration", "--default-repeat", "--code-page"})
             if (run.args.has(option))
                 return run.error(FormatText(IDS_CLI_TEXT_ONLY, {option})), kExitUsage;
     }
@@ -268,10 +305,13 @@ int RunImport(CliRun& run) {
     if (!session.openForWriting()) return kExitFailure;
     PosixFileSystem files;
     if (!info.text) {
-        const int before = session.library().countEvents();
-        const LibraryResult rc = importEventFile(session.store(), path, *duplicates);
+        // A holiday file never brings in an event that is there already.
+        const LibraryResult rc = kind->holidays
+                                     ? mergeHolidayFile(session.store(), path)
+                                     : importEventFile(session.store(), path, *duplicates);
         if (rc != lr::kOk) return run.fail(rc);
-        return PrintMerged(run, session.library().countEvents() - before);
+        const MergeCounts& counts = session.store().lastMergeCounts();
+        return PrintImported(run, counts.added, counts.replaced, {});
     }
     int status = kExitOk;
     auto options = ReadTextImport(run, session, files, path, info, *codePage, status);
@@ -281,30 +321,7 @@ int RunImport(CliRun& run) {
     FakeSettings scratch;
     const TextImportResult r = importText(session.store(), files, scratch, path, *options, run.now);
     if (r.code != lr::kOk) return Failed(run, r.code, r.problem);
-    if (run.json()) {
-        Json log = Json::array();
-        for (const ImportLogEntry& e : r.log)
-            log.push_back(Json{
-                {"record", e.record}, {"reason", e.reason}, {"text", ImportReasonText(e.reason)}});
-        run.printJson(Json{{"imported", r.imported},
-                           {"replaced", r.replaced},
-                           {"records", r.records},
-                           {"log", log}});
-    } else {
-        run.out << FormatText(IDS_CLI_IMPORTED, {r.imported, r.replaced}) << '\n';
-        for (const ImportLogEntry& e : r.log)
-            run.out << ImportLogLine(e) << '\n';
-    }
-    return kExitOk;
-}
-
-int RunMergeHolidays(CliRun& run) {
-    CliSession session(run);
-    if (!session.openForWriting()) return kExitFailure;
-    const int before = session.library().countEvents();
-    const LibraryResult rc = mergeHolidayFile(session.store(), run.args.positional.at(0));
-    if (rc != lr::kOk) return run.fail(rc);
-    return PrintMerged(run, session.library().countEvents() - before);
+    return PrintImported(run, r.imported, r.replaced, r.log);
 }
 
 } // namespace zm

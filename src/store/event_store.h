@@ -35,6 +35,13 @@ enum class DuplicateMode : uint8_t {
 };
 
 // What the store is given: its files, "now", the calendar settings and the program's folder.
+// What the last merge did with the events of the other file.
+struct MergeCounts {
+    int added = 0;
+    int replaced = 0;
+    int skipped = 0;
+};
+
 struct StoreSetup {
     StoreFileSystem* files = nullptr;   // null: the operating system's files
     std::function<DateTime()> now;      // null: the system clock
@@ -76,6 +83,8 @@ public:
     // With reloadAfter the pending list is rebuilt afterwards; without it (conversion), the
     // quick reminders of an old file are handed to the quick-reminder take-over.
     LibraryResult mergeLibraryFile(const std::string& path, bool reloadAfter, DuplicateMode mode);
+    // The counts of the last merge, also of one that failed part of the way.
+    const MergeCounts& lastMergeCounts() const { return mergeCounts_; }
     // At exit: the pending list is emptied and the library closed.
     void close();
 
@@ -141,6 +150,7 @@ public:
     int& reminderCreation() { return reminderCreation_; }
 
 private:
+    MergeCounts mergeCounts_;
     DateTime now() const;
     const WeekSettings& week() const;
     void showFileError(const std::string& text);

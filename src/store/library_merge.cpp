@@ -16,6 +16,7 @@ namespace zm {
 
 LibraryResult EventStore::mergeLibraryFile(const std::string& path, bool reloadAfter,
                                            DuplicateMode mode) {
+    mergeCounts_ = MergeCounts{};
     FileFailure why;
     std::unique_ptr<File> file = files_->open(path, FileMode::ReadOnly, why);
     if (!file) {
@@ -101,11 +102,16 @@ LibraryResult EventStore::mergeEvent(EventRecord& event, DuplicateMode mode,
                                      DuplicateTable& table) {
     if (!table.empty()) {
         const uint32_t matchKey = event.Id != 0 ? event.Id : event.ContentSignature();
-        if (mode == DuplicateMode::Skip && table.contains(matchKey)) return lr::kOk;
+        if (mode == DuplicateMode::Skip && table.contains(matchKey)) {
+            ++mergeCounts_.skipped;
+            return lr::kOk;
+        }
         if (mode == DuplicateMode::Replace) {
             if (const std::optional<uint16_t> key = table.consume(matchKey)) {
                 event.Key = *key;
-                return storeReplaced(event);
+                const LibraryResult rc = storeReplaced(event);
+                if (rc == lr::kOk) ++mergeCounts_.replaced;
+                return rc;
             }
         }
     }
@@ -113,7 +119,9 @@ LibraryResult EventStore::mergeEvent(EventRecord& event, DuplicateMode mode,
     // Texts read from a file written on Windows grow when they are kept as UTF-8; an event
     // that no longer fits a chain is shortened rather than stopping the merge.
     FitEventToChain(event);
-    return library_.addEvent(event);
+    const LibraryResult rc = library_.addEvent(event);
+    if (rc == lr::kOk) ++mergeCounts_.added;
+    return rc;
 }
 
 LibraryResult EventStore::mergeFirstFormat(const EventLibrary& other, DuplicateMode mode,

@@ -1,4 +1,4 @@
-// "export", "import" and "merge-holidays" on a data folder of their own.
+// "export" and "import" on a data folder of their own.
 
 #include "cli_fixture.h"
 
@@ -29,43 +29,45 @@ protected:
 TEST_F(TransferCommands, ExportsAllEventsOrTheKeysGivenToEachKind) {
     const auto keys =
         store({Event("Lunch", At(2000, 12, 31, 12, 0)), Event("Tea", At(2001, 1, 2, 16, 5))});
-    CliResult r = run({"export", folder.file("all.csv")});
+    CliResult r = run({"export", folder.file("all.csv"), "--kind", "csv"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(r.out, "2 events exported.\n");
     EXPECT_EQ(contents("all.csv"), "\"Name\",\"Date\",\"Time\",\"Duration\",\"Type\",\"Notes\"\r\n"
                                    "\"Lunch\",\"12/31/2000\",\"12:00 PM\",\"30 minutes\",,\r\n"
                                    "\"Tea\",\"1/2/2001\",\"4:05 PM\",\"30 minutes\",,\r\n");
-    r = run({"export", folder.file("one.txt"), std::to_string(keys[1])});
+    // The keys given, in the order given.
+    r = run({"export", folder.file("two.txt"), "--kind", "tsv", "--keys",
+             std::to_string(keys[1]) + "," + std::to_string(keys[0])});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(contents("one.txt"), "Name\tDate\tTime\tDuration\tType\tNotes\r\n"
-                                   "Tea\t1/2/2001\t4:05 PM\t30 minutes\t\t\r\n");
-    r = run({"--json", "export", folder.file("copy.VR0")});
+    EXPECT_EQ(contents("two.txt"), "Name\tDate\tTime\tDuration\tType\tNotes\r\n"
+                                   "Tea\t1/2/2001\t4:05 PM\t30 minutes\t\t\r\n"
+                                   "Lunch\t12/31/2000\t12:00 PM\t30 minutes\t\t\r\n");
+    r = run({"--json", "export", folder.file("copy.VR0"), "--kind", "events"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(r.json()["exported"], 2);
 }
 
 TEST_F(TransferCommands, ImportsATextFileWithItsLog) {
     write("in.csv", "Name,Date,Time\r\nLunch,12/31/2000,12:00 PM\r\nBad,31/12/2000\r\n\r\n");
-    CliResult r = run({"import", folder.file("in.csv")});
+    CliResult r = run({"import", folder.file("in.csv"), "--kind", "csv"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.out, "1 events imported, 0 replaced.\n"
+    EXPECT_EQ(r.out, "1 events successfully imported.\n1 records with errors.\n"
+                     "0 stored events replaced.\n"
                      "The record 3 is not imported. Reason: invalid date.\n");
     EXPECT_EQ(names(), std::vector<std::string>{"Lunch"});
     // The same file again, with duplicates skipped, as JSON.
-    r = run({"--json", "import", folder.file("in.csv"), "--duplicates", "skip"});
+    r = run({"--json", "import", folder.file("in.csv"), "--kind", "csv", "--duplicates", "skip"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    const auto doc = r.json();
-    EXPECT_EQ(doc["imported"], 0);
-    ASSERT_EQ(doc["log"].size(), 2u);
-    EXPECT_EQ(doc["log"][0]["record"], 2);
-    EXPECT_EQ(doc["log"][0]["text"], "Duplicate is skipped");
+    EXPECT_EQ(r.json(), nlohmann::json::parse(R"({"imported":0,"replaced":0,"errors":2,"log":[
+        {"record":2,"reason":"Duplicate is skipped"},{"record":3,"reason":"invalid date"}]})"));
 }
 
 TEST_F(TransferCommands, ImportOptionsBindFieldsAndGiveDefaults) {
     write("in.txt", "31.12.2000\tLunch\tsoon\r\n");
     const CliResult r =
-        run({"import", folder.file("in.txt"), "--no-header", "--date-order", "dmy", "--fields",
-             "date,name,-", "--reminder", "15", "--duration", "2 h", "--repeat", "yearly"});
+        run({"import", folder.file("in.txt"), "--kind", "tsv", "--no-header", "--date-order", "dmy",
+             "--bind", "date,name,-", "--default-advance", "15", "--default-duration", "2 h",
+             "--default-repeat", "yearly"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     const auto doc = run({"--json", "list"}).json();
     const auto& list = doc["events"];
@@ -86,24 +88,28 @@ TEST_F(TransferCommands, RefusesWhatItCannotDo) {
     } cases[] = {
         {{"import", folder.file("in.dat")}, kExitUsage, "cannot be told from its name"},
         {{"import", folder.file("in.csv"), "--kind", "xls"}, kExitUsage, "is not a file kind"},
+        {{"export", folder.file("o.vrh"), "--kind", "holidays"}, kExitUsage, "is not a file kind"},
         {{"import", folder.file("in.csv"), "--date-order", "dym"}, kExitUsage, "not a date order"},
-        {{"import", folder.file("in.csv"), "--fields", "name,name"}, kExitUsage, "list of fields"},
-        {{"import", folder.file("in.csv"), "--fields", "name,time"},
+        {{"import", folder.file("in.csv"), "--bind", "name,name"}, kExitUsage, "list of fields"},
+        {{"import", folder.file("in.csv"), "--bind", "name,time"},
          kExitUsage,
          "Please bind any file field"},
         {{"import", folder.file("in.csv"), "--duplicates", "merge"}, kExitUsage, "skip, replace"},
-        {{"import", folder.file("in.csv"), "--repeat", "daily", "--reminder", "1 day"},
+        {{"import", folder.file("in.csv"), "--default-repeat", "daily", "--default-advance",
+          "1 day"},
          kExitUsage,
          "before the previous occurrence"},
-        {{"import", folder.file("in.csv"), "--duration", "0"}, kExitUsage, "not valid"},
-        {{"import", folder.file("in.csv"), "--type", "Nope"}, kExitUsage, "no event type named"},
+        {{"import", folder.file("in.csv"), "--default-duration", "0"}, kExitUsage, "not valid"},
+        {{"import", folder.file("in.csv"), "--default-type", "Nope"},
+         kExitUsage,
+         "no event type named"},
         {{"import", folder.file("x.VR0"), "--no-header"}, kExitUsage, "for text files only"},
-        {{"import", folder.file("missing.csv")}, kExitFailure, "Can not read file\n"},
+        {{"import", folder.file("missing.csv"), "--kind", "csv"}, kExitFailure, "Can not read file\n"},
         {{"import", folder.file("in.csv"), "--kind", "csv-dos", "--code-page", "12345"},
          kExitFailure,
          "code page 12345 is not available"},
-        {{"export", folder.file("out.csv"), "0"}, kExitUsage, "not an event key"},
-        {{"export", folder.path() + "/no/such/folder/out.csv"},
+        {{"export", folder.file("out.csv"), "--keys", "1,0"}, kExitUsage, "not an event key"},
+        {{"export", folder.path() + "/no/such/folder/out.csv", "--kind", "csv"},
          kExitFailure,
          "Can not write to file\n"},
     };
@@ -117,15 +123,22 @@ TEST_F(TransferCommands, RefusesWhatItCannotDo) {
 
 TEST_F(TransferCommands, AnEventFileAndAHolidayFileAreMerged) {
     store({Event("Christmas", At(2025, 12, 25)), Event("Boxing Day", At(2025, 12, 26))});
-    ASSERT_EQ(run({"export", folder.file("Holidays.VRH")}).status, kExitOk);
+    ASSERT_EQ(run({"export", folder.file("Holidays.VRH"), "--kind", "events"}).status, kExitOk);
     std::filesystem::remove(libraryPath());
-    CliResult r = run({"merge-holidays", folder.file("Holidays.VRH")});
+    CliResult r = run({"--json", "import", folder.file("Holidays.VRH"), "--kind", "holidays"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.out, "2 events added.\n");
-    r = run({"merge-holidays", folder.file("Holidays.VRH")});
-    EXPECT_EQ(r.out, "0 events added.\n");
-    r = run({"import", folder.file("Holidays.VRH"), "--kind", "event"});
-    EXPECT_EQ(r.out, "2 events added.\n");
+    EXPECT_EQ(r.json()["imported"], 2);
+    // Holidays never come in twice, whatever --duplicates says.
+    r = run({"--json", "import", folder.file("Holidays.VRH"), "--kind", "holidays",
+             "--duplicates", "allow"});
+    EXPECT_EQ(r.json()["imported"], 0);
+    // An event file brings everything in by default, and replaces on request.
+    r = run({"--json", "import", folder.file("Holidays.VRH"), "--kind", "events"});
+    EXPECT_EQ(r.json()["imported"], 2);
+    EXPECT_EQ(names().size(), 4u);
+    r = run({"--json", "import", folder.file("Holidays.VRH"), "--kind", "events", "--duplicates",
+             "replace"});
+    EXPECT_EQ(r.json()["replaced"], 2);
     EXPECT_EQ(names().size(), 4u);
 }
 

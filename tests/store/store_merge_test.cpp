@@ -63,6 +63,8 @@ TEST_F(Merge, TheSameFileTwiceWithSkipAddsNothingTheSecondTime) {
     EXPECT_EQ(stored()[0].Id, 11u); // a current file's ids are kept
     ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), lr::kOk);
     EXPECT_EQ(stored().size(), 2u);
+    EXPECT_EQ(store.lastMergeCounts().added, 0);
+    EXPECT_EQ(store.lastMergeCounts().skipped, 2);
 }
 
 TEST_F(Merge, ReplaceRewritesEachDuplicateWithANewKeyAndItsId) {
@@ -74,6 +76,8 @@ TEST_F(Merge, ReplaceRewritesEachDuplicateWithANewKeyAndItsId) {
     const std::vector<EventRecord> before = stored();
 
     ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Replace), lr::kOk);
+    EXPECT_EQ(store.lastMergeCounts().replaced, 2);
+    EXPECT_EQ(store.lastMergeCounts().added, 0);
     const std::vector<EventRecord> after = stored();
     ASSERT_EQ(after.size(), 2u);
     for (const EventRecord& old : before) {
