@@ -2,12 +2,12 @@
 // allocate more than the file's size and a small constant, whatever its index and records say.
 // Changing such a file (deleting, adding, modifying) must not crash either.
 
+#include "heap_count.h"
 #include "store/event_library.h"
 #include "store/library_check.h"
 #include "store/library_format.h"
 #include "store/memory_file.h"
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -16,68 +16,8 @@
 #include <new>
 #include <vector>
 
-// Every allocation through operator new is counted, so the bound is checked, not assumed.
-namespace {
-std::atomic<long long> gLive{0};
-std::atomic<long long> gPeak{0};
-std::atomic<bool> gCounting{false};
-constexpr size_t kHeader = 16;
-
-void* CountedAlloc(size_t size) {
-    auto* p = static_cast<unsigned char*>(std::malloc(size + kHeader));
-    if (!p) throw std::bad_alloc();
-    *reinterpret_cast<size_t*>(p) = size;
-    const long long live = gLive += static_cast<long long>(size);
-    if (gCounting) {
-        long long peak = gPeak;
-        while (live > peak && !gPeak.compare_exchange_weak(peak, live)) {
-        }
-    }
-    return p + kHeader;
-}
-
-void CountedFree(void* ptr) {
-    if (!ptr) return;
-    auto* p = static_cast<unsigned char*>(ptr) - kHeader;
-    gLive -= static_cast<long long>(*reinterpret_cast<size_t*>(p));
-    std::free(p);
-}
-} // namespace
-
-void* operator new(size_t size) {
-    return CountedAlloc(size);
-}
-void* operator new[](size_t size) {
-    return CountedAlloc(size);
-}
-void* operator new(size_t size, const std::nothrow_t&) noexcept {
-    try {
-        return CountedAlloc(size);
-    } catch (...) {
-        return nullptr;
-    }
-}
-void* operator new[](size_t size, const std::nothrow_t& tag) noexcept {
-    return operator new(size, tag);
-}
-void operator delete(void* p) noexcept {
-    CountedFree(p);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept {
-    CountedFree(p);
-}
-void operator delete[](void* p, const std::nothrow_t&) noexcept {
-    CountedFree(p);
-}
-void operator delete[](void* p) noexcept {
-    CountedFree(p);
-}
-void operator delete(void* p, size_t) noexcept {
-    CountedFree(p);
-}
-void operator delete[](void* p, size_t) noexcept {
-    CountedFree(p);
-}
+// Every allocation through operator new is counted (heap_count.h), so the bound is checked,
+// not assumed.
 
 namespace {
 
@@ -154,16 +94,13 @@ std::vector<uint8_t> FileOf(const uint8_t* data, size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> file = FileOf(data, size);
-    gPeak = gLive.load();
-    const long long before = gLive;
-    gCounting = true;
+    const long long before = static_cast<long long>(zm::fuzz::StartHeapMeasure());
     {
         auto bytes = std::make_shared<zm::FileBytes>(file.begin(), file.end());
         ReadEverything(bytes, false);
         ReadEverything(bytes, true);
     }
-    gCounting = false;
-    const long long used = gPeak - before;
+    const long long used = static_cast<long long>(zm::fuzz::g_heap.peak) - before;
     if (used > static_cast<long long>(file.size()) + kSlack) {
         std::fprintf(stderr, "loading %zu bytes held %lld bytes at once\n", file.size(), used);
         std::abort();

@@ -3,12 +3,12 @@
 // merge must not crash, must not allocate what its lengths ask for (every length is checked
 // against the file first), and must leave a library whose index and events are sound.
 
+#include "heap_count.h"
 #include "store/event_store.h"
 #include "store/library_check.h"
 #include "store/library_format.h"
 #include "store/memory_file_system.h"
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -17,68 +17,8 @@
 #include <new>
 #include <vector>
 
-// Every allocation through operator new is counted, so the bound is checked, not assumed.
-namespace {
-std::atomic<long long> gLive{0};
-std::atomic<long long> gPeak{0};
-std::atomic<bool> gCounting{false};
-constexpr size_t kHeader = 16;
-
-void* CountedAlloc(size_t size) {
-    auto* p = static_cast<unsigned char*>(std::malloc(size + kHeader));
-    if (!p) throw std::bad_alloc();
-    *reinterpret_cast<size_t*>(p) = size;
-    const long long live = gLive += static_cast<long long>(size);
-    if (gCounting) {
-        long long peak = gPeak;
-        while (live > peak && !gPeak.compare_exchange_weak(peak, live)) {
-        }
-    }
-    return p + kHeader;
-}
-
-void CountedFree(void* ptr) {
-    if (!ptr) return;
-    auto* p = static_cast<unsigned char*>(ptr) - kHeader;
-    gLive -= static_cast<long long>(*reinterpret_cast<size_t*>(p));
-    std::free(p);
-}
-} // namespace
-
-void* operator new(size_t size) {
-    return CountedAlloc(size);
-}
-void* operator new[](size_t size) {
-    return CountedAlloc(size);
-}
-void* operator new(size_t size, const std::nothrow_t&) noexcept {
-    try {
-        return CountedAlloc(size);
-    } catch (...) {
-        return nullptr;
-    }
-}
-void* operator new[](size_t size, const std::nothrow_t& tag) noexcept {
-    return operator new(size, tag);
-}
-void operator delete(void* p) noexcept {
-    CountedFree(p);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept {
-    CountedFree(p);
-}
-void operator delete[](void* p, const std::nothrow_t&) noexcept {
-    CountedFree(p);
-}
-void operator delete[](void* p) noexcept {
-    CountedFree(p);
-}
-void operator delete(void* p, size_t) noexcept {
-    CountedFree(p);
-}
-void operator delete[](void* p, size_t) noexcept {
-    CountedFree(p);
-}
+// Every allocation through operator new is counted (heap_count.h), so the bound is checked,
+// not assumed.
 
 namespace {
 
@@ -149,12 +89,9 @@ void MergeAndCheck(const std::vector<uint8_t>& old, zm::DuplicateMode mode) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> old = FileOf(data, size);
     const auto mode = static_cast<zm::DuplicateMode>(size > 2 ? data[2] % 3 : 0);
-    gPeak = gLive.load();
-    const long long before = gLive;
-    gCounting = true;
+    const long long before = static_cast<long long>(zm::fuzz::StartHeapMeasure());
     MergeAndCheck(old, mode);
-    gCounting = false;
-    const long long used = gPeak - before;
+    const long long used = static_cast<long long>(zm::fuzz::g_heap.peak) - before;
     if (used > 2 * static_cast<long long>(old.size()) + 3 * kLibraryBytes + kSlack) {
         std::fprintf(stderr, "merging %zu bytes held %lld bytes at once\n", old.size(), used);
         std::abort();
