@@ -9,6 +9,9 @@
 
 namespace zm {
 
+// Appends the UTF-8 form of a code point (at most U+10FFFF; surrogates are written as they are).
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 // The byte length of the character that starts at pos (0 at the end of the text).
 std::size_t Utf8CharLength(std::string_view text, std::size_t pos);
 

@@ -5,8 +5,6 @@
 #include "store/text_codec.h"
 
 namespace zm {
-namespace {
-
 DateTime DateFromFile(double days) {
     const DateTime d = DateTime::FromOle(days);
     return d.IsValid() ? d : DateTime();
@@ -26,7 +24,6 @@ bool ReadText(MemoryStream& in, std::string& text) {
     return true;
 }
 
-} // namespace
 
 size_t SerializedSize(const EventRecord& e) {
     return eventfmt::kEmptyEventSize + e.Name.size() + e.Notes.size() + e.SoundFile.size() +

@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace zm {
 
@@ -30,6 +31,14 @@ inline constexpr size_t kEmptyEventSize = 128;
 
 // The length of the stored form: 128 plus the byte lengths of the four texts.
 size_t SerializedSize(const EventRecord& event);
+
+// A stored day number as an instant; one that is not finite or outside years 100 to 9999 reads
+// as the zero instant rather than making the event unreadable.
+DateTime DateFromFile(double days);
+// A stored day number, and a stored text (UTF-8, or Windows-1252 when it is not valid UTF-8);
+// false when the stream holds too few bytes.
+bool ReadDate(MemoryStream& in, DateTime& d);
+bool ReadText(MemoryStream& in, std::string& text);
 
 // Appends the stored form of the event to the stream. May throw std::bad_alloc.
 void SerializeEvent(const EventRecord& event, MemoryStream& out);

@@ -1,5 +1,7 @@
 #include "store/no_case.h"
 
+#include "platform/utf8.h"
+
 #include <cstdint>
 
 namespace zm {
@@ -44,23 +46,11 @@ uint32_t Next(std::string_view s, size_t& i) {
 }
 
 void Append(std::string& out, uint32_t cp) {
-    if (cp >= 0xDC00 && cp <= 0xDCFF) {
+    // A byte that was not UTF-8 was carried as U+DC00 + byte: it goes back out unchanged.
+    if (cp >= 0xDC00 && cp <= 0xDCFF)
         out += static_cast<char>(cp & 0xFF);
-    } else if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    else
+        AppendUtf8(out, cp);
 }
 
 bool IsBlank(char c) {

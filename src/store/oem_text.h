@@ -38,7 +38,5 @@ private:
 // The converter's name of a code page: "CP437", "CP850", ...
 std::string CodePageName(int codePage);
 
-// Appends the UTF-8 form of a code point.
-void AppendUtf8(std::string& out, char32_t cp);
 
 } // namespace zm

@@ -19,24 +19,6 @@ constexpr uint32_t kKnownFlags = kSnoozed | kRecurring | kShown | kAccepted | kC
 
 constexpr TimeAmount kOneDay{0x00020001};
 
-DateTime DateFromFile(double days) {
-    const DateTime d = DateTime::FromOle(days);
-    return d.IsValid() ? d : DateTime();
-}
-
-bool ReadDate(MemoryStream& in, DateTime& d) {
-    double days;
-    if (!in.readDouble(days)) return false;
-    d = DateFromFile(days);
-    return true;
-}
-
-bool ReadText(MemoryStream& in, std::string& text) {
-    std::string bytes;
-    if (!in.readString(bytes)) return false;
-    text = DecodeFileText(bytes);
-    return true;
-}
 
 // A zero-terminated text in a fixed field of `size` bytes.
 std::string FixedText(const unsigned char* field, size_t size) {
