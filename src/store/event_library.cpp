@@ -227,6 +227,18 @@ LibraryResult EventLibrary::serialize(EventRecord& event, bool assignId, MemoryS
     return lr::kOk;
 }
 
+LibraryResult EventLibrary::writeNewChain(const MemoryStream& stream, BlockChain& chain) {
+    if (!index_.planChain(BlocksFor(stream.length()), chain)) return lr::kLibraryFull;
+    shadow_ = index_;
+    const LibraryResult rc = writeChain(stream, chain);
+    if (rc != lr::kOk) {
+        rollback(false);
+        return rc;
+    }
+    index_.linkChain(chain);
+    return lr::kOk;
+}
+
 LibraryResult EventLibrary::addEvent(EventRecord& event) {
     if (!isWritable()) return lr::kInternalError;
     MemoryStream stream;
@@ -234,14 +246,8 @@ LibraryResult EventLibrary::addEvent(EventRecord& event) {
     LibraryResult rc = serialize(event, true, stream, id);
     if (rc != lr::kOk) return rc;
     BlockChain chain;
-    if (!index_.planChain(BlocksFor(stream.length()), chain)) return lr::kLibraryFull;
-    shadow_ = index_;
-    rc = writeChain(stream, chain);
-    if (rc != lr::kOk) {
-        rollback(false);
-        return rc;
-    }
-    index_.linkChain(chain);
+    rc = writeNewChain(stream, chain);
+    if (rc != lr::kOk) return rc;
     rc = commit();
     if (rc != lr::kOk) return rc;
     event.Id = id;
@@ -259,14 +265,8 @@ LibraryResult EventLibrary::modifyEvent(EventRecord& event) {
     rc = serialize(event, false, stream, id);
     if (rc != lr::kOk) return rc;
     BlockChain chain;
-    if (!index_.planChain(BlocksFor(stream.length()), chain)) return lr::kLibraryFull;
-    shadow_ = index_;
-    rc = writeChain(stream, chain);
-    if (rc != lr::kOk) {
-        rollback(false);
-        return rc;
-    }
-    index_.linkChain(chain);
+    rc = writeNewChain(stream, chain);
+    if (rc != lr::kOk) return rc;
     rc = index_.freeChain(oldKey);
     if (rc != lr::kOk) {
         rollback(false);

@@ -116,6 +116,9 @@ private:
     LibraryResult readBlock(int block, unsigned char* data) const;
     LibraryResult readChainInto(const BlockChain& chain, MemoryStream& out) const;
     LibraryResult writeChain(const MemoryStream& stored, const BlockChain& chain);
+    // Plans a chain of free blocks for the stream, writes it and links it into the index (the
+    // shadow keeps the index as it was); a failed write puts the index back.
+    LibraryResult writeNewChain(const MemoryStream& stored, BlockChain& chain);
     LibraryResult writeIndex();
     LibraryResult validKey(int key) const;
     LibraryResult serialize(EventRecord& event, bool assignId, MemoryStream& out,
