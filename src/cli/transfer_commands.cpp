@@ -3,6 +3,7 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "model/amount_parse.h"
+#include "platform/ascii_text.h"
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "store/import_export.h"
@@ -50,13 +51,6 @@ int IndexOf(std::string_view word, std::initializer_list<std::string_view> words
     return -1;
 }
 
-std::string Lower(std::string_view s) {
-    std::string r(s);
-    for (char& c : r)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return r;
-}
-
 // The file kind: the --kind option, else the file's extension.
 std::optional<FileKind> KindOf(const CliRun& run, const std::string& path, bool holidaysAllowed) {
     if (const std::string* kind = run.args.value("--kind")) {
@@ -70,7 +64,7 @@ std::optional<FileKind> KindOf(const CliRun& run, const std::string& path, bool 
     }
     const size_t dot = path.find_last_of("./");
     const std::string ext = dot != std::string::npos && path[dot] == '.'
-                                ? Lower(std::string_view(path).substr(dot + 1))
+                                ? AsciiLowered(std::string_view(path).substr(dot + 1))
                                 : std::string();
     if (ext == "csv") return FileKind{TransferKind::CsvWindows};
     if (ext == "txt") return FileKind{TransferKind::TsvWindows};
@@ -122,7 +116,7 @@ std::optional<FieldBindings> ReadFields(const std::string& list) {
     int position = 0;
     while (true) {
         const size_t comma = list.find(',', pos);
-        const std::string word = Lower(list.substr(pos, comma - pos));
+        const std::string word = AsciiLowered(list.substr(pos, comma - pos));
         const int field = IndexOf(word, {"name", "date", "time", "duration", "type", "notes"});
         if (field < 0 && word != "-") return std::nullopt;
         if (field >= 0) {

@@ -1,25 +1,11 @@
 #include "model/amount_parse.h"
 
+#include "platform/ascii_text.h"
+
 #include <string>
 
 namespace zm {
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // The unit whose word starts with `rest` (already trimmed), or -1.
 int UnitOf(std::string_view rest) {
@@ -30,7 +16,7 @@ int UnitOf(std::string_view rest) {
         if (rest.size() > word.size()) continue;
         bool match = true;
         for (size_t i = 0; i < rest.size() && match; ++i)
-            match = Lower(rest[i]) == word[i];
+            match = AsciiLower(rest[i]) == word[i];
         if (match) return unit;
     }
     return -1;
@@ -43,7 +29,7 @@ ParsedAmount Result(AmountParseCode code, uint32_t unit = 0, uint32_t count = 0)
 } // namespace
 
 ParsedAmount ParseAmount(std::string_view text, bool zeroAllowed) {
-    text = Trim(text);
+    text = TrimAsciiSpace(text);
     uint32_t count = 0;
     int unit = 0;
     if (!text.empty()) {
@@ -53,7 +39,7 @@ ParsedAmount ParseAmount(std::string_view text, bool zeroAllowed) {
             if (count > TimeAmount::kMaxCount) return Result(kAmountTooLarge);
         }
         if (i == 0) return Result(kAmountNotValid);
-        unit = UnitOf(Trim(text.substr(i)));
+        unit = UnitOf(TrimAsciiSpace(text.substr(i)));
         if (unit < 0) return Result(kAmountNotValid);
     }
     if (count == 0) return zeroAllowed ? Result(kAmountOk, 0, 0) : Result(kAmountNotValid);

@@ -1,5 +1,7 @@
 #include "platform/setting_table.h"
 
+#include "platform/ascii_text.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -32,21 +34,6 @@ constexpr std::array<SettingDefinition, 8> kTable{{
      kAnyInt32High, OutOfRange::Clamp, ""},
 }};
 
-std::string_view Trimmed(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
-        s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
-        s.remove_suffix(1);
-    return s;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 int64_t InRange(const SettingDefinition& d, int64_t v) {
     if (v >= d.min && v <= d.max) return v;
     if (d.outOfRange == OutOfRange::Default) return d.defaultValue;
@@ -70,7 +57,7 @@ const SettingDefinition* FindSetting(std::string_view key) {
 }
 
 std::optional<int64_t> ParseSettingInt(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimAsciiSpace(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     int64_t v = 0;
     const char* end = text.data() + text.size();
@@ -80,9 +67,9 @@ std::optional<int64_t> ParseSettingInt(std::string_view text) {
 }
 
 std::optional<bool> ParseSettingBool(std::string_view text) {
-    text = Trimmed(text);
-    if (EqualsNoCase(text, "true")) return true;
-    if (EqualsNoCase(text, "false")) return false;
+    text = TrimAsciiSpace(text);
+    if (EqualsIgnoringAsciiCase(text, "true")) return true;
+    if (EqualsIgnoringAsciiCase(text, "false")) return false;
     if (auto n = ParseSettingInt(text)) return *n != 0;
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "store/text_time.h"
 
+#include "platform/ascii_text.h"
+
 #include "platform/utf8.h"
 
 #include <algorithm>
@@ -30,28 +32,6 @@ std::string ExportTimeSeparator(const std::string& sep) {
     return sep;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameText(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return AsciiLower(x) == AsciiLower(y);
-           });
-}
-
 enum class Half { None, Am, Pm };
 
 // Takes an AM/PM text off the front or the back of the text.
@@ -70,14 +50,14 @@ Half TakeDesignator(std::string_view& text, const LocaleDescription& locale) {
         candidates.begin(), candidates.end(),
         [](const Candidate& a, const Candidate& b) { return a.word.size() > b.word.size(); });
     for (const Candidate& c : candidates) {
-        const std::string_view word = Trim(c.word);
+        const std::string_view word = TrimAsciiSpace(c.word);
         if (word.empty() || word.size() > text.size()) continue;
-        if (SameText(text.substr(text.size() - word.size()), word)) {
-            text = Trim(text.substr(0, text.size() - word.size()));
+        if (EqualsIgnoringAsciiCase(text.substr(text.size() - word.size()), word)) {
+            text = TrimAsciiSpace(text.substr(0, text.size() - word.size()));
             return c.half;
         }
-        if (SameText(text.substr(0, word.size()), word)) {
-            text = Trim(text.substr(word.size()));
+        if (EqualsIgnoringAsciiCase(text.substr(0, word.size()), word)) {
+            text = TrimAsciiSpace(text.substr(word.size()));
             return c.half;
         }
     }
@@ -96,10 +76,10 @@ bool TakeNumber(std::string_view& text, int& value) {
 }
 
 bool TakeSeparator(std::string_view& text, const std::vector<std::string_view>& separators) {
-    text = Trim(text);
+    text = TrimAsciiSpace(text);
     for (std::string_view sep : separators)
         if (!sep.empty() && text.substr(0, sep.size()) == sep) {
-            text = Trim(text.substr(sep.size()));
+            text = TrimAsciiSpace(text.substr(sep.size()));
             return true;
         }
     return false;
@@ -126,7 +106,7 @@ std::string TextFieldFormats::time(DateTime moment) const {
 }
 
 std::optional<int> ParseImportTime(std::string_view text, const LocaleDescription& locale) {
-    text = Trim(text);
+    text = TrimAsciiSpace(text);
     const Half half = TakeDesignator(text, locale);
     std::vector<std::string_view> separators = {locale.TimeSeparator, locale.CompactTimeSeparator,
                                                 ":"};
@@ -141,7 +121,7 @@ std::optional<int> ParseImportTime(std::string_view text, const LocaleDescriptio
         if (!TakeSeparator(text, separators) || !TakeNumber(text, minute)) return std::nullopt;
         if (!text.empty() && (!TakeSeparator(text, separators) || !TakeNumber(text, second)))
             return std::nullopt;
-        if (!Trim(text).empty()) return std::nullopt;
+        if (!TrimAsciiSpace(text).empty()) return std::nullopt;
     }
     if (minute > 59 || second > 59) return std::nullopt;
     if (half == Half::None) {
