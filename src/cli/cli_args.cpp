@@ -93,13 +93,13 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> args,
         const std::string name = arg.substr(0, eq);
         const OptionSpec* global = Find(kGlobalOptions, name);
         const OptionSpec* own = shape ? Find(shape->options, name) : nullptr;
-        const OptionSpec* spec = own ? own : global;
-        if (!spec) {
+        const OptionSpec* option = own ? own : global;
+        if (!option) {
             fail(FormatText(IDS_CLI_UNKNOWN_OPTION, {name}));
             break;
         }
         std::string value;
-        if (spec->takesValue) {
+        if (option->takesValue) {
             if (eq != std::string::npos) {
                 value = arg.substr(eq + 1);
             } else if (i + 1 < args.size()) {
