@@ -139,6 +139,7 @@ int RunCheck(CliRun& run) {
     } else {
         for (const auto& p : problems)
             run.out << p << '\n';
+        if (problems.empty()) run.out << FormatText(IDS_CLI_CHECK_SOUND, {events}) << '\n';
     }
     return problems.empty() ? kExitOk : kExitFailure;
 }

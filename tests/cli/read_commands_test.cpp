@@ -166,6 +166,8 @@ TEST_F(ReadCommands, AMissingLibraryReadsAsEmptyAndIsNotCreated) {
     EXPECT_EQ(r.json(), nlohmann::json::parse(R"({"events":[]})"));
     r = run({"--json", "check"});
     EXPECT_EQ(r.json(), nlohmann::json::parse(R"({"events":0,"problems":[]})"));
+    r = run({"check"});
+    EXPECT_EQ(r.out, "0 events, no problems found.\n");
     EXPECT_FALSE(std::filesystem::exists(libraryPath()));
 }
 
