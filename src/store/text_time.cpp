@@ -15,7 +15,7 @@ namespace {
 LocaleDescription ExportDates(LocaleDescription locale) {
     locale.Century = true;
     const std::string& sep = locale.CompactDateSeparator;
-    if (sep != "." && sep != "/" && sep != "-") locale.CompactDateSeparator = "/";
+    if (sep != "." && sep != "/" && sep != "-") locale.CompactDateSeparator.assign(1, '/');
     return locale;
 }
 
