@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "temp_folder.h"
+
 namespace zm::testing {
 
 inline DateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
@@ -29,26 +31,6 @@ struct CliResult {
     nlohmann::json json() const { return nlohmann::json::parse(out); }
     // Keeps the keys of objects in the order they were printed.
     nlohmann::ordered_json orderedJson() const { return nlohmann::ordered_json::parse(out); }
-};
-
-// A folder that is removed with everything in it when the test ends.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zm-cli-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
 };
 
 class CliTest : public ::testing::Test {

@@ -1,6 +1,7 @@
 // The library on real files: creating, reopening, and the lock that keeps out a second writer.
 
 #include "library_fixture.h"
+#include "temp_folder.h"
 #include "store/event_library.h"
 
 #include <cstdlib>
@@ -18,15 +19,9 @@ namespace fs = std::filesystem;
 
 class LibraryFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "zm-library-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-        path = (dir / "Zantimo.VR0").string();
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
-    std::string path;
+    testing::TempFolder folder;
+    fs::path dir = folder.path();
+    std::string path = folder.file("Zantimo.VR0");
 };
 
 TEST_F(LibraryFiles, CreateAddCloseAndReadBack) {

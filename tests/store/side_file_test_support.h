@@ -10,27 +10,11 @@
 #include <unistd.h>
 #include <vector>
 
+#include "temp_folder.h"
+
 namespace zm::sidetest {
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "zm-side-XXXXXX").string();
-        path_ = ::mkdtemp(tmpl.data());
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
+using zm::testing::TempFolder;
 
 inline std::vector<uint8_t> ReadBytes(const std::string& path) {
     std::ifstream f(path, std::ios::binary);

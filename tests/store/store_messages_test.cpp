@@ -1,6 +1,7 @@
 // The texts of the store's boxes, the archive names, and the quick reminders taken over from a
 // converted library.
 
+#include "temp_folder.h"
 #include "store/quick_file.h"
 #include "store/quick_take_over.h"
 #include "store/store_messages.h"
@@ -63,9 +64,8 @@ TEST(StorePaths, ArchiveNamesByVersion) {
 }
 
 TEST(QuickTakeOver, AppendsUntilTheListIsFullAndSaves) {
-    namespace fsys = std::filesystem;
-    std::string pattern = (fsys::temp_directory_path() / "zm-quick-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const testing::TempFolder folder;
+    const std::string& pattern = folder.path();
     QuickList list;
     for (int i = 0; i < 23; ++i) {
         QuickReminder q;
@@ -87,7 +87,6 @@ TEST(QuickTakeOver, AppendsUntilTheListIsFullAndSaves) {
     QuickList loaded;
     EXPECT_TRUE(loadQuickReminders(loaded, pattern).ok());
     EXPECT_EQ(loaded.count(), 25u);
-    fsys::remove_all(pattern);
 }
 
 } // namespace

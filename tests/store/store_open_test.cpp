@@ -2,6 +2,7 @@
 // what a refused or failed conversion leaves behind.
 
 #include "old_library_builder.h"
+#include "temp_folder.h"
 #include "store/event_library.h"
 #include "store/posix_file.h"
 #include "store/store_messages.h"
@@ -232,9 +233,8 @@ TEST_F(StoreTest, AConversionWhoseNewLibraryCannotBeCreatedPutsTheOldFileBack) {
 
 TEST(StoreOnDisk, ConvertsALibraryOnTheRealFileSystem) {
     namespace fsys = std::filesystem;
-    std::string pattern = (fsys::temp_directory_path() / "zm-store-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    const fsys::path dir = pattern;
+    const TempFolder folder;
+    const fsys::path dir = folder.path();
     const FileBytes old = SameLayoutFile(0x00030000, {"a", "b"});
     {
         std::ofstream out(dir / "Zantimo.VR0", std::ios::binary);
@@ -255,7 +255,6 @@ TEST(StoreOnDisk, ConvertsALibraryOnTheRealFileSystem) {
                     fsys::copy_options::overwrite_existing);
     EXPECT_EQ(store.openDefaultLibrary(), lr::kOpenFailed);
     EXPECT_EQ(fsys::file_size(dir / "Zantimo.VR0"), old.size());
-    fsys::remove_all(dir);
 }
 
 } // namespace
