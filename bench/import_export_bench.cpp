@@ -4,6 +4,7 @@
 
 #include "format/locale_description.h"
 #include "platform/settings.h"
+#include "bench_folder.h"
 #include "store/event_library.h"
 #include "store/memory_file.h"
 #include "store/posix_file.h"
@@ -27,8 +28,10 @@ constexpr int kEvents = 3999;
 
 LocaleDescription EnglishUs() {
     LocaleDescription d;
-    d.DateSeparator = d.CompactDateSeparator = "/";
-    d.TimeSeparator = d.CompactTimeSeparator = ":";
+    d.DateSeparator.assign(1, '/');
+    d.CompactDateSeparator = d.DateSeparator;
+    d.TimeSeparator.assign(1, ':');
+    d.CompactTimeSeparator = d.TimeSeparator;
     return d;
 }
 
@@ -62,37 +65,22 @@ class Fixture {
 public:
     PosixFileSystem files;
     Fixture() {
-        std::string pattern = (fs::temp_directory_path() / "zm-impexp-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        dir_ = pattern;
-        library = (dir_ / "Zantimo.VR0").string();
-        csv = (dir_ / "events.csv").string();
-        target = (dir_ / "Target.VR0").string();
-        exported = (dir_ / "exported.csv").string();
-
-        auto bytes = std::make_shared<FileBytes>();
+        library = folder_.file("Zantimo.VR0");
+        csv = folder_.file("events.csv");
+        target = folder_.file("Target.VR0");
+        exported = folder_.file("exported.csv");
         EventLibrary lib;
-        if (lib.createFile(std::make_unique<MemoryFile>(bytes)) != lr::kOk) std::abort();
-        for (int i = 0; i < kEvents; ++i) {
-            EventRecord e = Sample(i);
-            if (lib.addEvent(e) != lr::kOk) std::abort();
-            keys.push_back(e.Key);
-        }
-        std::ofstream(library, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes->data()),
-                   static_cast<std::streamsize>(bytes->size()));
+        keys = folder_.writeLibrary("Zantimo.VR0", kEvents, Sample, &lib);
         LibraryExportSource source(lib);
         TextExportOptions options;
         options.locale = EnglishUs();
         if (ExportTextFile(files, csv, keys, source, options).code != lr::kOk) std::abort();
     }
-    ~Fixture() { fs::remove_all(dir_); }
-
     std::string library, csv, target, exported;
     std::vector<uint16_t> keys;
 
 private:
-    fs::path dir_;
+    bench::BenchFolder folder_;
 };
 
 TextImportOptions CsvImport() {

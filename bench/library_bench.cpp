@@ -1,6 +1,7 @@
 // The event library on the real file system: opening a full library, reading every event, and
 // adding, modifying and deleting one event, each with its flush to the disk.
 
+#include "bench_folder.h"
 #include "store/event_library.h"
 #include "store/memory_file.h"
 
@@ -41,30 +42,17 @@ EventRecord Mixed(int i) {
     return e;
 }
 
-// A folder with a library of `events` one-block events, built in memory and written once.
+// A folder with a library of `events` one-block events.
 class Fixture {
 public:
     explicit Fixture(int events) {
-        std::string pattern = (fs::temp_directory_path() / "zm-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        dir_ = pattern;
-        path = (dir_ / "Zantimo.VR0").string();
-        auto bytes = std::make_shared<FileBytes>();
-        EventLibrary lib;
-        if (lib.createFile(std::make_unique<MemoryFile>(bytes)) != lr::kOk) std::abort();
-        for (int i = 0; i < events; ++i) {
-            EventRecord e = Mixed(i);
-            if (lib.addEvent(e) != lr::kOk) std::abort();
-        }
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes->data()),
-                   static_cast<std::streamsize>(bytes->size()));
+        folder_.writeLibrary("Zantimo.VR0", events, Mixed);
+        path = folder_.file("Zantimo.VR0");
     }
-    ~Fixture() { fs::remove_all(dir_); }
     std::string path;
 
 private:
-    fs::path dir_;
+    bench::BenchFolder folder_;
 };
 
 void BM_OpenFullLibrary(benchmark::State& state) {

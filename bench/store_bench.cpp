@@ -2,6 +2,7 @@
 // due check at the look-ahead limit), and storing, changing and deleting one event, each with
 // its flush to the disk.
 
+#include "bench_folder.h"
 #include "store/event_store.h"
 #include "store/memory_file.h"
 
@@ -50,25 +51,9 @@ EventRecord Mixed(int i) {
 }
 
 // A program folder with a library of `events` one-block events.
-class Folder {
+class Folder : public bench::BenchFolder {
 public:
-    explicit Folder(int events) {
-        std::string pattern = (fs::temp_directory_path() / "zm-store-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        dir = pattern;
-        auto bytes = std::make_shared<FileBytes>();
-        EventLibrary lib;
-        if (lib.createFile(std::make_unique<MemoryFile>(bytes)) != lr::kOk) std::abort();
-        for (int i = 0; i < events; ++i) {
-            EventRecord e = Mixed(i);
-            if (lib.addEvent(e) != lr::kOk) std::abort();
-        }
-        std::ofstream((fs::path(dir) / "Zantimo.VR0"), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes->data()),
-                   static_cast<std::streamsize>(bytes->size()));
-    }
-    ~Folder() { fs::remove_all(dir); }
-    std::string dir;
+    explicit Folder(int events) { writeLibrary("Zantimo.VR0", events, Mixed); }
 };
 
 void BM_DailyRebuildFullLibrary(benchmark::State& state) {
