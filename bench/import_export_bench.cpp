@@ -22,7 +22,6 @@
 namespace zm {
 namespace {
 
-namespace fs = std::filesystem;
 
 constexpr int kEvents = 3999;
 

@@ -15,7 +15,6 @@
 namespace zm {
 namespace {
 
-namespace fs = std::filesystem;
 
 // One-block events of every kind of recurrence.
 EventRecord Mixed(int i) {

@@ -16,7 +16,6 @@
 namespace zm {
 namespace {
 
-namespace fs = std::filesystem;
 
 const DateTime kNow = DateTime::FromParts(2024, 3, 14, 8, 0);
 
