@@ -3,6 +3,7 @@
 // Changing such a file (deleting, adding, modifying) must not crash either.
 
 #include "heap_count.h"
+#include "model/byte_order.h"
 #include "store/event_library.h"
 #include "store/library_check.h"
 #include "store/library_format.h"
@@ -82,7 +83,7 @@ std::vector<uint8_t> FileOf(const uint8_t* data, size_t size) {
     size_t at = 3;
     const size_t entries = size > 2 ? data[2] : 0;
     for (size_t i = 0; i < entries && at + 4 <= size; ++i, at += 4) {
-        const size_t n = (data[at] | (data[at + 1] << 8)) % zm::libfmt::kIndexEntries;
+        const size_t n = zm::GetLe16(data + at) % zm::libfmt::kIndexEntries;
         file[256 + 2 * n] = data[at + 2];
         file[256 + 2 * n + 1] = data[at + 3];
     }

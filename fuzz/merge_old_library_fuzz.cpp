@@ -4,6 +4,7 @@
 // against the file first), and must leave a library whose index and events are sound.
 
 #include "heap_count.h"
+#include "model/byte_order.h"
 #include "store/event_store.h"
 #include "store/library_check.h"
 #include "store/library_format.h"
@@ -51,7 +52,7 @@ std::vector<uint8_t> FileOf(const uint8_t* data, size_t size) {
     const size_t entries = size > 1 ? data[1] : 0;
     std::vector<std::pair<size_t, uint32_t>> marks;
     for (size_t i = 0; i < entries && at + 4 <= size; ++i, at += 4) {
-        const size_t n = (data[at] | (data[at + 1] << 8));
+        const size_t n = zm::GetLe16(data + at);
         if (first) {
             marks.emplace_back(256 + 4 * (n % 256), 1u << (data[at + 2] % 32));
         } else {
@@ -63,8 +64,7 @@ std::vector<uint8_t> FileOf(const uint8_t* data, size_t size) {
     if (at < size) file.insert(file.end(), data + at, data + size);
     for (const auto& [offset, bit] : marks) {
         if (file.size() < offset + 4) file.resize(offset + 4, 0);
-        for (int b = 0; b < 4; ++b)
-            file[offset + b] |= static_cast<uint8_t>(bit >> (8 * b));
+        zm::PutLe32(file.data() + offset, zm::GetLe32(file.data() + offset) | bit);
     }
     return file;
 }

@@ -1,9 +1,9 @@
 #include "model/event_record.h"
 
-#include <cstring>
-#include <vector>
-
+#include "model/byte_order.h"
 #include "model/crc32.h"
+
+#include <vector>
 
 namespace zm {
 
@@ -50,11 +50,8 @@ uint32_t EventRecord::StoredSize() const {
 }
 
 namespace {
-void PutLe(std::vector<unsigned char>& out, uint64_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>(v >> (8 * i)));
-}
 void PutString(std::vector<unsigned char>& out, const std::string& s) {
-    PutLe(out, s.size() + 1, 4);
+    AppendLe32(out, static_cast<uint32_t>(s.size() + 1));
     out.insert(out.end(), s.begin(), s.end());
     out.push_back(0);
 }
@@ -63,13 +60,10 @@ void PutString(std::vector<unsigned char>& out, const std::string& s) {
 uint32_t EventRecord::ContentSignature() const {
     std::vector<unsigned char> buf;
     buf.reserve(35 + Name.size() + Notes.size() + TypeName.size());
-    PutLe(buf, Pattern, 4);
-    PutLe(buf, PatternParam, 4);
-    const double start = Start.ToOle();
-    uint64_t bits;
-    std::memcpy(&bits, &start, sizeof bits);
-    PutLe(buf, bits, 8);
-    PutLe(buf, Duration.word, 4);
+    AppendLe32(buf, Pattern);
+    AppendLe32(buf, PatternParam);
+    AppendLe64(buf, DoubleBits(Start.ToOle()));
+    AppendLe32(buf, Duration.word);
     PutString(buf, Name);
     PutString(buf, Notes);
     PutString(buf, TypeName);

@@ -1,5 +1,6 @@
 #include "store/archive_io.h"
 
+#include "model/byte_order.h"
 #include "store/text_codec.h"
 
 namespace zm {
@@ -24,15 +25,14 @@ bool ArchiveReader::u8(uint8_t& v) {
 bool ArchiveReader::u16(uint16_t& v) {
     const uint8_t* p;
     if (!take(2, p)) return false;
-    v = static_cast<uint16_t>(p[0] | p[1] << 8);
+    v = GetLe16(p);
     return true;
 }
 
 bool ArchiveReader::u32(uint32_t& v) {
     const uint8_t* p;
     if (!take(4, p)) return false;
-    v = static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-        static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+    v = GetLe32(p);
     return true;
 }
 
@@ -96,25 +96,22 @@ bool ArchiveReader::text(std::string& out) {
     if (wide) {
         out = Utf8FromUtf16Le(raw);
     } else {
-        out = DecodeFileText(
-            std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size()));
+        out =
+            DecodeFileText(std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size()));
     }
     return true;
 }
 
 void ArchiveWriter::u16(uint16_t v) {
-    out_.push_back(static_cast<uint8_t>(v));
-    out_.push_back(static_cast<uint8_t>(v >> 8));
+    AppendLe16(out_, v);
 }
 
 void ArchiveWriter::u32(uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        out_.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    AppendLe32(out_, v);
 }
 
 void ArchiveWriter::patchU32(size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        out_[at + i] = static_cast<uint8_t>(v >> (8 * i));
+    PutLe32(out_.data() + at, v);
 }
 
 bool ArchiveWriter::text(std::string_view s) {

@@ -1,6 +1,6 @@
 #include "store/block_index.h"
 
-#include "store/byte_order.h"
+#include "model/byte_order.h"
 
 namespace zm {
 

@@ -1,7 +1,7 @@
 #include "store/event_library.h"
 
+#include "model/byte_order.h"
 #include "platform/clock.h"
-#include "store/byte_order.h"
 #include "store/event_serializer.h"
 #include "store/library_format.h"
 

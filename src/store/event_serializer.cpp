@@ -1,7 +1,7 @@
 #include "store/event_serializer.h"
 
+#include "model/byte_order.h"
 #include "model/crc32.h"
-#include "store/byte_order.h"
 #include "store/text_codec.h"
 
 namespace zm {
@@ -23,7 +23,6 @@ bool ReadText(MemoryStream& in, std::string& text) {
     text = DecodeFileText(bytes);
     return true;
 }
-
 
 size_t SerializedSize(const EventRecord& e) {
     return eventfmt::kEmptyEventSize + e.Name.size() + e.Notes.size() + e.SoundFile.size() +

@@ -1,5 +1,7 @@
 #include "store/image_list_stream.h"
 
+#include "model/byte_order.h"
+
 #include <array>
 #include <cstdlib>
 #include <span>
@@ -34,15 +36,14 @@ struct Dib {
         case 8:
             return palette[p[x]];
         case 16: {
-            const uint32_t v = p[2 * x] | p[2 * x + 1] << 8;
+            const uint32_t v = GetLe16(p + 2 * x);
             auto five = [](uint32_t c) { return (c << 3) | (c >> 2); };
             return five((v >> 10) & 31) << 16 | five((v >> 5) & 31) << 8 | five(v & 31);
         }
         case 24:
-            return p[3 * x + 2] << 16 | p[3 * x + 1] << 8 | p[3 * x];
+            return GetLe24(p + 3 * x);
         default:
-            return static_cast<uint32_t>(p[4 * x + 3]) << 24 | p[4 * x + 2] << 16 |
-                   p[4 * x + 1] << 8 | p[4 * x];
+            return GetLe32(p + 4 * x);
         }
     }
 };
@@ -72,7 +73,7 @@ bool ReadDib(ArchiveReader& in, Dib& d) {
         std::span<const uint8_t> table;
         if (!in.bytes(entries * 4, table)) return false;
         for (size_t i = 0; i < entries; ++i)
-            d.palette[i] = table[4 * i + 2] << 16 | table[4 * i + 1] << 8 | table[4 * i];
+            d.palette[i] = GetLe24(table.data() + 4 * i);
     }
     const uint64_t stride = ((static_cast<uint64_t>(d.width) * bpp + 31) / 32) * 4;
     if (stride > in.remaining() || static_cast<uint64_t>(d.height) > in.remaining() / stride)
@@ -86,11 +87,6 @@ uint64_t Cells(const Dib& d, int size) {
     return static_cast<uint64_t>(d.width / size) * static_cast<uint64_t>(d.height / size);
 }
 
-void PutLe(std::vector<uint8_t>& v, size_t at, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        v[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
 // A bottom-up BMP of the given depth, bits zero.
 std::vector<uint8_t> BlankBmp(int width, int height, int bpp, size_t& stride, size_t& bitsAt) {
     stride = ((static_cast<size_t>(width) * bpp + 31) / 32) * 4;
@@ -98,16 +94,16 @@ std::vector<uint8_t> BlankBmp(int width, int height, int bpp, size_t& stride, si
     bitsAt = kFileHeaderSize + kInfoHeaderSize + paletteSize;
     const size_t total = bitsAt + stride * height;
     std::vector<uint8_t> b(total, 0);
-    PutLe(b, 0, kBitmapMagic, 2);
-    PutLe(b, 2, static_cast<uint32_t>(total), 4);
-    PutLe(b, 10, static_cast<uint32_t>(bitsAt), 4);
-    PutLe(b, 14, kInfoHeaderSize, 4);
-    PutLe(b, 18, static_cast<uint32_t>(width), 4);
-    PutLe(b, 22, static_cast<uint32_t>(height), 4);
-    PutLe(b, 26, 1, 2);
-    PutLe(b, 28, static_cast<uint32_t>(bpp), 2);
-    PutLe(b, 30, kBiRgb, 4);
-    PutLe(b, 34, static_cast<uint32_t>(stride * height), 4);
+    PutLe16(b.data(), kBitmapMagic);
+    PutLe32(b.data() + 2, static_cast<uint32_t>(total));
+    PutLe32(b.data() + 10, static_cast<uint32_t>(bitsAt));
+    PutLe32(b.data() + 14, kInfoHeaderSize);
+    PutLe32(b.data() + 18, static_cast<uint32_t>(width));
+    PutLe32(b.data() + 22, static_cast<uint32_t>(height));
+    PutLe16(b.data() + 26, 1);
+    PutLe16(b.data() + 28, static_cast<uint16_t>(bpp));
+    PutLe32(b.data() + 30, kBiRgb);
+    PutLe32(b.data() + 34, static_cast<uint32_t>(stride * height));
     return b;
 }
 
@@ -202,7 +198,7 @@ void WriteImageListStream(ArchiveWriter& out, int size, const std::vector<IconIm
     size_t colourStride, colourBits, maskStride, maskBits;
     std::vector<uint8_t> colour = BlankBmp(width, height, 24, colourStride, colourBits);
     std::vector<uint8_t> mask = BlankBmp(width, height, 1, maskStride, maskBits);
-    PutLe(mask, maskBits - 4, 0x00FFFFFF, 4); // colour table: black, white
+    PutLe32(mask.data() + maskBits - 4, 0x00FFFFFF); // colour table: black, white
     for (size_t i = 0; i < n; ++i) {
         const IconImage img = FitIcon(images[i], size);
         const int x0 = static_cast<int>(i % kImageListColumns) * size;
@@ -217,10 +213,7 @@ void WriteImageListStream(ArchiveWriter& out, int size, const std::vector<IconIm
                         static_cast<uint8_t>(0x80 >> (px % 8));
                     continue; // black in the colour bitmap
                 }
-                uint8_t* c = &colour[colourBits + row * colourStride + 3 * static_cast<size_t>(px)];
-                c[0] = static_cast<uint8_t>(p);
-                c[1] = static_cast<uint8_t>(p >> 8);
-                c[2] = static_cast<uint8_t>(p >> 16);
+                PutLe24(&colour[colourBits + row * colourStride + 3 * static_cast<size_t>(px)], p);
             }
         }
     }

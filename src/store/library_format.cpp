@@ -1,6 +1,6 @@
 #include "store/library_format.h"
 
-#include "store/byte_order.h"
+#include "model/byte_order.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // Merging another library file into the open one: the events of every known version, the
 // duplicate check, and the quick reminders that old files hold.
 
-#include "store/byte_order.h"
+#include "model/byte_order.h"
 #include "store/duplicate_table.h"
 #include "store/event_store.h"
 #include "store/library_format.h"

@@ -1,6 +1,6 @@
 #include "store/memory_stream.h"
 
-#include "store/byte_order.h"
+#include "model/byte_order.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "store/old_library_layouts.h"
 
+#include "model/byte_order.h"
 #include "res/strings.h"
-#include "store/byte_order.h"
 #include "store/event_serializer.h"
 #include "store/library_format.h"
 #include "store/text_codec.h"
@@ -18,7 +18,6 @@ constexpr uint32_t kKnownFlags = kSnoozed | kRecurring | kShown | kAccepted | kC
                                  kDisabled | kAge;
 
 constexpr TimeAmount kOneDay{0x00020001};
-
 
 // A zero-terminated text in a fixed field of `size` bytes.
 std::string FixedText(const unsigned char* field, size_t size) {

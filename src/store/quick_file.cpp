@@ -1,5 +1,6 @@
 #include "store/quick_file.h"
 
+#include "model/byte_order.h"
 #include "store/archive_io.h"
 #include "store/image_list_stream.h"
 #include "store/side_file.h"
@@ -20,11 +21,6 @@ bool ReadRecord(ArchiveReader& in, uint32_t schema, QuickReminder& q) {
     q.Offset = TimeAmount(offset);
     if (schema >= 2 && !in.u32(q.SoundPause)) return false;
     return true;
-}
-
-void PutU32(std::vector<uint8_t>& v, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        v[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
 } // namespace
@@ -63,8 +59,8 @@ std::vector<uint8_t> SerializeQuickFile(const QuickList& list) {
     }
     std::vector<uint8_t> bytes = w.take();
     std::memcpy(bytes.data(), kQuickMagic, kMagicLength);
-    PutU32(bytes, kQuickSchemaOffset, kQuickSchema);
-    PutU32(bytes, kQuickCountOffset, static_cast<uint32_t>(list.count()));
+    PutLe32(bytes.data() + kQuickSchemaOffset, kQuickSchema);
+    PutLe32(bytes.data() + kQuickCountOffset, static_cast<uint32_t>(list.count()));
     return bytes;
 }
 

@@ -1,5 +1,6 @@
 #include "store/text_codec.h"
 
+#include "model/byte_order.h"
 #include "platform/utf8.h"
 
 #include <cerrno>
@@ -8,8 +9,6 @@
 
 namespace zm {
 namespace {
-
-
 
 // The length of the UTF-8 sequence that starts at p (at most n bytes available), or 0 when no
 // valid sequence starts there.
@@ -160,9 +159,7 @@ std::string Utf8FromUtf16Le(std::span<const uint8_t> bytes) {
     std::string out;
     const size_t units = bytes.size() / 2;
     out.reserve(units * 3);
-    auto unit = [&](size_t k) {
-        return static_cast<uint32_t>(bytes[2 * k] | bytes[2 * k + 1] << 8);
-    };
+    auto unit = [&](size_t k) { return uint32_t{GetLe16(bytes.data() + 2 * k)}; };
     for (size_t k = 0; k < units; ++k) {
         uint32_t u = unit(k);
         if (u >= 0xD800 && u <= 0xDBFF && k + 1 < units) {

@@ -1,5 +1,6 @@
 #include "store/types_file.h"
 
+#include "model/byte_order.h"
 #include "res/artwork.h"
 #include "store/archive_io.h"
 #include "store/image_list_stream.h"
@@ -43,11 +44,6 @@ bool ReadFilter(ArchiveReader& in, TypeFilter& f) {
     for (std::string& name : f.TypeNames)
         if (!in.text(name)) return false;
     return true;
-}
-
-void PutU32(std::vector<uint8_t>& v, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        v[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
 } // namespace
@@ -112,14 +108,13 @@ std::vector<uint8_t> SerializeTypesFile(const TypeList& list) {
     }
     std::vector<uint8_t> bytes = w.take();
     std::memcpy(bytes.data(), kTypesMagic, kMagicLength);
-    PutU32(bytes, kTypesSchemaOffset, kTypesSchema);
-    PutU32(bytes, kTypesCountOffset, static_cast<uint32_t>(list.typeCount()));
-    PutU32(bytes, kTypesFilterCountOffset, static_cast<uint32_t>(list.filters().size()));
+    PutLe32(bytes.data() + kTypesSchemaOffset, kTypesSchema);
+    PutLe32(bytes.data() + kTypesCountOffset, static_cast<uint32_t>(list.typeCount()));
+    PutLe32(bytes.data() + kTypesFilterCountOffset, static_cast<uint32_t>(list.filters().size()));
     return bytes;
 }
 
-SideFileOutcome saveTypes(const TypeList& list, const std::string& folder,
-                          Settings& settings) {
+SideFileOutcome saveTypes(const TypeList& list, const std::string& folder, Settings& settings) {
     WriteUndefinedTypeSettings(settings, UndefinedTypeSettingsOf(list.undefinedType()));
     SideFileOutcome out;
     out.path = SideFilePath(folder, kTypesFileName);
@@ -132,8 +127,7 @@ SideFileOutcome saveTypes(const TypeList& list, const std::string& folder,
     return out;
 }
 
-SideFileOutcome loadTypes(TypeList& list, const std::string& folder,
-                          Settings& settings) {
+SideFileOutcome loadTypes(TypeList& list, const std::string& folder, Settings& settings) {
     UndefinedType& undefined = list.undefinedType();
     ApplyUndefinedTypeSettings(ReadUndefinedTypeSettings(settings), undefined);
     undefined.smallIcon = ProgramIcon(kIconUndefinedType, kSmallIconSize);

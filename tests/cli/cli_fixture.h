@@ -3,9 +3,11 @@
 // default locale formats (month/day/year, 12-hour clock), fixed settings and a fixed "now".
 
 #include "cli/cli.h"
+#include "model/byte_order.h"
 #include "platform/settings.h"
 #include "store/event_library.h"
 #include "store/library_format.h"
+#include "temp_folder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -15,8 +17,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "temp_folder.h"
 
 namespace zm::testing {
 
@@ -73,8 +73,9 @@ protected:
     void setIndexEntry(int n, uint16_t value) {
         std::fstream f(libraryPath(), std::ios::in | std::ios::out | std::ios::binary);
         f.seekp(static_cast<std::streamoff>(libfmt::kIndexOffset + 2 * n));
-        const char bytes[2] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
-        f.write(bytes, 2);
+        unsigned char bytes[2];
+        PutLe16(bytes, value);
+        f.write(reinterpret_cast<const char*>(bytes), 2);
     }
 
     TempFolder folder;

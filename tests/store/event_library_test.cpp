@@ -1,5 +1,5 @@
 #include "library_fixture.h"
-#include "store/byte_order.h"
+#include "model/byte_order.h"
 #include "store/event_library.h"
 #include "store/event_serializer.h"
 

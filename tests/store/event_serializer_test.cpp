@@ -1,5 +1,5 @@
+#include "model/byte_order.h"
 #include "model/crc32.h"
-#include "store/byte_order.h"
 #include "store/event_serializer.h"
 
 #include <cstring>

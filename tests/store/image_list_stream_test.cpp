@@ -20,7 +20,7 @@ void AppendBmp(Bytes& b, int32_t width, int32_t height, uint16_t bpp,
     b.u32(40).u32(static_cast<uint32_t>(width)).u32(static_cast<uint32_t>(height)).u16(1).u16(bpp);
     b.u32(0).u32(static_cast<uint32_t>(bits.size())).u32(0).u32(0).u32(0).u32(0);
     for (uint32_t c : palette)
-        b.u8(c & 0xFF).u8((c >> 8) & 0xFF).u8((c >> 16) & 0xFF).u8(0);
+        b.u32(c & 0xFFFFFF);
     b.raw(bits);
 }
 

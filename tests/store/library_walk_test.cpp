@@ -2,7 +2,7 @@
 // the events one by one does.
 
 #include "library_fixture.h"
-#include "store/byte_order.h"
+#include "model/byte_order.h"
 #include "store/library_walk.h"
 
 namespace zm::testing {

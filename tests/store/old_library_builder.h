@@ -1,7 +1,7 @@
 #pragma once
 // Library files of older versions, built byte by byte from their documented layouts.
 
-#include "store/byte_order.h"
+#include "model/byte_order.h"
 #include "store/memory_file.h"
 
 #include <algorithm>

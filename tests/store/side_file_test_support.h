@@ -1,6 +1,9 @@
 #pragma once
 // A fresh folder for each test, and small file helpers.
 
+#include "model/byte_order.h"
+#include "temp_folder.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -9,8 +12,6 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
-
-#include "temp_folder.h"
 
 namespace zm::sidetest {
 
@@ -32,10 +33,10 @@ inline bool FileExists(const std::string& path) {
 }
 
 inline uint32_t U32At(const std::vector<uint8_t>& b, size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
+    return GetLe32(b.data() + at);
 }
 inline uint16_t U16At(const std::vector<uint8_t>& b, size_t at) {
-    return static_cast<uint16_t>(b[at] | b[at + 1] << 8);
+    return GetLe16(b.data() + at);
 }
 
 // Little-endian byte building for hand-made files.
@@ -45,9 +46,13 @@ struct Bytes {
         v.push_back(x);
         return *this;
     }
-    Bytes& u16(uint16_t x) { return u8(static_cast<uint8_t>(x)).u8(static_cast<uint8_t>(x >> 8)); }
+    Bytes& u16(uint16_t x) {
+        AppendLe16(v, x);
+        return *this;
+    }
     Bytes& u32(uint32_t x) {
-        return u16(static_cast<uint16_t>(x)).u16(static_cast<uint16_t>(x >> 16));
+        AppendLe32(v, x);
+        return *this;
     }
     Bytes& str(const std::string& s) {
         v.insert(v.end(), s.begin(), s.end());
