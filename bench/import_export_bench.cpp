@@ -2,9 +2,9 @@
 // real file system. The import is measured twice: as it runs (every event flushed to the disk
 // on its own) and with the flushes left out, which tells how much of it is flushing.
 
+#include "bench_folder.h"
 #include "format/locale_description.h"
 #include "platform/settings.h"
-#include "bench_folder.h"
 #include "store/event_library.h"
 #include "store/memory_file.h"
 #include "store/posix_file.h"
@@ -21,7 +21,6 @@
 
 namespace zm {
 namespace {
-
 
 constexpr int kEvents = 3999;
 
@@ -40,7 +39,7 @@ EventRecord Sample(int i) {
     e.Name = "Event " + std::to_string(i);
     e.Notes = i % 2 ? "Bring the documents, \"signed\"." : "";
     e.TypeName = i % 3 ? "Meeting" : "Birthday";
-    e.Duration = TimeAmount::Of(static_cast<uint32_t>(i % 3), 1 + static_cast<uint32_t>(i % 50));
+    e.Duration = TimeAmount::Of(static_cast<AmountUnit>(i % 3), 1 + static_cast<uint32_t>(i % 50));
     return e;
 }
 

@@ -1,11 +1,10 @@
 // Occurrence and due-check cost per pattern form, with Start 1 year and 40 years before the
 // instants asked about: the cost must not grow with the distance.
 
-#include <benchmark/benchmark.h>
+#include "model/event_record.h"
 
 #include <array>
-
-#include "model/event_record.h"
+#include <benchmark/benchmark.h>
 
 namespace {
 using namespace zm;
@@ -34,7 +33,7 @@ EventRecord MakeEvent(int form, int yearsBack) {
     EventRecord e;
     e.Start = DateTime::FromParts(2024 - yearsBack, 1, 2, 9, 0, 0);
     e.SetPattern(kForms[form][0], kForms[form][1]);
-    e.Advance = TimeAmount::Of(0, 15);
+    e.Advance = TimeAmount::Of(AmountUnit::Minute, 15);
     e.StampShown(e.Start);
     return e;
 }

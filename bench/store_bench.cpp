@@ -16,7 +16,6 @@
 namespace zm {
 namespace {
 
-
 const DateTime kNow = DateTime::FromParts(2024, 3, 14, 8, 0);
 
 // One-block events of every kind of recurrence, some of them due today.
@@ -25,7 +24,7 @@ EventRecord Mixed(int i) {
     e.Name = "Event " + std::to_string(i);
     e.Notes = i % 2 ? "Bring the documents." : "";
     e.TypeName = i % 3 ? "Meeting" : "Birthday";
-    e.Advance = TimeAmount::Of(0, 15 * (i % 4));
+    e.Advance = TimeAmount::Of(AmountUnit::Minute, 15 * (i % 4));
     switch (i % 6) {
     case 0:
         break;

@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(r.code == zm::kAmountTooLarge || r.code == zm::kAmountNotValid);
         return 0;
     }
-    Check(r.unit <= 3 && r.count <= zm::TimeAmount::kMaxCount);
-    Check(r.count != 0 || (zeroAllowed && r.unit == 0));
+    Check(zm::IsKnownUnit(r.unit) && r.count <= zm::TimeAmount::kMaxCount);
+    Check(r.count != 0 || (zeroAllowed && r.unit == zm::AmountUnit::Minute));
 
     const std::string described = zm::DescribeAmount(r.unit, r.count);
     Check(!described.empty());

@@ -5,11 +5,14 @@
 namespace zm {
 namespace {
 
+using enum AmountUnit;
+
 constexpr TimeAmount kChoices[] = {
-    TimeAmount::Of(0, 0),  TimeAmount::Of(0, 5),  TimeAmount::Of(0, 10), TimeAmount::Of(0, 15),
-    TimeAmount::Of(0, 30), TimeAmount::Of(1, 1),  TimeAmount::Of(1, 2),  TimeAmount::Of(1, 4),
-    TimeAmount::Of(1, 8),  TimeAmount::Of(1, 12), TimeAmount::Of(2, 1),  TimeAmount::Of(2, 2),
-    TimeAmount::Of(2, 3),  TimeAmount::Of(3, 1),
+    TimeAmount::Of(Minute, 0),  TimeAmount::Of(Minute, 5),  TimeAmount::Of(Minute, 10),
+    TimeAmount::Of(Minute, 15), TimeAmount::Of(Minute, 30), TimeAmount::Of(Hour, 1),
+    TimeAmount::Of(Hour, 2),    TimeAmount::Of(Hour, 4),    TimeAmount::Of(Hour, 8),
+    TimeAmount::Of(Hour, 12),   TimeAmount::Of(Day, 1),     TimeAmount::Of(Day, 2),
+    TimeAmount::Of(Day, 3),     TimeAmount::Of(Week, 1),
 };
 
 } // namespace

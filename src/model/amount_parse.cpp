@@ -2,27 +2,35 @@
 
 #include "platform/ascii_text.h"
 
+#include <optional>
 #include <string>
 
 namespace zm {
 namespace {
 
-// The unit whose word starts with `rest` (already trimmed), or -1.
-int UnitOf(std::string_view rest) {
-    static constexpr std::string_view kWords[] = {"minutes", "hours", "days", "weeks"};
-    if (rest.empty()) return 0;
-    for (int unit = 0; unit < 4; ++unit) {
-        const std::string_view word = kWords[unit];
-        if (rest.size() > word.size()) continue;
+// The unit whose word starts with `rest` (already trimmed); none when no word does.
+std::optional<AmountUnit> UnitOf(std::string_view rest) {
+    struct UnitWord {
+        std::string_view word;
+        AmountUnit unit;
+    };
+    static constexpr UnitWord kWords[] = {{"minutes", AmountUnit::Minute},
+                                          {"hours", AmountUnit::Hour},
+                                          {"days", AmountUnit::Day},
+                                          {"weeks", AmountUnit::Week}};
+    if (rest.empty()) return AmountUnit::Minute;
+    for (const UnitWord& w : kWords) {
+        if (rest.size() > w.word.size()) continue;
         bool match = true;
         for (size_t i = 0; i < rest.size() && match; ++i)
-            match = AsciiLower(rest[i]) == word[i];
-        if (match) return unit;
+            match = AsciiLower(rest[i]) == w.word[i];
+        if (match) return w.unit;
     }
-    return -1;
+    return std::nullopt;
 }
 
-ParsedAmount Result(AmountParseCode code, uint32_t unit = 0, uint32_t count = 0) {
+ParsedAmount Result(AmountParseCode code, AmountUnit unit = AmountUnit::Minute,
+                    uint32_t count = 0) {
     return ParsedAmount{code, unit, count};
 }
 
@@ -31,7 +39,7 @@ ParsedAmount Result(AmountParseCode code, uint32_t unit = 0, uint32_t count = 0)
 ParsedAmount ParseAmount(std::string_view text, bool zeroAllowed) {
     text = TrimAsciiSpace(text);
     uint32_t count = 0;
-    int unit = 0;
+    std::optional<AmountUnit> unit = AmountUnit::Minute;
     if (!text.empty()) {
         size_t i = 0;
         for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
@@ -40,10 +48,10 @@ ParsedAmount ParseAmount(std::string_view text, bool zeroAllowed) {
         }
         if (i == 0) return Result(kAmountNotValid);
         unit = UnitOf(TrimAsciiSpace(text.substr(i)));
-        if (unit < 0) return Result(kAmountNotValid);
+        if (!unit) return Result(kAmountNotValid);
     }
-    if (count == 0) return zeroAllowed ? Result(kAmountOk, 0, 0) : Result(kAmountNotValid);
-    return Result(kAmountOk, static_cast<uint32_t>(unit), count);
+    if (count == 0) return zeroAllowed ? Result(kAmountOk) : Result(kAmountNotValid);
+    return Result(kAmountOk, *unit, count);
 }
 
 } // namespace zm

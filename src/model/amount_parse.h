@@ -16,7 +16,7 @@ enum AmountParseCode : int {
 
 struct ParsedAmount {
     AmountParseCode code = kAmountNotValid;
-    uint32_t unit = 0;  // 0 minute, 1 hour, 2 day, 3 week
+    AmountUnit unit = AmountUnit::Minute;
     uint32_t count = 0; // 0 ... 32767
     TimeAmount Amount() const { return TimeAmount::Of(unit, count); }
 };

@@ -76,11 +76,12 @@ std::string DescribePattern(const EventRecord& e, const LocaleNames& names) {
     }
 }
 
-std::string DescribeAmount(uint32_t unit, uint32_t count) {
-    if (unit > 3) return {};
+std::string DescribeAmount(AmountUnit unit, uint32_t count) {
+    if (!IsKnownUnit(unit)) return {};
     const uint32_t n = count & TimeAmount::kMaxCount;
     // Singular and plural words alternate in the table: minute, minutes, hour, hours, ...
-    const char* word = LoadString(IDS_UNIT_MINUTE + static_cast<int>(unit * 2 + (n == 1 ? 0 : 1)));
+    const int index = static_cast<int>(unit) * 2 + (n == 1 ? 0 : 1);
+    const char* word = LoadString(IDS_UNIT_MINUTE + index);
     if (count & TimeAmount::kBeforeStart)
         return FormatText(IDS_AMOUNT_BEFORE_START, {n, word, LoadString(IDS_BEFORE_START)});
     return FormatText(IDS_AMOUNT, {n, word});

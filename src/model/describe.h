@@ -19,8 +19,8 @@ namespace zm {
 std::string DescribePattern(const EventRecord& event, const LocaleNames& names);
 
 // The text of an amount: "1 hour", "30 minutes", "0 minutes", and with bit 15 of the count set
-// "10 minutes before start". Empty for a unit above 3 (week).
-std::string DescribeAmount(uint32_t unit, uint32_t count);
+// "10 minutes before start". Empty for an unknown unit.
+std::string DescribeAmount(AmountUnit unit, uint32_t count);
 inline std::string DescribeAmount(TimeAmount a) {
     return DescribeAmount(a.Unit(), a.word & 0xFFFF);
 }

@@ -32,9 +32,9 @@ void EventRecord::StampShown(DateTime instant) {
     Flags |= kShown;
 }
 
-void EventRecord::SetSnooze(DateTime until, uint32_t unit, uint32_t count) {
+void EventRecord::SetSnooze(DateTime until, AmountUnit unit, uint32_t count) {
     SnoozeUntil = until;
-    SnoozeChoice = TimeAmount(unit * 65536 + (count & 0xFFFF));
+    SnoozeChoice = TimeAmount::Of(unit, count);
     Flags |= kSnoozed;
 }
 

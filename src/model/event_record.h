@@ -1,13 +1,14 @@
 #pragma once
 // The in-memory event: what the user typed together with the reminder state the program keeps.
 
-#include <cstdint>
-#include <optional>
-#include <string>
-
 #include "model/date_time.h"
 #include "model/time_amount.h"
 #include "model/week_settings.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <type_traits>
 
 namespace zm {
 
@@ -57,7 +58,9 @@ enum PatternBits : uint32_t {
 };
 
 // Weekday bit of a day-of-week number (1 = Sunday ... 7 = Saturday).
-constexpr uint32_t WeekdayBit(int dow) { return 1u << dow; }
+constexpr uint32_t WeekdayBit(int dow) {
+    return 1u << dow;
+}
 
 // The outcome of the due check for one instant.
 struct DueCheck {
@@ -94,13 +97,10 @@ enum class AdvanceCheck {
 // zero when the words name no recurrence.
 DateTimeSpan PatternPeriodLength(uint32_t pattern, uint32_t param);
 
-class EventRecord {
-public:
+// A plain value: copies are independent, a moved-from record is empty of texts, and two records
+// are equal when every field is (the validity status of the instants is not compared).
+struct EventRecord {
     // A blank record with Start zero; see NewEvent for the start of a new event.
-    EventRecord() = default;
-    virtual ~EventRecord() = default;
-    EventRecord(const EventRecord&) = default;
-    EventRecord& operator=(const EventRecord&) = default;
 
     // The start of a new event: every default, Start = now with the seconds set to 0.
     static EventRecord NewEvent(DateTime now);
@@ -121,7 +121,7 @@ public:
     TimeAmount SnoozeChoice = kDefaultSnoozeChoice;
     uint32_t Sound = 1; // bits 0-15 kind (0 none, 1 beep, 2 file); bits 16-31: 1 = repeat
     TimeAmount Duration = kDefaultDuration;
-    uint32_t WindowSize = 0;     // width bits 0-15, height bits 16-31
+    uint32_t WindowSize = 0;       // width bits 0-15, height bits 16-31
     uint32_t SoundPause = 0x10000; // minutes bits 16-31, seconds bits 0-15
     DateTime End;
     std::string TypeName;
@@ -143,7 +143,8 @@ public:
     DateTimeSpan AdvanceSpan() const { return Advance.ToSpan(); }
     DateTimeSpan DurationSpan() const { return Duration.ToSpan(); }
     void StampShown(DateTime instant);
-    void SetSnooze(DateTime until, uint32_t unit, uint32_t count);
+    // Snoozed until `until`; the unit and count (bit 15: "before start") are kept as the choice.
+    void SetSnooze(DateTime until, AmountUnit unit, uint32_t count);
     // Returns false when the record already was in the asked state (nothing to write).
     bool SetDisabled(bool on);
     // 128 plus the byte lengths of the four strings.
@@ -188,6 +189,11 @@ public:
     // A recurring reminder stamped a day or more ahead of now (the clock was set forward and
     // back); a stamp that the week-end rule left on a day off up to a week ahead is not one.
     bool IsStampedInFuture(DateTime now, const WeekSettings& week) const;
+
+    friend bool operator==(const EventRecord&, const EventRecord&) = default;
 };
+
+static_assert(std::is_nothrow_move_constructible_v<EventRecord> &&
+              std::is_nothrow_move_assignable_v<EventRecord>);
 
 } // namespace zm

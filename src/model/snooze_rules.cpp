@@ -23,7 +23,7 @@ TimeAmount OfferedSnoozeAmount(const EventRecord& e, bool rememberSnoozePeriod) 
     const TimeAmount fallback = kDefaultSnoozeChoice;
     if (!e.Has(kSnoozed) && !rememberSnoozePeriod) return fallback;
     const TimeAmount choice = e.SnoozeChoice;
-    if (choice.Unit() > 3 || choice.BeforeStart()) return fallback;
+    if (!IsKnownUnit(choice.Unit()) || choice.BeforeStart()) return fallback;
     return choice;
 }
 

@@ -2,11 +2,11 @@
 // The reminder window's rules: how much time is left to an occurrence, which snooze amount it
 // offers, the "before start" check, and what snoozing does to the event.
 
-#include <cstdint>
-#include <optional>
-
 #include "model/event_record.h"
 #include "model/verdict.h"
+
+#include <cstdint>
+#include <optional>
 
 namespace zm {
 
@@ -31,10 +31,10 @@ TimeAmount OfferedSnoozeAmount(const EventRecord& e, bool rememberSnoozePeriod);
 Verdict CheckBeforeStartSnooze(DateTime occurrence, DateTimeSpan amount, DateTime now);
 
 struct SnoozeRequest {
-    DateTime occurrence; // the occurrence the window shows
-    DateTimeSpan span;   // the snooze amount; negative for "before start"
-    uint32_t unit = 0;   // as chosen, kept as the event's snooze choice
-    uint32_t count = 0;  // as chosen, bit 15 set for "before start"
+    DateTime occurrence;                  // the occurrence the window shows
+    DateTimeSpan span;                    // the snooze amount; negative for "before start"
+    AmountUnit unit = AmountUnit::Minute; // as chosen, kept as the event's snooze choice
+    uint32_t count = 0;                   // as chosen, bit 15 set for "before start"
     // The window's custom size (0 = the minimum size); none when it could not be read.
     std::optional<uint32_t> windowSize;
 };

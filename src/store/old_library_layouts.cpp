@@ -17,7 +17,7 @@ constexpr uint32_t kKnownFlags = kSnoozed | kRecurring | kShown | kAccepted | kC
                                  kSkipWhenOver | kHasWindowSize | kHasSoundPause | kHasEnd |
                                  kDisabled | kAge;
 
-constexpr TimeAmount kOneDay{0x00020001};
+constexpr TimeAmount kOneDay = TimeAmount::Of(AmountUnit::Day, 1);
 
 // A zero-terminated text in a fixed field of `size` bytes.
 std::string FixedText(const unsigned char* field, size_t size) {
@@ -59,6 +59,11 @@ void SetFirstFormatPattern(EventRecord& e, uint32_t code) {
     }
 }
 
+// An amount from the unit and count words of an old file, the unit taken as it is stored.
+TimeAmount AmountOfWords(uint32_t unit, uint32_t count) {
+    return TimeAmount::Of(static_cast<AmountUnit>(unit), count);
+}
+
 } // namespace
 
 const char* OldTypeName(uint32_t code) {
@@ -79,10 +84,13 @@ const char* OldTypeName(uint32_t code) {
 }
 
 TimeAmount OldSnoozeChoice(uint32_t code) {
-    static constexpr uint32_t kChoices[] = {10,         15,         30,         0x00010001,
-                                            0x00010002, 0x00010004, 0x00010008, 0x00020001,
-                                            0x00020002, 0x00020003, 0x00020004, 0x00030001};
-    if (code >= 1 && code <= 12) return TimeAmount(kChoices[code - 1]);
+    using enum AmountUnit;
+    static constexpr TimeAmount kChoices[] = {
+        TimeAmount::Of(Minute, 10), TimeAmount::Of(Minute, 15), TimeAmount::Of(Minute, 30),
+        TimeAmount::Of(Hour, 1),    TimeAmount::Of(Hour, 2),    TimeAmount::Of(Hour, 4),
+        TimeAmount::Of(Hour, 8),    TimeAmount::Of(Day, 1),     TimeAmount::Of(Day, 2),
+        TimeAmount::Of(Day, 3),     TimeAmount::Of(Day, 4),     TimeAmount::Of(Week, 1)};
+    if (code >= 1 && code <= 12) return kChoices[code - 1];
     return kDefaultSnoozeChoice;
 }
 
@@ -97,7 +105,7 @@ bool ReadOldLayoutEvent(MemoryStream& in, uint32_t version, EventRecord& out) {
     e.TypeName = OldTypeName(typeCode);
     if (version != libfmt::kVersion20004 && IsDatedType(typeCode)) e.Duration = kOneDay;
     if (!in.readU32(unit) || !in.readU32(count)) return false;
-    e.Advance = TimeAmount((unit << 16) | (count & 0xFFFF));
+    e.Advance = AmountOfWords(unit, count);
     if (!in.readU32(pattern) || !in.readU32(param)) return false;
     if (pattern != 0) e.SetPattern(pattern, param);
     if (!ReadDate(in, e.Start) || !ReadDate(in, e.SnoozeUntil) || !ReadDate(in, e.LastShown))
@@ -107,7 +115,7 @@ bool ReadOldLayoutEvent(MemoryStream& in, uint32_t version, EventRecord& out) {
     if (!in.readU32(e.Sound)) return false;
     if (version == libfmt::kVersion20004) {
         if (!in.readU32(unit) || !in.readU32(count)) return false;
-        e.Duration = TimeAmount((unit << 16) | (count & 0xFFFF));
+        e.Duration = AmountOfWords(unit, count);
     }
     if (!in.skip(oldfmt::kTextsAt - in.cursor())) return false;
     if (!ReadText(in, e.Name) || !ReadText(in, e.Notes) || !ReadText(in, e.SoundFile)) return false;
@@ -133,7 +141,7 @@ std::vector<OldQuickReminder> ReadOldQuickRecord(MemoryStream& in) {
         if (!in.readU32(unit) || !in.readU32(amount)) break;
         if (!ReadText(in, q.menuName) || !ReadText(in, q.eventName) || !in.readString(unused))
             break;
-        q.offset = TimeAmount((unit << 16) | (amount & 0xFFFF));
+        q.offset = AmountOfWords(unit, amount);
         found.push_back(std::move(q));
     }
     return found;
@@ -175,7 +183,7 @@ std::vector<OldQuickReminder> ReadFirstFormatQuickTable(const unsigned char* tab
         OldQuickReminder q;
         q.menuName = FixedText(entry + 16, 64);
         q.eventName = FixedText(entry + 80, 128);
-        q.offset = TimeAmount::Of(unit, static_cast<uint32_t>(amount));
+        q.offset = AmountOfWords(unit, static_cast<uint32_t>(amount));
         found.push_back(std::move(q));
     }
     return found;

@@ -8,7 +8,7 @@ class ReadCommands : public CliTest {};
 EventRecord Daily(const std::string& name, DateTime start, int advanceMinutes = 0) {
     EventRecord e = Event(name, start);
     e.SetPattern(kFormByDate | kKindDaily, 1);
-    e.Advance = TimeAmount::Of(0, advanceMinutes);
+    e.Advance = TimeAmount::Of(AmountUnit::Minute, advanceMinutes);
     return e;
 }
 
@@ -140,7 +140,7 @@ TEST_F(ReadCommands, DueListsTheReminderInstantAndTheWeekendShift) {
 
 TEST_F(ReadCommands, AgendaSortsTheDaysRemindersAndMarksTheirKind) {
     EventRecord snoozed = Event("Snoozed", At(2025, 3, 10, 7, 0));
-    snoozed.SetSnooze(At(2025, 3, 10, 11, 0), 1, 4);
+    snoozed.SetSnooze(At(2025, 3, 10, 11, 0), AmountUnit::Hour, 4);
     store({Daily("Late", At(2025, 3, 1, 18, 0)), Event("Past", At(2025, 3, 9, 7, 30)), snoozed,
            Event("Tomorrow", At(2025, 3, 11, 9, 0))});
 

@@ -1,17 +1,16 @@
 #include "model/date_time.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {
 
-TEST(CivilDate, EveryDayFrom1753To2200RoundTrips) {
-    int64_t z = DaysFromCivil(1753, 1, 1);
+TEST(CivilDate, EveryAcceptedDayRoundTrips) {
+    int64_t z = DaysFromCivil(kMinYear, 1, 1);
     int dow = DayOfWeekFromDays(z);
-    EXPECT_EQ(dow, 2); // 1 January 1753 was a Monday
-    for (int y = 1753; y <= 2200; ++y)
+    EXPECT_EQ(dow, 6); // 1 January 100 was a Friday
+    for (int y = kMinYear; y <= kMaxYear; ++y)
         for (int m = 1; m <= 12; ++m)
             for (int d = 1; d <= DaysInMonth(y, m); ++d, ++z) {
                 ASSERT_EQ(DaysFromCivil(y, m, d), z);
@@ -20,8 +19,17 @@ TEST(CivilDate, EveryDayFrom1753To2200RoundTrips) {
                 ASSERT_EQ(ymd.month, m);
                 ASSERT_EQ(ymd.day, d);
                 ASSERT_EQ(DayOfWeekFromDays(z), dow);
+                if (y == 1753 && m == 1 && d == 1) {
+                    EXPECT_EQ(dow, 2); // 1 January 1753 was a Monday
+                }
+                const DateTime at = DateTime::FromParts(y, m, d);
+                ASSERT_TRUE(at.IsValid());
+                ASSERT_EQ(at.DayNumber(), z);
                 dow = dow == 7 ? 1 : dow + 1;
             }
+    EXPECT_EQ(DayOfWeekFromDays(z - 1), 6); // 31 December 9999 was a Friday
+    EXPECT_FALSE(DateTime::FromParts(kMinYear - 1, 12, 31).IsValid());
+    EXPECT_FALSE(DateTime::FromParts(kMaxYear + 1, 1, 1).IsValid());
 }
 
 TEST(DateTime, BuildingANonExistentDateFails) {
@@ -49,9 +57,9 @@ TEST(DateTime, StoredDayNumbersRoundTrip) {
         int y, mo, d, h, mi, s;
     };
     const Row rows[] = {
-        {0.0, 1899, 12, 30, 0, 0, 0},   {1.0, 1899, 12, 31, 0, 0, 0},
-        {-1.25, 1899, 12, 29, 6, 0, 0}, {-1.0, 1899, 12, 29, 0, 0, 0},
-        {2.5, 1900, 1, 1, 12, 0, 0},    {36526.0, 2000, 1, 1, 0, 0, 0},
+        {0.0, 1899, 12, 30, 0, 0, 0},    {1.0, 1899, 12, 31, 0, 0, 0},
+        {-1.25, 1899, 12, 29, 6, 0, 0},  {-1.0, 1899, 12, 29, 0, 0, 0},
+        {2.5, 1900, 1, 1, 12, 0, 0},     {36526.0, 2000, 1, 1, 0, 0, 0},
         {-53688.0, 1753, 1, 1, 0, 0, 0},
     };
     for (const Row& r : rows) {

@@ -83,28 +83,29 @@ TEST(DescribePattern, TakesDayAndMonthNamesFromTheLocale) {
 }
 
 struct AmountCase {
-    uint32_t unit;
+    AmountUnit unit;
     uint32_t count;
     const char* text;
 };
 
 TEST(DescribeAmount, UsesSingularForOneAndTheBeforeStartWording) {
     const AmountCase cases[] = {
-        {0, 1, "1 minute"},
-        {0, 30, "30 minutes"},
-        {0, 0, "0 minutes"},
-        {1, 1, "1 hour"},
-        {1, 12, "12 hours"},
-        {2, 2, "2 days"},
-        {3, 1, "1 week"},
-        {3, 32767, "32767 weeks"},
-        {0, 0x8000 | 10, "10 minutes before start"},
-        {1, 0x8000 | 1, "1 hour before start"},
-        {4, 1, ""},
-        {5, 2, ""},
+        {AmountUnit::Minute, 1, "1 minute"},
+        {AmountUnit::Minute, 30, "30 minutes"},
+        {AmountUnit::Minute, 0, "0 minutes"},
+        {AmountUnit::Hour, 1, "1 hour"},
+        {AmountUnit::Hour, 12, "12 hours"},
+        {AmountUnit::Day, 2, "2 days"},
+        {AmountUnit::Week, 1, "1 week"},
+        {AmountUnit::Week, 32767, "32767 weeks"},
+        {AmountUnit::Minute, 0x8000 | 10, "10 minutes before start"},
+        {AmountUnit::Hour, 0x8000 | 1, "1 hour before start"},
+        {static_cast<AmountUnit>(4), 1, ""},
+        {static_cast<AmountUnit>(5), 2, ""},
     };
     for (const AmountCase& c : cases)
-        EXPECT_EQ(DescribeAmount(c.unit, c.count), c.text) << c.unit << "/" << c.count;
+        EXPECT_EQ(DescribeAmount(c.unit, c.count), c.text)
+            << static_cast<uint32_t>(c.unit) << "/" << c.count;
     EXPECT_EQ(DescribeAmount(TimeAmount(0x18001)), "1 hour before start");
 }
 

@@ -1,9 +1,8 @@
+#include "event_builders.h"
 #include "model/edit_rules.h"
+#include "res/strings.h"
 
 #include <gtest/gtest.h>
-
-#include "event_builders.h"
-#include "res/strings.h"
 
 namespace zm {
 namespace {
@@ -17,7 +16,7 @@ EventRecord StoredSnoozedDaily() {
     EventRecord e = Recurring(kDaily, 1, At(2024, 6, 1, 9, 0), 15);
     e.Key = 12;
     e.StampShown(At(2024, 6, 10, 8, 50));
-    e.SetSnooze(At(2024, 6, 10, 11, 0), 1, 1);
+    e.SetSnooze(At(2024, 6, 10, 11, 0), AmountUnit::Hour, 1);
     return e;
 }
 
@@ -42,10 +41,10 @@ TEST(SavingRule, WhatCountsAsATimingChange) {
     const EventRecord loaded = StoredSnoozedDaily();
     EXPECT_TRUE(TimingChanged(loaded, nullptr));
     EventRecord e = loaded;
-    e.Duration = TimeAmount::Of(1, 2);
+    e.Duration = TimeAmount::Of(AmountUnit::Hour, 2);
     e.Flags |= kSkipWhenOver | kDisabled;
     EXPECT_FALSE(TimingChanged(e, &loaded));
-    e.Advance = TimeAmount::Of(0, 16);
+    e.Advance = TimeAmount::Of(AmountUnit::Minute, 16);
     EXPECT_TRUE(TimingChanged(e, &loaded));
 }
 
@@ -64,7 +63,7 @@ TEST(SavingRule, ANewRecurringEventStartsAfreshFromTheLookAheadLimit) {
 TEST(SavingRule, AnAdvanceReachingThePreviousOccurrenceIsRefusedAndChangesNothing) {
     const EventRecord loaded = StoredSnoozedDaily();
     EventRecord edited = loaded;
-    edited.Advance = TimeAmount::Of(2, 1);
+    edited.Advance = TimeAmount::Of(AmountUnit::Day, 1);
     const EventRecord before = edited;
     EXPECT_EQ(ApplySavingRule(edited, &loaded, kNow, kLimit, kWeek),
               Verdict::Refuse(IDS_ADVANCE_BEFORE_PREVIOUS, EditField::Advance));

@@ -1,10 +1,10 @@
 #pragma once
 // Small helpers for building instants and events in the model tests.
 
+#include "model/event_record.h"
+
 #include <cstdio>
 #include <ostream>
-
-#include "model/event_record.h"
 
 namespace zm {
 // Readable instants in test failures.
@@ -28,18 +28,20 @@ inline EventRecord Recurring(uint32_t pattern, uint32_t param, DateTime start,
     EventRecord e;
     e.Start = start;
     e.SetPattern(pattern, param);
-    e.Advance = TimeAmount::Of(0, advanceMinutes);
+    e.Advance = TimeAmount::Of(AmountUnit::Minute, advanceMinutes);
     return e;
 }
 
 inline EventRecord OneTime(DateTime start, int advanceMinutes = 0) {
     EventRecord e;
     e.Start = start;
-    e.Advance = TimeAmount::Of(0, advanceMinutes);
+    e.Advance = TimeAmount::Of(AmountUnit::Minute, advanceMinutes);
     return e;
 }
 
-inline uint32_t MonthlyParam(int day, int n) { return static_cast<uint32_t>(day) << 16 | n; }
+inline uint32_t MonthlyParam(int day, int n) {
+    return static_cast<uint32_t>(day) << 16 | n;
+}
 
 inline constexpr uint32_t kDaily = kFormByDate | kKindDaily;
 inline constexpr uint32_t kWeekly = kFormByDate | kKindWeekly;

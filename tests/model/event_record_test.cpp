@@ -18,13 +18,40 @@ TEST(EventRecord, NewEventHasTheDefaultsAndAStartWithoutSeconds) {
     EXPECT_EQ(EventRecord::ForKey(7).Key, 7);
 }
 
+TEST(EventRecord, IsAValueThatComparesEveryField) {
+    EventRecord a = EventRecord::NewEvent(DateTime::FromParts(2024, 5, 6, 10, 11, 0));
+    a.Name = "Dentist";
+    a.Notes = "Bring the card";
+    const EventRecord copy = a;
+    EXPECT_EQ(copy, a);
+    using Change = void (*)(EventRecord&);
+    const Change changes[] = {
+        [](EventRecord& r) { r.Key = 3; },
+        [](EventRecord& r) { r.TypeIndex = 2; },
+        [](EventRecord& r) { r.ListOccurrence = DateTime::FromParts(2024, 5, 7); },
+        [](EventRecord& r) { r.Advance = TimeAmount::Of(AmountUnit::Hour, 1); },
+        [](EventRecord& r) { r.End = DateTime::FromParts(2025, 1, 1); },
+        [](EventRecord& r) { r.SoundFile = "bell.wav"; },
+        [](EventRecord& r) { r.Notes.clear(); },
+    };
+    for (const Change change : changes) {
+        EventRecord b = a;
+        change(b);
+        EXPECT_NE(b, a);
+    }
+    // Moving takes the texts along instead of copying them.
+    EventRecord moved = std::move(a);
+    EXPECT_EQ(moved, copy);
+    EXPECT_TRUE(a.Notes.empty()); // NOLINT(bugprone-use-after-move)
+}
+
 TEST(TimeAmount, ConvertsByUnitAndAnUnknownUnitIsZero) {
-    EXPECT_EQ(TimeAmount::Of(0, 15).ToSpan(), DateTimeSpan::Minutes(15));
-    EXPECT_EQ(TimeAmount::Of(1, 2).ToSpan(), DateTimeSpan::Hours(2));
-    EXPECT_EQ(TimeAmount::Of(2, 3).ToSpan(), DateTimeSpan::Days(3));
-    EXPECT_EQ(TimeAmount::Of(3, 1).ToSpan(), DateTimeSpan::Days(7));
-    EXPECT_EQ(TimeAmount::Of(4, 1).ToSpan(), DateTimeSpan());
-    EXPECT_EQ(TimeAmount::Of(0x100, 1).ToSpan(), DateTimeSpan());
+    EXPECT_EQ(TimeAmount::Of(AmountUnit::Minute, 15).ToSpan(), DateTimeSpan::Minutes(15));
+    EXPECT_EQ(TimeAmount::Of(AmountUnit::Hour, 2).ToSpan(), DateTimeSpan::Hours(2));
+    EXPECT_EQ(TimeAmount::Of(AmountUnit::Day, 3).ToSpan(), DateTimeSpan::Days(3));
+    EXPECT_EQ(TimeAmount::Of(AmountUnit::Week, 1).ToSpan(), DateTimeSpan::Days(7));
+    EXPECT_EQ(TimeAmount::Of(static_cast<AmountUnit>(4), 1).ToSpan(), DateTimeSpan());
+    EXPECT_EQ(TimeAmount::Of(static_cast<AmountUnit>(0x100), 1).ToSpan(), DateTimeSpan());
 }
 
 TEST(EventRecord, SetPatternResetsTheReminderState) {
@@ -42,7 +69,7 @@ TEST(EventRecord, SnoozeShownAndDisabled) {
     EventRecord r;
     const DateTime t = DateTime::FromParts(2024, 1, 2, 3, 4, 0);
     r.StampShown(t);
-    r.SetSnooze(t + DateTimeSpan::Hours(1), 1, 0x18001);
+    r.SetSnooze(t + DateTimeSpan::Hours(1), AmountUnit::Hour, 0x18001);
     EXPECT_TRUE(r.Has(kShown) && r.Has(kSnoozed));
     EXPECT_EQ(r.LastShown, t);
     EXPECT_EQ(r.SnoozeChoice.word, 0x18001u);

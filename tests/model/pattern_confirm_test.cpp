@@ -1,9 +1,8 @@
+#include "event_builders.h"
 #include "model/pattern_confirm.h"
+#include "res/strings.h"
 
 #include <gtest/gtest.h>
-
-#include "event_builders.h"
-#include "res/strings.h"
 
 namespace zm {
 namespace {
@@ -167,16 +166,16 @@ TEST(RecurringDuration, MustBeShorterThanThePeriod) {
     const struct {
         TimeAmount duration;
         bool ok;
-    } cases[] = {{TimeAmount::Of(3, 1), false},
-                 {TimeAmount::Of(2, 1), false},
-                 {TimeAmount::Of(1, 23), true},
-                 {TimeAmount::Of(0, 30), true}};
+    } cases[] = {{TimeAmount::Of(AmountUnit::Week, 1), false},
+                 {TimeAmount::Of(AmountUnit::Day, 1), false},
+                 {TimeAmount::Of(AmountUnit::Hour, 23), true},
+                 {TimeAmount::Of(AmountUnit::Minute, 30), true}};
     for (const auto& c : cases) {
         daily.Duration = c.duration;
         EXPECT_EQ(CheckRecurringDuration(daily), c.ok ? Verdict::Pass() : tooLong);
     }
     EventRecord once = OneTime(kS);
-    once.Duration = TimeAmount::Of(3, 100);
+    once.Duration = TimeAmount::Of(AmountUnit::Week, 100);
     EXPECT_TRUE(CheckRecurringDuration(once).Ok());
 }
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "event_builders.h"
+
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {
@@ -106,7 +106,7 @@ TEST(IsDue, TheWeekendRuleLeavesWeekdayPatternsAlone) {
 
 TEST(IsDue, ASnoozedOneTimeEventIsDueAtItsSnoozeEvenBeforeItsReminder) {
     EventRecord e = OneTime(At(2024, 6, 20, 9, 0), 15);
-    e.SetSnooze(At(2024, 6, 10, 12, 0), 0, 5);
+    e.SetSnooze(At(2024, 6, 10, 12, 0), AmountUnit::Minute, 5);
     ExpectDue(e, kWeekendRuleOff,
               {{At(2024, 6, 10, 11, 59, 59), false},
                {At(2024, 6, 10, 12, 0), true, At(2024, 6, 10, 12, 0)}});
@@ -159,9 +159,9 @@ TEST(IsDue, ADisabledEventIsNeverDue) {
     EventRecord oneTime = OneTime(At(2024, 6, 10, 9, 0));
     EventRecord daily = Recurring(kDaily, 1, At(2024, 6, 1, 9, 0));
     EventRecord snoozedOneTime = oneTime;
-    snoozedOneTime.SetSnooze(At(2024, 6, 10, 9, 5), 0, 5);
+    snoozedOneTime.SetSnooze(At(2024, 6, 10, 9, 5), AmountUnit::Minute, 5);
     EventRecord snoozedDaily = daily;
-    snoozedDaily.SetSnooze(At(2024, 6, 10, 9, 5), 0, 5);
+    snoozedDaily.SetSnooze(At(2024, 6, 10, 9, 5), AmountUnit::Minute, 5);
     for (EventRecord* e : {&oneTime, &daily, &snoozedOneTime, &snoozedDaily}) {
         EXPECT_TRUE(e->IsDue(At(2024, 6, 10, 10, 0), kWeekendRuleOff).due);
         e->SetDisabled(true);
@@ -175,7 +175,7 @@ TEST(IsDue, ASnoozedRecurringEventIsDueAtItsSnoozeEvenAfterTheRange) {
     e.SetFlag(kHasEnd, true);
     e.End = At(2024, 6, 10, 23, 59, 59);
     e.StampShown(At(2024, 6, 10, 9, 0));
-    e.SetSnooze(At(2024, 6, 11, 2, 0), 1, 17);
+    e.SetSnooze(At(2024, 6, 11, 2, 0), AmountUnit::Hour, 17);
     ExpectDue(e, kWeekendRuleOff, {{At(2024, 6, 11, 2, 0), true, At(2024, 6, 11, 2, 0)}});
 }
 
@@ -233,7 +233,7 @@ TEST(CurrentOccurrence, IsTheOccurrenceOfTheDueReminder) {
 TEST(Unsnooze, MakesTheCurrentReminderDueAgainAtOnce) {
     EventRecord e = Recurring(kDaily, 1, At(2024, 6, 1, 9, 0), 15);
     e.StampShown(At(2024, 6, 10, 8, 46));
-    e.SetSnooze(At(2024, 6, 10, 18, 0), 1, 9);
+    e.SetSnooze(At(2024, 6, 10, 18, 0), AmountUnit::Hour, 9);
     e.Unsnooze(At(2024, 6, 10, 23, 59, 59));
     EXPECT_FALSE(e.Has(kSnoozed));
     EXPECT_EQ(e.LastShown, At(2024, 6, 9, 8, 44));
@@ -241,7 +241,7 @@ TEST(Unsnooze, MakesTheCurrentReminderDueAgainAtOnce) {
 
     EventRecord once = OneTime(At(2024, 6, 10, 9, 0));
     once.StampShown(At(2024, 6, 10, 9, 1));
-    once.SetSnooze(At(2024, 6, 10, 18, 0), 1, 9);
+    once.SetSnooze(At(2024, 6, 10, 18, 0), AmountUnit::Hour, 9);
     once.Unsnooze(At(2024, 6, 10, 23, 59, 59));
     EXPECT_FALSE(once.Has(kSnoozed) || once.Has(kShown));
     ExpectDue(once, kWeekendRuleOff, {{At(2024, 6, 10, 10, 0), true, At(2024, 6, 10, 9, 0)}});
@@ -270,7 +270,7 @@ TEST(NextReminder, ByState) {
     EXPECT_EQ(daily.NextReminder(now).instant, At(2024, 6, 10, 8, 45));
     daily.StampShown(At(2024, 6, 10, 8, 50));
     EXPECT_EQ(daily.NextReminder(now).instant, At(2024, 6, 11, 8, 45));
-    daily.SetSnooze(At(2024, 6, 10, 11, 0), 0, 10);
+    daily.SetSnooze(At(2024, 6, 10, 11, 0), AmountUnit::Minute, 10);
     EXPECT_EQ(daily.NextReminder(now).instant, At(2024, 6, 10, 11, 0));
 
     EventRecord once = OneTime(At(2024, 6, 20, 9, 0), 60);
@@ -286,7 +286,7 @@ TEST(NextReminder, ByState) {
 TEST(NextReminder, AfterAReminderShownADayAheadIsTheFollowingOne) {
     // Daily at 09:00 reminded a day ahead: the reminder for 11 June was accepted on 10 June.
     EventRecord e = Recurring(kDaily, 1, At(2024, 6, 1, 9, 0));
-    e.Advance = TimeAmount::Of(2, 1);
+    e.Advance = TimeAmount::Of(AmountUnit::Day, 1);
     e.StampShown(At(2024, 6, 10, 9, 10));
     EXPECT_EQ(e.NextReminder(At(2024, 6, 10, 12, 0)).instant, At(2024, 6, 11, 9, 0));
 }
@@ -307,17 +307,20 @@ TEST(ValidateAdvance, RecurringAgainstThePeriodAndOneTimeAgainstNow) {
         TimeAmount advance;
         AdvanceCheck expected;
     } cases[] = {
-        {Recurring(kDaily, 1, At(2024, 6, 1, 9, 0)), TimeAmount::Of(1, 23), AdvanceCheck::Ok},
-        {Recurring(kDaily, 1, At(2024, 6, 1, 9, 0)), TimeAmount::Of(2, 1),
-         AdvanceCheck::ReachesPreviousOccurrence},
-        {Recurring(kWeekly | kMonday | kFriday, 1, At(2024, 6, 3, 9, 0)), TimeAmount::Of(2, 2),
+        {Recurring(kDaily, 1, At(2024, 6, 1, 9, 0)), TimeAmount::Of(AmountUnit::Hour, 23),
          AdvanceCheck::Ok},
-        {Recurring(kWeekly | kMonday | kFriday, 1, At(2024, 6, 3, 9, 0)), TimeAmount::Of(2, 3),
+        {Recurring(kDaily, 1, At(2024, 6, 1, 9, 0)), TimeAmount::Of(AmountUnit::Day, 1),
          AdvanceCheck::ReachesPreviousOccurrence},
+        {Recurring(kWeekly | kMonday | kFriday, 1, At(2024, 6, 3, 9, 0)),
+         TimeAmount::Of(AmountUnit::Day, 2), AdvanceCheck::Ok},
+        {Recurring(kWeekly | kMonday | kFriday, 1, At(2024, 6, 3, 9, 0)),
+         TimeAmount::Of(AmountUnit::Day, 3), AdvanceCheck::ReachesPreviousOccurrence},
         {Recurring(kYearlyNth | kOrdFirst | kMonday, 12, At(2024, 6, 3, 9, 0)),
-         TimeAmount::Of(3, 48), AdvanceCheck::ReachesPreviousOccurrence},
-        {OneTime(At(2024, 6, 10, 10, 15)), TimeAmount::Of(0, 14), AdvanceCheck::Ok},
-        {OneTime(At(2024, 6, 10, 10, 15)), TimeAmount::Of(0, 15), AdvanceCheck::AskAcceptPassed},
+         TimeAmount::Of(AmountUnit::Week, 48), AdvanceCheck::ReachesPreviousOccurrence},
+        {OneTime(At(2024, 6, 10, 10, 15)), TimeAmount::Of(AmountUnit::Minute, 14),
+         AdvanceCheck::Ok},
+        {OneTime(At(2024, 6, 10, 10, 15)), TimeAmount::Of(AmountUnit::Minute, 15),
+         AdvanceCheck::AskAcceptPassed},
     };
     for (auto& c : cases) {
         c.e.Advance = c.advance;

@@ -1,9 +1,8 @@
+#include "event_builders.h"
 #include "model/snooze_rules.h"
+#include "res/strings.h"
 
 #include <gtest/gtest.h>
-
-#include "event_builders.h"
-#include "res/strings.h"
 
 namespace zm {
 namespace {
@@ -39,14 +38,15 @@ TEST(TimeLeft, OverdueDaysAndTheBeforeStartOffer) {
 
 TEST(OfferedSnoozeAmount, TheLastChoiceWhenSnoozedOrRememberedElseFiveMinutes) {
     EventRecord e = OneTime(At(2024, 6, 10, 9, 0));
-    e.SnoozeChoice = TimeAmount::Of(1, 2);
+    e.SnoozeChoice = TimeAmount::Of(AmountUnit::Hour, 2);
     EXPECT_EQ(OfferedSnoozeAmount(e, false), kDefaultSnoozeChoice);
-    EXPECT_EQ(OfferedSnoozeAmount(e, true), TimeAmount::Of(1, 2));
+    EXPECT_EQ(OfferedSnoozeAmount(e, true), TimeAmount::Of(AmountUnit::Hour, 2));
     e.Flags |= kSnoozed;
-    EXPECT_EQ(OfferedSnoozeAmount(e, false), TimeAmount::Of(1, 2));
-    e.SnoozeChoice = TimeAmount::Of(0, 10 | TimeAmount::kBeforeStart); // 10 minutes before start
+    EXPECT_EQ(OfferedSnoozeAmount(e, false), TimeAmount::Of(AmountUnit::Hour, 2));
+    e.SnoozeChoice = TimeAmount::Of(AmountUnit::Minute,
+                                    10 | TimeAmount::kBeforeStart); // 10 minutes before start
     EXPECT_EQ(OfferedSnoozeAmount(e, true), kDefaultSnoozeChoice);
-    e.SnoozeChoice = TimeAmount::Of(4, 10);
+    e.SnoozeChoice = TimeAmount::Of(static_cast<AmountUnit>(4), 10);
     EXPECT_EQ(OfferedSnoozeAmount(e, true), kDefaultSnoozeChoice);
 }
 
@@ -60,7 +60,7 @@ TEST(BeforeStartSnooze, MustComeBackLaterThanAMinuteFromNow) {
     EXPECT_TRUE(CheckBeforeStartSnooze(occurrence, DateTimeSpan::Minutes(8), tenAway).Ok());
 }
 
-SnoozeRequest Request(DateTime occurrence, DateTimeSpan span, uint32_t unit, uint32_t count) {
+SnoozeRequest Request(DateTime occurrence, DateTimeSpan span, AmountUnit unit, uint32_t count) {
     SnoozeRequest r;
     r.occurrence = occurrence;
     r.span = span;
@@ -88,14 +88,14 @@ TEST(Snooze, ADailyEventCannotBeSnoozedPastItsNextReminder) {
     for (const auto& c : cases) {
         EventRecord e = daily;
         e.StampShown(At(2024, 6, 9, 9, 1));
-        const Verdict v =
-            ApplySnooze(e, Request(o, DateTimeSpan::Hours(c.hours), 1, c.hours), c.now, kWeek);
+        const Verdict v = ApplySnooze(
+            e, Request(o, DateTimeSpan::Hours(c.hours), AmountUnit::Hour, c.hours), c.now, kWeek);
         EXPECT_EQ(v.Ok(), c.accepted) << c.hours;
         if (c.accepted) {
             EXPECT_TRUE(e.Has(kSnoozed));
             EXPECT_EQ(e.SnoozeUntil, c.now + DateTimeSpan::Hours(c.hours));
             EXPECT_EQ(e.LastShown, c.now);
-            EXPECT_EQ(e.SnoozeChoice, TimeAmount::Of(1, c.hours));
+            EXPECT_EQ(e.SnoozeChoice, TimeAmount::Of(AmountUnit::Hour, c.hours));
         } else {
             EXPECT_EQ(v.message, IDS_SNOOZE_AFTER_NEXT);
             EXPECT_FALSE(e.Has(kSnoozed));
@@ -108,7 +108,9 @@ TEST(Snooze, BeforeStartCountsBackFromTheOccurrenceAndKeepsTheMarker) {
     EventRecord e = Recurring(kDaily, 1, At(2024, 6, 1, 9, 0), 60);
     const DateTime now = At(2024, 6, 10, 8, 0, 20);
     const uint32_t count = 10 | TimeAmount::kBeforeStart;
-    ASSERT_TRUE(ApplySnooze(e, Request(At(2024, 6, 10, 9, 0), -DateTimeSpan::Minutes(10), 0, count),
+    ASSERT_TRUE(ApplySnooze(e,
+                            Request(At(2024, 6, 10, 9, 0), -DateTimeSpan::Minutes(10),
+                                    AmountUnit::Minute, count),
                             now, kWeek)
                     .Ok());
     EXPECT_EQ(e.SnoozeUntil, At(2024, 6, 10, 8, 50));
@@ -123,9 +125,10 @@ TEST(Snooze, AWeekendReminderMaySleepUntilTheNextMonthsOne) {
     e.StampShown(At(2024, 5, 15, 9, 0));
     const DateTime friday = At(2024, 6, 14, 10, 0);
     ASSERT_TRUE(e.IsDue(friday, weekendRule).shifted);
-    EXPECT_TRUE(ApplySnooze(e, Request(At(2024, 6, 15, 9, 0), DateTimeSpan::Days(3), 2, 3), friday,
-                            weekendRule)
-                    .Ok());
+    EXPECT_TRUE(
+        ApplySnooze(e, Request(At(2024, 6, 15, 9, 0), DateTimeSpan::Days(3), AmountUnit::Day, 3),
+                    friday, weekendRule)
+            .Ok());
 }
 
 } // namespace

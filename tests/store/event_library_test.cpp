@@ -217,7 +217,7 @@ TEST(EventLibrary, RewriteFirstBlockChangesTheFixedFieldsInPlace) {
     const int flushes = m.faults->flushes();
 
     e.StampShown(DateTime::FromParts(2024, 3, 10, 9, 15));
-    e.SetSnooze(DateTime::FromParts(2024, 3, 10, 9, 45), 0, 30);
+    e.SetSnooze(DateTime::FromParts(2024, 3, 10, 9, 45), AmountUnit::Minute, 30);
     ASSERT_EQ(m.library.rewriteFirstBlock(e), lr::kOk);
     EXPECT_EQ(MemoryIndex(m.library), index);
     EXPECT_EQ(m.faults->flushes(), flushes);

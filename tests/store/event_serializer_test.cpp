@@ -12,7 +12,7 @@ EventRecord EveryField() {
     EventRecord e;
     e.Key = 77;
     e.Flags = kSnoozed | kShown | kCustomSound | kHasWindowSize | kHasSoundPause | kHasEnd;
-    e.Advance = TimeAmount::Of(1, 2);
+    e.Advance = TimeAmount::Of(AmountUnit::Hour, 2);
     e.Pattern = 0x1200 | kMonday | kFriday;
     e.PatternParam = 0x00050003;
     e.Id = 0xCAFEBABE;
@@ -21,7 +21,7 @@ EventRecord EveryField() {
     e.LastShown = DateTime::FromParts(9999, 12, 31, 0, 0, 1);
     e.SnoozeChoice = TimeAmount(0x00018005);
     e.Sound = 0x00010002;
-    e.Duration = TimeAmount::Of(2, 1);
+    e.Duration = TimeAmount::Of(AmountUnit::Day, 1);
     e.WindowSize = (300u << 16) | 450u;
     e.SoundPause = (2u << 16) | 30u;
     e.End = DateTime::FromParts(2030, 1, 1);

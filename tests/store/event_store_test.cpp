@@ -158,7 +158,7 @@ TEST_F(EventOps, AcceptingAOneTimeEventTakesItOffThePendingList) {
 // A recurring event comes back into the pending list when a further reminder falls today.
 TEST_F(EventOps, AnAcceptedRecurringEventWithALaterReminderTodayStaysPending) {
     EventRecord e = Recurring(kDaily, 1, At(2024, 3, 1, 17, 0));
-    e.SetSnooze(At(2024, 3, 11, 7, 30), 0, 30);
+    e.SetSnooze(At(2024, 3, 11, 7, 30), AmountUnit::Minute, 30);
     const uint16_t key = storeNew(e);
     ASSERT_EQ(pendingKeys(), std::vector<uint16_t>{key});
     ASSERT_EQ(store.acceptStored(key), lr::kOk);
@@ -192,12 +192,14 @@ TEST_F(EventOps, SnoozingRefusedChangesNothingAndAcceptedWaitsInThePendingList) 
     const int writes = faults->writes();
 
     Verdict verdict;
-    SnoozeRequest tooLong{At(2024, 3, 11, 9, 0), DateTimeSpan::Hours(25), 1, 25, std::nullopt};
+    SnoozeRequest tooLong{At(2024, 3, 11, 9, 0), DateTimeSpan::Hours(25), AmountUnit::Hour, 25,
+                          std::nullopt};
     ASSERT_EQ(store.snoozeStored(key, tooLong, verdict), lr::kOk);
     EXPECT_EQ(verdict.message, IDS_SNOOZE_AFTER_NEXT);
     EXPECT_EQ(faults->writes(), writes);
 
-    SnoozeRequest twoHours{At(2024, 3, 11, 9, 0), DateTimeSpan::Hours(2), 1, 2, std::nullopt};
+    SnoozeRequest twoHours{At(2024, 3, 11, 9, 0), DateTimeSpan::Hours(2), AmountUnit::Hour, 2,
+                           std::nullopt};
     ASSERT_EQ(store.snoozeStored(key, twoHours, verdict), lr::kOk);
     EXPECT_TRUE(verdict.Ok());
     EXPECT_EQ(pendingKeys(), std::vector<uint16_t>{2});
@@ -208,7 +210,7 @@ TEST_F(EventOps, SnoozingRefusedChangesNothingAndAcceptedWaitsInThePendingList) 
 TEST_F(EventOps, CancellingASnoozeMakesTheReminderDueAgain) {
     EventRecord e = named("a", At(2024, 3, 11, 7, 0));
     e.StampShown(At(2024, 3, 11, 7, 0));
-    e.SetSnooze(At(2024, 3, 12, 9, 0), 2, 1);
+    e.SetSnooze(At(2024, 3, 12, 9, 0), AmountUnit::Day, 1);
     const uint16_t key = storeNew(e);
     EXPECT_TRUE(store.pending().empty());
     ASSERT_EQ(store.unsnoozeStored(key), lr::kOk);

@@ -83,10 +83,10 @@ public:
         const int seconds = pick(0, 9) == 0 ? pick(0, 86399) : pick(0, 1439) * 60;
         e.Start = DateTime::FromSeconds(day * kSecondsPerDay + seconds);
         e.Duration =
-            TimeAmount::Of(static_cast<uint32_t>(pick(0, 3)),
+            TimeAmount::Of(static_cast<AmountUnit>(pick(0, 3)),
                            static_cast<uint32_t>(pick(0, 1) ? pick(1, 90) : pick(1, 32767)));
         e.Advance =
-            TimeAmount::Of(static_cast<uint32_t>(pick(0, 2)), static_cast<uint32_t>(pick(0, 59)));
+            TimeAmount::Of(static_cast<AmountUnit>(pick(0, 2)), static_cast<uint32_t>(pick(0, 59)));
         static const uint32_t kPatterns[] = {0,
                                              0x1100,
                                              0x1200 | kMonday | kFriday,

@@ -27,7 +27,7 @@ TEST(ImportRecord, ReadsTheSixFields) {
               kRecordImported);
     EXPECT_EQ(e.Name, "Review");
     EXPECT_EQ(e.Start, DateTime::FromParts(2024, 3, 4, 14, 30, 0));
-    EXPECT_EQ(e.Duration, TimeAmount::Of(1, 2));
+    EXPECT_EQ(e.Duration, TimeAmount::Of(AmountUnit::Hour, 2));
     EXPECT_EQ(e.TypeName, "Meeting");
     EXPECT_EQ(e.TypeIndex, 7);
     EXPECT_EQ(e.Notes, "Room 4");
@@ -39,14 +39,14 @@ TEST(ImportRecord, ReadsTheSixFields) {
 TEST(ImportRecord, DefaultsFillWhatTheFileDoesNotGive) {
     ImportRecordRules rules = Rules(FieldBindings::ForFieldCount(2));
     rules.defaults.typeName = "Meeting";
-    rules.defaults.advance = TimeAmount::Of(0, 15);
-    rules.defaults.duration = TimeAmount::Of(2, 1);
+    rules.defaults.advance = TimeAmount::Of(AmountUnit::Minute, 15);
+    rules.defaults.duration = TimeAmount::Of(AmountUnit::Day, 1);
     EventRecord e;
     ASSERT_EQ(ReadImportRecord({"x", "1/2/2003", "ignored"}, rules, kToday, e), kRecordImported);
     EXPECT_EQ(e.TypeName, "Meeting");
     EXPECT_EQ(e.TypeIndex, 7);
-    EXPECT_EQ(e.Advance, TimeAmount::Of(0, 15));
-    EXPECT_EQ(e.Duration, TimeAmount::Of(2, 1));
+    EXPECT_EQ(e.Advance, TimeAmount::Of(AmountUnit::Minute, 15));
+    EXPECT_EQ(e.Duration, TimeAmount::Of(AmountUnit::Day, 1));
     EXPECT_EQ(e.Start, DateTime::FromParts(2003, 1, 2));
 }
 
@@ -129,15 +129,19 @@ TEST(ImportDefaults, AReminderOrDurationMustStayWithinThePeriod) {
         TimeAmount advance, duration;
         int problem;
     } cases[] = {
-        {0, TimeAmount::Of(3, 9), TimeAmount::Of(3, 9), 0},
-        {kKindDaily, TimeAmount::Of(1, 23), TimeAmount::Of(1, 23), 0},
-        {kKindDaily, TimeAmount::Of(2, 1), TimeAmount(30), IDS_ADVANCE_BEFORE_PREVIOUS},
-        {kKindDaily, TimeAmount(0), TimeAmount::Of(1, 24), IDS_DURATION_TOO_LONG_FOR_PATTERN},
-        {kKindWeekly, TimeAmount::Of(2, 6), TimeAmount::Of(2, 6), 0},
-        {kKindWeekly, TimeAmount::Of(3, 1), TimeAmount(30), IDS_ADVANCE_BEFORE_PREVIOUS},
-        {kKindMonthly, TimeAmount::Of(2, 27), TimeAmount(30), 0},
-        {kKindMonthly, TimeAmount::Of(3, 4), TimeAmount(30), IDS_ADVANCE_BEFORE_PREVIOUS},
-        {kKindYearly, TimeAmount::Of(3, 47), TimeAmount::Of(3, 48),
+        {0, TimeAmount::Of(AmountUnit::Week, 9), TimeAmount::Of(AmountUnit::Week, 9), 0},
+        {kKindDaily, TimeAmount::Of(AmountUnit::Hour, 23), TimeAmount::Of(AmountUnit::Hour, 23), 0},
+        {kKindDaily, TimeAmount::Of(AmountUnit::Day, 1), TimeAmount(30),
+         IDS_ADVANCE_BEFORE_PREVIOUS},
+        {kKindDaily, TimeAmount(0), TimeAmount::Of(AmountUnit::Hour, 24),
+         IDS_DURATION_TOO_LONG_FOR_PATTERN},
+        {kKindWeekly, TimeAmount::Of(AmountUnit::Day, 6), TimeAmount::Of(AmountUnit::Day, 6), 0},
+        {kKindWeekly, TimeAmount::Of(AmountUnit::Week, 1), TimeAmount(30),
+         IDS_ADVANCE_BEFORE_PREVIOUS},
+        {kKindMonthly, TimeAmount::Of(AmountUnit::Day, 27), TimeAmount(30), 0},
+        {kKindMonthly, TimeAmount::Of(AmountUnit::Week, 4), TimeAmount(30),
+         IDS_ADVANCE_BEFORE_PREVIOUS},
+        {kKindYearly, TimeAmount::Of(AmountUnit::Week, 47), TimeAmount::Of(AmountUnit::Week, 48),
          IDS_DURATION_TOO_LONG_FOR_PATTERN},
     };
     for (const auto& c : cases) {
@@ -186,7 +190,7 @@ TEST(ImportReminderState, PastOneTimeEventsAreAcceptedAndPastOccurrencesCountAsS
 
     EventRecord daily;
     daily.Start = DateTime::FromParts(2000, 1, 1, 12, 0, 0);
-    daily.Advance = TimeAmount::Of(0, 15);
+    daily.Advance = TimeAmount::Of(AmountUnit::Minute, 15);
     ApplyImportRecurrence(daily, kKindDaily);
     ApplyImportReminderState(daily, now, DateTime(), WeekSettings{});
     EXPECT_FALSE(daily.Has(kAccepted));

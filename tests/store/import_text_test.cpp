@@ -206,14 +206,14 @@ TEST(ImportText, DefaultsAndTheReminderStateOfImportedEvents) {
     MemoryLibrary m;
     TextImportOptions o = ImportOptions();
     o.rules.defaults.recurrence = kKindMonthly;
-    o.rules.defaults.advance = TimeAmount::Of(1, 1);
+    o.rules.defaults.advance = TimeAmount::Of(AmountUnit::Hour, 1);
     o.rules.defaults.typeName = "Payment";
     ASSERT_EQ(ImportText(m.library, "Rent,1/15/2020,9:00 AM\r\n", o).imported, 1);
     const EventRecord e = StoredEvents(m.library)[0];
     EXPECT_EQ(e.Pattern, 0x1400u);
     EXPECT_EQ(e.PatternParam, 15u * 65536 + 1);
     EXPECT_EQ(e.TypeName, "Payment");
-    EXPECT_EQ(e.Advance, TimeAmount::Of(1, 1));
+    EXPECT_EQ(e.Advance, TimeAmount::Of(AmountUnit::Hour, 1));
     EXPECT_FALSE(e.Has(kAccepted));
     // The occurrences before today count as shown: the last one was on 15 February.
     EXPECT_EQ(e.LastShown, DateTime::FromParts(2024, 2, 15, 8, 0, 0));
