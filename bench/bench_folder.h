@@ -20,8 +20,7 @@ namespace zm::bench {
 class BenchFolder {
 public:
     BenchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "zm-bench-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "zm-bench-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) std::abort();
         dir = pattern;
     }
@@ -44,11 +43,11 @@ public:
         auto bytes = std::make_shared<FileBytes>();
         EventLibrary own;
         EventLibrary& lib = library ? *library : own;
-        if (lib.createFile(std::make_unique<MemoryFile>(bytes)) != lr::kOk) std::abort();
+        if (lib.createFile(std::make_unique<MemoryFile>(bytes)) != LibraryResult::Ok) std::abort();
         std::vector<uint16_t> keys;
         for (int i = 0; i < count; ++i) {
             EventRecord e = event(i);
-            if (lib.addEvent(e) != lr::kOk) std::abort();
+            if (lib.addEvent(e) != LibraryResult::Ok) std::abort();
             keys.push_back(e.Key);
         }
         std::ofstream(file(name), std::ios::binary)

@@ -52,7 +52,7 @@ public:
         return inner_->writeAt(o, d, n);
     }
     LibraryResult size(uint64_t& s) override { return inner_->size(s); }
-    LibraryResult flush() override { return lr::kOk; }
+    LibraryResult flush() override { return LibraryResult::Ok; }
 
 private:
     std::unique_ptr<File> inner_;
@@ -72,7 +72,8 @@ public:
         LibraryExportSource source(lib);
         TextExportOptions options;
         options.locale = EnglishUs();
-        if (ExportTextFile(files, csv, keys, source, options).code != lr::kOk) std::abort();
+        if (ExportTextFile(files, csv, keys, source, options).code != LibraryResult::Ok)
+            std::abort();
     }
     std::string library, csv, target, exported;
     std::vector<uint16_t> keys;
@@ -95,13 +96,13 @@ void ImportInto(benchmark::State& state, Fixture& f, bool flush) {
     if (!file) state.SkipWithError("cannot create the library");
     std::unique_ptr<File> used = std::move(file);
     if (!flush) used = std::make_unique<NoFlushFile>(std::move(used));
-    if (lib.createFile(std::move(used)) != lr::kOk) state.SkipWithError("create failed");
+    if (lib.createFile(std::move(used)) != LibraryResult::Ok) state.SkipWithError("create failed");
     FakeSettings settings;
     LibraryImportTarget target(lib);
     state.ResumeTiming();
     const TextImportResult r = ImportTextFile(f.files, f.csv, CsvImport(), target,
                                               DateTime::FromParts(2024, 3, 5, 10), settings);
-    if (r.code != lr::kOk || r.imported != kEvents) state.SkipWithError("import failed");
+    if (r.code != LibraryResult::Ok || r.imported != kEvents) state.SkipWithError("import failed");
     state.PauseTiming();
     lib.close();
     state.ResumeTiming();
@@ -126,13 +127,14 @@ BENCHMARK(BM_ImportCsv3999WithoutFlushing)->Unit(benchmark::kMillisecond)->Itera
 void BM_ExportFullLibraryToCsv(benchmark::State& state) {
     Fixture f;
     EventLibrary lib;
-    if (lib.open(f.library) != lr::kOk) state.SkipWithError("open failed");
+    if (lib.open(f.library) != LibraryResult::Ok) state.SkipWithError("open failed");
     LibraryExportSource source(lib);
     TextExportOptions options;
     options.locale = EnglishUs();
     for (auto _ : state) {
         const TransferResult r = ExportTextFile(f.files, f.exported, f.keys, source, options);
-        if (r.code != lr::kOk || r.events != kEvents) state.SkipWithError("export failed");
+        if (r.code != LibraryResult::Ok || r.events != kEvents)
+            state.SkipWithError("export failed");
     }
     state.SetItemsProcessed(state.iterations() * kEvents);
 }
@@ -141,11 +143,12 @@ BENCHMARK(BM_ExportFullLibraryToCsv)->Unit(benchmark::kMillisecond);
 void BM_ExportFullLibraryToEventFile(benchmark::State& state) {
     Fixture f;
     EventLibrary lib;
-    if (lib.open(f.library) != lr::kOk) state.SkipWithError("open failed");
+    if (lib.open(f.library) != LibraryResult::Ok) state.SkipWithError("open failed");
     LibraryExportSource source(lib);
     for (auto _ : state) {
         const TransferResult r = ExportEventFile(f.files, f.target, f.keys, source);
-        if (r.code != lr::kOk || r.events != kEvents) state.SkipWithError("export failed");
+        if (r.code != LibraryResult::Ok || r.events != kEvents)
+            state.SkipWithError("export failed");
     }
     state.SetItemsProcessed(state.iterations() * kEvents);
 }

@@ -15,7 +15,6 @@
 namespace zm {
 namespace {
 
-
 // One-block events of every kind of recurrence.
 EventRecord Mixed(int i) {
     EventRecord e = EventRecord::NewEvent(DateTime::FromParts(2024, 1 + i % 12, 1 + i % 28, 8));
@@ -58,7 +57,7 @@ void BM_OpenFullLibrary(benchmark::State& state) {
     Fixture f(3999);
     for (auto _ : state) {
         EventLibrary lib;
-        if (lib.open(f.path) != lr::kOk) state.SkipWithError("open failed");
+        if (lib.open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
         benchmark::DoNotOptimize(lib.countEvents());
     }
 }
@@ -67,16 +66,16 @@ BENCHMARK(BM_OpenFullLibrary);
 void BM_ReadEveryEvent(benchmark::State& state) {
     Fixture f(3999);
     EventLibrary lib;
-    if (lib.open(f.path) != lr::kOk) state.SkipWithError("open failed");
+    if (lib.open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
     for (auto _ : state) {
         int read = 0;
-        lib.forEachEvent([&](uint16_t key) {
-            EventRecord e = EventRecord::ForKey(key);
-            const LibraryResult rc = lib.readEvent(e);
-            read += rc == lr::kOk;
-            return rc;
+        const LibraryResult rc = lib.forEachEvent([&](uint16_t key) {
+            const ReadResult<EventRecord> e = lib.readEvent(key);
+            read += e.Ok();
+            return e.Code();
         });
-        if (read != 3999) state.SkipWithError("not every event was read");
+        if (rc != LibraryResult::Ok || read != 3999)
+            state.SkipWithError("not every event was read");
     }
     state.SetItemsProcessed(state.iterations() * 3999);
 }
@@ -86,12 +85,12 @@ BENCHMARK(BM_ReadEveryEvent)->Unit(benchmark::kMillisecond);
 void BM_AddEvent(benchmark::State& state) {
     Fixture f(3998);
     EventLibrary lib;
-    if (lib.open(f.path) != lr::kOk) state.SkipWithError("open failed");
+    if (lib.open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
     for (auto _ : state) {
         EventRecord e = Mixed(7);
-        if (lib.addEvent(e) != lr::kOk) state.SkipWithError("add failed");
+        if (lib.addEvent(e) != LibraryResult::Ok) state.SkipWithError("add failed");
         state.PauseTiming();
-        lib.deleteEvent(e.Key);
+        if (lib.deleteEvent(e.Key) != LibraryResult::Ok) state.SkipWithError("delete failed");
         state.ResumeTiming();
     }
 }
@@ -100,12 +99,13 @@ BENCHMARK(BM_AddEvent)->Unit(benchmark::kMicrosecond);
 void BM_ModifyEvent(benchmark::State& state) {
     Fixture f(3998);
     EventLibrary lib;
-    if (lib.open(f.path) != lr::kOk) state.SkipWithError("open failed");
-    EventRecord e = EventRecord::ForKey(2000);
-    lib.readEvent(e);
+    if (lib.open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
+    ReadResult<EventRecord> read = lib.readEvent(2000);
+    if (!read.Ok()) return state.SkipWithError("read failed");
+    EventRecord e = std::move(read).Value();
     for (auto _ : state) {
         e.Flags ^= kDisabled;
-        if (lib.modifyEvent(e) != lr::kOk) state.SkipWithError("modify failed");
+        if (lib.modifyEvent(e) != LibraryResult::Ok) state.SkipWithError("modify failed");
     }
 }
 BENCHMARK(BM_ModifyEvent)->Unit(benchmark::kMicrosecond);
@@ -113,13 +113,13 @@ BENCHMARK(BM_ModifyEvent)->Unit(benchmark::kMicrosecond);
 void BM_DeleteEvent(benchmark::State& state) {
     Fixture f(3998);
     EventLibrary lib;
-    if (lib.open(f.path) != lr::kOk) state.SkipWithError("open failed");
+    if (lib.open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
     for (auto _ : state) {
         state.PauseTiming();
         EventRecord e = Mixed(9);
-        lib.addEvent(e);
+        if (lib.addEvent(e) != LibraryResult::Ok) state.SkipWithError("add failed");
         state.ResumeTiming();
-        if (lib.deleteEvent(e.Key) != lr::kOk) state.SkipWithError("delete failed");
+        if (lib.deleteEvent(e.Key) != LibraryResult::Ok) state.SkipWithError("delete failed");
     }
 }
 BENCHMARK(BM_DeleteEvent)->Unit(benchmark::kMicrosecond);
@@ -127,12 +127,13 @@ BENCHMARK(BM_DeleteEvent)->Unit(benchmark::kMicrosecond);
 void BM_RewriteFirstBlock(benchmark::State& state) {
     Fixture f(3999);
     EventLibrary lib;
-    if (lib.open(f.path) != lr::kOk) state.SkipWithError("open failed");
-    EventRecord e = EventRecord::ForKey(1234);
-    lib.readEvent(e);
+    if (lib.open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
+    ReadResult<EventRecord> read = lib.readEvent(1234);
+    if (!read.Ok()) return state.SkipWithError("read failed");
+    EventRecord e = std::move(read).Value();
     for (auto _ : state) {
         e.Flags ^= kShown;
-        if (lib.rewriteFirstBlock(e) != lr::kOk) state.SkipWithError("rewrite failed");
+        if (lib.rewriteFirstBlock(e) != LibraryResult::Ok) state.SkipWithError("rewrite failed");
     }
 }
 BENCHMARK(BM_RewriteFirstBlock)->Unit(benchmark::kMicrosecond);

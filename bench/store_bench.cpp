@@ -59,9 +59,9 @@ void BM_DailyRebuildFullLibrary(benchmark::State& state) {
     WeekSettings week;
     week.CheckWeekendEvents = state.range(0) != 0;
     EventStore store(StoreSetup{nullptr, [] { return kNow; }, &week, folder.dir});
-    if (store.openDefaultLibrary() != lr::kOk) state.SkipWithError("open failed");
+    if (store.openDefaultLibrary() != LibraryResult::Ok) state.SkipWithError("open failed");
     for (auto _ : state) {
-        if (store.reloadPending() != lr::kOk) state.SkipWithError("rebuild failed");
+        if (store.reloadPending() != LibraryResult::Ok) state.SkipWithError("rebuild failed");
         benchmark::DoNotOptimize(store.pending().size());
     }
     state.counters["pending"] = static_cast<double>(store.pending().size());
@@ -73,15 +73,16 @@ BENCHMARK(BM_DailyRebuildFullLibrary)->Arg(0)->Arg(1)->Unit(benchmark::kMillisec
 void BM_StoreChangeDelete(benchmark::State& state) {
     Folder folder(3000);
     EventStore store(StoreSetup{nullptr, [] { return kNow; }, nullptr, folder.dir});
-    if (store.openDefaultLibrary() != lr::kOk) state.SkipWithError("open failed");
-    store.rebuildPending(kNow);
+    if (store.openDefaultLibrary() != LibraryResult::Ok) state.SkipWithError("open failed");
+    if (store.rebuildPending(kNow) != LibraryResult::Ok) state.SkipWithError("rebuild failed");
     int i = 0;
     for (auto _ : state) {
         EventRecord e = Mixed(i++);
-        if (store.storeNew(e) != lr::kOk) state.SkipWithError("storeNew failed");
+        if (store.storeNew(e) != LibraryResult::Ok) state.SkipWithError("storeNew failed");
         e.Name += " (changed)";
-        if (store.storeChanged(e) != lr::kOk) state.SkipWithError("storeChanged failed");
-        if (store.deleteStored(e.Key) != lr::kOk) state.SkipWithError("deleteStored failed");
+        if (store.storeChanged(e) != LibraryResult::Ok) state.SkipWithError("storeChanged failed");
+        if (store.deleteStored(e.Key) != LibraryResult::Ok)
+            state.SkipWithError("deleteStored failed");
     }
     state.SetItemsProcessed(3 * state.iterations());
 }

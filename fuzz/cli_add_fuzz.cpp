@@ -45,16 +45,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const zm::NewEventResult made = zm::MakeNewEvent(*request, types, now, zm::WeekSettings{});
     if (made.status != 0) return 0;
     zm::EventLibrary library;
-    if (library.createFile(std::make_unique<zm::MemoryFile>()) != zm::lr::kOk) std::abort();
+    if (library.createFile(std::make_unique<zm::MemoryFile>()) != zm::LibraryResult::Ok)
+        std::abort();
     zm::EventRecord stored = made.event;
     const zm::LibraryResult rc = library.addEvent(stored);
-    if (rc == zm::lr::kEventTooLarge) return 0;
-    if (rc != zm::lr::kOk) std::abort();
-    zm::EventRecord back = zm::EventRecord::ForKey(stored.Key);
-    if (library.readEvent(back) != zm::lr::kOk || back.Name != stored.Name ||
-        back.Notes != stored.Notes || back.Start != stored.Start ||
-        back.Pattern != stored.Pattern || back.PatternParam != stored.PatternParam ||
-        back.Flags != stored.Flags)
+    if (rc == zm::LibraryResult::EventTooLarge) return 0;
+    if (rc != zm::LibraryResult::Ok) std::abort();
+    const zm::ReadResult<zm::EventRecord> back = library.readEvent(stored.Key);
+    if (!back.Ok() || back->Name != stored.Name || back->Notes != stored.Notes ||
+        back->Start != stored.Start || back->Pattern != stored.Pattern ||
+        back->PatternParam != stored.PatternParam || back->Flags != stored.Flags)
         std::abort();
     return 0;
 }

@@ -39,20 +39,20 @@ class VectorTarget final : public ImportTarget {
 public:
     LibraryResult forEachStored(const StoredVisitor& visit) override {
         for (const EventRecord& e : events)
-            if (const LibraryResult r = visit(e); r != lr::kOk) return r;
-        return lr::kOk;
+            if (const LibraryResult r = visit(e); r != LibraryResult::Ok) return r;
+        return LibraryResult::Ok;
     }
     LibraryResult add(EventRecord& event) override {
         Check(event.StoredSize() <= kMaxStoredEventSize);
         event.Key = static_cast<uint16_t>(events.size() + 1);
         events.push_back(event);
-        return lr::kOk;
+        return LibraryResult::Ok;
     }
     LibraryResult replace(EventRecord& event) override {
         Check(event.Key >= 1 && event.Key <= events.size());
         Check(event.StoredSize() <= kMaxStoredEventSize);
         events[event.Key - 1] = event;
-        return lr::kOk;
+        return LibraryResult::Ok;
     }
     std::vector<EventRecord> events;
 };
@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A library file for some inputs; its index scans would slow every run down.
     const bool onFile = (choice & 0x40) != 0;
     EventLibrary library;
-    if (onFile && library.createFile(std::make_unique<MemoryFile>()) != lr::kOk) return 0;
+    if (onFile && library.createFile(std::make_unique<MemoryFile>()) != LibraryResult::Ok) return 0;
     LibraryImportTarget fileTarget(library);
     VectorTarget memoryTarget;
     ImportTarget& target = onFile ? static_cast<ImportTarget&>(fileTarget) : memoryTarget;
@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int run = 0; run < 2; ++run) {
         StringByteSource source(file);
         const TextImportResult r = ImportTextRecords(source, o, target, now);
-        if (r.code != lr::kOk) continue;
+        if (r.code != LibraryResult::Ok) continue;
         Check(r.records <= static_cast<int>(records.size()));
         Check(r.imported + static_cast<int>(r.log.size()) <= r.records);
         int last = 0;
@@ -105,9 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     if (onFile)
-        Check(library.forEachEvent([&](uint16_t key) {
-            EventRecord e = EventRecord::ForKey(key);
-            return library.readEvent(e);
-        }) == lr::kOk);
+        Check(library.forEachEvent([&](uint16_t key) { return library.readEvent(key).Code(); }) ==
+              LibraryResult::Ok);
     return 0;
 }

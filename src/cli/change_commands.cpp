@@ -34,9 +34,10 @@ template <typename Change> int WithStoredEvent(CliRun& run, Change change) {
     const auto key = KeyArgument(run, run.args.positional.at(0));
     if (!key) return kExitUsage;
     CliSession session(run);
-    EventRecord e;
-    if (!session.openForWriting() || !session.readEvent(*key, e)) return kExitFailure;
-    return change(session, e);
+    if (!session.openForWriting()) return kExitFailure;
+    std::optional<EventRecord> e = session.readEvent(*key);
+    if (!e) return kExitFailure;
+    return change(session, *e);
 }
 
 // The list's commands are not offered for a disabled event or an accepted one-time event.
@@ -59,7 +60,7 @@ int RunAdd(CliRun& run) {
     for (const auto& note : made.notes)
         run.error(note);
     const LibraryResult rc = session.store().storeNew(made.event);
-    if (rc != lr::kOk) return run.fail(rc);
+    if (rc != LibraryResult::Ok) return run.fail(rc);
     return PrintEvent(run, made.event);
 }
 
@@ -67,7 +68,7 @@ int RunAccept(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
         if (auto refused = RefusedState(e)) return run.failWith(LoadString(*refused));
         const LibraryResult rc = s.store().acceptListed(e.Key);
-        return rc != lr::kOk ? run.fail(rc) : PrintChanged(run, s, e);
+        return rc != LibraryResult::Ok ? run.fail(rc) : PrintChanged(run, s, e);
     });
 }
 
@@ -93,7 +94,7 @@ int RunSnooze(CliRun& run) {
         request.count = amount.count | (beforeStart ? TimeAmount::kBeforeStart : 0);
         Verdict verdict;
         const LibraryResult rc = s.store().snoozeStored(e.Key, request, verdict);
-        if (rc != lr::kOk) return run.fail(rc);
+        if (rc != LibraryResult::Ok) return run.fail(rc);
         if (!verdict.Ok()) return run.failWith(LoadString(verdict.message));
         return PrintChanged(run, s, e);
     });
@@ -104,14 +105,14 @@ int RunUnsnooze(CliRun& run) {
         if (e.Has(kDisabled)) return run.failWith(LoadString(IDS_CLI_EVENT_DISABLED));
         if (!e.Has(kSnoozed)) return run.failWith(LoadString(IDS_CLI_NOT_SNOOZED));
         const LibraryResult rc = s.store().unsnoozeStored(e.Key);
-        return rc != lr::kOk ? run.fail(rc) : PrintChanged(run, s, e);
+        return rc != LibraryResult::Ok ? run.fail(rc) : PrintChanged(run, s, e);
     });
 }
 
 int RunDelete(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
         const LibraryResult rc = s.store().removeEvent(e.Key);
-        if (rc != lr::kOk) return run.fail(rc);
+        if (rc != LibraryResult::Ok) return run.fail(rc);
         if (run.json()) run.printJson(Json{{"key", e.Key}, {"deleted", true}});
         return kExitOk;
     });
@@ -120,7 +121,7 @@ int RunDelete(CliRun& run) {
 static int SetDisabled(CliRun& run, bool on) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
         const LibraryResult rc = s.store().setDisabled(e, on);
-        return rc != lr::kOk ? run.fail(rc) : PrintEvent(run, e);
+        return rc != LibraryResult::Ok ? run.fail(rc) : PrintEvent(run, e);
     });
 }
 
@@ -138,7 +139,7 @@ int RunSetType(CliRun& run) {
         const EventType* type = s.types().typeAt(index);
         if (!type) return run.failWith(FormatText(IDS_CLI_NO_SUCH_TYPE, {name}));
         const LibraryResult rc = s.store().changeType(e, index, type->Name);
-        return rc != lr::kOk ? run.fail(rc) : PrintEvent(run, e);
+        return rc != LibraryResult::Ok ? run.fail(rc) : PrintEvent(run, e);
     });
 }
 
@@ -147,12 +148,13 @@ int RunPurge(CliRun& run) {
     if (!session.openForWriting()) return kExitFailure;
     // The accepted one-time events, to tell which of them went.
     std::vector<EventRecord> accepted;
-    session.library().forEachEvent([&](uint16_t key) {
-        EventRecord e = EventRecord::ForKey(key);
-        if (session.library().readEvent(e) == lr::kOk && !e.IsRecurring() && e.Has(kAccepted))
-            accepted.push_back(e);
-        return lr::kOk;
+    const LibraryResult walked = session.library().forEachEvent([&](uint16_t key) {
+        ReadResult<EventRecord> e = session.library().readEvent(key);
+        if (e.Ok() && !e->IsRecurring() && e->Has(kAccepted))
+            accepted.push_back(std::move(e).Value());
+        return LibraryResult::Ok;
     });
+    if (walked != LibraryResult::Ok) return run.fail(walked);
     const LibraryResult rc = session.store().deleteAccepted();
     Json deleted = Json::array();
     for (const EventRecord& e : accepted) {
@@ -163,7 +165,7 @@ int RunPurge(CliRun& run) {
             run.out << EventSummaryLine(e, run.formats(), run.names()) << '\n';
     }
     if (run.json()) run.printJson(Json{{"deleted", deleted}});
-    return rc != lr::kOk ? run.fail(rc) : kExitOk;
+    return rc != LibraryResult::Ok ? run.fail(rc) : kExitOk;
 }
 
 int RunQuickRun(CliRun& run) {
@@ -178,7 +180,7 @@ int RunQuickRun(CliRun& run) {
     if (!quick) return run.failWith(FormatText(IDS_CLI_NO_SUCH_QUICK, {*index}));
     EventRecord e = runQuickReminder(*quick, session.types(), run.now);
     const LibraryResult rc = session.store().storeNew(e);
-    return rc != lr::kOk ? run.fail(rc) : PrintEvent(run, e);
+    return rc != LibraryResult::Ok ? run.fail(rc) : PrintEvent(run, e);
 }
 
 } // namespace zm

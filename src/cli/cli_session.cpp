@@ -53,8 +53,7 @@ CliSession::CliSession(const CliRun& run)
     store_ = std::make_unique<EventStore>(std::move(setup));
     store_->setPrompts(prompts_.get());
     store_->setEventListView(list_.get());
-    if (run_.env.tick)
-        store_->library().setIdSource([this] { return run_.now; }, run_.env.tick);
+    if (run_.env.tick) store_->library().setIdSource([this] { return run_.now; }, run_.env.tick);
 }
 
 const std::optional<EventRecord>& CliSession::changedEvent() const {
@@ -81,7 +80,7 @@ bool CliSession::prepare() {
 }
 
 bool CliSession::reportOpenFailure(LibraryResult code, const FileFailure& failure) {
-    if (code == lr::kOpenFailed || code == lr::kCreateFailed) {
+    if (code == LibraryResult::OpenFailed || code == LibraryResult::CreateFailed) {
         std::string text = reportFileError(failure, libraryPath_);
         run_.error(text);
     } else {
@@ -95,10 +94,10 @@ bool CliSession::openForReading() {
     std::error_code ec;
     if (!std::filesystem::exists(libraryPath_, ec) && !ec) {
         // Nothing stored yet: an empty library, without creating any file.
-        return library().createFile(std::make_unique<MemoryFile>()) == lr::kOk;
+        return library().createFile(std::make_unique<MemoryFile>()) == LibraryResult::Ok;
     }
     const LibraryResult rc = library().open(libraryPath_, FileMode::ReadOnly);
-    return rc == lr::kOk || reportOpenFailure(rc, library().lastFileFailure());
+    return rc == LibraryResult::Ok || reportOpenFailure(rc, library().lastFileFailure());
 }
 
 bool CliSession::openForWriting() {
@@ -114,25 +113,24 @@ bool CliSession::openForWriting() {
         prompts_->skipNext = true;
         const LibraryResult rc = store_->openLibrary(libraryPath_);
         prompts_->skipNext = false;
-        // 14 and 24 were told by the file-error box.
-        if (rc == lr::kOpenFailed || rc == lr::kCreateFailed) return false;
-        return rc == lr::kOk || (run_.fail(rc), false);
+        // OpenFailed and CreateFailed were told by the file-error box.
+        if (rc == LibraryResult::OpenFailed || rc == LibraryResult::CreateFailed) return false;
+        return rc == LibraryResult::Ok || (run_.fail(rc), false);
     }
     // An existing library is opened as it is; one of an older version is left to the program
-    // to convert. Another program holding it refuses the change (32).
+    // to convert. Another program holding it refuses the change (LibraryInUse).
     const LibraryResult rc = library().open(libraryPath_, FileMode::ReadWrite);
-    return rc == lr::kOk || reportOpenFailure(rc, library().lastFileFailure());
+    return rc == LibraryResult::Ok || reportOpenFailure(rc, library().lastFileFailure());
 }
 
-bool CliSession::readEvent(uint16_t key, EventRecord& event) {
+std::optional<EventRecord> CliSession::readEvent(uint16_t key) {
     if (!library().index().isHead(key)) {
         run_.error(FormatText(IDS_CLI_NO_SUCH_KEY, {key}));
-        return false;
+        return std::nullopt;
     }
-    event = EventRecord::ForKey(key);
-    const LibraryResult rc = library().readEvent(event);
-    if (rc != lr::kOk) return run_.fail(rc), false;
-    return true;
+    ReadResult<EventRecord> read = library().readEvent(key);
+    if (!read.Ok()) return run_.fail(read.Code()), std::nullopt;
+    return std::move(read).Value();
 }
 
 } // namespace zm

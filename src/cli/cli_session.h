@@ -40,9 +40,9 @@ public:
     // event list.
     const std::optional<EventRecord>& changedEvent() const;
 
-    // Reads the event of a key that names a stored event; prints the failure and returns false
-    // otherwise.
-    bool readEvent(uint16_t key, EventRecord& event);
+    // The event of a key that names a stored event; otherwise the failure is printed and there
+    // is none.
+    std::optional<EventRecord> readEvent(uint16_t key);
 
 private:
     class Prompts;

@@ -54,19 +54,19 @@ int RunList(CliRun& run) {
     if (!session.openForReading()) return kExitFailure;
     Json events = Json::array();
     bool unreadable = false;
-    session.library().forEachEvent([&](uint16_t key) {
-        EventRecord e = EventRecord::ForKey(key);
-        const LibraryResult rc = session.library().readEvent(e);
-        if (rc != lr::kOk) {
-            run.error(KeyPrefix(key) + ResultText(rc));
+    const LibraryResult walked = session.library().forEachEvent([&](uint16_t key) {
+        const ReadResult<EventRecord> e = session.library().readEvent(key);
+        if (!e.Ok()) {
+            run.error(KeyPrefix(key) + ResultText(e.Code()));
             unreadable = true;
         } else if (run.json()) {
-            events.push_back(EventJson(e, run.names()));
+            events.push_back(EventJson(e.Value(), run.names()));
         } else {
-            run.out << EventSummaryLine(e, run.formats(), run.names()) << '\n';
+            run.out << EventSummaryLine(e.Value(), run.formats(), run.names()) << '\n';
         }
-        return lr::kOk;
+        return LibraryResult::Ok;
     });
+    if (walked != LibraryResult::Ok) return run.fail(walked);
     if (run.json()) run.printJson(Json{{"events", events}});
     return unreadable ? kExitFailure : kExitOk;
 }
@@ -75,12 +75,13 @@ int RunShow(CliRun& run) {
     const auto key = KeyArgument(run, run.args.positional[0]);
     if (!key) return kExitUsage;
     CliSession session(run);
-    EventRecord e;
-    if (!session.openForReading() || !session.readEvent(*key, e)) return kExitFailure;
+    if (!session.openForReading()) return kExitFailure;
+    const std::optional<EventRecord> e = session.readEvent(*key);
+    if (!e) return kExitFailure;
     if (run.json())
-        run.printJson(EventJson(e, run.names()));
+        run.printJson(EventJson(*e, run.names()));
     else
-        WriteEventDetails(run.out, e, run.now, run.formats(), run.names());
+        WriteEventDetails(run.out, *e, run.now, run.formats(), run.names());
     return kExitOk;
 }
 
@@ -95,11 +96,12 @@ int RunOccurrences(CliRun& run) {
         return run.error(FormatText(IDS_CLI_BAD_NUMBER, {a[2], 1, kMaxOccurrences})), kExitUsage;
 
     CliSession session(run);
-    EventRecord e;
-    if (!session.openForReading() || !session.readEvent(*key, e)) return kExitFailure;
-    std::vector<DateTime> list{e.OccurrenceOnOrAfter(*from)};
+    if (!session.openForReading()) return kExitFailure;
+    const std::optional<EventRecord> e = session.readEvent(*key);
+    if (!e) return kExitFailure;
+    std::vector<DateTime> list{e->OccurrenceOnOrAfter(*from)};
     while (static_cast<int64_t>(list.size()) < *count) {
-        const DateTime next = e.NextOccurrence(list.back());
+        const DateTime next = e->NextOccurrence(list.back());
         // A one-time event has one occurrence; a step that cannot be made ends the list too.
         if (next <= list.back()) break;
         list.push_back(next);

@@ -15,17 +15,20 @@ namespace {
 // told on the error stream. Returns false when one could not be read.
 template <typename Use> bool ForEachReadable(CliRun& run, CliSession& session, Use use) {
     bool allRead = true;
-    session.library().forEachEvent([&](uint16_t key) {
-        EventRecord e = EventRecord::ForKey(key);
-        const LibraryResult rc = session.library().readEvent(e);
-        if (rc != lr::kOk) {
-            run.error(FormatText(IDS_CLI_KEY_PREFIX, {key}) + ResultText(rc));
+    const LibraryResult walked = session.library().forEachEvent([&](uint16_t key) {
+        const ReadResult<EventRecord> e = session.library().readEvent(key);
+        if (!e.Ok()) {
+            run.error(FormatText(IDS_CLI_KEY_PREFIX, {key}) + ResultText(e.Code()));
             allRead = false;
         } else {
-            use(e);
+            use(e.Value());
         }
-        return lr::kOk;
+        return LibraryResult::Ok;
     });
+    if (walked != LibraryResult::Ok) {
+        run.error(ResultText(walked));
+        return false;
+    }
     return allRead;
 }
 

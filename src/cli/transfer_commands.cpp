@@ -159,7 +159,7 @@ std::optional<TextImportOptions> ReadTextImport(const CliRun& run, CliSession& s
         TransferProblem problem;
         const LibraryResult rc =
             ReadSampleRecords(files, path, o.separator, o.dos, o.oemCodePage, first, problem);
-        if (rc != lr::kOk) return status = Failed(run, rc, problem), std::nullopt;
+        if (rc != LibraryResult::Ok) return status = Failed(run, rc, problem), std::nullopt;
         o.rules.bindings = FieldBindings::ForFieldCount(first.empty() ? 0 : first[0].size());
     }
     if (!o.rules.bindings.ready())
@@ -194,22 +194,30 @@ std::optional<DuplicateMode> DuplicatesOf(const CliRun& run) {
     return static_cast<DuplicateMode>(i);
 }
 
-// The outcome of an import: the summary counts and every log line, or the JSON document.
-int PrintImported(const CliRun& run, int imported, int replaced, const ImportLog& log) {
+// The outcome of an import: the summary counts and every log line, or the JSON document. A
+// merged event file also names the events it had to shorten.
+int PrintImported(const CliRun& run, int imported, int replaced, const ImportLog& log,
+                  const std::vector<uint16_t>* shortened = nullptr) {
     if (run.json()) {
         Json lines = Json::array();
         for (const ImportLogEntry& e : log)
             lines.push_back(Json{{"record", e.record}, {"reason", ImportReasonText(e.reason)}});
-        run.printJson(Json{{"imported", imported},
-                           {"replaced", replaced},
-                           {"errors", static_cast<int>(log.size())},
-                           {"log", lines}});
+        Json doc{{"imported", imported},
+                 {"replaced", replaced},
+                 {"errors", static_cast<int>(log.size())},
+                 {"log", lines}};
+        if (shortened) doc["shortened"] = *shortened;
+        run.printJson(doc);
         return kExitOk;
     }
     run.out << FormatText(IDS_CLI_IMPORTED, {imported, static_cast<int>(log.size()), replaced})
             << '\n';
     for (const ImportLogEntry& e : log)
         run.out << ImportLogLine(e) << '\n';
+    if (shortened)
+        for (uint16_t key : *shortened)
+            run.out << FormatText(IDS_CLI_KEY_PREFIX, {key}) << LoadString(IDS_CLI_SHORTENED)
+                    << '\n';
     return kExitOk;
 }
 
@@ -250,15 +258,14 @@ int RunExport(CliRun& run) {
     CliSession session(run);
     if (!session.openForReading()) return kExitFailure;
     if (keys.empty()) {
-        session.library().forEachEvent([&](uint16_t key) {
+        const LibraryResult walked = session.library().forEachEvent([&](uint16_t key) {
             keys.push_back(key);
-            return lr::kOk;
+            return LibraryResult::Ok;
         });
+        if (walked != LibraryResult::Ok) return run.fail(walked);
     } else {
-        for (uint16_t key : keys) {
-            EventRecord e;
-            if (!session.readEvent(key, e)) return kExitFailure;
-        }
+        for (uint16_t key : keys)
+            if (!session.readEvent(key)) return kExitFailure;
     }
     PosixFileSystem files;
     const TransferKindInfo& info = KindInfo(kind->kind);
@@ -273,7 +280,7 @@ int RunExport(CliRun& run) {
     } else {
         r = exportEventFile(session.store(), files, path, keys);
     }
-    if (r.code != lr::kOk) return Failed(run, r.code, r.problem);
+    if (r.code != LibraryResult::Ok) return Failed(run, r.code, r.problem);
     if (run.json())
         run.printJson(Json{{"exported", r.events}});
     else
@@ -303,9 +310,9 @@ int RunImport(CliRun& run) {
         const LibraryResult rc = kind->holidays
                                      ? mergeHolidayFile(session.store(), path)
                                      : importEventFile(session.store(), path, *duplicates);
-        if (rc != lr::kOk) return run.fail(rc);
+        if (rc != LibraryResult::Ok) return run.fail(rc);
         const MergeCounts& counts = session.store().lastMergeCounts();
-        return PrintImported(run, counts.added, counts.replaced, {});
+        return PrintImported(run, counts.added, counts.replaced, {}, &counts.shortenedKeys);
     }
     int status = kExitOk;
     auto options = ReadTextImport(run, session, files, path, info, *codePage, status);
@@ -314,7 +321,7 @@ int RunImport(CliRun& run) {
     // The command line keeps the remembered date order for the program's own wizard.
     FakeSettings scratch;
     const TextImportResult r = importText(session.store(), files, scratch, path, *options, run.now);
-    if (r.code != lr::kOk) return Failed(run, r.code, r.problem);
+    if (r.code != LibraryResult::Ok) return Failed(run, r.code, r.problem);
     return PrintImported(run, r.imported, r.replaced, r.log);
 }
 

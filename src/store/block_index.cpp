@@ -53,10 +53,10 @@ void BlockIndex::linkChain(const BlockChain& c) {
 
 LibraryResult BlockIndex::freeChain(int first) {
     BlockChain c;
-    if (!chain(first, c)) return lr::kCorrupted;
+    if (!chain(first, c)) return LibraryResult::Corrupted;
     for (int i = 0; i < c.count; ++i)
         setEntry(c.blocks[static_cast<size_t>(i)], 0);
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 int BlockIndex::countHeads() const {

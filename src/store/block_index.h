@@ -48,7 +48,8 @@ public:
     // Enters a planned chain: its first block is marked, each block names the next, the last
     // one ends the chain (a one-block event gets 0xFFFF).
     void linkChain(const BlockChain& chain);
-    // Marks every block of the chain at `first` free; 12 (and no change) for a broken chain.
+    // Marks every block of the chain at `first` free; Corrupted (and no change) for a broken
+    // chain.
     LibraryResult freeChain(int first);
 
     // The number of events: entries 1 ... 3999 with bit 15 set.

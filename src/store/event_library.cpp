@@ -25,7 +25,7 @@ uint32_t SystemTick() {
 }
 
 LibraryResult OpenFailureCode(const FileFailure& failure, LibraryResult otherwise) {
-    return failure.kind == FileFailureKind::InUse ? lr::kLibraryInUse : otherwise;
+    return failure.kind == FileFailureKind::InUse ? LibraryResult::LibraryInUse : otherwise;
 }
 
 int BlocksFor(size_t length) {
@@ -46,21 +46,21 @@ LibraryResult EventLibrary::open(const std::string& path, FileMode mode) {
     close();
     if (mode == FileMode::Create) return create(path);
     std::unique_ptr<File> file = PosixFile::open(path, mode, lastFailure_);
-    if (!file) return OpenFailureCode(lastFailure_, lr::kOpenFailed);
+    if (!file) return OpenFailureCode(lastFailure_, LibraryResult::OpenFailed);
     return openFile(std::move(file), mode == FileMode::ReadWrite, false);
 }
 
 LibraryResult EventLibrary::openForConversion(const std::string& path) {
     close();
     std::unique_ptr<File> file = PosixFile::open(path, FileMode::ReadOnly, lastFailure_);
-    if (!file) return OpenFailureCode(lastFailure_, lr::kOpenFailed);
+    if (!file) return OpenFailureCode(lastFailure_, LibraryResult::OpenFailed);
     return openFile(std::move(file), false, true);
 }
 
 LibraryResult EventLibrary::create(const std::string& path) {
     close();
     std::unique_ptr<File> file = PosixFile::open(path, FileMode::Create, lastFailure_);
-    if (!file) return OpenFailureCode(lastFailure_, lr::kCreateFailed);
+    if (!file) return OpenFailureCode(lastFailure_, LibraryResult::CreateFailed);
     return createFile(std::move(file));
 }
 
@@ -69,16 +69,17 @@ LibraryResult EventLibrary::openFile(std::unique_ptr<File> file, bool writable, 
     file_ = std::move(file);
     std::array<unsigned char, libfmt::kHeaderSize> header{};
     LibraryResult rc = seekCheck(0);
-    if (rc == lr::kOk) rc = file_->readAt(0, header.data(), header.size());
+    if (rc == LibraryResult::Ok) rc = file_->readAt(0, header.data(), header.size());
     uint32_t version = 0;
-    if (rc == lr::kOk) rc = CheckLibraryHeader(header.data(), acceptOld, version);
-    if (rc == lr::kOk && FamilyOf(version) != VersionFamily::First) {
+    if (rc == LibraryResult::Ok) rc = CheckLibraryHeader(header.data(), acceptOld, version);
+    if (rc == LibraryResult::Ok && FamilyOf(version) != VersionFamily::First) {
         std::array<unsigned char, libfmt::kIndexSize> bytes{};
         rc = seekCheck(libfmt::kIndexOffset);
-        if (rc == lr::kOk) rc = file_->readAt(libfmt::kIndexOffset, bytes.data(), bytes.size());
-        if (rc == lr::kOk) index_.load(bytes.data());
+        if (rc == LibraryResult::Ok)
+            rc = file_->readAt(libfmt::kIndexOffset, bytes.data(), bytes.size());
+        if (rc == LibraryResult::Ok) index_.load(bytes.data());
     }
-    if (rc != lr::kOk) {
+    if (rc != LibraryResult::Ok) {
         close();
         return rc;
     }
@@ -86,7 +87,7 @@ LibraryResult EventLibrary::openFile(std::unique_ptr<File> file, bool writable, 
     writable_ = writable && version == libfmt::kVersionCurrent;
     version_ = version;
     shadow_ = index_;
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventLibrary::createFile(std::unique_ptr<File> file) {
@@ -96,16 +97,16 @@ LibraryResult EventLibrary::createFile(std::unique_ptr<File> file) {
     WriteLibraryHeader(header.data());
     LibraryResult rc = file_->writeAt(0, header.data(), header.size());
     index_.clear();
-    if (rc == lr::kOk) rc = writeIndex();
-    if (rc == lr::kOk) rc = file_->flush();
-    if (rc != lr::kOk) {
+    if (rc == LibraryResult::Ok) rc = writeIndex();
+    if (rc == LibraryResult::Ok) rc = file_->flush();
+    if (rc != LibraryResult::Ok) {
         close();
         return rc;
     }
     writable_ = true;
     version_ = libfmt::kVersionCurrent;
     shadow_ = index_;
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 void EventLibrary::close() {
@@ -120,15 +121,15 @@ void EventLibrary::close() {
 
 LibraryResult EventLibrary::seekCheck(uint64_t position) const {
     uint64_t size = 0;
-    if (file_->size(size) != lr::kOk) return lr::kSeekError;
+    if (file_->size(size) != LibraryResult::Ok) return LibraryResult::SeekError;
     // Seeking exactly to the end is allowed: that is how the file grows by a block.
-    return position > size ? lr::kSeekError : lr::kOk;
+    return position > size ? LibraryResult::SeekError : LibraryResult::Ok;
 }
 
 LibraryResult EventLibrary::readBlock(int block, unsigned char* data) const {
     const uint64_t at = libfmt::BlockOffset(block);
     const LibraryResult rc = seekCheck(at);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     return file_->readAt(at, data, libfmt::kBlockSize);
 }
 
@@ -137,10 +138,10 @@ LibraryResult EventLibrary::readChainInto(const BlockChain& chain, MemoryStream&
     std::array<unsigned char, libfmt::kBlockSize> block{};
     for (int i = 0; i < chain.count; ++i) {
         const LibraryResult rc = readBlock(chain.blocks[static_cast<size_t>(i)], block.data());
-        if (rc != lr::kOk) return rc;
+        if (rc != LibraryResult::Ok) return rc;
         out.write(block.data(), block.size());
     }
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventLibrary::writeChain(const MemoryStream& stored, const BlockChain& chain) {
@@ -149,26 +150,26 @@ LibraryResult EventLibrary::writeChain(const MemoryStream& stored, const BlockCh
     for (int i = 0; i < chain.count; ++i) {
         const uint64_t at = libfmt::BlockOffset(chain.blocks[static_cast<size_t>(i)]);
         LibraryResult rc = seekCheck(at);
-        if (rc == lr::kOk)
+        if (rc == LibraryResult::Ok)
             rc = file_->writeAt(at, stored.data() + static_cast<size_t>(i) * libfmt::kBlockSize,
                                 libfmt::kBlockSize);
-        if (rc != lr::kOk) return rc;
+        if (rc != LibraryResult::Ok) return rc;
     }
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventLibrary::writeIndex() {
     std::array<unsigned char, libfmt::kIndexSize> bytes{};
     index_.store(bytes.data());
     const LibraryResult rc = seekCheck(libfmt::kIndexOffset);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     return file_->writeAt(libfmt::kIndexOffset, bytes.data(), bytes.size());
 }
 
 LibraryResult EventLibrary::commit() {
     LibraryResult rc = writeIndex();
-    if (rc == lr::kOk) rc = file_->flush();
-    if (rc != lr::kOk) rollback(true);
+    if (rc == LibraryResult::Ok) rc = file_->flush();
+    if (rc != LibraryResult::Ok) rollback(true);
     return rc;
 }
 
@@ -176,115 +177,115 @@ void EventLibrary::rollback(bool indexWritten) {
     index_ = shadow_;
     // A failed index write or flush may have left part or all of the new index in the file;
     // the old one is written back so that file and memory agree again.
-    if (indexWritten && writeIndex() == lr::kOk) file_->flush();
+    // The failure that started the rollback is the one reported; this flush is a best effort.
+    if (indexWritten && writeIndex() == LibraryResult::Ok) static_cast<void>(file_->flush());
 }
 
 LibraryResult EventLibrary::flush() {
-    if (!isOpen()) return lr::kInternalError;
+    if (!isOpen()) return LibraryResult::InternalError;
     return file_->flush();
 }
 
 // --- events ---
 
 LibraryResult EventLibrary::validKey(int key) const {
-    if (!index_.isHead(key) || index_.chainLength(key) == 0) return lr::kCorrupted;
-    return lr::kOk;
+    if (!index_.isHead(key) || index_.chainLength(key) == 0) return LibraryResult::Corrupted;
+    return LibraryResult::Ok;
 }
 
-LibraryResult EventLibrary::readEvent(EventRecord& event) const {
-    if (!isOpen()) return lr::kInternalError;
+ReadResult<EventRecord> EventLibrary::readEvent(uint16_t key) const {
+    if (!isOpen()) return LibraryResult::InternalError;
     BlockChain chain;
-    if (!index_.isHead(event.Key) || !index_.chain(event.Key, chain)) return lr::kCorrupted;
+    if (!index_.isHead(key) || !index_.chain(key, chain)) return LibraryResult::Corrupted;
     try {
         MemoryStream stream;
         const LibraryResult rc = readChainInto(chain, stream);
-        if (rc != lr::kOk) return rc;
-        EventRecord read = event;
-        if (!DeserializeEvent(stream, read)) return lr::kCorrupted;
-        read.TypeIndex = typeLookup_ ? typeLookup_(read.TypeName) : -1;
-        event = std::move(read);
+        if (rc != LibraryResult::Ok) return rc;
+        EventRecord event = EventRecord::ForKey(key);
+        if (!DeserializeEvent(stream, event)) return LibraryResult::Corrupted;
+        event.TypeIndex = typeLookup_ ? typeLookup_(event.TypeName) : -1;
+        return event;
     } catch (const std::bad_alloc&) {
-        return lr::kOutOfMemory;
+        return LibraryResult::OutOfMemory;
     }
-    return lr::kOk;
 }
 
 LibraryResult EventLibrary::serialize(EventRecord& event, bool assignId, MemoryStream& out,
                                       uint32_t& newId) const {
     newId = event.Id;
     // Checked before anything is allocated: a longer chain could not be read back.
-    if (SerializedSize(event) > libfmt::kMaxEventBytes) return lr::kEventTooLarge;
+    if (SerializedSize(event) > libfmt::kMaxEventBytes) return LibraryResult::EventTooLarge;
     try {
         SerializeEvent(event, out);
     } catch (const std::bad_alloc&) {
-        return lr::kOutOfMemory;
+        return LibraryResult::OutOfMemory;
     }
-    if (out.length() == 0) return lr::kEmptyEvent;
+    if (out.length() == 0) return LibraryResult::EmptyEvent;
     if (assignId && event.Id == 0) {
         newId = ComputeEventId(out.data(), out.length(), now_(), tick_());
         out.patchU32(eventfmt::kIdAt, newId);
     }
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventLibrary::writeNewChain(const MemoryStream& stream, BlockChain& chain) {
-    if (!index_.planChain(BlocksFor(stream.length()), chain)) return lr::kLibraryFull;
+    if (!index_.planChain(BlocksFor(stream.length()), chain)) return LibraryResult::LibraryFull;
     shadow_ = index_;
     const LibraryResult rc = writeChain(stream, chain);
-    if (rc != lr::kOk) {
+    if (rc != LibraryResult::Ok) {
         rollback(false);
         return rc;
     }
     index_.linkChain(chain);
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventLibrary::addEvent(EventRecord& event) {
-    if (!isWritable()) return lr::kInternalError;
+    if (!isWritable()) return LibraryResult::InternalError;
     MemoryStream stream;
     uint32_t id = 0;
     LibraryResult rc = serialize(event, true, stream, id);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     BlockChain chain;
     rc = writeNewChain(stream, chain);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     rc = commit();
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     event.Id = id;
     event.Key = chain.blocks[0];
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventLibrary::modifyEvent(EventRecord& event) {
-    if (!isWritable()) return lr::kInternalError;
+    if (!isWritable()) return LibraryResult::InternalError;
     const int oldKey = event.Key;
     LibraryResult rc = validKey(oldKey);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     MemoryStream stream;
     uint32_t id = 0;
     rc = serialize(event, false, stream, id);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     BlockChain chain;
     rc = writeNewChain(stream, chain);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     rc = index_.freeChain(oldKey);
-    if (rc != lr::kOk) {
+    if (rc != LibraryResult::Ok) {
         rollback(false);
         return rc;
     }
     rc = commit();
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     event.Key = chain.blocks[0];
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventLibrary::deleteEvent(uint16_t key) {
-    if (!isWritable()) return lr::kInternalError;
+    if (!isWritable()) return LibraryResult::InternalError;
     LibraryResult rc = validKey(key);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     shadow_ = index_;
     rc = index_.freeChain(key);
-    if (rc != lr::kOk) {
+    if (rc != LibraryResult::Ok) {
         rollback(false);
         return rc;
     }
@@ -292,9 +293,9 @@ LibraryResult EventLibrary::deleteEvent(uint16_t key) {
 }
 
 LibraryResult EventLibrary::rewriteFirstBlock(const EventRecord& event) {
-    if (!isWritable()) return lr::kInternalError;
+    if (!isWritable()) return LibraryResult::InternalError;
     LibraryResult rc = validKey(event.Key);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     // Only the fixed fields are written: the stored texts, and the length that counts them,
     // stay exactly as they are, so the rest of the chain still fits them (a text read from a
     // Windows file would be longer written back as UTF-8).
@@ -307,23 +308,23 @@ LibraryResult EventLibrary::rewriteFirstBlock(const EventRecord& event) {
     try {
         SerializeEvent(fixed, stream);
     } catch (const std::bad_alloc&) {
-        return lr::kOutOfMemory;
+        return LibraryResult::OutOfMemory;
     }
     constexpr size_t kFixedFrom = 8;
     const uint64_t at = libfmt::BlockOffset(event.Key) + kFixedFrom;
     rc = seekCheck(at);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     return file_->writeAt(at, stream.data() + kFixedFrom, eventfmt::kTextsAt - kFixedFrom);
 }
 
 LibraryResult EventLibrary::forEachEvent(const EventVisitor& visit) const {
-    if (!isOpen()) return lr::kOk;
+    if (!isOpen()) return LibraryResult::Ok;
     for (int n = 1; n <= libfmt::kLastBlock; ++n) {
         if (!index_.isHead(n)) continue;
         const LibraryResult rc = visit(static_cast<uint16_t>(n));
-        if (rc != lr::kOk) return rc;
+        if (rc != LibraryResult::Ok) return rc;
     }
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventLibrary::readVersion(const std::string& path, uint32_t& version) {
@@ -333,26 +334,26 @@ LibraryResult EventLibrary::readVersion(const std::string& path, uint32_t& versi
 // --- raw access ---
 
 LibraryResult EventLibrary::readChain(int first, MemoryStream& out) const {
-    if (!isOpen()) return lr::kInternalError;
+    if (!isOpen()) return LibraryResult::InternalError;
     BlockChain chain;
-    if (!index_.chain(first, chain)) return lr::kCorrupted;
+    if (!index_.chain(first, chain)) return LibraryResult::Corrupted;
     try {
         return readChainInto(chain, out);
     } catch (const std::bad_alloc&) {
-        return lr::kOutOfMemory;
+        return LibraryResult::OutOfMemory;
     }
 }
 
 LibraryResult EventLibrary::readBytes(uint64_t offset, void* data, size_t size) const {
-    if (!isOpen()) return lr::kInternalError;
+    if (!isOpen()) return LibraryResult::InternalError;
     const LibraryResult rc = seekCheck(offset);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     return file_->readAt(offset, data, size);
 }
 
 LibraryResult EventLibrary::fileSize(uint64_t& size) const {
-    if (!isOpen()) return lr::kInternalError;
-    return file_->size(size) == lr::kOk ? lr::kOk : lr::kSeekError;
+    if (!isOpen()) return LibraryResult::InternalError;
+    return file_->size(size) == LibraryResult::Ok ? LibraryResult::Ok : LibraryResult::SeekError;
 }
 
 // --- versions of other files ---
@@ -361,13 +362,13 @@ LibraryResult ReadLibraryVersion(File& file, uint32_t& version) {
     version = 0;
     std::array<unsigned char, libfmt::kHeaderSize> header{};
     const LibraryResult rc = file.readAt(0, header.data(), header.size());
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     if (!std::equal(std::begin(libfmt::kMagic), std::end(libfmt::kMagic), header.begin()))
-        return lr::kBadFormat;
+        return LibraryResult::BadFormat;
     const uint32_t v = GetLe32(header.data() + libfmt::kVersionAt);
-    if (FamilyOf(v) == VersionFamily::Unknown) return lr::kUnknownVersion;
+    if (FamilyOf(v) == VersionFamily::Unknown) return LibraryResult::UnknownVersion;
     version = v;
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult ReadLibraryVersion(const std::string& path, uint32_t& version, FileFailure* failure) {
@@ -375,7 +376,7 @@ LibraryResult ReadLibraryVersion(const std::string& path, uint32_t& version, Fil
     FileFailure why;
     std::unique_ptr<PosixFile> file = PosixFile::open(path, FileMode::ReadOnly, why);
     if (failure) *failure = why;
-    if (!file) return lr::kOpenFailed;
+    if (!file) return LibraryResult::OpenFailed;
     return ReadLibraryVersion(*file, version);
 }
 

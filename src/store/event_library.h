@@ -11,6 +11,7 @@
 #include "store/library_result.h"
 #include "store/memory_stream.h"
 #include "store/posix_file.h"
+#include "store/read_result.h"
 
 #include <cstdint>
 #include <functional>
@@ -26,7 +27,7 @@ public:
     // "Now" and the millisecond tick count that go into a new event's id.
     using NowSource = std::function<DateTime()>;
     using TickSource = std::function<uint32_t()>;
-    // Called with the first-block number of each event; a nonzero result stops the walk.
+    // Called with the first-block number of each event; a result other than Ok stops the walk.
     using EventVisitor = std::function<LibraryResult(uint16_t key)>;
 
     EventLibrary();
@@ -37,16 +38,18 @@ public:
     // --- opening and closing ---
 
     // Opens an existing library of the current version. ReadWrite locks it against other
-    // writers (32 when another one holds it); ReadOnly shares it and refuses every change.
-    // 14 when the file cannot be opened (lastFileFailure() tells why), 33 for a file too short
-    // for its header and index, 21 wrong magic or geometry, 22 an old version, 15 unknown.
+    // writers (LibraryInUse when another one holds it); ReadOnly shares it and refuses every
+    // change. OpenFailed when the file cannot be opened (lastFileFailure() tells why),
+    // ReadError for a file too short for its header and index, BadFormat for a wrong magic or
+    // geometry, OldVersion for an old version, UnknownVersion for one not known.
     LibraryResult open(const std::string& path, FileMode mode = FileMode::ReadWrite);
     // Opens a library of any known version read only, to convert or import it: its events and
     // chains can be read (readChain, readBytes; readEvent for the versions with the current
     // event layout). The first format has no index; its blocks are read with readBytes.
     LibraryResult openForConversion(const std::string& path);
     // Creates an empty library, replacing any file of that name (unless another program holds
-    // it: 32). 24 when the file cannot be created (lastFileFailure() tells why).
+    // it: LibraryInUse). CreateFailed when the file cannot be created (lastFileFailure() tells
+    // why).
     LibraryResult create(const std::string& path);
     // The same on a file given by the caller (a file in memory, a file that fails on purpose).
     LibraryResult openFile(std::unique_ptr<File> file, bool writable = true,
@@ -64,12 +67,12 @@ public:
 
     // --- events ---
 
-    // Reads the event stored at event.Key into `event` and resolves its type. 12 for a key that
-    // is not an event's first block, a broken chain or a record that cannot be read; the
-    // record is unchanged then.
-    LibraryResult readEvent(EventRecord& event) const;
+    // The event stored at `key`, its type resolved. Corrupted for a key that is not an event's
+    // first block, a broken chain or a record that cannot be read.
+    ReadResult<EventRecord> readEvent(uint16_t key) const;
     // Stores the event in new blocks, gives it an id when its Id is 0, and on success sets its
-    // Key. 13 when its stored form would be longer than 20 blocks, 20 when the library is full.
+    // Key. EventTooLarge when its stored form would be longer than 20 blocks, LibraryFull when
+    // the library is full.
     LibraryResult addEvent(EventRecord& event);
     // Stores the event in new blocks and frees the chain at its Key; on success sets the new
     // Key. The new copy is placed while the old one still takes its blocks.
@@ -83,23 +86,24 @@ public:
     // Makes every write so far reach the disk.
     LibraryResult flush();
 
-    // Calls the visitor for every event in ascending block order and returns the first nonzero
-    // result, else 0. The walk reads the live index: an event the visitor deletes is gone, one
-    // it adds in higher blocks is met later.
+    // Calls the visitor for every event in ascending block order and returns the first result
+    // other than Ok, else Ok. The walk reads the live index: an event the visitor deletes is gone,
+    // one it adds in higher blocks is met later.
     LibraryResult forEachEvent(const EventVisitor& visit) const;
     int countEvents() const { return isOpen() ? index_.countHeads() : 0; }
 
-    // The version of another library file, without touching this one. 14 when it cannot be
-    // opened, 33 when it is too short, 21 for a wrong magic, 15 for an unknown version.
+    // The version of another library file, without touching this one. OpenFailed when it cannot
+    // be opened, ReadError when it is too short, BadFormat for a wrong magic, UnknownVersion
+    // for an unknown version.
     LibraryResult readVersion(const std::string& path, uint32_t& version);
 
     // --- the raw file, for conversion and checking ---
 
     // The bytes of the chain that starts at `first`, whether or not the index marks it as an
     // event's first block (old files keep their quick reminders in such a chain): whole blocks,
-    // at most 20. 12 for a broken chain.
+    // at most 20. Corrupted for a broken chain.
     LibraryResult readChain(int first, MemoryStream& out) const;
-    // Bytes at an absolute offset of the file: 31 past the end, 33 short.
+    // Bytes at an absolute offset of the file: SeekError past the end, ReadError short.
     LibraryResult readBytes(uint64_t offset, void* data, size_t size) const;
     LibraryResult fileSize(uint64_t& size) const;
     const BlockIndex& index() const { return index_; }
@@ -139,8 +143,9 @@ private:
     TickSource tick_;
 };
 
-// The version of a library file: 14 when it cannot be opened (`failure` tells why), 33 when it
-// is shorter than a header, 21 for a wrong magic, 15 for an unknown version.
+// The version of a library file: OpenFailed when it cannot be opened (`failure` tells why),
+// ReadError when it is shorter than a header, BadFormat for a wrong magic, UnknownVersion for
+// an unknown version.
 LibraryResult ReadLibraryVersion(const std::string& path, uint32_t& version,
                                  FileFailure* failure = nullptr);
 LibraryResult ReadLibraryVersion(File& file, uint32_t& version);

@@ -99,74 +99,72 @@ void EventStore::listReplace(uint16_t oldKey, const EventRecord& event) {
 
 LibraryResult EventStore::storeNew(EventRecord& event) {
     const LibraryResult rc = library_.addEvent(event);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     if (list_) list_->insertItem(event);
     joinPending(event);
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventStore::storeChanged(EventRecord& event) {
     const uint16_t oldKey = event.Key;
     const LibraryResult rc = library_.modifyEvent(event);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     closeWindow(oldKey);
     listReplace(oldKey, event);
     removePending(oldKey);
     joinPending(event);
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventStore::storeReplaced(EventRecord& event) {
     const uint16_t oldKey = event.Key;
     EventRecord replacement = event;
     if (replacement.Id == 0) {
-        EventRecord stored = EventRecord::ForKey(oldKey);
-        const LibraryResult rc = library_.readEvent(stored);
-        if (rc != lr::kOk) return rc;
-        replacement.Id = stored.Id;
+        const ReadResult<EventRecord> stored = library_.readEvent(oldKey);
+        if (!stored.Ok()) return stored.Code();
+        replacement.Id = stored->Id;
     }
-    FitEventToChain(replacement);
     const LibraryResult rc = library_.modifyEvent(replacement);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     event = std::move(replacement);
     closeWindow(oldKey);
     removePending(oldKey);
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventStore::deleteStored(uint16_t key) {
     const LibraryResult rc = library_.deleteEvent(key);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     removePending(key);
     if (list_) list_->removeItem(key);
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventStore::removeEvent(uint16_t key) {
     const LibraryResult rc = deleteStored(key);
-    if (rc == lr::kOk) closeWindow(key);
+    if (rc == LibraryResult::Ok) closeWindow(key);
     return rc;
 }
 
 LibraryResult EventStore::acceptStored(uint16_t key, bool deleteIt,
                                        std::optional<DateTime> shownOccurrence) {
     if (deleteIt) return deleteStored(key);
-    EventRecord event = EventRecord::ForKey(key);
-    LibraryResult rc = library_.readEvent(event);
-    if (rc != lr::kOk) return rc;
+    ReadResult<EventRecord> read = library_.readEvent(key);
+    if (!read.Ok()) return read.Code();
+    EventRecord event = std::move(read).Value();
     event.Accept(now(), week(), shownOccurrence);
-    rc = library_.modifyEvent(event);
-    if (rc != lr::kOk) return rc;
+    const LibraryResult rc = library_.modifyEvent(event);
+    if (rc != LibraryResult::Ok) return rc;
     listReplace(key, event);
     // The entry of the old key would name blocks that are free now.
     removePending(key);
     if (event.IsRecurring()) joinPending(event);
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventStore::acceptListed(uint16_t key) {
     const LibraryResult rc = acceptStored(key);
-    if (rc == lr::kOk) closeWindow(key);
+    if (rc == LibraryResult::Ok) closeWindow(key);
     return rc;
 }
 
@@ -177,7 +175,7 @@ LibraryResult EventStore::changeType(EventRecord& event, int32_t typeIndex,
     changed.TypeName = typeName;
     changed.TypeIndex = typeIndex;
     const LibraryResult rc = library_.modifyEvent(changed);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     event = std::move(changed);
     closeWindow(oldKey);
     if (std::optional<EventRecord> entry = pending_.take(oldKey)) {
@@ -190,29 +188,28 @@ LibraryResult EventStore::changeType(EventRecord& event, int32_t typeIndex,
     } else {
         joinPending(event);
     }
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventStore::setDisabled(EventRecord& event, bool on) {
-    if (event.Has(kDisabled) == on) return lr::kOk;
+    if (event.Has(kDisabled) == on) return LibraryResult::Ok;
     const uint16_t oldKey = event.Key;
     EventRecord changed = event;
     changed.SetDisabled(on);
     const LibraryResult rc = library_.modifyEvent(changed);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     event = std::move(changed);
     closeWindow(oldKey);
     removePending(oldKey);
     joinPending(event);
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventStore::deleteAccepted() {
     return library_.forEachEvent([this](uint16_t key) {
-        EventRecord event = EventRecord::ForKey(key);
-        const LibraryResult rc = library_.readEvent(event);
-        if (rc != lr::kOk) return rc;
-        if (event.IsRecurring() || !event.Has(kAccepted)) return lr::kOk;
+        const ReadResult<EventRecord> event = library_.readEvent(key);
+        if (!event.Ok()) return event.Code();
+        if (event->IsRecurring() || !event->Has(kAccepted)) return LibraryResult::Ok;
         return deleteStored(key);
     });
 }
@@ -220,33 +217,33 @@ LibraryResult EventStore::deleteAccepted() {
 LibraryResult EventStore::snoozeStored(uint16_t key, const SnoozeRequest& request,
                                        Verdict& verdict) {
     verdict = Verdict::Pass();
-    EventRecord event = EventRecord::ForKey(key);
-    LibraryResult rc = library_.readEvent(event);
-    if (rc != lr::kOk) return rc;
+    ReadResult<EventRecord> read = library_.readEvent(key);
+    if (!read.Ok()) return read.Code();
+    EventRecord event = std::move(read).Value();
     verdict = ApplySnooze(event, request, now(), week());
-    if (!verdict.Ok()) return lr::kOk;
-    rc = library_.modifyEvent(event);
-    if (rc != lr::kOk) return rc;
+    if (!verdict.Ok()) return LibraryResult::Ok;
+    const LibraryResult rc = library_.modifyEvent(event);
+    if (rc != LibraryResult::Ok) return rc;
     removePending(key);
     listReplace(key, event);
     joinPending(event);
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventStore::unsnoozeStored(uint16_t key) {
-    EventRecord event = EventRecord::ForKey(key);
-    LibraryResult rc = library_.readEvent(event);
-    if (rc != lr::kOk) return rc;
+    ReadResult<EventRecord> read = library_.readEvent(key);
+    if (!read.Ok()) return read.Code();
+    EventRecord event = std::move(read).Value();
     // The current occurrence is today's (or the next one); before the first rebuild the end of
     // today stands in for the limit.
     event.Unsnooze(pending_.limitSet() ? pending_.limit() : EndOfDay(now()));
-    rc = library_.modifyEvent(event);
-    if (rc != lr::kOk) return rc;
+    const LibraryResult rc = library_.modifyEvent(event);
+    if (rc != LibraryResult::Ok) return rc;
     closeWindow(key);
     removePending(key);
     listReplace(key, event);
     joinPending(event);
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 // --- the scheduler ---
@@ -257,19 +254,19 @@ LibraryResult EventStore::reloadPending() {
 }
 
 LibraryResult EventStore::rebuildPending(DateTime now) {
-    if (!pending_.needsRebuild(now)) return lr::kOk;
+    if (!pending_.needsRebuild(now)) return LibraryResult::Ok;
     const DateTime limit = EndOfDay(now);
     const WeekSettings& settings = week();
     std::vector<EventRecord> fresh;
     const LibraryResult rc = ReadEachEvent(library_, typeLookup_, [&](EventRecord& event) {
         if (event.IsDue(limit, settings).due) fresh.push_back(std::move(event));
-        return lr::kOk;
+        return LibraryResult::Ok;
     });
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     pending_.setLimit(limit);
     pending_.assign(std::move(fresh));
     if (upcoming_) upcoming_->rebuild(pending_);
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 std::vector<DueReminder> EventStore::dueReminders(DateTime now) const {
@@ -278,26 +275,26 @@ std::vector<DueReminder> EventStore::dueReminders(DateTime now) const {
 
 LibraryResult EventStore::checkFutureStamps(DateTime now) {
     // Stops the first walk at the first event found; no library code has this value.
-    constexpr LibraryResult kFound = 0xFFFFFFFFu;
+    constexpr LibraryResult kFound = static_cast<LibraryResult>(0xFFFFFFFFu);
     const WeekSettings& settings = week();
     LibraryResult rc = ReadEachEvent(library_, typeLookup_, [&](EventRecord& event) {
-        return event.IsStampedInFuture(now, settings) ? kFound : lr::kOk;
+        return event.IsStampedInFuture(now, settings) ? kFound : LibraryResult::Ok;
     });
     if (rc != kFound) return rc;
-    if (!prompts_ || !prompts_->confirmFutureStampCorrection()) return lr::kOk;
+    if (!prompts_ || !prompts_->confirmFutureStampCorrection()) return LibraryResult::Ok;
     bool corrected = false;
     rc = library_.forEachEvent([&](uint16_t key) {
-        EventRecord event = EventRecord::ForKey(key);
-        const LibraryResult read = library_.readEvent(event);
-        if (read != lr::kOk) return read;
-        if (!event.IsStampedInFuture(now, settings)) return lr::kOk;
+        ReadResult<EventRecord> read = library_.readEvent(key);
+        if (!read.Ok()) return read.Code();
+        EventRecord event = std::move(read).Value();
+        if (!event.IsStampedInFuture(now, settings)) return LibraryResult::Ok;
         event.StampShown(now);
         corrected = true;
         return library_.rewriteFirstBlock(event);
     });
     if (corrected) {
         const LibraryResult flushed = library_.flush();
-        if (rc == lr::kOk) rc = flushed;
+        if (rc == LibraryResult::Ok) rc = flushed;
         pending_.unsetLimit();
     }
     return rc;
@@ -305,7 +302,7 @@ LibraryResult EventStore::checkFutureStamps(DateTime now) {
 
 LibraryResult EventStore::startCheck(DateTime now) {
     const LibraryResult rc = checkFutureStamps(now);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     return rebuildPending(now);
 }
 

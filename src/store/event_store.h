@@ -40,6 +40,10 @@ struct MergeCounts {
     int added = 0;
     int replaced = 0;
     int skipped = 0;
+    // Events whose texts were cut to fit a chain (they grew when read as UTF-8), and their keys
+    // in the library after the merge.
+    int shortened = 0;
+    std::vector<uint16_t> shortenedKeys;
 };
 
 struct StoreSetup {
@@ -73,7 +77,8 @@ public:
 
     // --- start-up and files ---
 
-    // Opens the default library of the program's folder (26 when the folder is not known).
+    // Opens the default library of the program's folder (InternalError when the folder is not
+    // known).
     LibraryResult openDefaultLibrary();
     // Opens the library; a missing one is created (after a file-error box), one of an older
     // version is converted after the user agreed (its old file goes to the archive folder).
@@ -96,7 +101,8 @@ public:
     // Rewrites a changed event that carries its old Key.
     LibraryResult storeChanged(EventRecord& event);
     // Rewrites a stored event with an imported one (merging; the main window and the pending
-    // list are rebuilt afterwards). An Id of 0 takes the stored event's Id.
+    // list are rebuilt afterwards). An Id of 0 takes the stored event's Id. An event too large
+    // for a chain gives EventTooLarge (a merge shortens it first).
     LibraryResult storeReplaced(EventRecord& event);
     LibraryResult deleteStored(uint16_t key);
     // Deletes the event and closes its reminder window.
@@ -109,9 +115,9 @@ public:
     LibraryResult acceptListed(uint16_t key);
     // Gives the listed event another type; a pending entry of the event follows it.
     LibraryResult changeType(EventRecord& event, int32_t typeIndex, const std::string& typeName);
-    // Disables or enables the listed event; 0 without writing when it already is so.
+    // Disables or enables the listed event; Ok without writing when it already is so.
     LibraryResult setDisabled(EventRecord& event, bool on);
-    LibraryResult readStored(EventRecord& event) const { return library_.readEvent(event); }
+    ReadResult<EventRecord> readStored(uint16_t key) const { return library_.readEvent(key); }
     LibraryResult forEachStored(const EventLibrary::EventVisitor& visit) const {
         return library_.forEachEvent(visit);
     }
@@ -191,6 +197,6 @@ private:
 // Shortens the texts of an event whose stored form would be longer than a chain can be (notes
 // first, then the name, the sound file and the type name), cutting between characters. True
 // when anything was cut.
-bool FitEventToChain(EventRecord& event);
+[[nodiscard]] bool FitEventToChain(EventRecord& event);
 
 } // namespace zm

@@ -4,7 +4,7 @@ namespace zm {
 
 LibraryResult FaultyFile::readAt(uint64_t offset, void* data, size_t size) {
     ++reads_;
-    if (readFault_ != 0 && reads_ == readFault_) return lr::kReadError;
+    if (readFault_ != 0 && reads_ == readFault_) return LibraryResult::ReadError;
     return inner_->readAt(offset, data, size);
 }
 
@@ -15,22 +15,22 @@ LibraryResult FaultyFile::writeAt(uint64_t offset, const void* data, size_t size
     if (!due) return inner_->writeAt(offset, data, size);
     switch (fault_) {
     case Fault::DiskFull:
-        return lr::kDiskFull;
+        return LibraryResult::DiskFull;
     case Fault::Io:
-        return lr::kWriteError;
+        return LibraryResult::WriteError;
     case Fault::ShortWrite:
     case Fault::ShortDiskFull: {
         const LibraryResult rc = inner_->writeAt(offset, data, size / 2);
-        if (rc != lr::kOk) return rc;
-        return fault_ == Fault::ShortWrite ? lr::kWriteError : lr::kDiskFull;
+        if (rc != LibraryResult::Ok) return rc;
+        return fault_ == Fault::ShortWrite ? LibraryResult::WriteError : LibraryResult::DiskFull;
     }
     }
-    return lr::kWriteError;
+    return LibraryResult::WriteError;
 }
 
 LibraryResult FaultyFile::flush() {
     ++flushes_;
-    if (flushCode_ != lr::kOk) return flushCode_;
+    if (flushCode_ != LibraryResult::Ok) return flushCode_;
     return inner_->flush();
 }
 

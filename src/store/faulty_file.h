@@ -13,9 +13,9 @@ public:
     explicit FaultyFile(std::unique_ptr<File> inner) : inner_(std::move(inner)) {}
 
     enum class Fault : uint8_t {
-        DiskFull,     // nothing is written, the code is 4
-        Io,           // nothing is written, the code is 34
-        ShortWrite,   // half of the bytes reach the file, the code is 34
+        DiskFull,     // nothing is written, the result is DiskFull
+        Io,           // nothing is written, the result is WriteError
+        ShortWrite,   // half of the bytes reach the file, the result is WriteError
         ShortDiskFull // half of the bytes reach the file, the code is 4
     };
 
@@ -30,7 +30,7 @@ public:
         failWrite(n, fault);
         sticky_ = true;
     }
-    // The n-th read from now fails with 33.
+    // The n-th read from now fails with ReadError.
     void failRead(int n) {
         readFault_ = n;
         reads_ = 0;
@@ -55,7 +55,7 @@ private:
     int readFault_ = 0;
     int reads_ = 0;
     int flushes_ = 0;
-    LibraryResult flushCode_ = lr::kOk;
+    LibraryResult flushCode_ = LibraryResult::Ok;
 };
 
 } // namespace zm

@@ -1,7 +1,7 @@
 #pragma once
 // The file underneath a library: reads and writes at absolute offsets. Every call answers with
-// the result code of the file primitives: 33 for a failed or short read, 4 for a write that
-// found the disk full, 34 for any other failed or short write or flush.
+// the result of the file primitives: ReadError for a failed or short read, DiskFull for a write
+// that found the disk full, WriteError for any other failed or short write or flush.
 
 #include "store/library_result.h"
 
@@ -14,13 +14,14 @@ class File {
 public:
     virtual ~File() = default;
 
-    // Reads exactly `size` bytes at `offset`; fewer bytes is a failure (33).
+    // Reads exactly `size` bytes at `offset`; fewer bytes is a failure (ReadError).
     virtual LibraryResult readAt(uint64_t offset, void* data, size_t size) = 0;
-    // Writes exactly `size` bytes at `offset` (4 when the disk is full, else 34).
+    // Writes exactly `size` bytes at `offset` (DiskFull when the disk is full, else WriteError).
     virtual LibraryResult writeAt(uint64_t offset, const void* data, size_t size) = 0;
-    // The current length of the file (31 when it cannot be told).
+    // The current length of the file (SeekError when it cannot be told).
     virtual LibraryResult size(uint64_t& size) = 0;
-    // Makes the data written so far reach the disk (4 when the disk is full, else 34).
+    // Makes the data written so far reach the disk (DiskFull when the disk is full, else
+    // WriteError).
     virtual LibraryResult flush() = 0;
 };
 

@@ -23,7 +23,7 @@ private:
     uint64_t pos_ = 0;
     uint64_t size_ = 0;
     bool sized_ = false;
-    LibraryResult failure_ = lr::kOk;
+    LibraryResult failure_ = LibraryResult::Ok;
 };
 
 // Collects what is written and hands it to the file in large pieces.
@@ -41,7 +41,7 @@ private:
     File& file_;
     std::string pending_;
     uint64_t pos_ = 0;
-    LibraryResult failure_ = lr::kOk;
+    LibraryResult failure_ = LibraryResult::Ok;
 };
 
 } // namespace zm

@@ -20,9 +20,8 @@ private:
 
 LibraryResult StoreImportTarget::forEachStored(const StoredVisitor& visit) {
     return store_.forEachStored([&](uint16_t key) {
-        EventRecord stored = EventRecord::ForKey(key);
-        if (const LibraryResult r = store_.readStored(stored); r != lr::kOk) return r;
-        return visit(stored);
+        const ReadResult<EventRecord> stored = store_.readStored(key);
+        return stored.Ok() ? visit(stored.Value()) : stored.Code();
     });
 }
 
@@ -40,7 +39,7 @@ TextImportResult importText(EventStore& store, StoreFileSystem& files, Settings&
         options.lookAheadLimit = store.pending().limit();
     StoreImportTarget target(store);
     TextImportResult result = ImportTextFile(files, path, options, target, now, settings);
-    if (result.code == lr::kOk) result.code = store.reloadPending();
+    if (result.code == LibraryResult::Ok) result.code = store.reloadPending();
     return result;
 }
 

@@ -32,7 +32,7 @@ private:
 class StoreExportSource final : public ExportSource {
 public:
     explicit StoreExportSource(const EventStore& store) : store_(store) {}
-    LibraryResult read(EventRecord& event) override { return store_.readStored(event); }
+    ReadResult<EventRecord> read(uint16_t key) override { return store_.readStored(key); }
 
 private:
     const EventStore& store_;

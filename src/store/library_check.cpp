@@ -19,7 +19,7 @@ std::vector<LibraryProblem> VerifyLibrary(const EventLibrary& library) {
     if (!library.isOpen()) return problems;
     const BlockIndex& index = library.index();
     uint64_t fileSize = 0;
-    if (library.fileSize(fileSize) != lr::kOk) fileSize = 0;
+    if (library.fileSize(fileSize) != LibraryResult::Ok) fileSize = 0;
     std::array<uint16_t, libfmt::kIndexEntries> owner{};
 
     for (int key = 1; key <= libfmt::kLastBlock; ++key) {
@@ -65,9 +65,9 @@ std::vector<LibraryProblem> VerifyLibrary(const EventLibrary& library) {
                 problems.push_back({LibraryProblemKind::BrokenChain, k, 0});
         }
         if (!whole || pastEnd) continue;
-        EventRecord event = EventRecord::ForKey(k);
-        const LibraryResult rc = library.readEvent(event);
-        if (rc != lr::kOk) problems.push_back({LibraryProblemKind::UnreadableEvent, k, 0, rc});
+        const LibraryResult rc = library.readEvent(k).Code();
+        if (rc != LibraryResult::Ok)
+            problems.push_back({LibraryProblemKind::UnreadableEvent, k, 0, rc});
     }
 
     for (int n = 1; n <= libfmt::kLastBlock; ++n) {

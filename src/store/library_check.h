@@ -19,9 +19,9 @@ enum class LibraryProblemKind : uint8_t {
 
 struct LibraryProblem {
     LibraryProblemKind kind;
-    uint16_t key = 0;             // the event's first block; 0 for a block of no event
-    uint16_t block = 0;           // the block concerned, 0 when not one block
-    LibraryResult code = lr::kOk; // for UnreadableEvent: what reading it gave
+    uint16_t key = 0;                       // the event's first block; 0 for a block of no event
+    uint16_t block = 0;                     // the block concerned, 0 when not one block
+    LibraryResult code = LibraryResult::Ok; // for UnreadableEvent: what reading it gave
 
     friend bool operator==(const LibraryProblem&, const LibraryProblem&) = default;
 };

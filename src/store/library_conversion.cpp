@@ -13,7 +13,7 @@ namespace zm {
 LibraryResult EventStore::openDefaultLibrary() {
     std::string path;
     const LibraryResult rc = DefaultLibraryPath(programFolder_, path);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     return openLibrary(path);
 }
 
@@ -27,10 +27,10 @@ LibraryResult EventStore::openLibrary(const std::string& path) {
             return createLibrary(path);
         }
         showFileError(reportFileError(why, path));
-        return lr::kOpenFailed;
+        return LibraryResult::OpenFailed;
     }
     const LibraryResult rc = library_.openFile(std::move(file), true, false);
-    if (rc != lr::kOldVersion) return rc;
+    if (rc != LibraryResult::OldVersion) return rc;
     return convertLibrary(path);
 }
 
@@ -43,14 +43,14 @@ LibraryResult EventStore::createLibrary(const std::string& path) {
     std::unique_ptr<File> file = files_->open(fresh, FileMode::Create, why);
     if (!file) {
         showFileError(reportFileError(why, fresh));
-        return lr::kCreateFailed;
+        return LibraryResult::CreateFailed;
     }
     LibraryResult rc = library_.createFile(std::move(file));
-    if (rc == lr::kOk && files_->moveNoReplace(fresh, path) != 0) {
+    if (rc == LibraryResult::Ok && files_->moveNoReplace(fresh, path) != 0) {
         library_.close();
-        rc = lr::kCreateFailed;
+        rc = LibraryResult::CreateFailed;
     }
-    if (rc != lr::kOk) files_->remove(fresh);
+    if (rc != LibraryResult::Ok) files_->remove(fresh);
     return rc;
 }
 
@@ -61,28 +61,28 @@ LibraryResult EventStore::convertLibrary(const std::string& path) {
         std::unique_ptr<File> file = files_->open(path, FileMode::ReadOnly, why);
         if (!file) {
             showFileError(reportFileError(why, path));
-            return lr::kOpenFailed;
+            return LibraryResult::OpenFailed;
         }
         const LibraryResult rc = ReadLibraryVersion(*file, version);
-        if (rc != lr::kOk) return rc;
+        if (rc != LibraryResult::Ok) return rc;
     }
     const std::string folder = ArchiveFolderPath(path);
     if (!files_->isFolder(folder) && files_->createFolder(folder) != 0) {
         showFileError(FolderCreateErrorText(folder));
-        return lr::kOpenFailed;
+        return LibraryResult::OpenFailed;
     }
     std::string archivePath;
     LibraryResult rc = ArchiveFilePath(path, version, archivePath);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     if (!prompts_ || !prompts_->confirmConversion(ConvertQuestionText(archivePath)))
-        return lr::kOpenFailed;
+        return LibraryResult::OpenFailed;
     if (files_->moveNoReplace(path, archivePath) != 0) {
         showFileError(RenameErrorText(path, archivePath));
-        return lr::kOpenFailed;
+        return LibraryResult::OpenFailed;
     }
     rc = createLibrary(path);
-    if (rc == lr::kOk) rc = mergeLibraryFile(archivePath, false, DuplicateMode::None);
-    if (rc != lr::kOk) {
+    if (rc == LibraryResult::Ok) rc = mergeLibraryFile(archivePath, false, DuplicateMode::None);
+    if (rc != LibraryResult::Ok) {
         // A library holding only some of the events would hide the others in the archive: the
         // old file goes back where it was, so that nothing is lost and the next start can try
         // again.

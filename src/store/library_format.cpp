@@ -36,25 +36,26 @@ void WriteLibraryHeader(unsigned char* header, uint32_t version) {
 
 LibraryResult CheckLibraryHeader(const unsigned char* header, bool acceptOld, uint32_t& version) {
     version = 0;
-    if (std::memcmp(header, libfmt::kMagic, sizeof libfmt::kMagic) != 0) return lr::kBadFormat;
+    if (std::memcmp(header, libfmt::kMagic, sizeof libfmt::kMagic) != 0)
+        return LibraryResult::BadFormat;
     const uint32_t v = GetLe32(header + libfmt::kVersionAt);
     const VersionFamily family = FamilyOf(v);
-    if (family == VersionFamily::Unknown) return lr::kUnknownVersion;
+    if (family == VersionFamily::Unknown) return LibraryResult::UnknownVersion;
     if (family != VersionFamily::Current && !acceptOld) {
         version = v;
-        return lr::kOldVersion;
+        return LibraryResult::OldVersion;
     }
     if (family == VersionFamily::First) {
         if (GetLe32(header + libfmt::kField14At) != libfmt::kFirstFormatField14 ||
             GetLe32(header + libfmt::kBlockSizeAt) != libfmt::kBlockSize)
-            return lr::kBadFormat;
+            return LibraryResult::BadFormat;
     } else if (GetLe32(header + libfmt::kBlockSizeAt) != libfmt::kBlockSize ||
                GetLe32(header + libfmt::kEntryCountAt) != libfmt::kIndexEntries ||
                GetLe32(header + libfmt::kEntrySizeAt) != libfmt::kIndexEntrySize) {
-        return lr::kBadFormat;
+        return LibraryResult::BadFormat;
     }
     version = v;
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 } // namespace zm

@@ -61,10 +61,10 @@ VersionFamily FamilyOf(uint32_t version);
 // The header of a new library.
 void WriteLibraryHeader(unsigned char* header, uint32_t version = libfmt::kVersionCurrent);
 
-// Checks a 256-byte header and gives its version. 21 for a wrong magic or geometry, 15 for an
-// unknown version, 22 for an old version unless `acceptOld`. The geometry of a block-structured
-// version must be 256-byte blocks and 4000 two-byte entries; the first format must have 208 and
-// 256 at offsets 14 and 18.
+// Checks a 256-byte header and gives its version. BadFormat for a wrong magic or geometry,
+// UnknownVersion for an unknown version, OldVersion for an old version unless `acceptOld`. The
+// geometry of a block-structured version must be 256-byte blocks and 4000 two-byte entries; the
+// first format must have 208 and 256 at offsets 14 and 18.
 LibraryResult CheckLibraryHeader(const unsigned char* header, bool acceptOld, uint32_t& version);
 
 } // namespace zm

@@ -21,22 +21,22 @@ LibraryResult EventStore::mergeLibraryFile(const std::string& path, bool reloadA
     std::unique_ptr<File> file = files_->open(path, FileMode::ReadOnly, why);
     if (!file) {
         showFileError(reportFileError(why, path));
-        return lr::kOpenFailed;
+        return LibraryResult::OpenFailed;
     }
     uint32_t version = 0;
     LibraryResult rc = ReadLibraryVersion(*file, version);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
 
     DuplicateTable table;
     if (mode != DuplicateMode::None && library_.countEvents() > 0) {
         rc = buildDuplicateTable(table, version == libfmt::kVersionCurrent);
-        if (rc != lr::kOk) return rc;
+        if (rc != LibraryResult::Ok) return rc;
     }
 
     EventLibrary other;
     other.setTypeLookup(typeLookup_);
     rc = other.openFile(std::move(file), false, true);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
 
     std::vector<OldQuickReminder> quick;
     switch (FamilyOf(version)) {
@@ -44,9 +44,9 @@ LibraryResult EventStore::mergeLibraryFile(const std::string& path, bool reloadA
     case VersionFamily::SameLayout: {
         const bool keepIds = version == libfmt::kVersionCurrent;
         rc = other.forEachEvent([&](uint16_t key) {
-            EventRecord event = EventRecord::ForKey(key);
-            const LibraryResult read = other.readEvent(event);
-            if (read != lr::kOk) return read;
+            ReadResult<EventRecord> read = other.readEvent(key);
+            if (!read.Ok()) return read.Code();
+            EventRecord event = std::move(read).Value();
             // Ids of these versions were not kept unique: the event is matched by its content
             // and gets a new id.
             if (!keepIds) event.Id = 0;
@@ -59,17 +59,18 @@ LibraryResult EventStore::mergeLibraryFile(const std::string& path, bool reloadA
         // the index says about its first block.
         const int quickChain = other.index().entry(0) & BlockIndex::kLinkMask;
         rc = other.forEachEvent([&](uint16_t key) {
-            if (key == quickChain) return lr::kOk;
+            if (key == quickChain) return LibraryResult::Ok;
             MemoryStream bytes;
             const LibraryResult read = other.readChain(key, bytes);
-            if (read != lr::kOk) return read;
+            if (read != LibraryResult::Ok) return read;
             EventRecord event;
-            if (!ReadOldLayoutEvent(bytes, version, event)) return lr::kCorrupted;
+            if (!ReadOldLayoutEvent(bytes, version, event)) return LibraryResult::Corrupted;
             return mergeEvent(event, mode, table);
         });
-        if (rc == lr::kOk && quickChain != 0) {
+        if (rc == LibraryResult::Ok && quickChain != 0) {
             MemoryStream bytes;
-            if (other.readChain(quickChain, bytes) == lr::kOk) quick = ReadOldQuickRecord(bytes);
+            if (other.readChain(quickChain, bytes) == LibraryResult::Ok)
+                quick = ReadOldQuickRecord(bytes);
         }
         break;
     }
@@ -77,50 +78,56 @@ LibraryResult EventStore::mergeLibraryFile(const std::string& path, bool reloadA
         rc = mergeFirstFormat(other, mode, table, quick);
         break;
     case VersionFamily::Unknown:
-        rc = lr::kUnknownVersion;
+        rc = LibraryResult::UnknownVersion;
         break;
     }
     other.close();
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     if (reloadAfter) return reloadPending();
     takeOverQuickReminders(std::move(quick));
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventStore::buildDuplicateTable(DuplicateTable& table, bool byId) const {
     try {
         return ReadEachEvent(library_, typeLookup_, [&](EventRecord& event) {
             table.add(event.Key, byId ? event.Id : event.ContentSignature());
-            return lr::kOk;
+            return LibraryResult::Ok;
         });
     } catch (const std::bad_alloc&) {
-        return lr::kOutOfMemory;
+        return LibraryResult::OutOfMemory;
     }
 }
 
 LibraryResult EventStore::mergeEvent(EventRecord& event, DuplicateMode mode,
                                      DuplicateTable& table) {
+    std::optional<uint16_t> replaces;
     if (!table.empty()) {
         const uint32_t matchKey = event.Id != 0 ? event.Id : event.ContentSignature();
         if (mode == DuplicateMode::Skip && table.contains(matchKey)) {
             ++mergeCounts_.skipped;
-            return lr::kOk;
+            return LibraryResult::Ok;
         }
-        if (mode == DuplicateMode::Replace) {
-            if (const std::optional<uint16_t> key = table.consume(matchKey)) {
-                event.Key = *key;
-                const LibraryResult rc = storeReplaced(event);
-                if (rc == lr::kOk) ++mergeCounts_.replaced;
-                return rc;
-            }
-        }
+        if (mode == DuplicateMode::Replace) replaces = table.consume(matchKey);
     }
-    event.Key = 0;
     // Texts read from a file written on Windows grow when they are kept as UTF-8; an event
-    // that no longer fits a chain is shortened rather than stopping the merge.
-    FitEventToChain(event);
-    const LibraryResult rc = library_.addEvent(event);
-    if (rc == lr::kOk) ++mergeCounts_.added;
+    // that no longer fits a chain is shortened rather than stopping the merge, and the counts
+    // say so.
+    const bool shortened = FitEventToChain(event);
+    LibraryResult rc;
+    if (replaces) {
+        event.Key = *replaces;
+        rc = storeReplaced(event);
+        if (rc == LibraryResult::Ok) ++mergeCounts_.replaced;
+    } else {
+        event.Key = 0;
+        rc = library_.addEvent(event);
+        if (rc == LibraryResult::Ok) ++mergeCounts_.added;
+    }
+    if (rc == LibraryResult::Ok && shortened) {
+        ++mergeCounts_.shortened;
+        mergeCounts_.shortenedKeys.push_back(event.Key);
+    }
     return rc;
 }
 
@@ -129,29 +136,30 @@ LibraryResult EventStore::mergeFirstFormat(const EventLibrary& other, DuplicateM
                                            std::vector<OldQuickReminder>& quick) {
     uint64_t size = 0;
     LibraryResult rc = other.fileSize(size);
-    if (rc != lr::kOk) return rc;
-    if (size < oldfmt::kQuickTableAt + oldfmt::kQuickTableSize) return lr::kCorrupted;
+    if (rc != LibraryResult::Ok) return rc;
+    if (size < oldfmt::kQuickTableAt + oldfmt::kQuickTableSize) return LibraryResult::Corrupted;
     std::array<unsigned char, oldfmt::kBitmapSize> bitmap{};
     rc = other.readBytes(oldfmt::kBitmapAt, bitmap.data(), bitmap.size());
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     std::array<unsigned char, oldfmt::kFirstFormatBlockSize> block{};
     for (int n = 1; n < oldfmt::kFirstFormatBlocks; ++n) {
         const uint32_t word = GetLe32(bitmap.data() + 4 * (n / 32));
         if ((word & (1u << (n % 32))) == 0) continue;
         const uint64_t at = oldfmt::FirstFormatBlockOffset(n);
         // A block marked in use that the file does not hold.
-        if (at + block.size() > size) return lr::kCorrupted;
+        if (at + block.size() > size) return LibraryResult::Corrupted;
         rc = other.readBytes(at, block.data(), block.size());
-        if (rc != lr::kOk) return rc;
+        if (rc != LibraryResult::Ok) return rc;
         if (!IsFirstFormatEvent(block.data())) continue;
         EventRecord event = ReadFirstFormatEvent(block.data());
         rc = mergeEvent(event, mode, table);
-        if (rc != lr::kOk) return rc;
+        if (rc != LibraryResult::Ok) return rc;
     }
     std::array<unsigned char, oldfmt::kQuickTableSize> quickTable{};
-    if (other.readBytes(oldfmt::kQuickTableAt, quickTable.data(), quickTable.size()) == lr::kOk)
+    if (other.readBytes(oldfmt::kQuickTableAt, quickTable.data(), quickTable.size()) ==
+        LibraryResult::Ok)
         quick = ReadFirstFormatQuickTable(quickTable.data());
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 void EventStore::takeOverQuickReminders(std::vector<OldQuickReminder> quick) {

@@ -25,16 +25,16 @@ public:
             // Past the end of the file: the library's own read gives the code.
             unsigned char block[libfmt::kBlockSize];
             const LibraryResult rc = library_.readBytes(at, block, sizeof block);
-            if (rc != lr::kOk) return rc;
+            if (rc != LibraryResult::Ok) return rc;
             out.write(block, sizeof block);
-            return lr::kOk;
+            return LibraryResult::Ok;
         }
         if (n < first_ || n >= first_ + count_) {
             const int count = static_cast<int>(
                 std::min<uint64_t>(kWindowBlocks, (fileSize_ - at) / libfmt::kBlockSize));
             const LibraryResult rc =
                 library_.readBytes(at, bytes_.data(), count * libfmt::kBlockSize);
-            if (rc != lr::kOk) {
+            if (rc != LibraryResult::Ok) {
                 count_ = 0;
                 return rc;
             }
@@ -42,7 +42,7 @@ public:
             count_ = count;
         }
         out.write(bytes_.data() + (n - first_) * libfmt::kBlockSize, libfmt::kBlockSize);
-        return lr::kOk;
+        return LibraryResult::Ok;
     }
 
 private:
@@ -57,10 +57,10 @@ private:
 
 LibraryResult ReadEachEvent(const EventLibrary& library, const EventLibrary::TypeLookup& lookup,
                             const StoredEventVisitor& visit) {
-    if (!library.isOpen()) return lr::kOk;
+    if (!library.isOpen()) return LibraryResult::Ok;
     uint64_t size = 0;
     LibraryResult rc = library.fileSize(size);
-    if (rc != lr::kOk) return rc;
+    if (rc != LibraryResult::Ok) return rc;
     try {
         BlockWindow window(library, size);
         MemoryStream stream;
@@ -68,22 +68,22 @@ LibraryResult ReadEachEvent(const EventLibrary& library, const EventLibrary::Typ
         for (int key = 1; key <= libfmt::kLastBlock; ++key) {
             if (!index.isHead(key)) continue;
             BlockChain chain;
-            if (!index.chain(key, chain)) return lr::kCorrupted;
+            if (!index.chain(key, chain)) return LibraryResult::Corrupted;
             stream.clear();
             for (int i = 0; i < chain.count; ++i) {
                 rc = window.append(chain.blocks[static_cast<size_t>(i)], stream);
-                if (rc != lr::kOk) return rc;
+                if (rc != LibraryResult::Ok) return rc;
             }
             EventRecord event = EventRecord::ForKey(static_cast<uint16_t>(key));
-            if (!DeserializeEvent(stream, event)) return lr::kCorrupted;
+            if (!DeserializeEvent(stream, event)) return LibraryResult::Corrupted;
             event.TypeIndex = lookup ? lookup(event.TypeName) : -1;
             rc = visit(event);
-            if (rc != lr::kOk) return rc;
+            if (rc != LibraryResult::Ok) return rc;
         }
     } catch (const std::bad_alloc&) {
-        return lr::kOutOfMemory;
+        return LibraryResult::OutOfMemory;
     }
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 } // namespace zm

@@ -10,11 +10,11 @@
 
 namespace zm {
 
-// Called with each event read; a nonzero result stops the walk.
+// Called with each event read; a result other than Ok stops the walk.
 using StoredEventVisitor = std::function<LibraryResult(EventRecord& event)>;
 
 // Reads each event of the library and hands it to the visitor; the first failure to read an
-// event (as readEvent reports it) or nonzero visitor result ends the walk and is returned.
+// event (as readEvent reports it) or visitor result other than Ok ends the walk and is returned.
 // The visitor must not change the library.
 LibraryResult ReadEachEvent(const EventLibrary& library, const EventLibrary::TypeLookup& lookup,
                             const StoredEventVisitor& visit);

@@ -19,7 +19,7 @@ public:
         : bytes_(std::move(bytes)) {}
 
     // A disk of this many bytes: a write that would make the file longer writes what fits and
-    // fails with 4.
+    // fails with DiskFull.
     void setCapacity(uint64_t capacity) { capacity_ = capacity; }
 
     const std::shared_ptr<FileBytes>& bytes() const { return bytes_; }
@@ -27,7 +27,7 @@ public:
     LibraryResult readAt(uint64_t offset, void* data, size_t size) override;
     LibraryResult writeAt(uint64_t offset, const void* data, size_t size) override;
     LibraryResult size(uint64_t& size) override;
-    LibraryResult flush() override { return lr::kOk; }
+    LibraryResult flush() override { return LibraryResult::Ok; }
 
 private:
     std::shared_ptr<FileBytes> bytes_;

@@ -32,11 +32,11 @@ FileFailure FileFailureFromErrno(int error) {
 }
 
 LibraryResult WriteErrorCode(int systemError) {
-    if (systemError == ENOSPC) return lr::kDiskFull;
+    if (systemError == ENOSPC) return LibraryResult::DiskFull;
 #ifdef EDQUOT
-    if (systemError == EDQUOT) return lr::kDiskFull;
+    if (systemError == EDQUOT) return LibraryResult::DiskFull;
 #endif
-    return lr::kWriteError;
+    return LibraryResult::WriteError;
 }
 
 std::unique_ptr<PosixFile> PosixFile::open(const std::string& path, FileMode mode,
@@ -90,12 +90,12 @@ LibraryResult PosixFile::readAt(uint64_t offset, void* data, size_t size) {
     while (size > 0) {
         const ssize_t n = ::pread(fd_, p, size, static_cast<off_t>(offset));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return lr::kReadError;
+        if (n <= 0) return LibraryResult::ReadError;
         p += n;
         size -= static_cast<size_t>(n);
         offset += static_cast<uint64_t>(n);
     }
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult PosixFile::writeAt(uint64_t offset, const void* data, size_t size) {
@@ -104,24 +104,24 @@ LibraryResult PosixFile::writeAt(uint64_t offset, const void* data, size_t size)
         const ssize_t n = ::pwrite(fd_, p, size, static_cast<off_t>(offset));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return WriteErrorCode(errno);
-        if (n == 0) return lr::kWriteError;
+        if (n == 0) return LibraryResult::WriteError;
         p += n;
         size -= static_cast<size_t>(n);
         offset += static_cast<uint64_t>(n);
     }
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult PosixFile::size(uint64_t& size) {
     struct stat st {};
-    if (::fstat(fd_, &st) != 0) return lr::kSeekError;
+    if (::fstat(fd_, &st) != 0) return LibraryResult::SeekError;
     size = static_cast<uint64_t>(st.st_size);
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 LibraryResult PosixFile::flush() {
     if (::fsync(fd_) != 0) return WriteErrorCode(errno);
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 } // namespace zm

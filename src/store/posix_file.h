@@ -42,7 +42,8 @@ private:
 // Why a file could not be opened, from the system's error number.
 FileFailure FileFailureFromErrno(int systemError);
 
-// The code of a failed write or flush for an error number: 4 for a full disk, else 34.
+// The result of a failed write or flush for an error number: DiskFull for a full disk, else
+// WriteError.
 LibraryResult WriteErrorCode(int systemError);
 
 } // namespace zm

@@ -7,11 +7,11 @@ namespace zm {
 
 LibraryResult DefaultLibraryPath(const std::string& programFolder, std::string& path) {
     path.clear();
-    if (programFolder.empty()) return lr::kInternalError;
+    if (programFolder.empty()) return LibraryResult::InternalError;
     path = programFolder;
     if (path.back() != '/') path += '/';
     path += kLibraryFileName;
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 const char* ArchiveExtension(uint32_t version) {
@@ -43,9 +43,9 @@ LibraryResult ArchiveFilePath(const std::string& libraryPath, uint32_t version,
     const std::string name = FileNameOf(libraryPath);
     const size_t dot = name.find_last_of('.');
     const std::string extension = ArchiveExtension(version);
-    if (dot == std::string::npos || extension.empty()) return lr::kInternalError;
+    if (dot == std::string::npos || extension.empty()) return LibraryResult::InternalError;
     archivePath = ArchiveFolderPath(libraryPath) + "/" + name.substr(0, dot + 1) + extension;
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 } // namespace zm

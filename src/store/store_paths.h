@@ -12,7 +12,8 @@ namespace zm {
 inline constexpr char kLibraryFileName[] = "Zantimo.VR0";
 inline constexpr char kArchiveFolderName[] = "Archive";
 
-// The path of the default library in the program's folder; 26 when the folder is not known.
+// The path of the default library in the program's folder; InternalError when the folder is
+// not known.
 LibraryResult DefaultLibraryPath(const std::string& programFolder, std::string& path);
 
 // The extension an archived library of an old version gets ("VR1" ... "VR6"); empty for the
@@ -23,8 +24,8 @@ const char* ArchiveExtension(uint32_t version);
 std::string ArchiveFolderPath(const std::string& libraryPath);
 
 // The archive file for a library of an old version: the archive folder, then the library's
-// name with everything after its last dot replaced by the version's extension. 26 when the
-// name has no extension or the version has none.
+// name with everything after its last dot replaced by the version's extension. InternalError
+// when the name has no extension or the version has none.
 LibraryResult ArchiveFilePath(const std::string& libraryPath, uint32_t version,
                               std::string& archivePath);
 

@@ -23,7 +23,7 @@ public:
         return inner_->writeAt(offset, data, size);
     }
     LibraryResult size(uint64_t& size) override { return inner_->size(size); }
-    LibraryResult flush() override { return lr::kOk; }
+    LibraryResult flush() override { return LibraryResult::Ok; }
     LibraryResult flushNow() { return inner_->flush(); }
 
 private:
@@ -52,7 +52,7 @@ TransferResult Export(File& file, const std::vector<uint16_t>& keys, ExportSourc
     TransferResult result;
     TextFieldCodec codec(options.dos, options.oemCodePage);
     if (!codec.available()) {
-        result.code = lr::kTransferFileFailed;
+        result.code = LibraryResult::TransferFileFailed;
         result.problem.missingCodePage = options.oemCodePage;
         return result;
     }
@@ -63,20 +63,21 @@ TransferResult Export(File& file, const std::vector<uint16_t>& keys, ExportSourc
         LoadString(IDS_IE_FIELD_TIME), LoadString(IDS_IE_FIELD_DURATION),
         LoadString(IDS_IE_FIELD_TYPE), LoadString(IDS_IE_FIELD_NOTES)};
     LibraryResult written = WriteRecord(sink, codec, header, options.separator);
-    for (size_t i = 0; i < keys.size() && written == lr::kOk; ++i) {
-        EventRecord event = EventRecord::ForKey(keys[i]);
-        if (const LibraryResult r = source.read(event); r != lr::kOk) {
-            // What was exported so far still reaches the file.
-            sink.finish();
-            result.code = r;
+    for (size_t i = 0; i < keys.size() && written == LibraryResult::Ok; ++i) {
+        const ReadResult<EventRecord> event = source.read(keys[i]);
+        if (!event.Ok()) {
+            // What was exported so far still reaches the file; the failed read is what is
+            // reported.
+            static_cast<void>(sink.finish());
+            result.code = event.Code();
             return result;
         }
-        written = WriteRecord(sink, codec, Fields(event, formats), options.separator);
-        if (written == lr::kOk) ++result.events;
+        written = WriteRecord(sink, codec, Fields(event.Value(), formats), options.separator);
+        if (written == LibraryResult::Ok) ++result.events;
     }
-    if (written == lr::kOk) written = sink.finish();
-    if (written != lr::kOk) {
-        result.code = lr::kTransferFileFailed;
+    if (written == LibraryResult::Ok) written = sink.finish();
+    if (written != LibraryResult::Ok) {
+        result.code = LibraryResult::TransferFileFailed;
         result.problem.textId = IDS_IE_CANNOT_WRITE;
         result.problem.cause = CauseOfResult(written);
     }
@@ -95,7 +96,7 @@ TransferResult ExportTextTo(File& file, const std::vector<uint16_t>& keys, Expor
         return Export(file, keys, source, options);
     } catch (const std::bad_alloc&) {
         TransferResult result;
-        result.code = lr::kOutOfMemory;
+        result.code = LibraryResult::OutOfMemory;
         return result;
     }
 }
@@ -107,7 +108,7 @@ TransferResult ExportTextFile(StoreFileSystem& files, const std::string& path,
     const std::unique_ptr<File> file = files.open(path, FileMode::Create, failure);
     if (!file) {
         TransferResult result;
-        result.code = lr::kTransferFileFailed;
+        result.code = LibraryResult::TransferFileFailed;
         result.problem = {IDS_IE_CANNOT_WRITE, path, CauseOfOpen(failure)};
         return result;
     }
@@ -121,14 +122,15 @@ TransferResult ExportEventsTo(EventLibrary& target, const std::vector<uint16_t>&
     TransferResult result;
     try {
         for (uint16_t key : keys) {
-            EventRecord event = EventRecord::ForKey(key);
-            if ((result.code = source.read(event)) != lr::kOk) break;
+            ReadResult<EventRecord> read = source.read(key);
+            if ((result.code = read.Code()) != LibraryResult::Ok) break;
+            EventRecord event = std::move(read).Value();
             event.Key = 0;
-            if ((result.code = target.addEvent(event)) != lr::kOk) break;
+            if ((result.code = target.addEvent(event)) != LibraryResult::Ok) break;
             ++result.events;
         }
     } catch (const std::bad_alloc&) {
-        result.code = lr::kOutOfMemory;
+        result.code = LibraryResult::OutOfMemory;
     }
     return result;
 }
@@ -139,7 +141,7 @@ TransferResult ExportEventFile(StoreFileSystem& files, const std::string& path,
     FileFailure failure;
     std::unique_ptr<File> opened = files.open(path, FileMode::Create, failure);
     if (!opened) {
-        result.code = lr::kTransferFileFailed;
+        result.code = LibraryResult::TransferFileFailed;
         result.problem = {IDS_IE_CANNOT_WRITE, path, CauseOfOpen(failure)};
         return result;
     }
@@ -149,13 +151,13 @@ TransferResult ExportEventFile(StoreFileSystem& files, const std::string& path,
     FlushAtEndFile& flusher = *file;
     EventLibrary target;
     result.code = target.createFile(std::move(file));
-    if (result.code != lr::kOk) {
+    if (result.code != LibraryResult::Ok) {
         result.problem = {IDS_IE_CANNOT_WRITE, path, CauseOfResult(result.code)};
-        result.code = lr::kTransferFileFailed;
+        result.code = LibraryResult::TransferFileFailed;
         return result;
     }
     result = ExportEventsTo(target, keys, source);
-    if (const LibraryResult flushed = flusher.flushNow(); result.code == lr::kOk)
+    if (const LibraryResult flushed = flusher.flushNow(); result.code == LibraryResult::Ok)
         result.code = flushed;
     target.close();
     return result;

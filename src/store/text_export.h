@@ -25,14 +25,14 @@ namespace zm {
 class ExportSource {
 public:
     virtual ~ExportSource() = default;
-    // Reads the stored event whose Key the record carries.
-    virtual LibraryResult read(EventRecord& event) = 0;
+    // The stored event of a key.
+    virtual ReadResult<EventRecord> read(uint16_t key) = 0;
 };
 
 class LibraryExportSource final : public ExportSource {
 public:
     explicit LibraryExportSource(const EventLibrary& library) : library_(library) {}
-    LibraryResult read(EventRecord& event) override { return library_.readEvent(event); }
+    ReadResult<EventRecord> read(uint16_t key) override { return library_.readEvent(key); }
 
 private:
     const EventLibrary& library_;
@@ -46,9 +46,9 @@ struct TextExportOptions {
 };
 
 struct TransferResult {
-    LibraryResult code = lr::kOk;
+    LibraryResult code = LibraryResult::Ok;
     int events = 0;          // events written
-    TransferProblem problem; // set when the file could not be created or written (code 36)
+    TransferProblem problem; // set with TransferFileFailed: the file could not be written
 };
 
 // The record of one event as the export writes it (before the code page and the quoting).

@@ -14,17 +14,16 @@ namespace zm {
 
 LibraryResult LibraryImportTarget::forEachStored(const StoredVisitor& visit) {
     return library_.forEachEvent([&](uint16_t key) {
-        EventRecord stored = EventRecord::ForKey(key);
-        if (const LibraryResult r = library_.readEvent(stored); r != lr::kOk) return r;
-        return visit(stored);
+        const ReadResult<EventRecord> stored = library_.readEvent(key);
+        return stored.Ok() ? visit(stored.Value()) : stored.Code();
     });
 }
 
 LibraryResult LibraryImportTarget::replace(EventRecord& event) {
     if (event.Id == 0) {
-        EventRecord stored = EventRecord::ForKey(event.Key);
-        if (const LibraryResult r = library_.readEvent(stored); r != lr::kOk) return r;
-        event.Id = stored.Id;
+        const ReadResult<EventRecord> stored = library_.readEvent(event.Key);
+        if (!stored.Ok()) return stored.Code();
+        event.Id = stored->Id;
     }
     return library_.modifyEvent(event);
 }
@@ -36,7 +35,7 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
     TextImportResult result;
     TextFieldCodec codec(options.dos, options.oemCodePage);
     if (!codec.available()) {
-        result.code = lr::kTransferFileFailed;
+        result.code = LibraryResult::TransferFileFailed;
         result.problem.missingCodePage = options.oemCodePage;
         return result;
     }
@@ -46,9 +45,9 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
     if (checkDuplicates) {
         result.code = target.forEachStored([&](const EventRecord& stored) {
             table.add(stored.Key, stored.ContentSignature());
-            return lr::kOk;
+            return LibraryResult::Ok;
         });
-        if (result.code != lr::kOk) return result;
+        if (result.code != LibraryResult::Ok) return result;
     }
 
     TextRecordReader reader(source, options.separator);
@@ -81,7 +80,7 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
                                      : std::nullopt) {
                 event.Key = *key;
                 result.code = target.replace(event);
-                if (result.code != lr::kOk) break;
+                if (result.code != LibraryResult::Ok) break;
                 result.log.push_back({number, kReasonDuplicateReplaced});
                 ++result.replaced;
                 continue;
@@ -89,15 +88,15 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
         }
         event.Key = 0;
         result.code = target.add(event);
-        if (result.code != lr::kOk) break;
+        if (result.code != LibraryResult::Ok) break;
         ++result.imported;
     }
     result.records = reader.recordNumber() - trailingEmpty;
     // Blank lines at the end of the file are not errors.
-    if (result.code == lr::kOk)
+    if (result.code == LibraryResult::Ok)
         result.log.resize(result.log.size() - static_cast<size_t>(trailingEmpty));
-    if (result.code == lr::kOk && status == TextRecordReader::Status::Failed) {
-        result.code = lr::kTransferFileFailed;
+    if (result.code == LibraryResult::Ok && status == TextRecordReader::Status::Failed) {
+        result.code = LibraryResult::TransferFileFailed;
         result.problem.textId = IDS_IE_CANNOT_READ;
         result.problem.cause = FileCause::HardIO;
     }
@@ -112,7 +111,7 @@ TextImportResult ImportTextRecords(ByteSource& source, const TextImportOptions& 
         return Import(source, options, target, now);
     } catch (const std::bad_alloc&) {
         TextImportResult result;
-        result.code = lr::kOutOfMemory;
+        result.code = LibraryResult::OutOfMemory;
         return result;
     }
 }
@@ -129,7 +128,7 @@ TextImportResult ImportTextFile(StoreFileSystem& files, const std::string& path,
     const std::unique_ptr<File> file = files.open(path, FileMode::ReadOnly, failure);
     if (!file) {
         TextImportResult result;
-        result.code = lr::kTransferFileFailed;
+        result.code = LibraryResult::TransferFileFailed;
         result.problem = {IDS_IE_CANNOT_READ, path, CauseOfOpen(failure)};
         return result;
     }
@@ -168,13 +167,13 @@ LibraryResult ReadSampleRecords(StoreFileSystem& files, const std::string& path,
     TextFieldCodec codec(dos, oemCodePage);
     if (!codec.available()) {
         problem.missingCodePage = oemCodePage;
-        return lr::kTransferFileFailed;
+        return LibraryResult::TransferFileFailed;
     }
     FileFailure failure;
     const std::unique_ptr<File> file = files.open(path, FileMode::ReadOnly, failure);
     if (!file) {
         problem = {IDS_IE_CANNOT_READ, path, CauseOfOpen(failure)};
-        return lr::kTransferFileFailed;
+        return LibraryResult::TransferFileFailed;
     }
     try {
         FileByteSource source(*file);
@@ -185,15 +184,15 @@ LibraryResult ReadSampleRecords(StoreFileSystem& files, const std::string& path,
             if (status == TextRecordReader::Status::End) break;
             if (status == TextRecordReader::Status::Failed) {
                 problem = {IDS_IE_CANNOT_READ, path, CauseOfResult(source.failure())};
-                return lr::kTransferFileFailed;
+                return LibraryResult::TransferFileFailed;
             }
             codec.decodeRecord(fields, records.empty());
             records.push_back(fields);
         }
     } catch (const std::bad_alloc&) {
-        return lr::kOutOfMemory;
+        return LibraryResult::OutOfMemory;
     }
-    return lr::kOk;
+    return LibraryResult::Ok;
 }
 
 bool SampleDateMatches(const std::vector<FieldSample>& samples, const FieldBindings& bindings,

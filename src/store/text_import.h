@@ -31,7 +31,7 @@ public:
     using StoredVisitor = std::function<LibraryResult(const EventRecord&)>;
     virtual ~ImportTarget() = default;
     // Calls `visit` for every stored event (read, with its Key) in block order; stops at and
-    // returns the first nonzero result.
+    // returns the first result other than Ok.
     virtual LibraryResult forEachStored(const StoredVisitor& visit) = 0;
     // Adds a new event and sets its Key.
     virtual LibraryResult add(EventRecord& event) = 0;
@@ -66,12 +66,12 @@ struct TextImportOptions {
 };
 
 struct TextImportResult {
-    LibraryResult code = lr::kOk;
+    LibraryResult code = LibraryResult::Ok;
     int imported = 0; // events added
     int replaced = 0; // stored events replaced by duplicates
     int records = 0;  // records of the file, without the blank lines at its end
     ImportLog log;
-    TransferProblem problem; // set when the file could not be read (code 36)
+    TransferProblem problem; // set with TransferFileFailed: the file could not be read
 };
 
 // Imports the records of `source` into `target`; `now` is taken once by the caller.
@@ -83,7 +83,7 @@ TextImportResult ImportTextRecords(ByteSource& source, const TextImportOptions& 
 int LastImportDateOrder(const Settings& settings);
 
 // The text import of a file: stores the date order in the settings, opens the file for reading
-// (36 and a problem when it cannot be opened or read) and imports its records.
+// (TransferFileFailed and a problem when it cannot be opened or read) and imports its records.
 TextImportResult ImportTextFile(StoreFileSystem& files, const std::string& path,
                                 const TextImportOptions& options, ImportTarget& target,
                                 DateTime now, Settings& settings);
@@ -103,7 +103,7 @@ std::vector<FieldSample> FieldSamples(const std::vector<std::string>& first,
                                       const std::vector<std::string>* second, bool headerLine);
 
 // Reads the first two records of a text file in the kind's code page (fewer when the file has
-// fewer). 36 and a problem when the file cannot be opened or read.
+// fewer). TransferFileFailed and a problem when the file cannot be opened or read.
 LibraryResult ReadSampleRecords(StoreFileSystem& files, const std::string& path, char separator,
                                 bool dos, int oemCodePage,
                                 std::vector<std::vector<std::string>>& records,

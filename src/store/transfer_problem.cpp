@@ -27,11 +27,11 @@ FileCause CauseOfOpen(const FileFailure& failure) {
 
 FileCause CauseOfResult(LibraryResult code) {
     switch (code) {
-    case lr::kReadError:
+    case LibraryResult::ReadError:
         return FileCause::HardIO;
-    case lr::kDiskFull:
+    case LibraryResult::DiskFull:
         return FileCause::DiskFull;
-    case lr::kSeekError:
+    case LibraryResult::SeekError:
         return FileCause::BadSeek;
     default:
         return FileCause::Generic;

@@ -9,11 +9,6 @@
 
 namespace zm {
 
-namespace lr {
-// An import or export file could not be opened, read or written (the message was shown).
-inline constexpr LibraryResult kTransferFileFailed = 36;
-} // namespace lr
-
 struct TransferProblem {
     // The first line: IDS_IE_CANNOT_READ, IDS_IE_CANNOT_WRITE, or 0 for no problem.
     int textId = 0;
@@ -30,7 +25,7 @@ struct TransferProblem {
 
 // The cause of a file that could not be opened or created.
 FileCause CauseOfOpen(const FileFailure& failure);
-// The cause of a failed read or write of an open file (33, 4, 34, ...).
+// The cause of a failed read or write of an open file (ReadError, DiskFull, WriteError, ...).
 FileCause CauseOfResult(LibraryResult code);
 
 } // namespace zm

@@ -282,7 +282,7 @@ TEST_F(Change, QuickRunStoresTheQuickRemindersEvent) {
 TEST_F(Change, ALibraryHeldByTheProgramRefusesChangesButCanBeRead) {
     add({"Walk", "2025-03-12 09:00"});
     EventLibrary program;
-    ASSERT_EQ(program.open(libraryPath(), FileMode::ReadWrite), lr::kOk);
+    ASSERT_EQ(program.open(libraryPath(), FileMode::ReadWrite), LibraryResult::Ok);
 
     CliResult r = run({"add", "Run", "2025-03-12 10:00"});
     EXPECT_EQ(r.status, kExitFailure);

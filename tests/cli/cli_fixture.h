@@ -59,11 +59,11 @@ protected:
     std::vector<uint16_t> store(std::vector<EventRecord> events) {
         EventLibrary lib;
         LibraryResult rc = lib.open(libraryPath());
-        if (rc != lr::kOk) rc = lib.create(libraryPath());
-        EXPECT_EQ(rc, lr::kOk);
+        if (rc != LibraryResult::Ok) rc = lib.create(libraryPath());
+        EXPECT_EQ(rc, LibraryResult::Ok);
         std::vector<uint16_t> keys;
         for (EventRecord& e : events) {
-            EXPECT_EQ(lib.addEvent(e), lr::kOk);
+            EXPECT_EQ(lib.addEvent(e), LibraryResult::Ok);
             keys.push_back(e.Key);
         }
         return keys;

@@ -62,16 +62,16 @@ void WriteLine(int fd, const std::string& line) {
     setup.now = [] { return At(2025, 3, 10, 8, 0); };
     setup.week = &week;
     EventStore store(std::move(setup));
-    if (store.library().open(path, FileMode::ReadWrite) != lr::kOk) _exit(2);
+    if (store.library().open(path, FileMode::ReadWrite) != LibraryResult::Ok) _exit(2);
 
     // name -> key of the events stored now.
     std::map<std::string, uint16_t> keys;
-    store.forEachStored([&](uint16_t key) {
-        EventRecord e = EventRecord::ForKey(key);
-        if (store.readStored(e) == lr::kOk) keys[e.Name] = key;
-        return lr::kOk;
+    const LibraryResult walked = store.forEachStored([&](uint16_t key) {
+        const ReadResult<EventRecord> e = store.readStored(key);
+        if (e.Ok()) keys[e->Name] = key;
+        return LibraryResult::Ok;
     });
-    if (keys.size() != start.size()) _exit(5);
+    if (walked != LibraryResult::Ok || keys.size() != start.size()) _exit(5);
 
     std::mt19937 rng(seed);
     for (int n = 0; n < 100000; ++n) {
@@ -87,24 +87,27 @@ void WriteLine(int fd, const std::string& line) {
         WriteLine(fd, std::string("I ") + c.op + " " + c.name + " " +
                           std::to_string(c.notes.size()) + " " +
                           (c.notes.empty() ? '-' : c.notes[0]) + "\n");
-        LibraryResult rc = lr::kOk;
+        LibraryResult rc = LibraryResult::Ok;
         if (c.op == 'a') {
             EventRecord e = Event(c.name, At(2025, 3, 10 + n % 10, 9, 0));
             e.Notes = c.notes;
             rc = store.storeNew(e);
             keys[c.name] = e.Key;
         } else if (c.op == 'm') {
-            EventRecord e = EventRecord::ForKey(keys[c.name]);
-            rc = store.readStored(e);
-            e.Notes = c.notes;
-            if (rc == lr::kOk) rc = store.storeChanged(e);
-            keys[c.name] = e.Key;
+            ReadResult<EventRecord> read = store.readStored(keys[c.name]);
+            rc = read.Code();
+            if (read.Ok()) {
+                EventRecord e = std::move(read).Value();
+                e.Notes = c.notes;
+                rc = store.storeChanged(e);
+                keys[c.name] = e.Key;
+            }
         } else {
             rc = store.deleteStored(keys[c.name]);
             keys.erase(c.name);
         }
-        if (rc != lr::kOk) {
-            WriteLine(fd, "F " + std::to_string(rc) + "\n");
+        if (rc != LibraryResult::Ok) {
+            WriteLine(fd, "F " + std::to_string(CodeOf(rc)) + "\n");
             _exit(3);
         }
         WriteLine(fd, "D\n");

@@ -64,10 +64,9 @@ TEST_F(TransferCommands, ImportsATextFileWithItsLog) {
 
 TEST_F(TransferCommands, ImportOptionsBindFieldsAndGiveDefaults) {
     write("in.txt", "31.12.2000\tLunch\tsoon\r\n");
-    const CliResult r =
-        run({"import", folder.file("in.txt"), "--kind", "tsv", "--no-header", "--date-order", "dmy",
-             "--bind", "date,name,-", "--default-advance", "15", "--default-duration", "2 h",
-             "--default-repeat", "yearly"});
+    const CliResult r = run({"import", folder.file("in.txt"), "--kind", "tsv", "--no-header",
+                             "--date-order", "dmy", "--bind", "date,name,-", "--default-advance",
+                             "15", "--default-duration", "2 h", "--default-repeat", "yearly"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     const auto doc = run({"--json", "list"}).json();
     const auto& list = doc["events"];
@@ -104,7 +103,9 @@ TEST_F(TransferCommands, RefusesWhatItCannotDo) {
          kExitUsage,
          "no event type named"},
         {{"import", folder.file("x.VR0"), "--no-header"}, kExitUsage, "for text files only"},
-        {{"import", folder.file("missing.csv"), "--kind", "csv"}, kExitFailure, "Can not read file\n"},
+        {{"import", folder.file("missing.csv"), "--kind", "csv"},
+         kExitFailure,
+         "Can not read file\n"},
         {{"import", folder.file("in.csv"), "--kind", "csv-dos", "--code-page", "12345"},
          kExitFailure,
          "code page 12345 is not available"},
@@ -129,8 +130,8 @@ TEST_F(TransferCommands, AnEventFileAndAHolidayFileAreMerged) {
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(r.json()["imported"], 2);
     // Holidays never come in twice, whatever --duplicates says.
-    r = run({"--json", "import", folder.file("Holidays.VRH"), "--kind", "holidays",
-             "--duplicates", "allow"});
+    r = run({"--json", "import", folder.file("Holidays.VRH"), "--kind", "holidays", "--duplicates",
+             "allow"});
     EXPECT_EQ(r.json()["imported"], 0);
     // An event file brings everything in by default, and replaces on request.
     r = run({"--json", "import", folder.file("Holidays.VRH"), "--kind", "events"});
@@ -140,6 +141,26 @@ TEST_F(TransferCommands, AnEventFileAndAHolidayFileAreMerged) {
              "replace"});
     EXPECT_EQ(r.json()["replaced"], 2);
     EXPECT_EQ(names().size(), 4u);
+}
+
+// A Windows text grows when it is read as UTF-8; an event that no longer fits is shortened,
+// and the import says which.
+TEST_F(TransferCommands, AnImportNamesTheEventsItShortened) {
+    {
+        EventLibrary file;
+        ASSERT_EQ(file.create(folder.file("old.VR0")), LibraryResult::Ok);
+        EventRecord e = Event("Letter", At(2025, 3, 1, 9, 0));
+        e.Notes = std::string(4900, '\xe4'); // Windows-1252: twice as long as UTF-8
+        ASSERT_EQ(file.addEvent(e), LibraryResult::Ok);
+    }
+    CliResult r = run({"import", folder.file("old.VR0")});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.out, "1 events successfully imported.\n0 records with errors.\n"
+                     "0 stored events replaced.\n"
+                     "key 1: the name and notes were shortened to fit the library.\n");
+    r = run({"--json", "import", folder.file("old.VR0")});
+    EXPECT_EQ(r.json()["shortened"],
+              nlohmann::json::array({21})); // after the 20 blocks of the first
 }
 
 } // namespace

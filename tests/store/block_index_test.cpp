@@ -85,12 +85,12 @@ TEST(BlockIndex, PlanningFailsWhenTooFewBlocksAreFree) {
 
 TEST(BlockIndex, FreeingClearsTheWholeChainOrNothing) {
     BlockIndex index = With({{1, 0x8003}, {3, 7}, {7, 0x7FFF}, {2, 0xFFFF}});
-    EXPECT_EQ(index.freeChain(1), lr::kOk);
+    EXPECT_EQ(index.freeChain(1), LibraryResult::Ok);
     EXPECT_EQ(index, With({{2, 0xFFFF}}));
 
     BlockIndex crossLinked = With({{1, 0x8002}, {2, 0xFFFF}});
     const BlockIndex before = crossLinked;
-    EXPECT_EQ(crossLinked.freeChain(1), lr::kCorrupted);
+    EXPECT_EQ(crossLinked.freeChain(1), LibraryResult::Corrupted);
     EXPECT_EQ(crossLinked, before);
 }
 

@@ -13,13 +13,13 @@ class EventOps : public StoreTest {
 protected:
     void SetUp() override {
         openEmpty();
-        ASSERT_EQ(store.rebuildPending(now), lr::kOk);
+        ASSERT_EQ(store.rebuildPending(now), LibraryResult::Ok);
         views.calls.clear();
     }
 
     // Stores an event through the store, as an editor would, and forgets what it was told.
     uint16_t storeNew(EventRecord e) {
-        EXPECT_EQ(store.storeNew(e), lr::kOk);
+        EXPECT_EQ(store.storeNew(e), LibraryResult::Ok);
         views.calls.clear();
         return e.Key;
     }
@@ -33,10 +33,10 @@ protected:
 
 TEST_F(EventOps, ANewEventJoinsThePendingListOnlyWhenDueToday) {
     EventRecord today = named("today", At(2024, 3, 11, 17, 0));
-    ASSERT_EQ(store.storeNew(today), lr::kOk);
+    ASSERT_EQ(store.storeNew(today), LibraryResult::Ok);
     EXPECT_EQ(views.calls, (Calls{"insert 1", "clock add 1"}));
     EventRecord tomorrow = named("tomorrow", At(2024, 3, 12, 9, 0));
-    ASSERT_EQ(store.storeNew(tomorrow), lr::kOk);
+    ASSERT_EQ(store.storeNew(tomorrow), LibraryResult::Ok);
     EXPECT_EQ(views.calls, (Calls{"insert 1", "clock add 1", "insert 2"}));
     EXPECT_EQ(pendingKeys(), std::vector<uint16_t>{1});
     EXPECT_NE(tomorrow.Id, 0u);
@@ -45,15 +45,15 @@ TEST_F(EventOps, ANewEventJoinsThePendingListOnlyWhenDueToday) {
 TEST_F(EventOps, AChangedEventTakesItsNewKeyEverywhere) {
     EventRecord e = read(storeNew(named("a", At(2024, 3, 11, 17, 0))));
     e.Name = "b";
-    ASSERT_EQ(store.storeChanged(e), lr::kOk);
+    ASSERT_EQ(store.storeChanged(e), LibraryResult::Ok);
     EXPECT_EQ(e.Key, 2);
     EXPECT_EQ(views.calls, (Calls{"close 1", "replace 1 -> 2", "clock remove 1", "clock add 2"}));
     EXPECT_EQ(pendingKeys(), std::vector<uint16_t>{2});
     EXPECT_EQ(store.pending().find(2)->Name, "b");
 }
 
-// A full disk while storing: the code is 4, nobody is told anything, and every event stored
-// before reads back as it was, also from the file as another program would open it.
+// A full disk while storing: the result is DiskFull, nobody is told anything, and every event
+// stored before reads back as it was, also from the file as another program would open it.
 struct DiskFullCase {
     const char* name;
     std::function<void(FaultyFile&)> plan;
@@ -72,10 +72,10 @@ TEST_P(DiskFull, LeavesTheLibraryThePendingListAndTheWindowsAsTheyWere) {
         GetParam().plan(*faults);
         EventRecord e = change ? read(first) : named("third", At(2024, 3, 11, 18, 0));
         e.Name = "changed";
-        EXPECT_EQ(change ? store.storeChanged(e) : store.storeNew(e), lr::kDiskFull);
+        EXPECT_EQ(change ? store.storeChanged(e) : store.storeNew(e), LibraryResult::DiskFull);
         EXPECT_EQ(e.Key, change ? first : 0);
         faults->failWrite(0);
-        faults->failFlush(lr::kOk);
+        faults->failFlush(LibraryResult::Ok);
 
         EXPECT_TRUE(views.calls.empty());
         EXPECT_EQ(pendingKeys(), pendingBefore);
@@ -87,11 +87,11 @@ TEST_P(DiskFull, LeavesTheLibraryThePendingListAndTheWindowsAsTheyWere) {
 
         EventLibrary other;
         ASSERT_EQ(other.openFile(std::make_unique<MemoryFile>(fs.files[kLibraryPath]), false),
-                  lr::kOk);
+                  LibraryResult::Ok);
         EXPECT_EQ(other.countEvents(), 2);
-        EventRecord again = EventRecord::ForKey(first);
-        ASSERT_EQ(other.readEvent(again), lr::kOk);
-        EXPECT_EQ(again.Name, "first");
+        const ReadResult<EventRecord> again = other.readEvent(first);
+        ASSERT_EQ(again.Code(), LibraryResult::Ok);
+        EXPECT_EQ(again->Name, "first");
     }
 }
 
@@ -102,13 +102,13 @@ INSTANTIATE_TEST_SUITE_P(
         DiskFullCase{"Index", [](FaultyFile& f) { f.failWrite(2, FaultyFile::Fault::DiskFull); }},
         DiskFullCase{"HalfAnIndex",
                      [](FaultyFile& f) { f.failWrite(2, FaultyFile::Fault::ShortDiskFull); }},
-        DiskFullCase{"Flush", [](FaultyFile& f) { f.failFlush(lr::kDiskFull); }}),
+        DiskFullCase{"Flush", [](FaultyFile& f) { f.failFlush(LibraryResult::DiskFull); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The pending entry follows the event to its new storage place.
 TEST_F(EventOps, ChangingTheTypeOfAPendingEventMovesItsEntry) {
     EventRecord e = read(storeNew(named("a", At(2024, 3, 11, 17, 0))));
-    ASSERT_EQ(store.changeType(e, 3, "Call"), lr::kOk);
+    ASSERT_EQ(store.changeType(e, 3, "Call"), LibraryResult::Ok);
     EXPECT_EQ(e.Key, 2);
     EXPECT_EQ(pendingKeys(), std::vector<uint16_t>{2});
     const EventRecord* entry = store.pending().find(2);
@@ -120,7 +120,7 @@ TEST_F(EventOps, ChangingTheTypeOfAPendingEventMovesItsEntry) {
 
 TEST_F(EventOps, ChangingTheTypeOfAnEventDueTodayThatWasNotPendingAddsIt) {
     EventRecord e = read(put(named("a", At(2024, 3, 11, 17, 0))));
-    ASSERT_EQ(store.changeType(e, -1, "Gone"), lr::kOk);
+    ASSERT_EQ(store.changeType(e, -1, "Gone"), LibraryResult::Ok);
     EXPECT_EQ(pendingKeys(), std::vector<uint16_t>{e.Key});
 }
 
@@ -131,7 +131,7 @@ TEST_F(EventOps, DeleteAcceptedWithNothingToDeleteWritesNothing) {
     put(recurring);
     const int writes = faults->writes();
     const int flushes = faults->flushes();
-    ASSERT_EQ(store.deleteAccepted(), lr::kOk);
+    ASSERT_EQ(store.deleteAccepted(), LibraryResult::Ok);
     EXPECT_EQ(faults->writes(), writes);
     EXPECT_EQ(faults->flushes(), flushes);
     EXPECT_EQ(store.library().countEvents(), 2);
@@ -139,7 +139,7 @@ TEST_F(EventOps, DeleteAcceptedWithNothingToDeleteWritesNothing) {
     EventRecord accepted = named("done", At(2024, 3, 1, 9, 0));
     accepted.Flags |= kAccepted;
     const uint16_t key = put(accepted);
-    ASSERT_EQ(store.deleteAccepted(), lr::kOk);
+    ASSERT_EQ(store.deleteAccepted(), LibraryResult::Ok);
     EXPECT_EQ(store.library().countEvents(), 2);
     EXPECT_EQ(views.calls, (Calls{"remove " + std::to_string(key)}));
 }
@@ -147,7 +147,7 @@ TEST_F(EventOps, DeleteAcceptedWithNothingToDeleteWritesNothing) {
 TEST_F(EventOps, AcceptingAOneTimeEventTakesItOffThePendingList) {
     now = At(2024, 3, 11, 17, 0);
     const uint16_t key = storeNew(named("a", At(2024, 3, 11, 17, 0)));
-    ASSERT_EQ(store.acceptStored(key), lr::kOk);
+    ASSERT_EQ(store.acceptStored(key), LibraryResult::Ok);
     const EventRecord e = read(2);
     EXPECT_TRUE(e.Has(kAccepted));
     EXPECT_EQ(e.LastShown, now);
@@ -161,25 +161,25 @@ TEST_F(EventOps, AnAcceptedRecurringEventWithALaterReminderTodayStaysPending) {
     e.SetSnooze(At(2024, 3, 11, 7, 30), AmountUnit::Minute, 30);
     const uint16_t key = storeNew(e);
     ASSERT_EQ(pendingKeys(), std::vector<uint16_t>{key});
-    ASSERT_EQ(store.acceptStored(key), lr::kOk);
+    ASSERT_EQ(store.acceptStored(key), LibraryResult::Ok);
     EXPECT_EQ(pendingKeys(), std::vector<uint16_t>{2});
     EXPECT_FALSE(store.pending().find(2)->Has(kSnoozed));
 
-    ASSERT_EQ(store.acceptListed(2), lr::kOk);
+    ASSERT_EQ(store.acceptListed(2), LibraryResult::Ok);
     EXPECT_EQ(views.calls.back(), "close 2");
 }
 
 TEST_F(EventOps, DisablingAndEnabling) {
     EventRecord e = read(storeNew(named("a", At(2024, 3, 11, 17, 0))));
     const int writes = faults->writes();
-    ASSERT_EQ(store.setDisabled(e, false), lr::kOk);
+    ASSERT_EQ(store.setDisabled(e, false), LibraryResult::Ok);
     EXPECT_EQ(faults->writes(), writes);
     EXPECT_TRUE(views.calls.empty());
 
-    ASSERT_EQ(store.setDisabled(e, true), lr::kOk);
+    ASSERT_EQ(store.setDisabled(e, true), LibraryResult::Ok);
     EXPECT_TRUE(read(e.Key).Has(kDisabled));
     EXPECT_TRUE(store.pending().empty());
-    ASSERT_EQ(store.setDisabled(e, false), lr::kOk);
+    ASSERT_EQ(store.setDisabled(e, false), LibraryResult::Ok);
     EXPECT_EQ(pendingKeys(), std::vector<uint16_t>{e.Key});
     EXPECT_EQ(views.calls, (Calls{"close 1", "clock remove 1", "close 2", "clock add 1"}));
 }
@@ -194,13 +194,13 @@ TEST_F(EventOps, SnoozingRefusedChangesNothingAndAcceptedWaitsInThePendingList) 
     Verdict verdict;
     SnoozeRequest tooLong{At(2024, 3, 11, 9, 0), DateTimeSpan::Hours(25), AmountUnit::Hour, 25,
                           std::nullopt};
-    ASSERT_EQ(store.snoozeStored(key, tooLong, verdict), lr::kOk);
+    ASSERT_EQ(store.snoozeStored(key, tooLong, verdict), LibraryResult::Ok);
     EXPECT_EQ(verdict.message, IDS_SNOOZE_AFTER_NEXT);
     EXPECT_EQ(faults->writes(), writes);
 
     SnoozeRequest twoHours{At(2024, 3, 11, 9, 0), DateTimeSpan::Hours(2), AmountUnit::Hour, 2,
                            std::nullopt};
-    ASSERT_EQ(store.snoozeStored(key, twoHours, verdict), lr::kOk);
+    ASSERT_EQ(store.snoozeStored(key, twoHours, verdict), LibraryResult::Ok);
     EXPECT_TRUE(verdict.Ok());
     EXPECT_EQ(pendingKeys(), std::vector<uint16_t>{2});
     EXPECT_EQ(read(2).SnoozeUntil, At(2024, 3, 11, 11, 5));
@@ -213,7 +213,7 @@ TEST_F(EventOps, CancellingASnoozeMakesTheReminderDueAgain) {
     e.SetSnooze(At(2024, 3, 12, 9, 0), AmountUnit::Day, 1);
     const uint16_t key = storeNew(e);
     EXPECT_TRUE(store.pending().empty());
-    ASSERT_EQ(store.unsnoozeStored(key), lr::kOk);
+    ASSERT_EQ(store.unsnoozeStored(key), LibraryResult::Ok);
     EXPECT_EQ(pendingKeys(), std::vector<uint16_t>{2});
     EXPECT_EQ(views.calls, (Calls{"close 1", "replace 1 -> 2", "clock add 2"}));
     EXPECT_EQ(store.dueReminders(now).size(), 1u);
@@ -222,11 +222,11 @@ TEST_F(EventOps, CancellingASnoozeMakesTheReminderDueAgain) {
 TEST_F(EventOps, RemovingAnEventClosesItsWindowDeletingDoesNot) {
     const uint16_t a = storeNew(named("a", At(2024, 3, 11, 17, 0)));
     const uint16_t b = storeNew(named("b", At(2024, 3, 12, 17, 0)));
-    ASSERT_EQ(store.deleteStored(a), lr::kOk);
-    ASSERT_EQ(store.removeEvent(b), lr::kOk);
+    ASSERT_EQ(store.deleteStored(a), LibraryResult::Ok);
+    ASSERT_EQ(store.removeEvent(b), LibraryResult::Ok);
     EXPECT_EQ(views.calls, (Calls{"clock remove 1", "remove 1", "remove 2", "close 2"}));
     EXPECT_EQ(store.library().countEvents(), 0);
-    EXPECT_EQ(store.deleteStored(a), lr::kCorrupted);
+    EXPECT_EQ(store.deleteStored(a), LibraryResult::Corrupted);
 }
 
 // --- the scheduler ---
@@ -237,21 +237,21 @@ TEST_F(StoreTest, TheDailyRebuildCollectsTodaysRemindersOncePerDay) {
     put(OneTime(At(2024, 3, 12, 9, 0)));
     put(OneTime(At(2024, 3, 12, 0, 30), 60)); // its reminder is today at 23:30
     put(Recurring(kDaily, 1, At(2024, 3, 1, 6, 0)));
-    ASSERT_EQ(store.rebuildPending(now), lr::kOk);
+    ASSERT_EQ(store.rebuildPending(now), LibraryResult::Ok);
     EXPECT_EQ(pendingKeys(), (std::vector<uint16_t>{1, 3, 4}));
     EXPECT_EQ(store.pending().limit(), At(2024, 3, 11, 23, 59, 59));
     EXPECT_EQ(views.calls, (Calls{"clock rebuild 3"}));
 
     // Later the same day the library is not walked again.
     put(OneTime(At(2024, 3, 11, 20, 0)));
-    ASSERT_EQ(store.rebuildPending(At(2024, 3, 11, 23, 59, 59)), lr::kOk);
+    ASSERT_EQ(store.rebuildPending(At(2024, 3, 11, 23, 59, 59)), LibraryResult::Ok);
     EXPECT_EQ(pendingKeys(), (std::vector<uint16_t>{1, 3, 4}));
     // Unless the limit was unset (a change of the system time, an import).
-    ASSERT_EQ(store.reloadPending(), lr::kOk);
+    ASSERT_EQ(store.reloadPending(), LibraryResult::Ok);
     EXPECT_EQ(pendingKeys(), (std::vector<uint16_t>{1, 3, 4, 5}));
     // The first rebuild of the next day collects that day's reminders (and keeps those of
     // one-time events that were never accepted).
-    ASSERT_EQ(store.rebuildPending(At(2024, 3, 12, 0, 0, 20)), lr::kOk);
+    ASSERT_EQ(store.rebuildPending(At(2024, 3, 12, 0, 0, 20)), LibraryResult::Ok);
     EXPECT_EQ(pendingKeys(), (std::vector<uint16_t>{1, 2, 3, 4, 5}));
 }
 
@@ -259,9 +259,9 @@ TEST_F(StoreTest, AFailedRebuildKeepsTheListAndTheLimit) {
     openEmpty();
     put(OneTime(At(2024, 3, 11, 17, 0)));
     const uint16_t broken = put(OneTime(At(2024, 3, 12, 17, 0)));
-    ASSERT_EQ(store.rebuildPending(now), lr::kOk);
+    ASSERT_EQ(store.rebuildPending(now), LibraryResult::Ok);
     (*fs.files[kLibraryPath])[8000 + 256 * broken] ^= 0xFF; // its record magic
-    EXPECT_EQ(store.rebuildPending(At(2024, 3, 12, 8, 0)), lr::kCorrupted);
+    EXPECT_EQ(store.rebuildPending(At(2024, 3, 12, 8, 0)), LibraryResult::Corrupted);
     EXPECT_EQ(pendingKeys(), std::vector<uint16_t>{1});
     EXPECT_EQ(store.pending().limit(), At(2024, 3, 11, 23, 59, 59));
 }
@@ -274,7 +274,7 @@ TEST_F(StoreTest, TheDueCheck) {
     EventRecord over = OneTime(At(2024, 3, 11, 7, 0));
     over.Flags |= kSkipWhenOver; // 07:00 for 30 minutes: over at 08:00
     put(over);
-    ASSERT_EQ(store.rebuildPending(now), lr::kOk);
+    ASSERT_EQ(store.rebuildPending(now), LibraryResult::Ok);
     EXPECT_EQ(store.dueReminders(now),
               (std::vector<DueReminder>{{3, At(2024, 3, 11, 7, 0), false, true},
                                         {1, At(2024, 3, 11, 8, 0), false, false}}));
@@ -291,10 +291,10 @@ TEST_F(StoreTest, TheDueCheckBringsWeekEndRemindersForward) {
     monthly.StampShown(At(2024, 2, 16, 9, 0));
     put(monthly);
     now = At(2024, 3, 15, 8, 0);
-    ASSERT_EQ(store.rebuildPending(now), lr::kOk);
+    ASSERT_EQ(store.rebuildPending(now), LibraryResult::Ok);
     EXPECT_TRUE(store.dueReminders(now).empty());
     week.CheckWeekendEvents = true;
-    ASSERT_EQ(store.reloadPending(), lr::kOk);
+    ASSERT_EQ(store.reloadPending(), LibraryResult::Ok);
     EXPECT_EQ(store.dueReminders(now),
               (std::vector<DueReminder>{{1, At(2024, 3, 15), true, false}}));
 }
@@ -306,19 +306,19 @@ TEST_F(StoreTest, FutureStampsAreCorrectedInPlaceWhenTheUserAgrees) {
     EventRecord monthly = Recurring(kMonthlyDay, MonthlyParam(14, 1), At(2024, 1, 14, 9, 0));
     monthly.StampShown(At(2024, 3, 17, 9, 0));
     put(monthly);
-    ASSERT_EQ(store.startCheck(now), lr::kOk);
+    ASSERT_EQ(store.startCheck(now), LibraryResult::Ok);
     EXPECT_TRUE(views.questions.empty());
 
     EventRecord daily = Recurring(kDaily, 1, At(2024, 3, 1, 9, 0));
     daily.StampShown(At(2024, 3, 17, 9, 0));
     const uint16_t key = put(daily);
     views.answerFutureStamps = false;
-    ASSERT_EQ(store.checkFutureStamps(now), lr::kOk);
+    ASSERT_EQ(store.checkFutureStamps(now), LibraryResult::Ok);
     EXPECT_EQ(views.questions, (Calls{"future stamps"}));
     EXPECT_EQ(read(key).LastShown, At(2024, 3, 17, 9, 0));
 
     views.answerFutureStamps = true;
-    ASSERT_EQ(store.startCheck(now), lr::kOk);
+    ASSERT_EQ(store.startCheck(now), LibraryResult::Ok);
     EXPECT_EQ(read(key).LastShown, now);
     EXPECT_EQ(read(1).LastShown, At(2024, 3, 17, 9, 0));
     EXPECT_EQ(store.library().countEvents(), 2); // rewritten in place: the keys stay

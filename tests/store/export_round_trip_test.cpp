@@ -128,7 +128,7 @@ TEST(ExportRoundTrip, EveryTextKindGivesBackTheSameEvents) {
         std::vector<EventRecord> originals;
         for (int i = 0; i < 300; ++i) {
             EventRecord e = maker.event();
-            ASSERT_EQ(source.library.addEvent(e), lr::kOk);
+            ASSERT_EQ(source.library.addEvent(e), LibraryResult::Ok);
             originals.push_back(e);
         }
         for (const Kind& kind : kinds) {
@@ -148,7 +148,7 @@ TEST(ExportRoundTrip, EveryTextKindGivesBackTheSameEvents) {
             in.rules.dateOrder = TextFieldFormats(lc.locale).dateOrder();
             MemoryLibrary target;
             const TextImportResult r = testing::ImportText(target.library, file, in);
-            ASSERT_EQ(r.code, lr::kOk) << lc.name << " " << kind.name;
+            ASSERT_EQ(r.code, LibraryResult::Ok) << lc.name << " " << kind.name;
             EXPECT_TRUE(r.log.empty()) << lc.name << " " << kind.name << ": record "
                                        << r.log[0].record << " reason " << r.log[0].reason;
             const auto back = StoredEvents(target.library);
@@ -177,18 +177,18 @@ TEST_F(EventFileRoundTrip, GivesBackTheSameEvents) {
     std::vector<uint16_t> keys;
     for (int i = 0; i < 300; ++i) {
         EventRecord e = maker.event();
-        ASSERT_EQ(store.library().addEvent(e), lr::kOk);
+        ASSERT_EQ(store.library().addEvent(e), LibraryResult::Ok);
         originals.push_back(e);
         keys.push_back(e.Key);
     }
     const TransferResult out = exportEventFile(store, fs, "/prog/export.VR0", keys);
-    ASSERT_EQ(out.code, lr::kOk);
+    ASSERT_EQ(out.code, LibraryResult::Ok);
     EXPECT_EQ(out.events, 300);
 
     fs.folders.insert("/other");
     EventStore other(StoreSetup{&fs, [this] { return now; }, &week, "/other"});
-    ASSERT_EQ(other.openDefaultLibrary(), lr::kOk);
-    ASSERT_EQ(importEventFile(other, "/prog/export.VR0", DuplicateMode::Skip), lr::kOk);
+    ASSERT_EQ(other.openDefaultLibrary(), LibraryResult::Ok);
+    ASSERT_EQ(importEventFile(other, "/prog/export.VR0", DuplicateMode::Skip), LibraryResult::Ok);
     EXPECT_FALSE(other.busy());
     const auto back = StoredEvents(other.library());
     ASSERT_EQ(back.size(), originals.size());
@@ -203,7 +203,7 @@ TEST_F(EventFileRoundTrip, GivesBackTheSameEvents) {
         ASSERT_EQ(b.Id, a.Id) << i;
     }
     // A second import of the same file finds every event already there.
-    ASSERT_EQ(importEventFile(other, "/prog/export.VR0", DuplicateMode::Skip), lr::kOk);
+    ASSERT_EQ(importEventFile(other, "/prog/export.VR0", DuplicateMode::Skip), LibraryResult::Ok);
     EXPECT_EQ(other.library().countEvents(), 300);
 }
 

@@ -24,11 +24,11 @@ protected:
 
 TEST_F(ImportStore, ImportedEventsDueTodayJoinThePendingList) {
     openEmpty();
-    ASSERT_EQ(store.rebuildPending(now), lr::kOk);
+    ASSERT_EQ(store.rebuildPending(now), LibraryResult::Ok);
     // now is Monday 11 March 2024, 08:00.
     putFile("/data/in.csv", "Call,3/11/2024,9:00 AM\r\nLater,3/20/2024,9:00 AM\r\n");
     const TextImportResult r = import("/data/in.csv", testing::ImportOptions());
-    ASSERT_EQ(r.code, lr::kOk);
+    ASSERT_EQ(r.code, LibraryResult::Ok);
     EXPECT_EQ(r.imported, 2);
     EXPECT_FALSE(store.busy());
     ASSERT_EQ(store.pending().size(), 1u);
@@ -56,7 +56,7 @@ TEST_F(ImportStore, ReplacingADuplicateGoesThroughTheStore) {
 TEST_F(ImportStore, AFileThatCannotBeReadLeavesTheStoreAlone) {
     openEmpty();
     const TextImportResult r = import("/data/missing.csv", testing::ImportOptions());
-    EXPECT_EQ(r.code, lr::kTransferFileFailed);
+    EXPECT_EQ(r.code, LibraryResult::TransferFileFailed);
     EXPECT_EQ(r.problem.textId, IDS_IE_CANNOT_READ);
     EXPECT_FALSE(store.busy());
     EXPECT_EQ(store.library().countEvents(), 0);
@@ -70,8 +70,8 @@ TEST_F(ImportStore, ExportingTheListOrItsSelection) {
     const uint16_t ka = put(a), kb = put(b);
     TextExportOptions o;
     o.locale = test::EnglishUs();
-    ASSERT_EQ(exportText(store, fs, "/data/all.csv", {ka, kb}, o).code, lr::kOk);
-    ASSERT_EQ(exportText(store, fs, "/data/sel.csv", {kb}, o).code, lr::kOk);
+    ASSERT_EQ(exportText(store, fs, "/data/all.csv", {ka, kb}, o).code, LibraryResult::Ok);
+    ASSERT_EQ(exportText(store, fs, "/data/sel.csv", {kb}, o).code, LibraryResult::Ok);
     const std::string all = testing::Text(fs.bytesOf("/data/all.csv"));
     const std::string sel = testing::Text(fs.bytesOf("/data/sel.csv"));
     EXPECT_NE(all.find("\"first\",\"3/11/2024\",\"8:00 AM\""), std::string::npos) << all;
@@ -106,17 +106,17 @@ TEST_F(ImportStore, AnEventFileIsFlushedOnceWhenItIsComplete) {
     for (int i = 0; i < 5; ++i)
         keys.push_back(put(EventRecord::NewEvent(now)));
     int flushes = 0;
-    LibraryResult failWith = lr::kOk;
+    LibraryResult failWith = LibraryResult::Ok;
     fs.wrap = [&](std::unique_ptr<File> file, const std::string&, FileMode mode) {
         if (mode != FileMode::Create) return file;
         return std::unique_ptr<File>(
             std::make_unique<FlushCountingFile>(std::move(file), flushes, failWith));
     };
-    ASSERT_EQ(exportEventFile(store, fs, "/data/out.VR0", keys).code, lr::kOk);
+    ASSERT_EQ(exportEventFile(store, fs, "/data/out.VR0", keys).code, LibraryResult::Ok);
     EXPECT_EQ(flushes, 1);
     // The failure of that one flush is the export's failure.
-    failWith = lr::kDiskFull;
-    EXPECT_EQ(exportEventFile(store, fs, "/data/out2.VR0", keys).code, lr::kDiskFull);
+    failWith = LibraryResult::DiskFull;
+    EXPECT_EQ(exportEventFile(store, fs, "/data/out2.VR0", keys).code, LibraryResult::DiskFull);
 }
 
 TEST_F(ImportStore, AHolidayFileMergedTwiceAddsNothingTheSecondTime) {
@@ -125,17 +125,17 @@ TEST_F(ImportStore, AHolidayFileMergedTwiceAddsNothingTheSecondTime) {
     EventLibrary holidays;
     FileFailure failure;
     ASSERT_EQ(holidays.createFile(fs.open("/data/Holidays.VRH", FileMode::Create, failure)),
-              lr::kOk);
+              LibraryResult::Ok);
     for (int day = 1; day <= 3; ++day) {
         EventRecord e = EventRecord::NewEvent(testing::At(2024, 12, 24 + day, 0, 0));
         e.Name = "Holiday " + std::to_string(day);
         e.TypeName = "Holiday";
-        ASSERT_EQ(holidays.addEvent(e), lr::kOk);
+        ASSERT_EQ(holidays.addEvent(e), LibraryResult::Ok);
     }
     holidays.close();
-    ASSERT_EQ(mergeHolidayFile(store, "/data/Holidays.VRH"), lr::kOk);
+    ASSERT_EQ(mergeHolidayFile(store, "/data/Holidays.VRH"), LibraryResult::Ok);
     EXPECT_EQ(store.library().countEvents(), 3);
-    ASSERT_EQ(mergeHolidayFile(store, "/data/Holidays.VRH"), lr::kOk);
+    ASSERT_EQ(mergeHolidayFile(store, "/data/Holidays.VRH"), LibraryResult::Ok);
     EXPECT_EQ(store.library().countEvents(), 3);
     EXPECT_FALSE(store.busy());
 }

@@ -23,7 +23,7 @@ TEST(ImportText, LunchOnNewYearsEveBoundToNameAndDateOnly) {
         o.rules.bindings = FieldBindings::ForFieldCount(2);
         o.rules.dateOrder = order;
         const TextImportResult r = ImportText(m.library, file, o);
-        ASSERT_EQ(r.code, lr::kOk);
+        ASSERT_EQ(r.code, LibraryResult::Ok);
         if (order == kMonthDayYear) {
             EXPECT_EQ(r.imported, 1);
             EXPECT_TRUE(r.log.empty());
@@ -55,7 +55,7 @@ TEST(ImportText, BlankLinesAtTheEndAreNoErrorsButInTheMiddleTheyAre) {
     const TextImportResult r = ImportText(
         m.library, "Name,Date\r\nA,1/1/2030\r\n\r\nB,1/2/2030\r\n,1/3/2030\r\n\r\n\r\n\r\n",
         ImportOptions(',', true));
-    EXPECT_EQ(r.code, lr::kOk);
+    EXPECT_EQ(r.code, LibraryResult::Ok);
     EXPECT_EQ(r.imported, 2);
     EXPECT_EQ(r.log, (Log{{3, kReasonEmptyRecord}, {5, kReasonEmptyName}}));
     EXPECT_EQ(r.records, 5);
@@ -86,7 +86,7 @@ TEST(ImportText, TheSameFileTwiceWithDuplicatesSkipped) {
     ASSERT_EQ(ImportText(m.library, kThreeEvents, o).imported, 3);
     o.duplicateMode = DuplicateMode::Skip;
     const TextImportResult r = ImportText(m.library, kThreeEvents, o);
-    EXPECT_EQ(r.code, lr::kOk);
+    EXPECT_EQ(r.code, LibraryResult::Ok);
     EXPECT_EQ(r.imported, 0);
     EXPECT_EQ(r.log, (Log{{2, kReasonDuplicateSkipped},
                           {3, kReasonDuplicateSkipped},
@@ -103,7 +103,7 @@ TEST(ImportText, TheSameFileTwiceWithDuplicatesReplaced) {
     const auto before = StoredEvents(m.library);
     o.duplicateMode = DuplicateMode::Replace;
     const TextImportResult r = ImportText(m.library, kThreeEvents, o);
-    EXPECT_EQ(r.code, lr::kOk);
+    EXPECT_EQ(r.code, LibraryResult::Ok);
     EXPECT_EQ(r.imported, 0);
     EXPECT_EQ(r.replaced, 3);
     EXPECT_EQ(r.log.size(), 3u);
@@ -159,11 +159,11 @@ TEST(ImportText, AFullLibraryEndsTheImportAndKeepsWhatWasAdded) {
     MemoryLibrary m;
     for (int i = 0; i < 3997; ++i) {
         EventRecord e = testing::MakeEvent("x");
-        ASSERT_EQ(m.library.addEvent(e), lr::kOk);
+        ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
     }
     const TextImportResult r = ImportText(
         m.library, "A,1/1/2030\r\nB,1/1/2030\r\nC,1/1/2030\r\nD,1/1/2030\r\n", ImportOptions());
-    EXPECT_EQ(r.code, lr::kLibraryFull);
+    EXPECT_EQ(r.code, LibraryResult::LibraryFull);
     EXPECT_EQ(r.imported, 2);
     EXPECT_EQ(m.library.countEvents(), 3999);
 }
@@ -172,7 +172,7 @@ TEST(ImportText, ANameAndNotesTooLongForOneEventAreRefusedWithTheirOwnReason) {
     MemoryLibrary m;
     const std::string file = "A,1/1/2030,,,," + std::string(6000, 'n') + "\r\nB,1/1/2030\r\n";
     const TextImportResult r = ImportText(m.library, file, ImportOptions());
-    EXPECT_EQ(r.code, lr::kOk);
+    EXPECT_EQ(r.code, LibraryResult::Ok);
     EXPECT_EQ(r.imported, 1);
     EXPECT_EQ(r.log, (Log{{1, kReasonTooLong}}));
     EXPECT_EQ(ImportLogLine(r.log[0]),
@@ -237,7 +237,7 @@ TEST(ImportText, TheDateOrderIsRememberedInTheSettings) {
     const TextImportResult r =
         ImportTextFile(files, "/data/in.csv", o, target, testing::kImportNow, settings);
     EXPECT_EQ(LastImportDateOrder(settings), kDayMonthYear);
-    EXPECT_EQ(r.code, lr::kTransferFileFailed);
+    EXPECT_EQ(r.code, LibraryResult::TransferFileFailed);
     EXPECT_EQ(r.problem.message(),
               "Can not read file\n/data/in.csv\n\nThe file could not be located.\n");
 }
@@ -249,7 +249,7 @@ TEST(ImportText, AFileOnDiskAndItsSamples) {
     files.put(path, FileBytes(text.begin(), text.end()));
     std::vector<std::vector<std::string>> records;
     TransferProblem problem;
-    ASSERT_EQ(ReadSampleRecords(files, path, ',', false, 437, records, problem), lr::kOk);
+    ASSERT_EQ(ReadSampleRecords(files, path, ',', false, 437, records, problem), LibraryResult::Ok);
     ASSERT_EQ(records.size(), 2u);
     const auto rows = FieldSamples(records[0], &records[1], true);
     ASSERT_EQ(rows.size(), 3u);
@@ -271,7 +271,7 @@ TEST(ImportText, AFileOnDiskAndItsSamples) {
     o.rules.bindings = bindings;
     const TextImportResult r =
         ImportTextFile(files, path, o, target, testing::kImportNow, settings);
-    EXPECT_EQ(r.code, lr::kOk);
+    EXPECT_EQ(r.code, LibraryResult::Ok);
     EXPECT_EQ(r.imported, 1);
 }
 
@@ -281,7 +281,7 @@ TEST(ImportText, AMissingDosCodePageStopsBeforeAnything) {
     o.dos = true;
     o.oemCodePage = 12345;
     const TextImportResult r = ImportText(m.library, "A,1/1/2030\r\n", o);
-    EXPECT_EQ(r.code, lr::kTransferFileFailed);
+    EXPECT_EQ(r.code, LibraryResult::TransferFileFailed);
     EXPECT_EQ(r.problem.missingCodePage, 12345);
     EXPECT_EQ(m.library.countEvents(), 0);
 }

@@ -25,13 +25,13 @@ class Check : public ::testing::Test {
 protected:
     void SetUp() override {
         for (EventRecord e : {MakeEvent("a"), EventOfSize(300, "b"), MakeEvent("c")})
-            ASSERT_EQ(m.library.addEvent(e), lr::kOk);
+            ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
         m.library.close();
     }
     void setEntry(int n, uint16_t v) { PutLe16(m.bytes->data() + 256 + 2 * n, v); }
     std::vector<LibraryProblem> verify() {
         EventLibrary lib;
-        EXPECT_EQ(m.reopen(lib, false), lr::kOk);
+        EXPECT_EQ(m.reopen(lib, false), LibraryResult::Ok);
         return VerifyLibrary(lib);
     }
     MemoryLibrary m;
@@ -70,7 +70,7 @@ TEST_F(Check, AnUnreadableRecordIsNamedWithItsCode) {
     PutLe32(m.bytes->data() + libfmt::BlockOffset(4), 0); // record magic of event 4
     const std::vector<LibraryProblem> problems = verify();
     ASSERT_EQ(problems.size(), 1u);
-    EXPECT_EQ(problems[0], (LibraryProblem{K::UnreadableEvent, 4, 0, lr::kCorrupted}));
+    EXPECT_EQ(problems[0], (LibraryProblem{K::UnreadableEvent, 4, 0, LibraryResult::Corrupted}));
     EXPECT_EQ(DescribeProblem(problems[0]), "Event 4 cannot be read. The library is corrupted.");
     EXPECT_EQ(DescribeProblem({K::BlockUsedTwice, 2, 3}),
               "Event 2: block 3 also belongs to another event.");

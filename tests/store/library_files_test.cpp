@@ -1,8 +1,8 @@
 // The library on real files: creating, reopening, and the lock that keeps out a second writer.
 
 #include "library_fixture.h"
-#include "temp_folder.h"
 #include "store/event_library.h"
+#include "temp_folder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -26,75 +26,75 @@ protected:
 
 TEST_F(LibraryFiles, CreateAddCloseAndReadBack) {
     EventLibrary lib;
-    ASSERT_EQ(lib.create(path), lr::kOk);
+    ASSERT_EQ(lib.create(path), LibraryResult::Ok);
     EXPECT_EQ(fs::file_size(path), 8256u);
     EventRecord e = testing::MakeEvent("Zahnarzt", 400);
-    ASSERT_EQ(lib.addEvent(e), lr::kOk);
+    ASSERT_EQ(lib.addEvent(e), LibraryResult::Ok);
     lib.close();
     EXPECT_EQ(fs::file_size(path), 8256u + 3 * 256u);
 
     uint32_t version = 0;
-    EXPECT_EQ(ReadLibraryVersion(path, version), lr::kOk);
+    EXPECT_EQ(ReadLibraryVersion(path, version), LibraryResult::Ok);
     EXPECT_EQ(version, 0x00030005u);
 
-    ASSERT_EQ(lib.open(path), lr::kOk);
-    EventRecord back = EventRecord::ForKey(e.Key);
-    ASSERT_EQ(lib.readEvent(back), lr::kOk);
-    EXPECT_EQ(back.Name, "Zahnarzt");
-    EXPECT_EQ(back.Id, e.Id);
-    EXPECT_NE(back.Id, 0u);
+    ASSERT_EQ(lib.open(path), LibraryResult::Ok);
+    const ReadResult<EventRecord> back = lib.readEvent(e.Key);
+    ASSERT_EQ(back.Code(), LibraryResult::Ok);
+    EXPECT_EQ(back->Name, "Zahnarzt");
+    EXPECT_EQ(back->Id, e.Id);
+    EXPECT_NE(back->Id, 0u);
 }
 
 TEST_F(LibraryFiles, AMissingFileIsReportedAsNotFound) {
     EventLibrary lib;
-    EXPECT_EQ(lib.open(path), lr::kOpenFailed);
+    EXPECT_EQ(lib.open(path), LibraryResult::OpenFailed);
     EXPECT_EQ(lib.lastFileFailure().kind, FileFailureKind::NotFound);
     EXPECT_FALSE(lib.isOpen());
-    EXPECT_EQ(lib.create((dir / "no-such-folder" / "x.VR0").string()), lr::kCreateFailed);
+    EXPECT_EQ(lib.create((dir / "no-such-folder" / "x.VR0").string()), LibraryResult::CreateFailed);
     EXPECT_EQ(lib.lastFileFailure().kind, FileFailureKind::NotFound);
     uint32_t version;
     FileFailure why;
-    EXPECT_EQ(ReadLibraryVersion(path, version, &why), lr::kOpenFailed);
+    EXPECT_EQ(ReadLibraryVersion(path, version, &why), LibraryResult::OpenFailed);
     EXPECT_EQ(why.kind, FileFailureKind::NotFound);
-    EXPECT_EQ(lib.open(dir.string()), lr::kOpenFailed); // a folder is no library
+    EXPECT_EQ(lib.open(dir.string()), LibraryResult::OpenFailed); // a folder is no library
 }
 
 TEST_F(LibraryFiles, ASecondWriterIsRefusedButReadersAreNot) {
     EventLibrary first;
-    ASSERT_EQ(first.create(path), lr::kOk);
+    ASSERT_EQ(first.create(path), LibraryResult::Ok);
     EventRecord e = testing::MakeEvent("held");
-    ASSERT_EQ(first.addEvent(e), lr::kOk);
+    ASSERT_EQ(first.addEvent(e), LibraryResult::Ok);
 
     EventLibrary second;
-    EXPECT_EQ(second.open(path), lr::kLibraryInUse);
+    EXPECT_EQ(second.open(path), LibraryResult::LibraryInUse);
     EXPECT_EQ(second.lastFileFailure().kind, FileFailureKind::InUse);
     EXPECT_FALSE(second.isOpen());
     // Creating over a library in use must not empty it.
-    EXPECT_EQ(second.create(path), lr::kLibraryInUse);
+    EXPECT_EQ(second.create(path), LibraryResult::LibraryInUse);
     EXPECT_EQ(fs::file_size(path), 8256u + 256u);
 
     EventLibrary reader;
-    ASSERT_EQ(reader.open(path, FileMode::ReadOnly), lr::kOk);
-    EventRecord r = EventRecord::ForKey(e.Key);
-    EXPECT_EQ(reader.readEvent(r), lr::kOk);
-    EXPECT_EQ(r.Name, "held");
+    ASSERT_EQ(reader.open(path, FileMode::ReadOnly), LibraryResult::Ok);
+    const ReadResult<EventRecord> r = reader.readEvent(e.Key);
+    ASSERT_EQ(r.Code(), LibraryResult::Ok);
+    EXPECT_EQ(r->Name, "held");
     uint32_t version;
-    EXPECT_EQ(second.readVersion(path, version), lr::kOk);
+    EXPECT_EQ(second.readVersion(path, version), LibraryResult::Ok);
 
     first.close();
-    EXPECT_EQ(second.open(path), lr::kOk);
+    EXPECT_EQ(second.open(path), LibraryResult::Ok);
 }
 
 TEST_F(LibraryFiles, AnotherProcessIsRefusedWhileTheLibraryIsOpen) {
     EventLibrary lib;
-    ASSERT_EQ(lib.create(path), lr::kOk);
+    ASSERT_EQ(lib.create(path), LibraryResult::Ok);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         // The child inherits the open library; a fresh open of its own must still be refused.
         EventLibrary other;
         const LibraryResult rc = other.open(path);
-        _exit(rc == lr::kLibraryInUse ? 0 : 1);
+        _exit(rc == LibraryResult::LibraryInUse ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -110,13 +110,13 @@ TEST_F(LibraryFiles, OpenForConversionTakesOldVersionsReadOnly) {
         f.write(reinterpret_cast<const char*>(header), sizeof header);
     }
     EventLibrary lib;
-    EXPECT_EQ(lib.open(path), lr::kOldVersion);
-    ASSERT_EQ(lib.openForConversion(path), lr::kOk);
+    EXPECT_EQ(lib.open(path), LibraryResult::OldVersion);
+    ASSERT_EQ(lib.openForConversion(path), LibraryResult::Ok);
     EXPECT_EQ(lib.version(), 0x00030000u);
     EXPECT_FALSE(lib.isWritable());
     // A converted file is not locked: the new library may be created beside it.
     EventLibrary writer;
-    EXPECT_EQ(writer.open(path), lr::kOldVersion);
+    EXPECT_EQ(writer.open(path), LibraryResult::OldVersion);
 }
 
 } // namespace

@@ -42,7 +42,7 @@ public:
         faults = faulty.get();
         library.setIdSource([] { return DateTime::FromParts(2024, 1, 2, 3, 4, 5); },
                             [] { return 123456u; });
-        EXPECT_EQ(library.createFile(std::move(faulty)), lr::kOk);
+        EXPECT_EQ(library.createFile(std::move(faulty)), LibraryResult::Ok);
     }
 
     // Opens the bytes as they are now in a fresh library (as another program would see them).

@@ -10,17 +10,16 @@ namespace {
 
 struct Outcome {
     std::vector<std::string> names;
-    LibraryResult code = lr::kOk;
+    LibraryResult code = LibraryResult::Ok;
     friend bool operator==(const Outcome&, const Outcome&) = default;
 };
 
 Outcome OneByOne(const EventLibrary& lib) {
     Outcome out;
     out.code = lib.forEachEvent([&](uint16_t key) {
-        EventRecord e = EventRecord::ForKey(key);
-        const LibraryResult rc = lib.readEvent(e);
-        if (rc == lr::kOk) out.names.push_back(e.Name + "/" + std::to_string(e.TypeIndex));
-        return rc;
+        const ReadResult<EventRecord> e = lib.readEvent(key);
+        if (e.Ok()) out.names.push_back(e->Name + "/" + std::to_string(e->TypeIndex));
+        return e.Code();
     });
     return out;
 }
@@ -29,7 +28,7 @@ Outcome Windowed(const EventLibrary& lib, const EventLibrary::TypeLookup& lookup
     Outcome out;
     out.code = ReadEachEvent(lib, lookup, [&](EventRecord& e) {
         out.names.push_back(e.Name + "/" + std::to_string(e.TypeIndex));
-        return lr::kOk;
+        return LibraryResult::Ok;
     });
     return out;
 }
@@ -42,10 +41,10 @@ TEST(LibraryWalk, MatchesReadingEachEvent) {
     std::vector<uint16_t> keys;
     for (int i = 0; i < 300; ++i) {
         EventRecord e = MakeEvent("e" + std::to_string(i), i % 50 == 0 ? 900 : 0);
-        ASSERT_EQ(m.library.addEvent(e), lr::kOk);
+        ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
         keys.push_back(e.Key);
     }
-    ASSERT_EQ(m.library.deleteEvent(keys[10]), lr::kOk);
+    ASSERT_EQ(m.library.deleteEvent(keys[10]), LibraryResult::Ok);
     const Outcome whole = Windowed(m.library, lookup);
     EXPECT_EQ(whole.names.size(), 299u);
     EXPECT_EQ(whole, OneByOne(m.library));
@@ -53,11 +52,11 @@ TEST(LibraryWalk, MatchesReadingEachEvent) {
     // A broken record magic, then a block cut off at the end of the file.
     (*m.bytes)[8000 + 256 * keys[20]] ^= 0xFF;
     EXPECT_EQ(Windowed(m.library, lookup), OneByOne(m.library));
-    EXPECT_EQ(OneByOne(m.library).code, lr::kCorrupted);
+    EXPECT_EQ(OneByOne(m.library).code, LibraryResult::Corrupted);
     (*m.bytes)[8000 + 256 * keys[20]] ^= 0xFF;
     m.bytes->resize(m.bytes->size() - 100);
     EXPECT_EQ(Windowed(m.library, lookup), OneByOne(m.library));
-    EXPECT_NE(OneByOne(m.library).code, lr::kOk);
+    EXPECT_NE(OneByOne(m.library).code, LibraryResult::Ok);
 }
 
 } // namespace

@@ -81,20 +81,20 @@ protected:
 
     // Opens a new, empty default library.
     void openEmpty() {
-        ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+        ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
         views.fileErrors.clear();
     }
 
     // Stores an event directly in the library, without telling anybody.
     uint16_t put(EventRecord e) {
-        EXPECT_EQ(store.library().addEvent(e), lr::kOk);
+        EXPECT_EQ(store.library().addEvent(e), LibraryResult::Ok);
         return e.Key;
     }
 
     EventRecord read(uint16_t key) const {
-        EventRecord e = EventRecord::ForKey(key);
-        EXPECT_EQ(store.readStored(e), lr::kOk);
-        return e;
+        ReadResult<EventRecord> e = store.readStored(key);
+        EXPECT_EQ(e.Code(), LibraryResult::Ok) << "key " << key;
+        return e.Ok() ? std::move(e).Value() : EventRecord::ForKey(key);
     }
 
     std::vector<uint16_t> pendingKeys() const {

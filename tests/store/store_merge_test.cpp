@@ -21,19 +21,20 @@ protected:
     void putCurrentFile(std::vector<EventRecord> events) {
         auto bytes = std::make_shared<FileBytes>();
         EventLibrary lib;
-        ASSERT_EQ(lib.createFile(std::make_unique<MemoryFile>(bytes)), lr::kOk);
+        ASSERT_EQ(lib.createFile(std::make_unique<MemoryFile>(bytes)), LibraryResult::Ok);
         for (EventRecord& e : events)
-            ASSERT_EQ(lib.addEvent(e), lr::kOk);
+            ASSERT_EQ(lib.addEvent(e), LibraryResult::Ok);
         lib.close();
         fs.files[kImport] = bytes;
     }
 
     std::vector<EventRecord> stored() const {
         std::vector<EventRecord> all;
-        store.forEachStored([&](uint16_t key) {
+        EXPECT_EQ(store.forEachStored([&](uint16_t key) {
             all.push_back(read(key));
-            return lr::kOk;
-        });
+            return LibraryResult::Ok;
+        }),
+                  LibraryResult::Ok);
         return all;
     }
 
@@ -42,7 +43,7 @@ protected:
         BlockFileBuilder b(version);
         b.putChain(1, e.bytes(version));
         fs.put(kImport, b.bytes());
-        EXPECT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), lr::kOk);
+        EXPECT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), LibraryResult::Ok);
         const std::vector<EventRecord> all = stored();
         EXPECT_EQ(all.size(), 1u);
         return all.empty() ? EventRecord() : all.back();
@@ -58,10 +59,10 @@ EventRecord Named(const std::string& name, uint32_t id) {
 
 TEST_F(Merge, TheSameFileTwiceWithSkipAddsNothingTheSecondTime) {
     putCurrentFile({Named("a", 11), Named("b", 12)});
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), lr::kOk);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
     ASSERT_EQ(stored().size(), 2u);
     EXPECT_EQ(stored()[0].Id, 11u); // a current file's ids are kept
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), lr::kOk);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
     EXPECT_EQ(stored().size(), 2u);
     EXPECT_EQ(store.lastMergeCounts().added, 0);
     EXPECT_EQ(store.lastMergeCounts().skipped, 2);
@@ -69,13 +70,13 @@ TEST_F(Merge, TheSameFileTwiceWithSkipAddsNothingTheSecondTime) {
 
 TEST_F(Merge, ReplaceRewritesEachDuplicateWithANewKeyAndItsId) {
     putCurrentFile({Named("a", 11), Named("b", 12)});
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), lr::kOk);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), LibraryResult::Ok);
     EventRecord changed = stored()[0];
     changed.Notes = "changed here";
-    ASSERT_EQ(store.library().modifyEvent(changed), lr::kOk);
+    ASSERT_EQ(store.library().modifyEvent(changed), LibraryResult::Ok);
     const std::vector<EventRecord> before = stored();
 
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Replace), lr::kOk);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Replace), LibraryResult::Ok);
     EXPECT_EQ(store.lastMergeCounts().replaced, 2);
     EXPECT_EQ(store.lastMergeCounts().added, 0);
     const std::vector<EventRecord> after = stored();
@@ -93,9 +94,9 @@ TEST_F(Merge, ReplaceRewritesEachDuplicateWithANewKeyAndItsId) {
 // item; a second item with the same id is an item of its own.
 TEST_F(Merge, ReplaceConsumesEachStoredEventOnce) {
     putCurrentFile({Named("a", 11)});
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), lr::kOk);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), LibraryResult::Ok);
     putCurrentFile({Named("first", 11), Named("second", 11)});
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Replace), lr::kOk);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Replace), LibraryResult::Ok);
     const std::vector<EventRecord> all = stored();
     ASSERT_EQ(all.size(), 2u);
     std::vector<std::string> names = {all[0].Name, all[1].Name};
@@ -108,10 +109,10 @@ TEST_F(Merge, OldFilesAreMatchedByContent) {
     OldEvent e;
     b.putChain(1, e.bytes(0x00020003));
     fs.put(kImport, b.bytes());
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), lr::kOk);
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), lr::kOk);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
     EXPECT_EQ(stored().size(), 1u);
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Replace), lr::kOk);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Replace), LibraryResult::Ok);
     EXPECT_EQ(stored().size(), 1u);
 }
 
@@ -119,7 +120,7 @@ TEST_F(Merge, MergingWithReloadRebuildsThePendingList) {
     EventRecord today = Named("today", 1);
     today.Start = At(2024, 3, 11, 17, 0);
     putCurrentFile({today, Named("tomorrow", 2)});
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), lr::kOk);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
     EXPECT_TRUE(store.pending().limitSet());
     EXPECT_EQ(store.pending().size(), 1u);
 }
@@ -203,7 +204,7 @@ TEST_F(Merge, TheQuickReminderChainIsNeverReadAsAnEvent) {
     b.putChain(1, OldQuickRecord({OldQuick{}, OldQuick{1, 2, "Nap", "Wake up"}}), true);
     b.putChain(2, OldEvent{}.bytes(0x00020002));
     fs.put(kImport, b.bytes());
-    ASSERT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), lr::kOk);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), LibraryResult::Ok);
     EXPECT_EQ(stored().size(), 1u);
     EXPECT_EQ(views.quick,
               (std::vector<OldQuickReminder>{{"Tea", "Tea is ready", TimeAmount(15)},
@@ -215,7 +216,7 @@ TEST_F(Merge, ImportingAnOldFileTakesOverNoQuickReminders) {
     b.setEntry(0, 1);
     b.putChain(1, OldQuickRecord({OldQuick{}}), false);
     fs.put(kImport, b.bytes());
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), lr::kOk);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
     EXPECT_TRUE(views.quick.empty());
 }
 
@@ -234,7 +235,7 @@ TEST(OldQuickRecord, EndsQuietlyAtAWrongMagicOrAShortRecord) {
     EXPECT_EQ(ReadOldQuickRecord(in2).size(), 1u);
 }
 
-// Each of these lies about a length: the event gives 12 and ends the merge, without
+// Each of these lies about a length: the event is Corrupted and ends the merge, without
 // allocating what the length asks for.
 TEST_F(Merge, OldRecordsWithImpossibleLengthsAreCorrupt) {
     const FileBytes good = OldEvent{}.bytes(0x00020003);
@@ -258,7 +259,8 @@ TEST_F(Merge, OldRecordsWithImpossibleLengthsAreCorrupt) {
         store.close();
         fs.files.erase(kLibraryPath);
         openEmpty();
-        EXPECT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), lr::kCorrupted);
+        EXPECT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None),
+                  LibraryResult::Corrupted);
         EXPECT_EQ(stored().size(), 1u);
     }
 }
@@ -275,7 +277,7 @@ TEST_F(Merge, FirstFormatEventsAndQuickReminders) {
     b.putQuick(2, 2, 3.0, "Later", "");
     b.putQuick(3, 7, 1.0, "Odd unit", ""); // not a unit the delay can be given in
     fs.put(kImport, b.bytes());
-    ASSERT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), lr::kOk);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), LibraryResult::Ok);
 
     const std::vector<EventRecord> all = stored();
     ASSERT_EQ(all.size(), 3u);
@@ -301,12 +303,12 @@ TEST_F(Merge, AFirstFormatBlockMarkedUsedPastTheEndIsCorrupt) {
     b.putEvent(1, 0, 45362.375, 0, 0, "a");
     b.markUsed(8191);
     fs.put(kImport, b.bytes());
-    EXPECT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), lr::kCorrupted);
+    EXPECT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), LibraryResult::Corrupted);
 
     FirstFormatBuilder shortFile;
     shortFile.bytes().resize(2000);
     fs.put(kImport, shortFile.bytes());
-    EXPECT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), lr::kCorrupted);
+    EXPECT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), LibraryResult::Corrupted);
 }
 
 // Texts of a Windows file grow when kept as UTF-8: an event that no longer fits a chain is
@@ -317,20 +319,24 @@ TEST_F(Merge, AnEventThatGrowsBeyondAChainIsShortened) {
     BlockFileBuilder b(0x00020004);
     b.putChain(1, old.bytes(0x00020004));
     fs.put(kImport, b.bytes());
-    ASSERT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), lr::kOk);
+    ASSERT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), LibraryResult::Ok);
     const EventRecord e = stored().at(0);
     EXPECT_LE(SerializedSize(e), 5120u);
     EXPECT_GT(e.Notes.size(), 4000u);
     EXPECT_TRUE(IsValidUtf8(e.Notes));
+    EXPECT_EQ(store.lastMergeCounts().added, 1);
+    EXPECT_EQ(store.lastMergeCounts().shortened, 1);
+    EXPECT_EQ(store.lastMergeCounts().shortenedKeys, std::vector<uint16_t>{e.Key});
 }
 
 TEST_F(Merge, AFileThatCannotBeOpenedShowsTheFileErrorBox) {
-    EXPECT_EQ(store.mergeLibraryFile("/prog/none.VR0", true, DuplicateMode::Skip), lr::kOpenFailed);
+    EXPECT_EQ(store.mergeLibraryFile("/prog/none.VR0", true, DuplicateMode::Skip),
+              LibraryResult::OpenFailed);
     EXPECT_EQ(views.fileErrors,
               std::vector<std::string>{"The system cannot find the file specified.\n"
                                        "/prog/none.VR0"});
     fs.put(kImport, FileBytes(300, 'x'));
-    EXPECT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), lr::kBadFormat);
+    EXPECT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::BadFormat);
 }
 
 } // namespace

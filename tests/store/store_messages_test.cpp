@@ -1,11 +1,11 @@
 // The texts of the store's boxes, the archive names, and the quick reminders taken over from a
 // converted library.
 
-#include "temp_folder.h"
 #include "store/quick_file.h"
 #include "store/quick_take_over.h"
 #include "store/store_messages.h"
 #include "store/store_paths.h"
+#include "temp_folder.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -16,12 +16,14 @@ namespace zm {
 namespace {
 
 TEST(StoreMessages, LibraryErrors) {
-    for (LibraryResult silent : {0u, 1u, 3u, 14u, 24u})
+    using enum LibraryResult;
+    for (LibraryResult silent :
+         {Ok, Reserved1, ReminderBusy, OpenFailed, CreateFailed, TransferFileFailed})
         EXPECT_FALSE(reportLibraryError(silent).has_value()) << silent;
-    EXPECT_EQ(reportLibraryError(12)->text, "The library is corrupted.");
-    EXPECT_EQ(reportLibraryError(33)->text, "An unknown error has occurred.");
-    EXPECT_EQ(reportLibraryError(33)->sound, ResultSound::Stop);
-    EXPECT_EQ(reportLibraryError(6)->sound, ResultSound::Beep);
+    EXPECT_EQ(reportLibraryError(Corrupted)->text, "The library is corrupted.");
+    EXPECT_EQ(reportLibraryError(ReadError)->text, "An unknown error has occurred.");
+    EXPECT_EQ(reportLibraryError(ReadError)->sound, ResultSound::Stop);
+    EXPECT_EQ(reportLibraryError(ReminderWindowFailed)->sound, ResultSound::Beep);
 }
 
 TEST(StoreMessages, FileErrorsBySystemError) {
@@ -52,14 +54,14 @@ TEST(StorePaths, ArchiveNamesByVersion) {
         {0x00020005, "/p/Archive/Zantimo.VR5"}, {0x00030000, "/p/Archive/Zantimo.VR6"}};
     for (const auto& [version, expected] : cases) {
         std::string path;
-        EXPECT_EQ(ArchiveFilePath("/p/Zantimo.VR0", version, path), lr::kOk);
+        EXPECT_EQ(ArchiveFilePath("/p/Zantimo.VR0", version, path), LibraryResult::Ok);
         EXPECT_EQ(path, expected);
     }
     std::string path;
-    EXPECT_EQ(ArchiveFilePath("/p/Zantimo.VR0", 0x00030005, path), lr::kInternalError);
-    EXPECT_EQ(ArchiveFilePath("/p/Zantimo", 0x00020005, path), lr::kInternalError);
-    EXPECT_EQ(DefaultLibraryPath("", path), lr::kInternalError);
-    EXPECT_EQ(DefaultLibraryPath("/p", path), lr::kOk);
+    EXPECT_EQ(ArchiveFilePath("/p/Zantimo.VR0", 0x00030005, path), LibraryResult::InternalError);
+    EXPECT_EQ(ArchiveFilePath("/p/Zantimo", 0x00020005, path), LibraryResult::InternalError);
+    EXPECT_EQ(DefaultLibraryPath("", path), LibraryResult::InternalError);
+    EXPECT_EQ(DefaultLibraryPath("/p", path), LibraryResult::Ok);
     EXPECT_EQ(path, "/p/Zantimo.VR0");
 }
 

@@ -2,11 +2,11 @@
 // what a refused or failed conversion leaves behind.
 
 #include "old_library_builder.h"
-#include "temp_folder.h"
 #include "store/event_library.h"
 #include "store/posix_file.h"
 #include "store/store_messages.h"
 #include "store_fixture.h"
+#include "temp_folder.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -21,11 +21,11 @@ FileBytes SameLayoutFile(uint32_t version, const std::vector<std::string>& names
                          std::vector<uint32_t>* ids = nullptr) {
     auto bytes = std::make_shared<FileBytes>();
     EventLibrary lib;
-    EXPECT_EQ(lib.createFile(std::make_unique<MemoryFile>(bytes)), lr::kOk);
+    EXPECT_EQ(lib.createFile(std::make_unique<MemoryFile>(bytes)), LibraryResult::Ok);
     for (const std::string& name : names) {
         EventRecord e = OneTime(At(2024, 3, 12, 9, 0));
         e.Name = name;
-        EXPECT_EQ(lib.addEvent(e), lr::kOk);
+        EXPECT_EQ(lib.addEvent(e), LibraryResult::Ok);
         if (ids) ids->push_back(e.Id);
     }
     lib.close();
@@ -62,18 +62,20 @@ FileBytes FirstFormatFile(const std::vector<std::string>& names) {
 
 std::vector<std::string> StoredNames(const EventStore& store) {
     std::vector<std::string> names;
-    store.forEachStored([&](uint16_t key) {
-        EventRecord e = EventRecord::ForKey(key);
-        EXPECT_EQ(store.readStored(e), lr::kOk);
-        EXPECT_NE(e.Id, 0u);
-        names.push_back(e.Name);
-        return lr::kOk;
-    });
+    EXPECT_EQ(store.forEachStored([&](uint16_t key) {
+        const ReadResult<EventRecord> e = store.readStored(key);
+        EXPECT_EQ(e.Code(), LibraryResult::Ok);
+        if (!e.Ok()) return e.Code();
+        EXPECT_NE(e->Id, 0u);
+        names.push_back(e->Name);
+        return LibraryResult::Ok;
+    }),
+              LibraryResult::Ok);
     return names;
 }
 
 TEST_F(StoreTest, AMissingLibraryIsCreatedAfterOneBox) {
-    ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+    ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
     EXPECT_EQ(views.fileErrors,
               std::vector<std::string>{"The system cannot find the file specified.\n"
                                        "File will be created.\n/prog/Zantimo.VR0"});
@@ -84,7 +86,7 @@ TEST_F(StoreTest, AMissingLibraryIsCreatedAfterOneBox) {
 
 TEST_F(StoreTest, ALibraryThatCannotBeCreatedLeavesNoFileBehind) {
     failCreateFrom = 2; // the index does not fit on the disk
-    EXPECT_EQ(store.openDefaultLibrary(), lr::kDiskFull);
+    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::DiskFull);
     EXPECT_FALSE(fs.exists(kLibraryPath));
     EXPECT_FALSE(fs.exists(kLibraryPath + std::string(".new")));
     EXPECT_FALSE(store.library().isOpen());
@@ -93,28 +95,28 @@ TEST_F(StoreTest, ALibraryThatCannotBeCreatedLeavesNoFileBehind) {
 TEST_F(StoreTest, ALibraryIsCreatedWholeOrNotAtAll) {
     // A short file left by a crash during an earlier creation does not stand in the way.
     fs.put(kLibraryPath + std::string(".new"), std::vector<unsigned char>(100, 0));
-    ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+    ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
     EXPECT_EQ(fs.bytesOf(kLibraryPath).size(), 8256u);
     EXPECT_FALSE(fs.exists(kLibraryPath + std::string(".new")));
     EventRecord e = EventRecord::NewEvent(DateTime::FromParts(2025, 1, 1, 9, 0, 0));
     e.Name = "After the move";
-    EXPECT_EQ(store.library().addEvent(e), lr::kOk);
+    EXPECT_EQ(store.library().addEvent(e), LibraryResult::Ok);
     EXPECT_EQ(StoredNames(store), std::vector<std::string>{"After the move"});
 }
 
 TEST_F(StoreTest, OpenFailuresShowTheFileErrorBox) {
     fs.put(kLibraryPath, SameLayoutFile(0x00030005, {}));
     fs.failOpen = EACCES;
-    EXPECT_EQ(store.openDefaultLibrary(), lr::kOpenFailed);
+    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
     EXPECT_EQ(views.fileErrors, std::vector<std::string>{"Access is denied.\n/prog/Zantimo.VR0"});
 
     EventStore noFolder(StoreSetup{&fs, [] { return DateTime(); }, nullptr, ""});
-    EXPECT_EQ(noFolder.openDefaultLibrary(), lr::kInternalError);
+    EXPECT_EQ(noFolder.openDefaultLibrary(), LibraryResult::InternalError);
 }
 
 TEST_F(StoreTest, ACurrentLibraryOpensWithoutQuestions) {
     fs.put(kLibraryPath, SameLayoutFile(0x00030005, {"a", "b"}));
-    ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+    ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
     EXPECT_TRUE(views.questions.empty());
     EXPECT_TRUE(views.fileErrors.empty());
     EXPECT_EQ(StoredNames(store), (std::vector<std::string>{"a", "b"}));
@@ -141,7 +143,7 @@ TEST_P(Conversion, KeepsTheOldFileInTheArchiveAndEveryEventInTheLibrary) {
         old = OldLayoutFile(c.version, names, {OldQuick{}, OldQuick{1, 2, "Nap", "Wake up"}});
     fs.put(kLibraryPath, old);
 
-    ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+    ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
     const std::string archive = std::string("/prog/Archive/") + c.archiveName;
     EXPECT_EQ(views.questions, std::vector<std::string>{ConvertQuestionText(archive)});
     EXPECT_TRUE(views.fileErrors.empty());
@@ -150,10 +152,11 @@ TEST_P(Conversion, KeepsTheOldFileInTheArchiveAndEveryEventInTheLibrary) {
     EXPECT_EQ(store.library().version(), 0x00030005u);
     EXPECT_EQ(StoredNames(store), names);
     for (uint32_t id : oldIds) {
-        store.forEachStored([&](uint16_t key) {
+        EXPECT_EQ(store.forEachStored([&](uint16_t key) {
             EXPECT_NE(read(key).Id, id);
-            return lr::kOk;
-        });
+            return LibraryResult::Ok;
+        }),
+                  LibraryResult::Ok);
     }
     EXPECT_EQ(views.quick.size(), c.quickReminders);
 }
@@ -171,7 +174,7 @@ TEST_F(StoreTest, AnArchiveOfTheSameNameLeavesTheLibraryInPlace) {
     fs.put(kLibraryPath, old);
     fs.folders.insert(kArchiveFolder);
     fs.put("/prog/Archive/Zantimo.VR5", {1, 2, 3});
-    EXPECT_EQ(store.openDefaultLibrary(), lr::kOpenFailed);
+    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
     EXPECT_EQ(views.fileErrors,
               std::vector<std::string>{"The system cannot rename the file\n/prog/Zantimo.VR0 to\n"
                                        "/prog/Archive/Zantimo.VR5"});
@@ -184,7 +187,7 @@ TEST_F(StoreTest, CancellingTheConversionLeavesTheLibraryUntouched) {
     const FileBytes old = OldLayoutFile(0x00020003, {"a"}, {});
     fs.put(kLibraryPath, old);
     views.answerConvert = false;
-    EXPECT_EQ(store.openDefaultLibrary(), lr::kOpenFailed);
+    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
     EXPECT_EQ(views.questions.size(), 1u);
     EXPECT_TRUE(views.fileErrors.empty());
     EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
@@ -195,7 +198,7 @@ TEST_F(StoreTest, CancellingTheConversionLeavesTheLibraryUntouched) {
 TEST_F(StoreTest, AnArchiveFolderThatCannotBeCreatedStopsBeforeTheQuestion) {
     fs.put(kLibraryPath, OldLayoutFile(0x00020003, {"a"}, {}));
     fs.failCreateFolder = EACCES;
-    EXPECT_EQ(store.openDefaultLibrary(), lr::kOpenFailed);
+    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
     EXPECT_EQ(views.fileErrors,
               std::vector<std::string>{"The system cannot create the folder\n/prog/Archive"});
     EXPECT_TRUE(views.questions.empty());
@@ -208,7 +211,7 @@ TEST_F(StoreTest, AConversionThatFailsHalfWayPutsTheOldFileBack) {
     fs.put(kLibraryPath, old);
     // Header and index, then a block and the index per event: the third event's block fails.
     failCreateFrom = 7;
-    EXPECT_EQ(store.openDefaultLibrary(), lr::kDiskFull);
+    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::DiskFull);
     EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
     EXPECT_FALSE(fs.exists("/prog/Archive/Zantimo.VR4"));
     EXPECT_FALSE(store.library().isOpen());
@@ -216,7 +219,7 @@ TEST_F(StoreTest, AConversionThatFailsHalfWayPutsTheOldFileBack) {
 
     // The next start converts it again, whole.
     failCreateFrom = 0;
-    ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+    ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
     EXPECT_EQ(StoredNames(store), names);
     EXPECT_EQ(fs.bytesOf("/prog/Archive/Zantimo.VR4"), old);
     EXPECT_EQ(views.quick.size(), 1u);
@@ -226,7 +229,7 @@ TEST_F(StoreTest, AConversionWhoseNewLibraryCannotBeCreatedPutsTheOldFileBack) {
     const FileBytes old = FirstFormatFile({"a"});
     fs.put(kLibraryPath, old);
     failCreateFrom = 1;
-    EXPECT_EQ(store.openDefaultLibrary(), lr::kDiskFull);
+    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::DiskFull);
     EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
     EXPECT_FALSE(fs.exists("/prog/Archive/Zantimo.VR1"));
 }
@@ -245,7 +248,7 @@ TEST(StoreOnDisk, ConvertsALibraryOnTheRealFileSystem) {
     EventStore store(
         StoreSetup{nullptr, [] { return At(2024, 3, 11, 8, 0); }, nullptr, dir.string()});
     store.setPrompts(&views);
-    ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+    ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
     EXPECT_EQ(store.library().countEvents(), 2);
     EXPECT_EQ(fsys::file_size(dir / "Archive" / "Zantimo.VR6"), old.size());
     store.close();
@@ -253,7 +256,7 @@ TEST(StoreOnDisk, ConvertsALibraryOnTheRealFileSystem) {
     // The archive name is taken now: a second conversion is refused and changes nothing.
     fsys::copy_file(dir / "Archive" / "Zantimo.VR6", dir / "Zantimo.VR0",
                     fsys::copy_options::overwrite_existing);
-    EXPECT_EQ(store.openDefaultLibrary(), lr::kOpenFailed);
+    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
     EXPECT_EQ(fsys::file_size(dir / "Zantimo.VR0"), old.size());
 }
 

@@ -14,10 +14,11 @@ namespace zm::testing {
 
 inline std::vector<uint16_t> StoredKeys(const EventLibrary& library) {
     std::vector<uint16_t> keys;
-    library.forEachEvent([&](uint16_t key) {
+    EXPECT_EQ(library.forEachEvent([&](uint16_t key) {
         keys.push_back(key);
-        return lr::kOk;
-    });
+        return LibraryResult::Ok;
+    }),
+              LibraryResult::Ok);
     return keys;
 }
 
@@ -33,7 +34,7 @@ inline std::string ExportText(const EventLibrary& library, const TextExportOptio
     MemoryFile file(bytes);
     LibraryExportSource source(library);
     const TransferResult r = ExportTextTo(file, keys, source, options);
-    EXPECT_EQ(r.code, lr::kOk);
+    EXPECT_EQ(r.code, LibraryResult::Ok);
     return Text(*bytes);
 }
 
@@ -57,9 +58,9 @@ inline TextImportResult ImportText(EventLibrary& library, const std::string& byt
 inline std::vector<EventRecord> StoredEvents(const EventLibrary& library) {
     std::vector<EventRecord> events;
     for (uint16_t key : StoredKeys(library)) {
-        EventRecord e = EventRecord::ForKey(key);
-        EXPECT_EQ(library.readEvent(e), lr::kOk);
-        events.push_back(e);
+        ReadResult<EventRecord> e = library.readEvent(key);
+        EXPECT_EQ(e.Code(), LibraryResult::Ok) << "key " << key;
+        if (e.Ok()) events.push_back(std::move(e).Value());
     }
     return events;
 }
