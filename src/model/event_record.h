@@ -62,6 +62,12 @@ constexpr uint32_t WeekdayBit(int dow) {
     return 1u << dow;
 }
 
+// The pattern parameter of a monthly pattern: the day of the month in bits 16-31, the interval
+// in bits 0-15.
+constexpr uint32_t PatternParamOf(uint32_t day, uint32_t interval) {
+    return day << 16 | interval;
+}
+
 // The outcome of the due check for one instant.
 struct DueCheck {
     bool due = false;

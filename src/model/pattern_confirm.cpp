@@ -17,7 +17,9 @@ uint32_t OrdinalOfListPosition(int p) {
 
 namespace {
 
-Verdict NotValid(EditField focus) { return Verdict::Refuse(IDS_PATTERN_NOT_VALID, focus); }
+Verdict NotValid(EditField focus) {
+    return Verdict::Refuse(IDS_PATTERN_NOT_VALID, focus);
+}
 
 PatternConfirmation Refused(Verdict v) {
     PatternConfirmation c;
@@ -25,7 +27,9 @@ PatternConfirmation Refused(Verdict v) {
     return c;
 }
 
-bool IntervalOk(int64_t n) { return n >= 1 && n <= 0xFFFF; }
+bool IntervalOk(int64_t n) {
+    return n >= 1 && n <= 0xFFFF;
+}
 
 // The form's words and start, before the range and options are looked at.
 PatternConfirmation ConfirmForm(const PatternChoice& ch) {
@@ -49,7 +53,8 @@ PatternConfirmation ConfirmForm(const PatternChoice& ch) {
         if (set == 0) return Refused(NotValid(EditField::Weekdays));
         // The first selected weekday on or after S, at most 6 days on.
         int64_t d = sDay;
-        while (!(set & WeekdayBit(DayOfWeekFromDays(d)))) ++d;
+        while (!(set & WeekdayBit(DayOfWeekFromDays(d))))
+            ++d;
         c.start = DateTime::FromDayNumber(d).WithTimeOf(s);
         c.pattern = kFormByDate | kKindWeekly | set;
         c.param = n;
@@ -63,7 +68,7 @@ PatternConfirmation ConfirmForm(const PatternChoice& ch) {
         if (!d) return Refused(NotValid(EditField::Interval));
         c.start = d->WithTimeOf(s);
         c.pattern = kFormByDate | kKindMonthly;
-        c.param = static_cast<uint32_t>(ch.day) << 16 | n;
+        c.param = PatternParamOf(static_cast<uint32_t>(ch.day), n);
         return c;
     }
     case RecurrenceForm::NthWeekdayMonthly: {
@@ -81,7 +86,7 @@ PatternConfirmation ConfirmForm(const PatternChoice& ch) {
         if (!d) return Refused(NotValid(EditField::Interval));
         c.start = d->WithTimeOf(s);
         c.pattern = pattern;
-        c.param = static_cast<uint32_t>(d->Day()) << 16 | n;
+        c.param = PatternParamOf(static_cast<uint32_t>(d->Day()), n);
         return c;
     }
     case RecurrenceForm::YearlyDate: {

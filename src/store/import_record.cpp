@@ -116,7 +116,7 @@ void ApplyImportRecurrence(EventRecord& event, uint32_t kind) {
     case kKindMonthly:
         // On the day of Start; day 0 would be no day of any month.
         event.SetPattern(kFormByDate | kKindMonthly,
-                         static_cast<uint32_t>(event.Start.Day()) * 65536 + 1);
+                         PatternParamOf(static_cast<uint32_t>(event.Start.Day()), 1));
         break;
     case kKindYearly:
         event.SetPattern(kFormByDate | kKindYearly, 1);

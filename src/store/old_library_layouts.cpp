@@ -49,7 +49,8 @@ void SetFirstFormatPattern(EventRecord& e, uint32_t code) {
         e.SetPattern(kFormByDate | kKindWeekly | WeekdayBit(e.Start.DayOfWeek()), 1);
         break;
     case 3:
-        e.SetPattern(kFormByDate | kKindMonthly, static_cast<uint32_t>(e.Start.Day()) * 65536 + 1);
+        e.SetPattern(kFormByDate | kKindMonthly,
+                     PatternParamOf(static_cast<uint32_t>(e.Start.Day()), 1));
         break;
     case 4:
         e.SetPattern(kFormByDate | kKindYearly, 1);
