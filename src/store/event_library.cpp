@@ -201,13 +201,18 @@ ReadResult<EventRecord> EventLibrary::readEvent(uint16_t key) const {
         MemoryStream stream;
         const LibraryResult rc = readChainInto(chain, stream);
         if (rc != LibraryResult::Ok) return rc;
-        EventRecord event = EventRecord::ForKey(key);
-        if (!DeserializeEvent(stream, event)) return LibraryResult::Corrupted;
-        event.TypeIndex = typeLookup_ ? typeLookup_(event.TypeName) : -1;
-        return event;
+        return EventFromChain(stream, key, typeLookup_);
     } catch (const std::bad_alloc&) {
         return LibraryResult::OutOfMemory;
     }
+}
+
+ReadResult<EventRecord> EventFromChain(MemoryStream& chain, uint16_t key,
+                                       const EventLibrary::TypeLookup& lookup) {
+    EventRecord event = EventRecord::ForKey(key);
+    if (!DeserializeEvent(chain, event)) return LibraryResult::Corrupted;
+    event.TypeIndex = lookup ? lookup(event.TypeName) : -1;
+    return event;
 }
 
 LibraryResult EventLibrary::serialize(EventRecord& event, bool assignId, MemoryStream& out,

@@ -143,6 +143,12 @@ private:
     TickSource tick_;
 };
 
+// The event stored in the bytes of its chain (whole blocks), as readEvent gives it: its key,
+// its fields, its type resolved. Corrupted when the bytes hold no event. May throw
+// std::bad_alloc.
+ReadResult<EventRecord> EventFromChain(MemoryStream& chain, uint16_t key,
+                                       const EventLibrary::TypeLookup& lookup);
+
 // The version of a library file: OpenFailed when it cannot be opened (`failure` tells why),
 // ReadError when it is shorter than a header, BadFormat for a wrong magic, UnknownVersion for
 // an unknown version.

@@ -1,6 +1,5 @@
 #include "store/library_walk.h"
 
-#include "store/event_serializer.h"
 #include "store/library_format.h"
 
 #include <algorithm>
@@ -74,10 +73,10 @@ LibraryResult ReadEachEvent(const EventLibrary& library, const EventLibrary::Typ
                 rc = window.append(chain.blocks[static_cast<size_t>(i)], stream);
                 if (rc != LibraryResult::Ok) return rc;
             }
-            EventRecord event = EventRecord::ForKey(static_cast<uint16_t>(key));
-            if (!DeserializeEvent(stream, event)) return LibraryResult::Corrupted;
-            event.TypeIndex = lookup ? lookup(event.TypeName) : -1;
-            rc = visit(event);
+            ReadResult<EventRecord> event =
+                EventFromChain(stream, static_cast<uint16_t>(key), lookup);
+            if (!event.Ok()) return event.Code();
+            rc = visit(event.Value());
             if (rc != LibraryResult::Ok) return rc;
         }
     } catch (const std::bad_alloc&) {
