@@ -105,7 +105,7 @@ protected:
     }
 
     DateTime now = At(2024, 3, 11, 8, 0); // a Monday
-    WeekSettings week;
+    WeekSettings week{0x3E, false}; // Monday to Friday
     MemoryFileSystem fs;
     FaultyFile* faults = nullptr; // the file opened for writing last
     // Writes to a file being created fail from this one on (0: they do not).
