@@ -1,4 +1,5 @@
 #include "model/week_settings.h"
+#include "platform/memory_settings.h"
 #include "platform/setting_table.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,7 @@ namespace zm {
 namespace {
 
 TEST(WeekSettings, TheDefaultsAreThoseOfTheSettings) {
-    const FakeSettings nothingStored;
+    const MemorySettings nothingStored;
     const WeekSettings week;
     EXPECT_EQ(week.WorkWeek, ReadInt(nothingStored, SettingId::WorkWeek));
     EXPECT_EQ(week.CheckWeekendEvents, ReadBool(nothingStored, SettingId::CheckWeekendEvents));

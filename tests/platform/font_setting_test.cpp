@@ -1,4 +1,5 @@
 #include "platform/font_setting.h"
+#include "platform/memory_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +58,7 @@ TEST(FontSetting, StoredFontsReadByTheRules) {
 }
 
 TEST(FontSetting, MissingOrDamagedFontsAreArialAtTheSettingsSize) {
-    FakeSettings s;
+    MemorySettings s;
     EXPECT_EQ(ReadFont(s, SettingId::MainWindowFont, 96).Height, -11);  // 8 points
     EXPECT_EQ(ReadFont(s, SettingId::PrintHeaderFont, 96).Height, -24); // 18 points
     s.write("Fonts/MainWindow", std::string(80, '0'));                  // 40 bytes
@@ -71,7 +72,7 @@ TEST(FontSetting, MissingOrDamagedFontsAreArialAtTheSettingsSize) {
 TEST(FontSetting, EverySizeComesBackUnchangedAtEveryResolution) {
     for (const int dpi : {72, 96, 110, 120, 144, 168, 192, 288}) {
         for (int points = kSmallestFontPoints; points <= kLargestFontPoints; ++points) {
-            FakeSettings s;
+            MemorySettings s;
             FontDescription f;
             f.Height = -PointsToPixels(points, dpi);
             f.FaceName = "DejaVu Sans";

@@ -1,3 +1,4 @@
+#include "platform/memory_settings.h"
 #include "platform/program_settings.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,7 @@ TEST(ProgramSettings, StoredValuesReadByTheirRules) {
         {RightToLeft, "7", 7},
     };
     for (const Case& c : cases) {
-        FakeSettings s;
+        MemorySettings s;
         if (c.stored) s.write(DefinitionOf(c.id).key, c.stored);
         EXPECT_EQ(ReadInt(s, c.id), c.read)
             << DefinitionOf(c.id).key << " = " << (c.stored ? c.stored : "none");
@@ -51,7 +52,7 @@ TEST(ProgramSettings, LocaleDefaultsApplyOnlyWhenNothingIsStored) {
     locale.FirstWeekOfYear = 2;
     locale.FirstDayOfWeek = 6;
     locale.ClockFormat = "HH:mm";
-    FakeSettings s;
+    MemorySettings s;
     ProgramSettings v = LoadProgramSettings(s, locale);
     EXPECT_EQ(v.FirstWeekOfYear, 2);
     EXPECT_EQ(v.FirstDayOfWeek, 6);
@@ -90,7 +91,7 @@ TEST(ProgramSettings, TheLocalesOwnNumbersBecomeSettings) {
 }
 
 TEST(ProgramSettings, SavedBackNormalisedExceptTheReminderSound) {
-    FakeSettings s;
+    MemorySettings s;
     s.write("MainWindow/View", "7");
     s.write("Calendar/FirstWeekOfYear", "5");
     s.write("General/StartupDelay", "0");
@@ -106,7 +107,7 @@ TEST(ProgramSettings, SavedBackNormalisedExceptTheReminderSound) {
     EXPECT_EQ(s.values.at("General/NewTimePicker"), "true");
     EXPECT_FALSE(s.values.contains("General/ReminderSound"));
 
-    FakeSettings again;
+    MemorySettings again;
     SaveProgramSettings(again, LoadProgramSettings(s, {}));
     EXPECT_EQ(again.values, s.values);
 }
@@ -116,7 +117,7 @@ TEST(ProgramSettings, ClockFormatIsCutToItsLongestOnReadAndWrite) {
     std::string format(380, 'h');
     for (int i = 0; i < 6; ++i)
         format += "\xC3\xA9";
-    FakeSettings s;
+    MemorySettings s;
     s.write("Clock/Format", format);
     const std::string read = ReadText(s, SettingId::ClockFormat);
     EXPECT_EQ(read, std::string(380, 'h') + "\xC3\xA9\xC3\xA9\xC3\xA9");
@@ -138,7 +139,7 @@ TEST(ProgramSettings, RightToLeftFollowsTheStoredValueOrTheLocale) {
         {"2", true, "Hebrew", false},      {"-1", true, "Hebrew", true},
     };
     for (const Case& c : cases) {
-        FakeSettings s;
+        MemorySettings s;
         if (c.stored) s.write("General/RightToLeft", c.stored);
         EXPECT_EQ(ReadsRightToLeft(s, c.support, c.language), c.rightToLeft)
             << (c.stored ? c.stored : "none") << " " << c.language;
@@ -146,7 +147,7 @@ TEST(ProgramSettings, RightToLeftFollowsTheStoredValueOrTheLocale) {
 }
 
 TEST(ProgramSettings, TheFirstRunIsTakenOnce) {
-    FakeSettings s;
+    MemorySettings s;
     EXPECT_TRUE(TakeFirstRun(s));
     EXPECT_FALSE(TakeFirstRun(s));
     s.write("General/FirstRun", "349");
@@ -155,7 +156,7 @@ TEST(ProgramSettings, TheFirstRunIsTakenOnce) {
 }
 
 TEST(ProgramSettings, BytesMustBeHexadecimalOfTheSettingsLength) {
-    FakeSettings s;
+    MemorySettings s;
     const std::vector<uint8_t> margins(16, 0xA5);
     WriteBytes(s, SettingId::PageMargins, margins);
     EXPECT_EQ(ReadBytes(s, SettingId::PageMargins), margins);
@@ -164,7 +165,7 @@ TEST(ProgramSettings, BytesMustBeHexadecimalOfTheSettingsLength) {
         s.write("Printing/Margins", damaged);
         EXPECT_EQ(ReadBytes(s, SettingId::PageMargins), std::nullopt) << damaged;
     }
-    FakeSettings other;
+    MemorySettings other;
     WriteBytes(other, SettingId::PageMargins, std::vector<uint8_t>(15));
     EXPECT_TRUE(other.values.empty());
 }

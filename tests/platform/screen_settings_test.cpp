@@ -1,5 +1,6 @@
 #include "platform/clock_position.h"
 #include "platform/edge_settings.h"
+#include "platform/memory_settings.h"
 #include "platform/window_size.h"
 
 #include <gtest/gtest.h>
@@ -20,12 +21,12 @@ TEST(ClockPosition, EachHalfKeepsItsSign) {
     for (const Case& c : cases) {
         EXPECT_EQ(PackClockPosition(c.topLeft), c.stored) << c.topLeft.X << "," << c.topLeft.Y;
         EXPECT_EQ(UnpackClockPosition(c.stored), c.topLeft) << std::hex << c.stored;
-        FakeSettings s;
+        MemorySettings s;
         WriteClockPosition(s, c.topLeft);
         EXPECT_EQ(ReadClockPosition(s), c.topLeft);
     }
     EXPECT_EQ(UnpackClockPosition(kNoClockPosition), std::nullopt);
-    FakeSettings none;
+    MemorySettings none;
     EXPECT_EQ(ReadClockPosition(none), std::nullopt);
 }
 
@@ -85,7 +86,7 @@ TEST(WindowSize, NeverStoresMinusOneAndClampsWhatItReads) {
 }
 
 TEST(PageMargins, MetricMarginsKeepTheirStoredValueAcrossSaves) {
-    FakeSettings s;
+    MemorySettings s;
     EXPECT_EQ(ReadPageMargins(s, true), (Edges{2500, 2500, 2500, 2500}));
     EXPECT_EQ(ReadPageMargins(s, false), (Edges{1000, 1000, 1000, 1000}));
 

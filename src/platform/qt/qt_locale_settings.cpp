@@ -1,5 +1,8 @@
 #include "platform/qt/qt_locale_settings.h"
 
+#include "format/clock_format.h"
+#include "platform/qt/qt_locale_description.h"
+
 #include <langinfo.h>
 #include <locale.h>
 
@@ -44,6 +47,7 @@ LocaleSettingDefaults QtLocaleSettingDefaults(const QLocale& locale) {
     // Qt counts Monday = 1 ... Sunday = 7.
     d.FirstDayOfWeek = FirstDayOfWeekFromLocale(static_cast<int>(locale.firstDayOfWeek()) - 1);
     d.Metric = locale.measurementSystem() == QLocale::MetricSystem;
+    d.ClockFormat = DefaultClockFormat(QtLocaleDescription(locale));
     return d;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
-// The defaults of the settings that follow the user's locale: the first day of the week and
-// the measurement system from QLocale, the first week of the year from the C library's locale
-// data (QLocale does not carry it). The clock format is left at its fallback: the caller fills
-// it from the locale's long time format.
+// The defaults of the settings that follow the user's locale: the first day of the week, the
+// measurement system and the clock's format (the long time format) from QLocale, the first week
+// of the year from the C library's locale data (QLocale does not carry it).
 
 #include "platform/setting_table.h"
 

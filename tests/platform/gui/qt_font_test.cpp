@@ -1,4 +1,5 @@
 #include "platform/gui/qt_font.h"
+#include "platform/memory_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ TEST(QtFont, EveryPointSizeSurvivesTheTripThroughQFontAndTheSettings) {
             chosen.setPointSize(points);
             chosen.setBold(points % 2 == 0);
             chosen.setItalic(points % 3 == 0);
-            FakeSettings s;
+            MemorySettings s;
             WriteFont(s, SettingId::ClockFont, FontFromQFont(chosen, dpi), dpi);
             for (int save = 0; save < 3; ++save) {
                 const QFont shown = ToQFont(ReadFont(s, SettingId::ClockFont, dpi));

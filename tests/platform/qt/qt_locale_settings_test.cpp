@@ -17,16 +17,18 @@ TEST(QtLocaleSettings, TheFirstWeekRuleOfTheCLibraryBecomesTheSetting) {
             << c.minimalDays;
 }
 
-TEST(QtLocaleSettings, TheFirstDayAndTheMeasuresComeFromQLocale) {
+TEST(QtLocaleSettings, TheFirstDayTheMeasuresAndTheClockComeFromQLocale) {
     const LocaleSettingDefaults us =
         QtLocaleSettingDefaults(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(us.FirstDayOfWeek, 6); // Sunday
     EXPECT_EQ(us.FirstWeekOfYear, 0);
     EXPECT_FALSE(us.Metric);
+    EXPECT_TRUE(us.ClockFormat.starts_with("h:mm:ss tt")) << us.ClockFormat;
     const LocaleSettingDefaults de =
         QtLocaleSettingDefaults(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(de.FirstDayOfWeek, 0); // Monday
     EXPECT_TRUE(de.Metric);
+    EXPECT_TRUE(de.ClockFormat.starts_with("HH:mm:ss")) << de.ClockFormat;
 }
 
 } // namespace
