@@ -87,20 +87,6 @@ TEST(FontSetting, EverySizeComesBackUnchangedAtEveryResolution) {
     }
 }
 
-TEST(FontSetting, ConversionsRoundToTheNearest) {
-    struct Case {
-        int points;
-        int dpi;
-        int pixels;
-    };
-    // 11 pt at 96 dpi is 14.67 pixels: 15, and 15 pixels are 11.25 points: 11.
-    const Case cases[] = {{11, 96, 15}, {8, 96, 11}, {9, 96, 12}, {10, 120, 17}, {13, 144, 26}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(PointsToPixels(c.points, c.dpi), c.pixels) << c.points << " at " << c.dpi;
-        EXPECT_EQ(PixelsToPoints(c.pixels, c.dpi), c.points) << c.pixels << " at " << c.dpi;
-    }
-}
-
 TEST(FontSetting, FaceNamesAreCutToWholeCharactersWithRoomForTheEnd) {
     FontDescription f;
     f.FaceName = std::string(30, 'x') + "\xC3\xA9" + "yz"; // the two-byte letter would end at 32
