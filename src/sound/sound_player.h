@@ -12,8 +12,8 @@
 // sound dialog) has its own channel, opened on its first playing.
 
 #include "platform/sound_backend.h"
+#include "platform/sound_timer.h"
 #include "sound/sound_setting.h"
-#include "sound/sound_timer.h"
 
 #include <chrono>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "platform/linux/sound_font_path.h"
 #include "sound/embedded_waves.h"
 #include "sound_test_files.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <chrono>
 #include <condition_variable>

@@ -1,4 +1,5 @@
 #include "model/event_record.h"
+#include "platform/memory_settings.h"
 #include "platform/setting_table.h"
 #include "sound/recent_sound_files.h"
 #include "sound/sound_choice.h"
@@ -23,7 +24,7 @@ TEST(RecentSoundFiles, KeepsFifteenExistingFilesOldestFirst) {
         existing.insert("/s/" + std::to_string(i) + ".wav");
     RecentSoundFiles recent([&](const std::string& p) { return existing.count(p) > 0; });
 
-    FakeSettings settings;
+    MemorySettings settings;
     settings.values = {{Entry(1), "/s/1.wav"},
                        {Entry(2), "/s/gone.wav"},
                        {Entry(3), "/s/3.wav"},

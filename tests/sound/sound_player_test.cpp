@@ -1,7 +1,7 @@
-#include "recording_sound_backend.h"
 #include "sound/sound_player.h"
 #include "sound_test_files.h"
-#include "temp_folder.h"
+#include "support/recording_sound_backend.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <memory>

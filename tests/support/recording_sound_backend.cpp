@@ -1,4 +1,4 @@
-#include "recording_sound_backend.h"
+#include "support/recording_sound_backend.h"
 
 namespace zm::testing {
 

@@ -3,7 +3,7 @@
 // and a repetition timer that fires when the test moves that clock on.
 
 #include "platform/sound_backend.h"
-#include "sound/sound_timer.h"
+#include "platform/sound_timer.h"
 
 #include <chrono>
 #include <string>

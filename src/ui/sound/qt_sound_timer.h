@@ -3,7 +3,7 @@
 // threads reach that loop.
 
 #include "platform/sound_backend.h"
-#include "sound/sound_timer.h"
+#include "platform/sound_timer.h"
 
 #include <QTimer>
 

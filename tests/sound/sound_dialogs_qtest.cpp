@@ -1,8 +1,9 @@
 // The sound dialogs driven through their own buttons, offscreen.
 #include "model/event_record.h"
-#include "recording_sound_backend.h"
+#include "platform/memory_settings.h"
 #include "sound_test_files.h"
-#include "temp_folder.h"
+#include "support/recording_sound_backend.h"
+#include "support/temp_folder.h"
 #include "ui/sound/reminder_sound_dialog.h"
 #include "ui/sound/setup_sound_dialog.h"
 #include "ui/sound/sound_options_panel.h"
@@ -44,7 +45,7 @@ private slots:
         const std::string other = folder_.file("gong.wav");
         testing::WriteFile(wave, testing::WaveBytes({}));
         testing::WriteFile(other, testing::WaveBytes({}));
-        FakeSettings settings;
+        MemorySettings settings;
         settings.values["RecentSounds/File1"] = other;
         RecordingSoundBackend backend;
 
@@ -84,7 +85,7 @@ private slots:
     }
 
     void okWithoutAFileWarnsAndStays() {
-        FakeSettings settings;
+        MemorySettings settings;
         RecordingSoundBackend backend;
         SetupSoundDialog dialog({2, 0x10000, ""}, backend, settings);
         dialog.show();
@@ -102,7 +103,7 @@ private slots:
     }
 
     void reminderSoundFollowsTheTypeUntilCustomOptionsAreChosen() {
-        FakeSettings settings;
+        MemorySettings settings;
         RecordingSoundBackend backend;
         EventRecord event;
         event.Sound = 0;
@@ -125,4 +126,4 @@ private slots:
 } // namespace zm
 
 QTEST_MAIN(zm::SoundDialogTest)
-#include "sound_dialog_test.moc"
+#include "sound_dialogs_qtest.moc"
