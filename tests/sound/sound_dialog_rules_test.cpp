@@ -55,27 +55,11 @@ TEST(RecentSoundFiles, KeepsFifteenExistingFilesOldestFirst) {
     EXPECT_EQ(settings.values[Entry(2)], "");
 }
 
-TEST(SoundChoice, EnablesControlsByKindRepeatAndCustomOptions) {
-    const struct {
-        SoundChoice choice;
-        bool editable;
-        SoundControlState state;
-    } cases[] = {
-        {{SoundKind::None, false, 0, 0}, true, {true, false, false, false}},
-        {{SoundKind::Beep, false, 0, 0}, true, {true, false, true, false}},
-        {{SoundKind::Beep, true, 0, 0}, true, {true, false, true, true}},
-        {{SoundKind::File, true, 0, 0}, true, {true, true, true, true}},
-        {{SoundKind::File, true, 0, 0}, false, {false, false, false, false}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ControlStateOf(c.choice, c.editable), c.state);
-
+TEST(SoundChoice, ShowsStoredWordsAndStoresAPauseOfAtLeastOneSecond) {
     EXPECT_EQ(ChoiceOf(0x10009, 0x00050007), (SoundChoice{SoundKind::None, true, 5, 7}));
     EXPECT_FALSE(WithKind({SoundKind::Beep, true, 1, 0}, SoundKind::None).Repeat);
     EXPECT_TRUE(WithKind({SoundKind::Beep, true, 1, 0}, SoundKind::File).Repeat);
-}
 
-TEST(SoundChoice, OkStoresWordsWithAPauseOfAtLeastOneSecond) {
     const SoundChoice zero{SoundKind::Beep, true, 0, 0};
     EXPECT_EQ(SoundWordOf(zero), 0x10001u);
     EXPECT_EQ(StoredPauseOf(zero), 1u);
