@@ -1,4 +1,4 @@
-#include "platform/linux/linux_time_change_watch.h"
+#include "platform/linux/time/linux_time_change_watch.h"
 
 #include <cerrno>
 #include <ctime>
