@@ -55,7 +55,6 @@ XcbHotKeys::XcbHotKeys(xcb_connection_t* connection) : connection_(connection) {
 XcbHotKeys::~XcbHotKeys() {
     for (const auto& [id, combination] : held_)
         Ungrab(combination);
-    if (root_ != 0) xcb_flush(connection_);
     if (symbols_) xcb_key_symbols_free(symbols_);
 }
 
@@ -96,7 +95,7 @@ HotKeyResult XcbHotKeys::Grab(const Combination& c) {
     if (result != HotKeyResult::Ok) {
         for (const Attempt* a : granted)
             xcb_ungrab_key(connection_, a->Key, root_, a->Modifiers);
-        xcb_flush(connection_);
+        Sync();
     }
     return result;
 }
@@ -105,6 +104,15 @@ void XcbHotKeys::Ungrab(const Combination& c) {
     for (const xcb_keycode_t key : c.KeyCodes)
         for (const uint16_t lock : LockVariants())
             xcb_ungrab_key(connection_, key, root_, static_cast<uint16_t>(c.Modifiers | lock));
+    Sync();
+}
+
+void XcbHotKeys::Sync() {
+    // The server has handled every request before it answers this one, so a key released here
+    // is free for other programs when this returns.
+    const CPtr<xcb_get_input_focus_reply_t> reply(
+        xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr),
+        &std::free);
 }
 
 HotKeyResult XcbHotKeys::Register(int id, uint8_t virtualKey, uint8_t modifiers) {
@@ -125,7 +133,6 @@ HotKeyResult XcbHotKeys::Register(int id, uint8_t virtualKey, uint8_t modifiers)
     const HotKeyResult result = Grab(wanted);
     if (result != HotKeyResult::Ok) return result;
     if (old != held_.end()) Ungrab(old->second);
-    xcb_flush(connection_);
     held_[id] = std::move(wanted);
     return HotKeyResult::Ok;
 }
@@ -134,7 +141,6 @@ void XcbHotKeys::Unregister(int id) {
     const auto it = held_.find(id);
     if (it == held_.end()) return;
     Ungrab(it->second);
-    xcb_flush(connection_);
     held_.erase(it);
 }
 

@@ -41,7 +41,9 @@ private:
     };
     std::vector<uint16_t> LockVariants() const;
     HotKeyResult Grab(const Combination& c);
+    // Releases the combination and waits until the server has done so.
     void Ungrab(const Combination& c);
+    void Sync();
 
     xcb_connection_t* connection_;
     xcb_window_t root_ = 0;
