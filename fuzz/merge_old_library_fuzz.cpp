@@ -4,11 +4,11 @@
 // against the file first), and must leave a library whose index and events are sound.
 
 #include "heap_count.h"
-#include "model/byte_order.h"
+#include "platform/byte_order.h"
 #include "store/event_store.h"
-#include "store/library_check.h"
-#include "store/library_format.h"
-#include "store/memory_file_system.h"
+#include "store/library/library_check.h"
+#include "store/library/library_format.h"
+#include "support/memory_file_system.h"
 
 #include <cstddef>
 #include <cstdint>

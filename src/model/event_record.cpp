@@ -1,7 +1,7 @@
 #include "model/event_record.h"
 
-#include "model/byte_order.h"
 #include "model/crc32.h"
+#include "platform/byte_order.h"
 
 #include <vector>
 

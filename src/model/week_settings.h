@@ -7,8 +7,9 @@
 namespace zm {
 
 struct WeekSettings {
-    // Bit 0 Sunday ... bit 6 Saturday; a set bit is a working day. Default Monday to Friday.
-    uint8_t WorkWeek = 0x3E;
+    // Bit 0 Sunday ... bit 6 Saturday; a set bit is a working day. Default every day, as the
+    // work-week setting reads when nothing is stored.
+    uint8_t WorkWeek = 127;
     bool CheckWeekendEvents = false;
 
     // dow: 1 = Sunday ... 7 = Saturday.

@@ -1,6 +1,6 @@
-#include "event_builders.h"
 #include "model/pattern_confirm.h"
 #include "res/strings.h"
+#include "support/event_builders.h"
 
 #include <gtest/gtest.h>
 

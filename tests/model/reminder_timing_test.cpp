@@ -1,4 +1,4 @@
-#include "event_builders.h"
+#include "support/event_builders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "event_builders.h"
 #include "model/snooze_rules.h"
 #include "res/strings.h"
+#include "support/event_builders.h"
 
 #include <gtest/gtest.h>
 

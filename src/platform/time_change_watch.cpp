@@ -1,0 +1,10 @@
+#include "platform/time_change_watch.h"
+
+namespace zm {
+
+bool SleptBetween(const ClockReadings& before, const ClockReadings& after, int64_t thresholdNs) {
+    const int64_t slept = (after.Boot - after.Monotonic) - (before.Boot - before.Monotonic);
+    return slept >= thresholdNs;
+}
+
+} // namespace zm

@@ -1,0 +1,24 @@
+#include "platform/work_area.h"
+
+namespace zm {
+
+Rect PrimaryWorkArea(const WorkArea& area) {
+    const std::vector<ScreenArea> screens = area.Screens();
+    return screens.empty() ? kFallbackWorkArea : screens.front().Available;
+}
+
+Rect WorkAreaAt(const WorkArea& area, Point p) {
+    const std::vector<ScreenArea> screens = area.Screens();
+    for (const ScreenArea& s : screens)
+        if (s.Geometry.Contains(p)) return s.Available;
+    return screens.empty() ? kFallbackWorkArea : screens.front().Available;
+}
+
+std::vector<Rect> ScreenRects(const WorkArea& area) {
+    std::vector<Rect> rects;
+    for (const ScreenArea& s : area.Screens())
+        rects.push_back(s.Geometry);
+    return rects;
+}
+
+} // namespace zm

@@ -1,0 +1,20 @@
+#include "model/week_settings.h"
+#include "platform/memory_settings.h"
+#include "platform/setting_table.h"
+
+#include <gtest/gtest.h>
+
+namespace zm {
+namespace {
+
+TEST(WeekSettings, TheDefaultsAreThoseOfTheSettings) {
+    const MemorySettings nothingStored;
+    const WeekSettings week;
+    EXPECT_EQ(week.WorkWeek, ReadInt(nothingStored, SettingId::WorkWeek));
+    EXPECT_EQ(week.CheckWeekendEvents, ReadBool(nothingStored, SettingId::CheckWeekendEvents));
+    for (int dow = 1; dow <= 7; ++dow)
+        EXPECT_FALSE(week.IsLastWorkday(dow)) << dow;
+}
+
+} // namespace
+} // namespace zm

@@ -1,0 +1,23 @@
+#pragma once
+// A watch on the system time that reports what the test tells it, once.
+
+#include "platform/time_change_watch.h"
+
+namespace zm {
+
+class FakeTimeChangeWatch final : public TimeChangeWatch {
+public:
+    TimeChanges Next; // reported by the next Check, then cleared
+
+    void SetClock() { Next.ClockSet = true; }
+    void Resume() { Next.Resumed = true; }
+
+    int Descriptor() const override { return -1; }
+    TimeChanges Check() override {
+        const TimeChanges changes = Next;
+        Next = {};
+        return changes;
+    }
+};
+
+} // namespace zm
