@@ -57,8 +57,9 @@ void CrashFactsFromSignal(int signal, const siginfo_t* info, const void* context
     for (int i = 0; i < 16; ++i)
         facts.Registers[i] = values[i];
     facts.Address = static_cast<uint64_t>(r[REG_RIP]);
-    // Bit 1 of the page fault's error code is set for a write.
-    if (signal == SIGSEGV)
+    // Bit 1 of the page fault's error code is set for a write. A SIGSEGV sent by a process
+    // (si_code 0 or below) made no access.
+    if (signal == SIGSEGV && info && info->si_code > 0)
         facts.Access =
             LoadString((r[REG_ERR] & 2) != 0 ? IDS_CRASH_ACCESS_WRITE : IDS_CRASH_ACCESS_READ);
     WalkFrames(static_cast<uint64_t>(r[REG_RBP]), ReadOwnWord, facts.Stack);
@@ -69,7 +70,7 @@ void CrashFactsFromSignal(int signal, const siginfo_t* info, const void* context
     for (int i = 0; i < 16; ++i)
         facts.Registers[i] = static_cast<uint32_t>(r[order[i]]);
     facts.Address = static_cast<uint32_t>(r[REG_EIP]);
-    if (signal == SIGSEGV)
+    if (signal == SIGSEGV && info && info->si_code > 0)
         facts.Access =
             LoadString((r[REG_ERR] & 2) != 0 ? IDS_CRASH_ACCESS_WRITE : IDS_CRASH_ACCESS_READ);
     WalkFrames(static_cast<uint32_t>(r[REG_EBP]), ReadOwnWord, facts.Stack);

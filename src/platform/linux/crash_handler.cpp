@@ -55,6 +55,10 @@ void ShowReport() {
     if (reportProgram[0] == '\0') return;
     const long child = ::syscall(SYS_clone, SIGCHLD, 0, 0, 0, 0);
     if (child == 0) {
+        // The handler blocks every other signal; the report program must not inherit that.
+        sigset_t none;
+        ::sigemptyset(&none);
+        ::sigprocmask(SIG_SETMASK, &none, nullptr);
         char* const argv[] = {reportProgram, report, nullptr};
         ::execve(reportProgram, argv, environ);
         ::_exit(127);

@@ -90,6 +90,8 @@ ExchangeResult ExchangeOverSocket(const std::string& socketPath, std::string_vie
             sent += static_cast<size_t>(n);
         } else if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
             if (!WaitFor(socket.get(), POLLOUT, deadline)) return Broken(ETIMEDOUT);
+        } else if (n < 0 && (errno == EPIPE || errno == ECONNRESET)) {
+            break; // the listener stopped reading (a refused request): its answer may be there
         } else {
             return Broken(errno);
         }
