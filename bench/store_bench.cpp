@@ -4,7 +4,7 @@
 
 #include "bench_folder.h"
 #include "store/event_store.h"
-#include "store/memory_file.h"
+#include "store/io/memory_file.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -59,7 +59,7 @@ void BM_DailyRebuildFullLibrary(benchmark::State& state) {
     Folder folder(3999);
     WeekSettings week;
     week.CheckWeekendEvents = state.range(0) != 0;
-    EventStore store(StoreSetup{nullptr, [] { return kNow; }, &week, folder.dir});
+    EventStore store(StoreSetup{nullptr, [] { return kNow; }, &week, folder.dir()});
     if (store.openDefaultLibrary() != lr::kOk) state.SkipWithError("open failed");
     for (auto _ : state) {
         if (store.reloadPending() != lr::kOk) state.SkipWithError("rebuild failed");
@@ -73,7 +73,7 @@ BENCHMARK(BM_DailyRebuildFullLibrary)->Arg(0)->Arg(1)->Unit(benchmark::kMillisec
 // and index, each flushed.
 void BM_StoreChangeDelete(benchmark::State& state) {
     Folder folder(3000);
-    EventStore store(StoreSetup{nullptr, [] { return kNow; }, nullptr, folder.dir});
+    EventStore store(StoreSetup{nullptr, [] { return kNow; }, nullptr, folder.dir()});
     if (store.openDefaultLibrary() != lr::kOk) state.SkipWithError("open failed");
     store.rebuildPending(kNow);
     int i = 0;

@@ -5,7 +5,7 @@
 #include "platform/data_folder.h"
 #include "res/format_text.h"
 #include "res/strings.h"
-#include "store/memory_file.h"
+#include "store/io/memory_file.h"
 #include "store/store_messages.h"
 
 #include <filesystem>

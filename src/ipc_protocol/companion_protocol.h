@@ -13,6 +13,8 @@
 // Texts are byte strings: a JSON string when they are valid UTF-8, otherwise {"base64":"..."}.
 // "elsewhere" says the program keeps another data folder: the companion works on the file.
 
+#include "platform/companion_messages.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -27,26 +29,6 @@ inline constexpr size_t kFrameHeaderBytes = 4;
 inline constexpr size_t kMaxRequestBytes = 256 * 1024;
 inline constexpr size_t kMaxAnswerBytes = 16 * 1024 * 1024;
 inline constexpr size_t kMaxRequestArguments = 256;
-
-enum class RequestKind : uint8_t { Restore, Run };
-
-struct CompanionRequest {
-    RequestKind Kind = RequestKind::Run;
-    std::vector<std::string> Arguments; // the command line without the program name
-    std::string WorkingFolder;          // where the companion runs (absolute)
-    std::string DataFolder;             // the companion's data folder when --data is not given
-    friend bool operator==(const CompanionRequest&, const CompanionRequest&) = default;
-};
-
-enum class AnswerOutcome : uint8_t { Done, Refused, Elsewhere };
-
-struct CompanionAnswer {
-    AnswerOutcome Outcome = AnswerOutcome::Done;
-    int Status = 0;
-    std::string Out;
-    std::string Err;
-    friend bool operator==(const CompanionAnswer&, const CompanionAnswer&) = default;
-};
 
 // Why a request is refused.
 enum class RequestProblem : uint8_t { None, Malformed, WrongVersion, TooLarge, Foreign };

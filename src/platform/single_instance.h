@@ -4,7 +4,7 @@
 // its main window (the "Restore" command) and ends. The same socket carries the companion's
 // changing commands, which the running program carries out through its own event store.
 
-#include "ipc_protocol/companion_protocol.h"
+#include "platform/companion_messages.h"
 
 #include <functional>
 

@@ -2,7 +2,7 @@
 // leaves behind; the daily rebuild, the due check and the check for future stamps.
 
 #include "res/strings.h"
-#include "store_fixture.h"
+#include "support/store_fixture.h"
 
 namespace zm::testing {
 namespace {

@@ -10,8 +10,8 @@
 #include "format/locale_formats.h"
 #include "platform/data_folder.h"
 #include "platform/locale_names.h"
+#include "platform/memory_settings.h"
 #include "platform/setting_table.h"
-#include "platform/settings.h"
 #include "store/event_store.h"
 
 #include <string>
@@ -66,7 +66,7 @@ struct HostedProgram {
     HeardList list;
     LibraryResult opened = 0;
     HostedStore host;
-    FakeSettings settings;
+    MemorySettings settings;
     LocaleFormats formats;
     EnglishLocaleNames names;
     CliEnvironment env;

@@ -1,6 +1,6 @@
 #include "platform/ipc/companion_connection.h"
 
-#include "platform/linux/local_socket.h"
+#include "platform/local/local_socket.h"
 
 #include <QLocalSocket>
 #include <QTimer>

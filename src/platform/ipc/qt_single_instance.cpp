@@ -1,8 +1,8 @@
 #include "platform/ipc/qt_single_instance.h"
 
 #include "platform/ipc/companion_connection.h"
-#include "platform/linux/local_socket.h"
-#include "platform/linux/runtime_folder.h"
+#include "platform/local/local_socket.h"
+#include "platform/local/runtime_folder.h"
 #include "res/strings.h"
 
 #include <QLocalServer>

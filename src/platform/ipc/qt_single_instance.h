@@ -1,7 +1,8 @@
 #pragma once
 // The single instance over a per-user lock file and a QLocalServer in the runtime folder.
 
-#include "platform/linux/instance_lock.h"
+#include "ipc_protocol/companion_protocol.h"
+#include "platform/local/instance_lock.h"
 #include "platform/single_instance.h"
 
 #include <QObject>

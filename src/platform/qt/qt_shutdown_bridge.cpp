@@ -1,17 +1,12 @@
 #include "platform/qt/qt_shutdown_bridge.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QSocketNotifier>
 #include <array>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
-
-#if QT_CONFIG(sessionmanager)
-#include <QSessionManager>
-#endif
 
 namespace zm {
 namespace {
@@ -78,13 +73,7 @@ bool QtShutdownBridge::CatchTerminationSignals() {
     return CatchSignals({SIGTERM, SIGINT, SIGHUP});
 }
 
-void QtShutdownBridge::WatchSession(QGuiApplication& app) {
-#if QT_CONFIG(sessionmanager)
-    connect(&app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-        if (SaveState) SaveState();
-    });
-#endif
-    // The session manager's last word quits the event loop: the closing steps still run.
+void QtShutdownBridge::WatchQuit(QCoreApplication& app) {
     connect(&app, &QCoreApplication::aboutToQuit, this, &QtShutdownBridge::runShutdown);
 }
 

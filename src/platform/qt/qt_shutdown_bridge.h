@@ -8,7 +8,7 @@
 #include <functional>
 #include <initializer_list>
 
-class QGuiApplication;
+class QCoreApplication;
 class QSocketNotifier;
 
 namespace zm {
@@ -27,8 +27,18 @@ public:
     // Installs the handlers; false when the pipe or a handler cannot be made.
     bool CatchSignals(std::initializer_list<int> numbers);
     bool CatchTerminationSignals();
-    // Saves the state when the session manager asks, and closes when the session ends.
-    void WatchSession(QGuiApplication& app);
+    // Runs the closing steps when the event loop is quit from elsewhere (the session
+    // manager's last word quits it).
+    void WatchQuit(QCoreApplication& app);
+    // The desktop session: saves the state when the session manager asks whether the session
+    // may end (QGuiApplication::commitDataRequest), and closes when it ends. A template, so
+    // that this Qt Core layer needs no Qt Gui: the program passes its application object.
+    template <typename GuiApplication> void WatchSession(GuiApplication& app) {
+        connect(&app, &GuiApplication::commitDataRequest, this, [this](auto&) {
+            if (SaveState) SaveState();
+        });
+        WatchQuit(app);
+    }
 
     // Runs the closing steps (unless they ran) and quits the event loop.
     void RequestShutdown();

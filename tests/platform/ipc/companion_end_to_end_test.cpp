@@ -3,9 +3,9 @@
 
 #include "cli/companion_service.h"
 #include "platform/ipc/qt_single_instance.h"
-#include "platform/linux/runtime_folder.h"
+#include "platform/local/runtime_folder.h"
 #include "support/hosted_program.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

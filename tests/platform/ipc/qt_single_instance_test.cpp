@@ -1,7 +1,7 @@
 #include "ipc_protocol/companion_protocol.h"
 #include "platform/ipc/qt_single_instance.h"
-#include "platform/linux/local_socket.h"
-#include "temp_folder.h"
+#include "platform/local/local_socket.h"
+#include "support/temp_folder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
