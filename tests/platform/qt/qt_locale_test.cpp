@@ -10,8 +10,7 @@ namespace zm {
 namespace {
 
 TEST(QtLocale, UnitedStatesEnglishGivesMonthDayYearAndATwelveHourClock) {
-    const LocaleDescription d =
-        QtLocaleDescription(QLocale(QLocale::English, QLocale::UnitedStates));
+    const LocaleDescription d = QtLocaleDescription(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(d.DateOrder, 0);
     EXPECT_FALSE(d.Is24Hour);
     EXPECT_EQ(d.DateSeparator, "/");
