@@ -21,6 +21,7 @@ TEST(RuntimeFolder, TheDesktopsFolderIsUsedOnlyWhenItIsPrivate) {
     TempFolder tmp;
     const std::string mine = tmp.file("run");
     const std::string open = tmp.file("open");
+    const std::string missing = tmp.file("missing");
     ::mkdir(mine.c_str(), 0700);
     ::mkdir(open.c_str(), 0755);
     const uid_t me = ::getuid();
@@ -36,7 +37,7 @@ TEST(RuntimeFolder, TheDesktopsFolderIsUsedOnlyWhenItIsPrivate) {
         {"run", me, fallback},        // relative
         {open.c_str(), me, fallback}, // others may enter
         {mine.c_str(), me + 1, tmp.path() + "/zantimore-" + std::to_string(me + 1)}, // not theirs
-        {tmp.file("missing").c_str(), me, fallback},
+        {missing.c_str(), me, fallback},
     };
     for (const auto& c : cases)
         EXPECT_EQ(RuntimeFolderFor(c.xdg, c.uid, tmp.path()), c.folder) << (c.xdg ? c.xdg : "-");
