@@ -1,6 +1,6 @@
-#include "platform/linux/crash_context.h"
-#include "platform/linux/crash_handler.h"
-#include "platform/linux/crash_report_format.h"
+#include "platform/crash/crash_context.h"
+#include "platform/crash/crash_handler.h"
+#include "platform/crash/crash_report_format.h"
 
 #include <csignal>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "platform/linux/crash_context.h"
+#include "platform/crash/crash_context.h"
 
 #include "res/strings.h"
 

@@ -2,7 +2,7 @@
 // What the crash report shows, read from the signal's information and the machine context of
 // the fault. Everything here is safe to call from a signal handler.
 
-#include "platform/linux/crash_report_format.h"
+#include "platform/crash/crash_report_format.h"
 
 #include <csignal>
 #include <cstdint>

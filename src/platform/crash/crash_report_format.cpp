@@ -1,4 +1,4 @@
-#include "platform/linux/crash_report_format.h"
+#include "platform/crash/crash_report_format.h"
 
 #include "res/strings.h"
 

@@ -1,7 +1,7 @@
-#include "platform/linux/crash_handler.h"
+#include "platform/crash/crash_handler.h"
 
-#include "platform/linux/crash_context.h"
-#include "platform/linux/crash_report_format.h"
+#include "platform/crash/crash_context.h"
+#include "platform/crash/crash_report_format.h"
 
 #include <cerrno>
 #include <climits>
