@@ -1,5 +1,6 @@
 #include "cli/cli_session.h"
 
+#include "cli/hosted_store.h"
 #include "cli/side_lists.h"
 #include "platform/data_folder.h"
 #include "res/format_text.h"
@@ -35,35 +36,61 @@ private:
     const CliRun& run_;
 };
 
-// Keeps what the store tells the event list, so that a command can show the changed event.
+// Keeps what the store tells the event list, so that a command can show the changed event;
+// in the running program the program's list hears it as well.
 class CliSession::ListView final : public EventListView {
 public:
-    void insertItem(const EventRecord& event) override { changed = event; }
-    void replaceItem(uint16_t, const EventRecord& event) override { changed = event; }
-    void removeItem(uint16_t) override { changed.reset(); }
+    void insertItem(const EventRecord& event) override {
+        changed = event;
+        if (next) next->insertItem(event);
+    }
+    void replaceItem(uint16_t oldKey, const EventRecord& event) override {
+        changed = event;
+        if (next) next->replaceItem(oldKey, event);
+    }
+    void removeItem(uint16_t key) override {
+        changed.reset();
+        if (next) next->removeItem(key);
+    }
     std::optional<EventRecord> changed;
+    EventListView* next = nullptr;
 };
 
 CliSession::CliSession(const CliRun& run)
     : run_(run), prompts_(std::make_unique<Prompts>(run)), list_(std::make_unique<ListView>()) {
-    StoreSetup setup;
-    setup.now = [this] { return run_.now; };
-    setup.week = &run_.week;
-    setup.programFolder = run_.dataFolder;
-    store_ = std::make_unique<EventStore>(std::move(setup));
+    if (const HostedStore* host = run_.env.host) {
+        store_ = host->Store;
+        typeSource_ = host->Types;
+        hostList_ = store_->eventListView();
+        hostPrompts_ = store_->prompts();
+        list_->next = hostList_;
+    } else {
+        StoreSetup setup;
+        setup.now = [this] { return run_.now; };
+        setup.week = &run_.week;
+        setup.programFolder = run_.dataFolder;
+        ownStore_ = std::make_unique<EventStore>(std::move(setup));
+        store_ = ownStore_.get();
+        if (run_.env.tick)
+            store_->library().setIdSource([this] { return run_.now; }, run_.env.tick);
+    }
     store_->setPrompts(prompts_.get());
     store_->setEventListView(list_.get());
-    if (run_.env.tick)
-        store_->library().setIdSource([this] { return run_.now; }, run_.env.tick);
 }
 
 const std::optional<EventRecord>& CliSession::changedEvent() const {
     return list_->changed;
 }
 
-CliSession::~CliSession() = default;
+CliSession::~CliSession() {
+    if (!ownStore_) {
+        store_->setEventListView(hostList_);
+        store_->setPrompts(hostPrompts_);
+    }
+}
 
 const QuickList& CliSession::quickList() {
+    if (run_.env.host) return *run_.env.host->Quick;
     if (!quickRead_) ReadQuickList(run_.dataFolder, quick_);
     quickRead_ = true;
     return quick_;
@@ -90,7 +117,15 @@ bool CliSession::reportOpenFailure(LibraryResult code, const FileFailure& failur
     return false;
 }
 
+bool CliSession::openHosted() {
+    libraryPath_ = PathInFolder(run_.dataFolder, kLibraryFileName);
+    if (library().isOpen()) return true;
+    run_.error(LoadString(IDS_CLI_LINK_NOT_OPEN));
+    return false;
+}
+
 bool CliSession::openForReading() {
+    if (run_.env.host) return openHosted();
     if (!prepare()) return false;
     std::error_code ec;
     if (!std::filesystem::exists(libraryPath_, ec) && !ec) {
@@ -102,6 +137,7 @@ bool CliSession::openForReading() {
 }
 
 bool CliSession::openForWriting() {
+    if (run_.env.host) return openHosted();
     if (!prepare()) return false;
     std::error_code ec;
     const bool exists = std::filesystem::exists(libraryPath_, ec);

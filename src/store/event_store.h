@@ -64,6 +64,8 @@ public:
     void setUpcomingReminders(UpcomingReminders* upcoming) { upcoming_ = upcoming; }
     void setPrompts(StorePrompts* prompts) { prompts_ = prompts; }
     void setQuickTakeOver(QuickReminderTakeOver* takeOver) { quickTakeOver_ = takeOver; }
+    EventListView* eventListView() const { return list_; }
+    StorePrompts* prompts() const { return prompts_; }
     // Resolves the type names of the events read (the type list).
     void setTypeLookup(EventLibrary::TypeLookup lookup);
 
