@@ -125,4 +125,10 @@ constexpr int64_t DaysBetween(DateTime a, DateTime b) { return b.DayNumber() - a
 inline constexpr int kMinYear = 100;
 inline constexpr int kMaxYear = 9999;
 
+class Clock;
+// The clock's local wall-clock time as an instant.
+DateTime LocalNow(const Clock& clock);
+// The local time of the system clock: "now" wherever nobody gives another clock.
+DateTime SystemNow();
+
 } // namespace zm

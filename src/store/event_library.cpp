@@ -1,6 +1,5 @@
 #include "store/event_library.h"
 
-#include "platform/clock.h"
 #include "store/byte_order.h"
 #include "store/event_serializer.h"
 #include "store/library_format.h"
@@ -12,11 +11,6 @@
 
 namespace zm {
 namespace {
-
-DateTime SystemNow() {
-    const CivilTime t = SystemClock().localNow();
-    return DateTime::FromParts(t.year, t.month, t.day, t.hour, t.minute, t.second);
-}
 
 uint32_t SystemTick() {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
