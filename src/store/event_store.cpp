@@ -326,8 +326,9 @@ LibraryResult EventStore::checkFutureStampsAt(DateTime now) {
         if (read != lr::kOk) return read;
         if (!event.IsStampedInFuture(now, settings)) return lr::kOk;
         event.StampShown(now);
-        corrected = true;
-        return library_.rewriteFirstBlock(event);
+        const LibraryResult written = library_.rewriteFirstBlock(event);
+        if (written == lr::kOk) corrected = true;
+        return written;
     });
     if (corrected) {
         const LibraryResult flushed = library_.flush();
