@@ -16,7 +16,6 @@
 namespace zm {
 namespace {
 
-
 const DateTime kNow = DateTime::FromParts(2024, 3, 14, 8, 0);
 
 // One-block events of every kind of recurrence, some of them due today.

@@ -1,6 +1,7 @@
 // The event operations of the store: what they write, what they tell, and what a failed write
 // leaves behind; the daily rebuild, the due check and the check for future stamps.
 
+#include "old_library_builder.h"
 #include "res/strings.h"
 #include "store_fixture.h"
 
@@ -299,8 +300,116 @@ TEST_F(StoreTest, TheDueCheckBringsWeekEndRemindersForward) {
     week.CheckWeekendEvents = true;
     store.SetWeek(week);
     ASSERT_EQ(store.reloadPending(), lr::kOk);
-    EXPECT_EQ(store.dueReminders(),
-              (std::vector<DueReminder>{{1, At(2024, 3, 15), true, false}}));
+    EXPECT_EQ(store.dueReminders(), (std::vector<DueReminder>{{1, At(2024, 3, 15), true, false}}));
+}
+
+// The next instant the pending list falls due after now (Monday 08:00), for one timer.
+struct NextDueCase {
+    const char* name;
+    std::vector<EventRecord> events;
+    std::optional<DateTime> next;
+    bool weekendRule = false;
+};
+
+EventRecord StampedYesterday(EventRecord e) {
+    e.StampShown(At(2024, 3, 10, 9, 0));
+    return e;
+}
+
+EventRecord SnoozedUntil(EventRecord e, DateTime until) {
+    e.StampShown(At(2024, 3, 11, 7, 0));
+    e.SetSnooze(until, 0, 30);
+    return e;
+}
+
+class NextDue : public StoreTest, public ::testing::WithParamInterface<NextDueCase> {};
+
+TEST_P(NextDue, IsTheFirstInstantAfterNowAtWhichTheDueCheckFindsAnEvent) {
+    openEmpty();
+    week.CheckWeekendEvents = GetParam().weekendRule;
+    store.SetWeek(week);
+    for (EventRecord e : GetParam().events)
+        ASSERT_EQ(store.storeNew(e), lr::kOk);
+    ASSERT_EQ(store.rebuildPending(), lr::kOk);
+    const std::optional<DateTime> next = store.NextDueInstant();
+    EXPECT_EQ(next, GetParam().next);
+    if (!next) return;
+    now = *next - DateTimeSpan::Seconds(1);
+    const size_t dueBefore = store.dueReminders().size();
+    now = *next;
+    EXPECT_EQ(store.dueReminders().size(), dueBefore + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scheduler, NextDue,
+    ::testing::Values(
+        NextDueCase{"NothingPending", {OneTime(At(2024, 3, 12, 9, 0))}, std::nullopt},
+        NextDueCase{"OneTime", {OneTime(At(2024, 3, 11, 17, 0))}, At(2024, 3, 11, 17, 0)},
+        NextDueCase{"EarliestOfAll",
+                    {OneTime(At(2024, 3, 11, 17, 0)), OneTime(At(2024, 3, 11, 12, 0), 30)},
+                    At(2024, 3, 11, 11, 30)},
+        // An event due already is the tick's: the timer waits for the next one.
+        NextDueCase{"DueNowIsLeftToTheTick",
+                    {OneTime(At(2024, 3, 11, 7, 0)), OneTime(At(2024, 3, 11, 17, 0))},
+                    At(2024, 3, 11, 17, 0)},
+        NextDueCase{"Recurring",
+                    {StampedYesterday(Recurring(kDaily, 1, At(2024, 3, 1, 9, 0), 15))},
+                    At(2024, 3, 11, 8, 45)},
+        NextDueCase{
+            "Snoozed",
+            {SnoozedUntil(Recurring(kDaily, 1, At(2024, 3, 1, 7, 0)), At(2024, 3, 11, 12, 0))},
+            At(2024, 3, 11, 12, 0)},
+        NextDueCase{
+            "WithTheWeekEndRule", {OneTime(At(2024, 3, 11, 17, 0))}, At(2024, 3, 11, 17, 0), true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- the scheduler's guards ---
+
+// The store holds itself busy while it converts a library and while it asks about future
+// stamps; a reminder window begun while another one is being created is refused.
+class BusyWhenAsked final : public StorePrompts {
+public:
+    explicit BusyWhenAsked(const EventStore& store) : store_(store) {}
+    void showFileError(const std::string&) override {}
+    bool confirmConversion(const std::string&) override { return note(); }
+    bool confirmFutureStampCorrection() override { return note(); }
+    std::vector<bool> busy;
+
+private:
+    bool note() {
+        busy.push_back(store_.busy());
+        return true;
+    }
+    const EventStore& store_;
+};
+
+TEST_F(StoreTest, TheGuardsHoldForTheirScope) {
+    BusyWhenAsked asked(store);
+    store.setPrompts(&asked);
+    BlockFileBuilder old(0x00020003);
+    old.putChain(1, OldEvent().bytes(0x00020003));
+    fs.put(kLibraryPath, old.bytes());
+    ASSERT_EQ(store.openDefaultLibrary(), lr::kOk);
+    EventRecord stamped = Recurring(kDaily, 1, At(2024, 3, 1, 9, 0));
+    stamped.StampShown(At(2024, 3, 17, 9, 0));
+    ASSERT_EQ(store.storeNew(stamped), lr::kOk);
+    ASSERT_EQ(store.startCheck(), lr::kOk);
+    EXPECT_EQ(asked.busy, (std::vector<bool>{true, true}));
+    EXPECT_FALSE(store.busy());
+    {
+        BusyScope outer(store);
+        { BusyScope inner(store); }
+        EXPECT_TRUE(store.busy());
+    }
+    EXPECT_FALSE(store.busy());
+
+    ReminderCreationScope first(store);
+    EXPECT_FALSE(first.Nested());
+    {
+        ReminderCreationScope second(store);
+        EXPECT_TRUE(second.Nested());
+    }
+    EXPECT_TRUE(store.CreatingReminder());
 }
 
 TEST_F(StoreTest, FutureStampsAreCorrectedInPlaceWhenTheUserAgrees) {

@@ -59,32 +59,39 @@ LibraryResult Done() {
 }
 
 const ContractCase kCases[] = {
-    {"New", [](Arena&) { return uint16_t{0}; },
+    {"New",
+     [](Arena&) { return uint16_t{0}; },
      [](Arena& a, uint16_t) {
          EventRecord e = Today();
          return a.store.storeNew(e);
      },
      {"added 1 pending"}},
-    {"Changed", [](Arena& a) { return a.Store(Today()); },
+    {"Changed",
+     [](Arena& a) { return a.Store(Today()); },
      [](Arena& a, uint16_t key) {
          EventRecord e = a.Read(key);
          e.Name = "changed";
          return a.store.storeChanged(e);
      },
      {"changed 1 -> 2 close pending"}},
-    {"Replaced", [](Arena& a) { return a.Store(Today()); },
+    {"Replaced",
+     [](Arena& a) { return a.Store(Today()); },
      [](Arena& a, uint16_t key) {
          EventRecord e = OneTime(At(2024, 3, 12, 9, 0));
          e.Key = key;
          return a.store.storeReplaced(e);
      },
      {"replaced 1 -> 2 close"}},
-    {"Accepted", [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.acceptStored(key); }, {"accepted 1 -> 2"}},
-    {"AcceptedInTheList", [](Arena& a) { return a.Store(Today()); },
+    {"Accepted",
+     [](Arena& a) { return a.Store(Today()); },
+     [](Arena& a, uint16_t key) { return a.store.acceptStored(key); },
+     {"accepted 1 -> 2"}},
+    {"AcceptedInTheList",
+     [](Arena& a) { return a.Store(Today()); },
      [](Arena& a, uint16_t key) { return a.store.acceptListed(key); },
      {"accepted 1 -> 2 close"}},
-    {"Snoozed", [](Arena& a) { return a.Store(Recurring(kDaily, 1, At(2024, 3, 1, 8, 0))); },
+    {"Snoozed",
+     [](Arena& a) { return a.Store(Recurring(kDaily, 1, At(2024, 3, 1, 8, 0))); },
      [](Arena& a, uint16_t key) {
          Verdict verdict;
          const SnoozeRequest hour{At(2024, 3, 11, 8, 0), DateTimeSpan::Hours(1), 1, 1,
@@ -101,13 +108,15 @@ const ContractCase kCases[] = {
      },
      [](Arena& a, uint16_t key) { return a.store.unsnoozeStored(key); },
      {"unsnoozed 1 -> 2 close pending"}},
-    {"TypeChanged", [](Arena& a) { return a.Store(Today()); },
+    {"TypeChanged",
+     [](Arena& a) { return a.Store(Today()); },
      [](Arena& a, uint16_t key) {
          EventRecord e = a.Read(key);
          return a.store.changeType(e, 3, "Call");
      },
      {"type changed 1 -> 2 close pending"}},
-    {"Disabled", [](Arena& a) { return a.Store(Today()); },
+    {"Disabled",
+     [](Arena& a) { return a.Store(Today()); },
      [](Arena& a, uint16_t key) {
          EventRecord e = a.Read(key);
          return a.store.setDisabled(e, true);
@@ -124,19 +133,26 @@ const ContractCase kCases[] = {
          return a.store.setDisabled(e, false);
      },
      {"enabled 1 -> 2 close pending"}},
-    {"Deleted", [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.deleteStored(key); }, {"deleted 1"}},
-    {"Removed", [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.removeEvent(key); }, {"deleted 1 close"}},
-    {"DeletedFromItsReminder", [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.acceptStored(key, true); }, {"deleted 1"}},
+    {"Deleted",
+     [](Arena& a) { return a.Store(Today()); },
+     [](Arena& a, uint16_t key) { return a.store.deleteStored(key); },
+     {"deleted 1"}},
+    {"Removed",
+     [](Arena& a) { return a.Store(Today()); },
+     [](Arena& a, uint16_t key) { return a.store.removeEvent(key); },
+     {"deleted 1 close"}},
+    {"DeletedFromItsReminder",
+     [](Arena& a) { return a.Store(Today()); },
+     [](Arena& a, uint16_t key) { return a.store.acceptStored(key, true); },
+     {"deleted 1"}},
     {"Purged",
      [](Arena& a) {
          EventRecord e = OneTime(At(2024, 3, 1, 9, 0));
          e.Flags |= kAccepted;
          return a.Store(e);
      },
-     [](Arena& a, uint16_t) { return a.store.deleteAccepted(); }, {"purged 1"}},
+     [](Arena& a, uint16_t) { return a.store.deleteAccepted(); },
+     {"purged 1"}},
     {"Merged",
      [](Arena& a) {
          a.PutOther(Today());
@@ -169,7 +185,9 @@ const ContractCase kCases[] = {
          a.store.close();
          return uint16_t{0};
      },
-     [](Arena& a, uint16_t) { return a.store.openDefaultLibrary(); }, {"reset opened"}, false},
+     [](Arena& a, uint16_t) { return a.store.openDefaultLibrary(); },
+     {"reset opened"},
+     false},
     {"Converted",
      [](Arena& a) {
          a.store.close();
@@ -178,7 +196,8 @@ const ContractCase kCases[] = {
          a.fs.put(kLibraryPath, old.bytes());
          return uint16_t{0};
      },
-     [](Arena& a, uint16_t) { return a.store.openDefaultLibrary(); }, {"reset converted"}},
+     [](Arena& a, uint16_t) { return a.store.openDefaultLibrary(); },
+     {"reset converted"}},
     {"FutureStampsCorrected",
      [](Arena& a) {
          EventRecord e = Recurring(kDaily, 1, At(2024, 3, 1, 9, 0));
@@ -187,20 +206,27 @@ const ContractCase kCases[] = {
      },
      [](Arena& a, uint16_t) { return a.store.checkFutureStamps(); },
      {"reset stamps corrected"}},
-    {"Reloaded", [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t) { return a.store.reloadPending(); }, {"pending rebuilt 1"}, false},
-    {"LeftPending", [](Arena& a) { return a.Store(Today()); },
+    {"Reloaded",
+     [](Arena& a) { return a.Store(Today()); },
+     [](Arena& a, uint16_t) { return a.store.reloadPending(); },
+     {"pending rebuilt 1"},
+     false},
+    {"LeftPending",
+     [](Arena& a) { return a.Store(Today()); },
      [](Arena& a, uint16_t key) {
          a.store.removePending(key);
          return Done();
      },
-     {"left pending 1"}, false},
-    {"Closed", [](Arena&) { return uint16_t{0}; },
+     {"left pending 1"},
+     false},
+    {"Closed",
+     [](Arena&) { return uint16_t{0}; },
      [](Arena& a, uint16_t) {
          a.store.close();
          return Done();
      },
-     {"reset closed"}, false},
+     {"reset closed"},
+     false},
 };
 
 class Contract : public StoreTest, public ::testing::WithParamInterface<ContractCase> {

@@ -56,9 +56,9 @@ public:
 
     std::string Line(const StoreChange& c) const {
         static constexpr const char* kKinds[] = {
-            "added",    "changed", "replaced", "accepted", "snoozed", "unsnoozed",    "type changed",
-            "enabled",  "disabled", "deleted", "purged",   "left pending", "pending rebuilt",
-            "reset"};
+            "added",     "changed",      "replaced",        "accepted", "snoozed",
+            "unsnoozed", "type changed", "enabled",         "disabled", "deleted",
+            "purged",    "left pending", "pending rebuilt", "reset"};
         static constexpr const char* kCauses[] = {"opened", "converted", "closed",
                                                   "merged", "imported",  "stamps corrected"};
         std::string line = kKinds[static_cast<int>(c.Kind)];
@@ -80,7 +80,8 @@ public:
             break;
         }
         if (c.ClosesReminderWindow) line += " close";
-        if (c.NewKey != 0 && c.Kind != StoreChangeKind::LeftPending && store_.pending().find(c.NewKey))
+        if (c.NewKey != 0 && c.Kind != StoreChangeKind::LeftPending &&
+            store_.pending().find(c.NewKey))
             line += " pending";
         return line;
     }

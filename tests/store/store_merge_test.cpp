@@ -292,8 +292,8 @@ TEST_F(Merge, FirstFormatEventsAndQuickReminders) {
     EXPECT_EQ(all[2].Pattern, kDaily);
     EXPECT_EQ(all[2].LastShown, At(2024, 3, 10, 9, 0));
     EXPECT_EQ(prompts.quick, (std::vector<OldQuickReminder>{{"Tea", "Tea is ready", TimeAmount(90)},
-                                                          {"Nap", "Wake up", TimeAmount(0x10002)},
-                                                          {"Later", "", TimeAmount(0x20003)}}));
+                                                            {"Nap", "Wake up", TimeAmount(0x10002)},
+                                                            {"Later", "", TimeAmount(0x20003)}}));
 }
 
 TEST_F(Merge, AFirstFormatBlockMarkedUsedPastTheEndIsCorrupt) {

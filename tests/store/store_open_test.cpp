@@ -2,11 +2,11 @@
 // what a refused or failed conversion leaves behind.
 
 #include "old_library_builder.h"
-#include "temp_folder.h"
 #include "store/event_library.h"
 #include "store/posix_file.h"
 #include "store/store_messages.h"
 #include "store_fixture.h"
+#include "temp_folder.h"
 
 #include <cerrno>
 #include <cstdlib>
