@@ -102,7 +102,7 @@ void EventStore::notify(const StoreChange& change) {
 // --- the pending list ---
 
 void EventStore::joinPending(const EventRecord& event) {
-    if (pending_.belongs(event, week())) pending_.add(event);
+    if (pending_.belongs(event, week_)) pending_.add(event);
 }
 
 void EventStore::removePending(uint16_t key) {
@@ -180,7 +180,7 @@ LibraryResult EventStore::acceptAs(uint16_t key, bool deleteIt,
     EventRecord event = EventRecord::ForKey(key);
     LibraryResult rc = library_.readEvent(event);
     if (rc != lr::kOk) return rc;
-    event.Accept(now(), week(), shownOccurrence);
+    event.Accept(Now(), week_, shownOccurrence);
     rc = library_.modifyEvent(event);
     if (rc != lr::kOk) return rc;
     // The entry of the old key would name blocks that are free now; a recurring event comes
@@ -249,7 +249,7 @@ LibraryResult EventStore::snoozeStored(uint16_t key, const SnoozeRequest& reques
     EventRecord event = EventRecord::ForKey(key);
     LibraryResult rc = library_.readEvent(event);
     if (rc != lr::kOk) return rc;
-    verdict = ApplySnooze(event, request, now(), week());
+    verdict = ApplySnooze(event, request, Now(), week_);
     if (!verdict.Ok()) return lr::kOk;
     rc = library_.modifyEvent(event);
     if (rc != lr::kOk) return rc;
@@ -263,7 +263,7 @@ LibraryResult EventStore::unsnoozeStored(uint16_t key) {
     if (rc != lr::kOk) return rc;
     // The current occurrence is today's (or the next one); before the first rebuild the end of
     // today stands in for the limit.
-    event.Unsnooze(pending_.limitSet() ? pending_.limit() : EndOfDay(now()));
+    event.Unsnooze(pending_.limitSet() ? pending_.limit() : EndOfDay(Now()));
     rc = library_.modifyEvent(event);
     if (rc != lr::kOk) return rc;
     finishRewrite(key, event, StoreChangeKind::Unsnoozed, true);
@@ -274,17 +274,17 @@ LibraryResult EventStore::unsnoozeStored(uint16_t key) {
 
 LibraryResult EventStore::reloadPending() {
     pending_.unsetLimit();
-    return rebuildPendingAt(now());
+    return rebuildPendingAt(Now());
 }
 
 LibraryResult EventStore::rebuildPending() {
-    return rebuildPendingAt(now());
+    return rebuildPendingAt(Now());
 }
 
 LibraryResult EventStore::rebuildPendingAt(DateTime now) {
     if (!pending_.needsRebuild(now)) return lr::kOk;
     const DateTime limit = EndOfDay(now);
-    const WeekSettings& settings = week();
+    const WeekSettings& settings = week_;
     std::vector<EventRecord> fresh;
     const LibraryResult rc = ReadEachEvent(library_, typeLookup_, [&](EventRecord& event) {
         if (event.IsDue(limit, settings).due) fresh.push_back(std::move(event));
@@ -298,22 +298,22 @@ LibraryResult EventStore::rebuildPendingAt(DateTime now) {
 }
 
 std::vector<DueReminder> EventStore::dueReminders() const {
-    return pending_.dueAt(now(), week());
+    return pending_.dueAt(Now(), week_);
 }
 
 std::optional<DateTime> EventStore::NextDueInstant() const {
-    return pending_.NextDueAfter(now(), week());
+    return pending_.NextDueAfter(Now(), week_);
 }
 
 LibraryResult EventStore::checkFutureStamps() {
-    return checkFutureStampsAt(now());
+    return checkFutureStampsAt(Now());
 }
 
 LibraryResult EventStore::checkFutureStampsAt(DateTime now) {
     BusyScope busy(*this);
     // Stops the first walk at the first event found; no library code has this value.
     constexpr LibraryResult kFound = 0xFFFFFFFFu;
-    const WeekSettings& settings = week();
+    const WeekSettings& settings = week_;
     LibraryResult rc = ReadEachEvent(library_, typeLookup_, [&](EventRecord& event) {
         return event.IsStampedInFuture(now, settings) ? kFound : lr::kOk;
     });
@@ -340,7 +340,7 @@ LibraryResult EventStore::checkFutureStampsAt(DateTime now) {
 }
 
 LibraryResult EventStore::startCheck() {
-    const DateTime now = this->now();
+    const DateTime now = Now();
     const LibraryResult rc = checkFutureStampsAt(now);
     if (rc != lr::kOk) return rc;
     return rebuildPendingAt(now);

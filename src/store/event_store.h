@@ -94,6 +94,8 @@ public:
 
     // --- start-up and files ---
 
+    // Opening, converting, merging and closing end in one reset when they changed anything.
+
     // Opens the default library of the program's folder (26 when the folder is not known).
     LibraryResult openDefaultLibrary();
     // Opens the library; a missing one is created (after a file-error box), one of an older
@@ -121,47 +123,55 @@ public:
     void close();
 
     // --- events ---
+    // Each tells the listeners of the change (the kind in brackets); where it says so, the
+    // notice closes the reminder window of the event's old key.
 
-    // Adds a new event. The main window inserts it; it joins the pending list when its
-    // reminder falls due before the look-ahead limit.
+    // Adds a new event (Added); it joins the pending list when its reminder falls due before
+    // the look-ahead limit.
     LibraryResult storeNew(EventRecord& event);
-    // Rewrites a changed event that carries its old Key.
+    // Rewrites a changed event that carries its old Key (Changed; closes).
     LibraryResult storeChanged(EventRecord& event);
-    // Rewrites a stored event with an imported one (merging and importing, which rebuild the
-    // pending list afterwards). An Id of 0 takes the stored event's Id.
+    // Rewrites a stored event with an imported one (Replaced; closes): merging and importing,
+    // which rebuild the pending list afterwards. An Id of 0 takes the stored event's Id.
     LibraryResult storeReplaced(EventRecord& event);
+    // Deletes the event (Deleted).
     LibraryResult deleteStored(uint16_t key);
-    // Deletes the event and closes its reminder window.
+    // Deletes the event (Deleted; closes).
     LibraryResult removeEvent(uint16_t key);
-    // The user accepted the reminder (or, with `deleteIt`, asked to delete the event).
-    // `shownOccurrence`: the occurrence the reminder window showed, when it has one.
+    // The user accepted the reminder in its window (Accepted), or asked there to delete the
+    // event (`deleteIt`: Deleted). `shownOccurrence`: the occurrence the window showed, when it
+    // has one.
     LibraryResult acceptStored(uint16_t key, bool deleteIt = false,
                                std::optional<DateTime> shownOccurrence = std::nullopt);
-    // Accepting from the event list: as acceptStored, and the reminder window of the key closes.
+    // Accepting from the event list: as acceptStored (Accepted; closes).
     LibraryResult acceptListed(uint16_t key);
-    // Gives the listed event another type; a pending entry of the event follows it.
+    // Gives the listed event another type (TypeChanged; closes); a pending entry of the event
+    // follows it.
     LibraryResult changeType(EventRecord& event, int32_t typeIndex, const std::string& typeName);
-    // Disables or enables the listed event; 0 without writing when it already is so.
+    // Disables or enables the listed event (Disabled or Enabled; closes); 0 without writing or
+    // telling when it already is so.
     LibraryResult setDisabled(EventRecord& event, bool on);
     LibraryResult readStored(EventRecord& event) const { return library_.readEvent(event); }
     LibraryResult forEachStored(const EventLibrary::EventVisitor& visit) const {
         return library_.forEachEvent(visit);
     }
-    // Deletes every accepted one-time event; stops at the first failure.
+    // Deletes every accepted one-time event (Purged, each with the event); stops at the first
+    // failure.
     LibraryResult deleteAccepted();
-    // Unsets the look-ahead limit and rebuilds the pending list.
+    // Unsets the look-ahead limit and rebuilds the pending list (PendingRebuilt).
     LibraryResult reloadPending();
-    // Snoozes the reminder of a stored event for the reminder window. A snooze the rules
-    // refuse leaves `verdict` refused (with its message) and changes nothing.
+    // Snoozes the reminder of a stored event for the reminder window (Snoozed). A snooze the
+    // rules refuse leaves `verdict` refused (with its message) and changes nothing.
     LibraryResult snoozeStored(uint16_t key, const SnoozeRequest& request, Verdict& verdict);
-    // Cancels the snooze of a stored event, so that its current reminder is due at once.
+    // Cancels the snooze of a stored event, so that its current reminder is due at once
+    // (Unsnoozed; closes).
     LibraryResult unsnoozeStored(uint16_t key);
 
     // --- the scheduler ---
 
     // The daily rebuild: once the day has moved past the look-ahead limit, the limit becomes
     // the end of today and every stored event whose reminder falls due before it joins a new
-    // pending list. A failed walk keeps the old list and limit.
+    // pending list (PendingRebuilt). A failed walk keeps the old list and limit.
     LibraryResult rebuildPending();
     // The pending events whose reminder is due now, last entry first.
     std::vector<DueReminder> dueReminders() const;
@@ -169,10 +179,11 @@ public:
     // when nothing more falls due before the look-ahead limit. The program arms one single-shot
     // timer for it besides the 20-second tick.
     std::optional<DateTime> NextDueInstant() const;
-    // A due event leaves the pending list (and the clock's list) when its window opens.
+    // A due event leaves the pending list (and the clock's list) when its window opens
+    // (LeftPending).
     void removePending(uint16_t key);
     // Asks whether to correct recurring reminders stamped a day or more in the future; on Yes
-    // each is stamped now, in place. The pending list is rebuilt at the next rebuild.
+    // each is stamped now, in place (a reset). The pending list is rebuilt at the next rebuild.
     LibraryResult checkFutureStamps();
     // The check when the main frame is created: future stamps, then the pending list.
     LibraryResult startCheck();
@@ -188,8 +199,6 @@ private:
     friend class ReminderCreationScope;
     friend class BulkChangeScope;
 
-    const WeekSettings& week() const { return week_; }
-    DateTime now() const { return Now(); }
     void showFileError(const std::string& text);
 
     // Tells every listener; within a bulk change only what moves a key, the rest is kept for

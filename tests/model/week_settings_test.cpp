@@ -1,0 +1,19 @@
+#include "model/week_settings.h"
+#include "platform/settings.h"
+
+#include <gtest/gtest.h>
+
+namespace zm {
+namespace {
+
+TEST(WeekSettings, AreReadFromTheSettingsAndDefaultAsTheSettingTableDoes) {
+    FakeSettings settings;
+    EXPECT_EQ(ReadWeekSettings(settings), WeekSettings{});
+    EXPECT_TRUE(WeekSettings{}.IsWorkday(1)); // every day is a working day
+    settings.write("Calendar/WorkWeek", "62");
+    settings.write("Calendar/CheckWeekendEvents", "true");
+    EXPECT_EQ(ReadWeekSettings(settings), (WeekSettings{0x3E, true}));
+}
+
+} // namespace
+} // namespace zm
