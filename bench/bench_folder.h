@@ -2,39 +2,22 @@
 // A temporary folder holding a library, for the benchmarks that work on real files. The library
 // is built in memory and written in one go, so building it does not count its flushes.
 
-#include "store/event_library.h"
-#include "store/memory_file.h"
+#include "store/library/event_library.h"
+#include "store/io/memory_file.h"
+#include "support/temp_folder.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
-#include <system_error>
-#include <unistd.h>
 #include <vector>
 
 namespace zm::bench {
 
 class BenchFolder {
 public:
-    BenchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "zm-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        dir = pattern;
-    }
-    ~BenchFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-    BenchFolder(const BenchFolder&) = delete;
-    BenchFolder& operator=(const BenchFolder&) = delete;
-
-    std::string file(const std::string& name) const {
-        return (std::filesystem::path(dir) / name).string();
-    }
+    std::string file(const std::string& name) const { return folder_.file(name); }
+    const std::string& dir() const { return folder_.path(); }
 
     // Writes a library of `count` events, event(i) for i = 0 ... count - 1, to `name`; returns
     // the keys in the order the events were added. `library`, when given, is left holding it.
@@ -57,7 +40,8 @@ public:
         return keys;
     }
 
-    std::string dir;
+private:
+    testing::TempFolder folder_;
 };
 
 } // namespace zm::bench

@@ -3,13 +3,14 @@
 // on its own) and with the flushes left out, which tells how much of it is flushing.
 
 #include "format/locale_description.h"
+#include "platform/memory_settings.h"
 #include "platform/settings.h"
 #include "bench_folder.h"
-#include "store/event_library.h"
-#include "store/memory_file.h"
-#include "store/posix_file.h"
-#include "store/store_file_system.h"
-#include "store/text_export.h"
+#include "store/library/event_library.h"
+#include "store/io/memory_file.h"
+#include "store/io/posix_file.h"
+#include "store/io/store_file_system.h"
+#include "store/transfer/text_export.h"
 #include "store/text_import.h"
 
 #include <benchmark/benchmark.h>
@@ -97,7 +98,7 @@ void ImportInto(benchmark::State& state, Fixture& f, bool flush) {
     std::unique_ptr<File> used = std::move(file);
     if (!flush) used = std::make_unique<NoFlushFile>(std::move(used));
     if (lib.createFile(std::move(used)) != lr::kOk) state.SkipWithError("create failed");
-    FakeSettings settings;
+    MemorySettings settings;
     LibraryImportTarget target(lib);
     state.ResumeTiming();
     const TextImportResult r = ImportTextFile(f.files, f.csv, CsvImport(), target,

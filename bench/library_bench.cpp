@@ -2,8 +2,8 @@
 // adding, modifying and deleting one event, each with its flush to the disk.
 
 #include "bench_folder.h"
-#include "store/event_library.h"
-#include "store/memory_file.h"
+#include "store/library/event_library.h"
+#include "store/io/memory_file.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 
 #include "bench_folder.h"
 #include "store/event_store.h"
-#include "store/memory_file.h"
+#include "store/io/memory_file.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -57,7 +57,7 @@ public:
 void BM_DailyRebuildFullLibrary(benchmark::State& state) {
     Folder folder(3999);
     const WeekSettings week{0x3E, state.range(0) != 0}; // Monday to Friday
-    EventStore store(StoreSetup{nullptr, [] { return kNow; }, week, folder.dir});
+    EventStore store(StoreSetup{nullptr, [] { return kNow; }, week, folder.dir()});
     if (store.openDefaultLibrary() != lr::kOk) state.SkipWithError("open failed");
     for (auto _ : state) {
         if (store.reloadPending() != lr::kOk) state.SkipWithError("rebuild failed");
@@ -71,7 +71,7 @@ BENCHMARK(BM_DailyRebuildFullLibrary)->Arg(0)->Arg(1)->Unit(benchmark::kMillisec
 // and index, each flushed.
 void BM_StoreChangeDelete(benchmark::State& state) {
     Folder folder(3000);
-    EventStore store(StoreSetup{nullptr, [] { return kNow; }, {}, folder.dir});
+    EventStore store(StoreSetup{nullptr, [] { return kNow; }, {}, folder.dir()});
     if (store.openDefaultLibrary() != lr::kOk) state.SkipWithError("open failed");
     store.rebuildPending();
     int i = 0;

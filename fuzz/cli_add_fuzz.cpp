@@ -8,9 +8,9 @@
 #include "cli/commands.h"
 #include "cli/iso_time.h"
 #include "cli/new_event.h"
-#include "store/event_library.h"
-#include "store/memory_file.h"
-#include "store/type_list.h"
+#include "store/library/event_library.h"
+#include "store/io/memory_file.h"
+#include "store/types/type_list.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,10 +2,10 @@
 // crash, must leave only readable events behind, and must account for every record it read.
 // What the reader makes of the bytes must also survive being written and read again.
 
-#include "store/event_library.h"
-#include "store/memory_file.h"
+#include "store/library/event_library.h"
+#include "store/io/memory_file.h"
 #include "store/text_import.h"
-#include "store/text_records.h"
+#include "store/transfer/text_records.h"
 
 #include <cstddef>
 #include <cstdint>

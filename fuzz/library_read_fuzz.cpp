@@ -3,10 +3,10 @@
 // Changing such a file (deleting, adding, modifying) must not crash either.
 
 #include "heap_count.h"
-#include "store/event_library.h"
-#include "store/library_check.h"
-#include "store/library_format.h"
-#include "store/memory_file.h"
+#include "store/library/event_library.h"
+#include "store/library/library_check.h"
+#include "store/library/library_format.h"
+#include "store/io/memory_file.h"
 
 #include <cstddef>
 #include <cstdint>

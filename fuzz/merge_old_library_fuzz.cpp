@@ -5,9 +5,9 @@
 
 #include "heap_count.h"
 #include "store/event_store.h"
-#include "store/library_check.h"
-#include "store/library_format.h"
-#include "store/memory_file_system.h"
+#include "store/library/library_check.h"
+#include "store/library/library_format.h"
+#include "support/memory_file_system.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -7,7 +7,7 @@
 
 #include "res/artwork.h"
 #include "side_file_fuzz_support.h"
-#include "store/quick_file.h"
+#include "store/quick/quick_file.h"
 
 #include <cstdlib>
 

@@ -7,7 +7,7 @@
 
 #include "res/artwork.h"
 #include "side_file_fuzz_support.h"
-#include "store/types_file.h"
+#include "store/types/types_file.h"
 
 #include <cstdlib>
 #include <cstring>

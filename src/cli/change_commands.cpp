@@ -6,7 +6,7 @@
 #include "model/snooze_rules.h"
 #include "res/format_text.h"
 #include "res/strings.h"
-#include "store/quick_run.h"
+#include "store/quick/quick_run.h"
 
 #include <vector>
 

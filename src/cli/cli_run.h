@@ -4,7 +4,7 @@
 #include "cli/cli.h"
 #include "cli/cli_args.h"
 #include "model/week_settings.h"
-#include "store/library_result.h"
+#include "store/io/library_result.h"
 
 #include <nlohmann/json.hpp>
 #include <ostream>

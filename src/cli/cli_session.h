@@ -6,8 +6,9 @@
 
 #include "cli/cli_run.h"
 #include "store/event_store.h"
-#include "store/quick_list.h"
-#include "store/type_list.h"
+#include "store/store_paths.h"
+#include "store/quick/quick_list.h"
+#include "store/types/type_list.h"
 
 #include <memory>
 #include <optional>
@@ -15,8 +16,6 @@
 #include <vector>
 
 namespace zm {
-
-inline constexpr char kLibraryFileName[] = "Zantimo.VR0";
 
 class CliSession {
 public:

@@ -6,7 +6,7 @@
 #include "platform/utf8.h"
 #include "res/format_text.h"
 #include "res/strings.h"
-#include "store/text_codec.h"
+#include "store/text/text_codec.h"
 
 #include <algorithm>
 #include <array>

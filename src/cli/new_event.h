@@ -7,7 +7,7 @@
 #include "cli/cli_args.h"
 #include "model/event_record.h"
 #include "model/pattern_confirm.h"
-#include "store/type_list.h"
+#include "store/types/type_list.h"
 
 #include <optional>
 #include <string>

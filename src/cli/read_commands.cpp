@@ -4,7 +4,7 @@
 #include "cli/iso_time.h"
 #include "res/format_text.h"
 #include "res/strings.h"
-#include "store/library_check.h"
+#include "store/library/library_check.h"
 
 #include <sstream>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "cli/side_lists.h"
 
-#include "store/quick_file.h"
-#include "store/side_file.h"
-#include "store/types_file.h"
+#include "store/quick/quick_file.h"
+#include "store/io/side_file.h"
+#include "store/types/types_file.h"
 
 #include <vector>
 

@@ -4,8 +4,8 @@
 // them), a missing or unreadable quick-reminder file an empty list. The command line never
 // changes these files.
 
-#include "store/quick_list.h"
-#include "store/type_list.h"
+#include "store/quick/quick_list.h"
+#include "store/types/type_list.h"
 
 #include <string>
 

@@ -4,12 +4,13 @@
 #include "cli/commands.h"
 #include "model/amount_parse.h"
 #include "platform/ascii_text.h"
+#include "platform/memory_settings.h"
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "store/import_export.h"
-#include "store/oem_code_page.h"
-#include "store/store_file_system.h"
-#include "store/transfer_kinds.h"
+#include "store/io/store_file_system.h"
+#include "store/text/oem_code_page.h"
+#include "store/transfer/transfer_kinds.h"
 
 #include <array>
 #include <cstdlib>
@@ -312,7 +313,7 @@ int RunImport(CliRun& run) {
     if (!options) return status;
     options->duplicateMode = *duplicates;
     // The command line keeps the remembered date order for the program's own wizard.
-    FakeSettings scratch;
+    MemorySettings scratch;
     const TextImportResult r = importText(session.store(), files, scratch, path, *options);
     if (r.code != lr::kOk) return Failed(run, r.code, r.problem);
     return PrintImported(run, r.imported, r.replaced, r.log);

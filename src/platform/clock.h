@@ -36,15 +36,4 @@ public:
     const char* timeZoneName() const override;
 };
 
-// A clock that says what the test tells it.
-class FakeClock final : public Clock {
-public:
-    CivilTime local;
-    CivilTime utc;
-    const char* zone = "UTC";
-    CivilTime localNow() const override { return local; }
-    CivilTime utcNow() const override { return utc; }
-    const char* timeZoneName() const override { return zone; }
-};
-
 } // namespace zm

@@ -1,8 +1,8 @@
 #include "store/event_store.h"
 
-#include "store/event_serializer.h"
-#include "store/library_format.h"
-#include "store/library_walk.h"
+#include "store/library/event_serializer.h"
+#include "store/library/library_format.h"
+#include "store/library/library_walk.h"
 
 #include <algorithm>
 

@@ -16,10 +16,10 @@
 #include "model/snooze_rules.h"
 #include "model/verdict.h"
 #include "model/week_settings.h"
-#include "store/event_library.h"
+#include "store/io/store_file_system.h"
+#include "store/library/event_library.h"
 #include "store/pending_list.h"
 #include "store/store_change.h"
-#include "store/store_file_system.h"
 #include "store/store_scopes.h"
 #include "store/store_views.h"
 

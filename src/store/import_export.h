@@ -6,8 +6,8 @@
 
 #include "platform/settings.h"
 #include "store/event_store.h"
-#include "store/store_file_system.h"
-#include "store/text_export.h"
+#include "store/io/store_file_system.h"
+#include "store/transfer/text_export.h"
 #include "store/text_import.h"
 
 #include <cstdint>

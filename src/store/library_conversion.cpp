@@ -2,8 +2,8 @@
 // into the current format with its old file kept in the archive folder.
 
 #include "store/event_store.h"
-#include "store/library_format.h"
-#include "store/memory_file.h"
+#include "store/io/memory_file.h"
+#include "store/library/library_format.h"
 #include "store/store_messages.h"
 #include "store/store_paths.h"
 

@@ -1,12 +1,12 @@
 // Merging another library file into the open one: the events of every known version, the
 // duplicate check, and the quick reminders that old files hold.
 
-#include "store/byte_order.h"
+#include "store/io/byte_order.h"
 #include "store/duplicate_table.h"
 #include "store/event_store.h"
-#include "store/library_format.h"
-#include "store/library_walk.h"
-#include "store/old_library_layouts.h"
+#include "store/library/library_format.h"
+#include "store/library/library_walk.h"
+#include "store/library/old_library_layouts.h"
 #include "store/store_messages.h"
 
 #include <array>

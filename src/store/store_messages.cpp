@@ -2,7 +2,7 @@
 
 #include "res/format_text.h"
 #include "res/strings.h"
-#include "store/posix_file.h"
+#include "store/io/posix_file.h"
 
 namespace zm {
 

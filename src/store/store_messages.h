@@ -2,9 +2,9 @@
 // The texts of the store's error boxes. The event store and its callers decide when a box is
 // shown; these functions say what it shows.
 
-#include "store/file.h"
-#include "store/file_cause.h"
-#include "store/library_result.h"
+#include "store/io/file.h"
+#include "store/io/file_cause.h"
+#include "store/io/library_result.h"
 
 #include <optional>
 #include <string>

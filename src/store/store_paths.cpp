@@ -1,7 +1,7 @@
 #include "store/store_paths.h"
 
-#include "store/library_format.h"
-#include "store/store_file_system.h"
+#include "store/library/library_format.h"
+#include "store/io/store_file_system.h"
 
 namespace zm {
 

@@ -2,7 +2,7 @@
 // Where the event store keeps its files: the default library in the program's folder, and the
 // archive folder beside it that receives a library of an older version when it is converted.
 
-#include "store/library_result.h"
+#include "store/io/library_result.h"
 
 #include <cstdint>
 #include <string>

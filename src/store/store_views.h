@@ -3,6 +3,7 @@
 // library go. The program implements these; what the store tells after a change is in
 // store_change.h.
 
+#include "store/library/old_quick_reminder.h"
 #include "model/event_record.h"
 #include "model/time_amount.h"
 
@@ -24,23 +25,6 @@ public:
     // The question whether to correct reminders stamped in the future (58053 with the
     // caption 58054, exclamation icon, Yes and No): true for Yes.
     virtual bool confirmFutureStampCorrection() = 0;
-};
-
-// A quick reminder found in a library of an old version.
-struct OldQuickReminder {
-    std::string menuName;
-    std::string eventName;
-    TimeAmount offset;
-    friend bool operator==(const OldQuickReminder&, const OldQuickReminder&) = default;
-};
-
-// Receives the quick reminders of a converted library: appends them to the quick-reminder
-// list (with the type "Alarm" and the default icon, stopping quietly when the list is full)
-// and saves the list.
-class QuickReminderTakeOver {
-public:
-    virtual ~QuickReminderTakeOver() = default;
-    virtual void takeOver(const std::vector<OldQuickReminder>& reminders) = 0;
 };
 
 } // namespace zm

@@ -4,9 +4,9 @@
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "store/duplicate_table.h"
-#include "store/file_bytes.h"
-#include "store/import_date.h"
-#include "store/text_field_codec.h"
+#include "store/transfer/file_bytes.h"
+#include "store/transfer/import_date.h"
+#include "store/transfer/text_field_codec.h"
 
 #include <new>
 

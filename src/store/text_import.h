@@ -10,14 +10,14 @@
 #include "model/event_record.h"
 #include "model/week_settings.h"
 #include "platform/settings.h"
-#include "store/event_library.h"
+#include "store/library/event_library.h"
 #include "store/event_store.h"
-#include "store/import_log.h"
-#include "store/import_record.h"
-#include "store/library_result.h"
-#include "store/store_file_system.h"
-#include "store/text_records.h"
-#include "store/transfer_problem.h"
+#include "store/transfer/import_log.h"
+#include "store/transfer/import_record.h"
+#include "store/io/library_result.h"
+#include "store/io/store_file_system.h"
+#include "store/transfer/text_records.h"
+#include "store/transfer/transfer_problem.h"
 
 #include <functional>
 #include <string>

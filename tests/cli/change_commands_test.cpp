@@ -1,6 +1,6 @@
 #include "cli_fixture.h"
-#include "store/quick_file.h"
-#include "store/side_file.h"
+#include "store/quick/quick_file.h"
+#include "store/io/side_file.h"
 
 namespace zm::testing {
 namespace {

@@ -3,9 +3,10 @@
 // default locale formats (month/day/year, 12-hour clock), fixed settings and a fixed "now".
 
 #include "cli/cli.h"
+#include "platform/memory_settings.h"
 #include "platform/settings.h"
-#include "store/event_library.h"
-#include "store/library_format.h"
+#include "store/library/event_library.h"
+#include "store/library/library_format.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -16,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace zm::testing {
 
@@ -78,7 +79,7 @@ protected:
     }
 
     TempFolder folder;
-    FakeSettings settings;
+    MemorySettings settings;
     LocaleFormats formats;
     EnglishLocaleNames names;
     DateTime now = At(2025, 3, 10, 8, 0); // a Monday

@@ -4,6 +4,7 @@
 #include "format/display_format.h"
 #include "format/locale_description.h"
 #include "platform/clock.h"
+#include "support/fake_clock.h"
 #include "platform/locale_formatter.h"
 
 namespace zm::test {

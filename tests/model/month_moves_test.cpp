@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "event_builders.h"
+#include "support/event_builders.h"
 
 namespace zm {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "event_builders.h"
+#include "support/event_builders.h"
 #include "model/pattern_confirm.h"
 
 namespace zm {

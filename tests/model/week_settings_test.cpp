@@ -1,5 +1,5 @@
 #include "model/week_settings.h"
-#include "platform/settings.h"
+#include "platform/memory_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@ namespace zm {
 namespace {
 
 TEST(WeekSettings, AreReadFromTheSettingsAndDefaultAsTheSettingTableDoes) {
-    FakeSettings settings;
+    MemorySettings settings;
     EXPECT_EQ(ReadWeekSettings(settings), WeekSettings{});
     EXPECT_TRUE(WeekSettings{}.IsWorkday(1)); // every day is a working day
     settings.write("Calendar/WorkWeek", "62");

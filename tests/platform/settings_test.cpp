@@ -1,3 +1,4 @@
+#include "platform/memory_settings.h"
 #include "platform/data_folder.h"
 #include "platform/setting_table.h"
 
@@ -54,7 +55,7 @@ TEST(SettingTable, MissingOrDamagedValuesReadAsSomethingSensible) {
         {"7x", 127, false},    {"99999999999999999999", 127, false},
     };
     for (const Case& c : cases) {
-        FakeSettings s;
+        MemorySettings s;
         if (c.stored) {
             s.write("Calendar/WorkWeek", c.stored);
             s.write("Calendar/CheckWeekendEvents", c.stored);
@@ -66,7 +67,7 @@ TEST(SettingTable, MissingOrDamagedValuesReadAsSomethingSensible) {
 }
 
 TEST(SettingTable, WritesReadBackTheSameAndOutOfRangeValuesAreNotStored) {
-    FakeSettings s;
+    MemorySettings s;
     WriteInt(s, SettingId::WorkWeek, 0x41);
     WriteBool(s, SettingId::CheckWeekendEvents, true);
     EXPECT_EQ(ReadInt(s, SettingId::WorkWeek), 0x41);

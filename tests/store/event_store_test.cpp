@@ -1,9 +1,9 @@
 // The event operations of the store: what they write, what they tell, and what a failed write
 // leaves behind; the daily rebuild, the due check and the check for future stamps.
 
-#include "old_library_builder.h"
 #include "res/strings.h"
-#include "store_fixture.h"
+#include "support/old_library_builder.h"
+#include "support/store_fixture.h"
 
 namespace zm::testing {
 namespace {

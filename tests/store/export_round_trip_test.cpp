@@ -2,11 +2,11 @@
 // empty library, gives back the same events in several locales.
 
 #include "store/import_export.h"
-#include "store/oem_code_page.h"
-#include "store/oem_text.h"
-#include "store/text_time.h"
-#include "store_fixture.h"
-#include "transfer_fixture.h"
+#include "store/text/oem_code_page.h"
+#include "store/text/oem_text.h"
+#include "store/transfer/text_time.h"
+#include "support/store_fixture.h"
+#include "support/transfer_fixture.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,9 +1,10 @@
 // The wizard's actions over the event store.
 
+#include "platform/memory_settings.h"
 #include "res/strings.h"
 #include "store/import_export.h"
-#include "store_fixture.h"
-#include "transfer_fixture.h"
+#include "support/store_fixture.h"
+#include "support/transfer_fixture.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ protected:
     TextImportResult import(const std::string& path, TextImportOptions o) {
         return importText(store, fs, settings, path, o);
     }
-    FakeSettings settings;
+    MemorySettings settings;
 };
 
 TEST_F(ImportStore, ImportedEventsDueTodayJoinThePendingList) {

@@ -1,10 +1,11 @@
 // The change contract: every operation of the store tells every listener what it changed, after
 // the change; one whose writes fail tells nobody.
 
-#include "old_library_builder.h"
+#include "platform/memory_settings.h"
 #include "store/import_export.h"
-#include "store_fixture.h"
-#include "transfer_fixture.h"
+#include "support/old_library_builder.h"
+#include "support/store_fixture.h"
+#include "support/transfer_fixture.h"
 
 namespace zm::testing {
 namespace {
@@ -176,7 +177,7 @@ const ContractCase kCases[] = {
          return uint16_t{0};
      },
      [](Arena& a, uint16_t) {
-         FakeSettings settings;
+         MemorySettings settings;
          return importText(a.store, a.fs, settings, "/data/in.csv", ImportOptions()).code;
      },
      {"reset imported"}},

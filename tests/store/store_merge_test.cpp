@@ -1,12 +1,12 @@
 // Merging library files into the open one: duplicate modes, the event layouts of the old
 // versions, and old files that lie about their lengths.
 
-#include "old_library_builder.h"
-#include "store/event_library.h"
-#include "store/event_serializer.h"
-#include "store/old_library_layouts.h"
-#include "store/text_codec.h"
-#include "store_fixture.h"
+#include "support/old_library_builder.h"
+#include "store/library/event_library.h"
+#include "store/library/event_serializer.h"
+#include "store/library/old_library_layouts.h"
+#include "store/text/text_codec.h"
+#include "support/store_fixture.h"
 
 namespace zm::testing {
 namespace {

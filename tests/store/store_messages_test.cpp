@@ -1,9 +1,9 @@
 // The texts of the store's boxes, the archive names, and the quick reminders taken over from a
 // converted library.
 
-#include "temp_folder.h"
-#include "store/quick_file.h"
-#include "store/quick_take_over.h"
+#include "support/temp_folder.h"
+#include "store/quick/quick_file.h"
+#include "store/quick/quick_take_over.h"
 #include "store/store_messages.h"
 #include "store/store_paths.h"
 

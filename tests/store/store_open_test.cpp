@@ -1,12 +1,12 @@
 // Opening the default library: creating a missing one, converting every older version, and
 // what a refused or failed conversion leaves behind.
 
-#include "old_library_builder.h"
-#include "store/event_library.h"
-#include "store/posix_file.h"
+#include "store/io/posix_file.h"
+#include "store/library/event_library.h"
 #include "store/store_messages.h"
-#include "store_fixture.h"
-#include "temp_folder.h"
+#include "support/old_library_builder.h"
+#include "support/store_fixture.h"
+#include "support/temp_folder.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // The store's notices as Qt signals: a list of rows that follows them stays the library's.
 
 #include "platform/qt/store_signals.h"
-#include "store/memory_file_system.h"
+#include "support/memory_file_system.h"
 
 #include <QObject>
 #include <algorithm>

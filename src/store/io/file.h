@@ -1,0 +1,41 @@
+#pragma once
+// The file underneath a library: reads and writes at absolute offsets. Every call answers with
+// the result code of the file primitives: 33 for a failed or short read, 4 for a write that
+// found the disk full, 34 for any other failed or short write or flush.
+
+#include "store/io/library_result.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace zm {
+
+class File {
+public:
+    virtual ~File() = default;
+
+    // Reads exactly `size` bytes at `offset`; fewer bytes is a failure (33).
+    virtual LibraryResult readAt(uint64_t offset, void* data, size_t size) = 0;
+    // Writes exactly `size` bytes at `offset` (4 when the disk is full, else 34).
+    virtual LibraryResult writeAt(uint64_t offset, const void* data, size_t size) = 0;
+    // The current length of the file (31 when it cannot be told).
+    virtual LibraryResult size(uint64_t& size) = 0;
+    // Makes the data written so far reach the disk (4 when the disk is full, else 34).
+    virtual LibraryResult flush() = 0;
+};
+
+// Why a file could not be opened or created, for the file-error box.
+enum class FileFailureKind : uint8_t {
+    None,
+    NotFound,     // the file or a folder on its path does not exist
+    AccessDenied, // no permission, or a read-only file system
+    InUse,        // another program holds the file locked
+    Other,
+};
+
+struct FileFailure {
+    FileFailureKind kind = FileFailureKind::None;
+    int systemError = 0; // the operating system's error number, 0 when none
+};
+
+} // namespace zm

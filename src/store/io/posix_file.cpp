@@ -1,0 +1,127 @@
+#include "store/io/posix_file.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zm {
+namespace {
+
+FileFailureKind KindOf(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return FileFailureKind::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return FileFailureKind::AccessDenied;
+    case EWOULDBLOCK:
+        return FileFailureKind::InUse;
+    default:
+        return FileFailureKind::Other;
+    }
+}
+
+} // namespace
+
+FileFailure FileFailureFromErrno(int error) {
+    return FileFailure{KindOf(error), error};
+}
+
+LibraryResult WriteErrorCode(int systemError) {
+    if (systemError == ENOSPC) return lr::kDiskFull;
+#ifdef EDQUOT
+    if (systemError == EDQUOT) return lr::kDiskFull;
+#endif
+    return lr::kWriteError;
+}
+
+std::unique_ptr<PosixFile> PosixFile::open(const std::string& path, FileMode mode,
+                                           FileFailure& failure) {
+    failure = FileFailure{};
+    int flags = O_CLOEXEC;
+    switch (mode) {
+    case FileMode::ReadOnly:
+        flags |= O_RDONLY;
+        break;
+    case FileMode::ReadWrite:
+        flags |= O_RDWR;
+        break;
+    case FileMode::Create:
+        flags |= O_RDWR | O_CREAT;
+        break;
+    }
+    int fd;
+    do {
+        fd = ::open(path.c_str(), flags, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        failure = FileFailureFromErrno(errno);
+        return nullptr;
+    }
+    auto fail = [&](int error) {
+        ::close(fd);
+        failure = FileFailureFromErrno(error);
+        return nullptr;
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return fail(errno);
+    if (S_ISDIR(st.st_mode)) return fail(EISDIR);
+    if (mode != FileMode::ReadOnly) {
+        int rc;
+        do {
+            rc = ::flock(fd, LOCK_EX | LOCK_NB);
+        } while (rc != 0 && errno == EINTR);
+        if (rc != 0) return fail(errno == EWOULDBLOCK ? EWOULDBLOCK : errno);
+        if (mode == FileMode::Create && ::ftruncate(fd, 0) != 0) return fail(errno);
+    }
+    return std::unique_ptr<PosixFile>(new PosixFile(fd));
+}
+
+PosixFile::~PosixFile() {
+    ::close(fd_);
+}
+
+LibraryResult PosixFile::readAt(uint64_t offset, void* data, size_t size) {
+    auto* p = static_cast<unsigned char*>(data);
+    while (size > 0) {
+        const ssize_t n = ::pread(fd_, p, size, static_cast<off_t>(offset));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return lr::kReadError;
+        p += n;
+        size -= static_cast<size_t>(n);
+        offset += static_cast<uint64_t>(n);
+    }
+    return lr::kOk;
+}
+
+LibraryResult PosixFile::writeAt(uint64_t offset, const void* data, size_t size) {
+    const auto* p = static_cast<const unsigned char*>(data);
+    while (size > 0) {
+        const ssize_t n = ::pwrite(fd_, p, size, static_cast<off_t>(offset));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return WriteErrorCode(errno);
+        if (n == 0) return lr::kWriteError;
+        p += n;
+        size -= static_cast<size_t>(n);
+        offset += static_cast<uint64_t>(n);
+    }
+    return lr::kOk;
+}
+
+LibraryResult PosixFile::size(uint64_t& size) {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) return lr::kSeekError;
+    size = static_cast<uint64_t>(st.st_size);
+    return lr::kOk;
+}
+
+LibraryResult PosixFile::flush() {
+    if (::fsync(fd_) != 0) return WriteErrorCode(errno);
+    return lr::kOk;
+}
+
+} // namespace zm

@@ -1,0 +1,24 @@
+#pragma once
+// What loading or saving a side file came to.
+
+#include "store/io/file_cause.h"
+
+#include <string>
+
+namespace zm {
+
+struct SideFileOutcome {
+    // None on success; otherwise why the file could not be written (or read).
+    FileCause cause = FileCause::None;
+    // The file concerned, for the file-exception message.
+    std::string path;
+    // Loading found no file and created a new one.
+    bool created = false;
+    // Loading found the file unreadable and replaced it; the old one is kept as `keptAs`.
+    bool replaced = false;
+    std::string keptAs;
+
+    bool ok() const { return cause == FileCause::None; }
+};
+
+} // namespace zm

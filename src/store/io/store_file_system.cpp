@@ -1,0 +1,57 @@
+#include "store/io/store_file_system.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zm {
+
+std::unique_ptr<File> PosixFileSystem::open(const std::string& path, FileMode mode,
+                                            FileFailure& failure) {
+    return PosixFile::open(path, mode, failure);
+}
+
+bool PosixFileSystem::isFolder(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+int PosixFileSystem::createFolder(const std::string& path) {
+    return ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno;
+}
+
+int PosixFileSystem::moveNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    // A file system that cannot refuse the replacement itself: a hard link refuses an
+    // existing name, then the old name goes.
+    if (::link(from.c_str(), to.c_str()) != 0) return errno;
+    if (::unlink(from.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(to.c_str());
+        return error;
+    }
+    return 0;
+}
+
+int PosixFileSystem::moveReplacing(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+int PosixFileSystem::remove(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 ? 0 : errno;
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string FileNameOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace zm

@@ -1,0 +1,48 @@
+#pragma once
+// The file-system calls of the event store: opening library files, and the folder and moves of
+// a conversion. The program uses the real file system; tests and the fuzz targets use one in
+// memory, whose files can be made to fail.
+
+#include "store/io/file.h"
+#include "store/io/posix_file.h"
+
+#include <memory>
+#include <string>
+
+namespace zm {
+
+class StoreFileSystem {
+public:
+    virtual ~StoreFileSystem() = default;
+
+    // Opens a file; on failure returns null and tells why.
+    virtual std::unique_ptr<File> open(const std::string& path, FileMode mode,
+                                       FileFailure& failure) = 0;
+    virtual bool isFolder(const std::string& path) = 0;
+    // Each of these returns 0 on success, else the system's error number.
+    virtual int createFolder(const std::string& path) = 0;
+    // Moves a file; fails (EEXIST) when a file of the new name exists.
+    virtual int moveNoReplace(const std::string& from, const std::string& to) = 0;
+    // Moves a file over another one, replacing it in one step.
+    virtual int moveReplacing(const std::string& from, const std::string& to) = 0;
+    virtual int remove(const std::string& path) = 0;
+};
+
+// The operating system's files.
+class PosixFileSystem final : public StoreFileSystem {
+public:
+    std::unique_ptr<File> open(const std::string& path, FileMode mode,
+                               FileFailure& failure) override;
+    bool isFolder(const std::string& path) override;
+    int createFolder(const std::string& path) override;
+    int moveNoReplace(const std::string& from, const std::string& to) override;
+    int moveReplacing(const std::string& from, const std::string& to) override;
+    int remove(const std::string& path) override;
+};
+
+// The folder part of a path, up to and including its last separator; empty when it has none.
+std::string FolderOf(const std::string& path);
+// The file name part of a path, after its last separator.
+std::string FileNameOf(const std::string& path);
+
+} // namespace zm

@@ -1,0 +1,79 @@
+#include "store/library/block_index.h"
+
+#include "store/io/byte_order.h"
+
+namespace zm {
+
+bool BlockIndex::chain(int first, BlockChain& out) const {
+    out.count = 0;
+    int n = first;
+    for (int step = 0; step < libfmt::kMaxChainBlocks; ++step) {
+        if (!IsBlockNumber(n)) return false;
+        const uint16_t e = entry(n);
+        // A block inside the chain that starts another event: the two are cross-linked.
+        if (step > 0 && (e & kHeadBit) != 0) return false;
+        out.blocks[static_cast<size_t>(out.count++)] = static_cast<uint16_t>(n);
+        if ((e & kLinkMask) == kEndOfChain) return true;
+        n = e & kLinkMask;
+    }
+    out.count = 0;
+    return false;
+}
+
+int BlockIndex::chainLength(int first) const {
+    BlockChain c;
+    return chain(first, c) ? c.count : 0;
+}
+
+int BlockIndex::nextFree(int above) const {
+    for (int n = above + 1; n <= libfmt::kLastBlock; ++n)
+        if (entry(n) == 0) return n;
+    return 0;
+}
+
+bool BlockIndex::planChain(int count, BlockChain& out) const {
+    out.count = 0;
+    if (count < 1 || count > libfmt::kMaxChainBlocks) return false;
+    int n = 0;
+    for (int i = 0; i < count; ++i) {
+        n = nextFree(n);
+        if (n == 0) return false;
+        out.blocks[static_cast<size_t>(i)] = static_cast<uint16_t>(n);
+    }
+    out.count = count;
+    return true;
+}
+
+void BlockIndex::linkChain(const BlockChain& c) {
+    for (int i = 0; i + 1 < c.count; ++i)
+        setEntry(c.blocks[i], c.blocks[i + 1]);
+    setEntry(c.blocks[c.count - 1], kEndOfChain);
+    setEntry(c.blocks[0], static_cast<uint16_t>(entry(c.blocks[0]) | kHeadBit));
+}
+
+LibraryResult BlockIndex::freeChain(int first) {
+    BlockChain c;
+    if (!chain(first, c)) return lr::kCorrupted;
+    for (int i = 0; i < c.count; ++i)
+        setEntry(c.blocks[static_cast<size_t>(i)], 0);
+    return lr::kOk;
+}
+
+int BlockIndex::countHeads() const {
+    int count = 0;
+    for (int n = 1; n <= libfmt::kLastBlock; ++n)
+        if (entry(n) & kHeadBit) ++count;
+    return count;
+}
+
+void BlockIndex::load(const unsigned char* bytes) {
+    for (size_t i = 0; i < e_.size(); ++i)
+        e_[i] = GetLe16(bytes + 2 * i);
+}
+
+void BlockIndex::store(unsigned char* bytes) const {
+    for (size_t i = 0; i < e_.size(); ++i)
+        PutLe16(bytes + 2 * i, e_[i]);
+}
+
+} // namespace zm

@@ -1,0 +1,67 @@
+#pragma once
+// The block index of a library: entry n describes block n. 0 = free; bit 15 = the first block
+// of an event; bits 0-14 = the next block of the same event, 0x7FFF on the event's last block.
+// Entry 0 is not a block (the index is kept exactly as the file holds it).
+
+#include "store/library/library_format.h"
+#include "store/io/library_result.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zm {
+
+// The blocks of one event, first to last.
+struct BlockChain {
+    int count = 0;
+    std::array<uint16_t, libfmt::kMaxChainBlocks> blocks{};
+};
+
+class BlockIndex {
+public:
+    static constexpr uint16_t kHeadBit = 0x8000;
+    static constexpr uint16_t kLinkMask = 0x7FFF;
+    static constexpr uint16_t kEndOfChain = 0x7FFF;
+
+    BlockIndex() { clear(); }
+
+    void clear() { e_.fill(0); }
+    uint16_t entry(int n) const { return e_[static_cast<size_t>(n)]; }
+    void setEntry(int n, uint16_t value) { e_[static_cast<size_t>(n)] = value; }
+    static bool IsBlockNumber(int n) { return n >= 1 && n <= libfmt::kLastBlock; }
+    // Block n (1 ... 3999) is the first block of an event.
+    bool isHead(int n) const { return IsBlockNumber(n) && (entry(n) & kHeadBit) != 0; }
+
+    // Follows the chain that starts at `first`, at most 20 blocks. The chain is broken when it
+    // reaches a block number of 0 or of 4000 and above, runs into the first block of another
+    // event, or has not ended after 20 blocks. Whether `first` itself is marked as a first
+    // block is not looked at. Returns false for a broken chain.
+    bool chain(int first, BlockChain& out) const;
+    // The number of blocks of the chain, 0 when it is broken.
+    int chainLength(int first) const;
+
+    // The lowest free block above `block`, or 0 when every one is taken.
+    int nextFree(int above) const;
+    // The blocks a new chain of `count` blocks would take: the first free block, then each
+    // time the lowest free block above the previous one. False when there are not enough.
+    bool planChain(int count, BlockChain& out) const;
+    // Enters a planned chain: its first block is marked, each block names the next, the last
+    // one ends the chain (a one-block event gets 0xFFFF).
+    void linkChain(const BlockChain& chain);
+    // Marks every block of the chain at `first` free; 12 (and no change) for a broken chain.
+    LibraryResult freeChain(int first);
+
+    // The number of events: entries 1 ... 3999 with bit 15 set.
+    int countHeads() const;
+
+    // The index as the file holds it: 4000 little-endian 16-bit entries.
+    void load(const unsigned char* bytes);
+    void store(unsigned char* bytes) const;
+
+    friend bool operator==(const BlockIndex&, const BlockIndex&) = default;
+
+private:
+    std::array<uint16_t, libfmt::kIndexEntries> e_;
+};
+
+} // namespace zm

@@ -1,0 +1,148 @@
+#pragma once
+// The event library: a file of events in 256-byte blocks with an index of block links (see
+// library_format.h, block_index.h, event_serializer.h). Every change is written at once, in
+// the order blocks, index, flush; the index write is the moment a change takes effect. A change
+// that fails leaves the index, in memory and in the file, as it was, so every event stored
+// before stays readable under its key.
+
+#include "model/event_record.h"
+#include "store/library/block_index.h"
+#include "store/io/file.h"
+#include "store/io/library_result.h"
+#include "store/io/memory_stream.h"
+#include "store/io/posix_file.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace zm {
+
+class EventLibrary {
+public:
+    // Resolves a type name to its index in the type list (-1 = no such type).
+    using TypeLookup = std::function<int32_t(const std::string&)>;
+    // "Now" and the millisecond tick count that go into a new event's id.
+    using NowSource = std::function<DateTime()>;
+    using TickSource = std::function<uint32_t()>;
+    // Called with the first-block number of each event; a nonzero result stops the walk.
+    using EventVisitor = std::function<LibraryResult(uint16_t key)>;
+
+    EventLibrary();
+    ~EventLibrary();
+    EventLibrary(const EventLibrary&) = delete;
+    EventLibrary& operator=(const EventLibrary&) = delete;
+
+    // --- opening and closing ---
+
+    // Opens an existing library of the current version. ReadWrite locks it against other
+    // writers (32 when another one holds it); ReadOnly shares it and refuses every change.
+    // 14 when the file cannot be opened (lastFileFailure() tells why), 33 for a file too short
+    // for its header and index, 21 wrong magic or geometry, 22 an old version, 15 unknown.
+    LibraryResult open(const std::string& path, FileMode mode = FileMode::ReadWrite);
+    // Opens a library of any known version read only, to convert or import it: its events and
+    // chains can be read (readChain, readBytes; readEvent for the versions with the current
+    // event layout). The first format has no index; its blocks are read with readBytes.
+    LibraryResult openForConversion(const std::string& path);
+    // Creates an empty library, replacing any file of that name (unless another program holds
+    // it: 32). 24 when the file cannot be created (lastFileFailure() tells why).
+    LibraryResult create(const std::string& path);
+    // The same on a file given by the caller (a file in memory, a file that fails on purpose).
+    LibraryResult openFile(std::unique_ptr<File> file, bool writable = true,
+                           bool acceptOld = false);
+    LibraryResult createFile(std::unique_ptr<File> file);
+    // Never fails.
+    void close();
+
+    bool isOpen() const { return file_ != nullptr; }
+    bool isWritable() const { return file_ != nullptr && writable_; }
+    // The format version of the open file, 0 when none is open.
+    uint32_t version() const { return version_; }
+    // Why the last open or create could not open the file.
+    const FileFailure& lastFileFailure() const { return lastFailure_; }
+
+    // --- events ---
+
+    // Reads the event stored at event.Key into `event` and resolves its type. 12 for a key that
+    // is not an event's first block, a broken chain or a record that cannot be read; the
+    // record is unchanged then.
+    LibraryResult readEvent(EventRecord& event) const;
+    // Stores the event in new blocks, gives it an id when its Id is 0, and on success sets its
+    // Key. 13 when its stored form would be longer than 20 blocks, 20 when the library is full.
+    LibraryResult addEvent(EventRecord& event);
+    // Stores the event in new blocks and frees the chain at its Key; on success sets the new
+    // Key. The new copy is placed while the old one still takes its blocks.
+    LibraryResult modifyEvent(EventRecord& event);
+    // Frees the chain of the event whose first block is `key`.
+    LibraryResult deleteEvent(uint16_t key);
+    // Writes the fixed fields of the event (Flags ... Id, the bytes 8 to 107 of its stored
+    // form) over its first block in place; the key, the index and the stored texts stay as they
+    // are, and nothing is flushed. For changes of the reminder state only.
+    LibraryResult rewriteFirstBlock(const EventRecord& event);
+    // Makes every write so far reach the disk.
+    LibraryResult flush();
+
+    // Calls the visitor for every event in ascending block order and returns the first nonzero
+    // result, else 0. The walk reads the live index: an event the visitor deletes is gone, one
+    // it adds in higher blocks is met later.
+    LibraryResult forEachEvent(const EventVisitor& visit) const;
+    int countEvents() const { return isOpen() ? index_.countHeads() : 0; }
+
+    // The version of another library file, without touching this one. 14 when it cannot be
+    // opened, 33 when it is too short, 21 for a wrong magic, 15 for an unknown version.
+    LibraryResult readVersion(const std::string& path, uint32_t& version);
+
+    // --- the raw file, for conversion and checking ---
+
+    // The bytes of the chain that starts at `first`, whether or not the index marks it as an
+    // event's first block (old files keep their quick reminders in such a chain): whole blocks,
+    // at most 20. 12 for a broken chain.
+    LibraryResult readChain(int first, MemoryStream& out) const;
+    // Bytes at an absolute offset of the file: 31 past the end, 33 short.
+    LibraryResult readBytes(uint64_t offset, void* data, size_t size) const;
+    LibraryResult fileSize(uint64_t& size) const;
+    const BlockIndex& index() const { return index_; }
+
+    void setTypeLookup(TypeLookup lookup) { typeLookup_ = std::move(lookup); }
+    void setNowSource(NowSource now) { now_ = std::move(now); }
+    void setIdSource(NowSource now, TickSource tick) {
+        now_ = std::move(now);
+        tick_ = std::move(tick);
+    }
+
+private:
+    LibraryResult seekCheck(uint64_t position) const;
+    LibraryResult readBlock(int block, unsigned char* data) const;
+    LibraryResult readChainInto(const BlockChain& chain, MemoryStream& out) const;
+    LibraryResult writeChain(const MemoryStream& stored, const BlockChain& chain);
+    // Plans a chain of free blocks for the stream, writes it and links it into the index (the
+    // shadow keeps the index as it was); a failed write puts the index back.
+    LibraryResult writeNewChain(const MemoryStream& stored, BlockChain& chain);
+    LibraryResult writeIndex();
+    LibraryResult validKey(int key) const;
+    LibraryResult serialize(EventRecord& event, bool assignId, MemoryStream& out,
+                            uint32_t& newId) const;
+    // Writes the index and flushes; on failure puts back the index the change started from,
+    // in memory and (as far as the file lets it) in the file.
+    LibraryResult commit();
+    void rollback(bool indexWritten);
+
+    std::unique_ptr<File> file_;
+    bool writable_ = false;
+    uint32_t version_ = 0;
+    BlockIndex index_;
+    BlockIndex shadow_;
+    FileFailure lastFailure_;
+    TypeLookup typeLookup_;
+    NowSource now_;
+    TickSource tick_;
+};
+
+// The version of a library file: 14 when it cannot be opened (`failure` tells why), 33 when it
+// is shorter than a header, 21 for a wrong magic, 15 for an unknown version.
+LibraryResult ReadLibraryVersion(const std::string& path, uint32_t& version,
+                                 FileFailure* failure = nullptr);
+LibraryResult ReadLibraryVersion(File& file, uint32_t& version);
+
+} // namespace zm

@@ -1,0 +1,109 @@
+#include "store/library/library_check.h"
+
+#include "res/strings.h"
+
+#include <array>
+#include <cstdio>
+
+namespace zm {
+namespace {
+
+bool PastEnd(int block, uint64_t fileSize) {
+    return libfmt::BlockOffset(block) + libfmt::kBlockSize > fileSize;
+}
+
+} // namespace
+
+std::vector<LibraryProblem> VerifyLibrary(const EventLibrary& library) {
+    std::vector<LibraryProblem> problems;
+    if (!library.isOpen()) return problems;
+    const BlockIndex& index = library.index();
+    uint64_t fileSize = 0;
+    if (library.fileSize(fileSize) != lr::kOk) fileSize = 0;
+    std::array<uint16_t, libfmt::kIndexEntries> owner{};
+
+    for (int key = 1; key <= libfmt::kLastBlock; ++key) {
+        if (!index.isHead(key)) continue;
+        const auto k = static_cast<uint16_t>(key);
+        bool whole = false;
+        bool pastEnd = false;
+        bool shared = false;
+        int n = key;
+        for (int step = 0; step < libfmt::kMaxChainBlocks; ++step) {
+            if (!BlockIndex::IsBlockNumber(n) || (step > 0 && index.isHead(n))) {
+                problems.push_back({LibraryProblemKind::BrokenChain, k,
+                                    static_cast<uint16_t>(BlockIndex::IsBlockNumber(n) ? n : 0)});
+                break;
+            }
+            auto& own = owner[static_cast<size_t>(n)];
+            if (own == k) { // back to a block of its own: a loop
+                problems.push_back({LibraryProblemKind::BrokenChain, k, static_cast<uint16_t>(n)});
+                break;
+            }
+            // Each kind of problem is told once per event, at the first block that shows it.
+            if (own != 0) {
+                if (!shared)
+                    problems.push_back(
+                        {LibraryProblemKind::BlockUsedTwice, k, static_cast<uint16_t>(n)});
+                shared = true;
+            } else {
+                own = k;
+            }
+            if (PastEnd(n, fileSize)) {
+                if (!pastEnd)
+                    problems.push_back(
+                        {LibraryProblemKind::BlockPastEnd, k, static_cast<uint16_t>(n)});
+                pastEnd = true;
+            }
+            const uint16_t e = index.entry(n);
+            if ((e & BlockIndex::kLinkMask) == BlockIndex::kEndOfChain) {
+                whole = true;
+                break;
+            }
+            n = e & BlockIndex::kLinkMask;
+            if (step + 1 == libfmt::kMaxChainBlocks)
+                problems.push_back({LibraryProblemKind::BrokenChain, k, 0});
+        }
+        if (!whole || pastEnd) continue;
+        EventRecord event = EventRecord::ForKey(k);
+        const LibraryResult rc = library.readEvent(event);
+        if (rc != lr::kOk) problems.push_back({LibraryProblemKind::UnreadableEvent, k, 0, rc});
+    }
+
+    for (int n = 1; n <= libfmt::kLastBlock; ++n) {
+        if (index.entry(n) == 0 || owner[static_cast<size_t>(n)] != 0) continue;
+        const auto b = static_cast<uint16_t>(n);
+        problems.push_back({LibraryProblemKind::LostBlock, 0, b});
+        if (PastEnd(n, fileSize)) problems.push_back({LibraryProblemKind::BlockPastEnd, 0, b});
+    }
+    return problems;
+}
+
+std::string DescribeProblem(const LibraryProblem& p) {
+    char text[256];
+    switch (p.kind) {
+    case LibraryProblemKind::BrokenChain:
+        std::snprintf(text, sizeof text, LoadString(IDS_CHECK_BROKEN_CHAIN), p.key);
+        break;
+    case LibraryProblemKind::UnreadableEvent:
+        std::snprintf(text, sizeof text, LoadString(IDS_CHECK_UNREADABLE_EVENT), p.key);
+        break;
+    case LibraryProblemKind::BlockUsedTwice:
+        std::snprintf(text, sizeof text, LoadString(IDS_CHECK_BLOCK_USED_TWICE), p.key, p.block);
+        break;
+    case LibraryProblemKind::BlockPastEnd:
+        std::snprintf(text, sizeof text, LoadString(IDS_CHECK_BLOCK_PAST_END), p.block);
+        break;
+    case LibraryProblemKind::LostBlock:
+        std::snprintf(text, sizeof text, LoadString(IDS_CHECK_LOST_BLOCK), p.block);
+        break;
+    }
+    std::string line = text;
+    if (p.kind == LibraryProblemKind::UnreadableEvent) {
+        const ResultMessage m = MessageOf(p.code);
+        if (!m.silent()) line += std::string(" ") + LoadString(m.stringId);
+    }
+    return line;
+}
+
+} // namespace zm

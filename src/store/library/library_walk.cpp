@@ -1,0 +1,89 @@
+#include "store/library/library_walk.h"
+
+#include "store/library/event_serializer.h"
+#include "store/library/library_format.h"
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+namespace zm {
+namespace {
+
+constexpr size_t kWindowBlocks = 256;
+
+// The blocks of the file from `first_` on, as far as the window reaches.
+class BlockWindow {
+public:
+    BlockWindow(const EventLibrary& library, uint64_t fileSize)
+        : library_(library), fileSize_(fileSize), bytes_(kWindowBlocks * libfmt::kBlockSize) {}
+
+    // Appends block n to the stream.
+    LibraryResult append(int n, MemoryStream& out) {
+        const uint64_t at = libfmt::BlockOffset(n);
+        if (at + libfmt::kBlockSize > fileSize_) {
+            // Past the end of the file: the library's own read gives the code.
+            unsigned char block[libfmt::kBlockSize];
+            const LibraryResult rc = library_.readBytes(at, block, sizeof block);
+            if (rc != lr::kOk) return rc;
+            out.write(block, sizeof block);
+            return lr::kOk;
+        }
+        if (n < first_ || n >= first_ + count_) {
+            const int count = static_cast<int>(
+                std::min<uint64_t>(kWindowBlocks, (fileSize_ - at) / libfmt::kBlockSize));
+            const LibraryResult rc =
+                library_.readBytes(at, bytes_.data(), count * libfmt::kBlockSize);
+            if (rc != lr::kOk) {
+                count_ = 0;
+                return rc;
+            }
+            first_ = n;
+            count_ = count;
+        }
+        out.write(bytes_.data() + (n - first_) * libfmt::kBlockSize, libfmt::kBlockSize);
+        return lr::kOk;
+    }
+
+private:
+    const EventLibrary& library_;
+    uint64_t fileSize_;
+    std::vector<unsigned char> bytes_;
+    int first_ = 0;
+    int count_ = 0;
+};
+
+} // namespace
+
+LibraryResult ReadEachEvent(const EventLibrary& library, const EventLibrary::TypeLookup& lookup,
+                            const StoredEventVisitor& visit) {
+    if (!library.isOpen()) return lr::kOk;
+    uint64_t size = 0;
+    LibraryResult rc = library.fileSize(size);
+    if (rc != lr::kOk) return rc;
+    try {
+        BlockWindow window(library, size);
+        MemoryStream stream;
+        const BlockIndex& index = library.index();
+        for (int key = 1; key <= libfmt::kLastBlock; ++key) {
+            if (!index.isHead(key)) continue;
+            BlockChain chain;
+            if (!index.chain(key, chain)) return lr::kCorrupted;
+            stream.clear();
+            for (int i = 0; i < chain.count; ++i) {
+                rc = window.append(chain.blocks[static_cast<size_t>(i)], stream);
+                if (rc != lr::kOk) return rc;
+            }
+            EventRecord event = EventRecord::ForKey(static_cast<uint16_t>(key));
+            if (!DeserializeEvent(stream, event)) return lr::kCorrupted;
+            event.TypeIndex = lookup ? lookup(event.TypeName) : -1;
+            rc = visit(event);
+            if (rc != lr::kOk) return rc;
+        }
+    } catch (const std::bad_alloc&) {
+        return lr::kOutOfMemory;
+    }
+    return lr::kOk;
+}
+
+} // namespace zm

@@ -1,0 +1,145 @@
+#include "store/transfer/import_record.h"
+
+#include "model/amount_parse.h"
+#include "res/strings.h"
+#include "store/transfer/import_date.h"
+#include "store/transfer/import_log.h"
+#include "store/transfer/text_time.h"
+
+namespace zm {
+
+FieldBindings FieldBindings::ForFieldCount(size_t fieldCount) {
+    FieldBindings b;
+    for (int& p : b.position_)
+        if (p >= static_cast<int>(fieldCount)) p = -1;
+    return b;
+}
+
+FieldBindings FieldBindings::Unbound() {
+    FieldBindings b;
+    b.position_.fill(-1);
+    return b;
+}
+
+int FieldBindings::fieldAt(int position) const {
+    if (position < 0) return -1;
+    for (int f = 0; f < kImportFieldCount; ++f)
+        if (position_[f] == position) return f;
+    return -1;
+}
+
+void FieldBindings::bind(int position, int field) {
+    if (position < 0) return;
+    if (const int old = fieldAt(position); old >= 0) position_[old] = -1;
+    if (field >= 0 && field < kImportFieldCount) position_[field] = position;
+}
+
+int ReadImportRecord(const std::vector<std::string>& fields, const ImportRecordRules& rules,
+                     DateTime today, EventRecord& event) {
+    if (fields.empty() || (fields.size() == 1 && fields[0].empty())) return kReasonEmptyRecord;
+
+    event = EventRecord();
+    event.TypeName = rules.defaults.typeName;
+    event.TypeIndex = rules.findType ? rules.findType(event.TypeName) : -1;
+    event.Advance = rules.defaults.advance;
+    event.Duration = rules.defaults.duration;
+    event.Start = today.Date();
+
+    bool haveName = false;
+    bool haveDate = false;
+    for (size_t pos = 0; pos < fields.size(); ++pos) {
+        const std::string& value = fields[pos];
+        switch (rules.bindings.fieldAt(static_cast<int>(pos))) {
+        case kFieldName:
+            if (value.empty()) return kReasonEmptyName;
+            event.Name = value;
+            haveName = true;
+            break;
+        case kFieldDate: {
+            const DateTime date = ParseImportDate(value, rules.dateOrder);
+            if (!date.IsValid()) return kReasonInvalidDate;
+            event.Start = date.WithTimeOf(event.Start);
+            haveDate = true;
+            break;
+        }
+        case kFieldTime: {
+            // An empty Time field leaves the event at the start of its day.
+            if (value.find_first_not_of(" \t") == std::string::npos) break;
+            const auto seconds = ParseImportTime(value, rules.locale);
+            if (!seconds) return kReasonInvalidTime;
+            event.Start =
+                DateTime::FromSeconds(event.Start.DayNumber() * kSecondsPerDay + *seconds);
+            break;
+        }
+        case kFieldDuration: {
+            const ParsedAmount amount = ParseAmount(value, false);
+            if (amount.code == kAmountOk) event.Duration = amount.Amount();
+            break;
+        }
+        case kFieldType:
+            event.TypeName = value;
+            event.TypeIndex = rules.findType ? rules.findType(value) : -1;
+            break;
+        case kFieldNotes:
+            if (!value.empty()) event.Notes = value;
+            break;
+        default:
+            break;
+        }
+    }
+    if (!haveName) return kReasonEmptyName;
+    if (!haveDate) return kReasonInvalidDate;
+    if (event.StoredSize() > kMaxStoredEventSize) return kReasonTooLong;
+    return kRecordImported;
+}
+
+int ImportDefaultsProblem(const TextImportDefaults& defaults) {
+    if (defaults.recurrence == 0) return 0;
+    EventRecord sample;
+    sample.Start = DateTime::FromParts(2001, 1, 1);
+    ApplyImportRecurrence(sample, defaults.recurrence);
+    if (!sample.IsRecurring()) return 0;
+    const DateTimeSpan period = sample.PeriodLength();
+    if (defaults.advance.ToSpan() >= period) return IDS_ADVANCE_BEFORE_PREVIOUS;
+    if (defaults.duration.ToSpan() >= period) return IDS_DURATION_TOO_LONG_FOR_PATTERN;
+    return 0;
+}
+
+void ApplyImportRecurrence(EventRecord& event, uint32_t kind) {
+    switch (kind) {
+    case kKindDaily:
+        event.SetPattern(kFormByDate | kKindDaily, 1);
+        break;
+    case kKindWeekly:
+        event.SetPattern(kFormByDate | kKindWeekly | WeekdayBit(event.Start.DayOfWeek()), 1);
+        break;
+    case kKindMonthly:
+        // On the day of Start; day 0 would be no day of any month.
+        event.SetPattern(kFormByDate | kKindMonthly,
+                         static_cast<uint32_t>(event.Start.Day()) * 65536 + 1);
+        break;
+    case kKindYearly:
+        event.SetPattern(kFormByDate | kKindYearly, 1);
+        break;
+    default:
+        event.SetPattern(0, 0);
+        break;
+    }
+}
+
+void ApplyImportReminderState(EventRecord& event, DateTime now, DateTime lookAheadLimit,
+                              const WeekSettings& week) {
+    event.SetFlag(kSnoozed, false);
+    if (event.IsRecurring()) {
+        const DateTime limit = lookAheadLimit.TotalSeconds() != 0
+                                   ? lookAheadLimit
+                                   : now.Date() + DateTimeSpan::Seconds(kSecondsPerDay - 1);
+        const DateTime p = event.PreviousOccurrence(event.OccurrenceOnOrAfter(limit));
+        event.StampShown(p - event.AdvanceSpan());
+    } else {
+        event.SetFlag(kShown, false);
+        if (event.Start < now) event.Accept(now, week);
+    }
+}
+
+} // namespace zm

@@ -1,0 +1,41 @@
+#include "store/transfer/transfer_problem.h"
+
+#include "res/format_text.h"
+#include "res/strings.h"
+
+namespace zm {
+
+std::string TransferProblem::message() const {
+    if (missingCodePage != 0) return FormatText(IDS_IE_CODE_PAGE_MISSING, {missingCodePage});
+    if (textId == 0) return {};
+    return FileExceptionMessage(LoadString(textId), path, cause);
+}
+
+FileCause CauseOfOpen(const FileFailure& failure) {
+    if (failure.systemError != 0) return FileCauseFromErrno(failure.systemError);
+    switch (failure.kind) {
+    case FileFailureKind::NotFound:
+        return FileCause::FileNotFound;
+    case FileFailureKind::AccessDenied:
+        return FileCause::AccessDenied;
+    case FileFailureKind::InUse:
+        return FileCause::SharingViolation;
+    default:
+        return FileCause::Generic;
+    }
+}
+
+FileCause CauseOfResult(LibraryResult code) {
+    switch (code) {
+    case lr::kReadError:
+        return FileCause::HardIO;
+    case lr::kDiskFull:
+        return FileCause::DiskFull;
+    case lr::kSeekError:
+        return FileCause::BadSeek;
+    default:
+        return FileCause::Generic;
+    }
+}
+
+} // namespace zm

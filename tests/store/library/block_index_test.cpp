@@ -1,0 +1,111 @@
+#include "store/library/block_index.h"
+
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <utility>
+
+namespace zm {
+namespace {
+
+BlockIndex With(std::initializer_list<std::pair<int, uint16_t>> entries) {
+    BlockIndex index;
+    for (auto [n, v] : entries)
+        index.setEntry(n, v);
+    return index;
+}
+
+TEST(BlockIndex, CountsChainsAndFindsBrokenOnes) {
+    struct Case {
+        const char* what;
+        BlockIndex index;
+        int first;
+        int length; // 0 = broken
+    };
+    BlockIndex twenty, twentyOne;
+    for (int n = 1; n < 20; ++n)
+        twenty.setEntry(n, static_cast<uint16_t>(n + 1));
+    twenty.setEntry(1, 0x8002);
+    twenty.setEntry(20, 0x7FFF);
+    twentyOne = twenty;
+    twentyOne.setEntry(20, 21);
+    twentyOne.setEntry(21, 0x7FFF);
+    const Case cases[] = {
+        {"one block", With({{5, 0xFFFF}}), 5, 1},
+        {"three blocks", With({{1, 0x8003}, {3, 7}, {7, 0x7FFF}}), 1, 3},
+        {"twenty blocks", twenty, 1, 20},
+        {"twenty-one blocks", twentyOne, 1, 0},
+        {"loop", With({{1, 0x8002}, {2, 1}}), 1, 0},
+        {"loop on itself", With({{1, 0x8001}}), 1, 0},
+        {"runs into block 0", With({{1, 0x8002}, {2, 0}}), 1, 0},
+        {"names block 4000", With({{1, 0x8000 | 4000}}), 1, 0},
+        {"names block 0x7FFE", With({{1, 0x8000 | 0x7FFE}}), 1, 0},
+        {"runs into another event", With({{1, 0x8002}, {2, 0xFFFF}}), 1, 0},
+        {"first block number 0", BlockIndex(), 0, 0},
+        {"first block number 4000", BlockIndex(), 4000, 0},
+        {"chain not marked as an event", With({{9, 0x7FFF}}), 9, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.index.chainLength(c.first), c.length) << c.what;
+}
+
+TEST(BlockIndex, PlansChainsInRisingFreeBlocks) {
+    BlockIndex index = With({{1, 0xFFFF}, {3, 0xFFFF}, {4, 0xFFFF}});
+    BlockChain c;
+    ASSERT_TRUE(index.planChain(3, c));
+    EXPECT_EQ(c.count, 3);
+    EXPECT_EQ(c.blocks[0], 2);
+    EXPECT_EQ(c.blocks[1], 5);
+    EXPECT_EQ(c.blocks[2], 6);
+    index.linkChain(c);
+    EXPECT_EQ(index.entry(2), 0x8005);
+    EXPECT_EQ(index.entry(5), 6);
+    EXPECT_EQ(index.entry(6), 0x7FFF);
+    EXPECT_EQ(index.chainLength(2), 3);
+
+    BlockChain one;
+    ASSERT_TRUE(index.planChain(1, one));
+    index.linkChain(one);
+    EXPECT_EQ(index.entry(7), 0xFFFF);
+    EXPECT_EQ(index.countHeads(), 5);
+}
+
+TEST(BlockIndex, PlanningFailsWhenTooFewBlocksAreFree) {
+    BlockIndex index;
+    for (int n = 1; n <= 3998; ++n)
+        index.setEntry(n, 0xFFFF);
+    BlockChain c;
+    EXPECT_FALSE(index.planChain(2, c));
+    EXPECT_TRUE(index.planChain(1, c));
+    EXPECT_EQ(c.blocks[0], 3999);
+    index.setEntry(3999, 0xFFFF);
+    EXPECT_FALSE(index.planChain(1, c));
+    EXPECT_EQ(index.nextFree(0), 0);
+    EXPECT_FALSE(index.planChain(21, c));
+}
+
+TEST(BlockIndex, FreeingClearsTheWholeChainOrNothing) {
+    BlockIndex index = With({{1, 0x8003}, {3, 7}, {7, 0x7FFF}, {2, 0xFFFF}});
+    EXPECT_EQ(index.freeChain(1), lr::kOk);
+    EXPECT_EQ(index, With({{2, 0xFFFF}}));
+
+    BlockIndex crossLinked = With({{1, 0x8002}, {2, 0xFFFF}});
+    const BlockIndex before = crossLinked;
+    EXPECT_EQ(crossLinked.freeChain(1), lr::kCorrupted);
+    EXPECT_EQ(crossLinked, before);
+}
+
+TEST(BlockIndex, StoresLittleEndianEntries) {
+    BlockIndex index = With({{1, 0x8002}, {2, 0x7FFF}});
+    unsigned char bytes[8000] = {};
+    index.store(bytes);
+    EXPECT_EQ(bytes[2], 0x02);
+    EXPECT_EQ(bytes[3], 0x80);
+    EXPECT_EQ(bytes[4], 0xFF);
+    EXPECT_EQ(bytes[5], 0x7F);
+    BlockIndex back;
+    back.load(bytes);
+    EXPECT_EQ(back, index);
+}
+
+} // namespace
+} // namespace zm

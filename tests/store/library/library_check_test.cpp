@@ -1,0 +1,80 @@
+#include "support/library_fixture.h"
+#include "store/io/byte_order.h"
+#include "store/library/library_check.h"
+
+#include <gtest/gtest.h>
+
+namespace zm {
+namespace {
+
+using testing::EventOfSize;
+using testing::MakeEvent;
+using testing::MemoryLibrary;
+using K = LibraryProblemKind;
+} // namespace
+
+void PrintTo(const LibraryProblem& p, std::ostream* os) {
+    *os << "{kind " << static_cast<int>(p.kind) << ", key " << p.key << ", block " << p.block
+        << ", code " << p.code << "}";
+}
+
+namespace {
+
+// Events at 1, 2-3 and 4, then the file's index changed by hand.
+class Check : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (EventRecord e : {MakeEvent("a"), EventOfSize(300, "b"), MakeEvent("c")})
+            ASSERT_EQ(m.library.addEvent(e), lr::kOk);
+        m.library.close();
+    }
+    void setEntry(int n, uint16_t v) { PutLe16(m.bytes->data() + 256 + 2 * n, v); }
+    std::vector<LibraryProblem> verify() {
+        EventLibrary lib;
+        EXPECT_EQ(m.reopen(lib, false), lr::kOk);
+        return VerifyLibrary(lib);
+    }
+    MemoryLibrary m;
+};
+
+TEST_F(Check, ASoundLibraryHasNoProblems) {
+    EXPECT_TRUE(verify().empty());
+}
+
+TEST_F(Check, FindsEachKindOfProblem) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, uint16_t>> entries;
+        std::vector<LibraryProblem> expected;
+    };
+    const Case cases[] = {
+        {"chain into block 0", {{3, 0}}, {{K::BrokenChain, 2, 0}}},
+        {"chain into another event", {{3, 4}}, {{K::BrokenChain, 2, 4}}},
+        {"loop back to its first block", {{3, 2}}, {{K::BrokenChain, 2, 2}}},
+        {"loop past the end", {{3, 5}, {5, 5}}, {{K::BlockPastEnd, 2, 5}, {K::BrokenChain, 2, 5}}},
+        {"block shared by two events", {{1, 0x8003}}, {{K::BlockUsedTwice, 2, 3}}},
+        {"lost block", {{9, 0x7FFF}}, {{K::LostBlock, 0, 9}, {K::BlockPastEnd, 0, 9}}},
+        {"event past the end", {{7, 0xFFFF}}, {{K::BlockPastEnd, 7, 7}}},
+        {"bad record", {{4, 0x7FFF}}, {{K::LostBlock, 0, 4}}},
+    };
+    for (const Case& c : cases) {
+        const FileBytes saved = *m.bytes;
+        for (auto [n, v] : c.entries)
+            setEntry(n, v);
+        EXPECT_EQ(verify(), c.expected) << c.what;
+        *m.bytes = saved;
+    }
+}
+
+TEST_F(Check, AnUnreadableRecordIsNamedWithItsCode) {
+    PutLe32(m.bytes->data() + libfmt::BlockOffset(4), 0); // record magic of event 4
+    const std::vector<LibraryProblem> problems = verify();
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0], (LibraryProblem{K::UnreadableEvent, 4, 0, lr::kCorrupted}));
+    EXPECT_EQ(DescribeProblem(problems[0]), "Event 4 cannot be read. The library is corrupted.");
+    EXPECT_EQ(DescribeProblem({K::BlockUsedTwice, 2, 3}),
+              "Event 2: block 3 also belongs to another event.");
+}
+
+} // namespace
+} // namespace zm

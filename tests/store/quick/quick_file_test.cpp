@@ -1,0 +1,206 @@
+#include "res/artwork.h"
+#include "store/types/image_list_stream.h"
+#include "store/quick/quick_file.h"
+#include "support/side_file_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zm {
+namespace {
+
+using sidetest::Bytes;
+using sidetest::FileExists;
+using sidetest::ReadBytes;
+using sidetest::TempFolder;
+using sidetest::U16At;
+using sidetest::U32At;
+using sidetest::WriteBytes;
+
+Bytes Header(uint32_t schema, uint32_t count) {
+    Bytes b;
+    b.str("ZANTIMOREQUICKEVENTS").zeros(1).u32(schema).zeros(20).u32(count);
+    b.zeros(512 - b.v.size());
+    return b;
+}
+
+void AppendIcons(Bytes& b, size_t n) {
+    std::vector<IconImage> icons(n, ProgramIcon(kIconNewEntry, 16));
+    ArchiveWriter w;
+    WriteImageListStream(w, 16, icons);
+    b.raw(w.data());
+}
+
+void AppendRecordV1(Bytes& b, const std::string& menu) {
+    b.u32(0x43217865).u32(0x0001000A).u32(0x00010002);
+    b.u8(4).str("Call").u8(static_cast<uint8_t>(menu.size())).str(menu).u8(2).str("Hi").u8(0);
+}
+
+QuickList SampleList() {
+    QuickList list;
+    QuickReminder a;
+    a.Offset = TimeAmount(0x00010002);
+    a.Sound = 0x00010002;
+    a.SoundPause = 0x00010005;
+    a.TypeName = "Call";
+    a.MenuName = "Call back in 2 hours";
+    a.EventName = "Ring Anna – about the café";
+    a.SoundFile = "/sounds/phone.wav";
+    list.add(a, PredefinedTypeIcon(4, 16));
+    QuickReminder b;
+    b.MenuName = "Tea";
+    list.addWithDefaultIcon(b);
+    return list;
+}
+
+TEST(QuickFileTest, FirstStartWritesAnEmptyFile) {
+    TempFolder folder;
+    QuickList list;
+    const SideFileOutcome r = loadQuickReminders(list, folder.path());
+    ASSERT_TRUE(r.ok());
+    EXPECT_TRUE(r.created);
+    EXPECT_EQ(list.count(), 0u);
+    const std::vector<uint8_t> f = ReadBytes(folder.file("Zantimo.QE0"));
+    EXPECT_EQ(f, SerializeQuickFile(QuickList{}));
+    EXPECT_EQ(std::string(f.begin(), f.begin() + 20), "ZANTIMOREQUICKEVENTS");
+    EXPECT_EQ(f[20], 0);
+    EXPECT_EQ(U32At(f, 21), 2u);
+    EXPECT_EQ(U32At(f, 45), 0u);
+    // Then an empty image list (one blank row of four 16-pixel cells) and no records.
+    EXPECT_EQ(f[512], 'I');
+    EXPECT_EQ(U16At(f, 512 + 4), 0);
+    EXPECT_EQ(f.size(), 512u + 28 + (54 + 64 * 3 * 16) + (62 + 8 * 16));
+}
+
+TEST(QuickFileTest, RecordsAreWrittenByteForByte) {
+    QuickList list;
+    QuickReminder q;
+    q.Offset = TimeAmount(15);
+    q.Sound = 1;
+    q.SoundPause = 0x1E;
+    q.TypeName = "Alarm";
+    q.MenuName = "Soon";
+    q.EventName = "Tea";
+    list.add(q, {});
+    const std::vector<uint8_t> f = SerializeQuickFile(list);
+    const size_t records = 512 + 28 + (54 + 64 * 3 * 16) + (62 + 8 * 16);
+    Bytes expected;
+    expected.u32(0x43217865).u32(15).u32(1).u8(5).str("Alarm").u8(4).str("Soon");
+    expected.u8(3).str("Tea").u8(0).u32(0x1E);
+    EXPECT_EQ(std::vector<uint8_t>(f.begin() + records, f.end()), expected.v);
+    EXPECT_EQ(U32At(f, 45), 1u);
+}
+
+TEST(QuickFileTest, SaveAndLoadKeepEveryField) {
+    TempFolder folder;
+    const QuickList list = SampleList();
+    ASSERT_TRUE(saveQuickReminders(list, folder.path()).ok());
+    QuickList loaded;
+    const SideFileOutcome r = loadQuickReminders(loaded, folder.path());
+    ASSERT_TRUE(r.ok());
+    EXPECT_FALSE(r.created);
+    EXPECT_EQ(loaded.entries(), list.entries());
+    EXPECT_EQ(loaded.icons(), list.icons());
+}
+
+TEST(QuickFileTest, IconCountDifferentFromTheHeaderEmptiesTheList) {
+    TempFolder folder;
+    Bytes b = Header(2, 4);
+    AppendIcons(b, 3);
+    for (int i = 0; i < 4; ++i) {
+        AppendRecordV1(b, "Entry " + std::to_string(i));
+        b.u32(30);
+    }
+    WriteBytes(folder.file("Zantimo.QE0"), b.v);
+    QuickList list = SampleList();
+    const SideFileOutcome r = loadQuickReminders(list, folder.path());
+    ASSERT_TRUE(r.ok());
+    EXPECT_TRUE(r.replaced);
+    EXPECT_EQ(list.count(), 0u);
+    EXPECT_EQ(list.icons().size(), 0u);
+    EXPECT_EQ(ReadBytes(r.keptAs), b.v);
+    EXPECT_EQ(U32At(ReadBytes(folder.file("Zantimo.QE0")), 45), 0u);
+}
+
+TEST(QuickFileTest, SchemaOneKeepsThirtySecondPausesAndIsSavedAsSchemaTwo) {
+    TempFolder folder;
+    Bytes b = Header(1, 2);
+    AppendIcons(b, 2);
+    AppendRecordV1(b, "A");
+    AppendRecordV1(b, "B");
+    WriteBytes(folder.file("Zantimo.QE0"), b.v);
+    QuickList list;
+    ASSERT_TRUE(loadQuickReminders(list, folder.path()).ok());
+    ASSERT_EQ(list.count(), 2u);
+    for (const QuickReminder& q : list.entries()) {
+        EXPECT_EQ(q.SoundPause, 30u);
+        EXPECT_EQ(q.Offset.word, 0x0001000Au);
+        EXPECT_EQ(q.Sound, 0x00010002u);
+        EXPECT_EQ(q.TypeName, "Call");
+        EXPECT_EQ(q.EventName, "Hi");
+    }
+    ASSERT_TRUE(saveQuickReminders(list, folder.path()).ok());
+    EXPECT_EQ(U32At(ReadBytes(folder.file("Zantimo.QE0")), 21), 2u);
+}
+
+TEST(QuickFileTest, FilesNotWrittenByTheProgramAreRefused) {
+    auto file = [](uint32_t schema, uint32_t count, uint32_t tag, uint32_t nameLength) {
+        Bytes b = Header(schema, count);
+        AppendIcons(b, count);
+        for (uint32_t i = 0; i < count; ++i) {
+            b.u32(tag).u32(15).u32(0).u8(0).u8(0xFF).u16(0xFFFF).u32(nameLength).str("M");
+            b.u8(0).u8(0).u32(30);
+        }
+        return b.v;
+    };
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        bool readable;
+    } cases[] = {
+        {"well formed", file(2, 1, 0x43217865, 1), true},
+        {"26 entries", file(2, 26, 0x43217865, 1), false},
+        {"wrong tag", file(2, 1, 0x43217866, 1), false},
+        {"menu name asking for 4 GiB", file(2, 1, 0x43217865, 0xFFFFFFF0u), false},
+        {"schema 3", file(3, 1, 0x43217865, 1), false},
+        {"short header", std::vector<uint8_t>(511, 0), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QuickFileContent out;
+        EXPECT_EQ(ParseQuickFile(c.bytes, out), c.readable);
+    }
+}
+
+TEST(QuickFileTest, EveryShortenedFileIsUnreadable) {
+    const std::vector<uint8_t> whole = SerializeQuickFile(SampleList());
+    QuickFileContent out;
+    ASSERT_TRUE(ParseQuickFile(whole, out));
+    for (size_t n = 0; n < whole.size(); ++n)
+        ASSERT_FALSE(ParseQuickFile(std::span<const uint8_t>(whole.data(), n), out)) << n;
+}
+
+TEST(QuickFileTest, AFileCutShortByACrashIsKeptAndReplaced) {
+    const std::vector<uint8_t> whole = SerializeQuickFile(SampleList());
+    for (size_t n : {size_t{0}, size_t{20}, size_t{512}, whole.size() / 2, whole.size() - 1}) {
+        SCOPED_TRACE(n);
+        TempFolder folder;
+        const std::vector<uint8_t> cut(whole.begin(), whole.begin() + static_cast<ptrdiff_t>(n));
+        WriteBytes(folder.file("Zantimo.QE0"), cut);
+        QuickList list = SampleList();
+        const SideFileOutcome r = loadQuickReminders(list, folder.path());
+        ASSERT_TRUE(r.ok());
+        EXPECT_TRUE(r.replaced);
+        EXPECT_EQ(r.keptAs, folder.file("Zantimo.QE0.bak"));
+        EXPECT_EQ(ReadBytes(r.keptAs), cut);
+        EXPECT_EQ(list.count(), 0u);
+        EXPECT_FALSE(FileExists(folder.file("Zantimo.QE0.new")));
+    }
+}
+
+TEST(QuickFileTest, UnknownFolderFails) {
+    QuickList list;
+    EXPECT_EQ(loadQuickReminders(list, "").cause, FileCause::BadPath);
+}
+
+} // namespace
+} // namespace zm

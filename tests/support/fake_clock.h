@@ -1,0 +1,18 @@
+#pragma once
+// A clock that says what the test tells it.
+
+#include "platform/clock.h"
+
+namespace zm {
+
+class FakeClock final : public Clock {
+public:
+    CivilTime local;
+    CivilTime utc;
+    const char* zone = "UTC";
+    CivilTime localNow() const override { return local; }
+    CivilTime utcNow() const override { return utc; }
+    const char* timeZoneName() const override { return zone; }
+};
+
+} // namespace zm

@@ -1,0 +1,44 @@
+#pragma once
+// A file system in memory, for tests and fuzz targets: files are shared byte buffers (see
+// MemoryFile), folders a set of names. A hook may wrap each file as it is opened, for instance
+// in a FaultyFile, and each call can be made to fail with an error number.
+
+#include "store/io/memory_file.h"
+#include "store/io/store_file_system.h"
+
+#include <functional>
+#include <map>
+#include <set>
+
+namespace zm {
+
+class MemoryFileSystem final : public StoreFileSystem {
+public:
+    using Wrapper = std::function<std::unique_ptr<File>(std::unique_ptr<File> file,
+                                                        const std::string& path, FileMode mode)>;
+
+    // The files by path, to put bytes in and look at them.
+    std::map<std::string, std::shared_ptr<FileBytes>> files;
+    std::set<std::string> folders;
+    // Called for every file opened; returns the file to hand out.
+    Wrapper wrap;
+    // When not 0, the next call of that kind fails with this error number (once).
+    int failCreateFolder = 0;
+    int failMove = 0;
+    int failOpen = 0;
+
+    bool exists(const std::string& path) const { return files.count(path) != 0; }
+    // The bytes of a file, or an empty buffer when there is none.
+    FileBytes bytesOf(const std::string& path) const;
+    void put(const std::string& path, FileBytes bytes);
+
+    std::unique_ptr<File> open(const std::string& path, FileMode mode,
+                               FileFailure& failure) override;
+    bool isFolder(const std::string& path) override { return folders.count(path) != 0; }
+    int createFolder(const std::string& path) override;
+    int moveNoReplace(const std::string& from, const std::string& to) override;
+    int moveReplacing(const std::string& from, const std::string& to) override;
+    int remove(const std::string& path) override;
+};
+
+} // namespace zm
