@@ -13,7 +13,7 @@ namespace {
 constexpr int64_t kAnyInt32Low = -2147483648LL;
 constexpr int64_t kAnyInt32High = 4294967295LL;
 
-constexpr std::array<SettingDefinition, 8> kTable{{
+constexpr std::array<SettingDefinition, 23> kTable{{
     {SettingId::WorkWeek, "Calendar/WorkWeek", SettingType::Int, 127, 0, 127, OutOfRange::Default,
      ""},
     {SettingId::CheckWeekendEvents, "Calendar/CheckWeekendEvents", SettingType::Bool, 0, 0, 1,
@@ -32,6 +32,37 @@ constexpr std::array<SettingDefinition, 8> kTable{{
      OutOfRange::Default, ""},
     {SettingId::UndefinedColour, "Types/UndefinedColour", SettingType::Int, 0x004080FF, 0,
      kAnyInt32High, OutOfRange::Clamp, ""},
+    // Sound: the recently used sound files, entry 1 the oldest; an empty entry ends the list.
+    {SettingId::RecentSoundFile1, "RecentSounds/File1", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile2, "RecentSounds/File2", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile3, "RecentSounds/File3", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile4, "RecentSounds/File4", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile5, "RecentSounds/File5", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile6, "RecentSounds/File6", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile7, "RecentSounds/File7", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile8, "RecentSounds/File8", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile9, "RecentSounds/File9", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile10, "RecentSounds/File10", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile11, "RecentSounds/File11", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile12, "RecentSounds/File12", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile13, "RecentSounds/File13", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile14, "RecentSounds/File14", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
+    {SettingId::RecentSoundFile15, "RecentSounds/File15", SettingType::Text, 0, 0, 0,
+     OutOfRange::Default, ""},
 }};
 
 int64_t InRange(const SettingDefinition& d, int64_t v) {

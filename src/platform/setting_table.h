@@ -29,6 +29,23 @@ enum class SettingId : uint8_t {
     UndefinedSoundPause,  // minutes in bits 16-31, seconds in bits 0-15
     UndefinedSoundFile,
     UndefinedColour, // 0x00BBGGRR
+    // Sound: the recently used sound files of the sound dialogs, 1 the oldest. Their ids follow
+    // each other, so entry n is RecentSoundFile1 + n - 1.
+    RecentSoundFile1,
+    RecentSoundFile2,
+    RecentSoundFile3,
+    RecentSoundFile4,
+    RecentSoundFile5,
+    RecentSoundFile6,
+    RecentSoundFile7,
+    RecentSoundFile8,
+    RecentSoundFile9,
+    RecentSoundFile10,
+    RecentSoundFile11,
+    RecentSoundFile12,
+    RecentSoundFile13,
+    RecentSoundFile14,
+    RecentSoundFile15,
 };
 
 struct SettingDefinition {

@@ -1,0 +1,86 @@
+#include "sound/wave_header.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+
+namespace zm {
+namespace {
+
+constexpr size_t kClassicFormatBytes = 14; // format tag, channels, rate, byte rate, block align
+constexpr uint64_t kChunkHeaderBytes = 8;
+
+uint32_t LittleEndian32(const uint8_t* p) {
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+struct Chunk {
+    uint64_t BodyOffset = 0;
+    uint32_t DeclaredSize = 0;
+};
+
+// The first chunk with the given id at or after `offset`, before `end`.
+std::optional<Chunk> FindChunk(const WaveByteReader& read, uint64_t offset, uint64_t end,
+                               const char* id) {
+    while (offset + kChunkHeaderBytes <= end) {
+        uint8_t header[kChunkHeaderBytes];
+        if (!read(offset, header, sizeof header)) return std::nullopt;
+        const Chunk chunk{offset + kChunkHeaderBytes, LittleEndian32(header + 4)};
+        if (std::memcmp(header, id, 4) == 0) return chunk;
+        // Chunks start on even offsets: an odd-sized body is followed by a pad byte.
+        offset = chunk.BodyOffset + chunk.DeclaredSize + (chunk.DeclaredSize & 1);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<WaveTiming> ReadWaveTiming(uint64_t fileSize, const WaveByteReader& read) {
+    uint8_t form[12];
+    if (fileSize < sizeof form || !read(0, form, sizeof form)) return std::nullopt;
+    if (std::memcmp(form, "RIFF", 4) != 0 || std::memcmp(form + 8, "WAVE", 4) != 0)
+        return std::nullopt;
+    const uint64_t formEnd = std::min<uint64_t>(fileSize, 8 + uint64_t{LittleEndian32(form + 4)});
+
+    const auto format = FindChunk(read, sizeof form, formEnd, "fmt ");
+    if (!format || format->DeclaredSize < kClassicFormatBytes ||
+        format->BodyOffset + format->DeclaredSize > formEnd)
+        return std::nullopt;
+    uint8_t classic[kClassicFormatBytes];
+    if (!read(format->BodyOffset, classic, sizeof classic)) return std::nullopt;
+    WaveTiming timing;
+    timing.BytesPerSecond = LittleEndian32(classic + 8);
+    if (timing.BytesPerSecond == 0) return std::nullopt;
+
+    const uint64_t afterFormat =
+        format->BodyOffset + format->DeclaredSize + (format->DeclaredSize & 1);
+    const auto data = FindChunk(read, afterFormat, formEnd, "data");
+    if (!data) return std::nullopt;
+    timing.DataBytes = std::min<uint64_t>(data->DeclaredSize, formEnd - data->BodyOffset);
+    timing.PlayingTime = std::chrono::milliseconds(timing.DataBytes * 1000 / timing.BytesPerSecond);
+    return timing;
+}
+
+std::optional<WaveTiming> ReadWaveTiming(std::span<const uint8_t> wave) {
+    return ReadWaveTiming(wave.size(), [wave](uint64_t offset, uint8_t* out, size_t size) {
+        if (offset > wave.size() || size > wave.size() - offset) return false;
+        std::memcpy(out, wave.data() + offset, size);
+        return true;
+    });
+}
+
+std::optional<WaveTiming> ReadWaveFileTiming(const std::string& path) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file) return std::nullopt;
+    const std::streamoff size = file.tellg();
+    if (size < 0) return std::nullopt;
+    return ReadWaveTiming(
+        static_cast<uint64_t>(size), [&file](uint64_t offset, uint8_t* out, size_t count) {
+            file.clear();
+            file.seekg(static_cast<std::streamoff>(offset));
+            file.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(count));
+            return file.gcount() == static_cast<std::streamsize>(count);
+        });
+}
+
+} // namespace zm

@@ -1,0 +1,129 @@
+// The sound dialogs driven through their own buttons, offscreen.
+#include "model/event_record.h"
+#include "platform/memory_settings.h"
+#include "sound_test_files.h"
+#include "support/recording_sound_backend.h"
+#include "support/temp_folder.h"
+#include "ui/sound/reminder_sound_dialog.h"
+#include "ui/sound/setup_sound_dialog.h"
+#include "ui/sound/sound_options_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QtTest>
+
+namespace zm {
+
+using testing::RecordingSoundBackend;
+using Kind = testing::SoundCall::Kind;
+
+class SoundDialogTest final : public QObject {
+    Q_OBJECT
+
+private:
+    template <typename T> static T* Find(QWidget& dialog, const char* name) {
+        T* child = dialog.findChild<T*>(QString::fromLatin1(name));
+        if (!child) qFatal("no control %s", name);
+        return child;
+    }
+    static void ClickOk(QDialog& dialog) {
+        auto* box = dialog.findChild<QDialogButtonBox*>();
+        QTest::mouseClick(box->buttons().constFirst(), Qt::LeftButton);
+    }
+
+    testing::TempFolder folder_;
+
+private slots:
+    void setupSoundStoresTheChoiceAndTheRecentFiles() {
+        const std::string wave = folder_.file("ring.wav");
+        const std::string other = folder_.file("gong.wav");
+        testing::WriteFile(wave, testing::WaveBytes({}));
+        testing::WriteFile(other, testing::WaveBytes({}));
+        MemorySettings settings;
+        settings.values["RecentSounds/File1"] = other;
+        RecordingSoundBackend backend;
+
+        SetupSoundDialog dialog({0x10001, 0x00000014, wave}, backend, settings);
+        auto* list = Find<QComboBox>(dialog, "recentFiles");
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->currentText(), QStringLiteral("ring.wav")); // newest first, selected
+        QVERIFY(!list->isEnabled());
+        QVERIFY(Find<QSpinBox>(dialog, "pauseSeconds")->isEnabled());
+
+        QTest::mouseClick(Find<QRadioButton>(dialog, "soundFile"), Qt::LeftButton);
+        QVERIFY(list->isEnabled());
+        auto* minutes = Find<QSpinBox>(dialog, "pauseMinutes");
+        auto* seconds = Find<QSpinBox>(dialog, "pauseSeconds");
+        minutes->clear();
+        QTest::keyClicks(minutes, "150"); // more than 99 becomes 99
+        QCOMPARE(minutes->value(), 99);
+        minutes->setValue(0);
+        seconds->setValue(0);
+        QTest::mouseClick(Find<QPushButton>(dialog, "play"), Qt::LeftButton);
+        QCOMPARE(backend.TimesOf(Kind::WaveFile).size(), size_t{1});
+
+        // Browsing adds the chosen file and selects it; the preview stops on the change.
+        dialog.Panel()->SetFileChooser(
+            [&](QWidget*, const QString&) { return QString::fromStdString(other); });
+        QTest::mouseClick(Find<QPushButton>(dialog, "browse"), Qt::LeftButton);
+        QCOMPARE(list->currentText(), QStringLiteral("gong.wav"));
+        QCOMPARE(backend.calls.back().What, Kind::Stop);
+
+        ClickOk(dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Result().Sound, 0x10002u);
+        QCOMPARE(dialog.Result().Pause, 1u); // 0:00 is stored as 0:01
+        QCOMPARE(dialog.Result().File, other);
+        QCOMPARE(settings.values["RecentSounds/File1"], other);
+        QCOMPARE(settings.values["RecentSounds/File2"], wave);
+    }
+
+    void okWithoutAFileWarnsAndStays() {
+        MemorySettings settings;
+        RecordingSoundBackend backend;
+        SetupSoundDialog dialog({2, 0x10000, ""}, backend, settings);
+        dialog.show();
+        QString warning;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                warning = box->text();
+                box->accept();
+            }
+        });
+        ClickOk(dialog);
+        QCOMPARE(warning, QStringLiteral("Please specify a sound file name."));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(backend.TimesOf(Kind::Exclamation).size(), size_t{1});
+    }
+
+    void reminderSoundFollowsTheTypeUntilCustomOptionsAreChosen() {
+        MemorySettings settings;
+        RecordingSoundBackend backend;
+        EventRecord event;
+        event.Sound = 0;
+        ReminderSoundDialog dialog(event, {0x10001, 0x00000014, ""}, backend, settings);
+        auto* beep = Find<QRadioButton>(dialog, "defaultBeep");
+        auto* none = Find<QRadioButton>(dialog, "noSound");
+        QVERIFY(beep->isChecked()); // the type's sound, shown disabled
+        QVERIFY(!beep->isEnabled());
+
+        QTest::mouseClick(Find<QCheckBox>(dialog, "useCustom"), Qt::LeftButton);
+        QVERIFY(beep->isEnabled());
+        QTest::mouseClick(none, Qt::LeftButton);
+        QVERIFY(!Find<QCheckBox>(dialog, "repeat")->isChecked());
+        ClickOk(dialog);
+        QVERIFY(event.Has(kCustomSound));
+        QCOMPARE(event.Sound, 0u);
+    }
+};
+
+} // namespace zm
+
+QTEST_MAIN(zm::SoundDialogTest)
+#include "sound_dialogs_qtest.moc"

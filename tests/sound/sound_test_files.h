@@ -1,0 +1,28 @@
+#pragma once
+// Sound files for tests: wave files with chosen header fields, and a tiny MIDI tune.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zm::testing {
+
+struct WaveShape {
+    uint32_t FormatBytes = 16; // the declared size of the "fmt " chunk
+    uint32_t BytesPerSecond = 16000;
+    uint32_t DeclaredData = 16000; // the size the "data" chunk claims
+    uint32_t ActualData = 16000;   // the bytes that follow it
+    bool ListChunk = false;        // an odd-sized chunk between "fmt " and "data"
+    bool DataChunk = true;
+    uint32_t RiffSize = 0;  // 0: the right size
+    uint32_t CutFileTo = 0; // 0: the whole file
+};
+
+std::vector<uint8_t> WaveBytes(const WaveShape& shape);
+
+// A standard MIDI file: one track that plays middle C for half a second.
+std::vector<uint8_t> TinyMidi();
+
+void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
+
+} // namespace zm::testing

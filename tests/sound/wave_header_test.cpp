@@ -1,0 +1,80 @@
+#include "sound/embedded_waves.h"
+#include "sound/midi_data.h"
+#include "sound/wave_header.h"
+#include "sound_test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace zm {
+namespace {
+
+using std::chrono::milliseconds;
+using testing::WaveBytes;
+using testing::WaveShape;
+
+TEST(WaveHeader, GivesThePlayingTimeOfGoodHeadersOnly) {
+    const struct {
+        const char* name;
+        WaveShape shape;
+        std::optional<milliseconds> time;
+    } cases[] = {
+        {"3 s", {.DeclaredData = 48000, .ActualData = 48000}, milliseconds(3000)},
+        {"classic 14-byte format", {.FormatBytes = 14}, milliseconds(1000)},
+        {"odd chunk before the data", {.ListChunk = true}, milliseconds(1000)},
+        {"data size beyond the file",
+         {.DeclaredData = 0x7FFFFFFF, .ActualData = 8000},
+         milliseconds(500)},
+        {"RIFF size of a stream", {.RiffSize = 0xFFFFFFFF}, milliseconds(1000)},
+        {"empty data", {.DeclaredData = 0, .ActualData = 0}, milliseconds(0)},
+        {"byte rate 0", {.BytesPerSecond = 0}, std::nullopt},
+        {"format chunk too short", {.FormatBytes = 12}, std::nullopt},
+        {"format chunk cut by the end of the file",
+         {.DataChunk = false, .CutFileTo = 30},
+         std::nullopt},
+        {"no data chunk", {.DataChunk = false}, std::nullopt},
+        {"header cut short", {.CutFileTo = 10}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto timing = ReadWaveTiming(WaveBytes(c.shape));
+        ASSERT_EQ(timing.has_value(), c.time.has_value());
+        if (timing) {
+            EXPECT_EQ(timing->PlayingTime, *c.time);
+        }
+    }
+    auto notWave = WaveBytes({});
+    notWave[8] = 'X';
+    EXPECT_FALSE(ReadWaveTiming(notWave));
+    EXPECT_FALSE(ReadWaveFileTiming("/nonexistent/zantimore/sound.wav"));
+}
+
+TEST(WaveHeader, OwnSoundsAreShortGoodWaves) {
+    for (EmbeddedWave wave :
+         {EmbeddedWave::HourChime, EmbeddedWave::HalfHourChime, EmbeddedWave::DefaultBeep}) {
+        const auto timing = ReadWaveTiming(EmbeddedWaveData(wave));
+        ASSERT_TRUE(timing);
+        EXPECT_GT(timing->PlayingTime, milliseconds(100));
+        EXPECT_LT(timing->PlayingTime, milliseconds(1000));
+    }
+}
+
+TEST(MidiData, FindsTheStandardMidiFileInsideRmiFiles) {
+    const std::vector<uint8_t> smf = testing::TinyMidi();
+    EXPECT_EQ(StandardMidiOf(smf).size(), smf.size());
+
+    std::vector<uint8_t> rmi = {
+        'R', 'I', 'F', 'F', 0,   0,   0,   0,   'R',
+        'M', 'I', 'D', 'L', 'I', 'S', 'T', 1,   0,
+        0,   0,   'x', 0,   'd', 'a', 't', 'a', static_cast<uint8_t>(smf.size()),
+        0,   0,   0};
+    rmi.insert(rmi.end(), smf.begin(), smf.end());
+    const auto inner = StandardMidiOf(rmi);
+    EXPECT_EQ(std::vector<uint8_t>(inner.begin(), inner.end()), smf);
+
+    rmi[rmi.size() - smf.size()] = 'X'; // the data chunk holds no MIDI file
+    EXPECT_TRUE(StandardMidiOf(rmi).empty());
+    EXPECT_TRUE(StandardMidiOf(WaveBytes({})).empty());
+}
+
+} // namespace
+} // namespace zm
