@@ -5,7 +5,6 @@
 #include "platform/data_folder.h"
 #include "res/format_text.h"
 #include "res/strings.h"
-#include "store/io/memory_file.h"
 #include "store/store_messages.h"
 
 #include <filesystem>
@@ -36,57 +35,60 @@ private:
     const CliRun& run_;
 };
 
-// Keeps what the store tells the event list, so that a command can show the changed event;
-// in the running program the program's list hears it as well.
-class CliSession::ListView final : public EventListView {
+// Keeps what the store tells of its changes, so that a command can show the changed event.
+class CliSession::Changes final : public StoreListener {
 public:
-    void insertItem(const EventRecord& event) override {
-        changed = event;
-        if (next) next->insertItem(event);
-    }
-    void replaceItem(uint16_t oldKey, const EventRecord& event) override {
-        changed = event;
-        if (next) next->replaceItem(oldKey, event);
-    }
-    void removeItem(uint16_t key) override {
-        changed.reset();
-        if (next) next->removeItem(key);
+    void OnStoreChange(const StoreChange& change) override {
+        switch (change.Kind) {
+        case StoreChangeKind::LeftPending:
+        case StoreChangeKind::PendingRebuilt:
+        case StoreChangeKind::Reset:
+            return;
+        case StoreChangeKind::Purged:
+            if (change.Event) purged.push_back(*change.Event);
+            [[fallthrough]];
+        case StoreChangeKind::Deleted:
+            changed.reset();
+            return;
+        default:
+            changed = change.Event;
+            return;
+        }
     }
     std::optional<EventRecord> changed;
-    EventListView* next = nullptr;
+    std::vector<EventRecord> purged;
 };
 
 CliSession::CliSession(const CliRun& run)
-    : run_(run), prompts_(std::make_unique<Prompts>(run)), list_(std::make_unique<ListView>()) {
+    : run_(run), prompts_(std::make_unique<Prompts>(run)), changes_(std::make_unique<Changes>()) {
     if (const HostedStore* host = run_.env.host) {
         store_ = host->Store;
         typeSource_ = host->Types;
-        hostList_ = store_->eventListView();
         hostPrompts_ = store_->prompts();
-        list_->next = hostList_;
     } else {
         StoreSetup setup;
         setup.now = [this] { return run_.now; };
-        setup.week = &run_.week;
+        setup.week = run_.week;
         setup.programFolder = run_.dataFolder;
         ownStore_ = std::make_unique<EventStore>(std::move(setup));
         store_ = ownStore_.get();
-        if (run_.env.tick)
-            store_->library().setIdSource([this] { return run_.now; }, run_.env.tick);
+        if (run_.env.tick) store_->SetIdTick(run_.env.tick);
     }
     store_->setPrompts(prompts_.get());
-    store_->setEventListView(list_.get());
+    store_->AddListener(*changes_);
 }
 
 const std::optional<EventRecord>& CliSession::changedEvent() const {
-    return list_->changed;
+    return changes_->changed;
+}
+
+const std::vector<EventRecord>& CliSession::purgedEvents() const {
+    return changes_->purged;
 }
 
 CliSession::~CliSession() {
-    if (!ownStore_) {
-        store_->setEventListView(hostList_);
-        store_->setPrompts(hostPrompts_);
-    }
+    store_->RemoveListener(*changes_);
+    if (!ownStore_) store_->setPrompts(hostPrompts_);
 }
 
 const QuickList& CliSession::quickList() {
@@ -130,10 +132,10 @@ bool CliSession::openForReading() {
     std::error_code ec;
     if (!std::filesystem::exists(libraryPath_, ec) && !ec) {
         // Nothing stored yet: an empty library, without creating any file.
-        return library().createFile(std::make_unique<MemoryFile>()) == lr::kOk;
+        return store_->OpenEmpty() == lr::kOk;
     }
-    const LibraryResult rc = library().open(libraryPath_, FileMode::ReadOnly);
-    return rc == lr::kOk || reportOpenFailure(rc, library().lastFileFailure());
+    const LibraryResult rc = store_->OpenAsIs(libraryPath_, FileMode::ReadOnly);
+    return rc == lr::kOk || reportOpenFailure(rc, store_->LastFileFailure());
 }
 
 bool CliSession::openForWriting() {
@@ -156,8 +158,8 @@ bool CliSession::openForWriting() {
     }
     // An existing library is opened as it is; one of an older version is left to the program
     // to convert. Another program holding it refuses the change (32).
-    const LibraryResult rc = library().open(libraryPath_, FileMode::ReadWrite);
-    return rc == lr::kOk || reportOpenFailure(rc, library().lastFileFailure());
+    const LibraryResult rc = store_->OpenAsIs(libraryPath_, FileMode::ReadWrite);
+    return rc == lr::kOk || reportOpenFailure(rc, store_->LastFileFailure());
 }
 
 bool CliSession::readEvent(uint16_t key, EventRecord& event) {
@@ -166,7 +168,7 @@ bool CliSession::readEvent(uint16_t key, EventRecord& event) {
         return false;
     }
     event = EventRecord::ForKey(key);
-    const LibraryResult rc = library().readEvent(event);
+    const LibraryResult rc = store_->readStored(event);
     if (rc != lr::kOk) return run_.fail(rc), false;
     return true;
 }

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zm {
 
@@ -30,16 +31,18 @@ public:
     bool openForWriting();
 
     EventStore& store() { return *store_; }
-    EventLibrary& library() { return store_->library(); }
+    const EventLibrary& library() const { return store_->library(); }
     const std::string& libraryPath() const { return libraryPath_; }
     // The event types; events take their type index from them.
     const TypeList& types() const { return *typeSource_; }
     // The quick reminders, read on first use.
     const QuickList& quickList();
 
-    // The event as the last change left it (its new key included): what the store told the
-    // event list.
+    // The event as the last change left it (its new key included), as the store told it;
+    // none after a deletion.
     const std::optional<EventRecord>& changedEvent() const;
+    // The accepted one-time events that deleteAccepted deleted, in the order it deleted them.
+    const std::vector<EventRecord>& purgedEvents() const;
 
     // Reads the event of a key that names a stored event; prints the failure and returns false
     // otherwise.
@@ -47,7 +50,7 @@ public:
 
 private:
     class Prompts;
-    class ListView;
+    class Changes;
 
     bool prepare();
     bool reportOpenFailure(LibraryResult code, const FileFailure& failure);
@@ -55,13 +58,12 @@ private:
 
     const CliRun& run_;
     std::unique_ptr<Prompts> prompts_;
-    std::unique_ptr<ListView> list_;
+    std::unique_ptr<Changes> changes_;
     std::unique_ptr<EventStore> ownStore_;
     EventStore* store_ = nullptr;
     TypeList types_;
     const TypeList* typeSource_ = &types_;
-    // The program's list view and prompts, given back when a hosted command ends.
-    EventListView* hostList_ = nullptr;
+    // The program's prompts, given back when a hosted command ends.
     StorePrompts* hostPrompts_ = nullptr;
     QuickList quick_;
     bool quickRead_ = false;

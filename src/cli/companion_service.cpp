@@ -80,7 +80,7 @@ CompanionAnswer CompanionService::Serve(const CompanionRequest& request) {
     if (ownOption) return Refused(kExitUsage, FormatText(IDS_CLI_LINK_OPTION, {ownOption}));
 
     EventStore& store = *env_.host->Store;
-    if (serving_ || store.busy() || store.reminderCreation() > 0 || (Busy && Busy()))
+    if (serving_ || store.busy() || store.CreatingReminder() || (Busy && Busy()))
         return Refused(kExitFailure, LoadString(IDS_CLI_LINK_BUSY));
 
     WorkingFolder working(request.WorkingFolder);

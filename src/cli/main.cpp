@@ -3,7 +3,6 @@
 #include "cli/cli.h"
 #include "cli/companion_link.h"
 #include "format/locale_formats.h"
-#include "platform/clock.h"
 #include "platform/data_folder.h"
 #include "platform/local/local_socket.h"
 #include "platform/local/runtime_folder.h"
@@ -11,7 +10,6 @@
 #include "platform/qt/qt_locale_names.h"
 #include "platform/qt/qt_settings.h"
 
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <iostream>
@@ -24,16 +22,10 @@ int main(int argc, char** argv) {
     const zm::QtSettings settings;
     const zm::LocaleFormats formats(zm::QtLocaleDescription());
     const zm::QtLocaleNames names;
-    const zm::SystemClock clock;
 
     zm::CliEnvironment env;
     env.settings = &settings;
-    env.now = [&clock] {
-        const zm::CivilTime t = clock.localNow();
-        // A leap second reads as the second before it.
-        return zm::DateTime::FromParts(t.year, t.month, t.day, t.hour, t.minute,
-                                       std::min(t.second, 59));
-    };
+    env.now = zm::SystemNow;
     env.formats = &formats;
     env.names = &names;
     env.dataFolder = zm::DataFolder();

@@ -1,15 +1,15 @@
 // "export" and "import": the import and export wizard on the command line.
 
-#include "platform/memory_settings.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "model/amount_parse.h"
 #include "platform/ascii_text.h"
+#include "platform/memory_settings.h"
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "store/import_export.h"
-#include "store/text/oem_code_page.h"
 #include "store/io/store_file_system.h"
+#include "store/text/oem_code_page.h"
 #include "store/transfer/transfer_kinds.h"
 
 #include <array>
@@ -314,7 +314,7 @@ int RunImport(CliRun& run) {
     options->duplicateMode = *duplicates;
     // The command line keeps the remembered date order for the program's own wizard.
     MemorySettings scratch;
-    const TextImportResult r = importText(session.store(), files, scratch, path, *options, run.now);
+    const TextImportResult r = importText(session.store(), files, scratch, path, *options);
     if (r.code != lr::kOk) return Failed(run, r.code, r.problem);
     return PrintImported(run, r.imported, r.replaced, r.log);
 }

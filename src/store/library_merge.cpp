@@ -16,6 +16,9 @@ namespace zm {
 
 LibraryResult EventStore::mergeLibraryFile(const std::string& path, bool reloadAfter,
                                            DuplicateMode mode) {
+    BusyScope busy(*this);
+    // Replaced events are told one by one (their old keys are gone), the rest with one reset.
+    BulkChangeScope bulk(*this, ResetCause::Merged);
     mergeCounts_ = MergeCounts{};
     FileFailure why;
     std::unique_ptr<File> file = files_->open(path, FileMode::ReadOnly, why);
@@ -120,8 +123,10 @@ LibraryResult EventStore::mergeEvent(EventRecord& event, DuplicateMode mode,
     // that no longer fits a chain is shortened rather than stopping the merge.
     FitEventToChain(event);
     const LibraryResult rc = library_.addEvent(event);
-    if (rc == lr::kOk) ++mergeCounts_.added;
-    return rc;
+    if (rc != lr::kOk) return rc;
+    ++mergeCounts_.added;
+    notify(StoreChange::Of(StoreChangeKind::Added, 0, event.Key, event));
+    return lr::kOk;
 }
 
 LibraryResult EventStore::mergeFirstFormat(const EventLibrary& other, DuplicateMode mode,

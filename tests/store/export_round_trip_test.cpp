@@ -177,7 +177,7 @@ TEST_F(EventFileRoundTrip, GivesBackTheSameEvents) {
     std::vector<uint16_t> keys;
     for (int i = 0; i < 300; ++i) {
         EventRecord e = maker.event();
-        ASSERT_EQ(store.library().addEvent(e), lr::kOk);
+        ASSERT_EQ(store.storeNew(e), lr::kOk);
         originals.push_back(e);
         keys.push_back(e.Key);
     }
@@ -186,7 +186,7 @@ TEST_F(EventFileRoundTrip, GivesBackTheSameEvents) {
     EXPECT_EQ(out.events, 300);
 
     fs.folders.insert("/other");
-    EventStore other(StoreSetup{&fs, [this] { return now; }, &week, "/other"});
+    EventStore other(StoreSetup{&fs, [this] { return now; }, week, "/other"});
     ASSERT_EQ(other.openDefaultLibrary(), lr::kOk);
     ASSERT_EQ(importEventFile(other, "/prog/export.VR0", DuplicateMode::Skip), lr::kOk);
     EXPECT_FALSE(other.busy());

@@ -72,7 +72,7 @@ TEST_F(Merge, ReplaceRewritesEachDuplicateWithANewKeyAndItsId) {
     ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), lr::kOk);
     EventRecord changed = stored()[0];
     changed.Notes = "changed here";
-    ASSERT_EQ(store.library().modifyEvent(changed), lr::kOk);
+    ASSERT_EQ(store.storeChanged(changed), lr::kOk);
     const std::vector<EventRecord> before = stored();
 
     ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Replace), lr::kOk);
@@ -205,7 +205,7 @@ TEST_F(Merge, TheQuickReminderChainIsNeverReadAsAnEvent) {
     fs.put(kImport, b.bytes());
     ASSERT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), lr::kOk);
     EXPECT_EQ(stored().size(), 1u);
-    EXPECT_EQ(views.quick,
+    EXPECT_EQ(prompts.quick,
               (std::vector<OldQuickReminder>{{"Tea", "Tea is ready", TimeAmount(15)},
                                              {"Nap", "Wake up", TimeAmount(0x10002)}}));
 }
@@ -216,7 +216,7 @@ TEST_F(Merge, ImportingAnOldFileTakesOverNoQuickReminders) {
     b.putChain(1, OldQuickRecord({OldQuick{}}), false);
     fs.put(kImport, b.bytes());
     ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), lr::kOk);
-    EXPECT_TRUE(views.quick.empty());
+    EXPECT_TRUE(prompts.quick.empty());
 }
 
 TEST(OldQuickRecord, EndsQuietlyAtAWrongMagicOrAShortRecord) {
@@ -291,9 +291,9 @@ TEST_F(Merge, FirstFormatEventsAndQuickReminders) {
     EXPECT_EQ(all[2].TypeName, "Alarm");
     EXPECT_EQ(all[2].Pattern, kDaily);
     EXPECT_EQ(all[2].LastShown, At(2024, 3, 10, 9, 0));
-    EXPECT_EQ(views.quick, (std::vector<OldQuickReminder>{{"Tea", "Tea is ready", TimeAmount(90)},
-                                                          {"Nap", "Wake up", TimeAmount(0x10002)},
-                                                          {"Later", "", TimeAmount(0x20003)}}));
+    EXPECT_EQ(prompts.quick, (std::vector<OldQuickReminder>{{"Tea", "Tea is ready", TimeAmount(90)},
+                                                            {"Nap", "Wake up", TimeAmount(0x10002)},
+                                                            {"Later", "", TimeAmount(0x20003)}}));
 }
 
 TEST_F(Merge, AFirstFormatBlockMarkedUsedPastTheEndIsCorrupt) {
@@ -326,7 +326,7 @@ TEST_F(Merge, AnEventThatGrowsBeyondAChainIsShortened) {
 
 TEST_F(Merge, AFileThatCannotBeOpenedShowsTheFileErrorBox) {
     EXPECT_EQ(store.mergeLibraryFile("/prog/none.VR0", true, DuplicateMode::Skip), lr::kOpenFailed);
-    EXPECT_EQ(views.fileErrors,
+    EXPECT_EQ(prompts.fileErrors,
               std::vector<std::string>{"The system cannot find the file specified.\n"
                                        "/prog/none.VR0"});
     fs.put(kImport, FileBytes(300, 'x'));

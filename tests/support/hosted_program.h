@@ -12,7 +12,9 @@
 #include "platform/locale_names.h"
 #include "platform/memory_settings.h"
 #include "platform/setting_table.h"
+#include "model/week_settings.h"
 #include "store/event_store.h"
+#include "store/store_change.h"
 
 #include <string>
 #include <vector>
@@ -20,12 +22,25 @@
 namespace zm::testing {
 
 // What the main window's list heard.
-struct HeardList final : EventListView {
-    void insertItem(const EventRecord& e) override { heard.push_back("insert " + e.Name); }
-    void replaceItem(uint16_t, const EventRecord& e) override {
-        heard.push_back("replace " + e.Name);
+struct HeardList final : StoreListener {
+    void OnStoreChange(const StoreChange& change) override {
+        switch (change.Kind) {
+        case StoreChangeKind::Added:
+            heard.push_back("insert " + change.Event->Name);
+            return;
+        case StoreChangeKind::Deleted:
+        case StoreChangeKind::Purged:
+            heard.push_back("remove " + std::to_string(change.OldKey));
+            return;
+        case StoreChangeKind::LeftPending:
+        case StoreChangeKind::PendingRebuilt:
+        case StoreChangeKind::Reset:
+            return;
+        default:
+            heard.push_back("replace " + change.Event->Name);
+            return;
+        }
     }
-    void removeItem(uint16_t key) override { heard.push_back("remove " + std::to_string(key)); }
     std::vector<std::string> heard;
 };
 
@@ -34,8 +49,8 @@ struct HostedProgram {
         ReadTypeList(folder, types);
         ReadQuickList(folder, quick);
         store.setTypeLookup([this](const std::string& name) { return types.findType(name); });
-        store.library().setIdSource([this] { return now; }, [] { return 4242u; });
-        store.setEventListView(&list);
+        store.SetIdTick([] { return 4242u; });
+        store.AddListener(list);
         opened = store.openLibrary(PathInFolder(folder, "Zantimo.VR0"));
         host = {&store, &types, &quick};
         env.settings = &settings;
@@ -45,28 +60,24 @@ struct HostedProgram {
         env.dataFolder = folder;
         env.tick = [] { return 4242u; };
         env.host = &host;
-        // The program's calendar settings are the ones the companion reads.
-        week.WorkWeek = static_cast<uint8_t>(ReadInt(settings, SettingId::WorkWeek));
-        week.CheckWeekendEvents = ReadBool(settings, SettingId::CheckWeekendEvents);
     }
 
     StoreSetup Setup(const std::string& folder) {
         StoreSetup setup;
         setup.now = [this] { return now; };
-        setup.week = &week;
+        setup.week = ReadWeekSettings(settings);
         setup.programFolder = folder;
         return setup;
     }
 
     DateTime now;
-    WeekSettings week;
+    MemorySettings settings;
     EventStore store;
     TypeList types;
     QuickList quick;
     HeardList list;
     LibraryResult opened = 0;
     HostedStore host;
-    MemorySettings settings;
     LocaleFormats formats;
     EnglishLocaleNames names;
     CliEnvironment env;

@@ -1,6 +1,5 @@
 #include "store/library/event_library.h"
 
-#include "platform/clock.h"
 #include "store/io/byte_order.h"
 #include "store/library/event_serializer.h"
 #include "store/library/library_format.h"
@@ -12,11 +11,6 @@
 
 namespace zm {
 namespace {
-
-DateTime SystemNow() {
-    const CivilTime t = SystemClock().localNow();
-    return DateTime::FromParts(t.year, t.month, t.day, t.hour, t.minute, t.second);
-}
 
 uint32_t SystemTick() {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
