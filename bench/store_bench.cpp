@@ -56,9 +56,8 @@ public:
 
 void BM_DailyRebuildFullLibrary(benchmark::State& state) {
     Folder folder(3999);
-    WeekSettings week;
-    week.CheckWeekendEvents = state.range(0) != 0;
-    EventStore store(StoreSetup{nullptr, [] { return kNow; }, &week, folder.dir()});
+    const WeekSettings week{0x3E, state.range(0) != 0}; // Monday to Friday
+    EventStore store(StoreSetup{nullptr, [] { return kNow; }, week, folder.dir()});
     if (store.openDefaultLibrary() != LibraryResult::Ok) state.SkipWithError("open failed");
     for (auto _ : state) {
         if (store.reloadPending() != LibraryResult::Ok) state.SkipWithError("rebuild failed");
@@ -72,9 +71,9 @@ BENCHMARK(BM_DailyRebuildFullLibrary)->Arg(0)->Arg(1)->Unit(benchmark::kMillisec
 // and index, each flushed.
 void BM_StoreChangeDelete(benchmark::State& state) {
     Folder folder(3000);
-    EventStore store(StoreSetup{nullptr, [] { return kNow; }, nullptr, folder.dir()});
+    EventStore store(StoreSetup{nullptr, [] { return kNow; }, {}, folder.dir()});
     if (store.openDefaultLibrary() != LibraryResult::Ok) state.SkipWithError("open failed");
-    if (store.rebuildPending(kNow) != LibraryResult::Ok) state.SkipWithError("rebuild failed");
+    if (store.rebuildPending() != LibraryResult::Ok) state.SkipWithError("rebuild failed");
     int i = 0;
     for (auto _ : state) {
         EventRecord e = Mixed(i++);

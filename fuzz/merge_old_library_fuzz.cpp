@@ -75,7 +75,7 @@ void MergeAndCheck(const std::vector<uint8_t>& old, zm::DuplicateMode mode) {
     fs.put("/p/old.VR0", old);
     QuickCheck quick;
     zm::EventStore store(
-        zm::StoreSetup{&fs, [] { return zm::DateTime::FromDayNumber(45362); }, nullptr, "/p"});
+        zm::StoreSetup{&fs, [] { return zm::DateTime::FromDayNumber(45362); }, {}, "/p"});
     store.setQuickTakeOver(&quick);
     store.setTypeLookup([](const std::string& name) { return name.size() == 4 ? 1 : -1; });
     if (store.openDefaultLibrary() != zm::LibraryResult::Ok) std::abort();

@@ -13,19 +13,15 @@
 namespace zm {
 namespace {
 
-// The event a change left behind: its object, or its line.
-int PrintEvent(const CliRun& run, const EventRecord& e) {
+// The event as the store told its last change: its object, or its line. `unchanged` is shown
+// when the store had nothing to change (enabling an enabled event).
+int PrintChanged(const CliRun& run, CliSession& session, const EventRecord& unchanged) {
+    const EventRecord& e = session.changedEvent() ? *session.changedEvent() : unchanged;
     if (run.json())
         run.printJson(EventJson(e, run.names()));
     else
         run.out << EventSummaryLine(e, run.formats(), run.names()) << '\n';
     return kExitOk;
-}
-
-// Prints the event as the store left it after a change of `key`.
-int PrintChanged(const CliRun& run, CliSession& session, const EventRecord& fallback) {
-    const auto& changed = session.changedEvent();
-    return PrintEvent(run, changed ? *changed : fallback);
 }
 
 // Opens the library to change it and reads the event of the first argument; the exit status
@@ -61,7 +57,7 @@ int RunAdd(CliRun& run) {
         run.error(note);
     const LibraryResult rc = session.store().storeNew(made.event);
     if (rc != LibraryResult::Ok) return run.fail(rc);
-    return PrintEvent(run, made.event);
+    return PrintChanged(run, session, made.event);
 }
 
 int RunAccept(CliRun& run) {
@@ -121,7 +117,7 @@ int RunDelete(CliRun& run) {
 static int SetDisabled(CliRun& run, bool on) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
         const LibraryResult rc = s.store().setDisabled(e, on);
-        return rc != LibraryResult::Ok ? run.fail(rc) : PrintEvent(run, e);
+        return rc != LibraryResult::Ok ? run.fail(rc) : PrintChanged(run, s, e);
     });
 }
 
@@ -139,26 +135,18 @@ int RunSetType(CliRun& run) {
         const EventType* type = s.types().typeAt(index);
         if (!type) return run.failWith(FormatText(IDS_CLI_NO_SUCH_TYPE, {name}));
         const LibraryResult rc = s.store().changeType(e, index, type->Name);
-        return rc != LibraryResult::Ok ? run.fail(rc) : PrintEvent(run, e);
+        return rc != LibraryResult::Ok ? run.fail(rc) : PrintChanged(run, s, e);
     });
 }
 
 int RunPurge(CliRun& run) {
     CliSession session(run);
     if (!session.openForWriting()) return kExitFailure;
-    // The accepted one-time events, to tell which of them went.
-    std::vector<EventRecord> accepted;
-    const LibraryResult walked = session.library().forEachEvent([&](uint16_t key) {
-        ReadResult<EventRecord> e = session.library().readEvent(key);
-        if (e.Ok() && !e->IsRecurring() && e->Has(kAccepted))
-            accepted.push_back(std::move(e).Value());
-        return LibraryResult::Ok;
-    });
-    if (walked != LibraryResult::Ok) return run.fail(walked);
+
     const LibraryResult rc = session.store().deleteAccepted();
+    // The events it deleted, also when it stopped part of the way.
     Json deleted = Json::array();
-    for (const EventRecord& e : accepted) {
-        if (session.library().index().isHead(e.Key)) continue;
+    for (const EventRecord& e : session.purgedEvents()) {
         if (run.json())
             deleted.push_back(e.Key);
         else
@@ -180,7 +168,7 @@ int RunQuickRun(CliRun& run) {
     if (!quick) return run.failWith(FormatText(IDS_CLI_NO_SUCH_QUICK, {*index}));
     EventRecord e = runQuickReminder(*quick, session.types(), run.now);
     const LibraryResult rc = session.store().storeNew(e);
-    return rc != LibraryResult::Ok ? run.fail(rc) : PrintEvent(run, e);
+    return rc != LibraryResult::Ok ? run.fail(rc) : PrintChanged(run, session, e);
 }
 
 } // namespace zm

@@ -2,7 +2,6 @@
 
 #include "cli/cli_run.h"
 #include "cli/commands.h"
-#include "platform/setting_table.h"
 #include "res/strings.h"
 
 #include <ostream>
@@ -16,11 +15,7 @@ void PrintUsage(std::ostream& to) {
 
 // The work week and the week-end option: the settings, unless the command line says otherwise.
 WeekSettings WeekOf(const GlobalOptions& g, const Settings* settings) {
-    WeekSettings week;
-    if (settings) {
-        week.WorkWeek = static_cast<uint8_t>(ReadInt(*settings, SettingId::WorkWeek));
-        week.CheckWeekendEvents = ReadBool(*settings, SettingId::CheckWeekendEvents);
-    }
+    WeekSettings week = settings ? ReadWeekSettings(*settings) : WeekSettings{};
     if (g.workWeek) week.WorkWeek = *g.workWeek;
     if (g.checkWeekend) week.CheckWeekendEvents = *g.checkWeekend;
     return week;

@@ -19,6 +19,8 @@
 
 namespace zm {
 
+struct HostedStore;
+
 // Exit statuses.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
@@ -36,6 +38,8 @@ struct CliEnvironment {
     std::string dataFolder;
     // The millisecond tick count that goes into the id of a new event.
     std::function<uint32_t()> tick;
+    // Set in the running program: the commands work on its store instead of the file.
+    const HostedStore* host = nullptr;
 };
 
 // Runs one command line (without the program name). Output goes to `out`, messages to `err`.

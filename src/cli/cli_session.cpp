@@ -1,10 +1,10 @@
 #include "cli/cli_session.h"
 
+#include "cli/hosted_store.h"
 #include "cli/side_lists.h"
 #include "platform/data_folder.h"
 #include "res/format_text.h"
 #include "res/strings.h"
-#include "store/io/memory_file.h"
 #include "store/store_messages.h"
 
 #include <filesystem>
@@ -35,34 +35,64 @@ private:
     const CliRun& run_;
 };
 
-// Keeps what the store tells the event list, so that a command can show the changed event.
-class CliSession::ListView final : public EventListView {
+// Keeps what the store tells of its changes, so that a command can show the changed event.
+class CliSession::Changes final : public StoreListener {
 public:
-    void insertItem(const EventRecord& event) override { changed = event; }
-    void replaceItem(uint16_t, const EventRecord& event) override { changed = event; }
-    void removeItem(uint16_t) override { changed.reset(); }
+    void OnStoreChange(const StoreChange& change) override {
+        switch (change.Kind) {
+        case StoreChangeKind::LeftPending:
+        case StoreChangeKind::PendingRebuilt:
+        case StoreChangeKind::Reset:
+            return;
+        case StoreChangeKind::Purged:
+            if (change.Event) purged.push_back(*change.Event);
+            [[fallthrough]];
+        case StoreChangeKind::Deleted:
+            changed.reset();
+            return;
+        default:
+            changed = change.Event;
+            return;
+        }
+    }
     std::optional<EventRecord> changed;
+    std::vector<EventRecord> purged;
 };
 
 CliSession::CliSession(const CliRun& run)
-    : run_(run), prompts_(std::make_unique<Prompts>(run)), list_(std::make_unique<ListView>()) {
-    StoreSetup setup;
-    setup.now = [this] { return run_.now; };
-    setup.week = &run_.week;
-    setup.programFolder = run_.dataFolder;
-    store_ = std::make_unique<EventStore>(std::move(setup));
+    : run_(run), prompts_(std::make_unique<Prompts>(run)), changes_(std::make_unique<Changes>()) {
+    if (const HostedStore* host = run_.env.host) {
+        store_ = host->Store;
+        typeSource_ = host->Types;
+        hostPrompts_ = store_->prompts();
+    } else {
+        StoreSetup setup;
+        setup.now = [this] { return run_.now; };
+        setup.week = run_.week;
+        setup.programFolder = run_.dataFolder;
+        ownStore_ = std::make_unique<EventStore>(std::move(setup));
+        store_ = ownStore_.get();
+        if (run_.env.tick) store_->SetIdTick(run_.env.tick);
+    }
     store_->setPrompts(prompts_.get());
-    store_->setEventListView(list_.get());
-    if (run_.env.tick) store_->library().setIdSource([this] { return run_.now; }, run_.env.tick);
+    store_->AddListener(*changes_);
 }
 
 const std::optional<EventRecord>& CliSession::changedEvent() const {
-    return list_->changed;
+    return changes_->changed;
 }
 
-CliSession::~CliSession() = default;
+const std::vector<EventRecord>& CliSession::purgedEvents() const {
+    return changes_->purged;
+}
+
+CliSession::~CliSession() {
+    store_->RemoveListener(*changes_);
+    if (!ownStore_) store_->setPrompts(hostPrompts_);
+}
 
 const QuickList& CliSession::quickList() {
+    if (run_.env.host) return *run_.env.host->Quick;
     if (!quickRead_) ReadQuickList(run_.dataFolder, quick_);
     quickRead_ = true;
     return quick_;
@@ -89,18 +119,27 @@ bool CliSession::reportOpenFailure(LibraryResult code, const FileFailure& failur
     return false;
 }
 
+bool CliSession::openHosted() {
+    libraryPath_ = PathInFolder(run_.dataFolder, kLibraryFileName);
+    if (library().isOpen()) return true;
+    run_.error(LoadString(IDS_CLI_LINK_NOT_OPEN));
+    return false;
+}
+
 bool CliSession::openForReading() {
+    if (run_.env.host) return openHosted();
     if (!prepare()) return false;
     std::error_code ec;
     if (!std::filesystem::exists(libraryPath_, ec) && !ec) {
         // Nothing stored yet: an empty library, without creating any file.
-        return library().createFile(std::make_unique<MemoryFile>()) == LibraryResult::Ok;
+        return store_->OpenEmpty() == LibraryResult::Ok;
     }
-    const LibraryResult rc = library().open(libraryPath_, FileMode::ReadOnly);
-    return rc == LibraryResult::Ok || reportOpenFailure(rc, library().lastFileFailure());
+    const LibraryResult rc = store_->OpenAsIs(libraryPath_, FileMode::ReadOnly);
+    return rc == LibraryResult::Ok || reportOpenFailure(rc, store_->LastFileFailure());
 }
 
 bool CliSession::openForWriting() {
+    if (run_.env.host) return openHosted();
     if (!prepare()) return false;
     std::error_code ec;
     const bool exists = std::filesystem::exists(libraryPath_, ec);
@@ -119,8 +158,8 @@ bool CliSession::openForWriting() {
     }
     // An existing library is opened as it is; one of an older version is left to the program
     // to convert. Another program holding it refuses the change (LibraryInUse).
-    const LibraryResult rc = library().open(libraryPath_, FileMode::ReadWrite);
-    return rc == LibraryResult::Ok || reportOpenFailure(rc, library().lastFileFailure());
+    const LibraryResult rc = store_->OpenAsIs(libraryPath_, FileMode::ReadWrite);
+    return rc == LibraryResult::Ok || reportOpenFailure(rc, store_->LastFileFailure());
 }
 
 std::optional<EventRecord> CliSession::readEvent(uint16_t key) {
@@ -128,7 +167,7 @@ std::optional<EventRecord> CliSession::readEvent(uint16_t key) {
         run_.error(FormatText(IDS_CLI_NO_SUCH_KEY, {key}));
         return std::nullopt;
     }
-    ReadResult<EventRecord> read = library().readEvent(key);
+    ReadResult<EventRecord> read = store_->readStored(key);
     if (!read.Ok()) return run_.fail(read.Code()), std::nullopt;
     return std::move(read).Value();
 }

@@ -2,7 +2,9 @@
 // The user's data as one command sees it: the event store over the library of the data folder,
 // and the event types and quick reminders. Reading commands open the library without a lock
 // (they work while the program runs) and read a missing library as an empty one; changing
-// commands lock it, as the program does, and create it when it is missing.
+// commands lock it, as the program does, and create it when it is missing. In the running
+// program (CliEnvironment::host) the commands work on the program's own store instead: what
+// they change is told to the program's windows too, and their messages go to the run's streams.
 
 #include "cli/cli_run.h"
 #include "store/event_store.h"
@@ -13,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zm {
 
@@ -28,16 +31,18 @@ public:
     bool openForWriting();
 
     EventStore& store() { return *store_; }
-    EventLibrary& library() { return store_->library(); }
+    const EventLibrary& library() const { return store_->library(); }
     const std::string& libraryPath() const { return libraryPath_; }
     // The event types; events take their type index from them.
-    const TypeList& types() const { return types_; }
+    const TypeList& types() const { return *typeSource_; }
     // The quick reminders, read on first use.
     const QuickList& quickList();
 
-    // The event as the last change left it (its new key included): what the store told the
-    // event list.
+    // The event as the last change left it (its new key included), as the store told it;
+    // none after a deletion.
     const std::optional<EventRecord>& changedEvent() const;
+    // The accepted one-time events that deleteAccepted deleted, in the order it deleted them.
+    const std::vector<EventRecord>& purgedEvents() const;
 
     // The event of a key that names a stored event; otherwise the failure is printed and there
     // is none.
@@ -45,16 +50,21 @@ public:
 
 private:
     class Prompts;
-    class ListView;
+    class Changes;
 
     bool prepare();
     bool reportOpenFailure(LibraryResult code, const FileFailure& failure);
+    bool openHosted();
 
     const CliRun& run_;
     std::unique_ptr<Prompts> prompts_;
-    std::unique_ptr<ListView> list_;
-    std::unique_ptr<EventStore> store_;
+    std::unique_ptr<Changes> changes_;
+    std::unique_ptr<EventStore> ownStore_;
+    EventStore* store_ = nullptr;
     TypeList types_;
+    const TypeList* typeSource_ = &types_;
+    // The program's prompts, given back when a hosted command ends.
+    StorePrompts* hostPrompts_ = nullptr;
     QuickList quick_;
     bool quickRead_ = false;
     std::string libraryPath_;

@@ -1,15 +1,17 @@
 // zantimore-cli: the command-line companion. Everything but the platform lives in zm_cli.
 
 #include "cli/cli.h"
+#include "cli/companion_link.h"
 #include "format/locale_formats.h"
-#include "platform/clock.h"
 #include "platform/data_folder.h"
+#include "platform/local/local_socket.h"
+#include "platform/local/runtime_folder.h"
 #include "platform/qt/qt_locale_description.h"
 #include "platform/qt/qt_locale_names.h"
 #include "platform/qt/qt_settings.h"
 
-#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -20,16 +22,10 @@ int main(int argc, char** argv) {
     const zm::QtSettings settings;
     const zm::LocaleFormats formats(zm::QtLocaleDescription());
     const zm::QtLocaleNames names;
-    const zm::SystemClock clock;
 
     zm::CliEnvironment env;
     env.settings = &settings;
-    env.now = [&clock] {
-        const zm::CivilTime t = clock.localNow();
-        // A leap second reads as the second before it.
-        return zm::DateTime::FromParts(t.year, t.month, t.day, t.hour, t.minute,
-                                       std::min(t.second, 59));
-    };
+    env.now = zm::SystemNow;
     env.formats = &formats;
     env.names = &names;
     env.dataFolder = zm::DataFolder();
@@ -38,5 +34,13 @@ int main(int argc, char** argv) {
         return static_cast<uint32_t>(
             duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
     };
-    return zm::RunCli(args, env, std::cout, std::cerr);
+    // A changing command goes to the running program, which holds the library.
+    const std::string socketPath = zm::RuntimeFolder() + "/" + zm::kInstanceSocketName;
+    const zm::Exchange exchange = [&socketPath](std::string_view payload) {
+        return zm::ExchangeOverSocket(socketPath, payload, std::chrono::seconds(60),
+                                      zm::kMaxAnswerBytes);
+    };
+    std::error_code ec;
+    const std::string workingFolder = std::filesystem::current_path(ec).string();
+    return zm::RunCompanion(args, env, workingFolder, exchange, std::cout, std::cerr);
 }

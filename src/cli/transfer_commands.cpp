@@ -321,7 +321,7 @@ int RunImport(CliRun& run) {
     options->duplicateMode = *duplicates;
     // The command line keeps the remembered date order for the program's own wizard.
     MemorySettings scratch;
-    const TextImportResult r = importText(session.store(), files, scratch, path, *options, run.now);
+    const TextImportResult r = importText(session.store(), files, scratch, path, *options);
     if (r.code != LibraryResult::Ok) return Failed(run, r.code, r.problem);
     return PrintImported(run, r.imported, r.replaced, r.log);
 }

@@ -1,5 +1,7 @@
 #include "model/date_time.h"
 
+#include "platform/clock.h"
+
 #include <cmath>
 
 namespace zm {
@@ -41,6 +43,15 @@ double DateTime::ToOle() const {
 int DateTime::DayOfYear() const {
     const YearMonthDay ymd = Ymd();
     return static_cast<int>(DayNumber() - DaysFromCivil(ymd.year, 1, 1)) + 1;
+}
+
+DateTime LocalNow(const Clock& clock) {
+    const CivilTime t = clock.localNow();
+    return DateTime::FromParts(t.year, t.month, t.day, t.hour, t.minute, t.second);
+}
+
+DateTime SystemNow() {
+    return LocalNow(SystemClock());
 }
 
 } // namespace zm

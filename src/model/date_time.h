@@ -15,10 +15,10 @@
 // it), so the repeated hour does not remind of it a second time. A snooze is a wall-clock
 // instant too: one that ends inside the repeated hour comes at its first pass.
 
+#include "model/civil_date.h"
+
 #include <cstdint>
 #include <optional>
-
-#include "model/civil_date.h"
 
 namespace zm {
 
@@ -103,8 +103,12 @@ public:
     }
     constexpr DateTime AddDays(int64_t d) const { return FromSeconds(s_ + d * kSecondsPerDay); }
 
-    constexpr DateTime operator+(DateTimeSpan d) const { return FromSeconds(s_ + d.TotalSeconds()); }
-    constexpr DateTime operator-(DateTimeSpan d) const { return FromSeconds(s_ - d.TotalSeconds()); }
+    constexpr DateTime operator+(DateTimeSpan d) const {
+        return FromSeconds(s_ + d.TotalSeconds());
+    }
+    constexpr DateTime operator-(DateTimeSpan d) const {
+        return FromSeconds(s_ - d.TotalSeconds());
+    }
     constexpr DateTimeSpan operator-(DateTime o) const { return DateTimeSpan::Seconds(s_ - o.s_); }
     DateTime& operator+=(DateTimeSpan d) { return *this = *this + d; }
     DateTime& operator-=(DateTimeSpan d) { return *this = *this - d; }
@@ -120,9 +124,17 @@ private:
 };
 
 // Whole days from the date of a to the date of b (b - a).
-constexpr int64_t DaysBetween(DateTime a, DateTime b) { return b.DayNumber() - a.DayNumber(); }
+constexpr int64_t DaysBetween(DateTime a, DateTime b) {
+    return b.DayNumber() - a.DayNumber();
+}
 
 inline constexpr int kMinYear = 100;
 inline constexpr int kMaxYear = 9999;
+
+class Clock;
+// The clock's local wall-clock time as an instant.
+DateTime LocalNow(const Clock& clock);
+// The local time of the system clock: "now" wherever nobody gives another clock.
+DateTime SystemNow();
 
 } // namespace zm

@@ -6,10 +6,12 @@
 
 namespace zm {
 
+class Settings;
+
 struct WeekSettings {
-    // Bit 0 Sunday ... bit 6 Saturday; a set bit is a working day. Default every day, as the
-    // work-week setting reads when nothing is stored.
-    uint8_t WorkWeek = 127;
+    // Bit 0 Sunday ... bit 6 Saturday; a set bit is a working day. By default every day is one,
+    // as in the setting table.
+    uint8_t WorkWeek = 0x7F;
     bool CheckWeekendEvents = false;
 
     // dow: 1 = Sunday ... 7 = Saturday.
@@ -19,6 +21,10 @@ struct WeekSettings {
     constexpr bool IsLastWorkday(int dow) const {
         return IsWorkday(dow) && IsDayOff(dow == 7 ? 1 : dow + 1);
     }
+    friend bool operator==(const WeekSettings&, const WeekSettings&) = default;
 };
+
+// The calendar settings as the user's settings hold them.
+WeekSettings ReadWeekSettings(const Settings& settings);
 
 } // namespace zm

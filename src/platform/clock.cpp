@@ -1,11 +1,14 @@
 #include "platform/clock.h"
 
+#include <algorithm>
 #include <ctime>
 
 namespace zm {
 namespace {
+// A leap second (tm_sec 60) reads as the second before it: no instant has a 61st second.
 CivilTime fromTm(const std::tm& t) {
-    return CivilTime{t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
+    const int second = std::min(t.tm_sec, 59);
+    return CivilTime{t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, second};
 }
 } // namespace
 

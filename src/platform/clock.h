@@ -19,9 +19,10 @@ struct CivilTime {
 class Clock {
 public:
     virtual ~Clock() = default;
-    // Local wall-clock time of the user's time zone, to the whole second.
+    // Local wall-clock time of the user's time zone, to the whole second (0 to 59: a leap
+    // second reads as the second before it).
     virtual CivilTime localNow() const = 0;
-    // Coordinated universal time, to the whole second.
+    // Coordinated universal time, to the whole second (0 to 59).
     virtual CivilTime utcNow() const = 0;
     // The name of the local time zone as the platform spells it ("CET", "Central European Time").
     virtual const char* timeZoneName() const = 0;

@@ -1,19 +1,13 @@
 #include "store/event_store.h"
 
-#include "platform/clock.h"
 #include "store/library/event_serializer.h"
 #include "store/library/library_format.h"
 #include "store/library/library_walk.h"
 
+#include <algorithm>
+
 namespace zm {
 namespace {
-
-DateTime SystemNow() {
-    const CivilTime t = SystemClock().localNow();
-    return DateTime::FromParts(t.year, t.month, t.day, t.hour, t.minute, t.second);
-}
-
-const WeekSettings kDefaultWeek{};
 
 // Cuts a text to at most `size` bytes without splitting a character.
 void CutText(std::string& text, size_t size) {
@@ -49,6 +43,7 @@ EventStore::EventStore(StoreSetup setup)
 }
 
 EventStore::~EventStore() {
+    listeners_.clear();
     close();
 }
 
@@ -57,12 +52,8 @@ void EventStore::setTypeLookup(EventLibrary::TypeLookup lookup) {
     library_.setTypeLookup(std::move(lookup));
 }
 
-DateTime EventStore::now() const {
+DateTime EventStore::Now() const {
     return now_();
-}
-
-const WeekSettings& EventStore::week() const {
-    return week_ ? *week_ : kDefaultWeek;
 }
 
 void EventStore::showFileError(const std::string& text) {
@@ -70,29 +61,60 @@ void EventStore::showFileError(const std::string& text) {
 }
 
 void EventStore::close() {
+    const bool wasOpen = library_.isOpen();
     pending_.clear();
     pending_.unsetLimit();
     library_.close();
+    libraryPath_.clear();
+    if (wasOpen) notify(StoreChange::ResetBy(ResetCause::Closed));
 }
 
-// --- telling the windows ---
+// --- the listeners ---
+
+void EventStore::AddListener(StoreListener& listener) {
+    if (std::find(listeners_.begin(), listeners_.end(), &listener) == listeners_.end())
+        listeners_.push_back(&listener);
+}
+
+void EventStore::RemoveListener(StoreListener& listener) {
+    const auto it = std::find(listeners_.begin(), listeners_.end(), &listener);
+    if (it == listeners_.end()) return;
+    // Within a notice the list is being walked: the place is emptied and dropped afterwards.
+    if (notifying_ > 0)
+        *it = nullptr;
+    else
+        listeners_.erase(it);
+}
+
+void EventStore::notify(const StoreChange& change) {
+    if (bulkDepth_ > 0) {
+        bulkChanged_ = true;
+        if (!change.MovesKey()) return;
+    }
+    ++notifying_;
+    // A listener that joins meanwhile is told from the next notice on.
+    const size_t count = listeners_.size();
+    for (size_t i = 0; i < count; ++i)
+        if (StoreListener* listener = listeners_[i]) listener->OnStoreChange(change);
+    if (--notifying_ == 0) std::erase(listeners_, nullptr);
+}
+
+// --- the pending list ---
 
 void EventStore::joinPending(const EventRecord& event) {
-    if (!pending_.belongs(event, week())) return;
-    pending_.add(event);
-    if (upcoming_) upcoming_->addEvent(event);
+    if (pending_.belongs(event, week_)) pending_.add(event);
 }
 
 void EventStore::removePending(uint16_t key) {
-    if (pending_.remove(key) && upcoming_) upcoming_->removeEvent(key);
+    if (pending_.remove(key))
+        notify(StoreChange::Of(StoreChangeKind::LeftPending, key, key, std::nullopt));
 }
 
-void EventStore::closeWindow(uint16_t key) {
-    if (windows_) windows_->closeWindow(key);
-}
-
-void EventStore::listReplace(uint16_t oldKey, const EventRecord& event) {
-    if (list_) list_->replaceItem(oldKey, event);
+void EventStore::finishRewrite(uint16_t oldKey, const EventRecord& event, StoreChangeKind kind,
+                               bool closesWindow) {
+    pending_.remove(oldKey);
+    joinPending(event);
+    notify(StoreChange::Of(kind, oldKey, event.Key, event, closesWindow));
 }
 
 // --- events ---
@@ -100,8 +122,8 @@ void EventStore::listReplace(uint16_t oldKey, const EventRecord& event) {
 LibraryResult EventStore::storeNew(EventRecord& event) {
     const LibraryResult rc = library_.addEvent(event);
     if (rc != LibraryResult::Ok) return rc;
-    if (list_) list_->insertItem(event);
     joinPending(event);
+    notify(StoreChange::Of(StoreChangeKind::Added, 0, event.Key, event));
     return LibraryResult::Ok;
 }
 
@@ -109,10 +131,7 @@ LibraryResult EventStore::storeChanged(EventRecord& event) {
     const uint16_t oldKey = event.Key;
     const LibraryResult rc = library_.modifyEvent(event);
     if (rc != LibraryResult::Ok) return rc;
-    closeWindow(oldKey);
-    listReplace(oldKey, event);
-    removePending(oldKey);
-    joinPending(event);
+    finishRewrite(oldKey, event, StoreChangeKind::Changed, true);
     return LibraryResult::Ok;
 }
 
@@ -127,45 +146,57 @@ LibraryResult EventStore::storeReplaced(EventRecord& event) {
     const LibraryResult rc = library_.modifyEvent(replacement);
     if (rc != LibraryResult::Ok) return rc;
     event = std::move(replacement);
-    closeWindow(oldKey);
-    removePending(oldKey);
+    // The merge or import that replaces it rebuilds the pending list afterwards.
+    pending_.remove(oldKey);
+    notify(StoreChange::Of(StoreChangeKind::Replaced, oldKey, event.Key, event, true));
+    return LibraryResult::Ok;
+}
+
+LibraryResult EventStore::deleteAs(uint16_t key, StoreChangeKind kind, bool closesWindow) {
+    // The listeners are given the event as it was; one that cannot be read is deleted all the
+    // same.
+    ReadResult<EventRecord> read = library_.readEvent(key);
+    std::optional<EventRecord> gone;
+    if (read.Ok()) gone = std::move(read).Value();
+    const LibraryResult rc = library_.deleteEvent(key);
+    if (rc != LibraryResult::Ok) return rc;
+    pending_.remove(key);
+    notify(StoreChange::Of(kind, key, 0, std::move(gone), closesWindow));
     return LibraryResult::Ok;
 }
 
 LibraryResult EventStore::deleteStored(uint16_t key) {
-    const LibraryResult rc = library_.deleteEvent(key);
-    if (rc != LibraryResult::Ok) return rc;
-    removePending(key);
-    if (list_) list_->removeItem(key);
-    return LibraryResult::Ok;
+    return deleteAs(key, StoreChangeKind::Deleted, false);
 }
 
 LibraryResult EventStore::removeEvent(uint16_t key) {
-    const LibraryResult rc = deleteStored(key);
-    if (rc == LibraryResult::Ok) closeWindow(key);
-    return rc;
+    return deleteAs(key, StoreChangeKind::Deleted, true);
+}
+
+LibraryResult EventStore::acceptAs(uint16_t key, bool deleteIt,
+                                   std::optional<DateTime> shownOccurrence, bool closesWindow) {
+    if (deleteIt) return deleteAs(key, StoreChangeKind::Deleted, closesWindow);
+    ReadResult<EventRecord> read = library_.readEvent(key);
+    if (!read.Ok()) return read.Code();
+    EventRecord event = std::move(read).Value();
+    event.Accept(Now(), week_, shownOccurrence);
+    const LibraryResult rc = library_.modifyEvent(event);
+    if (rc != LibraryResult::Ok) return rc;
+    // The entry of the old key would name blocks that are free now; a recurring event comes
+    // back when a further reminder falls before the limit.
+    pending_.remove(key);
+    if (event.IsRecurring()) joinPending(event);
+    notify(StoreChange::Of(StoreChangeKind::Accepted, key, event.Key, event, closesWindow));
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventStore::acceptStored(uint16_t key, bool deleteIt,
                                        std::optional<DateTime> shownOccurrence) {
-    if (deleteIt) return deleteStored(key);
-    ReadResult<EventRecord> read = library_.readEvent(key);
-    if (!read.Ok()) return read.Code();
-    EventRecord event = std::move(read).Value();
-    event.Accept(now(), week(), shownOccurrence);
-    const LibraryResult rc = library_.modifyEvent(event);
-    if (rc != LibraryResult::Ok) return rc;
-    listReplace(key, event);
-    // The entry of the old key would name blocks that are free now.
-    removePending(key);
-    if (event.IsRecurring()) joinPending(event);
-    return LibraryResult::Ok;
+    return acceptAs(key, deleteIt, shownOccurrence, false);
 }
 
 LibraryResult EventStore::acceptListed(uint16_t key) {
-    const LibraryResult rc = acceptStored(key);
-    if (rc == LibraryResult::Ok) closeWindow(key);
-    return rc;
+    return acceptAs(key, false, std::nullopt, true);
 }
 
 LibraryResult EventStore::changeType(EventRecord& event, int32_t typeIndex,
@@ -177,17 +208,15 @@ LibraryResult EventStore::changeType(EventRecord& event, int32_t typeIndex,
     const LibraryResult rc = library_.modifyEvent(changed);
     if (rc != LibraryResult::Ok) return rc;
     event = std::move(changed);
-    closeWindow(oldKey);
     if (std::optional<EventRecord> entry = pending_.take(oldKey)) {
         entry->Key = event.Key;
         entry->TypeName = event.TypeName;
         entry->TypeIndex = event.TypeIndex;
-        if (upcoming_) upcoming_->removeEvent(oldKey);
-        pending_.add(*entry);
-        if (upcoming_) upcoming_->addEvent(*entry);
+        pending_.add(std::move(*entry));
     } else {
         joinPending(event);
     }
+    notify(StoreChange::Of(StoreChangeKind::TypeChanged, oldKey, event.Key, event, true));
     return LibraryResult::Ok;
 }
 
@@ -199,9 +228,7 @@ LibraryResult EventStore::setDisabled(EventRecord& event, bool on) {
     const LibraryResult rc = library_.modifyEvent(changed);
     if (rc != LibraryResult::Ok) return rc;
     event = std::move(changed);
-    closeWindow(oldKey);
-    removePending(oldKey);
-    joinPending(event);
+    finishRewrite(oldKey, event, on ? StoreChangeKind::Disabled : StoreChangeKind::Enabled, true);
     return LibraryResult::Ok;
 }
 
@@ -210,7 +237,7 @@ LibraryResult EventStore::deleteAccepted() {
         const ReadResult<EventRecord> event = library_.readEvent(key);
         if (!event.Ok()) return event.Code();
         if (event->IsRecurring() || !event->Has(kAccepted)) return LibraryResult::Ok;
-        return deleteStored(key);
+        return deleteAs(key, StoreChangeKind::Purged, false);
     });
 }
 
@@ -220,13 +247,11 @@ LibraryResult EventStore::snoozeStored(uint16_t key, const SnoozeRequest& reques
     ReadResult<EventRecord> read = library_.readEvent(key);
     if (!read.Ok()) return read.Code();
     EventRecord event = std::move(read).Value();
-    verdict = ApplySnooze(event, request, now(), week());
+    verdict = ApplySnooze(event, request, Now(), week_);
     if (!verdict.Ok()) return LibraryResult::Ok;
     const LibraryResult rc = library_.modifyEvent(event);
     if (rc != LibraryResult::Ok) return rc;
-    removePending(key);
-    listReplace(key, event);
-    joinPending(event);
+    finishRewrite(key, event, StoreChangeKind::Snoozed, false);
     return LibraryResult::Ok;
 }
 
@@ -236,13 +261,10 @@ LibraryResult EventStore::unsnoozeStored(uint16_t key) {
     EventRecord event = std::move(read).Value();
     // The current occurrence is today's (or the next one); before the first rebuild the end of
     // today stands in for the limit.
-    event.Unsnooze(pending_.limitSet() ? pending_.limit() : EndOfDay(now()));
+    event.Unsnooze(pending_.limitSet() ? pending_.limit() : EndOfDay(Now()));
     const LibraryResult rc = library_.modifyEvent(event);
     if (rc != LibraryResult::Ok) return rc;
-    closeWindow(key);
-    removePending(key);
-    listReplace(key, event);
-    joinPending(event);
+    finishRewrite(key, event, StoreChangeKind::Unsnoozed, true);
     return LibraryResult::Ok;
 }
 
@@ -250,13 +272,17 @@ LibraryResult EventStore::unsnoozeStored(uint16_t key) {
 
 LibraryResult EventStore::reloadPending() {
     pending_.unsetLimit();
-    return rebuildPending(now());
+    return rebuildPendingAt(Now());
 }
 
-LibraryResult EventStore::rebuildPending(DateTime now) {
+LibraryResult EventStore::rebuildPending() {
+    return rebuildPendingAt(Now());
+}
+
+LibraryResult EventStore::rebuildPendingAt(DateTime now) {
     if (!pending_.needsRebuild(now)) return LibraryResult::Ok;
     const DateTime limit = EndOfDay(now);
-    const WeekSettings& settings = week();
+    const WeekSettings& settings = week_;
     std::vector<EventRecord> fresh;
     const LibraryResult rc = ReadEachEvent(library_, typeLookup_, [&](EventRecord& event) {
         if (event.IsDue(limit, settings).due) fresh.push_back(std::move(event));
@@ -265,18 +291,27 @@ LibraryResult EventStore::rebuildPending(DateTime now) {
     if (rc != LibraryResult::Ok) return rc;
     pending_.setLimit(limit);
     pending_.assign(std::move(fresh));
-    if (upcoming_) upcoming_->rebuild(pending_);
+    notify(StoreChange::Of(StoreChangeKind::PendingRebuilt, 0, 0, std::nullopt));
     return LibraryResult::Ok;
 }
 
-std::vector<DueReminder> EventStore::dueReminders(DateTime now) const {
-    return pending_.dueAt(now, week());
+std::vector<DueReminder> EventStore::dueReminders() const {
+    return pending_.dueAt(Now(), week_);
 }
 
-LibraryResult EventStore::checkFutureStamps(DateTime now) {
+std::optional<DateTime> EventStore::NextDueInstant() const {
+    return pending_.NextDueAfter(Now(), week_);
+}
+
+LibraryResult EventStore::checkFutureStamps() {
+    return checkFutureStampsAt(Now());
+}
+
+LibraryResult EventStore::checkFutureStampsAt(DateTime now) {
+    BusyScope busy(*this);
     // Stops the first walk at the first event found; no library code has this value.
     constexpr LibraryResult kFound = static_cast<LibraryResult>(0xFFFFFFFFu);
-    const WeekSettings& settings = week();
+    const WeekSettings& settings = week_;
     LibraryResult rc = ReadEachEvent(library_, typeLookup_, [&](EventRecord& event) {
         return event.IsStampedInFuture(now, settings) ? kFound : LibraryResult::Ok;
     });
@@ -289,21 +324,24 @@ LibraryResult EventStore::checkFutureStamps(DateTime now) {
         EventRecord event = std::move(read).Value();
         if (!event.IsStampedInFuture(now, settings)) return LibraryResult::Ok;
         event.StampShown(now);
-        corrected = true;
-        return library_.rewriteFirstBlock(event);
+        const LibraryResult written = library_.rewriteFirstBlock(event);
+        if (written == LibraryResult::Ok) corrected = true;
+        return written;
     });
     if (corrected) {
         const LibraryResult flushed = library_.flush();
         if (rc == LibraryResult::Ok) rc = flushed;
         pending_.unsetLimit();
+        notify(StoreChange::ResetBy(ResetCause::StampsCorrected));
     }
     return rc;
 }
 
-LibraryResult EventStore::startCheck(DateTime now) {
-    const LibraryResult rc = checkFutureStamps(now);
+LibraryResult EventStore::startCheck() {
+    const DateTime now = Now();
+    const LibraryResult rc = checkFutureStampsAt(now);
     if (rc != LibraryResult::Ok) return rc;
-    return rebuildPending(now);
+    return rebuildPendingAt(now);
 }
 
 } // namespace zm

@@ -1,8 +1,13 @@
 #pragma once
-// The event store: the one owner of the default library and of the pending list. Every window
-// adds, changes, accepts and deletes events through it. Each operation writes the library at
-// once (blocks, index, flush) and only then tells the windows and changes the pending list, so
-// a write that fails leaves the windows, the pending list and every stored event as they were.
+// The event store: the one owner of the default library and of the pending list, and the only
+// code that changes events. Every window adds, changes, accepts and deletes events through it.
+// Each operation writes the library at once (blocks, index, flush), then brings the pending list
+// up to date and then tells every listener (store_change.h), so a write that fails leaves the
+// listeners, the pending list and every stored event as they were. Others read the library
+// through the store's const reads only.
+//
+// Every operation takes "now" once from the store's clock (StoreSetup::now), the same clock
+// that stamps the ids of new events.
 //
 // Records handed to an operation are the caller's; on success the caller's record carries the
 // event's new Key, and the pending list keeps copies of its own.
@@ -14,6 +19,8 @@
 #include "store/io/store_file_system.h"
 #include "store/library/event_library.h"
 #include "store/pending_list.h"
+#include "store/store_change.h"
+#include "store/store_scopes.h"
 #include "store/store_views.h"
 
 #include <cstdint>
@@ -34,7 +41,6 @@ enum class DuplicateMode : uint8_t {
     None = 2,    // no check: every event is added (conversion)
 };
 
-// What the store is given: its files, "now", the calendar settings and the program's folder.
 // What the last merge did with the events of the other file.
 struct MergeCounts {
     int added = 0;
@@ -46,11 +52,12 @@ struct MergeCounts {
     std::vector<uint16_t> shortenedKeys;
 };
 
+// What the store is given: its files, its clock, the calendar settings and the program's folder.
 struct StoreSetup {
-    StoreFileSystem* files = nullptr;   // null: the operating system's files
-    std::function<DateTime()> now;      // null: the system clock
-    const WeekSettings* week = nullptr; // the calendar settings; null: the defaults
-    std::string programFolder;          // where the default library lives
+    StoreFileSystem* files = nullptr; // null: the operating system's files
+    std::function<DateTime()> now;    // the clock of every operation; null: the system clock
+    WeekSettings week;                // the calendar settings
+    std::string programFolder;        // where the default library lives
 };
 
 class EventStore {
@@ -62,20 +69,37 @@ public:
     EventStore(const EventStore&) = delete;
     EventStore& operator=(const EventStore&) = delete;
 
-    // --- the windows the store tells, and the user it asks; null while there is none ---
-    void setEventListView(EventListView* view) { list_ = view; }
-    void setReminderWindows(ReminderWindows* windows) { windows_ = windows; }
-    void setUpcomingReminders(UpcomingReminders* upcoming) { upcoming_ = upcoming; }
+    // --- the listeners the store tells, and the user it asks ---
+
+    // A listener joins once (joining again changes nothing) and is told of every change until
+    // it leaves. Either may happen within a notice: one that joins is told from the next notice
+    // on, one that leaves is told nothing more. The store tells nobody while it is destroyed.
+    void AddListener(StoreListener& listener);
+    void RemoveListener(StoreListener& listener);
+    // Null while there is none.
     void setPrompts(StorePrompts* prompts) { prompts_ = prompts; }
     void setQuickTakeOver(QuickReminderTakeOver* takeOver) { quickTakeOver_ = takeOver; }
+    StorePrompts* prompts() const { return prompts_; }
     // Resolves the type names of the events read (the type list).
     void setTypeLookup(EventLibrary::TypeLookup lookup);
+    // The millisecond tick that goes into a new event's id with "now" (the system's by default).
+    void SetIdTick(EventLibrary::TickSource tick) { library_.setIdSource(now_, std::move(tick)); }
 
-    EventLibrary& library() { return library_; }
+    // --- reading ---
+
+    // The open library, to read and check: only the store changes it.
     const EventLibrary& library() const { return library_; }
     const PendingList& pending() const { return pending_; }
+    // "Now" as every operation of the store takes it.
+    DateTime Now() const;
+    // The calendar settings of the reminder timing. Changing them does not rebuild the pending
+    // list: the caller reloads it (reloadPending).
+    const WeekSettings& Week() const { return week_; }
+    void SetWeek(const WeekSettings& week) { week_ = week; }
 
     // --- start-up and files ---
+
+    // Opening, converting, merging and closing end in one reset when they changed anything.
 
     // Opens the default library of the program's folder (InternalError when the folder is not
     // known).
@@ -84,6 +108,17 @@ public:
     // version is converted after the user agreed (its old file goes to the archive folder).
     // A conversion that fails puts the old file back and removes the new one.
     LibraryResult openLibrary(const std::string& path);
+    // Opens a library file as it is, never creating or converting it: ReadWrite locks it
+    // against other writers (LibraryInUse while another one holds it), ReadOnly shares it and
+    // refuses every change. OpenFailed when the file cannot be opened (LastFileFailure() tells
+    // why); otherwise the results of EventLibrary::open.
+    LibraryResult OpenAsIs(const std::string& path, FileMode mode);
+    // An empty library in memory: what there is to read before anything was stored.
+    LibraryResult OpenEmpty();
+    // Why OpenAsIs could not open its file.
+    const FileFailure& LastFileFailure() const { return lastFailure_; }
+    // The path of the open library; empty while none is open and for one in memory.
+    const std::string& LibraryPath() const { return libraryPath_; }
     // Adds every event of another library file of any known version to the open library.
     // With reloadAfter the pending list is rebuilt afterwards; without it (conversion), the
     // quick reminders of an old file are handed to the quick-reminder take-over.
@@ -94,73 +129,93 @@ public:
     void close();
 
     // --- events ---
+    // Each tells the listeners of the change (the kind in brackets); where it says so, the
+    // notice closes the reminder window of the event's old key.
 
-    // Adds a new event. The main window inserts it; it joins the pending list when its
-    // reminder falls due before the look-ahead limit.
+    // Adds a new event (Added); it joins the pending list when its reminder falls due before
+    // the look-ahead limit.
     LibraryResult storeNew(EventRecord& event);
-    // Rewrites a changed event that carries its old Key.
+    // Rewrites a changed event that carries its old Key (Changed; closes).
     LibraryResult storeChanged(EventRecord& event);
-    // Rewrites a stored event with an imported one (merging; the main window and the pending
-    // list are rebuilt afterwards). An Id of 0 takes the stored event's Id. An event too large
-    // for a chain gives EventTooLarge (a merge shortens it first).
+    // Rewrites a stored event with an imported one (Replaced; closes): merging and importing,
+    // which rebuild the pending list afterwards. An Id of 0 takes the stored event's Id. An
+    // event too large for a chain gives EventTooLarge (a merge shortens it first).
     LibraryResult storeReplaced(EventRecord& event);
+    // Deletes the event (Deleted).
     LibraryResult deleteStored(uint16_t key);
-    // Deletes the event and closes its reminder window.
+    // Deletes the event (Deleted; closes).
     LibraryResult removeEvent(uint16_t key);
-    // The user accepted the reminder (or, with `deleteIt`, asked to delete the event).
-    // `shownOccurrence`: the occurrence the reminder window showed, when it has one.
+    // The user accepted the reminder in its window (Accepted), or asked there to delete the
+    // event (`deleteIt`: Deleted). `shownOccurrence`: the occurrence the window showed, when it
+    // has one.
     LibraryResult acceptStored(uint16_t key, bool deleteIt = false,
                                std::optional<DateTime> shownOccurrence = std::nullopt);
-    // Accepting from the event list: as acceptStored, and the reminder window of the key closes.
+    // Accepting from the event list: as acceptStored (Accepted; closes).
     LibraryResult acceptListed(uint16_t key);
-    // Gives the listed event another type; a pending entry of the event follows it.
+    // Gives the listed event another type (TypeChanged; closes); a pending entry of the event
+    // follows it.
     LibraryResult changeType(EventRecord& event, int32_t typeIndex, const std::string& typeName);
-    // Disables or enables the listed event; Ok without writing when it already is so.
+    // Disables or enables the listed event (Disabled or Enabled; closes); Ok without writing or
+    // telling when it already is so.
     LibraryResult setDisabled(EventRecord& event, bool on);
     ReadResult<EventRecord> readStored(uint16_t key) const { return library_.readEvent(key); }
     LibraryResult forEachStored(const EventLibrary::EventVisitor& visit) const {
         return library_.forEachEvent(visit);
     }
-    // Deletes every accepted one-time event; stops at the first failure.
+    // Deletes every accepted one-time event (Purged, each with the event); stops at the first
+    // failure.
     LibraryResult deleteAccepted();
-    // Unsets the look-ahead limit and rebuilds the pending list.
+    // Unsets the look-ahead limit and rebuilds the pending list (PendingRebuilt).
     LibraryResult reloadPending();
-    // Snoozes the reminder of a stored event for the reminder window. A snooze the rules
-    // refuse leaves `verdict` refused (with its message) and changes nothing.
+    // Snoozes the reminder of a stored event for the reminder window (Snoozed). A snooze the
+    // rules refuse leaves `verdict` refused (with its message) and changes nothing.
     LibraryResult snoozeStored(uint16_t key, const SnoozeRequest& request, Verdict& verdict);
-    // Cancels the snooze of a stored event, so that its current reminder is due at once.
+    // Cancels the snooze of a stored event, so that its current reminder is due at once
+    // (Unsnoozed; closes).
     LibraryResult unsnoozeStored(uint16_t key);
 
     // --- the scheduler ---
 
     // The daily rebuild: once the day has moved past the look-ahead limit, the limit becomes
     // the end of today and every stored event whose reminder falls due before it joins a new
-    // pending list. A failed walk keeps the old list and limit.
-    LibraryResult rebuildPending(DateTime now);
-    // The pending events whose reminder is due at `now`, last entry first.
-    std::vector<DueReminder> dueReminders(DateTime now) const;
-    // A due event leaves the pending list (and the clock's list) when its window opens.
+    // pending list (PendingRebuilt). A failed walk keeps the old list and limit.
+    LibraryResult rebuildPending();
+    // The pending events whose reminder is due now, last entry first.
+    std::vector<DueReminder> dueReminders() const;
+    // The next instant after now at which a pending event that is not due yet falls due; none
+    // when nothing more falls due before the look-ahead limit. The program arms one single-shot
+    // timer for it besides the 20-second tick.
+    std::optional<DateTime> NextDueInstant() const;
+    // A due event leaves the pending list (and the clock's list) when its window opens
+    // (LeftPending).
     void removePending(uint16_t key);
     // Asks whether to correct recurring reminders stamped a day or more in the future; on Yes
-    // each is stamped `now` in place. The pending list is rebuilt at the next rebuild.
-    LibraryResult checkFutureStamps(DateTime now);
+    // each is stamped now, in place (a reset). The pending list is rebuilt at the next rebuild.
+    LibraryResult checkFutureStamps();
     // The check when the main frame is created: future stamps, then the pending list.
-    LibraryResult startCheck(DateTime now);
+    LibraryResult startCheck();
 
-    // --- the scheduler's guards ---
+    // --- the scheduler's guards (store_scopes.h) ---
     // While busy (a long library operation runs) the reminder tick does nothing.
     bool busy() const { return busy_ > 0; }
-    void raiseBusy() { ++busy_; }
-    void lowerBusy() { --busy_; }
-    // Counts reminder windows being created, to refuse a nested creation.
-    int& reminderCreation() { return reminderCreation_; }
+    // A reminder window is being created.
+    bool CreatingReminder() const { return reminderCreation_ > 0; }
 
 private:
-    MergeCounts mergeCounts_;
-    DateTime now() const;
-    const WeekSettings& week() const;
+    friend class BusyScope;
+    friend class ReminderCreationScope;
+    friend class BulkChangeScope;
+
     void showFileError(const std::string& text);
 
+    // Tells every listener; within a bulk change only what moves a key, the rest is kept for
+    // the reset at its end.
+    void notify(const StoreChange& change);
+
+    LibraryResult openOrConvert(const std::string& path, bool& converted);
+    // After an open: on success the library of `path` is open, and the listeners learn so when
+    // the bulk change ends.
+    LibraryResult opened(LibraryResult rc, BulkChangeScope& bulk, std::string path);
     LibraryResult createLibrary(const std::string& path);
     LibraryResult convertLibrary(const std::string& path);
     void restoreOldLibrary(const std::string& path, const std::string& archivePath);
@@ -170,28 +225,40 @@ private:
                                    DuplicateTable& table, std::vector<OldQuickReminder>& quick);
     void takeOverQuickReminders(std::vector<OldQuickReminder> quick);
 
+    LibraryResult deleteAs(uint16_t key, StoreChangeKind kind, bool closesWindow);
+    LibraryResult acceptAs(uint16_t key, bool deleteIt, std::optional<DateTime> shownOccurrence,
+                           bool closesWindow);
+    // After a rewrite: the pending entry of the old key goes, the event joins the pending list
+    // when it belongs there, and the listeners are told.
+    void finishRewrite(uint16_t oldKey, const EventRecord& event, StoreChangeKind kind,
+                       bool closesWindow);
+    LibraryResult rebuildPendingAt(DateTime now);
+    LibraryResult checkFutureStampsAt(DateTime now);
+
     void joinPending(const EventRecord& event);
-    void closeWindow(uint16_t key);
-    void listReplace(uint16_t oldKey, const EventRecord& event);
 
     std::unique_ptr<StoreFileSystem> ownFiles_;
     StoreFileSystem* files_;
     NowSource now_;
-    const WeekSettings* week_;
+    WeekSettings week_;
     std::string programFolder_;
     EventLibrary::TypeLookup typeLookup_;
 
     EventLibrary library_;
     PendingList pending_;
+    MergeCounts mergeCounts_;
+    FileFailure lastFailure_;
+    std::string libraryPath_;
 
-    EventListView* list_ = nullptr;
-    ReminderWindows* windows_ = nullptr;
-    UpcomingReminders* upcoming_ = nullptr;
+    std::vector<StoreListener*> listeners_; // null: left during a notice
+    int notifying_ = 0;
     StorePrompts* prompts_ = nullptr;
     QuickReminderTakeOver* quickTakeOver_ = nullptr;
 
     int busy_ = 0;
     int reminderCreation_ = 0;
+    int bulkDepth_ = 0;
+    bool bulkChanged_ = false;
 };
 
 // Shortens the texts of an event whose stored form would be longer than a chain can be (notes

@@ -2,22 +2,6 @@
 
 namespace zm {
 
-namespace {
-
-// Keeps the reminder tick away from the library while an action runs.
-class BusyScope {
-public:
-    explicit BusyScope(EventStore& store) : store_(store) { store_.raiseBusy(); }
-    ~BusyScope() { store_.lowerBusy(); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    EventStore& store_;
-};
-
-} // namespace
-
 LibraryResult StoreImportTarget::forEachStored(const StoredVisitor& visit) {
     return store_.forEachStored([&](uint16_t key) {
         const ReadResult<EventRecord> stored = store_.readStored(key);
@@ -32,8 +16,11 @@ TransferResult exportText(const EventStore& store, StoreFileSystem& files, const
 }
 
 TextImportResult importText(EventStore& store, StoreFileSystem& files, Settings& settings,
-                            const std::string& path, TextImportOptions options, DateTime now) {
+                            const std::string& path, TextImportOptions options) {
     BusyScope busy(store);
+    // Replaced events are told one by one (their old keys are gone), the rest with one reset.
+    BulkChangeScope bulk(store, ResetCause::Imported);
+    const DateTime now = store.Now();
     if (options.lookAheadLimit == DateTime() && store.pending().limitSet() &&
         store.pending().limit() >= now)
         options.lookAheadLimit = store.pending().limit();

@@ -1,6 +1,6 @@
 #pragma once
 // The actions of the import and export wizard and the holiday command, over the event store.
-// Each raises the store's busy flag while it runs, so that the reminder tick leaves the library
+// Each holds the store busy while it runs, so that the reminder tick leaves the library
 // alone, and returns a LibraryResult for the common error reporter (with the message for a file
 // that could not be read or written, to show first).
 
@@ -17,12 +17,12 @@
 namespace zm {
 
 // The stored events as the import sees them: duplicates are looked up among them, new events
-// are added to the library, replaced ones are rewritten through the store.
+// are stored and replaced ones rewritten through the store.
 class StoreImportTarget final : public ImportTarget {
 public:
     explicit StoreImportTarget(EventStore& store) : store_(store) {}
     LibraryResult forEachStored(const StoredVisitor& visit) override;
-    LibraryResult add(EventRecord& event) override { return store_.library().addEvent(event); }
+    LibraryResult add(EventRecord& event) override { return store_.storeNew(event); }
     LibraryResult replace(EventRecord& event) override { return store_.storeReplaced(event); }
 
 private:
@@ -43,11 +43,11 @@ private:
 TransferResult exportText(const EventStore& store, StoreFileSystem& files, const std::string& path,
                           const std::vector<uint16_t>& keys, const TextExportOptions& options);
 
-// Imports a text file; `now` is taken once for the whole import. The date order is kept in the
-// settings. Unless a failure occurred the pending list is rebuilt afterwards. When
+// Imports a text file; the store's "now" is taken once for the whole import. The date order is
+// kept in the settings. Unless a failure occurred the pending list is rebuilt afterwards. When
 // `options.lookAheadLimit` is zero, the store's limit is used (the end of today).
 TextImportResult importText(EventStore& store, StoreFileSystem& files, Settings& settings,
-                            const std::string& path, TextImportOptions options, DateTime now);
+                            const std::string& path, TextImportOptions options);
 
 // Creates an event file holding copies of the events of `keys`, with their ids.
 TransferResult exportEventFile(const EventStore& store, StoreFileSystem& files,

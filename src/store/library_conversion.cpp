@@ -2,6 +2,7 @@
 // into the current format with its old file kept in the archive folder.
 
 #include "store/event_store.h"
+#include "store/io/memory_file.h"
 #include "store/library/library_format.h"
 #include "store/store_messages.h"
 #include "store/store_paths.h"
@@ -18,6 +19,16 @@ LibraryResult EventStore::openDefaultLibrary() {
 }
 
 LibraryResult EventStore::openLibrary(const std::string& path) {
+    BusyScope busy(*this);
+    // The listeners learn at the end what is open: the library, the converted one, or none.
+    BulkChangeScope bulk(*this, ResetCause::Closed);
+    bool converted = false;
+    const LibraryResult rc = opened(openOrConvert(path, converted), bulk, path);
+    if (rc == LibraryResult::Ok && converted) bulk.SetCause(ResetCause::Converted);
+    return rc;
+}
+
+LibraryResult EventStore::openOrConvert(const std::string& path, bool& converted) {
     close();
     FileFailure why;
     std::unique_ptr<File> file = files_->open(path, FileMode::ReadWrite, why);
@@ -31,7 +42,34 @@ LibraryResult EventStore::openLibrary(const std::string& path) {
     }
     const LibraryResult rc = library_.openFile(std::move(file), true, false);
     if (rc != LibraryResult::OldVersion) return rc;
+    converted = true;
     return convertLibrary(path);
+}
+
+LibraryResult EventStore::OpenAsIs(const std::string& path, FileMode mode) {
+    BulkChangeScope bulk(*this, ResetCause::Closed);
+    close();
+    lastFailure_ = FileFailure{};
+    std::unique_ptr<File> file = files_->open(path, mode, lastFailure_);
+    if (!file)
+        return lastFailure_.kind == FileFailureKind::InUse ? LibraryResult::LibraryInUse
+                                                           : LibraryResult::OpenFailed;
+    const LibraryResult rc = library_.openFile(std::move(file), mode == FileMode::ReadWrite);
+    return opened(rc, bulk, path);
+}
+
+LibraryResult EventStore::OpenEmpty() {
+    BulkChangeScope bulk(*this, ResetCause::Closed);
+    close();
+    return opened(library_.createFile(std::make_unique<MemoryFile>()), bulk, std::string());
+}
+
+LibraryResult EventStore::opened(LibraryResult rc, BulkChangeScope& bulk, std::string path) {
+    if (rc != LibraryResult::Ok) return rc;
+    libraryPath_ = std::move(path);
+    bulk.SetCause(ResetCause::Opened);
+    notify(StoreChange::ResetBy(ResetCause::Opened));
+    return rc;
 }
 
 LibraryResult EventStore::createLibrary(const std::string& path) {

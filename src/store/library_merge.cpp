@@ -16,6 +16,9 @@ namespace zm {
 
 LibraryResult EventStore::mergeLibraryFile(const std::string& path, bool reloadAfter,
                                            DuplicateMode mode) {
+    BusyScope busy(*this);
+    // Replaced events are told one by one (their old keys are gone), the rest with one reset.
+    BulkChangeScope bulk(*this, ResetCause::Merged);
     mergeCounts_ = MergeCounts{};
     FileFailure why;
     std::unique_ptr<File> file = files_->open(path, FileMode::ReadOnly, why);
@@ -118,17 +121,20 @@ LibraryResult EventStore::mergeEvent(EventRecord& event, DuplicateMode mode,
     if (replaces) {
         event.Key = *replaces;
         rc = storeReplaced(event);
-        if (rc == LibraryResult::Ok) ++mergeCounts_.replaced;
+        if (rc != LibraryResult::Ok) return rc;
+        ++mergeCounts_.replaced;
     } else {
         event.Key = 0;
         rc = library_.addEvent(event);
-        if (rc == LibraryResult::Ok) ++mergeCounts_.added;
+        if (rc != LibraryResult::Ok) return rc;
+        ++mergeCounts_.added;
+        notify(StoreChange::Of(StoreChangeKind::Added, 0, event.Key, event));
     }
-    if (rc == LibraryResult::Ok && shortened) {
+    if (shortened) {
         ++mergeCounts_.shortened;
         mergeCounts_.shortenedKeys.push_back(event.Key);
     }
-    return rc;
+    return LibraryResult::Ok;
 }
 
 LibraryResult EventStore::mergeFirstFormat(const EventLibrary& other, DuplicateMode mode,

@@ -4,6 +4,45 @@
 #include <utility>
 
 namespace zm {
+namespace {
+
+// The due check of one pending event at `now`. With the week-end rule on, the reminder instant
+// is found up to the limit and is due when it is not later than now.
+DueCheck DueCheckAt(const EventRecord& e, DateTime now, DateTime limit, const WeekSettings& week) {
+    if (!week.CheckWeekendEvents) return e.IsDue(now, week);
+    DueCheck check = e.IsDue(limit, week);
+    check.due = check.due && check.instant <= now;
+    return check;
+}
+
+// The first instant after `now`, up to the limit, at which the event falls due. Its dueness can
+// change only at a reminder instant (the occurrences, and so the reminder instants, depend on
+// the date alone) or at midnight; the reminder instant found at the limit is one of them.
+std::optional<DateTime> NextDueOf(const EventRecord& e, DateTime now, DateTime limit,
+                                  const WeekSettings& week) {
+    std::vector<DateTime> candidates;
+    if (const DueCheck atLimit = e.IsDue(limit, week); atLimit.due)
+        candidates.push_back(atLimit.instant);
+    if (now.Date() < limit.Date()) candidates.push_back(limit.Date());
+    if (e.IsRecurring() && !week.CheckWeekendEvents) {
+        // A day holds at most one occurrence: a few steps cover the hours up to the limit.
+        constexpr int kMostSteps = 8;
+        const DateTimeSpan advance = e.AdvanceSpan();
+        DateTime o = e.OccurrenceOnOrAfter(now + advance);
+        for (int step = 0; step < kMostSteps && o - advance <= limit; ++step) {
+            candidates.push_back(o - advance);
+            const DateTime next = e.NextOccurrence(o);
+            if (next <= o) break;
+            o = next;
+        }
+    }
+    std::sort(candidates.begin(), candidates.end());
+    for (DateTime t : candidates)
+        if (t > now && t <= limit && DueCheckAt(e, t, limit, week).due) return t;
+    return std::nullopt;
+}
+
+} // namespace
 
 DateTime EndOfDay(DateTime t) {
     return t.Date().AddDays(1) - DateTimeSpan::Seconds(1);
@@ -49,18 +88,23 @@ std::vector<DueReminder> PendingList::dueAt(DateTime now, const WeekSettings& we
     if (!limitSet()) return due;
     for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
         const EventRecord& e = *it;
-        DueCheck check;
-        if (week.CheckWeekendEvents) {
-            check = e.IsDue(limit_, week);
-            check.due = check.due && check.instant <= now;
-        } else {
-            check = e.IsDue(now, week);
-        }
+        const DueCheck check = DueCheckAt(e, now, limit_, week);
         if (!check.due) continue;
         due.push_back(DueReminder{e.Key, check.instant, check.shifted,
                                   e.Has(kSkipWhenOver) && e.IsTimeOver(now)});
     }
     return due;
+}
+
+std::optional<DateTime> PendingList::NextDueAfter(DateTime now, const WeekSettings& week) const {
+    std::optional<DateTime> next;
+    if (!limitSet()) return next;
+    for (const EventRecord& e : entries_) {
+        if (DueCheckAt(e, now, limit_, week).due) continue; // the tick's already
+        const std::optional<DateTime> t = NextDueOf(e, now, limit_, week);
+        if (t && (!next || *t < *next)) next = t;
+    }
+    return next;
 }
 
 } // namespace zm

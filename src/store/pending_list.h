@@ -59,6 +59,9 @@ public:
     // the first. Nothing is due while the limit is unset. With the week-end rule on, the
     // reminder instant is found up to the limit and is due when it is not later than now.
     std::vector<DueReminder> dueAt(DateTime now, const WeekSettings& week) const;
+    // The first instant after `now`, up to the limit, at which the due check finds a pending
+    // event due that is not due at `now`; none when there is no such instant (or no limit).
+    std::optional<DateTime> NextDueAfter(DateTime now, const WeekSettings& week) const;
 
 private:
     std::vector<EventRecord> entries_;

@@ -1,6 +1,7 @@
 #pragma once
-// What the event store tells the windows after a change, and the questions it asks the user.
-// The windows implement these; while a window is not open the store holds no pointer to it.
+// The questions the event store asks the user, and where the quick reminders of a converted
+// library go. The program implements these; what the store tells after a change is in
+// store_change.h.
 
 #include "store/library/old_quick_reminder.h"
 #include "model/event_record.h"
@@ -11,35 +12,6 @@
 #include <vector>
 
 namespace zm {
-
-class PendingList;
-
-// The main window's event list.
-class EventListView {
-public:
-    virtual ~EventListView() = default;
-    virtual void insertItem(const EventRecord& event) = 0;
-    // The event stored under `oldKey` was rewritten; it now carries its new key.
-    virtual void replaceItem(uint16_t oldKey, const EventRecord& event) = 0;
-    virtual void removeItem(uint16_t key) = 0;
-};
-
-// The open reminder windows.
-class ReminderWindows {
-public:
-    virtual ~ReminderWindows() = default;
-    // Closes the reminder window of the event stored under `key`, if one is open.
-    virtual void closeWindow(uint16_t key) = 0;
-};
-
-// The floating clock's list of today's upcoming reminders.
-class UpcomingReminders {
-public:
-    virtual ~UpcomingReminders() = default;
-    virtual void addEvent(const EventRecord& event) = 0;
-    virtual void removeEvent(uint16_t key) = 0;
-    virtual void rebuild(const PendingList& pending) = 0;
-};
 
 // The boxes the store shows and the questions it asks while it opens, converts or checks the
 // library.

@@ -57,12 +57,10 @@ void WriteLine(int fd, const std::string& line) {
 
 // The child: a random stream of changes, told on `fd`. Never returns.
 [[noreturn]] void RunWriter(const std::string& path, const Contents& start, unsigned seed, int fd) {
-    const WeekSettings week;
     StoreSetup setup;
     setup.now = [] { return At(2025, 3, 10, 8, 0); };
-    setup.week = &week;
     EventStore store(std::move(setup));
-    if (store.library().open(path, FileMode::ReadWrite) != LibraryResult::Ok) _exit(2);
+    if (store.OpenAsIs(path, FileMode::ReadWrite) != LibraryResult::Ok) _exit(2);
 
     // name -> key of the events stored now.
     std::map<std::string, uint16_t> keys;

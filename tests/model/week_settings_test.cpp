@@ -16,5 +16,14 @@ TEST(WeekSettings, TheDefaultsAreThoseOfTheSettings) {
         EXPECT_FALSE(week.IsLastWorkday(dow)) << dow;
 }
 
+TEST(WeekSettings, AreReadFromTheSettingsAndDefaultAsTheSettingTableDoes) {
+    MemorySettings settings;
+    EXPECT_EQ(ReadWeekSettings(settings), WeekSettings{});
+    EXPECT_TRUE(WeekSettings{}.IsWorkday(1)); // every day is a working day
+    settings.write("Calendar/WorkWeek", "62");
+    settings.write("Calendar/CheckWeekendEvents", "true");
+    EXPECT_EQ(ReadWeekSettings(settings), (WeekSettings{0x3E, true}));
+}
+
 } // namespace
 } // namespace zm

@@ -177,7 +177,7 @@ TEST_F(EventFileRoundTrip, GivesBackTheSameEvents) {
     std::vector<uint16_t> keys;
     for (int i = 0; i < 300; ++i) {
         EventRecord e = maker.event();
-        ASSERT_EQ(store.library().addEvent(e), LibraryResult::Ok);
+        ASSERT_EQ(store.storeNew(e), LibraryResult::Ok);
         originals.push_back(e);
         keys.push_back(e.Key);
     }
@@ -186,7 +186,7 @@ TEST_F(EventFileRoundTrip, GivesBackTheSameEvents) {
     EXPECT_EQ(out.events, 300);
 
     fs.folders.insert("/other");
-    EventStore other(StoreSetup{&fs, [this] { return now; }, &week, "/other"});
+    EventStore other(StoreSetup{&fs, [this] { return now; }, week, "/other"});
     ASSERT_EQ(other.openDefaultLibrary(), LibraryResult::Ok);
     ASSERT_EQ(importEventFile(other, "/prog/export.VR0", DuplicateMode::Skip), LibraryResult::Ok);
     EXPECT_FALSE(other.busy());

@@ -18,14 +18,14 @@ protected:
         fs.put(path, FileBytes(text.begin(), text.end()));
     }
     TextImportResult import(const std::string& path, TextImportOptions o) {
-        return importText(store, fs, settings, path, o, now);
+        return importText(store, fs, settings, path, o);
     }
     MemorySettings settings;
 };
 
 TEST_F(ImportStore, ImportedEventsDueTodayJoinThePendingList) {
     openEmpty();
-    ASSERT_EQ(store.rebuildPending(now), LibraryResult::Ok);
+    ASSERT_EQ(store.rebuildPending(), LibraryResult::Ok);
     // now is Monday 11 March 2024, 08:00.
     putFile("/data/in.csv", "Call,3/11/2024,9:00 AM\r\nLater,3/20/2024,9:00 AM\r\n");
     const TextImportResult r = import("/data/in.csv", testing::ImportOptions());
@@ -44,14 +44,16 @@ TEST_F(ImportStore, ReplacingADuplicateGoesThroughTheStore) {
     const uint16_t first = testing::StoredKeys(store.library()).front();
     TextImportOptions o = testing::ImportOptions();
     o.duplicateMode = DuplicateMode::Replace;
-    views.calls.clear();
+    notices.changes.clear();
     const TextImportResult r = import("/data/in.csv", o);
     EXPECT_EQ(r.replaced, 1);
     EXPECT_EQ(r.log, (ImportLog{{1, kReasonDuplicateReplaced}}));
     EXPECT_EQ(store.library().countEvents(), 1);
     // The reminder window of the replaced event is closed.
-    EXPECT_NE(std::find(views.calls.begin(), views.calls.end(), "close " + std::to_string(first)),
-              views.calls.end());
+    ASSERT_FALSE(notices.changes.empty());
+    EXPECT_EQ(notices.changes.front().Kind, StoreChangeKind::Replaced);
+    EXPECT_EQ(notices.changes.front().OldKey, first);
+    EXPECT_TRUE(notices.changes.front().ClosesReminderWindow);
 }
 
 TEST_F(ImportStore, AFileThatCannotBeReadLeavesTheStoreAlone) {

@@ -73,7 +73,7 @@ TEST_F(Merge, ReplaceRewritesEachDuplicateWithANewKeyAndItsId) {
     ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), LibraryResult::Ok);
     EventRecord changed = stored()[0];
     changed.Notes = "changed here";
-    ASSERT_EQ(store.library().modifyEvent(changed), LibraryResult::Ok);
+    ASSERT_EQ(store.storeChanged(changed), LibraryResult::Ok);
     const std::vector<EventRecord> before = stored();
 
     ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Replace), LibraryResult::Ok);
@@ -206,7 +206,7 @@ TEST_F(Merge, TheQuickReminderChainIsNeverReadAsAnEvent) {
     fs.put(kImport, b.bytes());
     ASSERT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), LibraryResult::Ok);
     EXPECT_EQ(stored().size(), 1u);
-    EXPECT_EQ(views.quick,
+    EXPECT_EQ(prompts.quick,
               (std::vector<OldQuickReminder>{{"Tea", "Tea is ready", TimeAmount(15)},
                                              {"Nap", "Wake up", TimeAmount(0x10002)}}));
 }
@@ -217,7 +217,7 @@ TEST_F(Merge, ImportingAnOldFileTakesOverNoQuickReminders) {
     b.putChain(1, OldQuickRecord({OldQuick{}}), false);
     fs.put(kImport, b.bytes());
     ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
-    EXPECT_TRUE(views.quick.empty());
+    EXPECT_TRUE(prompts.quick.empty());
 }
 
 TEST(OldQuickRecord, EndsQuietlyAtAWrongMagicOrAShortRecord) {
@@ -293,9 +293,9 @@ TEST_F(Merge, FirstFormatEventsAndQuickReminders) {
     EXPECT_EQ(all[2].TypeName, "Alarm");
     EXPECT_EQ(all[2].Pattern, kDaily);
     EXPECT_EQ(all[2].LastShown, At(2024, 3, 10, 9, 0));
-    EXPECT_EQ(views.quick, (std::vector<OldQuickReminder>{{"Tea", "Tea is ready", TimeAmount(90)},
-                                                          {"Nap", "Wake up", TimeAmount(0x10002)},
-                                                          {"Later", "", TimeAmount(0x20003)}}));
+    EXPECT_EQ(prompts.quick, (std::vector<OldQuickReminder>{{"Tea", "Tea is ready", TimeAmount(90)},
+                                                            {"Nap", "Wake up", TimeAmount(0x10002)},
+                                                            {"Later", "", TimeAmount(0x20003)}}));
 }
 
 TEST_F(Merge, AFirstFormatBlockMarkedUsedPastTheEndIsCorrupt) {
@@ -332,7 +332,7 @@ TEST_F(Merge, AnEventThatGrowsBeyondAChainIsShortened) {
 TEST_F(Merge, AFileThatCannotBeOpenedShowsTheFileErrorBox) {
     EXPECT_EQ(store.mergeLibraryFile("/prog/none.VR0", true, DuplicateMode::Skip),
               LibraryResult::OpenFailed);
-    EXPECT_EQ(views.fileErrors,
+    EXPECT_EQ(prompts.fileErrors,
               std::vector<std::string>{"The system cannot find the file specified.\n"
                                        "/prog/none.VR0"});
     fs.put(kImport, FileBytes(300, 'x'));

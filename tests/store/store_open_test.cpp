@@ -76,7 +76,7 @@ std::vector<std::string> StoredNames(const EventStore& store) {
 
 TEST_F(StoreTest, AMissingLibraryIsCreatedAfterOneBox) {
     ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
-    EXPECT_EQ(views.fileErrors,
+    EXPECT_EQ(prompts.fileErrors,
               std::vector<std::string>{"The system cannot find the file specified.\n"
                                        "File will be created.\n/prog/Zantimo.VR0"});
     EXPECT_EQ(fs.bytesOf(kLibraryPath).size(), 8256u);
@@ -100,7 +100,7 @@ TEST_F(StoreTest, ALibraryIsCreatedWholeOrNotAtAll) {
     EXPECT_FALSE(fs.exists(kLibraryPath + std::string(".new")));
     EventRecord e = EventRecord::NewEvent(DateTime::FromParts(2025, 1, 1, 9, 0, 0));
     e.Name = "After the move";
-    EXPECT_EQ(store.library().addEvent(e), LibraryResult::Ok);
+    EXPECT_EQ(store.storeNew(e), LibraryResult::Ok);
     EXPECT_EQ(StoredNames(store), std::vector<std::string>{"After the move"});
 }
 
@@ -108,17 +108,17 @@ TEST_F(StoreTest, OpenFailuresShowTheFileErrorBox) {
     fs.put(kLibraryPath, SameLayoutFile(0x00030005, {}));
     fs.failOpen = EACCES;
     EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
-    EXPECT_EQ(views.fileErrors, std::vector<std::string>{"Access is denied.\n/prog/Zantimo.VR0"});
+    EXPECT_EQ(prompts.fileErrors, std::vector<std::string>{"Access is denied.\n/prog/Zantimo.VR0"});
 
-    EventStore noFolder(StoreSetup{&fs, [] { return DateTime(); }, nullptr, ""});
+    EventStore noFolder(StoreSetup{&fs, [] { return DateTime(); }, {}, ""});
     EXPECT_EQ(noFolder.openDefaultLibrary(), LibraryResult::InternalError);
 }
 
 TEST_F(StoreTest, ACurrentLibraryOpensWithoutQuestions) {
     fs.put(kLibraryPath, SameLayoutFile(0x00030005, {"a", "b"}));
     ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
-    EXPECT_TRUE(views.questions.empty());
-    EXPECT_TRUE(views.fileErrors.empty());
+    EXPECT_TRUE(prompts.questions.empty());
+    EXPECT_TRUE(prompts.fileErrors.empty());
     EXPECT_EQ(StoredNames(store), (std::vector<std::string>{"a", "b"}));
 }
 
@@ -145,8 +145,8 @@ TEST_P(Conversion, KeepsTheOldFileInTheArchiveAndEveryEventInTheLibrary) {
 
     ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
     const std::string archive = std::string("/prog/Archive/") + c.archiveName;
-    EXPECT_EQ(views.questions, std::vector<std::string>{ConvertQuestionText(archive)});
-    EXPECT_TRUE(views.fileErrors.empty());
+    EXPECT_EQ(prompts.questions, std::vector<std::string>{ConvertQuestionText(archive)});
+    EXPECT_TRUE(prompts.fileErrors.empty());
     EXPECT_EQ(fs.bytesOf(archive), old);
     EXPECT_TRUE(fs.isFolder(kArchiveFolder));
     EXPECT_EQ(store.library().version(), 0x00030005u);
@@ -158,7 +158,7 @@ TEST_P(Conversion, KeepsTheOldFileInTheArchiveAndEveryEventInTheLibrary) {
         }),
                   LibraryResult::Ok);
     }
-    EXPECT_EQ(views.quick.size(), c.quickReminders);
+    EXPECT_EQ(prompts.quick.size(), c.quickReminders);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryOldVersion, Conversion,
@@ -175,7 +175,7 @@ TEST_F(StoreTest, AnArchiveOfTheSameNameLeavesTheLibraryInPlace) {
     fs.folders.insert(kArchiveFolder);
     fs.put("/prog/Archive/Zantimo.VR5", {1, 2, 3});
     EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
-    EXPECT_EQ(views.fileErrors,
+    EXPECT_EQ(prompts.fileErrors,
               std::vector<std::string>{"The system cannot rename the file\n/prog/Zantimo.VR0 to\n"
                                        "/prog/Archive/Zantimo.VR5"});
     EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
@@ -186,22 +186,22 @@ TEST_F(StoreTest, AnArchiveOfTheSameNameLeavesTheLibraryInPlace) {
 TEST_F(StoreTest, CancellingTheConversionLeavesTheLibraryUntouched) {
     const FileBytes old = OldLayoutFile(0x00020003, {"a"}, {});
     fs.put(kLibraryPath, old);
-    views.answerConvert = false;
+    prompts.answerConvert = false;
     EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
-    EXPECT_EQ(views.questions.size(), 1u);
-    EXPECT_TRUE(views.fileErrors.empty());
+    EXPECT_EQ(prompts.questions.size(), 1u);
+    EXPECT_TRUE(prompts.fileErrors.empty());
     EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
     EXPECT_FALSE(fs.exists("/prog/Archive/Zantimo.VR3"));
-    EXPECT_TRUE(views.quick.empty());
+    EXPECT_TRUE(prompts.quick.empty());
 }
 
 TEST_F(StoreTest, AnArchiveFolderThatCannotBeCreatedStopsBeforeTheQuestion) {
     fs.put(kLibraryPath, OldLayoutFile(0x00020003, {"a"}, {}));
     fs.failCreateFolder = EACCES;
     EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
-    EXPECT_EQ(views.fileErrors,
+    EXPECT_EQ(prompts.fileErrors,
               std::vector<std::string>{"The system cannot create the folder\n/prog/Archive"});
-    EXPECT_TRUE(views.questions.empty());
+    EXPECT_TRUE(prompts.questions.empty());
 }
 
 // A conversion that fails half-way must not leave a library with only some of the events.
@@ -215,14 +215,14 @@ TEST_F(StoreTest, AConversionThatFailsHalfWayPutsTheOldFileBack) {
     EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
     EXPECT_FALSE(fs.exists("/prog/Archive/Zantimo.VR4"));
     EXPECT_FALSE(store.library().isOpen());
-    EXPECT_TRUE(views.quick.empty());
+    EXPECT_TRUE(prompts.quick.empty());
 
     // The next start converts it again, whole.
     failCreateFrom = 0;
     ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
     EXPECT_EQ(StoredNames(store), names);
     EXPECT_EQ(fs.bytesOf("/prog/Archive/Zantimo.VR4"), old);
-    EXPECT_EQ(views.quick.size(), 1u);
+    EXPECT_EQ(prompts.quick.size(), 1u);
 }
 
 TEST_F(StoreTest, AConversionWhoseNewLibraryCannotBeCreatedPutsTheOldFileBack) {
@@ -244,10 +244,9 @@ TEST(StoreOnDisk, ConvertsALibraryOnTheRealFileSystem) {
         out.write(reinterpret_cast<const char*>(old.data()),
                   static_cast<std::streamsize>(old.size()));
     }
-    RecordingViews views;
-    EventStore store(
-        StoreSetup{nullptr, [] { return At(2024, 3, 11, 8, 0); }, nullptr, dir.string()});
-    store.setPrompts(&views);
+    RecordingPrompts prompts;
+    EventStore store(StoreSetup{nullptr, [] { return At(2024, 3, 11, 8, 0); }, {}, dir.string()});
+    store.setPrompts(&prompts);
     ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
     EXPECT_EQ(store.library().countEvents(), 2);
     EXPECT_EQ(fsys::file_size(dir / "Archive" / "Zantimo.VR6"), old.size());

@@ -13,11 +13,6 @@
 namespace zm {
 namespace {
 
-DateTime SystemNow() {
-    const CivilTime t = SystemClock().localNow();
-    return DateTime::FromParts(t.year, t.month, t.day, t.hour, t.minute, t.second);
-}
-
 uint32_t SystemTick() {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now().time_since_epoch());

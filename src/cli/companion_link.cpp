@@ -1,0 +1,62 @@
+#include "cli/companion_link.h"
+
+#include "cli/commands.h"
+#include "res/format_text.h"
+#include "res/strings.h"
+
+#include <array>
+#include <ostream>
+
+namespace zm {
+
+bool IsChangingCommand(std::string_view command) {
+    static constexpr std::array<std::string_view, 11> kChanging = {
+        "add",     "accept",   "snooze", "unsnooze",  "delete", "enable",
+        "disable", "set-type", "purge",  "quick-run", "import"};
+    for (std::string_view c : kChanging)
+        if (c == command) return true;
+    return false;
+}
+
+std::string AbsoluteIn(const std::string& folder, const std::string& path) {
+    if (path.empty() || path.front() == '/' || folder.empty()) return path;
+    return folder.back() == '/' ? folder + path : folder + "/" + path;
+}
+
+std::optional<CompanionRequest> RequestForProgram(std::span<const std::string> args,
+                                                  const std::string& workingFolder,
+                                                  const std::string& dataFolder) {
+    const ParsedCommandLine parsed = ParseCommandLine(args, ShapeOfCommand);
+    if (!parsed.usageError.empty() || parsed.global.help || !IsChangingCommand(parsed.command))
+        return std::nullopt;
+    if (workingFolder.empty() || workingFolder.front() != '/') return std::nullopt;
+    CompanionRequest request;
+    request.Kind = RequestKind::Run;
+    request.Arguments.assign(args.begin(), args.end());
+    request.WorkingFolder = workingFolder;
+    request.DataFolder = AbsoluteIn(workingFolder, dataFolder);
+    return request;
+}
+
+int RunCompanion(std::span<const std::string> args, const CliEnvironment& env,
+                 const std::string& workingFolder, const Exchange& exchange, std::ostream& out,
+                 std::ostream& err) {
+    if (const auto request = RequestForProgram(args, workingFolder, env.dataFolder)) {
+        const ExchangeResult r = exchange(EncodeRequest(*request));
+        std::optional<CompanionAnswer> answer;
+        if (r.Status == ExchangeStatus::Answered) answer = DecodeAnswer(r.Payload);
+        if (r.Status != ExchangeStatus::NoServer && !answer) {
+            // The program runs and holds the library: the command cannot run here either.
+            err << FormatText(IDS_CLI_LINK_NO_ANSWER, {r.Problem}) << '\n';
+            return kExitFailure;
+        }
+        if (answer && answer->Outcome != AnswerOutcome::Elsewhere) {
+            out << answer->Out;
+            err << answer->Err;
+            return answer->Status;
+        }
+    }
+    return RunCli(args, env, out, err);
+}
+
+} // namespace zm

@@ -1,0 +1,100 @@
+#include "cli/companion_service.h"
+
+#include "cli/commands.h"
+#include "cli/companion_link.h"
+#include "cli/hosted_store.h"
+#include "res/format_text.h"
+#include "res/strings.h"
+#include "store/event_store.h"
+
+#include <fcntl.h>
+#include <filesystem>
+#include <sstream>
+#include <system_error>
+#include <unistd.h>
+
+namespace zm {
+namespace {
+
+CompanionAnswer Refused(int status, std::string message) {
+    CompanionAnswer answer;
+    answer.Outcome = AnswerOutcome::Refused;
+    answer.Status = status;
+    answer.Err = std::move(message) + '\n';
+    return answer;
+}
+
+bool SameFolder(const std::string& a, const std::string& b) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec) && !ec) return true;
+    const fs::path ca = fs::weakly_canonical(a, ec);
+    if (ec) return false;
+    const fs::path cb = fs::weakly_canonical(b, ec);
+    if (ec) return false;
+    return ca.lexically_normal() / "" == cb.lexically_normal() / "";
+}
+
+// The command runs in the companion's folder, so that relative file names mean what they mean
+// there and every message names them as the companion would; the program's own folder comes
+// back afterwards.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const std::string& folder)
+        : previous_(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        entered_ = previous_ >= 0 && ::chdir(folder.c_str()) == 0;
+    }
+    ~WorkingFolder() {
+        if (entered_) (void)::fchdir(previous_);
+        if (previous_ >= 0) ::close(previous_);
+    }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+    bool Entered() const { return entered_; }
+
+private:
+    int previous_;
+    bool entered_ = false;
+};
+
+} // namespace
+
+CompanionAnswer CompanionService::Serve(const CompanionRequest& request) {
+    const ParsedCommandLine parsed = ParseCommandLine(request.Arguments, ShapeOfCommand);
+    if (request.Kind != RequestKind::Run || !parsed.usageError.empty() || parsed.global.help ||
+        !IsChangingCommand(parsed.command))
+        return Refused(kExitUsage, LoadString(IDS_CLI_LINK_NOT_CHANGING));
+
+    const std::string folder =
+        AbsoluteIn(request.WorkingFolder, parsed.global.dataFolder.value_or(request.DataFolder));
+    if (!SameFolder(folder, env_.dataFolder)) {
+        CompanionAnswer elsewhere;
+        elsewhere.Outcome = AnswerOutcome::Elsewhere;
+        return elsewhere;
+    }
+
+    const char* ownOption = parsed.global.at             ? "--at"
+                            : parsed.global.workWeek     ? "--work-week"
+                            : parsed.global.checkWeekend ? "--check-weekend"
+                                                         : nullptr;
+    if (ownOption) return Refused(kExitUsage, FormatText(IDS_CLI_LINK_OPTION, {ownOption}));
+
+    EventStore& store = *env_.host->Store;
+    if (serving_ || store.busy() || store.CreatingReminder() || (Busy && Busy()))
+        return Refused(kExitFailure, LoadString(IDS_CLI_LINK_BUSY));
+
+    WorkingFolder working(request.WorkingFolder);
+    if (!working.Entered())
+        return Refused(kExitFailure, FormatText(IDS_CLI_LINK_FOLDER, {request.WorkingFolder}));
+
+    serving_ = true;
+    std::ostringstream out, err;
+    CompanionAnswer answer;
+    answer.Status = RunCli(request.Arguments, env_, out, err);
+    serving_ = false;
+    answer.Out = out.str();
+    answer.Err = err.str();
+    return answer;
+}
+
+} // namespace zm

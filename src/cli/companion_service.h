@@ -1,0 +1,33 @@
+#pragma once
+// The running program's side of the companion: carries out a changing command through the
+// program's event store and gives back what the companion prints.
+
+#include "cli/cli.h"
+#include "ipc_protocol/companion_protocol.h"
+
+#include <functional>
+
+namespace zm {
+
+class CompanionService {
+public:
+    // `env`: the program's environment (its settings, clock, locale and data folder) with
+    // `host` set; it must outlive the service.
+    explicit CompanionService(const CliEnvironment& env) : env_(env) {}
+
+    // Runs the request's command and captures its output. Refused, changing nothing: a
+    // command that does not change events, one that sets the clock or the calendar
+    // (--at, --work-week, --check-weekend: the program keeps its own), or any command while
+    // the program is busy. A request for another data folder is answered "elsewhere".
+    CompanionAnswer Serve(const CompanionRequest& request);
+
+    // True while the program cannot take a command (a library operation, a box or a
+    // question of the store is under way); the store's busy counter is always asked too.
+    std::function<bool()> Busy;
+
+private:
+    const CliEnvironment& env_;
+    bool serving_ = false;
+};
+
+} // namespace zm

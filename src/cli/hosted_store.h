@@ -1,0 +1,18 @@
+#pragma once
+// The running program's store, types and quick reminders, on which the companion's changing
+// commands run when the program carries them out: the commands then change the library the
+// program holds, and the program's pending list and windows follow at once.
+
+namespace zm {
+
+class EventStore;
+class TypeList;
+class QuickList;
+
+struct HostedStore {
+    EventStore* Store = nullptr;
+    const TypeList* Types = nullptr;
+    const QuickList* Quick = nullptr;
+};
+
+} // namespace zm

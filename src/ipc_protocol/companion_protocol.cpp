@@ -1,0 +1,191 @@
+#include "ipc_protocol/companion_protocol.h"
+
+#include "ipc_protocol/byte_text.h"
+#include "res/format_text.h"
+#include "res/strings.h"
+
+#include <nlohmann/json.hpp>
+
+namespace zm {
+namespace {
+
+using Json = nlohmann::json;
+
+constexpr const char* kOutcomeNames[] = {"done", "refused", "elsewhere"};
+
+std::optional<int> IntegerField(const Json& doc, const char* name) {
+    const auto it = doc.find(name);
+    if (it == doc.end() || !it->is_number_integer()) return std::nullopt;
+    const auto v = it->get<int64_t>();
+    if (v < INT32_MIN || v > INT32_MAX) return std::nullopt;
+    return static_cast<int>(v);
+}
+
+std::optional<std::string> TextField(const Json& doc, const char* name) {
+    const auto it = doc.find(name);
+    if (it == doc.end()) return std::nullopt;
+    return BytesFromJson(*it);
+}
+
+std::optional<Json> ParseObject(std::string_view payload) {
+    Json doc = Json::parse(payload, nullptr, false);
+    if (doc.is_discarded() || !doc.is_object()) return std::nullopt;
+    return doc;
+}
+
+bool ReadRunFields(const Json& doc, CompanionRequest& request) {
+    const auto args = doc.find("arguments");
+    if (args == doc.end() || !args->is_array() || args->size() > kMaxRequestArguments) return false;
+    for (const Json& a : *args) {
+        auto text = BytesFromJson(a);
+        if (!text) return false;
+        request.Arguments.push_back(std::move(*text));
+    }
+    auto working = TextField(doc, "workingFolder");
+    auto data = TextField(doc, "dataFolder");
+    // Relative paths of the command line are taken in the working folder: it must be absolute.
+    if (!working || working->empty() || working->front() != '/' || !data) return false;
+    request.WorkingFolder = std::move(*working);
+    request.DataFolder = std::move(*data);
+    return true;
+}
+
+} // namespace
+
+std::string EncodeRequest(const CompanionRequest& request) {
+    Json doc = {{"version", kCompanionProtocolVersion}};
+    if (request.Kind == RequestKind::Restore) {
+        doc["kind"] = "restore";
+        return doc.dump();
+    }
+    doc["kind"] = "run";
+    Json args = Json::array();
+    for (const auto& a : request.Arguments)
+        args.push_back(BytesToJson(a));
+    doc["arguments"] = std::move(args);
+    doc["workingFolder"] = BytesToJson(request.WorkingFolder);
+    doc["dataFolder"] = BytesToJson(request.DataFolder);
+    return doc.dump();
+}
+
+DecodedRequest DecodeRequest(std::string_view payload) {
+    DecodedRequest decoded;
+    if (payload.size() > kMaxRequestBytes) {
+        decoded.Problem = RequestProblem::TooLarge;
+        return decoded;
+    }
+    decoded.Problem = RequestProblem::Malformed;
+    const auto doc = ParseObject(payload);
+    if (!doc) return decoded;
+    const auto version = IntegerField(*doc, "version");
+    if (!version) return decoded;
+    decoded.Version = *version;
+    if (*version != kCompanionProtocolVersion) {
+        decoded.Problem = RequestProblem::WrongVersion;
+        return decoded;
+    }
+    const auto kind = doc->find("kind");
+    if (kind == doc->end() || !kind->is_string()) return decoded;
+    if (*kind == "restore") {
+        decoded.Request.Kind = RequestKind::Restore;
+    } else if (*kind == "run") {
+        decoded.Request.Kind = RequestKind::Run;
+        if (!ReadRunFields(*doc, decoded.Request)) {
+            decoded.Request = {};
+            return decoded;
+        }
+    } else {
+        return decoded;
+    }
+    decoded.Problem = RequestProblem::None;
+    return decoded;
+}
+
+std::string EncodeAnswer(const CompanionAnswer& answer) {
+    const Json doc = {{"version", kCompanionProtocolVersion},
+                      {"outcome", kOutcomeNames[static_cast<int>(answer.Outcome)]},
+                      {"status", answer.Status},
+                      {"stdout", BytesToJson(answer.Out)},
+                      {"stderr", BytesToJson(answer.Err)}};
+    return doc.dump();
+}
+
+std::optional<CompanionAnswer> DecodeAnswer(std::string_view payload) {
+    const auto doc = ParseObject(payload);
+    if (!doc || IntegerField(*doc, "version") != kCompanionProtocolVersion) return std::nullopt;
+    CompanionAnswer answer;
+    const auto outcome = doc->find("outcome");
+    if (outcome == doc->end() || !outcome->is_string()) return std::nullopt;
+    bool known = false;
+    for (int i = 0; i < 3; ++i)
+        if (*outcome == kOutcomeNames[i]) {
+            answer.Outcome = static_cast<AnswerOutcome>(i);
+            known = true;
+        }
+    const auto status = IntegerField(*doc, "status");
+    auto out = TextField(*doc, "stdout");
+    auto err = TextField(*doc, "stderr");
+    if (!known || !status || *status < 0 || *status > 255 || !out || !err) return std::nullopt;
+    answer.Status = *status;
+    answer.Out = std::move(*out);
+    answer.Err = std::move(*err);
+    return answer;
+}
+
+CompanionAnswer RefusalAnswer(RequestProblem problem, int requestVersion) {
+    CompanionAnswer answer;
+    answer.Outcome = AnswerOutcome::Refused;
+    answer.Status = 1;
+    switch (problem) {
+    case RequestProblem::None:
+    case RequestProblem::Malformed:
+        answer.Err = LoadString(IDS_CLI_LINK_MALFORMED);
+        break;
+    case RequestProblem::WrongVersion:
+        answer.Err = FormatText(IDS_CLI_LINK_VERSION, {kCompanionProtocolVersion, requestVersion});
+        break;
+    case RequestProblem::TooLarge:
+        answer.Err = FormatText(IDS_CLI_LINK_TOO_LARGE, {kMaxRequestBytes});
+        break;
+    case RequestProblem::Foreign:
+        answer.Err = LoadString(IDS_CLI_LINK_FOREIGN);
+        break;
+    }
+    answer.Err += '\n';
+    return answer;
+}
+
+std::string Frame(std::string_view payload) {
+    const auto n = static_cast<uint32_t>(payload.size());
+    std::string framed{static_cast<char>(n >> 24), static_cast<char>(n >> 16),
+                       static_cast<char>(n >> 8), static_cast<char>(n)};
+    framed.append(payload);
+    return framed;
+}
+
+FrameReader::State FrameReader::Feed(std::string_view bytes) {
+    while (state_ == State::NeedMore && !bytes.empty()) {
+        if (!length_) {
+            const size_t take = std::min(kFrameHeaderBytes - header_.size(), bytes.size());
+            header_.append(bytes.substr(0, take));
+            bytes.remove_prefix(take);
+            if (header_.size() < kFrameHeaderBytes) break;
+            size_t n = 0;
+            for (unsigned char c : header_)
+                n = n << 8 | c;
+            if (n > limit_) {
+                state_ = State::TooLarge;
+                break;
+            }
+            length_ = n;
+            payload_.reserve(n);
+        }
+        const size_t take = std::min(*length_ - payload_.size(), bytes.size());
+        payload_.append(bytes.substr(0, take));
+        bytes.remove_prefix(take);
+        if (payload_.size() == *length_) state_ = State::Complete;
+    }
+    return state_;
+}
+
+} // namespace zm

@@ -1,0 +1,40 @@
+#pragma once
+// One connection to the program's socket: a request frame in, an answer frame out, then the
+// connection closes. A peer of another user, an oversized or unreadable request is answered
+// with a refusal; a peer that sends nothing in time is dropped.
+
+#include "ipc_protocol/companion_protocol.h"
+
+#include <QObject>
+#include <chrono>
+#include <functional>
+
+class QLocalSocket;
+class QTimer;
+
+namespace zm {
+
+class CompanionConnection final : public QObject {
+    Q_OBJECT
+public:
+    using Handler = std::function<CompanionAnswer(const DecodedRequest&)>;
+
+    // Takes the socket over.
+    CompanionConnection(QLocalSocket* socket, Handler handler, std::chrono::milliseconds wait,
+                        QObject* parent = nullptr);
+
+    // How long an answer may take to leave before the connection is dropped.
+    static constexpr std::chrono::milliseconds kLingerAfterAnswer{10000};
+
+private:
+    void readRequest();
+    void reply(const CompanionAnswer& answer);
+
+    QLocalSocket* socket_;
+    Handler handler_;
+    FrameReader reader_{kMaxRequestBytes};
+    QTimer* timer_;
+    bool answered_ = false;
+};
+
+} // namespace zm

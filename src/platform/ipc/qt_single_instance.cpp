@@ -1,0 +1,114 @@
+#include "platform/ipc/qt_single_instance.h"
+
+#include "platform/ipc/companion_connection.h"
+#include "platform/local/local_socket.h"
+#include "platform/local/runtime_folder.h"
+#include "res/strings.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <thread>
+#include <unistd.h>
+
+namespace zm {
+namespace {
+
+// Asks the running copy to restore its main window. It may still be starting (lock taken,
+// socket not yet listening): keep trying for a short while.
+void AskForRestore(const std::string& socketPath, std::chrono::milliseconds wait) {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + wait;
+    const std::string request = EncodeRequest(CompanionRequest{RequestKind::Restore, {}, {}, {}});
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0) return;
+        const ExchangeResult r = ExchangeOverSocket(socketPath, request, left, 4096);
+        if (r.Status != ExchangeStatus::NoServer) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+CompanionAnswer BusyAnswer() {
+    CompanionAnswer answer;
+    answer.Outcome = AnswerOutcome::Refused;
+    answer.Status = 1;
+    answer.Err = std::string(LoadString(IDS_CLI_LINK_BUSY)) + '\n';
+    return answer;
+}
+
+} // namespace
+
+QtSingleInstance::QtSingleInstance(std::string runtimeFolder, QObject* parent)
+    : QObject(parent), folder_(std::move(runtimeFolder)) {}
+
+QtSingleInstance::~QtSingleInstance() {
+    Stop();
+}
+
+std::string QtSingleInstance::SocketPath() const {
+    return folder_ + "/" + kInstanceSocketName;
+}
+
+InstanceStart QtSingleInstance::Start() {
+    if (!PrepareRuntimeFolder(folder_, ::getuid(), problem_)) return InstanceStart::Unavailable;
+    switch (lock_.Acquire(folder_ + "/" + kInstanceLockName)) {
+    case LockClaim::HeldElsewhere:
+        AskForRestore(SocketPath(), kRestoreWait);
+        return InstanceStart::AnotherRuns;
+    case LockClaim::Failed:
+        problem_ = folder_ + "/" + kInstanceLockName;
+        return InstanceStart::Unavailable;
+    case LockClaim::Acquired:
+        break;
+    }
+    // Holding the lock, any socket left in the folder is a crashed copy's.
+    const QString path = QString::fromStdString(SocketPath());
+    QLocalServer::removeServer(path);
+    server_ = new QLocalServer(this);
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server_->listen(path)) {
+        problem_ = server_->errorString().toStdString();
+        delete server_;
+        server_ = nullptr;
+        // The lock alone still keeps a second copy away.
+        return InstanceStart::Unavailable;
+    }
+    connect(server_, &QLocalServer::newConnection, this, &QtSingleInstance::acceptConnections);
+    return InstanceStart::First;
+}
+
+void QtSingleInstance::Stop() {
+    if (server_) {
+        server_->close(); // removes the socket file
+        delete server_;
+        server_ = nullptr;
+    }
+    lock_.Release();
+}
+
+void QtSingleInstance::acceptConnections() {
+    while (QLocalSocket* socket = server_->nextPendingConnection())
+        new CompanionConnection(
+            socket, [this](const DecodedRequest& decoded) { return answer(decoded); }, kRequestWait,
+            this);
+}
+
+CompanionAnswer QtSingleInstance::answer(const DecodedRequest& decoded) {
+    if (decoded.Problem != RequestProblem::None)
+        return RefusalAnswer(decoded.Problem, decoded.Version);
+    if (decoded.Request.Kind == RequestKind::Restore) {
+        // Answered first, so the second start ends at once whatever the window does.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (RestoreRequested) RestoreRequested();
+            },
+            Qt::QueuedConnection);
+        return {};
+    }
+    if (!CompanionRequested) return BusyAnswer();
+    return CompanionRequested(decoded.Request);
+}
+
+} // namespace zm

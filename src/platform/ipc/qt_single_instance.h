@@ -1,0 +1,45 @@
+#pragma once
+// The single instance over a per-user lock file and a QLocalServer in the runtime folder.
+
+#include "ipc_protocol/companion_protocol.h"
+#include "platform/local/instance_lock.h"
+#include "platform/single_instance.h"
+
+#include <QObject>
+#include <chrono>
+#include <string>
+
+class QLocalServer;
+
+namespace zm {
+
+class QtSingleInstance final : public QObject, public SingleInstance {
+    Q_OBJECT
+public:
+    // `runtimeFolder`: where the lock and the socket are (RuntimeFolder() for the program).
+    explicit QtSingleInstance(std::string runtimeFolder, QObject* parent = nullptr);
+    ~QtSingleInstance() override;
+
+    InstanceStart Start() override;
+    void Stop() override;
+
+    // Why Start() gave Unavailable.
+    const std::string& Problem() const { return problem_; }
+    std::string SocketPath() const;
+
+    // How long a second start keeps trying to reach the running copy.
+    static constexpr std::chrono::milliseconds kRestoreWait{900};
+    // How long a connection may take to send its request.
+    static constexpr std::chrono::milliseconds kRequestWait{5000};
+
+private:
+    void acceptConnections();
+    CompanionAnswer answer(const DecodedRequest& decoded);
+
+    std::string folder_;
+    std::string problem_;
+    InstanceLock lock_;
+    QLocalServer* server_ = nullptr;
+};
+
+} // namespace zm
