@@ -142,7 +142,6 @@ int RunSetType(CliRun& run) {
 int RunPurge(CliRun& run) {
     CliSession session(run);
     if (!session.openForWriting()) return kExitFailure;
-
     const LibraryResult rc = session.store().deleteAccepted();
     // The events it deleted, also when it stopped part of the way.
     Json deleted = Json::array();
