@@ -16,25 +16,25 @@ namespace zm::bench {
 
 class BenchFolder {
 public:
-    std::string file(const std::string& name) const { return folder_.file(name); }
-    const std::string& dir() const { return folder_.path(); }
+    std::string File(const std::string& name) const { return folder_.File(name); }
+    const std::string& Dir() const { return folder_.Path(); }
 
     // Writes a library of `count` events, event(i) for i = 0 ... count - 1, to `name`; returns
     // the keys in the order the events were added. `library`, when given, is left holding it.
-    std::vector<uint16_t> writeLibrary(const std::string& name, int count,
+    std::vector<uint16_t> WriteLibrary(const std::string& name, int count,
                                        const std::function<EventRecord(int)>& event,
                                        EventLibrary* library = nullptr) {
         auto bytes = std::make_shared<FileBytes>();
         EventLibrary own;
         EventLibrary& lib = library ? *library : own;
-        if (lib.createFile(std::make_unique<MemoryFile>(bytes)) != LibraryResult::Ok) std::abort();
+        if (lib.CreateFile(std::make_unique<MemoryFile>(bytes)) != LibraryResult::Ok) std::abort();
         std::vector<uint16_t> keys;
         for (int i = 0; i < count; ++i) {
             EventRecord e = event(i);
-            if (lib.addEvent(e) != LibraryResult::Ok) std::abort();
-            keys.push_back(e.Key);
+            if (lib.AddEvent(e) != LibraryResult::Ok) std::abort();
+            keys.push_back(e.key);
         }
-        std::ofstream(file(name), std::ios::binary)
+        std::ofstream(File(name), std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes->data()),
                    static_cast<std::streamsize>(bytes->size()));
         return keys;

@@ -1,9 +1,9 @@
 // The floating clock expands its format four times a second; this measures one expansion of
 // typical and worst-case formats.
 
-#include "support/fake_clock.h"
 #include "format/display_format.h"
 #include "format/locale_formats.h"
+#include "support/fake_clock.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

@@ -27,20 +27,20 @@ constexpr int kEvents = 3999;
 
 LocaleDescription EnglishUs() {
     LocaleDescription d;
-    d.DateSeparator.assign(1, '/');
-    d.CompactDateSeparator = d.DateSeparator;
-    d.TimeSeparator.assign(1, ':');
-    d.CompactTimeSeparator = d.TimeSeparator;
+    d.dateSeparator.assign(1, '/');
+    d.compactDateSeparator = d.dateSeparator;
+    d.timeSeparator.assign(1, ':');
+    d.compactTimeSeparator = d.timeSeparator;
     return d;
 }
 
 EventRecord Sample(int i) {
     EventRecord e;
-    e.Start = DateTime::FromParts(2020 + i % 10, 1 + i % 12, 1 + i % 28, i % 24, i % 60);
-    e.Name = "Event " + std::to_string(i);
-    e.Notes = i % 2 ? "Bring the documents, \"signed\"." : "";
-    e.TypeName = i % 3 ? "Meeting" : "Birthday";
-    e.Duration = TimeAmount::Of(static_cast<AmountUnit>(i % 3), 1 + static_cast<uint32_t>(i % 50));
+    e.start = DateTime::FromParts(2020 + i % 10, 1 + i % 12, 1 + i % 28, i % 24, i % 60);
+    e.name = "Event " + std::to_string(i);
+    e.notes = i % 2 ? "Bring the documents, \"signed\"." : "";
+    e.typeName = i % 3 ? "Meeting" : "Birthday";
+    e.duration = TimeAmount::Of(static_cast<AmountUnit>(i % 3), 1 + static_cast<uint32_t>(i % 50));
     return e;
 }
 
@@ -48,12 +48,12 @@ EventRecord Sample(int i) {
 class NoFlushFile final : public File {
 public:
     explicit NoFlushFile(std::unique_ptr<File> inner) : inner_(std::move(inner)) {}
-    LibraryResult readAt(uint64_t o, void* d, size_t n) override { return inner_->readAt(o, d, n); }
-    LibraryResult writeAt(uint64_t o, const void* d, size_t n) override {
-        return inner_->writeAt(o, d, n);
+    LibraryResult ReadAt(uint64_t o, void* d, size_t n) override { return inner_->ReadAt(o, d, n); }
+    LibraryResult WriteAt(uint64_t o, const void* d, size_t n) override {
+        return inner_->WriteAt(o, d, n);
     }
-    LibraryResult size(uint64_t& s) override { return inner_->size(s); }
-    LibraryResult flush() override { return LibraryResult::Ok; }
+    LibraryResult Size(uint64_t& s) override { return inner_->Size(s); }
+    LibraryResult Flush() override { return LibraryResult::Ok; }
 
 private:
     std::unique_ptr<File> inner_;
@@ -64,12 +64,12 @@ class Fixture {
 public:
     PosixFileSystem files;
     Fixture() {
-        library = folder_.file("Zantimo.VR0");
-        csv = folder_.file("events.csv");
-        target = folder_.file("Target.VR0");
-        exported = folder_.file("exported.csv");
+        library = folder_.File("Zantimo.VR0");
+        csv = folder_.File("events.csv");
+        target = folder_.File("Target.VR0");
+        exported = folder_.File("exported.csv");
         EventLibrary lib;
-        keys = folder_.writeLibrary("Zantimo.VR0", kEvents, Sample, &lib);
+        keys = folder_.WriteLibrary("Zantimo.VR0", kEvents, Sample, &lib);
         LibraryExportSource source(lib);
         TextExportOptions options;
         options.locale = EnglishUs();
@@ -93,11 +93,11 @@ void ImportInto(benchmark::State& state, Fixture& f, bool flush) {
     state.PauseTiming();
     EventLibrary lib;
     FileFailure failure;
-    auto file = PosixFile::open(f.target, FileMode::Create, failure);
+    auto file = PosixFile::Open(f.target, FileMode::Create, failure);
     if (!file) state.SkipWithError("cannot create the library");
     std::unique_ptr<File> used = std::move(file);
     if (!flush) used = std::make_unique<NoFlushFile>(std::move(used));
-    if (lib.createFile(std::move(used)) != LibraryResult::Ok) state.SkipWithError("create failed");
+    if (lib.CreateFile(std::move(used)) != LibraryResult::Ok) state.SkipWithError("create failed");
     MemorySettings settings;
     LibraryImportTarget target(lib);
     state.ResumeTiming();
@@ -105,7 +105,7 @@ void ImportInto(benchmark::State& state, Fixture& f, bool flush) {
                                               DateTime::FromParts(2024, 3, 5, 10), settings);
     if (r.code != LibraryResult::Ok || r.imported != kEvents) state.SkipWithError("import failed");
     state.PauseTiming();
-    lib.close();
+    lib.Close();
     state.ResumeTiming();
 }
 
@@ -128,7 +128,7 @@ BENCHMARK(BM_ImportCsv3999WithoutFlushing)->Unit(benchmark::kMillisecond)->Itera
 void BM_ExportFullLibraryToCsv(benchmark::State& state) {
     Fixture f;
     EventLibrary lib;
-    if (lib.open(f.library) != LibraryResult::Ok) state.SkipWithError("open failed");
+    if (lib.Open(f.library) != LibraryResult::Ok) state.SkipWithError("open failed");
     LibraryExportSource source(lib);
     TextExportOptions options;
     options.locale = EnglishUs();
@@ -144,7 +144,7 @@ BENCHMARK(BM_ExportFullLibraryToCsv)->Unit(benchmark::kMillisecond);
 void BM_ExportFullLibraryToEventFile(benchmark::State& state) {
     Fixture f;
     EventLibrary lib;
-    if (lib.open(f.library) != LibraryResult::Ok) state.SkipWithError("open failed");
+    if (lib.Open(f.library) != LibraryResult::Ok) state.SkipWithError("open failed");
     LibraryExportSource source(lib);
     for (auto _ : state) {
         const TransferResult r = ExportEventFile(f.files, f.target, f.keys, source);

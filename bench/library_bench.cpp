@@ -18,9 +18,9 @@ namespace {
 // One-block events of every kind of recurrence.
 EventRecord Mixed(int i) {
     EventRecord e = EventRecord::NewEvent(DateTime::FromParts(2024, 1 + i % 12, 1 + i % 28, 8));
-    e.Name = "Event " + std::to_string(i);
-    e.Notes = i % 2 ? "Bring the documents." : "";
-    e.TypeName = i % 3 ? "Meeting" : "Birthday";
+    e.name = "Event " + std::to_string(i);
+    e.notes = i % 2 ? "Bring the documents." : "";
+    e.typeName = i % 3 ? "Meeting" : "Birthday";
     switch (i % 5) {
     case 0:
         break;
@@ -44,8 +44,8 @@ EventRecord Mixed(int i) {
 class Fixture {
 public:
     explicit Fixture(int events) {
-        folder_.writeLibrary("Zantimo.VR0", events, Mixed);
-        path = folder_.file("Zantimo.VR0");
+        folder_.WriteLibrary("Zantimo.VR0", events, Mixed);
+        path = folder_.File("Zantimo.VR0");
     }
     std::string path;
 
@@ -57,8 +57,8 @@ void BM_OpenFullLibrary(benchmark::State& state) {
     Fixture f(3999);
     for (auto _ : state) {
         EventLibrary lib;
-        if (lib.open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
-        benchmark::DoNotOptimize(lib.countEvents());
+        if (lib.Open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
+        benchmark::DoNotOptimize(lib.CountEvents());
     }
 }
 BENCHMARK(BM_OpenFullLibrary);
@@ -66,11 +66,11 @@ BENCHMARK(BM_OpenFullLibrary);
 void BM_ReadEveryEvent(benchmark::State& state) {
     Fixture f(3999);
     EventLibrary lib;
-    if (lib.open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
+    if (lib.Open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
     for (auto _ : state) {
         int read = 0;
-        const LibraryResult rc = lib.forEachEvent([&](uint16_t key) {
-            const ReadResult<EventRecord> e = lib.readEvent(key);
+        const LibraryResult rc = lib.ForEachEvent([&](uint16_t key) {
+            const ReadResult<EventRecord> e = lib.ReadEvent(key);
             read += e.Ok();
             return e.Code();
         });
@@ -85,12 +85,12 @@ BENCHMARK(BM_ReadEveryEvent)->Unit(benchmark::kMillisecond);
 void BM_AddEvent(benchmark::State& state) {
     Fixture f(3998);
     EventLibrary lib;
-    if (lib.open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
+    if (lib.Open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
     for (auto _ : state) {
         EventRecord e = Mixed(7);
-        if (lib.addEvent(e) != LibraryResult::Ok) state.SkipWithError("add failed");
+        if (lib.AddEvent(e) != LibraryResult::Ok) state.SkipWithError("add failed");
         state.PauseTiming();
-        if (lib.deleteEvent(e.Key) != LibraryResult::Ok) state.SkipWithError("delete failed");
+        if (lib.DeleteEvent(e.key) != LibraryResult::Ok) state.SkipWithError("delete failed");
         state.ResumeTiming();
     }
 }
@@ -99,13 +99,13 @@ BENCHMARK(BM_AddEvent)->Unit(benchmark::kMicrosecond);
 void BM_ModifyEvent(benchmark::State& state) {
     Fixture f(3998);
     EventLibrary lib;
-    if (lib.open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
-    ReadResult<EventRecord> read = lib.readEvent(2000);
+    if (lib.Open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
+    ReadResult<EventRecord> read = lib.ReadEvent(2000);
     if (!read.Ok()) return state.SkipWithError("read failed");
     EventRecord e = std::move(read).Value();
     for (auto _ : state) {
-        e.Flags ^= kDisabled;
-        if (lib.modifyEvent(e) != LibraryResult::Ok) state.SkipWithError("modify failed");
+        e.flags ^= kDisabled;
+        if (lib.ModifyEvent(e) != LibraryResult::Ok) state.SkipWithError("modify failed");
     }
 }
 BENCHMARK(BM_ModifyEvent)->Unit(benchmark::kMicrosecond);
@@ -113,13 +113,13 @@ BENCHMARK(BM_ModifyEvent)->Unit(benchmark::kMicrosecond);
 void BM_DeleteEvent(benchmark::State& state) {
     Fixture f(3998);
     EventLibrary lib;
-    if (lib.open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
+    if (lib.Open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
     for (auto _ : state) {
         state.PauseTiming();
         EventRecord e = Mixed(9);
-        if (lib.addEvent(e) != LibraryResult::Ok) state.SkipWithError("add failed");
+        if (lib.AddEvent(e) != LibraryResult::Ok) state.SkipWithError("add failed");
         state.ResumeTiming();
-        if (lib.deleteEvent(e.Key) != LibraryResult::Ok) state.SkipWithError("delete failed");
+        if (lib.DeleteEvent(e.key) != LibraryResult::Ok) state.SkipWithError("delete failed");
     }
 }
 BENCHMARK(BM_DeleteEvent)->Unit(benchmark::kMicrosecond);
@@ -127,13 +127,13 @@ BENCHMARK(BM_DeleteEvent)->Unit(benchmark::kMicrosecond);
 void BM_RewriteFirstBlock(benchmark::State& state) {
     Fixture f(3999);
     EventLibrary lib;
-    if (lib.open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
-    ReadResult<EventRecord> read = lib.readEvent(1234);
+    if (lib.Open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
+    ReadResult<EventRecord> read = lib.ReadEvent(1234);
     if (!read.Ok()) return state.SkipWithError("read failed");
     EventRecord e = std::move(read).Value();
     for (auto _ : state) {
-        e.Flags ^= kShown;
-        if (lib.rewriteFirstBlock(e) != LibraryResult::Ok) state.SkipWithError("rewrite failed");
+        e.flags ^= kShown;
+        if (lib.RewriteFirstBlock(e) != LibraryResult::Ok) state.SkipWithError("rewrite failed");
     }
 }
 BENCHMARK(BM_RewriteFirstBlock)->Unit(benchmark::kMicrosecond);

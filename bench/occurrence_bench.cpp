@@ -31,10 +31,10 @@ std::array<DateTime, 64> Queries() {
 
 EventRecord MakeEvent(int form, int yearsBack) {
     EventRecord e;
-    e.Start = DateTime::FromParts(2024 - yearsBack, 1, 2, 9, 0, 0);
+    e.start = DateTime::FromParts(2024 - yearsBack, 1, 2, 9, 0, 0);
     e.SetPattern(kForms[form][0], kForms[form][1]);
-    e.Advance = TimeAmount::Of(AmountUnit::Minute, 15);
-    e.StampShown(e.Start);
+    e.advance = TimeAmount::Of(AmountUnit::Minute, 15);
+    e.StampShown(e.start);
     return e;
 }
 

@@ -21,10 +21,10 @@ const DateTime kNow = DateTime::FromParts(2024, 3, 14, 8, 0);
 // One-block events of every kind of recurrence, some of them due today.
 EventRecord Mixed(int i) {
     EventRecord e = EventRecord::NewEvent(DateTime::FromParts(2024, 1 + i % 12, 1 + i % 28, 8));
-    e.Name = "Event " + std::to_string(i);
-    e.Notes = i % 2 ? "Bring the documents." : "";
-    e.TypeName = i % 3 ? "Meeting" : "Birthday";
-    e.Advance = TimeAmount::Of(AmountUnit::Minute, 15 * (i % 4));
+    e.name = "Event " + std::to_string(i);
+    e.notes = i % 2 ? "Bring the documents." : "";
+    e.typeName = i % 3 ? "Meeting" : "Birthday";
+    e.advance = TimeAmount::Of(AmountUnit::Minute, 15 * (i % 4));
     switch (i % 6) {
     case 0:
         break;
@@ -51,19 +51,19 @@ EventRecord Mixed(int i) {
 // A program folder with a library of `events` one-block events.
 class Folder : public bench::BenchFolder {
 public:
-    explicit Folder(int events) { writeLibrary("Zantimo.VR0", events, Mixed); }
+    explicit Folder(int events) { WriteLibrary("Zantimo.VR0", events, Mixed); }
 };
 
 void BM_DailyRebuildFullLibrary(benchmark::State& state) {
     Folder folder(3999);
     const WeekSettings week{0x3E, state.range(0) != 0}; // Monday to Friday
-    EventStore store(StoreSetup{nullptr, [] { return kNow; }, week, folder.dir()});
-    if (store.openDefaultLibrary() != LibraryResult::Ok) state.SkipWithError("open failed");
+    EventStore store(StoreSetup{nullptr, [] { return kNow; }, week, folder.Dir()});
+    if (store.OpenDefaultLibrary() != LibraryResult::Ok) state.SkipWithError("open failed");
     for (auto _ : state) {
-        if (store.reloadPending() != LibraryResult::Ok) state.SkipWithError("rebuild failed");
-        benchmark::DoNotOptimize(store.pending().size());
+        if (store.ReloadPending() != LibraryResult::Ok) state.SkipWithError("rebuild failed");
+        benchmark::DoNotOptimize(store.Pending().Size());
     }
-    state.counters["pending"] = static_cast<double>(store.pending().size());
+    state.counters["pending"] = static_cast<double>(store.Pending().Size());
 }
 BENCHMARK(BM_DailyRebuildFullLibrary)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
@@ -71,16 +71,16 @@ BENCHMARK(BM_DailyRebuildFullLibrary)->Arg(0)->Arg(1)->Unit(benchmark::kMillisec
 // and index, each flushed.
 void BM_StoreChangeDelete(benchmark::State& state) {
     Folder folder(3000);
-    EventStore store(StoreSetup{nullptr, [] { return kNow; }, {}, folder.dir()});
-    if (store.openDefaultLibrary() != LibraryResult::Ok) state.SkipWithError("open failed");
-    if (store.rebuildPending() != LibraryResult::Ok) state.SkipWithError("rebuild failed");
+    EventStore store(StoreSetup{nullptr, [] { return kNow; }, {}, folder.Dir()});
+    if (store.OpenDefaultLibrary() != LibraryResult::Ok) state.SkipWithError("open failed");
+    if (store.RebuildPending() != LibraryResult::Ok) state.SkipWithError("rebuild failed");
     int i = 0;
     for (auto _ : state) {
         EventRecord e = Mixed(i++);
-        if (store.storeNew(e) != LibraryResult::Ok) state.SkipWithError("storeNew failed");
-        e.Name += " (changed)";
-        if (store.storeChanged(e) != LibraryResult::Ok) state.SkipWithError("storeChanged failed");
-        if (store.deleteStored(e.Key) != LibraryResult::Ok)
+        if (store.StoreNew(e) != LibraryResult::Ok) state.SkipWithError("storeNew failed");
+        e.name += " (changed)";
+        if (store.StoreChanged(e) != LibraryResult::Ok) state.SkipWithError("storeChanged failed");
+        if (store.DeleteStored(e.key) != LibraryResult::Ok)
             state.SkipWithError("deleteStored failed");
     }
     state.SetItemsProcessed(3 * state.iterations());

@@ -20,7 +20,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const zm::TypeList types = [] {
         zm::TypeList t;
-        t.createPredefined();
+        t.CreatePredefined();
         return t;
     }();
     std::vector<std::string> args(1);
@@ -45,16 +45,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const zm::NewEventResult made = zm::MakeNewEvent(*request, types, now, zm::WeekSettings{});
     if (made.status != 0) return 0;
     zm::EventLibrary library;
-    if (library.createFile(std::make_unique<zm::MemoryFile>()) != zm::LibraryResult::Ok)
+    if (library.CreateFile(std::make_unique<zm::MemoryFile>()) != zm::LibraryResult::Ok)
         std::abort();
     zm::EventRecord stored = made.event;
-    const zm::LibraryResult rc = library.addEvent(stored);
+    const zm::LibraryResult rc = library.AddEvent(stored);
     if (rc == zm::LibraryResult::EventTooLarge) return 0;
     if (rc != zm::LibraryResult::Ok) std::abort();
-    const zm::ReadResult<zm::EventRecord> back = library.readEvent(stored.Key);
-    if (!back.Ok() || back->Name != stored.Name || back->Notes != stored.Notes ||
-        back->Start != stored.Start || back->Pattern != stored.Pattern ||
-        back->PatternParam != stored.PatternParam || back->Flags != stored.Flags)
+    const zm::ReadResult<zm::EventRecord> back = library.ReadEvent(stored.key);
+    if (!back.Ok() || back->name != stored.name || back->notes != stored.notes ||
+        back->start != stored.start || back->pattern != stored.pattern ||
+        back->patternParam != stored.patternParam || back->flags != stored.flags)
         std::abort();
     return 0;
 }

@@ -1,10 +1,10 @@
 // Expands arbitrary bytes as a clock format. The first bytes choose the moment and the current
 // UTC time; the rest is the format. Checks that the text never exceeds its limit.
 
-#include "support/fake_clock.h"
 #include "format/conversion_pass.h"
 #include "format/display_format.h"
 #include "platform/utf8.h"
+#include "support/fake_clock.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -24,7 +24,7 @@ std::vector<std::vector<std::string>> ReadAll(std::string_view bytes, char sep) 
     TextRecordReader reader(source, sep);
     std::vector<std::vector<std::string>> records;
     std::vector<std::string> fields;
-    while (reader.next(fields) == TextRecordReader::Status::Record)
+    while (reader.Next(fields) == TextRecordReader::Status::Record)
         records.push_back(fields);
     return records;
 }
@@ -37,21 +37,21 @@ void Check(bool ok) {
 // stored chain.
 class VectorTarget final : public ImportTarget {
 public:
-    LibraryResult forEachStored(const StoredVisitor& visit) override {
+    LibraryResult ForEachStored(const StoredVisitor& visit) override {
         for (const EventRecord& e : events)
             if (const LibraryResult r = visit(e); r != LibraryResult::Ok) return r;
         return LibraryResult::Ok;
     }
-    LibraryResult add(EventRecord& event) override {
+    LibraryResult Add(EventRecord& event) override {
         Check(event.StoredSize() <= kMaxStoredEventSize);
-        event.Key = static_cast<uint16_t>(events.size() + 1);
+        event.key = static_cast<uint16_t>(events.size() + 1);
         events.push_back(event);
         return LibraryResult::Ok;
     }
-    LibraryResult replace(EventRecord& event) override {
-        Check(event.Key >= 1 && event.Key <= events.size());
+    LibraryResult Replace(EventRecord& event) override {
+        Check(event.key >= 1 && event.key <= events.size());
         Check(event.StoredSize() <= kMaxStoredEventSize);
-        events[event.Key - 1] = event;
+        events[event.key - 1] = event;
         return LibraryResult::Ok;
     }
     std::vector<EventRecord> events;
@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A library file for some inputs; its index scans would slow every run down.
     const bool onFile = (choice & 0x40) != 0;
     EventLibrary library;
-    if (onFile && library.createFile(std::make_unique<MemoryFile>()) != LibraryResult::Ok) return 0;
+    if (onFile && library.CreateFile(std::make_unique<MemoryFile>()) != LibraryResult::Ok) return 0;
     LibraryImportTarget fileTarget(library);
     VectorTarget memoryTarget;
     ImportTarget& target = onFile ? static_cast<ImportTarget&>(fileTarget) : memoryTarget;
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     if (onFile)
-        Check(library.forEachEvent([&](uint16_t key) { return library.readEvent(key).Code(); }) ==
+        Check(library.ForEachEvent([&](uint16_t key) { return library.ReadEvent(key).Code(); }) ==
               LibraryResult::Ok);
     return 0;
 }

@@ -29,46 +29,46 @@ constexpr long long kSlack = 64 * 1024;
 
 void ReadEverything(const std::shared_ptr<zm::FileBytes>& bytes, bool acceptOld) {
     zm::EventLibrary lib;
-    lib.setTypeLookup([](const std::string& name) { return name.size() == 4 ? 1 : -1; });
-    if (lib.openFile(std::make_unique<zm::MemoryFile>(bytes), false, acceptOld) !=
+    lib.SetTypeLookup([](const std::string& name) { return name.size() == 4 ? 1 : -1; });
+    if (lib.OpenFile(std::make_unique<zm::MemoryFile>(bytes), false, acceptOld) !=
         zm::LibraryResult::Ok)
         return;
     // Whatever the file holds, reading it must not crash; the results themselves do not matter.
-    static_cast<void>(lib.forEachEvent([&](uint16_t key) {
-        static_cast<void>(lib.readEvent(key));
+    static_cast<void>(lib.ForEachEvent([&](uint16_t key) {
+        static_cast<void>(lib.ReadEvent(key));
         return zm::LibraryResult::Ok;
     }));
     zm::MemoryStream chain;
-    static_cast<void>(lib.readChain(lib.index().entry(0), chain));
+    static_cast<void>(lib.ReadChain(lib.Index().Entry(0), chain));
 }
 
 void ChangeEverything(const uint8_t* data, size_t size) {
     auto bytes = std::make_shared<zm::FileBytes>(data, data + size);
     auto file = std::make_unique<zm::MemoryFile>(bytes);
-    file->setCapacity(size + 64 * 1024);
+    file->SetCapacity(size + 64 * 1024);
     zm::EventLibrary lib;
-    lib.setIdSource([] { return zm::DateTime(); }, [] { return 0u; });
-    if (lib.openFile(std::move(file)) != zm::LibraryResult::Ok) return;
+    lib.SetIdSource([] { return zm::DateTime(); }, [] { return 0u; });
+    if (lib.OpenFile(std::move(file)) != zm::LibraryResult::Ok) return;
     zm::VerifyLibrary(lib);
     int n = 0;
     // Every change may fail on a damaged file; what matters is that none crashes.
-    static_cast<void>(lib.forEachEvent([&](uint16_t key) {
-        zm::ReadResult<zm::EventRecord> read = lib.readEvent(key);
+    static_cast<void>(lib.ForEachEvent([&](uint16_t key) {
+        zm::ReadResult<zm::EventRecord> read = lib.ReadEvent(key);
         zm::EventRecord e = read.Ok() ? std::move(read).Value() : zm::EventRecord::ForKey(key);
-        e.Name += "x";
+        e.name += "x";
         zm::LibraryResult changed;
         if (++n % 3 == 0)
-            changed = lib.deleteEvent(key);
+            changed = lib.DeleteEvent(key);
         else if (n % 3 == 1)
-            changed = lib.modifyEvent(e);
+            changed = lib.ModifyEvent(e);
         else
-            changed = lib.rewriteFirstBlock(e);
+            changed = lib.RewriteFirstBlock(e);
         static_cast<void>(changed);
         return n > 50 ? zm::LibraryResult::Corrupted : zm::LibraryResult::Ok;
     }));
     zm::EventRecord added;
-    added.Notes = std::string(size % 3000, 'n');
-    static_cast<void>(lib.addEvent(added));
+    added.notes = std::string(size % 3000, 'n');
+    static_cast<void>(lib.AddEvent(added));
 }
 
 // The file the input stands for. An input whose first byte is even is the file itself, from

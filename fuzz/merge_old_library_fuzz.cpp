@@ -30,7 +30,7 @@ constexpr long long kSlack = 256 * 1024;
 
 class QuickCheck final : public zm::QuickReminderTakeOver {
 public:
-    void takeOver(const std::vector<zm::OldQuickReminder>& reminders) override {
+    void TakeOver(const std::vector<zm::OldQuickReminder>& reminders) override {
         for (const zm::OldQuickReminder& q : reminders)
             if (q.menuName.empty()) std::abort();
     }
@@ -72,17 +72,17 @@ std::vector<uint8_t> FileOf(const uint8_t* data, size_t size) {
 void MergeAndCheck(const std::vector<uint8_t>& old, zm::DuplicateMode mode) {
     zm::MemoryFileSystem fs;
     fs.folders.insert("/p");
-    fs.put("/p/old.VR0", old);
+    fs.Put("/p/old.VR0", old);
     QuickCheck quick;
     zm::EventStore store(
         zm::StoreSetup{&fs, [] { return zm::DateTime::FromDayNumber(45362); }, {}, "/p"});
-    store.setQuickTakeOver(&quick);
-    store.setTypeLookup([](const std::string& name) { return name.size() == 4 ? 1 : -1; });
-    if (store.openDefaultLibrary() != zm::LibraryResult::Ok) std::abort();
+    store.SetQuickTakeOver(&quick);
+    store.SetTypeLookup([](const std::string& name) { return name.size() == 4 ? 1 : -1; });
+    if (store.OpenDefaultLibrary() != zm::LibraryResult::Ok) std::abort();
     // A damaged old file may fail to merge; the library must stay sound all the same.
-    static_cast<void>(store.mergeLibraryFile("/p/old.VR0", false, zm::DuplicateMode::None));
-    static_cast<void>(store.mergeLibraryFile("/p/old.VR0", true, mode));
-    if (!zm::VerifyLibrary(store.library()).empty()) std::abort();
+    static_cast<void>(store.MergeLibraryFile("/p/old.VR0", false, zm::DuplicateMode::None));
+    static_cast<void>(store.MergeLibraryFile("/p/old.VR0", true, mode));
+    if (!zm::VerifyLibrary(store.Library()).empty()) std::abort();
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 // Arbitrary pattern words, parameters, starts and flags, as a damaged or foreign library file
 // may hold them: the occurrence and timing functions must neither crash nor step backwards.
 
+#include "model/event_record.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-
-#include "model/event_record.h"
 
 namespace {
 
@@ -30,21 +30,21 @@ zm::DateTime InstantFrom(uint64_t bits) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zm::EventRecord e;
-    e.Start = InstantFrom(Take<uint64_t>(data, size));
+    e.start = InstantFrom(Take<uint64_t>(data, size));
     e.SetPattern(Take<uint32_t>(data, size), Take<uint32_t>(data, size));
-    e.Flags |= Take<uint32_t>(data, size) & ~uint32_t{zm::kRecurring};
-    e.Advance = zm::TimeAmount(Take<uint32_t>(data, size));
-    e.Duration = zm::TimeAmount(Take<uint32_t>(data, size));
-    e.LastShown = InstantFrom(Take<uint64_t>(data, size));
-    e.SnoozeUntil = InstantFrom(Take<uint64_t>(data, size));
-    e.End = InstantFrom(Take<uint64_t>(data, size));
+    e.flags |= Take<uint32_t>(data, size) & ~uint32_t{zm::kRecurring};
+    e.advance = zm::TimeAmount(Take<uint32_t>(data, size));
+    e.duration = zm::TimeAmount(Take<uint32_t>(data, size));
+    e.lastShown = InstantFrom(Take<uint64_t>(data, size));
+    e.snoozeUntil = InstantFrom(Take<uint64_t>(data, size));
+    e.end = InstantFrom(Take<uint64_t>(data, size));
     const zm::WeekSettings week{Take<uint8_t>(data, size), (Take<uint8_t>(data, size) & 1) != 0};
     const zm::DateTime now = InstantFrom(Take<uint64_t>(data, size));
 
     // Patterns that cannot step fall back to Start, so only the direction of steps and the
     // time of day are checked.
     const zm::DateTime o = e.OccurrenceOnOrAfter(now);
-    if (o.SecondsOfDay() != e.Start.SecondsOfDay()) std::abort();
+    if (o.SecondsOfDay() != e.start.SecondsOfDay()) std::abort();
     const zm::DateTime next = e.NextOccurrence(o);
     if (next < o) std::abort(); // a step forward went back
     if (e.PreviousOccurrence(o) > o) std::abort();

@@ -22,14 +22,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
         zm::QuickList list;
         zm::fuzz::WriteSeed(folder, "empty", zm::SerializeQuickFile(list));
         zm::QuickReminder q;
-        q.MenuName = "In 15 minutes";
-        q.EventName = "Tea";
-        q.TypeName = "Alarm";
-        q.SoundFile = "c:\\sounds\\ding.wav";
-        list.addWithDefaultIcon(q);
-        q.MenuName = "Tomorrow";
-        q.Offset = zm::TimeAmount(0x00020001);
-        list.add(q, zm::PredefinedTypeIcon(3, 16));
+        q.menuName = "In 15 minutes";
+        q.eventName = "Tea";
+        q.typeName = "Alarm";
+        q.soundFile = "c:\\sounds\\ding.wav";
+        list.AddWithDefaultIcon(q);
+        q.menuName = "Tomorrow";
+        q.offset = zm::TimeAmount(0x00020001);
+        list.Add(q, zm::PredefinedTypeIcon(3, 16));
         zm::fuzz::WriteSeed(folder, "two", zm::SerializeQuickFile(list));
     }
     return 0;
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     zm::QuickList list;
     const auto entries = content.entries;
-    list.assign(std::move(content.entries), std::move(content.icons));
+    list.Assign(std::move(content.entries), std::move(content.icons));
     const std::vector<uint8_t> saved = zm::SerializeQuickFile(list);
     zm::QuickFileContent again;
     if (!zm::ParseQuickFile(saved, again) || again.entries != entries ||

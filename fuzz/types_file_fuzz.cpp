@@ -18,20 +18,20 @@ constexpr size_t kFixedAllowance = 512 * 1024;
 
 zm::TypeList SeedList(size_t types, size_t filters) {
     zm::TypeList list;
-    list.createPredefined();
-    while (list.typeCount() > types)
-        list.removeType(static_cast<int>(list.typeCount()) - 1);
-    for (size_t i = list.typeCount(); i < types; ++i) {
+    list.CreatePredefined();
+    while (list.TypeCount() > types)
+        list.RemoveType(static_cast<int>(list.TypeCount()) - 1);
+    for (size_t i = list.TypeCount(); i < types; ++i) {
         zm::EventType t;
-        t.Name = "Type " + std::to_string(i);
-        list.addType(t, zm::PredefinedTypeIcon(int(i % 11), 16),
+        t.name = "Type " + std::to_string(i);
+        list.AddType(t, zm::PredefinedTypeIcon(int(i % 11), 16),
                      zm::PredefinedTypeIcon(int(i % 11), 32));
     }
     std::vector<std::string> names;
-    for (const zm::EventType& t : list.types())
-        names.push_back(t.Name);
+    for (const zm::EventType& t : list.Types())
+        names.push_back(t.name);
     for (size_t i = 0; i < filters; ++i)
-        list.filters().push_back({1, "Filter " + std::to_string(i), names});
+        list.Filters().push_back({1, "Filter " + std::to_string(i), names});
     return list;
 }
 
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zm::TypeList list;
     const auto types = content.types;
     const auto filters = content.filters;
-    list.assign(std::move(content.types), std::move(content.smallIcons),
+    list.Assign(std::move(content.types), std::move(content.smallIcons),
                 std::move(content.largeIcons), std::move(content.filters));
     const std::vector<uint8_t> saved = zm::SerializeTypesFile(list);
     zm::TypesFileContent again;

@@ -16,11 +16,11 @@ namespace {
 // The event as the store told its last change: its object, or its line. `unchanged` is shown
 // when the store had nothing to change (enabling an enabled event).
 int PrintChanged(const CliRun& run, CliSession& session, const EventRecord& unchanged) {
-    const EventRecord& e = session.changedEvent() ? *session.changedEvent() : unchanged;
-    if (run.json())
-        run.printJson(EventJson(e, run.names()));
+    const EventRecord& e = session.ChangedEvent() ? *session.ChangedEvent() : unchanged;
+    if (run.WantsJson())
+        run.PrintJson(EventJson(e, run.Names()));
     else
-        run.out << EventSummaryLine(e, run.formats(), run.names()) << '\n';
+        run.out << EventSummaryLine(e, run.Formats(), run.Names()) << '\n';
     return kExitOk;
 }
 
@@ -30,8 +30,8 @@ template <typename Change> int WithStoredEvent(CliRun& run, Change change) {
     const auto key = KeyArgument(run, run.args.positional.at(0));
     if (!key) return kExitUsage;
     CliSession session(run);
-    if (!session.openForWriting()) return kExitFailure;
-    std::optional<EventRecord> e = session.readEvent(*key);
+    if (!session.OpenForWriting()) return kExitFailure;
+    std::optional<EventRecord> e = session.ReadEvent(*key);
     if (!e) return kExitFailure;
     return change(session, *e);
 }
@@ -48,23 +48,23 @@ std::optional<int> RefusedState(const EventRecord& e) {
 int RunAdd(CliRun& run) {
     std::string usage;
     const auto request = ParseAddRequest(run.args, usage);
-    if (!request) return run.error(usage), kExitUsage;
+    if (!request) return run.Error(usage), kExitUsage;
     CliSession session(run);
-    if (!session.openForWriting()) return kExitFailure;
-    NewEventResult made = MakeNewEvent(*request, session.types(), run.now, run.week);
-    if (made.status != kExitOk) return run.error(made.message), made.status;
+    if (!session.OpenForWriting()) return kExitFailure;
+    NewEventResult made = MakeNewEvent(*request, session.Types(), run.now, run.week);
+    if (made.status != kExitOk) return run.Error(made.message), made.status;
     for (const auto& note : made.notes)
-        run.error(note);
-    const LibraryResult rc = session.store().storeNew(made.event);
-    if (rc != LibraryResult::Ok) return run.fail(rc);
+        run.Error(note);
+    const LibraryResult rc = session.Store().StoreNew(made.event);
+    if (rc != LibraryResult::Ok) return run.Fail(rc);
     return PrintChanged(run, session, made.event);
 }
 
 int RunAccept(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
-        if (auto refused = RefusedState(e)) return run.failWith(LoadString(*refused));
-        const LibraryResult rc = s.store().acceptListed(e.Key);
-        return rc != LibraryResult::Ok ? run.fail(rc) : PrintChanged(run, s, e);
+        if (auto refused = RefusedState(e)) return run.FailWith(LoadString(*refused));
+        const LibraryResult rc = s.Store().AcceptListed(e.key);
+        return rc != LibraryResult::Ok ? run.Fail(rc) : PrintChanged(run, s, e);
     });
 }
 
@@ -72,16 +72,16 @@ int RunSnooze(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
         const ParsedAmount amount = ParseAmount(run.args.positional.at(1), false);
         if (amount.code != kAmountOk)
-            return run.failWith(LoadString(
+            return run.FailWith(LoadString(
                 amount.code == kAmountTooLarge ? IDS_DURATION_TOO_LARGE : IDS_DURATION_NOT_VALID));
-        if (auto refused = RefusedState(e)) return run.failWith(LoadString(*refused));
-        const bool beforeStart = run.args.has("--before-start");
+        if (auto refused = RefusedState(e)) return run.FailWith(LoadString(*refused));
+        const bool beforeStart = run.args.Has("--before-start");
         // The occurrence a reminder window would show now.
         const DateTime occurrence = e.CurrentOccurrence(run.now, run.week);
         const DateTimeSpan span = amount.Amount().ToSpan();
         if (beforeStart) {
             const Verdict v = CheckBeforeStartSnooze(occurrence, span, run.now);
-            if (!v.Ok()) return run.failWith(LoadString(v.message));
+            if (!v.Ok()) return run.FailWith(LoadString(v.message));
         }
         SnoozeRequest request;
         request.occurrence = occurrence;
@@ -89,35 +89,35 @@ int RunSnooze(CliRun& run) {
         request.unit = amount.unit;
         request.count = amount.count | (beforeStart ? TimeAmount::kBeforeStart : 0);
         Verdict verdict;
-        const LibraryResult rc = s.store().snoozeStored(e.Key, request, verdict);
-        if (rc != LibraryResult::Ok) return run.fail(rc);
-        if (!verdict.Ok()) return run.failWith(LoadString(verdict.message));
+        const LibraryResult rc = s.Store().SnoozeStored(e.key, request, verdict);
+        if (rc != LibraryResult::Ok) return run.Fail(rc);
+        if (!verdict.Ok()) return run.FailWith(LoadString(verdict.message));
         return PrintChanged(run, s, e);
     });
 }
 
 int RunUnsnooze(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
-        if (e.Has(kDisabled)) return run.failWith(LoadString(IDS_CLI_EVENT_DISABLED));
-        if (!e.Has(kSnoozed)) return run.failWith(LoadString(IDS_CLI_NOT_SNOOZED));
-        const LibraryResult rc = s.store().unsnoozeStored(e.Key);
-        return rc != LibraryResult::Ok ? run.fail(rc) : PrintChanged(run, s, e);
+        if (e.Has(kDisabled)) return run.FailWith(LoadString(IDS_CLI_EVENT_DISABLED));
+        if (!e.Has(kSnoozed)) return run.FailWith(LoadString(IDS_CLI_NOT_SNOOZED));
+        const LibraryResult rc = s.Store().UnsnoozeStored(e.key);
+        return rc != LibraryResult::Ok ? run.Fail(rc) : PrintChanged(run, s, e);
     });
 }
 
 int RunDelete(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
-        const LibraryResult rc = s.store().removeEvent(e.Key);
-        if (rc != LibraryResult::Ok) return run.fail(rc);
-        if (run.json()) run.printJson(Json{{"key", e.Key}, {"deleted", true}});
+        const LibraryResult rc = s.Store().RemoveEvent(e.key);
+        if (rc != LibraryResult::Ok) return run.Fail(rc);
+        if (run.WantsJson()) run.PrintJson(Json{{"key", e.key}, {"deleted", true}});
         return kExitOk;
     });
 }
 
 static int SetDisabled(CliRun& run, bool on) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
-        const LibraryResult rc = s.store().setDisabled(e, on);
-        return rc != LibraryResult::Ok ? run.fail(rc) : PrintChanged(run, s, e);
+        const LibraryResult rc = s.Store().SetDisabled(e, on);
+        return rc != LibraryResult::Ok ? run.Fail(rc) : PrintChanged(run, s, e);
     });
 }
 
@@ -131,43 +131,43 @@ int RunDisable(CliRun& run) {
 int RunSetType(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
         const std::string& name = run.args.positional.at(1);
-        const int index = s.types().findType(name);
-        const EventType* type = s.types().typeAt(index);
-        if (!type) return run.failWith(FormatText(IDS_CLI_NO_SUCH_TYPE, {name}));
-        const LibraryResult rc = s.store().changeType(e, index, type->Name);
-        return rc != LibraryResult::Ok ? run.fail(rc) : PrintChanged(run, s, e);
+        const int index = s.Types().FindType(name);
+        const EventType* type = s.Types().TypeAt(index);
+        if (!type) return run.FailWith(FormatText(IDS_CLI_NO_SUCH_TYPE, {name}));
+        const LibraryResult rc = s.Store().ChangeType(e, index, type->name);
+        return rc != LibraryResult::Ok ? run.Fail(rc) : PrintChanged(run, s, e);
     });
 }
 
 int RunPurge(CliRun& run) {
     CliSession session(run);
-    if (!session.openForWriting()) return kExitFailure;
-    const LibraryResult rc = session.store().deleteAccepted();
+    if (!session.OpenForWriting()) return kExitFailure;
+    const LibraryResult rc = session.Store().DeleteAccepted();
     // The events it deleted, also when it stopped part of the way.
     Json deleted = Json::array();
-    for (const EventRecord& e : session.purgedEvents()) {
-        if (run.json())
-            deleted.push_back(e.Key);
+    for (const EventRecord& e : session.PurgedEvents()) {
+        if (run.WantsJson())
+            deleted.push_back(e.key);
         else
-            run.out << EventSummaryLine(e, run.formats(), run.names()) << '\n';
+            run.out << EventSummaryLine(e, run.Formats(), run.Names()) << '\n';
     }
-    if (run.json()) run.printJson(Json{{"deleted", deleted}});
-    return rc != LibraryResult::Ok ? run.fail(rc) : kExitOk;
+    if (run.WantsJson()) run.PrintJson(Json{{"deleted", deleted}});
+    return rc != LibraryResult::Ok ? run.Fail(rc) : kExitOk;
 }
 
 int RunQuickRun(CliRun& run) {
     const std::string& text = run.args.positional.at(0);
     const auto index = ParseNumber(text, 0, static_cast<int64_t>(kMaxQuickReminders) - 1);
     if (!index)
-        return run.error(FormatText(IDS_CLI_BAD_NUMBER, {text, 0, kMaxQuickReminders - 1})),
+        return run.Error(FormatText(IDS_CLI_BAD_NUMBER, {text, 0, kMaxQuickReminders - 1})),
                kExitUsage;
     CliSession session(run);
-    if (!session.openForWriting()) return kExitFailure;
-    const QuickReminder* quick = session.quickList().at(static_cast<size_t>(*index));
-    if (!quick) return run.failWith(FormatText(IDS_CLI_NO_SUCH_QUICK, {*index}));
-    EventRecord e = runQuickReminder(*quick, session.types(), run.now);
-    const LibraryResult rc = session.store().storeNew(e);
-    return rc != LibraryResult::Ok ? run.fail(rc) : PrintChanged(run, session, e);
+    if (!session.OpenForWriting()) return kExitFailure;
+    const QuickReminder* quick = session.QuickReminders().At(static_cast<size_t>(*index));
+    if (!quick) return run.FailWith(FormatText(IDS_CLI_NO_SUCH_QUICK, {*index}));
+    EventRecord e = RunQuickReminder(*quick, session.Types(), run.now);
+    const LibraryResult rc = session.Store().StoreNew(e);
+    return rc != LibraryResult::Ok ? run.Fail(rc) : PrintChanged(run, session, e);
 }
 
 } // namespace zm

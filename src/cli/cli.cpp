@@ -16,8 +16,8 @@ void PrintUsage(std::ostream& to) {
 // The work week and the week-end option: the settings, unless the command line says otherwise.
 WeekSettings WeekOf(const GlobalOptions& g, const Settings* settings) {
     WeekSettings week = settings ? ReadWeekSettings(*settings) : WeekSettings{};
-    if (g.workWeek) week.WorkWeek = *g.workWeek;
-    if (g.checkWeekend) week.CheckWeekendEvents = *g.checkWeekend;
+    if (g.workWeek) week.workWeek = *g.workWeek;
+    if (g.checkWeekend) week.checkWeekendEvents = *g.checkWeekend;
     return week;
 }
 

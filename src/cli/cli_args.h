@@ -35,8 +35,8 @@ struct CommandArgs {
     // Each option given, with its value ("" for one without a value).
     std::map<std::string, std::string, std::less<>> options;
 
-    bool has(std::string_view option) const { return options.find(option) != options.end(); }
-    const std::string* value(std::string_view option) const {
+    bool Has(std::string_view option) const { return options.find(option) != options.end(); }
+    const std::string* Value(std::string_view option) const {
         auto it = options.find(option);
         return it == options.end() ? nullptr : &it->second;
     }

@@ -4,28 +4,28 @@
 
 namespace zm {
 
-void CliRun::printJson(const Json& doc) const {
+void CliRun::PrintJson(const Json& doc) const {
     // Texts that are not valid UTF-8 are shown with replacement characters rather than failing.
     out << doc.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
-void CliRun::error(const std::string& message) const {
+void CliRun::Error(const std::string& message) const {
     err << message << '\n';
 }
 
-int CliRun::fail(LibraryResult code) const {
-    error(ResultText(code));
+int CliRun::Fail(LibraryResult code) const {
+    Error(ResultText(code));
     return kExitFailure;
 }
 
-int CliRun::failWith(const std::string& message) const {
-    error(message);
+int CliRun::FailWith(const std::string& message) const {
+    Error(message);
     return kExitFailure;
 }
 
 std::string ResultText(LibraryResult code) {
     const ResultMessage m = MessageOf(code);
-    return LoadString(m.silent() ? IDS_ERR_UNKNOWN : m.stringId);
+    return LoadString(m.Silent() ? IDS_ERR_UNKNOWN : m.stringId);
 }
 
 } // namespace zm

@@ -24,18 +24,18 @@ struct CliRun {
     DateTime now;
     WeekSettings week;
 
-    const LocaleFormats& formats() const { return *env.formats; }
-    const LocaleNames& names() const { return *env.names; }
-    bool json() const { return global.json; }
+    const LocaleFormats& Formats() const { return *env.formats; }
+    const LocaleNames& Names() const { return *env.names; }
+    bool WantsJson() const { return global.json; }
 
     // Writes one JSON document to the output.
-    void printJson(const Json& doc) const;
+    void PrintJson(const Json& doc) const;
     // A line on the error stream.
-    void error(const std::string& message) const;
+    void Error(const std::string& message) const;
     // The message of a failed operation on the error stream; returns kExitFailure.
-    int fail(LibraryResult code) const;
+    int Fail(LibraryResult code) const;
     // A message from the string table on the error stream; returns kExitFailure.
-    int failWith(const std::string& message) const;
+    int FailWith(const std::string& message) const;
 };
 
 // The text the program shows for a result code; a code that the program keeps silent (because

@@ -18,16 +18,16 @@ namespace zm {
 class CliSession::Prompts final : public StorePrompts {
 public:
     explicit Prompts(const CliRun& run) : run_(run) {}
-    void showFileError(const std::string& text) override {
+    void ShowFileError(const std::string& text) override {
         // "File will be created": creating a missing library is the normal first use.
         if (std::exchange(skipNext, false)) return;
         std::string t = text;
         while (!t.empty() && t.back() == '\n')
             t.pop_back();
-        run_.error(t);
+        run_.Error(t);
     }
-    bool confirmConversion(const std::string&) override { return false; }
-    bool confirmFutureStampCorrection() override { return false; }
+    bool ConfirmConversion(const std::string&) override { return false; }
+    bool ConfirmFutureStampCorrection() override { return false; }
 
     bool skipNext = false;
 
@@ -39,19 +39,19 @@ private:
 class CliSession::Changes final : public StoreListener {
 public:
     void OnStoreChange(const StoreChange& change) override {
-        switch (change.Kind) {
+        switch (change.kind) {
         case StoreChangeKind::LeftPending:
         case StoreChangeKind::PendingRebuilt:
         case StoreChangeKind::Reset:
             return;
         case StoreChangeKind::Purged:
-            if (change.Event) purged.push_back(*change.Event);
+            if (change.event) purged.push_back(*change.event);
             [[fallthrough]];
         case StoreChangeKind::Deleted:
             changed.reset();
             return;
         default:
-            changed = change.Event;
+            changed = change.event;
             return;
         }
     }
@@ -62,9 +62,9 @@ public:
 CliSession::CliSession(const CliRun& run)
     : run_(run), prompts_(std::make_unique<Prompts>(run)), changes_(std::make_unique<Changes>()) {
     if (const HostedStore* host = run_.env.host) {
-        store_ = host->Store;
-        typeSource_ = host->Types;
-        hostPrompts_ = store_->prompts();
+        store_ = host->store;
+        typeSource_ = host->types;
+        hostPrompts_ = store_->Prompts();
     } else {
         StoreSetup setup;
         setup.now = [this] { return run_.now; };
@@ -74,101 +74,101 @@ CliSession::CliSession(const CliRun& run)
         store_ = ownStore_.get();
         if (run_.env.tick) store_->SetIdTick(run_.env.tick);
     }
-    store_->setPrompts(prompts_.get());
+    store_->SetPrompts(prompts_.get());
     store_->AddListener(*changes_);
 }
 
-const std::optional<EventRecord>& CliSession::changedEvent() const {
+const std::optional<EventRecord>& CliSession::ChangedEvent() const {
     return changes_->changed;
 }
 
-const std::vector<EventRecord>& CliSession::purgedEvents() const {
+const std::vector<EventRecord>& CliSession::PurgedEvents() const {
     return changes_->purged;
 }
 
 CliSession::~CliSession() {
     store_->RemoveListener(*changes_);
-    if (!ownStore_) store_->setPrompts(hostPrompts_);
+    if (!ownStore_) store_->SetPrompts(hostPrompts_);
 }
 
-const QuickList& CliSession::quickList() {
-    if (run_.env.host) return *run_.env.host->Quick;
+const QuickList& CliSession::QuickReminders() {
+    if (run_.env.host) return *run_.env.host->quick;
     if (!quickRead_) ReadQuickList(run_.dataFolder, quick_);
     quickRead_ = true;
     return quick_;
 }
 
-bool CliSession::prepare() {
+bool CliSession::Prepare() {
     if (run_.dataFolder.empty()) {
-        run_.error(LoadString(IDS_CLI_NO_DATA_FOLDER));
+        run_.Error(LoadString(IDS_CLI_NO_DATA_FOLDER));
         return false;
     }
     libraryPath_ = PathInFolder(run_.dataFolder, kLibraryFileName);
     ReadTypeList(run_.dataFolder, types_);
-    store_->setTypeLookup([this](const std::string& name) { return types_.findType(name); });
+    store_->SetTypeLookup([this](const std::string& name) { return types_.FindType(name); });
     return true;
 }
 
-bool CliSession::reportOpenFailure(LibraryResult code, const FileFailure& failure) {
+bool CliSession::ReportOpenFailure(LibraryResult code, const FileFailure& failure) {
     if (code == LibraryResult::OpenFailed || code == LibraryResult::CreateFailed) {
-        std::string text = reportFileError(failure, libraryPath_);
-        run_.error(text);
+        std::string text = ReportFileError(failure, libraryPath_);
+        run_.Error(text);
     } else {
-        run_.fail(code);
+        run_.Fail(code);
     }
     return false;
 }
 
-bool CliSession::openHosted() {
+bool CliSession::OpenHosted() {
     libraryPath_ = PathInFolder(run_.dataFolder, kLibraryFileName);
-    if (library().isOpen()) return true;
-    run_.error(LoadString(IDS_CLI_LINK_NOT_OPEN));
+    if (Library().IsOpen()) return true;
+    run_.Error(LoadString(IDS_CLI_LINK_NOT_OPEN));
     return false;
 }
 
-bool CliSession::openForReading() {
-    if (run_.env.host) return openHosted();
-    if (!prepare()) return false;
+bool CliSession::OpenForReading() {
+    if (run_.env.host) return OpenHosted();
+    if (!Prepare()) return false;
     std::error_code ec;
     if (!std::filesystem::exists(libraryPath_, ec) && !ec) {
         // Nothing stored yet: an empty library, without creating any file.
         return store_->OpenEmpty() == LibraryResult::Ok;
     }
     const LibraryResult rc = store_->OpenAsIs(libraryPath_, FileMode::ReadOnly);
-    return rc == LibraryResult::Ok || reportOpenFailure(rc, store_->LastFileFailure());
+    return rc == LibraryResult::Ok || ReportOpenFailure(rc, store_->LastFileFailure());
 }
 
-bool CliSession::openForWriting() {
-    if (run_.env.host) return openHosted();
-    if (!prepare()) return false;
+bool CliSession::OpenForWriting() {
+    if (run_.env.host) return OpenHosted();
+    if (!Prepare()) return false;
     std::error_code ec;
     const bool exists = std::filesystem::exists(libraryPath_, ec);
     if (!exists && !ec) {
         std::filesystem::create_directories(run_.dataFolder, ec);
         if (ec) {
-            run_.error(FolderCreateErrorText(run_.dataFolder));
+            run_.Error(FolderCreateErrorText(run_.dataFolder));
             return false;
         }
         prompts_->skipNext = true;
-        const LibraryResult rc = store_->openLibrary(libraryPath_);
+        const LibraryResult rc = store_->OpenLibrary(libraryPath_);
         prompts_->skipNext = false;
         // OpenFailed and CreateFailed were told by the file-error box.
         if (rc == LibraryResult::OpenFailed || rc == LibraryResult::CreateFailed) return false;
-        return rc == LibraryResult::Ok || (run_.fail(rc), false);
+        return rc == LibraryResult::Ok || (run_.Fail(rc), false);
     }
     // An existing library is opened as it is; one of an older version is left to the program
     // to convert. Another program holding it refuses the change (LibraryInUse).
     const LibraryResult rc = store_->OpenAsIs(libraryPath_, FileMode::ReadWrite);
-    return rc == LibraryResult::Ok || reportOpenFailure(rc, store_->LastFileFailure());
+    return rc == LibraryResult::Ok || ReportOpenFailure(rc, store_->LastFileFailure());
 }
 
-std::optional<EventRecord> CliSession::readEvent(uint16_t key) {
-    if (!library().index().isHead(key)) {
-        run_.error(FormatText(IDS_CLI_NO_SUCH_KEY, {key}));
+std::optional<EventRecord> CliSession::ReadEvent(uint16_t key) {
+    if (!Library().Index().IsHead(key)) {
+        run_.Error(FormatText(IDS_CLI_NO_SUCH_KEY, {key}));
         return std::nullopt;
     }
-    ReadResult<EventRecord> read = store_->readStored(key);
-    if (!read.Ok()) return run_.fail(read.Code()), std::nullopt;
+    ReadResult<EventRecord> read = store_->ReadStored(key);
+    if (!read.Ok()) return run_.Fail(read.Code()), std::nullopt;
     return std::move(read).Value();
 }
 

@@ -27,34 +27,34 @@ public:
     CliSession& operator=(const CliSession&) = delete;
 
     // Each prints what went wrong and returns false when the data cannot be opened.
-    bool openForReading();
-    bool openForWriting();
+    bool OpenForReading();
+    bool OpenForWriting();
 
-    EventStore& store() { return *store_; }
-    const EventLibrary& library() const { return store_->library(); }
-    const std::string& libraryPath() const { return libraryPath_; }
+    EventStore& Store() { return *store_; }
+    const EventLibrary& Library() const { return store_->Library(); }
+    const std::string& LibraryPath() const { return libraryPath_; }
     // The event types; events take their type index from them.
-    const TypeList& types() const { return *typeSource_; }
+    const TypeList& Types() const { return *typeSource_; }
     // The quick reminders, read on first use.
-    const QuickList& quickList();
+    const QuickList& QuickReminders();
 
     // The event as the last change left it (its new key included), as the store told it;
     // none after a deletion.
-    const std::optional<EventRecord>& changedEvent() const;
+    const std::optional<EventRecord>& ChangedEvent() const;
     // The accepted one-time events that deleteAccepted deleted, in the order it deleted them.
-    const std::vector<EventRecord>& purgedEvents() const;
+    const std::vector<EventRecord>& PurgedEvents() const;
 
     // The event of a key that names a stored event; otherwise the failure is printed and there
     // is none.
-    std::optional<EventRecord> readEvent(uint16_t key);
+    std::optional<EventRecord> ReadEvent(uint16_t key);
 
 private:
     class Prompts;
     class Changes;
 
-    bool prepare();
-    bool reportOpenFailure(LibraryResult code, const FileFailure& failure);
-    bool openHosted();
+    bool Prepare();
+    bool ReportOpenFailure(LibraryResult code, const FileFailure& failure);
+    bool OpenHosted();
 
     const CliRun& run_;
     std::unique_ptr<Prompts> prompts_;

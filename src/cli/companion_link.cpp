@@ -31,10 +31,10 @@ std::optional<CompanionRequest> RequestForProgram(std::span<const std::string> a
         return std::nullopt;
     if (workingFolder.empty() || workingFolder.front() != '/') return std::nullopt;
     CompanionRequest request;
-    request.Kind = RequestKind::Run;
-    request.Arguments.assign(args.begin(), args.end());
-    request.WorkingFolder = workingFolder;
-    request.DataFolder = AbsoluteIn(workingFolder, dataFolder);
+    request.kind = RequestKind::Run;
+    request.arguments.assign(args.begin(), args.end());
+    request.workingFolder = workingFolder;
+    request.dataFolder = AbsoluteIn(workingFolder, dataFolder);
     return request;
 }
 
@@ -44,16 +44,16 @@ int RunCompanion(std::span<const std::string> args, const CliEnvironment& env,
     if (const auto request = RequestForProgram(args, workingFolder, env.dataFolder)) {
         const ExchangeResult r = exchange(EncodeRequest(*request));
         std::optional<CompanionAnswer> answer;
-        if (r.Status == ExchangeStatus::Answered) answer = DecodeAnswer(r.Payload);
-        if (r.Status != ExchangeStatus::NoServer && !answer) {
+        if (r.status == ExchangeStatus::Answered) answer = DecodeAnswer(r.payload);
+        if (r.status != ExchangeStatus::NoServer && !answer) {
             // The program runs and holds the library: the command cannot run here either.
-            err << FormatText(IDS_CLI_LINK_NO_ANSWER, {r.Problem}) << '\n';
+            err << FormatText(IDS_CLI_LINK_NO_ANSWER, {r.problem}) << '\n';
             return kExitFailure;
         }
-        if (answer && answer->Outcome != AnswerOutcome::Elsewhere) {
-            out << answer->Out;
-            err << answer->Err;
-            return answer->Status;
+        if (answer && answer->outcome != AnswerOutcome::Elsewhere) {
+            out << answer->out;
+            err << answer->err;
+            return answer->status;
         }
     }
     return RunCli(args, env, out, err);

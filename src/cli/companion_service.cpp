@@ -18,9 +18,9 @@ namespace {
 
 CompanionAnswer Refused(int status, std::string message) {
     CompanionAnswer answer;
-    answer.Outcome = AnswerOutcome::Refused;
-    answer.Status = status;
-    answer.Err = std::move(message) + '\n';
+    answer.outcome = AnswerOutcome::Refused;
+    answer.status = status;
+    answer.err = std::move(message) + '\n';
     return answer;
 }
 
@@ -60,16 +60,16 @@ private:
 } // namespace
 
 CompanionAnswer CompanionService::Serve(const CompanionRequest& request) {
-    const ParsedCommandLine parsed = ParseCommandLine(request.Arguments, ShapeOfCommand);
-    if (request.Kind != RequestKind::Run || !parsed.usageError.empty() || parsed.global.help ||
+    const ParsedCommandLine parsed = ParseCommandLine(request.arguments, ShapeOfCommand);
+    if (request.kind != RequestKind::Run || !parsed.usageError.empty() || parsed.global.help ||
         !IsChangingCommand(parsed.command))
         return Refused(kExitUsage, LoadString(IDS_CLI_LINK_NOT_CHANGING));
 
     const std::string folder =
-        AbsoluteIn(request.WorkingFolder, parsed.global.dataFolder.value_or(request.DataFolder));
+        AbsoluteIn(request.workingFolder, parsed.global.dataFolder.value_or(request.dataFolder));
     if (!SameFolder(folder, env_.dataFolder)) {
         CompanionAnswer elsewhere;
-        elsewhere.Outcome = AnswerOutcome::Elsewhere;
+        elsewhere.outcome = AnswerOutcome::Elsewhere;
         return elsewhere;
     }
 
@@ -79,21 +79,21 @@ CompanionAnswer CompanionService::Serve(const CompanionRequest& request) {
                                                          : nullptr;
     if (ownOption) return Refused(kExitUsage, FormatText(IDS_CLI_LINK_OPTION, {ownOption}));
 
-    EventStore& store = *env_.host->Store;
-    if (serving_ || store.busy() || store.CreatingReminder() || (Busy && Busy()))
+    EventStore& store = *env_.host->store;
+    if (serving_ || store.Busy() || store.CreatingReminder() || (busy && busy()))
         return Refused(kExitFailure, LoadString(IDS_CLI_LINK_BUSY));
 
-    WorkingFolder working(request.WorkingFolder);
+    WorkingFolder working(request.workingFolder);
     if (!working.Entered())
-        return Refused(kExitFailure, FormatText(IDS_CLI_LINK_FOLDER, {request.WorkingFolder}));
+        return Refused(kExitFailure, FormatText(IDS_CLI_LINK_FOLDER, {request.workingFolder}));
 
     serving_ = true;
     std::ostringstream out, err;
     CompanionAnswer answer;
-    answer.Status = RunCli(request.Arguments, env_, out, err);
+    answer.status = RunCli(request.arguments, env_, out, err);
     serving_ = false;
-    answer.Out = out.str();
-    answer.Err = err.str();
+    answer.out = out.str();
+    answer.err = err.str();
     return answer;
 }
 

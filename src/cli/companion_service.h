@@ -23,7 +23,7 @@ public:
 
     // True while the program cannot take a command (a library operation, a box or a
     // question of the store is under way); the store's busy counter is always asked too.
-    std::function<bool()> Busy;
+    std::function<bool()> busy;
 
 private:
     const CliEnvironment& env_;

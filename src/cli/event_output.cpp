@@ -34,26 +34,26 @@ void Line(std::ostream& out, int label, const std::string& value) {
 
 Json EventJson(const EventRecord& e, const LocaleNames& names) {
     Json j;
-    j["key"] = e.Key;
-    j["id"] = e.Id;
-    j["name"] = e.Name;
-    j["notes"] = e.Notes;
-    j["type"] = e.TypeName;
-    j["typeIndex"] = e.TypeIndex;
-    j["flags"] = e.Flags;
-    j["pattern"] = e.Pattern;
-    j["param"] = e.PatternParam;
-    j["advance"] = e.Advance.word;
-    j["duration"] = e.Duration.word;
-    j["start"] = IsoInstant(e.Start);
-    j["snoozeUntil"] = IsoInstant(e.SnoozeUntil);
-    j["lastShown"] = IsoInstant(e.LastShown);
-    j["end"] = IsoInstant(e.End);
-    j["snoozeChoice"] = e.SnoozeChoice.word;
-    j["sound"] = e.Sound;
-    j["soundPause"] = e.SoundPause;
-    j["soundFile"] = e.SoundFile;
-    j["windowSize"] = e.WindowSize;
+    j["key"] = e.key;
+    j["id"] = e.id;
+    j["name"] = e.name;
+    j["notes"] = e.notes;
+    j["type"] = e.typeName;
+    j["typeIndex"] = e.typeIndex;
+    j["flags"] = e.flags;
+    j["pattern"] = e.pattern;
+    j["param"] = e.patternParam;
+    j["advance"] = e.advance.word;
+    j["duration"] = e.duration.word;
+    j["start"] = IsoInstant(e.start);
+    j["snoozeUntil"] = IsoInstant(e.snoozeUntil);
+    j["lastShown"] = IsoInstant(e.lastShown);
+    j["end"] = IsoInstant(e.end);
+    j["snoozeChoice"] = e.snoozeChoice.word;
+    j["sound"] = e.sound;
+    j["soundPause"] = e.soundPause;
+    j["soundFile"] = e.soundFile;
+    j["windowSize"] = e.windowSize;
     j["description"] = DescribePattern(e, names);
     return j;
 }
@@ -65,9 +65,9 @@ std::string DisplayInstant(DateTime t, const LocaleFormats& formats) {
 std::string EventSummaryLine(const EventRecord& e, const LocaleFormats& formats,
                              const LocaleNames& names) {
     std::ostringstream line;
-    line << std::right << std::setw(5) << e.Key << "  " << DisplayInstant(e.Start, formats) << "  "
-         << e.Name;
-    if (!e.TypeName.empty()) line << " [" << e.TypeName << "]";
+    line << std::right << std::setw(5) << e.key << "  " << DisplayInstant(e.start, formats) << "  "
+         << e.name;
+    if (!e.typeName.empty()) line << " [" << e.typeName << "]";
     const std::string pattern = DescribePattern(e, names);
     if (!pattern.empty()) line << "  " << pattern;
     const std::string state = StateText(e);
@@ -77,33 +77,33 @@ std::string EventSummaryLine(const EventRecord& e, const LocaleFormats& formats,
 
 void WriteEventDetails(std::ostream& out, const EventRecord& e, DateTime now,
                        const LocaleFormats& formats, const LocaleNames& names) {
-    out << e.Name << '\n';
-    Line(out, IDS_CLI_LABEL_KEY, std::to_string(e.Key));
-    Line(out, IDS_CLI_LABEL_ID, std::to_string(e.Id));
-    Line(out, IDS_INFO_TYPE, e.TypeName);
-    Line(out, IDS_INFO_START, DisplayInstant(e.Start, formats));
-    Line(out, IDS_CLI_LABEL_DURATION, DescribeAmount(e.Duration));
+    out << e.name << '\n';
+    Line(out, IDS_CLI_LABEL_KEY, std::to_string(e.key));
+    Line(out, IDS_CLI_LABEL_ID, std::to_string(e.id));
+    Line(out, IDS_INFO_TYPE, e.typeName);
+    Line(out, IDS_INFO_START, DisplayInstant(e.start, formats));
+    Line(out, IDS_CLI_LABEL_DURATION, DescribeAmount(e.duration));
     Line(out, IDS_INFO_REMIND,
-         DescribeAmount(e.Advance.Unit(), e.Advance.Count() | TimeAmount::kBeforeStart));
+         DescribeAmount(e.advance.Unit(), e.advance.Count() | TimeAmount::kBeforeStart));
 
     // The properties page's rules for the previous and next reminder and the snooze line.
-    const bool previousShown = e.Has(kShown) && (e.LastShown >= e.Start || e.Has(kSnoozed));
+    const bool previousShown = e.Has(kShown) && (e.lastShown >= e.start || e.Has(kSnoozed));
     Line(out, IDS_INFO_PREVIOUS_REMINDER,
-         previousShown ? DisplayInstant(e.LastShown, formats) : std::string());
+         previousShown ? DisplayInstant(e.lastShown, formats) : std::string());
     const NextReminderInfo next = e.NextReminder(now);
     Line(out, IDS_INFO_NEXT_REMINDER,
          next.kind == NextReminderInfo::Kind::Instant
              ? DisplayInstant(next.instant, formats)
              : std::string(LoadString(NeverReminderMessage(next.kind))));
     if (!e.Has(kAccepted) && e.Has(kSnoozed))
-        Line(out, IDS_INFO_SNOOZED, DescribeAmount(e.SnoozeChoice));
+        Line(out, IDS_INFO_SNOOZED, DescribeAmount(e.snoozeChoice));
     if (!e.Has(kAccepted) && e.IsRecurring()) {
         Line(out, IDS_INFO_RECURRENCE, DescribePattern(e, names));
-        if (e.Has(kHasEnd)) Line(out, IDS_CLI_LABEL_ENDS, DisplayInstant(e.End, formats));
+        if (e.Has(kHasEnd)) Line(out, IDS_CLI_LABEL_ENDS, DisplayInstant(e.end, formats));
     }
     const std::string state = StateText(e);
     if (!state.empty()) Line(out, IDS_CLI_LABEL_STATE, state);
-    if (!e.Notes.empty()) Line(out, IDS_CLI_LABEL_NOTES, e.Notes);
+    if (!e.notes.empty()) Line(out, IDS_CLI_LABEL_NOTES, e.notes);
 }
 
 } // namespace zm

@@ -10,9 +10,9 @@ class TypeList;
 class QuickList;
 
 struct HostedStore {
-    EventStore* Store = nullptr;
-    const TypeList* Types = nullptr;
-    const QuickList* Quick = nullptr;
+    EventStore* store = nullptr;
+    const TypeList* types = nullptr;
+    const QuickList* quick = nullptr;
 };
 
 } // namespace zm

@@ -8,54 +8,54 @@ namespace zm {
 
 int RunTypes(CliRun& run) {
     CliSession session(run);
-    if (!session.openForReading()) return kExitFailure;
-    const auto& types = session.types().types();
-    if (run.json()) {
+    if (!session.OpenForReading()) return kExitFailure;
+    const auto& types = session.Types().Types();
+    if (run.WantsJson()) {
         Json list = Json::array();
         for (size_t i = 0; i < types.size(); ++i) {
             const EventType& t = types[i];
             list.push_back(Json{{"index", i},
-                                {"name", t.Name},
-                                {"flags", t.Flags},
-                                {"colour", t.Colour},
-                                {"duration", t.Duration.word},
-                                {"advance", t.Advance.word},
-                                {"sound", t.Sound},
-                                {"soundPause", t.SoundPause},
-                                {"soundFile", t.SoundFile},
-                                {"startTime", t.StartTime}});
+                                {"name", t.name},
+                                {"flags", t.flags},
+                                {"colour", t.colour},
+                                {"duration", t.duration.word},
+                                {"advance", t.advance.word},
+                                {"sound", t.sound},
+                                {"soundPause", t.soundPause},
+                                {"soundFile", t.soundFile},
+                                {"startTime", t.startTime}});
         }
-        run.printJson(Json{{"types", list}});
+        run.PrintJson(Json{{"types", list}});
     } else {
         for (size_t i = 0; i < types.size(); ++i)
-            run.out << std::right << std::setw(3) << i << "  " << types[i].Name << '\n';
+            run.out << std::right << std::setw(3) << i << "  " << types[i].name << '\n';
     }
     return kExitOk;
 }
 
 int RunQuick(CliRun& run) {
     CliSession session(run);
-    if (!session.openForReading()) return kExitFailure;
-    const auto& entries = session.quickList().entries();
-    if (run.json()) {
+    if (!session.OpenForReading()) return kExitFailure;
+    const auto& entries = session.QuickReminders().Entries();
+    if (run.WantsJson()) {
         Json list = Json::array();
         for (size_t i = 0; i < entries.size(); ++i) {
             const QuickReminder& q = entries[i];
             list.push_back(Json{{"index", i},
-                                {"menuName", q.MenuName},
-                                {"eventName", q.EventName},
-                                {"type", q.TypeName},
-                                {"offset", q.Offset.word},
-                                {"sound", q.Sound},
-                                {"soundPause", q.SoundPause},
-                                {"soundFile", q.SoundFile}});
+                                {"menuName", q.menuName},
+                                {"eventName", q.eventName},
+                                {"type", q.typeName},
+                                {"offset", q.offset.word},
+                                {"sound", q.sound},
+                                {"soundPause", q.soundPause},
+                                {"soundFile", q.soundFile}});
         }
-        run.printJson(Json{{"quick", list}});
+        run.PrintJson(Json{{"quick", list}});
     } else {
         for (size_t i = 0; i < entries.size(); ++i) {
             const QuickReminder& q = entries[i];
-            run.out << std::right << std::setw(3) << i << "  " << q.MenuName << "  ("
-                    << DescribeAmount(q.Offset) << ")\n";
+            run.out << std::right << std::setw(3) << i << "  " << q.menuName << "  ("
+                    << DescribeAmount(q.offset) << ")\n";
         }
     }
     return kExitOk;

@@ -162,23 +162,23 @@ std::optional<AddRequest> ParseAddRequest(const CommandArgs& args, std::string& 
         return std::nullopt;
     }
     r.start = *start;
-    if (auto v = args.value("--type")) r.type = *v;
-    if (auto v = args.value("--notes")) r.notes = DecodeFileText(*v);
-    if (auto v = args.value("--advance")) r.advance = *v;
-    if (auto v = args.value("--duration")) r.duration = *v;
-    if (auto v = args.value("--ends")) {
+    if (auto v = args.Value("--type")) r.type = *v;
+    if (auto v = args.Value("--notes")) r.notes = DecodeFileText(*v);
+    if (auto v = args.Value("--advance")) r.advance = *v;
+    if (auto v = args.Value("--duration")) r.duration = *v;
+    if (auto v = args.Value("--ends")) {
         r.ends = ParseCliInstant(*v);
         if (!r.ends) {
             error = FormatText(IDS_CLI_BAD_INSTANT, {*v});
             return std::nullopt;
         }
     }
-    r.age = args.has("--age");
-    r.skipWhenOver = args.has("--skip-when-over");
-    r.disabled = args.has("--disabled");
+    r.age = args.Has("--age");
+    r.skipWhenOver = args.Has("--skip-when-over");
+    r.disabled = args.Has("--disabled");
 
     for (std::string_view option : kPatternOptions) {
-        const std::string* value = args.value(option);
+        const std::string* value = args.Value(option);
         if (!value) continue;
         if (r.patternOption) {
             error = LoadString(IDS_CLI_ONE_PATTERN);
@@ -196,24 +196,24 @@ NewEventResult MakeNewEvent(const AddRequest& request, const TypeList& types, Da
     NewEventResult result;
     EventRecord& e = result.event;
     e = EventRecord::NewEvent(now);
-    e.Start = request.start;
-    e.Name = request.name;
-    e.Notes = request.notes;
+    e.start = request.start;
+    e.name = request.name;
+    e.notes = request.notes;
 
     // A type brings its defaults, as choosing it in the editor does for a new event; the time
     // given on the command line is kept.
     PatternChoice pattern = request.pattern;
     if (request.type) {
-        const int index = types.findType(*request.type);
-        const EventType* type = types.typeAt(index);
+        const int index = types.FindType(*request.type);
+        const EventType* type = types.TypeAt(index);
         if (!type) return Refusal(1, FormatText(IDS_CLI_NO_SUCH_TYPE, {*request.type}));
-        e.TypeName = type->Name;
+        e.typeName = type->name;
         e.SetTypeIndex(index);
         e.SetFlag(kSkipWhenOver, type->Has(kTypeSkipWhenOver));
-        e.Duration = type->Duration;
-        e.Advance = type->Advance;
-        e.Sound = type->Sound;
-        e.SoundFile = type->SoundFile;
+        e.duration = type->duration;
+        e.advance = type->advance;
+        e.sound = type->sound;
+        e.soundFile = type->soundFile;
         if (type->Has(kTypeYearly) && pattern.form == RecurrenceForm::None)
             pattern.form = RecurrenceForm::YearlyDate;
     }
@@ -246,19 +246,19 @@ NewEventResult MakeNewEvent(const AddRequest& request, const TypeList& types, Da
     if (request.duration) {
         const ParsedAmount d = ParseAmount(*request.duration, false);
         if (d.code != kAmountOk) return Refusal(1, AmountMessage(d.code));
-        e.Duration = d.Amount();
+        e.duration = d.Amount();
     }
     const Verdict fits = CheckRecurringDuration(e);
     if (!fits.Ok()) return Refusal(1, LoadString(fits.message));
     if (request.advance) {
         const ParsedAmount a = ParseAmount(*request.advance, true);
         if (a.code != kAmountOk) return Refusal(1, AmountMessage(a.code));
-        e.Advance = a.Amount();
+        e.advance = a.Amount();
     }
 
-    if (Utf8Length(e.Name) > kMaxNameLength)
+    if (Utf8Length(e.name) > kMaxNameLength)
         return Refusal(1, FormatText(IDS_CLI_NAME_TOO_LONG, {kMaxNameLength}));
-    if (Utf8Length(e.Notes) > kMaxNotesLength)
+    if (Utf8Length(e.notes) > kMaxNotesLength)
         return Refusal(1, FormatText(IDS_CLI_NOTES_TOO_LONG, {kMaxNotesLength}));
     e.SetFlag(kDisabled, request.disabled);
 

@@ -43,7 +43,7 @@ std::string ProblemLine(const LibraryProblem& p) {
 std::optional<uint16_t> KeyArgument(const CliRun& run, const std::string& text) {
     const auto key = ParseNumber(text, 1, 3999);
     if (!key) {
-        run.error(FormatText(IDS_CLI_BAD_KEY, {text}));
+        run.Error(FormatText(IDS_CLI_BAD_KEY, {text}));
         return std::nullopt;
     }
     return static_cast<uint16_t>(*key);
@@ -51,23 +51,23 @@ std::optional<uint16_t> KeyArgument(const CliRun& run, const std::string& text) 
 
 int RunList(CliRun& run) {
     CliSession session(run);
-    if (!session.openForReading()) return kExitFailure;
+    if (!session.OpenForReading()) return kExitFailure;
     Json events = Json::array();
     bool unreadable = false;
-    const LibraryResult walked = session.library().forEachEvent([&](uint16_t key) {
-        const ReadResult<EventRecord> e = session.library().readEvent(key);
+    const LibraryResult walked = session.Library().ForEachEvent([&](uint16_t key) {
+        const ReadResult<EventRecord> e = session.Library().ReadEvent(key);
         if (!e.Ok()) {
-            run.error(KeyPrefix(key) + ResultText(e.Code()));
+            run.Error(KeyPrefix(key) + ResultText(e.Code()));
             unreadable = true;
-        } else if (run.json()) {
-            events.push_back(EventJson(e.Value(), run.names()));
+        } else if (run.WantsJson()) {
+            events.push_back(EventJson(e.Value(), run.Names()));
         } else {
-            run.out << EventSummaryLine(e.Value(), run.formats(), run.names()) << '\n';
+            run.out << EventSummaryLine(e.Value(), run.Formats(), run.Names()) << '\n';
         }
         return LibraryResult::Ok;
     });
-    if (walked != LibraryResult::Ok) return run.fail(walked);
-    if (run.json()) run.printJson(Json{{"events", events}});
+    if (walked != LibraryResult::Ok) return run.Fail(walked);
+    if (run.WantsJson()) run.PrintJson(Json{{"events", events}});
     return unreadable ? kExitFailure : kExitOk;
 }
 
@@ -75,13 +75,13 @@ int RunShow(CliRun& run) {
     const auto key = KeyArgument(run, run.args.positional[0]);
     if (!key) return kExitUsage;
     CliSession session(run);
-    if (!session.openForReading()) return kExitFailure;
-    const std::optional<EventRecord> e = session.readEvent(*key);
+    if (!session.OpenForReading()) return kExitFailure;
+    const std::optional<EventRecord> e = session.ReadEvent(*key);
     if (!e) return kExitFailure;
-    if (run.json())
-        run.printJson(EventJson(*e, run.names()));
+    if (run.WantsJson())
+        run.PrintJson(EventJson(*e, run.Names()));
     else
-        WriteEventDetails(run.out, *e, run.now, run.formats(), run.names());
+        WriteEventDetails(run.out, *e, run.now, run.Formats(), run.Names());
     return kExitOk;
 }
 
@@ -90,14 +90,14 @@ int RunOccurrences(CliRun& run) {
     const auto key = KeyArgument(run, a[0]);
     if (!key) return kExitUsage;
     const auto from = ParseCliInstant(a[1]);
-    if (!from) return run.error(FormatText(IDS_CLI_BAD_INSTANT, {a[1]})), kExitUsage;
+    if (!from) return run.Error(FormatText(IDS_CLI_BAD_INSTANT, {a[1]})), kExitUsage;
     const auto count = ParseNumber(a[2], 1, kMaxOccurrences);
     if (!count)
-        return run.error(FormatText(IDS_CLI_BAD_NUMBER, {a[2], 1, kMaxOccurrences})), kExitUsage;
+        return run.Error(FormatText(IDS_CLI_BAD_NUMBER, {a[2], 1, kMaxOccurrences})), kExitUsage;
 
     CliSession session(run);
-    if (!session.openForReading()) return kExitFailure;
-    const std::optional<EventRecord> e = session.readEvent(*key);
+    if (!session.OpenForReading()) return kExitFailure;
+    const std::optional<EventRecord> e = session.ReadEvent(*key);
     if (!e) return kExitFailure;
     std::vector<DateTime> list{e->OccurrenceOnOrAfter(*from)};
     while (static_cast<int64_t>(list.size()) < *count) {
@@ -106,14 +106,14 @@ int RunOccurrences(CliRun& run) {
         if (next <= list.back()) break;
         list.push_back(next);
     }
-    if (run.json()) {
+    if (run.WantsJson()) {
         Json items = Json::array();
         for (DateTime t : list)
             items.push_back(IsoInstant(t));
-        run.printJson(Json{{"key", *key}, {"occurrences", items}});
+        run.PrintJson(Json{{"key", *key}, {"occurrences", items}});
     } else {
         for (DateTime t : list)
-            run.out << DisplayInstant(t, run.formats()) << '\n';
+            run.out << DisplayInstant(t, run.Formats()) << '\n';
     }
     return kExitOk;
 }
@@ -125,9 +125,9 @@ int RunCheck(CliRun& run) {
     CliRun quiet{run.env,    run.global,     run.args, run.out,
                  openErrors, run.dataFolder, run.now,  run.week};
     CliSession probe(quiet);
-    if (probe.openForReading()) {
-        events = probe.library().countEvents();
-        for (const LibraryProblem& p : VerifyLibrary(probe.library()))
+    if (probe.OpenForReading()) {
+        events = probe.Library().CountEvents();
+        for (const LibraryProblem& p : VerifyLibrary(probe.Library()))
             problems.push_back(ProblemLine(p));
     } else {
         // A library that cannot be opened at all is the first problem.
@@ -136,8 +136,8 @@ int RunCheck(CliRun& run) {
             text.pop_back();
         problems.push_back(text);
     }
-    if (run.json()) {
-        run.printJson(Json{{"events", events}, {"problems", problems}});
+    if (run.WantsJson()) {
+        run.PrintJson(Json{{"events", events}, {"problems", problems}});
     } else {
         for (const auto& p : problems)
             run.out << p << '\n';

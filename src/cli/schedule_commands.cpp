@@ -15,10 +15,10 @@ namespace {
 // told on the error stream. Returns false when one could not be read.
 template <typename Use> bool ForEachReadable(CliRun& run, CliSession& session, Use use) {
     bool allRead = true;
-    const LibraryResult walked = session.library().forEachEvent([&](uint16_t key) {
-        const ReadResult<EventRecord> e = session.library().readEvent(key);
+    const LibraryResult walked = session.Library().ForEachEvent([&](uint16_t key) {
+        const ReadResult<EventRecord> e = session.Library().ReadEvent(key);
         if (!e.Ok()) {
-            run.error(FormatText(IDS_CLI_KEY_PREFIX, {key}) + ResultText(e.Code()));
+            run.Error(FormatText(IDS_CLI_KEY_PREFIX, {key}) + ResultText(e.Code()));
             allRead = false;
         } else {
             use(e.Value());
@@ -26,7 +26,7 @@ template <typename Use> bool ForEachReadable(CliRun& run, CliSession& session, U
         return LibraryResult::Ok;
     });
     if (walked != LibraryResult::Ok) {
-        run.error(ResultText(walked));
+        run.Error(ResultText(walked));
         return false;
     }
     return allRead;
@@ -36,23 +36,23 @@ template <typename Use> bool ForEachReadable(CliRun& run, CliSession& session, U
 
 int RunDue(CliRun& run) {
     CliSession session(run);
-    if (!session.openForReading()) return kExitFailure;
+    if (!session.OpenForReading()) return kExitFailure;
     Json due = Json::array();
     const bool allRead = ForEachReadable(run, session, [&](const EventRecord& e) {
         const DueCheck d = e.IsDue(run.now, run.week);
         if (!d.due) return;
-        if (run.json()) {
-            due.push_back(Json{{"key", e.Key},
-                               {"name", e.Name},
+        if (run.WantsJson()) {
+            due.push_back(Json{{"key", e.key},
+                               {"name", e.name},
                                {"instant", IsoInstant(d.instant)},
                                {"shifted", d.shifted}});
         } else {
-            run.out << e.Key << "  " << DisplayInstant(d.instant, run.formats()) << "  " << e.Name
+            run.out << e.key << "  " << DisplayInstant(d.instant, run.Formats()) << "  " << e.name
                     << (d.shifted ? std::string("  (") + LoadString(IDS_CLI_SHIFTED) + ")" : "")
                     << '\n';
         }
     });
-    if (run.json()) run.printJson(Json{{"at", IsoInstant(run.now)}, {"due", due}});
+    if (run.WantsJson()) run.PrintJson(Json{{"at", IsoInstant(run.now)}, {"due", due}});
     return allRead ? kExitOk : kExitFailure;
 }
 
@@ -61,27 +61,27 @@ int RunAgenda(CliRun& run) {
     if (!run.args.positional.empty()) {
         const auto d = ParseCliDate(run.args.positional[0]);
         if (!d)
-            return run.error(FormatText(IDS_CLI_BAD_DATE, {run.args.positional[0]})), kExitUsage;
+            return run.Error(FormatText(IDS_CLI_BAD_DATE, {run.args.positional[0]})), kExitUsage;
         day = *d;
     }
     CliSession session(run);
-    if (!session.openForReading()) return kExitFailure;
+    if (!session.OpenForReading()) return kExitFailure;
     std::vector<AgendaItem> items;
     const bool allRead = ForEachReadable(run, session, [&](const EventRecord& e) {
         if (auto item = AgendaItemOf(e, day, run.now, run.week)) items.push_back(*item);
     });
     SortAgenda(items);
-    if (run.json()) {
+    if (run.WantsJson()) {
         Json reminders = Json::array();
         for (const auto& i : items)
             reminders.push_back(Json{{"key", i.key},
                                      {"name", i.name},
                                      {"instant", IsoInstant(i.instant)},
                                      {"kind", AgendaKindName(i.kind)}});
-        run.printJson(Json{{"date", IsoDate(day)}, {"reminders", reminders}});
+        run.PrintJson(Json{{"date", IsoDate(day)}, {"reminders", reminders}});
     } else {
         for (const auto& i : items) {
-            run.out << i.key << "  " << DisplayInstant(i.instant, run.formats()) << "  " << i.name;
+            run.out << i.key << "  " << DisplayInstant(i.instant, run.Formats()) << "  " << i.name;
             if (i.kind != AgendaKind::Normal)
                 run.out << "  ("
                         << LoadString(i.kind == AgendaKind::Due ? IDS_CLI_KIND_DUE

@@ -1,7 +1,7 @@
 #include "cli/side_lists.h"
 
-#include "store/quick/quick_file.h"
 #include "store/io/side_file.h"
+#include "store/quick/quick_file.h"
 #include "store/types/types_file.h"
 
 #include <vector>
@@ -14,10 +14,10 @@ void ReadTypeList(const std::string& folder, TypeList& types) {
     const std::string path = SideFilePath(folder, kTypesFileName);
     if (!path.empty() && ReadWholeFile(path, bytes) == FileCause::None &&
         ParseTypesFile(bytes, types.systemColours, content)) {
-        types.assign(std::move(content.types), std::move(content.smallIcons),
+        types.Assign(std::move(content.types), std::move(content.smallIcons),
                      std::move(content.largeIcons), std::move(content.filters));
     } else {
-        types.createPredefined();
+        types.CreatePredefined();
     }
 }
 
@@ -25,10 +25,10 @@ void ReadQuickList(const std::string& folder, QuickList& quick) {
     std::vector<uint8_t> bytes;
     QuickFileContent content;
     const std::string path = SideFilePath(folder, kQuickFileName);
-    quick.clear();
+    quick.Clear();
     if (!path.empty() && ReadWholeFile(path, bytes) == FileCause::None &&
         ParseQuickFile(bytes, content))
-        quick.assign(std::move(content.entries), std::move(content.icons));
+        quick.Assign(std::move(content.entries), std::move(content.icons));
 }
 
 } // namespace zm

@@ -54,10 +54,10 @@ int IndexOf(std::string_view word, std::initializer_list<std::string_view> words
 
 // The file kind: the --kind option, else the file's extension.
 std::optional<FileKind> KindOf(const CliRun& run, const std::string& path, bool holidaysAllowed) {
-    if (const std::string* kind = run.args.value("--kind")) {
+    if (const std::string* kind = run.args.Value("--kind")) {
         const int i = IndexOf(*kind, {"csv", "csv-dos", "tsv", "tsv-dos", "events", "holidays"});
         if (i < 0 || (i == 5 && !holidaysAllowed))
-            return run.error(FormatText(IDS_CLI_BAD_KIND, {*kind})), std::nullopt;
+            return run.Error(FormatText(IDS_CLI_BAD_KIND, {*kind})), std::nullopt;
         constexpr TransferKind kKinds[] = {TransferKind::CsvWindows, TransferKind::CsvDos,
                                            TransferKind::TsvWindows, TransferKind::TsvDos,
                                            TransferKind::EventFile,  TransferKind::EventFile};
@@ -71,7 +71,7 @@ std::optional<FileKind> KindOf(const CliRun& run, const std::string& path, bool 
     if (ext == "txt") return FileKind{TransferKind::TsvWindows};
     if (ext == "vr0") return FileKind{TransferKind::EventFile};
     if (ext == "vrh" && holidaysAllowed) return FileKind{TransferKind::EventFile, true};
-    run.error(FormatText(IDS_CLI_KIND_UNKNOWN, {path}));
+    run.Error(FormatText(IDS_CLI_KIND_UNKNOWN, {path}));
     return std::nullopt;
 }
 
@@ -83,26 +83,26 @@ std::string EnvironmentLocale() {
 }
 
 std::optional<int> CodePageOf(const CliRun& run) {
-    const std::string* given = run.args.value("--code-page");
+    const std::string* given = run.args.Value("--code-page");
     if (!given) return OemCodePageForLocale(EnvironmentLocale());
     const auto page = ParseNumber(*given, 1, 65535);
-    if (!page) return run.error(FormatText(IDS_CLI_BAD_NUMBER, {*given, 1, 65535})), std::nullopt;
+    if (!page) return run.Error(FormatText(IDS_CLI_BAD_NUMBER, {*given, 1, 65535})), std::nullopt;
     return static_cast<int>(*page);
 }
 
 // The message of a file that could not be read or written, or of a library failure.
 int Failed(const CliRun& run, LibraryResult code, const TransferProblem& problem) {
-    if (problem) return run.failWith(problem.message());
-    return run.fail(code);
+    if (problem) return run.FailWith(problem.Message());
+    return run.Fail(code);
 }
 
 // Reads an amount option; false (after the message) when it is not an amount.
 bool ReadAmount(const CliRun& run, std::string_view option, bool zeroAllowed, TimeAmount& out) {
-    const std::string* text = run.args.value(option);
+    const std::string* text = run.args.Value(option);
     if (!text) return true;
     const ParsedAmount a = ParseAmount(*text, zeroAllowed);
     if (a.code != kAmountOk) {
-        run.error(LoadString(a.code == kAmountTooLarge ? IDS_DURATION_TOO_LARGE
+        run.Error(LoadString(a.code == kAmountTooLarge ? IDS_DURATION_TOO_LARGE
                                                        : IDS_DURATION_NOT_VALID));
         return false;
     }
@@ -121,8 +121,8 @@ std::optional<FieldBindings> ReadFields(const std::string& list) {
         const int field = IndexOf(word, {"name", "date", "time", "duration", "type", "notes"});
         if (field < 0 && word != "-") return std::nullopt;
         if (field >= 0) {
-            if (b.position(field) >= 0) return std::nullopt; // an event field bound twice
-            b.bind(position, field);
+            if (b.Position(field) >= 0) return std::nullopt; // an event field bound twice
+            b.Bind(position, field);
         }
         ++position;
         if (comma == std::string::npos) break;
@@ -142,18 +142,18 @@ std::optional<TextImportOptions> ReadTextImport(const CliRun& run, CliSession& s
     o.separator = kind.separator;
     o.dos = kind.dos;
     o.oemCodePage = codePage;
-    o.headerLine = !run.args.has("--no-header");
+    o.headerLine = !run.args.Has("--no-header");
     o.week = run.week;
-    o.rules.locale = run.formats().Locale();
+    o.rules.locale = run.Formats().Locale();
     o.rules.dateOrder = run.env.settings ? LastImportDateOrder(*run.env.settings) : 0;
-    if (const std::string* order = run.args.value("--date-order")) {
+    if (const std::string* order = run.args.Value("--date-order")) {
         o.rules.dateOrder = IndexOf(*order, {"mdy", "dmy", "ymd"});
         if (o.rules.dateOrder < 0)
-            return run.error(FormatText(IDS_CLI_BAD_DATE_ORDER, {*order})), std::nullopt;
+            return run.Error(FormatText(IDS_CLI_BAD_DATE_ORDER, {*order})), std::nullopt;
     }
-    if (const std::string* list = run.args.value("--bind")) {
+    if (const std::string* list = run.args.Value("--bind")) {
         const auto bindings = ReadFields(*list);
-        if (!bindings) return run.error(FormatText(IDS_CLI_BAD_FIELDS, {*list})), std::nullopt;
+        if (!bindings) return run.Error(FormatText(IDS_CLI_BAD_FIELDS, {*list})), std::nullopt;
         o.rules.bindings = *bindings;
     } else {
         std::vector<std::vector<std::string>> first;
@@ -163,35 +163,35 @@ std::optional<TextImportOptions> ReadTextImport(const CliRun& run, CliSession& s
         if (rc != LibraryResult::Ok) return status = Failed(run, rc, problem), std::nullopt;
         o.rules.bindings = FieldBindings::ForFieldCount(first.empty() ? 0 : first[0].size());
     }
-    if (!o.rules.bindings.ready())
-        return run.error(LoadString(IDS_IE_BIND_NAME_AND_DATE)), std::nullopt;
+    if (!o.rules.bindings.Ready())
+        return run.Error(LoadString(IDS_IE_BIND_NAME_AND_DATE)), std::nullopt;
 
     TextImportDefaults& d = o.rules.defaults;
-    if (const std::string* type = run.args.value("--default-type")) {
-        const int index = session.types().findType(*type);
-        if (index < 0) return run.error(FormatText(IDS_CLI_NO_SUCH_TYPE, {*type})), std::nullopt;
-        d.typeName = session.types().typeAt(index)->Name;
+    if (const std::string* type = run.args.Value("--default-type")) {
+        const int index = session.Types().FindType(*type);
+        if (index < 0) return run.Error(FormatText(IDS_CLI_NO_SUCH_TYPE, {*type})), std::nullopt;
+        d.typeName = session.Types().TypeAt(index)->name;
     }
     if (!ReadAmount(run, "--default-advance", true, d.advance) ||
         !ReadAmount(run, "--default-duration", false, d.duration))
         return std::nullopt;
-    if (const std::string* repeat = run.args.value("--default-repeat")) {
+    if (const std::string* repeat = run.args.Value("--default-repeat")) {
         const int i = IndexOf(*repeat, {"none", "daily", "weekly", "monthly", "yearly"});
-        if (i < 0) return run.error(FormatText(IDS_CLI_BAD_REPEAT, {*repeat})), std::nullopt;
+        if (i < 0) return run.Error(FormatText(IDS_CLI_BAD_REPEAT, {*repeat})), std::nullopt;
         d.recurrence = i == 0 ? 0 : 0x100u << (i - 1);
     }
     if (const int problem = ImportDefaultsProblem(d); problem != 0)
-        return run.error(LoadString(problem)), std::nullopt;
-    const TypeList& types = session.types();
-    o.rules.findType = [&types](const std::string& name) { return types.findType(name); };
+        return run.Error(LoadString(problem)), std::nullopt;
+    const TypeList& types = session.Types();
+    o.rules.findType = [&types](const std::string& name) { return types.FindType(name); };
     return o;
 }
 
 std::optional<DuplicateMode> DuplicatesOf(const CliRun& run) {
-    const std::string* mode = run.args.value("--duplicates");
+    const std::string* mode = run.args.Value("--duplicates");
     if (!mode) return DuplicateMode::None;
     const int i = IndexOf(*mode, {"skip", "replace", "allow"});
-    if (i < 0) return run.error(FormatText(IDS_CLI_BAD_DUPLICATES, {*mode})), std::nullopt;
+    if (i < 0) return run.Error(FormatText(IDS_CLI_BAD_DUPLICATES, {*mode})), std::nullopt;
     return static_cast<DuplicateMode>(i);
 }
 
@@ -199,7 +199,7 @@ std::optional<DuplicateMode> DuplicatesOf(const CliRun& run) {
 // merged event file also names the events it had to shorten.
 int PrintImported(const CliRun& run, int imported, int replaced, const ImportLog& log,
                   const std::vector<uint16_t>* shortened = nullptr) {
-    if (run.json()) {
+    if (run.WantsJson()) {
         Json lines = Json::array();
         for (const ImportLogEntry& e : log)
             lines.push_back(Json{{"record", e.record}, {"reason", ImportReasonText(e.reason)}});
@@ -208,7 +208,7 @@ int PrintImported(const CliRun& run, int imported, int replaced, const ImportLog
                  {"errors", static_cast<int>(log.size())},
                  {"log", lines}};
         if (shortened) doc["shortened"] = *shortened;
-        run.printJson(doc);
+        run.PrintJson(doc);
         return kExitOk;
     }
     run.out << FormatText(IDS_CLI_IMPORTED, {imported, static_cast<int>(log.size()), replaced})
@@ -251,22 +251,22 @@ int RunExport(CliRun& run) {
     const auto codePage = CodePageOf(run);
     if (!kind || !codePage) return kExitUsage;
     std::vector<uint16_t> keys;
-    if (const std::string* list = run.args.value("--keys")) {
+    if (const std::string* list = run.args.Value("--keys")) {
         auto given = KeyList(run, *list);
         if (!given) return kExitUsage;
         keys = std::move(*given);
     }
     CliSession session(run);
-    if (!session.openForReading()) return kExitFailure;
+    if (!session.OpenForReading()) return kExitFailure;
     if (keys.empty()) {
-        const LibraryResult walked = session.library().forEachEvent([&](uint16_t key) {
+        const LibraryResult walked = session.Library().ForEachEvent([&](uint16_t key) {
             keys.push_back(key);
             return LibraryResult::Ok;
         });
-        if (walked != LibraryResult::Ok) return run.fail(walked);
+        if (walked != LibraryResult::Ok) return run.Fail(walked);
     } else {
         for (uint16_t key : keys)
-            if (!session.readEvent(key)) return kExitFailure;
+            if (!session.ReadEvent(key)) return kExitFailure;
     }
     PosixFileSystem files;
     const TransferKindInfo& info = KindInfo(kind->kind);
@@ -276,14 +276,14 @@ int RunExport(CliRun& run) {
         o.separator = info.separator;
         o.dos = info.dos;
         o.oemCodePage = *codePage;
-        o.locale = run.formats().Locale();
-        r = exportText(session.store(), files, path, keys, o);
+        o.locale = run.Formats().Locale();
+        r = ExportText(session.Store(), files, path, keys, o);
     } else {
-        r = exportEventFile(session.store(), files, path, keys);
+        r = ExportEventFile(session.Store(), files, path, keys);
     }
     if (r.code != LibraryResult::Ok) return Failed(run, r.code, r.problem);
-    if (run.json())
-        run.printJson(Json{{"exported", r.events}});
+    if (run.WantsJson())
+        run.PrintJson(Json{{"exported", r.events}});
     else
         run.out << FormatText(IDS_CLI_EXPORTED, {r.events}) << '\n';
     return kExitOk;
@@ -300,19 +300,19 @@ int RunImport(CliRun& run) {
         for (std::string_view option :
              {"--no-header", "--date-order", "--bind", "--default-type", "--default-advance",
               "--default-duration", "--default-repeat", "--code-page"})
-            if (run.args.has(option))
-                return run.error(FormatText(IDS_CLI_TEXT_ONLY, {option})), kExitUsage;
+            if (run.args.Has(option))
+                return run.Error(FormatText(IDS_CLI_TEXT_ONLY, {option})), kExitUsage;
     }
     CliSession session(run);
-    if (!session.openForWriting()) return kExitFailure;
+    if (!session.OpenForWriting()) return kExitFailure;
     PosixFileSystem files;
     if (!info.text) {
         // A holiday file never brings in an event that is there already.
         const LibraryResult rc = kind->holidays
-                                     ? mergeHolidayFile(session.store(), path)
-                                     : importEventFile(session.store(), path, *duplicates);
-        if (rc != LibraryResult::Ok) return run.fail(rc);
-        const MergeCounts& counts = session.store().lastMergeCounts();
+                                     ? MergeHolidayFile(session.Store(), path)
+                                     : ImportEventFile(session.Store(), path, *duplicates);
+        if (rc != LibraryResult::Ok) return run.Fail(rc);
+        const MergeCounts& counts = session.Store().LastMergeCounts();
         return PrintImported(run, counts.added, counts.replaced, {}, &counts.shortenedKeys);
     }
     int status = kExitOk;
@@ -321,7 +321,7 @@ int RunImport(CliRun& run) {
     options->duplicateMode = *duplicates;
     // The command line keeps the remembered date order for the program's own wizard.
     MemorySettings scratch;
-    const TextImportResult r = importText(session.store(), files, scratch, path, *options);
+    const TextImportResult r = ImportText(session.Store(), files, scratch, path, *options);
     if (r.code != LibraryResult::Ok) return Failed(run, r.code, r.problem);
     return PrintImported(run, r.imported, r.replaced, r.log);
 }

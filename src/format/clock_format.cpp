@@ -72,29 +72,29 @@ void Chunks(ClockFormatWriter& w, char letter, std::size_t count, std::size_t ma
 std::string ClockFormatFromPlatformPicture(std::string_view picture) {
     std::vector<PictureToken> tokens = TokenizePicture(picture);
     const bool twelveHour = std::any_of(tokens.begin(), tokens.end(), [](const PictureToken& t) {
-        return t.Letter == 'A' || t.Letter == 'a';
+        return t.letter == 'A' || t.letter == 'a';
     });
     ClockFormatWriter w;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         PictureToken& t = tokens[i];
-        switch (t.Letter) {
+        switch (t.letter) {
         case 0:
-            w.Literal(t.Text);
+            w.Literal(t.text);
             break;
         case 'h':
-            Chunks(w, twelveHour ? 'h' : 'H', t.Count, 2);
+            Chunks(w, twelveHour ? 'h' : 'H', t.count, 2);
             break;
         case 'H':
         case 'm':
         case 's':
-            Chunks(w, t.Letter, t.Count, 2);
+            Chunks(w, t.letter, t.count, 2);
             break;
         case 'd':
         case 'M':
-            Chunks(w, t.Letter, t.Count, 4);
+            Chunks(w, t.letter, t.count, 4);
             break;
         case 'y':
-            for (std::size_t n = t.Count; n > 0;) {
+            for (std::size_t n = t.count; n > 0;) {
                 const std::size_t take = n >= 4 ? 4 : n >= 2 ? 2 : 1;
                 if (take == 1)
                     w.Literal("y");
@@ -104,28 +104,28 @@ std::string ClockFormatFromPlatformPicture(std::string_view picture) {
             }
             break;
         case 'z':
-            for (std::size_t n = t.Count; n > 0;) {
+            for (std::size_t n = t.count; n > 0;) {
                 const std::size_t take = n >= 3 ? 3 : 1;
                 w.Literal(take == 3 ? "000" : "0");
                 n -= take;
             }
             break;
         case 't':
-            for (std::size_t n = t.Count; n > 0; n -= std::min<std::size_t>(n, 4))
+            for (std::size_t n = t.count; n > 0; n -= std::min<std::size_t>(n, 4))
                 w.Code('Z', 2);
             break;
         case 'A':
         case 'a':
-            for (std::size_t n = 0; n < t.Count; ++n)
+            for (std::size_t n = 0; n < t.count; ++n)
                 w.Code('t', 2);
             // "AP" and "ap" are one designator.
             if (i + 1 < tokens.size() &&
-                (tokens[i + 1].Letter == 'P' || tokens[i + 1].Letter == 'p')) {
-                if (--tokens[i + 1].Count == 0) ++i;
+                (tokens[i + 1].letter == 'P' || tokens[i + 1].letter == 'p')) {
+                if (--tokens[i + 1].count == 0) ++i;
             }
             break;
         default: // P or p standing alone
-            w.Literal(std::string(t.Count, t.Letter));
+            w.Literal(std::string(t.count, t.letter));
             break;
         }
     }
@@ -133,7 +133,7 @@ std::string ClockFormatFromPlatformPicture(std::string_view picture) {
 }
 
 std::string DefaultClockFormat(const LocaleDescription& locale) {
-    std::string format = ClockFormatFromPlatformPicture(locale.LongTimeFormat);
+    std::string format = ClockFormatFromPlatformPicture(locale.longTimeFormat);
     return format.empty() ? std::string(kFallbackClockFormat) : format;
 }
 

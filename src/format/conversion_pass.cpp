@@ -82,19 +82,19 @@ bool Convert(char c, bool alternate, const Fields& f, const LocaleDescription& l
         Set(text, Number(f.year, 4));
         return true;
     case 'a':
-        Set(text, locale.ShortDayNames[f.dayOfWeek - 1]);
+        Set(text, locale.shortDayNames[f.dayOfWeek - 1]);
         return true;
     case 'A':
-        Set(text, locale.LongDayNames[f.dayOfWeek - 1]);
+        Set(text, locale.longDayNames[f.dayOfWeek - 1]);
         return true;
     case 'b':
-        Set(text, locale.ShortMonthNames[f.month - 1]);
+        Set(text, locale.shortMonthNames[f.month - 1]);
         return true;
     case 'B':
-        Set(text, locale.LongMonthNames[f.month - 1]);
+        Set(text, locale.longMonthNames[f.month - 1]);
         return true;
     case 'p':
-        Set(text, f.hour < 12 ? locale.AmDesignator : locale.PmDesignator);
+        Set(text, f.hour < 12 ? locale.amDesignator : locale.pmDesignator);
         return true;
     case 'z':
         Set(text, std::string(zoneName));

@@ -95,7 +95,7 @@ std::string TranslateRun(const RunBuffer& run, const CivilTime& moment,
     case 't':
         return PlatformText(context.formatter.FormatTime(run.Text(), moment), run.Text());
     case '@':
-        return BeatText(context.clock.utcNow());
+        return BeatText(context.clock.UtcNow());
     default:
         return run.Text();
     }
@@ -165,7 +165,7 @@ std::string DisplayFormatToIntermediate(std::string_view format, DateTime moment
 
 std::string ExpandDisplayFormat(std::string_view format, DateTime moment,
                                 const DisplayFormatContext& context) {
-    const char* zone = context.clock.timeZoneName();
+    const char* zone = context.clock.TimeZoneName();
     return ExpandConversions(DisplayFormatToIntermediate(format, moment, context), moment,
                              context.locale, zone ? zone : "");
 }

@@ -115,8 +115,8 @@ std::span<const FormatElement> FormatMenuRows(FormatMenu menu) {
 FormatEdit InsertFormatElement(std::string_view text, TextSelection selection,
                                std::string_view code, bool guard) {
     const std::size_t length = Utf8Length(text);
-    std::size_t start = std::min(selection.Start, length);
-    std::size_t end = std::min(selection.End, length);
+    std::size_t start = std::min(selection.start, length);
+    std::size_t end = std::min(selection.end, length);
     if (start > end) std::swap(start, end);
     const std::size_t startByte = Utf8Offset(text, start);
     const std::size_t endByte = Utf8Offset(text, end);
@@ -131,12 +131,12 @@ FormatEdit InsertFormatElement(std::string_view text, TextSelection selection,
         inserted += '~';
 
     FormatEdit edit;
-    edit.Text.reserve(text.size() - (endByte - startByte) + inserted.size());
-    edit.Text.append(text.substr(0, startByte));
-    edit.Text.append(inserted);
-    edit.Text.append(text.substr(endByte));
+    edit.text.reserve(text.size() - (endByte - startByte) + inserted.size());
+    edit.text.append(text.substr(0, startByte));
+    edit.text.append(inserted);
+    edit.text.append(text.substr(endByte));
     const std::size_t caret = start + Utf8Length(inserted);
-    edit.Selection = TextSelection{caret, caret};
+    edit.selection = TextSelection{caret, caret};
     return edit;
 }
 

@@ -11,10 +11,10 @@
 namespace zm {
 
 struct FormatElement {
-    std::string_view Label; // shown in the menu; the part after the tab is right-aligned
-    std::string_view Code;  // inserted into the format; empty in the alignment menu
+    std::string_view label; // shown in the menu; the part after the tab is right-aligned
+    std::string_view code;  // inserted into the format; empty in the alignment menu
     // A row with an empty label stands for a separator line of the menu.
-    constexpr bool IsSeparatorLine() const { return Label.empty(); }
+    constexpr bool IsSeparatorLine() const { return label.empty(); }
 };
 
 enum class FormatMenu { Date, Time, Samples, Separator, Alignment };
@@ -31,14 +31,14 @@ constexpr bool IsGuardedMenu(FormatMenu menu) {
 
 // Positions in characters (not bytes) of the UTF-8 text; Start may be after End.
 struct TextSelection {
-    std::size_t Start = 0;
-    std::size_t End = 0;
+    std::size_t start = 0;
+    std::size_t end = 0;
     friend bool operator==(const TextSelection&, const TextSelection&) = default;
 };
 
 struct FormatEdit {
-    std::string Text;
-    TextSelection Selection; // the caret after the inserted text
+    std::string text;
+    TextSelection selection; // the caret after the inserted text
 };
 
 // Replaces the selection with the code. With guard on, a "~" goes before the code when the

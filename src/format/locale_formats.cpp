@@ -30,10 +30,10 @@ std::string Escaped(const std::string& separator) {
 
 std::string DatePattern(const LocaleDescription& l, const std::string& separator) {
     const std::string sep = Escaped(separator);
-    const std::string day = l.DayLeadingZero ? "%d" : "%#d";
-    const std::string month = l.MonthLeadingZero ? "%m" : "%#m";
-    const std::string year = l.Century ? "%Y" : "%y";
-    switch (l.DateOrder) {
+    const std::string day = l.dayLeadingZero ? "%d" : "%#d";
+    const std::string month = l.monthLeadingZero ? "%m" : "%#m";
+    const std::string year = l.century ? "%Y" : "%y";
+    switch (l.dateOrder) {
     case 1:
         return day + sep + month + sep + year;
     case 2:
@@ -45,8 +45,8 @@ std::string DatePattern(const LocaleDescription& l, const std::string& separator
 
 std::string TimePattern(const LocaleDescription& l, const std::string& separator) {
     const std::string sep = Escaped(separator);
-    if (l.Is24Hour) return (l.HourLeadingZero ? "%H" : "%#H") + sep + "%M";
-    return (l.HourLeadingZero ? "%I" : "%#I") + sep + "%M %p";
+    if (l.is24Hour) return (l.hourLeadingZero ? "%H" : "%#H") + sep + "%M";
+    return (l.hourLeadingZero ? "%I" : "%#I") + sep + "%M %p";
 }
 
 // The picker's picture: hours and minutes with the separator quoted, and the designator on a
@@ -54,9 +54,9 @@ std::string TimePattern(const LocaleDescription& l, const std::string& separator
 // doubled quote outside one.
 std::string PickerPattern(const LocaleDescription& l, const std::string& separator) {
     const std::string hour =
-        l.Is24Hour ? (l.HourLeadingZero ? "HH" : "H") : (l.HourLeadingZero ? "hh" : "h");
+        l.is24Hour ? (l.hourLeadingZero ? "HH" : "H") : (l.hourLeadingZero ? "hh" : "h");
     const std::string sep = separator == "'" ? "''" : "'" + separator + "'";
-    return hour + sep + "mm" + (l.Is24Hour ? "" : "' 'tt");
+    return hour + sep + "mm" + (l.is24Hour ? "" : "' 'tt");
 }
 
 } // namespace
@@ -64,10 +64,10 @@ std::string PickerPattern(const LocaleDescription& l, const std::string& separat
 LocaleFormats::LocaleFormats() : LocaleFormats(LocaleDescription{}) {}
 
 LocaleFormats::LocaleFormats(LocaleDescription locale) : locale_(std::move(locale)) {
-    const std::string dateSep = FullSeparator(locale_.DateSeparator, "/");
-    const std::string compactDateSep = OneCharSeparator(locale_.CompactDateSeparator, "/");
-    const std::string timeSep = FullSeparator(locale_.TimeSeparator, ":");
-    const std::string compactTimeSep = OneCharSeparator(locale_.CompactTimeSeparator, ":");
+    const std::string dateSep = FullSeparator(locale_.dateSeparator, "/");
+    const std::string compactDateSep = OneCharSeparator(locale_.compactDateSeparator, "/");
+    const std::string timeSep = FullSeparator(locale_.timeSeparator, ":");
+    const std::string compactTimeSep = OneCharSeparator(locale_.compactTimeSeparator, ":");
     shortDate_ = DatePattern(locale_, dateSep);
     compactDate_ = DatePattern(locale_, compactDateSep);
     shortTime_ = TimePattern(locale_, timeSep);

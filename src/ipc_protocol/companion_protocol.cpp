@@ -39,14 +39,14 @@ bool ReadRunFields(const Json& doc, CompanionRequest& request) {
     for (const Json& a : *args) {
         auto text = BytesFromJson(a);
         if (!text) return false;
-        request.Arguments.push_back(std::move(*text));
+        request.arguments.push_back(std::move(*text));
     }
     auto working = TextField(doc, "workingFolder");
     auto data = TextField(doc, "dataFolder");
     // Relative paths of the command line are taken in the working folder: it must be absolute.
     if (!working || working->empty() || working->front() != '/' || !data) return false;
-    request.WorkingFolder = std::move(*working);
-    request.DataFolder = std::move(*data);
+    request.workingFolder = std::move(*working);
+    request.dataFolder = std::move(*data);
     return true;
 }
 
@@ -54,59 +54,59 @@ bool ReadRunFields(const Json& doc, CompanionRequest& request) {
 
 std::string EncodeRequest(const CompanionRequest& request) {
     Json doc = {{"version", kCompanionProtocolVersion}};
-    if (request.Kind == RequestKind::Restore) {
+    if (request.kind == RequestKind::Restore) {
         doc["kind"] = "restore";
         return doc.dump();
     }
     doc["kind"] = "run";
     Json args = Json::array();
-    for (const auto& a : request.Arguments)
+    for (const auto& a : request.arguments)
         args.push_back(BytesToJson(a));
     doc["arguments"] = std::move(args);
-    doc["workingFolder"] = BytesToJson(request.WorkingFolder);
-    doc["dataFolder"] = BytesToJson(request.DataFolder);
+    doc["workingFolder"] = BytesToJson(request.workingFolder);
+    doc["dataFolder"] = BytesToJson(request.dataFolder);
     return doc.dump();
 }
 
 DecodedRequest DecodeRequest(std::string_view payload) {
     DecodedRequest decoded;
     if (payload.size() > kMaxRequestBytes) {
-        decoded.Problem = RequestProblem::TooLarge;
+        decoded.problem = RequestProblem::TooLarge;
         return decoded;
     }
-    decoded.Problem = RequestProblem::Malformed;
+    decoded.problem = RequestProblem::Malformed;
     const auto doc = ParseObject(payload);
     if (!doc) return decoded;
     const auto version = IntegerField(*doc, "version");
     if (!version) return decoded;
-    decoded.Version = *version;
+    decoded.version = *version;
     if (*version != kCompanionProtocolVersion) {
-        decoded.Problem = RequestProblem::WrongVersion;
+        decoded.problem = RequestProblem::WrongVersion;
         return decoded;
     }
     const auto kind = doc->find("kind");
     if (kind == doc->end() || !kind->is_string()) return decoded;
     if (*kind == "restore") {
-        decoded.Request.Kind = RequestKind::Restore;
+        decoded.request.kind = RequestKind::Restore;
     } else if (*kind == "run") {
-        decoded.Request.Kind = RequestKind::Run;
-        if (!ReadRunFields(*doc, decoded.Request)) {
-            decoded.Request = {};
+        decoded.request.kind = RequestKind::Run;
+        if (!ReadRunFields(*doc, decoded.request)) {
+            decoded.request = {};
             return decoded;
         }
     } else {
         return decoded;
     }
-    decoded.Problem = RequestProblem::None;
+    decoded.problem = RequestProblem::None;
     return decoded;
 }
 
 std::string EncodeAnswer(const CompanionAnswer& answer) {
     const Json doc = {{"version", kCompanionProtocolVersion},
-                      {"outcome", kOutcomeNames[static_cast<int>(answer.Outcome)]},
-                      {"status", answer.Status},
-                      {"stdout", BytesToJson(answer.Out)},
-                      {"stderr", BytesToJson(answer.Err)}};
+                      {"outcome", kOutcomeNames[static_cast<int>(answer.outcome)]},
+                      {"status", answer.status},
+                      {"stdout", BytesToJson(answer.out)},
+                      {"stderr", BytesToJson(answer.err)}};
     return doc.dump();
 }
 
@@ -119,39 +119,39 @@ std::optional<CompanionAnswer> DecodeAnswer(std::string_view payload) {
     bool known = false;
     for (int i = 0; i < 3; ++i)
         if (*outcome == kOutcomeNames[i]) {
-            answer.Outcome = static_cast<AnswerOutcome>(i);
+            answer.outcome = static_cast<AnswerOutcome>(i);
             known = true;
         }
     const auto status = IntegerField(*doc, "status");
     auto out = TextField(*doc, "stdout");
     auto err = TextField(*doc, "stderr");
     if (!known || !status || *status < 0 || *status > 255 || !out || !err) return std::nullopt;
-    answer.Status = *status;
-    answer.Out = std::move(*out);
-    answer.Err = std::move(*err);
+    answer.status = *status;
+    answer.out = std::move(*out);
+    answer.err = std::move(*err);
     return answer;
 }
 
 CompanionAnswer RefusalAnswer(RequestProblem problem, int requestVersion) {
     CompanionAnswer answer;
-    answer.Outcome = AnswerOutcome::Refused;
-    answer.Status = 1;
+    answer.outcome = AnswerOutcome::Refused;
+    answer.status = 1;
     switch (problem) {
     case RequestProblem::None:
     case RequestProblem::Malformed:
-        answer.Err = LoadString(IDS_CLI_LINK_MALFORMED);
+        answer.err = LoadString(IDS_CLI_LINK_MALFORMED);
         break;
     case RequestProblem::WrongVersion:
-        answer.Err = FormatText(IDS_CLI_LINK_VERSION, {kCompanionProtocolVersion, requestVersion});
+        answer.err = FormatText(IDS_CLI_LINK_VERSION, {kCompanionProtocolVersion, requestVersion});
         break;
     case RequestProblem::TooLarge:
-        answer.Err = FormatText(IDS_CLI_LINK_TOO_LARGE, {kMaxRequestBytes});
+        answer.err = FormatText(IDS_CLI_LINK_TOO_LARGE, {kMaxRequestBytes});
         break;
     case RequestProblem::Foreign:
-        answer.Err = LoadString(IDS_CLI_LINK_FOREIGN);
+        answer.err = LoadString(IDS_CLI_LINK_FOREIGN);
         break;
     }
-    answer.Err += '\n';
+    answer.err += '\n';
     return answer;
 }
 

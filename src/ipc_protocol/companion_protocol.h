@@ -34,9 +34,9 @@ inline constexpr size_t kMaxRequestArguments = 256;
 enum class RequestProblem : uint8_t { None, Malformed, WrongVersion, TooLarge, Foreign };
 
 struct DecodedRequest {
-    RequestProblem Problem = RequestProblem::None;
-    int Version = 0; // the version the request names (for WrongVersion)
-    CompanionRequest Request;
+    RequestProblem problem = RequestProblem::None;
+    int version = 0; // the version the request names (for WrongVersion)
+    CompanionRequest request;
 };
 
 std::string EncodeRequest(const CompanionRequest& request);

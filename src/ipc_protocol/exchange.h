@@ -14,9 +14,9 @@ enum class ExchangeStatus : uint8_t {
 };
 
 struct ExchangeResult {
-    ExchangeStatus Status = ExchangeStatus::NoServer;
-    std::string Payload;
-    std::string Problem;
+    ExchangeStatus status = ExchangeStatus::NoServer;
+    std::string payload;
+    std::string problem;
 };
 
 // Sends one request payload and waits for the answer's payload.

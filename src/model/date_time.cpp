@@ -46,7 +46,7 @@ int DateTime::DayOfYear() const {
 }
 
 DateTime LocalNow(const Clock& clock) {
-    const CivilTime t = clock.localNow();
+    const CivilTime t = clock.LocalNow();
     return DateTime::FromParts(t.year, t.month, t.day, t.hour, t.minute, t.second);
 }
 

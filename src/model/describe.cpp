@@ -23,7 +23,7 @@ std::string WeeklyText(const EventRecord& e, const LocaleNames& names) {
                                          : FormatText(IDS_EVERY_N_WEEKS_ON, {e.Interval()});
     bool first = true;
     for (const int dow : kMondayFirst) {
-        if (!(e.Pattern & WeekdayBit(dow))) continue;
+        if (!(e.pattern & WeekdayBit(dow))) continue;
         if (!first) text += ", ";
         text += names.LongDayName(dow);
         first = false;
@@ -38,8 +38,8 @@ std::string MonthlyText(const EventRecord& e, const LocaleNames& names) {
                       : FormatText(IDS_DAY_OF_EVERY_N_MONTHS, {e.PatternDay(), n});
     }
     if (e.Form() == kFormByWeekday) {
-        const std::string o = OrdinalText(e.Pattern);
-        const std::string w = names.LongDayName(e.Start.DayOfWeek());
+        const std::string o = OrdinalText(e.pattern);
+        const std::string w = names.LongDayName(e.start.DayOfWeek());
         return n == 1 ? FormatText(IDS_NTH_WEEKDAY_EVERY_MONTH, {o, w})
                       : FormatText(IDS_NTH_WEEKDAY_EVERY_N_MONTHS, {o, w, n});
     }
@@ -47,12 +47,12 @@ std::string MonthlyText(const EventRecord& e, const LocaleNames& names) {
 }
 
 std::string YearlyText(const EventRecord& e, const LocaleNames& names) {
-    const YearMonthDay s = e.Start.Ymd();
+    const YearMonthDay s = e.start.Ymd();
     if (e.Form() == kFormByDate)
         return FormatText(IDS_EVERY_MONTH_DAY, {names.LongMonthName(s.month), s.day});
     if (e.Form() == kFormByWeekday) {
         return FormatText(IDS_NTH_WEEKDAY_OF_MONTH,
-                          {OrdinalText(e.Pattern), names.LongDayName(e.Start.DayOfWeek()),
+                          {OrdinalText(e.pattern), names.LongDayName(e.start.DayOfWeek()),
                            names.LongMonthName(s.month)});
     }
     return {};
@@ -90,7 +90,7 @@ std::string DescribeAmount(AmountUnit unit, uint32_t count) {
 std::string AgeAt(const EventRecord& e, DateTime occurrence) {
     if (e.Kind() != kKindYearly || !e.Has(kAge)) return {};
     const YearMonthDay x = occurrence.Ymd();
-    const YearMonthDay s = e.Start.Ymd();
+    const YearMonthDay s = e.start.Ymd();
     int age = x.year - s.year;
     if (x.month < s.month || (x.month == s.month && x.day < s.day)) --age;
     return std::to_string(age < 0 ? 0 : age);

@@ -5,9 +5,9 @@
 namespace zm {
 
 bool TimingChanged(const EventRecord& edited, const EventRecord* loaded) {
-    if (loaded == nullptr || edited.Key == 0) return true;
-    return edited.Start != loaded->Start || edited.Advance != loaded->Advance ||
-           edited.Pattern != loaded->Pattern || edited.PatternParam != loaded->PatternParam ||
+    if (loaded == nullptr || edited.key == 0) return true;
+    return edited.start != loaded->start || edited.advance != loaded->advance ||
+           edited.pattern != loaded->pattern || edited.patternParam != loaded->patternParam ||
            edited.IsRecurring() != loaded->IsRecurring() ||
            edited.Has(kAccepted) != loaded->Has(kAccepted);
 }

@@ -9,33 +9,33 @@ namespace zm {
 
 EventRecord EventRecord::NewEvent(DateTime now) {
     EventRecord r;
-    r.Start = DateTime::FromSeconds(now.TotalSeconds() - now.Second());
+    r.start = DateTime::FromSeconds(now.TotalSeconds() - now.Second());
     return r;
 }
 
 EventRecord EventRecord::ForKey(uint16_t key) {
     EventRecord r;
-    r.Key = key;
-    r.Sound = 0;
+    r.key = key;
+    r.sound = 0;
     return r;
 }
 
-void EventRecord::SetPattern(uint32_t pattern, uint32_t param) {
-    PatternParam = param;
-    Pattern = pattern;
-    Flags &= ~(kRecurring | kShown | kAccepted | kHasEnd);
-    if (pattern & kKindMask) Flags |= kRecurring;
+void EventRecord::SetPattern(uint32_t newPattern, uint32_t param) {
+    patternParam = param;
+    pattern = newPattern;
+    flags &= ~(kRecurring | kShown | kAccepted | kHasEnd);
+    if (newPattern & kKindMask) flags |= kRecurring;
 }
 
 void EventRecord::StampShown(DateTime instant) {
-    LastShown = instant;
-    Flags |= kShown;
+    lastShown = instant;
+    flags |= kShown;
 }
 
 void EventRecord::SetSnooze(DateTime until, AmountUnit unit, uint32_t count) {
-    SnoozeUntil = until;
-    SnoozeChoice = TimeAmount::Of(unit, count);
-    Flags |= kSnoozed;
+    snoozeUntil = until;
+    snoozeChoice = TimeAmount::Of(unit, count);
+    flags |= kSnoozed;
 }
 
 bool EventRecord::SetDisabled(bool on) {
@@ -45,8 +45,8 @@ bool EventRecord::SetDisabled(bool on) {
 }
 
 uint32_t EventRecord::StoredSize() const {
-    return static_cast<uint32_t>(128 + TypeName.size() + Name.size() + Notes.size() +
-                                 SoundFile.size());
+    return static_cast<uint32_t>(128 + typeName.size() + name.size() + notes.size() +
+                                 soundFile.size());
 }
 
 namespace {
@@ -59,14 +59,14 @@ void PutString(std::vector<unsigned char>& out, const std::string& s) {
 
 uint32_t EventRecord::ContentSignature() const {
     std::vector<unsigned char> buf;
-    buf.reserve(35 + Name.size() + Notes.size() + TypeName.size());
-    AppendLe32(buf, Pattern);
-    AppendLe32(buf, PatternParam);
-    AppendLe64(buf, DoubleBits(Start.ToOle()));
-    AppendLe32(buf, Duration.word);
-    PutString(buf, Name);
-    PutString(buf, Notes);
-    PutString(buf, TypeName);
+    buf.reserve(35 + name.size() + notes.size() + typeName.size());
+    AppendLe32(buf, pattern);
+    AppendLe32(buf, patternParam);
+    AppendLe64(buf, DoubleBits(start.ToOle()));
+    AppendLe32(buf, duration.word);
+    PutString(buf, name);
+    PutString(buf, notes);
+    PutString(buf, typeName);
     return Crc32Update(0, buf.data(), buf.size());
 }
 

@@ -113,41 +113,41 @@ struct EventRecord {
     // The target of a load by key: the defaults, the key, and no sound.
     static EventRecord ForKey(uint16_t key);
 
-    uint16_t Key = 0;
-    uint32_t Flags = 0;
-    uint32_t Pattern = 0;
-    uint32_t PatternParam = 0;
-    uint32_t Id = 0;
-    int32_t TypeIndex = -1;
-    TimeAmount Advance = kDefaultAdvance;
-    DateTime Start;
-    DateTime ListOccurrence;
-    DateTime SnoozeUntil;
-    DateTime LastShown;
-    TimeAmount SnoozeChoice = kDefaultSnoozeChoice;
-    uint32_t Sound = 1; // bits 0-15 kind (0 none, 1 beep, 2 file); bits 16-31: 1 = repeat
-    TimeAmount Duration = kDefaultDuration;
-    uint32_t WindowSize = 0;       // width bits 0-15, height bits 16-31
-    uint32_t SoundPause = 0x10000; // minutes bits 16-31, seconds bits 0-15
-    DateTime End;
-    std::string TypeName;
-    std::string Name;
-    std::string Notes;
-    std::string SoundFile;
+    uint16_t key = 0;
+    uint32_t flags = 0;
+    uint32_t pattern = 0;
+    uint32_t patternParam = 0;
+    uint32_t id = 0;
+    int32_t typeIndex = -1;
+    TimeAmount advance = kDefaultAdvance;
+    DateTime start;
+    DateTime listOccurrence;
+    DateTime snoozeUntil;
+    DateTime lastShown;
+    TimeAmount snoozeChoice = kDefaultSnoozeChoice;
+    uint32_t sound = 1; // bits 0-15 kind (0 none, 1 beep, 2 file); bits 16-31: 1 = repeat
+    TimeAmount duration = kDefaultDuration;
+    uint32_t windowSize = 0;       // width bits 0-15, height bits 16-31
+    uint32_t soundPause = 0x10000; // minutes bits 16-31, seconds bits 0-15
+    DateTime end;
+    std::string typeName;
+    std::string name;
+    std::string notes;
+    std::string soundFile;
 
-    bool Has(uint32_t flag) const { return (Flags & flag) != 0; }
-    void SetFlag(uint32_t flag, bool on) { Flags = on ? (Flags | flag) : (Flags & ~flag); }
+    bool Has(uint32_t flag) const { return (flags & flag) != 0; }
+    void SetFlag(uint32_t flag, bool on) { flags = on ? (flags | flag) : (flags & ~flag); }
     bool IsRecurring() const { return Has(kRecurring); }
-    uint32_t Kind() const { return Pattern & kKindMask; }
-    uint32_t Form() const { return Pattern & kFormMask; }
-    uint32_t Interval() const { return PatternParam & 0xFFFF; }
-    uint32_t PatternDay() const { return PatternParam >> 16; }
+    uint32_t Kind() const { return pattern & kKindMask; }
+    uint32_t Form() const { return pattern & kFormMask; }
+    uint32_t Interval() const { return patternParam & 0xFFFF; }
+    uint32_t PatternDay() const { return patternParam >> 16; }
 
     // --- field operations ---
     void SetPattern(uint32_t pattern, uint32_t param);
-    void SetTypeIndex(int32_t index) { TypeIndex = index; }
-    DateTimeSpan AdvanceSpan() const { return Advance.ToSpan(); }
-    DateTimeSpan DurationSpan() const { return Duration.ToSpan(); }
+    void SetTypeIndex(int32_t index) { typeIndex = index; }
+    DateTimeSpan AdvanceSpan() const { return advance.ToSpan(); }
+    DateTimeSpan DurationSpan() const { return duration.ToSpan(); }
     void StampShown(DateTime instant);
     // Snoozed until `until`; the unit and count (bit 15: "before start") are kept as the choice.
     void SetSnooze(DateTime until, AmountUnit unit, uint32_t count);

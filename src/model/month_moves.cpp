@@ -1,8 +1,8 @@
 #include "model/month_moves.h"
 
-#include <algorithm>
-
 #include "model/event_record.h"
+
+#include <algorithm>
 
 namespace zm {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The two month operations of the recurrence patterns.
 
+#include "model/date_time.h"
+
 #include <cstdint>
 #include <optional>
-
-#include "model/date_time.h"
 
 namespace zm {
 
@@ -23,7 +23,9 @@ DateTime NthWeekdayOfMonth(DateTime date, uint32_t pattern);
 
 // The same on month numbers, for the occurrence functions: months are counted as
 // year * 12 + (month - 1), and the results are day numbers.
-constexpr int64_t MonthIndex(int year, int month) { return int64_t{year} * 12 + (month - 1); }
+constexpr int64_t MonthIndex(int year, int month) {
+    return int64_t{year} * 12 + (month - 1);
+}
 // Day `day` of month `index`, or the month's last day; none outside the years or for day < 1.
 std::optional<int64_t> ClampedDayOfMonth(int64_t index, int day);
 // The pattern's weekday of month `index`; none outside the years.

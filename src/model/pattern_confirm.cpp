@@ -149,10 +149,10 @@ bool NeedsShortMonthWarning(const PatternChoice& choice) {
 
 void ApplyPattern(EventRecord& e, const PatternConfirmation& c) {
     e.SetPattern(c.pattern, c.param);
-    e.Start = c.start;
+    e.start = c.start;
     e.SetFlag(kAge, c.age);
     e.SetFlag(kHasEnd, c.hasEnd && e.IsRecurring());
-    if (c.hasEnd) e.End = c.end;
+    if (c.hasEnd) e.end = c.end;
     e.SetFlag(kSkipWhenOver, c.skipWhenOver);
 }
 

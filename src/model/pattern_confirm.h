@@ -3,10 +3,10 @@
 // two pattern words and the range, Age and "time is over" options. Also the duration check that
 // every confirmation of a recurring event makes.
 
-#include <cstdint>
-
 #include "model/event_record.h"
 #include "model/verdict.h"
+
+#include <cstdint>
 
 namespace zm {
 

@@ -2,10 +2,10 @@
 // step forward, and the shortest gap between two of them. Every function is constant time: none
 // walks from Start to the day asked about.
 
-#include <algorithm>
-
 #include "model/event_record.h"
 #include "model/month_moves.h"
+
+#include <algorithm>
 
 namespace zm {
 
@@ -25,10 +25,14 @@ uint32_t KindOf(uint32_t pattern) {
     }
 }
 
-bool IsByWeekday(uint32_t pattern) { return (pattern & kFormByWeekday) != 0; }
+bool IsByWeekday(uint32_t pattern) {
+    return (pattern & kFormByWeekday) != 0;
+}
 
 // The Monday of the Monday-to-Sunday week that holds day number `day`.
-int64_t MondayOf(int64_t day) { return day - (DayOfWeekFromDays(day) + 5) % 7; }
+int64_t MondayOf(int64_t day) {
+    return day - (DayOfWeekFromDays(day) + 5) % 7;
+}
 
 bool InWeekdaySet(uint32_t pattern, int64_t day) {
     return (pattern & WeekdayBit(DayOfWeekFromDays(day))) != 0;
@@ -75,26 +79,26 @@ std::optional<int64_t> DayInMonth(int64_t index, int day, uint32_t pattern) {
 } // namespace
 
 DateTime EventRecord::OccurrenceOnOrAfter(DateTime when) const {
-    if (!IsRecurring()) return Start;
-    const int64_t s = Start.DayNumber();
+    if (!IsRecurring()) return start;
+    const int64_t s = start.DayNumber();
     const int64_t t = when.DayNumber();
-    if (t < s) return Start;
+    if (t < s) return start;
 
     const uint32_t n = Interval();
     int64_t r = s;
-    switch (KindOf(Pattern)) {
+    switch (KindOf(pattern)) {
     case kKindDaily:
         if (n == 0) break;
         r = (t - s) % n == 0 ? t : t + (n - (t - s) % n);
         break;
     case kKindWeekly:
-        r = WeeklyOnOrAfter(Pattern, n, s, t);
+        r = WeeklyOnOrAfter(pattern, n, s, t);
         break;
     case kKindYearly:
-        if (!IsByWeekday(Pattern)) {
+        if (!IsByWeekday(pattern)) {
             // The month and day of Start in the year of t. A 29 February Start falls on
             // 28 February in common years, as the yearly steps (AddMonthsClamped) put it.
-            const YearMonthDay ys = Start.Ymd();
+            const YearMonthDay ys = start.Ymd();
             const int64_t index = MonthIndex(when.Year(), ys.month);
             std::optional<int64_t> c = ClampedDayOfMonth(index, ys.day);
             if (c && *c < t) c = ClampedDayOfMonth(index + 12, ys.day);
@@ -105,21 +109,21 @@ DateTime EventRecord::OccurrenceOnOrAfter(DateTime when) const {
         [[fallthrough]];
     case kKindMonthly: {
         if (n == 0) break;
-        const YearMonthDay ys = Start.Ymd();
+        const YearMonthDay ys = start.Ymd();
         const YearMonthDay yt = when.Ymd();
         int64_t months = (int64_t{yt.year} - ys.year) * 12 + yt.month - ys.month;
         months -= months % n;
-        const int day = IsByWeekday(Pattern) ? ys.day : static_cast<int>(PatternDay());
+        const int day = IsByWeekday(pattern) ? ys.day : static_cast<int>(PatternDay());
         const int64_t index = MonthIndex(ys.year, ys.month) + months;
-        std::optional<int64_t> c = DayInMonth(index, day, Pattern);
-        if (c && *c < t) c = DayInMonth(index + n, day, Pattern);
+        std::optional<int64_t> c = DayInMonth(index, day, pattern);
+        if (c && *c < t) c = DayInMonth(index + n, day, pattern);
         if (c) r = *c;
         break;
     }
     default:
         break;
     }
-    return DateTime::FromDayNumber(r).WithTimeOf(Start);
+    return DateTime::FromDayNumber(r).WithTimeOf(start);
 }
 
 namespace {
@@ -129,36 +133,36 @@ int64_t StepDay(const EventRecord& e, int64_t x, int direction) {
     const uint32_t n = e.Interval();
     int day = 0;
     int64_t months = direction * int64_t{n};
-    switch (KindOf(e.Pattern)) {
+    switch (KindOf(e.pattern)) {
     case kKindDaily:
         return x + direction * int64_t{n};
     case kKindWeekly:
-        return WeeklyStep(e.Pattern, n, x, direction);
+        return WeeklyStep(e.pattern, n, x, direction);
     case kKindMonthly:
-        day = IsByWeekday(e.Pattern) ? e.Start.Day() : static_cast<int>(e.PatternDay());
+        day = IsByWeekday(e.pattern) ? e.start.Day() : static_cast<int>(e.PatternDay());
         break;
     case kKindYearly:
-        day = e.Start.Day();
-        if (!IsByWeekday(e.Pattern)) months = direction * 12;
+        day = e.start.Day();
+        if (!IsByWeekday(e.pattern)) months = direction * 12;
         break;
     default:
         return x;
     }
     if (n == 0) return x;
     const YearMonthDay ymd = CivilFromDays(x);
-    return DayInMonth(MonthIndex(ymd.year, ymd.month) + months, day, e.Pattern).value_or(x);
+    return DayInMonth(MonthIndex(ymd.year, ymd.month) + months, day, e.pattern).value_or(x);
 }
 
 } // namespace
 
 DateTime EventRecord::PreviousOccurrence(DateTime x) const {
-    if (!IsRecurring()) return Start;
-    return DateTime::FromDayNumber(StepDay(*this, x.DayNumber(), -1)).WithTimeOf(Start);
+    if (!IsRecurring()) return start;
+    return DateTime::FromDayNumber(StepDay(*this, x.DayNumber(), -1)).WithTimeOf(start);
 }
 
 DateTime EventRecord::NextOccurrence(DateTime x) const {
-    if (!IsRecurring()) return Start;
-    return DateTime::FromDayNumber(StepDay(*this, x.DayNumber(), +1)).WithTimeOf(Start);
+    if (!IsRecurring()) return start;
+    return DateTime::FromDayNumber(StepDay(*this, x.DayNumber(), +1)).WithTimeOf(start);
 }
 
 DateTimeSpan PatternPeriodLength(uint32_t pattern, uint32_t param) {
@@ -194,7 +198,7 @@ DateTimeSpan PatternPeriodLength(uint32_t pattern, uint32_t param) {
 
 DateTimeSpan EventRecord::PeriodLength() const {
     if (!IsRecurring()) return DateTimeSpan();
-    return PatternPeriodLength(Pattern, PatternParam);
+    return PatternPeriodLength(pattern, patternParam);
 }
 
 } // namespace zm

@@ -2,7 +2,6 @@
 // start-up check for future stamps do to it. "Now" is always passed in.
 
 #include "model/event_record.h"
-
 #include "res/strings.h"
 
 namespace zm {
@@ -10,50 +9,50 @@ namespace zm {
 bool EventRecord::IsMonthlyOrYearlyDate() const {
     const uint32_t kind = Kind();
     return IsRecurring() && (kind == kKindMonthly || kind == kKindYearly) &&
-           (Pattern & kFormByWeekday) == 0;
+           (pattern & kFormByWeekday) == 0;
 }
 
 DueCheck EventRecord::IsDue(DateTime a, const WeekSettings& week) const {
     const DueCheck notDue;
     if (Has(kDisabled)) return notDue;
-    const DateTimeSpan advance = AdvanceSpan();
+    const DateTimeSpan advanceSpan = AdvanceSpan();
     if (!IsRecurring()) {
         if (Has(kAccepted)) return notDue;
-        const DateTime i = Has(kSnoozed) ? SnoozeUntil : Start - advance;
+        const DateTime i = Has(kSnoozed) ? snoozeUntil : start - advanceSpan;
         return i <= a ? DueCheck{true, i, false} : notDue;
     }
     // A snooze is kept even beyond the end of the range: the user asked for it.
-    if (Has(kSnoozed)) return SnoozeUntil <= a ? DueCheck{true, SnoozeUntil, false} : notDue;
+    if (Has(kSnoozed)) return snoozeUntil <= a ? DueCheck{true, snoozeUntil, false} : notDue;
 
     const DateTime o = OccurrenceOnOrAfter(a);
-    const DateTime r = o - advance;
+    const DateTime r = o - advanceSpan;
     DueCheck due{true, r, false};
     // The reminder instant of the occurrence the due reminder stands for; the end of the range
     // bounds that, not an instant the week-end rule moved forward.
     DateTime own = r;
     if (r <= a) {
-        if (r <= LastShown) return notDue;
+        if (r <= lastShown) return notDue;
     } else if (r.DayNumber() == a.DayNumber()) {
         return notDue; // it comes later today
     } else {
         const DateTime p = PreviousOccurrence(o);
-        const DateTime h = p - advance;
+        const DateTime h = p - advanceSpan;
         bool missed = false;
         // Before Start there were no occurrences whose reminder could have been missed.
-        if (p >= Start) {
+        if (p >= start) {
             if (h > a) return notDue;
-            missed = h > LastShown;
+            missed = h > lastShown;
         }
         if (missed) {
             due.instant = own = h;
-        } else if (week.CheckWeekendEvents && WeekendShift(a, r, week).applies) {
+        } else if (week.checkWeekendEvents && WeekendShift(a, r, week).applies) {
             due.instant = a.Date();
             due.shifted = true;
         } else {
             return notDue;
         }
     }
-    if (Has(kHasEnd) && own > End) return notDue;
+    if (Has(kHasEnd) && own > end) return notDue;
     return due;
 }
 
@@ -65,21 +64,21 @@ WeekendShiftResult EventRecord::WeekendShift(DateTime t, DateTime r,
     if (k < 1 || k > 6) return {};
     for (int64_t d = 1; d <= k; ++d)
         if (week.IsWorkday(DayOfWeekFromDays(t.DayNumber() + d))) return {};
-    if (r <= LastShown) return {};
+    if (r <= lastShown) return {};
     return {true, t.Date()};
 }
 
 DateTime EventRecord::CurrentOccurrence(DateTime now, const WeekSettings& week) const {
-    if (!IsRecurring()) return Start;
-    const DateTimeSpan advance = AdvanceSpan();
+    if (!IsRecurring()) return start;
+    const DateTimeSpan advanceSpan = AdvanceSpan();
     const DateTime o = OccurrenceOnOrAfter(now);
-    if (o - advance <= now) return o;
+    if (o - advanceSpan <= now) return o;
     const DateTime p = PreviousOccurrence(o);
     // Nothing before Start is an occurrence: the due reminder is the first one's, brought
     // forward by the week-end rule.
-    if (p < Start) return o;
-    if (p - advance <= LastShown && week.CheckWeekendEvents &&
-        WeekendShift(now, o - advance, week).applies)
+    if (p < start) return o;
+    if (p - advanceSpan <= lastShown && week.checkWeekendEvents &&
+        WeekendShift(now, o - advanceSpan, week).applies)
         return o;
     return p;
 }
@@ -89,17 +88,17 @@ void EventRecord::Accept(DateTime now, const WeekSettings& week,
     SetFlag(kSnoozed, false);
     DateTime stamp = now;
     if (!IsRecurring()) {
-        Flags |= kAccepted;
+        flags |= kAccepted;
     } else {
-        const DateTimeSpan advance = AdvanceSpan();
-        if (week.CheckWeekendEvents) {
+        const DateTimeSpan advanceSpan = AdvanceSpan();
+        if (week.checkWeekendEvents) {
             // The week-end reminder brought forward counts as shown, so it does not come again
             // on its own day.
-            const DateTime r = OccurrenceOnOrAfter(now) - advance;
+            const DateTime r = OccurrenceOnOrAfter(now) - advanceSpan;
             if (r >= now && WeekendShift(now, r, week).applies) stamp = r;
         }
-        if (shownOccurrence && *shownOccurrence - advance > stamp)
-            stamp = *shownOccurrence - advance;
+        if (shownOccurrence && *shownOccurrence - advanceSpan > stamp)
+            stamp = *shownOccurrence - advanceSpan;
     }
     StampShown(stamp);
 }
@@ -115,38 +114,38 @@ void EventRecord::Unsnooze(DateTime lookAheadLimit) {
 }
 
 bool EventRecord::IsTimeOver(DateTime now) const {
-    const DateTimeSpan duration = DurationSpan();
-    if (!IsRecurring()) return now > Start + duration;
-    const DateTimeSpan advance = AdvanceSpan();
+    const DateTimeSpan durationSpan = DurationSpan();
+    if (!IsRecurring()) return now > start + durationSpan;
+    const DateTimeSpan advanceSpan = AdvanceSpan();
     DateTime o = OccurrenceOnOrAfter(now);
-    DateTime r = o - advance;
+    DateTime r = o - advanceSpan;
     if (r > now) {
         o = PreviousOccurrence(o);
-        if (o < Start) return false; // nothing before the first occurrence can be over
-        r = o - advance;
+        if (o < start) return false; // nothing before the first occurrence can be over
+        r = o - advanceSpan;
         if (r > now) return false;
     }
-    if (r <= LastShown) return false;
-    return now > o + duration;
+    if (r <= lastShown) return false;
+    return now > o + durationSpan;
 }
 
 NextReminderInfo EventRecord::NextReminder(DateTime now) const {
     using K = NextReminderInfo::Kind;
     if (Has(kDisabled)) return {K::Disabled, {}};
     if (Has(kAccepted)) return {K::Accepted, {}};
-    if (Has(kSnoozed)) return {K::Instant, SnoozeUntil};
-    const DateTimeSpan advance = AdvanceSpan();
-    if (!IsRecurring()) return {K::Instant, Start - advance};
-    DateTime n = OccurrenceOnOrAfter(now) - advance;
-    if (Has(kShown) && n <= LastShown) {
+    if (Has(kSnoozed)) return {K::Instant, snoozeUntil};
+    const DateTimeSpan advanceSpan = AdvanceSpan();
+    if (!IsRecurring()) return {K::Instant, start - advanceSpan};
+    DateTime n = OccurrenceOnOrAfter(now) - advanceSpan;
+    if (Has(kShown) && n <= lastShown) {
         // The first reminder after the one last shown. LastShown holds the moment it was dealt
         // with, which need not be a reminder instant itself, so the occurrence is found from
         // the day it points at rather than stepped from the stamp's own date.
-        DateTime o = OccurrenceOnOrAfter(LastShown + advance);
-        if (o - advance <= LastShown) o = NextOccurrence(o);
-        n = o - advance;
+        DateTime o = OccurrenceOnOrAfter(lastShown + advanceSpan);
+        if (o - advanceSpan <= lastShown) o = NextOccurrence(o);
+        n = o - advanceSpan;
     }
-    if (Has(kHasEnd) && n > End) return {K::Ended, {}};
+    if (Has(kHasEnd) && n > end) return {K::Ended, {}};
     return {K::Instant, n};
 }
 
@@ -168,8 +167,8 @@ AdvanceCheck EventRecord::ValidateAdvance(DateTime now) const {
     const DateTimeSpan a = AdvanceSpan();
     if (IsRecurring())
         return a >= PeriodLength() ? AdvanceCheck::ReachesPreviousOccurrence : AdvanceCheck::Ok;
-    if (now >= Start - a) {
-        if (Key != 0 && Has(kAccepted)) return AdvanceCheck::Ok;
+    if (now >= start - a) {
+        if (key != 0 && Has(kAccepted)) return AdvanceCheck::Ok;
         return AdvanceCheck::AskAcceptPassed;
     }
     return AdvanceCheck::Ok;
@@ -177,9 +176,9 @@ AdvanceCheck EventRecord::ValidateAdvance(DateTime now) const {
 
 bool EventRecord::IsStampedInFuture(DateTime now, const WeekSettings& week) const {
     if (!IsRecurring() || !Has(kShown)) return false;
-    const int64_t k = (LastShown - now).WholeDays();
+    const int64_t k = (lastShown - now).WholeDays();
     if (k < 1) return false;
-    if (k <= 7 && IsMonthlyOrYearlyDate() && week.IsDayOff(LastShown.DayOfWeek())) return false;
+    if (k <= 7 && IsMonthlyOrYearlyDate() && week.IsDayOff(lastShown.DayOfWeek())) return false;
     return true;
 }
 

@@ -22,7 +22,7 @@ TimeLeft TimeLeftUntil(DateTime occurrence, DateTime now) {
 TimeAmount OfferedSnoozeAmount(const EventRecord& e, bool rememberSnoozePeriod) {
     const TimeAmount fallback = kDefaultSnoozeChoice;
     if (!e.Has(kSnoozed) && !rememberSnoozePeriod) return fallback;
-    const TimeAmount choice = e.SnoozeChoice;
+    const TimeAmount choice = e.snoozeChoice;
     if (!IsKnownUnit(choice.Unit()) || choice.BeforeStart()) return fallback;
     return choice;
 }
@@ -43,12 +43,12 @@ Verdict ApplySnooze(EventRecord& e, const SnoozeRequest& request, DateTime now,
         DateTime r = o - advance;
         // A reminder instant at now is the one on screen (it is due from that second on), so
         // the next one is the occurrence after it.
-        if (r <= now || (week.CheckWeekendEvents && e.WeekendShift(now, r, week).applies))
+        if (r <= now || (week.checkWeekendEvents && e.WeekendShift(now, r, week).applies))
             r = e.NextOccurrence(o) - advance;
         if (r < until) return Verdict::Refuse(IDS_SNOOZE_AFTER_NEXT, EditField::SnoozeAmount);
     }
     if (request.windowSize) {
-        e.WindowSize = *request.windowSize;
+        e.windowSize = *request.windowSize;
         e.SetFlag(kHasWindowSize, *request.windowSize != 0);
     }
     e.StampShown(now);

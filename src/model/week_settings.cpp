@@ -6,8 +6,8 @@ namespace zm {
 
 WeekSettings ReadWeekSettings(const Settings& settings) {
     WeekSettings week;
-    week.WorkWeek = static_cast<uint8_t>(ReadInt(settings, SettingId::WorkWeek));
-    week.CheckWeekendEvents = ReadBool(settings, SettingId::CheckWeekendEvents);
+    week.workWeek = static_cast<uint8_t>(ReadInt(settings, SettingId::WorkWeek));
+    week.checkWeekendEvents = ReadBool(settings, SettingId::CheckWeekendEvents);
     return week;
 }
 

@@ -11,11 +11,11 @@ class Settings;
 struct WeekSettings {
     // Bit 0 Sunday ... bit 6 Saturday; a set bit is a working day. By default every day is one,
     // as in the setting table.
-    uint8_t WorkWeek = 0x7F;
-    bool CheckWeekendEvents = false;
+    uint8_t workWeek = 0x7F;
+    bool checkWeekendEvents = false;
 
     // dow: 1 = Sunday ... 7 = Saturday.
-    constexpr bool IsWorkday(int dow) const { return (WorkWeek >> (dow - 1)) & 1; }
+    constexpr bool IsWorkday(int dow) const { return (workWeek >> (dow - 1)) & 1; }
     constexpr bool IsDayOff(int dow) const { return !IsWorkday(dow); }
     // A working day followed by a day off (Saturday is followed by Sunday).
     constexpr bool IsLastWorkday(int dow) const {

@@ -6,13 +6,13 @@
 namespace zm {
 namespace {
 // A leap second (tm_sec 60) reads as the second before it: no instant has a 61st second.
-CivilTime fromTm(const std::tm& t) {
+CivilTime FromTm(const std::tm& t) {
     const int second = std::min(t.tm_sec, 59);
     return CivilTime{t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, second};
 }
 } // namespace
 
-CivilTime SystemClock::localNow() const {
+CivilTime SystemClock::LocalNow() const {
     std::time_t now = std::time(nullptr);
     std::tm t{};
 #ifdef _WIN32
@@ -20,10 +20,10 @@ CivilTime SystemClock::localNow() const {
 #else
     localtime_r(&now, &t);
 #endif
-    return fromTm(t);
+    return FromTm(t);
 }
 
-CivilTime SystemClock::utcNow() const {
+CivilTime SystemClock::UtcNow() const {
     std::time_t now = std::time(nullptr);
     std::tm t{};
 #ifdef _WIN32
@@ -31,10 +31,10 @@ CivilTime SystemClock::utcNow() const {
 #else
     gmtime_r(&now, &t);
 #endif
-    return fromTm(t);
+    return FromTm(t);
 }
 
-const char* SystemClock::timeZoneName() const {
+const char* SystemClock::TimeZoneName() const {
     std::time_t now = std::time(nullptr);
     std::tm t{};
 #ifdef _WIN32

@@ -21,19 +21,19 @@ public:
     virtual ~Clock() = default;
     // Local wall-clock time of the user's time zone, to the whole second (0 to 59: a leap
     // second reads as the second before it).
-    virtual CivilTime localNow() const = 0;
+    virtual CivilTime LocalNow() const = 0;
     // Coordinated universal time, to the whole second (0 to 59).
-    virtual CivilTime utcNow() const = 0;
+    virtual CivilTime UtcNow() const = 0;
     // The name of the local time zone as the platform spells it ("CET", "Central European Time").
-    virtual const char* timeZoneName() const = 0;
+    virtual const char* TimeZoneName() const = 0;
 };
 
 // The real clock, from the C library.
 class SystemClock final : public Clock {
 public:
-    CivilTime localNow() const override;
-    CivilTime utcNow() const override;
-    const char* timeZoneName() const override;
+    CivilTime LocalNow() const override;
+    CivilTime UtcNow() const override;
+    const char* TimeZoneName() const override;
 };
 
 } // namespace zm

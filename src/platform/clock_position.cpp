@@ -3,8 +3,8 @@
 namespace zm {
 
 uint32_t PackClockPosition(Point topLeft) {
-    return (static_cast<uint32_t>(topLeft.Y) & 0xFFFFu) << 16 |
-           (static_cast<uint32_t>(topLeft.X) & 0xFFFFu);
+    return (static_cast<uint32_t>(topLeft.y) & 0xFFFFu) << 16 |
+           (static_cast<uint32_t>(topLeft.x) & 0xFFFFu);
 }
 
 std::optional<Point> UnpackClockPosition(uint32_t stored) {
@@ -24,17 +24,17 @@ void WriteClockPosition(Settings& settings, Point topLeft) {
 bool IsVisibleOnScreens(const Rect& window, std::span<const Rect> screens, int minPart) {
     for (const Rect& screen : screens) {
         const Rect part = window.Intersected(screen);
-        if (part.Width >= minPart && part.Height >= minPart) return true;
+        if (part.width >= minPart && part.height >= minPart) return true;
     }
     return false;
 }
 
 Point ClockStartPosition(std::optional<Point> stored, Size clock, std::span<const Rect> screens,
                          const Rect& primaryWorkArea, int captionButtonWidth) {
-    if (stored && IsVisibleOnScreens({stored->X, stored->Y, clock.Width, clock.Height}, screens))
+    if (stored && IsVisibleOnScreens({stored->x, stored->y, clock.width, clock.height}, screens))
         return *stored;
-    return {primaryWorkArea.Right() - 3 * captionButtonWidth - clock.Width - 4,
-            primaryWorkArea.Y + 1};
+    return {primaryWorkArea.Right() - 3 * captionButtonWidth - clock.width - 4,
+            primaryWorkArea.y + 1};
 }
 
 } // namespace zm

@@ -10,10 +10,10 @@ namespace zm {
 enum class RequestKind : uint8_t { Restore, Run };
 
 struct CompanionRequest {
-    RequestKind Kind = RequestKind::Run;
-    std::vector<std::string> Arguments; // the command line without the program name
-    std::string WorkingFolder;          // where the companion runs (absolute)
-    std::string DataFolder;             // the companion's data folder when --data is not given
+    RequestKind kind = RequestKind::Run;
+    std::vector<std::string> arguments; // the command line without the program name
+    std::string workingFolder;          // where the companion runs (absolute)
+    std::string dataFolder;             // the companion's data folder when --data is not given
     friend bool operator==(const CompanionRequest&, const CompanionRequest&) = default;
 };
 
@@ -24,10 +24,10 @@ enum class AnswerOutcome : uint8_t {
 };
 
 struct CompanionAnswer {
-    AnswerOutcome Outcome = AnswerOutcome::Done;
-    int Status = 0;
-    std::string Out;
-    std::string Err;
+    AnswerOutcome outcome = AnswerOutcome::Done;
+    int status = 0;
+    std::string out;
+    std::string err;
     friend bool operator==(const CompanionAnswer&, const CompanionAnswer&) = default;
 };
 

@@ -17,7 +17,7 @@ int Scale(int value, int numerator, int denominator) {
 }
 
 Edges EachEdge(const Edges& e, auto f) {
-    return {f(e.Left), f(e.Top), f(e.Right), f(e.Bottom)};
+    return {f(e.left), f(e.top), f(e.right), f(e.bottom)};
 }
 
 } // namespace
@@ -36,7 +36,7 @@ std::optional<Edges> ReadEdges(const Settings& settings, SettingId id) {
 }
 
 void WriteEdges(Settings& settings, SettingId id, const Edges& edges) {
-    const std::array<int, 4> v{edges.Left, edges.Top, edges.Right, edges.Bottom};
+    const std::array<int, 4> v{edges.left, edges.top, edges.right, edges.bottom};
     std::array<uint8_t, 16> bytes{};
     for (std::size_t i = 0; i < 4; ++i)
         for (std::size_t k = 0; k < 4; ++k)

@@ -9,10 +9,10 @@
 namespace zm {
 
 struct Edges {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
     friend bool operator==(const Edges&, const Edges&) = default;
 };
 

@@ -35,49 +35,49 @@ int ScaleRounded(int value, int numerator, int denominator) {
 
 FontDescription UnpackFontDescription(std::span<const uint8_t, kFontDescriptionBytes> b) {
     FontDescription f;
-    f.Height = GetInt32(b, 0);
-    f.Width = GetInt32(b, 4);
-    f.Escapement = GetInt32(b, 8);
-    f.Orientation = GetInt32(b, 12);
-    f.Weight = GetInt32(b, 16);
-    f.Italic = b[20];
-    f.Underline = b[21];
-    f.StrikeOut = b[22];
-    f.CharSet = b[23];
-    f.OutPrecision = b[24];
-    f.ClipPrecision = b[25];
-    f.Quality = b[26];
-    f.PitchAndFamily = b[27];
+    f.height = GetInt32(b, 0);
+    f.width = GetInt32(b, 4);
+    f.escapement = GetInt32(b, 8);
+    f.orientation = GetInt32(b, 12);
+    f.weight = GetInt32(b, 16);
+    f.italic = b[20];
+    f.underline = b[21];
+    f.strikeOut = b[22];
+    f.charSet = b[23];
+    f.outPrecision = b[24];
+    f.clipPrecision = b[25];
+    f.quality = b[26];
+    f.pitchAndFamily = b[27];
     std::size_t length = 0;
     while (length < kFaceNameBytes && b[kFaceOffset + length] != 0)
         ++length;
-    f.FaceName.assign(reinterpret_cast<const char*>(&b[kFaceOffset]), length);
+    f.faceName.assign(reinterpret_cast<const char*>(&b[kFaceOffset]), length);
     return f;
 }
 
 FontBytes PackFontDescription(const FontDescription& f) {
     FontBytes b{};
-    PutInt32(b, 0, f.Height);
-    PutInt32(b, 4, f.Width);
-    PutInt32(b, 8, f.Escapement);
-    PutInt32(b, 12, f.Orientation);
-    PutInt32(b, 16, f.Weight);
-    b[20] = f.Italic;
-    b[21] = f.Underline;
-    b[22] = f.StrikeOut;
-    b[23] = f.CharSet;
-    b[24] = f.OutPrecision;
-    b[25] = f.ClipPrecision;
-    b[26] = f.Quality;
-    b[27] = f.PitchAndFamily;
+    PutInt32(b, 0, f.height);
+    PutInt32(b, 4, f.width);
+    PutInt32(b, 8, f.escapement);
+    PutInt32(b, 12, f.orientation);
+    PutInt32(b, 16, f.weight);
+    b[20] = f.italic;
+    b[21] = f.underline;
+    b[22] = f.strikeOut;
+    b[23] = f.charSet;
+    b[24] = f.outPrecision;
+    b[25] = f.clipPrecision;
+    b[26] = f.quality;
+    b[27] = f.pitchAndFamily;
     // Whole characters only, and room for the closing zero byte.
     std::size_t length = 0;
-    while (length < f.FaceName.size()) {
-        const std::size_t next = length + Utf8CharLength(f.FaceName, length);
+    while (length < f.faceName.size()) {
+        const std::size_t next = length + Utf8CharLength(f.faceName, length);
         if (next > kFaceNameBytes - 1) break;
         length = next;
     }
-    std::copy_n(f.FaceName.begin(), length, b.begin() + kFaceOffset);
+    std::copy_n(f.faceName.begin(), length, b.begin() + kFaceOffset);
     return b;
 }
 
@@ -96,33 +96,33 @@ FontDescription FontFromStored(std::optional<std::span<const uint8_t>> stored, i
         f = UnpackFontDescription(stored->first<kFontDescriptionBytes>());
     } else {
         f = UnpackFontDescription(FontBytes{});
-        f.Height = defaultPoints;
+        f.height = defaultPoints;
     }
-    const int points = std::clamp(f.Height, kSmallestFontPoints, kLargestFontPoints);
-    f.Height = -PointsToPixels(points, pixelsPerInch);
-    f.Width = 0;
-    f.Escapement = 0;
-    f.Orientation = 0;
-    if (f.Weight != kFontBold) f.Weight = kFontRegular;
-    f.Underline = 0;
-    f.StrikeOut = 0;
-    if (f.CharSet == 0) f.CharSet = 1;
-    f.OutPrecision = 0;
-    f.ClipPrecision = 0;
-    f.Quality = 0;
-    f.PitchAndFamily = 0;
-    if (f.FaceName.empty()) f.FaceName = "Arial";
+    const int points = std::clamp(f.height, kSmallestFontPoints, kLargestFontPoints);
+    f.height = -PointsToPixels(points, pixelsPerInch);
+    f.width = 0;
+    f.escapement = 0;
+    f.orientation = 0;
+    if (f.weight != kFontBold) f.weight = kFontRegular;
+    f.underline = 0;
+    f.strikeOut = 0;
+    if (f.charSet == 0) f.charSet = 1;
+    f.outPrecision = 0;
+    f.clipPrecision = 0;
+    f.quality = 0;
+    f.pitchAndFamily = 0;
+    if (f.faceName.empty()) f.faceName = "Arial";
     return f;
 }
 
 FontBytes StoredFromFont(const FontDescription& font, int pixelsPerInch) {
     FontDescription stored = font;
-    stored.Height = PointSizeOf(font, pixelsPerInch);
+    stored.height = PointSizeOf(font, pixelsPerInch);
     return PackFontDescription(stored);
 }
 
 int PointSizeOf(const FontDescription& font, int pixelsPerInch) {
-    return PixelsToPoints(std::abs(font.Height), pixelsPerInch);
+    return PixelsToPoints(std::abs(font.height), pixelsPerInch);
 }
 
 FontDescription ReadFont(const Settings& settings, SettingId id, int pixelsPerInch) {

@@ -26,20 +26,20 @@ inline constexpr int kLargestFontPoints = 24;
 using FontBytes = std::array<uint8_t, kFontDescriptionBytes>;
 
 struct FontDescription {
-    int32_t Height = 0;
-    int32_t Width = 0;
-    int32_t Escapement = 0;
-    int32_t Orientation = 0;
-    int32_t Weight = kFontRegular;
-    uint8_t Italic = 0;
-    uint8_t Underline = 0;
-    uint8_t StrikeOut = 0;
-    uint8_t CharSet = 1; // 1: the default character set
-    uint8_t OutPrecision = 0;
-    uint8_t ClipPrecision = 0;
-    uint8_t Quality = 0;
-    uint8_t PitchAndFamily = 0;
-    std::string FaceName; // UTF-8, at most 31 bytes
+    int32_t height = 0;
+    int32_t width = 0;
+    int32_t escapement = 0;
+    int32_t orientation = 0;
+    int32_t weight = kFontRegular;
+    uint8_t italic = 0;
+    uint8_t underline = 0;
+    uint8_t strikeOut = 0;
+    uint8_t charSet = 1; // 1: the default character set
+    uint8_t outPrecision = 0;
+    uint8_t clipPrecision = 0;
+    uint8_t quality = 0;
+    uint8_t pitchAndFamily = 0;
+    std::string faceName; // UTF-8, at most 31 bytes
     friend bool operator==(const FontDescription&, const FontDescription&) = default;
 };
 

@@ -8,8 +8,8 @@ namespace zm {
 namespace {
 
 struct KeyPair {
-    uint8_t VirtualKey;
-    uint32_t KeySym;
+    uint8_t virtualKey;
+    uint32_t keySym;
 };
 
 // The keys besides letters, digits, F1-F24 and the keypad digits, which go by ranges.
@@ -86,7 +86,7 @@ uint32_t KeySymOfVirtualKey(uint8_t vk) {
     if (vk >= 0x60 && vk <= 0x69) return kKeySymKp0 + (vk - 0x60u);
     if (vk >= 0x70 && vk <= 0x87) return kKeySymF1 + (vk - 0x70u);
     for (const KeyPair& k : kKeys)
-        if (k.VirtualKey == vk) return k.KeySym;
+        if (k.virtualKey == vk) return k.keySym;
     return 0;
 }
 
@@ -100,7 +100,7 @@ uint8_t VirtualKeyOfKeySym(uint32_t keySym) {
     if (keySym >= kKeySymF1 && keySym <= kKeySymF1 + 23)
         return static_cast<uint8_t>(0x70 + (keySym - kKeySymF1));
     for (const KeyPair& k : kKeys)
-        if (k.KeySym == keySym) return k.VirtualKey;
+        if (k.keySym == keySym) return k.virtualKey;
     return 0;
 }
 

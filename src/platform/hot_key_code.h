@@ -13,8 +13,8 @@ namespace zm {
 inline constexpr uint8_t kHotKeyExtendedFlag = 8;
 
 struct HotKeyParts {
-    uint8_t VirtualKey = 0;
-    uint8_t Modifiers = 0; // HotKeyModifier flags (hot_keys.h); the extended flag dropped
+    uint8_t virtualKey = 0;
+    uint8_t modifiers = 0; // HotKeyModifier flags (hot_keys.h); the extended flag dropped
     friend bool operator==(const HotKeyParts&, const HotKeyParts&) = default;
 };
 

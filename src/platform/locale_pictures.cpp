@@ -11,15 +11,15 @@ bool IsFieldLetter(char c) {
 
 void AddLiteral(std::vector<PictureToken>& tokens, std::string_view text) {
     if (text.empty()) return;
-    if (tokens.empty() || tokens.back().Letter != 0) tokens.push_back(PictureToken{});
-    tokens.back().Text.append(text);
+    if (tokens.empty() || tokens.back().letter != 0) tokens.push_back(PictureToken{});
+    tokens.back().text.append(text);
 }
 
 // The literal text between token number from and the next field (or the end).
 std::string LiteralAfter(const std::vector<PictureToken>& tokens, std::size_t from) {
     std::string text;
-    for (std::size_t i = from + 1; i < tokens.size() && tokens[i].Letter == 0; ++i)
-        text += tokens[i].Text;
+    for (std::size_t i = from + 1; i < tokens.size() && tokens[i].letter == 0; ++i)
+        text += tokens[i].text;
     return text;
 }
 
@@ -94,33 +94,33 @@ DatePictureFacts ReadDatePicture(std::string_view picture) {
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const PictureToken& t = tokens[i];
         // "ddd" and "dddd" are the weekday's name, not a date field.
-        const bool isDay = t.Letter == 'd' && t.Count <= 2;
-        if (!isDay && t.Letter != 'M' && t.Letter != 'y') continue;
+        const bool isDay = t.letter == 'd' && t.count <= 2;
+        if (!isDay && t.letter != 'M' && t.letter != 'y') continue;
         if (isDay && dayAt < 0) {
             dayAt = position++;
-            facts.DayLeadingZero = t.Count == 2;
-        } else if (t.Letter == 'M' && monthAt < 0) {
+            facts.dayLeadingZero = t.count == 2;
+        } else if (t.letter == 'M' && monthAt < 0) {
             monthAt = position++;
-            facts.MonthLeadingZero = t.Count == 2;
-        } else if (t.Letter == 'y' && yearAt < 0) {
+            facts.monthLeadingZero = t.count == 2;
+        } else if (t.letter == 'y' && yearAt < 0) {
             yearAt = position++;
-            facts.Century = t.Count >= 3;
+            facts.century = t.count >= 3;
         } else {
             continue;
         }
         if (!separatorTaken) {
-            facts.Separator = LiteralAfter(tokens, i);
+            facts.separator = LiteralAfter(tokens, i);
             separatorTaken = true;
         }
     }
-    facts.Found = position > 0;
+    facts.found = position > 0;
     if (yearAt == 0)
-        facts.Order = 2;
+        facts.order = 2;
     else if (dayAt >= 0 && (monthAt < 0 || dayAt < monthAt))
-        facts.Order = 1;
+        facts.order = 1;
     else
-        facts.Order = 0;
-    facts.CompactSeparator = CompactSeparator(facts.Separator);
+        facts.order = 0;
+    facts.compactSeparator = CompactSeparator(facts.separator);
     return facts;
 }
 
@@ -129,14 +129,14 @@ TimePictureFacts ReadTimePicture(std::string_view picture) {
     TimePictureFacts facts;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const PictureToken& t = tokens[i];
-        if (t.Letter == 'A' || t.Letter == 'a') facts.Is24Hour = false;
-        if ((t.Letter == 'h' || t.Letter == 'H') && !facts.Found) {
-            facts.Found = true;
-            facts.HourLeadingZero = t.Count >= 2;
-            facts.Separator = LiteralAfter(tokens, i);
+        if (t.letter == 'A' || t.letter == 'a') facts.is24Hour = false;
+        if ((t.letter == 'h' || t.letter == 'H') && !facts.found) {
+            facts.found = true;
+            facts.hourLeadingZero = t.count >= 2;
+            facts.separator = LiteralAfter(tokens, i);
         }
     }
-    facts.CompactSeparator = CompactSeparator(facts.Separator);
+    facts.compactSeparator = CompactSeparator(facts.separator);
     return facts;
 }
 

@@ -11,9 +11,9 @@
 namespace zm {
 
 struct PictureToken {
-    char Letter = 0;       // the field's letter; 0 for literal text
-    std::size_t Count = 0; // how many times the letter stands in a row
-    std::string Text;      // the literal text, quotes removed
+    char letter = 0;       // the field's letter; 0 for literal text
+    std::size_t count = 0; // how many times the letter stands in a row
+    std::string text;      // the literal text, quotes removed
     friend bool operator==(const PictureToken&, const PictureToken&) = default;
 };
 
@@ -23,24 +23,24 @@ struct PictureToken {
 std::vector<PictureToken> TokenizePicture(std::string_view picture);
 
 struct DatePictureFacts {
-    bool Found = false;   // the picture had a day, month or year field
-    int Order = 0;        // 0 month-day-year, 1 day-month-year, 2 year-month-day
-    bool Century = false; // four-digit year
-    bool DayLeadingZero = false;
-    bool MonthLeadingZero = false;
-    std::string Separator;        // the text between the first two fields
-    std::string CompactSeparator; // one character, or empty when the separator has none
+    bool found = false;   // the picture had a day, month or year field
+    int order = 0;        // 0 month-day-year, 1 day-month-year, 2 year-month-day
+    bool century = false; // four-digit year
+    bool dayLeadingZero = false;
+    bool monthLeadingZero = false;
+    std::string separator;        // the text between the first two fields
+    std::string compactSeparator; // one character, or empty when the separator has none
 };
 
 // The facts of a short date picture such as "M/d/yy", "dd.MM.yyyy" or "yyyy-MM-dd".
 DatePictureFacts ReadDatePicture(std::string_view picture);
 
 struct TimePictureFacts {
-    bool Found = false;   // the picture had an hour field
-    bool Is24Hour = true; // no AM/PM designator
-    bool HourLeadingZero = false;
-    std::string Separator;        // the text between the hour and the next field
-    std::string CompactSeparator; // one character, or empty when the separator has none
+    bool found = false;   // the picture had an hour field
+    bool is24Hour = true; // no AM/PM designator
+    bool hourLeadingZero = false;
+    std::string separator;        // the text between the hour and the next field
+    std::string compactSeparator; // one character, or empty when the separator has none
 };
 
 // The facts of a short time picture such as "h:mm AP" or "HH:mm".

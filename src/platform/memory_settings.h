@@ -13,12 +13,12 @@ class MemorySettings final : public Settings {
 public:
     std::map<std::string, std::string, std::less<>> values;
 
-    std::optional<std::string> read(std::string_view key) const override {
+    std::optional<std::string> Read(std::string_view key) const override {
         auto it = values.find(key);
         if (it == values.end()) return std::nullopt;
         return it->second;
     }
-    void write(std::string_view key, std::string_view value) override {
+    void Write(std::string_view key, std::string_view value) override {
         values.insert_or_assign(std::string(key), std::string(value));
     }
 };

@@ -11,28 +11,28 @@
 namespace zm {
 
 struct ProgramSettings {
-    bool ShowGridlines = true;
-    bool ShowOnStartup = true;
-    bool NewTimePicker = true;
-    bool ShowWeekNumbers = true;
-    bool CalendarOnLeftClick = true;
-    bool ReminderSound = true;
-    uint16_t MainWindowHotKey = 0;
-    uint16_t CalendarHotKey = 0;
-    uint16_t NewEventHotKey = 0;
-    bool ReminderOnTop = false;
-    bool CenterReminders = false;
-    bool CenterReminderTitle = false;
-    bool RememberSnooze = false;
-    bool HideWhenOver = false;
-    int MainView = 0; // 0 Day, 1 Week, 2 Month, 3 All
-    bool CheckWeekendEvents = false;
-    uint8_t WorkWeek = 127; // bit 0 Sunday ... bit 6 Saturday
-    int FirstWeekOfYear = 0;
-    int FirstDayOfWeek = 0;
+    bool showGridlines = true;
+    bool showOnStartup = true;
+    bool newTimePicker = true;
+    bool showWeekNumbers = true;
+    bool calendarOnLeftClick = true;
+    bool reminderSound = true;
+    uint16_t mainWindowHotKey = 0;
+    uint16_t calendarHotKey = 0;
+    uint16_t newEventHotKey = 0;
+    bool reminderOnTop = false;
+    bool centerReminders = false;
+    bool centerReminderTitle = false;
+    bool rememberSnooze = false;
+    bool hideWhenOver = false;
+    int mainView = 0; // 0 Day, 1 Week, 2 Month, 3 All
+    bool checkWeekendEvents = false;
+    uint8_t workWeek = 127; // bit 0 Sunday ... bit 6 Saturday
+    int firstWeekOfYear = 0;
+    int firstDayOfWeek = 0;
 
-    int StartupDelayMinutes = 1; // 1 to 10
-    bool PlainTrayMenu = false;
+    int startupDelayMinutes = 1; // 1 to 10
+    bool plainTrayMenu = false;
 };
 
 ProgramSettings LoadProgramSettings(const Settings& settings, const LocaleSettingDefaults& locale);

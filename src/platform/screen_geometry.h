@@ -5,36 +5,36 @@
 namespace zm {
 
 struct Point {
-    int X = 0;
-    int Y = 0;
+    int x = 0;
+    int y = 0;
     friend bool operator==(const Point&, const Point&) = default;
 };
 
 struct Size {
-    int Width = 0;
-    int Height = 0;
+    int width = 0;
+    int height = 0;
     friend bool operator==(const Size&, const Size&) = default;
 };
 
 struct Rect {
-    int X = 0;
-    int Y = 0;
-    int Width = 0;
-    int Height = 0;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
 
-    constexpr int Right() const { return X + Width; }
-    constexpr int Bottom() const { return Y + Height; }
-    constexpr bool IsEmpty() const { return Width <= 0 || Height <= 0; }
+    constexpr int Right() const { return x + width; }
+    constexpr int Bottom() const { return y + height; }
+    constexpr bool IsEmpty() const { return width <= 0 || height <= 0; }
     constexpr bool Contains(Point p) const {
-        return p.X >= X && p.X < Right() && p.Y >= Y && p.Y < Bottom();
+        return p.x >= x && p.x < Right() && p.y >= y && p.y < Bottom();
     }
     constexpr bool Contains(const Rect& r) const {
-        return r.X >= X && r.Y >= Y && r.Right() <= Right() && r.Bottom() <= Bottom();
+        return r.x >= x && r.y >= y && r.Right() <= Right() && r.Bottom() <= Bottom();
     }
     // The common part; empty (zero size) when there is none.
     constexpr Rect Intersected(const Rect& r) const {
-        const int left = X > r.X ? X : r.X;
-        const int top = Y > r.Y ? Y : r.Y;
+        const int left = x > r.x ? x : r.x;
+        const int top = y > r.y ? y : r.y;
         const int right = Right() < r.Right() ? Right() : r.Right();
         const int bottom = Bottom() < r.Bottom() ? Bottom() : r.Bottom();
         if (right <= left || bottom <= top) return {left, top, 0, 0};

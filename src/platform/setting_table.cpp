@@ -163,9 +163,9 @@ const LocaleSettingDefaults& NoLocale() {
 int64_t DefaultInt(const SettingDefinition& d, const LocaleSettingDefaults& locale) {
     switch (d.defaultSource) {
     case DefaultSource::FirstWeekOfYear:
-        return locale.FirstWeekOfYear;
+        return locale.firstWeekOfYear;
     case DefaultSource::FirstDayOfWeek:
-        return locale.FirstDayOfWeek;
+        return locale.firstDayOfWeek;
     default:
         return d.defaultValue;
     }
@@ -246,14 +246,14 @@ int64_t ReadInt(const Settings& settings, SettingId id) {
 
 int64_t ReadInt(const Settings& settings, SettingId id, const LocaleSettingDefaults& locale) {
     const SettingDefinition& d = DefinitionOf(id);
-    const auto text = settings.read(d.key);
+    const auto text = settings.Read(d.key);
     const auto v = text ? ParseSettingInt(*text) : std::nullopt;
     return InRange(d, v ? *v : DefaultInt(d, locale), locale);
 }
 
 bool ReadBool(const Settings& settings, SettingId id) {
     const SettingDefinition& d = DefinitionOf(id);
-    const auto text = settings.read(d.key);
+    const auto text = settings.Read(d.key);
     const auto v = text ? ParseSettingBool(*text) : std::nullopt;
     return v ? *v : d.defaultValue != 0;
 }
@@ -264,14 +264,14 @@ std::string ReadText(const Settings& settings, SettingId id) {
 
 std::string ReadText(const Settings& settings, SettingId id, const LocaleSettingDefaults& locale) {
     const SettingDefinition& d = DefinitionOf(id);
-    if (const auto text = settings.read(d.key)) return CutText(d, *text);
-    if (d.defaultSource == DefaultSource::ClockFormat) return CutText(d, locale.ClockFormat);
+    if (const auto text = settings.Read(d.key)) return CutText(d, *text);
+    if (d.defaultSource == DefaultSource::ClockFormat) return CutText(d, locale.clockFormat);
     return d.defaultText;
 }
 
 std::optional<std::vector<uint8_t>> ReadBytes(const Settings& settings, SettingId id) {
     const SettingDefinition& d = DefinitionOf(id);
-    const auto text = settings.read(d.key);
+    const auto text = settings.Read(d.key);
     if (!text) return std::nullopt;
     const std::string_view hex = TrimAsciiSpace(*text);
     if (hex.size() != static_cast<size_t>(d.max) * 2) return std::nullopt;
@@ -287,16 +287,16 @@ std::optional<std::vector<uint8_t>> ReadBytes(const Settings& settings, SettingI
 
 void WriteInt(Settings& settings, SettingId id, int64_t value) {
     const SettingDefinition& d = DefinitionOf(id);
-    settings.write(d.key, std::to_string(InRange(d, value, NoLocale())));
+    settings.Write(d.key, std::to_string(InRange(d, value, NoLocale())));
 }
 
 void WriteBool(Settings& settings, SettingId id, bool value) {
-    settings.write(DefinitionOf(id).key, value ? "true" : "false");
+    settings.Write(DefinitionOf(id).key, value ? "true" : "false");
 }
 
 void WriteText(Settings& settings, SettingId id, std::string_view value) {
     const SettingDefinition& d = DefinitionOf(id);
-    settings.write(d.key, CutText(d, value));
+    settings.Write(d.key, CutText(d, value));
 }
 
 void WriteBytes(Settings& settings, SettingId id, std::span<const uint8_t> value) {
@@ -309,7 +309,7 @@ void WriteBytes(Settings& settings, SettingId id, std::span<const uint8_t> value
         hex += kDigits[b >> 4];
         hex += kDigits[b & 15];
     }
-    settings.write(d.key, hex);
+    settings.Write(d.key, hex);
 }
 
 } // namespace zm

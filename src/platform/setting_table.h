@@ -129,10 +129,10 @@ inline constexpr int64_t kClockFormatMaxLength = 383;
 // What the user's locale gives for the settings whose default follows it. The platform fills
 // one at start-up; without one, these values apply.
 struct LocaleSettingDefaults {
-    int64_t FirstWeekOfYear = 0;
-    int64_t FirstDayOfWeek = 0;
-    std::string ClockFormat = "hh:mm:ss tt";
-    bool Metric = false; // the locale measures in metric units
+    int64_t firstWeekOfYear = 0;
+    int64_t firstDayOfWeek = 0;
+    std::string clockFormat = "hh:mm:ss tt";
+    bool metric = false; // the locale measures in metric units
 };
 
 // The default of the first week of the year from the locale's own value (0 the week of Jan 1,

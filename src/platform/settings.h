@@ -13,8 +13,8 @@ class Settings {
 public:
     virtual ~Settings() = default;
     // The stored text of the key; nothing when the key is not stored.
-    virtual std::optional<std::string> read(std::string_view key) const = 0;
-    virtual void write(std::string_view key, std::string_view value) = 0;
+    virtual std::optional<std::string> Read(std::string_view key) const = 0;
+    virtual void Write(std::string_view key, std::string_view value) = 0;
 };
 
 } // namespace zm

@@ -13,7 +13,7 @@ HotKeyResult ShortcutKeys::Set(int id, uint16_t code) {
     }
     const HotKeyParts wanted = SplitHotKeyCode(code);
     if (installed == 0 || wanted != SplitHotKeyCode(installed)) {
-        const HotKeyResult result = hotKeys_.Register(id, wanted.VirtualKey, wanted.Modifiers);
+        const HotKeyResult result = hotKeys_.Register(id, wanted.virtualKey, wanted.modifiers);
         if (result != HotKeyResult::Ok) return result;
     }
     installed_[id] = code;

@@ -24,10 +24,10 @@ public:
     virtual void Stop() = 0;
 
     // Called on the event loop when another start asks for the main window.
-    std::function<void()> RestoreRequested;
+    std::function<void()> restoreRequested;
     // Carries out a companion's command and gives its answer; while unset, commands are
     // refused as a busy program's.
-    std::function<CompanionAnswer(const CompanionRequest&)> CompanionRequested;
+    std::function<CompanionAnswer(const CompanionRequest&)> companionRequested;
 };
 
 } // namespace zm

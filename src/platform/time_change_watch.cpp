@@ -3,7 +3,7 @@
 namespace zm {
 
 bool SleptBetween(const ClockReadings& before, const ClockReadings& after, int64_t thresholdNs) {
-    const int64_t slept = (after.Boot - after.Monotonic) - (before.Boot - before.Monotonic);
+    const int64_t slept = (after.boot - after.monotonic) - (before.boot - before.monotonic);
     return slept >= thresholdNs;
 }
 

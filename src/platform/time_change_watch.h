@@ -8,9 +8,9 @@
 namespace zm {
 
 struct TimeChanges {
-    bool ClockSet = false; // the system time was set (also reported after a resume)
-    bool Resumed = false;  // the machine slept since the last check
-    constexpr bool Any() const { return ClockSet || Resumed; }
+    bool clockSet = false; // the system time was set (also reported after a resume)
+    bool resumed = false;  // the machine slept since the last check
+    constexpr bool Any() const { return clockSet || resumed; }
     friend bool operator==(const TimeChanges&, const TimeChanges&) = default;
 };
 
@@ -27,8 +27,8 @@ public:
 // Two clocks read at the same moment: one that stops while the machine sleeps and one that
 // keeps counting, in nanoseconds.
 struct ClockReadings {
-    int64_t Monotonic = 0;
-    int64_t Boot = 0;
+    int64_t monotonic = 0;
+    int64_t boot = 0;
 };
 
 // Sleeps shorter than this are taken for reading jitter.

@@ -10,15 +10,15 @@ std::optional<uint32_t> PackWindowSize(std::optional<Size> normal, Size minimum)
     const auto length = [](int v) {
         return static_cast<uint32_t>(std::clamp(v, 1, kLargestPackedLength));
     };
-    return length(normal->Height) << 16 | length(normal->Width);
+    return length(normal->height) << 16 | length(normal->width);
 }
 
 Size ClampWindowSize(Size wanted, Size minimum, Size workArea) {
     const auto one = [](int v, int low, int high) {
         return std::clamp(v, low, std::max(low, high));
     };
-    return {one(wanted.Width, minimum.Width, workArea.Width),
-            one(wanted.Height, minimum.Height, workArea.Height)};
+    return {one(wanted.width, minimum.width, workArea.width),
+            one(wanted.height, minimum.height, workArea.height)};
 }
 
 Size StoredWindowSize(uint32_t packed, Size minimum, Size workArea) {

@@ -9,8 +9,8 @@
 namespace zm {
 
 struct ScreenArea {
-    Rect Geometry;  // the whole screen, in desktop coordinates
-    Rect Available; // the work area
+    Rect geometry;  // the whole screen, in desktop coordinates
+    Rect available; // the work area
     friend bool operator==(const ScreenArea&, const ScreenArea&) = default;
 };
 

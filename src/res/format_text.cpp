@@ -45,8 +45,8 @@ std::string Digits(uint64_t v, unsigned base, bool upper) {
     return s;
 }
 
-void Pad(std::string& out, std::string_view body, const FieldFormat& field, std::string_view prefix = {},
-         bool zeroAllowed = false) {
+void Pad(std::string& out, std::string_view body, const FieldFormat& field,
+         std::string_view prefix = {}, bool zeroAllowed = false) {
     const size_t len = prefix.size() + body.size();
     const size_t width = static_cast<size_t>(field.width);
     const size_t fill = width > len ? width - len : 0;

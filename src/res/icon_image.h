@@ -13,8 +13,8 @@ struct IconImage {
     // 0xAARRGGBB, rows top to bottom; alpha 0 is transparent, 255 opaque.
     std::vector<uint32_t> pixels;
 
-    bool empty() const { return width <= 0 || height <= 0; }
-    uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    bool Empty() const { return width <= 0 || height <= 0; }
+    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
     friend bool operator==(const IconImage&, const IconImage&) = default;
 };
 

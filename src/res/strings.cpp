@@ -25,6 +25,8 @@ const char* LoadString(int id) {
     return it != std::end(kEntries) && it->id == id ? it->text : "";
 }
 
-std::span<const StringEntry> AllStrings() { return kEntries; }
+std::span<const StringEntry> AllStrings() {
+    return kEntries;
+}
 
 } // namespace zm

@@ -9,33 +9,33 @@ SoundChoice ChoiceOf(uint32_t sound, uint32_t pause) {
 }
 
 SoundChoice WithKind(SoundChoice choice, SoundKind kind) {
-    choice.Kind = kind;
-    if (kind == SoundKind::None) choice.Repeat = false;
+    choice.kind = kind;
+    if (kind == SoundKind::None) choice.repeat = false;
     return choice;
 }
 
 uint32_t SoundWordOf(const SoundChoice& choice) {
-    return SoundWord(choice.Kind, choice.Repeat);
+    return SoundWord(choice.kind, choice.repeat);
 }
 
 uint32_t StoredPauseOf(const SoundChoice& choice) {
-    const uint32_t pause = PauseWord(choice.Minutes, choice.Seconds);
+    const uint32_t pause = PauseWord(choice.minutes, choice.seconds);
     return pause == 0 ? 1 : pause;
 }
 
 std::chrono::milliseconds PreviewDelayOf(const SoundChoice& choice) {
-    if (!choice.Repeat) return std::chrono::milliseconds(0);
-    return PauseDelay(PauseWord(choice.Minutes, choice.Seconds));
+    if (!choice.repeat) return std::chrono::milliseconds(0);
+    return PauseDelay(PauseWord(choice.minutes, choice.seconds));
 }
 
 SoundControlState ControlStateOf(const SoundChoice& choice, bool editable) {
     if (!editable) return {};
-    const bool repeatAllowed = choice.Kind != SoundKind::None;
-    return {true, choice.Kind == SoundKind::File, repeatAllowed, repeatAllowed && choice.Repeat};
+    const bool repeatAllowed = choice.kind != SoundKind::None;
+    return {true, choice.kind == SoundKind::File, repeatAllowed, repeatAllowed && choice.repeat};
 }
 
 bool NeedsFile(const SoundChoice& choice, const std::string& selectedFile) {
-    return choice.Kind == SoundKind::File && selectedFile.empty();
+    return choice.kind == SoundKind::File && selectedFile.empty();
 }
 
 void ApplyReminderSound(EventRecord& event, bool custom, const SoundChoice& choice,
@@ -43,13 +43,13 @@ void ApplyReminderSound(EventRecord& event, bool custom, const SoundChoice& choi
     event.SetFlag(kCustomSound, custom);
     if (!custom) {
         event.SetFlag(kHasSoundPause, false);
-        event.SoundFile.clear();
+        event.soundFile.clear();
         return;
     }
-    event.Sound = SoundWordOf(choice);
-    event.SoundFile = file;
-    if (choice.Repeat) {
-        event.SoundPause = StoredPauseOf(choice);
+    event.sound = SoundWordOf(choice);
+    event.soundFile = file;
+    if (choice.repeat) {
+        event.soundPause = StoredPauseOf(choice);
         event.SetFlag(kHasSoundPause, true);
     }
 }

@@ -13,10 +13,10 @@ namespace zm {
 class EventRecord;
 
 struct SoundChoice {
-    SoundKind Kind = SoundKind::None;
-    bool Repeat = false;
-    int Minutes = 0; // 0 ... 99
-    int Seconds = 0; // 0 ... 59
+    SoundKind kind = SoundKind::None;
+    bool repeat = false;
+    int minutes = 0; // 0 ... 99
+    int seconds = 0; // 0 ... 59
     friend bool operator==(const SoundChoice&, const SoundChoice&) = default;
 };
 
@@ -34,10 +34,10 @@ std::chrono::milliseconds PreviewDelayOf(const SoundChoice& choice);
 // Which sound controls are enabled. `editable` is false in "Reminder Sound" while "Use custom
 // sound options" is clear.
 struct SoundControlState {
-    bool Kinds = false;        // the three radios
-    bool FileControls = false; // the recent-file list, "Browse" and "Play"
-    bool Repeat = false;
-    bool Pause = false; // the minutes and seconds fields
+    bool kinds = false;        // the three radios
+    bool fileControls = false; // the recent-file list, "Browse" and "Play"
+    bool repeat = false;
+    bool pause = false; // the minutes and seconds fields
     friend bool operator==(const SoundControlState&, const SoundControlState&) = default;
 };
 SoundControlState ControlStateOf(const SoundChoice& choice, bool editable);

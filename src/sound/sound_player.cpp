@@ -90,7 +90,7 @@ void SoundPlayer::StartWave() {
         return StartBeep();
     }
     backend_.PlayWaveFile(channel_, file_);
-    StartTimer(timing->PlayingTime + delay_);
+    StartTimer(timing->playingTime + delay_);
 }
 
 void SoundPlayer::StartMidi() {

@@ -39,7 +39,7 @@ public:
     // Stops what plays, then plays `file` (empty: the default beep), repeating with the delay
     // when it is above 0.
     void Play(const std::string& file, std::chrono::milliseconds repeatDelay);
-    void Play(const SoundRequest& request) { Play(request.File, request.RepeatDelay); }
+    void Play(const SoundRequest& request) { Play(request.file, request.repeatDelay); }
     // Stops the sound and any repetition to come.
     void Stop();
 

@@ -40,18 +40,18 @@ std::chrono::milliseconds PauseDelay(uint32_t pause) {
 }
 
 std::optional<SoundRequest> RequestFor(const SoundSetting& sound) {
-    const SoundKind kind = KindOf(sound.Sound);
+    const SoundKind kind = KindOf(sound.sound);
     if (kind == SoundKind::None) return std::nullopt;
     SoundRequest request;
-    if (kind == SoundKind::File) request.File = sound.File;
-    if (RepeatsIn(sound.Sound)) request.RepeatDelay = PauseDelay(sound.Pause);
+    if (kind == SoundKind::File) request.file = sound.file;
+    if (RepeatsIn(sound.sound)) request.repeatDelay = PauseDelay(sound.pause);
     return request;
 }
 
 SoundSetting ReminderSoundOf(const EventRecord& event, const SoundSetting& typeSound) {
     if (!event.Has(kCustomSound)) return typeSound;
-    return {event.Sound, event.Has(kHasSoundPause) ? event.SoundPause : kOneMinutePause,
-            event.SoundFile};
+    return {event.sound, event.Has(kHasSoundPause) ? event.soundPause : kOneMinutePause,
+            event.soundFile};
 }
 
 std::optional<SoundRequest> ReminderSoundRequest(const EventRecord& event,

@@ -21,9 +21,9 @@ inline constexpr int kMaxPauseMinutes = 99;
 inline constexpr int kMaxPauseSeconds = 59;
 
 struct SoundSetting {
-    uint32_t Sound = 0;
-    uint32_t Pause = kOneMinutePause;
-    std::string File;
+    uint32_t sound = 0;
+    uint32_t pause = kOneMinutePause;
+    std::string file;
 };
 
 // The kind of a sound word; a kind beyond the three is no sound.
@@ -41,8 +41,8 @@ std::chrono::milliseconds PauseDelay(uint32_t pause);
 
 // What a player is asked to play: an empty file is the default beep; a delay of 0 plays once.
 struct SoundRequest {
-    std::string File;
-    std::chrono::milliseconds RepeatDelay{0};
+    std::string file;
+    std::chrono::milliseconds repeatDelay{0};
     friend bool operator==(const SoundRequest&, const SoundRequest&) = default;
 };
 

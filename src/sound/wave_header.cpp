@@ -15,8 +15,8 @@ uint32_t LittleEndian32(const uint8_t* p) {
 }
 
 struct Chunk {
-    uint64_t BodyOffset = 0;
-    uint32_t DeclaredSize = 0;
+    uint64_t bodyOffset = 0;
+    uint32_t declaredSize = 0;
 };
 
 // The first chunk with the given id at or after `offset`, before `end`.
@@ -28,7 +28,7 @@ std::optional<Chunk> FindChunk(const WaveByteReader& read, uint64_t offset, uint
         const Chunk chunk{offset + kChunkHeaderBytes, LittleEndian32(header + 4)};
         if (std::memcmp(header, id, 4) == 0) return chunk;
         // Chunks start on even offsets: an odd-sized body is followed by a pad byte.
-        offset = chunk.BodyOffset + chunk.DeclaredSize + (chunk.DeclaredSize & 1);
+        offset = chunk.bodyOffset + chunk.declaredSize + (chunk.declaredSize & 1);
     }
     return std::nullopt;
 }
@@ -43,21 +43,21 @@ std::optional<WaveTiming> ReadWaveTiming(uint64_t fileSize, const WaveByteReader
     const uint64_t formEnd = std::min<uint64_t>(fileSize, 8 + uint64_t{LittleEndian32(form + 4)});
 
     const auto format = FindChunk(read, sizeof form, formEnd, "fmt ");
-    if (!format || format->DeclaredSize < kClassicFormatBytes ||
-        format->BodyOffset + format->DeclaredSize > formEnd)
+    if (!format || format->declaredSize < kClassicFormatBytes ||
+        format->bodyOffset + format->declaredSize > formEnd)
         return std::nullopt;
     uint8_t classic[kClassicFormatBytes];
-    if (!read(format->BodyOffset, classic, sizeof classic)) return std::nullopt;
+    if (!read(format->bodyOffset, classic, sizeof classic)) return std::nullopt;
     WaveTiming timing;
-    timing.BytesPerSecond = LittleEndian32(classic + 8);
-    if (timing.BytesPerSecond == 0) return std::nullopt;
+    timing.bytesPerSecond = LittleEndian32(classic + 8);
+    if (timing.bytesPerSecond == 0) return std::nullopt;
 
     const uint64_t afterFormat =
-        format->BodyOffset + format->DeclaredSize + (format->DeclaredSize & 1);
+        format->bodyOffset + format->declaredSize + (format->declaredSize & 1);
     const auto data = FindChunk(read, afterFormat, formEnd, "data");
     if (!data) return std::nullopt;
-    timing.DataBytes = std::min<uint64_t>(data->DeclaredSize, formEnd - data->BodyOffset);
-    timing.PlayingTime = std::chrono::milliseconds(timing.DataBytes * 1000 / timing.BytesPerSecond);
+    timing.dataBytes = std::min<uint64_t>(data->declaredSize, formEnd - data->bodyOffset);
+    timing.playingTime = std::chrono::milliseconds(timing.dataBytes * 1000 / timing.bytesPerSecond);
     return timing;
 }
 

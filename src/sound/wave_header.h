@@ -17,9 +17,9 @@
 namespace zm {
 
 struct WaveTiming {
-    uint32_t BytesPerSecond = 0;
-    uint64_t DataBytes = 0;
-    std::chrono::milliseconds PlayingTime{0}; // DataBytes * 1000 / BytesPerSecond, truncated
+    uint32_t bytesPerSecond = 0;
+    uint64_t dataBytes = 0;
+    std::chrono::milliseconds playingTime{0}; // DataBytes * 1000 / BytesPerSecond, truncated
 };
 
 // Reads `size` bytes at `offset` into `out`; false when they cannot be read.

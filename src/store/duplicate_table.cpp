@@ -2,11 +2,11 @@
 
 namespace zm {
 
-void DuplicateTable::add(uint16_t key, uint32_t matchKey) {
+void DuplicateTable::Add(uint16_t key, uint32_t matchKey) {
     entries_.emplace(matchKey, key);
 }
 
-std::optional<uint16_t> DuplicateTable::consume(uint32_t matchKey) {
+std::optional<uint16_t> DuplicateTable::Consume(uint32_t matchKey) {
     // Entries are added in ascending key order; the lowest key is the first one added.
     auto [first, last] = entries_.equal_range(matchKey);
     if (first == last) return std::nullopt;

@@ -12,12 +12,12 @@ namespace zm {
 
 class DuplicateTable {
 public:
-    void add(uint16_t key, uint32_t matchKey);
-    bool empty() const { return entries_.empty(); }
+    void Add(uint16_t key, uint32_t matchKey);
+    bool Empty() const { return entries_.empty(); }
     // Whether an entry with the match key is not consumed yet.
-    bool contains(uint32_t matchKey) const { return entries_.count(matchKey) != 0; }
+    bool Contains(uint32_t matchKey) const { return entries_.count(matchKey) != 0; }
     // Consumes the first-added unconsumed entry with the match key and gives its event key.
-    std::optional<uint16_t> consume(uint32_t matchKey);
+    std::optional<uint16_t> Consume(uint32_t matchKey);
 
 private:
     std::unordered_multimap<uint32_t, uint16_t> entries_;

@@ -21,7 +21,7 @@ void CutText(std::string& text, size_t size) {
 
 bool FitEventToChain(EventRecord& event) {
     bool cut = false;
-    for (std::string* text : {&event.Notes, &event.Name, &event.SoundFile, &event.TypeName}) {
+    for (std::string* text : {&event.notes, &event.name, &event.soundFile, &event.typeName}) {
         const size_t size = SerializedSize(event);
         if (size <= libfmt::kMaxEventBytes) break;
         const size_t over = size - libfmt::kMaxEventBytes;
@@ -39,34 +39,34 @@ EventStore::EventStore(StoreSetup setup)
         files_ = ownFiles_.get();
     }
     if (!now_) now_ = SystemNow;
-    library_.setNowSource(now_);
+    library_.SetNowSource(now_);
 }
 
 EventStore::~EventStore() {
     listeners_.clear();
-    close();
+    Close();
 }
 
-void EventStore::setTypeLookup(EventLibrary::TypeLookup lookup) {
+void EventStore::SetTypeLookup(EventLibrary::TypeLookup lookup) {
     typeLookup_ = lookup;
-    library_.setTypeLookup(std::move(lookup));
+    library_.SetTypeLookup(std::move(lookup));
 }
 
 DateTime EventStore::Now() const {
     return now_();
 }
 
-void EventStore::showFileError(const std::string& text) {
-    if (prompts_) prompts_->showFileError(text);
+void EventStore::ShowFileError(const std::string& text) {
+    if (prompts_) prompts_->ShowFileError(text);
 }
 
-void EventStore::close() {
-    const bool wasOpen = library_.isOpen();
-    pending_.clear();
-    pending_.unsetLimit();
-    library_.close();
+void EventStore::Close() {
+    const bool wasOpen = library_.IsOpen();
+    pending_.Clear();
+    pending_.UnsetLimit();
+    library_.Close();
     libraryPath_.clear();
-    if (wasOpen) notify(StoreChange::ResetBy(ResetCause::Closed));
+    if (wasOpen) Notify(StoreChange::ResetBy(ResetCause::Closed));
 }
 
 // --- the listeners ---
@@ -86,7 +86,7 @@ void EventStore::RemoveListener(StoreListener& listener) {
         listeners_.erase(it);
 }
 
-void EventStore::notify(const StoreChange& change) {
+void EventStore::Notify(const StoreChange& change) {
     if (bulkDepth_ > 0) {
         bulkChanged_ = true;
         if (!change.MovesKey()) return;
@@ -101,186 +101,186 @@ void EventStore::notify(const StoreChange& change) {
 
 // --- the pending list ---
 
-void EventStore::joinPending(const EventRecord& event) {
-    if (pending_.belongs(event, week_)) pending_.add(event);
+void EventStore::JoinPending(const EventRecord& event) {
+    if (pending_.Belongs(event, week_)) pending_.Add(event);
 }
 
-void EventStore::removePending(uint16_t key) {
-    if (pending_.remove(key))
-        notify(StoreChange::Of(StoreChangeKind::LeftPending, key, key, std::nullopt));
+void EventStore::RemovePending(uint16_t key) {
+    if (pending_.Remove(key))
+        Notify(StoreChange::Of(StoreChangeKind::LeftPending, key, key, std::nullopt));
 }
 
-void EventStore::finishRewrite(uint16_t oldKey, const EventRecord& event, StoreChangeKind kind,
+void EventStore::FinishRewrite(uint16_t oldKey, const EventRecord& event, StoreChangeKind kind,
                                bool closesWindow) {
-    pending_.remove(oldKey);
-    joinPending(event);
-    notify(StoreChange::Of(kind, oldKey, event.Key, event, closesWindow));
+    pending_.Remove(oldKey);
+    JoinPending(event);
+    Notify(StoreChange::Of(kind, oldKey, event.key, event, closesWindow));
 }
 
 // --- events ---
 
-LibraryResult EventStore::storeNew(EventRecord& event) {
-    const LibraryResult rc = library_.addEvent(event);
+LibraryResult EventStore::StoreNew(EventRecord& event) {
+    const LibraryResult rc = library_.AddEvent(event);
     if (rc != LibraryResult::Ok) return rc;
-    joinPending(event);
-    notify(StoreChange::Of(StoreChangeKind::Added, 0, event.Key, event));
+    JoinPending(event);
+    Notify(StoreChange::Of(StoreChangeKind::Added, 0, event.key, event));
     return LibraryResult::Ok;
 }
 
-LibraryResult EventStore::storeChanged(EventRecord& event) {
-    const uint16_t oldKey = event.Key;
-    const LibraryResult rc = library_.modifyEvent(event);
+LibraryResult EventStore::StoreChanged(EventRecord& event) {
+    const uint16_t oldKey = event.key;
+    const LibraryResult rc = library_.ModifyEvent(event);
     if (rc != LibraryResult::Ok) return rc;
-    finishRewrite(oldKey, event, StoreChangeKind::Changed, true);
+    FinishRewrite(oldKey, event, StoreChangeKind::Changed, true);
     return LibraryResult::Ok;
 }
 
-LibraryResult EventStore::storeReplaced(EventRecord& event) {
-    const uint16_t oldKey = event.Key;
+LibraryResult EventStore::StoreReplaced(EventRecord& event) {
+    const uint16_t oldKey = event.key;
     EventRecord replacement = event;
-    if (replacement.Id == 0) {
-        const ReadResult<EventRecord> stored = library_.readEvent(oldKey);
+    if (replacement.id == 0) {
+        const ReadResult<EventRecord> stored = library_.ReadEvent(oldKey);
         if (!stored.Ok()) return stored.Code();
-        replacement.Id = stored->Id;
+        replacement.id = stored->id;
     }
-    const LibraryResult rc = library_.modifyEvent(replacement);
+    const LibraryResult rc = library_.ModifyEvent(replacement);
     if (rc != LibraryResult::Ok) return rc;
     event = std::move(replacement);
     // The merge or import that replaces it rebuilds the pending list afterwards.
-    pending_.remove(oldKey);
-    notify(StoreChange::Of(StoreChangeKind::Replaced, oldKey, event.Key, event, true));
+    pending_.Remove(oldKey);
+    Notify(StoreChange::Of(StoreChangeKind::Replaced, oldKey, event.key, event, true));
     return LibraryResult::Ok;
 }
 
-LibraryResult EventStore::deleteAs(uint16_t key, StoreChangeKind kind, bool closesWindow) {
+LibraryResult EventStore::DeleteAs(uint16_t key, StoreChangeKind kind, bool closesWindow) {
     // The listeners are given the event as it was; one that cannot be read is deleted all the
     // same.
-    ReadResult<EventRecord> read = library_.readEvent(key);
+    ReadResult<EventRecord> read = library_.ReadEvent(key);
     std::optional<EventRecord> gone;
     if (read.Ok()) gone = std::move(read).Value();
-    const LibraryResult rc = library_.deleteEvent(key);
+    const LibraryResult rc = library_.DeleteEvent(key);
     if (rc != LibraryResult::Ok) return rc;
-    pending_.remove(key);
-    notify(StoreChange::Of(kind, key, 0, std::move(gone), closesWindow));
+    pending_.Remove(key);
+    Notify(StoreChange::Of(kind, key, 0, std::move(gone), closesWindow));
     return LibraryResult::Ok;
 }
 
-LibraryResult EventStore::deleteStored(uint16_t key) {
-    return deleteAs(key, StoreChangeKind::Deleted, false);
+LibraryResult EventStore::DeleteStored(uint16_t key) {
+    return DeleteAs(key, StoreChangeKind::Deleted, false);
 }
 
-LibraryResult EventStore::removeEvent(uint16_t key) {
-    return deleteAs(key, StoreChangeKind::Deleted, true);
+LibraryResult EventStore::RemoveEvent(uint16_t key) {
+    return DeleteAs(key, StoreChangeKind::Deleted, true);
 }
 
-LibraryResult EventStore::acceptAs(uint16_t key, bool deleteIt,
+LibraryResult EventStore::AcceptAs(uint16_t key, bool deleteIt,
                                    std::optional<DateTime> shownOccurrence, bool closesWindow) {
-    if (deleteIt) return deleteAs(key, StoreChangeKind::Deleted, closesWindow);
-    ReadResult<EventRecord> read = library_.readEvent(key);
+    if (deleteIt) return DeleteAs(key, StoreChangeKind::Deleted, closesWindow);
+    ReadResult<EventRecord> read = library_.ReadEvent(key);
     if (!read.Ok()) return read.Code();
     EventRecord event = std::move(read).Value();
     event.Accept(Now(), week_, shownOccurrence);
-    const LibraryResult rc = library_.modifyEvent(event);
+    const LibraryResult rc = library_.ModifyEvent(event);
     if (rc != LibraryResult::Ok) return rc;
     // The entry of the old key would name blocks that are free now; a recurring event comes
     // back when a further reminder falls before the limit.
-    pending_.remove(key);
-    if (event.IsRecurring()) joinPending(event);
-    notify(StoreChange::Of(StoreChangeKind::Accepted, key, event.Key, event, closesWindow));
+    pending_.Remove(key);
+    if (event.IsRecurring()) JoinPending(event);
+    Notify(StoreChange::Of(StoreChangeKind::Accepted, key, event.key, event, closesWindow));
     return LibraryResult::Ok;
 }
 
-LibraryResult EventStore::acceptStored(uint16_t key, bool deleteIt,
+LibraryResult EventStore::AcceptStored(uint16_t key, bool deleteIt,
                                        std::optional<DateTime> shownOccurrence) {
-    return acceptAs(key, deleteIt, shownOccurrence, false);
+    return AcceptAs(key, deleteIt, shownOccurrence, false);
 }
 
-LibraryResult EventStore::acceptListed(uint16_t key) {
-    return acceptAs(key, false, std::nullopt, true);
+LibraryResult EventStore::AcceptListed(uint16_t key) {
+    return AcceptAs(key, false, std::nullopt, true);
 }
 
-LibraryResult EventStore::changeType(EventRecord& event, int32_t typeIndex,
+LibraryResult EventStore::ChangeType(EventRecord& event, int32_t typeIndex,
                                      const std::string& typeName) {
-    const uint16_t oldKey = event.Key;
+    const uint16_t oldKey = event.key;
     EventRecord changed = event;
-    changed.TypeName = typeName;
-    changed.TypeIndex = typeIndex;
-    const LibraryResult rc = library_.modifyEvent(changed);
+    changed.typeName = typeName;
+    changed.typeIndex = typeIndex;
+    const LibraryResult rc = library_.ModifyEvent(changed);
     if (rc != LibraryResult::Ok) return rc;
     event = std::move(changed);
-    if (std::optional<EventRecord> entry = pending_.take(oldKey)) {
-        entry->Key = event.Key;
-        entry->TypeName = event.TypeName;
-        entry->TypeIndex = event.TypeIndex;
-        pending_.add(std::move(*entry));
+    if (std::optional<EventRecord> entry = pending_.Take(oldKey)) {
+        entry->key = event.key;
+        entry->typeName = event.typeName;
+        entry->typeIndex = event.typeIndex;
+        pending_.Add(std::move(*entry));
     } else {
-        joinPending(event);
+        JoinPending(event);
     }
-    notify(StoreChange::Of(StoreChangeKind::TypeChanged, oldKey, event.Key, event, true));
+    Notify(StoreChange::Of(StoreChangeKind::TypeChanged, oldKey, event.key, event, true));
     return LibraryResult::Ok;
 }
 
-LibraryResult EventStore::setDisabled(EventRecord& event, bool on) {
+LibraryResult EventStore::SetDisabled(EventRecord& event, bool on) {
     if (event.Has(kDisabled) == on) return LibraryResult::Ok;
-    const uint16_t oldKey = event.Key;
+    const uint16_t oldKey = event.key;
     EventRecord changed = event;
     changed.SetDisabled(on);
-    const LibraryResult rc = library_.modifyEvent(changed);
+    const LibraryResult rc = library_.ModifyEvent(changed);
     if (rc != LibraryResult::Ok) return rc;
     event = std::move(changed);
-    finishRewrite(oldKey, event, on ? StoreChangeKind::Disabled : StoreChangeKind::Enabled, true);
+    FinishRewrite(oldKey, event, on ? StoreChangeKind::Disabled : StoreChangeKind::Enabled, true);
     return LibraryResult::Ok;
 }
 
-LibraryResult EventStore::deleteAccepted() {
-    return library_.forEachEvent([this](uint16_t key) {
-        const ReadResult<EventRecord> event = library_.readEvent(key);
+LibraryResult EventStore::DeleteAccepted() {
+    return library_.ForEachEvent([this](uint16_t key) {
+        const ReadResult<EventRecord> event = library_.ReadEvent(key);
         if (!event.Ok()) return event.Code();
         if (event->IsRecurring() || !event->Has(kAccepted)) return LibraryResult::Ok;
-        return deleteAs(key, StoreChangeKind::Purged, false);
+        return DeleteAs(key, StoreChangeKind::Purged, false);
     });
 }
 
-LibraryResult EventStore::snoozeStored(uint16_t key, const SnoozeRequest& request,
+LibraryResult EventStore::SnoozeStored(uint16_t key, const SnoozeRequest& request,
                                        Verdict& verdict) {
     verdict = Verdict::Pass();
-    ReadResult<EventRecord> read = library_.readEvent(key);
+    ReadResult<EventRecord> read = library_.ReadEvent(key);
     if (!read.Ok()) return read.Code();
     EventRecord event = std::move(read).Value();
     verdict = ApplySnooze(event, request, Now(), week_);
     if (!verdict.Ok()) return LibraryResult::Ok;
-    const LibraryResult rc = library_.modifyEvent(event);
+    const LibraryResult rc = library_.ModifyEvent(event);
     if (rc != LibraryResult::Ok) return rc;
-    finishRewrite(key, event, StoreChangeKind::Snoozed, false);
+    FinishRewrite(key, event, StoreChangeKind::Snoozed, false);
     return LibraryResult::Ok;
 }
 
-LibraryResult EventStore::unsnoozeStored(uint16_t key) {
-    ReadResult<EventRecord> read = library_.readEvent(key);
+LibraryResult EventStore::UnsnoozeStored(uint16_t key) {
+    ReadResult<EventRecord> read = library_.ReadEvent(key);
     if (!read.Ok()) return read.Code();
     EventRecord event = std::move(read).Value();
     // The current occurrence is today's (or the next one); before the first rebuild the end of
     // today stands in for the limit.
-    event.Unsnooze(pending_.limitSet() ? pending_.limit() : EndOfDay(Now()));
-    const LibraryResult rc = library_.modifyEvent(event);
+    event.Unsnooze(pending_.LimitSet() ? pending_.Limit() : EndOfDay(Now()));
+    const LibraryResult rc = library_.ModifyEvent(event);
     if (rc != LibraryResult::Ok) return rc;
-    finishRewrite(key, event, StoreChangeKind::Unsnoozed, true);
+    FinishRewrite(key, event, StoreChangeKind::Unsnoozed, true);
     return LibraryResult::Ok;
 }
 
 // --- the scheduler ---
 
-LibraryResult EventStore::reloadPending() {
-    pending_.unsetLimit();
-    return rebuildPendingAt(Now());
+LibraryResult EventStore::ReloadPending() {
+    pending_.UnsetLimit();
+    return RebuildPendingAt(Now());
 }
 
-LibraryResult EventStore::rebuildPending() {
-    return rebuildPendingAt(Now());
+LibraryResult EventStore::RebuildPending() {
+    return RebuildPendingAt(Now());
 }
 
-LibraryResult EventStore::rebuildPendingAt(DateTime now) {
-    if (!pending_.needsRebuild(now)) return LibraryResult::Ok;
+LibraryResult EventStore::RebuildPendingAt(DateTime now) {
+    if (!pending_.NeedsRebuild(now)) return LibraryResult::Ok;
     const DateTime limit = EndOfDay(now);
     const WeekSettings& settings = week_;
     std::vector<EventRecord> fresh;
@@ -289,25 +289,25 @@ LibraryResult EventStore::rebuildPendingAt(DateTime now) {
         return LibraryResult::Ok;
     });
     if (rc != LibraryResult::Ok) return rc;
-    pending_.setLimit(limit);
-    pending_.assign(std::move(fresh));
-    notify(StoreChange::Of(StoreChangeKind::PendingRebuilt, 0, 0, std::nullopt));
+    pending_.SetLimit(limit);
+    pending_.Assign(std::move(fresh));
+    Notify(StoreChange::Of(StoreChangeKind::PendingRebuilt, 0, 0, std::nullopt));
     return LibraryResult::Ok;
 }
 
-std::vector<DueReminder> EventStore::dueReminders() const {
-    return pending_.dueAt(Now(), week_);
+std::vector<DueReminder> EventStore::DueReminders() const {
+    return pending_.DueAt(Now(), week_);
 }
 
 std::optional<DateTime> EventStore::NextDueInstant() const {
     return pending_.NextDueAfter(Now(), week_);
 }
 
-LibraryResult EventStore::checkFutureStamps() {
-    return checkFutureStampsAt(Now());
+LibraryResult EventStore::CheckFutureStamps() {
+    return CheckFutureStampsAt(Now());
 }
 
-LibraryResult EventStore::checkFutureStampsAt(DateTime now) {
+LibraryResult EventStore::CheckFutureStampsAt(DateTime now) {
     BusyScope busy(*this);
     // Stops the first walk at the first event found; no library code has this value.
     constexpr LibraryResult kFound = static_cast<LibraryResult>(0xFFFFFFFFu);
@@ -316,32 +316,32 @@ LibraryResult EventStore::checkFutureStampsAt(DateTime now) {
         return event.IsStampedInFuture(now, settings) ? kFound : LibraryResult::Ok;
     });
     if (rc != kFound) return rc;
-    if (!prompts_ || !prompts_->confirmFutureStampCorrection()) return LibraryResult::Ok;
+    if (!prompts_ || !prompts_->ConfirmFutureStampCorrection()) return LibraryResult::Ok;
     bool corrected = false;
-    rc = library_.forEachEvent([&](uint16_t key) {
-        ReadResult<EventRecord> read = library_.readEvent(key);
+    rc = library_.ForEachEvent([&](uint16_t key) {
+        ReadResult<EventRecord> read = library_.ReadEvent(key);
         if (!read.Ok()) return read.Code();
         EventRecord event = std::move(read).Value();
         if (!event.IsStampedInFuture(now, settings)) return LibraryResult::Ok;
         event.StampShown(now);
-        const LibraryResult written = library_.rewriteFirstBlock(event);
+        const LibraryResult written = library_.RewriteFirstBlock(event);
         if (written == LibraryResult::Ok) corrected = true;
         return written;
     });
     if (corrected) {
-        const LibraryResult flushed = library_.flush();
+        const LibraryResult flushed = library_.Flush();
         if (rc == LibraryResult::Ok) rc = flushed;
-        pending_.unsetLimit();
-        notify(StoreChange::ResetBy(ResetCause::StampsCorrected));
+        pending_.UnsetLimit();
+        Notify(StoreChange::ResetBy(ResetCause::StampsCorrected));
     }
     return rc;
 }
 
-LibraryResult EventStore::startCheck() {
+LibraryResult EventStore::StartCheck() {
     const DateTime now = Now();
-    const LibraryResult rc = checkFutureStampsAt(now);
+    const LibraryResult rc = CheckFutureStampsAt(now);
     if (rc != LibraryResult::Ok) return rc;
-    return rebuildPendingAt(now);
+    return RebuildPendingAt(now);
 }
 
 } // namespace zm

@@ -77,19 +77,19 @@ public:
     void AddListener(StoreListener& listener);
     void RemoveListener(StoreListener& listener);
     // Null while there is none.
-    void setPrompts(StorePrompts* prompts) { prompts_ = prompts; }
-    void setQuickTakeOver(QuickReminderTakeOver* takeOver) { quickTakeOver_ = takeOver; }
-    StorePrompts* prompts() const { return prompts_; }
+    void SetPrompts(StorePrompts* prompts) { prompts_ = prompts; }
+    void SetQuickTakeOver(QuickReminderTakeOver* takeOver) { quickTakeOver_ = takeOver; }
+    StorePrompts* Prompts() const { return prompts_; }
     // Resolves the type names of the events read (the type list).
-    void setTypeLookup(EventLibrary::TypeLookup lookup);
+    void SetTypeLookup(EventLibrary::TypeLookup lookup);
     // The millisecond tick that goes into a new event's id with "now" (the system's by default).
-    void SetIdTick(EventLibrary::TickSource tick) { library_.setIdSource(now_, std::move(tick)); }
+    void SetIdTick(EventLibrary::TickSource tick) { library_.SetIdSource(now_, std::move(tick)); }
 
     // --- reading ---
 
     // The open library, to read and check: only the store changes it.
-    const EventLibrary& library() const { return library_; }
-    const PendingList& pending() const { return pending_; }
+    const EventLibrary& Library() const { return library_; }
+    const PendingList& Pending() const { return pending_; }
     // "Now" as every operation of the store takes it.
     DateTime Now() const;
     // The calendar settings of the reminder timing. Changing them does not rebuild the pending
@@ -103,11 +103,11 @@ public:
 
     // Opens the default library of the program's folder (InternalError when the folder is not
     // known).
-    LibraryResult openDefaultLibrary();
+    LibraryResult OpenDefaultLibrary();
     // Opens the library; a missing one is created (after a file-error box), one of an older
     // version is converted after the user agreed (its old file goes to the archive folder).
     // A conversion that fails puts the old file back and removes the new one.
-    LibraryResult openLibrary(const std::string& path);
+    LibraryResult OpenLibrary(const std::string& path);
     // Opens a library file as it is, never creating or converting it: ReadWrite locks it
     // against other writers (LibraryInUse while another one holds it), ReadOnly shares it and
     // refuses every change. OpenFailed when the file cannot be opened (LastFileFailure() tells
@@ -122,11 +122,11 @@ public:
     // Adds every event of another library file of any known version to the open library.
     // With reloadAfter the pending list is rebuilt afterwards; without it (conversion), the
     // quick reminders of an old file are handed to the quick-reminder take-over.
-    LibraryResult mergeLibraryFile(const std::string& path, bool reloadAfter, DuplicateMode mode);
+    LibraryResult MergeLibraryFile(const std::string& path, bool reloadAfter, DuplicateMode mode);
     // The counts of the last merge, also of one that failed part of the way.
-    const MergeCounts& lastMergeCounts() const { return mergeCounts_; }
+    const MergeCounts& LastMergeCounts() const { return mergeCounts_; }
     // At exit: the pending list is emptied and the library closed.
-    void close();
+    void Close();
 
     // --- events ---
     // Each tells the listeners of the change (the kind in brackets); where it says so, the
@@ -134,70 +134,70 @@ public:
 
     // Adds a new event (Added); it joins the pending list when its reminder falls due before
     // the look-ahead limit.
-    LibraryResult storeNew(EventRecord& event);
+    LibraryResult StoreNew(EventRecord& event);
     // Rewrites a changed event that carries its old Key (Changed; closes).
-    LibraryResult storeChanged(EventRecord& event);
+    LibraryResult StoreChanged(EventRecord& event);
     // Rewrites a stored event with an imported one (Replaced; closes): merging and importing,
     // which rebuild the pending list afterwards. An Id of 0 takes the stored event's Id. An
     // event too large for a chain gives EventTooLarge (a merge shortens it first).
-    LibraryResult storeReplaced(EventRecord& event);
+    LibraryResult StoreReplaced(EventRecord& event);
     // Deletes the event (Deleted).
-    LibraryResult deleteStored(uint16_t key);
+    LibraryResult DeleteStored(uint16_t key);
     // Deletes the event (Deleted; closes).
-    LibraryResult removeEvent(uint16_t key);
+    LibraryResult RemoveEvent(uint16_t key);
     // The user accepted the reminder in its window (Accepted), or asked there to delete the
     // event (`deleteIt`: Deleted). `shownOccurrence`: the occurrence the window showed, when it
     // has one.
-    LibraryResult acceptStored(uint16_t key, bool deleteIt = false,
+    LibraryResult AcceptStored(uint16_t key, bool deleteIt = false,
                                std::optional<DateTime> shownOccurrence = std::nullopt);
     // Accepting from the event list: as acceptStored (Accepted; closes).
-    LibraryResult acceptListed(uint16_t key);
+    LibraryResult AcceptListed(uint16_t key);
     // Gives the listed event another type (TypeChanged; closes); a pending entry of the event
     // follows it.
-    LibraryResult changeType(EventRecord& event, int32_t typeIndex, const std::string& typeName);
+    LibraryResult ChangeType(EventRecord& event, int32_t typeIndex, const std::string& typeName);
     // Disables or enables the listed event (Disabled or Enabled; closes); Ok without writing or
     // telling when it already is so.
-    LibraryResult setDisabled(EventRecord& event, bool on);
-    ReadResult<EventRecord> readStored(uint16_t key) const { return library_.readEvent(key); }
-    LibraryResult forEachStored(const EventLibrary::EventVisitor& visit) const {
-        return library_.forEachEvent(visit);
+    LibraryResult SetDisabled(EventRecord& event, bool on);
+    ReadResult<EventRecord> ReadStored(uint16_t key) const { return library_.ReadEvent(key); }
+    LibraryResult ForEachStored(const EventLibrary::EventVisitor& visit) const {
+        return library_.ForEachEvent(visit);
     }
     // Deletes every accepted one-time event (Purged, each with the event); stops at the first
     // failure.
-    LibraryResult deleteAccepted();
+    LibraryResult DeleteAccepted();
     // Unsets the look-ahead limit and rebuilds the pending list (PendingRebuilt).
-    LibraryResult reloadPending();
+    LibraryResult ReloadPending();
     // Snoozes the reminder of a stored event for the reminder window (Snoozed). A snooze the
     // rules refuse leaves `verdict` refused (with its message) and changes nothing.
-    LibraryResult snoozeStored(uint16_t key, const SnoozeRequest& request, Verdict& verdict);
+    LibraryResult SnoozeStored(uint16_t key, const SnoozeRequest& request, Verdict& verdict);
     // Cancels the snooze of a stored event, so that its current reminder is due at once
     // (Unsnoozed; closes).
-    LibraryResult unsnoozeStored(uint16_t key);
+    LibraryResult UnsnoozeStored(uint16_t key);
 
     // --- the scheduler ---
 
     // The daily rebuild: once the day has moved past the look-ahead limit, the limit becomes
     // the end of today and every stored event whose reminder falls due before it joins a new
     // pending list (PendingRebuilt). A failed walk keeps the old list and limit.
-    LibraryResult rebuildPending();
+    LibraryResult RebuildPending();
     // The pending events whose reminder is due now, last entry first.
-    std::vector<DueReminder> dueReminders() const;
+    std::vector<DueReminder> DueReminders() const;
     // The next instant after now at which a pending event that is not due yet falls due; none
     // when nothing more falls due before the look-ahead limit. The program arms one single-shot
     // timer for it besides the 20-second tick.
     std::optional<DateTime> NextDueInstant() const;
     // A due event leaves the pending list (and the clock's list) when its window opens
     // (LeftPending).
-    void removePending(uint16_t key);
+    void RemovePending(uint16_t key);
     // Asks whether to correct recurring reminders stamped a day or more in the future; on Yes
     // each is stamped now, in place (a reset). The pending list is rebuilt at the next rebuild.
-    LibraryResult checkFutureStamps();
+    LibraryResult CheckFutureStamps();
     // The check when the main frame is created: future stamps, then the pending list.
-    LibraryResult startCheck();
+    LibraryResult StartCheck();
 
     // --- the scheduler's guards (store_scopes.h) ---
     // While busy (a long library operation runs) the reminder tick does nothing.
-    bool busy() const { return busy_ > 0; }
+    bool Busy() const { return busy_ > 0; }
     // A reminder window is being created.
     bool CreatingReminder() const { return reminderCreation_ > 0; }
 
@@ -206,36 +206,36 @@ private:
     friend class ReminderCreationScope;
     friend class BulkChangeScope;
 
-    void showFileError(const std::string& text);
+    void ShowFileError(const std::string& text);
 
     // Tells every listener; within a bulk change only what moves a key, the rest is kept for
     // the reset at its end.
-    void notify(const StoreChange& change);
+    void Notify(const StoreChange& change);
 
-    LibraryResult openOrConvert(const std::string& path, bool& converted);
+    LibraryResult OpenOrConvert(const std::string& path, bool& converted);
     // After an open: on success the library of `path` is open, and the listeners learn so when
     // the bulk change ends.
-    LibraryResult opened(LibraryResult rc, BulkChangeScope& bulk, std::string path);
-    LibraryResult createLibrary(const std::string& path);
-    LibraryResult convertLibrary(const std::string& path);
-    void restoreOldLibrary(const std::string& path, const std::string& archivePath);
-    LibraryResult buildDuplicateTable(DuplicateTable& table, bool byId) const;
-    LibraryResult mergeEvent(EventRecord& event, DuplicateMode mode, DuplicateTable& table);
-    LibraryResult mergeFirstFormat(const EventLibrary& other, DuplicateMode mode,
+    LibraryResult Opened(LibraryResult rc, BulkChangeScope& bulk, std::string path);
+    LibraryResult CreateLibrary(const std::string& path);
+    LibraryResult ConvertLibrary(const std::string& path);
+    void RestoreOldLibrary(const std::string& path, const std::string& archivePath);
+    LibraryResult BuildDuplicateTable(DuplicateTable& table, bool byId) const;
+    LibraryResult MergeEvent(EventRecord& event, DuplicateMode mode, DuplicateTable& table);
+    LibraryResult MergeFirstFormat(const EventLibrary& other, DuplicateMode mode,
                                    DuplicateTable& table, std::vector<OldQuickReminder>& quick);
-    void takeOverQuickReminders(std::vector<OldQuickReminder> quick);
+    void TakeOverQuickReminders(std::vector<OldQuickReminder> quick);
 
-    LibraryResult deleteAs(uint16_t key, StoreChangeKind kind, bool closesWindow);
-    LibraryResult acceptAs(uint16_t key, bool deleteIt, std::optional<DateTime> shownOccurrence,
+    LibraryResult DeleteAs(uint16_t key, StoreChangeKind kind, bool closesWindow);
+    LibraryResult AcceptAs(uint16_t key, bool deleteIt, std::optional<DateTime> shownOccurrence,
                            bool closesWindow);
     // After a rewrite: the pending entry of the old key goes, the event joins the pending list
     // when it belongs there, and the listeners are told.
-    void finishRewrite(uint16_t oldKey, const EventRecord& event, StoreChangeKind kind,
+    void FinishRewrite(uint16_t oldKey, const EventRecord& event, StoreChangeKind kind,
                        bool closesWindow);
-    LibraryResult rebuildPendingAt(DateTime now);
-    LibraryResult checkFutureStampsAt(DateTime now);
+    LibraryResult RebuildPendingAt(DateTime now);
+    LibraryResult CheckFutureStampsAt(DateTime now);
 
-    void joinPending(const EventRecord& event);
+    void JoinPending(const EventRecord& event);
 
     std::unique_ptr<StoreFileSystem> ownFiles_;
     StoreFileSystem* files_;

@@ -21,9 +21,9 @@ namespace zm {
 class StoreImportTarget final : public ImportTarget {
 public:
     explicit StoreImportTarget(EventStore& store) : store_(store) {}
-    LibraryResult forEachStored(const StoredVisitor& visit) override;
-    LibraryResult add(EventRecord& event) override { return store_.storeNew(event); }
-    LibraryResult replace(EventRecord& event) override { return store_.storeReplaced(event); }
+    LibraryResult ForEachStored(const StoredVisitor& visit) override;
+    LibraryResult Add(EventRecord& event) override { return store_.StoreNew(event); }
+    LibraryResult Replace(EventRecord& event) override { return store_.StoreReplaced(event); }
 
 private:
     EventStore& store_;
@@ -32,7 +32,7 @@ private:
 class StoreExportSource final : public ExportSource {
 public:
     explicit StoreExportSource(const EventStore& store) : store_(store) {}
-    ReadResult<EventRecord> read(uint16_t key) override { return store_.readStored(key); }
+    ReadResult<EventRecord> Read(uint16_t key) override { return store_.ReadStored(key); }
 
 private:
     const EventStore& store_;
@@ -40,23 +40,23 @@ private:
 
 // Writes the events of `keys` (the main window's list or its selection, in list order) to a
 // comma- or tab-separated text file.
-TransferResult exportText(const EventStore& store, StoreFileSystem& files, const std::string& path,
+TransferResult ExportText(const EventStore& store, StoreFileSystem& files, const std::string& path,
                           const std::vector<uint16_t>& keys, const TextExportOptions& options);
 
 // Imports a text file; the store's "now" is taken once for the whole import. The date order is
 // kept in the settings. Unless a failure occurred the pending list is rebuilt afterwards. When
 // `options.lookAheadLimit` is zero, the store's limit is used (the end of today).
-TextImportResult importText(EventStore& store, StoreFileSystem& files, Settings& settings,
+TextImportResult ImportText(EventStore& store, StoreFileSystem& files, Settings& settings,
                             const std::string& path, TextImportOptions options);
 
 // Creates an event file holding copies of the events of `keys`, with their ids.
-TransferResult exportEventFile(const EventStore& store, StoreFileSystem& files,
+TransferResult ExportEventFile(const EventStore& store, StoreFileSystem& files,
                                const std::string& path, const std::vector<uint16_t>& keys);
 
 // Merges an event file of any known version with the chosen duplicate mode.
-LibraryResult importEventFile(EventStore& store, const std::string& path, DuplicateMode mode);
+LibraryResult ImportEventFile(EventStore& store, const std::string& path, DuplicateMode mode);
 
 // Merges a holiday file; events the library already holds are not imported again.
-LibraryResult mergeHolidayFile(EventStore& store, const std::string& path);
+LibraryResult MergeHolidayFile(EventStore& store, const std::string& path);
 
 } // namespace zm

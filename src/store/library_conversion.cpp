@@ -11,129 +11,129 @@
 
 namespace zm {
 
-LibraryResult EventStore::openDefaultLibrary() {
+LibraryResult EventStore::OpenDefaultLibrary() {
     std::string path;
     const LibraryResult rc = DefaultLibraryPath(programFolder_, path);
     if (rc != LibraryResult::Ok) return rc;
-    return openLibrary(path);
+    return OpenLibrary(path);
 }
 
-LibraryResult EventStore::openLibrary(const std::string& path) {
+LibraryResult EventStore::OpenLibrary(const std::string& path) {
     BusyScope busy(*this);
     // The listeners learn at the end what is open: the library, the converted one, or none.
     BulkChangeScope bulk(*this, ResetCause::Closed);
     bool converted = false;
-    const LibraryResult rc = opened(openOrConvert(path, converted), bulk, path);
+    const LibraryResult rc = Opened(OpenOrConvert(path, converted), bulk, path);
     if (rc == LibraryResult::Ok && converted) bulk.SetCause(ResetCause::Converted);
     return rc;
 }
 
-LibraryResult EventStore::openOrConvert(const std::string& path, bool& converted) {
-    close();
+LibraryResult EventStore::OpenOrConvert(const std::string& path, bool& converted) {
+    Close();
     FileFailure why;
-    std::unique_ptr<File> file = files_->open(path, FileMode::ReadWrite, why);
+    std::unique_ptr<File> file = files_->Open(path, FileMode::ReadWrite, why);
     if (!file) {
         if (why.systemError == ENOENT) {
-            showFileError(reportFileError(ENOENT, path, true));
-            return createLibrary(path);
+            ShowFileError(ReportFileError(ENOENT, path, true));
+            return CreateLibrary(path);
         }
-        showFileError(reportFileError(why, path));
+        ShowFileError(ReportFileError(why, path));
         return LibraryResult::OpenFailed;
     }
-    const LibraryResult rc = library_.openFile(std::move(file), true, false);
+    const LibraryResult rc = library_.OpenFile(std::move(file), true, false);
     if (rc != LibraryResult::OldVersion) return rc;
     converted = true;
-    return convertLibrary(path);
+    return ConvertLibrary(path);
 }
 
 LibraryResult EventStore::OpenAsIs(const std::string& path, FileMode mode) {
     BulkChangeScope bulk(*this, ResetCause::Closed);
-    close();
+    Close();
     lastFailure_ = FileFailure{};
-    std::unique_ptr<File> file = files_->open(path, mode, lastFailure_);
+    std::unique_ptr<File> file = files_->Open(path, mode, lastFailure_);
     if (!file)
         return lastFailure_.kind == FileFailureKind::InUse ? LibraryResult::LibraryInUse
                                                            : LibraryResult::OpenFailed;
-    const LibraryResult rc = library_.openFile(std::move(file), mode == FileMode::ReadWrite);
-    return opened(rc, bulk, path);
+    const LibraryResult rc = library_.OpenFile(std::move(file), mode == FileMode::ReadWrite);
+    return Opened(rc, bulk, path);
 }
 
 LibraryResult EventStore::OpenEmpty() {
     BulkChangeScope bulk(*this, ResetCause::Closed);
-    close();
-    return opened(library_.createFile(std::make_unique<MemoryFile>()), bulk, std::string());
+    Close();
+    return Opened(library_.CreateFile(std::make_unique<MemoryFile>()), bulk, std::string());
 }
 
-LibraryResult EventStore::opened(LibraryResult rc, BulkChangeScope& bulk, std::string path) {
+LibraryResult EventStore::Opened(LibraryResult rc, BulkChangeScope& bulk, std::string path) {
     if (rc != LibraryResult::Ok) return rc;
     libraryPath_ = std::move(path);
     bulk.SetCause(ResetCause::Opened);
-    notify(StoreChange::ResetBy(ResetCause::Opened));
+    Notify(StoreChange::ResetBy(ResetCause::Opened));
     return rc;
 }
 
-LibraryResult EventStore::createLibrary(const std::string& path) {
+LibraryResult EventStore::CreateLibrary(const std::string& path) {
     // The new library is written beside its place and moved there only when it is complete:
     // a file left short by a crash or a full disk could not be opened at the next start, and
     // the program would not start at all.
     const std::string fresh = path + ".new";
     FileFailure why;
-    std::unique_ptr<File> file = files_->open(fresh, FileMode::Create, why);
+    std::unique_ptr<File> file = files_->Open(fresh, FileMode::Create, why);
     if (!file) {
-        showFileError(reportFileError(why, fresh));
+        ShowFileError(ReportFileError(why, fresh));
         return LibraryResult::CreateFailed;
     }
-    LibraryResult rc = library_.createFile(std::move(file));
-    if (rc == LibraryResult::Ok && files_->moveNoReplace(fresh, path) != 0) {
-        library_.close();
+    LibraryResult rc = library_.CreateFile(std::move(file));
+    if (rc == LibraryResult::Ok && files_->MoveNoReplace(fresh, path) != 0) {
+        library_.Close();
         rc = LibraryResult::CreateFailed;
     }
-    if (rc != LibraryResult::Ok) files_->remove(fresh);
+    if (rc != LibraryResult::Ok) files_->Remove(fresh);
     return rc;
 }
 
-LibraryResult EventStore::convertLibrary(const std::string& path) {
+LibraryResult EventStore::ConvertLibrary(const std::string& path) {
     uint32_t version = 0;
     {
         FileFailure why;
-        std::unique_ptr<File> file = files_->open(path, FileMode::ReadOnly, why);
+        std::unique_ptr<File> file = files_->Open(path, FileMode::ReadOnly, why);
         if (!file) {
-            showFileError(reportFileError(why, path));
+            ShowFileError(ReportFileError(why, path));
             return LibraryResult::OpenFailed;
         }
         const LibraryResult rc = ReadLibraryVersion(*file, version);
         if (rc != LibraryResult::Ok) return rc;
     }
     const std::string folder = ArchiveFolderPath(path);
-    if (!files_->isFolder(folder) && files_->createFolder(folder) != 0) {
-        showFileError(FolderCreateErrorText(folder));
+    if (!files_->IsFolder(folder) && files_->CreateFolder(folder) != 0) {
+        ShowFileError(FolderCreateErrorText(folder));
         return LibraryResult::OpenFailed;
     }
     std::string archivePath;
     LibraryResult rc = ArchiveFilePath(path, version, archivePath);
     if (rc != LibraryResult::Ok) return rc;
-    if (!prompts_ || !prompts_->confirmConversion(ConvertQuestionText(archivePath)))
+    if (!prompts_ || !prompts_->ConfirmConversion(ConvertQuestionText(archivePath)))
         return LibraryResult::OpenFailed;
-    if (files_->moveNoReplace(path, archivePath) != 0) {
-        showFileError(RenameErrorText(path, archivePath));
+    if (files_->MoveNoReplace(path, archivePath) != 0) {
+        ShowFileError(RenameErrorText(path, archivePath));
         return LibraryResult::OpenFailed;
     }
-    rc = createLibrary(path);
-    if (rc == LibraryResult::Ok) rc = mergeLibraryFile(archivePath, false, DuplicateMode::None);
+    rc = CreateLibrary(path);
+    if (rc == LibraryResult::Ok) rc = MergeLibraryFile(archivePath, false, DuplicateMode::None);
     if (rc != LibraryResult::Ok) {
         // A library holding only some of the events would hide the others in the archive: the
         // old file goes back where it was, so that nothing is lost and the next start can try
         // again.
-        library_.close();
-        restoreOldLibrary(path, archivePath);
+        library_.Close();
+        RestoreOldLibrary(path, archivePath);
     }
     return rc;
 }
 
-void EventStore::restoreOldLibrary(const std::string& path, const std::string& archivePath) {
+void EventStore::RestoreOldLibrary(const std::string& path, const std::string& archivePath) {
     // The move replaces the partial new library in one step; should it fail, the partial
     // library stays rather than none (the old file is still in the archive folder).
-    files_->moveReplacing(archivePath, path);
+    files_->MoveReplacing(archivePath, path);
 }
 
 } // namespace zm

@@ -9,7 +9,7 @@ namespace {
 // The due check of one pending event at `now`. With the week-end rule on, the reminder instant
 // is found up to the limit and is due when it is not later than now.
 DueCheck DueCheckAt(const EventRecord& e, DateTime now, DateTime limit, const WeekSettings& week) {
-    if (!week.CheckWeekendEvents) return e.IsDue(now, week);
+    if (!week.checkWeekendEvents) return e.IsDue(now, week);
     DueCheck check = e.IsDue(limit, week);
     check.due = check.due && check.instant <= now;
     return check;
@@ -24,7 +24,7 @@ std::optional<DateTime> NextDueOf(const EventRecord& e, DateTime now, DateTime l
     if (const DueCheck atLimit = e.IsDue(limit, week); atLimit.due)
         candidates.push_back(atLimit.instant);
     if (now.Date() < limit.Date()) candidates.push_back(limit.Date());
-    if (e.IsRecurring() && !week.CheckWeekendEvents) {
+    if (e.IsRecurring() && !week.checkWeekendEvents) {
         // A day holds at most one occurrence: a few steps cover the hours up to the limit.
         constexpr int kMostSteps = 8;
         const DateTimeSpan advance = e.AdvanceSpan();
@@ -48,49 +48,49 @@ DateTime EndOfDay(DateTime t) {
     return t.Date().AddDays(1) - DateTimeSpan::Seconds(1);
 }
 
-const EventRecord* PendingList::find(uint16_t key) const {
+const EventRecord* PendingList::Find(uint16_t key) const {
     const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                 [key](const EventRecord& e) { return e.Key == key; });
+                                 [key](const EventRecord& e) { return e.key == key; });
     return it == entries_.end() ? nullptr : &*it;
 }
 
-EventRecord* PendingList::find(uint16_t key) {
-    return const_cast<EventRecord*>(std::as_const(*this).find(key));
+EventRecord* PendingList::Find(uint16_t key) {
+    return const_cast<EventRecord*>(std::as_const(*this).Find(key));
 }
 
-void PendingList::add(EventRecord event) {
-    if (EventRecord* same = find(event.Key)) {
+void PendingList::Add(EventRecord event) {
+    if (EventRecord* same = Find(event.key)) {
         *same = std::move(event);
         return;
     }
     entries_.push_back(std::move(event));
 }
 
-bool PendingList::remove(uint16_t key) {
-    return take(key).has_value();
+bool PendingList::Remove(uint16_t key) {
+    return Take(key).has_value();
 }
 
-std::optional<EventRecord> PendingList::take(uint16_t key) {
+std::optional<EventRecord> PendingList::Take(uint16_t key) {
     const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                 [key](const EventRecord& e) { return e.Key == key; });
+                                 [key](const EventRecord& e) { return e.key == key; });
     if (it == entries_.end()) return std::nullopt;
     std::optional<EventRecord> taken(std::move(*it));
     entries_.erase(it);
     return taken;
 }
 
-bool PendingList::belongs(const EventRecord& event, const WeekSettings& week) const {
-    return limitSet() && event.IsDue(limit_, week).due;
+bool PendingList::Belongs(const EventRecord& event, const WeekSettings& week) const {
+    return LimitSet() && event.IsDue(limit_, week).due;
 }
 
-std::vector<DueReminder> PendingList::dueAt(DateTime now, const WeekSettings& week) const {
+std::vector<DueReminder> PendingList::DueAt(DateTime now, const WeekSettings& week) const {
     std::vector<DueReminder> due;
-    if (!limitSet()) return due;
+    if (!LimitSet()) return due;
     for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
         const EventRecord& e = *it;
         const DueCheck check = DueCheckAt(e, now, limit_, week);
         if (!check.due) continue;
-        due.push_back(DueReminder{e.Key, check.instant, check.shifted,
+        due.push_back(DueReminder{e.key, check.instant, check.shifted,
                                   e.Has(kSkipWhenOver) && e.IsTimeOver(now)});
     }
     return due;
@@ -98,7 +98,7 @@ std::vector<DueReminder> PendingList::dueAt(DateTime now, const WeekSettings& we
 
 std::optional<DateTime> PendingList::NextDueAfter(DateTime now, const WeekSettings& week) const {
     std::optional<DateTime> next;
-    if (!limitSet()) return next;
+    if (!LimitSet()) return next;
     for (const EventRecord& e : entries_) {
         if (DueCheckAt(e, now, limit_, week).due) continue; // the tick's already
         const std::optional<DateTime> t = NextDueOf(e, now, limit_, week);

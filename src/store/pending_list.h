@@ -29,36 +29,36 @@ struct DueReminder {
 class PendingList {
 public:
     // --- the look-ahead limit; zero while unset ---
-    DateTime limit() const { return limit_; }
-    bool limitSet() const { return limit_ != DateTime(); }
-    void setLimit(DateTime limit) { limit_ = limit; }
-    void unsetLimit() { limit_ = DateTime(); }
+    DateTime Limit() const { return limit_; }
+    bool LimitSet() const { return limit_ != DateTime(); }
+    void SetLimit(DateTime limit) { limit_ = limit; }
+    void UnsetLimit() { limit_ = DateTime(); }
     // The day has moved on past the limit (or the limit is unset): the list must be rebuilt.
-    bool needsRebuild(DateTime now) const { return EndOfDay(now) > limit_; }
+    bool NeedsRebuild(DateTime now) const { return EndOfDay(now) > limit_; }
 
     // --- the entries, at most one per key ---
-    const std::vector<EventRecord>& entries() const { return entries_; }
-    size_t size() const { return entries_.size(); }
-    bool empty() const { return entries_.empty(); }
-    const EventRecord* find(uint16_t key) const;
-    EventRecord* find(uint16_t key);
+    const std::vector<EventRecord>& Entries() const { return entries_; }
+    size_t Size() const { return entries_.size(); }
+    bool Empty() const { return entries_.empty(); }
+    const EventRecord* Find(uint16_t key) const;
+    EventRecord* Find(uint16_t key);
     // Adds a copy; an entry with the same key is replaced.
-    void add(EventRecord event);
+    void Add(EventRecord event);
     // Removes the entry of the key; false when there is none.
-    bool remove(uint16_t key);
+    bool Remove(uint16_t key);
     // Removes the entry of the key and hands it over.
-    std::optional<EventRecord> take(uint16_t key);
-    void clear() { entries_.clear(); }
-    void assign(std::vector<EventRecord> entries) { entries_ = std::move(entries); }
+    std::optional<EventRecord> Take(uint16_t key);
+    void Clear() { entries_.clear(); }
+    void Assign(std::vector<EventRecord> entries) { entries_ = std::move(entries); }
 
     // Whether the event has a reminder due before the limit, so that it belongs in the list.
     // Nothing belongs while the limit is unset: the next rebuild collects it.
-    bool belongs(const EventRecord& event, const WeekSettings& week) const;
+    bool Belongs(const EventRecord& event, const WeekSettings& week) const;
 
     // The due check: the pending events whose reminder is due at `now`, from the last entry to
     // the first. Nothing is due while the limit is unset. With the week-end rule on, the
     // reminder instant is found up to the limit and is due when it is not later than now.
-    std::vector<DueReminder> dueAt(DateTime now, const WeekSettings& week) const;
+    std::vector<DueReminder> DueAt(DateTime now, const WeekSettings& week) const;
     // The first instant after `now`, up to the limit, at which the due check finds a pending
     // event due that is not due at `now`; none when there is no such instant (or no limit).
     std::optional<DateTime> NextDueAfter(DateTime now, const WeekSettings& week) const;

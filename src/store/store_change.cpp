@@ -7,18 +7,18 @@ namespace zm {
 StoreChange StoreChange::Of(StoreChangeKind kind, uint16_t oldKey, uint16_t newKey,
                             std::optional<EventRecord> event, bool closesWindow) {
     StoreChange change;
-    change.Kind = kind;
-    change.OldKey = oldKey;
-    change.NewKey = newKey;
-    change.Event = std::move(event);
-    change.ClosesReminderWindow = closesWindow;
+    change.kind = kind;
+    change.oldKey = oldKey;
+    change.newKey = newKey;
+    change.event = std::move(event);
+    change.closesReminderWindow = closesWindow;
     return change;
 }
 
 StoreChange StoreChange::ResetBy(ResetCause cause) {
     StoreChange change;
-    change.Kind = StoreChangeKind::Reset;
-    change.Cause = cause;
+    change.kind = StoreChangeKind::Reset;
+    change.cause = cause;
     return change;
 }
 

@@ -41,25 +41,25 @@ enum class ResetCause : uint8_t {
 };
 
 struct StoreChange {
-    StoreChangeKind Kind = StoreChangeKind::Reset;
+    StoreChangeKind kind = StoreChangeKind::Reset;
     // The key the event was stored under before the change; 0 for a new event and a reset.
-    uint16_t OldKey = 0;
+    uint16_t oldKey = 0;
     // The key it is stored under now: a rewritten event moves to a new key, so every holder of
     // OldKey follows it to NewKey. 0 once the event is deleted, and for a reset.
-    uint16_t NewKey = 0;
+    uint16_t newKey = 0;
     // The event as it is stored now (with its Id), or as it was when it was deleted; none for a
     // reset, the pending-list notices and a deleted event that could not be read.
-    std::optional<EventRecord> Event;
+    std::optional<EventRecord> event;
     // The reminder window of OldKey, if one is open, closes: the change did not come from it.
-    bool ClosesReminderWindow = false;
-    ResetCause Cause = ResetCause::Opened; // of a reset
+    bool closesReminderWindow = false;
+    ResetCause cause = ResetCause::Opened; // of a reset
 
     // A notice for an event that moved from `oldKey` to `newKey`.
     static StoreChange Of(StoreChangeKind kind, uint16_t oldKey, uint16_t newKey,
                           std::optional<EventRecord> event, bool closesWindow = false);
     static StoreChange ResetBy(ResetCause cause);
     // True when holders of OldKey must let go of it at once: the event moved or is gone.
-    bool MovesKey() const { return OldKey != 0 && OldKey != NewKey; }
+    bool MovesKey() const { return oldKey != 0 && oldKey != newKey; }
 };
 
 // Told of every change of the event store.

@@ -6,13 +6,13 @@
 
 namespace zm {
 
-std::optional<LibraryErrorBox> reportLibraryError(LibraryResult code) {
+std::optional<LibraryErrorBox> ReportLibraryError(LibraryResult code) {
     const ResultMessage message = MessageOf(code);
-    if (message.silent()) return std::nullopt;
+    if (message.Silent()) return std::nullopt;
     return LibraryErrorBox{LoadString(message.stringId), message.sound};
 }
 
-std::string reportFileError(const FileFailure& failure, const std::string& path) {
+std::string ReportFileError(const FileFailure& failure, const std::string& path) {
     int id = IDS_FILE_CANNOT_OPEN;
     switch (failure.kind) {
     case FileFailureKind::NotFound:
@@ -31,14 +31,14 @@ std::string reportFileError(const FileFailure& failure, const std::string& path)
     return std::string(LoadString(id)) + path;
 }
 
-std::string reportFileError(int systemError, const std::string& path, bool willBeCreated) {
+std::string ReportFileError(int systemError, const std::string& path, bool willBeCreated) {
     if (willBeCreated)
         return std::string(LoadString(IDS_FILE_NOT_FOUND)) + LoadString(IDS_FILE_WILL_BE_CREATED) +
                path;
-    return reportFileError(FileFailureFromErrno(systemError), path);
+    return ReportFileError(FileFailureFromErrno(systemError), path);
 }
 
-std::string reportFileException(const std::string& text, const std::string& fileName,
+std::string ReportFileException(const std::string& text, const std::string& fileName,
                                 FileCause cause) {
     return FileExceptionMessage(text, fileName, cause);
 }

@@ -18,16 +18,16 @@ struct LibraryErrorBox {
 };
 
 // What the common error reporter shows for a code; nothing for a silent code.
-std::optional<LibraryErrorBox> reportLibraryError(LibraryResult code);
+std::optional<LibraryErrorBox> ReportLibraryError(LibraryResult code);
 
 // The file-error box for a file that could not be opened: the reason by the system's error
 // number, then the path. `willBeCreated`: the missing default library is about to be created.
-std::string reportFileError(int systemError, const std::string& path, bool willBeCreated = false);
-std::string reportFileError(const FileFailure& failure, const std::string& path);
+std::string ReportFileError(int systemError, const std::string& path, bool willBeCreated = false);
+std::string ReportFileError(const FileFailure& failure, const std::string& path);
 
 // The message of a failed read or write of a side file: the caller's text, the file name, an
 // empty line and the text of the cause.
-std::string reportFileException(const std::string& text, const std::string& fileName,
+std::string ReportFileException(const std::string& text, const std::string& fileName,
                                 FileCause cause);
 
 // The boxes of a conversion.

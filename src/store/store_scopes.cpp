@@ -32,7 +32,7 @@ BulkChangeScope::BulkChangeScope(EventStore& store, ResetCause cause)
 BulkChangeScope::~BulkChangeScope() {
     --store_.bulkDepth_;
     if (!outermost_ || !std::exchange(store_.bulkChanged_, false)) return;
-    store_.notify(StoreChange::ResetBy(cause_));
+    store_.Notify(StoreChange::ResetBy(cause_));
 }
 
 } // namespace zm

@@ -3,9 +3,9 @@
 // library go. The program implements these; what the store tells after a change is in
 // store_change.h.
 
-#include "store/library/old_quick_reminder.h"
 #include "model/event_record.h"
 #include "model/time_amount.h"
+#include "store/library/old_quick_reminder.h"
 
 #include <cstdint>
 #include <string>
@@ -19,12 +19,12 @@ class StorePrompts {
 public:
     virtual ~StorePrompts() = default;
     // An error box about a file or folder (error icon, top-most, owned by the main frame).
-    virtual void showFileError(const std::string& text) = 0;
+    virtual void ShowFileError(const std::string& text) = 0;
     // The conversion question (warning icon, OK and Cancel): true for OK.
-    virtual bool confirmConversion(const std::string& text) = 0;
+    virtual bool ConfirmConversion(const std::string& text) = 0;
     // The question whether to correct reminders stamped in the future (58053 with the
     // caption 58054, exclamation icon, Yes and No): true for Yes.
-    virtual bool confirmFutureStampCorrection() = 0;
+    virtual bool ConfirmFutureStampCorrection() = 0;
 };
 
 } // namespace zm

@@ -12,20 +12,20 @@
 
 namespace zm {
 
-LibraryResult LibraryImportTarget::forEachStored(const StoredVisitor& visit) {
-    return library_.forEachEvent([&](uint16_t key) {
-        const ReadResult<EventRecord> stored = library_.readEvent(key);
+LibraryResult LibraryImportTarget::ForEachStored(const StoredVisitor& visit) {
+    return library_.ForEachEvent([&](uint16_t key) {
+        const ReadResult<EventRecord> stored = library_.ReadEvent(key);
         return stored.Ok() ? visit(stored.Value()) : stored.Code();
     });
 }
 
-LibraryResult LibraryImportTarget::replace(EventRecord& event) {
-    if (event.Id == 0) {
-        const ReadResult<EventRecord> stored = library_.readEvent(event.Key);
+LibraryResult LibraryImportTarget::Replace(EventRecord& event) {
+    if (event.id == 0) {
+        const ReadResult<EventRecord> stored = library_.ReadEvent(event.key);
         if (!stored.Ok()) return stored.Code();
-        event.Id = stored->Id;
+        event.id = stored->id;
     }
-    return library_.modifyEvent(event);
+    return library_.ModifyEvent(event);
 }
 
 namespace {
@@ -34,7 +34,7 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
                         DateTime now) {
     TextImportResult result;
     TextFieldCodec codec(options.dos, options.oemCodePage);
-    if (!codec.available()) {
+    if (!codec.Available()) {
         result.code = LibraryResult::TransferFileFailed;
         result.problem.missingCodePage = options.oemCodePage;
         return result;
@@ -43,8 +43,8 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
     DuplicateTable table;
     const bool checkDuplicates = options.duplicateMode != DuplicateMode::None;
     if (checkDuplicates) {
-        result.code = target.forEachStored([&](const EventRecord& stored) {
-            table.add(stored.Key, stored.ContentSignature());
+        result.code = target.ForEachStored([&](const EventRecord& stored) {
+            table.Add(stored.key, stored.ContentSignature());
             return LibraryResult::Ok;
         });
         if (result.code != LibraryResult::Ok) return result;
@@ -54,10 +54,10 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
     std::vector<std::string> fields;
     int trailingEmpty = 0;
     TextRecordReader::Status status;
-    while ((status = reader.next(fields)) == TextRecordReader::Status::Record) {
-        const int number = reader.recordNumber();
+    while ((status = reader.Next(fields)) == TextRecordReader::Status::Record) {
+        const int number = reader.RecordNumber();
         if (options.headerLine && number == 1) continue;
-        codec.decodeRecord(fields, number == 1);
+        codec.DecodeRecord(fields, number == 1);
 
         EventRecord event;
         const int reason = ReadImportRecord(fields, options.rules, now, event);
@@ -71,27 +71,27 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
 
         if (checkDuplicates) {
             const uint32_t match = event.ContentSignature();
-            if (options.duplicateMode == DuplicateMode::Skip && table.contains(match)) {
+            if (options.duplicateMode == DuplicateMode::Skip && table.Contains(match)) {
                 result.log.push_back({number, kReasonDuplicateSkipped});
                 continue;
             }
             if (const auto key = options.duplicateMode == DuplicateMode::Replace
-                                     ? table.consume(match)
+                                     ? table.Consume(match)
                                      : std::nullopt) {
-                event.Key = *key;
-                result.code = target.replace(event);
+                event.key = *key;
+                result.code = target.Replace(event);
                 if (result.code != LibraryResult::Ok) break;
                 result.log.push_back({number, kReasonDuplicateReplaced});
                 ++result.replaced;
                 continue;
             }
         }
-        event.Key = 0;
-        result.code = target.add(event);
+        event.key = 0;
+        result.code = target.Add(event);
         if (result.code != LibraryResult::Ok) break;
         ++result.imported;
     }
-    result.records = reader.recordNumber() - trailingEmpty;
+    result.records = reader.RecordNumber() - trailingEmpty;
     // Blank lines at the end of the file are not errors.
     if (result.code == LibraryResult::Ok)
         result.log.resize(result.log.size() - static_cast<size_t>(trailingEmpty));
@@ -125,7 +125,7 @@ TextImportResult ImportTextFile(StoreFileSystem& files, const std::string& path,
                                 DateTime now, Settings& settings) {
     WriteInt(settings, SettingId::ImportDateOrder, options.rules.dateOrder);
     FileFailure failure;
-    const std::unique_ptr<File> file = files.open(path, FileMode::ReadOnly, failure);
+    const std::unique_ptr<File> file = files.Open(path, FileMode::ReadOnly, failure);
     if (!file) {
         TextImportResult result;
         result.code = LibraryResult::TransferFileFailed;
@@ -136,7 +136,7 @@ TextImportResult ImportTextFile(StoreFileSystem& files, const std::string& path,
     TextImportResult result = ImportTextRecords(source, options, target, now);
     if (result.problem.textId != 0) {
         result.problem.path = path;
-        result.problem.cause = CauseOfResult(source.failure());
+        result.problem.cause = CauseOfResult(source.Failure());
     }
     return result;
 }
@@ -165,12 +165,12 @@ LibraryResult ReadSampleRecords(StoreFileSystem& files, const std::string& path,
     records.clear();
     problem = {};
     TextFieldCodec codec(dos, oemCodePage);
-    if (!codec.available()) {
+    if (!codec.Available()) {
         problem.missingCodePage = oemCodePage;
         return LibraryResult::TransferFileFailed;
     }
     FileFailure failure;
-    const std::unique_ptr<File> file = files.open(path, FileMode::ReadOnly, failure);
+    const std::unique_ptr<File> file = files.Open(path, FileMode::ReadOnly, failure);
     if (!file) {
         problem = {IDS_IE_CANNOT_READ, path, CauseOfOpen(failure)};
         return LibraryResult::TransferFileFailed;
@@ -180,13 +180,13 @@ LibraryResult ReadSampleRecords(StoreFileSystem& files, const std::string& path,
         TextRecordReader reader(source, separator);
         std::vector<std::string> fields;
         while (records.size() < 2) {
-            const TextRecordReader::Status status = reader.next(fields);
+            const TextRecordReader::Status status = reader.Next(fields);
             if (status == TextRecordReader::Status::End) break;
             if (status == TextRecordReader::Status::Failed) {
-                problem = {IDS_IE_CANNOT_READ, path, CauseOfResult(source.failure())};
+                problem = {IDS_IE_CANNOT_READ, path, CauseOfResult(source.Failure())};
                 return LibraryResult::TransferFileFailed;
             }
-            codec.decodeRecord(fields, records.empty());
+            codec.DecodeRecord(fields, records.empty());
             records.push_back(fields);
         }
     } catch (const std::bad_alloc&) {
@@ -197,7 +197,7 @@ LibraryResult ReadSampleRecords(StoreFileSystem& files, const std::string& path,
 
 bool SampleDateMatches(const std::vector<FieldSample>& samples, const FieldBindings& bindings,
                        int dateOrder) {
-    const int pos = bindings.position(kFieldDate);
+    const int pos = bindings.Position(kFieldDate);
     if (pos < 0 || pos >= static_cast<int>(samples.size())) return true;
     const std::string& value = samples[pos].value;
     return value.empty() || ParseImportDate(value, dateOrder).IsValid();

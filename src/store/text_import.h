@@ -32,21 +32,21 @@ public:
     virtual ~ImportTarget() = default;
     // Calls `visit` for every stored event (read, with its Key) in block order; stops at and
     // returns the first result other than Ok.
-    virtual LibraryResult forEachStored(const StoredVisitor& visit) = 0;
+    virtual LibraryResult ForEachStored(const StoredVisitor& visit) = 0;
     // Adds a new event and sets its Key.
-    virtual LibraryResult add(EventRecord& event) = 0;
+    virtual LibraryResult Add(EventRecord& event) = 0;
     // Writes the event over the stored event its Key names, keeping that event's Id when the
     // event has none.
-    virtual LibraryResult replace(EventRecord& event) = 0;
+    virtual LibraryResult Replace(EventRecord& event) = 0;
 };
 
 // A library file as the target: events are written straight into it.
 class LibraryImportTarget final : public ImportTarget {
 public:
     explicit LibraryImportTarget(EventLibrary& library) : library_(library) {}
-    LibraryResult forEachStored(const StoredVisitor& visit) override;
-    LibraryResult add(EventRecord& event) override { return library_.addEvent(event); }
-    LibraryResult replace(EventRecord& event) override;
+    LibraryResult ForEachStored(const StoredVisitor& visit) override;
+    LibraryResult Add(EventRecord& event) override { return library_.AddEvent(event); }
+    LibraryResult Replace(EventRecord& event) override;
 
 private:
     EventLibrary& library_;

@@ -7,15 +7,15 @@ namespace {
 
 class Add : public CliTest {
 protected:
-    size_t eventCount() { return run({"--json", "list"}).json()["events"].size(); }
+    size_t EventCount() { return Run({"--json", "list"}).WantsJson()["events"].size(); }
 };
 
 TEST_F(Add, StoresTheEventAndPrintsIt) {
-    CliResult r = run({"--json", "add", "Dentist", "2025-03-12 09:30", "--notes", "bring card",
+    CliResult r = Run({"--json", "add", "Dentist", "2025-03-12 09:30", "--notes", "bring card",
                        "--advance", "15", "--duration", "1 h"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(r.err, "");
-    const auto j = r.json();
+    const auto j = r.WantsJson();
     EXPECT_EQ(j["key"], 1);
     EXPECT_NE(j["id"], 0);
     EXPECT_EQ(j["start"], "2025-03-12T09:30:00");
@@ -25,15 +25,15 @@ TEST_F(Add, StoresTheEventAndPrintsIt) {
     EXPECT_EQ(j["typeIndex"], -1);
     EXPECT_EQ(j["flags"], 0);
 
-    r = run({"add", "Gym", "2025-03-12 18:00:30", "--daily", "2"});
+    r = Run({"add", "Gym", "2025-03-12 18:00:30", "--daily", "2"});
     EXPECT_EQ(r.status, kExitOk);
     EXPECT_EQ(r.out, "    2  3/12/25 6:00 PM  Gym  Every 2 days\n");
-    EXPECT_EQ(run({"--json", "show", "2"}).json()["start"], "2025-03-12T18:00:30");
+    EXPECT_EQ(Run({"--json", "show", "2"}).WantsJson()["start"], "2025-03-12T18:00:30");
 
     // Bytes that are not UTF-8 come from a terminal in a Windows code page.
-    r = run({"--json", "add", "Caf\xE9", "2025-03-12 10:00", "--notes", "cr\xE8me"});
-    EXPECT_EQ(r.json()["name"], "Caf\u00e9");
-    EXPECT_EQ(r.json()["notes"], "cr\u00e8me");
+    r = Run({"--json", "add", "Caf\xE9", "2025-03-12 10:00", "--notes", "cr\xE8me"});
+    EXPECT_EQ(r.WantsJson()["name"], "Caf\u00e9");
+    EXPECT_EQ(r.WantsJson()["notes"], "cr\u00e8me");
 }
 
 TEST_F(Add, TheEditorsRulesRefuseWithTheEditorsMessages) {
@@ -61,14 +61,14 @@ TEST_F(Add, TheEditorsRulesRefuseWithTheEditorsMessages) {
     for (const Case& c : cases) {
         std::vector<std::string> args{"add", "x", "2025-03-12 09:00"};
         args.insert(args.end(), c.options.begin(), c.options.end());
-        const CliResult r = run(args);
+        const CliResult r = Run(args);
         EXPECT_EQ(r.status, kExitFailure) << c.options[0];
         EXPECT_EQ(r.err.rfind(c.message, 0), 0u) << c.options[0] << ": " << r.err;
         EXPECT_EQ(r.out, "");
     }
-    const CliResult r = run({"add", std::string(128, 'n'), "2025-03-12 09:00"});
+    const CliResult r = Run({"add", std::string(128, 'n'), "2025-03-12 09:00"});
     EXPECT_EQ(r.err, "The name is longer than 127 characters.\n");
-    EXPECT_EQ(eventCount(), 0u);
+    EXPECT_EQ(EventCount(), 0u);
 }
 
 TEST_F(Add, OptionsThatCannotBeReadAreUsageErrors) {
@@ -90,11 +90,11 @@ TEST_F(Add, OptionsThatCannotBeReadAreUsageErrors) {
     for (const Case& c : cases) {
         std::vector<std::string> args{"add", "x", "2025-03-12 09:00"};
         args.insert(args.end(), c.options.begin(), c.options.end());
-        const CliResult r = run(args);
+        const CliResult r = Run(args);
         EXPECT_EQ(r.status, kExitUsage) << c.options[0];
         EXPECT_EQ(r.err.rfind(c.message, 0), 0u) << c.options[0] << ": " << r.err;
     }
-    EXPECT_EQ(eventCount(), 0u);
+    EXPECT_EQ(EventCount(), 0u);
 }
 
 TEST_F(Add, ThePatternMovesTheStartToTheFirstOccurrence) {
@@ -118,33 +118,33 @@ TEST_F(Add, ThePatternMovesTheStartToTheFirstOccurrence) {
     for (const Case& c : cases) {
         std::vector<std::string> args{"--json", "add", "x", "2025-03-12 10:00"};
         args.insert(args.end(), c.options.begin(), c.options.end());
-        const CliResult r = run(args);
+        const CliResult r = Run(args);
         ASSERT_EQ(r.status, kExitOk) << c.options[0] << ": " << r.err;
-        EXPECT_EQ(r.json()["start"], c.start) << c.options[0];
-        EXPECT_EQ(r.json()["pattern"], c.pattern) << c.options[0];
-        EXPECT_EQ(r.json()["param"], c.param) << c.options[0];
+        EXPECT_EQ(r.WantsJson()["start"], c.start) << c.options[0];
+        EXPECT_EQ(r.WantsJson()["pattern"], c.pattern) << c.options[0];
+        EXPECT_EQ(r.WantsJson()["param"], c.param) << c.options[0];
     }
 }
 
 TEST_F(Add, TellsWhatTheEditorWouldHaveAsked) {
     // Day 31 uses the last day of shorter months.
-    CliResult r = run({"--json", "add", "Rent", "2025-03-12 10:00", "--monthly-day", "31:1"});
+    CliResult r = Run({"--json", "add", "Rent", "2025-03-12 10:00", "--monthly-day", "31:1"});
     ASSERT_EQ(r.status, kExitOk);
     EXPECT_EQ(r.err, "Some months has less then 31 days. Last day of month will be used.\n");
-    EXPECT_EQ(r.json()["start"], "2025-03-31T10:00:00");
+    EXPECT_EQ(r.WantsJson()["start"], "2025-03-31T10:00:00");
 
     // A reminder whose time has passed: the event is stored as accepted.
-    r = run({"--json", "add", "Missed", "2025-03-09 10:00"});
+    r = Run({"--json", "add", "Missed", "2025-03-09 10:00"});
     ASSERT_EQ(r.status, kExitOk);
     EXPECT_EQ(r.err, "The reminder time has passed: the event is stored as accepted.\n");
-    EXPECT_EQ(r.json()["flags"].get<uint32_t>() & kAccepted, kAccepted);
+    EXPECT_EQ(r.WantsJson()["flags"].get<uint32_t>() & kAccepted, kAccepted);
 }
 
 TEST_F(Add, ATypeBringsItsDefaults) {
-    const CliResult r = run({"--json", "add", "Mum", "2025-06-10 08:00", "--type", "birthday",
+    const CliResult r = Run({"--json", "add", "Mum", "2025-06-10 08:00", "--type", "birthday",
                              "--age", "--ends", "2030-06-10 00:00:00"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    const auto j = r.json();
+    const auto j = r.WantsJson();
     EXPECT_EQ(j["type"], "Birthday");
     EXPECT_EQ(j["typeIndex"], 3);
     EXPECT_EQ(j["pattern"], 0x1800);
@@ -159,152 +159,154 @@ TEST_F(Add, ATypeBringsItsDefaults) {
 class Change : public CliTest {
 protected:
     // Adds an event and returns its key.
-    int add(std::vector<std::string> args) {
+    int Add(std::vector<std::string> args) {
         args.insert(args.begin(), {"--json", "add"});
-        const CliResult r = run(args);
+        const CliResult r = Run(args);
         EXPECT_EQ(r.status, kExitOk) << r.err;
-        return r.json()["key"];
+        return r.WantsJson()["key"];
     }
-    nlohmann::json show(int key) { return run({"--json", "show", std::to_string(key)}).json(); }
+    nlohmann::json Show(int key) {
+        return Run({"--json", "show", std::to_string(key)}).WantsJson();
+    }
 };
 
 TEST_F(Change, AcceptMarksAOneTimeEventAndRefusesTwice) {
-    const int key = add({"Call", "2025-03-10 09:00"});
-    CliResult r = run({"--json", "--at", "2025-03-10T09:05:00", "accept", std::to_string(key)});
+    const int key = Add({"Call", "2025-03-10 09:00"});
+    CliResult r = Run({"--json", "--at", "2025-03-10T09:05:00", "accept", std::to_string(key)});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    const int moved = r.json()["key"];
+    const int moved = r.WantsJson()["key"];
     EXPECT_NE(moved, key); // rewritten in new blocks
-    EXPECT_EQ(r.json()["flags"].get<uint32_t>() & kAccepted, kAccepted);
-    EXPECT_EQ(r.json()["lastShown"], "2025-03-10T09:05:00");
+    EXPECT_EQ(r.WantsJson()["flags"].get<uint32_t>() & kAccepted, kAccepted);
+    EXPECT_EQ(r.WantsJson()["lastShown"], "2025-03-10T09:05:00");
 
-    r = run({"accept", std::to_string(moved)});
+    r = Run({"accept", std::to_string(moved)});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_EQ(r.err, "The event is already accepted.\n");
-    r = run({"accept", std::to_string(key)});
+    r = Run({"accept", std::to_string(key)});
     EXPECT_EQ(r.err, "No event has the key 1.\n");
 }
 
 TEST_F(Change, SnoozeFollowsTheReminderWindowsRules) {
-    const int key = add({"Pills", "2025-03-10 09:00", "--daily", "1"});
+    const int key = Add({"Pills", "2025-03-10 09:00", "--daily", "1"});
     const std::string k = std::to_string(key);
     // Past the next day's reminder.
-    CliResult r = run({"--at", "2025-03-10T09:00:00", "snooze", k, "25 hours"});
+    CliResult r = Run({"--at", "2025-03-10T09:00:00", "snooze", k, "25 hours"});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_EQ(r.err.rfind("The snooze period for an occurrence cannot be set to appear after "
                           "the next occurrence.",
                           0),
               0u);
     // Nine minutes before an occurrence nine minutes away would be now.
-    r = run({"--at", "2025-03-10T08:51:00", "snooze", k, "9", "--before-start"});
+    r = Run({"--at", "2025-03-10T08:51:00", "snooze", k, "9", "--before-start"});
     EXPECT_EQ(r.err.rfind("The snooze period for an occurrence cannot be set to appear before "
                           "start.",
                           0),
               0u);
-    r = run({"snooze", k, "0"});
+    r = Run({"snooze", k, "0"});
     EXPECT_EQ(r.err, "The duration you entered is not valid.\n");
 
-    r = run({"--json", "--at", "2025-03-10T09:00:00", "snooze", k, "2 h"});
+    r = Run({"--json", "--at", "2025-03-10T09:00:00", "snooze", k, "2 h"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.json()["snoozeUntil"], "2025-03-10T11:00:00");
-    EXPECT_EQ(r.json()["snoozeChoice"], 0x10002);
-    const int snoozed = r.json()["key"];
+    EXPECT_EQ(r.WantsJson()["snoozeUntil"], "2025-03-10T11:00:00");
+    EXPECT_EQ(r.WantsJson()["snoozeChoice"], 0x10002);
+    const int snoozed = r.WantsJson()["key"];
 
-    r = run({"--json", "--at", "2025-03-10T09:30:00", "unsnooze", std::to_string(snoozed)});
+    r = Run({"--json", "--at", "2025-03-10T09:30:00", "unsnooze", std::to_string(snoozed)});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.json()["flags"].get<uint32_t>() & kSnoozed, 0u);
-    r = run({"unsnooze", std::to_string(r.json()["key"].get<int>())});
+    EXPECT_EQ(r.WantsJson()["flags"].get<uint32_t>() & kSnoozed, 0u);
+    r = Run({"unsnooze", std::to_string(r.WantsJson()["key"].get<int>())});
     EXPECT_EQ(r.err, "The event is not snoozed.\n");
 }
 
 TEST_F(Change, EnableDisableSetTypeAndDelete) {
-    int key = add({"Walk", "2025-03-12 09:00"});
-    CliResult r = run({"--json", "disable", std::to_string(key)});
+    int key = Add({"Walk", "2025-03-12 09:00"});
+    CliResult r = Run({"--json", "disable", std::to_string(key)});
     ASSERT_EQ(r.status, kExitOk);
-    key = r.json()["key"];
-    EXPECT_EQ(r.json()["flags"], kDisabled);
-    EXPECT_EQ(run({"accept", std::to_string(key)}).err,
+    key = r.WantsJson()["key"];
+    EXPECT_EQ(r.WantsJson()["flags"], kDisabled);
+    EXPECT_EQ(Run({"accept", std::to_string(key)}).err,
               "The event is disabled: enable it first.\n");
 
-    r = run({"--json", "enable", std::to_string(key)});
-    key = r.json()["key"];
-    EXPECT_EQ(r.json()["flags"], 0);
+    r = Run({"--json", "enable", std::to_string(key)});
+    key = r.WantsJson()["key"];
+    EXPECT_EQ(r.WantsJson()["flags"], 0);
 
-    r = run({"--json", "set-type", std::to_string(key), "meeting"});
+    r = Run({"--json", "set-type", std::to_string(key), "meeting"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    key = r.json()["key"];
-    EXPECT_EQ(r.json()["type"], "Meeting");
-    EXPECT_EQ(r.json()["typeIndex"], 7);
-    EXPECT_EQ(run({"set-type", std::to_string(key), "Chores"}).err,
+    key = r.WantsJson()["key"];
+    EXPECT_EQ(r.WantsJson()["type"], "Meeting");
+    EXPECT_EQ(r.WantsJson()["typeIndex"], 7);
+    EXPECT_EQ(Run({"set-type", std::to_string(key), "Chores"}).err,
               "There is no event type named \"Chores\".\n");
 
-    r = run({"--json", "delete", std::to_string(key)});
-    EXPECT_EQ(r.json(),
+    r = Run({"--json", "delete", std::to_string(key)});
+    EXPECT_EQ(r.WantsJson(),
               nlohmann::json::parse(R"({"key":)" + std::to_string(key) + R"(,"deleted":true})"));
-    EXPECT_EQ(run({"--json", "list"}).json()["events"].size(), 0u);
+    EXPECT_EQ(Run({"--json", "list"}).WantsJson()["events"].size(), 0u);
 }
 
 TEST_F(Change, PurgeDeletesOnlyAcceptedOneTimeEvents) {
-    add({"Old", "2025-03-01 09:00"}); // stored accepted: its time has passed
-    add({"New", "2025-03-20 09:00"});
-    add({"Daily", "2025-03-01 09:00", "--daily", "1"});
-    const CliResult r = run({"--json", "purge"});
+    Add({"Old", "2025-03-01 09:00"}); // stored accepted: its time has passed
+    Add({"New", "2025-03-20 09:00"});
+    Add({"Daily", "2025-03-01 09:00", "--daily", "1"});
+    const CliResult r = Run({"--json", "purge"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.json(), nlohmann::json::parse(R"({"deleted":[1]})"));
-    EXPECT_EQ(run({"--json", "list"}).json()["events"].size(), 2u);
+    EXPECT_EQ(r.WantsJson(), nlohmann::json::parse(R"({"deleted":[1]})"));
+    EXPECT_EQ(Run({"--json", "list"}).WantsJson()["events"].size(), 2u);
 }
 
 TEST_F(Change, QuickRunStoresTheQuickRemindersEvent) {
     QuickList quick;
     QuickReminder q;
-    q.MenuName = "Tea";
-    q.EventName = "Tea is ready";
-    q.TypeName = "Alarm";
-    q.Offset = TimeAmount(0x10002); // 2 hours
-    ASSERT_TRUE(quick.addWithDefaultIcon(q));
+    q.menuName = "Tea";
+    q.eventName = "Tea is ready";
+    q.typeName = "Alarm";
+    q.offset = TimeAmount(0x10002); // 2 hours
+    ASSERT_TRUE(quick.AddWithDefaultIcon(q));
     const auto bytes = SerializeQuickFile(quick);
-    ASSERT_EQ(WriteFileAtomically(folder.file("Zantimo.QE0"), bytes), FileCause::None);
+    ASSERT_EQ(WriteFileAtomically(folder_.File("Zantimo.QE0"), bytes), FileCause::None);
 
-    CliResult r = run({"--json", "quick"});
-    EXPECT_EQ(r.json()["quick"][0]["menuName"], "Tea");
-    r = run({"--json", "--at", "2025-03-10T10:15:30", "quick-run", "0"});
+    CliResult r = Run({"--json", "quick"});
+    EXPECT_EQ(r.WantsJson()["quick"][0]["menuName"], "Tea");
+    r = Run({"--json", "--at", "2025-03-10T10:15:30", "quick-run", "0"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.json()["name"], "Tea is ready");
-    EXPECT_EQ(r.json()["start"], "2025-03-10T12:15:30");
-    EXPECT_EQ(r.json()["snoozeUntil"], "2025-03-10T12:15:30");
-    EXPECT_EQ(r.json()["typeIndex"], 0);
+    EXPECT_EQ(r.WantsJson()["name"], "Tea is ready");
+    EXPECT_EQ(r.WantsJson()["start"], "2025-03-10T12:15:30");
+    EXPECT_EQ(r.WantsJson()["snoozeUntil"], "2025-03-10T12:15:30");
+    EXPECT_EQ(r.WantsJson()["typeIndex"], 0);
 
-    r = run({"quick-run", "1"});
+    r = Run({"quick-run", "1"});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_EQ(r.err, "There is no quick reminder 1.\n");
-    EXPECT_EQ(run({"quick-run", "25"}).status, kExitUsage);
+    EXPECT_EQ(Run({"quick-run", "25"}).status, kExitUsage);
 }
 
 TEST_F(Change, ALibraryHeldByTheProgramRefusesChangesButCanBeRead) {
-    add({"Walk", "2025-03-12 09:00"});
+    Add({"Walk", "2025-03-12 09:00"});
     EventLibrary program;
-    ASSERT_EQ(program.open(libraryPath(), FileMode::ReadWrite), LibraryResult::Ok);
+    ASSERT_EQ(program.Open(LibraryPath(), FileMode::ReadWrite), LibraryResult::Ok);
 
-    CliResult r = run({"add", "Run", "2025-03-12 10:00"});
+    CliResult r = Run({"add", "Run", "2025-03-12 10:00"});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_EQ(r.err, "The library is in use by another program.\nClose the other program and "
                      "try again.\n");
-    r = run({"--json", "list"});
+    r = Run({"--json", "list"});
     EXPECT_EQ(r.status, kExitOk);
-    EXPECT_EQ(r.json()["events"].size(), 1u);
+    EXPECT_EQ(r.WantsJson()["events"].size(), 1u);
 }
 
 TEST_F(Change, AnOldLibraryIsLeftToTheProgramToConvert) {
-    add({"Walk", "2025-03-12 09:00"});
-    std::fstream f(libraryPath(), std::ios::in | std::ios::out | std::ios::binary);
+    Add({"Walk", "2025-03-12 09:00"});
+    std::fstream f(LibraryPath(), std::ios::in | std::ios::out | std::ios::binary);
     f.seekp(libfmt::kVersionAt);
     f.write("\x05\x00\x02\x00", 4); // 0x00020005
     f.close();
-    CliResult r = run({"delete", "1"});
+    CliResult r = Run({"delete", "1"});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_EQ(r.err, "Invalid library version\n");
-    r = run({"list"});
+    r = Run({"list"});
     EXPECT_EQ(r.err, "Invalid library version\n");
-    EXPECT_TRUE(std::filesystem::exists(libraryPath()));
+    EXPECT_TRUE(std::filesystem::exists(LibraryPath()));
 }
 
 } // namespace

@@ -29,68 +29,68 @@ struct CliResult {
     int status = -1;
     std::string out;
     std::string err;
-    nlohmann::json json() const { return nlohmann::json::parse(out); }
+    nlohmann::json WantsJson() const { return nlohmann::json::parse(out); }
     // Keeps the keys of objects in the order they were printed.
-    nlohmann::ordered_json orderedJson() const { return nlohmann::ordered_json::parse(out); }
+    nlohmann::ordered_json OrderedJson() const { return nlohmann::ordered_json::parse(out); }
 };
 
 class CliTest : public ::testing::Test {
 protected:
     CliTest() {
-        env.settings = &settings;
-        env.now = [this] { return now; };
-        env.formats = &formats;
-        env.names = &names;
-        env.dataFolder = folder.path();
-        env.tick = [] { return 4242u; };
+        env_.settings = &settings_;
+        env_.now = [this] { return now_; };
+        env_.formats = &formats_;
+        env_.names = &names_;
+        env_.dataFolder = folder_.Path();
+        env_.tick = [] { return 4242u; };
     }
 
-    CliResult run(std::vector<std::string> args) {
+    CliResult Run(std::vector<std::string> args) {
         std::ostringstream out, err;
         CliResult r;
-        r.status = RunCli(args, env, out, err);
+        r.status = RunCli(args, env_, out, err);
         r.out = out.str();
         r.err = err.str();
         return r;
     }
 
-    std::string libraryPath() const { return folder.file("Zantimo.VR0"); }
+    std::string LibraryPath() const { return folder_.File("Zantimo.VR0"); }
 
     // Stores events straight into the library of the folder; returns their keys.
-    std::vector<uint16_t> store(std::vector<EventRecord> events) {
+    std::vector<uint16_t> Store(std::vector<EventRecord> events) {
         EventLibrary lib;
-        LibraryResult rc = lib.open(libraryPath());
-        if (rc != LibraryResult::Ok) rc = lib.create(libraryPath());
+        LibraryResult rc = lib.Open(LibraryPath());
+        if (rc != LibraryResult::Ok) rc = lib.Create(LibraryPath());
         EXPECT_EQ(rc, LibraryResult::Ok);
         std::vector<uint16_t> keys;
         for (EventRecord& e : events) {
-            EXPECT_EQ(lib.addEvent(e), LibraryResult::Ok);
-            keys.push_back(e.Key);
+            EXPECT_EQ(lib.AddEvent(e), LibraryResult::Ok);
+            keys.push_back(e.key);
         }
         return keys;
     }
 
     // Changes index entry n of the library file by hand.
-    void setIndexEntry(int n, uint16_t value) {
-        std::fstream f(libraryPath(), std::ios::in | std::ios::out | std::ios::binary);
+    void SetIndexEntry(int n, uint16_t value) {
+        std::fstream f(LibraryPath(), std::ios::in | std::ios::out | std::ios::binary);
         f.seekp(static_cast<std::streamoff>(libfmt::kIndexOffset + 2 * n));
         unsigned char bytes[2];
         PutLe16(bytes, value);
         f.write(reinterpret_cast<const char*>(bytes), 2);
     }
 
-    TempFolder folder;
-    MemorySettings settings;
-    LocaleFormats formats;
-    EnglishLocaleNames names;
-    DateTime now = At(2025, 3, 10, 8, 0); // a Monday
-    CliEnvironment env;
+    TempFolder folder_;
+    MemorySettings settings_;
+    LocaleFormats formats_;
+    EnglishLocaleNames names_;
+    DateTime now_ = At(2025, 3, 10, 8, 0); // a Monday
+    CliEnvironment env_;
 };
 
 inline EventRecord Event(const std::string& name, DateTime start) {
     EventRecord e = EventRecord::NewEvent(start);
-    e.Start = start;
-    e.Name = name;
+    e.start = start;
+    e.name = name;
     return e;
 }
 

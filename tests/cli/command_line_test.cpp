@@ -63,7 +63,7 @@ TEST_F(CommandLine, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
         {{"agenda", "today"}, "\"today\" is not a date of the form YYYY-MM-DD."},
     };
     for (const Case& c : cases) {
-        const CliResult r = run(c.args);
+        const CliResult r = Run(c.args);
         std::string line;
         for (const auto& a : c.args)
             line += a + " ";
@@ -74,31 +74,31 @@ TEST_F(CommandLine, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
 }
 
 TEST_F(CommandLine, CommonOptionsMayFollowTheCommandAndTakeTheEqualsForm) {
-    store({Event("Dentist", At(2025, 3, 10, 9, 0))});
+    Store({Event("Dentist", At(2025, 3, 10, 9, 0))});
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"--json", "list"},
              {"list", "--json"},
-             {"list", "--data=" + folder.path(), "--json"},
-             {"--data", "/nonexistent-folder", "list", "--json", "--data", folder.path()},
+             {"list", "--data=" + folder_.Path(), "--json"},
+             {"--data", "/nonexistent-folder", "list", "--json", "--data", folder_.Path()},
          }) {
-        const CliResult r = run(args);
+        const CliResult r = Run(args);
         EXPECT_EQ(r.status, kExitOk) << r.err;
-        EXPECT_EQ(r.json()["events"].size(), 1u) << r.out;
+        EXPECT_EQ(r.WantsJson()["events"].size(), 1u) << r.out;
     }
 }
 
 TEST_F(CommandLine, HelpPrintsTheUsageAndSucceeds) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"--help"}, {"help"}, {"help", "add"}, {"add", "--help"}}) {
-        const CliResult r = run(args);
+        const CliResult r = Run(args);
         EXPECT_EQ(r.status, kExitOk) << args[0];
         EXPECT_EQ(r.out.rfind("Usage: zantimore-cli", 0), 0u) << args[0];
     }
 }
 
 TEST_F(CommandLine, WithoutADataFolderCommandsFailClearly) {
-    env.dataFolder.clear();
-    const CliResult r = run({"list"});
+    env_.dataFolder.clear();
+    const CliResult r = Run({"list"});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_NE(r.err.find("The data folder cannot be determined"), std::string::npos);
 }

@@ -11,26 +11,26 @@ namespace {
 class Companion : public CliTest {
 protected:
     // The program's data folder, with the same start as the companion's own folder.
-    TempFolder programFolder;
+    TempFolder programFolder_;
 };
 
 TEST_F(Companion, TheProgramPrintsWhatTheCompanionWouldHavePrinted) {
-    HostedProgram program(programFolder.path(), now);
+    HostedProgram program(programFolder_.Path(), now_);
     ASSERT_EQ(program.opened, LibraryResult::Ok);
     CompanionService service(program.env);
     auto both = [&](std::vector<std::string> args) {
-        const CliResult direct = run(args);
+        const CliResult direct = Run(args);
         const CompanionAnswer hosted =
-            service.Serve({RequestKind::Run, args, folder.path(), programFolder.path()});
-        EXPECT_EQ(hosted.Outcome, AnswerOutcome::Done);
-        EXPECT_EQ(hosted.Status, direct.status) << args[1];
-        EXPECT_EQ(hosted.Out, direct.out) << args[1];
-        EXPECT_EQ(hosted.Err, direct.err) << args[1];
+            service.Serve({RequestKind::Run, args, folder_.Path(), programFolder_.Path()});
+        EXPECT_EQ(hosted.outcome, AnswerOutcome::Done);
+        EXPECT_EQ(hosted.status, direct.status) << args[1];
+        EXPECT_EQ(hosted.out, direct.out) << args[1];
+        EXPECT_EQ(hosted.err, direct.err) << args[1];
         return direct;
     };
-    const auto call = both({"--json", "add", "Call", "2025-03-10 07:00"}).json()["key"];
+    const auto call = both({"--json", "add", "Call", "2025-03-10 07:00"}).WantsJson()["key"];
     const auto pills =
-        both({"--json", "add", "Pills", "2025-03-10 09:00", "--daily", "1"}).json()["key"];
+        both({"--json", "add", "Pills", "2025-03-10 09:00", "--daily", "1"}).WantsJson()["key"];
     const std::string k1 = std::to_string(call.get<int>());
     const std::string k2 = std::to_string(pills.get<int>());
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
@@ -49,16 +49,16 @@ TEST_F(Companion, TheProgramPrintsWhatTheCompanionWouldHavePrinted) {
     // The program's list heard every change, and the program's prompts are back.
     EXPECT_EQ(program.list.heard.front(), "insert Call");
     EXPECT_EQ(program.list.heard.back(), "remove " + k1); // the purge
-    EXPECT_EQ(program.store.prompts(), nullptr);
+    EXPECT_EQ(program.store.Prompts(), nullptr);
 }
 
 TEST_F(Companion, RefusedRequestsChangeNothing) {
-    HostedProgram program(programFolder.path(), now);
+    HostedProgram program(programFolder_.Path(), now_);
     CompanionService service(program.env);
     bool busy = false;
-    service.Busy = [&busy] { return busy; };
-    const std::string parent = std::filesystem::path(programFolder.path()).parent_path();
-    const std::string name = std::filesystem::path(programFolder.path()).filename();
+    service.busy = [&busy] { return busy; };
+    const std::string parent = std::filesystem::path(programFolder_.Path()).parent_path();
+    const std::string name = std::filesystem::path(programFolder_.Path()).filename();
     const struct {
         std::vector<std::string> args;
         bool busy;
@@ -76,7 +76,7 @@ TEST_F(Companion, RefusedRequestsChangeNothing) {
         {{"--work-week", "31", "purge"}, false, AnswerOutcome::Refused, 2, "--work-week"},
         {{"--check-weekend", "on", "purge"}, false, AnswerOutcome::Refused, 2, "--check-weekend"},
         {{"purge"}, true, AnswerOutcome::Refused, 1, "busy"},
-        {{"--data", folder.path(), "add", "X", "2025-03-10 09:00"},
+        {{"--data", folder_.Path(), "add", "X", "2025-03-10 09:00"},
          false,
          AnswerOutcome::Elsewhere,
          0,
@@ -85,22 +85,22 @@ TEST_F(Companion, RefusedRequestsChangeNothing) {
     for (const auto& c : cases) {
         busy = c.busy;
         const CompanionAnswer a =
-            service.Serve({RequestKind::Run, c.args, parent, programFolder.path()});
-        EXPECT_EQ(a.Outcome, c.outcome) << c.args.back();
-        EXPECT_EQ(a.Status, c.status) << c.args.back();
-        EXPECT_NE(a.Err.find(c.says), std::string::npos) << a.Err;
-        EXPECT_EQ(a.Out, "");
+            service.Serve({RequestKind::Run, c.args, parent, programFolder_.Path()});
+        EXPECT_EQ(a.outcome, c.outcome) << c.args.back();
+        EXPECT_EQ(a.status, c.status) << c.args.back();
+        EXPECT_NE(a.err.find(c.says), std::string::npos) << a.err;
+        EXPECT_EQ(a.out, "");
     }
-    EXPECT_EQ(program.store.library().countEvents(), 0);
+    EXPECT_EQ(program.store.Library().CountEvents(), 0);
     EXPECT_TRUE(program.list.heard.empty());
-    EXPECT_FALSE(std::filesystem::exists(libraryPath())); // the other folder was left alone
+    EXPECT_FALSE(std::filesystem::exists(LibraryPath())); // the other folder was left alone
 
     // A relative data folder is taken in the companion's folder: the program's own.
     busy = false;
     const CompanionAnswer a = service.Serve(
         {RequestKind::Run, {"--data", name, "add", "X", "2025-03-10 09:00"}, parent, ""});
-    EXPECT_EQ(a.Outcome, AnswerOutcome::Done) << a.Err;
-    EXPECT_EQ(program.store.library().countEvents(), 1);
+    EXPECT_EQ(a.outcome, AnswerOutcome::Done) << a.err;
+    EXPECT_EQ(program.store.Library().CountEvents(), 1);
 }
 
 TEST_F(Companion, TheCompanionAsksTheProgramOnlyForChangesAndFallsBackWhenNoneRuns) {
@@ -144,22 +144,22 @@ TEST_F(Companion, TheCompanionAsksTheProgramOnlyForChangesAndFallsBackWhenNoneRu
     for (const auto& c : cases) {
         std::optional<CompanionRequest> sent;
         const Exchange exchange = [&](std::string_view payload) {
-            sent = DecodeRequest(payload).Request;
+            sent = DecodeRequest(payload).request;
             return c.exchange;
         };
         std::ostringstream out, err;
-        const int status = RunCompanion(c.args, env, "/work/here", exchange, out, err);
+        const int status = RunCompanion(c.args, env_, "/work/here", exchange, out, err);
         EXPECT_EQ(sent.has_value(), c.asked) << c.name;
         EXPECT_EQ(status, c.status) << c.name;
         EXPECT_EQ(out.str(), c.out) << c.name;
         EXPECT_NE(err.str().find(c.err), std::string::npos) << c.name << ": " << err.str();
         if (sent) {
-            EXPECT_EQ(sent->Arguments, c.args);
-            EXPECT_EQ(sent->WorkingFolder, "/work/here");
-            EXPECT_EQ(sent->DataFolder, folder.path());
+            EXPECT_EQ(sent->arguments, c.args);
+            EXPECT_EQ(sent->workingFolder, "/work/here");
+            EXPECT_EQ(sent->dataFolder, folder_.Path());
         }
     }
-    EXPECT_EQ(RequestForProgram(std::vector<std::string>{"purge"}, "/w", "data")->DataFolder,
+    EXPECT_EQ(RequestForProgram(std::vector<std::string>{"purge"}, "/w", "data")->dataFolder,
               "/w/data");
 }
 

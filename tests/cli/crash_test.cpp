@@ -35,7 +35,7 @@ struct Change {
     std::string name;
     std::string notes;
 
-    void applyTo(Contents& c) const {
+    void ApplyTo(Contents& c) const {
         if (op == 'd')
             c.erase(name);
         else
@@ -64,9 +64,9 @@ void WriteLine(int fd, const std::string& line) {
 
     // name -> key of the events stored now.
     std::map<std::string, uint16_t> keys;
-    const LibraryResult walked = store.forEachStored([&](uint16_t key) {
-        const ReadResult<EventRecord> e = store.readStored(key);
-        if (e.Ok()) keys[e->Name] = key;
+    const LibraryResult walked = store.ForEachStored([&](uint16_t key) {
+        const ReadResult<EventRecord> e = store.ReadStored(key);
+        if (e.Ok()) keys[e->name] = key;
         return LibraryResult::Ok;
     });
     if (walked != LibraryResult::Ok || keys.size() != start.size()) _exit(5);
@@ -88,20 +88,20 @@ void WriteLine(int fd, const std::string& line) {
         LibraryResult rc = LibraryResult::Ok;
         if (c.op == 'a') {
             EventRecord e = Event(c.name, At(2025, 3, 10 + n % 10, 9, 0));
-            e.Notes = c.notes;
-            rc = store.storeNew(e);
-            keys[c.name] = e.Key;
+            e.notes = c.notes;
+            rc = store.StoreNew(e);
+            keys[c.name] = e.key;
         } else if (c.op == 'm') {
-            ReadResult<EventRecord> read = store.readStored(keys[c.name]);
+            ReadResult<EventRecord> read = store.ReadStored(keys[c.name]);
             rc = read.Code();
             if (read.Ok()) {
                 EventRecord e = std::move(read).Value();
-                e.Notes = c.notes;
-                rc = store.storeChanged(e);
-                keys[c.name] = e.Key;
+                e.notes = c.notes;
+                rc = store.StoreChanged(e);
+                keys[c.name] = e.key;
             }
         } else {
-            rc = store.deleteStored(keys[c.name]);
+            rc = store.DeleteStored(keys[c.name]);
             keys.erase(c.name);
         }
         if (rc != LibraryResult::Ok) {
@@ -152,11 +152,11 @@ std::string Notes(size_t length, char letter) {
 
 class CrashTest : public CliTest {
 protected:
-    Contents readLibrary() {
-        const CliResult r = run({"--json", "list"});
+    Contents ReadLibrary() {
+        const CliResult r = Run({"--json", "list"});
         EXPECT_EQ(r.status, kExitOk) << r.err;
         Contents c;
-        const nlohmann::json list = r.json();
+        const nlohmann::json list = r.WantsJson();
         for (const auto& e : list["events"])
             c[e["name"]] = e["notes"];
         return c;
@@ -167,7 +167,7 @@ TEST_F(CrashTest, EveryReportedChangeSurvivesAKill) {
     int kills = 50;
     if (const char* n = std::getenv("ZM_CRASH_KILLS")) kills = std::max(1, std::atoi(n));
     // A library that exists before the first writer starts.
-    store({});
+    Store({});
 
     std::mt19937 rng(20250310);
     Contents contents;
@@ -182,7 +182,7 @@ TEST_F(CrashTest, EveryReportedChangeSurvivesAKill) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             ::close(fds[0]);
-            RunWriter(libraryPath(), contents, static_cast<unsigned>(round + 1), fds[1]);
+            RunWriter(LibraryPath(), contents, static_cast<unsigned>(round + 1), fds[1]);
         }
         ::close(fds[1]);
         const auto delay =
@@ -207,21 +207,21 @@ TEST_F(CrashTest, EveryReportedChangeSurvivesAKill) {
                 inFlight = c;
             } else if (tag == "D") {
                 ASSERT_TRUE(inFlight) << "round " << round;
-                inFlight->applyTo(expected);
+                inFlight->ApplyTo(expected);
                 inFlight.reset();
             } else {
                 FAIL() << "round " << round << ": the writer failed: " << line;
             }
         }
 
-        const CliResult check = run({"--json", "check"});
+        const CliResult check = Run({"--json", "check"});
         ASSERT_EQ(check.status, kExitOk) << "round " << round << "\n" << check.out;
-        const Contents actual = readLibrary();
+        const Contents actual = ReadLibrary();
         if (actual == expected) {
             if (inFlight) ++inFlightLost;
         } else {
             ASSERT_TRUE(inFlight) << "round " << round << ": the library lost reported changes";
-            inFlight->applyTo(expected);
+            inFlight->ApplyTo(expected);
             ASSERT_EQ(actual, expected) << "round " << round << ": the library changed otherwise";
             ++inFlightApplied;
         }

@@ -17,8 +17,8 @@ struct Ran {
 
 // Runs the program with the arguments (each quoted for the shell) and its own settings folder.
 Ran RunProgram(const TempFolder& home, const std::vector<std::string>& args) {
-    std::string command = "env XDG_CONFIG_HOME='" + home.path() + "' ZANTIMORE_HOME='" +
-                          home.path() + "' LC_ALL=C.UTF-8 '" ZM_CLI_BINARY "'";
+    std::string command = "env XDG_CONFIG_HOME='" + home.Path() + "' ZANTIMORE_HOME='" +
+                          home.Path() + "' LC_ALL=C.UTF-8 '" ZM_CLI_BINARY "'";
     for (const auto& a : args)
         command += " '" + a + "'";
     command += " 2>&1";
@@ -44,7 +44,7 @@ TEST(EndToEnd, TheProgramAddsListsAndChecksInItsDataFolder) {
     r = RunProgram(home, {"--json", "list"});
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(nlohmann::json::parse(r.out)["events"][0]["name"], "Dentist");
-    EXPECT_TRUE(std::filesystem::exists(home.file("Zantimo.VR0")));
+    EXPECT_TRUE(std::filesystem::exists(home.File("Zantimo.VR0")));
 
     r = RunProgram(home, {"--json", "check"});
     EXPECT_EQ(r.status, 0);
@@ -68,8 +68,8 @@ TEST(EndToEnd, TheWorkWeekComesFromTheSettingsFile) {
         return nlohmann::json::parse(r.out)["due"].size();
     };
     EXPECT_EQ(dueCount(), 0u);
-    std::filesystem::create_directories(home.path() + "/Orvendal");
-    std::ofstream(home.path() + "/Orvendal/Zantimore Pro.conf")
+    std::filesystem::create_directories(home.Path() + "/Orvendal");
+    std::ofstream(home.Path() + "/Orvendal/Zantimore Pro.conf")
         << "[Calendar]\nWorkWeek=62\nCheckWeekendEvents=true\n";
     EXPECT_EQ(dueCount(), 1u);
 }

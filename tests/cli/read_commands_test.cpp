@@ -8,23 +8,23 @@ class ReadCommands : public CliTest {};
 EventRecord Daily(const std::string& name, DateTime start, int advanceMinutes = 0) {
     EventRecord e = Event(name, start);
     e.SetPattern(kFormByDate | kKindDaily, 1);
-    e.Advance = TimeAmount::Of(AmountUnit::Minute, advanceMinutes);
+    e.advance = TimeAmount::Of(AmountUnit::Minute, advanceMinutes);
     return e;
 }
 
 TEST_F(ReadCommands, ListGivesEveryEventInKeyOrderAsTextAndJson) {
     EventRecord a = Event("Dentist", At(2025, 3, 12, 9, 30));
-    a.TypeName = "Appointment";
-    store({a, Daily("Pills", At(2025, 3, 1, 8, 0))});
+    a.typeName = "Appointment";
+    Store({a, Daily("Pills", At(2025, 3, 1, 8, 0))});
 
-    CliResult r = run({"list"});
+    CliResult r = Run({"list"});
     EXPECT_EQ(r.status, kExitOk);
     EXPECT_EQ(r.out, "    1  3/12/25 9:30 AM  Dentist [Appointment]\n"
                      "    2  3/1/25 8:00 AM  Pills  Every day\n");
 
-    r = run({"--json", "list"});
+    r = Run({"--json", "list"});
     ASSERT_EQ(r.status, kExitOk);
-    const auto events = r.json()["events"];
+    const auto events = r.WantsJson()["events"];
     ASSERT_EQ(events.size(), 2u);
     EXPECT_EQ(events[0]["key"], 1);
     EXPECT_EQ(events[1]["key"], 2);
@@ -32,13 +32,13 @@ TEST_F(ReadCommands, ListGivesEveryEventInKeyOrderAsTextAndJson) {
 }
 
 TEST_F(ReadCommands, AnUnreadableEventIsToldByKeyAndTheOthersAreStillListed) {
-    store({Event("a", At(2025, 3, 12)), Event("b", At(2025, 3, 13)), Event("c", At(2025, 3, 14))});
-    setIndexEntry(2, 0x8000 | 0); // event 2 now links to block 0: a broken chain
+    Store({Event("a", At(2025, 3, 12)), Event("b", At(2025, 3, 13)), Event("c", At(2025, 3, 14))});
+    SetIndexEntry(2, 0x8000 | 0); // event 2 now links to block 0: a broken chain
 
-    const CliResult r = run({"--json", "list"});
+    const CliResult r = Run({"--json", "list"});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_EQ(r.err, "key 2: The library is corrupted.\n");
-    const auto events = r.json()["events"];
+    const auto events = r.WantsJson()["events"];
     ASSERT_EQ(events.size(), 2u);
     EXPECT_EQ(events[0]["name"], "a");
     EXPECT_EQ(events[1]["name"], "c");
@@ -46,14 +46,14 @@ TEST_F(ReadCommands, AnUnreadableEventIsToldByKeyAndTheOthersAreStillListed) {
 
 TEST_F(ReadCommands, ShowGivesEveryFieldWithPackedWordsAndLocalInstants) {
     EventRecord e = Daily("Pills", At(2025, 3, 1, 8, 0), 15);
-    e.Notes = "with water";
-    e.Id = 77;
-    e.Duration = TimeAmount(0x10002);
-    store({e});
+    e.notes = "with water";
+    e.id = 77;
+    e.duration = TimeAmount(0x10002);
+    Store({e});
 
-    const CliResult r = run({"--json", "show", "1"});
+    const CliResult r = Run({"--json", "show", "1"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    const auto j = r.orderedJson();
+    const auto j = r.OrderedJson();
     const std::vector<std::string> keys{
         "key",         "id",         "name",       "notes",        "type",     "typeIndex",
         "flags",       "pattern",    "param",      "advance",      "duration", "start",
@@ -75,8 +75,8 @@ TEST_F(ReadCommands, ShowGivesEveryFieldWithPackedWordsAndLocalInstants) {
 }
 
 TEST_F(ReadCommands, ShowInTextHasThePropertiesPageLines) {
-    store({Daily("Pills", At(2025, 3, 1, 8, 0), 15)});
-    const CliResult r = run({"show", "1"});
+    Store({Daily("Pills", At(2025, 3, 1, 8, 0), 15)});
+    const CliResult r = Run({"show", "1"});
     ASSERT_EQ(r.status, kExitOk);
     EXPECT_NE(r.out.find("Remind:             15 minutes before start\n"), std::string::npos)
         << r.out;
@@ -86,8 +86,8 @@ TEST_F(ReadCommands, ShowInTextHasThePropertiesPageLines) {
 }
 
 TEST_F(ReadCommands, ShowOfAKeyThatIsNoEventFails) {
-    store({Event("a", At(2025, 3, 12))});
-    const CliResult r = run({"show", "2"});
+    Store({Event("a", At(2025, 3, 12))});
+    const CliResult r = Run({"show", "2"});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_EQ(r.err, "No event has the key 2.\n");
 }
@@ -95,16 +95,16 @@ TEST_F(ReadCommands, ShowOfAKeyThatIsNoEventFails) {
 TEST_F(ReadCommands, OccurrencesStepFromTheFirstOnOrAfterTheGivenDay) {
     EventRecord every3 = Event("every 3 days", At(2025, 3, 1, 9, 0));
     every3.SetPattern(kFormByDate | kKindDaily, 3);
-    store({every3, Event("once", At(2025, 3, 5, 10, 0))});
+    Store({every3, Event("once", At(2025, 3, 5, 10, 0))});
 
-    CliResult r = run({"--json", "occurrences", "1", "2025-03-02", "3"});
+    CliResult r = Run({"--json", "occurrences", "1", "2025-03-02", "3"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.json(), nlohmann::json::parse(R"({"key":1,"occurrences":[
+    EXPECT_EQ(r.WantsJson(), nlohmann::json::parse(R"({"key":1,"occurrences":[
         "2025-03-04T09:00:00","2025-03-07T09:00:00","2025-03-10T09:00:00"]})"));
 
     // A one-time event has its one occurrence only.
-    r = run({"--json", "occurrences", "2", "2025-03-02T12:00:00", "5"});
-    EXPECT_EQ(r.json()["occurrences"], nlohmann::json::parse(R"(["2025-03-05T10:00:00"])"));
+    r = Run({"--json", "occurrences", "2", "2025-03-02T12:00:00", "5"});
+    EXPECT_EQ(r.WantsJson()["occurrences"], nlohmann::json::parse(R"(["2025-03-05T10:00:00"])"));
 }
 
 TEST_F(ReadCommands, DueListsTheReminderInstantAndTheWeekendShift) {
@@ -112,81 +112,81 @@ TEST_F(ReadCommands, DueListsTheReminderInstantAndTheWeekendShift) {
     // rule brings it forward when the option is on.
     EventRecord monthly = Event("Rent", At(2025, 1, 15, 10, 0));
     monthly.SetPattern(kFormByDate | kKindMonthly, 15 << 16 | 1);
-    monthly.LastShown = At(2025, 2, 15, 10, 0);
+    monthly.lastShown = At(2025, 2, 15, 10, 0);
     monthly.SetFlag(kShown, true);
-    store({monthly, Event("Call", At(2025, 3, 14, 7, 0))});
+    Store({monthly, Event("Call", At(2025, 3, 14, 7, 0))});
 
-    CliResult r = run({"--json", "--at", "2025-03-14T09:00:00", "due"});
+    CliResult r = Run({"--json", "--at", "2025-03-14T09:00:00", "due"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.json(), nlohmann::json::parse(R"({"at":"2025-03-14T09:00:00","due":[
+    EXPECT_EQ(r.WantsJson(), nlohmann::json::parse(R"({"at":"2025-03-14T09:00:00","due":[
         {"key":2,"name":"Call","instant":"2025-03-14T07:00:00","shifted":false}]})"));
 
     // The default work week has no days off; Monday to Friday is 62.
-    r = run({"--json", "--at", "2025-03-14T09:00:00", "--check-weekend", "on", "--work-week", "62",
+    r = Run({"--json", "--at", "2025-03-14T09:00:00", "--check-weekend", "on", "--work-week", "62",
              "due"});
-    EXPECT_EQ(r.json()["due"][0],
+    EXPECT_EQ(r.WantsJson()["due"][0],
               nlohmann::json::parse(
                   R"({"key":1,"name":"Rent","instant":"2025-03-14T00:00:00","shifted":true})"));
 
     // The settings say the same when no option overrides them.
-    settings.write("Calendar/CheckWeekendEvents", "true");
-    settings.write("Calendar/WorkWeek", "62");
-    r = run({"--json", "--at", "2025-03-14T09:00:00", "due"});
-    EXPECT_EQ(r.json()["due"].size(), 2u);
+    settings_.Write("Calendar/CheckWeekendEvents", "true");
+    settings_.Write("Calendar/WorkWeek", "62");
+    r = Run({"--json", "--at", "2025-03-14T09:00:00", "due"});
+    EXPECT_EQ(r.WantsJson()["due"].size(), 2u);
     // A work week that ends on Saturday makes Friday no last working day.
-    r = run({"--json", "--at", "2025-03-14T09:00:00", "--work-week", "126", "due"});
-    EXPECT_EQ(r.json()["due"].size(), 1u);
+    r = Run({"--json", "--at", "2025-03-14T09:00:00", "--work-week", "126", "due"});
+    EXPECT_EQ(r.WantsJson()["due"].size(), 1u);
 }
 
 TEST_F(ReadCommands, AgendaSortsTheDaysRemindersAndMarksTheirKind) {
     EventRecord snoozed = Event("Snoozed", At(2025, 3, 10, 7, 0));
     snoozed.SetSnooze(At(2025, 3, 10, 11, 0), AmountUnit::Hour, 4);
-    store({Daily("Late", At(2025, 3, 1, 18, 0)), Event("Past", At(2025, 3, 9, 7, 30)), snoozed,
+    Store({Daily("Late", At(2025, 3, 1, 18, 0)), Event("Past", At(2025, 3, 9, 7, 30)), snoozed,
            Event("Tomorrow", At(2025, 3, 11, 9, 0))});
 
-    CliResult r = run({"--json", "agenda"});
+    CliResult r = Run({"--json", "agenda"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.json(), nlohmann::json::parse(R"({"date":"2025-03-10","reminders":[
+    EXPECT_EQ(r.WantsJson(), nlohmann::json::parse(R"({"date":"2025-03-10","reminders":[
         {"key":2,"name":"Past","instant":"2025-03-09T07:30:00","kind":"due"},
         {"key":3,"name":"Snoozed","instant":"2025-03-10T11:00:00","kind":"snoozed"},
         {"key":1,"name":"Late","instant":"2025-03-10T18:00:00","kind":"normal"}]})"));
 
-    r = run({"--json", "agenda", "2025-03-11"});
-    EXPECT_EQ(r.json()["reminders"].size(), 4u);
+    r = Run({"--json", "agenda", "2025-03-11"});
+    EXPECT_EQ(r.WantsJson()["reminders"].size(), 4u);
 
-    r = run({"agenda"});
+    r = Run({"agenda"});
     EXPECT_EQ(r.out, "2  3/9/25 7:30 AM  Past  (due)\n"
                      "3  3/10/25 11:00 AM  Snoozed  (snoozed)\n"
                      "1  3/10/25 6:00 PM  Late\n");
 }
 
 TEST_F(ReadCommands, AMissingLibraryReadsAsEmptyAndIsNotCreated) {
-    CliResult r = run({"--json", "list"});
+    CliResult r = Run({"--json", "list"});
     EXPECT_EQ(r.status, kExitOk);
-    EXPECT_EQ(r.json(), nlohmann::json::parse(R"({"events":[]})"));
-    r = run({"--json", "check"});
-    EXPECT_EQ(r.json(), nlohmann::json::parse(R"({"events":0,"problems":[]})"));
-    r = run({"check"});
+    EXPECT_EQ(r.WantsJson(), nlohmann::json::parse(R"({"events":[]})"));
+    r = Run({"--json", "check"});
+    EXPECT_EQ(r.WantsJson(), nlohmann::json::parse(R"({"events":0,"problems":[]})"));
+    r = Run({"check"});
     EXPECT_EQ(r.out, "0 events, no problems found.\n");
-    EXPECT_FALSE(std::filesystem::exists(libraryPath()));
+    EXPECT_FALSE(std::filesystem::exists(LibraryPath()));
 }
 
 // Three events: 1, 2-3 (two blocks) and 4.
 class CheckCommand : public CliTest {
 protected:
-    void SetUp() override { build(); }
-    void build() {
-        std::filesystem::remove(libraryPath());
+    void SetUp() override { Build(); }
+    void Build() {
+        std::filesystem::remove(LibraryPath());
         EventRecord two = Event("two", At(2025, 3, 12));
-        two.Notes = std::string(200, 'n');
-        store({Event("one", At(2025, 3, 11)), two, Event("three", At(2025, 3, 13))});
+        two.notes = std::string(200, 'n');
+        Store({Event("one", At(2025, 3, 11)), two, Event("three", At(2025, 3, 13))});
     }
 };
 
 TEST_F(CheckCommand, ASoundLibraryHasNoProblems) {
-    const CliResult r = run({"--json", "check"});
+    const CliResult r = Run({"--json", "check"});
     EXPECT_EQ(r.status, kExitOk);
-    EXPECT_EQ(r.json(), nlohmann::json::parse(R"({"events":3,"problems":[]})"));
+    EXPECT_EQ(r.WantsJson(), nlohmann::json::parse(R"({"events":3,"problems":[]})"));
 }
 
 TEST_F(CheckCommand, EachDamageIsToldForTheEventConcerned) {
@@ -216,22 +216,22 @@ TEST_F(CheckCommand, EachDamageIsToldForTheEventConcerned) {
          {"Block 1 is marked as used but belongs to no event."}},
     };
     for (const Case& c : cases) {
-        build();
+        Build();
         for (auto [n, v] : c.entries)
-            setIndexEntry(n, v);
-        const CliResult r = run({"--json", "check"});
+            SetIndexEntry(n, v);
+        const CliResult r = Run({"--json", "check"});
         EXPECT_EQ(r.status, kExitFailure) << c.what;
-        EXPECT_EQ(r.json()["events"], c.events) << c.what;
-        EXPECT_EQ(r.json()["problems"], nlohmann::json(c.problems)) << c.what << "\n" << r.out;
+        EXPECT_EQ(r.WantsJson()["events"], c.events) << c.what;
+        EXPECT_EQ(r.WantsJson()["problems"], nlohmann::json(c.problems)) << c.what << "\n" << r.out;
     }
     // The text form prints the same lines.
-    const CliResult r = run({"check"});
+    const CliResult r = Run({"check"});
     EXPECT_EQ(r.out, "Block 1 is marked as used but belongs to no event.\n");
 }
 
 TEST_F(CheckCommand, AFileThatIsNoLibraryIsItsOneProblem) {
-    std::ofstream(libraryPath(), std::ios::binary | std::ios::trunc) << std::string(9000, 'x');
-    const CliResult r = run({"check"});
+    std::ofstream(LibraryPath(), std::ios::binary | std::ios::trunc) << std::string(9000, 'x');
+    const CliResult r = Run({"check"});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_EQ(r.out, "Unexpected file format.\n");
 }

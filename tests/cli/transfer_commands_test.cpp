@@ -10,16 +10,16 @@ namespace {
 
 class TransferCommands : public CliTest {
 protected:
-    void write(const std::string& name, const std::string& text) {
-        std::ofstream(folder.file(name), std::ios::binary) << text;
+    void Write(const std::string& name, const std::string& text) {
+        std::ofstream(folder_.File(name), std::ios::binary) << text;
     }
-    std::string contents(const std::string& name) {
-        std::ifstream in(folder.file(name), std::ios::binary);
+    std::string Contents(const std::string& name) {
+        std::ifstream in(folder_.File(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     std::vector<std::string> names() {
         std::vector<std::string> out;
-        const auto doc = run({"--json", "list"}).json();
+        const auto doc = Run({"--json", "list"}).WantsJson();
         for (const auto& e : doc["events"])
             out.push_back(e["name"]);
         return out;
@@ -28,94 +28,94 @@ protected:
 
 TEST_F(TransferCommands, ExportsAllEventsOrTheKeysGivenToEachKind) {
     const auto keys =
-        store({Event("Lunch", At(2000, 12, 31, 12, 0)), Event("Tea", At(2001, 1, 2, 16, 5))});
-    CliResult r = run({"export", folder.file("all.csv"), "--kind", "csv"});
+        Store({Event("Lunch", At(2000, 12, 31, 12, 0)), Event("Tea", At(2001, 1, 2, 16, 5))});
+    CliResult r = Run({"export", folder_.File("all.csv"), "--kind", "csv"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(r.out, "2 events exported.\n");
-    EXPECT_EQ(contents("all.csv"), "\"Name\",\"Date\",\"Time\",\"Duration\",\"Type\",\"Notes\"\r\n"
+    EXPECT_EQ(Contents("all.csv"), "\"Name\",\"Date\",\"Time\",\"Duration\",\"Type\",\"Notes\"\r\n"
                                    "\"Lunch\",\"12/31/2000\",\"12:00 PM\",\"30 minutes\",,\r\n"
                                    "\"Tea\",\"1/2/2001\",\"4:05 PM\",\"30 minutes\",,\r\n");
     // The keys given, in the order given.
-    r = run({"export", folder.file("two.txt"), "--kind", "tsv", "--keys",
+    r = Run({"export", folder_.File("two.txt"), "--kind", "tsv", "--keys",
              std::to_string(keys[1]) + "," + std::to_string(keys[0])});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(contents("two.txt"), "Name\tDate\tTime\tDuration\tType\tNotes\r\n"
+    EXPECT_EQ(Contents("two.txt"), "Name\tDate\tTime\tDuration\tType\tNotes\r\n"
                                    "Tea\t1/2/2001\t4:05 PM\t30 minutes\t\t\r\n"
                                    "Lunch\t12/31/2000\t12:00 PM\t30 minutes\t\t\r\n");
-    r = run({"--json", "export", folder.file("copy.VR0"), "--kind", "events"});
+    r = Run({"--json", "export", folder_.File("copy.VR0"), "--kind", "events"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.json()["exported"], 2);
+    EXPECT_EQ(r.WantsJson()["exported"], 2);
 }
 
 TEST_F(TransferCommands, ImportsATextFileWithItsLog) {
-    write("in.csv", "Name,Date,Time\r\nLunch,12/31/2000,12:00 PM\r\nBad,31/12/2000\r\n\r\n");
-    CliResult r = run({"import", folder.file("in.csv"), "--kind", "csv"});
+    Write("in.csv", "Name,Date,Time\r\nLunch,12/31/2000,12:00 PM\r\nBad,31/12/2000\r\n\r\n");
+    CliResult r = Run({"import", folder_.File("in.csv"), "--kind", "csv"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(r.out, "1 events successfully imported.\n1 records with errors.\n"
                      "0 stored events replaced.\n"
                      "The record 3 is not imported. Reason: invalid date.\n");
     EXPECT_EQ(names(), std::vector<std::string>{"Lunch"});
     // The same file again, with duplicates skipped, as JSON.
-    r = run({"--json", "import", folder.file("in.csv"), "--kind", "csv", "--duplicates", "skip"});
+    r = Run({"--json", "import", folder_.File("in.csv"), "--kind", "csv", "--duplicates", "skip"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.json(), nlohmann::json::parse(R"({"imported":0,"replaced":0,"errors":2,"log":[
+    EXPECT_EQ(r.WantsJson(), nlohmann::json::parse(R"({"imported":0,"replaced":0,"errors":2,"log":[
         {"record":2,"reason":"Duplicate is skipped"},{"record":3,"reason":"invalid date"}]})"));
 }
 
 TEST_F(TransferCommands, ImportOptionsBindFieldsAndGiveDefaults) {
-    write("in.txt", "31.12.2000\tLunch\tsoon\r\n");
-    const CliResult r = run({"import", folder.file("in.txt"), "--kind", "tsv", "--no-header",
+    Write("in.txt", "31.12.2000\tLunch\tsoon\r\n");
+    const CliResult r = Run({"import", folder_.File("in.txt"), "--kind", "tsv", "--no-header",
                              "--date-order", "dmy", "--bind", "date,name,-", "--default-advance",
                              "15", "--default-duration", "2 h", "--default-repeat", "yearly"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    const auto doc = run({"--json", "list"}).json();
+    const auto doc = Run({"--json", "list"}).WantsJson();
     const auto& list = doc["events"];
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0]["name"], "Lunch");
     EXPECT_EQ(list[0]["start"], "2000-12-31T00:00:00");
     EXPECT_EQ(list[0]["description"], "Every December 31");
-    const CliResult shown = run({"show", "1"});
+    const CliResult shown = Run({"show", "1"});
     EXPECT_NE(shown.out.find("2 hours"), std::string::npos) << shown.out;
 }
 
 TEST_F(TransferCommands, RefusesWhatItCannotDo) {
-    write("in.csv", "Lunch,12/31/2000\r\n");
+    Write("in.csv", "Lunch,12/31/2000\r\n");
     const struct {
         std::vector<std::string> args;
         int status;
         const char* message;
     } cases[] = {
-        {{"import", folder.file("in.dat")}, kExitUsage, "cannot be told from its name"},
-        {{"import", folder.file("in.csv"), "--kind", "xls"}, kExitUsage, "is not a file kind"},
-        {{"export", folder.file("o.vrh"), "--kind", "holidays"}, kExitUsage, "is not a file kind"},
-        {{"import", folder.file("in.csv"), "--date-order", "dym"}, kExitUsage, "not a date order"},
-        {{"import", folder.file("in.csv"), "--bind", "name,name"}, kExitUsage, "list of fields"},
-        {{"import", folder.file("in.csv"), "--bind", "name,time"},
+        {{"import", folder_.File("in.dat")}, kExitUsage, "cannot be told from its name"},
+        {{"import", folder_.File("in.csv"), "--kind", "xls"}, kExitUsage, "is not a file kind"},
+        {{"export", folder_.File("o.vrh"), "--kind", "holidays"}, kExitUsage, "is not a file kind"},
+        {{"import", folder_.File("in.csv"), "--date-order", "dym"}, kExitUsage, "not a date order"},
+        {{"import", folder_.File("in.csv"), "--bind", "name,name"}, kExitUsage, "list of fields"},
+        {{"import", folder_.File("in.csv"), "--bind", "name,time"},
          kExitUsage,
          "Please bind any file field"},
-        {{"import", folder.file("in.csv"), "--duplicates", "merge"}, kExitUsage, "skip, replace"},
-        {{"import", folder.file("in.csv"), "--default-repeat", "daily", "--default-advance",
+        {{"import", folder_.File("in.csv"), "--duplicates", "merge"}, kExitUsage, "skip, replace"},
+        {{"import", folder_.File("in.csv"), "--default-repeat", "daily", "--default-advance",
           "1 day"},
          kExitUsage,
          "before the previous occurrence"},
-        {{"import", folder.file("in.csv"), "--default-duration", "0"}, kExitUsage, "not valid"},
-        {{"import", folder.file("in.csv"), "--default-type", "Nope"},
+        {{"import", folder_.File("in.csv"), "--default-duration", "0"}, kExitUsage, "not valid"},
+        {{"import", folder_.File("in.csv"), "--default-type", "Nope"},
          kExitUsage,
          "no event type named"},
-        {{"import", folder.file("x.VR0"), "--no-header"}, kExitUsage, "for text files only"},
-        {{"import", folder.file("missing.csv"), "--kind", "csv"},
+        {{"import", folder_.File("x.VR0"), "--no-header"}, kExitUsage, "for text files only"},
+        {{"import", folder_.File("missing.csv"), "--kind", "csv"},
          kExitFailure,
          "Can not read file\n"},
-        {{"import", folder.file("in.csv"), "--kind", "csv-dos", "--code-page", "12345"},
+        {{"import", folder_.File("in.csv"), "--kind", "csv-dos", "--code-page", "12345"},
          kExitFailure,
          "code page 12345 is not available"},
-        {{"export", folder.file("out.csv"), "--keys", "1,0"}, kExitUsage, "not an event key"},
-        {{"export", folder.path() + "/no/such/folder/out.csv", "--kind", "csv"},
+        {{"export", folder_.File("out.csv"), "--keys", "1,0"}, kExitUsage, "not an event key"},
+        {{"export", folder_.Path() + "/no/such/folder/out.csv", "--kind", "csv"},
          kExitFailure,
          "Can not write to file\n"},
     };
     for (const auto& c : cases) {
-        const CliResult r = run(c.args);
+        const CliResult r = Run(c.args);
         EXPECT_EQ(r.status, c.status) << c.args[1] << " " << r.err;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
@@ -123,23 +123,23 @@ TEST_F(TransferCommands, RefusesWhatItCannotDo) {
 }
 
 TEST_F(TransferCommands, AnEventFileAndAHolidayFileAreMerged) {
-    store({Event("Christmas", At(2025, 12, 25)), Event("Boxing Day", At(2025, 12, 26))});
-    ASSERT_EQ(run({"export", folder.file("Holidays.VRH"), "--kind", "events"}).status, kExitOk);
-    std::filesystem::remove(libraryPath());
-    CliResult r = run({"--json", "import", folder.file("Holidays.VRH"), "--kind", "holidays"});
+    Store({Event("Christmas", At(2025, 12, 25)), Event("Boxing Day", At(2025, 12, 26))});
+    ASSERT_EQ(Run({"export", folder_.File("Holidays.VRH"), "--kind", "events"}).status, kExitOk);
+    std::filesystem::remove(LibraryPath());
+    CliResult r = Run({"--json", "import", folder_.File("Holidays.VRH"), "--kind", "holidays"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.json()["imported"], 2);
+    EXPECT_EQ(r.WantsJson()["imported"], 2);
     // Holidays never come in twice, whatever --duplicates says.
-    r = run({"--json", "import", folder.file("Holidays.VRH"), "--kind", "holidays", "--duplicates",
+    r = Run({"--json", "import", folder_.File("Holidays.VRH"), "--kind", "holidays", "--duplicates",
              "allow"});
-    EXPECT_EQ(r.json()["imported"], 0);
+    EXPECT_EQ(r.WantsJson()["imported"], 0);
     // An event file brings everything in by default, and replaces on request.
-    r = run({"--json", "import", folder.file("Holidays.VRH"), "--kind", "events"});
-    EXPECT_EQ(r.json()["imported"], 2);
+    r = Run({"--json", "import", folder_.File("Holidays.VRH"), "--kind", "events"});
+    EXPECT_EQ(r.WantsJson()["imported"], 2);
     EXPECT_EQ(names().size(), 4u);
-    r = run({"--json", "import", folder.file("Holidays.VRH"), "--kind", "events", "--duplicates",
+    r = Run({"--json", "import", folder_.File("Holidays.VRH"), "--kind", "events", "--duplicates",
              "replace"});
-    EXPECT_EQ(r.json()["replaced"], 2);
+    EXPECT_EQ(r.WantsJson()["replaced"], 2);
     EXPECT_EQ(names().size(), 4u);
 }
 
@@ -148,18 +148,18 @@ TEST_F(TransferCommands, AnEventFileAndAHolidayFileAreMerged) {
 TEST_F(TransferCommands, AnImportNamesTheEventsItShortened) {
     {
         EventLibrary file;
-        ASSERT_EQ(file.create(folder.file("old.VR0")), LibraryResult::Ok);
+        ASSERT_EQ(file.Create(folder_.File("old.VR0")), LibraryResult::Ok);
         EventRecord e = Event("Letter", At(2025, 3, 1, 9, 0));
-        e.Notes = std::string(4900, '\xe4'); // Windows-1252: twice as long as UTF-8
-        ASSERT_EQ(file.addEvent(e), LibraryResult::Ok);
+        e.notes = std::string(4900, '\xe4'); // Windows-1252: twice as long as UTF-8
+        ASSERT_EQ(file.AddEvent(e), LibraryResult::Ok);
     }
-    CliResult r = run({"import", folder.file("old.VR0")});
+    CliResult r = Run({"import", folder_.File("old.VR0")});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(r.out, "1 events successfully imported.\n0 records with errors.\n"
                      "0 stored events replaced.\n"
                      "key 1: the name and notes were shortened to fit the library.\n");
-    r = run({"--json", "import", folder.file("old.VR0")});
-    EXPECT_EQ(r.json()["shortened"],
+    r = Run({"--json", "import", folder_.File("old.VR0")});
+    EXPECT_EQ(r.WantsJson()["shortened"],
               nlohmann::json::array({21})); // after the 20 blocks of the first
 }
 

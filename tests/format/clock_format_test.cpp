@@ -63,7 +63,7 @@ TEST(ClockFormatFromPlatformPicture, TheTranslationShowsWhatThePictureMeans) {
 TEST(DefaultClockFormat, TheLocalesLongTimeFormatOrTheFallback) {
     LocaleDescription d;
     EXPECT_EQ(DefaultClockFormat(d), "hh:mm:ss tt");
-    d.LongTimeFormat = "HH:mm:ss t";
+    d.longTimeFormat = "HH:mm:ss t";
     EXPECT_EQ(DefaultClockFormat(d), "HH:mm:ss ZZ");
 }
 

@@ -53,10 +53,10 @@ TEST(ExpandConversions, OtherPercentSequencesStandForThemselves) {
 
 TEST(ExpandConversions, NamesComeFromTheLocaleDescription) {
     LocaleDescription german;
-    german.LongDayNames[0] = "Sonntag";
-    german.ShortMonthNames[1] = "Feb.";
-    german.LongMonthNames[1] = "Februar";
-    german.AmDesignator = "vorm.";
+    german.longDayNames[0] = "Sonntag";
+    german.shortMonthNames[1] = "Feb.";
+    german.longMonthNames[1] = "Februar";
+    german.amDesignator = "vorm.";
     EXPECT_EQ(ExpandConversions("%A, %#d. %B (%b) %p", DateTime::FromParts(2007, 2, 4, 8, 0, 0),
                                 german, ""),
               "Sonntag, 4. Februar (Feb.) vorm.");

@@ -12,10 +12,10 @@ TEST(FormatMenus, RowsShowTheirCodeAfterTheTab) {
                                 FormatMenu::Separator};
     for (FormatMenu menu : menus)
         for (const FormatElement& row : FormatMenuRows(menu)) {
-            if (row.IsSeparatorLine() || row.Label == "Space") continue;
-            const auto tab = row.Label.find('\t');
-            ASSERT_NE(tab, std::string_view::npos) << row.Label;
-            EXPECT_EQ(row.Label.substr(tab + 1), row.Code) << row.Label;
+            if (row.IsSeparatorLine() || row.label == "Space") continue;
+            const auto tab = row.label.find('\t');
+            ASSERT_NE(tab, std::string_view::npos) << row.label;
+            EXPECT_EQ(row.label.substr(tab + 1), row.code) << row.label;
         }
     EXPECT_EQ(FormatMenuRows(FormatMenu::Date).size(), 19u);
     EXPECT_EQ(FormatMenuRows(FormatMenu::Time).size(), 17u);
@@ -23,7 +23,7 @@ TEST(FormatMenus, RowsShowTheirCodeAfterTheTab) {
     EXPECT_EQ(FormatMenuRows(FormatMenu::Separator).size(), 14u);
     const auto align = FormatMenuRows(FormatMenu::Alignment);
     ASSERT_EQ(align.size(), 3u);
-    EXPECT_EQ(align[2].Label, "Centered");
+    EXPECT_EQ(align[2].label, "Centered");
     EXPECT_TRUE(IsGuardedMenu(FormatMenu::Samples));
     EXPECT_FALSE(IsGuardedMenu(FormatMenu::Separator));
 }
@@ -38,10 +38,10 @@ TEST(FormatMenus, SamplesShowWhatTheirLabelsSay) {
     const auto rows = FormatMenuRows(FormatMenu::Samples);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].IsSeparatorLine()) continue;
-        std::string_view label = rows[i].Label.substr(0, rows[i].Label.find('\t'));
+        std::string_view label = rows[i].label.substr(0, rows[i].label.find('\t'));
         // The label of HH'h'mm promises a trailing "m" that the code does not show.
         if (label == "15h00m") label = "15h00";
-        EXPECT_EQ(fx.Expand(rows[i].Code, moments[i]), label) << rows[i].Code;
+        EXPECT_EQ(fx.Expand(rows[i].code, moments[i]), label) << rows[i].code;
     }
 }
 
@@ -71,8 +71,8 @@ TEST(InsertFormatElement, GuardsCodesNextToLettersAndAt) {
     };
     for (const Row& r : rows) {
         const FormatEdit e = InsertFormatElement(r.text, {r.start, r.end}, r.code, r.guard);
-        EXPECT_EQ(e.Text, r.result) << r.text << " + " << r.code;
-        EXPECT_EQ(e.Selection, (TextSelection{r.caret, r.caret})) << r.text << " + " << r.code;
+        EXPECT_EQ(e.text, r.result) << r.text << " + " << r.code;
+        EXPECT_EQ(e.selection, (TextSelection{r.caret, r.caret})) << r.text << " + " << r.code;
     }
 }
 
@@ -80,10 +80,10 @@ TEST(InsertFormatElement, PositionsCountCharactersNotBytes) {
     // "'Zeit' " with a two-byte character, then the caret at character 6 (before the space).
     const std::string text = "'Z\xC3\xA9it' ";
     const FormatEdit e = InsertFormatElement(text, {6, 6}, "HH", true);
-    EXPECT_EQ(e.Text, "'Z\xC3\xA9it'HH ");
-    EXPECT_EQ(e.Selection.Start, 8u);
+    EXPECT_EQ(e.text, "'Z\xC3\xA9it'HH ");
+    EXPECT_EQ(e.selection.start, 8u);
     const FormatEdit before = InsertFormatElement("\xC3\xA9", {1, 1}, "d", true);
-    EXPECT_EQ(before.Text, "\xC3\xA9"
+    EXPECT_EQ(before.text, "\xC3\xA9"
                            "d");
 }
 

@@ -4,19 +4,19 @@
 #include "format/display_format.h"
 #include "format/locale_description.h"
 #include "platform/clock.h"
-#include "support/fake_clock.h"
 #include "platform/locale_formatter.h"
+#include "support/fake_clock.h"
 
 namespace zm::test {
 
 // Month-day-year, two-digit year, no leading zeros, "/" and ":", 12-hour clock.
 inline LocaleDescription EnglishUs() {
     LocaleDescription d;
-    d.DateSeparator = "/";
-    d.CompactDateSeparator = "/";
-    d.TimeSeparator = ":";
-    d.CompactTimeSeparator = ":";
-    d.LongTimeFormat = "h:mm:ss AP t";
+    d.dateSeparator = "/";
+    d.compactDateSeparator = "/";
+    d.timeSeparator = ":";
+    d.compactTimeSeparator = ":";
+    d.longTimeFormat = "h:mm:ss AP t";
     return d;
 }
 

@@ -32,14 +32,14 @@ TEST(BuildLocaleFormats, OrdersLeadingZerosCenturyAndTheTwentyFourHourClock) {
     };
     for (const Row& r : rows) {
         LocaleDescription d;
-        d.DateOrder = r.order;
-        d.Century = r.century;
-        d.DayLeadingZero = r.dayZero;
-        d.MonthLeadingZero = r.monthZero;
-        d.HourLeadingZero = r.hourZero;
-        d.Is24Hour = r.is24;
-        d.DateSeparator = d.CompactDateSeparator = r.dateSep;
-        d.TimeSeparator = d.CompactTimeSeparator = r.timeSep;
+        d.dateOrder = r.order;
+        d.century = r.century;
+        d.dayLeadingZero = r.dayZero;
+        d.monthLeadingZero = r.monthZero;
+        d.hourLeadingZero = r.hourZero;
+        d.is24Hour = r.is24;
+        d.dateSeparator = d.compactDateSeparator = r.dateSep;
+        d.timeSeparator = d.compactTimeSeparator = r.timeSep;
         const LocaleFormats f(d);
         EXPECT_EQ(f.ShortDate(), r.shortDate) << r.order;
         EXPECT_EQ(f.ShortTime(), r.shortTime) << r.order;
@@ -55,18 +55,18 @@ TEST(BuildLocaleFormats, SeparatorsAreCutOrFallBack) {
     EXPECT_EQ(f.ShortTime(), "%#I:%M %p");
     EXPECT_EQ(f.PickerTime(), "h':'mm' 'tt");
 
-    d.DateSeparator = " / - ";     // cut to three characters
-    d.CompactDateSeparator = ". "; // not one character: "/"
-    d.TimeSeparator = "h";
-    d.CompactTimeSeparator = ""; // refused: ":"
+    d.dateSeparator = " / - ";     // cut to three characters
+    d.compactDateSeparator = ". "; // not one character: "/"
+    d.timeSeparator = "h";
+    d.compactTimeSeparator = ""; // refused: ":"
     f = LocaleFormats(d);
     EXPECT_EQ(f.ShortDate(), "%#m / %#d / %y");
     EXPECT_EQ(f.CompactDate(), "%#m/%#d/%y");
     EXPECT_EQ(f.ShortTime(), "%#Ih%M %p");
     EXPECT_EQ(f.CompactTime(), "%#I:%M %p");
 
-    d.DateSeparator = "\xE2\x80\xAF.\xE2\x80\xAF-"; // characters, not bytes
-    d.CompactDateSeparator = "\xC2\xB7";
+    d.dateSeparator = "\xE2\x80\xAF.\xE2\x80\xAF-"; // characters, not bytes
+    d.compactDateSeparator = "\xC2\xB7";
     f = LocaleFormats(d);
     EXPECT_EQ(f.ShortDate(), "%#m\xE2\x80\xAF.\xE2\x80\xAF%#d\xE2\x80\xAF.\xE2\x80\xAF%y");
     EXPECT_EQ(f.CompactDate(), "%#m\xC2\xB7%#d\xC2\xB7%y");
@@ -74,9 +74,9 @@ TEST(BuildLocaleFormats, SeparatorsAreCutOrFallBack) {
 
 TEST(BuildLocaleFormats, SeparatorsShowThemselvesEvenWhenTheyArePercentOrQuote) {
     LocaleDescription d;
-    d.DateSeparator = d.CompactDateSeparator = "%";
-    d.TimeSeparator = d.CompactTimeSeparator = "'";
-    d.Is24Hour = true;
+    d.dateSeparator = d.compactDateSeparator = "%";
+    d.timeSeparator = d.compactTimeSeparator = "'";
+    d.is24Hour = true;
     const LocaleFormats f(d);
     EXPECT_EQ(f.FormatShortDate(DateTime::FromParts(2001, 2, 3)), "2%3%01");
     EXPECT_EQ(f.FormatShortTime(DateTime::FromParts(2001, 2, 3, 4, 5)), "4'05");
@@ -99,10 +99,10 @@ TEST(LocaleFormats, FormatDayDateTimeShowsTheDateOnlyAtMidnightWhenAsked) {
 
 TEST(LocaleFormats, YearMonthDayLocaleShowsFourDigitYearsAndZeros) {
     LocaleDescription d;
-    d.DateOrder = 2;
-    d.Century = d.DayLeadingZero = d.MonthLeadingZero = true;
-    d.DateSeparator = d.CompactDateSeparator = "-";
-    d.Is24Hour = d.HourLeadingZero = true;
+    d.dateOrder = 2;
+    d.century = d.dayLeadingZero = d.monthLeadingZero = true;
+    d.dateSeparator = d.compactDateSeparator = "-";
+    d.is24Hour = d.hourLeadingZero = true;
     const LocaleFormats f = BuildLocaleFormats(d);
     EXPECT_EQ(f.ShortDate(), "%Y-%m-%d");
     EXPECT_EQ(f.FormatDayDateTime(DateTime::FromParts(2009, 7, 8, 6, 5, 0), false),

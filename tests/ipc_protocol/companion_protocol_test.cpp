@@ -16,8 +16,8 @@ TEST(CompanionProtocol, RequestsAndAnswersComeBackByteForByte) {
     const CompanionRequest restore{RequestKind::Restore, {}, {}, {}};
     for (const CompanionRequest& request : {run, restore}) {
         const DecodedRequest decoded = DecodeRequest(EncodeRequest(request));
-        EXPECT_EQ(decoded.Problem, RequestProblem::None);
-        EXPECT_EQ(decoded.Request, request);
+        EXPECT_EQ(decoded.problem, RequestProblem::None);
+        EXPECT_EQ(decoded.request, request);
     }
     const CompanionAnswer answer{AnswerOutcome::Done, 1, "7  " + kLatin1Name + "\n",
                                  "No event has the key 9.\n"};
@@ -62,12 +62,12 @@ TEST(CompanionProtocol, BadRequestsAreRefusedWithTheirReason) {
     };
     for (const auto& c : cases) {
         const DecodedRequest d = DecodeRequest(c.payload);
-        EXPECT_EQ(d.Problem, c.problem) << c.payload.substr(0, 80);
-        EXPECT_EQ(d.Version, c.version) << c.payload.substr(0, 80);
-        EXPECT_TRUE(d.Request.Arguments.empty()) << c.payload.substr(0, 80);
+        EXPECT_EQ(d.problem, c.problem) << c.payload.substr(0, 80);
+        EXPECT_EQ(d.version, c.version) << c.payload.substr(0, 80);
+        EXPECT_TRUE(d.request.arguments.empty()) << c.payload.substr(0, 80);
     }
     // A field that a later version may add is not a fault.
-    EXPECT_EQ(DecodeRequest(R"({"version":1,"kind":"restore","from":"x"})").Problem,
+    EXPECT_EQ(DecodeRequest(R"({"version":1,"kind":"restore","from":"x"})").problem,
               RequestProblem::None);
 }
 

@@ -7,7 +7,7 @@ namespace {
 
 EventRecord Patterned(uint32_t pattern, uint32_t param, DateTime start) {
     EventRecord e;
-    e.Start = start;
+    e.start = start;
     e.SetPattern(pattern, param);
     return e;
 }

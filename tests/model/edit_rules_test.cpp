@@ -14,7 +14,7 @@ const DateTime kLimit = At(2024, 6, 10, 23, 59, 59);
 
 EventRecord StoredSnoozedDaily() {
     EventRecord e = Recurring(kDaily, 1, At(2024, 6, 1, 9, 0), 15);
-    e.Key = 12;
+    e.key = 12;
     e.StampShown(At(2024, 6, 10, 8, 50));
     e.SetSnooze(At(2024, 6, 10, 11, 0), AmountUnit::Hour, 1);
     return e;
@@ -23,17 +23,17 @@ EventRecord StoredSnoozedDaily() {
 TEST(SavingRule, EditingTheNameKeepsTheSnoozeEditingTheStartClearsIt) {
     const EventRecord loaded = StoredSnoozedDaily();
     EventRecord edited = loaded;
-    edited.Name = "Stand-up";
-    edited.Notes = "room 4";
+    edited.name = "Stand-up";
+    edited.notes = "room 4";
     ASSERT_TRUE(ApplySavingRule(edited, &loaded, kNow, kLimit, kWeek).Ok());
     EXPECT_TRUE(edited.Has(kSnoozed));
-    EXPECT_EQ(edited.LastShown, At(2024, 6, 10, 8, 50));
+    EXPECT_EQ(edited.lastShown, At(2024, 6, 10, 8, 50));
 
-    edited.Start = At(2024, 6, 1, 9, 30);
+    edited.start = At(2024, 6, 1, 9, 30);
     ASSERT_TRUE(ApplySavingRule(edited, &loaded, kNow, kLimit, kWeek).Ok());
     EXPECT_FALSE(edited.Has(kSnoozed));
     // Past occurrences count as shown; today's 09:30 reminder (09:15) is due at once.
-    EXPECT_EQ(edited.LastShown, At(2024, 6, 9, 9, 15));
+    EXPECT_EQ(edited.lastShown, At(2024, 6, 9, 9, 15));
     EXPECT_EQ(edited.IsDue(kNow, kWeek).instant, At(2024, 6, 10, 9, 15));
 }
 
@@ -41,10 +41,10 @@ TEST(SavingRule, WhatCountsAsATimingChange) {
     const EventRecord loaded = StoredSnoozedDaily();
     EXPECT_TRUE(TimingChanged(loaded, nullptr));
     EventRecord e = loaded;
-    e.Duration = TimeAmount::Of(AmountUnit::Hour, 2);
-    e.Flags |= kSkipWhenOver | kDisabled;
+    e.duration = TimeAmount::Of(AmountUnit::Hour, 2);
+    e.flags |= kSkipWhenOver | kDisabled;
     EXPECT_FALSE(TimingChanged(e, &loaded));
-    e.Advance = TimeAmount::Of(AmountUnit::Minute, 16);
+    e.advance = TimeAmount::Of(AmountUnit::Minute, 16);
     EXPECT_TRUE(TimingChanged(e, &loaded));
 }
 
@@ -63,38 +63,38 @@ TEST(SavingRule, ANewRecurringEventStartsAfreshFromTheLookAheadLimit) {
 TEST(SavingRule, AnAdvanceReachingThePreviousOccurrenceIsRefusedAndChangesNothing) {
     const EventRecord loaded = StoredSnoozedDaily();
     EventRecord edited = loaded;
-    edited.Advance = TimeAmount::Of(AmountUnit::Day, 1);
+    edited.advance = TimeAmount::Of(AmountUnit::Day, 1);
     const EventRecord before = edited;
     EXPECT_EQ(ApplySavingRule(edited, &loaded, kNow, kLimit, kWeek),
               Verdict::Refuse(IDS_ADVANCE_BEFORE_PREVIOUS, EditField::Advance));
-    EXPECT_EQ(edited.Flags, before.Flags);
-    EXPECT_EQ(edited.LastShown, before.LastShown);
+    EXPECT_EQ(edited.flags, before.flags);
+    EXPECT_EQ(edited.lastShown, before.lastShown);
 }
 
 TEST(SavingRule, APassedOneTimeReminderAsksWhetherToAccept) {
     EventRecord e = OneTime(At(2024, 6, 10, 9, 0));
-    e.Flags |= kSnoozed;
+    e.flags |= kSnoozed;
     const EventRecord before = e;
     EXPECT_EQ(ApplySavingRule(e, nullptr, kNow, kLimit, kWeek),
               Verdict::Question(IDS_ASK_ACCEPT_PASSED, EditField::Advance));
     EXPECT_EQ(ApplySavingRule(e, nullptr, kNow, kLimit, kWeek, AcceptAnswer::No),
               Verdict::Refuse(0, EditField::Advance));
-    EXPECT_EQ(e.Flags, before.Flags);
+    EXPECT_EQ(e.flags, before.flags);
     ASSERT_TRUE(ApplySavingRule(e, nullptr, kNow, kLimit, kWeek, AcceptAnswer::Yes).Ok());
-    EXPECT_EQ(e.Flags, static_cast<uint32_t>(kAccepted));
+    EXPECT_EQ(e.flags, static_cast<uint32_t>(kAccepted));
     EXPECT_FALSE(e.IsDue(kNow, kWeek).due);
 }
 
 TEST(SavingRule, UnacceptingAStoredEventReArmsItsReminder) {
     EventRecord loaded = OneTime(At(2024, 6, 10, 9, 0));
-    loaded.Key = 3;
+    loaded.key = 3;
     loaded.Accept(At(2024, 6, 10, 9, 1), kWeek);
     EventRecord edited = loaded;
-    edited.Notes = "changed";
+    edited.notes = "changed";
     EXPECT_TRUE(ApplySavingRule(edited, &loaded, kNow, kLimit, kWeek).Ok()); // still accepted
     edited.SetFlag(kAccepted, false);
     EXPECT_EQ(ApplySavingRule(edited, &loaded, kNow, kLimit, kWeek).kind, Verdict::Kind::Ask);
-    edited.Start = At(2024, 6, 11, 9, 0);
+    edited.start = At(2024, 6, 11, 9, 0);
     ASSERT_TRUE(ApplySavingRule(edited, &loaded, kNow, kLimit, kWeek).Ok());
     EXPECT_FALSE(edited.Has(kShown));
     EXPECT_TRUE(edited.IsDue(At(2024, 6, 11, 9, 0), kWeek).due);

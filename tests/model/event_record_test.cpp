@@ -7,32 +7,32 @@ namespace {
 
 TEST(EventRecord, NewEventHasTheDefaultsAndAStartWithoutSeconds) {
     const EventRecord r = EventRecord::NewEvent(DateTime::FromParts(2024, 5, 6, 10, 11, 12));
-    EXPECT_EQ(r.Start, DateTime::FromParts(2024, 5, 6, 10, 11, 0));
-    EXPECT_EQ(r.TypeIndex, -1);
-    EXPECT_EQ(r.Sound, 1u);
-    EXPECT_EQ(r.Duration.word, 30u);
-    EXPECT_EQ(r.SnoozeChoice.word, 5u);
-    EXPECT_EQ(r.SoundPause, 0x10000u);
+    EXPECT_EQ(r.start, DateTime::FromParts(2024, 5, 6, 10, 11, 0));
+    EXPECT_EQ(r.typeIndex, -1);
+    EXPECT_EQ(r.sound, 1u);
+    EXPECT_EQ(r.duration.word, 30u);
+    EXPECT_EQ(r.snoozeChoice.word, 5u);
+    EXPECT_EQ(r.soundPause, 0x10000u);
     EXPECT_EQ(r.StoredSize(), 128u);
-    EXPECT_EQ(EventRecord::ForKey(7).Sound, 0u);
-    EXPECT_EQ(EventRecord::ForKey(7).Key, 7);
+    EXPECT_EQ(EventRecord::ForKey(7).sound, 0u);
+    EXPECT_EQ(EventRecord::ForKey(7).key, 7);
 }
 
 TEST(EventRecord, IsAValueThatComparesEveryField) {
     EventRecord a = EventRecord::NewEvent(DateTime::FromParts(2024, 5, 6, 10, 11, 0));
-    a.Name = "Dentist";
-    a.Notes = "Bring the card";
+    a.name = "Dentist";
+    a.notes = "Bring the card";
     const EventRecord copy = a;
     EXPECT_EQ(copy, a);
     using Change = void (*)(EventRecord&);
     const Change changes[] = {
-        [](EventRecord& r) { r.Key = 3; },
-        [](EventRecord& r) { r.TypeIndex = 2; },
-        [](EventRecord& r) { r.ListOccurrence = DateTime::FromParts(2024, 5, 7); },
-        [](EventRecord& r) { r.Advance = TimeAmount::Of(AmountUnit::Hour, 1); },
-        [](EventRecord& r) { r.End = DateTime::FromParts(2025, 1, 1); },
-        [](EventRecord& r) { r.SoundFile = "bell.wav"; },
-        [](EventRecord& r) { r.Notes.clear(); },
+        [](EventRecord& r) { r.key = 3; },
+        [](EventRecord& r) { r.typeIndex = 2; },
+        [](EventRecord& r) { r.listOccurrence = DateTime::FromParts(2024, 5, 7); },
+        [](EventRecord& r) { r.advance = TimeAmount::Of(AmountUnit::Hour, 1); },
+        [](EventRecord& r) { r.end = DateTime::FromParts(2025, 1, 1); },
+        [](EventRecord& r) { r.soundFile = "bell.wav"; },
+        [](EventRecord& r) { r.notes.clear(); },
     };
     for (const Change change : changes) {
         EventRecord b = a;
@@ -42,7 +42,7 @@ TEST(EventRecord, IsAValueThatComparesEveryField) {
     // Moving takes the texts along instead of copying them.
     EventRecord moved = std::move(a);
     EXPECT_EQ(moved, copy);
-    EXPECT_TRUE(a.Notes.empty()); // NOLINT(bugprone-use-after-move)
+    EXPECT_TRUE(a.notes.empty()); // NOLINT(bugprone-use-after-move)
 }
 
 TEST(TimeAmount, ConvertsByUnitAndAnUnknownUnitIsZero) {
@@ -56,9 +56,9 @@ TEST(TimeAmount, ConvertsByUnitAndAnUnknownUnitIsZero) {
 
 TEST(EventRecord, SetPatternResetsTheReminderState) {
     EventRecord r;
-    r.Flags = kShown | kAccepted | kHasEnd | kRecurring | kCustomSound;
+    r.flags = kShown | kAccepted | kHasEnd | kRecurring | kCustomSound;
     r.SetPattern(0x1000, 1); // form bits only: no kind
-    EXPECT_EQ(r.Flags, static_cast<uint32_t>(kCustomSound));
+    EXPECT_EQ(r.flags, static_cast<uint32_t>(kCustomSound));
     r.SetPattern(0x1100, 1);
     EXPECT_TRUE(r.IsRecurring());
     r.SetPattern(0, 0);
@@ -71,8 +71,8 @@ TEST(EventRecord, SnoozeShownAndDisabled) {
     r.StampShown(t);
     r.SetSnooze(t + DateTimeSpan::Hours(1), AmountUnit::Hour, 0x18001);
     EXPECT_TRUE(r.Has(kShown) && r.Has(kSnoozed));
-    EXPECT_EQ(r.LastShown, t);
-    EXPECT_EQ(r.SnoozeChoice.word, 0x18001u);
+    EXPECT_EQ(r.lastShown, t);
+    EXPECT_EQ(r.snoozeChoice.word, 0x18001u);
     EXPECT_TRUE(r.SetDisabled(true));
     EXPECT_FALSE(r.SetDisabled(true));
     EXPECT_TRUE(r.SetDisabled(false));
@@ -80,16 +80,16 @@ TEST(EventRecord, SnoozeShownAndDisabled) {
 
 TEST(EventRecord, ContentSignatureCoversTheContentFieldsOnly) {
     EventRecord a;
-    a.Name = "Lunch";
-    a.Start = DateTime::FromParts(2000, 12, 31, 12, 0, 0);
+    a.name = "Lunch";
+    a.start = DateTime::FromParts(2000, 12, 31, 12, 0, 0);
     EventRecord b = a;
-    b.Key = 9;
-    b.Flags = kShown;
+    b.key = 9;
+    b.flags = kShown;
     EXPECT_EQ(a.ContentSignature(), b.ContentSignature());
-    b.Notes = "x";
+    b.notes = "x";
     EXPECT_NE(a.ContentSignature(), b.ContentSignature());
     b = a;
-    b.Start += DateTimeSpan::Seconds(1);
+    b.start += DateTimeSpan::Seconds(1);
     EXPECT_NE(a.ContentSignature(), b.ContentSignature());
 }
 

@@ -1,8 +1,7 @@
 #include "model/month_moves.h"
+#include "support/event_builders.h"
 
 #include <gtest/gtest.h>
-
-#include "support/event_builders.h"
 
 namespace zm {
 namespace {

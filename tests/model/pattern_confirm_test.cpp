@@ -133,20 +133,20 @@ TEST(ConfirmPattern, TheRangeAgeAndTimeIsOverOptions) {
 
 TEST(ConfirmPattern, ApplyingItResetsTheReminderStateAndSetsTheOptions) {
     EventRecord e = OneTime(At(2024, 6, 1, 9, 0));
-    e.Flags = kShown | kAccepted | kAge | kSkipWhenOver;
+    e.flags = kShown | kAccepted | kAge | kSkipWhenOver;
     PatternChoice c = Choice(RecurrenceForm::EveryNWeeks);
     c.weekdays = kFriday;
     c.endsOn = true;
     c.end = At(2024, 12, 31);
     ApplyPattern(e, ConfirmPattern(c));
-    EXPECT_EQ(e.Flags, static_cast<uint32_t>(kRecurring | kHasEnd));
-    EXPECT_EQ(e.Start, At(2024, 6, 14, 10, 30));
-    EXPECT_EQ(e.End, At(2024, 12, 31, 23, 59, 59));
+    EXPECT_EQ(e.flags, static_cast<uint32_t>(kRecurring | kHasEnd));
+    EXPECT_EQ(e.start, At(2024, 6, 14, 10, 30));
+    EXPECT_EQ(e.end, At(2024, 12, 31, 23, 59, 59));
 
     ApplyPattern(e, ConfirmPattern(Choice(RecurrenceForm::None))); // "Remove recurrence"
-    EXPECT_EQ(e.Flags, 0u);
-    EXPECT_EQ(e.Pattern, 0u);
-    EXPECT_EQ(e.Start, kS);
+    EXPECT_EQ(e.flags, 0u);
+    EXPECT_EQ(e.pattern, 0u);
+    EXPECT_EQ(e.start, kS);
 }
 
 TEST(ConfirmPattern, DaysBeyond28AskAboutShortMonths) {
@@ -171,11 +171,11 @@ TEST(RecurringDuration, MustBeShorterThanThePeriod) {
                  {TimeAmount::Of(AmountUnit::Hour, 23), true},
                  {TimeAmount::Of(AmountUnit::Minute, 30), true}};
     for (const auto& c : cases) {
-        daily.Duration = c.duration;
+        daily.duration = c.duration;
         EXPECT_EQ(CheckRecurringDuration(daily), c.ok ? Verdict::Pass() : tooLong);
     }
     EventRecord once = OneTime(kS);
-    once.Duration = TimeAmount::Of(AmountUnit::Week, 100);
+    once.duration = TimeAmount::Of(AmountUnit::Week, 100);
     EXPECT_TRUE(CheckRecurringDuration(once).Ok());
 }
 

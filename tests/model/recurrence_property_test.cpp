@@ -2,12 +2,11 @@
 // occurrence on or after a day reaches every occurrence a later day finds, and a step back
 // undoes a step forward.
 
-#include <random>
+#include "model/pattern_confirm.h"
+#include "support/event_builders.h"
 
 #include <gtest/gtest.h>
-
-#include "support/event_builders.h"
-#include "model/pattern_confirm.h"
+#include <random>
 
 namespace zm {
 namespace {
@@ -61,7 +60,7 @@ EventRecord RandomEvent(std::mt19937& rng) {
     // Yearly by-date events from templates may start on 29 February.
     if (c.form == RecurrenceForm::YearlyDate && pick(0, 9) == 0) {
         const int year = 1952 + 4 * pick(0, 24);
-        e.Start = At(year, 2, 29).WithTimeOf(s);
+        e.start = At(year, 2, 29).WithTimeOf(s);
     }
     return e;
 }
@@ -72,19 +71,19 @@ TEST(OccurrenceProperties, SteppingNeverSkipsAnOccurrenceAndStepsUndoEachOther) 
     for (int i = 0; i < 3000; ++i) {
         const EventRecord e = RandomEvent(rng);
         SCOPED_TRACE(::testing::Message()
-                     << "case " << i << " pattern 0x" << std::hex << e.Pattern << " param 0x"
-                     << e.PatternParam << std::dec << " start " << e.Start.Year() << "-"
-                     << e.Start.Month() << "-" << e.Start.Day());
+                     << "case " << i << " pattern 0x" << std::hex << e.pattern << " param 0x"
+                     << e.patternParam << std::dec << " start " << e.start.Year() << "-"
+                     << e.start.Month() << "-" << e.start.Day());
         // T from a year before Start to 40 years after; T2 up to two years after T.
         const int64_t t =
-            e.Start.DayNumber() + std::uniform_int_distribution<int64_t>(-365, 40 * 365)(rng);
+            e.start.DayNumber() + std::uniform_int_distribution<int64_t>(-365, 40 * 365)(rng);
         const int64_t t2 = t + std::uniform_int_distribution<int64_t>(0, 2 * 366)(rng);
         const DateTime target = e.OccurrenceOnOrAfter(DateTime::FromDayNumber(t2));
-        ASSERT_GE(target.DayNumber(), std::max(t2, e.Start.DayNumber()));
+        ASSERT_GE(target.DayNumber(), std::max(t2, e.start.DayNumber()));
 
         DateTime x = e.OccurrenceOnOrAfter(DateTime::FromDayNumber(t));
-        ASSERT_GE(x, e.Start);
-        ASSERT_EQ(x.SecondsOfDay(), e.Start.SecondsOfDay());
+        ASSERT_GE(x, e.start);
+        ASSERT_EQ(x.SecondsOfDay(), e.start.SecondsOfDay());
         // For a Start that is itself an occurrence (every confirmed pattern, and a 29 February
         // yearly start, which steps to the 28th and back), a step back undoes a step forward.
         // It would not for a Start that is not an occurrence, such as a weekly Start on a day

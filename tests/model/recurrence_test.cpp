@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "support/event_builders.h"
+
+#include <gtest/gtest.h>
 
 namespace zm {
 namespace {
@@ -43,7 +43,7 @@ TEST(Occurrences, WeeklyStartOnSundayBelongsToTheWeekBeginningSixDaysEarlier) {
 
 TEST(Occurrences, WeeklyWithoutWeekdaysStaysOnStartAndDoesNotStep) {
     const EventRecord e = Recurring(kWeekly, 1, At(2024, 3, 4, 9, 0));
-    EXPECT_EQ(e.OccurrenceOnOrAfter(At(2024, 5, 1)), e.Start);
+    EXPECT_EQ(e.OccurrenceOnOrAfter(At(2024, 5, 1)), e.start);
     const DateTime x = At(2024, 5, 1, 9, 0);
     EXPECT_EQ(e.PreviousOccurrence(x), x);
     EXPECT_EQ(e.NextOccurrence(x), x);
@@ -69,7 +69,7 @@ TEST(Occurrences, DayThirtyOneOfEveryMonthFallsOnTheLastDayOfShortMonths) {
 TEST(Occurrences, LastFridayOfEveryMonth) {
     const EventRecord e =
         Recurring(kMonthlyNth | kOrdLast | kFriday, MonthlyParam(29, 1), At(2024, 3, 29, 18, 0));
-    EXPECT_EQ(e.NextOccurrence(e.Start), At(2024, 4, 26, 18, 0)); // four Fridays
+    EXPECT_EQ(e.NextOccurrence(e.start), At(2024, 4, 26, 18, 0)); // four Fridays
     EXPECT_EQ(e.OccurrenceOnOrAfter(At(2024, 3, 30)), At(2024, 4, 26, 18, 0));
     EXPECT_EQ(e.OccurrenceOnOrAfter(At(2024, 5, 1)), At(2024, 5, 31, 18, 0)); // five Fridays
     EXPECT_EQ(e.PreviousOccurrence(At(2024, 5, 31, 18, 0)), At(2024, 4, 26, 18, 0));
@@ -103,9 +103,9 @@ TEST(Occurrences, YearlyOnTheTwentyNinthOfFebruaryFallsOnThe28thInCommonYears) {
     for (const auto& c : cases)
         EXPECT_EQ(e.OccurrenceOnOrAfter(c.on), c.expected);
     // Stepping agrees with the first occurrence on or after a day, both ways.
-    EXPECT_EQ(e.NextOccurrence(e.Start), At(2025, 2, 28, 8, 0));
+    EXPECT_EQ(e.NextOccurrence(e.start), At(2025, 2, 28, 8, 0));
     EXPECT_EQ(e.NextOccurrence(At(2027, 2, 28, 8, 0)), At(2028, 2, 29, 8, 0));
-    EXPECT_EQ(e.PreviousOccurrence(At(2025, 2, 28, 8, 0)), e.Start);
+    EXPECT_EQ(e.PreviousOccurrence(At(2025, 2, 28, 8, 0)), e.start);
 }
 
 TEST(Occurrences, TheThirdTuesdayOfNovemberEveryYear) {
@@ -114,8 +114,8 @@ TEST(Occurrences, TheThirdTuesdayOfNovemberEveryYear) {
     EXPECT_EQ(e.OccurrenceOnOrAfter(At(2025, 1, 1)), At(2025, 11, 18, 12, 0));
     EXPECT_EQ(e.PreviousOccurrence(At(2025, 11, 18, 12, 0)), At(2024, 11, 19, 12, 0));
     // An interval other than 12 on the yearly by-weekday form stays on Start.
-    const EventRecord odd = Recurring(kYearlyNth | kOrdThird | kTuesday, 6, e.Start);
-    EXPECT_EQ(odd.OccurrenceOnOrAfter(At(2025, 1, 1)), odd.Start);
+    const EventRecord odd = Recurring(kYearlyNth | kOrdThird | kTuesday, 6, e.start);
+    EXPECT_EQ(odd.OccurrenceOnOrAfter(At(2025, 1, 1)), odd.start);
 }
 
 TEST(Occurrences, AZeroIntervalStaysOnStartAndDoesNotStep) {

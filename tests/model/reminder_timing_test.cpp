@@ -76,7 +76,7 @@ TEST(IsDue, TheFifteenthOnASaturdayComesOnFridayWithTheWeekendRule) {
                {At(2024, 6, 14, 16, 0), true, At(2024, 6, 14), true}});
     EXPECT_EQ(e.CurrentOccurrence(At(2024, 6, 14, 10, 0), kWeekendRuleOn), At(2024, 6, 15, 9, 0));
     e.Accept(At(2024, 6, 14, 10, 0), kWeekendRuleOn);
-    EXPECT_EQ(e.LastShown, At(2024, 6, 15, 8, 45));
+    EXPECT_EQ(e.lastShown, At(2024, 6, 15, 8, 45));
     ExpectDue(e, kWeekendRuleOn,
               {{At(2024, 6, 14, 23, 0), false},
                {At(2024, 6, 15, 8, 45), false},
@@ -116,12 +116,12 @@ TEST(IsDue, NothingAfterTheEndOfTheRangeIsDueNotEvenThroughTheWeekendRule) {
     EventRecord e = Recurring(kMonthlyDay, MonthlyParam(15, 1), At(2024, 1, 15, 9, 0), 15);
     e.StampShown(At(2024, 5, 15, 9, 0));
     e.SetFlag(kHasEnd, true);
-    e.End = At(2024, 6, 14, 23, 59, 59); // the Saturday occurrence is out of range
+    e.end = At(2024, 6, 14, 23, 59, 59); // the Saturday occurrence is out of range
     ExpectDue(e, kWeekendRuleOn,
               {{At(2024, 6, 14, 0, 0), false},
                {At(2024, 6, 15, 8, 45), false},
                {At(2024, 7, 15, 8, 45), false}});
-    e.End = At(2024, 6, 15, 8, 45); // its reminder instant is the last one in range
+    e.end = At(2024, 6, 15, 8, 45); // its reminder instant is the last one in range
     ExpectDue(e, kWeekendRuleOn, {{At(2024, 6, 14, 0, 0), true, At(2024, 6, 14), true}});
 }
 
@@ -129,7 +129,7 @@ TEST(IsDue, AMissedReminderInsideTheRangeIsDueAfterTheRangeEnded) {
     EventRecord e = Recurring(kWeekly | kMonday, 1, At(2024, 6, 3, 9, 0), 15);
     e.StampShown(At(2024, 6, 3, 8, 50));
     e.SetFlag(kHasEnd, true);
-    e.End = At(2024, 6, 10, 23, 59, 59);
+    e.end = At(2024, 6, 10, 23, 59, 59);
     ExpectDue(
         e, kWeekendRuleOff,
         {{At(2024, 6, 12, 10, 0), true, At(2024, 6, 10, 8, 45)}, {At(2024, 6, 17, 8, 45), false}});
@@ -151,7 +151,7 @@ TEST(IsDue, NoReminderIsMissedBeforeTheFirstOccurrence) {
     const EventRecord monthly =
         Recurring(kMonthlyDay, MonthlyParam(15, 1), At(2024, 6, 15, 9, 0), 15);
     ExpectDue(monthly, kWeekendRuleOn, {{At(2024, 6, 14, 0, 0), true, At(2024, 6, 14), true}});
-    EXPECT_EQ(monthly.CurrentOccurrence(At(2024, 6, 14, 10, 0), kWeekendRuleOn), monthly.Start);
+    EXPECT_EQ(monthly.CurrentOccurrence(At(2024, 6, 14, 10, 0), kWeekendRuleOn), monthly.start);
     EXPECT_FALSE(monthly.IsTimeOver(At(2024, 6, 14, 10, 0)));
 }
 
@@ -173,7 +173,7 @@ TEST(IsDue, ADisabledEventIsNeverDue) {
 TEST(IsDue, ASnoozedRecurringEventIsDueAtItsSnoozeEvenAfterTheRange) {
     EventRecord e = Recurring(kDaily, 1, At(2024, 6, 1, 9, 0));
     e.SetFlag(kHasEnd, true);
-    e.End = At(2024, 6, 10, 23, 59, 59);
+    e.end = At(2024, 6, 10, 23, 59, 59);
     e.StampShown(At(2024, 6, 10, 9, 0));
     e.SetSnooze(At(2024, 6, 11, 2, 0), AmountUnit::Hour, 17);
     ExpectDue(e, kWeekendRuleOff, {{At(2024, 6, 11, 2, 0), true, At(2024, 6, 11, 2, 0)}});
@@ -209,13 +209,13 @@ TEST(IsDue, AReminderAcceptedInTheRepeatedHourBeforeItsWallClockTimeStaysAccepte
     EventRecord e = Recurring(kDaily, 1, At(2024, 10, 1, 1, 30));
     e.StampShown(At(2024, 10, 26, 1, 31));
     e.Accept(At(2024, 10, 27, 1, 10), kWeekendRuleOff, At(2024, 10, 27, 1, 30));
-    EXPECT_EQ(e.LastShown, At(2024, 10, 27, 1, 30));
+    EXPECT_EQ(e.lastShown, At(2024, 10, 27, 1, 30));
     ExpectDue(e, kWeekendRuleOff,
               {{At(2024, 10, 27, 1, 30), false},
                {At(2024, 10, 28, 1, 30), true, At(2024, 10, 28, 1, 30)}});
     // An occurrence whose reminder is behind now does not move the stamp.
     e.Accept(At(2024, 10, 28, 1, 40), kWeekendRuleOff, At(2024, 10, 28, 1, 30));
-    EXPECT_EQ(e.LastShown, At(2024, 10, 28, 1, 40));
+    EXPECT_EQ(e.lastShown, At(2024, 10, 28, 1, 40));
 }
 
 // --- current occurrence, unsnooze, time over ---
@@ -236,7 +236,7 @@ TEST(Unsnooze, MakesTheCurrentReminderDueAgainAtOnce) {
     e.SetSnooze(At(2024, 6, 10, 18, 0), AmountUnit::Hour, 9);
     e.Unsnooze(At(2024, 6, 10, 23, 59, 59));
     EXPECT_FALSE(e.Has(kSnoozed));
-    EXPECT_EQ(e.LastShown, At(2024, 6, 9, 8, 44));
+    EXPECT_EQ(e.lastShown, At(2024, 6, 9, 8, 44));
     ExpectDue(e, kWeekendRuleOff, {{At(2024, 6, 10, 10, 0), true, At(2024, 6, 10, 8, 45)}});
 
     EventRecord once = OneTime(At(2024, 6, 10, 9, 0));
@@ -286,7 +286,7 @@ TEST(NextReminder, ByState) {
 TEST(NextReminder, AfterAReminderShownADayAheadIsTheFollowingOne) {
     // Daily at 09:00 reminded a day ahead: the reminder for 11 June was accepted on 10 June.
     EventRecord e = Recurring(kDaily, 1, At(2024, 6, 1, 9, 0));
-    e.Advance = TimeAmount::Of(AmountUnit::Day, 1);
+    e.advance = TimeAmount::Of(AmountUnit::Day, 1);
     e.StampShown(At(2024, 6, 10, 9, 10));
     EXPECT_EQ(e.NextReminder(At(2024, 6, 10, 12, 0)).instant, At(2024, 6, 11, 9, 0));
 }
@@ -294,7 +294,7 @@ TEST(NextReminder, AfterAReminderShownADayAheadIsTheFollowingOne) {
 TEST(NextReminder, NoneAfterTheEndOfTheRange) {
     EventRecord e = Recurring(kDaily, 1, At(2024, 6, 1, 9, 0));
     e.SetFlag(kHasEnd, true);
-    e.End = At(2024, 6, 10, 23, 59, 59);
+    e.end = At(2024, 6, 10, 23, 59, 59);
     EXPECT_EQ(e.NextReminder(At(2024, 6, 10, 8, 0)).instant, At(2024, 6, 10, 9, 0));
     e.StampShown(At(2024, 6, 10, 9, 1));
     EXPECT_EQ(e.NextReminder(At(2024, 6, 10, 10, 0)).kind, NextReminderInfo::Kind::Ended);
@@ -323,13 +323,13 @@ TEST(ValidateAdvance, RecurringAgainstThePeriodAndOneTimeAgainstNow) {
          AdvanceCheck::AskAcceptPassed},
     };
     for (auto& c : cases) {
-        c.e.Advance = c.advance;
-        EXPECT_EQ(c.e.ValidateAdvance(now), c.expected) << std::hex << c.e.Pattern;
+        c.e.advance = c.advance;
+        EXPECT_EQ(c.e.ValidateAdvance(now), c.expected) << std::hex << c.e.pattern;
     }
     EventRecord stored = OneTime(At(2024, 6, 1, 9, 0));
-    stored.Key = 5;
+    stored.key = 5;
     EXPECT_EQ(stored.ValidateAdvance(now), AdvanceCheck::AskAcceptPassed);
-    stored.Flags |= kAccepted;
+    stored.flags |= kAccepted;
     EXPECT_EQ(stored.ValidateAdvance(now), AdvanceCheck::Ok);
 }
 
@@ -360,7 +360,7 @@ TEST(FutureStamps, ADayAheadCountsExceptAWeekendStampOfADatePattern) {
             << c.stamp.Ymd().day << " " << c.stamp.Hour();
     }
     EventRecord notShown = daily;
-    notShown.LastShown = At(2024, 7, 1);
+    notShown.lastShown = At(2024, 7, 1);
     EXPECT_FALSE(notShown.IsStampedInFuture(now, kWeekendRuleOn));
 }
 

@@ -38,15 +38,15 @@ TEST(TimeLeft, OverdueDaysAndTheBeforeStartOffer) {
 
 TEST(OfferedSnoozeAmount, TheLastChoiceWhenSnoozedOrRememberedElseFiveMinutes) {
     EventRecord e = OneTime(At(2024, 6, 10, 9, 0));
-    e.SnoozeChoice = TimeAmount::Of(AmountUnit::Hour, 2);
+    e.snoozeChoice = TimeAmount::Of(AmountUnit::Hour, 2);
     EXPECT_EQ(OfferedSnoozeAmount(e, false), kDefaultSnoozeChoice);
     EXPECT_EQ(OfferedSnoozeAmount(e, true), TimeAmount::Of(AmountUnit::Hour, 2));
-    e.Flags |= kSnoozed;
+    e.flags |= kSnoozed;
     EXPECT_EQ(OfferedSnoozeAmount(e, false), TimeAmount::Of(AmountUnit::Hour, 2));
-    e.SnoozeChoice = TimeAmount::Of(AmountUnit::Minute,
+    e.snoozeChoice = TimeAmount::Of(AmountUnit::Minute,
                                     10 | TimeAmount::kBeforeStart); // 10 minutes before start
     EXPECT_EQ(OfferedSnoozeAmount(e, true), kDefaultSnoozeChoice);
-    e.SnoozeChoice = TimeAmount::Of(static_cast<AmountUnit>(4), 10);
+    e.snoozeChoice = TimeAmount::Of(static_cast<AmountUnit>(4), 10);
     EXPECT_EQ(OfferedSnoozeAmount(e, true), kDefaultSnoozeChoice);
 }
 
@@ -93,13 +93,13 @@ TEST(Snooze, ADailyEventCannotBeSnoozedPastItsNextReminder) {
         EXPECT_EQ(v.Ok(), c.accepted) << c.hours;
         if (c.accepted) {
             EXPECT_TRUE(e.Has(kSnoozed));
-            EXPECT_EQ(e.SnoozeUntil, c.now + DateTimeSpan::Hours(c.hours));
-            EXPECT_EQ(e.LastShown, c.now);
-            EXPECT_EQ(e.SnoozeChoice, TimeAmount::Of(AmountUnit::Hour, c.hours));
+            EXPECT_EQ(e.snoozeUntil, c.now + DateTimeSpan::Hours(c.hours));
+            EXPECT_EQ(e.lastShown, c.now);
+            EXPECT_EQ(e.snoozeChoice, TimeAmount::Of(AmountUnit::Hour, c.hours));
         } else {
             EXPECT_EQ(v.message, IDS_SNOOZE_AFTER_NEXT);
             EXPECT_FALSE(e.Has(kSnoozed));
-            EXPECT_EQ(e.LastShown, At(2024, 6, 9, 9, 1));
+            EXPECT_EQ(e.lastShown, At(2024, 6, 9, 9, 1));
         }
     }
 }
@@ -113,8 +113,8 @@ TEST(Snooze, BeforeStartCountsBackFromTheOccurrenceAndKeepsTheMarker) {
                                     AmountUnit::Minute, count),
                             now, kWeek)
                     .Ok());
-    EXPECT_EQ(e.SnoozeUntil, At(2024, 6, 10, 8, 50));
-    EXPECT_TRUE(e.SnoozeChoice.BeforeStart());
+    EXPECT_EQ(e.snoozeUntil, At(2024, 6, 10, 8, 50));
+    EXPECT_TRUE(e.snoozeChoice.BeforeStart());
     EXPECT_TRUE(e.IsDue(At(2024, 6, 10, 8, 50), kWeek).due);
     EXPECT_EQ(e.CurrentOccurrence(At(2024, 6, 10, 8, 50), kWeek), At(2024, 6, 10, 9, 0));
 }

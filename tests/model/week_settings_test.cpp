@@ -10,8 +10,8 @@ namespace {
 TEST(WeekSettings, TheDefaultsAreThoseOfTheSettings) {
     const MemorySettings nothingStored;
     const WeekSettings week;
-    EXPECT_EQ(week.WorkWeek, ReadInt(nothingStored, SettingId::WorkWeek));
-    EXPECT_EQ(week.CheckWeekendEvents, ReadBool(nothingStored, SettingId::CheckWeekendEvents));
+    EXPECT_EQ(week.workWeek, ReadInt(nothingStored, SettingId::WorkWeek));
+    EXPECT_EQ(week.checkWeekendEvents, ReadBool(nothingStored, SettingId::CheckWeekendEvents));
     for (int dow = 1; dow <= 7; ++dow)
         EXPECT_FALSE(week.IsLastWorkday(dow)) << dow;
 }
@@ -20,8 +20,8 @@ TEST(WeekSettings, AreReadFromTheSettingsAndDefaultAsTheSettingTableDoes) {
     MemorySettings settings;
     EXPECT_EQ(ReadWeekSettings(settings), WeekSettings{});
     EXPECT_TRUE(WeekSettings{}.IsWorkday(1)); // every day is a working day
-    settings.write("Calendar/WorkWeek", "62");
-    settings.write("Calendar/CheckWeekendEvents", "true");
+    settings.Write("Calendar/WorkWeek", "62");
+    settings.Write("Calendar/CheckWeekendEvents", "true");
     EXPECT_EQ(ReadWeekSettings(settings), (WeekSettings{0x3E, true}));
 }
 

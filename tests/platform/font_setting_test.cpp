@@ -8,20 +8,20 @@ namespace {
 
 FontBytes StoredFont(int32_t points, int32_t weight, const char* face, uint8_t charSet = 0) {
     FontDescription f;
-    f.Height = points;
-    f.Width = 7;
-    f.Escapement = 900;
-    f.Orientation = 900;
-    f.Weight = weight;
-    f.Italic = 1;
-    f.Underline = 1;
-    f.StrikeOut = 1;
-    f.CharSet = charSet;
-    f.OutPrecision = 3;
-    f.ClipPrecision = 2;
-    f.Quality = 5;
-    f.PitchAndFamily = 0x22;
-    f.FaceName = face;
+    f.height = points;
+    f.width = 7;
+    f.escapement = 900;
+    f.orientation = 900;
+    f.weight = weight;
+    f.italic = 1;
+    f.underline = 1;
+    f.strikeOut = 1;
+    f.charSet = charSet;
+    f.outPrecision = 3;
+    f.clipPrecision = 2;
+    f.quality = 5;
+    f.pitchAndFamily = 0x22;
+    f.faceName = face;
     return PackFontDescription(f);
 }
 
@@ -46,27 +46,27 @@ TEST(FontSetting, StoredFontsReadByTheRules) {
     for (const Case& c : cases) {
         const FontBytes stored = StoredFont(c.points, c.weight, c.face, c.charSet);
         const FontDescription f = FontFromStored(std::span<const uint8_t>(stored), 8, 96);
-        EXPECT_EQ(f.Height, c.height) << c.points;
-        EXPECT_EQ(f.Weight, c.readWeight) << c.weight;
-        EXPECT_EQ(f.FaceName, c.readFace);
-        EXPECT_EQ(f.CharSet, c.readCharSet);
-        EXPECT_EQ(f.Italic, 1);
-        const FontDescription cleared{f.Height, 0,         0, 0, f.Weight, 1, 0,
-                                      0,        f.CharSet, 0, 0, 0,        0, f.FaceName};
+        EXPECT_EQ(f.height, c.height) << c.points;
+        EXPECT_EQ(f.weight, c.readWeight) << c.weight;
+        EXPECT_EQ(f.faceName, c.readFace);
+        EXPECT_EQ(f.charSet, c.readCharSet);
+        EXPECT_EQ(f.italic, 1);
+        const FontDescription cleared{f.height, 0,         0, 0, f.weight, 1, 0,
+                                      0,        f.charSet, 0, 0, 0,        0, f.faceName};
         EXPECT_EQ(f, cleared);
     }
 }
 
 TEST(FontSetting, MissingOrDamagedFontsAreArialAtTheSettingsSize) {
     MemorySettings s;
-    EXPECT_EQ(ReadFont(s, SettingId::MainWindowFont, 96).Height, -11);  // 8 points
-    EXPECT_EQ(ReadFont(s, SettingId::PrintHeaderFont, 96).Height, -24); // 18 points
-    s.write("Fonts/MainWindow", std::string(80, '0'));                  // 40 bytes
+    EXPECT_EQ(ReadFont(s, SettingId::MainWindowFont, 96).height, -11);  // 8 points
+    EXPECT_EQ(ReadFont(s, SettingId::PrintHeaderFont, 96).height, -24); // 18 points
+    s.Write("Fonts/MainWindow", std::string(80, '0'));                  // 40 bytes
     const FontDescription f = ReadFont(s, SettingId::MainWindowFont, 96);
-    EXPECT_EQ(f.FaceName, "Arial");
-    EXPECT_EQ(f.Height, -11);
-    EXPECT_EQ(f.Weight, 400);
-    EXPECT_EQ(f.Italic, 0);
+    EXPECT_EQ(f.faceName, "Arial");
+    EXPECT_EQ(f.height, -11);
+    EXPECT_EQ(f.weight, 400);
+    EXPECT_EQ(f.italic, 0);
 }
 
 TEST(FontSetting, EverySizeComesBackUnchangedAtEveryResolution) {
@@ -74,26 +74,26 @@ TEST(FontSetting, EverySizeComesBackUnchangedAtEveryResolution) {
         for (int points = kSmallestFontPoints; points <= kLargestFontPoints; ++points) {
             MemorySettings s;
             FontDescription f;
-            f.Height = -PointsToPixels(points, dpi);
-            f.FaceName = "DejaVu Sans";
+            f.height = -PointsToPixels(points, dpi);
+            f.faceName = "DejaVu Sans";
             WriteFont(s, SettingId::CalendarFont, f, dpi);
             for (int save = 0; save < 3; ++save)
                 WriteFont(s, SettingId::CalendarFont, ReadFont(s, SettingId::CalendarFont, dpi),
                           dpi);
             const FontDescription back = ReadFont(s, SettingId::CalendarFont, dpi);
             EXPECT_EQ(PointSizeOf(back, dpi), points) << points << " pt at " << dpi;
-            EXPECT_EQ(back.Height, f.Height) << points << " pt at " << dpi;
+            EXPECT_EQ(back.height, f.height) << points << " pt at " << dpi;
         }
     }
 }
 
 TEST(FontSetting, FaceNamesAreCutToWholeCharactersWithRoomForTheEnd) {
     FontDescription f;
-    f.FaceName = std::string(30, 'x') + "\xC3\xA9" + "yz"; // the two-byte letter would end at 32
+    f.faceName = std::string(30, 'x') + "\xC3\xA9" + "yz"; // the two-byte letter would end at 32
     const FontBytes bytes = PackFontDescription(f);
-    EXPECT_EQ(UnpackFontDescription(bytes).FaceName, std::string(30, 'x'));
-    f.FaceName = std::string(29, 'x') + "\xC3\xA9" + "yz";
-    EXPECT_EQ(UnpackFontDescription(PackFontDescription(f)).FaceName,
+    EXPECT_EQ(UnpackFontDescription(bytes).faceName, std::string(30, 'x'));
+    f.faceName = std::string(29, 'x') + "\xC3\xA9" + "yz";
+    EXPECT_EQ(UnpackFontDescription(PackFontDescription(f)).faceName,
               std::string(29, 'x') + "\xC3\xA9");
 }
 

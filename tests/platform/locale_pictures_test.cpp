@@ -35,16 +35,16 @@ TEST(ReadDatePicture, ShortDateFormatsOfSeveralLocales) {
     };
     for (const Row& r : rows) {
         const DatePictureFacts f = ReadDatePicture(r.picture);
-        EXPECT_TRUE(f.Found) << r.picture;
-        EXPECT_EQ(f.Order, r.order) << r.picture;
-        EXPECT_EQ(f.Century, r.century) << r.picture;
-        EXPECT_EQ(f.DayLeadingZero, r.dayZero) << r.picture;
-        EXPECT_EQ(f.MonthLeadingZero, r.monthZero) << r.picture;
-        EXPECT_EQ(f.Separator, r.separator) << r.picture;
-        EXPECT_EQ(f.CompactSeparator, r.compact) << r.picture;
+        EXPECT_TRUE(f.found) << r.picture;
+        EXPECT_EQ(f.order, r.order) << r.picture;
+        EXPECT_EQ(f.century, r.century) << r.picture;
+        EXPECT_EQ(f.dayLeadingZero, r.dayZero) << r.picture;
+        EXPECT_EQ(f.monthLeadingZero, r.monthZero) << r.picture;
+        EXPECT_EQ(f.separator, r.separator) << r.picture;
+        EXPECT_EQ(f.compactSeparator, r.compact) << r.picture;
     }
-    EXPECT_FALSE(ReadDatePicture("").Found);
-    EXPECT_FALSE(ReadDatePicture("'today'").Found);
+    EXPECT_FALSE(ReadDatePicture("").found);
+    EXPECT_FALSE(ReadDatePicture("'today'").found);
 }
 
 TEST(ReadTimePicture, ShortTimeFormatsOfSeveralLocales) {
@@ -66,13 +66,13 @@ TEST(ReadTimePicture, ShortTimeFormatsOfSeveralLocales) {
     };
     for (const Row& r : rows) {
         const TimePictureFacts f = ReadTimePicture(r.picture);
-        EXPECT_TRUE(f.Found) << r.picture;
-        EXPECT_EQ(f.Is24Hour, r.is24) << r.picture;
-        EXPECT_EQ(f.HourLeadingZero, r.hourZero) << r.picture;
-        EXPECT_EQ(f.Separator, r.separator) << r.picture;
-        EXPECT_EQ(f.CompactSeparator, r.compact) << r.picture;
+        EXPECT_TRUE(f.found) << r.picture;
+        EXPECT_EQ(f.is24Hour, r.is24) << r.picture;
+        EXPECT_EQ(f.hourLeadingZero, r.hourZero) << r.picture;
+        EXPECT_EQ(f.separator, r.separator) << r.picture;
+        EXPECT_EQ(f.compactSeparator, r.compact) << r.picture;
     }
-    EXPECT_FALSE(ReadTimePicture("mm:ss").Found);
+    EXPECT_FALSE(ReadTimePicture("mm:ss").found);
 }
 
 TEST(CompactSeparator, OneCharacterOrNothing) {

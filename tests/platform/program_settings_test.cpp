@@ -41,7 +41,7 @@ TEST(ProgramSettings, StoredValuesReadByTheirRules) {
     };
     for (const Case& c : cases) {
         MemorySettings s;
-        if (c.stored) s.write(DefinitionOf(c.id).key, c.stored);
+        if (c.stored) s.Write(DefinitionOf(c.id).key, c.stored);
         EXPECT_EQ(ReadInt(s, c.id), c.read)
             << DefinitionOf(c.id).key << " = " << (c.stored ? c.stored : "none");
     }
@@ -49,22 +49,22 @@ TEST(ProgramSettings, StoredValuesReadByTheirRules) {
 
 TEST(ProgramSettings, LocaleDefaultsApplyOnlyWhenNothingIsStored) {
     LocaleSettingDefaults locale;
-    locale.FirstWeekOfYear = 2;
-    locale.FirstDayOfWeek = 6;
-    locale.ClockFormat = "HH:mm";
+    locale.firstWeekOfYear = 2;
+    locale.firstDayOfWeek = 6;
+    locale.clockFormat = "HH:mm";
     MemorySettings s;
     ProgramSettings v = LoadProgramSettings(s, locale);
-    EXPECT_EQ(v.FirstWeekOfYear, 2);
-    EXPECT_EQ(v.FirstDayOfWeek, 6);
+    EXPECT_EQ(v.firstWeekOfYear, 2);
+    EXPECT_EQ(v.firstDayOfWeek, 6);
     EXPECT_EQ(ReadText(s, SettingId::ClockFormat, locale), "HH:mm");
     EXPECT_EQ(ReadText(s, SettingId::ClockFormat), "hh:mm:ss tt");
 
-    s.write("Calendar/FirstWeekOfYear", "0");
-    s.write("Calendar/FirstDayOfWeek", "x");
-    s.write("Clock/Format", "");
+    s.Write("Calendar/FirstWeekOfYear", "0");
+    s.Write("Calendar/FirstDayOfWeek", "x");
+    s.Write("Clock/Format", "");
     v = LoadProgramSettings(s, locale);
-    EXPECT_EQ(v.FirstWeekOfYear, 0);
-    EXPECT_EQ(v.FirstDayOfWeek, 6);
+    EXPECT_EQ(v.firstWeekOfYear, 0);
+    EXPECT_EQ(v.firstDayOfWeek, 6);
     EXPECT_EQ(ReadText(s, SettingId::ClockFormat, locale), "");
 }
 
@@ -92,13 +92,13 @@ TEST(ProgramSettings, TheLocalesOwnNumbersBecomeSettings) {
 
 TEST(ProgramSettings, SavedBackNormalisedExceptTheReminderSound) {
     MemorySettings s;
-    s.write("MainWindow/View", "7");
-    s.write("Calendar/FirstWeekOfYear", "5");
-    s.write("General/StartupDelay", "0");
-    s.write("Calendar/WorkWeek", "300");
-    s.write("General/NewTimePicker", "5");
+    s.Write("MainWindow/View", "7");
+    s.Write("Calendar/FirstWeekOfYear", "5");
+    s.Write("General/StartupDelay", "0");
+    s.Write("Calendar/WorkWeek", "300");
+    s.Write("General/NewTimePicker", "5");
     ProgramSettings v = LoadProgramSettings(s, {});
-    v.ReminderSound = false;
+    v.reminderSound = false;
     SaveProgramSettings(s, v);
     EXPECT_EQ(s.values.at("MainWindow/View"), "0");
     EXPECT_EQ(s.values.at("Calendar/FirstWeekOfYear"), "2");
@@ -118,7 +118,7 @@ TEST(ProgramSettings, ClockFormatIsCutToItsLongestOnReadAndWrite) {
     for (int i = 0; i < 6; ++i)
         format += "\xC3\xA9";
     MemorySettings s;
-    s.write("Clock/Format", format);
+    s.Write("Clock/Format", format);
     const std::string read = ReadText(s, SettingId::ClockFormat);
     EXPECT_EQ(read, std::string(380, 'h') + "\xC3\xA9\xC3\xA9\xC3\xA9");
     WriteText(s, SettingId::ClockFormat, format);
@@ -140,7 +140,7 @@ TEST(ProgramSettings, RightToLeftFollowsTheStoredValueOrTheLocale) {
     };
     for (const Case& c : cases) {
         MemorySettings s;
-        if (c.stored) s.write("General/RightToLeft", c.stored);
+        if (c.stored) s.Write("General/RightToLeft", c.stored);
         EXPECT_EQ(ReadsRightToLeft(s, c.support, c.language), c.rightToLeft)
             << (c.stored ? c.stored : "none") << " " << c.language;
     }
@@ -150,7 +150,7 @@ TEST(ProgramSettings, TheFirstRunIsTakenOnce) {
     MemorySettings s;
     EXPECT_TRUE(TakeFirstRun(s));
     EXPECT_FALSE(TakeFirstRun(s));
-    s.write("General/FirstRun", "349");
+    s.Write("General/FirstRun", "349");
     EXPECT_TRUE(TakeFirstRun(s));
     EXPECT_EQ(s.values.at("General/FirstRun"), "350");
 }
@@ -162,7 +162,7 @@ TEST(ProgramSettings, BytesMustBeHexadecimalOfTheSettingsLength) {
     EXPECT_EQ(ReadBytes(s, SettingId::PageMargins), margins);
     const std::string damagedValues[] = {"", "a5", std::string(32, 'z'), std::string(34, 'a')};
     for (const std::string& damaged : damagedValues) {
-        s.write("Printing/Margins", damaged);
+        s.Write("Printing/Margins", damaged);
         EXPECT_EQ(ReadBytes(s, SettingId::PageMargins), std::nullopt) << damaged;
     }
     MemorySettings other;

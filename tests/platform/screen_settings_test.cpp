@@ -19,7 +19,7 @@ TEST(ClockPosition, EachHalfKeepsItsSign) {
         {{-5, -5}, 0xFFFBFFFB},     {{0, 0}, 0x00000000},      {{32767, -32768}, 0x80007FFF},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(PackClockPosition(c.topLeft), c.stored) << c.topLeft.X << "," << c.topLeft.Y;
+        EXPECT_EQ(PackClockPosition(c.topLeft), c.stored) << c.topLeft.x << "," << c.topLeft.y;
         EXPECT_EQ(UnpackClockPosition(c.stored), c.topLeft) << std::hex << c.stored;
         MemorySettings s;
         WriteClockPosition(s, c.topLeft);
@@ -55,7 +55,7 @@ TEST(ClockPosition, AStoredPlaceIsKeptWhileThreeByThreePixelsShowOnAnyScreen) {
     for (const Case& c : cases) {
         const Point placed = ClockStartPosition(c.stored, clock, screens, work, 24);
         EXPECT_EQ(placed, c.placed)
-            << (c.stored ? c.stored->X : -1) << "," << (c.stored ? c.stored->Y : -1);
+            << (c.stored ? c.stored->x : -1) << "," << (c.stored ? c.stored->y : -1);
     }
 }
 

@@ -1,5 +1,5 @@
-#include "platform/memory_settings.h"
 #include "platform/data_folder.h"
+#include "platform/memory_settings.h"
 #include "platform/setting_table.h"
 
 #include <gtest/gtest.h>
@@ -47,18 +47,18 @@ TEST(SettingTable, MissingOrDamagedValuesReadAsSomethingSensible) {
     };
     const Case cases[] = {
         {nullptr, 127, false}, {"65", 65, true},
-        {" 127 ", 127, true}, {"+3", 3, true},
+        {" 127 ", 127, true},  {"+3", 3, true},
         {"128", 127, true},    {"-1", 127, true},
         {"abc", 127, false},   {"", 127, false},
         {"true", 127, true},   {"TRUE", 127, true},
-        {"0", 0, false},      {"1", 1, true},
+        {"0", 0, false},       {"1", 1, true},
         {"7x", 127, false},    {"99999999999999999999", 127, false},
     };
     for (const Case& c : cases) {
         MemorySettings s;
         if (c.stored) {
-            s.write("Calendar/WorkWeek", c.stored);
-            s.write("Calendar/CheckWeekendEvents", c.stored);
+            s.Write("Calendar/WorkWeek", c.stored);
+            s.Write("Calendar/CheckWeekendEvents", c.stored);
         }
         EXPECT_EQ(ReadInt(s, SettingId::WorkWeek), c.workWeek) << (c.stored ? c.stored : "null");
         EXPECT_EQ(ReadBool(s, SettingId::CheckWeekendEvents), c.checkWeekend)

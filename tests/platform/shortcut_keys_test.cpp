@@ -26,8 +26,8 @@ TEST(HotKeyCode, TheExtendedFlagIsNoModifier) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(SplitHotKeyCode(c.code), c.parts) << std::hex << c.code;
-        EXPECT_EQ(MakeHotKeyCode(c.parts.VirtualKey, c.parts.Modifiers),
-                  c.code & (IsExtendedVirtualKey(c.parts.VirtualKey) ? 0x0FFF : 0x07FF))
+        EXPECT_EQ(MakeHotKeyCode(c.parts.virtualKey, c.parts.modifiers),
+                  c.code & (IsExtendedVirtualKey(c.parts.virtualKey) ? 0x0FFF : 0x07FF))
             << std::hex << c.code;
     }
     EXPECT_EQ(MakeHotKeyCode(0, kHotKeyAlt), 0);
@@ -50,23 +50,23 @@ TEST(ShortcutKeys, ANewKeyIsHeldBeforeTheOldOneGoesAndAFailureKeepsTheOld) {
     FakeHotKeys desktop;
     ShortcutKeys keys(desktop);
     EXPECT_EQ(keys.Set(kMainWindowHotKeyId, kCtrlAltK), HotKeyResult::Ok);
-    EXPECT_EQ(desktop.Held.at(kMainWindowHotKeyId), (FakeHotKeys::Combination{'K', 6}));
+    EXPECT_EQ(desktop.held.at(kMainWindowHotKeyId), (FakeHotKeys::Combination{'K', 6}));
 
     // The same key and modifiers, with or without the extended flag: no call.
-    const int calls = desktop.Calls;
+    const int calls = desktop.calls;
     EXPECT_EQ(keys.Set(kMainWindowHotKeyId, kCtrlAltK), HotKeyResult::Ok);
     EXPECT_EQ(keys.Set(kMainWindowHotKeyId, kCtrlAltK | 0x0800), HotKeyResult::Ok);
-    EXPECT_EQ(desktop.Calls, calls);
+    EXPECT_EQ(desktop.calls, calls);
 
     // Another program holds Shift+F5: the installed key stays held and installed.
-    desktop.HeldElsewhere.insert({0x74, kHotKeyShift});
+    desktop.heldElsewhere.insert({0x74, kHotKeyShift});
     EXPECT_EQ(keys.Set(kMainWindowHotKeyId, kShiftF5), HotKeyResult::HeldByAnother);
     EXPECT_EQ(keys.Installed(kMainWindowHotKeyId), kCtrlAltK | 0x0800);
-    EXPECT_EQ(desktop.Held.at(kMainWindowHotKeyId), (FakeHotKeys::Combination{'K', 6}));
+    EXPECT_EQ(desktop.held.at(kMainWindowHotKeyId), (FakeHotKeys::Combination{'K', 6}));
 
     // An extended key works, and a second id cannot take a combination the first holds.
     EXPECT_EQ(keys.Set(kMainWindowHotKeyId, kCtrlAltLeft), HotKeyResult::Ok);
-    EXPECT_EQ(desktop.Held.at(kMainWindowHotKeyId), (FakeHotKeys::Combination{0x25, 6}));
+    EXPECT_EQ(desktop.held.at(kMainWindowHotKeyId), (FakeHotKeys::Combination{0x25, 6}));
     EXPECT_EQ(keys.Set(kCalendarHotKeyId, kCtrlAltLeft), HotKeyResult::HeldByAnother);
     EXPECT_EQ(keys.Installed(kCalendarHotKeyId), 0);
 
@@ -76,26 +76,26 @@ TEST(ShortcutKeys, ANewKeyIsHeldBeforeTheOldOneGoesAndAFailureKeepsTheOld) {
     EXPECT_EQ(pressed, kMainWindowHotKeyId);
 
     EXPECT_EQ(keys.Set(kMainWindowHotKeyId, 0), HotKeyResult::Ok);
-    EXPECT_TRUE(desktop.Held.empty());
+    EXPECT_TRUE(desktop.held.empty());
     EXPECT_EQ(keys.Set(kMainWindowHotKeyId, 0), HotKeyResult::Ok);
 }
 
 TEST(ShortcutKeys, WithoutSystemWideKeysEverySetFailsAndNothingIsInstalled) {
     FakeHotKeys desktop;
-    desktop.Available = false;
+    desktop.available = false;
     {
         ShortcutKeys keys(desktop);
         EXPECT_EQ(keys.Set(kNewEventHotKeyId, kCtrlAltK), HotKeyResult::Unavailable);
         EXPECT_EQ(keys.Installed(kNewEventHotKeyId), 0);
         EXPECT_EQ(keys.Set(kNewEventHotKeyId, 0), HotKeyResult::Ok);
     }
-    desktop.Available = true;
+    desktop.available = true;
     {
         ShortcutKeys keys(desktop);
         keys.Set(kNewEventHotKeyId, kCtrlAltK);
         keys.Set(kCalendarHotKeyId, kShiftF5);
     }
-    EXPECT_TRUE(desktop.Held.empty()); // released when the keys go
+    EXPECT_TRUE(desktop.held.empty()); // released when the keys go
 }
 
 } // namespace

@@ -21,7 +21,7 @@ TEST(TimeChangeWatch, ASleepIsTheBootClockGainingOnTheMonotonicOne) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(SleptBetween(c.before, c.after), c.slept)
-            << c.after.Monotonic << " " << c.after.Boot;
+            << c.after.monotonic << " " << c.after.boot;
 }
 
 } // namespace

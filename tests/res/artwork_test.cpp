@@ -39,10 +39,10 @@ TEST(ArtworkTest, EveryPictureExistsAtBothSizes) {
 }
 
 TEST(ArtworkTest, OtherIndexesAndSizesAreEmpty) {
-    EXPECT_TRUE(PredefinedTypeIcon(11, 16).empty());
-    EXPECT_TRUE(PredefinedTypeIcon(-1, 32).empty());
-    EXPECT_TRUE(PredefinedTypeIcon(0, 24).empty());
-    EXPECT_TRUE(ProgramIcon(128, 16).empty());
+    EXPECT_TRUE(PredefinedTypeIcon(11, 16).Empty());
+    EXPECT_TRUE(PredefinedTypeIcon(-1, 32).Empty());
+    EXPECT_TRUE(PredefinedTypeIcon(0, 24).Empty());
+    EXPECT_TRUE(ProgramIcon(128, 16).Empty());
 }
 
 } // namespace

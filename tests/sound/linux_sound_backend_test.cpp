@@ -59,8 +59,8 @@ template <typename F> milliseconds TimeOf(F&& f) {
 
 TEST(LinuxSoundBackend, ReturnsAtOnceAndReportsTheEndOfMidiOnTheOwnerThread) {
     testing::TempFolder folder;
-    const std::string wave = folder.file("a.wav");
-    const std::string midi = folder.file("a.mid");
+    const std::string wave = folder.File("a.wav");
+    const std::string midi = folder.File("a.mid");
     testing::WriteFile(wave, testing::WaveBytes({}));
     testing::WriteFile(midi, testing::TinyMidi());
 
@@ -85,7 +85,7 @@ TEST(LinuxSoundBackend, ReturnsAtOnceAndReportsTheEndOfMidiOnTheOwnerThread) {
         });
         EXPECT_LT(calls, milliseconds(500));
         EXPECT_FALSE(backend.PlayMidiFile(channel, wave, [](MidiOutcome) {}));
-        EXPECT_FALSE(backend.PlayMidiFile(channel, folder.file("none.mid"), [](MidiOutcome) {}));
+        EXPECT_FALSE(backend.PlayMidiFile(channel, folder.File("none.mid"), [](MidiOutcome) {}));
 
         // A second playback on the channel replaced the first; wait for the one that is left.
         EXPECT_TRUE(backend.PlayMidiFile(channel, midi, [&](MidiOutcome o) { outcome = o; }));

@@ -57,8 +57,8 @@ TEST(RecentSoundFiles, KeepsFifteenExistingFilesOldestFirst) {
 
 TEST(SoundChoice, ShowsStoredWordsAndStoresAPauseOfAtLeastOneSecond) {
     EXPECT_EQ(ChoiceOf(0x10009, 0x00050007), (SoundChoice{SoundKind::None, true, 5, 7}));
-    EXPECT_FALSE(WithKind({SoundKind::Beep, true, 1, 0}, SoundKind::None).Repeat);
-    EXPECT_TRUE(WithKind({SoundKind::Beep, true, 1, 0}, SoundKind::File).Repeat);
+    EXPECT_FALSE(WithKind({SoundKind::Beep, true, 1, 0}, SoundKind::None).repeat);
+    EXPECT_TRUE(WithKind({SoundKind::Beep, true, 1, 0}, SoundKind::File).repeat);
 
     const SoundChoice zero{SoundKind::Beep, true, 0, 0};
     EXPECT_EQ(SoundWordOf(zero), 0x10001u);
@@ -71,12 +71,12 @@ TEST(SoundChoice, ShowsStoredWordsAndStoresAPauseOfAtLeastOneSecond) {
     EventRecord event;
     ApplyReminderSound(event, true, {SoundKind::File, true, 1, 5}, "/s/a.wav");
     EXPECT_TRUE(event.Has(kCustomSound) && event.Has(kHasSoundPause));
-    EXPECT_EQ(event.Sound, 0x10002u);
-    EXPECT_EQ(event.SoundPause, 0x10005u);
-    EXPECT_EQ(event.SoundFile, "/s/a.wav");
+    EXPECT_EQ(event.sound, 0x10002u);
+    EXPECT_EQ(event.soundPause, 0x10005u);
+    EXPECT_EQ(event.soundFile, "/s/a.wav");
     ApplyReminderSound(event, false, {SoundKind::File, true, 1, 5}, "/s/a.wav");
     EXPECT_FALSE(event.Has(kCustomSound) || event.Has(kHasSoundPause));
-    EXPECT_EQ(event.SoundFile, "");
+    EXPECT_EQ(event.soundFile, "");
 }
 
 TEST(FileDialogFilters, TurnsBarSeparatedFiltersIntoNamedPatternLists) {

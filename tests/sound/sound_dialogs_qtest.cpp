@@ -40,9 +40,9 @@ private:
     testing::TempFolder folder_;
 
 private slots:
-    void setupSoundStoresTheChoiceAndTheRecentFiles() {
-        const std::string wave = folder_.file("ring.wav");
-        const std::string other = folder_.file("gong.wav");
+    void SetupSoundStoresTheChoiceAndTheRecentFiles() {
+        const std::string wave = folder_.File("ring.wav");
+        const std::string other = folder_.File("gong.wav");
         testing::WriteFile(wave, testing::WaveBytes({}));
         testing::WriteFile(other, testing::WaveBytes({}));
         MemorySettings settings;
@@ -73,18 +73,18 @@ private slots:
             [&](QWidget*, const QString&) { return QString::fromStdString(other); });
         QTest::mouseClick(Find<QPushButton>(dialog, "browse"), Qt::LeftButton);
         QCOMPARE(list->currentText(), QStringLiteral("gong.wav"));
-        QCOMPARE(backend.calls.back().What, Kind::Stop);
+        QCOMPARE(backend.calls.back().what, Kind::Stop);
 
         ClickOk(dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.Result().Sound, 0x10002u);
-        QCOMPARE(dialog.Result().Pause, 1u); // 0:00 is stored as 0:01
-        QCOMPARE(dialog.Result().File, other);
+        QCOMPARE(dialog.Result().sound, 0x10002u);
+        QCOMPARE(dialog.Result().pause, 1u); // 0:00 is stored as 0:01
+        QCOMPARE(dialog.Result().file, other);
         QCOMPARE(settings.values["RecentSounds/File1"], other);
         QCOMPARE(settings.values["RecentSounds/File2"], wave);
     }
 
-    void okWithoutAFileWarnsAndStays() {
+    void OkWithoutAFileWarnsAndStays() {
         MemorySettings settings;
         RecordingSoundBackend backend;
         SetupSoundDialog dialog({2, 0x10000, ""}, backend, settings);
@@ -102,11 +102,11 @@ private slots:
         QCOMPARE(backend.TimesOf(Kind::Exclamation).size(), size_t{1});
     }
 
-    void reminderSoundFollowsTheTypeUntilCustomOptionsAreChosen() {
+    void ReminderSoundFollowsTheTypeUntilCustomOptionsAreChosen() {
         MemorySettings settings;
         RecordingSoundBackend backend;
         EventRecord event;
-        event.Sound = 0;
+        event.sound = 0;
         ReminderSoundDialog dialog(event, {0x10001, 0x00000014, ""}, backend, settings);
         auto* beep = Find<QRadioButton>(dialog, "defaultBeep");
         auto* none = Find<QRadioButton>(dialog, "noSound");
@@ -119,7 +119,7 @@ private slots:
         QVERIFY(!Find<QCheckBox>(dialog, "repeat")->isChecked());
         ClickOk(dialog);
         QVERIFY(event.Has(kCustomSound));
-        QCOMPARE(event.Sound, 0u);
+        QCOMPARE(event.sound, 0u);
     }
 };
 

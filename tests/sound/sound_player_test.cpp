@@ -19,16 +19,16 @@ protected:
     SoundPlayerTest() { MakePlayer(); }
 
     void MakePlayer() {
-        player.reset();
-        backend.calls.clear();
-        backend.now = {};
-        auto timer = std::make_unique<testing::ManualSoundTimer>(backend.now);
+        player_.reset();
+        backend_.calls.clear();
+        backend_.now = {};
+        auto timer = std::make_unique<testing::ManualSoundTimer>(backend_.now);
         timer_ = timer.get();
-        player = std::make_unique<SoundPlayer>(backend, std::move(timer));
+        player_ = std::make_unique<SoundPlayer>(backend_, std::move(timer));
     }
     std::string File(const std::string& name, const std::vector<uint8_t>& bytes) {
-        testing::WriteFile(folder.file(name), bytes);
-        return folder.file(name);
+        testing::WriteFile(folder_.File(name), bytes);
+        return folder_.File(name);
     }
     std::vector<milliseconds> Seconds(std::initializer_list<int> list) {
         std::vector<milliseconds> times;
@@ -38,10 +38,10 @@ protected:
     }
     void RunUntil(milliseconds t) { timer_->RunUntil(t); }
 
-    testing::TempFolder folder;
-    testing::RecordingSoundBackend backend;
+    testing::TempFolder folder_;
+    testing::RecordingSoundBackend backend_;
     testing::ManualSoundTimer* timer_;
-    std::unique_ptr<SoundPlayer> player;
+    std::unique_ptr<SoundPlayer> player_;
 };
 
 TEST_F(SoundPlayerTest, RepeatsThePauseAfterTheEndOfEachPlaying) {
@@ -65,13 +65,13 @@ TEST_F(SoundPlayerTest, RepeatsThePauseAfterTheEndOfEachPlaying) {
         SCOPED_TRACE(c.name);
         MakePlayer();
         const std::string file[] = {
-            "", File("a.wav", WaveBytes({.DeclaredData = 48000, .ActualData = 48000})),
-            folder.file("gone.wav"), File("bad.wav", WaveBytes({.BytesPerSecond = 0}))};
-        player->Play(file[c.source], seconds(c.pause));
+            "", File("a.wav", WaveBytes({.declaredData = 48000, .actualData = 48000})),
+            folder_.File("gone.wav"), File("bad.wav", WaveBytes({.bytesPerSecond = 0}))};
+        player_->Play(file[c.source], seconds(c.pause));
         RunUntil(seconds(c.runFor));
-        EXPECT_EQ(backend.TimesOf(c.kind), Seconds(c.times));
+        EXPECT_EQ(backend_.TimesOf(c.kind), Seconds(c.times));
         if (c.kind == Kind::Beep) {
-            EXPECT_TRUE(backend.TimesOf(Kind::WaveFile).empty());
+            EXPECT_TRUE(backend_.TimesOf(Kind::WaveFile).empty());
         }
     }
 }
@@ -84,52 +84,52 @@ TEST_F(SoundPlayerTest, ChoosesTheWayToPlayByTheExtension) {
                                      {"sounds.wav/noextension", SoundFileKind::Unsupported}})
         EXPECT_EQ(SoundFileKindOf(name), kind) << name;
 
-    player->Play(File("song.mp3", {1, 2, 3}), seconds(5)); // an MP3 file plays nothing
-    EXPECT_EQ(player->Mode(), SoundMode::Idle);
-    EXPECT_TRUE(backend.calls.empty());
-    player->Play(folder.path(), seconds(5)); // a folder is no file: the beep
-    EXPECT_EQ(player->Mode(), SoundMode::Beep);
+    player_->Play(File("song.mp3", {1, 2, 3}), seconds(5)); // an MP3 file plays nothing
+    EXPECT_EQ(player_->Mode(), SoundMode::Idle);
+    EXPECT_TRUE(backend_.calls.empty());
+    player_->Play(folder_.Path(), seconds(5)); // a folder is no file: the beep
+    EXPECT_EQ(player_->Mode(), SoundMode::Beep);
 }
 
 TEST_F(SoundPlayerTest, MidiRepeatsTheDelayAfterItHasPlayedThrough) {
-    player->Play(File("tune.MID", testing::TinyMidi()), seconds(30));
-    EXPECT_EQ(player->Mode(), SoundMode::Midi);
-    backend.now = seconds(4);
-    ASSERT_TRUE(backend.EndMidi(MidiOutcome::Finished));
+    player_->Play(File("tune.MID", testing::TinyMidi()), seconds(30));
+    EXPECT_EQ(player_->Mode(), SoundMode::Midi);
+    backend_.now = seconds(4);
+    ASSERT_TRUE(backend_.EndMidi(MidiOutcome::Finished));
     RunUntil(seconds(40));
-    ASSERT_TRUE(backend.EndMidi(MidiOutcome::Finished));
+    ASSERT_TRUE(backend_.EndMidi(MidiOutcome::Finished));
     RunUntil(seconds(80));
-    EXPECT_EQ(backend.TimesOf(Kind::MidiFile), Seconds({0, 34, 70}));
+    EXPECT_EQ(backend_.TimesOf(Kind::MidiFile), Seconds({0, 34, 70}));
 
-    ASSERT_TRUE(backend.EndMidi(MidiOutcome::Failed)); // a failed playback is not repeated
+    ASSERT_TRUE(backend_.EndMidi(MidiOutcome::Failed)); // a failed playback is not repeated
     RunUntil(seconds(600));
-    EXPECT_EQ(backend.TimesOf(Kind::MidiFile).size(), 3u);
+    EXPECT_EQ(backend_.TimesOf(Kind::MidiFile).size(), 3u);
 }
 
 TEST_F(SoundPlayerTest, StopEndsPlayingAndEveryRepetitionToCome) {
-    player->Play(File("a.wav", WaveBytes({})), seconds(10));
+    player_->Play(File("a.wav", WaveBytes({})), seconds(10));
     RunUntil(seconds(5));
-    player->Stop();
+    player_->Stop();
     RunUntil(seconds(300));
-    EXPECT_EQ(backend.TimesOf(Kind::WaveFile).size(), 1u);
-    EXPECT_EQ(backend.TimesOf(Kind::Stop).size(), 1u);
-    EXPECT_EQ(player->Mode(), SoundMode::Idle);
+    EXPECT_EQ(backend_.TimesOf(Kind::WaveFile).size(), 1u);
+    EXPECT_EQ(backend_.TimesOf(Kind::Stop).size(), 1u);
+    EXPECT_EQ(player_->Mode(), SoundMode::Idle);
 
     // A MIDI end that arrives after Stop starts nothing.
-    player->Play(File("tune.mid", testing::TinyMidi()), seconds(10));
-    player->Stop();
-    EXPECT_FALSE(backend.EndMidi(MidiOutcome::Finished));
-    backend.EndStoppedMidi(MidiOutcome::Finished);
+    player_->Play(File("tune.mid", testing::TinyMidi()), seconds(10));
+    player_->Stop();
+    EXPECT_FALSE(backend_.EndMidi(MidiOutcome::Finished));
+    backend_.EndStoppedMidi(MidiOutcome::Finished);
     EXPECT_FALSE(timer_->Running());
 
-    backend.midiStarts = false; // a MIDI file that cannot start leaves the player idle
-    player->Play(folder.file("tune.mid"), seconds(10));
-    EXPECT_EQ(player->Mode(), SoundMode::Idle);
+    backend_.midiStarts = false; // a MIDI file that cannot start leaves the player idle
+    player_->Play(folder_.File("tune.mid"), seconds(10));
+    EXPECT_EQ(player_->Mode(), SoundMode::Idle);
 
-    const SoundChannel channel = backend.calls.front().Channel;
-    player.reset(); // closing the player closes its channel
-    EXPECT_EQ(backend.calls.back().What, Kind::Close);
-    EXPECT_EQ(backend.calls.back().Channel, channel);
+    const SoundChannel channel = backend_.calls.front().channel;
+    player_.reset(); // closing the player closes its channel
+    EXPECT_EQ(backend_.calls.back().what, Kind::Close);
+    EXPECT_EQ(backend_.calls.back().channel, channel);
 }
 
 } // namespace

@@ -35,16 +35,16 @@ TEST(SoundSetting, ReminderPlaysTheEventsOwnSoundOrItsTypesWhileSoundIsOn) {
     const SoundSetting type{0x10002, 0x00000014, "/s/type.wav"}; // file, repeat, 0:20
     EventRecord own;
     own.SetFlag(kCustomSound, true);
-    own.Sound = 0x10001;
-    own.SoundPause = 0x00020003;
+    own.sound = 0x10001;
+    own.soundPause = 0x00020003;
     EventRecord ownWithoutPause = own;
     own.SetFlag(kHasSoundPause, true);
     EventRecord once = own;
-    once.Sound = 1;
+    once.sound = 1;
     EventRecord silent = own;
-    silent.Sound = 0;
+    silent.sound = 0;
     EventRecord fileWithoutName = own;
-    fileWithoutName.Sound = 2;
+    fileWithoutName.sound = 2;
     EventRecord typed;
 
     const struct {

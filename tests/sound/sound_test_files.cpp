@@ -22,27 +22,27 @@ std::vector<uint8_t> WaveBytes(const WaveShape& shape) {
     Put32(out, 0);
     PutTag(out, "WAVE");
     PutTag(out, "fmt ");
-    Put32(out, shape.FormatBytes);
+    Put32(out, shape.formatBytes);
     std::vector<uint8_t> format = {1, 0, 1, 0, 0x80, 0x3E, 0, 0}; // PCM, mono, 16000 Hz
-    Put32(format, shape.BytesPerSecond);
+    Put32(format, shape.bytesPerSecond);
     format.insert(format.end(), {2, 0, 16, 0});
-    format.resize(shape.FormatBytes, 0);
+    format.resize(shape.formatBytes, 0);
     out.insert(out.end(), format.begin(), format.end());
-    if (shape.FormatBytes & 1) out.push_back(0);
-    if (shape.ListChunk) {
+    if (shape.formatBytes & 1) out.push_back(0);
+    if (shape.listChunk) {
         PutTag(out, "LIST");
         Put32(out, 3);
         out.insert(out.end(), {'a', 'b', 'c', 0});
     }
-    if (shape.DataChunk) {
+    if (shape.dataChunk) {
         PutTag(out, "data");
-        Put32(out, shape.DeclaredData);
-        out.resize(out.size() + shape.ActualData, 0);
+        Put32(out, shape.declaredData);
+        out.resize(out.size() + shape.actualData, 0);
     }
-    const uint32_t riff = shape.RiffSize ? shape.RiffSize : static_cast<uint32_t>(out.size() - 8);
+    const uint32_t riff = shape.riffSize ? shape.riffSize : static_cast<uint32_t>(out.size() - 8);
     for (int i = 0; i < 4; ++i)
         out[4 + i] = static_cast<uint8_t>(riff >> (8 * i));
-    if (shape.CutFileTo) out.resize(shape.CutFileTo);
+    if (shape.cutFileTo) out.resize(shape.cutFileTo);
     return out;
 }
 

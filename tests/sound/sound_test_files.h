@@ -8,14 +8,14 @@
 namespace zm::testing {
 
 struct WaveShape {
-    uint32_t FormatBytes = 16; // the declared size of the "fmt " chunk
-    uint32_t BytesPerSecond = 16000;
-    uint32_t DeclaredData = 16000; // the size the "data" chunk claims
-    uint32_t ActualData = 16000;   // the bytes that follow it
-    bool ListChunk = false;        // an odd-sized chunk between "fmt " and "data"
-    bool DataChunk = true;
-    uint32_t RiffSize = 0;  // 0: the right size
-    uint32_t CutFileTo = 0; // 0: the whole file
+    uint32_t formatBytes = 16; // the declared size of the "fmt " chunk
+    uint32_t bytesPerSecond = 16000;
+    uint32_t declaredData = 16000; // the size the "data" chunk claims
+    uint32_t actualData = 16000;   // the bytes that follow it
+    bool listChunk = false;        // an odd-sized chunk between "fmt " and "data"
+    bool dataChunk = true;
+    uint32_t riffSize = 0;  // 0: the right size
+    uint32_t cutFileTo = 0; // 0: the whole file
 };
 
 std::vector<uint8_t> WaveBytes(const WaveShape& shape);

@@ -18,28 +18,28 @@ TEST(WaveHeader, GivesThePlayingTimeOfGoodHeadersOnly) {
         WaveShape shape;
         std::optional<milliseconds> time;
     } cases[] = {
-        {"3 s", {.DeclaredData = 48000, .ActualData = 48000}, milliseconds(3000)},
-        {"classic 14-byte format", {.FormatBytes = 14}, milliseconds(1000)},
-        {"odd chunk before the data", {.ListChunk = true}, milliseconds(1000)},
+        {"3 s", {.declaredData = 48000, .actualData = 48000}, milliseconds(3000)},
+        {"classic 14-byte format", {.formatBytes = 14}, milliseconds(1000)},
+        {"odd chunk before the data", {.listChunk = true}, milliseconds(1000)},
         {"data size beyond the file",
-         {.DeclaredData = 0x7FFFFFFF, .ActualData = 8000},
+         {.declaredData = 0x7FFFFFFF, .actualData = 8000},
          milliseconds(500)},
-        {"RIFF size of a stream", {.RiffSize = 0xFFFFFFFF}, milliseconds(1000)},
-        {"empty data", {.DeclaredData = 0, .ActualData = 0}, milliseconds(0)},
-        {"byte rate 0", {.BytesPerSecond = 0}, std::nullopt},
-        {"format chunk too short", {.FormatBytes = 12}, std::nullopt},
+        {"RIFF size of a stream", {.riffSize = 0xFFFFFFFF}, milliseconds(1000)},
+        {"empty data", {.declaredData = 0, .actualData = 0}, milliseconds(0)},
+        {"byte rate 0", {.bytesPerSecond = 0}, std::nullopt},
+        {"format chunk too short", {.formatBytes = 12}, std::nullopt},
         {"format chunk cut by the end of the file",
-         {.DataChunk = false, .CutFileTo = 30},
+         {.dataChunk = false, .cutFileTo = 30},
          std::nullopt},
-        {"no data chunk", {.DataChunk = false}, std::nullopt},
-        {"header cut short", {.CutFileTo = 10}, std::nullopt},
+        {"no data chunk", {.dataChunk = false}, std::nullopt},
+        {"header cut short", {.cutFileTo = 10}, std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto timing = ReadWaveTiming(WaveBytes(c.shape));
         ASSERT_EQ(timing.has_value(), c.time.has_value());
         if (timing) {
-            EXPECT_EQ(timing->PlayingTime, *c.time);
+            EXPECT_EQ(timing->playingTime, *c.time);
         }
     }
     auto notWave = WaveBytes({});
@@ -53,8 +53,8 @@ TEST(WaveHeader, OwnSoundsAreShortGoodWaves) {
          {EmbeddedWave::HourChime, EmbeddedWave::HalfHourChime, EmbeddedWave::DefaultBeep}) {
         const auto timing = ReadWaveTiming(EmbeddedWaveData(wave));
         ASSERT_TRUE(timing);
-        EXPECT_GT(timing->PlayingTime, milliseconds(100));
-        EXPECT_LT(timing->PlayingTime, milliseconds(1000));
+        EXPECT_GT(timing->playingTime, milliseconds(100));
+        EXPECT_LT(timing->playingTime, milliseconds(1000));
     }
 }
 

@@ -38,13 +38,13 @@ std::vector<std::string> PageCharacters(int page) {
     std::vector<std::string> chars;
     for (int b = 0x80; b < 0x100; ++b) {
         const std::string one(1, static_cast<char>(b));
-        const std::string utf8 = codec.toUtf8(one);
-        if (utf8.size() > 1 && codec.fromUtf8(utf8) == one) chars.push_back(utf8);
+        const std::string utf8 = codec.ToUtf8(one);
+        if (utf8.size() > 1 && codec.FromUtf8(utf8) == one) chars.push_back(utf8);
     }
     // Double-byte characters of the East Asian pages.
     for (const char* wide : {"\xE6\x97\xA5", "\xE4\xB8\xAD", "\xED\x95\x9C", "\xEA\xB5\xAD"}) {
-        const std::string bytes = codec.fromUtf8(wide);
-        if (bytes.size() == 2 && codec.toUtf8(bytes) == wide) chars.push_back(wide);
+        const std::string bytes = codec.FromUtf8(wide);
+        if (bytes.size() == 2 && codec.ToUtf8(bytes) == wide) chars.push_back(wide);
     }
     return chars;
 }
@@ -54,39 +54,39 @@ public:
     EventMaker(unsigned seed, std::vector<std::string> extra)
         : rng_(seed), extra_(std::move(extra)) {}
 
-    std::string text(int maxLength, bool allowEmpty) {
+    std::string Text(int maxLength, bool allowEmpty) {
         static const std::string kAscii =
             "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,;:-_/'!?()";
         static const std::vector<std::string> kSpecial = {"\"", ",",  "\t",   "\r\n",
                                                           "\r", "\n", "\"\"", " "};
-        const int length = pick(allowEmpty ? 0 : 1, maxLength);
+        const int length = Pick(allowEmpty ? 0 : 1, maxLength);
         std::string s;
         for (int i = 0; i < length; ++i) {
-            const int what = pick(0, 9);
+            const int what = Pick(0, 9);
             if (what < 6)
-                s += kAscii[pick(0, static_cast<int>(kAscii.size()) - 1)];
+                s += kAscii[Pick(0, static_cast<int>(kAscii.size()) - 1)];
             else if (what < 8 && !extra_.empty())
-                s += extra_[pick(0, static_cast<int>(extra_.size()) - 1)];
+                s += extra_[Pick(0, static_cast<int>(extra_.size()) - 1)];
             else
-                s += kSpecial[pick(0, static_cast<int>(kSpecial.size()) - 1)];
+                s += kSpecial[Pick(0, static_cast<int>(kSpecial.size()) - 1)];
         }
         return s;
     }
 
-    EventRecord event() {
+    EventRecord Event() {
         EventRecord e;
-        e.Name = text(40, false);
-        e.Notes = text(pick(0, 3) == 0 ? 300 : 30, true);
-        e.TypeName = pick(0, 3) == 0 ? "" : text(12, false);
-        const int64_t day = pick(static_cast<int>(DaysFromCivil(1753, 1, 1)),
+        e.name = Text(40, false);
+        e.notes = Text(Pick(0, 3) == 0 ? 300 : 30, true);
+        e.typeName = Pick(0, 3) == 0 ? "" : Text(12, false);
+        const int64_t day = Pick(static_cast<int>(DaysFromCivil(1753, 1, 1)),
                                  static_cast<int>(DaysFromCivil(9999, 12, 31)));
-        const int seconds = pick(0, 9) == 0 ? pick(0, 86399) : pick(0, 1439) * 60;
-        e.Start = DateTime::FromSeconds(day * kSecondsPerDay + seconds);
-        e.Duration =
-            TimeAmount::Of(static_cast<AmountUnit>(pick(0, 3)),
-                           static_cast<uint32_t>(pick(0, 1) ? pick(1, 90) : pick(1, 32767)));
-        e.Advance =
-            TimeAmount::Of(static_cast<AmountUnit>(pick(0, 2)), static_cast<uint32_t>(pick(0, 59)));
+        const int seconds = Pick(0, 9) == 0 ? Pick(0, 86399) : Pick(0, 1439) * 60;
+        e.start = DateTime::FromSeconds(day * kSecondsPerDay + seconds);
+        e.duration =
+            TimeAmount::Of(static_cast<AmountUnit>(Pick(0, 3)),
+                           static_cast<uint32_t>(Pick(0, 1) ? Pick(1, 90) : Pick(1, 32767)));
+        e.advance =
+            TimeAmount::Of(static_cast<AmountUnit>(Pick(0, 2)), static_cast<uint32_t>(Pick(0, 59)));
         static const uint32_t kPatterns[] = {0,
                                              0x1100,
                                              0x1200 | kMonday | kFriday,
@@ -94,15 +94,15 @@ public:
                                              0x2400 | kOrdLast,
                                              0x1800,
                                              0x2800 | kOrdFirst};
-        const uint32_t pattern = kPatterns[pick(0, 6)];
+        const uint32_t pattern = kPatterns[Pick(0, 6)];
         e.SetPattern(pattern, pattern == 0x1400 ? 15u * 65536 + 2 : 1);
-        if (pick(0, 4) == 0) e.Flags |= kDisabled;
-        if (pick(0, 4) == 0) e.StampShown(e.Start);
+        if (Pick(0, 4) == 0) e.flags |= kDisabled;
+        if (Pick(0, 4) == 0) e.StampShown(e.start);
         return e;
     }
 
 private:
-    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+    int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
     std::mt19937 rng_;
     std::vector<std::string> extra_;
 };
@@ -127,8 +127,8 @@ TEST(ExportRoundTrip, EveryTextKindGivesBackTheSameEvents) {
         EventMaker maker(seed++, extra);
         std::vector<EventRecord> originals;
         for (int i = 0; i < 300; ++i) {
-            EventRecord e = maker.event();
-            ASSERT_EQ(source.library.addEvent(e), LibraryResult::Ok);
+            EventRecord e = maker.Event();
+            ASSERT_EQ(source.library.AddEvent(e), LibraryResult::Ok);
             originals.push_back(e);
         }
         for (const Kind& kind : kinds) {
@@ -145,7 +145,7 @@ TEST(ExportRoundTrip, EveryTextKindGivesBackTheSameEvents) {
             in.oemCodePage = page;
             in.headerLine = true;
             in.rules.locale = lc.locale;
-            in.rules.dateOrder = TextFieldFormats(lc.locale).dateOrder();
+            in.rules.dateOrder = TextFieldFormats(lc.locale).DateOrder();
             MemoryLibrary target;
             const TextImportResult r = testing::ImportText(target.library, file, in);
             ASSERT_EQ(r.code, LibraryResult::Ok) << lc.name << " " << kind.name;
@@ -157,11 +157,11 @@ TEST(ExportRoundTrip, EveryTextKindGivesBackTheSameEvents) {
                 const EventRecord& a = originals[i];
                 const EventRecord& b = back[i];
                 const std::string where = lc.name + " " + kind.name + " event " + std::to_string(i);
-                ASSERT_EQ(b.Name, a.Name) << where;
-                ASSERT_EQ(b.Start, a.Start) << where;
-                ASSERT_EQ(b.Duration, a.Duration) << where;
-                ASSERT_EQ(b.TypeName, a.TypeName) << where;
-                ASSERT_EQ(b.Notes, a.Notes) << where;
+                ASSERT_EQ(b.name, a.name) << where;
+                ASSERT_EQ(b.start, a.start) << where;
+                ASSERT_EQ(b.duration, a.duration) << where;
+                ASSERT_EQ(b.typeName, a.typeName) << where;
+                ASSERT_EQ(b.notes, a.notes) << where;
             }
         }
     }
@@ -171,40 +171,40 @@ TEST(ExportRoundTrip, EveryTextKindGivesBackTheSameEvents) {
 class EventFileRoundTrip : public testing::StoreTest {};
 
 TEST_F(EventFileRoundTrip, GivesBackTheSameEvents) {
-    openEmpty();
+    OpenEmpty();
     EventMaker maker(77, {"\xC3\xA9", "\xD0\x96", "\xE2\x82\xAC"});
     std::vector<EventRecord> originals;
     std::vector<uint16_t> keys;
     for (int i = 0; i < 300; ++i) {
-        EventRecord e = maker.event();
-        ASSERT_EQ(store.storeNew(e), LibraryResult::Ok);
+        EventRecord e = maker.Event();
+        ASSERT_EQ(store_.StoreNew(e), LibraryResult::Ok);
         originals.push_back(e);
-        keys.push_back(e.Key);
+        keys.push_back(e.key);
     }
-    const TransferResult out = exportEventFile(store, fs, "/prog/export.VR0", keys);
+    const TransferResult out = ExportEventFile(store_, fs_, "/prog/export.VR0", keys);
     ASSERT_EQ(out.code, LibraryResult::Ok);
     EXPECT_EQ(out.events, 300);
 
-    fs.folders.insert("/other");
-    EventStore other(StoreSetup{&fs, [this] { return now; }, week, "/other"});
-    ASSERT_EQ(other.openDefaultLibrary(), LibraryResult::Ok);
-    ASSERT_EQ(importEventFile(other, "/prog/export.VR0", DuplicateMode::Skip), LibraryResult::Ok);
-    EXPECT_FALSE(other.busy());
-    const auto back = StoredEvents(other.library());
+    fs_.folders.insert("/other");
+    EventStore other(StoreSetup{&fs_, [this] { return now_; }, week_, "/other"});
+    ASSERT_EQ(other.OpenDefaultLibrary(), LibraryResult::Ok);
+    ASSERT_EQ(ImportEventFile(other, "/prog/export.VR0", DuplicateMode::Skip), LibraryResult::Ok);
+    EXPECT_FALSE(other.Busy());
+    const auto back = StoredEvents(other.Library());
     ASSERT_EQ(back.size(), originals.size());
     for (size_t i = 0; i < back.size(); ++i) {
         const EventRecord& a = originals[i];
         const EventRecord& b = back[i];
-        ASSERT_EQ(b.Name, a.Name) << i;
-        ASSERT_EQ(b.Start, a.Start) << i;
-        ASSERT_EQ(b.Duration, a.Duration) << i;
-        ASSERT_EQ(b.TypeName, a.TypeName) << i;
-        ASSERT_EQ(b.Notes, a.Notes) << i;
-        ASSERT_EQ(b.Id, a.Id) << i;
+        ASSERT_EQ(b.name, a.name) << i;
+        ASSERT_EQ(b.start, a.start) << i;
+        ASSERT_EQ(b.duration, a.duration) << i;
+        ASSERT_EQ(b.typeName, a.typeName) << i;
+        ASSERT_EQ(b.notes, a.notes) << i;
+        ASSERT_EQ(b.id, a.id) << i;
     }
     // A second import of the same file finds every event already there.
-    ASSERT_EQ(importEventFile(other, "/prog/export.VR0", DuplicateMode::Skip), LibraryResult::Ok);
-    EXPECT_EQ(other.library().countEvents(), 300);
+    ASSERT_EQ(ImportEventFile(other, "/prog/export.VR0", DuplicateMode::Skip), LibraryResult::Ok);
+    EXPECT_EQ(other.Library().CountEvents(), 300);
 }
 
 } // namespace

@@ -19,11 +19,11 @@ struct Arena {
     MemoryFileSystem& fs;
 
     uint16_t Store(EventRecord e) {
-        EXPECT_EQ(store.storeNew(e), LibraryResult::Ok);
-        return e.Key;
+        EXPECT_EQ(store.StoreNew(e), LibraryResult::Ok);
+        return e.key;
     }
     EventRecord Read(uint16_t key) {
-        ReadResult<EventRecord> e = store.readStored(key);
+        ReadResult<EventRecord> e = store.ReadStored(key);
         EXPECT_EQ(e.Code(), LibraryResult::Ok) << "key " << key;
         return e.Ok() ? std::move(e).Value() : EventRecord::ForKey(key);
     }
@@ -31,9 +31,9 @@ struct Arena {
     void PutOther(EventRecord e) {
         auto bytes = std::make_shared<FileBytes>();
         EventLibrary other;
-        ASSERT_EQ(other.createFile(std::make_unique<MemoryFile>(bytes)), LibraryResult::Ok);
-        ASSERT_EQ(other.addEvent(e), LibraryResult::Ok);
-        other.close();
+        ASSERT_EQ(other.CreateFile(std::make_unique<MemoryFile>(bytes)), LibraryResult::Ok);
+        ASSERT_EQ(other.AddEvent(e), LibraryResult::Ok);
+        other.Close();
         fs.files[kOther] = bytes;
     }
 };
@@ -43,7 +43,7 @@ EventRecord Today() { // 17:00 on the Monday of the fixture: pending
 }
 
 EventRecord WithId(EventRecord e, uint32_t id) {
-    e.Id = id;
+    e.id = id;
     return e;
 }
 
@@ -64,32 +64,32 @@ const ContractCase kCases[] = {
      [](Arena&) { return uint16_t{0}; },
      [](Arena& a, uint16_t) {
          EventRecord e = Today();
-         return a.store.storeNew(e);
+         return a.store.StoreNew(e);
      },
      {"added 1 pending"}},
     {"Changed",
      [](Arena& a) { return a.Store(Today()); },
      [](Arena& a, uint16_t key) {
          EventRecord e = a.Read(key);
-         e.Name = "changed";
-         return a.store.storeChanged(e);
+         e.name = "changed";
+         return a.store.StoreChanged(e);
      },
      {"changed 1 -> 2 close pending"}},
     {"Replaced",
      [](Arena& a) { return a.Store(Today()); },
      [](Arena& a, uint16_t key) {
          EventRecord e = OneTime(At(2024, 3, 12, 9, 0));
-         e.Key = key;
-         return a.store.storeReplaced(e);
+         e.key = key;
+         return a.store.StoreReplaced(e);
      },
      {"replaced 1 -> 2 close"}},
     {"Accepted",
      [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.acceptStored(key); },
+     [](Arena& a, uint16_t key) { return a.store.AcceptStored(key); },
      {"accepted 1 -> 2"}},
     {"AcceptedInTheList",
      [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.acceptListed(key); },
+     [](Arena& a, uint16_t key) { return a.store.AcceptListed(key); },
      {"accepted 1 -> 2 close"}},
     {"Snoozed",
      [](Arena& a) { return a.Store(Recurring(kDaily, 1, At(2024, 3, 1, 8, 0))); },
@@ -97,7 +97,7 @@ const ContractCase kCases[] = {
          Verdict verdict;
          const SnoozeRequest hour{At(2024, 3, 11, 8, 0), DateTimeSpan::Hours(1), AmountUnit::Hour,
                                   1, std::nullopt};
-         return a.store.snoozeStored(key, hour, verdict);
+         return a.store.SnoozeStored(key, hour, verdict);
      },
      {"snoozed 1 -> 2 pending"}},
     {"Unsnoozed",
@@ -107,20 +107,20 @@ const ContractCase kCases[] = {
          e.SetSnooze(At(2024, 3, 12, 9, 0), AmountUnit::Day, 1);
          return a.Store(e);
      },
-     [](Arena& a, uint16_t key) { return a.store.unsnoozeStored(key); },
+     [](Arena& a, uint16_t key) { return a.store.UnsnoozeStored(key); },
      {"unsnoozed 1 -> 2 close pending"}},
     {"TypeChanged",
      [](Arena& a) { return a.Store(Today()); },
      [](Arena& a, uint16_t key) {
          EventRecord e = a.Read(key);
-         return a.store.changeType(e, 3, "Call");
+         return a.store.ChangeType(e, 3, "Call");
      },
      {"type changed 1 -> 2 close pending"}},
     {"Disabled",
      [](Arena& a) { return a.Store(Today()); },
      [](Arena& a, uint16_t key) {
          EventRecord e = a.Read(key);
-         return a.store.setDisabled(e, true);
+         return a.store.SetDisabled(e, true);
      },
      {"disabled 1 -> 2 close"}},
     {"Enabled",
@@ -131,35 +131,35 @@ const ContractCase kCases[] = {
      },
      [](Arena& a, uint16_t key) {
          EventRecord e = a.Read(key);
-         return a.store.setDisabled(e, false);
+         return a.store.SetDisabled(e, false);
      },
      {"enabled 1 -> 2 close pending"}},
     {"Deleted",
      [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.deleteStored(key); },
+     [](Arena& a, uint16_t key) { return a.store.DeleteStored(key); },
      {"deleted 1"}},
     {"Removed",
      [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.removeEvent(key); },
+     [](Arena& a, uint16_t key) { return a.store.RemoveEvent(key); },
      {"deleted 1 close"}},
     {"DeletedFromItsReminder",
      [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.acceptStored(key, true); },
+     [](Arena& a, uint16_t key) { return a.store.AcceptStored(key, true); },
      {"deleted 1"}},
     {"Purged",
      [](Arena& a) {
          EventRecord e = OneTime(At(2024, 3, 1, 9, 0));
-         e.Flags |= kAccepted;
+         e.flags |= kAccepted;
          return a.Store(e);
      },
-     [](Arena& a, uint16_t) { return a.store.deleteAccepted(); },
+     [](Arena& a, uint16_t) { return a.store.DeleteAccepted(); },
      {"purged 1"}},
     {"Merged",
      [](Arena& a) {
          a.PutOther(Today());
          return uint16_t{0};
      },
-     [](Arena& a, uint16_t) { return a.store.mergeLibraryFile(kOther, true, DuplicateMode::Skip); },
+     [](Arena& a, uint16_t) { return a.store.MergeLibraryFile(kOther, true, DuplicateMode::Skip); },
      {"reset merged"}},
     {"MergedReplacing",
      [](Arena& a) {
@@ -167,37 +167,37 @@ const ContractCase kCases[] = {
          return a.Store(WithId(Today(), 11));
      },
      [](Arena& a, uint16_t) {
-         return a.store.mergeLibraryFile(kOther, true, DuplicateMode::Replace);
+         return a.store.MergeLibraryFile(kOther, true, DuplicateMode::Replace);
      },
      {"replaced 1 -> 2 close", "reset merged"}},
     {"Imported",
      [](Arena& a) {
          const std::string text = "Call,3/11/2024,9:00 AM\r\n";
-         a.fs.put("/data/in.csv", FileBytes(text.begin(), text.end()));
+         a.fs.Put("/data/in.csv", FileBytes(text.begin(), text.end()));
          return uint16_t{0};
      },
      [](Arena& a, uint16_t) {
          MemorySettings settings;
-         return importText(a.store, a.fs, settings, "/data/in.csv", ImportOptions()).code;
+         return ImportText(a.store, a.fs, settings, "/data/in.csv", ImportOptions()).code;
      },
      {"reset imported"}},
     {"Opened",
      [](Arena& a) {
-         a.store.close();
+         a.store.Close();
          return uint16_t{0};
      },
-     [](Arena& a, uint16_t) { return a.store.openDefaultLibrary(); },
+     [](Arena& a, uint16_t) { return a.store.OpenDefaultLibrary(); },
      {"reset opened"},
      false},
     {"Converted",
      [](Arena& a) {
-         a.store.close();
+         a.store.Close();
          BlockFileBuilder old(0x00020003);
-         old.putChain(1, OldEvent().bytes(0x00020003));
-         a.fs.put(kLibraryPath, old.bytes());
+         old.PutChain(1, OldEvent().Bytes(0x00020003));
+         a.fs.Put(kLibraryPath, old.Bytes());
          return uint16_t{0};
      },
-     [](Arena& a, uint16_t) { return a.store.openDefaultLibrary(); },
+     [](Arena& a, uint16_t) { return a.store.OpenDefaultLibrary(); },
      {"reset converted"}},
     {"FutureStampsCorrected",
      [](Arena& a) {
@@ -205,17 +205,17 @@ const ContractCase kCases[] = {
          e.StampShown(At(2024, 3, 17, 9, 0));
          return a.Store(e);
      },
-     [](Arena& a, uint16_t) { return a.store.checkFutureStamps(); },
+     [](Arena& a, uint16_t) { return a.store.CheckFutureStamps(); },
      {"reset stamps corrected"}},
     {"Reloaded",
      [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t) { return a.store.reloadPending(); },
+     [](Arena& a, uint16_t) { return a.store.ReloadPending(); },
      {"pending rebuilt 1"},
      false},
     {"LeftPending",
      [](Arena& a) { return a.Store(Today()); },
      [](Arena& a, uint16_t key) {
-         a.store.removePending(key);
+         a.store.RemovePending(key);
          return Done();
      },
      {"left pending 1"},
@@ -223,7 +223,7 @@ const ContractCase kCases[] = {
     {"Closed",
      [](Arena&) { return uint16_t{0}; },
      [](Arena& a, uint16_t) {
-         a.store.close();
+         a.store.Close();
          return Done();
      },
      {"reset closed"},
@@ -233,34 +233,34 @@ const ContractCase kCases[] = {
 class Contract : public StoreTest, public ::testing::WithParamInterface<ContractCase> {
 protected:
     void SetUp() override {
-        openEmpty();
-        ASSERT_EQ(store.rebuildPending(), LibraryResult::Ok);
-        store.AddListener(second);
+        OpenEmpty();
+        ASSERT_EQ(store_.RebuildPending(), LibraryResult::Ok);
+        store_.AddListener(second_);
     }
-    void forget() {
-        notices.lines.clear();
-        second.lines.clear();
+    void Forget() {
+        notices_.lines.clear();
+        second_.lines.clear();
     }
-    NoticeLog second{store};
+    NoticeLog second_{store_};
 };
 
 TEST_P(Contract, EveryListenerIsToldOnceTheChangeIsDoneAndNobodyWhenItsWritesFail) {
     const ContractCase& c = GetParam();
-    Arena arena{store, fs};
+    Arena arena{store_, fs_};
     const uint16_t key = c.arrange(arena);
-    forget();
+    Forget();
     if (c.writes) {
-        failCreateFrom = 1;
-        if (store.library().isOpen()) faults->failWritesFrom(1);
+        failCreateFrom_ = 1;
+        if (store_.Library().IsOpen()) faults_->FailWritesFrom(1);
         EXPECT_NE(c.act(arena, key), LibraryResult::Ok);
-        EXPECT_EQ(notices.lines, Lines{});
-        EXPECT_EQ(second.lines, Lines{});
-        failCreateFrom = 0;
-        if (store.library().isOpen()) faults->failWrite(0);
+        EXPECT_EQ(notices_.lines, Lines{});
+        EXPECT_EQ(second_.lines, Lines{});
+        failCreateFrom_ = 0;
+        if (store_.Library().IsOpen()) faults_->FailWrite(0);
     }
     ASSERT_EQ(c.act(arena, key), LibraryResult::Ok);
-    EXPECT_EQ(notices.lines, c.told);
-    EXPECT_EQ(second.lines, c.told);
+    EXPECT_EQ(notices_.lines, c.told);
+    EXPECT_EQ(second_.lines, c.told);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryOperation, Contract, ::testing::ValuesIn(kCases),
@@ -284,18 +284,18 @@ private:
 };
 
 TEST_F(StoreTest, ListenersJoinAndLeaveWhileTheyAreTold) {
-    openEmpty();
-    store.RemoveListener(notices);
-    Leaving leaving(store, notices);
-    store.AddListener(leaving);
-    store.AddListener(leaving); // once is enough
-    store.AddListener(notices);
+    OpenEmpty();
+    store_.RemoveListener(notices_);
+    Leaving leaving(store_, notices_);
+    store_.AddListener(leaving);
+    store_.AddListener(leaving); // once is enough
+    store_.AddListener(notices_);
     EventRecord e = Today();
-    ASSERT_EQ(store.storeNew(e), LibraryResult::Ok);
-    ASSERT_EQ(store.deleteStored(e.Key), LibraryResult::Ok);
+    ASSERT_EQ(store_.StoreNew(e), LibraryResult::Ok);
+    ASSERT_EQ(store_.DeleteStored(e.key), LibraryResult::Ok);
     EXPECT_EQ(leaving.told, 1);
     // Left and joined again within the first notice: told from the second one on.
-    EXPECT_EQ(notices.lines, Lines{"deleted 1"});
+    EXPECT_EQ(notices_.lines, Lines{"deleted 1"});
 }
 
 } // namespace

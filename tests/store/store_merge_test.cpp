@@ -15,23 +15,23 @@ const std::string kImport = "/prog/import.VR0";
 
 class Merge : public StoreTest {
 protected:
-    void SetUp() override { openEmpty(); }
+    void SetUp() override { OpenEmpty(); }
 
     // A current-version file of the given events, which keep their ids.
-    void putCurrentFile(std::vector<EventRecord> events) {
+    void PutCurrentFile(std::vector<EventRecord> events) {
         auto bytes = std::make_shared<FileBytes>();
         EventLibrary lib;
-        ASSERT_EQ(lib.createFile(std::make_unique<MemoryFile>(bytes)), LibraryResult::Ok);
+        ASSERT_EQ(lib.CreateFile(std::make_unique<MemoryFile>(bytes)), LibraryResult::Ok);
         for (EventRecord& e : events)
-            ASSERT_EQ(lib.addEvent(e), LibraryResult::Ok);
-        lib.close();
-        fs.files[kImport] = bytes;
+            ASSERT_EQ(lib.AddEvent(e), LibraryResult::Ok);
+        lib.Close();
+        fs_.files[kImport] = bytes;
     }
 
-    std::vector<EventRecord> stored() const {
+    std::vector<EventRecord> Stored() const {
         std::vector<EventRecord> all;
-        EXPECT_EQ(store.forEachStored([&](uint16_t key) {
-            all.push_back(read(key));
+        EXPECT_EQ(store_.ForEachStored([&](uint16_t key) {
+            all.push_back(Read(key));
             return LibraryResult::Ok;
         }),
                   LibraryResult::Ok);
@@ -39,12 +39,12 @@ protected:
     }
 
     // Merges one old-layout event and gives what was stored.
-    EventRecord mergeOld(uint32_t version, const OldEvent& e) {
+    EventRecord MergeOld(uint32_t version, const OldEvent& e) {
         BlockFileBuilder b(version);
-        b.putChain(1, e.bytes(version));
-        fs.put(kImport, b.bytes());
-        EXPECT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), LibraryResult::Ok);
-        const std::vector<EventRecord> all = stored();
+        b.PutChain(1, e.Bytes(version));
+        fs_.Put(kImport, b.Bytes());
+        EXPECT_EQ(store_.MergeLibraryFile(kImport, false, DuplicateMode::None), LibraryResult::Ok);
+        const std::vector<EventRecord> all = Stored();
         EXPECT_EQ(all.size(), 1u);
         return all.empty() ? EventRecord() : all.back();
     }
@@ -52,54 +52,54 @@ protected:
 
 EventRecord Named(const std::string& name, uint32_t id) {
     EventRecord e = OneTime(At(2024, 3, 12, 9, 0));
-    e.Name = name;
-    e.Id = id;
+    e.name = name;
+    e.id = id;
     return e;
 }
 
 TEST_F(Merge, TheSameFileTwiceWithSkipAddsNothingTheSecondTime) {
-    putCurrentFile({Named("a", 11), Named("b", 12)});
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
-    ASSERT_EQ(stored().size(), 2u);
-    EXPECT_EQ(stored()[0].Id, 11u); // a current file's ids are kept
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
-    EXPECT_EQ(stored().size(), 2u);
-    EXPECT_EQ(store.lastMergeCounts().added, 0);
-    EXPECT_EQ(store.lastMergeCounts().skipped, 2);
+    PutCurrentFile({Named("a", 11), Named("b", 12)});
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
+    ASSERT_EQ(Stored().size(), 2u);
+    EXPECT_EQ(Stored()[0].id, 11u); // a current file's ids are kept
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
+    EXPECT_EQ(Stored().size(), 2u);
+    EXPECT_EQ(store_.LastMergeCounts().added, 0);
+    EXPECT_EQ(store_.LastMergeCounts().skipped, 2);
 }
 
 TEST_F(Merge, ReplaceRewritesEachDuplicateWithANewKeyAndItsId) {
-    putCurrentFile({Named("a", 11), Named("b", 12)});
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), LibraryResult::Ok);
-    EventRecord changed = stored()[0];
-    changed.Notes = "changed here";
-    ASSERT_EQ(store.storeChanged(changed), LibraryResult::Ok);
-    const std::vector<EventRecord> before = stored();
+    PutCurrentFile({Named("a", 11), Named("b", 12)});
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::None), LibraryResult::Ok);
+    EventRecord changed = Stored()[0];
+    changed.notes = "changed here";
+    ASSERT_EQ(store_.StoreChanged(changed), LibraryResult::Ok);
+    const std::vector<EventRecord> before = Stored();
 
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Replace), LibraryResult::Ok);
-    EXPECT_EQ(store.lastMergeCounts().replaced, 2);
-    EXPECT_EQ(store.lastMergeCounts().added, 0);
-    const std::vector<EventRecord> after = stored();
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::Replace), LibraryResult::Ok);
+    EXPECT_EQ(store_.LastMergeCounts().replaced, 2);
+    EXPECT_EQ(store_.LastMergeCounts().added, 0);
+    const std::vector<EventRecord> after = Stored();
     ASSERT_EQ(after.size(), 2u);
     for (const EventRecord& old : before) {
         const auto now = std::find_if(after.begin(), after.end(),
-                                      [&](const EventRecord& e) { return e.Id == old.Id; });
+                                      [&](const EventRecord& e) { return e.id == old.id; });
         ASSERT_NE(now, after.end());
-        EXPECT_NE(now->Key, old.Key);
-        EXPECT_EQ(now->Notes, ""); // the imported copy replaced the stored one
+        EXPECT_NE(now->key, old.key);
+        EXPECT_EQ(now->notes, ""); // the imported copy replaced the stored one
     }
 }
 
 // "Replace duplicates with items imported": each stored event is replaced by one imported
 // item; a second item with the same id is an item of its own.
 TEST_F(Merge, ReplaceConsumesEachStoredEventOnce) {
-    putCurrentFile({Named("a", 11)});
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), LibraryResult::Ok);
-    putCurrentFile({Named("first", 11), Named("second", 11)});
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Replace), LibraryResult::Ok);
-    const std::vector<EventRecord> all = stored();
+    PutCurrentFile({Named("a", 11)});
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::None), LibraryResult::Ok);
+    PutCurrentFile({Named("first", 11), Named("second", 11)});
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::Replace), LibraryResult::Ok);
+    const std::vector<EventRecord> all = Stored();
     ASSERT_EQ(all.size(), 2u);
-    std::vector<std::string> names = {all[0].Name, all[1].Name};
+    std::vector<std::string> names = {all[0].name, all[1].name};
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"first", "second"}));
 }
@@ -107,22 +107,22 @@ TEST_F(Merge, ReplaceConsumesEachStoredEventOnce) {
 TEST_F(Merge, OldFilesAreMatchedByContent) {
     BlockFileBuilder b(0x00020003);
     OldEvent e;
-    b.putChain(1, e.bytes(0x00020003));
-    fs.put(kImport, b.bytes());
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
-    EXPECT_EQ(stored().size(), 1u);
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Replace), LibraryResult::Ok);
-    EXPECT_EQ(stored().size(), 1u);
+    b.PutChain(1, e.Bytes(0x00020003));
+    fs_.Put(kImport, b.Bytes());
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
+    EXPECT_EQ(Stored().size(), 1u);
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::Replace), LibraryResult::Ok);
+    EXPECT_EQ(Stored().size(), 1u);
 }
 
 TEST_F(Merge, MergingWithReloadRebuildsThePendingList) {
     EventRecord today = Named("today", 1);
-    today.Start = At(2024, 3, 11, 17, 0);
-    putCurrentFile({today, Named("tomorrow", 2)});
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
-    EXPECT_TRUE(store.pending().limitSet());
-    EXPECT_EQ(store.pending().size(), 1u);
+    today.start = At(2024, 3, 11, 17, 0);
+    PutCurrentFile({today, Named("tomorrow", 2)});
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
+    EXPECT_TRUE(store_.Pending().LimitSet());
+    EXPECT_EQ(store_.Pending().Size(), 1u);
 }
 
 struct OldLayoutCase {
@@ -155,22 +155,22 @@ TEST_P(OldLayout, MapsEveryField) {
                "e"; // Windows-1252
     old.notes = "notes";
     old.soundFile = "C:\\bell.wav";
-    const EventRecord e = mergeOld(c.version, old);
-    EXPECT_EQ(e.Flags, kCustomSound | kSkipWhenOver | kRecurring);
-    EXPECT_EQ(e.TypeName, c.typeName);
-    EXPECT_EQ(e.Advance, TimeAmount(0x00010002));
-    EXPECT_EQ(e.Pattern, kWeekly | kMonday);
-    EXPECT_EQ(e.PatternParam, 1u);
-    EXPECT_EQ(e.Start, At(2024, 3, 11, 9, 0));
-    EXPECT_EQ(e.SnoozeUntil, At(2024, 3, 11, 12, 0));
-    EXPECT_EQ(e.LastShown, At(2024, 3, 4, 6, 0));
-    EXPECT_EQ(e.SnoozeChoice, c.snoozeChoice);
-    EXPECT_EQ(e.Sound, 0x10002u);
-    EXPECT_EQ(e.Duration, c.duration);
-    EXPECT_EQ(e.Name, "Gr\u00fc\u00dfe");
-    EXPECT_EQ(e.Notes, "notes");
-    EXPECT_EQ(e.SoundFile, "C:\\bell.wav");
-    EXPECT_NE(e.Id, 0u);
+    const EventRecord e = MergeOld(c.version, old);
+    EXPECT_EQ(e.flags, kCustomSound | kSkipWhenOver | kRecurring);
+    EXPECT_EQ(e.typeName, c.typeName);
+    EXPECT_EQ(e.advance, TimeAmount(0x00010002));
+    EXPECT_EQ(e.pattern, kWeekly | kMonday);
+    EXPECT_EQ(e.patternParam, 1u);
+    EXPECT_EQ(e.start, At(2024, 3, 11, 9, 0));
+    EXPECT_EQ(e.snoozeUntil, At(2024, 3, 11, 12, 0));
+    EXPECT_EQ(e.lastShown, At(2024, 3, 4, 6, 0));
+    EXPECT_EQ(e.snoozeChoice, c.snoozeChoice);
+    EXPECT_EQ(e.sound, 0x10002u);
+    EXPECT_EQ(e.duration, c.duration);
+    EXPECT_EQ(e.name, "Gr\u00fc\u00dfe");
+    EXPECT_EQ(e.notes, "notes");
+    EXPECT_EQ(e.soundFile, "C:\\bell.wav");
+    EXPECT_NE(e.id, 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -191,8 +191,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Merge, OldFlagsThatNameMissingFieldsAreDropped) {
     OldEvent old;
     old.flags = kRecurring | kHasEnd | kAccepted | 0x10000; // no pattern, no end date
-    const EventRecord e = mergeOld(0x00020004, old);
-    EXPECT_EQ(e.Flags, kAccepted);
+    const EventRecord e = MergeOld(0x00020004, old);
+    EXPECT_EQ(e.flags, kAccepted);
     EXPECT_FALSE(e.IsRecurring());
 }
 
@@ -200,24 +200,24 @@ TEST_F(Merge, OldFlagsThatNameMissingFieldsAreDropped) {
 // index marks its first block as one.
 TEST_F(Merge, TheQuickReminderChainIsNeverReadAsAnEvent) {
     BlockFileBuilder b(0x00020002);
-    b.setEntry(0, 1);
-    b.putChain(1, OldQuickRecord({OldQuick{}, OldQuick{1, 2, "Nap", "Wake up"}}), true);
-    b.putChain(2, OldEvent{}.bytes(0x00020002));
-    fs.put(kImport, b.bytes());
-    ASSERT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), LibraryResult::Ok);
-    EXPECT_EQ(stored().size(), 1u);
-    EXPECT_EQ(prompts.quick,
+    b.SetEntry(0, 1);
+    b.PutChain(1, OldQuickRecord({OldQuick{}, OldQuick{1, 2, "Nap", "Wake up"}}), true);
+    b.PutChain(2, OldEvent{}.Bytes(0x00020002));
+    fs_.Put(kImport, b.Bytes());
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, false, DuplicateMode::None), LibraryResult::Ok);
+    EXPECT_EQ(Stored().size(), 1u);
+    EXPECT_EQ(prompts_.quick,
               (std::vector<OldQuickReminder>{{"Tea", "Tea is ready", TimeAmount(15)},
                                              {"Nap", "Wake up", TimeAmount(0x10002)}}));
 }
 
 TEST_F(Merge, ImportingAnOldFileTakesOverNoQuickReminders) {
     BlockFileBuilder b(0x00020002);
-    b.setEntry(0, 1);
-    b.putChain(1, OldQuickRecord({OldQuick{}}), false);
-    fs.put(kImport, b.bytes());
-    ASSERT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
-    EXPECT_TRUE(prompts.quick.empty());
+    b.SetEntry(0, 1);
+    b.PutChain(1, OldQuickRecord({OldQuick{}}), false);
+    fs_.Put(kImport, b.Bytes());
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::Ok);
+    EXPECT_TRUE(prompts_.quick.empty());
 }
 
 TEST(OldQuickRecord, EndsQuietlyAtAWrongMagicOrAShortRecord) {
@@ -225,20 +225,20 @@ TEST(OldQuickRecord, EndsQuietlyAtAWrongMagicOrAShortRecord) {
     // The record header (12 bytes), then the first entry: 16 bytes and its three texts.
     bytes[12 + 16 + (4 + 4) + (4 + 13) + (4 + 1)] = 0; // the second entry's magic
     MemoryStream in;
-    in.write(bytes.data(), bytes.size());
+    in.Write(bytes.data(), bytes.size());
     EXPECT_EQ(ReadOldQuickRecord(in).size(), 1u);
 
     FileBytes huge = OldQuickRecord({OldQuick{}});
     PutLe32(&huge[8], 0xFFFFFFFF); // a count far beyond the data
     MemoryStream in2;
-    in2.write(huge.data(), huge.size());
+    in2.Write(huge.data(), huge.size());
     EXPECT_EQ(ReadOldQuickRecord(in2).size(), 1u);
 }
 
 // Each of these lies about a length: the event is Corrupted and ends the merge, without
 // allocating what the length asks for.
 TEST_F(Merge, OldRecordsWithImpossibleLengthsAreCorrupt) {
-    const FileBytes good = OldEvent{}.bytes(0x00020003);
+    const FileBytes good = OldEvent{}.Bytes(0x00020003);
     std::vector<FileBytes> bad;
     bad.push_back(good);
     PutLe32(&bad.back()[4], 257); // longer than its one block
@@ -252,63 +252,66 @@ TEST_F(Merge, OldRecordsWithImpossibleLengthsAreCorrupt) {
     PutLe32(&bad.back()[good.size() - 5], 200); // the sound file's count runs past the block
     for (const FileBytes& record : bad) {
         BlockFileBuilder b(0x00020003);
-        b.putChain(1, good);
-        b.putChain(2, record);
-        b.putChain(3, good);
-        fs.put(kImport, b.bytes());
-        store.close();
-        fs.files.erase(kLibraryPath);
-        openEmpty();
-        EXPECT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None),
+        b.PutChain(1, good);
+        b.PutChain(2, record);
+        b.PutChain(3, good);
+        fs_.Put(kImport, b.Bytes());
+        store_.Close();
+        fs_.files.erase(kLibraryPath);
+        OpenEmpty();
+        EXPECT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::None),
                   LibraryResult::Corrupted);
-        EXPECT_EQ(stored().size(), 1u);
+        EXPECT_EQ(Stored().size(), 1u);
     }
 }
 
 TEST_F(Merge, FirstFormatEventsAndQuickReminders) {
     FirstFormatBuilder b;
-    b.putEvent(1, kCustomSound, 45362.375, 1, 2, "Wedding day"); // weekly, Monday 11 March
-    b.putEvent(2, 0, 45366.5, 3, 3, "Pay rent");                 // monthly on the 15th
-    b.putOther(3);
-    b.putEvent(40, 0, 45362.375, 9, 1, "Daily", 45361.375); // in the second bitmap word
-    b.putEvent(41, 0, 45362.375, 5, 4, "Yearly", 0, false); // not marked used: skipped
-    b.putQuick(0, 0, 90.0 / 1440, "Tea", "Tea is ready");
-    b.putQuick(1, 1, 2.0 / 24, "Nap", "Wake up");
-    b.putQuick(2, 2, 3.0, "Later", "");
-    b.putQuick(3, 7, 1.0, "Odd unit", ""); // not a unit the delay can be given in
-    fs.put(kImport, b.bytes());
-    ASSERT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), LibraryResult::Ok);
+    b.PutEvent(1, kCustomSound, 45362.375, 1, 2, "Wedding day"); // weekly, Monday 11 March
+    b.PutEvent(2, 0, 45366.5, 3, 3, "Pay rent");                 // monthly on the 15th
+    b.PutOther(3);
+    b.PutEvent(40, 0, 45362.375, 9, 1, "Daily", 45361.375); // in the second bitmap word
+    b.PutEvent(41, 0, 45362.375, 5, 4, "Yearly", 0, false); // not marked used: skipped
+    b.PutQuick(0, 0, 90.0 / 1440, "Tea", "Tea is ready");
+    b.PutQuick(1, 1, 2.0 / 24, "Nap", "Wake up");
+    b.PutQuick(2, 2, 3.0, "Later", "");
+    b.PutQuick(3, 7, 1.0, "Odd unit", ""); // not a unit the delay can be given in
+    fs_.Put(kImport, b.Bytes());
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, false, DuplicateMode::None), LibraryResult::Ok);
 
-    const std::vector<EventRecord> all = stored();
+    const std::vector<EventRecord> all = Stored();
     ASSERT_EQ(all.size(), 3u);
-    EXPECT_EQ(all[0].Name, "Wedding day");
-    EXPECT_EQ(all[0].Notes, "Wedding day");
-    EXPECT_EQ(all[0].TypeName, "Anniversary");
-    EXPECT_EQ(all[0].Duration, TimeAmount(0x00020001));
-    EXPECT_EQ(all[0].Flags, kCustomSound | kRecurring);
-    EXPECT_EQ(all[0].Pattern, kWeekly | kMonday);
-    EXPECT_EQ(all[1].TypeName, "Call");
-    EXPECT_EQ(all[1].Pattern, kMonthlyDay);
-    EXPECT_EQ(all[1].PatternParam, MonthlyParam(15, 1));
-    EXPECT_EQ(all[2].TypeName, "Alarm");
-    EXPECT_EQ(all[2].Pattern, kDaily);
-    EXPECT_EQ(all[2].LastShown, At(2024, 3, 10, 9, 0));
-    EXPECT_EQ(prompts.quick, (std::vector<OldQuickReminder>{{"Tea", "Tea is ready", TimeAmount(90)},
-                                                            {"Nap", "Wake up", TimeAmount(0x10002)},
-                                                            {"Later", "", TimeAmount(0x20003)}}));
+    EXPECT_EQ(all[0].name, "Wedding day");
+    EXPECT_EQ(all[0].notes, "Wedding day");
+    EXPECT_EQ(all[0].typeName, "Anniversary");
+    EXPECT_EQ(all[0].duration, TimeAmount(0x00020001));
+    EXPECT_EQ(all[0].flags, kCustomSound | kRecurring);
+    EXPECT_EQ(all[0].pattern, kWeekly | kMonday);
+    EXPECT_EQ(all[1].typeName, "Call");
+    EXPECT_EQ(all[1].pattern, kMonthlyDay);
+    EXPECT_EQ(all[1].patternParam, MonthlyParam(15, 1));
+    EXPECT_EQ(all[2].typeName, "Alarm");
+    EXPECT_EQ(all[2].pattern, kDaily);
+    EXPECT_EQ(all[2].lastShown, At(2024, 3, 10, 9, 0));
+    EXPECT_EQ(prompts_.quick,
+              (std::vector<OldQuickReminder>{{"Tea", "Tea is ready", TimeAmount(90)},
+                                             {"Nap", "Wake up", TimeAmount(0x10002)},
+                                             {"Later", "", TimeAmount(0x20003)}}));
 }
 
 TEST_F(Merge, AFirstFormatBlockMarkedUsedPastTheEndIsCorrupt) {
     FirstFormatBuilder b;
-    b.putEvent(1, 0, 45362.375, 0, 0, "a");
-    b.markUsed(8191);
-    fs.put(kImport, b.bytes());
-    EXPECT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), LibraryResult::Corrupted);
+    b.PutEvent(1, 0, 45362.375, 0, 0, "a");
+    b.MarkUsed(8191);
+    fs_.Put(kImport, b.Bytes());
+    EXPECT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::None),
+              LibraryResult::Corrupted);
 
     FirstFormatBuilder shortFile;
-    shortFile.bytes().resize(2000);
-    fs.put(kImport, shortFile.bytes());
-    EXPECT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::None), LibraryResult::Corrupted);
+    shortFile.Bytes().resize(2000);
+    fs_.Put(kImport, shortFile.Bytes());
+    EXPECT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::None),
+              LibraryResult::Corrupted);
 }
 
 // Texts of a Windows file grow when kept as UTF-8: an event that no longer fits a chain is
@@ -317,26 +320,27 @@ TEST_F(Merge, AnEventThatGrowsBeyondAChainIsShortened) {
     OldEvent old;
     old.notes = std::string(4900, '\xe4'); // 4900 bytes here, 9800 as UTF-8
     BlockFileBuilder b(0x00020004);
-    b.putChain(1, old.bytes(0x00020004));
-    fs.put(kImport, b.bytes());
-    ASSERT_EQ(store.mergeLibraryFile(kImport, false, DuplicateMode::None), LibraryResult::Ok);
-    const EventRecord e = stored().at(0);
+    b.PutChain(1, old.Bytes(0x00020004));
+    fs_.Put(kImport, b.Bytes());
+    ASSERT_EQ(store_.MergeLibraryFile(kImport, false, DuplicateMode::None), LibraryResult::Ok);
+    const EventRecord e = Stored().at(0);
     EXPECT_LE(SerializedSize(e), 5120u);
-    EXPECT_GT(e.Notes.size(), 4000u);
-    EXPECT_TRUE(IsValidUtf8(e.Notes));
-    EXPECT_EQ(store.lastMergeCounts().added, 1);
-    EXPECT_EQ(store.lastMergeCounts().shortened, 1);
-    EXPECT_EQ(store.lastMergeCounts().shortenedKeys, std::vector<uint16_t>{e.Key});
+    EXPECT_GT(e.notes.size(), 4000u);
+    EXPECT_TRUE(IsValidUtf8(e.notes));
+    EXPECT_EQ(store_.LastMergeCounts().added, 1);
+    EXPECT_EQ(store_.LastMergeCounts().shortened, 1);
+    EXPECT_EQ(store_.LastMergeCounts().shortenedKeys, std::vector<uint16_t>{e.key});
 }
 
 TEST_F(Merge, AFileThatCannotBeOpenedShowsTheFileErrorBox) {
-    EXPECT_EQ(store.mergeLibraryFile("/prog/none.VR0", true, DuplicateMode::Skip),
+    EXPECT_EQ(store_.MergeLibraryFile("/prog/none.VR0", true, DuplicateMode::Skip),
               LibraryResult::OpenFailed);
-    EXPECT_EQ(prompts.fileErrors,
+    EXPECT_EQ(prompts_.fileErrors,
               std::vector<std::string>{"The system cannot find the file specified.\n"
                                        "/prog/none.VR0"});
-    fs.put(kImport, FileBytes(300, 'x'));
-    EXPECT_EQ(store.mergeLibraryFile(kImport, true, DuplicateMode::Skip), LibraryResult::BadFormat);
+    fs_.Put(kImport, FileBytes(300, 'x'));
+    EXPECT_EQ(store_.MergeLibraryFile(kImport, true, DuplicateMode::Skip),
+              LibraryResult::BadFormat);
 }
 
 } // namespace

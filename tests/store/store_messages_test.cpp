@@ -19,31 +19,31 @@ TEST(StoreMessages, LibraryErrors) {
     using enum LibraryResult;
     for (LibraryResult silent :
          {Ok, Reserved1, ReminderBusy, OpenFailed, CreateFailed, TransferFileFailed})
-        EXPECT_FALSE(reportLibraryError(silent).has_value()) << silent;
-    EXPECT_EQ(reportLibraryError(Corrupted)->text, "The library is corrupted.");
-    EXPECT_EQ(reportLibraryError(ReadError)->text, "An unknown error has occurred.");
-    EXPECT_EQ(reportLibraryError(ReadError)->sound, ResultSound::Stop);
-    EXPECT_EQ(reportLibraryError(ReminderWindowFailed)->sound, ResultSound::Beep);
+        EXPECT_FALSE(ReportLibraryError(silent).has_value()) << silent;
+    EXPECT_EQ(ReportLibraryError(Corrupted)->text, "The library is corrupted.");
+    EXPECT_EQ(ReportLibraryError(ReadError)->text, "An unknown error has occurred.");
+    EXPECT_EQ(ReportLibraryError(ReadError)->sound, ResultSound::Stop);
+    EXPECT_EQ(ReportLibraryError(ReminderWindowFailed)->sound, ResultSound::Beep);
 }
 
 TEST(StoreMessages, FileErrorsBySystemError) {
     const std::string p = "/x/Zantimo.VR0";
-    EXPECT_EQ(reportFileError(ENOENT, p), "The system cannot find the file specified.\n" + p);
-    EXPECT_EQ(reportFileError(ENOTDIR, p), "The system cannot find the file specified.\n" + p);
-    EXPECT_EQ(reportFileError(EACCES, p), "Access is denied.\n" + p);
-    EXPECT_EQ(reportFileError(EWOULDBLOCK, p),
+    EXPECT_EQ(ReportFileError(ENOENT, p), "The system cannot find the file specified.\n" + p);
+    EXPECT_EQ(ReportFileError(ENOTDIR, p), "The system cannot find the file specified.\n" + p);
+    EXPECT_EQ(ReportFileError(EACCES, p), "Access is denied.\n" + p);
+    EXPECT_EQ(ReportFileError(EWOULDBLOCK, p),
               "The process cannot access the file because it is being used by another "
               "process.\n" +
                   p);
-    EXPECT_EQ(reportFileError(EIO, p), "The system cannot open the file.\n" + p);
-    EXPECT_EQ(reportFileError(ENOENT, p, true),
+    EXPECT_EQ(ReportFileError(EIO, p), "The system cannot open the file.\n" + p);
+    EXPECT_EQ(ReportFileError(ENOENT, p, true),
               "The system cannot find the file specified.\nFile will be created.\n" + p);
 }
 
 TEST(StoreMessages, FileExceptions) {
-    EXPECT_EQ(reportFileException("Can not read file\n", "a.txt", FileCause::AccessDenied),
+    EXPECT_EQ(ReportFileException("Can not read file\n", "a.txt", FileCause::AccessDenied),
               "Can not read file\na.txt\n\nAccess Denied.\n");
-    EXPECT_EQ(reportFileException("", "a.txt", FileCause::EndOfFile),
+    EXPECT_EQ(ReportFileException("", "a.txt", FileCause::EndOfFile),
               "a.txt\n\nThe end of file was reached.\n");
 }
 
@@ -67,28 +67,28 @@ TEST(StorePaths, ArchiveNamesByVersion) {
 
 TEST(QuickTakeOver, AppendsUntilTheListIsFullAndSaves) {
     const testing::TempFolder folder;
-    const std::string& pattern = folder.path();
+    const std::string& pattern = folder.Path();
     QuickList list;
     for (int i = 0; i < 23; ++i) {
         QuickReminder q;
-        q.MenuName = "Mine " + std::to_string(i);
-        list.addWithDefaultIcon(q);
+        q.menuName = "Mine " + std::to_string(i);
+        list.AddWithDefaultIcon(q);
     }
     QuickListTakeOver takeOver(list, pattern);
-    takeOver.takeOver({{std::string(80, 'm'), "Tea is ready", TimeAmount(15)},
+    takeOver.TakeOver({{std::string(80, 'm'), "Tea is ready", TimeAmount(15)},
                        {"Nap", "Wake up", TimeAmount(0x10002)},
                        {"Third", "", TimeAmount(1)}});
-    ASSERT_EQ(list.count(), 25u);
-    const QuickReminder& tea = list.entries()[23];
-    EXPECT_EQ(tea.MenuName, std::string(64, 'm'));
-    EXPECT_EQ(tea.TypeName, "Alarm");
-    EXPECT_EQ(tea.Offset, TimeAmount(15));
-    EXPECT_EQ(list.entries()[24].MenuName, "Nap");
-    EXPECT_TRUE(takeOver.lastSave().ok());
+    ASSERT_EQ(list.Count(), 25u);
+    const QuickReminder& tea = list.Entries()[23];
+    EXPECT_EQ(tea.menuName, std::string(64, 'm'));
+    EXPECT_EQ(tea.typeName, "Alarm");
+    EXPECT_EQ(tea.offset, TimeAmount(15));
+    EXPECT_EQ(list.Entries()[24].menuName, "Nap");
+    EXPECT_TRUE(takeOver.LastSave().Ok());
 
     QuickList loaded;
-    EXPECT_TRUE(loadQuickReminders(loaded, pattern).ok());
-    EXPECT_EQ(loaded.count(), 25u);
+    EXPECT_TRUE(LoadQuickReminders(loaded, pattern).Ok());
+    EXPECT_EQ(loaded.Count(), 25u);
 }
 
 } // namespace

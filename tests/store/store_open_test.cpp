@@ -21,14 +21,14 @@ FileBytes SameLayoutFile(uint32_t version, const std::vector<std::string>& names
                          std::vector<uint32_t>* ids = nullptr) {
     auto bytes = std::make_shared<FileBytes>();
     EventLibrary lib;
-    EXPECT_EQ(lib.createFile(std::make_unique<MemoryFile>(bytes)), LibraryResult::Ok);
+    EXPECT_EQ(lib.CreateFile(std::make_unique<MemoryFile>(bytes)), LibraryResult::Ok);
     for (const std::string& name : names) {
         EventRecord e = OneTime(At(2024, 3, 12, 9, 0));
-        e.Name = name;
-        EXPECT_EQ(lib.addEvent(e), LibraryResult::Ok);
-        if (ids) ids->push_back(e.Id);
+        e.name = name;
+        EXPECT_EQ(lib.AddEvent(e), LibraryResult::Ok);
+        if (ids) ids->push_back(e.id);
     }
-    lib.close();
+    lib.Close();
     PutLe32(bytes->data() + 10, version);
     return *bytes;
 }
@@ -38,36 +38,36 @@ FileBytes OldLayoutFile(uint32_t version, const std::vector<std::string>& names,
     BlockFileBuilder b(version);
     int block = 1;
     if (!quick.empty()) {
-        b.setEntry(0, 1);
-        b.putChain(block++, OldQuickRecord(quick), false);
+        b.SetEntry(0, 1);
+        b.PutChain(block++, OldQuickRecord(quick), false);
     }
     for (const std::string& name : names) {
         OldEvent e;
         e.name = name;
-        b.putChain(block++, e.bytes(version));
+        b.PutChain(block++, e.Bytes(version));
     }
-    return b.bytes();
+    return b.Bytes();
 }
 
 FileBytes FirstFormatFile(const std::vector<std::string>& names) {
     FirstFormatBuilder b;
     int block = 1;
     for (const std::string& name : names) {
-        b.putOther(block++);
-        b.putEvent(block++, 0, 45362.375, 3, 0, name);
+        b.PutOther(block++);
+        b.PutEvent(block++, 0, 45362.375, 3, 0, name);
     }
-    b.putQuick(0, 0, 15.0 / 1440, "Tea", "Tea is ready");
-    return b.bytes();
+    b.PutQuick(0, 0, 15.0 / 1440, "Tea", "Tea is ready");
+    return b.Bytes();
 }
 
 std::vector<std::string> StoredNames(const EventStore& store) {
     std::vector<std::string> names;
-    EXPECT_EQ(store.forEachStored([&](uint16_t key) {
-        const ReadResult<EventRecord> e = store.readStored(key);
+    EXPECT_EQ(store.ForEachStored([&](uint16_t key) {
+        const ReadResult<EventRecord> e = store.ReadStored(key);
         EXPECT_EQ(e.Code(), LibraryResult::Ok);
         if (!e.Ok()) return e.Code();
-        EXPECT_NE(e->Id, 0u);
-        names.push_back(e->Name);
+        EXPECT_NE(e->id, 0u);
+        names.push_back(e->name);
         return LibraryResult::Ok;
     }),
               LibraryResult::Ok);
@@ -75,51 +75,52 @@ std::vector<std::string> StoredNames(const EventStore& store) {
 }
 
 TEST_F(StoreTest, AMissingLibraryIsCreatedAfterOneBox) {
-    ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
-    EXPECT_EQ(prompts.fileErrors,
+    ASSERT_EQ(store_.OpenDefaultLibrary(), LibraryResult::Ok);
+    EXPECT_EQ(prompts_.fileErrors,
               std::vector<std::string>{"The system cannot find the file specified.\n"
                                        "File will be created.\n/prog/Zantimo.VR0"});
-    EXPECT_EQ(fs.bytesOf(kLibraryPath).size(), 8256u);
-    EXPECT_TRUE(store.library().isWritable());
-    EXPECT_EQ(store.library().countEvents(), 0);
+    EXPECT_EQ(fs_.BytesOf(kLibraryPath).size(), 8256u);
+    EXPECT_TRUE(store_.Library().IsWritable());
+    EXPECT_EQ(store_.Library().CountEvents(), 0);
 }
 
 TEST_F(StoreTest, ALibraryThatCannotBeCreatedLeavesNoFileBehind) {
-    failCreateFrom = 2; // the index does not fit on the disk
-    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::DiskFull);
-    EXPECT_FALSE(fs.exists(kLibraryPath));
-    EXPECT_FALSE(fs.exists(kLibraryPath + std::string(".new")));
-    EXPECT_FALSE(store.library().isOpen());
+    failCreateFrom_ = 2; // the index does not fit on the disk
+    EXPECT_EQ(store_.OpenDefaultLibrary(), LibraryResult::DiskFull);
+    EXPECT_FALSE(fs_.Exists(kLibraryPath));
+    EXPECT_FALSE(fs_.Exists(kLibraryPath + std::string(".new")));
+    EXPECT_FALSE(store_.Library().IsOpen());
 }
 
 TEST_F(StoreTest, ALibraryIsCreatedWholeOrNotAtAll) {
     // A short file left by a crash during an earlier creation does not stand in the way.
-    fs.put(kLibraryPath + std::string(".new"), std::vector<unsigned char>(100, 0));
-    ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
-    EXPECT_EQ(fs.bytesOf(kLibraryPath).size(), 8256u);
-    EXPECT_FALSE(fs.exists(kLibraryPath + std::string(".new")));
+    fs_.Put(kLibraryPath + std::string(".new"), std::vector<unsigned char>(100, 0));
+    ASSERT_EQ(store_.OpenDefaultLibrary(), LibraryResult::Ok);
+    EXPECT_EQ(fs_.BytesOf(kLibraryPath).size(), 8256u);
+    EXPECT_FALSE(fs_.Exists(kLibraryPath + std::string(".new")));
     EventRecord e = EventRecord::NewEvent(DateTime::FromParts(2025, 1, 1, 9, 0, 0));
-    e.Name = "After the move";
-    EXPECT_EQ(store.storeNew(e), LibraryResult::Ok);
-    EXPECT_EQ(StoredNames(store), std::vector<std::string>{"After the move"});
+    e.name = "After the move";
+    EXPECT_EQ(store_.StoreNew(e), LibraryResult::Ok);
+    EXPECT_EQ(StoredNames(store_), std::vector<std::string>{"After the move"});
 }
 
 TEST_F(StoreTest, OpenFailuresShowTheFileErrorBox) {
-    fs.put(kLibraryPath, SameLayoutFile(0x00030005, {}));
-    fs.failOpen = EACCES;
-    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
-    EXPECT_EQ(prompts.fileErrors, std::vector<std::string>{"Access is denied.\n/prog/Zantimo.VR0"});
+    fs_.Put(kLibraryPath, SameLayoutFile(0x00030005, {}));
+    fs_.failOpen = EACCES;
+    EXPECT_EQ(store_.OpenDefaultLibrary(), LibraryResult::OpenFailed);
+    EXPECT_EQ(prompts_.fileErrors,
+              std::vector<std::string>{"Access is denied.\n/prog/Zantimo.VR0"});
 
-    EventStore noFolder(StoreSetup{&fs, [] { return DateTime(); }, {}, ""});
-    EXPECT_EQ(noFolder.openDefaultLibrary(), LibraryResult::InternalError);
+    EventStore noFolder(StoreSetup{&fs_, [] { return DateTime(); }, {}, ""});
+    EXPECT_EQ(noFolder.OpenDefaultLibrary(), LibraryResult::InternalError);
 }
 
 TEST_F(StoreTest, ACurrentLibraryOpensWithoutQuestions) {
-    fs.put(kLibraryPath, SameLayoutFile(0x00030005, {"a", "b"}));
-    ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
-    EXPECT_TRUE(prompts.questions.empty());
-    EXPECT_TRUE(prompts.fileErrors.empty());
-    EXPECT_EQ(StoredNames(store), (std::vector<std::string>{"a", "b"}));
+    fs_.Put(kLibraryPath, SameLayoutFile(0x00030005, {"a", "b"}));
+    ASSERT_EQ(store_.OpenDefaultLibrary(), LibraryResult::Ok);
+    EXPECT_TRUE(prompts_.questions.empty());
+    EXPECT_TRUE(prompts_.fileErrors.empty());
+    EXPECT_EQ(StoredNames(store_), (std::vector<std::string>{"a", "b"}));
 }
 
 struct ConversionCase {
@@ -141,24 +142,24 @@ TEST_P(Conversion, KeepsTheOldFileInTheArchiveAndEveryEventInTheLibrary) {
         old = SameLayoutFile(c.version, names, &oldIds);
     else
         old = OldLayoutFile(c.version, names, {OldQuick{}, OldQuick{1, 2, "Nap", "Wake up"}});
-    fs.put(kLibraryPath, old);
+    fs_.Put(kLibraryPath, old);
 
-    ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
+    ASSERT_EQ(store_.OpenDefaultLibrary(), LibraryResult::Ok);
     const std::string archive = std::string("/prog/Archive/") + c.archiveName;
-    EXPECT_EQ(prompts.questions, std::vector<std::string>{ConvertQuestionText(archive)});
-    EXPECT_TRUE(prompts.fileErrors.empty());
-    EXPECT_EQ(fs.bytesOf(archive), old);
-    EXPECT_TRUE(fs.isFolder(kArchiveFolder));
-    EXPECT_EQ(store.library().version(), 0x00030005u);
-    EXPECT_EQ(StoredNames(store), names);
+    EXPECT_EQ(prompts_.questions, std::vector<std::string>{ConvertQuestionText(archive)});
+    EXPECT_TRUE(prompts_.fileErrors.empty());
+    EXPECT_EQ(fs_.BytesOf(archive), old);
+    EXPECT_TRUE(fs_.IsFolder(kArchiveFolder));
+    EXPECT_EQ(store_.Library().Version(), 0x00030005u);
+    EXPECT_EQ(StoredNames(store_), names);
     for (uint32_t id : oldIds) {
-        EXPECT_EQ(store.forEachStored([&](uint16_t key) {
-            EXPECT_NE(read(key).Id, id);
+        EXPECT_EQ(store_.ForEachStored([&](uint16_t key) {
+            EXPECT_NE(Read(key).id, id);
             return LibraryResult::Ok;
         }),
                   LibraryResult::Ok);
     }
-    EXPECT_EQ(prompts.quick.size(), c.quickReminders);
+    EXPECT_EQ(prompts_.quick.size(), c.quickReminders);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryOldVersion, Conversion,
@@ -171,73 +172,73 @@ INSTANTIATE_TEST_SUITE_P(EveryOldVersion, Conversion,
 
 TEST_F(StoreTest, AnArchiveOfTheSameNameLeavesTheLibraryInPlace) {
     const FileBytes old = SameLayoutFile(0x00020005, {"a"});
-    fs.put(kLibraryPath, old);
-    fs.folders.insert(kArchiveFolder);
-    fs.put("/prog/Archive/Zantimo.VR5", {1, 2, 3});
-    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
-    EXPECT_EQ(prompts.fileErrors,
+    fs_.Put(kLibraryPath, old);
+    fs_.folders.insert(kArchiveFolder);
+    fs_.Put("/prog/Archive/Zantimo.VR5", {1, 2, 3});
+    EXPECT_EQ(store_.OpenDefaultLibrary(), LibraryResult::OpenFailed);
+    EXPECT_EQ(prompts_.fileErrors,
               std::vector<std::string>{"The system cannot rename the file\n/prog/Zantimo.VR0 to\n"
                                        "/prog/Archive/Zantimo.VR5"});
-    EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
-    EXPECT_EQ(fs.bytesOf("/prog/Archive/Zantimo.VR5"), (FileBytes{1, 2, 3}));
-    EXPECT_FALSE(store.library().isOpen());
+    EXPECT_EQ(fs_.BytesOf(kLibraryPath), old);
+    EXPECT_EQ(fs_.BytesOf("/prog/Archive/Zantimo.VR5"), (FileBytes{1, 2, 3}));
+    EXPECT_FALSE(store_.Library().IsOpen());
 }
 
 TEST_F(StoreTest, CancellingTheConversionLeavesTheLibraryUntouched) {
     const FileBytes old = OldLayoutFile(0x00020003, {"a"}, {});
-    fs.put(kLibraryPath, old);
-    prompts.answerConvert = false;
-    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
-    EXPECT_EQ(prompts.questions.size(), 1u);
-    EXPECT_TRUE(prompts.fileErrors.empty());
-    EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
-    EXPECT_FALSE(fs.exists("/prog/Archive/Zantimo.VR3"));
-    EXPECT_TRUE(prompts.quick.empty());
+    fs_.Put(kLibraryPath, old);
+    prompts_.answerConvert = false;
+    EXPECT_EQ(store_.OpenDefaultLibrary(), LibraryResult::OpenFailed);
+    EXPECT_EQ(prompts_.questions.size(), 1u);
+    EXPECT_TRUE(prompts_.fileErrors.empty());
+    EXPECT_EQ(fs_.BytesOf(kLibraryPath), old);
+    EXPECT_FALSE(fs_.Exists("/prog/Archive/Zantimo.VR3"));
+    EXPECT_TRUE(prompts_.quick.empty());
 }
 
 TEST_F(StoreTest, AnArchiveFolderThatCannotBeCreatedStopsBeforeTheQuestion) {
-    fs.put(kLibraryPath, OldLayoutFile(0x00020003, {"a"}, {}));
-    fs.failCreateFolder = EACCES;
-    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
-    EXPECT_EQ(prompts.fileErrors,
+    fs_.Put(kLibraryPath, OldLayoutFile(0x00020003, {"a"}, {}));
+    fs_.failCreateFolder = EACCES;
+    EXPECT_EQ(store_.OpenDefaultLibrary(), LibraryResult::OpenFailed);
+    EXPECT_EQ(prompts_.fileErrors,
               std::vector<std::string>{"The system cannot create the folder\n/prog/Archive"});
-    EXPECT_TRUE(prompts.questions.empty());
+    EXPECT_TRUE(prompts_.questions.empty());
 }
 
 // A conversion that fails half-way must not leave a library with only some of the events.
 TEST_F(StoreTest, AConversionThatFailsHalfWayPutsTheOldFileBack) {
     const std::vector<std::string> names = {"1", "2", "3", "4", "5"};
     const FileBytes old = OldLayoutFile(0x00020004, names, {OldQuick{}});
-    fs.put(kLibraryPath, old);
+    fs_.Put(kLibraryPath, old);
     // Header and index, then a block and the index per event: the third event's block fails.
-    failCreateFrom = 7;
-    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::DiskFull);
-    EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
-    EXPECT_FALSE(fs.exists("/prog/Archive/Zantimo.VR4"));
-    EXPECT_FALSE(store.library().isOpen());
-    EXPECT_TRUE(prompts.quick.empty());
+    failCreateFrom_ = 7;
+    EXPECT_EQ(store_.OpenDefaultLibrary(), LibraryResult::DiskFull);
+    EXPECT_EQ(fs_.BytesOf(kLibraryPath), old);
+    EXPECT_FALSE(fs_.Exists("/prog/Archive/Zantimo.VR4"));
+    EXPECT_FALSE(store_.Library().IsOpen());
+    EXPECT_TRUE(prompts_.quick.empty());
 
     // The next start converts it again, whole.
-    failCreateFrom = 0;
-    ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
-    EXPECT_EQ(StoredNames(store), names);
-    EXPECT_EQ(fs.bytesOf("/prog/Archive/Zantimo.VR4"), old);
-    EXPECT_EQ(prompts.quick.size(), 1u);
+    failCreateFrom_ = 0;
+    ASSERT_EQ(store_.OpenDefaultLibrary(), LibraryResult::Ok);
+    EXPECT_EQ(StoredNames(store_), names);
+    EXPECT_EQ(fs_.BytesOf("/prog/Archive/Zantimo.VR4"), old);
+    EXPECT_EQ(prompts_.quick.size(), 1u);
 }
 
 TEST_F(StoreTest, AConversionWhoseNewLibraryCannotBeCreatedPutsTheOldFileBack) {
     const FileBytes old = FirstFormatFile({"a"});
-    fs.put(kLibraryPath, old);
-    failCreateFrom = 1;
-    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::DiskFull);
-    EXPECT_EQ(fs.bytesOf(kLibraryPath), old);
-    EXPECT_FALSE(fs.exists("/prog/Archive/Zantimo.VR1"));
+    fs_.Put(kLibraryPath, old);
+    failCreateFrom_ = 1;
+    EXPECT_EQ(store_.OpenDefaultLibrary(), LibraryResult::DiskFull);
+    EXPECT_EQ(fs_.BytesOf(kLibraryPath), old);
+    EXPECT_FALSE(fs_.Exists("/prog/Archive/Zantimo.VR1"));
 }
 
 TEST(StoreOnDisk, ConvertsALibraryOnTheRealFileSystem) {
     namespace fsys = std::filesystem;
     const TempFolder folder;
-    const fsys::path dir = folder.path();
+    const fsys::path dir = folder.Path();
     const FileBytes old = SameLayoutFile(0x00030000, {"a", "b"});
     {
         std::ofstream out(dir / "Zantimo.VR0", std::ios::binary);
@@ -246,16 +247,16 @@ TEST(StoreOnDisk, ConvertsALibraryOnTheRealFileSystem) {
     }
     RecordingPrompts prompts;
     EventStore store(StoreSetup{nullptr, [] { return At(2024, 3, 11, 8, 0); }, {}, dir.string()});
-    store.setPrompts(&prompts);
-    ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
-    EXPECT_EQ(store.library().countEvents(), 2);
+    store.SetPrompts(&prompts);
+    ASSERT_EQ(store.OpenDefaultLibrary(), LibraryResult::Ok);
+    EXPECT_EQ(store.Library().CountEvents(), 2);
     EXPECT_EQ(fsys::file_size(dir / "Archive" / "Zantimo.VR6"), old.size());
-    store.close();
+    store.Close();
 
     // The archive name is taken now: a second conversion is refused and changes nothing.
     fsys::copy_file(dir / "Archive" / "Zantimo.VR6", dir / "Zantimo.VR0",
                     fsys::copy_options::overwrite_existing);
-    EXPECT_EQ(store.openDefaultLibrary(), LibraryResult::OpenFailed);
+    EXPECT_EQ(store.OpenDefaultLibrary(), LibraryResult::OpenFailed);
     EXPECT_EQ(fsys::file_size(dir / "Zantimo.VR0"), old.size());
 }
 

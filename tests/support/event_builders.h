@@ -26,16 +26,16 @@ inline DateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
 inline EventRecord Recurring(uint32_t pattern, uint32_t param, DateTime start,
                              int advanceMinutes = 0) {
     EventRecord e;
-    e.Start = start;
+    e.start = start;
     e.SetPattern(pattern, param);
-    e.Advance = TimeAmount::Of(AmountUnit::Minute, advanceMinutes);
+    e.advance = TimeAmount::Of(AmountUnit::Minute, advanceMinutes);
     return e;
 }
 
 inline EventRecord OneTime(DateTime start, int advanceMinutes = 0) {
     EventRecord e;
-    e.Start = start;
-    e.Advance = TimeAmount::Of(AmountUnit::Minute, advanceMinutes);
+    e.start = start;
+    e.advance = TimeAmount::Of(AmountUnit::Minute, advanceMinutes);
     return e;
 }
 

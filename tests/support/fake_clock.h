@@ -10,9 +10,9 @@ public:
     CivilTime local;
     CivilTime utc;
     const char* zone = "UTC";
-    CivilTime localNow() const override { return local; }
-    CivilTime utcNow() const override { return utc; }
-    const char* timeZoneName() const override { return zone; }
+    CivilTime LocalNow() const override { return local; }
+    CivilTime UtcNow() const override { return utc; }
+    const char* TimeZoneName() const override { return zone; }
 };
 
 } // namespace zm

@@ -14,24 +14,24 @@ class FakeHotKeys final : public HotKeys {
 public:
     using Combination = std::pair<uint8_t, uint8_t>; // virtual key, modifiers
 
-    bool Available = true;               // false: a desktop without system-wide keys
-    std::set<Combination> HeldElsewhere; // combinations other programs hold
-    std::map<int, Combination> Held;     // what this program holds, by id
-    int Calls = 0;                       // Register and Unregister calls
+    bool available = true;               // false: a desktop without system-wide keys
+    std::set<Combination> heldElsewhere; // combinations other programs hold
+    std::map<int, Combination> held;     // what this program holds, by id
+    int calls = 0;                       // Register and Unregister calls
 
     HotKeyResult Register(int id, uint8_t virtualKey, uint8_t modifiers) override {
-        ++Calls;
-        if (!Available) return HotKeyResult::Unavailable;
+        ++calls;
+        if (!available) return HotKeyResult::Unavailable;
         const Combination c{virtualKey, modifiers};
-        if (HeldElsewhere.contains(c)) return HotKeyResult::HeldByAnother;
-        for (const auto& [other, held] : Held)
-            if (other != id && held == c) return HotKeyResult::HeldByAnother;
-        Held[id] = c;
+        if (heldElsewhere.contains(c)) return HotKeyResult::HeldByAnother;
+        for (const auto& [other, heldKey] : held)
+            if (other != id && heldKey == c) return HotKeyResult::HeldByAnother;
+        held[id] = c;
         return HotKeyResult::Ok;
     }
     void Unregister(int id) override {
-        ++Calls;
-        Held.erase(id);
+        ++calls;
+        held.erase(id);
     }
     void SetPressedHandler(std::function<void(int)> handler) override {
         pressed_ = std::move(handler);
@@ -39,8 +39,8 @@ public:
 
     // Presses a combination: true when the program holds it.
     bool Press(uint8_t virtualKey, uint8_t modifiers) {
-        for (const auto& [id, held] : Held)
-            if (held == Combination{virtualKey, modifiers}) {
+        for (const auto& [id, heldKey] : held)
+            if (heldKey == Combination{virtualKey, modifiers}) {
                 if (pressed_) pressed_(id);
                 return true;
             }

@@ -8,9 +8,9 @@ namespace zm {
 class FakeWorkArea final : public WorkArea {
 public:
     // One 1920 x 1080 screen with a 40-pixel panel at the bottom.
-    std::vector<ScreenArea> Areas{{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}};
+    std::vector<ScreenArea> areas{{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}};
 
-    std::vector<ScreenArea> Screens() const override { return Areas; }
+    std::vector<ScreenArea> Screens() const override { return areas; }
 };
 
 } // namespace zm

@@ -2,17 +2,17 @@
 
 namespace zm {
 
-LibraryResult FaultyFile::readAt(uint64_t offset, void* data, size_t size) {
+LibraryResult FaultyFile::ReadAt(uint64_t offset, void* data, size_t size) {
     ++reads_;
     if (readFault_ != 0 && reads_ == readFault_) return LibraryResult::ReadError;
-    return inner_->readAt(offset, data, size);
+    return inner_->ReadAt(offset, data, size);
 }
 
-LibraryResult FaultyFile::writeAt(uint64_t offset, const void* data, size_t size) {
+LibraryResult FaultyFile::WriteAt(uint64_t offset, const void* data, size_t size) {
     ++writes_;
     const bool due =
         writeFault_ != 0 && (sticky_ ? writes_ >= writeFault_ : writes_ == writeFault_);
-    if (!due) return inner_->writeAt(offset, data, size);
+    if (!due) return inner_->WriteAt(offset, data, size);
     switch (fault_) {
     case Fault::DiskFull:
         return LibraryResult::DiskFull;
@@ -20,7 +20,7 @@ LibraryResult FaultyFile::writeAt(uint64_t offset, const void* data, size_t size
         return LibraryResult::WriteError;
     case Fault::ShortWrite:
     case Fault::ShortDiskFull: {
-        const LibraryResult rc = inner_->writeAt(offset, data, size / 2);
+        const LibraryResult rc = inner_->WriteAt(offset, data, size / 2);
         if (rc != LibraryResult::Ok) return rc;
         return fault_ == Fault::ShortWrite ? LibraryResult::WriteError : LibraryResult::DiskFull;
     }
@@ -28,10 +28,10 @@ LibraryResult FaultyFile::writeAt(uint64_t offset, const void* data, size_t size
     return LibraryResult::WriteError;
 }
 
-LibraryResult FaultyFile::flush() {
+LibraryResult FaultyFile::Flush() {
     ++flushes_;
     if (flushCode_ != LibraryResult::Ok) return flushCode_;
-    return inner_->flush();
+    return inner_->Flush();
 }
 
 } // namespace zm

@@ -20,31 +20,31 @@ public:
     };
 
     // The n-th write from now (1 = the next one) fails with the fault; 0 = no planned fault.
-    void failWrite(int n, Fault fault = Fault::DiskFull) {
+    void FailWrite(int n, Fault fault = Fault::DiskFull) {
         writeFault_ = n;
         fault_ = fault;
         writes_ = 0;
     }
     // Every write from the n-th on fails (the disk stays full).
-    void failWritesFrom(int n, Fault fault = Fault::DiskFull) {
-        failWrite(n, fault);
+    void FailWritesFrom(int n, Fault fault = Fault::DiskFull) {
+        FailWrite(n, fault);
         sticky_ = true;
     }
     // The n-th read from now fails with ReadError.
-    void failRead(int n) {
+    void FailRead(int n) {
         readFault_ = n;
         reads_ = 0;
     }
     // The next flushes fail with this code (0 = they succeed).
-    void failFlush(LibraryResult code) { flushCode_ = code; }
+    void FailFlush(LibraryResult code) { flushCode_ = code; }
 
-    int writes() const { return writes_; }
-    int flushes() const { return flushes_; }
+    int Writes() const { return writes_; }
+    int Flushes() const { return flushes_; }
 
-    LibraryResult readAt(uint64_t offset, void* data, size_t size) override;
-    LibraryResult writeAt(uint64_t offset, const void* data, size_t size) override;
-    LibraryResult size(uint64_t& size) override { return inner_->size(size); }
-    LibraryResult flush() override;
+    LibraryResult ReadAt(uint64_t offset, void* data, size_t size) override;
+    LibraryResult WriteAt(uint64_t offset, const void* data, size_t size) override;
+    LibraryResult Size(uint64_t& size) override { return inner_->Size(size); }
+    LibraryResult Flush() override;
 
 private:
     std::unique_ptr<File> inner_;

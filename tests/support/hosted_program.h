@@ -24,20 +24,20 @@ namespace zm::testing {
 // What the main window's list heard.
 struct HeardList final : StoreListener {
     void OnStoreChange(const StoreChange& change) override {
-        switch (change.Kind) {
+        switch (change.kind) {
         case StoreChangeKind::Added:
-            heard.push_back("insert " + change.Event->Name);
+            heard.push_back("insert " + change.event->name);
             return;
         case StoreChangeKind::Deleted:
         case StoreChangeKind::Purged:
-            heard.push_back("remove " + std::to_string(change.OldKey));
+            heard.push_back("remove " + std::to_string(change.oldKey));
             return;
         case StoreChangeKind::LeftPending:
         case StoreChangeKind::PendingRebuilt:
         case StoreChangeKind::Reset:
             return;
         default:
-            heard.push_back("replace " + change.Event->Name);
+            heard.push_back("replace " + change.event->name);
             return;
         }
     }
@@ -48,10 +48,10 @@ struct HostedProgram {
     HostedProgram(const std::string& folder, DateTime at) : now(at), store(Setup(folder)) {
         ReadTypeList(folder, types);
         ReadQuickList(folder, quick);
-        store.setTypeLookup([this](const std::string& name) { return types.findType(name); });
+        store.SetTypeLookup([this](const std::string& name) { return types.FindType(name); });
         store.SetIdTick([] { return 4242u; });
         store.AddListener(list);
-        opened = store.openLibrary(PathInFolder(folder, "Zantimo.VR0"));
+        opened = store.OpenLibrary(PathInFolder(folder, "Zantimo.VR0"));
         host = {&store, &types, &quick};
         env.settings = &settings;
         env.now = [this] { return now; };

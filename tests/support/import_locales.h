@@ -18,18 +18,18 @@ inline LocaleDescription MakeLocale(int order, bool century, bool dayZero, bool 
                                     const std::string& timeSep, const std::string& am = "AM",
                                     const std::string& pm = "PM") {
     LocaleDescription d;
-    d.DateOrder = order;
-    d.Century = century;
-    d.DayLeadingZero = dayZero;
-    d.MonthLeadingZero = monthZero;
-    d.DateSeparator = dateSep;
-    d.CompactDateSeparator = dateSep.size() == 1 ? dateSep : "";
-    d.Is24Hour = is24;
-    d.HourLeadingZero = hourZero;
-    d.TimeSeparator = timeSep;
-    d.CompactTimeSeparator = timeSep.size() == 1 ? timeSep : "";
-    d.AmDesignator = am;
-    d.PmDesignator = pm;
+    d.dateOrder = order;
+    d.century = century;
+    d.dayLeadingZero = dayZero;
+    d.monthLeadingZero = monthZero;
+    d.dateSeparator = dateSep;
+    d.compactDateSeparator = dateSep.size() == 1 ? dateSep : "";
+    d.is24Hour = is24;
+    d.hourLeadingZero = hourZero;
+    d.timeSeparator = timeSep;
+    d.compactTimeSeparator = timeSep.size() == 1 ? timeSep : "";
+    d.amDesignator = am;
+    d.pmDesignator = pm;
     return d;
 }
 

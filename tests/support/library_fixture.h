@@ -14,17 +14,17 @@ namespace zm::testing {
 
 inline EventRecord MakeEvent(const std::string& name, size_t notesLength = 0) {
     EventRecord e = EventRecord::NewEvent(DateTime::FromParts(2024, 3, 10, 9, 30));
-    e.Name = name;
-    e.Notes = std::string(notesLength, 'n');
-    e.TypeName = "Meeting";
+    e.name = name;
+    e.notes = std::string(notesLength, 'n');
+    e.typeName = "Meeting";
     return e;
 }
 
 // An event whose stored form is exactly `size` bytes (at least 128).
 inline EventRecord EventOfSize(size_t size, const std::string& name = "") {
     EventRecord e = MakeEvent(name);
-    e.TypeName.clear();
-    e.Notes = std::string(size - 128 - name.size(), 'x');
+    e.typeName.clear();
+    e.notes = std::string(size - 128 - name.size(), 'x');
     return e;
 }
 
@@ -32,22 +32,22 @@ inline EventRecord EventOfSize(size_t size, const std::string& name = "") {
 // the library has closed.
 class MemoryLibrary {
 public:
-    MemoryLibrary() { reopenEmpty(); }
+    MemoryLibrary() { ReopenEmpty(); }
 
-    void reopenEmpty() {
+    void ReopenEmpty() {
         bytes = std::make_shared<FileBytes>();
         auto memory = std::make_unique<MemoryFile>(bytes);
         memoryFile = memory.get();
         auto faulty = std::make_unique<FaultyFile>(std::move(memory));
         faults = faulty.get();
-        library.setIdSource([] { return DateTime::FromParts(2024, 1, 2, 3, 4, 5); },
+        library.SetIdSource([] { return DateTime::FromParts(2024, 1, 2, 3, 4, 5); },
                             [] { return 123456u; });
-        EXPECT_EQ(library.createFile(std::move(faulty)), LibraryResult::Ok);
+        EXPECT_EQ(library.CreateFile(std::move(faulty)), LibraryResult::Ok);
     }
 
     // Opens the bytes as they are now in a fresh library (as another program would see them).
-    LibraryResult reopen(EventLibrary& other, bool writable = true) const {
-        return other.openFile(std::make_unique<MemoryFile>(bytes), writable);
+    LibraryResult Reopen(EventLibrary& other, bool writable = true) const {
+        return other.OpenFile(std::make_unique<MemoryFile>(bytes), writable);
     }
 
     EventLibrary library;

@@ -5,16 +5,16 @@
 
 namespace zm {
 
-FileBytes MemoryFileSystem::bytesOf(const std::string& path) const {
+FileBytes MemoryFileSystem::BytesOf(const std::string& path) const {
     const auto it = files.find(path);
     return it == files.end() ? FileBytes() : *it->second;
 }
 
-void MemoryFileSystem::put(const std::string& path, FileBytes bytes) {
+void MemoryFileSystem::Put(const std::string& path, FileBytes bytes) {
     files[path] = std::make_shared<FileBytes>(std::move(bytes));
 }
 
-std::unique_ptr<File> MemoryFileSystem::open(const std::string& path, FileMode mode,
+std::unique_ptr<File> MemoryFileSystem::Open(const std::string& path, FileMode mode,
                                              FileFailure& failure) {
     failure = FileFailure{};
     if (failOpen != 0) {
@@ -36,18 +36,18 @@ std::unique_ptr<File> MemoryFileSystem::open(const std::string& path, FileMode m
     return wrap ? wrap(std::move(file), path, mode) : std::move(file);
 }
 
-int MemoryFileSystem::createFolder(const std::string& path) {
+int MemoryFileSystem::CreateFolder(const std::string& path) {
     if (failCreateFolder != 0) return std::exchange(failCreateFolder, 0);
     if (!folders.insert(path).second) return EEXIST;
     return 0;
 }
 
-int MemoryFileSystem::moveNoReplace(const std::string& from, const std::string& to) {
+int MemoryFileSystem::MoveNoReplace(const std::string& from, const std::string& to) {
     if (files.count(to) != 0) return EEXIST;
-    return moveReplacing(from, to);
+    return MoveReplacing(from, to);
 }
 
-int MemoryFileSystem::moveReplacing(const std::string& from, const std::string& to) {
+int MemoryFileSystem::MoveReplacing(const std::string& from, const std::string& to) {
     if (failMove != 0) return std::exchange(failMove, 0);
     const auto it = files.find(from);
     if (it == files.end()) return ENOENT;
@@ -58,7 +58,7 @@ int MemoryFileSystem::moveReplacing(const std::string& from, const std::string& 
     return 0;
 }
 
-int MemoryFileSystem::remove(const std::string& path) {
+int MemoryFileSystem::Remove(const std::string& path) {
     return files.erase(path) != 0 ? 0 : ENOENT;
 }
 

@@ -27,18 +27,18 @@ public:
     int failMove = 0;
     int failOpen = 0;
 
-    bool exists(const std::string& path) const { return files.count(path) != 0; }
+    bool Exists(const std::string& path) const { return files.count(path) != 0; }
     // The bytes of a file, or an empty buffer when there is none.
-    FileBytes bytesOf(const std::string& path) const;
-    void put(const std::string& path, FileBytes bytes);
+    FileBytes BytesOf(const std::string& path) const;
+    void Put(const std::string& path, FileBytes bytes);
 
-    std::unique_ptr<File> open(const std::string& path, FileMode mode,
+    std::unique_ptr<File> Open(const std::string& path, FileMode mode,
                                FileFailure& failure) override;
-    bool isFolder(const std::string& path) override { return folders.count(path) != 0; }
-    int createFolder(const std::string& path) override;
-    int moveNoReplace(const std::string& from, const std::string& to) override;
-    int moveReplacing(const std::string& from, const std::string& to) override;
-    int remove(const std::string& path) override;
+    bool IsFolder(const std::string& path) override { return folders.count(path) != 0; }
+    int CreateFolder(const std::string& path) override;
+    int MoveNoReplace(const std::string& from, const std::string& to) override;
+    int MoveReplacing(const std::string& from, const std::string& to) override;
+    int Remove(const std::string& path) override;
 };
 
 } // namespace zm

@@ -44,11 +44,11 @@ public:
         PutLe32(&bytes_[26], 2);
     }
 
-    void setEntry(int n, uint16_t value) { PutLe16(&bytes_[256 + 2 * n], value); }
+    void SetEntry(int n, uint16_t value) { PutLe16(&bytes_[256 + 2 * n], value); }
 
     // Writes the record into blocks first, first + 1, ... and links them; the first block is
     // marked as an event's first block unless `head` is false.
-    void putChain(int first, const FileBytes& record, bool head = true) {
+    void PutChain(int first, const FileBytes& record, bool head = true) {
         const int blocks = static_cast<int>((record.size() + 255) / 256);
         for (int i = 0; i < blocks; ++i) {
             const size_t at = 8000 + 256 * static_cast<size_t>(first + i);
@@ -57,11 +57,11 @@ public:
             std::copy_n(record.begin() + 256 * i, n, bytes_.begin() + at);
             uint16_t entry = i + 1 < blocks ? static_cast<uint16_t>(first + i + 1) : 0x7FFF;
             if (i == 0 && head) entry |= 0x8000;
-            setEntry(first + i, entry);
+            SetEntry(first + i, entry);
         }
     }
 
-    FileBytes& bytes() { return bytes_; }
+    FileBytes& Bytes() { return bytes_; }
 
 private:
     FileBytes bytes_;
@@ -86,7 +86,7 @@ struct OldEvent {
     std::string notes;
     std::string soundFile;
 
-    FileBytes bytes(uint32_t version) const {
+    FileBytes Bytes(uint32_t version) const {
         FileBytes out;
         PutWord(out, 0x034A424F);
         PutWord(out, 0); // the length, below
@@ -154,15 +154,15 @@ public:
         PutLe32(&bytes_[18], 256);
     }
 
-    void markUsed(int block) {
+    void MarkUsed(int block) {
         unsigned char* word = &bytes_[256 + 4 * (block / 32)];
         PutLe32(word, GetLe32(word) | (1u << (block % 32)));
     }
 
     // An event in block n: flags, dates, type and recurrence codes, the text.
-    void putEvent(int block, uint32_t flags, double start, uint32_t typeCode, uint32_t recurrence,
+    void PutEvent(int block, uint32_t flags, double start, uint32_t typeCode, uint32_t recurrence,
                   const std::string& text, double lastShown = 0, bool used = true) {
-        unsigned char* b = blockAt(block);
+        unsigned char* b = BlockAt(block);
         PutLe32(b, 0xFFFFFFFF);
         PutLe32(b + 4, flags);
         PutLe64(b + 8, DoubleBits(start));
@@ -170,16 +170,16 @@ public:
         PutLe32(b + 36, typeCode);
         PutLe32(b + 40, recurrence);
         std::copy(text.begin(), text.end(), b + 128);
-        if (used) markUsed(block);
+        if (used) MarkUsed(block);
     }
 
     // A used block that holds no event.
-    void putOther(int block) {
-        PutLe32(blockAt(block), 0x12345678);
-        markUsed(block);
+    void PutOther(int block) {
+        PutLe32(BlockAt(block), 0x12345678);
+        MarkUsed(block);
     }
 
-    void putQuick(int index, uint32_t unit, double days, const std::string& menu,
+    void PutQuick(int index, uint32_t unit, double days, const std::string& menu,
                   const std::string& event) {
         unsigned char* e = &bytes_[1280 + 208 * static_cast<size_t>(index)];
         PutLe32(e, 1);
@@ -189,10 +189,10 @@ public:
         std::copy(event.begin(), event.end(), e + 80);
     }
 
-    FileBytes& bytes() { return bytes_; }
+    FileBytes& Bytes() { return bytes_; }
 
 private:
-    unsigned char* blockAt(int block) {
+    unsigned char* BlockAt(int block) {
         const size_t at = 256 * static_cast<size_t>(block + 17);
         if (bytes_.size() < at + 256) bytes_.resize(at + 256, 0);
         return &bytes_[at];

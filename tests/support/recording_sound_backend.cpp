@@ -5,7 +5,7 @@ namespace zm::testing {
 std::vector<milliseconds> RecordingSoundBackend::TimesOf(SoundCall::Kind kind) const {
     std::vector<milliseconds> times;
     for (const SoundCall& call : calls)
-        if (call.What == kind) times.push_back(call.At);
+        if (call.what == kind) times.push_back(call.at);
     return times;
 }
 

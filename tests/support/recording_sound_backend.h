@@ -15,10 +15,10 @@ using std::chrono::milliseconds;
 
 struct SoundCall {
     enum class Kind { Beep, Exclamation, Error, WaveFile, WaveData, MidiFile, Stop, Close };
-    Kind What;
-    SoundChannel Channel = 0;
-    std::string File; // the file or the name of the wave data
-    milliseconds At{0};
+    Kind what;
+    SoundChannel channel = 0;
+    std::string file; // the file or the name of the wave data
+    milliseconds at{0};
 };
 
 class RecordingSoundBackend final : public SoundBackend {

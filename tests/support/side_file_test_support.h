@@ -42,27 +42,27 @@ inline uint16_t U16At(const std::vector<uint8_t>& b, size_t at) {
 // Little-endian byte building for hand-made files.
 struct Bytes {
     std::vector<uint8_t> v;
-    Bytes& u8(uint8_t x) {
+    Bytes& U8(uint8_t x) {
         v.push_back(x);
         return *this;
     }
-    Bytes& u16(uint16_t x) {
+    Bytes& U16(uint16_t x) {
         AppendLe16(v, x);
         return *this;
     }
-    Bytes& u32(uint32_t x) {
+    Bytes& U32(uint32_t x) {
         AppendLe32(v, x);
         return *this;
     }
-    Bytes& str(const std::string& s) {
+    Bytes& Str(const std::string& s) {
         v.insert(v.end(), s.begin(), s.end());
         return *this;
     }
-    Bytes& zeros(size_t n) {
+    Bytes& Zeros(size_t n) {
         v.insert(v.end(), n, 0);
         return *this;
     }
-    Bytes& raw(const std::vector<uint8_t>& b) {
+    Bytes& Raw(const std::vector<uint8_t>& b) {
         v.insert(v.end(), b.begin(), b.end());
         return *this;
     }

@@ -26,16 +26,16 @@ public:
     bool answerConvert = true;
     bool answerFutureStamps = true;
 
-    void showFileError(const std::string& text) override { fileErrors.push_back(text); }
-    bool confirmConversion(const std::string& text) override {
+    void ShowFileError(const std::string& text) override { fileErrors.push_back(text); }
+    bool ConfirmConversion(const std::string& text) override {
         questions.push_back(text);
         return answerConvert;
     }
-    bool confirmFutureStampCorrection() override {
+    bool ConfirmFutureStampCorrection() override {
         questions.push_back("future stamps");
         return answerFutureStamps;
     }
-    void takeOver(const std::vector<OldQuickReminder>& q) override {
+    void TakeOver(const std::vector<OldQuickReminder>& q) override {
         quick.insert(quick.end(), q.begin(), q.end());
     }
 };
@@ -61,27 +61,27 @@ public:
             "purged",    "left pending", "pending rebuilt", "reset"};
         static constexpr const char* kCauses[] = {"opened", "converted", "closed",
                                                   "merged", "imported",  "stamps corrected"};
-        std::string line = kKinds[static_cast<int>(c.Kind)];
-        switch (c.Kind) {
+        std::string line = kKinds[static_cast<int>(c.kind)];
+        switch (c.kind) {
         case StoreChangeKind::Reset:
-            return line + " " + kCauses[static_cast<int>(c.Cause)];
+            return line + " " + kCauses[static_cast<int>(c.cause)];
         case StoreChangeKind::PendingRebuilt:
-            return line + " " + std::to_string(store_.pending().size());
+            return line + " " + std::to_string(store_.Pending().Size());
         case StoreChangeKind::Added:
-            line += " " + std::to_string(c.NewKey);
+            line += " " + std::to_string(c.newKey);
             break;
         case StoreChangeKind::LeftPending:
         case StoreChangeKind::Deleted:
         case StoreChangeKind::Purged:
-            line += " " + std::to_string(c.OldKey);
+            line += " " + std::to_string(c.oldKey);
             break;
         default:
-            line += " " + std::to_string(c.OldKey) + " -> " + std::to_string(c.NewKey);
+            line += " " + std::to_string(c.oldKey) + " -> " + std::to_string(c.newKey);
             break;
         }
-        if (c.ClosesReminderWindow) line += " close";
-        if (c.NewKey != 0 && c.Kind != StoreChangeKind::LeftPending &&
-            store_.pending().find(c.NewKey))
+        if (c.closesReminderWindow) line += " close";
+        if (c.newKey != 0 && c.kind != StoreChangeKind::LeftPending &&
+            store_.Pending().Find(c.newKey))
             line += " pending";
         return line;
     }
@@ -92,62 +92,62 @@ private:
 
 class StoreTest : public ::testing::Test {
 protected:
-    StoreTest() : store(StoreSetup{&fs, [this] { return now; }, week, kFolder}) {
-        fs.folders.insert(kFolder);
-        store.AddListener(notices);
-        store.setPrompts(&prompts);
-        store.setQuickTakeOver(&prompts);
+    StoreTest() : store_(StoreSetup{&fs_, [this] { return now_; }, week_, kFolder}) {
+        fs_.folders.insert(kFolder);
+        store_.AddListener(notices_);
+        store_.SetPrompts(&prompts_);
+        store_.SetQuickTakeOver(&prompts_);
         // Every file opened for writing can be made to fail.
-        fs.wrap = [this](std::unique_ptr<File> file, const std::string&, FileMode mode) {
+        fs_.wrap = [this](std::unique_ptr<File> file, const std::string&, FileMode mode) {
             if (mode == FileMode::ReadOnly) return file;
             auto faulty = std::make_unique<FaultyFile>(std::move(file));
-            faults = faulty.get();
-            if (mode == FileMode::Create && failCreateFrom != 0)
-                faulty->failWritesFrom(failCreateFrom, createFault);
+            faults_ = faulty.get();
+            if (mode == FileMode::Create && failCreateFrom_ != 0)
+                faulty->FailWritesFrom(failCreateFrom_, createFault_);
             return std::unique_ptr<File>(std::move(faulty));
         };
     }
 
     // Opens a new, empty default library.
-    void openEmpty() {
-        ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
-        prompts.fileErrors.clear();
-        notices.lines.clear();
+    void OpenEmpty() {
+        ASSERT_EQ(store_.OpenDefaultLibrary(), LibraryResult::Ok);
+        prompts_.fileErrors.clear();
+        notices_.lines.clear();
     }
 
     // Stores an event that stays out of the pending list (as if its reminder window had
     // opened), and forgets what the store told of it.
-    uint16_t put(EventRecord e) {
-        EXPECT_EQ(store.storeNew(e), LibraryResult::Ok);
-        store.removePending(e.Key);
-        notices.lines.clear();
-        notices.changes.clear();
-        return e.Key;
+    uint16_t Put(EventRecord e) {
+        EXPECT_EQ(store_.StoreNew(e), LibraryResult::Ok);
+        store_.RemovePending(e.key);
+        notices_.lines.clear();
+        notices_.changes.clear();
+        return e.key;
     }
 
-    EventRecord read(uint16_t key) const {
-        ReadResult<EventRecord> e = store.readStored(key);
+    EventRecord Read(uint16_t key) const {
+        ReadResult<EventRecord> e = store_.ReadStored(key);
         EXPECT_EQ(e.Code(), LibraryResult::Ok) << "key " << key;
         return e.Ok() ? std::move(e).Value() : EventRecord::ForKey(key);
     }
 
-    std::vector<uint16_t> pendingKeys() const {
+    std::vector<uint16_t> PendingKeys() const {
         std::vector<uint16_t> keys;
-        for (const EventRecord& e : store.pending().entries())
-            keys.push_back(e.Key);
+        for (const EventRecord& e : store_.Pending().Entries())
+            keys.push_back(e.key);
         return keys;
     }
 
-    DateTime now = At(2024, 3, 11, 8, 0); // a Monday
-    WeekSettings week{0x3E, false};       // Monday to Friday
-    MemoryFileSystem fs;
-    FaultyFile* faults = nullptr; // the file opened for writing last
+    DateTime now_ = At(2024, 3, 11, 8, 0); // a Monday
+    WeekSettings week_{0x3E, false};       // Monday to Friday
+    MemoryFileSystem fs_;
+    FaultyFile* faults_ = nullptr; // the file opened for writing last
     // Writes to a file being created fail from this one on (0: they do not).
-    int failCreateFrom = 0;
-    FaultyFile::Fault createFault = FaultyFile::Fault::DiskFull;
-    RecordingPrompts prompts;
-    EventStore store;
-    NoticeLog notices{store};
+    int failCreateFrom_ = 0;
+    FaultyFile::Fault createFault_ = FaultyFile::Fault::DiskFull;
+    RecordingPrompts prompts_;
+    EventStore store_;
+    NoticeLog notices_{store_};
 };
 
 } // namespace zm::testing

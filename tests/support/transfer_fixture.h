@@ -14,7 +14,7 @@ namespace zm::testing {
 
 inline std::vector<uint16_t> StoredKeys(const EventLibrary& library) {
     std::vector<uint16_t> keys;
-    EXPECT_EQ(library.forEachEvent([&](uint16_t key) {
+    EXPECT_EQ(library.ForEachEvent([&](uint16_t key) {
         keys.push_back(key);
         return LibraryResult::Ok;
     }),
@@ -58,7 +58,7 @@ inline TextImportResult ImportText(EventLibrary& library, const std::string& byt
 inline std::vector<EventRecord> StoredEvents(const EventLibrary& library) {
     std::vector<EventRecord> events;
     for (uint16_t key : StoredKeys(library)) {
-        ReadResult<EventRecord> e = library.readEvent(key);
+        ReadResult<EventRecord> e = library.ReadEvent(key);
         EXPECT_EQ(e.Code(), LibraryResult::Ok) << "key " << key;
         if (e.Ok()) events.push_back(std::move(e).Value());
     }

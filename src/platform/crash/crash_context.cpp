@@ -36,10 +36,10 @@ void WalkFrames(uint64_t framePointer, WordReader read, uint64_t (&words)[kCrash
 
 void CrashFactsFromSignal(int signal, const siginfo_t* info, const void* context,
                           CrashFacts& facts) {
-    facts.Code = static_cast<uint32_t>(signal);
-    facts.Address = info ? reinterpret_cast<uintptr_t>(info->si_addr) : 0;
-    facts.Access = LoadString(IDS_CRASH_ACCESS_NONE);
-    facts.Wide = sizeof(void*) == 8;
+    facts.code = static_cast<uint32_t>(signal);
+    facts.address = info ? reinterpret_cast<uintptr_t>(info->si_addr) : 0;
+    facts.access = LoadString(IDS_CRASH_ACCESS_NONE);
+    facts.wide = sizeof(void*) == 8;
     const auto* uc = static_cast<const ucontext_t*>(context);
     if (!uc) return;
 #if defined(__x86_64__)
@@ -55,14 +55,14 @@ void CrashFactsFromSignal(int signal, const siginfo_t* info, const void* context
         static_cast<uint64_t>(r[REG_RDX]), 0, // nor ES
         static_cast<uint64_t>(r[REG_RDI]), selectors >> 16 & 0xFFFF};
     for (int i = 0; i < 16; ++i)
-        facts.Registers[i] = values[i];
-    facts.Address = static_cast<uint64_t>(r[REG_RIP]);
+        facts.registers[i] = values[i];
+    facts.address = static_cast<uint64_t>(r[REG_RIP]);
     // Bit 1 of the page fault's error code is set for a write. A SIGSEGV sent by a process
     // (si_code 0 or below) made no access.
     if (signal == SIGSEGV && info && info->si_code > 0)
-        facts.Access =
+        facts.access =
             LoadString((r[REG_ERR] & 2) != 0 ? IDS_CRASH_ACCESS_WRITE : IDS_CRASH_ACCESS_READ);
-    WalkFrames(static_cast<uint64_t>(r[REG_RBP]), ReadOwnWord, facts.Stack);
+    WalkFrames(static_cast<uint64_t>(r[REG_RBP]), ReadOwnWord, facts.stack);
 #elif defined(__i386__)
     const greg_t* r = uc->uc_mcontext.gregs;
     const int order[16] = {REG_EAX, REG_CS, REG_EIP, REG_EFL, REG_EBX, REG_SS, REG_UESP, REG_EBP,

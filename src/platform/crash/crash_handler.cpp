@@ -88,9 +88,9 @@ void OnFatalSignal(int signal, siginfo_t* info, void* context) {
 } // namespace
 
 bool InstallCrashHandler(const CrashHandlerSetup& setup) {
-    if (setup.ReportProgram.size() >= sizeof reportProgram) return false;
-    std::memcpy(reportProgram, setup.ReportProgram.c_str(), setup.ReportProgram.size() + 1);
-    reportFd = setup.ReportFd;
+    if (setup.reportProgram.size() >= sizeof reportProgram) return false;
+    std::memcpy(reportProgram, setup.reportProgram.c_str(), setup.reportProgram.size() + 1);
+    reportFd = setup.reportFd;
     crashMode = 0;
 
     stack_t stack{};

@@ -13,10 +13,10 @@ inline constexpr char kCrashReportProgramName[] = "zantimore-crash-report";
 
 struct CrashHandlerSetup {
     // The program that shows the report (its text is the first argument).
-    std::string ReportProgram;
+    std::string reportProgram;
     // When not negative, the report is written to this descriptor instead of being shown
     // (for tests).
-    int ReportFd = -1;
+    int reportFd = -1;
 };
 
 // Installs the handler for the fatal signals of the process; false when the system refused.

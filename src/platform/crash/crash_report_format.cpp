@@ -43,10 +43,10 @@ size_t SafeFormat(char* buffer, size_t capacity, size_t length, const char* patt
         }
         const SafeArg arg = next < count ? args[next] : SafeArg{};
         if (*conversion == 'x') {
-            PutHex(buffer, capacity, length, arg.Number, digits);
+            PutHex(buffer, capacity, length, arg.number, digits);
             ++next;
         } else if (*conversion == 's') {
-            for (const char* t = arg.Text ? arg.Text : ""; *t != '\0'; ++t)
+            for (const char* t = arg.text ? arg.text : ""; *t != '\0'; ++t)
                 Put(buffer, capacity, length, *t);
             ++next;
         } else if (*conversion == '%') {
@@ -68,14 +68,14 @@ size_t FormatCrashReport(const CrashFacts& facts, char* buffer, size_t capacity)
         SafeFormat(buffer, capacity, 0, LoadString(IDS_CRASH_SEND_REQUEST), &address, 1);
 
     SafeArg args[3 + 16 + kCrashStackWords];
-    args[0].Number = facts.Code;
-    args[1].Number = facts.Address;
-    args[2].Text = facts.Access;
+    args[0].number = facts.code;
+    args[1].number = facts.address;
+    args[2].text = facts.access;
     for (size_t i = 0; i < 16; ++i)
-        args[3 + i].Number = facts.Registers[i];
+        args[3 + i].number = facts.registers[i];
     for (size_t i = 0; i < kCrashStackWords; ++i)
-        args[19 + i].Number = facts.Stack[i];
-    const char* layout = LoadString(facts.Wide ? IDS_CRASH_REPORT_64 : IDS_CRASH_REPORT);
+        args[19 + i].number = facts.stack[i];
+    const char* layout = LoadString(facts.wide ? IDS_CRASH_REPORT_64 : IDS_CRASH_REPORT);
     return SafeFormat(buffer, capacity, length, layout, args, sizeof args / sizeof args[0]);
 }
 

@@ -13,13 +13,13 @@ inline constexpr size_t kCrashReportCapacity = 2048;
 inline constexpr size_t kCrashStackWords = 16;
 
 struct CrashFacts {
-    uint32_t Code = 0;    // the signal that ended the program
-    uint64_t Address = 0; // the instruction that faulted
-    const char* Access = "NA";
-    bool Wide = true; // 64-bit registers
+    uint32_t code = 0;    // the signal that ended the program
+    uint64_t address = 0; // the instruction that faulted
+    const char* access = "NA";
+    bool wide = true; // 64-bit registers
     // In the report's order: AX CS IP FLAGS, BX SS SP BP, CX DS SI FS, DX ES DI GS.
-    uint64_t Registers[16] = {};
-    uint64_t Stack[kCrashStackWords] = {};
+    uint64_t registers[16] = {};
+    uint64_t stack[kCrashStackWords] = {};
 };
 
 // Writes the report into the buffer, always ended by a zero byte, cut to fit; returns its
@@ -28,8 +28,8 @@ size_t FormatCrashReport(const CrashFacts& facts, char* buffer, size_t capacity)
 
 // One argument of SafeFormat: a number, or a text when `Text` is set.
 struct SafeArg {
-    uint64_t Number = 0;
-    const char* Text = nullptr;
+    uint64_t number = 0;
+    const char* text = nullptr;
 };
 
 // Fills "%.Nx" (N hexadecimal digits at least), "%s" and "%%" of the pattern from the

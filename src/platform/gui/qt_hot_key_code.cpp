@@ -9,9 +9,9 @@ namespace zm {
 namespace {
 
 struct QtKeyPair {
-    uint8_t VirtualKey;
-    Qt::Key Key;
-    bool Keypad;
+    uint8_t virtualKey;
+    Qt::Key key;
+    bool keypad;
 };
 
 // The keys besides letters, digits and F1-F24, which go by ranges.
@@ -45,7 +45,7 @@ uint8_t VirtualKeyOf(Qt::Key key, bool keypad) {
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<uint8_t>(key);
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 0x70 + (key - Qt::Key_F1);
     for (const QtKeyPair& k : kKeys)
-        if (k.Key == key && k.Keypad == keypad) return k.VirtualKey;
+        if (k.key == key && k.keypad == keypad) return k.virtualKey;
     // Keys that are the same on and off the keypad.
     if (keypad) return VirtualKeyOf(key, false);
     return 0;
@@ -65,11 +65,11 @@ uint16_t HotKeyCodeOfQtKey(QKeyCombination combination) {
 
 QKeyCombination QtKeyOfHotKeyCode(uint16_t code) {
     const HotKeyParts parts = SplitHotKeyCode(code);
-    const uint8_t vk = parts.VirtualKey;
+    const uint8_t vk = parts.virtualKey;
     Qt::KeyboardModifiers m;
-    if (parts.Modifiers & kHotKeyShift) m |= Qt::ShiftModifier;
-    if (parts.Modifiers & kHotKeyControl) m |= Qt::ControlModifier;
-    if (parts.Modifiers & kHotKeyAlt) m |= Qt::AltModifier;
+    if (parts.modifiers & kHotKeyShift) m |= Qt::ShiftModifier;
+    if (parts.modifiers & kHotKeyControl) m |= Qt::ControlModifier;
+    if (parts.modifiers & kHotKeyAlt) m |= Qt::AltModifier;
     Qt::Key key = Qt::Key_unknown;
     if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) {
         key = static_cast<Qt::Key>(vk);
@@ -80,9 +80,9 @@ QKeyCombination QtKeyOfHotKeyCode(uint16_t code) {
         key = static_cast<Qt::Key>(Qt::Key_F1 + (vk - 0x70));
     } else {
         for (const QtKeyPair& k : kKeys) {
-            if (k.VirtualKey != vk) continue;
-            key = k.Key;
-            if (k.Keypad) m |= Qt::KeypadModifier;
+            if (k.virtualKey != vk) continue;
+            key = k.key;
+            if (k.keypad) m |= Qt::KeypadModifier;
             break;
         }
     }

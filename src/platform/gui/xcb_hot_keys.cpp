@@ -69,14 +69,14 @@ std::vector<uint16_t> XcbHotKeys::LockVariants() const {
 
 HotKeyResult XcbHotKeys::Grab(const Combination& c) {
     struct Attempt {
-        xcb_keycode_t Key;
-        uint16_t Modifiers;
-        xcb_void_cookie_t Cookie;
+        xcb_keycode_t key;
+        uint16_t modifiers;
+        xcb_void_cookie_t cookie;
     };
     std::vector<Attempt> attempts;
-    for (const xcb_keycode_t key : c.KeyCodes)
+    for (const xcb_keycode_t key : c.keyCodes)
         for (const uint16_t lock : LockVariants()) {
-            const auto modifiers = static_cast<uint16_t>(c.Modifiers | lock);
+            const auto modifiers = static_cast<uint16_t>(c.modifiers | lock);
             attempts.push_back({key, modifiers,
                                 xcb_grab_key_checked(connection_, 1, root_, modifiers, key,
                                                      XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)});
@@ -84,7 +84,7 @@ HotKeyResult XcbHotKeys::Grab(const Combination& c) {
     HotKeyResult result = HotKeyResult::Ok;
     std::vector<const Attempt*> granted;
     for (const Attempt& a : attempts) {
-        const CPtr<xcb_generic_error_t> error(xcb_request_check(connection_, a.Cookie), &std::free);
+        const CPtr<xcb_generic_error_t> error(xcb_request_check(connection_, a.cookie), &std::free);
         if (!error) {
             granted.push_back(&a);
         } else if (result == HotKeyResult::Ok || error->error_code == kBadAccess) {
@@ -94,16 +94,16 @@ HotKeyResult XcbHotKeys::Grab(const Combination& c) {
     }
     if (result != HotKeyResult::Ok) {
         for (const Attempt* a : granted)
-            xcb_ungrab_key(connection_, a->Key, root_, a->Modifiers);
+            xcb_ungrab_key(connection_, a->key, root_, a->modifiers);
         Sync();
     }
     return result;
 }
 
 void XcbHotKeys::Ungrab(const Combination& c) {
-    for (const xcb_keycode_t key : c.KeyCodes)
+    for (const xcb_keycode_t key : c.keyCodes)
         for (const uint16_t lock : LockVariants())
-            xcb_ungrab_key(connection_, key, root_, static_cast<uint16_t>(c.Modifiers | lock));
+            xcb_ungrab_key(connection_, key, root_, static_cast<uint16_t>(c.modifiers | lock));
     Sync();
 }
 
@@ -119,14 +119,14 @@ HotKeyResult XcbHotKeys::Register(int id, uint8_t virtualKey, uint8_t modifiers)
     if (root_ == 0 || xcb_connection_has_error(connection_)) return HotKeyResult::Unavailable;
     Combination wanted{KeyCodesOf(symbols_, KeySymOfVirtualKey(virtualKey)),
                        XModifiersOf(modifiers)};
-    if (wanted.KeyCodes.empty()) return HotKeyResult::Unavailable;
+    if (wanted.keyCodes.empty()) return HotKeyResult::Unavailable;
     const auto old = held_.find(id);
     if (old != held_.end() && old->second == wanted) return HotKeyResult::Ok;
     // The same combination under another id is held already, by this program.
     for (const auto& [otherId, other] : held_)
-        if (otherId != id && other.Modifiers == wanted.Modifiers &&
-            std::ranges::any_of(wanted.KeyCodes, [&](xcb_keycode_t k) {
-                return std::ranges::find(other.KeyCodes, k) != other.KeyCodes.end();
+        if (otherId != id && other.modifiers == wanted.modifiers &&
+            std::ranges::any_of(wanted.keyCodes, [&](xcb_keycode_t k) {
+                return std::ranges::find(other.keyCodes, k) != other.keyCodes.end();
             }))
             return HotKeyResult::HeldByAnother;
     // The new combination first: the old one stays held when the new one cannot be.
@@ -154,8 +154,8 @@ bool XcbHotKeys::HandleEvent(const xcb_generic_event_t* event) {
     const auto modifiers = static_cast<uint16_t>(press->state & kKeyboardModifiers &
                                                  ~(XCB_MOD_MASK_LOCK | numLockMask_));
     for (const auto& [id, c] : held_) {
-        if (c.Modifiers != modifiers) continue;
-        if (std::ranges::find(c.KeyCodes, press->detail) == c.KeyCodes.end()) continue;
+        if (c.modifiers != modifiers) continue;
+        if (std::ranges::find(c.keyCodes, press->detail) == c.keyCodes.end()) continue;
         if (pressed_) pressed_(id);
         return true;
     }

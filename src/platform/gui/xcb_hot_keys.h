@@ -35,8 +35,8 @@ public:
 
 private:
     struct Combination {
-        std::vector<xcb_keycode_t> KeyCodes;
-        uint16_t Modifiers = 0;
+        std::vector<xcb_keycode_t> keyCodes;
+        uint16_t modifiers = 0;
         friend bool operator==(const Combination&, const Combination&) = default;
     };
     std::vector<uint16_t> LockVariants() const;

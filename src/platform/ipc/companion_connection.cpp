@@ -20,29 +20,29 @@ CompanionConnection::CompanionConnection(QLocalSocket* socket, Handler handler,
 
     const auto peer = PeerUid(static_cast<int>(socket_->socketDescriptor()));
     if (!peer || *peer != ::getuid()) {
-        reply(RefusalAnswer(RequestProblem::Foreign));
+        Reply(RefusalAnswer(RequestProblem::Foreign));
         return;
     }
-    connect(socket_, &QLocalSocket::readyRead, this, &CompanionConnection::readRequest);
-    readRequest();
+    connect(socket_, &QLocalSocket::readyRead, this, &CompanionConnection::ReadRequest);
+    ReadRequest();
 }
 
-void CompanionConnection::readRequest() {
+void CompanionConnection::ReadRequest() {
     if (answered_) return;
     const QByteArray bytes = socket_->readAll();
     switch (reader_.Feed(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))) {
     case FrameReader::State::NeedMore:
         return;
     case FrameReader::State::TooLarge:
-        reply(RefusalAnswer(RequestProblem::TooLarge));
+        Reply(RefusalAnswer(RequestProblem::TooLarge));
         return;
     case FrameReader::State::Complete:
-        reply(handler_(DecodeRequest(reader_.Payload())));
+        Reply(handler_(DecodeRequest(reader_.Payload())));
         return;
     }
 }
 
-void CompanionConnection::reply(const CompanionAnswer& answer) {
+void CompanionConnection::Reply(const CompanionAnswer& answer) {
     answered_ = true;
     timer_->stop();
     const std::string frame = Frame(EncodeAnswer(answer));

@@ -27,8 +27,8 @@ public:
     static constexpr std::chrono::milliseconds kLingerAfterAnswer{10000};
 
 private:
-    void readRequest();
-    void reply(const CompanionAnswer& answer);
+    void ReadRequest();
+    void Reply(const CompanionAnswer& answer);
 
     QLocalSocket* socket_;
     Handler handler_;

@@ -24,16 +24,16 @@ void AskForRestore(const std::string& socketPath, std::chrono::milliseconds wait
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) return;
         const ExchangeResult r = ExchangeOverSocket(socketPath, request, left, 4096);
-        if (r.Status != ExchangeStatus::NoServer) return;
+        if (r.status != ExchangeStatus::NoServer) return;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
 }
 
 CompanionAnswer BusyAnswer() {
     CompanionAnswer answer;
-    answer.Outcome = AnswerOutcome::Refused;
-    answer.Status = 1;
-    answer.Err = std::string(LoadString(IDS_CLI_LINK_BUSY)) + '\n';
+    answer.outcome = AnswerOutcome::Refused;
+    answer.status = 1;
+    answer.err = std::string(LoadString(IDS_CLI_LINK_BUSY)) + '\n';
     return answer;
 }
 
@@ -74,7 +74,7 @@ InstanceStart QtSingleInstance::Start() {
         // The lock alone still keeps a second copy away.
         return InstanceStart::Unavailable;
     }
-    connect(server_, &QLocalServer::newConnection, this, &QtSingleInstance::acceptConnections);
+    connect(server_, &QLocalServer::newConnection, this, &QtSingleInstance::AcceptConnections);
     return InstanceStart::First;
 }
 
@@ -87,28 +87,28 @@ void QtSingleInstance::Stop() {
     lock_.Release();
 }
 
-void QtSingleInstance::acceptConnections() {
+void QtSingleInstance::AcceptConnections() {
     while (QLocalSocket* socket = server_->nextPendingConnection())
         new CompanionConnection(
-            socket, [this](const DecodedRequest& decoded) { return answer(decoded); }, kRequestWait,
+            socket, [this](const DecodedRequest& decoded) { return Answer(decoded); }, kRequestWait,
             this);
 }
 
-CompanionAnswer QtSingleInstance::answer(const DecodedRequest& decoded) {
-    if (decoded.Problem != RequestProblem::None)
-        return RefusalAnswer(decoded.Problem, decoded.Version);
-    if (decoded.Request.Kind == RequestKind::Restore) {
+CompanionAnswer QtSingleInstance::Answer(const DecodedRequest& decoded) {
+    if (decoded.problem != RequestProblem::None)
+        return RefusalAnswer(decoded.problem, decoded.version);
+    if (decoded.request.kind == RequestKind::Restore) {
         // Answered first, so the second start ends at once whatever the window does.
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (RestoreRequested) RestoreRequested();
+                if (restoreRequested) restoreRequested();
             },
             Qt::QueuedConnection);
         return {};
     }
-    if (!CompanionRequested) return BusyAnswer();
-    return CompanionRequested(decoded.Request);
+    if (!companionRequested) return BusyAnswer();
+    return companionRequested(decoded.request);
 }
 
 } // namespace zm

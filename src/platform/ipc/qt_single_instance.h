@@ -33,8 +33,8 @@ public:
     static constexpr std::chrono::milliseconds kRequestWait{5000};
 
 private:
-    void acceptConnections();
-    CompanionAnswer answer(const DecodedRequest& decoded);
+    void AcceptConnections();
+    CompanionAnswer Answer(const DecodedRequest& decoded);
 
     std::string folder_;
     std::string problem_;

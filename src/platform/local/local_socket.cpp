@@ -22,7 +22,7 @@ public:
     }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
+    int Get() const { return fd_; }
 
 private:
     int fd_;
@@ -64,9 +64,9 @@ ExchangeResult ExchangeOverSocket(const std::string& socketPath, std::string_vie
     std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
 
     Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
-    if (socket.get() < 0) return Broken(errno);
+    if (socket.Get() < 0) return Broken(errno);
     for (;;) {
-        if (::connect(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) ==
+        if (::connect(socket.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) ==
             0)
             break;
         // A full queue of a busy listener: try again until the deadline.
@@ -79,17 +79,17 @@ ExchangeResult ExchangeOverSocket(const std::string& socketPath, std::string_vie
         if (errno == ENOENT || errno == ECONNREFUSED || errno == ENOTDIR) return {};
         return Broken(errno);
     }
-    const auto peer = PeerUid(socket.get());
+    const auto peer = PeerUid(socket.Get());
     if (!peer || *peer != ::getuid()) return Broken(EPERM);
 
     const std::string frame = Frame(payload);
     for (size_t sent = 0; sent < frame.size();) {
         const ssize_t n =
-            ::send(socket.get(), frame.data() + sent, frame.size() - sent, MSG_NOSIGNAL);
+            ::send(socket.Get(), frame.data() + sent, frame.size() - sent, MSG_NOSIGNAL);
         if (n > 0) {
             sent += static_cast<size_t>(n);
         } else if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
-            if (!WaitFor(socket.get(), POLLOUT, deadline)) return Broken(ETIMEDOUT);
+            if (!WaitFor(socket.Get(), POLLOUT, deadline)) return Broken(ETIMEDOUT);
         } else if (n < 0 && (errno == EPIPE || errno == ECONNRESET)) {
             break; // the listener stopped reading (a refused request): its answer may be there
         } else {
@@ -100,13 +100,13 @@ ExchangeResult ExchangeOverSocket(const std::string& socketPath, std::string_vie
     FrameReader reader(answerLimit);
     char buffer[16384];
     while (reader.Current() == FrameReader::State::NeedMore) {
-        const ssize_t n = ::recv(socket.get(), buffer, sizeof buffer, 0);
+        const ssize_t n = ::recv(socket.Get(), buffer, sizeof buffer, 0);
         if (n > 0) {
             reader.Feed(std::string_view(buffer, static_cast<size_t>(n)));
         } else if (n == 0) {
             return Broken(ECONNRESET);
         } else if (errno == EAGAIN || errno == EINTR) {
-            if (!WaitFor(socket.get(), POLLIN, deadline)) return Broken(ETIMEDOUT);
+            if (!WaitFor(socket.Get(), POLLIN, deadline)) return Broken(ETIMEDOUT);
         } else {
             return Broken(errno);
         }

@@ -1,9 +1,9 @@
 #pragma once
 // Day and month names of the user's locale, from QLocale.
 
-#include <QLocale>
-
 #include "platform/locale_names.h"
+
+#include <QLocale>
 
 namespace zm {
 

@@ -42,12 +42,12 @@ std::optional<int64_t> LocaleFirstWeekFromMinimalDays(int minimalDays) {
 LocaleSettingDefaults QtLocaleSettingDefaults(const QLocale& locale) {
     LocaleSettingDefaults d;
     const std::optional<int> days = MinimalDaysOfFirstWeek(locale);
-    d.FirstWeekOfYear =
+    d.firstWeekOfYear =
         FirstWeekOfYearFromLocale(days ? LocaleFirstWeekFromMinimalDays(*days) : std::nullopt);
     // Qt counts Monday = 1 ... Sunday = 7.
-    d.FirstDayOfWeek = FirstDayOfWeekFromLocale(static_cast<int>(locale.firstDayOfWeek()) - 1);
-    d.Metric = locale.measurementSystem() == QLocale::MetricSystem;
-    d.ClockFormat = DefaultClockFormat(QtLocaleDescription(locale));
+    d.firstDayOfWeek = FirstDayOfWeekFromLocale(static_cast<int>(locale.firstDayOfWeek()) - 1);
+    d.metric = locale.measurementSystem() == QLocale::MetricSystem;
+    d.clockFormat = DefaultClockFormat(QtLocaleDescription(locale));
     return d;
 }
 

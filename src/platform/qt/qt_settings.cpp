@@ -16,17 +16,17 @@ QtSettings::QtSettings()
 QtSettings::QtSettings(const QString& iniPath)
     : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
 
-std::optional<std::string> QtSettings::read(std::string_view key) const {
+std::optional<std::string> QtSettings::Read(std::string_view key) const {
     const QString k = ToQString(key);
     if (!settings_->contains(k)) return std::nullopt;
     return settings_->value(k).toString().toStdString();
 }
 
-void QtSettings::write(std::string_view key, std::string_view value) {
+void QtSettings::Write(std::string_view key, std::string_view value) {
     settings_->setValue(ToQString(key), ToQString(value));
 }
 
-void QtSettings::sync() {
+void QtSettings::Sync() {
     settings_->sync();
 }
 

@@ -16,10 +16,10 @@ public:
     // Settings in a file of the given path (INI form), for tests and tools.
     explicit QtSettings(const QString& iniPath);
 
-    std::optional<std::string> read(std::string_view key) const override;
-    void write(std::string_view key, std::string_view value) override;
+    std::optional<std::string> Read(std::string_view key) const override;
+    void Write(std::string_view key, std::string_view value) override;
     // Writes what was changed to the file now (it happens on destruction otherwise).
-    void sync();
+    void Sync();
 
 private:
     std::unique_ptr<QSettings> settings_;

@@ -55,7 +55,7 @@ bool QtShutdownBridge::CatchSignals(std::initializer_list<int> numbers) {
     if (signalPipe[0] < 0) {
         if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
         notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
-        connect(notifier_, &QSocketNotifier::activated, this, &QtShutdownBridge::readSignals);
+        connect(notifier_, &QSocketNotifier::activated, this, &QtShutdownBridge::ReadSignals);
     }
     struct sigaction action {};
     action.sa_handler = OnTerminationSignal;
@@ -74,26 +74,26 @@ bool QtShutdownBridge::CatchTerminationSignals() {
 }
 
 void QtShutdownBridge::WatchQuit(QCoreApplication& app) {
-    connect(&app, &QCoreApplication::aboutToQuit, this, &QtShutdownBridge::runShutdown);
+    connect(&app, &QCoreApplication::aboutToQuit, this, &QtShutdownBridge::RunShutdown);
 }
 
 void QtShutdownBridge::RequestShutdown() {
-    runShutdown();
+    RunShutdown();
     QCoreApplication::quit();
 }
 
-void QtShutdownBridge::readSignals() {
+void QtShutdownBridge::ReadSignals() {
     unsigned char bytes[16];
     while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
     }
     RequestShutdown();
 }
 
-void QtShutdownBridge::runShutdown() {
+void QtShutdownBridge::RunShutdown() {
     if (done_) return;
     done_ = true;
     closing = 1;
-    if (Shutdown) Shutdown();
+    if (shutdown) shutdown();
 }
 
 } // namespace zm

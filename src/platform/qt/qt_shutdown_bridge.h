@@ -20,9 +20,9 @@ public:
     ~QtShutdownBridge() override; // puts the signals' previous handlers back
 
     // The closing steps (the frame's, saving the settings); run once, on the event loop.
-    std::function<void()> Shutdown;
+    std::function<void()> shutdown;
     // The session manager asks before the session ends: keep what must survive it.
-    std::function<void()> SaveState;
+    std::function<void()> saveState;
 
     // Installs the handlers; false when the pipe or a handler cannot be made.
     bool CatchSignals(std::initializer_list<int> numbers);
@@ -35,7 +35,7 @@ public:
     // that this Qt Core layer needs no Qt Gui: the program passes its application object.
     template <typename GuiApplication> void WatchSession(GuiApplication& app) {
         connect(&app, &GuiApplication::commitDataRequest, this, [this](auto&) {
-            if (SaveState) SaveState();
+            if (saveState) saveState();
         });
         WatchQuit(app);
     }
@@ -44,8 +44,8 @@ public:
     void RequestShutdown();
 
 private:
-    void readSignals();
-    void runShutdown();
+    void ReadSignals();
+    void RunShutdown();
 
     QSocketNotifier* notifier_ = nullptr;
     bool done_ = false;

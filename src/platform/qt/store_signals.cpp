@@ -11,26 +11,26 @@ StoreSignals::~StoreSignals() {
 }
 
 void StoreSignals::OnStoreChange(const StoreChange& change) {
-    if (change.ClosesReminderWindow) emit reminderWindowClosing(change.OldKey);
-    switch (change.Kind) {
+    if (change.closesReminderWindow) emit ReminderWindowClosing(change.oldKey);
+    switch (change.kind) {
     case StoreChangeKind::Reset:
-        emit libraryReset(change.Cause);
+        emit LibraryReset(change.cause);
         return;
     case StoreChangeKind::PendingRebuilt:
-        emit pendingRebuilt();
+        emit PendingRebuilt();
         return;
     case StoreChangeKind::LeftPending:
-        emit pendingLeft(change.OldKey);
+        emit PendingLeft(change.oldKey);
         return;
     case StoreChangeKind::Deleted:
     case StoreChangeKind::Purged:
-        emit eventRemoved(change.OldKey, change.Kind);
+        emit EventRemoved(change.oldKey, change.kind);
         return;
     case StoreChangeKind::Added:
-        if (change.Event) emit eventAdded(*change.Event);
+        if (change.event) emit EventAdded(*change.event);
         return;
     default:
-        if (change.Event) emit eventRewritten(change.OldKey, *change.Event, change.Kind);
+        if (change.event) emit EventRewritten(change.oldKey, *change.event, change.kind);
         return;
     }
 }

@@ -5,8 +5,8 @@
 
 namespace zm {
 
-bool ArchiveReader::take(size_t n, const uint8_t*& p) {
-    if (failed_ || n > remaining()) {
+bool ArchiveReader::Take(size_t n, const uint8_t*& p) {
+    if (failed_ || n > Remaining()) {
         failed_ = true;
         return false;
     }
@@ -15,84 +15,84 @@ bool ArchiveReader::take(size_t n, const uint8_t*& p) {
     return true;
 }
 
-bool ArchiveReader::u8(uint8_t& v) {
+bool ArchiveReader::U8(uint8_t& v) {
     const uint8_t* p;
-    if (!take(1, p)) return false;
+    if (!Take(1, p)) return false;
     v = p[0];
     return true;
 }
 
-bool ArchiveReader::u16(uint16_t& v) {
+bool ArchiveReader::U16(uint16_t& v) {
     const uint8_t* p;
-    if (!take(2, p)) return false;
+    if (!Take(2, p)) return false;
     v = GetLe16(p);
     return true;
 }
 
-bool ArchiveReader::u32(uint32_t& v) {
+bool ArchiveReader::U32(uint32_t& v) {
     const uint8_t* p;
-    if (!take(4, p)) return false;
+    if (!Take(4, p)) return false;
     v = GetLe32(p);
     return true;
 }
 
-bool ArchiveReader::i32(int32_t& v) {
+bool ArchiveReader::I32(int32_t& v) {
     uint32_t u;
-    if (!u32(u)) return false;
+    if (!U32(u)) return false;
     v = static_cast<int32_t>(u);
     return true;
 }
 
-bool ArchiveReader::bytes(size_t n, std::span<const uint8_t>& out) {
+bool ArchiveReader::Bytes(size_t n, std::span<const uint8_t>& out) {
     const uint8_t* p;
-    if (!take(n, p)) return false;
+    if (!Take(n, p)) return false;
     out = std::span<const uint8_t>(p, n);
     return true;
 }
 
-bool ArchiveReader::skip(size_t n) {
+bool ArchiveReader::Skip(size_t n) {
     const uint8_t* p;
-    return take(n, p);
+    return Take(n, p);
 }
 
-bool ArchiveReader::textLength(uint32_t& length, bool& wide) {
+bool ArchiveReader::TextLength(uint32_t& length, bool& wide) {
     wide = false;
     uint8_t b;
     uint16_t w;
-    if (!u8(b)) return false;
+    if (!U8(b)) return false;
     if (b < 0xFF) {
         length = b;
         return true;
     }
-    if (!u16(w)) return false;
+    if (!U16(w)) return false;
     if (w == 0xFFFE) {
         // UTF-16 text: the length starts over in the same form.
         wide = true;
-        if (!u8(b)) return false;
+        if (!U8(b)) return false;
         if (b < 0xFF) {
             length = b;
             return true;
         }
-        if (!u16(w)) return false;
+        if (!U16(w)) return false;
     }
     if (w < 0xFFFF) {
         length = w;
         return true;
     }
-    return u32(length);
+    return U32(length);
 }
 
-bool ArchiveReader::text(std::string& out) {
+bool ArchiveReader::Text(std::string& out) {
     uint32_t length;
     bool wide;
-    if (!textLength(length, wide)) return false;
+    if (!TextLength(length, wide)) return false;
     const uint64_t size = wide ? uint64_t{length} * 2 : length;
-    if (size > remaining()) {
+    if (size > Remaining()) {
         failed_ = true;
         return false;
     }
     std::span<const uint8_t> raw;
-    if (!bytes(static_cast<size_t>(size), raw)) return false;
+    if (!Bytes(static_cast<size_t>(size), raw)) return false;
     if (wide) {
         out = Utf8FromUtf16Le(raw);
     } else {
@@ -102,30 +102,30 @@ bool ArchiveReader::text(std::string& out) {
     return true;
 }
 
-void ArchiveWriter::u16(uint16_t v) {
+void ArchiveWriter::U16(uint16_t v) {
     AppendLe16(out_, v);
 }
 
-void ArchiveWriter::u32(uint32_t v) {
+void ArchiveWriter::U32(uint32_t v) {
     AppendLe32(out_, v);
 }
 
-void ArchiveWriter::patchU32(size_t at, uint32_t v) {
+void ArchiveWriter::PatchU32(size_t at, uint32_t v) {
     PutLe32(out_.data() + at, v);
 }
 
-bool ArchiveWriter::text(std::string_view s) {
+bool ArchiveWriter::Text(std::string_view s) {
     const uint64_t n = s.size();
     if (n >= 0xFFFFFFFFu) return false;
     if (n < 0xFF) {
-        u8(static_cast<uint8_t>(n));
+        U8(static_cast<uint8_t>(n));
     } else if (n < 0xFFFE) {
-        u8(0xFF);
-        u16(static_cast<uint16_t>(n));
+        U8(0xFF);
+        U16(static_cast<uint16_t>(n));
     } else {
-        u8(0xFF);
-        u16(0xFFFF);
-        u32(static_cast<uint32_t>(n));
+        U8(0xFF);
+        U16(0xFFFF);
+        U32(static_cast<uint32_t>(n));
     }
     out_.insert(out_.end(), s.begin(), s.end());
     return true;

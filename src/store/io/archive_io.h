@@ -22,24 +22,24 @@ class ArchiveReader {
 public:
     explicit ArchiveReader(std::span<const uint8_t> data) : data_(data) {}
 
-    bool u8(uint8_t& v);
-    bool u16(uint16_t& v);
-    bool u32(uint32_t& v);
-    bool i32(int32_t& v);
+    bool U8(uint8_t& v);
+    bool U16(uint16_t& v);
+    bool U32(uint32_t& v);
+    bool I32(int32_t& v);
     // A view of the next n bytes.
-    bool bytes(size_t n, std::span<const uint8_t>& out);
-    bool skip(size_t n);
+    bool Bytes(size_t n, std::span<const uint8_t>& out);
+    bool Skip(size_t n);
     // A string in the archive string form. Nothing is allocated for a length the remaining
     // bytes cannot hold.
-    bool text(std::string& out);
+    bool Text(std::string& out);
 
-    size_t offset() const { return pos_; }
-    size_t remaining() const { return data_.size() - pos_; }
-    bool failed() const { return failed_; }
+    size_t Offset() const { return pos_; }
+    size_t Remaining() const { return data_.size() - pos_; }
+    bool Failed() const { return failed_; }
 
 private:
-    bool take(size_t n, const uint8_t*& p);
-    bool textLength(uint32_t& length, bool& wide);
+    bool Take(size_t n, const uint8_t*& p);
+    bool TextLength(uint32_t& length, bool& wide);
 
     std::span<const uint8_t> data_;
     size_t pos_ = 0;
@@ -48,21 +48,21 @@ private:
 
 class ArchiveWriter {
 public:
-    void u8(uint8_t v) { out_.push_back(v); }
-    void u16(uint16_t v);
-    void u32(uint32_t v);
-    void i32(int32_t v) { u32(static_cast<uint32_t>(v)); }
-    void bytes(std::span<const uint8_t> b) { out_.insert(out_.end(), b.begin(), b.end()); }
-    void zeros(size_t n) { out_.insert(out_.end(), n, 0); }
+    void U8(uint8_t v) { out_.push_back(v); }
+    void U16(uint16_t v);
+    void U32(uint32_t v);
+    void I32(int32_t v) { U32(static_cast<uint32_t>(v)); }
+    void Bytes(std::span<const uint8_t> b) { out_.insert(out_.end(), b.begin(), b.end()); }
+    void Zeros(size_t n) { out_.insert(out_.end(), n, 0); }
     // Writes the text's bytes (UTF-8) in the archive string form. Texts of 4 GiB and more
     // cannot be written: false, nothing written.
-    bool text(std::string_view s);
+    bool Text(std::string_view s);
     // Overwrites a 32-bit value written earlier.
-    void patchU32(size_t at, uint32_t v);
+    void PatchU32(size_t at, uint32_t v);
 
-    size_t size() const { return out_.size(); }
-    const std::vector<uint8_t>& data() const { return out_; }
-    std::vector<uint8_t> take() { return std::move(out_); }
+    size_t Size() const { return out_.size(); }
+    const std::vector<uint8_t>& Data() const { return out_; }
+    std::vector<uint8_t> Take() { return std::move(out_); }
 
 private:
     std::vector<uint8_t> out_;

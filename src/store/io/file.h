@@ -15,14 +15,14 @@ public:
     virtual ~File() = default;
 
     // Reads exactly `size` bytes at `offset`; fewer bytes is a failure (ReadError).
-    virtual LibraryResult readAt(uint64_t offset, void* data, size_t size) = 0;
+    virtual LibraryResult ReadAt(uint64_t offset, void* data, size_t size) = 0;
     // Writes exactly `size` bytes at `offset` (DiskFull when the disk is full, else WriteError).
-    virtual LibraryResult writeAt(uint64_t offset, const void* data, size_t size) = 0;
+    virtual LibraryResult WriteAt(uint64_t offset, const void* data, size_t size) = 0;
     // The current length of the file (SeekError when it cannot be told).
-    virtual LibraryResult size(uint64_t& size) = 0;
+    virtual LibraryResult Size(uint64_t& size) = 0;
     // Makes the data written so far reach the disk (DiskFull when the disk is full, else
     // WriteError).
-    virtual LibraryResult flush() = 0;
+    virtual LibraryResult Flush() = 0;
 };
 
 // Why a file could not be opened or created, for the file-error box.

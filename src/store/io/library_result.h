@@ -26,7 +26,7 @@ enum class ResultSound : uint8_t { None, Beep, Stop };
 struct ResultMessage {
     int stringId = 0; // 0: the code is silent
     ResultSound sound = ResultSound::None;
-    bool silent() const { return stringId == 0; }
+    bool Silent() const { return stringId == 0; }
 };
 
 // One line of the result table.

@@ -5,13 +5,13 @@
 
 namespace zm {
 
-LibraryResult MemoryFile::readAt(uint64_t offset, void* data, size_t size) {
+LibraryResult MemoryFile::ReadAt(uint64_t offset, void* data, size_t size) {
     if (offset > bytes_->size() || size > bytes_->size() - offset) return LibraryResult::ReadError;
     if (size > 0) std::memcpy(data, bytes_->data() + offset, size);
     return LibraryResult::Ok;
 }
 
-LibraryResult MemoryFile::writeAt(uint64_t offset, const void* data, size_t size) {
+LibraryResult MemoryFile::WriteAt(uint64_t offset, const void* data, size_t size) {
     if (offset > capacity_) return LibraryResult::DiskFull;
     const uint64_t fits = std::min<uint64_t>(size, capacity_ - offset);
     // Writing at an offset past the end fills the gap with zeros, as a sparse file reads.
@@ -21,7 +21,7 @@ LibraryResult MemoryFile::writeAt(uint64_t offset, const void* data, size_t size
     return fits == size ? LibraryResult::Ok : LibraryResult::DiskFull;
 }
 
-LibraryResult MemoryFile::size(uint64_t& size) {
+LibraryResult MemoryFile::Size(uint64_t& size) {
     size = bytes_->size();
     return LibraryResult::Ok;
 }

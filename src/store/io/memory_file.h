@@ -20,14 +20,14 @@ public:
 
     // A disk of this many bytes: a write that would make the file longer writes what fits and
     // fails with DiskFull.
-    void setCapacity(uint64_t capacity) { capacity_ = capacity; }
+    void SetCapacity(uint64_t capacity) { capacity_ = capacity; }
 
-    const std::shared_ptr<FileBytes>& bytes() const { return bytes_; }
+    const std::shared_ptr<FileBytes>& Bytes() const { return bytes_; }
 
-    LibraryResult readAt(uint64_t offset, void* data, size_t size) override;
-    LibraryResult writeAt(uint64_t offset, const void* data, size_t size) override;
-    LibraryResult size(uint64_t& size) override;
-    LibraryResult flush() override { return LibraryResult::Ok; }
+    LibraryResult ReadAt(uint64_t offset, void* data, size_t size) override;
+    LibraryResult WriteAt(uint64_t offset, const void* data, size_t size) override;
+    LibraryResult Size(uint64_t& size) override;
+    LibraryResult Flush() override { return LibraryResult::Ok; }
 
 private:
     std::shared_ptr<FileBytes> bytes_;

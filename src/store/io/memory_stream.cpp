@@ -7,78 +7,78 @@
 
 namespace zm {
 
-void MemoryStream::reserve(size_t size) {
+void MemoryStream::Reserve(size_t size) {
     if (size > buf_.size()) buf_.resize(size, 0);
 }
 
-void MemoryStream::write(const void* data, size_t size) {
+void MemoryStream::Write(const void* data, size_t size) {
     if (end_ + size > buf_.size()) buf_.resize(((end_ + size) / kGrowthUnit + 1) * kGrowthUnit, 0);
     if (size > 0) std::memcpy(buf_.data() + end_, data, size);
     end_ += size;
 }
 
-void MemoryStream::writeU32(uint32_t v) {
+void MemoryStream::WriteU32(uint32_t v) {
     unsigned char b[4];
     PutLe32(b, v);
-    write(b, sizeof b);
+    Write(b, sizeof b);
 }
 
-void MemoryStream::writeDouble(double v) {
+void MemoryStream::WriteDouble(double v) {
     unsigned char b[8];
     PutLe64(b, DoubleBits(v));
-    write(b, sizeof b);
+    Write(b, sizeof b);
 }
 
-void MemoryStream::writeString(const std::string& text) {
-    writeU32(static_cast<uint32_t>(text.size() + 1));
-    write(text.data(), text.size());
+void MemoryStream::WriteString(const std::string& text) {
+    WriteU32(static_cast<uint32_t>(text.size() + 1));
+    Write(text.data(), text.size());
     const unsigned char zero = 0;
-    write(&zero, 1);
+    Write(&zero, 1);
 }
 
-void MemoryStream::patchU32(size_t offset, uint32_t v) {
+void MemoryStream::PatchU32(size_t offset, uint32_t v) {
     if (offset + 4 <= end_) PutLe32(buf_.data() + offset, v);
 }
 
-bool MemoryStream::read(void* data, size_t size) {
-    if (size > remaining()) return false;
+bool MemoryStream::Read(void* data, size_t size) {
+    if (size > Remaining()) return false;
     if (size > 0) std::memcpy(data, buf_.data() + cursor_, size);
     cursor_ += size;
     return true;
 }
 
-bool MemoryStream::readU32(uint32_t& v) {
-    if (remaining() < 4) return false;
+bool MemoryStream::ReadU32(uint32_t& v) {
+    if (Remaining() < 4) return false;
     v = GetLe32(buf_.data() + cursor_);
     cursor_ += 4;
     return true;
 }
 
-bool MemoryStream::readI32(int32_t& v) {
+bool MemoryStream::ReadI32(int32_t& v) {
     uint32_t u;
-    if (!readU32(u)) return false;
+    if (!ReadU32(u)) return false;
     v = static_cast<int32_t>(u);
     return true;
 }
 
-bool MemoryStream::readDouble(double& v) {
-    if (remaining() < 8) return false;
+bool MemoryStream::ReadDouble(double& v) {
+    if (Remaining() < 8) return false;
     v = DoubleFromBits(GetLe64(buf_.data() + cursor_));
     cursor_ += 8;
     return true;
 }
 
-bool MemoryStream::skip(size_t size) {
-    if (size > remaining()) return false;
+bool MemoryStream::Skip(size_t size) {
+    if (size > Remaining()) return false;
     cursor_ += size;
     return true;
 }
 
-bool MemoryStream::readString(std::string& bytes) {
+bool MemoryStream::ReadString(std::string& bytes) {
     const size_t start = cursor_;
     uint32_t count;
-    if (!readU32(count)) return false;
-    if (count > remaining()) {
+    if (!ReadU32(count)) return false;
+    if (count > Remaining()) {
         cursor_ = start;
         return false;
     }

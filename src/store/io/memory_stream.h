@@ -14,42 +14,42 @@ public:
     static constexpr size_t kGrowthUnit = 256;
 
     // Makes room for `size` bytes in all (zero-filled) without changing the contents.
-    void reserve(size_t size);
+    void Reserve(size_t size);
 
     // Appends bytes; the buffer grows in whole 256-byte units, the new part zero-filled, so
     // the bytes behind the write end up to the capacity are always zero.
-    void write(const void* data, size_t size);
-    void writeU32(uint32_t v);
-    void writeI32(int32_t v) { writeU32(static_cast<uint32_t>(v)); }
-    void writeDouble(double v);
+    void Write(const void* data, size_t size);
+    void WriteU32(uint32_t v);
+    void WriteI32(int32_t v) { WriteU32(static_cast<uint32_t>(v)); }
+    void WriteDouble(double v);
     // A 32-bit count (text length + 1), the bytes of the text and a terminating zero.
-    void writeString(const std::string& text);
+    void WriteString(const std::string& text);
     // Overwrites 4 bytes already written.
-    void patchU32(size_t offset, uint32_t v);
+    void PatchU32(size_t offset, uint32_t v);
 
     // Each read takes bytes at the cursor and fails (returns false, the cursor unmoved) when
     // fewer remain than it asks for.
-    bool read(void* data, size_t size);
-    bool readU32(uint32_t& v);
-    bool readI32(int32_t& v);
-    bool readDouble(double& v);
-    bool skip(size_t size);
+    bool Read(void* data, size_t size);
+    bool ReadU32(uint32_t& v);
+    bool ReadI32(int32_t& v);
+    bool ReadDouble(double& v);
+    bool Skip(size_t size);
     // The string form written by writeString. The count is checked against the bytes that
     // remain before anything is allocated; the text ends at the first zero byte within it.
-    bool readString(std::string& bytes);
+    bool ReadString(std::string& bytes);
 
-    void rewind() { cursor_ = 0; }
-    void clear() {
+    void Rewind() { cursor_ = 0; }
+    void Clear() {
         end_ = 0;
         cursor_ = 0;
         std::fill(buf_.begin(), buf_.end(), 0);
     }
 
-    const unsigned char* data() const { return buf_.data(); }
-    size_t length() const { return end_; }
-    size_t capacity() const { return buf_.size(); }
-    size_t cursor() const { return cursor_; }
-    size_t remaining() const { return end_ - cursor_; }
+    const unsigned char* Data() const { return buf_.data(); }
+    size_t Length() const { return end_; }
+    size_t Capacity() const { return buf_.size(); }
+    size_t Cursor() const { return cursor_; }
+    size_t Remaining() const { return end_ - cursor_; }
 
 private:
     std::vector<unsigned char> buf_;

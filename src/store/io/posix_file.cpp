@@ -39,7 +39,7 @@ LibraryResult WriteErrorCode(int systemError) {
     return LibraryResult::WriteError;
 }
 
-std::unique_ptr<PosixFile> PosixFile::open(const std::string& path, FileMode mode,
+std::unique_ptr<PosixFile> PosixFile::Open(const std::string& path, FileMode mode,
                                            FileFailure& failure) {
     failure = FileFailure{};
     int flags = O_CLOEXEC;
@@ -85,7 +85,7 @@ PosixFile::~PosixFile() {
     ::close(fd_);
 }
 
-LibraryResult PosixFile::readAt(uint64_t offset, void* data, size_t size) {
+LibraryResult PosixFile::ReadAt(uint64_t offset, void* data, size_t size) {
     auto* p = static_cast<unsigned char*>(data);
     while (size > 0) {
         const ssize_t n = ::pread(fd_, p, size, static_cast<off_t>(offset));
@@ -98,7 +98,7 @@ LibraryResult PosixFile::readAt(uint64_t offset, void* data, size_t size) {
     return LibraryResult::Ok;
 }
 
-LibraryResult PosixFile::writeAt(uint64_t offset, const void* data, size_t size) {
+LibraryResult PosixFile::WriteAt(uint64_t offset, const void* data, size_t size) {
     const auto* p = static_cast<const unsigned char*>(data);
     while (size > 0) {
         const ssize_t n = ::pwrite(fd_, p, size, static_cast<off_t>(offset));
@@ -112,14 +112,14 @@ LibraryResult PosixFile::writeAt(uint64_t offset, const void* data, size_t size)
     return LibraryResult::Ok;
 }
 
-LibraryResult PosixFile::size(uint64_t& size) {
+LibraryResult PosixFile::Size(uint64_t& size) {
     struct stat st {};
     if (::fstat(fd_, &st) != 0) return LibraryResult::SeekError;
     size = static_cast<uint64_t>(st.st_size);
     return LibraryResult::Ok;
 }
 
-LibraryResult PosixFile::flush() {
+LibraryResult PosixFile::Flush() {
     if (::fsync(fd_) != 0) return WriteErrorCode(errno);
     return LibraryResult::Ok;
 }

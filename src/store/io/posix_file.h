@@ -23,16 +23,16 @@ public:
     // Opens `path`; on failure returns null and tells why in `failure`. A file that another
     // writer holds is refused with FileFailureKind::InUse; Create empties the file only after
     // it holds the lock, so it never destroys a library that is in use.
-    static std::unique_ptr<PosixFile> open(const std::string& path, FileMode mode,
+    static std::unique_ptr<PosixFile> Open(const std::string& path, FileMode mode,
                                            FileFailure& failure);
     ~PosixFile() override;
     PosixFile(const PosixFile&) = delete;
     PosixFile& operator=(const PosixFile&) = delete;
 
-    LibraryResult readAt(uint64_t offset, void* data, size_t size) override;
-    LibraryResult writeAt(uint64_t offset, const void* data, size_t size) override;
-    LibraryResult size(uint64_t& size) override;
-    LibraryResult flush() override;
+    LibraryResult ReadAt(uint64_t offset, void* data, size_t size) override;
+    LibraryResult WriteAt(uint64_t offset, const void* data, size_t size) override;
+    LibraryResult Size(uint64_t& size) override;
+    LibraryResult Flush() override;
 
 private:
     explicit PosixFile(int fd) : fd_(fd) {}

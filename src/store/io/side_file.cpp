@@ -20,9 +20,9 @@ public:
     }
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
+    int Get() const { return fd_; }
     // Closes now; the result of close counts (it can report a failed write-back).
-    int close() {
+    int Close() {
         const int r = ::close(fd_);
         fd_ = -1;
         return r;
@@ -55,16 +55,16 @@ std::string SideFilePath(const std::string& folder, const char* fileName) {
 
 FileCause ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) return FileCauseFromErrno(errno);
+    if (fd.Get() < 0) return FileCauseFromErrno(errno);
     struct stat st;
-    if (::fstat(fd.get(), &st) != 0) return FileCauseFromErrno(errno);
+    if (::fstat(fd.Get(), &st) != 0) return FileCauseFromErrno(errno);
     if (!S_ISREG(st.st_mode) || st.st_size < 0 ||
         static_cast<uint64_t>(st.st_size) > kMaxSideFileSize)
         return FileCause::InvalidFile;
     std::vector<uint8_t> data(static_cast<size_t>(st.st_size));
     size_t done = 0;
     while (done < data.size()) {
-        const ssize_t n = ::read(fd.get(), data.data() + done, data.size() - done);
+        const ssize_t n = ::read(fd.Get(), data.data() + done, data.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
             return FileCauseFromErrno(errno);
@@ -90,23 +90,23 @@ FileCause WriteFileAtomically(const std::string& given, std::span<const uint8_t>
     const std::string temp = path + ".new";
     ::unlink(temp.c_str()); // a leftover of an earlier crash
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (fd.get() < 0) return FileCauseFromErrno(errno);
+    if (fd.Get() < 0) return FileCauseFromErrno(errno);
     auto fail = [&](int err) {
-        fd.close();
+        fd.Close();
         ::unlink(temp.c_str());
         return FileCauseFromErrno(err);
     };
     size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::write(fd.Get(), bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
             return fail(errno);
         }
         done += static_cast<size_t>(n);
     }
-    if (::fsync(fd.get()) != 0) return fail(errno);
-    if (fd.close() != 0) {
+    if (::fsync(fd.Get()) != 0) return fail(errno);
+    if (fd.Close() != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
         return FileCauseFromErrno(err);
@@ -118,7 +118,7 @@ FileCause WriteFileAtomically(const std::string& given, std::span<const uint8_t>
     }
     // The rename itself reaches the disk with the folder.
     Fd dir(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get());
+    if (dir.Get() >= 0) ::fsync(dir.Get());
     return FileCause::None;
 }
 
@@ -145,7 +145,7 @@ SideFileOutcome ReplaceUnreadableFile(const std::string& path,
         return failed;
     }
     SideFileOutcome result = writeNew();
-    if (!result.ok()) {
+    if (!result.Ok()) {
         if (!Exists(path)) ::rename(kept.c_str(), path.c_str());
         return result;
     }

@@ -18,7 +18,7 @@ struct SideFileOutcome {
     bool replaced = false;
     std::string keptAs;
 
-    bool ok() const { return cause == FileCause::None; }
+    bool Ok() const { return cause == FileCause::None; }
 };
 
 } // namespace zm

@@ -8,21 +8,21 @@
 
 namespace zm {
 
-std::unique_ptr<File> PosixFileSystem::open(const std::string& path, FileMode mode,
+std::unique_ptr<File> PosixFileSystem::Open(const std::string& path, FileMode mode,
                                             FileFailure& failure) {
-    return PosixFile::open(path, mode, failure);
+    return PosixFile::Open(path, mode, failure);
 }
 
-bool PosixFileSystem::isFolder(const std::string& path) {
+bool PosixFileSystem::IsFolder(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-int PosixFileSystem::createFolder(const std::string& path) {
+int PosixFileSystem::CreateFolder(const std::string& path) {
     return ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno;
 }
 
-int PosixFileSystem::moveNoReplace(const std::string& from, const std::string& to) {
+int PosixFileSystem::MoveNoReplace(const std::string& from, const std::string& to) {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
     if (errno != EINVAL && errno != ENOSYS) return errno;
     // A file system that cannot refuse the replacement itself: a hard link refuses an
@@ -36,11 +36,11 @@ int PosixFileSystem::moveNoReplace(const std::string& from, const std::string& t
     return 0;
 }
 
-int PosixFileSystem::moveReplacing(const std::string& from, const std::string& to) {
+int PosixFileSystem::MoveReplacing(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
-int PosixFileSystem::remove(const std::string& path) {
+int PosixFileSystem::Remove(const std::string& path) {
     return ::unlink(path.c_str()) == 0 ? 0 : errno;
 }
 

@@ -16,28 +16,28 @@ public:
     virtual ~StoreFileSystem() = default;
 
     // Opens a file; on failure returns null and tells why.
-    virtual std::unique_ptr<File> open(const std::string& path, FileMode mode,
+    virtual std::unique_ptr<File> Open(const std::string& path, FileMode mode,
                                        FileFailure& failure) = 0;
-    virtual bool isFolder(const std::string& path) = 0;
+    virtual bool IsFolder(const std::string& path) = 0;
     // Each of these returns 0 on success, else the system's error number.
-    virtual int createFolder(const std::string& path) = 0;
+    virtual int CreateFolder(const std::string& path) = 0;
     // Moves a file; fails (EEXIST) when a file of the new name exists.
-    virtual int moveNoReplace(const std::string& from, const std::string& to) = 0;
+    virtual int MoveNoReplace(const std::string& from, const std::string& to) = 0;
     // Moves a file over another one, replacing it in one step.
-    virtual int moveReplacing(const std::string& from, const std::string& to) = 0;
-    virtual int remove(const std::string& path) = 0;
+    virtual int MoveReplacing(const std::string& from, const std::string& to) = 0;
+    virtual int Remove(const std::string& path) = 0;
 };
 
 // The operating system's files.
 class PosixFileSystem final : public StoreFileSystem {
 public:
-    std::unique_ptr<File> open(const std::string& path, FileMode mode,
+    std::unique_ptr<File> Open(const std::string& path, FileMode mode,
                                FileFailure& failure) override;
-    bool isFolder(const std::string& path) override;
-    int createFolder(const std::string& path) override;
-    int moveNoReplace(const std::string& from, const std::string& to) override;
-    int moveReplacing(const std::string& from, const std::string& to) override;
-    int remove(const std::string& path) override;
+    bool IsFolder(const std::string& path) override;
+    int CreateFolder(const std::string& path) override;
+    int MoveNoReplace(const std::string& from, const std::string& to) override;
+    int MoveReplacing(const std::string& from, const std::string& to) override;
+    int Remove(const std::string& path) override;
 };
 
 // The folder part of a path, up to and including its last separator; empty when it has none.

@@ -4,12 +4,12 @@
 
 namespace zm {
 
-bool BlockIndex::chain(int first, BlockChain& out) const {
+bool BlockIndex::Chain(int first, BlockChain& out) const {
     out.count = 0;
     int n = first;
     for (int step = 0; step < libfmt::kMaxChainBlocks; ++step) {
         if (!IsBlockNumber(n)) return false;
-        const uint16_t e = entry(n);
+        const uint16_t e = Entry(n);
         // A block inside the chain that starts another event: the two are cross-linked.
         if (step > 0 && (e & kHeadBit) != 0) return false;
         out.blocks[static_cast<size_t>(out.count++)] = static_cast<uint16_t>(n);
@@ -20,23 +20,23 @@ bool BlockIndex::chain(int first, BlockChain& out) const {
     return false;
 }
 
-int BlockIndex::chainLength(int first) const {
+int BlockIndex::ChainLength(int first) const {
     BlockChain c;
-    return chain(first, c) ? c.count : 0;
+    return Chain(first, c) ? c.count : 0;
 }
 
-int BlockIndex::nextFree(int above) const {
+int BlockIndex::NextFree(int above) const {
     for (int n = above + 1; n <= libfmt::kLastBlock; ++n)
-        if (entry(n) == 0) return n;
+        if (Entry(n) == 0) return n;
     return 0;
 }
 
-bool BlockIndex::planChain(int count, BlockChain& out) const {
+bool BlockIndex::PlanChain(int count, BlockChain& out) const {
     out.count = 0;
     if (count < 1 || count > libfmt::kMaxChainBlocks) return false;
     int n = 0;
     for (int i = 0; i < count; ++i) {
-        n = nextFree(n);
+        n = NextFree(n);
         if (n == 0) return false;
         out.blocks[static_cast<size_t>(i)] = static_cast<uint16_t>(n);
     }
@@ -44,34 +44,34 @@ bool BlockIndex::planChain(int count, BlockChain& out) const {
     return true;
 }
 
-void BlockIndex::linkChain(const BlockChain& c) {
+void BlockIndex::LinkChain(const BlockChain& c) {
     for (int i = 0; i + 1 < c.count; ++i)
-        setEntry(c.blocks[i], c.blocks[i + 1]);
-    setEntry(c.blocks[c.count - 1], kEndOfChain);
-    setEntry(c.blocks[0], static_cast<uint16_t>(entry(c.blocks[0]) | kHeadBit));
+        SetEntry(c.blocks[i], c.blocks[i + 1]);
+    SetEntry(c.blocks[c.count - 1], kEndOfChain);
+    SetEntry(c.blocks[0], static_cast<uint16_t>(Entry(c.blocks[0]) | kHeadBit));
 }
 
-LibraryResult BlockIndex::freeChain(int first) {
+LibraryResult BlockIndex::FreeChain(int first) {
     BlockChain c;
-    if (!chain(first, c)) return LibraryResult::Corrupted;
+    if (!Chain(first, c)) return LibraryResult::Corrupted;
     for (int i = 0; i < c.count; ++i)
-        setEntry(c.blocks[static_cast<size_t>(i)], 0);
+        SetEntry(c.blocks[static_cast<size_t>(i)], 0);
     return LibraryResult::Ok;
 }
 
-int BlockIndex::countHeads() const {
+int BlockIndex::CountHeads() const {
     int count = 0;
     for (int n = 1; n <= libfmt::kLastBlock; ++n)
-        if (entry(n) & kHeadBit) ++count;
+        if (Entry(n) & kHeadBit) ++count;
     return count;
 }
 
-void BlockIndex::load(const unsigned char* bytes) {
+void BlockIndex::Load(const unsigned char* bytes) {
     for (size_t i = 0; i < e_.size(); ++i)
         e_[i] = GetLe16(bytes + 2 * i);
 }
 
-void BlockIndex::store(unsigned char* bytes) const {
+void BlockIndex::Store(unsigned char* bytes) const {
     for (size_t i = 0; i < e_.size(); ++i)
         PutLe16(bytes + 2 * i, e_[i]);
 }

@@ -23,41 +23,41 @@ public:
     static constexpr uint16_t kLinkMask = 0x7FFF;
     static constexpr uint16_t kEndOfChain = 0x7FFF;
 
-    BlockIndex() { clear(); }
+    BlockIndex() { Clear(); }
 
-    void clear() { e_.fill(0); }
-    uint16_t entry(int n) const { return e_[static_cast<size_t>(n)]; }
-    void setEntry(int n, uint16_t value) { e_[static_cast<size_t>(n)] = value; }
+    void Clear() { e_.fill(0); }
+    uint16_t Entry(int n) const { return e_[static_cast<size_t>(n)]; }
+    void SetEntry(int n, uint16_t value) { e_[static_cast<size_t>(n)] = value; }
     static bool IsBlockNumber(int n) { return n >= 1 && n <= libfmt::kLastBlock; }
     // Block n (1 ... 3999) is the first block of an event.
-    bool isHead(int n) const { return IsBlockNumber(n) && (entry(n) & kHeadBit) != 0; }
+    bool IsHead(int n) const { return IsBlockNumber(n) && (Entry(n) & kHeadBit) != 0; }
 
     // Follows the chain that starts at `first`, at most 20 blocks. The chain is broken when it
     // reaches a block number of 0 or of 4000 and above, runs into the first block of another
     // event, or has not ended after 20 blocks. Whether `first` itself is marked as a first
     // block is not looked at. Returns false for a broken chain.
-    bool chain(int first, BlockChain& out) const;
+    bool Chain(int first, BlockChain& out) const;
     // The number of blocks of the chain, 0 when it is broken.
-    int chainLength(int first) const;
+    int ChainLength(int first) const;
 
     // The lowest free block above `block`, or 0 when every one is taken.
-    int nextFree(int above) const;
+    int NextFree(int above) const;
     // The blocks a new chain of `count` blocks would take: the first free block, then each
     // time the lowest free block above the previous one. False when there are not enough.
-    bool planChain(int count, BlockChain& out) const;
+    bool PlanChain(int count, BlockChain& out) const;
     // Enters a planned chain: its first block is marked, each block names the next, the last
     // one ends the chain (a one-block event gets 0xFFFF).
-    void linkChain(const BlockChain& chain);
+    void LinkChain(const BlockChain& chain);
     // Marks every block of the chain at `first` free; Corrupted (and no change) for a broken
     // chain.
-    LibraryResult freeChain(int first);
+    LibraryResult FreeChain(int first);
 
     // The number of events: entries 1 ... 3999 with bit 15 set.
-    int countHeads() const;
+    int CountHeads() const;
 
     // The index as the file holds it: 4000 little-endian 16-bit entries.
-    void load(const unsigned char* bytes);
-    void store(unsigned char* bytes) const;
+    void Load(const unsigned char* bytes);
+    void Store(unsigned char* bytes) const;
 
     friend bool operator==(const BlockIndex&, const BlockIndex&) = default;
 

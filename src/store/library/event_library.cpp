@@ -32,50 +32,50 @@ int BlocksFor(size_t length) {
 EventLibrary::EventLibrary() : now_(SystemNow), tick_(SystemTick) {}
 
 EventLibrary::~EventLibrary() {
-    close();
+    Close();
 }
 
 // --- opening and closing ---
 
-LibraryResult EventLibrary::open(const std::string& path, FileMode mode) {
-    close();
-    if (mode == FileMode::Create) return create(path);
-    std::unique_ptr<File> file = PosixFile::open(path, mode, lastFailure_);
+LibraryResult EventLibrary::Open(const std::string& path, FileMode mode) {
+    Close();
+    if (mode == FileMode::Create) return Create(path);
+    std::unique_ptr<File> file = PosixFile::Open(path, mode, lastFailure_);
     if (!file) return OpenFailureCode(lastFailure_, LibraryResult::OpenFailed);
-    return openFile(std::move(file), mode == FileMode::ReadWrite, false);
+    return OpenFile(std::move(file), mode == FileMode::ReadWrite, false);
 }
 
-LibraryResult EventLibrary::openForConversion(const std::string& path) {
-    close();
-    std::unique_ptr<File> file = PosixFile::open(path, FileMode::ReadOnly, lastFailure_);
+LibraryResult EventLibrary::OpenForConversion(const std::string& path) {
+    Close();
+    std::unique_ptr<File> file = PosixFile::Open(path, FileMode::ReadOnly, lastFailure_);
     if (!file) return OpenFailureCode(lastFailure_, LibraryResult::OpenFailed);
-    return openFile(std::move(file), false, true);
+    return OpenFile(std::move(file), false, true);
 }
 
-LibraryResult EventLibrary::create(const std::string& path) {
-    close();
-    std::unique_ptr<File> file = PosixFile::open(path, FileMode::Create, lastFailure_);
+LibraryResult EventLibrary::Create(const std::string& path) {
+    Close();
+    std::unique_ptr<File> file = PosixFile::Open(path, FileMode::Create, lastFailure_);
     if (!file) return OpenFailureCode(lastFailure_, LibraryResult::CreateFailed);
-    return createFile(std::move(file));
+    return CreateFile(std::move(file));
 }
 
-LibraryResult EventLibrary::openFile(std::unique_ptr<File> file, bool writable, bool acceptOld) {
-    close();
+LibraryResult EventLibrary::OpenFile(std::unique_ptr<File> file, bool writable, bool acceptOld) {
+    Close();
     file_ = std::move(file);
     std::array<unsigned char, libfmt::kHeaderSize> header{};
-    LibraryResult rc = seekCheck(0);
-    if (rc == LibraryResult::Ok) rc = file_->readAt(0, header.data(), header.size());
+    LibraryResult rc = SeekCheck(0);
+    if (rc == LibraryResult::Ok) rc = file_->ReadAt(0, header.data(), header.size());
     uint32_t version = 0;
     if (rc == LibraryResult::Ok) rc = CheckLibraryHeader(header.data(), acceptOld, version);
     if (rc == LibraryResult::Ok && FamilyOf(version) != VersionFamily::First) {
         std::array<unsigned char, libfmt::kIndexSize> bytes{};
-        rc = seekCheck(libfmt::kIndexOffset);
+        rc = SeekCheck(libfmt::kIndexOffset);
         if (rc == LibraryResult::Ok)
-            rc = file_->readAt(libfmt::kIndexOffset, bytes.data(), bytes.size());
-        if (rc == LibraryResult::Ok) index_.load(bytes.data());
+            rc = file_->ReadAt(libfmt::kIndexOffset, bytes.data(), bytes.size());
+        if (rc == LibraryResult::Ok) index_.Load(bytes.data());
     }
     if (rc != LibraryResult::Ok) {
-        close();
+        Close();
         return rc;
     }
     // Only a library of the current version is ever changed.
@@ -85,17 +85,17 @@ LibraryResult EventLibrary::openFile(std::unique_ptr<File> file, bool writable, 
     return LibraryResult::Ok;
 }
 
-LibraryResult EventLibrary::createFile(std::unique_ptr<File> file) {
-    close();
+LibraryResult EventLibrary::CreateFile(std::unique_ptr<File> file) {
+    Close();
     file_ = std::move(file);
     std::array<unsigned char, libfmt::kHeaderSize> header{};
     WriteLibraryHeader(header.data());
-    LibraryResult rc = file_->writeAt(0, header.data(), header.size());
-    index_.clear();
-    if (rc == LibraryResult::Ok) rc = writeIndex();
-    if (rc == LibraryResult::Ok) rc = file_->flush();
+    LibraryResult rc = file_->WriteAt(0, header.data(), header.size());
+    index_.Clear();
+    if (rc == LibraryResult::Ok) rc = WriteIndex();
+    if (rc == LibraryResult::Ok) rc = file_->Flush();
     if (rc != LibraryResult::Ok) {
-        close();
+        Close();
         return rc;
     }
     writable_ = true;
@@ -104,97 +104,97 @@ LibraryResult EventLibrary::createFile(std::unique_ptr<File> file) {
     return LibraryResult::Ok;
 }
 
-void EventLibrary::close() {
+void EventLibrary::Close() {
     file_.reset();
     writable_ = false;
     version_ = 0;
-    index_.clear();
-    shadow_.clear();
+    index_.Clear();
+    shadow_.Clear();
 }
 
 // --- file primitives ---
 
-LibraryResult EventLibrary::seekCheck(uint64_t position) const {
+LibraryResult EventLibrary::SeekCheck(uint64_t position) const {
     uint64_t size = 0;
-    if (file_->size(size) != LibraryResult::Ok) return LibraryResult::SeekError;
+    if (file_->Size(size) != LibraryResult::Ok) return LibraryResult::SeekError;
     // Seeking exactly to the end is allowed: that is how the file grows by a block.
     return position > size ? LibraryResult::SeekError : LibraryResult::Ok;
 }
 
-LibraryResult EventLibrary::readBlock(int block, unsigned char* data) const {
+LibraryResult EventLibrary::ReadBlock(int block, unsigned char* data) const {
     const uint64_t at = libfmt::BlockOffset(block);
-    const LibraryResult rc = seekCheck(at);
+    const LibraryResult rc = SeekCheck(at);
     if (rc != LibraryResult::Ok) return rc;
-    return file_->readAt(at, data, libfmt::kBlockSize);
+    return file_->ReadAt(at, data, libfmt::kBlockSize);
 }
 
-LibraryResult EventLibrary::readChainInto(const BlockChain& chain, MemoryStream& out) const {
-    out.reserve(out.length() + static_cast<size_t>(chain.count) * libfmt::kBlockSize);
+LibraryResult EventLibrary::ReadChainInto(const BlockChain& chain, MemoryStream& out) const {
+    out.Reserve(out.Length() + static_cast<size_t>(chain.count) * libfmt::kBlockSize);
     std::array<unsigned char, libfmt::kBlockSize> block{};
     for (int i = 0; i < chain.count; ++i) {
-        const LibraryResult rc = readBlock(chain.blocks[static_cast<size_t>(i)], block.data());
+        const LibraryResult rc = ReadBlock(chain.blocks[static_cast<size_t>(i)], block.data());
         if (rc != LibraryResult::Ok) return rc;
-        out.write(block.data(), block.size());
+        out.Write(block.data(), block.size());
     }
     return LibraryResult::Ok;
 }
 
-LibraryResult EventLibrary::writeChain(const MemoryStream& stored, const BlockChain& chain) {
+LibraryResult EventLibrary::WriteChain(const MemoryStream& stored, const BlockChain& chain) {
     // The stream is zero behind its end up to a whole block, so each block is written whole
     // with its unused tail zero.
     for (int i = 0; i < chain.count; ++i) {
         const uint64_t at = libfmt::BlockOffset(chain.blocks[static_cast<size_t>(i)]);
-        LibraryResult rc = seekCheck(at);
+        LibraryResult rc = SeekCheck(at);
         if (rc == LibraryResult::Ok)
-            rc = file_->writeAt(at, stored.data() + static_cast<size_t>(i) * libfmt::kBlockSize,
+            rc = file_->WriteAt(at, stored.Data() + static_cast<size_t>(i) * libfmt::kBlockSize,
                                 libfmt::kBlockSize);
         if (rc != LibraryResult::Ok) return rc;
     }
     return LibraryResult::Ok;
 }
 
-LibraryResult EventLibrary::writeIndex() {
+LibraryResult EventLibrary::WriteIndex() {
     std::array<unsigned char, libfmt::kIndexSize> bytes{};
-    index_.store(bytes.data());
-    const LibraryResult rc = seekCheck(libfmt::kIndexOffset);
+    index_.Store(bytes.data());
+    const LibraryResult rc = SeekCheck(libfmt::kIndexOffset);
     if (rc != LibraryResult::Ok) return rc;
-    return file_->writeAt(libfmt::kIndexOffset, bytes.data(), bytes.size());
+    return file_->WriteAt(libfmt::kIndexOffset, bytes.data(), bytes.size());
 }
 
-LibraryResult EventLibrary::commit() {
-    LibraryResult rc = writeIndex();
-    if (rc == LibraryResult::Ok) rc = file_->flush();
-    if (rc != LibraryResult::Ok) rollback(true);
+LibraryResult EventLibrary::Commit() {
+    LibraryResult rc = WriteIndex();
+    if (rc == LibraryResult::Ok) rc = file_->Flush();
+    if (rc != LibraryResult::Ok) Rollback(true);
     return rc;
 }
 
-void EventLibrary::rollback(bool indexWritten) {
+void EventLibrary::Rollback(bool indexWritten) {
     index_ = shadow_;
     // A failed index write or flush may have left part or all of the new index in the file;
     // the old one is written back so that file and memory agree again.
     // The failure that started the rollback is the one reported; this flush is a best effort.
-    if (indexWritten && writeIndex() == LibraryResult::Ok) static_cast<void>(file_->flush());
+    if (indexWritten && WriteIndex() == LibraryResult::Ok) static_cast<void>(file_->Flush());
 }
 
-LibraryResult EventLibrary::flush() {
-    if (!isOpen()) return LibraryResult::InternalError;
-    return file_->flush();
+LibraryResult EventLibrary::Flush() {
+    if (!IsOpen()) return LibraryResult::InternalError;
+    return file_->Flush();
 }
 
 // --- events ---
 
-LibraryResult EventLibrary::validKey(int key) const {
-    if (!index_.isHead(key) || index_.chainLength(key) == 0) return LibraryResult::Corrupted;
+LibraryResult EventLibrary::ValidKey(int key) const {
+    if (!index_.IsHead(key) || index_.ChainLength(key) == 0) return LibraryResult::Corrupted;
     return LibraryResult::Ok;
 }
 
-ReadResult<EventRecord> EventLibrary::readEvent(uint16_t key) const {
-    if (!isOpen()) return LibraryResult::InternalError;
+ReadResult<EventRecord> EventLibrary::ReadEvent(uint16_t key) const {
+    if (!IsOpen()) return LibraryResult::InternalError;
     BlockChain chain;
-    if (!index_.isHead(key) || !index_.chain(key, chain)) return LibraryResult::Corrupted;
+    if (!index_.IsHead(key) || !index_.Chain(key, chain)) return LibraryResult::Corrupted;
     try {
         MemoryStream stream;
-        const LibraryResult rc = readChainInto(chain, stream);
+        const LibraryResult rc = ReadChainInto(chain, stream);
         if (rc != LibraryResult::Ok) return rc;
         return EventFromChain(stream, key, typeLookup_);
     } catch (const std::bad_alloc&) {
@@ -206,13 +206,13 @@ ReadResult<EventRecord> EventFromChain(MemoryStream& chain, uint16_t key,
                                        const EventLibrary::TypeLookup& lookup) {
     EventRecord event = EventRecord::ForKey(key);
     if (!DeserializeEvent(chain, event)) return LibraryResult::Corrupted;
-    event.TypeIndex = lookup ? lookup(event.TypeName) : -1;
+    event.typeIndex = lookup ? lookup(event.typeName) : -1;
     return event;
 }
 
-LibraryResult EventLibrary::serialize(EventRecord& event, bool assignId, MemoryStream& out,
+LibraryResult EventLibrary::Serialize(EventRecord& event, bool assignId, MemoryStream& out,
                                       uint32_t& newId) const {
-    newId = event.Id;
+    newId = event.id;
     // Checked before anything is allocated: a longer chain could not be read back.
     if (SerializedSize(event) > libfmt::kMaxEventBytes) return LibraryResult::EventTooLarge;
     try {
@@ -220,140 +220,140 @@ LibraryResult EventLibrary::serialize(EventRecord& event, bool assignId, MemoryS
     } catch (const std::bad_alloc&) {
         return LibraryResult::OutOfMemory;
     }
-    if (out.length() == 0) return LibraryResult::EmptyEvent;
-    if (assignId && event.Id == 0) {
-        newId = ComputeEventId(out.data(), out.length(), now_(), tick_());
-        out.patchU32(eventfmt::kIdAt, newId);
+    if (out.Length() == 0) return LibraryResult::EmptyEvent;
+    if (assignId && event.id == 0) {
+        newId = ComputeEventId(out.Data(), out.Length(), now_(), tick_());
+        out.PatchU32(eventfmt::kIdAt, newId);
     }
     return LibraryResult::Ok;
 }
 
-LibraryResult EventLibrary::writeNewChain(const MemoryStream& stream, BlockChain& chain) {
-    if (!index_.planChain(BlocksFor(stream.length()), chain)) return LibraryResult::LibraryFull;
+LibraryResult EventLibrary::WriteNewChain(const MemoryStream& stream, BlockChain& chain) {
+    if (!index_.PlanChain(BlocksFor(stream.Length()), chain)) return LibraryResult::LibraryFull;
     shadow_ = index_;
-    const LibraryResult rc = writeChain(stream, chain);
+    const LibraryResult rc = WriteChain(stream, chain);
     if (rc != LibraryResult::Ok) {
-        rollback(false);
+        Rollback(false);
         return rc;
     }
-    index_.linkChain(chain);
+    index_.LinkChain(chain);
     return LibraryResult::Ok;
 }
 
-LibraryResult EventLibrary::addEvent(EventRecord& event) {
-    if (!isWritable()) return LibraryResult::InternalError;
+LibraryResult EventLibrary::AddEvent(EventRecord& event) {
+    if (!IsWritable()) return LibraryResult::InternalError;
     MemoryStream stream;
     uint32_t id = 0;
-    LibraryResult rc = serialize(event, true, stream, id);
+    LibraryResult rc = Serialize(event, true, stream, id);
     if (rc != LibraryResult::Ok) return rc;
     BlockChain chain;
-    rc = writeNewChain(stream, chain);
+    rc = WriteNewChain(stream, chain);
     if (rc != LibraryResult::Ok) return rc;
-    rc = commit();
+    rc = Commit();
     if (rc != LibraryResult::Ok) return rc;
-    event.Id = id;
-    event.Key = chain.blocks[0];
+    event.id = id;
+    event.key = chain.blocks[0];
     return LibraryResult::Ok;
 }
 
-LibraryResult EventLibrary::modifyEvent(EventRecord& event) {
-    if (!isWritable()) return LibraryResult::InternalError;
-    const int oldKey = event.Key;
-    LibraryResult rc = validKey(oldKey);
+LibraryResult EventLibrary::ModifyEvent(EventRecord& event) {
+    if (!IsWritable()) return LibraryResult::InternalError;
+    const int oldKey = event.key;
+    LibraryResult rc = ValidKey(oldKey);
     if (rc != LibraryResult::Ok) return rc;
     MemoryStream stream;
     uint32_t id = 0;
-    rc = serialize(event, false, stream, id);
+    rc = Serialize(event, false, stream, id);
     if (rc != LibraryResult::Ok) return rc;
     BlockChain chain;
-    rc = writeNewChain(stream, chain);
+    rc = WriteNewChain(stream, chain);
     if (rc != LibraryResult::Ok) return rc;
-    rc = index_.freeChain(oldKey);
+    rc = index_.FreeChain(oldKey);
     if (rc != LibraryResult::Ok) {
-        rollback(false);
+        Rollback(false);
         return rc;
     }
-    rc = commit();
+    rc = Commit();
     if (rc != LibraryResult::Ok) return rc;
-    event.Key = chain.blocks[0];
+    event.key = chain.blocks[0];
     return LibraryResult::Ok;
 }
 
-LibraryResult EventLibrary::deleteEvent(uint16_t key) {
-    if (!isWritable()) return LibraryResult::InternalError;
-    LibraryResult rc = validKey(key);
+LibraryResult EventLibrary::DeleteEvent(uint16_t key) {
+    if (!IsWritable()) return LibraryResult::InternalError;
+    LibraryResult rc = ValidKey(key);
     if (rc != LibraryResult::Ok) return rc;
     shadow_ = index_;
-    rc = index_.freeChain(key);
+    rc = index_.FreeChain(key);
     if (rc != LibraryResult::Ok) {
-        rollback(false);
+        Rollback(false);
         return rc;
     }
-    return commit();
+    return Commit();
 }
 
-LibraryResult EventLibrary::rewriteFirstBlock(const EventRecord& event) {
-    if (!isWritable()) return LibraryResult::InternalError;
-    LibraryResult rc = validKey(event.Key);
+LibraryResult EventLibrary::RewriteFirstBlock(const EventRecord& event) {
+    if (!IsWritable()) return LibraryResult::InternalError;
+    LibraryResult rc = ValidKey(event.key);
     if (rc != LibraryResult::Ok) return rc;
     // Only the fixed fields are written: the stored texts, and the length that counts them,
     // stay exactly as they are, so the rest of the chain still fits them (a text read from a
     // Windows file would be longer written back as UTF-8).
     MemoryStream stream;
     EventRecord fixed = event;
-    fixed.Name.clear();
-    fixed.Notes.clear();
-    fixed.SoundFile.clear();
-    fixed.TypeName.clear();
+    fixed.name.clear();
+    fixed.notes.clear();
+    fixed.soundFile.clear();
+    fixed.typeName.clear();
     try {
         SerializeEvent(fixed, stream);
     } catch (const std::bad_alloc&) {
         return LibraryResult::OutOfMemory;
     }
     constexpr size_t kFixedFrom = 8;
-    const uint64_t at = libfmt::BlockOffset(event.Key) + kFixedFrom;
-    rc = seekCheck(at);
+    const uint64_t at = libfmt::BlockOffset(event.key) + kFixedFrom;
+    rc = SeekCheck(at);
     if (rc != LibraryResult::Ok) return rc;
-    return file_->writeAt(at, stream.data() + kFixedFrom, eventfmt::kTextsAt - kFixedFrom);
+    return file_->WriteAt(at, stream.Data() + kFixedFrom, eventfmt::kTextsAt - kFixedFrom);
 }
 
-LibraryResult EventLibrary::forEachEvent(const EventVisitor& visit) const {
-    if (!isOpen()) return LibraryResult::Ok;
+LibraryResult EventLibrary::ForEachEvent(const EventVisitor& visit) const {
+    if (!IsOpen()) return LibraryResult::Ok;
     for (int n = 1; n <= libfmt::kLastBlock; ++n) {
-        if (!index_.isHead(n)) continue;
+        if (!index_.IsHead(n)) continue;
         const LibraryResult rc = visit(static_cast<uint16_t>(n));
         if (rc != LibraryResult::Ok) return rc;
     }
     return LibraryResult::Ok;
 }
 
-LibraryResult EventLibrary::readVersion(const std::string& path, uint32_t& version) {
+LibraryResult EventLibrary::ReadVersion(const std::string& path, uint32_t& version) {
     return ReadLibraryVersion(path, version, &lastFailure_);
 }
 
 // --- raw access ---
 
-LibraryResult EventLibrary::readChain(int first, MemoryStream& out) const {
-    if (!isOpen()) return LibraryResult::InternalError;
+LibraryResult EventLibrary::ReadChain(int first, MemoryStream& out) const {
+    if (!IsOpen()) return LibraryResult::InternalError;
     BlockChain chain;
-    if (!index_.chain(first, chain)) return LibraryResult::Corrupted;
+    if (!index_.Chain(first, chain)) return LibraryResult::Corrupted;
     try {
-        return readChainInto(chain, out);
+        return ReadChainInto(chain, out);
     } catch (const std::bad_alloc&) {
         return LibraryResult::OutOfMemory;
     }
 }
 
-LibraryResult EventLibrary::readBytes(uint64_t offset, void* data, size_t size) const {
-    if (!isOpen()) return LibraryResult::InternalError;
-    const LibraryResult rc = seekCheck(offset);
+LibraryResult EventLibrary::ReadBytes(uint64_t offset, void* data, size_t size) const {
+    if (!IsOpen()) return LibraryResult::InternalError;
+    const LibraryResult rc = SeekCheck(offset);
     if (rc != LibraryResult::Ok) return rc;
-    return file_->readAt(offset, data, size);
+    return file_->ReadAt(offset, data, size);
 }
 
-LibraryResult EventLibrary::fileSize(uint64_t& size) const {
-    if (!isOpen()) return LibraryResult::InternalError;
-    return file_->size(size) == LibraryResult::Ok ? LibraryResult::Ok : LibraryResult::SeekError;
+LibraryResult EventLibrary::FileSize(uint64_t& size) const {
+    if (!IsOpen()) return LibraryResult::InternalError;
+    return file_->Size(size) == LibraryResult::Ok ? LibraryResult::Ok : LibraryResult::SeekError;
 }
 
 // --- versions of other files ---
@@ -361,7 +361,7 @@ LibraryResult EventLibrary::fileSize(uint64_t& size) const {
 LibraryResult ReadLibraryVersion(File& file, uint32_t& version) {
     version = 0;
     std::array<unsigned char, libfmt::kHeaderSize> header{};
-    const LibraryResult rc = file.readAt(0, header.data(), header.size());
+    const LibraryResult rc = file.ReadAt(0, header.data(), header.size());
     if (rc != LibraryResult::Ok) return rc;
     if (!std::equal(std::begin(libfmt::kMagic), std::end(libfmt::kMagic), header.begin()))
         return LibraryResult::BadFormat;
@@ -374,7 +374,7 @@ LibraryResult ReadLibraryVersion(File& file, uint32_t& version) {
 LibraryResult ReadLibraryVersion(const std::string& path, uint32_t& version, FileFailure* failure) {
     version = 0;
     FileFailure why;
-    std::unique_ptr<PosixFile> file = PosixFile::open(path, FileMode::ReadOnly, why);
+    std::unique_ptr<PosixFile> file = PosixFile::Open(path, FileMode::ReadOnly, why);
     if (failure) *failure = why;
     if (!file) return LibraryResult::OpenFailed;
     return ReadLibraryVersion(*file, version);

@@ -42,95 +42,95 @@ public:
     // change. OpenFailed when the file cannot be opened (lastFileFailure() tells why),
     // ReadError for a file too short for its header and index, BadFormat for a wrong magic or
     // geometry, OldVersion for an old version, UnknownVersion for one not known.
-    LibraryResult open(const std::string& path, FileMode mode = FileMode::ReadWrite);
+    LibraryResult Open(const std::string& path, FileMode mode = FileMode::ReadWrite);
     // Opens a library of any known version read only, to convert or import it: its events and
     // chains can be read (readChain, readBytes; readEvent for the versions with the current
     // event layout). The first format has no index; its blocks are read with readBytes.
-    LibraryResult openForConversion(const std::string& path);
+    LibraryResult OpenForConversion(const std::string& path);
     // Creates an empty library, replacing any file of that name (unless another program holds
     // it: LibraryInUse). CreateFailed when the file cannot be created (lastFileFailure() tells
     // why).
-    LibraryResult create(const std::string& path);
+    LibraryResult Create(const std::string& path);
     // The same on a file given by the caller (a file in memory, a file that fails on purpose).
-    LibraryResult openFile(std::unique_ptr<File> file, bool writable = true,
+    LibraryResult OpenFile(std::unique_ptr<File> file, bool writable = true,
                            bool acceptOld = false);
-    LibraryResult createFile(std::unique_ptr<File> file);
+    LibraryResult CreateFile(std::unique_ptr<File> file);
     // Never fails.
-    void close();
+    void Close();
 
-    bool isOpen() const { return file_ != nullptr; }
-    bool isWritable() const { return file_ != nullptr && writable_; }
+    bool IsOpen() const { return file_ != nullptr; }
+    bool IsWritable() const { return file_ != nullptr && writable_; }
     // The format version of the open file, 0 when none is open.
-    uint32_t version() const { return version_; }
+    uint32_t Version() const { return version_; }
     // Why the last open or create could not open the file.
-    const FileFailure& lastFileFailure() const { return lastFailure_; }
+    const FileFailure& LastFileFailure() const { return lastFailure_; }
 
     // --- events ---
 
     // The event stored at `key`, its type resolved. Corrupted for a key that is not an event's
     // first block, a broken chain or a record that cannot be read.
-    ReadResult<EventRecord> readEvent(uint16_t key) const;
+    ReadResult<EventRecord> ReadEvent(uint16_t key) const;
     // Stores the event in new blocks, gives it an id when its Id is 0, and on success sets its
     // Key. EventTooLarge when its stored form would be longer than 20 blocks, LibraryFull when
     // the library is full.
-    LibraryResult addEvent(EventRecord& event);
+    LibraryResult AddEvent(EventRecord& event);
     // Stores the event in new blocks and frees the chain at its Key; on success sets the new
     // Key. The new copy is placed while the old one still takes its blocks.
-    LibraryResult modifyEvent(EventRecord& event);
+    LibraryResult ModifyEvent(EventRecord& event);
     // Frees the chain of the event whose first block is `key`.
-    LibraryResult deleteEvent(uint16_t key);
+    LibraryResult DeleteEvent(uint16_t key);
     // Writes the fixed fields of the event (Flags ... Id, the bytes 8 to 107 of its stored
     // form) over its first block in place; the key, the index and the stored texts stay as they
     // are, and nothing is flushed. For changes of the reminder state only.
-    LibraryResult rewriteFirstBlock(const EventRecord& event);
+    LibraryResult RewriteFirstBlock(const EventRecord& event);
     // Makes every write so far reach the disk.
-    LibraryResult flush();
+    LibraryResult Flush();
 
     // Calls the visitor for every event in ascending block order and returns the first result
     // other than Ok, else Ok. The walk reads the live index: an event the visitor deletes is gone,
     // one it adds in higher blocks is met later.
-    LibraryResult forEachEvent(const EventVisitor& visit) const;
-    int countEvents() const { return isOpen() ? index_.countHeads() : 0; }
+    LibraryResult ForEachEvent(const EventVisitor& visit) const;
+    int CountEvents() const { return IsOpen() ? index_.CountHeads() : 0; }
 
     // The version of another library file, without touching this one. OpenFailed when it cannot
     // be opened, ReadError when it is too short, BadFormat for a wrong magic, UnknownVersion
     // for an unknown version.
-    LibraryResult readVersion(const std::string& path, uint32_t& version);
+    LibraryResult ReadVersion(const std::string& path, uint32_t& version);
 
     // --- the raw file, for conversion and checking ---
 
     // The bytes of the chain that starts at `first`, whether or not the index marks it as an
     // event's first block (old files keep their quick reminders in such a chain): whole blocks,
     // at most 20. Corrupted for a broken chain.
-    LibraryResult readChain(int first, MemoryStream& out) const;
+    LibraryResult ReadChain(int first, MemoryStream& out) const;
     // Bytes at an absolute offset of the file: SeekError past the end, ReadError short.
-    LibraryResult readBytes(uint64_t offset, void* data, size_t size) const;
-    LibraryResult fileSize(uint64_t& size) const;
-    const BlockIndex& index() const { return index_; }
+    LibraryResult ReadBytes(uint64_t offset, void* data, size_t size) const;
+    LibraryResult FileSize(uint64_t& size) const;
+    const BlockIndex& Index() const { return index_; }
 
-    void setTypeLookup(TypeLookup lookup) { typeLookup_ = std::move(lookup); }
-    void setNowSource(NowSource now) { now_ = std::move(now); }
-    void setIdSource(NowSource now, TickSource tick) {
+    void SetTypeLookup(TypeLookup lookup) { typeLookup_ = std::move(lookup); }
+    void SetNowSource(NowSource now) { now_ = std::move(now); }
+    void SetIdSource(NowSource now, TickSource tick) {
         now_ = std::move(now);
         tick_ = std::move(tick);
     }
 
 private:
-    LibraryResult seekCheck(uint64_t position) const;
-    LibraryResult readBlock(int block, unsigned char* data) const;
-    LibraryResult readChainInto(const BlockChain& chain, MemoryStream& out) const;
-    LibraryResult writeChain(const MemoryStream& stored, const BlockChain& chain);
+    LibraryResult SeekCheck(uint64_t position) const;
+    LibraryResult ReadBlock(int block, unsigned char* data) const;
+    LibraryResult ReadChainInto(const BlockChain& chain, MemoryStream& out) const;
+    LibraryResult WriteChain(const MemoryStream& stored, const BlockChain& chain);
     // Plans a chain of free blocks for the stream, writes it and links it into the index (the
     // shadow keeps the index as it was); a failed write puts the index back.
-    LibraryResult writeNewChain(const MemoryStream& stored, BlockChain& chain);
-    LibraryResult writeIndex();
-    LibraryResult validKey(int key) const;
-    LibraryResult serialize(EventRecord& event, bool assignId, MemoryStream& out,
+    LibraryResult WriteNewChain(const MemoryStream& stored, BlockChain& chain);
+    LibraryResult WriteIndex();
+    LibraryResult ValidKey(int key) const;
+    LibraryResult Serialize(EventRecord& event, bool assignId, MemoryStream& out,
                             uint32_t& newId) const;
     // Writes the index and flushes; on failure puts back the index the change started from,
     // in memory and (as far as the file lets it) in the file.
-    LibraryResult commit();
-    void rollback(bool indexWritten);
+    LibraryResult Commit();
+    void Rollback(bool indexWritten);
 
     std::unique_ptr<File> file_;
     bool writable_ = false;

@@ -12,75 +12,75 @@ DateTime DateFromFile(double days) {
 
 bool ReadDate(MemoryStream& in, DateTime& d) {
     double days;
-    if (!in.readDouble(days)) return false;
+    if (!in.ReadDouble(days)) return false;
     d = DateFromFile(days);
     return true;
 }
 
 bool ReadText(MemoryStream& in, std::string& text) {
     std::string bytes;
-    if (!in.readString(bytes)) return false;
+    if (!in.ReadString(bytes)) return false;
     text = DecodeFileText(bytes);
     return true;
 }
 
 size_t SerializedSize(const EventRecord& e) {
-    return eventfmt::kEmptyEventSize + e.Name.size() + e.Notes.size() + e.SoundFile.size() +
-           e.TypeName.size();
+    return eventfmt::kEmptyEventSize + e.name.size() + e.notes.size() + e.soundFile.size() +
+           e.typeName.size();
 }
 
 void SerializeEvent(const EventRecord& e, MemoryStream& out) {
-    const size_t start = out.length();
-    out.writeU32(eventfmt::kRecordMagic);
-    out.writeI32(0); // the length, filled in below
-    out.writeU32(e.Flags);
-    out.writeU32(e.Advance.word);
-    out.writeU32(e.Pattern);
-    out.writeU32(e.PatternParam);
-    out.writeDouble(e.Start.ToOle());
-    out.writeDouble(e.SnoozeUntil.ToOle());
-    out.writeDouble(e.LastShown.ToOle());
-    out.writeU32(e.SnoozeChoice.word);
-    out.writeU32(e.Sound);
-    out.writeU32(e.Duration.word);
-    out.writeU32(e.WindowSize);
-    out.writeU32(e.SoundPause);
-    out.writeDouble(e.End.ToOle());
-    out.writeU32(e.Id);
+    const size_t start = out.Length();
+    out.WriteU32(eventfmt::kRecordMagic);
+    out.WriteI32(0); // the length, filled in below
+    out.WriteU32(e.flags);
+    out.WriteU32(e.advance.word);
+    out.WriteU32(e.pattern);
+    out.WriteU32(e.patternParam);
+    out.WriteDouble(e.start.ToOle());
+    out.WriteDouble(e.snoozeUntil.ToOle());
+    out.WriteDouble(e.lastShown.ToOle());
+    out.WriteU32(e.snoozeChoice.word);
+    out.WriteU32(e.sound);
+    out.WriteU32(e.duration.word);
+    out.WriteU32(e.windowSize);
+    out.WriteU32(e.soundPause);
+    out.WriteDouble(e.end.ToOle());
+    out.WriteU32(e.id);
     const unsigned char reserved[eventfmt::kReservedSize] = {};
-    out.write(reserved, sizeof reserved);
-    out.writeString(e.Name);
-    out.writeString(e.Notes);
-    out.writeString(e.SoundFile);
-    out.writeString(e.TypeName);
-    out.patchU32(start + eventfmt::kLengthAt, static_cast<uint32_t>(out.length() - start));
+    out.Write(reserved, sizeof reserved);
+    out.WriteString(e.name);
+    out.WriteString(e.notes);
+    out.WriteString(e.soundFile);
+    out.WriteString(e.typeName);
+    out.PatchU32(start + eventfmt::kLengthAt, static_cast<uint32_t>(out.Length() - start));
 }
 
 bool DeserializeEvent(MemoryStream& in, EventRecord& event) {
-    in.rewind();
+    in.Rewind();
     EventRecord r = event;
     uint32_t magic, word;
     int32_t length;
-    if (!in.readU32(magic) || magic != eventfmt::kRecordMagic) return false;
-    if (!in.readI32(length)) return false;
-    if (length > 0 && static_cast<size_t>(length) > in.length()) return false;
-    if (!in.readU32(r.Flags)) return false;
-    if (!in.readU32(word)) return false;
-    r.Advance = TimeAmount(word);
-    if (!in.readU32(r.Pattern) || !in.readU32(r.PatternParam)) return false;
-    if (!ReadDate(in, r.Start) || !ReadDate(in, r.SnoozeUntil) || !ReadDate(in, r.LastShown))
+    if (!in.ReadU32(magic) || magic != eventfmt::kRecordMagic) return false;
+    if (!in.ReadI32(length)) return false;
+    if (length > 0 && static_cast<size_t>(length) > in.Length()) return false;
+    if (!in.ReadU32(r.flags)) return false;
+    if (!in.ReadU32(word)) return false;
+    r.advance = TimeAmount(word);
+    if (!in.ReadU32(r.pattern) || !in.ReadU32(r.patternParam)) return false;
+    if (!ReadDate(in, r.start) || !ReadDate(in, r.snoozeUntil) || !ReadDate(in, r.lastShown))
         return false;
-    if (!in.readU32(word)) return false;
-    r.SnoozeChoice = TimeAmount(word);
-    if (!in.readU32(r.Sound)) return false;
-    if (!in.readU32(word)) return false;
-    r.Duration = TimeAmount(word);
-    if (!in.readU32(r.WindowSize) || !in.readU32(r.SoundPause)) return false;
-    if (!ReadDate(in, r.End)) return false;
-    if (!in.readU32(r.Id)) return false;
-    if (!in.skip(eventfmt::kReservedSize)) return false;
-    if (!ReadText(in, r.Name) || !ReadText(in, r.Notes) || !ReadText(in, r.SoundFile) ||
-        !ReadText(in, r.TypeName))
+    if (!in.ReadU32(word)) return false;
+    r.snoozeChoice = TimeAmount(word);
+    if (!in.ReadU32(r.sound)) return false;
+    if (!in.ReadU32(word)) return false;
+    r.duration = TimeAmount(word);
+    if (!in.ReadU32(r.windowSize) || !in.ReadU32(r.soundPause)) return false;
+    if (!ReadDate(in, r.end)) return false;
+    if (!in.ReadU32(r.id)) return false;
+    if (!in.Skip(eventfmt::kReservedSize)) return false;
+    if (!ReadText(in, r.name) || !ReadText(in, r.notes) || !ReadText(in, r.soundFile) ||
+        !ReadText(in, r.typeName))
         return false;
     event = std::move(r);
     return true;

@@ -16,21 +16,21 @@ bool PastEnd(int block, uint64_t fileSize) {
 
 std::vector<LibraryProblem> VerifyLibrary(const EventLibrary& library) {
     std::vector<LibraryProblem> problems;
-    if (!library.isOpen()) return problems;
-    const BlockIndex& index = library.index();
+    if (!library.IsOpen()) return problems;
+    const BlockIndex& index = library.Index();
     uint64_t fileSize = 0;
-    if (library.fileSize(fileSize) != LibraryResult::Ok) fileSize = 0;
+    if (library.FileSize(fileSize) != LibraryResult::Ok) fileSize = 0;
     std::array<uint16_t, libfmt::kIndexEntries> owner{};
 
     for (int key = 1; key <= libfmt::kLastBlock; ++key) {
-        if (!index.isHead(key)) continue;
+        if (!index.IsHead(key)) continue;
         const auto k = static_cast<uint16_t>(key);
         bool whole = false;
         bool pastEnd = false;
         bool shared = false;
         int n = key;
         for (int step = 0; step < libfmt::kMaxChainBlocks; ++step) {
-            if (!BlockIndex::IsBlockNumber(n) || (step > 0 && index.isHead(n))) {
+            if (!BlockIndex::IsBlockNumber(n) || (step > 0 && index.IsHead(n))) {
                 problems.push_back({LibraryProblemKind::BrokenChain, k,
                                     static_cast<uint16_t>(BlockIndex::IsBlockNumber(n) ? n : 0)});
                 break;
@@ -55,7 +55,7 @@ std::vector<LibraryProblem> VerifyLibrary(const EventLibrary& library) {
                         {LibraryProblemKind::BlockPastEnd, k, static_cast<uint16_t>(n)});
                 pastEnd = true;
             }
-            const uint16_t e = index.entry(n);
+            const uint16_t e = index.Entry(n);
             if ((e & BlockIndex::kLinkMask) == BlockIndex::kEndOfChain) {
                 whole = true;
                 break;
@@ -65,13 +65,13 @@ std::vector<LibraryProblem> VerifyLibrary(const EventLibrary& library) {
                 problems.push_back({LibraryProblemKind::BrokenChain, k, 0});
         }
         if (!whole || pastEnd) continue;
-        const LibraryResult rc = library.readEvent(k).Code();
+        const LibraryResult rc = library.ReadEvent(k).Code();
         if (rc != LibraryResult::Ok)
             problems.push_back({LibraryProblemKind::UnreadableEvent, k, 0, rc});
     }
 
     for (int n = 1; n <= libfmt::kLastBlock; ++n) {
-        if (index.entry(n) == 0 || owner[static_cast<size_t>(n)] != 0) continue;
+        if (index.Entry(n) == 0 || owner[static_cast<size_t>(n)] != 0) continue;
         const auto b = static_cast<uint16_t>(n);
         problems.push_back({LibraryProblemKind::LostBlock, 0, b});
         if (PastEnd(n, fileSize)) problems.push_back({LibraryProblemKind::BlockPastEnd, 0, b});
@@ -101,7 +101,7 @@ std::string DescribeProblem(const LibraryProblem& p) {
     std::string line = text;
     if (p.kind == LibraryProblemKind::UnreadableEvent) {
         const ResultMessage m = MessageOf(p.code);
-        if (!m.silent()) line += std::string(" ") + LoadString(m.stringId);
+        if (!m.Silent()) line += std::string(" ") + LoadString(m.stringId);
     }
     return line;
 }

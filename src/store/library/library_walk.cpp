@@ -19,21 +19,21 @@ public:
         : library_(library), fileSize_(fileSize), bytes_(kWindowBlocks * libfmt::kBlockSize) {}
 
     // Appends block n to the stream.
-    LibraryResult append(int n, MemoryStream& out) {
+    LibraryResult Append(int n, MemoryStream& out) {
         const uint64_t at = libfmt::BlockOffset(n);
         if (at + libfmt::kBlockSize > fileSize_) {
             // Past the end of the file: the library's own read gives the code.
             unsigned char block[libfmt::kBlockSize];
-            const LibraryResult rc = library_.readBytes(at, block, sizeof block);
+            const LibraryResult rc = library_.ReadBytes(at, block, sizeof block);
             if (rc != LibraryResult::Ok) return rc;
-            out.write(block, sizeof block);
+            out.Write(block, sizeof block);
             return LibraryResult::Ok;
         }
         if (n < first_ || n >= first_ + count_) {
             const int count = static_cast<int>(
                 std::min<uint64_t>(kWindowBlocks, (fileSize_ - at) / libfmt::kBlockSize));
             const LibraryResult rc =
-                library_.readBytes(at, bytes_.data(), count * libfmt::kBlockSize);
+                library_.ReadBytes(at, bytes_.data(), count * libfmt::kBlockSize);
             if (rc != LibraryResult::Ok) {
                 count_ = 0;
                 return rc;
@@ -41,7 +41,7 @@ public:
             first_ = n;
             count_ = count;
         }
-        out.write(bytes_.data() + (n - first_) * libfmt::kBlockSize, libfmt::kBlockSize);
+        out.Write(bytes_.data() + (n - first_) * libfmt::kBlockSize, libfmt::kBlockSize);
         return LibraryResult::Ok;
     }
 
@@ -57,21 +57,21 @@ private:
 
 LibraryResult ReadEachEvent(const EventLibrary& library, const EventLibrary::TypeLookup& lookup,
                             const StoredEventVisitor& visit) {
-    if (!library.isOpen()) return LibraryResult::Ok;
+    if (!library.IsOpen()) return LibraryResult::Ok;
     uint64_t size = 0;
-    LibraryResult rc = library.fileSize(size);
+    LibraryResult rc = library.FileSize(size);
     if (rc != LibraryResult::Ok) return rc;
     try {
         BlockWindow window(library, size);
         MemoryStream stream;
-        const BlockIndex& index = library.index();
+        const BlockIndex& index = library.Index();
         for (int key = 1; key <= libfmt::kLastBlock; ++key) {
-            if (!index.isHead(key)) continue;
+            if (!index.IsHead(key)) continue;
             BlockChain chain;
-            if (!index.chain(key, chain)) return LibraryResult::Corrupted;
-            stream.clear();
+            if (!index.Chain(key, chain)) return LibraryResult::Corrupted;
+            stream.Clear();
             for (int i = 0; i < chain.count; ++i) {
-                rc = window.append(chain.blocks[static_cast<size_t>(i)], stream);
+                rc = window.Append(chain.blocks[static_cast<size_t>(i)], stream);
                 if (rc != LibraryResult::Ok) return rc;
             }
             ReadResult<EventRecord> event =

@@ -35,7 +35,7 @@ bool IsDatedType(uint32_t code) {
 // dropped (an end date of zero would silence a recurring event for good). Recurring follows the
 // pattern, and only a one-time event can be accepted.
 void SettleOldFlags(EventRecord& e) {
-    e.Flags &= kKnownFlags & ~(kHasEnd | kHasWindowSize | kHasSoundPause);
+    e.flags &= kKnownFlags & ~(kHasEnd | kHasWindowSize | kHasSoundPause);
     e.SetFlag(kRecurring, e.Kind() != 0);
     if (e.IsRecurring()) e.SetFlag(kAccepted, false);
 }
@@ -46,11 +46,11 @@ void SetFirstFormatPattern(EventRecord& e, uint32_t code) {
         e.SetPattern(kFormByDate | kKindDaily, 1);
         break;
     case 2:
-        e.SetPattern(kFormByDate | kKindWeekly | WeekdayBit(e.Start.DayOfWeek()), 1);
+        e.SetPattern(kFormByDate | kKindWeekly | WeekdayBit(e.start.DayOfWeek()), 1);
         break;
     case 3:
         e.SetPattern(kFormByDate | kKindMonthly,
-                     PatternParamOf(static_cast<uint32_t>(e.Start.Day()), 1));
+                     PatternParamOf(static_cast<uint32_t>(e.start.Day()), 1));
         break;
     case 4:
         e.SetPattern(kFormByDate | kKindYearly, 1);
@@ -96,30 +96,30 @@ TimeAmount OldSnoozeChoice(uint32_t code) {
 }
 
 bool ReadOldLayoutEvent(MemoryStream& in, uint32_t version, EventRecord& out) {
-    in.rewind();
+    in.Rewind();
     EventRecord e;
     uint32_t magic, length, flags, unused, typeCode, unit, count, pattern, param, word;
-    if (!in.readU32(magic) || magic != eventfmt::kRecordMagic) return false;
-    if (!in.readU32(length) || length > in.length()) return false;
-    if (!in.readU32(flags) || !in.readU32(unused) || !in.readU32(typeCode)) return false;
-    e.Flags |= flags;
-    e.TypeName = OldTypeName(typeCode);
-    if (version != libfmt::kVersion20004 && IsDatedType(typeCode)) e.Duration = kOneDay;
-    if (!in.readU32(unit) || !in.readU32(count)) return false;
-    e.Advance = AmountOfWords(unit, count);
-    if (!in.readU32(pattern) || !in.readU32(param)) return false;
+    if (!in.ReadU32(magic) || magic != eventfmt::kRecordMagic) return false;
+    if (!in.ReadU32(length) || length > in.Length()) return false;
+    if (!in.ReadU32(flags) || !in.ReadU32(unused) || !in.ReadU32(typeCode)) return false;
+    e.flags |= flags;
+    e.typeName = OldTypeName(typeCode);
+    if (version != libfmt::kVersion20004 && IsDatedType(typeCode)) e.duration = kOneDay;
+    if (!in.ReadU32(unit) || !in.ReadU32(count)) return false;
+    e.advance = AmountOfWords(unit, count);
+    if (!in.ReadU32(pattern) || !in.ReadU32(param)) return false;
     if (pattern != 0) e.SetPattern(pattern, param);
-    if (!ReadDate(in, e.Start) || !ReadDate(in, e.SnoozeUntil) || !ReadDate(in, e.LastShown))
+    if (!ReadDate(in, e.start) || !ReadDate(in, e.snoozeUntil) || !ReadDate(in, e.lastShown))
         return false;
-    if (!in.readU32(word)) return false;
-    e.SnoozeChoice = version == libfmt::kVersion20002 ? OldSnoozeChoice(word) : TimeAmount(word);
-    if (!in.readU32(e.Sound)) return false;
+    if (!in.ReadU32(word)) return false;
+    e.snoozeChoice = version == libfmt::kVersion20002 ? OldSnoozeChoice(word) : TimeAmount(word);
+    if (!in.ReadU32(e.sound)) return false;
     if (version == libfmt::kVersion20004) {
-        if (!in.readU32(unit) || !in.readU32(count)) return false;
-        e.Duration = AmountOfWords(unit, count);
+        if (!in.ReadU32(unit) || !in.ReadU32(count)) return false;
+        e.duration = AmountOfWords(unit, count);
     }
-    if (!in.skip(oldfmt::kTextsAt - in.cursor())) return false;
-    if (!ReadText(in, e.Name) || !ReadText(in, e.Notes) || !ReadText(in, e.SoundFile)) return false;
+    if (!in.Skip(oldfmt::kTextsAt - in.Cursor())) return false;
+    if (!ReadText(in, e.name) || !ReadText(in, e.notes) || !ReadText(in, e.soundFile)) return false;
     SettleOldFlags(e);
     out = std::move(e);
     return true;
@@ -127,20 +127,20 @@ bool ReadOldLayoutEvent(MemoryStream& in, uint32_t version, EventRecord& out) {
 
 std::vector<OldQuickReminder> ReadOldQuickRecord(MemoryStream& in) {
     std::vector<OldQuickReminder> found;
-    in.rewind();
+    in.Rewind();
     uint32_t magic, length, count;
-    if (!in.readU32(magic) || magic != oldfmt::kQuickRecordMagic) return found;
-    if (!in.readU32(length) || length > in.length() || !in.readU32(count)) return found;
+    if (!in.ReadU32(magic) || magic != oldfmt::kQuickRecordMagic) return found;
+    if (!in.ReadU32(length) || length > in.Length() || !in.ReadU32(count)) return found;
     // Each entry takes at least 28 bytes, so a count larger than the data ends at the data.
     for (uint32_t i = 0; i < count; ++i) {
-        const size_t start = in.cursor();
+        const size_t start = in.Cursor();
         uint32_t unit, amount;
         OldQuickReminder q;
         std::string unused;
-        if (!in.readU32(magic) || magic != oldfmt::kQuickEntryMagic) break;
-        if (!in.readU32(length) || length > in.length() - start) break;
-        if (!in.readU32(unit) || !in.readU32(amount)) break;
-        if (!ReadText(in, q.menuName) || !ReadText(in, q.eventName) || !in.readString(unused))
+        if (!in.ReadU32(magic) || magic != oldfmt::kQuickEntryMagic) break;
+        if (!in.ReadU32(length) || length > in.Length() - start) break;
+        if (!in.ReadU32(unit) || !in.ReadU32(amount)) break;
+        if (!ReadText(in, q.menuName) || !ReadText(in, q.eventName) || !in.ReadString(unused))
             break;
         q.offset = AmountOfWords(unit, amount);
         found.push_back(std::move(q));
@@ -154,16 +154,16 @@ bool IsFirstFormatEvent(const unsigned char* block) {
 
 EventRecord ReadFirstFormatEvent(const unsigned char* block) {
     EventRecord e;
-    e.Flags |= GetLe32(block + 4);
-    e.Start = DateFromFile(DoubleFromBits(GetLe64(block + 8)));
-    e.SnoozeUntil = DateFromFile(DoubleFromBits(GetLe64(block + 16)));
-    e.LastShown = DateFromFile(DoubleFromBits(GetLe64(block + 24)));
+    e.flags |= GetLe32(block + 4);
+    e.start = DateFromFile(DoubleFromBits(GetLe64(block + 8)));
+    e.snoozeUntil = DateFromFile(DoubleFromBits(GetLe64(block + 16)));
+    e.lastShown = DateFromFile(DoubleFromBits(GetLe64(block + 24)));
     const uint32_t typeCode = GetLe32(block + 36);
-    e.TypeName = OldTypeName(typeCode);
-    if (IsDatedType(typeCode)) e.Duration = kOneDay;
+    e.typeName = OldTypeName(typeCode);
+    if (IsDatedType(typeCode)) e.duration = kOneDay;
     SetFirstFormatPattern(e, GetLe32(block + 40));
-    e.Name = FixedText(block + 128, oldfmt::kFirstFormatBlockSize - 128);
-    e.Notes = e.Name;
+    e.name = FixedText(block + 128, oldfmt::kFirstFormatBlockSize - 128);
+    e.notes = e.name;
     SettleOldFlags(e);
     return e;
 }

@@ -22,7 +22,7 @@ struct OldQuickReminder {
 class QuickReminderTakeOver {
 public:
     virtual ~QuickReminderTakeOver() = default;
-    virtual void takeOver(const std::vector<OldQuickReminder>& reminders) = 0;
+    virtual void TakeOver(const std::vector<OldQuickReminder>& reminders) = 0;
 };
 
 } // namespace zm

@@ -14,12 +14,12 @@ constexpr size_t kMagicLength = sizeof(kQuickMagic) - 1;
 
 bool ReadRecord(ArchiveReader& in, uint32_t schema, QuickReminder& q) {
     uint32_t tag, offset;
-    if (!in.u32(tag) || tag != kQuickRecordTag) return false;
-    if (!in.u32(offset) || !in.u32(q.Sound) || !in.text(q.TypeName) || !in.text(q.MenuName) ||
-        !in.text(q.EventName) || !in.text(q.SoundFile))
+    if (!in.U32(tag) || tag != kQuickRecordTag) return false;
+    if (!in.U32(offset) || !in.U32(q.sound) || !in.Text(q.typeName) || !in.Text(q.menuName) ||
+        !in.Text(q.eventName) || !in.Text(q.soundFile))
         return false;
-    q.Offset = TimeAmount(offset);
-    if (schema >= 2 && !in.u32(q.SoundPause)) return false;
+    q.offset = TimeAmount(offset);
+    if (schema >= 2 && !in.U32(q.soundPause)) return false;
     return true;
 }
 
@@ -29,8 +29,8 @@ bool ParseQuickFile(std::span<const uint8_t> bytes, QuickFileContent& out) {
     if (bytes.size() < kQuickHeaderSize) return false;
     if (std::memcmp(bytes.data(), kQuickMagic, kMagicLength) != 0) return false;
     uint32_t schema, count;
-    ArchiveReader(bytes.subspan(kQuickSchemaOffset)).u32(schema);
-    ArchiveReader(bytes.subspan(kQuickCountOffset)).u32(count);
+    ArchiveReader(bytes.subspan(kQuickSchemaOffset)).U32(schema);
+    ArchiveReader(bytes.subspan(kQuickCountOffset)).U32(count);
     if (schema < 1 || schema > 2 || count > kMaxQuickReminders) return false;
 
     QuickFileContent c;
@@ -46,25 +46,25 @@ bool ParseQuickFile(std::span<const uint8_t> bytes, QuickFileContent& out) {
 
 std::vector<uint8_t> SerializeQuickFile(const QuickList& list) {
     ArchiveWriter w;
-    w.zeros(kQuickHeaderSize);
-    WriteImageListStream(w, kQuickIconSize, list.icons());
-    for (const QuickReminder& q : list.entries()) {
-        w.u32(kQuickRecordTag);
-        w.u32(q.Offset.word);
-        w.u32(q.Sound);
-        if (!w.text(q.TypeName) || !w.text(q.MenuName) || !w.text(q.EventName) ||
-            !w.text(q.SoundFile))
+    w.Zeros(kQuickHeaderSize);
+    WriteImageListStream(w, kQuickIconSize, list.Icons());
+    for (const QuickReminder& q : list.Entries()) {
+        w.U32(kQuickRecordTag);
+        w.U32(q.offset.word);
+        w.U32(q.sound);
+        if (!w.Text(q.typeName) || !w.Text(q.menuName) || !w.Text(q.eventName) ||
+            !w.Text(q.soundFile))
             return {};
-        w.u32(q.SoundPause);
+        w.U32(q.soundPause);
     }
-    std::vector<uint8_t> bytes = w.take();
+    std::vector<uint8_t> bytes = w.Take();
     std::memcpy(bytes.data(), kQuickMagic, kMagicLength);
     PutLe32(bytes.data() + kQuickSchemaOffset, kQuickSchema);
-    PutLe32(bytes.data() + kQuickCountOffset, static_cast<uint32_t>(list.count()));
+    PutLe32(bytes.data() + kQuickCountOffset, static_cast<uint32_t>(list.Count()));
     return bytes;
 }
 
-SideFileOutcome saveQuickReminders(const QuickList& list, const std::string& folder) {
+SideFileOutcome SaveQuickReminders(const QuickList& list, const std::string& folder) {
     SideFileOutcome out;
     out.path = SideFilePath(folder, kQuickFileName);
     if (out.path.empty()) {
@@ -76,7 +76,7 @@ SideFileOutcome saveQuickReminders(const QuickList& list, const std::string& fol
     return out;
 }
 
-SideFileOutcome loadQuickReminders(QuickList& list, const std::string& folder) {
+SideFileOutcome LoadQuickReminders(QuickList& list, const std::string& folder) {
     const std::string path = SideFilePath(folder, kQuickFileName);
     if (path.empty()) {
         SideFileOutcome out;
@@ -84,19 +84,19 @@ SideFileOutcome loadQuickReminders(QuickList& list, const std::string& folder) {
         return out;
     }
     auto startEmpty = [&] {
-        list.clear();
-        return saveQuickReminders(list, folder);
+        list.Clear();
+        return SaveQuickReminders(list, folder);
     };
     std::vector<uint8_t> bytes;
     const FileCause read = ReadWholeFile(path, bytes);
     if (read == FileCause::FileNotFound) {
         SideFileOutcome out = startEmpty();
-        out.created = out.ok();
+        out.created = out.Ok();
         return out;
     }
     QuickFileContent content;
     if (read == FileCause::None && ParseQuickFile(bytes, content)) {
-        list.assign(std::move(content.entries), std::move(content.icons));
+        list.Assign(std::move(content.entries), std::move(content.icons));
         SideFileOutcome out;
         out.path = path;
         return out;

@@ -3,8 +3,8 @@
 // 16-pixel image list and one record per quick reminder. Integers are little-endian; texts are
 // in the archive string form.
 
-#include "store/quick/quick_list.h"
 #include "store/io/side_file_outcome.h"
+#include "store/quick/quick_list.h"
 
 #include <cstdint>
 #include <span>
@@ -38,8 +38,8 @@ std::vector<uint8_t> SerializeQuickFile(const QuickList& list);
 // Start-up: loads the quick-reminder file of the folder. A missing file, or one that cannot be
 // read, gives an empty list, which is saved at once; an unreadable file is first moved aside
 // under a backup name. Fails when the folder is not known or the new file cannot be written.
-SideFileOutcome loadQuickReminders(QuickList& list, const std::string& folder);
+SideFileOutcome LoadQuickReminders(QuickList& list, const std::string& folder);
 
-SideFileOutcome saveQuickReminders(const QuickList& list, const std::string& folder);
+SideFileOutcome SaveQuickReminders(const QuickList& list, const std::string& folder);
 
 } // namespace zm

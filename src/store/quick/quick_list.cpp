@@ -1,8 +1,8 @@
 #include "store/quick/quick_list.h"
 
 #include "res/artwork.h"
-#include "store/types/image_list_stream.h"
 #include "store/text/no_case.h"
+#include "store/types/image_list_stream.h"
 
 #include <algorithm>
 #include <numeric>
@@ -12,51 +12,51 @@ namespace zm {
 QuickReminder TakenOverQuickReminder(std::string menuName, std::string eventName,
                                      TimeAmount offset) {
     QuickReminder q;
-    q.Offset = offset;
-    q.TypeName = kTakenOverQuickType;
-    q.MenuName = std::move(menuName);
-    q.EventName = std::move(eventName);
+    q.offset = offset;
+    q.typeName = kTakenOverQuickType;
+    q.menuName = std::move(menuName);
+    q.eventName = std::move(eventName);
     return q;
 }
 
-const QuickReminder* QuickList::forCommand(uint32_t command) const {
+const QuickReminder* QuickList::ForCommand(uint32_t command) const {
     if (command < kFirstQuickCommand) return nullptr;
-    return at(command - kFirstQuickCommand);
+    return At(command - kFirstQuickCommand);
 }
 
-bool QuickList::add(QuickReminder entry, const IconImage& icon) {
-    if (full()) return false;
+bool QuickList::Add(QuickReminder entry, const IconImage& icon) {
+    if (Full()) return false;
     entries_.push_back(std::move(entry));
     icons_.push_back(FitIcon(icon, kQuickIconSize));
     return true;
 }
 
-bool QuickList::addWithDefaultIcon(QuickReminder entry) {
-    return add(std::move(entry), ProgramIcon(kIconNewEntry, kQuickIconSize));
+bool QuickList::AddWithDefaultIcon(QuickReminder entry) {
+    return Add(std::move(entry), ProgramIcon(kIconNewEntry, kQuickIconSize));
 }
 
-void QuickList::replace(size_t index, QuickReminder entry, const IconImage& icon) {
+void QuickList::Replace(size_t index, QuickReminder entry, const IconImage& icon) {
     if (index >= entries_.size()) return;
     entries_[index] = std::move(entry);
     icons_[index] = FitIcon(icon, kQuickIconSize);
 }
 
-void QuickList::remove(size_t index) {
+void QuickList::Remove(size_t index) {
     if (index >= entries_.size()) return;
     entries_.erase(entries_.begin() + static_cast<ptrdiff_t>(index));
     icons_.erase(icons_.begin() + static_cast<ptrdiff_t>(index));
 }
 
-void QuickList::clear() {
+void QuickList::Clear() {
     entries_.clear();
     icons_.clear();
 }
 
-void QuickList::sortByMenuName() {
+void QuickList::SortByMenuName() {
     std::vector<size_t> order(entries_.size());
     std::iota(order.begin(), order.end(), size_t{0});
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        return NoCaseLess(entries_[a].MenuName, entries_[b].MenuName);
+        return NoCaseLess(entries_[a].menuName, entries_[b].menuName);
     });
     std::vector<QuickReminder> entries;
     std::vector<IconImage> icons;
@@ -70,7 +70,7 @@ void QuickList::sortByMenuName() {
     icons_ = std::move(icons);
 }
 
-void QuickList::assign(std::vector<QuickReminder> entries, std::vector<IconImage> icons) {
+void QuickList::Assign(std::vector<QuickReminder> entries, std::vector<IconImage> icons) {
     entries_ = std::move(entries);
     icons_ = std::move(icons);
 }

@@ -22,13 +22,13 @@ inline constexpr int kQuickIconSize = 16;
 inline constexpr char kTakenOverQuickType[] = "Alarm";
 
 struct QuickReminder {
-    TimeAmount Offset{15};    // how long after choosing the event falls due
-    uint32_t Sound = 0;       // as EventRecord::Sound
-    uint32_t SoundPause = 30; // as EventRecord::SoundPause
-    std::string TypeName;
-    std::string MenuName; // the menu item's text, not empty
-    std::string EventName;
-    std::string SoundFile;
+    TimeAmount offset{15};    // how long after choosing the event falls due
+    uint32_t sound = 0;       // as EventRecord::Sound
+    uint32_t soundPause = 30; // as EventRecord::SoundPause
+    std::string typeName;
+    std::string menuName; // the menu item's text, not empty
+    std::string eventName;
+    std::string soundFile;
     friend bool operator==(const QuickReminder&, const QuickReminder&) = default;
 };
 
@@ -39,30 +39,30 @@ QuickReminder TakenOverQuickReminder(std::string menuName, std::string eventName
 
 class QuickList {
 public:
-    size_t count() const { return entries_.size(); }
-    bool full() const { return entries_.size() >= kMaxQuickReminders; }
-    const std::vector<QuickReminder>& entries() const { return entries_; }
-    const std::vector<IconImage>& icons() const { return icons_; }
-    const QuickReminder* at(size_t index) const {
+    size_t Count() const { return entries_.size(); }
+    bool Full() const { return entries_.size() >= kMaxQuickReminders; }
+    const std::vector<QuickReminder>& Entries() const { return entries_; }
+    const std::vector<IconImage>& Icons() const { return icons_; }
+    const QuickReminder* At(size_t index) const {
         return index < entries_.size() ? &entries_[index] : nullptr;
     }
 
     // The quick reminder of a main-frame command, or null for a command beyond the list.
-    const QuickReminder* forCommand(uint32_t command) const;
+    const QuickReminder* ForCommand(uint32_t command) const;
 
     // Appends an entry with its icon (scaled to 16 pixels when it differs). False when the
     // list is full.
-    bool add(QuickReminder entry, const IconImage& icon);
+    bool Add(QuickReminder entry, const IconImage& icon);
     // Appends an entry with the icon given to new quick reminders.
-    bool addWithDefaultIcon(QuickReminder entry);
-    void replace(size_t index, QuickReminder entry, const IconImage& icon);
-    void remove(size_t index);
-    void clear();
+    bool AddWithDefaultIcon(QuickReminder entry);
+    void Replace(size_t index, QuickReminder entry, const IconImage& icon);
+    void Remove(size_t index);
+    void Clear();
     // Sorts the entries with their icons by menu name without regard to letter case.
-    void sortByMenuName();
+    void SortByMenuName();
 
     // Replaces entries and icons at once (the loader). The vectors must be of equal size.
-    void assign(std::vector<QuickReminder> entries, std::vector<IconImage> icons);
+    void Assign(std::vector<QuickReminder> entries, std::vector<IconImage> icons);
 
 private:
     std::vector<QuickReminder> entries_;

@@ -2,18 +2,18 @@
 
 namespace zm {
 
-EventRecord runQuickReminder(const QuickReminder& quick, const TypeList& types, DateTime now) {
+EventRecord RunQuickReminder(const QuickReminder& quick, const TypeList& types, DateTime now) {
     EventRecord e = EventRecord::NewEvent(now);
-    e.TypeName = quick.TypeName;
-    e.Name = quick.EventName;
-    e.Start = now + quick.Offset.ToSpan();
-    e.SnoozeUntil = e.Start;
-    e.Advance = TimeAmount(0);
-    e.Flags |= kCustomSound | kHasSoundPause;
-    e.Sound = quick.Sound;
-    e.SoundPause = quick.SoundPause;
-    e.SoundFile = quick.SoundFile;
-    e.SetTypeIndex(types.findType(e.TypeName));
+    e.typeName = quick.typeName;
+    e.name = quick.eventName;
+    e.start = now + quick.offset.ToSpan();
+    e.snoozeUntil = e.start;
+    e.advance = TimeAmount(0);
+    e.flags |= kCustomSound | kHasSoundPause;
+    e.sound = quick.sound;
+    e.soundPause = quick.soundPause;
+    e.soundFile = quick.soundFile;
+    e.SetTypeIndex(types.FindType(e.typeName));
     return e;
 }
 

@@ -17,6 +17,6 @@ namespace zm {
 // The event of the quick reminder chosen at `now` (local time to the whole second): it starts
 // and is snoozed until now plus the offset, carries the quick reminder's event name, type and
 // sound settings, and has no advance notice.
-EventRecord runQuickReminder(const QuickReminder& quick, const TypeList& types, DateTime now);
+EventRecord RunQuickReminder(const QuickReminder& quick, const TypeList& types, DateTime now);
 
 } // namespace zm

@@ -5,17 +5,17 @@
 
 namespace zm {
 
-void QuickListTakeOver::takeOver(const std::vector<OldQuickReminder>& reminders) {
+void QuickListTakeOver::TakeOver(const std::vector<OldQuickReminder>& reminders) {
     size_t added = 0;
     for (const OldQuickReminder& old : reminders) {
         QuickReminder q = TakenOverQuickReminder(
             std::string(Utf8Prefix(old.menuName, kMaxMenuNameLength)),
             std::string(Utf8Prefix(old.eventName, kMaxQuickEventNameLength)), old.offset);
-        if (q.MenuName.empty()) continue;
-        if (!list_.addWithDefaultIcon(std::move(q))) break;
+        if (q.menuName.empty()) continue;
+        if (!list_.AddWithDefaultIcon(std::move(q))) break;
         ++added;
     }
-    if (added > 0) lastSave_ = saveQuickReminders(list_, folder_);
+    if (added > 0) lastSave_ = SaveQuickReminders(list_, folder_);
 }
 
 } // namespace zm

@@ -3,9 +3,9 @@
 // "Alarm" and the default icon, adding stops quietly when the list is full, and the list is
 // saved.
 
-#include "store/quick/quick_list.h"
 #include "store/io/side_file_outcome.h"
 #include "store/library/old_quick_reminder.h"
+#include "store/quick/quick_list.h"
 
 #include <string>
 
@@ -16,10 +16,10 @@ public:
     QuickListTakeOver(QuickList& list, std::string folder)
         : list_(list), folder_(std::move(folder)) {}
 
-    void takeOver(const std::vector<OldQuickReminder>& reminders) override;
+    void TakeOver(const std::vector<OldQuickReminder>& reminders) override;
 
     // How saving the list went (not reported to the user: the conversion goes on).
-    const SideFileOutcome& lastSave() const { return lastSave_; }
+    const SideFileOutcome& LastSave() const { return lastSave_; }
 
 private:
     QuickList& list_;

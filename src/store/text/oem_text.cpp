@@ -110,7 +110,7 @@ OemCodec::~OemCodec() {
     if (fromUtf8_ != kNone) iconv_close(fromUtf8_);
 }
 
-std::string OemCodec::toUtf8(std::string_view bytes) {
+std::string OemCodec::ToUtf8(std::string_view bytes) {
     if (builtIn_) {
         std::string out;
         out.reserve(bytes.size() * 2);
@@ -127,7 +127,7 @@ std::string OemCodec::toUtf8(std::string_view bytes) {
     });
 }
 
-std::string OemCodec::fromUtf8(std::string_view text, char replacement) {
+std::string OemCodec::FromUtf8(std::string_view text, char replacement) {
     if (builtIn_) {
         std::string out;
         out.reserve(text.size());

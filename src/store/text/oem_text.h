@@ -15,16 +15,16 @@ public:
     OemCodec(const OemCodec&) = delete;
     OemCodec& operator=(const OemCodec&) = delete;
 
-    int codePage() const { return codePage_; }
+    int CodePage() const { return codePage_; }
     // False when the system has no converter for the code page.
-    bool available() const { return builtIn_ || (toUtf8_ != kNone && fromUtf8_ != kNone); }
+    bool Available() const { return builtIn_ || (toUtf8_ != kNone && fromUtf8_ != kNone); }
 
     // Bytes of the code page as UTF-8. A byte (or pair) the code page does not define becomes
     // the character with the same number, as Windows reads it; nothing is dropped.
-    std::string toUtf8(std::string_view bytes);
+    std::string ToUtf8(std::string_view bytes);
     // UTF-8 text in the code page. A character the code page cannot hold, or a byte that is
     // not UTF-8, becomes `replacement`.
-    std::string fromUtf8(std::string_view text, char replacement = '?');
+    std::string FromUtf8(std::string_view text, char replacement = '?');
 
 private:
     static inline const iconv_t kNone = reinterpret_cast<iconv_t>(-1);
@@ -37,6 +37,5 @@ private:
 
 // The converter's name of a code page: "CP437", "CP850", ...
 std::string CodePageName(int codePage);
-
 
 } // namespace zm

@@ -51,12 +51,12 @@ class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
-        if (ok()) iconv_close(cd_);
+        if (Ok()) iconv_close(cd_);
     }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
-    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-    iconv_t get() const { return cd_; }
+    bool Ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t Get() const { return cd_; }
 
 private:
     iconv_t cd_;
@@ -84,7 +84,7 @@ std::string DecodeFileText(std::string_view bytes) {
 std::string SingleByteToUtf8(std::string_view bytes, const char* codePage) {
     std::string out;
     Converter conv("UTF-8", codePage);
-    if (!conv.ok()) {
+    if (!conv.Ok()) {
         // Without a converter for the code page, its upper half is read as Latin-1.
         for (unsigned char c : bytes)
             AppendLatin1(out, c);
@@ -98,7 +98,7 @@ std::string SingleByteToUtf8(std::string_view bytes, const char* codePage) {
     char* outPtr = buf.data();
     size_t outLeft = buf.size();
     while (inLeft > 0) {
-        if (iconv(conv.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) break;
+        if (iconv(conv.Get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) break;
         if (errno != EILSEQ && errno != EINVAL) break;
         // A byte the code page does not define.
         std::string one;
@@ -132,7 +132,7 @@ std::string Utf8ToSingleByte(std::string_view text, const char* codePage, char r
         }
         if (len == 1) {
             out.push_back(static_cast<char>(*p));
-        } else if (!conv.ok()) {
+        } else if (!conv.Ok()) {
             out.push_back(replacement);
         } else {
             char outBuf[8];
@@ -141,8 +141,8 @@ std::string Utf8ToSingleByte(std::string_view text, const char* codePage, char r
             size_t inLeft = len;
             char* o = outBuf;
             size_t outLeft = sizeof outBuf;
-            iconv(conv.get(), nullptr, nullptr, nullptr, nullptr);
-            if (iconv(conv.get(), &in, &inLeft, &o, &outLeft) == static_cast<size_t>(-1) ||
+            iconv(conv.Get(), nullptr, nullptr, nullptr, nullptr);
+            if (iconv(conv.Get(), &in, &inLeft, &o, &outLeft) == static_cast<size_t>(-1) ||
                 o == outBuf) {
                 out.push_back(replacement);
             } else {

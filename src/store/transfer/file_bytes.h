@@ -14,9 +14,9 @@ namespace zm {
 class FileByteSource final : public ByteSource {
 public:
     explicit FileByteSource(File& file) : file_(file) {}
-    long read(char* data, size_t capacity) override;
+    long Read(char* data, size_t capacity) override;
     // The code of the failure after read returned a negative number.
-    LibraryResult failure() const { return failure_; }
+    LibraryResult Failure() const { return failure_; }
 
 private:
     File& file_;
@@ -31,12 +31,12 @@ class FileByteSink {
 public:
     explicit FileByteSink(File& file) : file_(file) {}
     // Appends bytes; 0, or the code of the write that failed (every later call fails too).
-    LibraryResult write(std::string_view bytes);
+    LibraryResult Write(std::string_view bytes);
     // Writes what is pending and makes it reach the disk.
-    LibraryResult finish();
+    LibraryResult Finish();
 
 private:
-    LibraryResult drain();
+    LibraryResult Drain();
 
     File& file_;
     std::string pending_;

@@ -21,16 +21,16 @@ FieldBindings FieldBindings::Unbound() {
     return b;
 }
 
-int FieldBindings::fieldAt(int position) const {
+int FieldBindings::FieldAt(int position) const {
     if (position < 0) return -1;
     for (int f = 0; f < kImportFieldCount; ++f)
         if (position_[f] == position) return f;
     return -1;
 }
 
-void FieldBindings::bind(int position, int field) {
+void FieldBindings::Bind(int position, int field) {
     if (position < 0) return;
-    if (const int old = fieldAt(position); old >= 0) position_[old] = -1;
+    if (const int old = FieldAt(position); old >= 0) position_[old] = -1;
     if (field >= 0 && field < kImportFieldCount) position_[field] = position;
 }
 
@@ -39,26 +39,26 @@ int ReadImportRecord(const std::vector<std::string>& fields, const ImportRecordR
     if (fields.empty() || (fields.size() == 1 && fields[0].empty())) return kReasonEmptyRecord;
 
     event = EventRecord();
-    event.TypeName = rules.defaults.typeName;
-    event.TypeIndex = rules.findType ? rules.findType(event.TypeName) : -1;
-    event.Advance = rules.defaults.advance;
-    event.Duration = rules.defaults.duration;
-    event.Start = today.Date();
+    event.typeName = rules.defaults.typeName;
+    event.typeIndex = rules.findType ? rules.findType(event.typeName) : -1;
+    event.advance = rules.defaults.advance;
+    event.duration = rules.defaults.duration;
+    event.start = today.Date();
 
     bool haveName = false;
     bool haveDate = false;
     for (size_t pos = 0; pos < fields.size(); ++pos) {
         const std::string& value = fields[pos];
-        switch (rules.bindings.fieldAt(static_cast<int>(pos))) {
+        switch (rules.bindings.FieldAt(static_cast<int>(pos))) {
         case kFieldName:
             if (value.empty()) return kReasonEmptyName;
-            event.Name = value;
+            event.name = value;
             haveName = true;
             break;
         case kFieldDate: {
             const DateTime date = ParseImportDate(value, rules.dateOrder);
             if (!date.IsValid()) return kReasonInvalidDate;
-            event.Start = date.WithTimeOf(event.Start);
+            event.start = date.WithTimeOf(event.start);
             haveDate = true;
             break;
         }
@@ -67,21 +67,21 @@ int ReadImportRecord(const std::vector<std::string>& fields, const ImportRecordR
             if (value.find_first_not_of(" \t") == std::string::npos) break;
             const auto seconds = ParseImportTime(value, rules.locale);
             if (!seconds) return kReasonInvalidTime;
-            event.Start =
-                DateTime::FromSeconds(event.Start.DayNumber() * kSecondsPerDay + *seconds);
+            event.start =
+                DateTime::FromSeconds(event.start.DayNumber() * kSecondsPerDay + *seconds);
             break;
         }
         case kFieldDuration: {
             const ParsedAmount amount = ParseAmount(value, false);
-            if (amount.code == kAmountOk) event.Duration = amount.Amount();
+            if (amount.code == kAmountOk) event.duration = amount.Amount();
             break;
         }
         case kFieldType:
-            event.TypeName = value;
-            event.TypeIndex = rules.findType ? rules.findType(value) : -1;
+            event.typeName = value;
+            event.typeIndex = rules.findType ? rules.findType(value) : -1;
             break;
         case kFieldNotes:
-            if (!value.empty()) event.Notes = value;
+            if (!value.empty()) event.notes = value;
             break;
         default:
             break;
@@ -96,7 +96,7 @@ int ReadImportRecord(const std::vector<std::string>& fields, const ImportRecordR
 int ImportDefaultsProblem(const TextImportDefaults& defaults) {
     if (defaults.recurrence == 0) return 0;
     EventRecord sample;
-    sample.Start = DateTime::FromParts(2001, 1, 1);
+    sample.start = DateTime::FromParts(2001, 1, 1);
     ApplyImportRecurrence(sample, defaults.recurrence);
     if (!sample.IsRecurring()) return 0;
     const DateTimeSpan period = sample.PeriodLength();
@@ -111,12 +111,12 @@ void ApplyImportRecurrence(EventRecord& event, uint32_t kind) {
         event.SetPattern(kFormByDate | kKindDaily, 1);
         break;
     case kKindWeekly:
-        event.SetPattern(kFormByDate | kKindWeekly | WeekdayBit(event.Start.DayOfWeek()), 1);
+        event.SetPattern(kFormByDate | kKindWeekly | WeekdayBit(event.start.DayOfWeek()), 1);
         break;
     case kKindMonthly:
         // On the day of Start; day 0 would be no day of any month.
         event.SetPattern(kFormByDate | kKindMonthly,
-                         PatternParamOf(static_cast<uint32_t>(event.Start.Day()), 1));
+                         PatternParamOf(static_cast<uint32_t>(event.start.Day()), 1));
         break;
     case kKindYearly:
         event.SetPattern(kFormByDate | kKindYearly, 1);
@@ -138,7 +138,7 @@ void ApplyImportReminderState(EventRecord& event, DateTime now, DateTime lookAhe
         event.StampShown(p - event.AdvanceSpan());
     } else {
         event.SetFlag(kShown, false);
-        if (event.Start < now) event.Accept(now, week);
+        if (event.start < now) event.Accept(now, week);
     }
 }
 

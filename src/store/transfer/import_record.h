@@ -37,15 +37,15 @@ public:
     // No file field bound.
     static FieldBindings Unbound();
 
-    int position(int field) const { return position_[field]; }
+    int Position(int field) const { return position_[field]; }
     // The event field bound to the file field at `position`, or -1.
-    int fieldAt(int position) const;
+    int FieldAt(int position) const;
     // The bind menu of a file field: binds `field` to it (moving that event field's binding
     // away from any other file field and dropping what the file field was bound to before), or
     // with -1 ("<<skip field>>") unbinds it.
-    void bind(int position, int field);
+    void Bind(int position, int field);
     // Name and Date are bound, as the import needs.
-    bool ready() const { return position_[kFieldName] >= 0 && position_[kFieldDate] >= 0; }
+    bool Ready() const { return position_[kFieldName] >= 0 && position_[kFieldDate] >= 0; }
 
 private:
     std::array<int, kImportFieldCount> position_{0, 1, 2, 3, 4, 5};

@@ -16,42 +16,42 @@ namespace {
 class FlushAtEndFile final : public File {
 public:
     explicit FlushAtEndFile(std::unique_ptr<File> inner) : inner_(std::move(inner)) {}
-    LibraryResult readAt(uint64_t offset, void* data, size_t size) override {
-        return inner_->readAt(offset, data, size);
+    LibraryResult ReadAt(uint64_t offset, void* data, size_t size) override {
+        return inner_->ReadAt(offset, data, size);
     }
-    LibraryResult writeAt(uint64_t offset, const void* data, size_t size) override {
-        return inner_->writeAt(offset, data, size);
+    LibraryResult WriteAt(uint64_t offset, const void* data, size_t size) override {
+        return inner_->WriteAt(offset, data, size);
     }
-    LibraryResult size(uint64_t& size) override { return inner_->size(size); }
-    LibraryResult flush() override { return LibraryResult::Ok; }
-    LibraryResult flushNow() { return inner_->flush(); }
+    LibraryResult Size(uint64_t& size) override { return inner_->Size(size); }
+    LibraryResult Flush() override { return LibraryResult::Ok; }
+    LibraryResult FlushNow() { return inner_->Flush(); }
 
 private:
     std::unique_ptr<File> inner_;
 };
 
 std::vector<std::string> Fields(const EventRecord& event, const TextFieldFormats& formats) {
-    return {event.Name,
-            formats.date(event.Start),
-            formats.time(event.Start),
-            DescribeAmount(event.Duration),
-            event.TypeName,
-            event.Notes};
+    return {event.name,
+            formats.Date(event.start),
+            formats.Time(event.start),
+            DescribeAmount(event.duration),
+            event.typeName,
+            event.notes};
 }
 
 LibraryResult WriteRecord(FileByteSink& sink, TextFieldCodec& codec,
                           const std::vector<std::string>& fields, char separator) {
     std::string line;
     for (size_t i = 0; i < fields.size(); ++i)
-        AppendTextField(line, codec.encode(fields[i]), separator, i + 1 == fields.size());
-    return sink.write(line);
+        AppendTextField(line, codec.Encode(fields[i]), separator, i + 1 == fields.size());
+    return sink.Write(line);
 }
 
 TransferResult Export(File& file, const std::vector<uint16_t>& keys, ExportSource& source,
                       const TextExportOptions& options) {
     TransferResult result;
     TextFieldCodec codec(options.dos, options.oemCodePage);
-    if (!codec.available()) {
+    if (!codec.Available()) {
         result.code = LibraryResult::TransferFileFailed;
         result.problem.missingCodePage = options.oemCodePage;
         return result;
@@ -64,18 +64,18 @@ TransferResult Export(File& file, const std::vector<uint16_t>& keys, ExportSourc
         LoadString(IDS_IE_FIELD_TYPE), LoadString(IDS_IE_FIELD_NOTES)};
     LibraryResult written = WriteRecord(sink, codec, header, options.separator);
     for (size_t i = 0; i < keys.size() && written == LibraryResult::Ok; ++i) {
-        const ReadResult<EventRecord> event = source.read(keys[i]);
+        const ReadResult<EventRecord> event = source.Read(keys[i]);
         if (!event.Ok()) {
             // What was exported so far still reaches the file; the failed read is what is
             // reported.
-            static_cast<void>(sink.finish());
+            static_cast<void>(sink.Finish());
             result.code = event.Code();
             return result;
         }
         written = WriteRecord(sink, codec, Fields(event.Value(), formats), options.separator);
         if (written == LibraryResult::Ok) ++result.events;
     }
-    if (written == LibraryResult::Ok) written = sink.finish();
+    if (written == LibraryResult::Ok) written = sink.Finish();
     if (written != LibraryResult::Ok) {
         result.code = LibraryResult::TransferFileFailed;
         result.problem.textId = IDS_IE_CANNOT_WRITE;
@@ -105,7 +105,7 @@ TransferResult ExportTextFile(StoreFileSystem& files, const std::string& path,
                               const std::vector<uint16_t>& keys, ExportSource& source,
                               const TextExportOptions& options) {
     FileFailure failure;
-    const std::unique_ptr<File> file = files.open(path, FileMode::Create, failure);
+    const std::unique_ptr<File> file = files.Open(path, FileMode::Create, failure);
     if (!file) {
         TransferResult result;
         result.code = LibraryResult::TransferFileFailed;
@@ -122,11 +122,11 @@ TransferResult ExportEventsTo(EventLibrary& target, const std::vector<uint16_t>&
     TransferResult result;
     try {
         for (uint16_t key : keys) {
-            ReadResult<EventRecord> read = source.read(key);
+            ReadResult<EventRecord> read = source.Read(key);
             if ((result.code = read.Code()) != LibraryResult::Ok) break;
             EventRecord event = std::move(read).Value();
-            event.Key = 0;
-            if ((result.code = target.addEvent(event)) != LibraryResult::Ok) break;
+            event.key = 0;
+            if ((result.code = target.AddEvent(event)) != LibraryResult::Ok) break;
             ++result.events;
         }
     } catch (const std::bad_alloc&) {
@@ -139,7 +139,7 @@ TransferResult ExportEventFile(StoreFileSystem& files, const std::string& path,
                                const std::vector<uint16_t>& keys, ExportSource& source) {
     TransferResult result;
     FileFailure failure;
-    std::unique_ptr<File> opened = files.open(path, FileMode::Create, failure);
+    std::unique_ptr<File> opened = files.Open(path, FileMode::Create, failure);
     if (!opened) {
         result.code = LibraryResult::TransferFileFailed;
         result.problem = {IDS_IE_CANNOT_WRITE, path, CauseOfOpen(failure)};
@@ -150,16 +150,16 @@ TransferResult ExportEventFile(StoreFileSystem& files, const std::string& path,
     auto file = std::make_unique<FlushAtEndFile>(std::move(opened));
     FlushAtEndFile& flusher = *file;
     EventLibrary target;
-    result.code = target.createFile(std::move(file));
+    result.code = target.CreateFile(std::move(file));
     if (result.code != LibraryResult::Ok) {
         result.problem = {IDS_IE_CANNOT_WRITE, path, CauseOfResult(result.code)};
         result.code = LibraryResult::TransferFileFailed;
         return result;
     }
     result = ExportEventsTo(target, keys, source);
-    if (const LibraryResult flushed = flusher.flushNow(); result.code == LibraryResult::Ok)
+    if (const LibraryResult flushed = flusher.FlushNow(); result.code == LibraryResult::Ok)
         result.code = flushed;
-    target.close();
+    target.Close();
     return result;
 }
 

@@ -26,13 +26,13 @@ class ExportSource {
 public:
     virtual ~ExportSource() = default;
     // The stored event of a key.
-    virtual ReadResult<EventRecord> read(uint16_t key) = 0;
+    virtual ReadResult<EventRecord> Read(uint16_t key) = 0;
 };
 
 class LibraryExportSource final : public ExportSource {
 public:
     explicit LibraryExportSource(const EventLibrary& library) : library_(library) {}
-    ReadResult<EventRecord> read(uint16_t key) override { return library_.readEvent(key); }
+    ReadResult<EventRecord> Read(uint16_t key) override { return library_.ReadEvent(key); }
 
 private:
     const EventLibrary& library_;

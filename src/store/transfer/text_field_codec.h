@@ -18,14 +18,14 @@ public:
     TextFieldCodec(bool dos, int oemCodePage);
 
     // False when the DOS code page has no converter on this system.
-    bool available() const { return !oem_ || oem_->available(); }
-    int oemCodePage() const { return oem_ ? oem_->codePage() : 0; }
+    bool Available() const { return !oem_ || oem_->Available(); }
+    int OemCodePage() const { return oem_ ? oem_->CodePage() : 0; }
 
-    std::string decode(std::string_view bytes);
-    std::string encode(std::string_view text);
+    std::string Decode(std::string_view bytes);
+    std::string Encode(std::string_view text);
     // Decodes every field of a record. The byte order mark that some programs put at the start
     // of a UTF-8 file is not part of the first field of the Windows kinds.
-    void decodeRecord(std::vector<std::string>& fields, bool firstRecord);
+    void DecodeRecord(std::vector<std::string>& fields, bool firstRecord);
 
 private:
     std::unique_ptr<OemCodec> oem_;

@@ -9,17 +9,17 @@ namespace {
 constexpr size_t kChunk = 64 * 1024;
 } // namespace
 
-long StringByteSource::read(char* data, size_t capacity) {
+long StringByteSource::Read(char* data, size_t capacity) {
     const size_t n = std::min(capacity, bytes_.size() - pos_);
     if (n > 0) std::memcpy(data, bytes_.data() + pos_, n);
     pos_ += n;
     return static_cast<long>(n);
 }
 
-bool TextRecordReader::fill() {
+bool TextRecordReader::Fill() {
     if (end_) return false;
     if (buf_.size() < kChunk) buf_.resize(kChunk);
-    const long n = source_.read(buf_.data(), buf_.size());
+    const long n = source_.Read(buf_.data(), buf_.size());
     if (n <= 0) {
         end_ = true;
         failed_ = n < 0;
@@ -31,36 +31,36 @@ bool TextRecordReader::fill() {
     return true;
 }
 
-int TextRecordReader::peek() {
-    if (pos_ >= len_ && !fill()) return -1;
+int TextRecordReader::Peek() {
+    if (pos_ >= len_ && !Fill()) return -1;
     return static_cast<unsigned char>(buf_[pos_]);
 }
 
-int TextRecordReader::get() {
-    const int c = peek();
+int TextRecordReader::Get() {
+    const int c = Peek();
     if (c >= 0) ++pos_;
     return c;
 }
 
-TextRecordReader::Status TextRecordReader::next(std::vector<std::string>& fields) {
+TextRecordReader::Status TextRecordReader::Next(std::vector<std::string>& fields) {
     fields.clear();
-    if (peek() < 0) return failed_ ? Status::Failed : Status::End;
+    if (Peek() < 0) return failed_ ? Status::Failed : Status::End;
 
     for (;;) {
         std::string& field = fields.emplace_back();
-        int c = get();
+        int c = Get();
         if (c == '"') {
             // Quoted: to the closing quote; a quote that is never closed runs to the end.
             for (;;) {
-                c = get();
+                c = Get();
                 if (c < 0) break;
                 if (c == '"') {
-                    if (peek() != '"') break;
-                    get();
+                    if (Peek() != '"') break;
+                    Get();
                 }
                 field.push_back(static_cast<char>(c));
             }
-            c = get();
+            c = Get();
         }
         // Unquoted, or what follows a closing quote: taken as it stands up to the separator
         // or the end of the record.
@@ -71,13 +71,13 @@ TextRecordReader::Status TextRecordReader::next(std::vector<std::string>& fields
                 return Status::Record;
             }
             if (c == static_cast<unsigned char>(sep_)) break;
-            if (c == '\r' && peek() == '\n') {
-                get();
+            if (c == '\r' && Peek() == '\n') {
+                Get();
                 ++records_;
                 return Status::Record;
             }
             field.push_back(static_cast<char>(c));
-            c = get();
+            c = Get();
         }
     }
 }

@@ -26,14 +26,14 @@ public:
     virtual ~ByteSource() = default;
     // Up to `capacity` bytes into `data`: the number read, 0 at the end of the data, or a
     // negative number when reading failed.
-    virtual long read(char* data, size_t capacity) = 0;
+    virtual long Read(char* data, size_t capacity) = 0;
 };
 
 // The bytes of a string (a file read beforehand, or a test's text).
 class StringByteSource final : public ByteSource {
 public:
     explicit StringByteSource(std::string_view bytes) : bytes_(bytes) {}
-    long read(char* data, size_t capacity) override;
+    long Read(char* data, size_t capacity) override;
 
 private:
     std::string_view bytes_;
@@ -48,17 +48,17 @@ public:
 
     // The next record's fields, without quotes. End when the data ends (a final CR LF does not
     // start another record); Failed when the source could not be read.
-    Status next(std::vector<std::string>& fields);
+    Status Next(std::vector<std::string>& fields);
 
     // The number of records returned so far (the first is 1).
-    int recordNumber() const { return records_; }
+    int RecordNumber() const { return records_; }
 
 private:
     // The next byte, or -1 at the end of the data (or after a failure).
-    int get();
+    int Get();
     // The byte `get` would return, without taking it.
-    int peek();
-    bool fill();
+    int Peek();
+    bool Fill();
 
     ByteSource& source_;
     char sep_;

@@ -1,7 +1,6 @@
 #include "store/transfer/text_time.h"
 
 #include "platform/ascii_text.h"
-
 #include "platform/utf8.h"
 
 #include <algorithm>
@@ -13,9 +12,9 @@ namespace zm {
 namespace {
 
 LocaleDescription ExportDates(LocaleDescription locale) {
-    locale.Century = true;
-    const std::string& sep = locale.CompactDateSeparator;
-    if (sep != "." && sep != "/" && sep != "-") locale.CompactDateSeparator.assign(1, '/');
+    locale.century = true;
+    const std::string& sep = locale.compactDateSeparator;
+    if (sep != "." && sep != "/" && sep != "-") locale.compactDateSeparator.assign(1, '/');
     return locale;
 }
 
@@ -40,8 +39,8 @@ Half TakeDesignator(std::string_view& text, const LocaleDescription& locale) {
         std::string_view word;
         Half half;
     };
-    std::vector<Candidate> candidates = {{locale.AmDesignator, Half::Am},
-                                         {locale.PmDesignator, Half::Pm},
+    std::vector<Candidate> candidates = {{locale.amDesignator, Half::Am},
+                                         {locale.pmDesignator, Half::Pm},
                                          {"AM", Half::Am},
                                          {"PM", Half::Pm},
                                          {"A", Half::Am},
@@ -89,13 +88,13 @@ bool TakeSeparator(std::string_view& text, const std::vector<std::string_view>& 
 
 TextFieldFormats::TextFieldFormats(const LocaleDescription& locale)
     : dates_(ExportDates(locale)),
-      dateOrder_(locale.DateOrder < 0 || locale.DateOrder > 2 ? 0 : locale.DateOrder),
-      twelveHour_(!locale.Is24Hour && !locale.AmDesignator.empty() && !locale.PmDesignator.empty()),
-      hourLeadingZero_(locale.HourLeadingZero),
-      timeSeparator_(ExportTimeSeparator(locale.CompactTimeSeparator)), am_(locale.AmDesignator),
-      pm_(locale.PmDesignator) {}
+      dateOrder_(locale.dateOrder < 0 || locale.dateOrder > 2 ? 0 : locale.dateOrder),
+      twelveHour_(!locale.is24Hour && !locale.amDesignator.empty() && !locale.pmDesignator.empty()),
+      hourLeadingZero_(locale.hourLeadingZero),
+      timeSeparator_(ExportTimeSeparator(locale.compactTimeSeparator)), am_(locale.amDesignator),
+      pm_(locale.pmDesignator) {}
 
-std::string TextFieldFormats::time(DateTime moment) const {
+std::string TextFieldFormats::Time(DateTime moment) const {
     int hour = moment.Hour();
     if (twelveHour_) hour = hour % 12 == 0 ? 12 : hour % 12;
     std::string text = hourLeadingZero_ ? TwoDigits(hour) : std::to_string(hour);
@@ -108,7 +107,7 @@ std::string TextFieldFormats::time(DateTime moment) const {
 std::optional<int> ParseImportTime(std::string_view text, const LocaleDescription& locale) {
     text = TrimAsciiSpace(text);
     const Half half = TakeDesignator(text, locale);
-    std::vector<std::string_view> separators = {locale.TimeSeparator, locale.CompactTimeSeparator,
+    std::vector<std::string_view> separators = {locale.timeSeparator, locale.compactTimeSeparator,
                                                 ":"};
     std::sort(separators.begin(), separators.end(),
               [](std::string_view a, std::string_view b) { return a.size() > b.size(); });

@@ -22,10 +22,10 @@ class TextFieldFormats {
 public:
     explicit TextFieldFormats(const LocaleDescription& locale);
 
-    std::string date(DateTime moment) const { return dates_.FormatCompactDate(moment); }
-    std::string time(DateTime moment) const;
+    std::string Date(DateTime moment) const { return dates_.FormatCompactDate(moment); }
+    std::string Time(DateTime moment) const;
     // The order of the groups of the written dates (the import's date order that reads them).
-    int dateOrder() const { return dateOrder_; }
+    int DateOrder() const { return dateOrder_; }
 
 private:
     LocaleFormats dates_;

@@ -5,7 +5,7 @@
 
 namespace zm {
 
-std::string TransferProblem::message() const {
+std::string TransferProblem::Message() const {
     if (missingCodePage != 0) return FormatText(IDS_IE_CODE_PAGE_MISSING, {missingCodePage});
     if (textId == 0) return {};
     return FileExceptionMessage(LoadString(textId), path, cause);

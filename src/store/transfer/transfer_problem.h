@@ -20,7 +20,7 @@ struct TransferProblem {
     explicit operator bool() const { return textId != 0 || missingCodePage != 0; }
     // The whole text of the message box: the first line, the file name, an empty line and the
     // cause.
-    std::string message() const;
+    std::string Message() const;
 };
 
 // The cause of a file that could not be opened or created.

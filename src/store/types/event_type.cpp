@@ -4,8 +4,8 @@ namespace zm {
 
 EventType NewEventType(const SystemColours& colours) {
     EventType t;
-    t.TextColour = colours.windowText;
-    t.BackColour = colours.buttonFace;
+    t.textColour = colours.windowText;
+    t.backColour = colours.buttonFace;
     return t;
 }
 

@@ -36,20 +36,20 @@ struct SystemColours {
 };
 
 struct EventType {
-    uint32_t Flags = 0;
-    uint32_t Colour = 0; // 0x00BBGGRR
-    TimeAmount Duration = kDefaultDuration;
-    TimeAmount Advance = kDefaultAdvance;
-    uint32_t Sound = 0; // as EventRecord::Sound
-    std::string Name;
-    std::string SoundFile;
-    uint32_t TextColour = 0x000000;
-    uint32_t BackColour = 0xF0F0F0;
-    LogFontBytes Font{};
-    uint32_t StartTime = 0;   // hours in bits 16-31, minutes in bits 0-15
-    uint32_t SoundPause = 30; // minutes in bits 16-31, seconds in bits 0-15
+    uint32_t flags = 0;
+    uint32_t colour = 0; // 0x00BBGGRR
+    TimeAmount duration = kDefaultDuration;
+    TimeAmount advance = kDefaultAdvance;
+    uint32_t sound = 0; // as EventRecord::Sound
+    std::string name;
+    std::string soundFile;
+    uint32_t textColour = 0x000000;
+    uint32_t backColour = 0xF0F0F0;
+    LogFontBytes font{};
+    uint32_t startTime = 0;   // hours in bits 16-31, minutes in bits 0-15
+    uint32_t soundPause = 30; // minutes in bits 16-31, seconds in bits 0-15
 
-    bool Has(uint32_t flag) const { return (Flags & flag) != 0; }
+    bool Has(uint32_t flag) const { return (flags & flag) != 0; }
     friend bool operator==(const EventType&, const EventType&) = default;
 };
 
@@ -61,18 +61,18 @@ inline constexpr uint32_t kFilterShowAccepted = 1;
 inline constexpr size_t kMaxFilters = 50;
 
 struct TypeFilter {
-    uint32_t Options = 0;
-    std::string Name;
-    std::vector<std::string> TypeNames;
+    uint32_t options = 0;
+    std::string name;
+    std::vector<std::string> typeNames;
     friend bool operator==(const TypeFilter&, const TypeFilter&) = default;
 };
 
 // What stands in for every event whose type name matches no type.
 struct UndefinedType {
-    uint32_t Colour = 0x004080FF;
-    uint32_t Sound = 0x00010001;      // default beep, repeated
-    uint32_t SoundPause = 0x00010000; // 1 min 0 s
-    std::string SoundFile;
+    uint32_t colour = 0x004080FF;
+    uint32_t sound = 0x00010001;      // default beep, repeated
+    uint32_t soundPause = 0x00010000; // 1 min 0 s
+    std::string soundFile;
     IconImage smallIcon;
     IconImage largeIcon;
 };

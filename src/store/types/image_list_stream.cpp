@@ -25,7 +25,7 @@ struct Dib {
     std::span<const uint8_t> bits;
 
     // 0xAARRGGBB as stored (alpha only for 32 bits per pixel, else 0); y counts from the top.
-    uint32_t pixel(int64_t x, int64_t y) const {
+    uint32_t Pixel(int64_t x, int64_t y) const {
         const int64_t row = topDown ? y : height - 1 - y;
         const uint8_t* p = bits.data() + static_cast<size_t>(row) * stride;
         switch (bpp) {
@@ -52,16 +52,16 @@ bool ReadDib(ArchiveReader& in, Dib& d) {
     uint16_t magic, planes, bpp;
     uint32_t infoSize, compression, skipped;
     int32_t width, height;
-    if (!in.u16(magic) || magic != kBitmapMagic) return false;
+    if (!in.U16(magic) || magic != kBitmapMagic) return false;
     // bfSize, bfReserved1/2 and bfOffBits: the layout is fixed by the info header instead.
-    if (!in.skip(kFileHeaderSize - 2)) return false;
-    if (!in.u32(infoSize) || infoSize != kInfoHeaderSize) return false;
-    if (!in.i32(width) || !in.i32(height) || !in.u16(planes) || !in.u16(bpp) ||
-        !in.u32(compression))
+    if (!in.Skip(kFileHeaderSize - 2)) return false;
+    if (!in.U32(infoSize) || infoSize != kInfoHeaderSize) return false;
+    if (!in.I32(width) || !in.I32(height) || !in.U16(planes) || !in.U16(bpp) ||
+        !in.U32(compression))
         return false;
     // biSizeImage, resolution, colours used and important: computed or not needed.
     for (int i = 0; i < 5; ++i)
-        if (!in.u32(skipped)) return false;
+        if (!in.U32(skipped)) return false;
     if (planes != 1 || compression != kBiRgb || width <= 0 || height == 0) return false;
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) return false;
     d.width = width;
@@ -71,15 +71,15 @@ bool ReadDib(ArchiveReader& in, Dib& d) {
     if (bpp <= 8) {
         const size_t entries = size_t{1} << bpp;
         std::span<const uint8_t> table;
-        if (!in.bytes(entries * 4, table)) return false;
+        if (!in.Bytes(entries * 4, table)) return false;
         for (size_t i = 0; i < entries; ++i)
             d.palette[i] = GetLe24(table.data() + 4 * i);
     }
     const uint64_t stride = ((static_cast<uint64_t>(d.width) * bpp + 31) / 32) * 4;
-    if (stride > in.remaining() || static_cast<uint64_t>(d.height) > in.remaining() / stride)
+    if (stride > in.Remaining() || static_cast<uint64_t>(d.height) > in.Remaining() / stride)
         return false;
     d.stride = static_cast<size_t>(stride);
-    return in.bytes(d.stride * static_cast<size_t>(d.height), d.bits);
+    return in.Bytes(d.stride * static_cast<size_t>(d.height), d.bits);
 }
 
 // How many size x size cells the bitmap holds.
@@ -111,12 +111,12 @@ std::vector<uint8_t> BlankBmp(int width, int height, int bpp, size_t& stride, si
 
 bool ReadImageListHeader(ArchiveReader& in, ImageListHeader& h) {
     uint16_t overlay;
-    if (!in.u16(h.magic) || !in.u16(h.version) || !in.u16(h.count) || !in.u16(h.capacity) ||
-        !in.u16(h.grow) || !in.u16(h.cx) || !in.u16(h.cy) || !in.u32(h.background) ||
-        !in.u16(h.flags))
+    if (!in.U16(h.magic) || !in.U16(h.version) || !in.U16(h.count) || !in.U16(h.capacity) ||
+        !in.U16(h.grow) || !in.U16(h.cx) || !in.U16(h.cy) || !in.U32(h.background) ||
+        !in.U16(h.flags))
         return false;
     for (int16_t& o : h.overlays) {
-        if (!in.u16(overlay)) return false;
+        if (!in.U16(overlay)) return false;
         o = static_cast<int16_t>(overlay);
     }
     return true;
@@ -151,15 +151,15 @@ bool ReadImageListStream(ArchiveReader& in, int size, size_t expectedCount,
         if (mayCarryAlpha) {
             for (int y = 0; y < size && !useAlpha; ++y)
                 for (int x = 0; x < size && !useAlpha; ++x)
-                    useAlpha = (colour.pixel(x0 + x, y0 + y) >> 24) != 0;
+                    useAlpha = (colour.Pixel(x0 + x, y0 + y) >> 24) != 0;
         }
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {
-                const uint32_t c = colour.pixel(x0 + x, y0 + y);
+                const uint32_t c = colour.Pixel(x0 + x, y0 + y);
                 uint32_t argb;
                 if (useAlpha) {
                     argb = (c >> 24) == 0 ? kTransparentPixel : c;
-                } else if (hasMask && (mask.pixel(mx0 + x, my0 + y) & 0x00FFFFFF) != 0) {
+                } else if (hasMask && (mask.Pixel(mx0 + x, my0 + y) & 0x00FFFFFF) != 0) {
                     argb = kTransparentPixel;
                 } else {
                     argb = OpaquePixel(c);
@@ -181,17 +181,17 @@ void WriteImageListStream(ArchiveWriter& out, int size, const std::vector<IconIm
     h.grow = kImageListColumns;
     h.cx = h.cy = static_cast<uint16_t>(size);
     h.flags = kIlcMask | kIlcColour24;
-    out.u16(h.magic);
-    out.u16(h.version);
-    out.u16(h.count);
-    out.u16(h.capacity);
-    out.u16(h.grow);
-    out.u16(h.cx);
-    out.u16(h.cy);
-    out.u32(h.background);
-    out.u16(h.flags);
+    out.U16(h.magic);
+    out.U16(h.version);
+    out.U16(h.count);
+    out.U16(h.capacity);
+    out.U16(h.grow);
+    out.U16(h.cx);
+    out.U16(h.cy);
+    out.U32(h.background);
+    out.U16(h.flags);
     for (int16_t o : h.overlays)
-        out.u16(static_cast<uint16_t>(o));
+        out.U16(static_cast<uint16_t>(o));
 
     const int width = size * kImageListColumns;
     const int height = size * rows;
@@ -206,7 +206,7 @@ void WriteImageListStream(ArchiveWriter& out, int size, const std::vector<IconIm
         for (int y = 0; y < size; ++y) {
             const size_t row = static_cast<size_t>(height - 1 - (y0 + y)); // bottom-up
             for (int x = 0; x < size; ++x) {
-                const uint32_t p = img.at(x, y);
+                const uint32_t p = img.At(x, y);
                 const int px = x0 + x;
                 if (PixelAlpha(p) < 128) {
                     mask[maskBits + row * maskStride + px / 8] |=
@@ -217,8 +217,8 @@ void WriteImageListStream(ArchiveWriter& out, int size, const std::vector<IconIm
             }
         }
     }
-    out.bytes(colour);
-    out.bytes(mask);
+    out.Bytes(colour);
+    out.Bytes(mask);
 }
 
 IconImage FitIcon(const IconImage& image, int size) {
@@ -228,12 +228,12 @@ IconImage FitIcon(const IconImage& image, int size) {
     IconImage fitted;
     fitted.width = fitted.height = size;
     fitted.pixels.assign(static_cast<size_t>(size) * size, kTransparentPixel);
-    if (image.empty() || image.pixels.size() < static_cast<size_t>(image.width) * image.height)
+    if (image.Empty() || image.pixels.size() < static_cast<size_t>(image.width) * image.height)
         return fitted;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
             fitted.pixels[static_cast<size_t>(y) * size + x] =
-                image.at(x * image.width / size, y * image.height / size);
+                image.At(x * image.width / size, y * image.height / size);
     return fitted;
 }
 

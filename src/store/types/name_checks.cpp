@@ -9,8 +9,8 @@ int CheckTypeName(const TypeList& list, int editedIndex, std::string_view name,
                   std::string& trimmed) {
     trimmed = TrimBlanks(name);
     if (trimmed.empty()) return IDS_TYPE_NAME_EMPTY;
-    for (size_t i = 0; i < list.typeCount(); ++i)
-        if (static_cast<int>(i) != editedIndex && NoCaseEqual(list.types()[i].Name, trimmed))
+    for (size_t i = 0; i < list.TypeCount(); ++i)
+        if (static_cast<int>(i) != editedIndex && NoCaseEqual(list.Types()[i].name, trimmed))
             return IDS_TYPE_NAME_EXISTS;
     return 0;
 }

@@ -5,19 +5,19 @@ namespace zm {
 EventType RestoredPredefinedType(size_t i, const SystemColours& colours) {
     const PredefinedType& p = kPredefinedTypes[i];
     EventType t = NewEventType(colours);
-    t.Name = p.name;
-    t.Flags = p.flags;
-    t.Colour = p.colour;
-    t.Duration = TimeAmount(p.duration);
-    t.Advance = TimeAmount(p.advance);
-    t.Sound = kPredefinedTypeSound;
+    t.name = p.name;
+    t.flags = p.flags;
+    t.colour = p.colour;
+    t.duration = TimeAmount(p.duration);
+    t.advance = TimeAmount(p.advance);
+    t.sound = kPredefinedTypeSound;
     return t;
 }
 
 EventType MakePredefinedType(size_t i, const SystemColours& colours) {
     EventType t = RestoredPredefinedType(i, colours);
-    t.TextColour = kPredefinedTypes[i].textColour;
-    t.BackColour = kPredefinedTypes[i].backColour;
+    t.textColour = kPredefinedTypes[i].textColour;
+    t.backColour = kPredefinedTypes[i].backColour;
     return t;
 }
 

@@ -1,8 +1,8 @@
 #include "store/types/type_list.h"
 
 #include "res/artwork.h"
-#include "store/types/image_list_stream.h"
 #include "store/text/no_case.h"
+#include "store/types/image_list_stream.h"
 #include "store/types/predefined_types.h"
 
 #include <algorithm>
@@ -15,45 +15,45 @@ TypeList::TypeList() {
     undefined_.largeIcon = ProgramIcon(kIconUndefinedType, kLargeIconSize);
 }
 
-int TypeList::findType(std::string_view name) const {
+int TypeList::FindType(std::string_view name) const {
     for (size_t i = 0; i < types_.size(); ++i)
-        if (NoCaseEqual(types_[i].Name, name)) return static_cast<int>(i);
+        if (NoCaseEqual(types_[i].name, name)) return static_cast<int>(i);
     return -1;
 }
 
-const EventType* TypeList::typeAt(int index) const {
-    return valid(index) ? &types_[static_cast<size_t>(index)] : nullptr;
+const EventType* TypeList::TypeAt(int index) const {
+    return Valid(index) ? &types_[static_cast<size_t>(index)] : nullptr;
 }
 
-EventType* TypeList::typeAt(int index) {
-    return valid(index) ? &types_[static_cast<size_t>(index)] : nullptr;
+EventType* TypeList::TypeAt(int index) {
+    return Valid(index) ? &types_[static_cast<size_t>(index)] : nullptr;
 }
 
-uint32_t TypeList::typeColour(int index) const {
-    return valid(index) ? types_[index].Colour : undefined_.Colour;
+uint32_t TypeList::TypeColour(int index) const {
+    return Valid(index) ? types_[index].colour : undefined_.colour;
 }
 
-uint32_t TypeList::typeSound(int index) const {
-    return valid(index) ? types_[index].Sound : undefined_.Sound;
+uint32_t TypeList::TypeSound(int index) const {
+    return Valid(index) ? types_[index].sound : undefined_.sound;
 }
 
-uint32_t TypeList::typeSoundPause(int index) const {
-    return valid(index) ? types_[index].SoundPause : undefined_.SoundPause;
+uint32_t TypeList::TypeSoundPause(int index) const {
+    return Valid(index) ? types_[index].soundPause : undefined_.soundPause;
 }
 
-const std::string& TypeList::typeSoundFile(int index) const {
-    return valid(index) ? types_[index].SoundFile : undefined_.SoundFile;
+const std::string& TypeList::TypeSoundFile(int index) const {
+    return Valid(index) ? types_[index].soundFile : undefined_.soundFile;
 }
 
-const IconImage& TypeList::typeSmallIcon(int index) const {
-    return valid(index) ? small_[index] : undefined_.smallIcon;
+const IconImage& TypeList::TypeSmallIcon(int index) const {
+    return Valid(index) ? small_[index] : undefined_.smallIcon;
 }
 
-const IconImage& TypeList::typeLargeIcon(int index) const {
-    return valid(index) ? large_[index] : undefined_.largeIcon;
+const IconImage& TypeList::TypeLargeIcon(int index) const {
+    return Valid(index) ? large_[index] : undefined_.largeIcon;
 }
 
-bool TypeList::addType(EventType type, const IconImage& smallIcon, const IconImage& largeIcon) {
+bool TypeList::AddType(EventType type, const IconImage& smallIcon, const IconImage& largeIcon) {
     if (types_.size() >= kMaxTypes) return false;
     types_.push_back(std::move(type));
     small_.push_back(FitIcon(smallIcon, kSmallIconSize));
@@ -61,36 +61,36 @@ bool TypeList::addType(EventType type, const IconImage& smallIcon, const IconIma
     return true;
 }
 
-void TypeList::setTypeIcons(int index, const IconImage& smallIcon, const IconImage& largeIcon) {
-    if (!valid(index)) return;
+void TypeList::SetTypeIcons(int index, const IconImage& smallIcon, const IconImage& largeIcon) {
+    if (!Valid(index)) return;
     small_[index] = FitIcon(smallIcon, kSmallIconSize);
     large_[index] = FitIcon(largeIcon, kLargeIconSize);
 }
 
-void TypeList::removeType(int index) {
-    if (!valid(index)) return;
-    const std::string name = types_[index].Name;
+void TypeList::RemoveType(int index) {
+    if (!Valid(index)) return;
+    const std::string name = types_[index].name;
     types_.erase(types_.begin() + index);
     small_.erase(small_.begin() + index);
     large_.erase(large_.begin() + index);
     for (TypeFilter& f : filters_)
-        std::erase_if(f.TypeNames, [&](const std::string& n) { return NoCaseEqual(n, name); });
+        std::erase_if(f.typeNames, [&](const std::string& n) { return NoCaseEqual(n, name); });
 }
 
-void TypeList::renameType(int index, const std::string& newName) {
-    if (!valid(index)) return;
-    const std::string oldName = types_[index].Name;
-    types_[index].Name = newName;
+void TypeList::RenameType(int index, const std::string& newName) {
+    if (!Valid(index)) return;
+    const std::string oldName = types_[index].name;
+    types_[index].name = newName;
     for (TypeFilter& f : filters_)
-        for (std::string& n : f.TypeNames)
+        for (std::string& n : f.typeNames)
             if (NoCaseEqual(n, oldName)) n = newName;
 }
 
-void TypeList::sortByName() {
+void TypeList::SortByName() {
     std::vector<size_t> order(types_.size());
     std::iota(order.begin(), order.end(), size_t{0});
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        return NoCaseLess(types_[a].Name, types_[b].Name);
+        return NoCaseLess(types_[a].name, types_[b].name);
     });
     std::vector<EventType> types;
     std::vector<IconImage> small, large;
@@ -107,58 +107,58 @@ void TypeList::sortByName() {
     large_ = std::move(large);
 }
 
-void TypeList::clearTypes() {
+void TypeList::ClearTypes() {
     types_.clear();
     small_.clear();
     large_.clear();
 }
 
-void TypeList::createPredefined() {
-    clearTypes();
+void TypeList::CreatePredefined() {
+    ClearTypes();
     filters_.clear();
     activeFilter_.clear();
     activeOptions_ = kFilterShowAccepted;
     for (size_t i = 0; i < kPredefinedTypeCount; ++i)
-        addType(MakePredefinedType(i, systemColours),
+        AddType(MakePredefinedType(i, systemColours),
                 PredefinedTypeIcon(static_cast<int>(i), kSmallIconSize),
                 PredefinedTypeIcon(static_cast<int>(i), kLargeIconSize));
 }
 
-size_t TypeList::restorePredefined() {
+size_t TypeList::RestorePredefined() {
     size_t added = 0;
     for (size_t i = 0; i < kPredefinedTypeCount; ++i) {
-        if (findType(kPredefinedTypes[i].name) >= 0) continue;
+        if (FindType(kPredefinedTypes[i].name) >= 0) continue;
         if (types_.size() >= kMaxTypes) break;
-        addType(RestoredPredefinedType(i, systemColours),
+        AddType(RestoredPredefinedType(i, systemColours),
                 PredefinedTypeIcon(static_cast<int>(i), kSmallIconSize),
                 PredefinedTypeIcon(static_cast<int>(i), kLargeIconSize));
         ++added;
     }
-    sortByName();
+    SortByName();
     return added;
 }
 
-bool TypeList::selectFilter(std::string_view name) {
+bool TypeList::SelectFilter(std::string_view name) {
     for (EventType& t : types_)
-        t.Flags &= ~kTypeInFilter;
+        t.flags &= ~kTypeInFilter;
     activeFilter_.clear();
     activeOptions_ = kFilterShowAccepted;
     if (name.empty()) return false;
     const auto it = std::find_if(filters_.begin(), filters_.end(),
-                                 [&](const TypeFilter& f) { return NoCaseEqual(f.Name, name); });
+                                 [&](const TypeFilter& f) { return NoCaseEqual(f.name, name); });
     if (it == filters_.end()) return false;
-    for (const std::string& typeName : it->TypeNames) {
-        const int index = findType(typeName);
-        if (index >= 0) types_[index].Flags |= kTypeInFilter;
+    for (const std::string& typeName : it->typeNames) {
+        const int index = FindType(typeName);
+        if (index >= 0) types_[index].flags |= kTypeInFilter;
     }
-    activeFilter_ = it->Name;
-    activeOptions_ = it->Options;
+    activeFilter_ = it->name;
+    activeOptions_ = it->options;
     return true;
 }
 
-void TypeList::setFilterMembership(std::string_view typeName, const std::vector<bool>& chosen) {
+void TypeList::SetFilterMembership(std::string_view typeName, const std::vector<bool>& chosen) {
     for (size_t i = 0; i < filters_.size() && i < chosen.size(); ++i) {
-        std::vector<std::string>& names = filters_[i].TypeNames;
+        std::vector<std::string>& names = filters_[i].typeNames;
         const auto it = std::find_if(names.begin(), names.end(), [&](const std::string& n) {
             return NoCaseEqual(n, typeName);
         });
@@ -167,7 +167,7 @@ void TypeList::setFilterMembership(std::string_view typeName, const std::vector<
     }
 }
 
-void TypeList::assign(std::vector<EventType> types, std::vector<IconImage> small,
+void TypeList::Assign(std::vector<EventType> types, std::vector<IconImage> small,
                       std::vector<IconImage> large, std::vector<TypeFilter> filters) {
     types_ = std::move(types);
     small_ = std::move(small);

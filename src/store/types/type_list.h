@@ -20,75 +20,75 @@ public:
     TypeList();
 
     // --- the types ---
-    size_t typeCount() const { return types_.size(); }
-    const std::vector<EventType>& types() const { return types_; }
+    size_t TypeCount() const { return types_.size(); }
+    const std::vector<EventType>& Types() const { return types_; }
     // Index of the first type whose name equals `name` without regard to letter case, or -1.
-    int findType(std::string_view name) const;
+    int FindType(std::string_view name) const;
     // The type, or null for -1 or an index beyond the list.
-    const EventType* typeAt(int index) const;
-    EventType* typeAt(int index);
+    const EventType* TypeAt(int index) const;
+    EventType* TypeAt(int index);
 
     // The value of the type, or of the undefined type for -1 (or an index beyond the list).
-    uint32_t typeColour(int index) const;
-    uint32_t typeSound(int index) const;
-    uint32_t typeSoundPause(int index) const;
-    const std::string& typeSoundFile(int index) const;
-    const IconImage& typeSmallIcon(int index) const;
-    const IconImage& typeLargeIcon(int index) const;
+    uint32_t TypeColour(int index) const;
+    uint32_t TypeSound(int index) const;
+    uint32_t TypeSoundPause(int index) const;
+    const std::string& TypeSoundFile(int index) const;
+    const IconImage& TypeSmallIcon(int index) const;
+    const IconImage& TypeLargeIcon(int index) const;
 
-    const std::vector<IconImage>& smallIcons() const { return small_; }
-    const std::vector<IconImage>& largeIcons() const { return large_; }
+    const std::vector<IconImage>& SmallIcons() const { return small_; }
+    const std::vector<IconImage>& LargeIcons() const { return large_; }
 
     // Appends a type with its icons (scaled to 16 and 32 pixels when they differ). False when
     // the list already holds kMaxTypes types.
-    bool addType(EventType type, const IconImage& smallIcon, const IconImage& largeIcon);
+    bool AddType(EventType type, const IconImage& smallIcon, const IconImage& largeIcon);
     // Replaces the icons of a type.
-    void setTypeIcons(int index, const IconImage& smallIcon, const IconImage& largeIcon);
+    void SetTypeIcons(int index, const IconImage& smallIcon, const IconImage& largeIcon);
     // Removes the type and its icons; its name leaves every filter (all entries equal to it
     // without regard to letter case).
-    void removeType(int index);
+    void RemoveType(int index);
     // Gives the type a new name; every filter entry equal to the old name (without regard to
     // letter case) takes the new name. Stored events keep the old name.
-    void renameType(int index, const std::string& newName);
+    void RenameType(int index, const std::string& newName);
     // Sorts the types with their icons by name without regard to letter case.
-    void sortByName();
+    void SortByName();
     // Removes every type and icon (the filters stay).
-    void clearTypes();
+    void ClearTypes();
 
     // Discards the types and filters and creates the eleven predefined types with their icons.
-    void createPredefined();
+    void CreatePredefined();
     // "Restore predefined types": adds, in table order, each predefined type whose name is
     // missing, stopping when the list holds kMaxTypes types; then sorts by name. Returns how
     // many were added.
-    size_t restorePredefined();
+    size_t RestorePredefined();
 
     // --- the undefined type ---
-    const UndefinedType& undefinedType() const { return undefined_; }
-    UndefinedType& undefinedType() { return undefined_; }
+    const UndefinedType& UndefinedEntry() const { return undefined_; }
+    UndefinedType& UndefinedEntry() { return undefined_; }
 
     // --- filters ---
-    const std::vector<TypeFilter>& filters() const { return filters_; }
-    std::vector<TypeFilter>& filters() { return filters_; }
+    const std::vector<TypeFilter>& Filters() const { return filters_; }
+    std::vector<TypeFilter>& Filters() { return filters_; }
     // Makes the named filter active: InFilter is cleared on every type and set on each type
     // the filter lists (names not found are ignored), and the filter's option word is taken.
     // An unknown or empty name leaves no filter active (option word 1). False in that case.
-    bool selectFilter(std::string_view name);
-    const std::string& activeFilterName() const { return activeFilter_; }
-    uint32_t activeFilterOptions() const { return activeOptions_; }
+    bool SelectFilter(std::string_view name);
+    const std::string& ActiveFilterName() const { return activeFilter_; }
+    uint32_t ActiveFilterOptions() const { return activeOptions_; }
     // The type editor's "Filters...": the chosen filters list `typeName` (added when missing),
     // the others lose their first entry equal to it (without regard to letter case).
     // `chosen` has one flag per filter.
-    void setFilterMembership(std::string_view typeName, const std::vector<bool>& chosen);
+    void SetFilterMembership(std::string_view typeName, const std::vector<bool>& chosen);
 
     // The colours new types take for their reminder window.
     SystemColours systemColours;
 
     // Replaces types, icons and filters at once (the loader). The vectors must be of equal size.
-    void assign(std::vector<EventType> types, std::vector<IconImage> small,
+    void Assign(std::vector<EventType> types, std::vector<IconImage> small,
                 std::vector<IconImage> large, std::vector<TypeFilter> filters);
 
 private:
-    bool valid(int index) const { return index >= 0 && static_cast<size_t>(index) < types_.size(); }
+    bool Valid(int index) const { return index >= 0 && static_cast<size_t>(index) < types_.size(); }
 
     std::vector<EventType> types_;
     std::vector<IconImage> small_;

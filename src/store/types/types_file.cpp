@@ -18,31 +18,31 @@ bool ReadTypeRecord(ArchiveReader& in, uint32_t schema, const SystemColours& col
                     EventType& t) {
     uint32_t tag, duration, advance;
     t = NewEventType(colours);
-    if (!in.u32(tag) || tag != kTypeRecordTag) return false;
-    if (!in.u32(t.Flags) || !in.u32(t.Colour) || !in.u32(duration) || !in.u32(advance) ||
-        !in.u32(t.Sound) || !in.text(t.Name) || !in.text(t.SoundFile))
+    if (!in.U32(tag) || tag != kTypeRecordTag) return false;
+    if (!in.U32(t.flags) || !in.U32(t.colour) || !in.U32(duration) || !in.U32(advance) ||
+        !in.U32(t.sound) || !in.Text(t.name) || !in.Text(t.soundFile))
         return false;
-    t.Duration = TimeAmount(duration);
-    t.Advance = TimeAmount(advance);
-    t.Flags &= ~kTypeInFilter;
+    t.duration = TimeAmount(duration);
+    t.advance = TimeAmount(advance);
+    t.flags &= ~kTypeInFilter;
     if (schema >= 2) {
         std::span<const uint8_t> font;
-        if (!in.u32(t.TextColour) || !in.u32(t.BackColour) || !in.bytes(t.Font.size(), font) ||
-            !in.u32(t.StartTime) || !in.u32(t.SoundPause) || !in.skip(kTypeRecordReserved))
+        if (!in.U32(t.textColour) || !in.U32(t.backColour) || !in.Bytes(t.font.size(), font) ||
+            !in.U32(t.startTime) || !in.U32(t.soundPause) || !in.Skip(kTypeRecordReserved))
             return false;
-        std::copy(font.begin(), font.end(), t.Font.begin());
-        if (t.SoundPause == 0) t.SoundPause = 30;
+        std::copy(font.begin(), font.end(), t.font.begin());
+        if (t.soundPause == 0) t.soundPause = 30;
     }
     return true;
 }
 
 bool ReadFilter(ArchiveReader& in, TypeFilter& f) {
     uint32_t count;
-    if (!in.u32(f.Options) || !in.text(f.Name) || !in.u32(count)) return false;
+    if (!in.U32(f.options) || !in.Text(f.name) || !in.U32(count)) return false;
     if (count > kMaxTypes) return false;
-    f.TypeNames.resize(count);
-    for (std::string& name : f.TypeNames)
-        if (!in.text(name)) return false;
+    f.typeNames.resize(count);
+    for (std::string& name : f.typeNames)
+        if (!in.Text(name)) return false;
     return true;
 }
 
@@ -54,9 +54,9 @@ bool ParseTypesFile(std::span<const uint8_t> bytes, const SystemColours& colours
     if (std::memcmp(bytes.data(), kTypesMagic, kMagicLength) != 0) return false;
     ArchiveReader header(bytes.subspan(kTypesSchemaOffset));
     uint32_t schema, count;
-    header.u32(schema);
+    header.U32(schema);
     ArchiveReader countField(bytes.subspan(kTypesCountOffset));
-    countField.u32(count);
+    countField.U32(count);
     if (schema < 1 || schema > 3 || count > kMaxTypes) return false;
 
     TypesFileContent c;
@@ -69,7 +69,7 @@ bool ParseTypesFile(std::span<const uint8_t> bytes, const SystemColours& colours
         if (!ReadTypeRecord(in, schema, colours, t)) return false;
     if (schema >= 3) {
         uint32_t filterCount;
-        if (!in.u32(filterCount) || filterCount > kMaxFilters) return false;
+        if (!in.U32(filterCount) || filterCount > kMaxFilters) return false;
         c.filters.resize(filterCount);
         for (TypeFilter& f : c.filters)
             if (!ReadFilter(in, f)) return false;
@@ -80,42 +80,42 @@ bool ParseTypesFile(std::span<const uint8_t> bytes, const SystemColours& colours
 
 std::vector<uint8_t> SerializeTypesFile(const TypeList& list) {
     ArchiveWriter w;
-    w.zeros(kTypesHeaderSize);
-    WriteImageListStream(w, kSmallIconSize, list.smallIcons());
-    WriteImageListStream(w, kLargeIconSize, list.largeIcons());
-    for (const EventType& t : list.types()) {
-        w.u32(kTypeRecordTag);
-        w.u32(t.Flags & ~kTypeInFilter);
-        w.u32(t.Colour);
-        w.u32(t.Duration.word);
-        w.u32(t.Advance.word);
-        w.u32(t.Sound);
-        if (!w.text(t.Name) || !w.text(t.SoundFile)) return {};
-        w.u32(t.TextColour);
-        w.u32(t.BackColour);
-        w.bytes(t.Font);
-        w.u32(t.StartTime);
-        w.u32(t.SoundPause);
-        w.zeros(kTypeRecordReserved);
+    w.Zeros(kTypesHeaderSize);
+    WriteImageListStream(w, kSmallIconSize, list.SmallIcons());
+    WriteImageListStream(w, kLargeIconSize, list.LargeIcons());
+    for (const EventType& t : list.Types()) {
+        w.U32(kTypeRecordTag);
+        w.U32(t.flags & ~kTypeInFilter);
+        w.U32(t.colour);
+        w.U32(t.duration.word);
+        w.U32(t.advance.word);
+        w.U32(t.sound);
+        if (!w.Text(t.name) || !w.Text(t.soundFile)) return {};
+        w.U32(t.textColour);
+        w.U32(t.backColour);
+        w.Bytes(t.font);
+        w.U32(t.startTime);
+        w.U32(t.soundPause);
+        w.Zeros(kTypeRecordReserved);
     }
-    w.u32(static_cast<uint32_t>(list.filters().size()));
-    for (const TypeFilter& f : list.filters()) {
-        w.u32(f.Options);
-        if (!w.text(f.Name)) return {};
-        w.u32(static_cast<uint32_t>(f.TypeNames.size()));
-        for (const std::string& name : f.TypeNames)
-            if (!w.text(name)) return {};
+    w.U32(static_cast<uint32_t>(list.Filters().size()));
+    for (const TypeFilter& f : list.Filters()) {
+        w.U32(f.options);
+        if (!w.Text(f.name)) return {};
+        w.U32(static_cast<uint32_t>(f.typeNames.size()));
+        for (const std::string& name : f.typeNames)
+            if (!w.Text(name)) return {};
     }
-    std::vector<uint8_t> bytes = w.take();
+    std::vector<uint8_t> bytes = w.Take();
     std::memcpy(bytes.data(), kTypesMagic, kMagicLength);
     PutLe32(bytes.data() + kTypesSchemaOffset, kTypesSchema);
-    PutLe32(bytes.data() + kTypesCountOffset, static_cast<uint32_t>(list.typeCount()));
-    PutLe32(bytes.data() + kTypesFilterCountOffset, static_cast<uint32_t>(list.filters().size()));
+    PutLe32(bytes.data() + kTypesCountOffset, static_cast<uint32_t>(list.TypeCount()));
+    PutLe32(bytes.data() + kTypesFilterCountOffset, static_cast<uint32_t>(list.Filters().size()));
     return bytes;
 }
 
-SideFileOutcome saveTypes(const TypeList& list, const std::string& folder, Settings& settings) {
-    WriteUndefinedTypeSettings(settings, UndefinedTypeSettingsOf(list.undefinedType()));
+SideFileOutcome SaveTypes(const TypeList& list, const std::string& folder, Settings& settings) {
+    WriteUndefinedTypeSettings(settings, UndefinedTypeSettingsOf(list.UndefinedEntry()));
     SideFileOutcome out;
     out.path = SideFilePath(folder, kTypesFileName);
     if (out.path.empty()) {
@@ -127,8 +127,8 @@ SideFileOutcome saveTypes(const TypeList& list, const std::string& folder, Setti
     return out;
 }
 
-SideFileOutcome loadTypes(TypeList& list, const std::string& folder, Settings& settings) {
-    UndefinedType& undefined = list.undefinedType();
+SideFileOutcome LoadTypes(TypeList& list, const std::string& folder, Settings& settings) {
+    UndefinedType& undefined = list.UndefinedEntry();
     ApplyUndefinedTypeSettings(ReadUndefinedTypeSettings(settings), undefined);
     undefined.smallIcon = ProgramIcon(kIconUndefinedType, kSmallIconSize);
     undefined.largeIcon = ProgramIcon(kIconUndefinedType, kLargeIconSize);
@@ -140,19 +140,19 @@ SideFileOutcome loadTypes(TypeList& list, const std::string& folder, Settings& s
         return out;
     }
     auto createPredefined = [&] {
-        list.createPredefined();
-        return saveTypes(list, folder, settings);
+        list.CreatePredefined();
+        return SaveTypes(list, folder, settings);
     };
     std::vector<uint8_t> bytes;
     const FileCause read = ReadWholeFile(path, bytes);
     if (read == FileCause::FileNotFound) {
         SideFileOutcome out = createPredefined();
-        out.created = out.ok();
+        out.created = out.Ok();
         return out;
     }
     TypesFileContent content;
     if (read == FileCause::None && ParseTypesFile(bytes, list.systemColours, content)) {
-        list.assign(std::move(content.types), std::move(content.smallIcons),
+        list.Assign(std::move(content.types), std::move(content.smallIcons),
                     std::move(content.largeIcons), std::move(content.filters));
         SideFileOutcome out;
         out.path = path;

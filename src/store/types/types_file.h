@@ -4,8 +4,8 @@
 // little-endian; texts are in the archive string form.
 
 #include "res/icon_image.h"
-#include "store/types/event_type.h"
 #include "store/io/side_file_outcome.h"
+#include "store/types/event_type.h"
 #include "store/types/type_list.h"
 #include "store/types/undefined_type_settings.h"
 
@@ -49,11 +49,9 @@ std::vector<uint8_t> SerializeTypesFile(const TypeList& list);
 // the folder. A missing file, or one that cannot be read, gives the predefined types, which
 // are saved at once; an unreadable file is first moved aside under a backup name. Fails when
 // the folder is not known or the new file cannot be written (the program then does not start).
-SideFileOutcome loadTypes(TypeList& list, const std::string& folder,
-                          Settings& settings);
+SideFileOutcome LoadTypes(TypeList& list, const std::string& folder, Settings& settings);
 
 // Writes the undefined type's values to the settings and the whole list to the types file.
-SideFileOutcome saveTypes(const TypeList& list, const std::string& folder,
-                          Settings& settings);
+SideFileOutcome SaveTypes(const TypeList& list, const std::string& folder, Settings& settings);
 
 } // namespace zm

@@ -1,32 +1,32 @@
 #include "store/types/undefined_type_settings.h"
 
-#include <algorithm>
-
 #include "platform/setting_table.h"
+
+#include <algorithm>
 
 namespace zm {
 
 void ApplyUndefinedTypeSettings(const UndefinedTypeSettings& s, UndefinedType& type) {
     const uint32_t kind = static_cast<uint32_t>(std::clamp<int64_t>(s.soundKind, 0, 2));
     const uint32_t repeat = s.soundRepeat != 0 ? 1 : 0;
-    type.Sound = repeat << 16 | kind;
+    type.sound = repeat << 16 | kind;
 
     const uint32_t pause = static_cast<uint32_t>(s.soundPause);
     const uint32_t minutes = std::min<uint32_t>(pause >> 16, 99);
     const uint32_t seconds = std::min<uint32_t>(pause & 0xFFFF, 59);
-    type.SoundPause = (minutes == 0 && seconds == 0) ? 0x00010000 : minutes << 16 | seconds;
+    type.soundPause = (minutes == 0 && seconds == 0) ? 0x00010000 : minutes << 16 | seconds;
 
-    type.SoundFile = s.soundFile;
-    type.Colour = static_cast<uint32_t>(s.colour);
+    type.soundFile = s.soundFile;
+    type.colour = static_cast<uint32_t>(s.colour);
 }
 
 UndefinedTypeSettings UndefinedTypeSettingsOf(const UndefinedType& type) {
     UndefinedTypeSettings s;
-    s.soundKind = type.Sound & 0xFFFF;
-    s.soundRepeat = type.Sound >> 16;
-    s.soundPause = type.SoundPause;
-    s.soundFile = type.SoundFile;
-    s.colour = type.Colour;
+    s.soundKind = type.sound & 0xFFFF;
+    s.soundRepeat = type.sound >> 16;
+    s.soundPause = type.soundPause;
+    s.soundFile = type.soundFile;
+    s.colour = type.colour;
     return s;
 }
 

@@ -24,9 +24,9 @@ SetupSoundDialog::SetupSoundDialog(const SoundSetting& sound, SoundBackend& back
 void SetupSoundDialog::accept() {
     if (!CheckSoundFileChosen(*this, *panel_, backend_)) return;
     const SoundChoice choice = panel_->Choice();
-    sound_.Sound = SoundWordOf(choice);
-    if (choice.Repeat) sound_.Pause = StoredPauseOf(choice);
-    sound_.File = panel_->SelectedFile();
+    sound_.sound = SoundWordOf(choice);
+    if (choice.repeat) sound_.pause = StoredPauseOf(choice);
+    sound_.file = panel_->SelectedFile();
     panel_->SaveRecentFiles();
     QDialog::accept();
 }

@@ -125,13 +125,13 @@ void SoundOptionsPanel::ShowSound(const SoundSetting& sound) {
         recent_.Load(settings_);
         recentLoaded_ = true;
     }
-    const SoundChoice choice = ChoiceOf(sound.Sound, sound.Pause);
-    kinds_->button(static_cast<int>(choice.Kind))->setChecked(true);
-    repeat_->setChecked(choice.Repeat);
-    minutes_->setValue(choice.Minutes);
-    seconds_->setValue(choice.Seconds);
+    const SoundChoice choice = ChoiceOf(sound.sound, sound.pause);
+    kinds_->button(static_cast<int>(choice.kind))->setChecked(true);
+    repeat_->setChecked(choice.repeat);
+    minutes_->setValue(choice.minutes);
+    seconds_->setValue(choice.seconds);
     recent_.Select(std::nullopt);
-    AddFile(sound.File);
+    AddFile(sound.file);
     UpdateControls();
 }
 
@@ -183,21 +183,21 @@ void SoundOptionsPanel::UpdateControls() {
     const SoundControlState state = ControlStateOf(Choice(), editable_);
     for (QWidget* w :
          {static_cast<QWidget*>(none_), static_cast<QWidget*>(beep_), static_cast<QWidget*>(file_)})
-        w->setEnabled(state.Kinds);
+        w->setEnabled(state.kinds);
     for (QWidget* w : {static_cast<QWidget*>(fileList_), static_cast<QWidget*>(browse_),
                        static_cast<QWidget*>(play_)})
-        w->setEnabled(state.FileControls);
-    repeat_->setEnabled(state.Repeat);
+        w->setEnabled(state.fileControls);
+    repeat_->setEnabled(state.repeat);
     for (QWidget* w : {static_cast<QWidget*>(pauseLabel_), static_cast<QWidget*>(minutes_),
                        static_cast<QWidget*>(minutesLabel_), static_cast<QWidget*>(seconds_),
                        static_cast<QWidget*>(secondsLabel_)})
-        w->setEnabled(state.Pause);
+        w->setEnabled(state.pause);
 }
 
 void SoundOptionsPanel::OnKindChosen(int kind) {
     StopPreview();
     const SoundChoice choice = WithKind(Choice(), static_cast<SoundKind>(kind));
-    repeat_->setChecked(choice.Repeat);
+    repeat_->setChecked(choice.repeat);
     UpdateControls();
 }
 

@@ -26,15 +26,15 @@ std::vector<std::string> LinesOf(const std::string& text) {
 
 TEST(CrashReport, FillsTheLayoutWithTheMachinesOwnWidth) {
     CrashFacts facts;
-    facts.Code = 11;
-    facts.Address = 0x55d0c0ffee00;
-    facts.Access = "write";
+    facts.code = 11;
+    facts.address = 0x55d0c0ffee00;
+    facts.access = "write";
     for (int i = 0; i < 16; ++i)
-        facts.Registers[i] = 0x1111111111111111ull * static_cast<uint64_t>(i % 16);
-    facts.Registers[1] = 0x33;
-    facts.Registers[3] = 0x10246;
-    facts.Stack[0] = 0x7f0011223344;
-    facts.Stack[15] = 0xFFFFFFFFFFFFFFFFull;
+        facts.registers[i] = 0x1111111111111111ull * static_cast<uint64_t>(i % 16);
+    facts.registers[1] = 0x33;
+    facts.registers[3] = 0x10246;
+    facts.stack[0] = 0x7f0011223344;
+    facts.stack[15] = 0xFFFFFFFFFFFFFFFFull;
     char buffer[kCrashReportCapacity];
     const size_t length = FormatCrashReport(facts, buffer, sizeof buffer);
     const std::vector<std::string> lines = LinesOf(std::string(buffer, length));
@@ -52,8 +52,8 @@ TEST(CrashReport, FillsTheLayoutWithTheMachinesOwnWidth) {
     EXPECT_EQ(buffer[length], '\0');
 
     // The 32-bit layout, and a buffer too small: cut, but ended.
-    facts.Wide = false;
-    facts.Address = 0x401000;
+    facts.wide = false;
+    facts.address = 0x401000;
     const size_t narrow = FormatCrashReport(facts, buffer, sizeof buffer);
     EXPECT_NE(std::string(buffer, narrow).find("Address    : 00401000\r\n"), std::string::npos);
     char tiny[20];

@@ -22,19 +22,19 @@ TEST(QtFont, EveryPointSizeSurvivesTheTripThroughQFontAndTheSettings) {
             }
             const FontDescription back = ReadFont(s, SettingId::ClockFont, dpi);
             EXPECT_EQ(PointSizeOf(back, dpi), points) << points << " pt at " << dpi;
-            EXPECT_EQ(back.Weight, points % 2 == 0 ? kFontBold : kFontRegular);
-            EXPECT_EQ(back.Italic, points % 3 == 0 ? 1 : 0);
-            EXPECT_EQ(back.FaceName, "DejaVu Sans");
+            EXPECT_EQ(back.weight, points % 2 == 0 ? kFontBold : kFontRegular);
+            EXPECT_EQ(back.italic, points % 3 == 0 ? 1 : 0);
+            EXPECT_EQ(back.faceName, "DejaVu Sans");
         }
     }
 }
 
 TEST(QtFont, ADescriptionBecomesTheQFontItDescribes) {
     FontDescription d;
-    d.Height = -15;
-    d.Weight = kFontBold;
-    d.Italic = 1;
-    d.FaceName = "Liberation Serif";
+    d.height = -15;
+    d.weight = kFontBold;
+    d.italic = 1;
+    d.faceName = "Liberation Serif";
     const QFont f = ToQFont(d);
     EXPECT_EQ(f.pixelSize(), 15);
     EXPECT_TRUE(f.bold());

@@ -10,20 +10,20 @@ TEST(WorkArea, EveryScreenReportsAWorkAreaInsideIt) {
     const std::vector<ScreenArea> screens = QtWorkArea().Screens();
     ASSERT_FALSE(screens.empty());
     for (const ScreenArea& s : screens) {
-        EXPECT_FALSE(s.Geometry.IsEmpty());
-        EXPECT_TRUE(s.Geometry.Contains(s.Available));
+        EXPECT_FALSE(s.geometry.IsEmpty());
+        EXPECT_TRUE(s.geometry.Contains(s.available));
     }
-    EXPECT_EQ(PrimaryWorkArea(QtWorkArea()), screens.front().Available);
+    EXPECT_EQ(PrimaryWorkArea(QtWorkArea()), screens.front().available);
 }
 
 TEST(WorkArea, APointFindsItsScreensWorkArea) {
     FakeWorkArea area;
-    area.Areas.push_back({{-1280, 0, 1280, 1024}, {-1280, 30, 1280, 994}});
+    area.areas.push_back({{-1280, 0, 1280, 1024}, {-1280, 30, 1280, 994}});
     EXPECT_EQ(WorkAreaAt(area, {-10, 500}), (Rect{-1280, 30, 1280, 994}));
     EXPECT_EQ(WorkAreaAt(area, {10, 500}), (Rect{0, 0, 1920, 1040}));
     EXPECT_EQ(WorkAreaAt(area, {5000, 5000}), (Rect{0, 0, 1920, 1040}));
     EXPECT_EQ(ScreenRects(area).size(), 2u);
-    area.Areas.clear();
+    area.areas.clear();
     EXPECT_EQ(PrimaryWorkArea(area), kFallbackWorkArea);
 }
 

@@ -62,21 +62,21 @@ TEST(CompanionEndToEnd, TheRunningProgramCarriesOutTheCompanionsChanges) {
     if (!app) own = std::make_unique<QCoreApplication>(argc, argv);
 
     TempFolder runtime, data, twin, config;
-    ::chmod(runtime.path().c_str(), 0700);
+    ::chmod(runtime.Path().c_str(), 0700);
     const DateTime now = DateTime::FromParts(2025, 3, 10, 8, 0, 0);
-    HostedProgram program(data.path(), now);
+    HostedProgram program(data.Path(), now);
     ASSERT_EQ(program.opened, LibraryResult::Ok);
     CompanionService service(program.env);
-    QtSingleInstance instance(RuntimeFolderFor(runtime.path().c_str(), ::getuid()));
+    QtSingleInstance instance(RuntimeFolderFor(runtime.Path().c_str(), ::getuid()));
     ASSERT_EQ(instance.Start(), InstanceStart::First) << instance.Problem();
-    instance.CompanionRequested = [&service](const CompanionRequest& r) {
+    instance.companionRequested = [&service](const CompanionRequest& r) {
         return service.Serve(r);
     };
 
     // The same commands on a twin folder, run by the companion's own code with the same clock.
-    HostedProgram alone(twin.path(), now);
+    HostedProgram alone(twin.Path(), now);
     alone.env.host = nullptr;
-    alone.store.close();
+    alone.store.Close();
     auto direct = [&](const std::vector<std::string>& args) {
         std::ostringstream out, err;
         Printed p;
@@ -97,7 +97,7 @@ TEST(CompanionEndToEnd, TheRunningProgramCarriesOutTheCompanionsChanges) {
         for (const auto& a : args)
             list << QString::fromStdString(a);
         const Printed viaProgram =
-            RunCompanionProgram(runtime.path(), data.path(), config.path(), list);
+            RunCompanionProgram(runtime.Path(), data.Path(), config.Path(), list);
         const Printed own = direct(args);
         EXPECT_EQ(viaProgram.status, own.status) << args[1];
         EXPECT_EQ(viaProgram.out, own.out) << args[1];
@@ -107,23 +107,23 @@ TEST(CompanionEndToEnd, TheRunningProgramCarriesOutTheCompanionsChanges) {
 
     // A reading command reads the file while the program holds it.
     const Printed listed =
-        RunCompanionProgram(runtime.path(), data.path(), config.path(), {"--json", "list"});
+        RunCompanionProgram(runtime.Path(), data.Path(), config.Path(), {"--json", "list"});
     EXPECT_EQ(listed.status, 0) << listed.err;
     EXPECT_NE(listed.out.find("\"Dentist\""), std::string::npos);
 
     // The program keeps its own clock: the change is refused and nothing is stored.
-    const int before = program.store.library().countEvents();
+    const int before = program.store.Library().CountEvents();
     const Printed refused =
-        RunCompanionProgram(runtime.path(), data.path(), config.path(),
+        RunCompanionProgram(runtime.Path(), data.Path(), config.Path(),
                             {"--at", "2025-03-10T08:00:00", "add", "Late", "2025-03-10 09:00"});
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.err.find("--at cannot be given while Zantimore runs"), std::string::npos);
-    EXPECT_EQ(program.store.library().countEvents(), before);
+    EXPECT_EQ(program.store.Library().CountEvents(), before);
 
     // Without the program the companion changes the file itself.
     instance.Stop();
-    program.store.close();
-    const Printed alone2 = RunCompanionProgram(runtime.path(), data.path(), config.path(),
+    program.store.Close();
+    const Printed alone2 = RunCompanionProgram(runtime.Path(), data.Path(), config.Path(),
                                                {"add", "Solo", "2025-03-11 09:00"});
     EXPECT_EQ(alone2.status, 0) << alone2.err;
 }

@@ -46,14 +46,14 @@ template <typename Work> void WhileServing(Work work) {
 TEST(SingleInstance, ASecondStartAsksTheFirstToRestoreAndEndsWithinASecond) {
     App();
     TempFolder tmp;
-    const std::string folder = tmp.file("zantimore");
+    const std::string folder = tmp.File("zantimore");
     QtSingleInstance first(folder);
     ASSERT_EQ(first.Start(), InstanceStart::First) << first.Problem();
     struct stat st {};
     ASSERT_EQ(::stat(folder.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
     int restores = 0;
-    first.RestoreRequested = [&restores] { ++restores; };
+    first.restoreRequested = [&restores] { ++restores; };
 
     InstanceStart second = InstanceStart::First;
     std::chrono::steady_clock::duration took{};
@@ -76,7 +76,7 @@ TEST(SingleInstance, ASecondStartAsksTheFirstToRestoreAndEndsWithinASecond) {
 TEST(SingleInstance, TheSocketOfACrashedCopyIsReplaced) {
     App();
     TempFolder tmp;
-    const std::string folder = tmp.file("zantimore");
+    const std::string folder = tmp.File("zantimore");
     ::mkdir(folder.c_str(), 0700);
     const std::string path = folder + "/socket";
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -89,22 +89,22 @@ TEST(SingleInstance, TheSocketOfACrashedCopyIsReplaced) {
     QtSingleInstance copy(folder);
     ASSERT_EQ(copy.Start(), InstanceStart::First) << copy.Problem();
     bool restored = false;
-    copy.RestoreRequested = [&restored] { restored = true; };
+    copy.restoreRequested = [&restored] { restored = true; };
     ExchangeResult r;
     WhileServing([&] {
         r = ExchangeOverSocket(path, EncodeRequest({RequestKind::Restore, {}, {}, {}}), 2s, 4096);
     });
-    EXPECT_EQ(r.Status, ExchangeStatus::Answered);
+    EXPECT_EQ(r.status, ExchangeStatus::Answered);
     EXPECT_TRUE(restored);
 }
 
 TEST(SingleInstance, AnOversizedRequestIsRefusedUnread) {
     App();
     TempFolder tmp;
-    QtSingleInstance program(tmp.file("zantimore"));
+    QtSingleInstance program(tmp.File("zantimore"));
     ASSERT_EQ(program.Start(), InstanceStart::First);
     int commands = 0;
-    program.CompanionRequested = [&commands](const CompanionRequest&) {
+    program.companionRequested = [&commands](const CompanionRequest&) {
         ++commands;
         return CompanionAnswer{};
     };
@@ -114,11 +114,11 @@ TEST(SingleInstance, AnOversizedRequestIsRefusedUnread) {
         r = ExchangeOverSocket(program.SocketPath(), std::string(kMaxRequestBytes + 1, ' '), 5s,
                                4096);
     });
-    ASSERT_EQ(r.Status, ExchangeStatus::Answered) << r.Problem;
-    const auto answer = DecodeAnswer(r.Payload);
+    ASSERT_EQ(r.status, ExchangeStatus::Answered) << r.problem;
+    const auto answer = DecodeAnswer(r.payload);
     ASSERT_TRUE(answer);
-    EXPECT_EQ(answer->Outcome, AnswerOutcome::Refused);
-    EXPECT_NE(answer->Err.find("larger than"), std::string::npos) << answer->Err;
+    EXPECT_EQ(answer->outcome, AnswerOutcome::Refused);
+    EXPECT_NE(answer->err.find("larger than"), std::string::npos) << answer->err;
     EXPECT_EQ(commands, 0);
 }
 

@@ -19,13 +19,13 @@ mode_t ModeOf(const std::string& path) {
 
 TEST(RuntimeFolder, TheDesktopsFolderIsUsedOnlyWhenItIsPrivate) {
     TempFolder tmp;
-    const std::string mine = tmp.file("run");
-    const std::string open = tmp.file("open");
-    const std::string missing = tmp.file("missing");
+    const std::string mine = tmp.File("run");
+    const std::string open = tmp.File("open");
+    const std::string missing = tmp.File("missing");
     ::mkdir(mine.c_str(), 0700);
     ::mkdir(open.c_str(), 0755);
     const uid_t me = ::getuid();
-    const std::string fallback = tmp.path() + "/zantimore-" + std::to_string(me);
+    const std::string fallback = tmp.Path() + "/zantimore-" + std::to_string(me);
     const struct {
         const char* xdg;
         uid_t uid;
@@ -36,27 +36,27 @@ TEST(RuntimeFolder, TheDesktopsFolderIsUsedOnlyWhenItIsPrivate) {
         {"", me, fallback},
         {"run", me, fallback},        // relative
         {open.c_str(), me, fallback}, // others may enter
-        {mine.c_str(), me + 1, tmp.path() + "/zantimore-" + std::to_string(me + 1)}, // not theirs
+        {mine.c_str(), me + 1, tmp.Path() + "/zantimore-" + std::to_string(me + 1)}, // not theirs
         {missing.c_str(), me, fallback},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(RuntimeFolderFor(c.xdg, c.uid, tmp.path()), c.folder) << (c.xdg ? c.xdg : "-");
+        EXPECT_EQ(RuntimeFolderFor(c.xdg, c.uid, tmp.Path()), c.folder) << (c.xdg ? c.xdg : "-");
 }
 
 TEST(RuntimeFolder, IsMadePrivateAndRefusedWhenItIsNotAFolderOfOurs) {
     TempFolder tmp;
     std::string problem;
-    const std::string fresh = tmp.file("fresh");
+    const std::string fresh = tmp.File("fresh");
     ASSERT_TRUE(PrepareRuntimeFolder(fresh, ::getuid(), problem)) << problem;
     EXPECT_EQ(ModeOf(fresh), 0700u);
 
-    const std::string loose = tmp.file("loose");
+    const std::string loose = tmp.File("loose");
     ::mkdir(loose.c_str(), 0777);
     ::chmod(loose.c_str(), 0777);
     ASSERT_TRUE(PrepareRuntimeFolder(loose, ::getuid(), problem)) << problem;
     EXPECT_EQ(ModeOf(loose), 0700u);
 
-    const std::string link = tmp.file("link");
+    const std::string link = tmp.File("link");
     ASSERT_EQ(::symlink(fresh.c_str(), link.c_str()), 0);
     EXPECT_FALSE(PrepareRuntimeFolder(link, ::getuid(), problem));
     EXPECT_NE(problem.find(link), std::string::npos);
@@ -65,7 +65,7 @@ TEST(RuntimeFolder, IsMadePrivateAndRefusedWhenItIsNotAFolderOfOurs) {
 
 TEST(InstanceLock, OneHolderAtATime) {
     TempFolder tmp;
-    const std::string path = tmp.file("lock");
+    const std::string path = tmp.File("lock");
     {
         InstanceLock first, second;
         EXPECT_EQ(first.Acquire(path), LockClaim::Acquired);
@@ -74,7 +74,7 @@ TEST(InstanceLock, OneHolderAtATime) {
         EXPECT_EQ(second.Acquire(path), LockClaim::Acquired);
     }
     InstanceLock mine;
-    EXPECT_EQ(mine.Acquire(tmp.file("missing/lock")), LockClaim::Failed);
+    EXPECT_EQ(mine.Acquire(tmp.File("missing/lock")), LockClaim::Failed);
 }
 
 } // namespace

@@ -20,15 +20,15 @@ TEST(QtLocaleSettings, TheFirstWeekRuleOfTheCLibraryBecomesTheSetting) {
 TEST(QtLocaleSettings, TheFirstDayTheMeasuresAndTheClockComeFromQLocale) {
     const LocaleSettingDefaults us =
         QtLocaleSettingDefaults(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(us.FirstDayOfWeek, 6); // Sunday
-    EXPECT_EQ(us.FirstWeekOfYear, 0);
-    EXPECT_FALSE(us.Metric);
-    EXPECT_TRUE(us.ClockFormat.starts_with("h:mm:ss tt")) << us.ClockFormat;
+    EXPECT_EQ(us.firstDayOfWeek, 6); // Sunday
+    EXPECT_EQ(us.firstWeekOfYear, 0);
+    EXPECT_FALSE(us.metric);
+    EXPECT_TRUE(us.clockFormat.starts_with("h:mm:ss tt")) << us.clockFormat;
     const LocaleSettingDefaults de =
         QtLocaleSettingDefaults(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(de.FirstDayOfWeek, 0); // Monday
-    EXPECT_TRUE(de.Metric);
-    EXPECT_TRUE(de.ClockFormat.starts_with("HH:mm:ss")) << de.ClockFormat;
+    EXPECT_EQ(de.firstDayOfWeek, 0); // Monday
+    EXPECT_TRUE(de.metric);
+    EXPECT_TRUE(de.clockFormat.starts_with("HH:mm:ss")) << de.clockFormat;
 }
 
 } // namespace

@@ -19,7 +19,7 @@ TEST(QtSettings, ReadsWhatTheProgramStoresWithQtsOwnTypes) {
     const QtSettings settings(path);
     EXPECT_EQ(ReadInt(settings, SettingId::WorkWeek), 31);
     EXPECT_TRUE(ReadBool(settings, SettingId::CheckWeekendEvents));
-    EXPECT_EQ(settings.read("LastImpDateF"), std::nullopt);
+    EXPECT_EQ(settings.Read("LastImpDateF"), std::nullopt);
     EXPECT_EQ(ReadInt(settings, SettingId::ImportDateOrder), 0);
 }
 
@@ -30,12 +30,12 @@ TEST(QtSettings, WritesReadBackInAnotherInstance) {
         QtSettings settings(path);
         WriteInt(settings, SettingId::WorkWeek, 0x41);
         WriteBool(settings, SettingId::CheckWeekendEvents, true);
-        settings.write("Other/Text", "caf\xC3\xA9, with a comma");
+        settings.Write("Other/Text", "caf\xC3\xA9, with a comma");
     }
     const QtSettings again(path);
     EXPECT_EQ(ReadInt(again, SettingId::WorkWeek), 0x41);
     EXPECT_TRUE(ReadBool(again, SettingId::CheckWeekendEvents));
-    EXPECT_EQ(again.read("Other/Text"), "caf\xC3\xA9, with a comma");
+    EXPECT_EQ(again.Read("Other/Text"), "caf\xC3\xA9, with a comma");
 }
 
 } // namespace

@@ -28,7 +28,7 @@ pid_t StartChild(int (&pipe)[2]) {
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
     QtShutdownBridge bridge;
-    bridge.Shutdown = [&] { (void)::write(pipe[1], "closed;", 7); };
+    bridge.shutdown = [&] { (void)::write(pipe[1], "closed;", 7); };
     if (!bridge.CatchTerminationSignals()) ::_exit(3);
     QTimer::singleShot(0, [&] { (void)::write(pipe[1], "ready;", 6); });
     QTimer::singleShot(10000, [] { ::_exit(4); });

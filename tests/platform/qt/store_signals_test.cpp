@@ -22,21 +22,21 @@ struct FollowingRows {
     std::vector<std::string> told;
 
     void Follow(const StoreSignals& adapter) {
-        QObject::connect(&adapter, &StoreSignals::eventAdded,
-                         [this](const EventRecord& e) { keys.push_back(e.Key); });
-        QObject::connect(&adapter, &StoreSignals::eventRewritten,
+        QObject::connect(&adapter, &StoreSignals::EventAdded,
+                         [this](const EventRecord& e) { keys.push_back(e.key); });
+        QObject::connect(&adapter, &StoreSignals::EventRewritten,
                          [this](quint16 oldKey, const EventRecord& e, StoreChangeKind) {
-                             std::replace(keys.begin(), keys.end(), uint16_t{oldKey}, e.Key);
+                             std::replace(keys.begin(), keys.end(), uint16_t{oldKey}, e.key);
                          });
-        QObject::connect(&adapter, &StoreSignals::eventRemoved,
+        QObject::connect(&adapter, &StoreSignals::EventRemoved,
                          [this](quint16 key, auto) { std::erase(keys, uint16_t{key}); });
-        QObject::connect(&adapter, &StoreSignals::reminderWindowClosing,
+        QObject::connect(&adapter, &StoreSignals::ReminderWindowClosing,
                          [this](quint16 key) { told.push_back("close " + std::to_string(key)); });
-        QObject::connect(&adapter, &StoreSignals::pendingLeft,
+        QObject::connect(&adapter, &StoreSignals::PendingLeft,
                          [this](quint16 key) { told.push_back("left " + std::to_string(key)); });
-        QObject::connect(&adapter, &StoreSignals::pendingRebuilt,
+        QObject::connect(&adapter, &StoreSignals::PendingRebuilt,
                          [this] { told.push_back("rebuilt"); });
-        QObject::connect(&adapter, &StoreSignals::libraryReset, [this](ResetCause cause) {
+        QObject::connect(&adapter, &StoreSignals::LibraryReset, [this](ResetCause cause) {
             told.push_back(cause == ResetCause::Opened ? "reset opened" : "reset");
             keys.clear();
         });
@@ -51,23 +51,23 @@ TEST(StoreSignals, ARowListFollowsTheLibraryRowByRow) {
     {
         StoreSignals adapter(store);
         rows.Follow(adapter);
-        ASSERT_EQ(store.openDefaultLibrary(), LibraryResult::Ok);
-        ASSERT_EQ(store.rebuildPending(), LibraryResult::Ok);
+        ASSERT_EQ(store.OpenDefaultLibrary(), LibraryResult::Ok);
+        ASSERT_EQ(store.RebuildPending(), LibraryResult::Ok);
         EventRecord a = EventRecord::NewEvent(At(17));
         EventRecord b = EventRecord::NewEvent(At(18));
-        ASSERT_EQ(store.storeNew(a), LibraryResult::Ok);
-        ASSERT_EQ(store.storeNew(b), LibraryResult::Ok);
-        a.Name = "changed";
-        ASSERT_EQ(store.storeChanged(a), LibraryResult::Ok);
-        store.removePending(b.Key);
-        ASSERT_EQ(store.removeEvent(b.Key), LibraryResult::Ok);
-        EXPECT_EQ(rows.keys, std::vector<uint16_t>{a.Key});
+        ASSERT_EQ(store.StoreNew(a), LibraryResult::Ok);
+        ASSERT_EQ(store.StoreNew(b), LibraryResult::Ok);
+        a.name = "changed";
+        ASSERT_EQ(store.StoreChanged(a), LibraryResult::Ok);
+        store.RemovePending(b.key);
+        ASSERT_EQ(store.RemoveEvent(b.key), LibraryResult::Ok);
+        EXPECT_EQ(rows.keys, std::vector<uint16_t>{a.key});
         EXPECT_EQ(rows.told, (std::vector<std::string>{"reset opened", "rebuilt", "close 1",
                                                        "left 2", "close 2"}));
     }
     // Once the adapter is gone nothing is told any more.
     EventRecord c = EventRecord::NewEvent(At(19));
-    ASSERT_EQ(store.storeNew(c), LibraryResult::Ok);
+    ASSERT_EQ(store.StoreNew(c), LibraryResult::Ok);
     EXPECT_EQ(rows.keys.size(), 1u);
 }
 

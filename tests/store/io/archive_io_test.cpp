@@ -12,7 +12,7 @@ using sidetest::Bytes;
 std::string ReadText(const std::vector<uint8_t>& bytes, bool* ok = nullptr) {
     ArchiveReader in(bytes);
     std::string s;
-    const bool r = in.text(s);
+    const bool r = in.Text(s);
     if (ok) *ok = r;
     return s;
 }
@@ -33,8 +33,8 @@ TEST(ArchiveStringTest, LengthPrefixTakesOneThreeOrSevenBytes) {
         SCOPED_TRACE(c.length);
         const std::string text(c.length, 'x');
         ArchiveWriter w;
-        ASSERT_TRUE(w.text(text));
-        const std::vector<uint8_t>& out = w.data();
+        ASSERT_TRUE(w.Text(text));
+        const std::vector<uint8_t>& out = w.Data();
         ASSERT_EQ(out.size(), c.prefix.size() + c.length);
         EXPECT_EQ(std::vector<uint8_t>(out.begin(), out.begin() + c.prefix.size()), c.prefix);
         EXPECT_EQ(ReadText(out), text);
@@ -43,13 +43,13 @@ TEST(ArchiveStringTest, LengthPrefixTakesOneThreeOrSevenBytes) {
 
 TEST(ArchiveStringTest, LengthsCountUtf8Bytes) {
     ArchiveWriter w;
-    w.text("Café"); // five bytes
-    EXPECT_EQ(w.data(), (std::vector<uint8_t>{5, 'C', 'a', 'f', 0xC3, 0xA9}));
+    w.Text("Café"); // five bytes
+    EXPECT_EQ(w.Data(), (std::vector<uint8_t>{5, 'C', 'a', 'f', 0xC3, 0xA9}));
 }
 
 TEST(ArchiveStringTest, WindowsTextIsReadAsWindows1252) {
     // "Caf\xE9 \x80 5" as a Windows program writes it: é and the euro sign.
-    const auto bytes = Bytes().u8(8).str("Caf\xE9 \x80 5").v;
+    const auto bytes = Bytes().U8(8).Str("Caf\xE9 \x80 5").v;
     EXPECT_EQ(ReadText(bytes), "Café € 5");
 }
 
@@ -68,15 +68,15 @@ TEST(ArchiveStringTest, ValidUtf8IsKept) {
 
 TEST(ArchiveStringTest, WideFormIsReadAsUtf16) {
     // 0xFF, 0xFFFE, then the length (3) and three UTF-16 units: "aé€".
-    const auto bytes = Bytes().u8(0xFF).u16(0xFFFE).u8(3).u16('a').u16(0xE9).u16(0x20AC).v;
+    const auto bytes = Bytes().U8(0xFF).U16(0xFFFE).U8(3).U16('a').U16(0xE9).U16(0x20AC).v;
     EXPECT_EQ(ReadText(bytes), "aé€");
     // A surrogate pair and a lone surrogate.
-    const auto pair = Bytes().u8(0xFF).u16(0xFFFE).u8(3).u16(0xD83D).u16(0xDE00).u16(0xDC00).v;
+    const auto pair = Bytes().U8(0xFF).U16(0xFFFE).U8(3).U16(0xD83D).U16(0xDE00).U16(0xDC00).v;
     EXPECT_EQ(ReadText(pair), "\xF0\x9F\x98\x80\xEF\xBF\xBD");
     // The wide length in its 3-byte form.
-    auto longer = Bytes().u8(0xFF).u16(0xFFFE).u8(0xFF).u16(300);
+    auto longer = Bytes().U8(0xFF).U16(0xFFFE).U8(0xFF).U16(300);
     for (int i = 0; i < 300; ++i)
-        longer.u16('w');
+        longer.U16('w');
     EXPECT_EQ(ReadText(longer.v), std::string(300, 'w'));
 }
 
@@ -85,20 +85,20 @@ TEST(ArchiveStringTest, LengthBeyondTheDataFailsWithoutReading) {
         const char* what;
         std::vector<uint8_t> bytes;
     } cases[] = {
-        {"one-byte length", Bytes().u8(5).str("abcd").v},
-        {"16-bit length", Bytes().u8(0xFF).u16(0xFFFD).str("abc").v},
-        {"32-bit length asking for 4 GiB", Bytes().u8(0xFF).u16(0xFFFF).u32(0xFFFFFFF0).str("x").v},
-        {"wide length", Bytes().u8(0xFF).u16(0xFFFE).u8(0xFF).u16(0xFFFF).u32(0x7FFFFFFF).v},
-        {"prefix cut short", Bytes().u8(0xFF).u8(0x10).v},
+        {"one-byte length", Bytes().U8(5).Str("abcd").v},
+        {"16-bit length", Bytes().U8(0xFF).U16(0xFFFD).Str("abc").v},
+        {"32-bit length asking for 4 GiB", Bytes().U8(0xFF).U16(0xFFFF).U32(0xFFFFFFF0).Str("x").v},
+        {"wide length", Bytes().U8(0xFF).U16(0xFFFE).U8(0xFF).U16(0xFFFF).U32(0x7FFFFFFF).v},
+        {"prefix cut short", Bytes().U8(0xFF).U8(0x10).v},
         {"empty", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ArchiveReader in(c.bytes);
         std::string s = "unchanged";
-        EXPECT_FALSE(in.text(s));
+        EXPECT_FALSE(in.Text(s));
         EXPECT_EQ(s, "unchanged");
-        EXPECT_TRUE(in.failed());
+        EXPECT_TRUE(in.Failed());
     }
 }
 
@@ -107,9 +107,9 @@ TEST(ArchiveReaderTest, StaysFailedAfterAShortRead) {
     ArchiveReader in(bytes);
     uint32_t v;
     uint8_t b;
-    EXPECT_FALSE(in.u32(v));
-    EXPECT_FALSE(in.u8(b));
-    EXPECT_TRUE(in.failed());
+    EXPECT_FALSE(in.U32(v));
+    EXPECT_FALSE(in.U8(b));
+    EXPECT_TRUE(in.Failed());
 }
 
 } // namespace

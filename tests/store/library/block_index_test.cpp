@@ -10,7 +10,7 @@ namespace {
 BlockIndex With(std::initializer_list<std::pair<int, uint16_t>> entries) {
     BlockIndex index;
     for (auto [n, v] : entries)
-        index.setEntry(n, v);
+        index.SetEntry(n, v);
     return index;
 }
 
@@ -23,12 +23,12 @@ TEST(BlockIndex, CountsChainsAndFindsBrokenOnes) {
     };
     BlockIndex twenty, twentyOne;
     for (int n = 1; n < 20; ++n)
-        twenty.setEntry(n, static_cast<uint16_t>(n + 1));
-    twenty.setEntry(1, 0x8002);
-    twenty.setEntry(20, 0x7FFF);
+        twenty.SetEntry(n, static_cast<uint16_t>(n + 1));
+    twenty.SetEntry(1, 0x8002);
+    twenty.SetEntry(20, 0x7FFF);
     twentyOne = twenty;
-    twentyOne.setEntry(20, 21);
-    twentyOne.setEntry(21, 0x7FFF);
+    twentyOne.SetEntry(20, 21);
+    twentyOne.SetEntry(21, 0x7FFF);
     const Case cases[] = {
         {"one block", With({{5, 0xFFFF}}), 5, 1},
         {"three blocks", With({{1, 0x8003}, {3, 7}, {7, 0x7FFF}}), 1, 3},
@@ -45,65 +45,65 @@ TEST(BlockIndex, CountsChainsAndFindsBrokenOnes) {
         {"chain not marked as an event", With({{9, 0x7FFF}}), 9, 1},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.index.chainLength(c.first), c.length) << c.what;
+        EXPECT_EQ(c.index.ChainLength(c.first), c.length) << c.what;
 }
 
 TEST(BlockIndex, PlansChainsInRisingFreeBlocks) {
     BlockIndex index = With({{1, 0xFFFF}, {3, 0xFFFF}, {4, 0xFFFF}});
     BlockChain c;
-    ASSERT_TRUE(index.planChain(3, c));
+    ASSERT_TRUE(index.PlanChain(3, c));
     EXPECT_EQ(c.count, 3);
     EXPECT_EQ(c.blocks[0], 2);
     EXPECT_EQ(c.blocks[1], 5);
     EXPECT_EQ(c.blocks[2], 6);
-    index.linkChain(c);
-    EXPECT_EQ(index.entry(2), 0x8005);
-    EXPECT_EQ(index.entry(5), 6);
-    EXPECT_EQ(index.entry(6), 0x7FFF);
-    EXPECT_EQ(index.chainLength(2), 3);
+    index.LinkChain(c);
+    EXPECT_EQ(index.Entry(2), 0x8005);
+    EXPECT_EQ(index.Entry(5), 6);
+    EXPECT_EQ(index.Entry(6), 0x7FFF);
+    EXPECT_EQ(index.ChainLength(2), 3);
 
     BlockChain one;
-    ASSERT_TRUE(index.planChain(1, one));
-    index.linkChain(one);
-    EXPECT_EQ(index.entry(7), 0xFFFF);
-    EXPECT_EQ(index.countHeads(), 5);
+    ASSERT_TRUE(index.PlanChain(1, one));
+    index.LinkChain(one);
+    EXPECT_EQ(index.Entry(7), 0xFFFF);
+    EXPECT_EQ(index.CountHeads(), 5);
 }
 
 TEST(BlockIndex, PlanningFailsWhenTooFewBlocksAreFree) {
     BlockIndex index;
     for (int n = 1; n <= 3998; ++n)
-        index.setEntry(n, 0xFFFF);
+        index.SetEntry(n, 0xFFFF);
     BlockChain c;
-    EXPECT_FALSE(index.planChain(2, c));
-    EXPECT_TRUE(index.planChain(1, c));
+    EXPECT_FALSE(index.PlanChain(2, c));
+    EXPECT_TRUE(index.PlanChain(1, c));
     EXPECT_EQ(c.blocks[0], 3999);
-    index.setEntry(3999, 0xFFFF);
-    EXPECT_FALSE(index.planChain(1, c));
-    EXPECT_EQ(index.nextFree(0), 0);
-    EXPECT_FALSE(index.planChain(21, c));
+    index.SetEntry(3999, 0xFFFF);
+    EXPECT_FALSE(index.PlanChain(1, c));
+    EXPECT_EQ(index.NextFree(0), 0);
+    EXPECT_FALSE(index.PlanChain(21, c));
 }
 
 TEST(BlockIndex, FreeingClearsTheWholeChainOrNothing) {
     BlockIndex index = With({{1, 0x8003}, {3, 7}, {7, 0x7FFF}, {2, 0xFFFF}});
-    EXPECT_EQ(index.freeChain(1), LibraryResult::Ok);
+    EXPECT_EQ(index.FreeChain(1), LibraryResult::Ok);
     EXPECT_EQ(index, With({{2, 0xFFFF}}));
 
     BlockIndex crossLinked = With({{1, 0x8002}, {2, 0xFFFF}});
     const BlockIndex before = crossLinked;
-    EXPECT_EQ(crossLinked.freeChain(1), LibraryResult::Corrupted);
+    EXPECT_EQ(crossLinked.FreeChain(1), LibraryResult::Corrupted);
     EXPECT_EQ(crossLinked, before);
 }
 
 TEST(BlockIndex, StoresLittleEndianEntries) {
     BlockIndex index = With({{1, 0x8002}, {2, 0x7FFF}});
     unsigned char bytes[8000] = {};
-    index.store(bytes);
+    index.Store(bytes);
     EXPECT_EQ(bytes[2], 0x02);
     EXPECT_EQ(bytes[3], 0x80);
     EXPECT_EQ(bytes[4], 0xFF);
     EXPECT_EQ(bytes[5], 0x7F);
     BlockIndex back;
-    back.load(bytes);
+    back.Load(bytes);
     EXPECT_EQ(back, index);
 }
 

@@ -24,19 +24,19 @@ std::vector<uint16_t> FileIndex(const FileBytes& b) {
 std::vector<uint16_t> MemoryIndex(const EventLibrary& lib) {
     std::vector<uint16_t> out(4000);
     for (int i = 0; i < 4000; ++i)
-        out[static_cast<size_t>(i)] = lib.index().entry(i);
+        out[static_cast<size_t>(i)] = lib.Index().Entry(i);
     return out;
 }
 
 EventRecord Read(const EventLibrary& lib, uint16_t key) {
-    ReadResult<EventRecord> e = lib.readEvent(key);
+    ReadResult<EventRecord> e = lib.ReadEvent(key);
     EXPECT_EQ(e.Code(), LibraryResult::Ok) << "key " << key;
     return e.Ok() ? std::move(e).Value() : EventRecord::ForKey(key);
 }
 
 uint16_t Add(EventLibrary& lib, EventRecord e) {
-    EXPECT_EQ(lib.addEvent(e), LibraryResult::Ok);
-    return e.Key;
+    EXPECT_EQ(lib.AddEvent(e), LibraryResult::Ok);
+    return e.key;
 }
 
 // --- layout ---
@@ -44,35 +44,35 @@ uint16_t Add(EventLibrary& lib, EventRecord e) {
 TEST(EventLibrary, AnEventIsWrittenBehindTheIndexAndReadBack) {
     MemoryLibrary m;
     int lookups = 0;
-    m.library.setTypeLookup([&](const std::string& name) {
+    m.library.SetTypeLookup([&](const std::string& name) {
         ++lookups;
         return name == "Meeting" ? 3 : -1;
     });
     EventRecord e = MakeEvent("Dentist", 10);
-    e.Id = 0x11112222;
-    ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
-    EXPECT_EQ(e.Key, 1);
-    EXPECT_EQ(e.Id, 0x11112222u); // a given id is kept
-    EXPECT_EQ(m.library.index().entry(1), 0xFFFF);
+    e.id = 0x11112222;
+    ASSERT_EQ(m.library.AddEvent(e), LibraryResult::Ok);
+    EXPECT_EQ(e.key, 1);
+    EXPECT_EQ(e.id, 0x11112222u); // a given id is kept
+    EXPECT_EQ(m.library.Index().Entry(1), 0xFFFF);
     ASSERT_EQ(m.bytes->size(), 8256u + 256u);
     EXPECT_EQ(FileIndex(*m.bytes), MemoryIndex(m.library));
 
     MemoryStream expected;
     SerializeEvent(e, expected);
-    EXPECT_EQ(std::memcmp(m.bytes->data() + 8256, expected.data(), expected.length()), 0);
-    for (size_t i = 8256 + expected.length(); i < m.bytes->size(); ++i)
+    EXPECT_EQ(std::memcmp(m.bytes->data() + 8256, expected.Data(), expected.Length()), 0);
+    for (size_t i = 8256 + expected.Length(); i < m.bytes->size(); ++i)
         ASSERT_EQ((*m.bytes)[i], 0);
 
     const EventRecord back = Read(m.library, 1);
-    EXPECT_EQ(back.Name, "Dentist");
-    EXPECT_EQ(back.Notes, e.Notes);
-    EXPECT_EQ(back.Start, e.Start);
-    EXPECT_EQ(back.TypeIndex, 3);
+    EXPECT_EQ(back.name, "Dentist");
+    EXPECT_EQ(back.notes, e.notes);
+    EXPECT_EQ(back.start, e.start);
+    EXPECT_EQ(back.typeIndex, 3);
     EXPECT_EQ(lookups, 1);
 
     EventLibrary noTypes; // without a type list every type is undefined
-    ASSERT_EQ(m.reopen(noTypes), LibraryResult::Ok);
-    EXPECT_EQ(Read(noTypes, 1).TypeIndex, -1);
+    ASSERT_EQ(m.Reopen(noTypes), LibraryResult::Ok);
+    EXPECT_EQ(Read(noTypes, 1).typeIndex, -1);
 }
 
 TEST(EventLibrary, ANewEventGetsTheIdOfItsBytesAndTheMomentOfAdding) {
@@ -80,27 +80,27 @@ TEST(EventLibrary, ANewEventGetsTheIdOfItsBytesAndTheMomentOfAdding) {
     EventRecord e = MakeEvent("x");
     MemoryStream plain;
     SerializeEvent(e, plain);
-    ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
-    EXPECT_EQ(e.Id, ComputeEventId(plain.data(), plain.length(),
+    ASSERT_EQ(m.library.AddEvent(e), LibraryResult::Ok);
+    EXPECT_EQ(e.id, ComputeEventId(plain.Data(), plain.Length(),
                                    DateTime::FromParts(2024, 1, 2, 3, 4, 5), 123456u));
-    EXPECT_EQ(Read(m.library, e.Key).Id, e.Id);
+    EXPECT_EQ(Read(m.library, e.key).id, e.id);
 }
 
 TEST(EventLibrary, EventsOf256And257Bytes) {
     MemoryLibrary m;
     const uint16_t a = Add(m.library, EventOfSize(256));
-    EXPECT_EQ(m.library.index().entry(a), 0xFFFF);
+    EXPECT_EQ(m.library.Index().Entry(a), 0xFFFF);
     const uint16_t b = Add(m.library, EventOfSize(257));
     EXPECT_EQ(b, 2);
-    EXPECT_EQ(m.library.index().entry(2), 0x8003);
-    EXPECT_EQ(m.library.index().entry(3), 0x7FFF);
+    EXPECT_EQ(m.library.Index().Entry(2), 0x8003);
+    EXPECT_EQ(m.library.Index().Entry(3), 0x7FFF);
     ASSERT_EQ(m.bytes->size(), libfmt::BlockOffset(4));
     const unsigned char* second = m.bytes->data() + libfmt::BlockOffset(3);
     EXPECT_EQ(second[0], 0); // the type name's terminating zero
     for (int i = 1; i < 256; ++i)
         ASSERT_EQ(second[i], 0);
-    EXPECT_EQ(Read(m.library, b).Notes.size(), 257u - 128u);
-    EXPECT_EQ(m.library.countEvents(), 2);
+    EXPECT_EQ(Read(m.library, b).notes.size(), 257u - 128u);
+    EXPECT_EQ(m.library.CountEvents(), 2);
 }
 
 TEST(EventLibrary, ANewBlockIsAppendedExactlyAtTheEnd) {
@@ -114,22 +114,22 @@ TEST(EventLibrary, ANewBlockIsAppendedExactlyAtTheEnd) {
 TEST(EventLibrary, TheTwentyBlockLimit) {
     MemoryLibrary m;
     EventRecord largest = EventOfSize(5120, "largest");
-    ASSERT_EQ(m.library.addEvent(largest), LibraryResult::Ok);
-    EXPECT_EQ(m.library.index().chainLength(largest.Key), 20);
-    EXPECT_EQ(Read(m.library, largest.Key).Notes, largest.Notes);
+    ASSERT_EQ(m.library.AddEvent(largest), LibraryResult::Ok);
+    EXPECT_EQ(m.library.Index().ChainLength(largest.key), 20);
+    EXPECT_EQ(Read(m.library, largest.key).notes, largest.notes);
 
     const FileBytes before = *m.bytes;
     EventRecord tooLarge = EventOfSize(5121);
-    EXPECT_EQ(m.library.addEvent(tooLarge), LibraryResult::EventTooLarge);
-    EXPECT_EQ(tooLarge.Key, 0);
-    EXPECT_EQ(tooLarge.Id, 0u);
+    EXPECT_EQ(m.library.AddEvent(tooLarge), LibraryResult::EventTooLarge);
+    EXPECT_EQ(tooLarge.key, 0);
+    EXPECT_EQ(tooLarge.id, 0u);
     EXPECT_EQ(*m.bytes, before);
 
     // Growing a stored event past the limit is refused as well, and the event stays.
-    EventRecord grown = Read(m.library, largest.Key);
-    grown.Name += "!";
-    EXPECT_EQ(m.library.modifyEvent(grown), LibraryResult::EventTooLarge);
-    EXPECT_EQ(grown.Key, largest.Key);
+    EventRecord grown = Read(m.library, largest.key);
+    grown.name += "!";
+    EXPECT_EQ(m.library.ModifyEvent(grown), LibraryResult::EventTooLarge);
+    EXPECT_EQ(grown.key, largest.key);
     EXPECT_EQ(*m.bytes, before);
 }
 
@@ -141,23 +141,23 @@ TEST(EventLibrary, AFullLibraryRefusesWithoutChangingAnything) {
         ASSERT_EQ(Add(m.library, EventOfSize(130)), i + 1);
     const FileBytes before = *m.bytes;
     EventRecord twoBlocks = EventOfSize(300);
-    EXPECT_EQ(m.library.addEvent(twoBlocks), LibraryResult::LibraryFull);
+    EXPECT_EQ(m.library.AddEvent(twoBlocks), LibraryResult::LibraryFull);
     EXPECT_EQ(*m.bytes, before);
     EXPECT_EQ(FileIndex(*m.bytes), MemoryIndex(m.library));
 
     EXPECT_EQ(Add(m.library, EventOfSize(130)), 3999);
-    EXPECT_EQ(m.library.countEvents(), 3999);
+    EXPECT_EQ(m.library.CountEvents(), 3999);
     EXPECT_EQ(m.bytes->size(), libfmt::BlockOffset(4000));
     const FileBytes full = *m.bytes;
     EventRecord one = EventOfSize(128);
-    EXPECT_EQ(m.library.addEvent(one), LibraryResult::LibraryFull);
+    EXPECT_EQ(m.library.AddEvent(one), LibraryResult::LibraryFull);
     EXPECT_EQ(*m.bytes, full);
     // Modifying needs room for the new copy beside the old one.
     EventRecord changed = Read(m.library, 10);
-    EXPECT_EQ(m.library.modifyEvent(changed), LibraryResult::LibraryFull);
-    EXPECT_EQ(changed.Key, 10);
+    EXPECT_EQ(m.library.ModifyEvent(changed), LibraryResult::LibraryFull);
+    EXPECT_EQ(changed.key, 10);
     // Deleting makes room again.
-    EXPECT_EQ(m.library.deleteEvent(10), LibraryResult::Ok);
+    EXPECT_EQ(m.library.DeleteEvent(10), LibraryResult::Ok);
     EXPECT_EQ(Add(m.library, EventOfSize(128)), 10);
 }
 
@@ -168,88 +168,88 @@ TEST(EventLibrary, DeletedBlocksAreReusedLowestFirst) {
     const uint16_t c = Add(m.library, MakeEvent("c"));        // 5
     ASSERT_EQ(b, 2);
     ASSERT_EQ(c, 5);
-    ASSERT_EQ(m.library.deleteEvent(b), LibraryResult::Ok);
+    ASSERT_EQ(m.library.DeleteEvent(b), LibraryResult::Ok);
     for (int n : {2, 3, 4})
-        EXPECT_EQ(m.library.index().entry(n), 0) << n;
+        EXPECT_EQ(m.library.Index().Entry(n), 0) << n;
     EXPECT_EQ(FileIndex(*m.bytes), MemoryIndex(m.library));
-    EXPECT_EQ(m.library.deleteEvent(b), LibraryResult::Corrupted); // no longer an event
+    EXPECT_EQ(m.library.DeleteEvent(b), LibraryResult::Corrupted); // no longer an event
     // A four-block event takes the three freed blocks and the next free one above them.
     const uint16_t d = Add(m.library, EventOfSize(900, "d"));
     EXPECT_EQ(d, 2);
-    EXPECT_EQ(m.library.index().entry(4), 6);
-    EXPECT_EQ(Read(m.library, a).Name, "a");
-    EXPECT_EQ(Read(m.library, c).Name, "c");
-    EXPECT_EQ(Read(m.library, d).Name, "d");
+    EXPECT_EQ(m.library.Index().Entry(4), 6);
+    EXPECT_EQ(Read(m.library, a).name, "a");
+    EXPECT_EQ(Read(m.library, c).name, "c");
+    EXPECT_EQ(Read(m.library, d).name, "d");
 }
 
 TEST(EventLibrary, ModifyMovesTheEventAndKeepsItsId) {
     MemoryLibrary m;
     EventRecord e = EventOfSize(700, "three blocks");
-    ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
-    ASSERT_EQ(e.Key, 1);
-    const uint32_t id = e.Id;
-    e.Flags |= kDisabled;
-    ASSERT_EQ(m.library.modifyEvent(e), LibraryResult::Ok);
-    EXPECT_EQ(e.Key, 4);
-    EXPECT_EQ(e.Id, id);
+    ASSERT_EQ(m.library.AddEvent(e), LibraryResult::Ok);
+    ASSERT_EQ(e.key, 1);
+    const uint32_t id = e.id;
+    e.flags |= kDisabled;
+    ASSERT_EQ(m.library.ModifyEvent(e), LibraryResult::Ok);
+    EXPECT_EQ(e.key, 4);
+    EXPECT_EQ(e.id, id);
     for (int n : {1, 2, 3})
-        EXPECT_EQ(m.library.index().entry(n), 0);
-    EXPECT_EQ(m.library.index().entry(4), 0x8005);
-    EXPECT_EQ(m.library.index().entry(6), 0x7FFF);
+        EXPECT_EQ(m.library.Index().Entry(n), 0);
+    EXPECT_EQ(m.library.Index().Entry(4), 0x8005);
+    EXPECT_EQ(m.library.Index().Entry(6), 0x7FFF);
     EXPECT_EQ(FileIndex(*m.bytes), MemoryIndex(m.library));
     const EventRecord back = Read(m.library, 4);
-    EXPECT_EQ(back.Id, id);
+    EXPECT_EQ(back.id, id);
     EXPECT_TRUE(back.Has(kDisabled));
-    EXPECT_EQ(m.library.countEvents(), 1);
+    EXPECT_EQ(m.library.CountEvents(), 1);
 
     EventRecord stale = e;
-    stale.Key = 1; // the old key is no event any more
-    EXPECT_EQ(m.library.modifyEvent(stale), LibraryResult::Corrupted);
-    EXPECT_EQ(stale.Key, 1);
+    stale.key = 1; // the old key is no event any more
+    EXPECT_EQ(m.library.ModifyEvent(stale), LibraryResult::Corrupted);
+    EXPECT_EQ(stale.key, 1);
 }
 
 TEST(EventLibrary, RewriteFirstBlockChangesTheFixedFieldsInPlace) {
     MemoryLibrary m;
     EventRecord e = EventOfSize(600, "in place");
-    ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
+    ASSERT_EQ(m.library.AddEvent(e), LibraryResult::Ok);
     const std::vector<uint16_t> index = MemoryIndex(m.library);
     const FileBytes before = *m.bytes;
-    const int flushes = m.faults->flushes();
+    const int flushes = m.faults->Flushes();
 
     e.StampShown(DateTime::FromParts(2024, 3, 10, 9, 15));
     e.SetSnooze(DateTime::FromParts(2024, 3, 10, 9, 45), AmountUnit::Minute, 30);
-    ASSERT_EQ(m.library.rewriteFirstBlock(e), LibraryResult::Ok);
+    ASSERT_EQ(m.library.RewriteFirstBlock(e), LibraryResult::Ok);
     EXPECT_EQ(MemoryIndex(m.library), index);
-    EXPECT_EQ(m.faults->flushes(), flushes);
+    EXPECT_EQ(m.faults->Flushes(), flushes);
     EXPECT_EQ(m.bytes->size(), before.size());
     // Only bytes 8 ... 107 of the first block changed.
-    const size_t first = libfmt::BlockOffset(e.Key);
+    const size_t first = libfmt::BlockOffset(e.key);
     for (size_t i = 0; i < before.size(); ++i)
         if (i < first + 8 || i >= first + 108) {
             ASSERT_EQ((*m.bytes)[i], before[i]) << i;
         }
 
-    const EventRecord back = Read(m.library, e.Key);
-    EXPECT_EQ(back.LastShown, e.LastShown);
-    EXPECT_EQ(back.SnoozeUntil, e.SnoozeUntil);
-    EXPECT_EQ(back.Flags, e.Flags);
-    EXPECT_EQ(back.Notes, e.Notes);
-    EXPECT_EQ(m.library.rewriteFirstBlock(EventRecord::ForKey(2)), LibraryResult::Corrupted);
+    const EventRecord back = Read(m.library, e.key);
+    EXPECT_EQ(back.lastShown, e.lastShown);
+    EXPECT_EQ(back.snoozeUntil, e.snoozeUntil);
+    EXPECT_EQ(back.flags, e.flags);
+    EXPECT_EQ(back.notes, e.notes);
+    EXPECT_EQ(m.library.RewriteFirstBlock(EventRecord::ForKey(2)), LibraryResult::Corrupted);
 }
 
 TEST(EventLibrary, RewriteFirstBlockKeepsTextsWrittenOnWindows) {
     MemoryLibrary m;
     EventRecord e = MakeEvent("Caf_");
-    ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
+    ASSERT_EQ(m.library.AddEvent(e), LibraryResult::Ok);
     (*m.bytes)[libfmt::BlockOffset(1) + 108 + 4 + 3] = 0xE9; // "Café" in Windows-1252
     EventLibrary lib;
-    ASSERT_EQ(m.reopen(lib), LibraryResult::Ok);
+    ASSERT_EQ(m.Reopen(lib), LibraryResult::Ok);
     EventRecord read = Read(lib, 1);
-    ASSERT_EQ(read.Name, "Café"); // one byte longer as UTF-8
-    read.Flags |= kAccepted;
-    ASSERT_EQ(lib.rewriteFirstBlock(read), LibraryResult::Ok);
+    ASSERT_EQ(read.name, "Café"); // one byte longer as UTF-8
+    read.flags |= kAccepted;
+    ASSERT_EQ(lib.RewriteFirstBlock(read), LibraryResult::Ok);
     const EventRecord back = Read(lib, 1);
-    EXPECT_EQ(back.Name, "Café");
+    EXPECT_EQ(back.name, "Café");
     EXPECT_TRUE(back.Has(kAccepted));
 }
 
@@ -259,20 +259,20 @@ TEST(EventLibrary, ForEachEventWalksInBlockOrderAndStopsAtAFailure) {
     Add(m.library, EventOfSize(300, "b"));
     Add(m.library, MakeEvent("c"));
     std::vector<uint16_t> seen;
-    EXPECT_EQ(m.library.forEachEvent([&](uint16_t k) {
+    EXPECT_EQ(m.library.ForEachEvent([&](uint16_t k) {
         seen.push_back(k);
         return LibraryResult::Ok;
     }),
               LibraryResult::Ok);
     EXPECT_EQ(seen, (std::vector<uint16_t>{1, 2, 4}));
     seen.clear();
-    EXPECT_EQ(m.library.forEachEvent([&](uint16_t k) {
+    EXPECT_EQ(m.library.ForEachEvent([&](uint16_t k) {
         seen.push_back(k);
         return k == 2 ? LibraryResult::Corrupted : LibraryResult::Ok;
     }),
               LibraryResult::Corrupted);
     EXPECT_EQ(seen, (std::vector<uint16_t>{1, 2}));
-    EXPECT_EQ(m.library.countEvents(), 3);
+    EXPECT_EQ(m.library.CountEvents(), 3);
 }
 
 // --- broken files ---
@@ -282,22 +282,22 @@ TEST(EventLibrary, ForEachEventWalksInBlockOrderAndStopsAtAFailure) {
 class BrokenLibrary : public ::testing::Test {
 protected:
     void SetUp() override {
-        Add(m.library, MakeEvent("one"));
-        Add(m.library, EventOfSize(300, "two"));
-        Add(m.library, MakeEvent("four"));
-        m.library.close();
+        Add(m_.library, MakeEvent("one"));
+        Add(m_.library, EventOfSize(300, "two"));
+        Add(m_.library, MakeEvent("four"));
+        m_.library.Close();
     }
-    void setEntry(int n, uint16_t v) { PutLe16(m.bytes->data() + 256 + 2 * n, v); }
-    LibraryResult read(uint16_t key) {
+    void SetEntry(int n, uint16_t v) { PutLe16(m_.bytes->data() + 256 + 2 * n, v); }
+    LibraryResult Read(uint16_t key) {
         EventLibrary lib;
-        EXPECT_EQ(m.reopen(lib), LibraryResult::Ok);
-        const ReadResult<EventRecord> e = lib.readEvent(key);
+        EXPECT_EQ(m_.Reopen(lib), LibraryResult::Ok);
+        const ReadResult<EventRecord> e = lib.ReadEvent(key);
         if (e.Ok()) {
-            EXPECT_EQ(e->Key, key);
+            EXPECT_EQ(e->key, key);
         }
         return e.Code();
     }
-    MemoryLibrary m;
+    MemoryLibrary m_;
 };
 
 TEST_F(BrokenLibrary, BrokenChainsAreCorruptedAndTheOthersStayReadable) {
@@ -314,66 +314,66 @@ TEST_F(BrokenLibrary, BrokenChainsAreCorruptedAndTheOthersStayReadable) {
         {"runs into another event", 3, 4},
     };
     for (const Case& c : cases) {
-        setEntry(2, 0x8003);
-        setEntry(3, 0x7FFF);
-        setEntry(c.block, c.value);
-        EXPECT_EQ(read(2), LibraryResult::Corrupted) << c.what;
-        EXPECT_EQ(read(1), LibraryResult::Ok) << c.what;
-        EXPECT_EQ(read(4), LibraryResult::Ok) << c.what;
+        SetEntry(2, 0x8003);
+        SetEntry(3, 0x7FFF);
+        SetEntry(c.block, c.value);
+        EXPECT_EQ(Read(2), LibraryResult::Corrupted) << c.what;
+        EXPECT_EQ(Read(1), LibraryResult::Ok) << c.what;
+        EXPECT_EQ(Read(4), LibraryResult::Ok) << c.what;
     }
 }
 
 TEST_F(BrokenLibrary, KeysThatAreNoEventAreCorrupted) {
     for (uint16_t key : {0, 3, 5, 3999, 4000, 65535})
-        EXPECT_EQ(read(key), LibraryResult::Corrupted) << key;
+        EXPECT_EQ(Read(key), LibraryResult::Corrupted) << key;
 }
 
 TEST_F(BrokenLibrary, AChainLongerThanTwentyBlocksIsCorrupted) {
-    m.bytes->resize(libfmt::BlockOffset(30), 0);
+    m_.bytes->resize(libfmt::BlockOffset(30), 0);
     for (int n = 10; n < 30; ++n)
-        setEntry(n, static_cast<uint16_t>(n + 1));
-    setEntry(10, 0x8000 | 11);
-    setEntry(30, 0x7FFF); // 21 blocks: 10 ... 30
-    EXPECT_EQ(read(10), LibraryResult::Corrupted);
-    setEntry(29, 0x7FFF); // 20 blocks: a bad record, but the chain is whole
-    EXPECT_EQ(read(10), LibraryResult::Corrupted);
-    EXPECT_EQ(read(4), LibraryResult::Ok);
+        SetEntry(n, static_cast<uint16_t>(n + 1));
+    SetEntry(10, 0x8000 | 11);
+    SetEntry(30, 0x7FFF); // 21 blocks: 10 ... 30
+    EXPECT_EQ(Read(10), LibraryResult::Corrupted);
+    SetEntry(29, 0x7FFF); // 20 blocks: a bad record, but the chain is whole
+    EXPECT_EQ(Read(10), LibraryResult::Corrupted);
+    EXPECT_EQ(Read(4), LibraryResult::Ok);
 }
 
 TEST_F(BrokenLibrary, BlocksPastTheEndOfTheFile) {
-    setEntry(7, 0xFFFF); // block 7 lies beyond the end: the seek fails
-    EXPECT_EQ(read(7), LibraryResult::SeekError);
-    setEntry(5, 0xFFFF); // block 5 starts exactly at the end: the read comes up short
-    EXPECT_EQ(read(5), LibraryResult::ReadError);
-    m.bytes->resize(m.bytes->size() - 100); // block 4 cut short
-    EXPECT_EQ(read(4), LibraryResult::ReadError);
-    EXPECT_EQ(read(1), LibraryResult::Ok);
+    SetEntry(7, 0xFFFF); // block 7 lies beyond the end: the seek fails
+    EXPECT_EQ(Read(7), LibraryResult::SeekError);
+    SetEntry(5, 0xFFFF); // block 5 starts exactly at the end: the read comes up short
+    EXPECT_EQ(Read(5), LibraryResult::ReadError);
+    m_.bytes->resize(m_.bytes->size() - 100); // block 4 cut short
+    EXPECT_EQ(Read(4), LibraryResult::ReadError);
+    EXPECT_EQ(Read(1), LibraryResult::Ok);
 }
 
 TEST_F(BrokenLibrary, LengthsAskingForGigabytesAreCorrupted) {
-    unsigned char* first = m.bytes->data() + libfmt::BlockOffset(1);
+    unsigned char* first = m_.bytes->data() + libfmt::BlockOffset(1);
     PutLe32(first + 108, 0xFFFFFFF0); // the name's count
-    EXPECT_EQ(read(1), LibraryResult::Corrupted);
+    EXPECT_EQ(Read(1), LibraryResult::Corrupted);
     PutLe32(first + 108, 4);
     PutLe32(first + 4, 0x7FFFFFFF); // the total length
-    EXPECT_EQ(read(1), LibraryResult::Corrupted);
+    EXPECT_EQ(Read(1), LibraryResult::Corrupted);
     PutLe32(first + 4, 133);
     PutLe32(first, 0x034A424E); // the record magic
-    EXPECT_EQ(read(1), LibraryResult::Corrupted);
-    EXPECT_EQ(read(2), LibraryResult::Ok);
+    EXPECT_EQ(Read(1), LibraryResult::Corrupted);
+    EXPECT_EQ(Read(2), LibraryResult::Ok);
 }
 
 TEST_F(BrokenLibrary, ABrokenChainIsNeitherDeletedNorModified) {
-    setEntry(3, 4); // event 2 runs into event 4
+    SetEntry(3, 4); // event 2 runs into event 4
     EventLibrary lib;
-    ASSERT_EQ(m.reopen(lib), LibraryResult::Ok);
-    const FileBytes before = *m.bytes;
-    EXPECT_EQ(lib.deleteEvent(2), LibraryResult::Corrupted);
+    ASSERT_EQ(m_.Reopen(lib), LibraryResult::Ok);
+    const FileBytes before = *m_.bytes;
+    EXPECT_EQ(lib.DeleteEvent(2), LibraryResult::Corrupted);
     EventRecord e = MakeEvent("new");
-    e.Key = 2;
-    EXPECT_EQ(lib.modifyEvent(e), LibraryResult::Corrupted);
-    EXPECT_EQ(*m.bytes, before);
-    EXPECT_EQ(Read(lib, 4).Name, "four");
+    e.key = 2;
+    EXPECT_EQ(lib.ModifyEvent(e), LibraryResult::Corrupted);
+    EXPECT_EQ(*m_.bytes, before);
+    EXPECT_EQ(zm::Read(lib, 4).name, "four");
 }
 
 // --- failed writes ---
@@ -397,39 +397,39 @@ TEST_P(FailedWrite, LeavesTheIndexAsItWasAndEarlierEventsReadable) {
     const uint16_t a = Add(m.library, MakeEvent("first"));
     const uint16_t b = Add(m.library, EventOfSize(600, "second")); // three blocks
     const std::vector<uint16_t> index = MemoryIndex(m.library);
-    m.faults->failWrite(c.failingWrite, c.fault);
+    m.faults->FailWrite(c.failingWrite, c.fault);
 
     LibraryResult rc = LibraryResult::Ok;
     EventRecord event = EventOfSize(600, "new");
     switch (c.op) {
     case Op::Add:
-        rc = m.library.addEvent(event);
+        rc = m.library.AddEvent(event);
         break;
     case Op::Modify:
         event = Read(m.library, b);
-        event.Name = "changed";
-        rc = m.library.modifyEvent(event);
-        EXPECT_EQ(event.Key, b);
+        event.name = "changed";
+        rc = m.library.ModifyEvent(event);
+        EXPECT_EQ(event.key, b);
         break;
     case Op::Delete:
-        rc = m.library.deleteEvent(b);
+        rc = m.library.DeleteEvent(b);
         break;
     }
     EXPECT_EQ(rc, c.code);
     EXPECT_EQ(MemoryIndex(m.library), index);
     EXPECT_EQ(FileIndex(*m.bytes), index);
-    EXPECT_EQ(Read(m.library, a).Name, "first");
-    EXPECT_EQ(Read(m.library, b).Name, "second");
+    EXPECT_EQ(Read(m.library, a).name, "first");
+    EXPECT_EQ(Read(m.library, b).name, "second");
 
     EventLibrary other;
-    ASSERT_EQ(m.reopen(other), LibraryResult::Ok);
+    ASSERT_EQ(m.Reopen(other), LibraryResult::Ok);
     EXPECT_EQ(MemoryIndex(other), index);
-    EXPECT_EQ(Read(other, b).Name, "second");
+    EXPECT_EQ(Read(other, b).name, "second");
 
-    m.faults->failWrite(0);
+    m.faults->FailWrite(0);
     EventRecord later = MakeEvent("later");
-    EXPECT_EQ(m.library.addEvent(later), LibraryResult::Ok);
-    EXPECT_EQ(Read(m.library, later.Key).Name, "later");
+    EXPECT_EQ(m.library.AddEvent(later), LibraryResult::Ok);
+    EXPECT_EQ(Read(m.library, later.key).name, "later");
 }
 
 using F = FaultyFile::Fault;
@@ -453,12 +453,12 @@ TEST(EventLibrary, AFailedFlushPutsTheOldIndexBack) {
     MemoryLibrary m;
     const uint16_t a = Add(m.library, MakeEvent("a"));
     const std::vector<uint16_t> index = MemoryIndex(m.library);
-    m.faults->failFlush(LibraryResult::DiskFull);
+    m.faults->FailFlush(LibraryResult::DiskFull);
     EventRecord e = MakeEvent("b");
-    EXPECT_EQ(m.library.addEvent(e), LibraryResult::DiskFull);
-    EXPECT_EQ(e.Key, 0);
-    EXPECT_EQ(e.Id, 0u);
-    EXPECT_EQ(m.library.deleteEvent(a), LibraryResult::DiskFull);
+    EXPECT_EQ(m.library.AddEvent(e), LibraryResult::DiskFull);
+    EXPECT_EQ(e.key, 0);
+    EXPECT_EQ(e.id, 0u);
+    EXPECT_EQ(m.library.DeleteEvent(a), LibraryResult::DiskFull);
     EXPECT_EQ(MemoryIndex(m.library), index);
     EXPECT_EQ(FileIndex(*m.bytes), index);
 }
@@ -466,53 +466,53 @@ TEST(EventLibrary, AFailedFlushPutsTheOldIndexBack) {
 TEST(EventLibrary, AFullDiskGivesDiskFull) {
     MemoryLibrary m;
     const uint16_t a = Add(m.library, MakeEvent("a"));
-    m.memoryFile->setCapacity(m.bytes->size() + 300); // room for one block and a bit
+    m.memoryFile->SetCapacity(m.bytes->size() + 300); // room for one block and a bit
     const FileBytes indexBefore(m.bytes->begin(), m.bytes->begin() + 8256);
     EventRecord big = EventOfSize(1000);
-    EXPECT_EQ(m.library.addEvent(big), LibraryResult::DiskFull);
+    EXPECT_EQ(m.library.AddEvent(big), LibraryResult::DiskFull);
     EXPECT_TRUE(std::equal(indexBefore.begin(), indexBefore.end(), m.bytes->begin()));
-    EXPECT_EQ(Read(m.library, a).Name, "a");
+    EXPECT_EQ(Read(m.library, a).name, "a");
     EventRecord small = MakeEvent("fits");
-    EXPECT_EQ(m.library.addEvent(small), LibraryResult::Ok);
+    EXPECT_EQ(m.library.AddEvent(small), LibraryResult::Ok);
 }
 
 TEST(EventLibrary, ChangesNeedAWritableCurrentLibrary) {
     MemoryLibrary m;
     const uint16_t a = Add(m.library, MakeEvent("a"));
     EventLibrary readOnly;
-    ASSERT_EQ(m.reopen(readOnly, false), LibraryResult::Ok);
-    EXPECT_FALSE(readOnly.isWritable());
-    EXPECT_EQ(Read(readOnly, a).Name, "a");
+    ASSERT_EQ(m.Reopen(readOnly, false), LibraryResult::Ok);
+    EXPECT_FALSE(readOnly.IsWritable());
+    EXPECT_EQ(Read(readOnly, a).name, "a");
     EventRecord e = MakeEvent("b");
-    EXPECT_EQ(readOnly.addEvent(e), LibraryResult::InternalError);
-    EXPECT_EQ(readOnly.deleteEvent(a), LibraryResult::InternalError);
+    EXPECT_EQ(readOnly.AddEvent(e), LibraryResult::InternalError);
+    EXPECT_EQ(readOnly.DeleteEvent(a), LibraryResult::InternalError);
     EventLibrary closed;
-    EXPECT_EQ(closed.addEvent(e), LibraryResult::InternalError);
-    EXPECT_EQ(closed.readEvent(a).Code(), LibraryResult::InternalError);
-    EXPECT_EQ(closed.countEvents(), 0);
-    EXPECT_EQ(closed.version(), 0u);
+    EXPECT_EQ(closed.AddEvent(e), LibraryResult::InternalError);
+    EXPECT_EQ(closed.ReadEvent(a).Code(), LibraryResult::InternalError);
+    EXPECT_EQ(closed.CountEvents(), 0);
+    EXPECT_EQ(closed.Version(), 0u);
 }
 
 TEST(EventLibrary, AnOldFileOpensForReadingItsChains) {
     MemoryLibrary m;
     Add(m.library, MakeEvent("old"));
     Add(m.library, EventOfSize(300, "quick reminders"));
-    m.library.close();
+    m.library.Close();
     PutLe32(m.bytes->data() + 10, 0x00020004);
     PutLe16(m.bytes->data() + 256 + 4, 3); // block 2 no longer marked as an event's first
     PutLe16(m.bytes->data() + 256, 2);     // entry 0 names it
     EventLibrary old;
-    EXPECT_EQ(old.openFile(std::make_unique<MemoryFile>(m.bytes), true, false),
+    EXPECT_EQ(old.OpenFile(std::make_unique<MemoryFile>(m.bytes), true, false),
               LibraryResult::OldVersion);
-    EXPECT_FALSE(old.isOpen());
-    ASSERT_EQ(old.openFile(std::make_unique<MemoryFile>(m.bytes), true, true), LibraryResult::Ok);
-    EXPECT_EQ(old.version(), 0x00020004u);
-    EXPECT_FALSE(old.isWritable());
-    EXPECT_EQ(old.countEvents(), 1);
+    EXPECT_FALSE(old.IsOpen());
+    ASSERT_EQ(old.OpenFile(std::make_unique<MemoryFile>(m.bytes), true, true), LibraryResult::Ok);
+    EXPECT_EQ(old.Version(), 0x00020004u);
+    EXPECT_FALSE(old.IsWritable());
+    EXPECT_EQ(old.CountEvents(), 1);
     MemoryStream chain;
-    ASSERT_EQ(old.readChain(old.index().entry(0), chain), LibraryResult::Ok);
-    EXPECT_EQ(chain.length(), 512u);
-    EXPECT_EQ(GetLe32(chain.data() + 4), 300u);
+    ASSERT_EQ(old.ReadChain(old.Index().Entry(0), chain), LibraryResult::Ok);
+    EXPECT_EQ(chain.Length(), 512u);
+    EXPECT_EQ(GetLe32(chain.Data() + 4), 300u);
 }
 
 } // namespace

@@ -25,20 +25,20 @@ class Check : public ::testing::Test {
 protected:
     void SetUp() override {
         for (EventRecord e : {MakeEvent("a"), EventOfSize(300, "b"), MakeEvent("c")})
-            ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
-        m.library.close();
+            ASSERT_EQ(m_.library.AddEvent(e), LibraryResult::Ok);
+        m_.library.Close();
     }
-    void setEntry(int n, uint16_t v) { PutLe16(m.bytes->data() + 256 + 2 * n, v); }
-    std::vector<LibraryProblem> verify() {
+    void SetEntry(int n, uint16_t v) { PutLe16(m_.bytes->data() + 256 + 2 * n, v); }
+    std::vector<LibraryProblem> Verify() {
         EventLibrary lib;
-        EXPECT_EQ(m.reopen(lib, false), LibraryResult::Ok);
+        EXPECT_EQ(m_.Reopen(lib, false), LibraryResult::Ok);
         return VerifyLibrary(lib);
     }
-    MemoryLibrary m;
+    MemoryLibrary m_;
 };
 
 TEST_F(Check, ASoundLibraryHasNoProblems) {
-    EXPECT_TRUE(verify().empty());
+    EXPECT_TRUE(Verify().empty());
 }
 
 TEST_F(Check, FindsEachKindOfProblem) {
@@ -58,17 +58,17 @@ TEST_F(Check, FindsEachKindOfProblem) {
         {"bad record", {{4, 0x7FFF}}, {{K::LostBlock, 0, 4}}},
     };
     for (const Case& c : cases) {
-        const FileBytes saved = *m.bytes;
+        const FileBytes saved = *m_.bytes;
         for (auto [n, v] : c.entries)
-            setEntry(n, v);
-        EXPECT_EQ(verify(), c.expected) << c.what;
-        *m.bytes = saved;
+            SetEntry(n, v);
+        EXPECT_EQ(Verify(), c.expected) << c.what;
+        *m_.bytes = saved;
     }
 }
 
 TEST_F(Check, AnUnreadableRecordIsNamedWithItsCode) {
-    PutLe32(m.bytes->data() + libfmt::BlockOffset(4), 0); // record magic of event 4
-    const std::vector<LibraryProblem> problems = verify();
+    PutLe32(m_.bytes->data() + libfmt::BlockOffset(4), 0); // record magic of event 4
+    const std::vector<LibraryProblem> problems = Verify();
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_EQ(problems[0], (LibraryProblem{K::UnreadableEvent, 4, 0, LibraryResult::Corrupted}));
     EXPECT_EQ(DescribeProblem(problems[0]), "Event 4 cannot be read. The library is corrupted.");

@@ -23,19 +23,19 @@ TEST(LibraryFormat, ANewLibraryIsTheHeaderAndAZeroIndex) {
     EXPECT_EQ(GetLe32(&b[26]), 2u);
     for (size_t i = 30; i < b.size(); ++i)
         ASSERT_EQ(b[i], 0) << "byte " << i;
-    EXPECT_EQ(m.library.version(), 0x00030005u);
-    EXPECT_EQ(m.library.countEvents(), 0);
+    EXPECT_EQ(m.library.Version(), 0x00030005u);
+    EXPECT_EQ(m.library.CountEvents(), 0);
 }
 
 // A new library with one header field changed, opened again.
 LibraryResult OpenWith(size_t offset, uint32_t value, size_t keep = SIZE_MAX) {
     MemoryLibrary m;
-    m.library.close();
+    m.library.Close();
     PutLe32(m.bytes->data() + offset, value);
     if (keep < m.bytes->size()) m.bytes->resize(keep);
     EventLibrary other;
-    const LibraryResult rc = m.reopen(other);
-    EXPECT_EQ(other.isOpen(), rc == LibraryResult::Ok);
+    const LibraryResult rc = m.Reopen(other);
+    EXPECT_EQ(other.IsOpen(), rc == LibraryResult::Ok);
     return rc;
 }
 

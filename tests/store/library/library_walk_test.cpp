@@ -16,9 +16,9 @@ struct Outcome {
 
 Outcome OneByOne(const EventLibrary& lib) {
     Outcome out;
-    out.code = lib.forEachEvent([&](uint16_t key) {
-        const ReadResult<EventRecord> e = lib.readEvent(key);
-        if (e.Ok()) out.names.push_back(e->Name + "/" + std::to_string(e->TypeIndex));
+    out.code = lib.ForEachEvent([&](uint16_t key) {
+        const ReadResult<EventRecord> e = lib.ReadEvent(key);
+        if (e.Ok()) out.names.push_back(e->name + "/" + std::to_string(e->typeIndex));
         return e.Code();
     });
     return out;
@@ -27,7 +27,7 @@ Outcome OneByOne(const EventLibrary& lib) {
 Outcome Windowed(const EventLibrary& lib, const EventLibrary::TypeLookup& lookup) {
     Outcome out;
     out.code = ReadEachEvent(lib, lookup, [&](EventRecord& e) {
-        out.names.push_back(e.Name + "/" + std::to_string(e.TypeIndex));
+        out.names.push_back(e.name + "/" + std::to_string(e.typeIndex));
         return LibraryResult::Ok;
     });
     return out;
@@ -36,15 +36,15 @@ Outcome Windowed(const EventLibrary& lib, const EventLibrary::TypeLookup& lookup
 TEST(LibraryWalk, MatchesReadingEachEvent) {
     MemoryLibrary m;
     const auto lookup = [](const std::string& name) { return name == "Meeting" ? 4 : -1; };
-    m.library.setTypeLookup(lookup);
+    m.library.SetTypeLookup(lookup);
     // More events than one window holds, some of several blocks.
     std::vector<uint16_t> keys;
     for (int i = 0; i < 300; ++i) {
         EventRecord e = MakeEvent("e" + std::to_string(i), i % 50 == 0 ? 900 : 0);
-        ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
-        keys.push_back(e.Key);
+        ASSERT_EQ(m.library.AddEvent(e), LibraryResult::Ok);
+        keys.push_back(e.key);
     }
-    ASSERT_EQ(m.library.deleteEvent(keys[10]), LibraryResult::Ok);
+    ASSERT_EQ(m.library.DeleteEvent(keys[10]), LibraryResult::Ok);
     const Outcome whole = Windowed(m.library, lookup);
     EXPECT_EQ(whole.names.size(), 299u);
     EXPECT_EQ(whole, OneByOne(m.library));

@@ -1,6 +1,6 @@
 #include "res/artwork.h"
-#include "store/types/image_list_stream.h"
 #include "store/quick/quick_file.h"
+#include "store/types/image_list_stream.h"
 #include "support/side_file_test_support.h"
 
 #include <gtest/gtest.h>
@@ -18,8 +18,8 @@ using sidetest::WriteBytes;
 
 Bytes Header(uint32_t schema, uint32_t count) {
     Bytes b;
-    b.str("ZANTIMOREQUICKEVENTS").zeros(1).u32(schema).zeros(20).u32(count);
-    b.zeros(512 - b.v.size());
+    b.Str("ZANTIMOREQUICKEVENTS").Zeros(1).U32(schema).Zeros(20).U32(count);
+    b.Zeros(512 - b.v.size());
     return b;
 }
 
@@ -27,39 +27,39 @@ void AppendIcons(Bytes& b, size_t n) {
     std::vector<IconImage> icons(n, ProgramIcon(kIconNewEntry, 16));
     ArchiveWriter w;
     WriteImageListStream(w, 16, icons);
-    b.raw(w.data());
+    b.Raw(w.Data());
 }
 
 void AppendRecordV1(Bytes& b, const std::string& menu) {
-    b.u32(0x43217865).u32(0x0001000A).u32(0x00010002);
-    b.u8(4).str("Call").u8(static_cast<uint8_t>(menu.size())).str(menu).u8(2).str("Hi").u8(0);
+    b.U32(0x43217865).U32(0x0001000A).U32(0x00010002);
+    b.U8(4).Str("Call").U8(static_cast<uint8_t>(menu.size())).Str(menu).U8(2).Str("Hi").U8(0);
 }
 
 QuickList SampleList() {
     QuickList list;
     QuickReminder a;
-    a.Offset = TimeAmount(0x00010002);
-    a.Sound = 0x00010002;
-    a.SoundPause = 0x00010005;
-    a.TypeName = "Call";
-    a.MenuName = "Call back in 2 hours";
-    a.EventName = "Ring Anna – about the café";
-    a.SoundFile = "/sounds/phone.wav";
-    list.add(a, PredefinedTypeIcon(4, 16));
+    a.offset = TimeAmount(0x00010002);
+    a.sound = 0x00010002;
+    a.soundPause = 0x00010005;
+    a.typeName = "Call";
+    a.menuName = "Call back in 2 hours";
+    a.eventName = "Ring Anna – about the café";
+    a.soundFile = "/sounds/phone.wav";
+    list.Add(a, PredefinedTypeIcon(4, 16));
     QuickReminder b;
-    b.MenuName = "Tea";
-    list.addWithDefaultIcon(b);
+    b.menuName = "Tea";
+    list.AddWithDefaultIcon(b);
     return list;
 }
 
 TEST(QuickFileTest, FirstStartWritesAnEmptyFile) {
     TempFolder folder;
     QuickList list;
-    const SideFileOutcome r = loadQuickReminders(list, folder.path());
-    ASSERT_TRUE(r.ok());
+    const SideFileOutcome r = LoadQuickReminders(list, folder.Path());
+    ASSERT_TRUE(r.Ok());
     EXPECT_TRUE(r.created);
-    EXPECT_EQ(list.count(), 0u);
-    const std::vector<uint8_t> f = ReadBytes(folder.file("Zantimo.QE0"));
+    EXPECT_EQ(list.Count(), 0u);
+    const std::vector<uint8_t> f = ReadBytes(folder.File("Zantimo.QE0"));
     EXPECT_EQ(f, SerializeQuickFile(QuickList{}));
     EXPECT_EQ(std::string(f.begin(), f.begin() + 20), "ZANTIMOREQUICKEVENTS");
     EXPECT_EQ(f[20], 0);
@@ -74,18 +74,18 @@ TEST(QuickFileTest, FirstStartWritesAnEmptyFile) {
 TEST(QuickFileTest, RecordsAreWrittenByteForByte) {
     QuickList list;
     QuickReminder q;
-    q.Offset = TimeAmount(15);
-    q.Sound = 1;
-    q.SoundPause = 0x1E;
-    q.TypeName = "Alarm";
-    q.MenuName = "Soon";
-    q.EventName = "Tea";
-    list.add(q, {});
+    q.offset = TimeAmount(15);
+    q.sound = 1;
+    q.soundPause = 0x1E;
+    q.typeName = "Alarm";
+    q.menuName = "Soon";
+    q.eventName = "Tea";
+    list.Add(q, {});
     const std::vector<uint8_t> f = SerializeQuickFile(list);
     const size_t records = 512 + 28 + (54 + 64 * 3 * 16) + (62 + 8 * 16);
     Bytes expected;
-    expected.u32(0x43217865).u32(15).u32(1).u8(5).str("Alarm").u8(4).str("Soon");
-    expected.u8(3).str("Tea").u8(0).u32(0x1E);
+    expected.U32(0x43217865).U32(15).U32(1).U8(5).Str("Alarm").U8(4).Str("Soon");
+    expected.U8(3).Str("Tea").U8(0).U32(0x1E);
     EXPECT_EQ(std::vector<uint8_t>(f.begin() + records, f.end()), expected.v);
     EXPECT_EQ(U32At(f, 45), 1u);
 }
@@ -93,13 +93,13 @@ TEST(QuickFileTest, RecordsAreWrittenByteForByte) {
 TEST(QuickFileTest, SaveAndLoadKeepEveryField) {
     TempFolder folder;
     const QuickList list = SampleList();
-    ASSERT_TRUE(saveQuickReminders(list, folder.path()).ok());
+    ASSERT_TRUE(SaveQuickReminders(list, folder.Path()).Ok());
     QuickList loaded;
-    const SideFileOutcome r = loadQuickReminders(loaded, folder.path());
-    ASSERT_TRUE(r.ok());
+    const SideFileOutcome r = LoadQuickReminders(loaded, folder.Path());
+    ASSERT_TRUE(r.Ok());
     EXPECT_FALSE(r.created);
-    EXPECT_EQ(loaded.entries(), list.entries());
-    EXPECT_EQ(loaded.icons(), list.icons());
+    EXPECT_EQ(loaded.Entries(), list.Entries());
+    EXPECT_EQ(loaded.Icons(), list.Icons());
 }
 
 TEST(QuickFileTest, IconCountDifferentFromTheHeaderEmptiesTheList) {
@@ -108,17 +108,17 @@ TEST(QuickFileTest, IconCountDifferentFromTheHeaderEmptiesTheList) {
     AppendIcons(b, 3);
     for (int i = 0; i < 4; ++i) {
         AppendRecordV1(b, "Entry " + std::to_string(i));
-        b.u32(30);
+        b.U32(30);
     }
-    WriteBytes(folder.file("Zantimo.QE0"), b.v);
+    WriteBytes(folder.File("Zantimo.QE0"), b.v);
     QuickList list = SampleList();
-    const SideFileOutcome r = loadQuickReminders(list, folder.path());
-    ASSERT_TRUE(r.ok());
+    const SideFileOutcome r = LoadQuickReminders(list, folder.Path());
+    ASSERT_TRUE(r.Ok());
     EXPECT_TRUE(r.replaced);
-    EXPECT_EQ(list.count(), 0u);
-    EXPECT_EQ(list.icons().size(), 0u);
+    EXPECT_EQ(list.Count(), 0u);
+    EXPECT_EQ(list.Icons().size(), 0u);
     EXPECT_EQ(ReadBytes(r.keptAs), b.v);
-    EXPECT_EQ(U32At(ReadBytes(folder.file("Zantimo.QE0")), 45), 0u);
+    EXPECT_EQ(U32At(ReadBytes(folder.File("Zantimo.QE0")), 45), 0u);
 }
 
 TEST(QuickFileTest, SchemaOneKeepsThirtySecondPausesAndIsSavedAsSchemaTwo) {
@@ -127,19 +127,19 @@ TEST(QuickFileTest, SchemaOneKeepsThirtySecondPausesAndIsSavedAsSchemaTwo) {
     AppendIcons(b, 2);
     AppendRecordV1(b, "A");
     AppendRecordV1(b, "B");
-    WriteBytes(folder.file("Zantimo.QE0"), b.v);
+    WriteBytes(folder.File("Zantimo.QE0"), b.v);
     QuickList list;
-    ASSERT_TRUE(loadQuickReminders(list, folder.path()).ok());
-    ASSERT_EQ(list.count(), 2u);
-    for (const QuickReminder& q : list.entries()) {
-        EXPECT_EQ(q.SoundPause, 30u);
-        EXPECT_EQ(q.Offset.word, 0x0001000Au);
-        EXPECT_EQ(q.Sound, 0x00010002u);
-        EXPECT_EQ(q.TypeName, "Call");
-        EXPECT_EQ(q.EventName, "Hi");
+    ASSERT_TRUE(LoadQuickReminders(list, folder.Path()).Ok());
+    ASSERT_EQ(list.Count(), 2u);
+    for (const QuickReminder& q : list.Entries()) {
+        EXPECT_EQ(q.soundPause, 30u);
+        EXPECT_EQ(q.offset.word, 0x0001000Au);
+        EXPECT_EQ(q.sound, 0x00010002u);
+        EXPECT_EQ(q.typeName, "Call");
+        EXPECT_EQ(q.eventName, "Hi");
     }
-    ASSERT_TRUE(saveQuickReminders(list, folder.path()).ok());
-    EXPECT_EQ(U32At(ReadBytes(folder.file("Zantimo.QE0")), 21), 2u);
+    ASSERT_TRUE(SaveQuickReminders(list, folder.Path()).Ok());
+    EXPECT_EQ(U32At(ReadBytes(folder.File("Zantimo.QE0")), 21), 2u);
 }
 
 TEST(QuickFileTest, FilesNotWrittenByTheProgramAreRefused) {
@@ -147,8 +147,8 @@ TEST(QuickFileTest, FilesNotWrittenByTheProgramAreRefused) {
         Bytes b = Header(schema, count);
         AppendIcons(b, count);
         for (uint32_t i = 0; i < count; ++i) {
-            b.u32(tag).u32(15).u32(0).u8(0).u8(0xFF).u16(0xFFFF).u32(nameLength).str("M");
-            b.u8(0).u8(0).u32(30);
+            b.U32(tag).U32(15).U32(0).U8(0).U8(0xFF).U16(0xFFFF).U32(nameLength).Str("M");
+            b.U8(0).U8(0).U32(30);
         }
         return b.v;
     };
@@ -185,21 +185,21 @@ TEST(QuickFileTest, AFileCutShortByACrashIsKeptAndReplaced) {
         SCOPED_TRACE(n);
         TempFolder folder;
         const std::vector<uint8_t> cut(whole.begin(), whole.begin() + static_cast<ptrdiff_t>(n));
-        WriteBytes(folder.file("Zantimo.QE0"), cut);
+        WriteBytes(folder.File("Zantimo.QE0"), cut);
         QuickList list = SampleList();
-        const SideFileOutcome r = loadQuickReminders(list, folder.path());
-        ASSERT_TRUE(r.ok());
+        const SideFileOutcome r = LoadQuickReminders(list, folder.Path());
+        ASSERT_TRUE(r.Ok());
         EXPECT_TRUE(r.replaced);
-        EXPECT_EQ(r.keptAs, folder.file("Zantimo.QE0.bak"));
+        EXPECT_EQ(r.keptAs, folder.File("Zantimo.QE0.bak"));
         EXPECT_EQ(ReadBytes(r.keptAs), cut);
-        EXPECT_EQ(list.count(), 0u);
-        EXPECT_FALSE(FileExists(folder.file("Zantimo.QE0.new")));
+        EXPECT_EQ(list.Count(), 0u);
+        EXPECT_FALSE(FileExists(folder.File("Zantimo.QE0.new")));
     }
 }
 
 TEST(QuickFileTest, UnknownFolderFails) {
     QuickList list;
-    EXPECT_EQ(loadQuickReminders(list, "").cause, FileCause::BadPath);
+    EXPECT_EQ(LoadQuickReminders(list, "").cause, FileCause::BadPath);
 }
 
 } // namespace

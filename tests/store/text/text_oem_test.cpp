@@ -37,40 +37,40 @@ TEST(OemCodec, ConvertsBothWays) {
     };
     for (const auto& c : cases) {
         OemCodec codec(c.page);
-        ASSERT_TRUE(codec.available()) << c.page;
-        EXPECT_EQ(codec.toUtf8(c.oem), c.utf8) << c.page;
-        EXPECT_EQ(codec.fromUtf8(c.utf8), c.oem) << c.page;
+        ASSERT_TRUE(codec.Available()) << c.page;
+        EXPECT_EQ(codec.ToUtf8(c.oem), c.utf8) << c.page;
+        EXPECT_EQ(codec.FromUtf8(c.utf8), c.oem) << c.page;
     }
 }
 
 TEST(OemCodec, WhatThePageCannotHoldBecomesAQuestionMark) {
     OemCodec codec(437);
-    EXPECT_EQ(codec.fromUtf8("a\xE2\x82\xAC"
+    EXPECT_EQ(codec.FromUtf8("a\xE2\x82\xAC"
                              "b"),
               "a?b"); // the euro sign
-    EXPECT_EQ(codec.fromUtf8("a\xFF"
+    EXPECT_EQ(codec.FromUtf8("a\xFF"
                              "b\xC3"),
               "a?b?"); // not UTF-8
     OemCodec arabic(720);
-    EXPECT_EQ(arabic.fromUtf8("\xE2\x82\xAC\xC3"), "??");
+    EXPECT_EQ(arabic.FromUtf8("\xE2\x82\xAC\xC3"), "??");
 }
 
 TEST(OemCodec, UndefinedBytesKeepTheirNumber) {
     OemCodec arabic(720);
-    EXPECT_EQ(arabic.toUtf8("\x80"), "\xC2\x80");
-    EXPECT_EQ(arabic.fromUtf8("\xC2\x80"), "\x80");
+    EXPECT_EQ(arabic.ToUtf8("\x80"), "\xC2\x80");
+    EXPECT_EQ(arabic.FromUtf8("\xC2\x80"), "\x80");
     OemCodec japanese(932);
-    EXPECT_EQ(japanese.toUtf8("a\x81"), "a\xC2\x81"); // a lead byte cut off at the end
+    EXPECT_EQ(japanese.ToUtf8("a\x81"), "a\xC2\x81"); // a lead byte cut off at the end
 }
 
 TEST(OemCodec, EveryByteOfEverySinglePageSurvivesARoundTrip) {
     for (int page : {437, 720, 737, 775, 850, 852, 855, 857, 862, 866}) {
         OemCodec codec(page);
-        ASSERT_TRUE(codec.available()) << page;
+        ASSERT_TRUE(codec.Available()) << page;
         std::string all;
         for (int b = 1; b < 256; ++b)
             all.push_back(static_cast<char>(b));
-        const std::string back = codec.fromUtf8(codec.toUtf8(all));
+        const std::string back = codec.FromUtf8(codec.ToUtf8(all));
         // Bytes a page leaves undefined may come back as '?'; every defined one must be kept.
         ASSERT_EQ(back.size(), all.size()) << page;
         int lost = 0;

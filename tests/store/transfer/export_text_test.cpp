@@ -14,10 +14,10 @@ using testing::MemoryLibrary;
 
 EventRecord Lunch(const std::string& notes = "") {
     EventRecord e;
-    e.Name = "Lunch";
-    e.Start = DateTime::FromParts(2000, 12, 31, 12, 0, 0);
-    e.TypeName = "Meeting";
-    e.Notes = notes;
+    e.name = "Lunch";
+    e.start = DateTime::FromParts(2000, 12, 31, 12, 0, 0);
+    e.typeName = "Meeting";
+    e.notes = notes;
     return e;
 }
 
@@ -33,7 +33,7 @@ TextExportOptions Options(char separator, bool dos = false, int page = 437) {
 TEST(ExportText, AnEventWithEmptyNotesEndsWithItsTypeAndOneSeparator) {
     MemoryLibrary m;
     EventRecord e = Lunch();
-    ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
+    ASSERT_EQ(m.library.AddEvent(e), LibraryResult::Ok);
     EXPECT_EQ(ExportText(m.library, Options('\t')),
               "Name\tDate\tTime\tDuration\tType\tNotes\r\n"
               "Lunch\t12/31/2000\t12:00 PM\t30 minutes\tMeeting\t\r\n");
@@ -45,8 +45,8 @@ TEST(ExportText, AnEventWithEmptyNotesEndsWithItsTypeAndOneSeparator) {
 TEST(ExportText, QuotesWhatWouldOtherwiseSplitTheRecord) {
     MemoryLibrary m;
     EventRecord e = Lunch("say \"hi\"\r\nthen\tgo");
-    e.Name = "a,b";
-    ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
+    e.name = "a,b";
+    ASSERT_EQ(m.library.AddEvent(e), LibraryResult::Ok);
     const std::string tab = ExportText(m.library, Options('\t'));
     EXPECT_NE(tab.find("\r\na,b\t12/31/2000\t12:00 PM\t30 minutes\tMeeting\t"
                        "\"say \"\"hi\"\"\r\nthen\tgo\"\r\n"),
@@ -59,7 +59,7 @@ TEST(ExportText, QuotesWhatWouldOtherwiseSplitTheRecord) {
 TEST(ExportText, TheDosKindsAreInTheOemCodePage) {
     MemoryLibrary m;
     EventRecord e = Lunch("Caf\xC3\xA9 \xE2\x82\xAC"); // "Café €"
-    ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
+    ASSERT_EQ(m.library.AddEvent(e), LibraryResult::Ok);
     const std::string dos = ExportText(m.library, Options('\t', true, 437));
     EXPECT_NE(dos.find("\tCaf\x82 ?\r\n"), std::string::npos); // no euro sign in 437
     const std::string windows = ExportText(m.library, Options('\t', false));
@@ -69,11 +69,11 @@ TEST(ExportText, TheDosKindsAreInTheOemCodePage) {
 TEST(ExportText, AReadFailureEndsTheExportWithItsCode) {
     MemoryLibrary m;
     EventRecord e = Lunch();
-    ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
+    ASSERT_EQ(m.library.AddEvent(e), LibraryResult::Ok);
     auto bytes = std::make_shared<FileBytes>();
     MemoryFile file(bytes);
     LibraryExportSource source(m.library);
-    const TransferResult r = ExportTextTo(file, {e.Key, 77}, source, Options(','));
+    const TransferResult r = ExportTextTo(file, {e.key, 77}, source, Options(','));
     EXPECT_EQ(r.code, LibraryResult::Corrupted);
     EXPECT_EQ(r.events, 1);
     EXPECT_NE(testing::Text(*bytes).find("Lunch"), std::string::npos);
@@ -82,15 +82,15 @@ TEST(ExportText, AReadFailureEndsTheExportWithItsCode) {
 TEST(ExportText, AFullDiskIsReportedAsAFileThatCannotBeWritten) {
     MemoryLibrary m;
     EventRecord e = Lunch();
-    ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
+    ASSERT_EQ(m.library.AddEvent(e), LibraryResult::Ok);
     auto bytes = std::make_shared<FileBytes>();
     auto memory = std::make_unique<MemoryFile>(bytes);
-    memory->setCapacity(10);
+    memory->SetCapacity(10);
     LibraryExportSource source(m.library);
-    const TransferResult r = ExportTextTo(*memory, {e.Key}, source, Options(','));
+    const TransferResult r = ExportTextTo(*memory, {e.key}, source, Options(','));
     EXPECT_EQ(r.code, LibraryResult::TransferFileFailed);
     EXPECT_EQ(r.problem.textId, IDS_IE_CANNOT_WRITE);
-    EXPECT_EQ(r.problem.message().rfind("Can not write to file\n", 0), 0u);
+    EXPECT_EQ(r.problem.Message().rfind("Can not write to file\n", 0), 0u);
 }
 
 TEST(ExportText, AFileThatCannotBeCreatedIsReported) {
@@ -100,7 +100,7 @@ TEST(ExportText, AFileThatCannotBeCreatedIsReported) {
     files.failOpen = EACCES;
     const TransferResult r = ExportTextFile(files, "/data/x.csv", {}, source, Options(','));
     EXPECT_EQ(r.code, LibraryResult::TransferFileFailed);
-    EXPECT_EQ(r.problem.message(), "Can not write to file\n/data/x.csv\n\nAccess Denied.\n");
+    EXPECT_EQ(r.problem.Message(), "Can not write to file\n/data/x.csv\n\nAccess Denied.\n");
 }
 
 } // namespace

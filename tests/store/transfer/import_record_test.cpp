@@ -25,15 +25,15 @@ TEST(ImportRecord, ReadsTheSixFields) {
     ASSERT_EQ(ReadImportRecord({"Review", "3/4/2024", "2:30 PM", "2 hours", "Meeting", "Room 4"},
                                Rules(), kToday, e),
               kRecordImported);
-    EXPECT_EQ(e.Name, "Review");
-    EXPECT_EQ(e.Start, DateTime::FromParts(2024, 3, 4, 14, 30, 0));
-    EXPECT_EQ(e.Duration, TimeAmount::Of(AmountUnit::Hour, 2));
-    EXPECT_EQ(e.TypeName, "Meeting");
-    EXPECT_EQ(e.TypeIndex, 7);
-    EXPECT_EQ(e.Notes, "Room 4");
-    EXPECT_EQ(e.Advance, TimeAmount(0));
-    EXPECT_EQ(e.Id, 0u);
-    EXPECT_EQ(e.Key, 0);
+    EXPECT_EQ(e.name, "Review");
+    EXPECT_EQ(e.start, DateTime::FromParts(2024, 3, 4, 14, 30, 0));
+    EXPECT_EQ(e.duration, TimeAmount::Of(AmountUnit::Hour, 2));
+    EXPECT_EQ(e.typeName, "Meeting");
+    EXPECT_EQ(e.typeIndex, 7);
+    EXPECT_EQ(e.notes, "Room 4");
+    EXPECT_EQ(e.advance, TimeAmount(0));
+    EXPECT_EQ(e.id, 0u);
+    EXPECT_EQ(e.key, 0);
 }
 
 TEST(ImportRecord, DefaultsFillWhatTheFileDoesNotGive) {
@@ -43,11 +43,11 @@ TEST(ImportRecord, DefaultsFillWhatTheFileDoesNotGive) {
     rules.defaults.duration = TimeAmount::Of(AmountUnit::Day, 1);
     EventRecord e;
     ASSERT_EQ(ReadImportRecord({"x", "1/2/2003", "ignored"}, rules, kToday, e), kRecordImported);
-    EXPECT_EQ(e.TypeName, "Meeting");
-    EXPECT_EQ(e.TypeIndex, 7);
-    EXPECT_EQ(e.Advance, TimeAmount::Of(AmountUnit::Minute, 15));
-    EXPECT_EQ(e.Duration, TimeAmount::Of(AmountUnit::Day, 1));
-    EXPECT_EQ(e.Start, DateTime::FromParts(2003, 1, 2));
+    EXPECT_EQ(e.typeName, "Meeting");
+    EXPECT_EQ(e.typeIndex, 7);
+    EXPECT_EQ(e.advance, TimeAmount::Of(AmountUnit::Minute, 15));
+    EXPECT_EQ(e.duration, TimeAmount::Of(AmountUnit::Day, 1));
+    EXPECT_EQ(e.start, DateTime::FromParts(2003, 1, 2));
 }
 
 TEST(ImportRecord, FieldValuesThatAreIgnoredOrKept) {
@@ -56,14 +56,14 @@ TEST(ImportRecord, FieldValuesThatAreIgnoredOrKept) {
     // empty notes stay empty, an empty time is the start of the day.
     ASSERT_EQ(ReadImportRecord({"x", "1/2/2003", "", "soon", "", ""}, Rules(), kToday, e),
               kRecordImported);
-    EXPECT_EQ(e.Duration, TimeAmount(30));
-    EXPECT_EQ(e.TypeName, "");
-    EXPECT_EQ(e.TypeIndex, -1);
-    EXPECT_EQ(e.Start, DateTime::FromParts(2003, 1, 2));
+    EXPECT_EQ(e.duration, TimeAmount(30));
+    EXPECT_EQ(e.typeName, "");
+    EXPECT_EQ(e.typeIndex, -1);
+    EXPECT_EQ(e.start, DateTime::FromParts(2003, 1, 2));
     // A duration of 0 is not a duration.
     ASSERT_EQ(ReadImportRecord({"x", "1/2/2003", "", "0", "", ""}, Rules(), kToday, e),
               kRecordImported);
-    EXPECT_EQ(e.Duration, TimeAmount(30));
+    EXPECT_EQ(e.duration, TimeAmount(30));
 }
 
 TEST(ImportRecord, Reasons) {
@@ -92,35 +92,35 @@ TEST(ImportRecord, Reasons) {
 TEST(ImportRecord, AnInvalidFieldStopsTheRecordWhereverItStands) {
     // Date before Name in the file: the invalid date is found first.
     FieldBindings b;
-    b.bind(0, kFieldDate);
-    b.bind(1, kFieldName);
+    b.Bind(0, kFieldDate);
+    b.Bind(1, kFieldName);
     EventRecord e;
     EXPECT_EQ(ReadImportRecord({"31/31/2000", ""}, Rules(b), kToday, e), kReasonInvalidDate);
     EXPECT_EQ(ReadImportRecord({"12/31/2000", ""}, Rules(b), kToday, e), kReasonEmptyName);
     // The time may come before the date.
     FieldBindings t;
-    t.bind(0, kFieldTime);
-    t.bind(1, kFieldDate);
-    t.bind(2, kFieldName);
+    t.Bind(0, kFieldTime);
+    t.Bind(1, kFieldDate);
+    t.Bind(2, kFieldName);
     ASSERT_EQ(ReadImportRecord({"6:15 AM", "12/31/2000", "n"}, Rules(t), kToday, e),
               kRecordImported);
-    EXPECT_EQ(e.Start, DateTime::FromParts(2000, 12, 31, 6, 15, 0));
+    EXPECT_EQ(e.start, DateTime::FromParts(2000, 12, 31, 6, 15, 0));
 }
 
 TEST(FieldBindings, BindMenuMovesBindings) {
     FieldBindings b = FieldBindings::ForFieldCount(3);
-    EXPECT_EQ(b.position(kFieldName), 0);
-    EXPECT_EQ(b.position(kFieldTime), 2);
-    EXPECT_EQ(b.position(kFieldDuration), -1);
-    EXPECT_TRUE(b.ready());
-    b.bind(2, kFieldName); // Name moves from field 0 to field 2, Time is dropped
-    EXPECT_EQ(b.position(kFieldName), 2);
-    EXPECT_EQ(b.position(kFieldTime), -1);
-    EXPECT_EQ(b.fieldAt(0), -1);
-    b.bind(1, -1);
-    EXPECT_EQ(b.position(kFieldDate), -1);
-    EXPECT_FALSE(b.ready());
-    EXPECT_FALSE(FieldBindings::ForFieldCount(1).ready());
+    EXPECT_EQ(b.Position(kFieldName), 0);
+    EXPECT_EQ(b.Position(kFieldTime), 2);
+    EXPECT_EQ(b.Position(kFieldDuration), -1);
+    EXPECT_TRUE(b.Ready());
+    b.Bind(2, kFieldName); // Name moves from field 0 to field 2, Time is dropped
+    EXPECT_EQ(b.Position(kFieldName), 2);
+    EXPECT_EQ(b.Position(kFieldTime), -1);
+    EXPECT_EQ(b.FieldAt(0), -1);
+    b.Bind(1, -1);
+    EXPECT_EQ(b.Position(kFieldDate), -1);
+    EXPECT_FALSE(b.Ready());
+    EXPECT_FALSE(FieldBindings::ForFieldCount(1).Ready());
 }
 
 TEST(ImportDefaults, AReminderOrDurationMustStayWithinThePeriod) {
@@ -155,48 +155,48 @@ TEST(ImportDefaults, AReminderOrDurationMustStayWithinThePeriod) {
 
 TEST(ImportRecurrence, DefaultPatterns) {
     EventRecord e;
-    e.Start = DateTime::FromParts(2024, 1, 31, 9, 0, 0); // a Wednesday
+    e.start = DateTime::FromParts(2024, 1, 31, 9, 0, 0); // a Wednesday
     ApplyImportRecurrence(e, kKindDaily);
-    EXPECT_EQ(e.Pattern, 0x1100u);
-    EXPECT_EQ(e.PatternParam, 1u);
+    EXPECT_EQ(e.pattern, 0x1100u);
+    EXPECT_EQ(e.patternParam, 1u);
     EXPECT_TRUE(e.IsRecurring());
     ApplyImportRecurrence(e, kKindWeekly);
-    EXPECT_EQ(e.Pattern, 0x1200u | kWednesday);
+    EXPECT_EQ(e.pattern, 0x1200u | kWednesday);
     ApplyImportRecurrence(e, kKindMonthly);
-    EXPECT_EQ(e.Pattern, 0x1400u);
-    EXPECT_EQ(e.PatternParam, 31u * 65536 + 1); // the day of Start, not day 0
+    EXPECT_EQ(e.pattern, 0x1400u);
+    EXPECT_EQ(e.patternParam, 31u * 65536 + 1); // the day of Start, not day 0
     EXPECT_EQ(e.OccurrenceOnOrAfter(DateTime::FromParts(2024, 3, 1)),
               DateTime::FromParts(2024, 3, 31, 9, 0, 0));
     ApplyImportRecurrence(e, kKindYearly);
-    EXPECT_EQ(e.Pattern, 0x1800u);
-    EXPECT_EQ(e.PatternParam, 1u);
+    EXPECT_EQ(e.pattern, 0x1800u);
+    EXPECT_EQ(e.patternParam, 1u);
     ApplyImportRecurrence(e, 0);
-    EXPECT_EQ(e.Pattern, 0u);
+    EXPECT_EQ(e.pattern, 0u);
     EXPECT_FALSE(e.IsRecurring());
 }
 
 TEST(ImportReminderState, PastOneTimeEventsAreAcceptedAndPastOccurrencesCountAsShown) {
     const DateTime now = DateTime::FromParts(2024, 3, 5, 10, 0, 0);
     EventRecord past;
-    past.Start = DateTime::FromParts(2024, 3, 5, 9, 0, 0);
+    past.start = DateTime::FromParts(2024, 3, 5, 9, 0, 0);
     ApplyImportReminderState(past, now, DateTime(), WeekSettings{});
     EXPECT_TRUE(past.Has(kAccepted));
 
     EventRecord future;
-    future.Start = DateTime::FromParts(2024, 3, 5, 11, 0, 0);
+    future.start = DateTime::FromParts(2024, 3, 5, 11, 0, 0);
     ApplyImportReminderState(future, now, DateTime(), WeekSettings{});
     EXPECT_FALSE(future.Has(kAccepted));
     EXPECT_FALSE(future.Has(kShown));
 
     EventRecord daily;
-    daily.Start = DateTime::FromParts(2000, 1, 1, 12, 0, 0);
-    daily.Advance = TimeAmount::Of(AmountUnit::Minute, 15);
+    daily.start = DateTime::FromParts(2000, 1, 1, 12, 0, 0);
+    daily.advance = TimeAmount::Of(AmountUnit::Minute, 15);
     ApplyImportRecurrence(daily, kKindDaily);
     ApplyImportReminderState(daily, now, DateTime(), WeekSettings{});
     EXPECT_FALSE(daily.Has(kAccepted));
     EXPECT_TRUE(daily.Has(kShown));
     // Yesterday's occurrence counts as shown, so today's noon reminder is still to come.
-    EXPECT_EQ(daily.LastShown, DateTime::FromParts(2024, 3, 4, 11, 45, 0));
+    EXPECT_EQ(daily.lastShown, DateTime::FromParts(2024, 3, 4, 11, 45, 0));
 }
 
 } // namespace

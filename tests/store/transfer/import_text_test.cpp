@@ -30,8 +30,8 @@ TEST(ImportText, LunchOnNewYearsEveBoundToNameAndDateOnly) {
             EXPECT_TRUE(r.log.empty());
             const auto events = StoredEvents(m.library);
             ASSERT_EQ(events.size(), 1u);
-            EXPECT_EQ(events[0].Name, "Lunch");
-            EXPECT_EQ(events[0].Start, DateTime::FromParts(2000, 12, 31, 0, 0, 0));
+            EXPECT_EQ(events[0].name, "Lunch");
+            EXPECT_EQ(events[0].start, DateTime::FromParts(2000, 12, 31, 0, 0, 0));
             EXPECT_TRUE(events[0].Has(kAccepted)); // its time has passed
         } else {
             EXPECT_EQ(r.imported, 0);
@@ -48,7 +48,7 @@ TEST(ImportText, ADateFollowedByATimeIsAnInvalidDate) {
         m.library, "Lunch,12/31/2000 12:00\r\nTea,12/31/2000,4:00 PM\r\n", ImportOptions());
     EXPECT_EQ(r.log, (Log{{1, kReasonInvalidDate}}));
     EXPECT_EQ(r.imported, 1);
-    EXPECT_EQ(StoredEvents(m.library)[0].Start, DateTime::FromParts(2000, 12, 31, 16, 0, 0));
+    EXPECT_EQ(StoredEvents(m.library)[0].start, DateTime::FromParts(2000, 12, 31, 16, 0, 0));
 }
 
 TEST(ImportText, BlankLinesAtTheEndAreNoErrorsButInTheMiddleTheyAre) {
@@ -94,7 +94,7 @@ TEST(ImportText, TheSameFileTwiceWithDuplicatesSkipped) {
                           {4, kReasonDuplicateSkipped}}));
     EXPECT_EQ(ImportLogLine(r.log[0]),
               "The record 2 is not imported. Reason: Duplicate is skipped.");
-    EXPECT_EQ(m.library.countEvents(), 3);
+    EXPECT_EQ(m.library.CountEvents(), 3);
 }
 
 TEST(ImportText, TheSameFileTwiceWithDuplicatesReplaced) {
@@ -113,9 +113,9 @@ TEST(ImportText, TheSameFileTwiceWithDuplicatesReplaced) {
     ASSERT_EQ(after.size(), 3u);
     for (const EventRecord& b : before) {
         const auto same = std::find_if(after.begin(), after.end(),
-                                       [&](const EventRecord& a) { return a.Name == b.Name; });
+                                       [&](const EventRecord& a) { return a.name == b.name; });
         ASSERT_NE(same, after.end());
-        EXPECT_EQ(same->Id, b.Id); // replaced in place keeps the id
+        EXPECT_EQ(same->id, b.id); // replaced in place keeps the id
         EXPECT_EQ(same->ContentSignature(), b.ContentSignature());
     }
 }
@@ -132,16 +132,16 @@ TEST(ImportText, AReplacedDuplicateIsUsedUp) {
     TextImportResult r = ImportText(m.library, two, o);
     EXPECT_EQ(r.replaced, 1);
     EXPECT_EQ(r.imported, 1);
-    EXPECT_EQ(m.library.countEvents(), 2);
+    EXPECT_EQ(m.library.CountEvents(), 2);
     r = ImportText(m.library, two, o);
     EXPECT_EQ(r.replaced, 2);
     EXPECT_EQ(r.imported, 0);
-    EXPECT_EQ(m.library.countEvents(), 2);
+    EXPECT_EQ(m.library.CountEvents(), 2);
     // Skipping never uses an entry up: both records find the stored copies.
     o.duplicateMode = DuplicateMode::Skip;
     r = ImportText(m.library, two + one, o);
     EXPECT_EQ(r.log.size(), 3u);
-    EXPECT_EQ(m.library.countEvents(), 2);
+    EXPECT_EQ(m.library.CountEvents(), 2);
 }
 
 TEST(ImportText, DuplicatesDifferingInAnyFieldAreNew) {
@@ -160,13 +160,13 @@ TEST(ImportText, AFullLibraryEndsTheImportAndKeepsWhatWasAdded) {
     MemoryLibrary m;
     for (int i = 0; i < 3997; ++i) {
         EventRecord e = testing::MakeEvent("x");
-        ASSERT_EQ(m.library.addEvent(e), LibraryResult::Ok);
+        ASSERT_EQ(m.library.AddEvent(e), LibraryResult::Ok);
     }
     const TextImportResult r = ImportText(
         m.library, "A,1/1/2030\r\nB,1/1/2030\r\nC,1/1/2030\r\nD,1/1/2030\r\n", ImportOptions());
     EXPECT_EQ(r.code, LibraryResult::LibraryFull);
     EXPECT_EQ(r.imported, 2);
-    EXPECT_EQ(m.library.countEvents(), 3999);
+    EXPECT_EQ(m.library.CountEvents(), 3999);
 }
 
 TEST(ImportText, ANameAndNotesTooLongForOneEventAreRefusedWithTheirOwnReason) {
@@ -188,19 +188,19 @@ TEST(ImportText, TheDosKindsAreReadFromTheOemCodePage) {
     o.dos = true;
     o.oemCodePage = 850;
     ASSERT_EQ(ImportText(m.library, "M\x81nchen\t1/1/2030\r\n", o).imported, 1);
-    EXPECT_EQ(StoredEvents(m.library)[0].Name, "M\xC3\xBCnchen");
+    EXPECT_EQ(StoredEvents(m.library)[0].name, "M\xC3\xBCnchen");
     // The Windows kinds take what is not UTF-8 as Windows-1252.
     MemoryLibrary w;
     ASSERT_EQ(ImportText(w.library, "M\xFCnchen\t1/1/2030\r\nK\xC3\xB6ln\t1/1/2030\r\n",
                          ImportOptions('\t'))
                   .imported,
               2);
-    EXPECT_EQ(StoredEvents(w.library)[0].Name, "M\xC3\xBCnchen");
-    EXPECT_EQ(StoredEvents(w.library)[1].Name, "K\xC3\xB6ln");
+    EXPECT_EQ(StoredEvents(w.library)[0].name, "M\xC3\xBCnchen");
+    EXPECT_EQ(StoredEvents(w.library)[1].name, "K\xC3\xB6ln");
     // A byte order mark at the start of a UTF-8 file is no part of the first name.
     MemoryLibrary b;
     ASSERT_EQ(ImportText(b.library, "\xEF\xBB\xBFLunch,1/1/2030\r\n", ImportOptions()).imported, 1);
-    EXPECT_EQ(StoredEvents(b.library)[0].Name, "Lunch");
+    EXPECT_EQ(StoredEvents(b.library)[0].name, "Lunch");
 }
 
 TEST(ImportText, DefaultsAndTheReminderStateOfImportedEvents) {
@@ -211,23 +211,23 @@ TEST(ImportText, DefaultsAndTheReminderStateOfImportedEvents) {
     o.rules.defaults.typeName = "Payment";
     ASSERT_EQ(ImportText(m.library, "Rent,1/15/2020,9:00 AM\r\n", o).imported, 1);
     const EventRecord e = StoredEvents(m.library)[0];
-    EXPECT_EQ(e.Pattern, 0x1400u);
-    EXPECT_EQ(e.PatternParam, 15u * 65536 + 1);
-    EXPECT_EQ(e.TypeName, "Payment");
-    EXPECT_EQ(e.Advance, TimeAmount::Of(AmountUnit::Hour, 1));
+    EXPECT_EQ(e.pattern, 0x1400u);
+    EXPECT_EQ(e.patternParam, 15u * 65536 + 1);
+    EXPECT_EQ(e.typeName, "Payment");
+    EXPECT_EQ(e.advance, TimeAmount::Of(AmountUnit::Hour, 1));
     EXPECT_FALSE(e.Has(kAccepted));
     // The occurrences before today count as shown: the last one was on 15 February.
-    EXPECT_EQ(e.LastShown, DateTime::FromParts(2024, 2, 15, 8, 0, 0));
+    EXPECT_EQ(e.lastShown, DateTime::FromParts(2024, 2, 15, 8, 0, 0));
 }
 
 TEST(ImportText, TheDateOrderIsRememberedInTheSettings) {
     MemorySettings settings;
     EXPECT_EQ(LastImportDateOrder(settings), 0);
-    settings.write("LastImpDateF", "9");
+    settings.Write("LastImpDateF", "9");
     EXPECT_EQ(LastImportDateOrder(settings), 2);
-    settings.write("LastImpDateF", "-4");
+    settings.Write("LastImpDateF", "-4");
     EXPECT_EQ(LastImportDateOrder(settings), 0);
-    settings.write("LastImpDateF", "x1");
+    settings.Write("LastImpDateF", "x1");
     EXPECT_EQ(LastImportDateOrder(settings), 0);
 
     MemoryLibrary m;
@@ -239,7 +239,7 @@ TEST(ImportText, TheDateOrderIsRememberedInTheSettings) {
         ImportTextFile(files, "/data/in.csv", o, target, testing::kImportNow, settings);
     EXPECT_EQ(LastImportDateOrder(settings), kDayMonthYear);
     EXPECT_EQ(r.code, LibraryResult::TransferFileFailed);
-    EXPECT_EQ(r.problem.message(),
+    EXPECT_EQ(r.problem.Message(),
               "Can not read file\n/data/in.csv\n\nThe file could not be located.\n");
 }
 
@@ -247,7 +247,7 @@ TEST(ImportText, AFileOnDiskAndItsSamples) {
     const std::string path = "/data/sample.csv";
     MemoryFileSystem files;
     const std::string text = "Name,Date,Extra\r\nLunch,12/31/2000\r\n";
-    files.put(path, FileBytes(text.begin(), text.end()));
+    files.Put(path, FileBytes(text.begin(), text.end()));
     std::vector<std::vector<std::string>> records;
     TransferProblem problem;
     ASSERT_EQ(ReadSampleRecords(files, path, ',', false, 437, records, problem), LibraryResult::Ok);
@@ -284,7 +284,7 @@ TEST(ImportText, AMissingDosCodePageStopsBeforeAnything) {
     const TextImportResult r = ImportText(m.library, "A,1/1/2030\r\n", o);
     EXPECT_EQ(r.code, LibraryResult::TransferFileFailed);
     EXPECT_EQ(r.problem.missingCodePage, 12345);
-    EXPECT_EQ(m.library.countEvents(), 0);
+    EXPECT_EQ(m.library.CountEvents(), 0);
 }
 
 } // namespace

@@ -14,7 +14,7 @@ Records ReadAll(std::string_view bytes, char sep) {
     TextRecordReader reader(source, sep);
     Records out;
     std::vector<std::string> fields;
-    while (reader.next(fields) == TextRecordReader::Status::Record)
+    while (reader.Next(fields) == TextRecordReader::Status::Record)
         out.push_back(fields);
     return out;
 }
@@ -23,7 +23,7 @@ Records ReadAll(std::string_view bytes, char sep) {
 class TrickleSource final : public ByteSource {
 public:
     explicit TrickleSource(std::string_view bytes) : bytes_(bytes) {}
-    long read(char* data, size_t) override {
+    long Read(char* data, size_t) override {
         if (pos_ >= bytes_.size()) return 0;
         *data = bytes_[pos_++];
         return 1;
@@ -36,7 +36,7 @@ private:
 
 class FailingSource final : public ByteSource {
 public:
-    long read(char* data, size_t capacity) override {
+    long Read(char* data, size_t capacity) override {
         if (served_) return -1;
         served_ = true;
         const std::string_view head = "a,b\r\nc,";
@@ -85,7 +85,7 @@ TEST(TextRecordReader, ReadsTheGrammar) {
         TextRecordReader reader(trickle, c.sep);
         Records got;
         std::vector<std::string> fields;
-        while (reader.next(fields) == TextRecordReader::Status::Record)
+        while (reader.Next(fields) == TextRecordReader::Status::Record)
             got.push_back(fields);
         EXPECT_EQ(got, c.expected) << c.what << " (byte by byte)";
     }
@@ -103,9 +103,9 @@ TEST(TextRecordReader, ReportsAFailedRead) {
     FailingSource source;
     TextRecordReader reader(source, ',');
     std::vector<std::string> fields;
-    EXPECT_EQ(reader.next(fields), TextRecordReader::Status::Record);
-    EXPECT_EQ(reader.next(fields), TextRecordReader::Status::Failed);
-    EXPECT_EQ(reader.recordNumber(), 1);
+    EXPECT_EQ(reader.Next(fields), TextRecordReader::Status::Record);
+    EXPECT_EQ(reader.Next(fields), TextRecordReader::Status::Failed);
+    EXPECT_EQ(reader.RecordNumber(), 1);
 }
 
 TEST(TextRecordWriter, QuotesEveryNonEmptyFieldInTheCommaKinds) {

@@ -1,7 +1,7 @@
 #include "format/locale_formats.h"
-#include "support/import_locales.h"
 #include "store/transfer/import_date.h"
 #include "store/transfer/text_time.h"
+#include "support/import_locales.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +11,13 @@ namespace {
 TEST(TextFieldFormats, WritesTheCompactDateWithAFourDigitYear) {
     const DateTime d = DateTime::FromParts(2000, 12, 31, 12, 0, 0);
     const DateTime early = DateTime::FromParts(1905, 3, 4, 9, 7, 0);
-    EXPECT_EQ(TextFieldFormats(test::EnglishUs()).date(d), "12/31/2000");
-    EXPECT_EQ(TextFieldFormats(test::EnglishUs()).date(early), "3/4/1905");
-    EXPECT_EQ(TextFieldFormats(test::German()).date(early), "04.03.1905");
+    EXPECT_EQ(TextFieldFormats(test::EnglishUs()).Date(d), "12/31/2000");
+    EXPECT_EQ(TextFieldFormats(test::EnglishUs()).Date(early), "3/4/1905");
+    EXPECT_EQ(TextFieldFormats(test::German()).Date(early), "04.03.1905");
     const auto locales = test::SampleLocales();
-    EXPECT_EQ(TextFieldFormats(locales[3].locale).date(early), "1905-03-04");
+    EXPECT_EQ(TextFieldFormats(locales[3].locale).Date(early), "1905-03-04");
     // A separator the import would not read is written as '/'.
-    EXPECT_EQ(TextFieldFormats(locales.back().locale).date(early), "3/4/1905");
+    EXPECT_EQ(TextFieldFormats(locales.back().locale).Date(early), "3/4/1905");
 }
 
 TEST(TextFieldFormats, WritesTheCompactTime) {
@@ -25,24 +25,24 @@ TEST(TextFieldFormats, WritesTheCompactTime) {
     const DateTime night = DateTime::FromParts(2000, 12, 31, 0, 5, 0);
     const DateTime evening = DateTime::FromParts(2000, 12, 31, 21, 5, 30);
     const TextFieldFormats us(test::EnglishUs());
-    EXPECT_EQ(us.time(noon), "12:00 PM");
-    EXPECT_EQ(us.time(night), "12:05 AM");
-    EXPECT_EQ(us.time(evening), "9:05:30 PM"); // seconds only when there are some
+    EXPECT_EQ(us.Time(noon), "12:00 PM");
+    EXPECT_EQ(us.Time(night), "12:05 AM");
+    EXPECT_EQ(us.Time(evening), "9:05:30 PM"); // seconds only when there are some
     const TextFieldFormats de(test::German());
-    EXPECT_EQ(de.time(night), "00:05");
-    EXPECT_EQ(de.time(evening), "21:05:30");
+    EXPECT_EQ(de.Time(night), "00:05");
+    EXPECT_EQ(de.Time(evening), "21:05:30");
     // Without AM/PM texts a 12-hour clock could not tell 9 from 21.
-    EXPECT_EQ(TextFieldFormats(test::SampleLocales().back().locale).time(evening), "21:05:30");
+    EXPECT_EQ(TextFieldFormats(test::SampleLocales().back().locale).Time(evening), "21:05:30");
 }
 
 TEST(TextFieldFormats, TimesWithoutSecondsAreTheLocalesCompactTime) {
     for (const auto& [name, locale] : test::SampleLocales()) {
-        if (!locale.Is24Hour && locale.AmDesignator.empty()) continue;
+        if (!locale.is24Hour && locale.amDesignator.empty()) continue;
         const TextFieldFormats fields(locale);
         const LocaleFormats formats(locale);
         for (int minute = 0; minute < 24 * 60; minute += 7) {
             const DateTime t = DateTime::FromParts(2001, 5, 6, minute / 60, minute % 60);
-            ASSERT_EQ(fields.time(t), formats.FormatCompactTime(t)) << name;
+            ASSERT_EQ(fields.Time(t), formats.FormatCompactTime(t)) << name;
         }
     }
 }
@@ -52,15 +52,15 @@ TEST(TextFieldFormats, WhatIsWrittenIsReadBack) {
         const TextFieldFormats fields(locale);
         for (int s = 0; s < 86400; s += 59) {
             const DateTime t = DateTime::FromSeconds(s);
-            const auto back = ParseImportTime(fields.time(t), locale);
-            ASSERT_TRUE(back.has_value()) << name << " " << fields.time(t);
-            ASSERT_EQ(*back, s) << name << " " << fields.time(t);
+            const auto back = ParseImportTime(fields.Time(t), locale);
+            ASSERT_TRUE(back.has_value()) << name << " " << fields.Time(t);
+            ASSERT_EQ(*back, s) << name << " " << fields.Time(t);
         }
         for (int64_t day = DaysFromCivil(1753, 1, 1); day <= DaysFromCivil(9999, 12, 31);
              day += 997) {
             const DateTime d = DateTime::FromDayNumber(day);
-            ASSERT_EQ(ParseImportDate(fields.date(d), fields.dateOrder()), d)
-                << name << " " << fields.date(d);
+            ASSERT_EQ(ParseImportDate(fields.Date(d), fields.DateOrder()), d)
+                << name << " " << fields.Date(d);
         }
     }
 }

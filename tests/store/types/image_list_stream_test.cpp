@@ -16,18 +16,18 @@ using sidetest::U32At;
 void AppendBmp(Bytes& b, int32_t width, int32_t height, uint16_t bpp,
                const std::vector<uint32_t>& palette, const std::vector<uint8_t>& bits) {
     const uint32_t offBits = 14 + 40 + static_cast<uint32_t>(palette.size()) * 4;
-    b.u16(0x4D42).u32(offBits).u16(0).u16(0).u32(offBits);
-    b.u32(40).u32(static_cast<uint32_t>(width)).u32(static_cast<uint32_t>(height)).u16(1).u16(bpp);
-    b.u32(0).u32(static_cast<uint32_t>(bits.size())).u32(0).u32(0).u32(0).u32(0);
+    b.U16(0x4D42).U32(offBits).U16(0).U16(0).U32(offBits);
+    b.U32(40).U32(static_cast<uint32_t>(width)).U32(static_cast<uint32_t>(height)).U16(1).U16(bpp);
+    b.U32(0).U32(static_cast<uint32_t>(bits.size())).U32(0).U32(0).U32(0).U32(0);
     for (uint32_t c : palette)
-        b.u32(c & 0xFFFFFF);
-    b.raw(bits);
+        b.U32(c & 0xFFFFFF);
+    b.Raw(bits);
 }
 
 void AppendIlHead(Bytes& b, uint16_t count, uint16_t capacity, uint16_t cx, uint16_t flags,
                   uint16_t version = 0x0101) {
-    b.u8('I').u8('L').u16(version).u16(count).u16(capacity).u16(4).u16(cx).u16(cx);
-    b.u32(0xFFFFFFFF).u16(flags).u16(0xFFFF).u16(0xFFFF).u16(0xFFFF).u16(0xFFFF);
+    b.U8('I').U8('L').U16(version).U16(count).U16(capacity).U16(4).U16(cx).U16(cx);
+    b.U32(0xFFFFFFFF).U16(flags).U16(0xFFFF).U16(0xFFFF).U16(0xFFFF).U16(0xFFFF);
 }
 
 constexpr uint32_t kColours[] = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0x00FFFF};
@@ -64,14 +64,14 @@ TEST(ImageListStreamTest, ReadsAStreamAsWindowsWritesIt) {
     ArchiveReader in(stream);
     std::vector<IconImage> images;
     ASSERT_TRUE(ReadImageListStream(in, 16, 5, images));
-    EXPECT_EQ(in.remaining(), 0u);
+    EXPECT_EQ(in.Remaining(), 0u);
     ASSERT_EQ(images.size(), 5u);
     for (int k = 0; k < 5; ++k) {
         SCOPED_TRACE(k);
         EXPECT_EQ(images[k].width, 16);
-        EXPECT_EQ(images[k].at(0, 0), kTransparentPixel);
-        EXPECT_EQ(images[k].at(1, 0), OpaquePixel(kColours[k + 1]));
-        EXPECT_EQ(images[k].at(15, 15), OpaquePixel(kColours[k + 1]));
+        EXPECT_EQ(images[k].At(0, 0), kTransparentPixel);
+        EXPECT_EQ(images[k].At(1, 0), OpaquePixel(kColours[k + 1]));
+        EXPECT_EQ(images[k].At(15, 15), OpaquePixel(kColours[k + 1]));
     }
 }
 
@@ -151,7 +151,7 @@ TEST(ImageListStreamTest, WritesVersion101With24BitColourAndMask) {
         images.push_back(PredefinedTypeIcon(i, 32));
     ArchiveWriter w;
     WriteImageListStream(w, 32, images);
-    const std::vector<uint8_t>& b = w.data();
+    const std::vector<uint8_t>& b = w.Data();
     EXPECT_EQ(b[0], 'I');
     EXPECT_EQ(b[1], 'L');
     EXPECT_EQ(U16At(b, 2), 0x0101);
@@ -197,10 +197,10 @@ TEST(ImageListStreamTest, RoundTripKeepsPixelsAndTransparency) {
                 images.push_back(PredefinedTypeIcon(int(i), size));
             ArchiveWriter w;
             WriteImageListStream(w, size, images);
-            ArchiveReader in(w.data());
+            ArchiveReader in(w.Data());
             std::vector<IconImage> back;
             ASSERT_TRUE(ReadImageListStream(in, size, n, back));
-            EXPECT_EQ(in.remaining(), 0u);
+            EXPECT_EQ(in.Remaining(), 0u);
             EXPECT_EQ(back, images);
         }
     }
@@ -228,10 +228,10 @@ TEST(ImageListStreamTest, ThirtyTwoBitListUsesAlphaWhenAnImageHasIt) {
     ArchiveReader in(b.v);
     std::vector<IconImage> images;
     ASSERT_TRUE(ReadImageListStream(in, 16, 2, images));
-    EXPECT_EQ(images[0].at(0, 0), kTransparentPixel);
-    EXPECT_EQ(images[0].at(8, 0), 0x80C80000u);
-    EXPECT_EQ(images[1].at(0, 0), kTransparentPixel);
-    EXPECT_EQ(images[1].at(1, 0), 0xFF640000u);
+    EXPECT_EQ(images[0].At(0, 0), kTransparentPixel);
+    EXPECT_EQ(images[0].At(8, 0), 0x80C80000u);
+    EXPECT_EQ(images[1].At(0, 0), kTransparentPixel);
+    EXPECT_EQ(images[1].At(1, 0), 0xFF640000u);
 }
 
 TEST(ImageListStreamTest, FitIconScalesToTheListSize) {
@@ -239,9 +239,9 @@ TEST(ImageListStreamTest, FitIconScalesToTheListSize) {
     const IconImage small = FitIcon(big, 16);
     EXPECT_EQ(small.width, 16);
     EXPECT_EQ(small.pixels.size(), 256u);
-    EXPECT_EQ(small.at(5, 7), big.at(10, 14));
+    EXPECT_EQ(small.At(5, 7), big.At(10, 14));
     const IconImage blank = FitIcon(IconImage{}, 16);
-    EXPECT_EQ(blank.at(3, 3), kTransparentPixel);
+    EXPECT_EQ(blank.At(3, 3), kTransparentPixel);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "platform/memory_settings.h"
 #include "res/artwork.h"
-#include "store/types/image_list_stream.h"
 #include "store/io/side_file.h"
-#include "support/side_file_test_support.h"
+#include "store/types/image_list_stream.h"
 #include "store/types/types_file.h"
+#include "support/side_file_test_support.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -21,8 +21,8 @@ using sidetest::WriteBytes;
 // The bytes of a types-file header.
 Bytes Header(uint32_t schema, uint32_t types, uint32_t filters = 0) {
     Bytes b;
-    b.str("ZANTIMORETYPES").zeros(1).u32(schema).zeros(20).u32(types).u32(filters);
-    b.zeros(512 - b.v.size());
+    b.Str("ZANTIMORETYPES").Zeros(1).U32(schema).Zeros(20).U32(types).U32(filters);
+    b.Zeros(512 - b.v.size());
     return b;
 }
 
@@ -35,71 +35,71 @@ void AppendImageLists(Bytes& b, size_t smallCount, size_t largeCount) {
     ArchiveWriter w;
     WriteImageListStream(w, 16, small);
     WriteImageListStream(w, 32, large);
-    b.raw(w.data());
+    b.Raw(w.Data());
 }
 
 // A type record of schema 1 (fields 1-8).
 void AppendRecordV1(Bytes& b, const std::string& name, uint32_t flags = 0x02) {
-    b.u32(0x78654321).u32(flags).u32(0x0000FF).u32(0x1E).u32(5).u32(0x00010001);
-    b.u8(static_cast<uint8_t>(name.size())).str(name).u8(0);
+    b.U32(0x78654321).U32(flags).U32(0x0000FF).U32(0x1E).U32(5).U32(0x00010001);
+    b.U8(static_cast<uint8_t>(name.size())).Str(name).U8(0);
 }
 
 // The rest of a schema-2/3 record (fields 9-14).
 void AppendRecordTail(Bytes& b, uint32_t soundPause) {
-    b.u32(0x0000FF).u32(0xBCFFFF).zeros(60).u32(0x00090000).u32(soundPause).zeros(56);
+    b.U32(0x0000FF).U32(0xBCFFFF).Zeros(60).U32(0x00090000).U32(soundPause).Zeros(56);
 }
 
 TypeList SampleList() {
     TypeList list;
     EventType a;
-    a.Name = "Zürich office";
-    a.Flags = kTypeCustomColours | kTypeCustomFont | kTypeFixedStartTime | kTypeSkipWhenOver;
-    a.Colour = 0x123456;
-    a.Duration = TimeAmount(0x10002);
-    a.Advance = TimeAmount(0x20003);
-    a.Sound = 0x00010002;
-    a.SoundFile = "/home/user/sounds/" + std::string(300, 'x') + ".wav";
-    a.TextColour = 0xFFFFFF;
-    a.BackColour = 0x000080;
-    for (size_t i = 0; i < a.Font.size(); ++i)
-        a.Font[i] = static_cast<uint8_t>(i * 3);
-    a.StartTime = 0x0008001E;
-    a.SoundPause = 0x00020005;
-    list.addType(a, PredefinedTypeIcon(6, 16), PredefinedTypeIcon(6, 32));
+    a.name = "Zürich office";
+    a.flags = kTypeCustomColours | kTypeCustomFont | kTypeFixedStartTime | kTypeSkipWhenOver;
+    a.colour = 0x123456;
+    a.duration = TimeAmount(0x10002);
+    a.advance = TimeAmount(0x20003);
+    a.sound = 0x00010002;
+    a.soundFile = "/home/user/sounds/" + std::string(300, 'x') + ".wav";
+    a.textColour = 0xFFFFFF;
+    a.backColour = 0x000080;
+    for (size_t i = 0; i < a.font.size(); ++i)
+        a.font[i] = static_cast<uint8_t>(i * 3);
+    a.startTime = 0x0008001E;
+    a.soundPause = 0x00020005;
+    list.AddType(a, PredefinedTypeIcon(6, 16), PredefinedTypeIcon(6, 32));
     EventType b;
-    b.Name = "plain";
-    list.addType(b, PredefinedTypeIcon(2, 16), PredefinedTypeIcon(2, 32));
-    list.filters() = {{1, "Everything", {"Zürich office", "plain"}}, {0, "Empty", {}}};
+    b.name = "plain";
+    list.AddType(b, PredefinedTypeIcon(2, 16), PredefinedTypeIcon(2, 32));
+    list.Filters() = {{1, "Everything", {"Zürich office", "plain"}}, {0, "Empty", {}}};
     return list;
 }
 
 void ExpectSameTypes(const TypeList& a, const TypeList& b) {
-    EXPECT_EQ(a.types(), b.types());
-    EXPECT_EQ(a.smallIcons(), b.smallIcons());
-    EXPECT_EQ(a.largeIcons(), b.largeIcons());
-    EXPECT_EQ(a.filters(), b.filters());
+    EXPECT_EQ(a.Types(), b.Types());
+    EXPECT_EQ(a.SmallIcons(), b.SmallIcons());
+    EXPECT_EQ(a.LargeIcons(), b.LargeIcons());
+    EXPECT_EQ(a.Filters(), b.Filters());
 }
 
 class TypesFileTest : public ::testing::Test {
 protected:
-    std::string path() const { return folder.file("Zantimo.TP0"); }
-    SideFileOutcome load(TypeList& list) { return loadTypes(list, folder.path(), settings); }
+    std::string Path() const { return folder_.File("Zantimo.TP0"); }
+    SideFileOutcome Load(TypeList& list) { return LoadTypes(list, folder_.Path(), settings_); }
 
-    TempFolder folder;
-    MemorySettings settings;
+    TempFolder folder_;
+    MemorySettings settings_;
 };
 
 TEST_F(TypesFileTest, FirstStartCreatesThePredefinedTypes) {
     TypeList list;
-    const SideFileOutcome r = load(list);
-    ASSERT_TRUE(r.ok());
+    const SideFileOutcome r = Load(list);
+    ASSERT_TRUE(r.Ok());
     EXPECT_TRUE(r.created);
     EXPECT_FALSE(r.replaced);
-    ASSERT_EQ(list.typeCount(), 11u);
-    EXPECT_EQ(list.typeAt(0)->Name, "Alarm");
-    EXPECT_EQ(list.typeAt(10)->Name, "TV program");
+    ASSERT_EQ(list.TypeCount(), 11u);
+    EXPECT_EQ(list.TypeAt(0)->name, "Alarm");
+    EXPECT_EQ(list.TypeAt(10)->name, "TV program");
 
-    const std::vector<uint8_t> file = ReadBytes(path());
+    const std::vector<uint8_t> file = ReadBytes(Path());
     ASSERT_GT(file.size(), 512u);
     EXPECT_EQ(std::string(file.begin(), file.begin() + 14), "ZANTIMORETYPES");
     EXPECT_EQ(U32At(file, 15), 3u);
@@ -108,8 +108,8 @@ TEST_F(TypesFileTest, FirstStartCreatesThePredefinedTypes) {
     EXPECT_EQ(U32At(file, file.size() - 4), 0u); // no filter records
 
     TypeList again;
-    const SideFileOutcome r2 = load(again);
-    ASSERT_TRUE(r2.ok());
+    const SideFileOutcome r2 = Load(again);
+    ASSERT_TRUE(r2.Ok());
     EXPECT_FALSE(r2.created);
     ExpectSameTypes(again, list);
 }
@@ -117,21 +117,21 @@ TEST_F(TypesFileTest, FirstStartCreatesThePredefinedTypes) {
 TEST_F(TypesFileTest, SmallFileIsWrittenByteForByte) {
     TypeList list;
     EventType t;
-    t.Name = "Gym";
-    t.Flags = kTypeInFilter | kTypeYearly; // InFilter is not written
-    t.Colour = 0x00A0B0C0;
-    t.Duration = TimeAmount(0x10001);
-    t.Advance = TimeAmount(10);
-    t.Sound = 2;
-    t.SoundFile = "b.wav";
-    t.TextColour = 0x01;
-    t.BackColour = 0x02;
-    t.Font[0] = 0xF4; // height -12
-    t.Font[59] = 0x7A;
-    t.StartTime = 0x00070000;
-    t.SoundPause = 0x00000015;
-    list.addType(t, PredefinedTypeIcon(0, 16), PredefinedTypeIcon(0, 32));
-    list.filters() = {{1, "Sport", {"Gym"}}};
+    t.name = "Gym";
+    t.flags = kTypeInFilter | kTypeYearly; // InFilter is not written
+    t.colour = 0x00A0B0C0;
+    t.duration = TimeAmount(0x10001);
+    t.advance = TimeAmount(10);
+    t.sound = 2;
+    t.soundFile = "b.wav";
+    t.textColour = 0x01;
+    t.backColour = 0x02;
+    t.font[0] = 0xF4; // height -12
+    t.font[59] = 0x7A;
+    t.startTime = 0x00070000;
+    t.soundPause = 0x00000015;
+    list.AddType(t, PredefinedTypeIcon(0, 16), PredefinedTypeIcon(0, 32));
+    list.Filters() = {{1, "Sport", {"Gym"}}};
     const std::vector<uint8_t> f = SerializeTypesFile(list);
 
     Bytes header = Header(3, 1, 1);
@@ -150,23 +150,23 @@ TEST_F(TypesFileTest, SmallFileIsWrittenByteForByte) {
     at += 28 + (54 + 128 * 3 * 32) + (62 + 16 * 32);
 
     Bytes record;
-    record.u32(0x78654321).u32(0x10).u32(0x00A0B0C0).u32(0x10001).u32(10).u32(2);
-    record.u8(3).str("Gym").u8(5).str("b.wav");
-    record.u32(1).u32(2).u8(0xF4).zeros(58).u8(0x7A).u32(0x00070000).u32(0x15).zeros(56);
-    record.u32(1).u32(1).u8(5).str("Sport").u32(1).u8(3).str("Gym");
+    record.U32(0x78654321).U32(0x10).U32(0x00A0B0C0).U32(0x10001).U32(10).U32(2);
+    record.U8(3).Str("Gym").U8(5).Str("b.wav");
+    record.U32(1).U32(2).U8(0xF4).Zeros(58).U8(0x7A).U32(0x00070000).U32(0x15).Zeros(56);
+    record.U32(1).U32(1).U8(5).Str("Sport").U32(1).U8(3).Str("Gym");
     EXPECT_EQ(std::vector<uint8_t>(f.begin() + static_cast<ptrdiff_t>(at), f.end()), record.v);
 }
 
 TEST_F(TypesFileTest, SaveAndLoadKeepEveryField) {
     const TypeList list = SampleList();
-    ASSERT_TRUE(saveTypes(list, folder.path(), settings).ok());
-    const std::vector<uint8_t> first = ReadBytes(path());
+    ASSERT_TRUE(SaveTypes(list, folder_.Path(), settings_).Ok());
+    const std::vector<uint8_t> first = ReadBytes(Path());
     TypeList loaded;
-    ASSERT_TRUE(load(loaded).ok());
+    ASSERT_TRUE(Load(loaded).Ok());
     ExpectSameTypes(loaded, list);
-    ASSERT_TRUE(saveTypes(loaded, folder.path(), settings).ok());
-    EXPECT_EQ(ReadBytes(path()), first);
-    EXPECT_FALSE(FileExists(path() + ".new"));
+    ASSERT_TRUE(SaveTypes(loaded, folder_.Path(), settings_).Ok());
+    EXPECT_EQ(ReadBytes(Path()), first);
+    EXPECT_FALSE(FileExists(Path() + ".new"));
 }
 
 TEST_F(TypesFileTest, ImageListsShorterThanTheTypeCountAreUnreadable) {
@@ -176,18 +176,18 @@ TEST_F(TypesFileTest, ImageListsShorterThanTheTypeCountAreUnreadable) {
         AppendRecordV1(b, "Type " + std::to_string(i));
         AppendRecordTail(b, 30);
     }
-    b.u32(0);
-    WriteBytes(path(), b.v);
+    b.U32(0);
+    WriteBytes(Path(), b.v);
     TypeList list;
-    list.addType(EventType{}, {}, {});
-    const SideFileOutcome r = load(list);
-    ASSERT_TRUE(r.ok());
+    list.AddType(EventType{}, {}, {});
+    const SideFileOutcome r = Load(list);
+    ASSERT_TRUE(r.Ok());
     EXPECT_TRUE(r.replaced);
-    EXPECT_EQ(r.keptAs, path() + ".bak");
+    EXPECT_EQ(r.keptAs, Path() + ".bak");
     EXPECT_EQ(ReadBytes(r.keptAs), b.v); // nothing lost
-    ASSERT_EQ(list.typeCount(), 11u);
-    EXPECT_EQ(list.typeAt(0)->Name, "Alarm");
-    EXPECT_EQ(U32At(ReadBytes(path()), 39), 11u);
+    ASSERT_EQ(list.TypeCount(), 11u);
+    EXPECT_EQ(list.TypeAt(0)->name, "Alarm");
+    EXPECT_EQ(U32At(ReadBytes(Path()), 39), 11u);
 }
 
 TEST_F(TypesFileTest, SchemaOneLoadsWithDefaultsAndIsSavedAsSchemaThree) {
@@ -195,27 +195,27 @@ TEST_F(TypesFileTest, SchemaOneLoadsWithDefaultsAndIsSavedAsSchemaThree) {
     AppendImageLists(b, 2, 2);
     AppendRecordV1(b, "Call");
     AppendRecordV1(b, "Old type", 0x03); // with InFilter
-    WriteBytes(path(), b.v);
+    WriteBytes(Path(), b.v);
     TypeList list;
     list.systemColours = {0x0A0B0C, 0xD0E0F0};
-    const SideFileOutcome r = load(list);
-    ASSERT_TRUE(r.ok());
+    const SideFileOutcome r = Load(list);
+    ASSERT_TRUE(r.Ok());
     EXPECT_FALSE(r.replaced);
-    ASSERT_EQ(list.typeCount(), 2u);
-    for (const EventType& t : list.types()) {
-        SCOPED_TRACE(t.Name);
-        EXPECT_EQ(t.TextColour, 0x0A0B0Cu);
-        EXPECT_EQ(t.BackColour, 0xD0E0F0u);
-        EXPECT_EQ(t.Font, LogFontBytes{});
-        EXPECT_EQ(t.StartTime, 0u);
-        EXPECT_EQ(t.SoundPause, 30u);
+    ASSERT_EQ(list.TypeCount(), 2u);
+    for (const EventType& t : list.Types()) {
+        SCOPED_TRACE(t.name);
+        EXPECT_EQ(t.textColour, 0x0A0B0Cu);
+        EXPECT_EQ(t.backColour, 0xD0E0F0u);
+        EXPECT_EQ(t.font, LogFontBytes{});
+        EXPECT_EQ(t.startTime, 0u);
+        EXPECT_EQ(t.soundPause, 30u);
         EXPECT_FALSE(t.Has(kTypeInFilter));
-        EXPECT_EQ(t.Sound, 0x00010001u);
-        EXPECT_EQ(t.Advance.word, 5u);
+        EXPECT_EQ(t.sound, 0x00010001u);
+        EXPECT_EQ(t.advance.word, 5u);
     }
-    EXPECT_TRUE(list.filters().empty());
-    ASSERT_TRUE(saveTypes(list, folder.path(), settings).ok());
-    EXPECT_EQ(U32At(ReadBytes(path()), 15), 3u);
+    EXPECT_TRUE(list.Filters().empty());
+    ASSERT_TRUE(SaveTypes(list, folder_.Path(), settings_).Ok());
+    EXPECT_EQ(U32At(ReadBytes(Path()), 15), 3u);
 }
 
 TEST_F(TypesFileTest, SoundPauseZeroReadsAsThirtySeconds) {
@@ -223,12 +223,12 @@ TEST_F(TypesFileTest, SoundPauseZeroReadsAsThirtySeconds) {
     AppendImageLists(b, 1, 1);
     AppendRecordV1(b, "Quiet");
     AppendRecordTail(b, 0);
-    WriteBytes(path(), b.v);
+    WriteBytes(Path(), b.v);
     TypeList list;
-    ASSERT_TRUE(load(list).ok());
-    ASSERT_EQ(list.typeCount(), 1u);
-    EXPECT_EQ(list.typeAt(0)->SoundPause, 30u);
-    EXPECT_EQ(list.typeAt(0)->StartTime, 0x00090000u);
+    ASSERT_TRUE(Load(list).Ok());
+    ASSERT_EQ(list.TypeCount(), 1u);
+    EXPECT_EQ(list.TypeAt(0)->soundPause, 30u);
+    EXPECT_EQ(list.TypeAt(0)->startTime, 0x00090000u);
 }
 
 TEST_F(TypesFileTest, NamesWrittenOnWindowsAreDecoded) {
@@ -236,11 +236,11 @@ TEST_F(TypesFileTest, NamesWrittenOnWindowsAreDecoded) {
     AppendImageLists(b, 1, 1);
     AppendRecordV1(b, "Caf\xE9");
     AppendRecordTail(b, 30);
-    WriteBytes(path(), b.v);
+    WriteBytes(Path(), b.v);
     TypeList list;
-    ASSERT_TRUE(load(list).ok());
-    EXPECT_EQ(list.typeAt(0)->Name, "Café");
-    EXPECT_EQ(list.findType("CAFÉ"), 0);
+    ASSERT_TRUE(Load(list).Ok());
+    EXPECT_EQ(list.TypeAt(0)->name, "Café");
+    EXPECT_EQ(list.FindType("CAFÉ"), 0);
 }
 
 TEST_F(TypesFileTest, FilesNotWrittenByTheProgramAreRefused) {
@@ -249,15 +249,15 @@ TEST_F(TypesFileTest, FilesNotWrittenByTheProgramAreRefused) {
         Bytes b = Header(schema, count);
         AppendImageLists(b, count, count);
         for (uint32_t i = 0; i < count; ++i) {
-            b.u32(0x78654321).u32(0).u32(0).u32(0x1E).u32(0).u32(0);
-            b.u8(0xFF).u16(0xFFFF).u32(nameLength).str("T").u8(0);
+            b.U32(0x78654321).U32(0).U32(0).U32(0x1E).U32(0).U32(0);
+            b.U8(0xFF).U16(0xFFFF).U32(nameLength).Str("T").U8(0);
             AppendRecordTail(b, 30);
         }
-        b.u32(filterCount);
+        b.U32(filterCount);
         for (uint32_t i = 0; i < filterCount; ++i) {
-            b.u32(0).u8(1).str("F").u32(namesInFilter);
+            b.U32(0).U8(1).Str("F").U32(namesInFilter);
             for (uint32_t k = 0; k < namesInFilter; ++k)
-                b.u8(1).str("T");
+                b.U8(1).Str("T");
         }
         return b.v;
     };
@@ -325,61 +325,61 @@ TEST_F(TypesFileTest, AFileCutShortByACrashIsKeptAndReplaced) {
                      whole.size() - 200, whole.size() - 1}) {
         SCOPED_TRACE(n);
         TempFolder here;
-        const std::string file = here.file("Zantimo.TP0");
+        const std::string file = here.File("Zantimo.TP0");
         const std::vector<uint8_t> cut(whole.begin(), whole.begin() + static_cast<ptrdiff_t>(n));
         WriteBytes(file, cut);
         TypeList list;
-        const SideFileOutcome r = loadTypes(list, here.path(), settings);
-        ASSERT_TRUE(r.ok());
+        const SideFileOutcome r = LoadTypes(list, here.Path(), settings_);
+        ASSERT_TRUE(r.Ok());
         EXPECT_TRUE(r.replaced);
         EXPECT_EQ(ReadBytes(r.keptAs), cut);
-        EXPECT_EQ(list.typeCount(), 11u);
+        EXPECT_EQ(list.TypeCount(), 11u);
         TypeList reread;
-        EXPECT_FALSE(loadTypes(reread, here.path(), settings).replaced);
-        EXPECT_EQ(reread.typeCount(), 11u);
+        EXPECT_FALSE(LoadTypes(reread, here.Path(), settings_).replaced);
+        EXPECT_EQ(reread.TypeCount(), 11u);
     }
 }
 
 TEST_F(TypesFileTest, BackupsAreNumberedWhenTheNameIsTaken) {
-    WriteBytes(path(), {1, 2, 3});
-    WriteBytes(path() + ".bak", {9});
+    WriteBytes(Path(), {1, 2, 3});
+    WriteBytes(Path() + ".bak", {9});
     TypeList list;
-    const SideFileOutcome r = load(list);
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.keptAs, path() + ".bak2");
-    EXPECT_EQ(ReadBytes(path() + ".bak"), std::vector<uint8_t>{9});
-    EXPECT_EQ(ReadBytes(path() + ".bak2"), (std::vector<uint8_t>{1, 2, 3}));
+    const SideFileOutcome r = Load(list);
+    ASSERT_TRUE(r.Ok());
+    EXPECT_EQ(r.keptAs, Path() + ".bak2");
+    EXPECT_EQ(ReadBytes(Path() + ".bak"), std::vector<uint8_t>{9});
+    EXPECT_EQ(ReadBytes(Path() + ".bak2"), (std::vector<uint8_t>{1, 2, 3}));
 }
 
 TEST_F(TypesFileTest, AFailedSaveLeavesTheOldFileInPlace) {
     // The new file cannot be created: its name is taken by a folder that is not empty.
-    std::filesystem::create_directories(path() + ".new/inside");
-    WriteBytes(path(), {1, 2, 3});
+    std::filesystem::create_directories(Path() + ".new/inside");
+    WriteBytes(Path(), {1, 2, 3});
     TypeList list;
-    const SideFileOutcome r = load(list);
-    EXPECT_FALSE(r.ok());
-    EXPECT_EQ(r.path, path());
-    EXPECT_EQ(ReadBytes(path()), (std::vector<uint8_t>{1, 2, 3}));
-    EXPECT_FALSE(FileExists(path() + ".bak"));
+    const SideFileOutcome r = Load(list);
+    EXPECT_FALSE(r.Ok());
+    EXPECT_EQ(r.path, Path());
+    EXPECT_EQ(ReadBytes(Path()), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_FALSE(FileExists(Path() + ".bak"));
 
     // Saving over a good file that cannot be replaced keeps the good file.
-    std::filesystem::remove(path());
-    std::filesystem::remove_all(path() + ".new");
-    ASSERT_TRUE(saveTypes(SampleList(), folder.path(), settings).ok());
-    const std::vector<uint8_t> good = ReadBytes(path());
-    std::filesystem::create_directories(path() + ".new/inside");
+    std::filesystem::remove(Path());
+    std::filesystem::remove_all(Path() + ".new");
+    ASSERT_TRUE(SaveTypes(SampleList(), folder_.Path(), settings_).Ok());
+    const std::vector<uint8_t> good = ReadBytes(Path());
+    std::filesystem::create_directories(Path() + ".new/inside");
     TypeList predefined;
-    predefined.createPredefined();
-    EXPECT_FALSE(saveTypes(predefined, folder.path(), settings).ok());
-    EXPECT_EQ(ReadBytes(path()), good);
+    predefined.CreatePredefined();
+    EXPECT_FALSE(SaveTypes(predefined, folder_.Path(), settings_).Ok());
+    EXPECT_EQ(ReadBytes(Path()), good);
 }
 
 TEST_F(TypesFileTest, UnknownFolderFails) {
     TypeList list;
-    const SideFileOutcome r = loadTypes(list, "", settings);
-    EXPECT_FALSE(r.ok());
+    const SideFileOutcome r = LoadTypes(list, "", settings_);
+    EXPECT_FALSE(r.Ok());
     EXPECT_EQ(r.cause, FileCause::BadPath);
-    EXPECT_FALSE(loadTypes(list, folder.file("missing/deeper"), settings).ok());
+    EXPECT_FALSE(LoadTypes(list, folder_.File("missing/deeper"), settings_).Ok());
 }
 
 TEST_F(TypesFileTest, UndefinedTypeSettingsAreCheckedAndSaved) {
@@ -395,17 +395,17 @@ TEST_F(TypesFileTest, UndefinedTypeSettingsAreCheckedAndSaved) {
     for (const Case& c : cases) {
         UndefinedTypeSettings stored = c.stored;
         stored.soundFile = "bell.wav";
-        WriteUndefinedTypeSettings(settings, stored);
+        WriteUndefinedTypeSettings(settings_, stored);
         TypeList list;
-        ASSERT_TRUE(load(list).ok());
-        EXPECT_EQ(list.undefinedType().Sound, c.sound);
-        EXPECT_EQ(list.undefinedType().SoundPause, c.pause);
-        EXPECT_EQ(list.undefinedType().SoundFile, "bell.wav");
-        EXPECT_EQ(list.undefinedType().Colour, static_cast<uint32_t>(c.stored.colour));
-        EXPECT_EQ(list.undefinedType().largeIcon, ProgramIcon(kIconUndefinedType, 32));
+        ASSERT_TRUE(Load(list).Ok());
+        EXPECT_EQ(list.UndefinedEntry().sound, c.sound);
+        EXPECT_EQ(list.UndefinedEntry().soundPause, c.pause);
+        EXPECT_EQ(list.UndefinedEntry().soundFile, "bell.wav");
+        EXPECT_EQ(list.UndefinedEntry().colour, static_cast<uint32_t>(c.stored.colour));
+        EXPECT_EQ(list.UndefinedEntry().largeIcon, ProgramIcon(kIconUndefinedType, 32));
         // Loading saved nothing new here, so write and read back.
-        ASSERT_TRUE(saveTypes(list, folder.path(), settings).ok());
-        const UndefinedTypeSettings saved = ReadUndefinedTypeSettings(settings);
+        ASSERT_TRUE(SaveTypes(list, folder_.Path(), settings_).Ok());
+        const UndefinedTypeSettings saved = ReadUndefinedTypeSettings(settings_);
         EXPECT_EQ(saved.soundKind, c.sound & 0xFFFF);
         EXPECT_EQ(saved.soundRepeat, c.sound >> 16);
         EXPECT_EQ(saved.soundPause, c.pause);
@@ -421,12 +421,12 @@ namespace {
 
 TEST(SideFileTest, ALinkedFileIsReplacedWhereTheLinkPoints) {
     sidetest::TempFolder folder;
-    const std::string target = folder.file("real.TP0");
+    const std::string target = folder.File("real.TP0");
     sidetest::WriteBytes(target, {1});
-    std::filesystem::create_symlink(target, folder.file("Zantimo.TP0"));
+    std::filesystem::create_symlink(target, folder.File("Zantimo.TP0"));
     const std::vector<uint8_t> bytes{7, 8, 9};
-    ASSERT_EQ(WriteFileAtomically(folder.file("Zantimo.TP0"), bytes), FileCause::None);
-    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("Zantimo.TP0")));
+    ASSERT_EQ(WriteFileAtomically(folder.File("Zantimo.TP0"), bytes), FileCause::None);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("Zantimo.TP0")));
     EXPECT_EQ(sidetest::ReadBytes(target), bytes);
 }
 

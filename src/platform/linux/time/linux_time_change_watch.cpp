@@ -67,14 +67,14 @@ TimeChanges LinuxTimeChangeWatch::Check() {
         // Cancelled, or the far-away expiry reached: the clock was set. Either way the timer
         // must be armed again from the new time.
         if (r == -ECANCELED || r > 0) {
-            changes.ClockSet = true;
+            changes.clockSet = true;
             calls_->Arm(fd_);
             continue;
         }
         break; // a failing descriptor: the tick's check of the clocks remains
     }
     const ClockReadings now = calls_->Now();
-    changes.Resumed = SleptBetween(last_, now);
+    changes.resumed = SleptBetween(last_, now);
     last_ = now;
     return changes;
 }

@@ -11,8 +11,8 @@ namespace {
 // The kernel as the test scripts it.
 struct ScriptedCalls final : TimerFdCalls {
     struct Log {
-        int Arms = 0;
-        int Closes = 0;
+        int arms = 0;
+        int closes = 0;
     };
     Log* log;
     std::deque<int64_t> reads; // what Read answers in turn; then 0
@@ -21,7 +21,7 @@ struct ScriptedCalls final : TimerFdCalls {
 
     explicit ScriptedCalls(Log* l) : log(l) {}
     int Create() override { return createFails ? -1 : 7; }
-    bool Arm(int) override { return ++log->Arms > 0; }
+    bool Arm(int) override { return ++log->arms > 0; }
     int64_t Read(int) override {
         if (reads.empty()) return 0;
         const int64_t r = reads.front();
@@ -29,7 +29,7 @@ struct ScriptedCalls final : TimerFdCalls {
         return r;
     }
     ClockReadings Now() override { return now; }
-    void Close(int) override { ++log->Closes; }
+    void Close(int) override { ++log->closes; }
 };
 
 TEST(LinuxTimeChangeWatch, ACancelledTimerMeansTheClockWasSetAndIsArmedAgain) {
@@ -39,12 +39,12 @@ TEST(LinuxTimeChangeWatch, ACancelledTimerMeansTheClockWasSetAndIsArmedAgain) {
     {
         LinuxTimeChangeWatch watch(std::move(calls));
         EXPECT_EQ(watch.Descriptor(), 7);
-        EXPECT_EQ(log.Arms, 1);
+        EXPECT_EQ(log.arms, 1);
         EXPECT_EQ(watch.Check(), TimeChanges{});
 
         kernel->reads = {-ECANCELED};
         EXPECT_EQ(watch.Check(), (TimeChanges{true, false}));
-        EXPECT_EQ(log.Arms, 2);
+        EXPECT_EQ(log.arms, 2);
 
         // The machine slept an hour: the kernel cancels the timer and the clocks part.
         kernel->reads = {-ECANCELED};
@@ -57,7 +57,7 @@ TEST(LinuxTimeChangeWatch, ACancelledTimerMeansTheClockWasSetAndIsArmedAgain) {
         kernel->now = {6'000'000'000, 7'206'000'000'000};
         EXPECT_EQ(watch.Check(), (TimeChanges{false, true}));
     }
-    EXPECT_EQ(log.Closes, 1);
+    EXPECT_EQ(log.closes, 1);
 }
 
 TEST(LinuxTimeChangeWatch, WithoutADescriptorOnlyTheClocksTell) {
@@ -76,7 +76,7 @@ TEST(LinuxTimeChangeWatch, TheRealTimerIsArmedAndQuiet) {
     ASSERT_GE(watch.Descriptor(), 0) << "timerfd with cancel-on-set is not available";
     pollfd p{watch.Descriptor(), POLLIN, 0};
     EXPECT_EQ(poll(&p, 1, 0), 0); // nothing to read while nobody sets the clock
-    EXPECT_FALSE(watch.Check().ClockSet);
+    EXPECT_FALSE(watch.Check().clockSet);
 }
 
 } // namespace
