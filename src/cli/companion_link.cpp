@@ -1,6 +1,7 @@
 #include "cli/companion_link.h"
 
 #include "cli/commands.h"
+#include "platform/data_folder.h"
 #include "res/format_text.h"
 #include "res/strings.h"
 
@@ -20,7 +21,7 @@ bool IsChangingCommand(std::string_view command) {
 
 std::string AbsoluteIn(const std::string& folder, const std::string& path) {
     if (path.empty() || path.front() == '/' || folder.empty()) return path;
-    return folder.back() == '/' ? folder + path : folder + "/" + path;
+    return PathInFolder(folder, path);
 }
 
 std::optional<CompanionRequest> RequestForProgram(std::span<const std::string> args,

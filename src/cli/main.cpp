@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
             duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
     };
     // A changing command goes to the running program, which holds the library.
-    const std::string socketPath = zm::RuntimeFolder() + "/" + zm::kInstanceSocketName;
+    const std::string socketPath = zm::PathInFolder(zm::RuntimeFolder(), zm::kInstanceSocketName);
     const zm::Exchange exchange = [&socketPath](std::string_view payload) {
         return zm::ExchangeOverSocket(socketPath, payload, std::chrono::seconds(60),
                                       zm::kMaxAnswerBytes);

@@ -1,5 +1,7 @@
 #include "sound/midi_data.h"
 
+#include "platform/byte_order.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -10,10 +12,6 @@ bool StartsWith(std::span<const uint8_t> bytes, const char* tag) {
     return bytes.size() >= 4 && std::memcmp(bytes.data(), tag, 4) == 0;
 }
 
-uint32_t LittleEndian32(const uint8_t* p) {
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
 } // namespace
 
 std::span<const uint8_t> StandardMidiOf(std::span<const uint8_t> file) {
@@ -22,7 +20,7 @@ std::span<const uint8_t> StandardMidiOf(std::span<const uint8_t> file) {
         return {};
     size_t offset = 12;
     while (file.size() - offset >= 8) {
-        const uint64_t size = LittleEndian32(file.data() + offset + 4);
+        const uint64_t size = GetLe32(file.data() + offset + 4);
         const size_t body = offset + 8;
         if (StartsWith(file.subspan(offset), "data")) {
             const auto midi = file.subspan(body, std::min<uint64_t>(size, file.size() - body));

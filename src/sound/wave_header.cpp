@@ -1,5 +1,7 @@
 #include "sound/wave_header.h"
 
+#include "platform/byte_order.h"
+
 #include <algorithm>
 #include <cstring>
 #include <fstream>
@@ -9,10 +11,6 @@ namespace {
 
 constexpr size_t kClassicFormatBytes = 14; // format tag, channels, rate, byte rate, block align
 constexpr uint64_t kChunkHeaderBytes = 8;
-
-uint32_t LittleEndian32(const uint8_t* p) {
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
 
 struct Chunk {
     uint64_t bodyOffset = 0;
@@ -25,7 +23,7 @@ std::optional<Chunk> FindChunk(const WaveByteReader& read, uint64_t offset, uint
     while (offset + kChunkHeaderBytes <= end) {
         uint8_t header[kChunkHeaderBytes];
         if (!read(offset, header, sizeof header)) return std::nullopt;
-        const Chunk chunk{offset + kChunkHeaderBytes, LittleEndian32(header + 4)};
+        const Chunk chunk{offset + kChunkHeaderBytes, GetLe32(header + 4)};
         if (std::memcmp(header, id, 4) == 0) return chunk;
         // Chunks start on even offsets: an odd-sized body is followed by a pad byte.
         offset = chunk.bodyOffset + chunk.declaredSize + (chunk.declaredSize & 1);
@@ -40,7 +38,7 @@ std::optional<WaveTiming> ReadWaveTiming(uint64_t fileSize, const WaveByteReader
     if (fileSize < sizeof form || !read(0, form, sizeof form)) return std::nullopt;
     if (std::memcmp(form, "RIFF", 4) != 0 || std::memcmp(form + 8, "WAVE", 4) != 0)
         return std::nullopt;
-    const uint64_t formEnd = std::min<uint64_t>(fileSize, 8 + uint64_t{LittleEndian32(form + 4)});
+    const uint64_t formEnd = std::min<uint64_t>(fileSize, 8 + uint64_t{GetLe32(form + 4)});
 
     const auto format = FindChunk(read, sizeof form, formEnd, "fmt ");
     if (!format || format->declaredSize < kClassicFormatBytes ||
@@ -49,7 +47,7 @@ std::optional<WaveTiming> ReadWaveTiming(uint64_t fileSize, const WaveByteReader
     uint8_t classic[kClassicFormatBytes];
     if (!read(format->bodyOffset, classic, sizeof classic)) return std::nullopt;
     WaveTiming timing;
-    timing.bytesPerSecond = LittleEndian32(classic + 8);
+    timing.bytesPerSecond = GetLe32(classic + 8);
     if (timing.bytesPerSecond == 0) return std::nullopt;
 
     const uint64_t afterFormat =

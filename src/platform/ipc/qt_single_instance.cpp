@@ -1,5 +1,6 @@
 #include "platform/ipc/qt_single_instance.h"
 
+#include "platform/data_folder.h"
 #include "platform/ipc/companion_connection.h"
 #include "platform/local/local_socket.h"
 #include "platform/local/runtime_folder.h"
@@ -47,17 +48,17 @@ QtSingleInstance::~QtSingleInstance() {
 }
 
 std::string QtSingleInstance::SocketPath() const {
-    return folder_ + "/" + kInstanceSocketName;
+    return PathInFolder(folder_, kInstanceSocketName);
 }
 
 InstanceStart QtSingleInstance::Start() {
     if (!PrepareRuntimeFolder(folder_, ::getuid(), problem_)) return InstanceStart::Unavailable;
-    switch (lock_.Acquire(folder_ + "/" + kInstanceLockName)) {
+    switch (lock_.Acquire(PathInFolder(folder_, kInstanceLockName))) {
     case LockClaim::HeldElsewhere:
         AskForRestore(SocketPath(), kRestoreWait);
         return InstanceStart::AnotherRuns;
     case LockClaim::Failed:
-        problem_ = folder_ + "/" + kInstanceLockName;
+        problem_ = PathInFolder(folder_, kInstanceLockName);
         return InstanceStart::Unavailable;
     case LockClaim::Acquired:
         break;
