@@ -14,6 +14,9 @@ enum class PresentResult : uint8_t {
     Failed,             // the window could not be created
 };
 
+// The result's name, for messages and test output.
+const char* NameOf(PresentResult result);
+
 class ReminderPresenter {
 public:
     virtual ~ReminderPresenter() = default;
