@@ -13,9 +13,16 @@
 namespace zm {
 namespace {
 
+// A change that is stored although a step after it failed: the failure, as a warning.
+void WarnIfAny(const CliRun& run, CliSession& session) {
+    if (const LibraryResult warning = session.Store().LastWarning(); warning != LibraryResult::Ok)
+        run.Error(ResultText(warning));
+}
+
 // The event as the store told its last change: its object, or its line. `unchanged` is shown
 // when the store had nothing to change (enabling an enabled event).
 int PrintChanged(const CliRun& run, CliSession& session, const EventRecord& unchanged) {
+    WarnIfAny(run, session);
     const EventRecord& e = session.ChangedEvent() ? *session.ChangedEvent() : unchanged;
     if (run.WantsJson())
         run.PrintJson(EventJson(e, run.Names()));
@@ -63,7 +70,7 @@ int RunAdd(CliRun& run) {
 int RunAccept(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
         if (auto refused = RefusedState(e)) return run.FailWith(LoadString(*refused));
-        const LibraryResult rc = s.Store().AcceptListed(e.key);
+        const LibraryResult rc = s.Store().AcceptListed(e.key, e.id);
         return rc != LibraryResult::Ok ? run.Fail(rc) : PrintChanged(run, s, e);
     });
 }
@@ -89,7 +96,7 @@ int RunSnooze(CliRun& run) {
         request.unit = amount.unit;
         request.count = amount.count | (beforeStart ? TimeAmount::kBeforeStart : 0);
         Verdict verdict;
-        const LibraryResult rc = s.Store().SnoozeStored(e.key, request, verdict);
+        const LibraryResult rc = s.Store().SnoozeStored(e.key, e.id, request, verdict);
         if (rc != LibraryResult::Ok) return run.Fail(rc);
         if (!verdict.Ok()) return run.FailWith(LoadString(verdict.message));
         return PrintChanged(run, s, e);
@@ -100,15 +107,16 @@ int RunUnsnooze(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
         if (e.Has(kDisabled)) return run.FailWith(LoadString(IDS_CLI_EVENT_DISABLED));
         if (!e.Has(kSnoozed)) return run.FailWith(LoadString(IDS_CLI_NOT_SNOOZED));
-        const LibraryResult rc = s.Store().UnsnoozeStored(e.key);
+        const LibraryResult rc = s.Store().UnsnoozeStored(e.key, e.id);
         return rc != LibraryResult::Ok ? run.Fail(rc) : PrintChanged(run, s, e);
     });
 }
 
 int RunDelete(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
-        const LibraryResult rc = s.Store().RemoveEvent(e.key);
+        const LibraryResult rc = s.Store().RemoveEvent(e.key, e.id);
         if (rc != LibraryResult::Ok) return run.Fail(rc);
+        WarnIfAny(run, s);
         if (run.WantsJson()) run.PrintJson(Json{{"key", e.key}, {"deleted", true}});
         return kExitOk;
     });

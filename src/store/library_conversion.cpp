@@ -3,6 +3,7 @@
 
 #include "store/event_store.h"
 #include "store/io/memory_file.h"
+#include "store/library/index_journal.h"
 #include "store/library/library_format.h"
 #include "store/store_messages.h"
 #include "store/store_paths.h"
@@ -40,7 +41,8 @@ LibraryResult EventStore::OpenOrConvert(const std::string& path, bool& converted
         ShowFileError(ReportFileError(why, path));
         return LibraryResult::OpenFailed;
     }
-    const LibraryResult rc = library_.OpenFile(std::move(file), true, false);
+    const LibraryResult rc = library_.OpenFile(std::move(file), true, false,
+                                               std::make_unique<FolderJournal>(*files_, path));
     if (rc != LibraryResult::OldVersion) return rc;
     converted = true;
     return ConvertLibrary(path);
@@ -54,7 +56,8 @@ LibraryResult EventStore::OpenAsIs(const std::string& path, FileMode mode) {
     if (!file)
         return lastFailure_.kind == FileFailureKind::InUse ? LibraryResult::LibraryInUse
                                                            : LibraryResult::OpenFailed;
-    const LibraryResult rc = library_.OpenFile(std::move(file), mode == FileMode::ReadWrite);
+    const LibraryResult rc = library_.OpenFile(std::move(file), mode == FileMode::ReadWrite, false,
+                                               std::make_unique<FolderJournal>(*files_, path));
     return Opened(rc, bulk, path);
 }
 
@@ -83,12 +86,25 @@ LibraryResult EventStore::CreateLibrary(const std::string& path) {
         ShowFileError(ReportFileError(why, fresh));
         return LibraryResult::CreateFailed;
     }
-    LibraryResult rc = library_.CreateFile(std::move(file));
+    // A journal left beside a library that is gone belongs to no library now.
+    auto journal = std::make_unique<FolderJournal>(*files_, path);
+    bool gone = false;
+    (void)journal->Remove(gone);
+    LibraryResult rc = library_.CreateFile(std::move(file), std::move(journal));
     if (rc == LibraryResult::Ok && files_->MoveNoReplace(fresh, path) != 0) {
         library_.Close();
         rc = LibraryResult::CreateFailed;
     }
-    if (rc != LibraryResult::Ok) files_->Remove(fresh);
+    if (rc != LibraryResult::Ok) {
+        files_->Remove(fresh);
+        return rc;
+    }
+    // The new name reaches the disk before anything is stored under it.
+    if (files_->FlushFolder(FolderOf(path)) != 0) {
+        library_.Close();
+        files_->Remove(path);
+        return LibraryResult::CreateFailed;
+    }
     return rc;
 }
 
@@ -118,6 +134,7 @@ LibraryResult EventStore::ConvertLibrary(const std::string& path) {
         ShowFileError(RenameErrorText(path, archivePath));
         return LibraryResult::OpenFailed;
     }
+    flushFolderOf(archivePath);
     rc = CreateLibrary(path);
     if (rc == LibraryResult::Ok) rc = MergeLibraryFile(archivePath, false, DuplicateMode::None);
     if (rc != LibraryResult::Ok) {
@@ -133,7 +150,13 @@ LibraryResult EventStore::ConvertLibrary(const std::string& path) {
 void EventStore::RestoreOldLibrary(const std::string& path, const std::string& archivePath) {
     // The move replaces the partial new library in one step; should it fail, the partial
     // library stays rather than none (the old file is still in the archive folder).
-    files_->MoveReplacing(archivePath, path);
+    if (files_->MoveReplacing(archivePath, path) == 0) flushFolderOf(path);
+}
+
+void EventStore::flushFolderOf(const std::string& path) {
+    // A failure here leaves a move that a power loss may undo, which the next start handles
+    // like any other: there is nothing better to do about it now.
+    (void)files_->FlushFolder(FolderOf(path));
 }
 
 } // namespace zm

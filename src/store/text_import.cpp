@@ -8,6 +8,8 @@
 #include "store/transfer/import_date.h"
 #include "store/transfer/text_field_codec.h"
 
+#include <algorithm>
+#include <chrono>
 #include <new>
 
 namespace zm {
@@ -30,6 +32,48 @@ LibraryResult LibraryImportTarget::Replace(EventRecord& event) {
 
 namespace {
 
+// The events of the batch under way, counted as imported once it is committed.
+class ImportBatch {
+public:
+    ImportBatch(ImportTarget& target, const TextImportOptions& options, TextImportResult& result)
+        : target_(target), options_(options), result_(result) {
+        target_.BeginBatch();
+    }
+    ~ImportBatch() { target_.EndBatch(); }
+
+    void Added() { ++added_; }
+    void Replaced(int number) { replacedLog_.push_back({number, kReasonDuplicateReplaced}); }
+    // Commits when the batch is full or old enough.
+    LibraryResult MaybeCommit() {
+        const int size = added_ + static_cast<int>(replacedLog_.size());
+        if (size < options_.batchEvents &&
+            Clock::now() - started_ < std::chrono::milliseconds(options_.batchMilliseconds))
+            return LibraryResult::Ok;
+        return Commit();
+    }
+    LibraryResult Commit() {
+        const LibraryResult rc = target_.CommitBatch();
+        if (rc == LibraryResult::Ok) {
+            result_.imported += added_;
+            result_.replaced += static_cast<int>(replacedLog_.size());
+            result_.log.insert(result_.log.end(), replacedLog_.begin(), replacedLog_.end());
+        }
+        added_ = 0;
+        replacedLog_.clear();
+        started_ = Clock::now();
+        return rc;
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    ImportTarget& target_;
+    const TextImportOptions& options_;
+    TextImportResult& result_;
+    int added_ = 0;
+    ImportLog replacedLog_;
+    Clock::time_point started_ = Clock::now();
+};
+
 TextImportResult Import(ByteSource& source, const TextImportOptions& options, ImportTarget& target,
                         DateTime now) {
     TextImportResult result;
@@ -50,6 +94,7 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
         if (result.code != LibraryResult::Ok) return result;
     }
 
+    ImportBatch batch(target, options, result);
     TextRecordReader reader(source, options.separator);
     std::vector<std::string> fields;
     int trailingEmpty = 0;
@@ -81,16 +126,25 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
                 event.key = *key;
                 result.code = target.Replace(event);
                 if (result.code != LibraryResult::Ok) break;
-                result.log.push_back({number, kReasonDuplicateReplaced});
-                ++result.replaced;
+                batch.Replaced(number);
+                result.code = batch.MaybeCommit();
+                if (result.code != LibraryResult::Ok) break;
                 continue;
             }
         }
         event.key = 0;
         result.code = target.Add(event);
         if (result.code != LibraryResult::Ok) break;
-        ++result.imported;
+        batch.Added();
+        result.code = batch.MaybeCommit();
+        if (result.code != LibraryResult::Ok) break;
     }
+    // What was stored before a failure is kept and counted; the first failure is the result.
+    if (const LibraryResult committed = batch.Commit(); result.code == LibraryResult::Ok)
+        result.code = committed;
+    // Replaced records are logged as their batch commits: the log stays in record order.
+    std::stable_sort(result.log.begin(), result.log.end(),
+                     [](const auto& a, const auto& b) { return a.record < b.record; });
     result.records = reader.RecordNumber() - trailingEmpty;
     // Blank lines at the end of the file are not errors.
     if (result.code == LibraryResult::Ok)

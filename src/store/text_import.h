@@ -38,6 +38,11 @@ public:
     // Writes the event over the stored event its Key names, keeping that event's Id when the
     // event has none.
     virtual LibraryResult Replace(EventRecord& event) = 0;
+    // The import stores its events in batches: the events added and replaced since the last
+    // Commit are stored by CommitBatch; EndBatch drops what was not committed.
+    virtual void BeginBatch() {}
+    virtual LibraryResult CommitBatch() { return LibraryResult::Ok; }
+    virtual void EndBatch() {}
 };
 
 // A library file as the target: events are written straight into it.
@@ -47,6 +52,9 @@ public:
     LibraryResult ForEachStored(const StoredVisitor& visit) override;
     LibraryResult Add(EventRecord& event) override { return library_.AddEvent(event); }
     LibraryResult Replace(EventRecord& event) override;
+    void BeginBatch() override { library_.BeginBatch(); }
+    LibraryResult CommitBatch() override { return library_.CommitBatch(); }
+    void EndBatch() override { library_.EndBatch(); }
 
 private:
     EventLibrary& library_;
@@ -63,6 +71,10 @@ struct TextImportOptions {
     DuplicateMode duplicateMode = DuplicateMode::None;
     WeekSettings week;
     DateTime lookAheadLimit; // the end of today; zero: the end of the day of "now"
+    // A batch is committed after this many events or this long after the last Commit,
+    // whichever comes first; only the events of committed batches count as imported.
+    int batchEvents = 200;
+    int batchMilliseconds = 250;
 };
 
 struct TextImportResult {

@@ -58,6 +58,14 @@ int MemoryFileSystem::MoveReplacing(const std::string& from, const std::string& 
     return 0;
 }
 
+int MemoryFileSystem::FlushFolder(const std::string&) {
+    ++folderFlushes;
+    if (folderFlushResults.empty()) return 0;
+    const int result = folderFlushResults.front();
+    folderFlushResults.erase(folderFlushResults.begin());
+    return result;
+}
+
 int MemoryFileSystem::Remove(const std::string& path) {
     return files.erase(path) != 0 ? 0 : ENOENT;
 }

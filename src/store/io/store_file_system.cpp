@@ -44,6 +44,15 @@ int PosixFileSystem::Remove(const std::string& path) {
     return ::unlink(path.c_str()) == 0 ? 0 : errno;
 }
 
+int PosixFileSystem::FlushFolder(const std::string& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return error;
+}
+
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);

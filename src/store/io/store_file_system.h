@@ -26,6 +26,8 @@ public:
     // Moves a file over another one, replacing it in one step.
     virtual int MoveReplacing(const std::string& from, const std::string& to) = 0;
     virtual int Remove(const std::string& path) = 0;
+    // Makes the names of a folder (created, moved, removed files) reach the disk.
+    virtual int FlushFolder(const std::string& folder) = 0;
 };
 
 // The operating system's files.
@@ -38,6 +40,7 @@ public:
     int MoveNoReplace(const std::string& from, const std::string& to) override;
     int MoveReplacing(const std::string& from, const std::string& to) override;
     int Remove(const std::string& path) override;
+    int FlushFolder(const std::string& folder) override;
 };
 
 // The folder part of a path, up to and including its last separator; empty when it has none.
