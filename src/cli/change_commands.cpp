@@ -37,7 +37,7 @@ template <typename Change> int WithStoredEvent(CliRun& run, Change change) {
     const auto key = KeyArgument(run, run.args.positional.at(0));
     if (!key) return kExitUsage;
     CliSession session(run);
-    if (!session.OpenForWriting()) return kExitFailure;
+    if (!session.OpenForWriting()) return session.FailureStatus();
     std::optional<EventRecord> e = session.ReadEvent(*key);
     if (!e) return kExitFailure;
     return change(session, *e);
@@ -57,7 +57,7 @@ int RunAdd(CliRun& run) {
     const auto request = ParseAddRequest(run.args, usage);
     if (!request) return run.Error(usage), kExitUsage;
     CliSession session(run);
-    if (!session.OpenForWriting()) return kExitFailure;
+    if (!session.OpenForWriting()) return session.FailureStatus();
     NewEventResult made = MakeNewEvent(*request, session.Types(), run.now, run.week);
     if (made.status != kExitOk) return run.Error(made.message), made.status;
     for (const auto& note : made.notes)
@@ -149,7 +149,7 @@ int RunSetType(CliRun& run) {
 
 int RunPurge(CliRun& run) {
     CliSession session(run);
-    if (!session.OpenForWriting()) return kExitFailure;
+    if (!session.OpenForWriting()) return session.FailureStatus();
     const LibraryResult rc = session.Store().DeleteAccepted();
     // The events it deleted, also when it stopped part of the way.
     Json deleted = Json::array();
@@ -170,7 +170,7 @@ int RunQuickRun(CliRun& run) {
         return run.Error(FormatText(IDS_CLI_BAD_NUMBER, {text, 0, kMaxQuickReminders - 1})),
                kExitUsage;
     CliSession session(run);
-    if (!session.OpenForWriting()) return kExitFailure;
+    if (!session.OpenForWriting()) return session.FailureStatus();
     const QuickReminder* quick = session.QuickReminders().At(static_cast<size_t>(*index));
     if (!quick) return run.FailWith(FormatText(IDS_CLI_NO_SUCH_QUICK, {*index}));
     EventRecord e = RunQuickReminder(*quick, session.Types(), run.now);

@@ -2,6 +2,7 @@
 
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/data_folder_access.h"
 #include "model/amount_parse.h"
 #include "platform/ascii_text.h"
 #include "platform/memory_settings.h"
@@ -256,14 +257,22 @@ int RunExport(CliRun& run) {
         if (!given) return kExitUsage;
         keys = std::move(*given);
     }
+    // No file written on the user's say replaces the library or another file of the program.
+    if (RefusedAsOwnFile(run, path)) return kExitFailure;
     CliSession session(run);
     if (!session.OpenForReading()) return kExitFailure;
     if (keys.empty()) {
+        // What a damaged library still holds readable is exported; the rest is told.
+        int damaged = 0;
         const LibraryResult walked = session.Library().ForEachEvent([&](uint16_t key) {
-            keys.push_back(key);
+            if (session.Store().ReadStored(key).Ok())
+                keys.push_back(key);
+            else
+                ++damaged;
             return LibraryResult::Ok;
         });
-        if (walked != LibraryResult::Ok) return run.Fail(walked);
+        if (walked != LibraryResult::Ok && keys.empty() && damaged == 0) return run.Fail(walked);
+        if (damaged > 0) run.Error(FormatText(IDS_CLI_DAMAGED_LEFT_OUT, {damaged}));
     } else {
         for (uint16_t key : keys)
             if (!session.ReadEvent(key)) return kExitFailure;
@@ -304,7 +313,7 @@ int RunImport(CliRun& run) {
                 return run.Error(FormatText(IDS_CLI_TEXT_ONLY, {option})), kExitUsage;
     }
     CliSession session(run);
-    if (!session.OpenForWriting()) return kExitFailure;
+    if (!session.OpenForWriting()) return session.FailureStatus();
     PosixFileSystem files;
     if (!info.text) {
         // A holiday file never brings in an event that is there already.

@@ -33,7 +33,7 @@ bool FitEventToChain(EventRecord& event) {
 
 EventStore::EventStore(StoreSetup setup)
     : files_(setup.files), now_(std::move(setup.now)), week_(setup.week),
-      programFolder_(std::move(setup.programFolder)) {
+      programFolder_(std::move(setup.programFolder)), lockWait_(setup.lockWait) {
     if (!files_) {
         ownFiles_ = std::make_unique<PosixFileSystem>();
         files_ = ownFiles_.get();

@@ -23,6 +23,7 @@
 #include "store/store_scopes.h"
 #include "store/store_views.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -58,6 +59,8 @@ struct StoreSetup {
     std::function<DateTime()> now;    // the clock of every operation; null: the system clock
     WeekSettings week;                // the calendar settings
     std::string programFolder;        // where the default library lives
+    // How long opening waits for another start that holds a library it has just created.
+    std::chrono::milliseconds lockWait{2000};
 };
 
 class EventStore {
@@ -233,6 +236,8 @@ private:
     // the bulk change ends.
     LibraryResult Opened(LibraryResult rc, BulkChangeScope& bulk, std::string path);
     LibraryResult CreateLibrary(const std::string& path);
+    // Opens the library for writing, waiting up to lockWait_ while another writer holds it.
+    std::unique_ptr<File> OpenWaiting(const std::string& path, FileFailure& why);
     LibraryResult ConvertLibrary(const std::string& path);
     void RestoreOldLibrary(const std::string& path, const std::string& archivePath);
     LibraryResult BuildDuplicateTable(DuplicateTable& table, bool byId) const;
@@ -262,6 +267,7 @@ private:
     NowSource now_;
     WeekSettings week_;
     std::string programFolder_;
+    std::chrono::milliseconds lockWait_;
     EventLibrary::TypeLookup typeLookup_;
 
     EventLibrary library_;

@@ -9,8 +9,16 @@
 #include "store/store_paths.h"
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 namespace zm {
+namespace {
+
+// Creating found the library made by another start meanwhile; no library code has this value.
+constexpr auto kMadeByAnother = static_cast<LibraryResult>(0xFFFFFFFEu);
+
+} // namespace
 
 LibraryResult EventStore::OpenDefaultLibrary() {
     std::string path;
@@ -34,12 +42,19 @@ LibraryResult EventStore::OpenOrConvert(const std::string& path, bool& converted
     FileFailure why;
     std::unique_ptr<File> file = files_->Open(path, FileMode::ReadWrite, why);
     if (!file) {
-        if (why.systemError == ENOENT) {
-            ShowFileError(ReportFileError(ENOENT, path, true));
-            return CreateLibrary(path);
+        if (why.systemError != ENOENT) {
+            ShowFileError(ReportFileError(why, path));
+            return LibraryResult::OpenFailed;
         }
-        ShowFileError(ReportFileError(why, path));
-        return LibraryResult::OpenFailed;
+        ShowFileError(ReportFileError(ENOENT, path, true));
+        const LibraryResult rc = CreateLibrary(path);
+        if (rc != kMadeByAnother) return rc;
+        // Another start made it meanwhile, and may still be storing its first change in it.
+        file = OpenWaiting(path, why);
+        if (!file) {
+            ShowFileError(ReportFileError(why, path));
+            return LibraryResult::OpenFailed;
+        }
     }
     const LibraryResult rc = library_.OpenFile(std::move(file), true, false,
                                                std::make_unique<FolderJournal>(*files_, path));
@@ -76,12 +91,22 @@ LibraryResult EventStore::Opened(LibraryResult rc, BulkChangeScope& bulk, std::s
 }
 
 LibraryResult EventStore::CreateLibrary(const std::string& path) {
+    // Whoever creates the library holds the folder's lock meanwhile: two first starts at once
+    // take turns, and the second one opens the library the first one made.
+    const std::unique_ptr<FolderLock> lock = files_->LockFolder(FolderOf(path));
+    if (!lock) {
+        ShowFileError(ReportFileError(errno, FolderOf(path)));
+        return LibraryResult::CreateFailed;
+    }
+    FileFailure why;
+    if (files_->Open(path, FileMode::ReadOnly, why)) return kMadeByAnother;
     // The new library is written beside its place and moved there only when it is complete:
     // a file left short by a crash or a full disk could not be opened at the next start, and
-    // the program would not start at all.
+    // the program would not start at all. A leftover of such a crash, or a link planted under
+    // the name, is removed (never followed), and the new file must not exist before.
     const std::string fresh = path + ".new";
-    FileFailure why;
-    std::unique_ptr<File> file = files_->Open(fresh, FileMode::Create, why);
+    files_->Remove(fresh);
+    std::unique_ptr<File> file = files_->Open(fresh, FileMode::CreateNew, why);
     if (!file) {
         ShowFileError(ReportFileError(why, fresh));
         return LibraryResult::CreateFailed;
@@ -106,6 +131,16 @@ LibraryResult EventStore::CreateLibrary(const std::string& path) {
         return LibraryResult::CreateFailed;
     }
     return rc;
+}
+
+std::unique_ptr<File> EventStore::OpenWaiting(const std::string& path, FileFailure& why) {
+    const auto until = std::chrono::steady_clock::now() + lockWait_;
+    while (true) {
+        std::unique_ptr<File> file = files_->Open(path, FileMode::ReadWrite, why);
+        if (file || why.kind != FileFailureKind::InUse || std::chrono::steady_clock::now() >= until)
+            return file;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 LibraryResult EventStore::ConvertLibrary(const std::string& path) {
@@ -136,6 +171,7 @@ LibraryResult EventStore::ConvertLibrary(const std::string& path) {
     }
     flushFolderOf(archivePath);
     rc = CreateLibrary(path);
+    if (rc == kMadeByAnother) rc = LibraryResult::CreateFailed;
     if (rc == LibraryResult::Ok) rc = MergeLibraryFile(archivePath, false, DuplicateMode::None);
     if (rc != LibraryResult::Ok) {
         // A library holding only some of the events would hide the others in the archive: the

@@ -23,8 +23,12 @@ std::unique_ptr<File> MemoryFileSystem::Open(const std::string& path, FileMode m
         return nullptr;
     }
     auto it = files.find(path);
+    if (it != files.end() && mode == FileMode::CreateNew) {
+        failure = FileFailureFromErrno(EEXIST);
+        return nullptr;
+    }
     if (it == files.end()) {
-        if (mode != FileMode::Create) {
+        if (mode != FileMode::Create && mode != FileMode::CreateNew) {
             failure = FileFailureFromErrno(ENOENT);
             return nullptr;
         }

@@ -175,8 +175,13 @@ std::unique_ptr<File> PowerLossDisk::Open(const std::string& path, FileMode mode
                                           FileFailure& failure) {
     failure = FileFailure{};
     auto it = live_.names.find(path);
-    if (it == live_.names.end() || mode == FileMode::Create) {
-        if (mode != FileMode::Create) {
+    if (it != live_.names.end() && mode == FileMode::CreateNew) {
+        failure = FileFailureFromErrno(EEXIST);
+        return nullptr;
+    }
+    const bool creates = mode == FileMode::Create || mode == FileMode::CreateNew;
+    if (it == live_.names.end() || creates) {
+        if (!creates) {
             failure = FileFailureFromErrno(ENOENT);
             return nullptr;
         }

@@ -104,7 +104,7 @@ protected:
             if (mode == FileMode::ReadOnly || path == JournalPathOf(kLibraryPath)) return file;
             auto faulty = std::make_unique<FaultyFile>(std::move(file));
             faults_ = faulty.get();
-            if (mode == FileMode::Create && failCreateFrom_ != 0)
+            if ((mode == FileMode::Create || mode == FileMode::CreateNew) && failCreateFrom_ != 0)
                 faulty->FailWritesFrom(failCreateFrom_, createFault_);
             return std::unique_ptr<File>(std::move(faulty));
         };

@@ -40,6 +40,11 @@ int PosixFileSystem::MoveReplacing(const std::string& from, const std::string& t
     return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
+std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(const std::string& folder) {
+    // Creating a library takes milliseconds; a holder that keeps it longer is stuck.
+    return LockPosixFolder(folder, std::chrono::seconds(10));
+}
+
 int PosixFileSystem::Remove(const std::string& path) {
     return ::unlink(path.c_str()) == 0 ? 0 : errno;
 }

@@ -4,6 +4,7 @@
 // memory, whose files can be made to fail.
 
 #include "store/io/file.h"
+#include "store/io/folder_lock.h"
 #include "store/io/posix_file.h"
 
 #include <memory>
@@ -28,6 +29,11 @@ public:
     virtual int Remove(const std::string& path) = 0;
     // Makes the names of a folder (created, moved, removed files) reach the disk.
     virtual int FlushFolder(const std::string& folder) = 0;
+    // Takes the folder's lock for creating the library (folder_lock.h); null when it cannot be
+    // taken. Files in memory need none.
+    virtual std::unique_ptr<FolderLock> LockFolder(const std::string&) {
+        return std::make_unique<FolderLock>();
+    }
 };
 
 // The operating system's files.
@@ -41,6 +47,7 @@ public:
     int MoveReplacing(const std::string& from, const std::string& to) override;
     int Remove(const std::string& path) override;
     int FlushFolder(const std::string& folder) override;
+    std::unique_ptr<FolderLock> LockFolder(const std::string& folder) override;
 };
 
 // The folder part of a path, up to and including its last separator; empty when it has none.

@@ -20,6 +20,8 @@ FileCause CauseOfOpen(const FileFailure& failure) {
         return FileCause::AccessDenied;
     case FileFailureKind::InUse:
         return FileCause::SharingViolation;
+    case FileFailureKind::NotAFile:
+        return FileCause::NotRegularFile;
     default:
         return FileCause::Generic;
     }
