@@ -122,6 +122,34 @@ TEST_F(TransferCommands, RefusesWhatItCannotDo) {
     EXPECT_TRUE(names().empty());
 }
 
+TEST_F(TransferCommands, FilesFromOtherSystemsAndFilesWithoutRecords) {
+    Write("lf.csv", "Name,Date\nLunch,12/31/2000\nTea,1/2/2001\n");
+    CliResult r = Run({"import", folder_.File("lf.csv")});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(names(), (std::vector<std::string>{"Lunch", "Tea"}));
+    Write("empty.csv", "Name,Date\r\n\r\n");
+    r = Run({"import", folder_.File("empty.csv"), "--bind", "name,date"});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_NE(r.err.find("The file holds no records to import."), std::string::npos) << r.err;
+}
+
+TEST_F(TransferCommands, AnImportThatStopsTellsWhatItStored) {
+    Store({Event("A", At(2025, 1, 1)), Event("B", At(2025, 1, 2)), Event("C", At(2025, 1, 3))});
+    ASSERT_EQ(Run({"export", folder_.File("three.VR0")}).status, kExitOk);
+    // The last event's block is cut short.
+    std::filesystem::resize_file(folder_.File("three.VR0"),
+                                 std::filesystem::file_size(folder_.File("three.VR0")) - 100);
+    std::filesystem::remove(LibraryPath());
+    CliResult r = Run({"import", folder_.File("three.VR0")});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "2 events successfully imported.") << r.out;
+    EXPECT_NE(r.err.find("The event file is damaged"), std::string::npos) << r.err;
+    EXPECT_EQ(names().size(), 2u);
+    r = Run({"--json", "import", folder_.File("three.VR0")});
+    EXPECT_EQ(r.WantsJson()["imported"], 2);
+    EXPECT_TRUE(r.WantsJson().contains("error"));
+}
+
 TEST_F(TransferCommands, AnEventFileAndAHolidayFileAreMerged) {
     Store({Event("Christmas", At(2025, 12, 25)), Event("Boxing Day", At(2025, 12, 26))});
     ASSERT_EQ(Run({"export", folder_.File("Holidays.VRH"), "--kind", "events"}).status, kExitOk);
