@@ -38,7 +38,7 @@ protected:
         args.insert(args.end(), more.begin(), more.end());
         return Run(args);
     }
-    std::vector<std::string> names() {
+    std::vector<std::string> Names() {
         std::vector<std::string> out;
         const CliResult r = Run({"--json", "list"});
         EXPECT_EQ(r.status, kExitOk) << r.err;
@@ -98,7 +98,7 @@ TEST_F(Safety, TwoFirstStartsAtOnceLoseNothing) {
             ASSERT_EQ(::waitpid(child, &status, 0), child);
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitOk) << round;
         }
-        std::vector<std::string> stored = names();
+        std::vector<std::string> stored = Names();
         std::sort(stored.begin(), stored.end());
         EXPECT_EQ(stored, (std::vector<std::string>{"First", "Second"})) << round;
     }
@@ -111,7 +111,7 @@ TEST_F(Safety, APlantedLinkIsNeverFollowed) {
     ASSERT_EQ(::symlink(victim.c_str(), folder_.File("Zantimo.VR0.new").c_str()), 0);
     EXPECT_EQ(Add("Walk").status, kExitOk);
     EXPECT_EQ(Bytes(victim), "precious");
-    EXPECT_EQ(names(), std::vector<std::string>{"Walk"});
+    EXPECT_EQ(Names(), std::vector<std::string>{"Walk"});
 }
 
 TEST_F(Safety, TheDataStaysPrivateWhateverTheUmask) {
@@ -137,7 +137,7 @@ TEST_F(Safety, TheDataStaysPrivateWhateverTheUmask) {
     EXPECT_NE(shared.err.find("Other users can change the data folder"), std::string::npos);
     EXPECT_EQ(Run({"list"}).status, kExitFailure);
     ASSERT_EQ(::chmod(env_.dataFolder.c_str(), 0700), 0);
-    EXPECT_EQ(names(), (std::vector<std::string>{"Walk", "Run"}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Walk", "Run"}));
 }
 
 TEST_F(Safety, OddFilesAreNamedForWhatTheyAre) {
@@ -199,7 +199,7 @@ TEST_F(Safety, SmallRefusals) {
                            "back.\n");
     EXPECT_EQ(Add(" ").status, kExitFailure);
     EXPECT_EQ(Add("Walk", {"--advance", ""}).err, "The duration you entered is not valid.\n");
-    EXPECT_EQ(names(), std::vector<std::string>{});
+    EXPECT_EQ(Names(), std::vector<std::string>{});
 }
 
 } // namespace

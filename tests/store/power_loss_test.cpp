@@ -79,7 +79,7 @@ Opened OpenCrashState(const std::map<std::string, FileBytes>& files) {
 
 class PowerLoss : public ::testing::Test {
 protected:
-    PowerLoss() { disk.CreateFolder(kFolder); }
+    PowerLoss() { disk_.CreateFolder(kFolder); }
 
     // A library whose next free blocks and whose longest event lie on both sides of block
     // 1920, whose index entry starts the second 4 KiB page of the file: every change then
@@ -102,23 +102,23 @@ protected:
             add(0);
         const EventRecord big = add(700); // blocks 1919 ... 1922
         ASSERT_EQ(big.key, 1919);
-        bigKey = big.key;
-        bigId = big.id;
+        bigKey_ = big.key;
+        bigId_ = big.id;
         ASSERT_EQ(lib.DeleteEvent(1917, 0), LibraryResult::Ok);
         ASSERT_EQ(lib.DeleteEvent(1918, 0), LibraryResult::Ok);
         lib.Close();
-        disk.Put(kPath, *bytes);
-        ASSERT_EQ(store.OpenDefaultLibrary(), LibraryResult::Ok);
-        disk.Settle();
+        disk_.Put(kPath, *bytes);
+        ASSERT_EQ(store_.OpenDefaultLibrary(), LibraryResult::Ok);
+        disk_.Settle();
     }
 
     // Every crash state of what `change` recorded opens to a state `allowed` accepts.
     void ExpectEveryCrashState(const std::function<bool(const Snapshot&)>& allowed) {
-        const size_t ops = disk.OperationCount();
+        const size_t ops = disk_.OperationCount();
         ASSERT_GT(ops, 0u);
         int states = 0;
         for (size_t prefix = 0; prefix <= ops; ++prefix) {
-            for (const auto& files : disk.CrashStates(prefix)) {
+            for (const auto& files : disk_.CrashStates(prefix)) {
                 const Opened opened = OpenCrashState(files);
                 ++states;
                 EXPECT_TRUE(allowed(opened.reader)) << "reader, after operation " << prefix;
@@ -130,27 +130,27 @@ protected:
     }
 
     void ExpectBeforeOrAfter(const std::function<void()>& change) {
-        const Snapshot before = EventsOf(store);
+        const Snapshot before = EventsOf(store_);
         change();
-        const Snapshot after = EventsOf(store);
+        const Snapshot after = EventsOf(store_);
         ASSERT_NE(before, after);
         ExpectEveryCrashState([&](const Snapshot& s) { return s == before || s == after; });
     }
 
-    testing::PowerLossDisk disk;
-    EventStore store{SetupOn(disk)};
-    uint16_t bigKey = 0;
-    uint32_t bigId = 0;
+    testing::PowerLossDisk disk_;
+    EventStore store_{SetupOn(disk_)};
+    uint16_t bigKey_ = 0;
+    uint32_t bigId_ = 0;
 };
 
 TEST_F(PowerLoss, CreatingTheLibrary) {
-    ASSERT_EQ(store.OpenDefaultLibrary(), LibraryResult::Ok);
+    ASSERT_EQ(store_.OpenDefaultLibrary(), LibraryResult::Ok);
     ExpectEveryCrashState([](const Snapshot& s) { return s.empty(); });
 }
 
 TEST_F(PowerLoss, ACreatedLibraryKeepsItsNameOnceTheOpenReturned) {
-    ASSERT_EQ(store.OpenDefaultLibrary(), LibraryResult::Ok);
-    for (const auto& files : disk.CrashStates(disk.OperationCount()))
+    ASSERT_EQ(store_.OpenDefaultLibrary(), LibraryResult::Ok);
+    for (const auto& files : disk_.CrashStates(disk_.OperationCount()))
         EXPECT_EQ(files.count(kPath), 1u);
 }
 
@@ -160,35 +160,35 @@ TEST_F(PowerLoss, Adding) {
         EventRecord e = testing::OneTime(At(2024, 5, 1, 9, 0));
         e.name = "New";
         e.notes.assign(700, 'm'); // blocks 1917, 1918, 1923, 1924
-        ASSERT_EQ(store.StoreNew(e), LibraryResult::Ok);
+        ASSERT_EQ(store_.StoreNew(e), LibraryResult::Ok);
     });
 }
 
 TEST_F(PowerLoss, ChangingALongEvent) {
     OpenNearPageEdge();
     ExpectBeforeOrAfter([&] {
-        ReadResult<EventRecord> read = store.ReadStored(bigKey);
+        ReadResult<EventRecord> read = store_.ReadStored(bigKey_);
         ASSERT_TRUE(read.Ok());
         EventRecord e = read.Value();
         e.name = "Big, renamed";
-        ASSERT_EQ(store.StoreChanged(e), LibraryResult::Ok);
+        ASSERT_EQ(store_.StoreChanged(e), LibraryResult::Ok);
     });
 }
 
 TEST_F(PowerLoss, Deleting) {
     OpenNearPageEdge();
-    ExpectBeforeOrAfter([&] { ASSERT_EQ(store.DeleteStored(bigKey, bigId), LibraryResult::Ok); });
+    ExpectBeforeOrAfter([&] { ASSERT_EQ(store_.DeleteStored(bigKey_, bigId_), LibraryResult::Ok); });
 }
 
 TEST_F(PowerLoss, Snoozing) {
     OpenNearPageEdge();
     ExpectBeforeOrAfter([&] {
-        ReadResult<EventRecord> big = store.ReadStored(bigKey);
+        ReadResult<EventRecord> big = store_.ReadStored(bigKey_);
         ASSERT_TRUE(big.Ok());
         Verdict verdict;
         const SnoozeRequest request{big->start, DateTimeSpan::Hours(2), AmountUnit::Hour, 2,
                                     std::nullopt};
-        ASSERT_EQ(store.SnoozeStored(bigKey, bigId, request, verdict), LibraryResult::Ok);
+        ASSERT_EQ(store_.SnoozeStored(bigKey_, bigId_, request, verdict), LibraryResult::Ok);
         ASSERT_TRUE(verdict.Ok());
     });
 }
@@ -199,18 +199,18 @@ TEST_F(PowerLoss, ImportingInBatches) {
     for (int i = 0; i < 7; ++i)
         csv +=
             "Imported " + std::to_string(i) + ",3/" + std::to_string(12 + i) + "/2024,9:00 AM\r\n";
-    disk.Put("/data/in.csv", FileBytes(csv.begin(), csv.end()));
-    const Snapshot before = EventsOf(store);
+    disk_.Put("/data/in.csv", FileBytes(csv.begin(), csv.end()));
+    const Snapshot before = EventsOf(store_);
     MemorySettings settings;
     TextImportOptions options = testing::ImportOptions();
     options.batchEvents = 3;
-    const TextImportResult result = ImportText(store, disk, settings, "/data/in.csv", options);
+    const TextImportResult result = ImportText(store_, disk_, settings, "/data/in.csv", options);
     ASSERT_EQ(result.code, LibraryResult::Ok);
     ASSERT_EQ(result.imported, 7);
     // Each committed batch adds its events, in the order of the file.
     std::set<Snapshot> allowed{before};
     Snapshot grown = before;
-    std::vector<std::string> all = EventsOf(store);
+    std::vector<std::string> all = EventsOf(store_);
     std::vector<std::string> added;
     std::set_difference(all.begin(), all.end(), before.begin(), before.end(),
                         std::back_inserter(added));

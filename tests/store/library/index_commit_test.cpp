@@ -39,7 +39,7 @@ class DoubleFault : public ::testing::TestWithParam<int> {
 protected:
     DoubleFault() {
         EventLibrary lib;
-        EXPECT_EQ(lib.CreateFile(fs.Open(kPath, FileMode::Create, failure)), LibraryResult::Ok);
+        EXPECT_EQ(lib.CreateFile(fs_.Open(kPath, FileMode::Create, failure_)), LibraryResult::Ok);
         EventRecord e = testing::OneTime(testing::At(2024, 3, 11, 9, 0));
         e.name = "kept";
         EXPECT_EQ(lib.AddEvent(e), LibraryResult::Ok);
@@ -47,22 +47,22 @@ protected:
     // The events a writer finds at the next open.
     int EventsAtNextOpen() {
         EventLibrary lib;
-        EXPECT_EQ(lib.OpenFile(fs.Open(kPath, FileMode::ReadWrite, failure), true, false,
-                               std::make_unique<FolderJournal>(fs, kPath)),
+        EXPECT_EQ(lib.OpenFile(fs_.Open(kPath, FileMode::ReadWrite, failure_), true, false,
+                               std::make_unique<FolderJournal>(fs_, kPath)),
                   LibraryResult::Ok);
         return lib.CountEvents();
     }
-    MemoryFileSystem fs;
-    FileFailure failure;
+    MemoryFileSystem fs_;
+    FileFailure failure_;
 };
 
 TEST_P(DoubleFault, TheResultSaysWhatTheNextOpenFinds) {
     {
         EventLibrary lib;
-        auto file = std::make_unique<BreakingFile>(fs.Open(kPath, FileMode::ReadWrite, failure),
+        auto file = std::make_unique<BreakingFile>(fs_.Open(kPath, FileMode::ReadWrite, failure_),
                                                    GetParam());
         ASSERT_EQ(
-            lib.OpenFile(std::move(file), true, false, std::make_unique<FolderJournal>(fs, kPath)),
+            lib.OpenFile(std::move(file), true, false, std::make_unique<FolderJournal>(fs_, kPath)),
             LibraryResult::Ok);
         EventRecord e = testing::OneTime(testing::At(2024, 3, 12, 9, 0));
         e.name = "new";

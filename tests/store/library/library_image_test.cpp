@@ -58,43 +58,43 @@ std::vector<std::string> Walked(const EventLibrary& lib, const EventLibrary::Typ
 class LibraryImageTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m.library.SetTypeLookup(lookup);
+        m_.library.SetTypeLookup(lookup_);
         // A full library of events of one to twenty blocks, with holes where some were deleted.
         std::vector<uint16_t> keys;
         for (int i = 0;; ++i) {
             const size_t notes = i % 97 == 0 ? 4900 : i % 7 == 0 ? 400 : 0;
             EventRecord e = MakeEvent("e" + std::to_string(i), notes);
-            const LibraryResult rc = m.library.AddEvent(e);
+            const LibraryResult rc = m_.library.AddEvent(e);
             if (rc == LibraryResult::LibraryFull) break;
             ASSERT_EQ(rc, LibraryResult::Ok);
             keys.push_back(e.key);
         }
         for (size_t i = 5; i < keys.size(); i += 300)
-            ASSERT_EQ(m.library.DeleteEvent(keys[i], 0), LibraryResult::Ok);
-        broken = keys[40];
+            ASSERT_EQ(m_.library.DeleteEvent(keys[i], 0), LibraryResult::Ok);
+        broken_ = keys[40];
     }
 
     // Opens the bytes as they are now through a counting file.
     CountingFile* Reopen(EventLibrary& lib) {
-        auto file = std::make_unique<CountingFile>(std::make_unique<MemoryFile>(m.bytes));
+        auto file = std::make_unique<CountingFile>(std::make_unique<MemoryFile>(m_.bytes));
         CountingFile* counting = file.get();
         EXPECT_EQ(lib.OpenFile(std::move(file), false), LibraryResult::Ok);
-        lib.SetTypeLookup(lookup);
+        lib.SetTypeLookup(lookup_);
         counting->reads = counting->sizes = 0;
         return counting;
     }
 
-    MemoryLibrary m;
-    EventLibrary::TypeLookup lookup = [](const std::string& name) {
+    MemoryLibrary m_;
+    EventLibrary::TypeLookup lookup_ = [](const std::string& name) {
         return name == "Meeting" ? 4 : -1;
     };
-    uint16_t broken = 0;
+    uint16_t broken_ = 0;
 };
 
 TEST_F(LibraryImageTest, ReadsAFullLibraryInOneRead) {
     EventLibrary lib;
     CountingFile* file = Reopen(lib);
-    const std::vector<std::string> walked = Walked(lib, lookup);
+    const std::vector<std::string> walked = Walked(lib, lookup_);
     EXPECT_EQ(file->reads, 1);
     EXPECT_LE(file->sizes, 2);
     EXPECT_GT(walked.size(), 2500u);
@@ -103,26 +103,26 @@ TEST_F(LibraryImageTest, ReadsAFullLibraryInOneRead) {
 
 TEST_F(LibraryImageTest, DamageGivesTheCodesOfReadingOneByOne) {
     // A broken record magic, then the file cut short inside the last block and before it.
-    (*m.bytes)[8000 + 256 * broken] ^= 0xFF;
+    (*m_.bytes)[8000 + 256 * broken_] ^= 0xFF;
     for (const size_t cut : {0, 100, 256 * 30 + 100}) {
-        m.bytes->resize(m.bytes->size() - cut);
+        m_.bytes->resize(m_.bytes->size() - cut);
         EventLibrary lib;
         Reopen(lib);
-        const std::vector<std::string> walked = Walked(lib, lookup);
+        const std::vector<std::string> walked = Walked(lib, lookup_);
         EXPECT_EQ(walked, OneByOne(lib)) << "cut " << cut;
-        EXPECT_NE(std::find(walked.begin(), walked.end(), std::to_string(broken) + " !12"),
+        EXPECT_NE(std::find(walked.begin(), walked.end(), std::to_string(broken_) + " !12"),
                   walked.end());
     }
 }
 
 TEST_F(LibraryImageTest, AFailedReadFallsBackToReadingEachEvent) {
     EventLibrary lib;
-    auto faulty = std::make_unique<FaultyFile>(std::make_unique<MemoryFile>(m.bytes));
+    auto faulty = std::make_unique<FaultyFile>(std::make_unique<MemoryFile>(m_.bytes));
     FaultyFile* file = faulty.get();
     ASSERT_EQ(lib.OpenFile(std::move(faulty), false), LibraryResult::Ok);
-    lib.SetTypeLookup(lookup);
+    lib.SetTypeLookup(lookup_);
     file->FailRead(1);
-    const std::vector<std::string> walked = Walked(lib, lookup);
+    const std::vector<std::string> walked = Walked(lib, lookup_);
     EXPECT_EQ(walked, OneByOne(lib));
 }
 
