@@ -7,23 +7,47 @@
 #include "platform/data_folder.h"
 #include "platform/local/local_socket.h"
 #include "platform/local/runtime_folder.h"
-#include "platform/qt/qt_locale_description.h"
-#include "platform/qt/qt_locale_names.h"
-#include "platform/qt/qt_settings.h"
+#include "platform/plain/description_names.h"
+#include "platform/plain/helper_program.h"
+#include "platform/plain/locale_cache.h"
+#include "platform/plain/settings_file.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
+namespace {
+
+// What needs Qt is asked of a helper program beside this one, so that this process starts
+// without loading Qt: the locale description once per locale (then cached), setting writes.
+constexpr const char* kQtHelperName = "/zantimore-cli-qt";
+constexpr std::size_t kMaxHelperOutput = 64 * 1024;
+
+std::optional<std::string> AskQtHelper(const std::vector<std::string>& args) {
+    const std::string folder = zm::ProgramFolder();
+    if (folder.empty()) return std::nullopt;
+    return zm::RunHelperProgram(folder + kQtHelperName, args, kMaxHelperOutput);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
 
-    const zm::QtSettings settings;
-    const zm::LocaleFormats formats(zm::QtLocaleDescription());
-    const zm::QtLocaleNames names;
+    const zm::FileSettings settings(
+        zm::ProgramSettingsFiles(), [](std::string_view key, std::string_view value) {
+            return AskQtHelper({"set", std::string(key), std::string(value)}).has_value();
+        });
+    const zm::LocaleDescription locale = zm::CachedLocaleDescription(
+        [](const char* name) -> const char* { return std::getenv(name); },
+        [] { return AskQtHelper({"locale"}); });
+    const zm::LocaleFormats formats(locale);
+    const zm::DescriptionLocaleNames names(locale);
 
     zm::CliEnvironment env;
     env.settings = &settings;

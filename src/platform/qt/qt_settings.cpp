@@ -26,8 +26,9 @@ void QtSettings::Write(std::string_view key, std::string_view value) {
     settings_->setValue(ToQString(key), ToQString(value));
 }
 
-void QtSettings::Sync() {
+bool QtSettings::Sync() {
     settings_->sync();
+    return settings_->status() == QSettings::NoError;
 }
 
 } // namespace zm

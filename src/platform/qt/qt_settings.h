@@ -18,8 +18,9 @@ public:
 
     std::optional<std::string> Read(std::string_view key) const override;
     void Write(std::string_view key, std::string_view value) override;
-    // Writes what was changed to the file now (it happens on destruction otherwise).
-    void Sync();
+    // Writes what was changed to the file now (it happens on destruction otherwise); false when
+    // the file could not be written.
+    bool Sync();
 
 private:
     std::unique_ptr<QSettings> settings_;

@@ -1,0 +1,59 @@
+#include "platform/plain/small_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zm {
+
+std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::string text;
+    char buffer[16384];
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 || text.size() + static_cast<std::size_t>(n) > maxBytes) ok = false;
+        if (n <= 0 || !ok) break;
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+bool WritePrivateFile(const std::string& path, std::string_view text) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos || slash == 0) return false;
+    const std::string folder = path.substr(0, slash);
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        // The parent may be missing too (a fresh cache folder): one level more.
+        const std::size_t up = folder.rfind('/');
+        if (up == std::string::npos || up == 0) return false;
+        if (::mkdir(folder.substr(0, up).c_str(), 0700) != 0 && errno != EEXIST) return false;
+        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    }
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC); // created 0600
+    if (fd < 0) return false;
+    bool ok = true;
+    std::size_t done = 0;
+    while (ok && done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) done += static_cast<std::size_t>(n);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+
+} // namespace zm
