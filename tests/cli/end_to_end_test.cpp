@@ -18,10 +18,13 @@ struct Ran {
     std::string out;
 };
 
-// Runs the program with the arguments (each quoted for the shell) and its own settings folder.
-Ran RunProgram(const TempFolder& home, const std::vector<std::string>& args) {
-    std::string command = "env XDG_CONFIG_HOME='" + home.Path() + "' ZANTIMORE_HOME='" +
-                          home.Path() + "' LC_ALL=C.UTF-8 '" ZM_CLI_BINARY "'";
+// Runs the program with the arguments (each quoted for the shell) and its own settings and cache
+// folder.
+Ran RunProgram(const TempFolder& home, const std::vector<std::string>& args,
+               const std::string& locale = "C.UTF-8") {
+    std::string command = "env XDG_CONFIG_HOME='" + home.Path() + "' XDG_CACHE_HOME='" +
+                          home.Path() + "' ZANTIMORE_HOME='" + home.Path() + "' LC_ALL=" + locale +
+                          " '" ZM_CLI_BINARY "'";
     for (const auto& a : args)
         command += " '" + a + "'";
     command += " 2>&1";
@@ -68,6 +71,7 @@ std::string RunOnTerminal(const TempFolder& home, const std::vector<std::string>
         ::close(master);
         ::close(slave);
         ::setenv("XDG_CONFIG_HOME", home.Path().c_str(), 1);
+        ::setenv("XDG_CACHE_HOME", home.Path().c_str(), 1);
         ::setenv("ZANTIMORE_HOME", home.Path().c_str(), 1);
         std::vector<char*> argv{const_cast<char*>(ZM_CLI_BINARY)};
         for (const auto& a : args)
@@ -115,6 +119,42 @@ TEST(EndToEnd, TheWorkWeekComesFromTheSettingsFile) {
     std::ofstream(home.Path() + "/Orvendal/Zantimore Pro.conf")
         << "[Calendar]\nWorkWeek=62\nCheckWeekendEvents=true\n";
     EXPECT_EQ(dueCount(), 1u);
+    // A setting written through the Qt helper beside the program is read plainly.
+    const std::string helper =
+        std::filesystem::path(ZM_CLI_BINARY).parent_path() / "zantimore-cli-qt";
+    const std::string set = "env XDG_CONFIG_HOME='" + home.Path() + "' '" + helper +
+                            "' set Calendar/CheckWeekendEvents false";
+    ASSERT_EQ(std::system(set.c_str()), 0);
+    EXPECT_EQ(dueCount(), 0u);
+}
+
+TEST(EndToEnd, TheLocaleComesFromQtOnceAndThenFromThePrivateCache) {
+    TempFolder home;
+    const std::vector<std::string> add = {"--at",    "2025-03-10T08:00:00", "--json",   "add",
+                                          "Dentist", "2025-03-12 09:30",    "--weekly", "1:wed"};
+    const auto description = [&] {
+        const Ran r = RunProgram(home, {"--json", "list"}, "de_DE.UTF-8");
+        EXPECT_EQ(r.status, 0) << r.out;
+        return nlohmann::json::parse(r.out)["events"][0]["description"].get<std::string>();
+    };
+    ASSERT_EQ(RunProgram(home, add, "de_DE.UTF-8").status, 0);
+    EXPECT_NE(description().find("Mittwoch"), std::string::npos) << description();
+    const std::string cache = home.File("zantimore/locale-description");
+    EXPECT_EQ(std::filesystem::status(cache).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    // The cache answers while it is whole; a damaged one is filled again.
+    std::stringstream text;
+    text << std::ifstream(cache).rdbuf();
+    std::string changed = text.str();
+    changed.replace(changed.find("Mittwoch"), 8, "Mitwoch!");
+    std::ofstream(cache) << changed;
+    EXPECT_NE(description().find("Mitwoch!"), std::string::npos) << description();
+    std::ofstream(cache) << changed.substr(0, changed.size() / 2);
+    EXPECT_NE(description().find("Mittwoch"), std::string::npos) << description();
+    // Another locale has its own description.
+    const Ran english = RunProgram(home, {"--json", "list"});
+    EXPECT_NE(english.out.find("Wednesday"), std::string::npos) << english.out;
 }
 
 } // namespace
