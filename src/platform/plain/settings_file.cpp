@@ -13,14 +13,15 @@ constexpr const char* kSystemFolder = "/etc/xdg/";
 } // namespace
 
 std::vector<std::string> ProgramSettingsFilesFrom(const char* xdgConfigHome, const char* home) {
-    const std::string homeFolder = home && *home ? home : "/";
     std::string user;
-    if (!xdgConfigHome || !*xdgConfigHome)
+    if (xdgConfigHome && *xdgConfigHome) {
+        user = std::string(xdgConfigHome) + "/"; // a relative one is taken from the working folder
+    } else {
+        std::string homeFolder = home ? home : "";
+        while (!homeFolder.empty() && homeFolder.back() == '/')
+            homeFolder.pop_back();
         user = homeFolder + "/.config/";
-    else if (*xdgConfigHome == '/')
-        user = std::string(xdgConfigHome) + "/";
-    else
-        user = homeFolder + "/" + xdgConfigHome + "/";
+    }
     const std::string appFile = std::string(kMaker) + "/" + kApplication + ".conf";
     const std::string makerFile = std::string(kMaker) + ".conf";
     return {user + appFile, user + makerFile, kSystemFolder + appFile, kSystemFolder + makerFile};

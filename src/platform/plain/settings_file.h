@@ -13,8 +13,7 @@
 namespace zm {
 
 // The files QSettings looks a key up in, first to last: the user's file of the application and
-// of the maker (under XDG_CONFIG_HOME: absolute, or relative to HOME; HOME/.config when unset),
-// then the system's.
+// of the maker (under XDG_CONFIG_HOME, else HOME/.config), then the system's.
 std::vector<std::string> ProgramSettingsFilesFrom(const char* xdgConfigHome, const char* home);
 std::vector<std::string> ProgramSettingsFiles();
 

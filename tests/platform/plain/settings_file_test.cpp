@@ -17,8 +17,9 @@ TEST(SettingsFile, TheFilesAreWhereQSettingsLooks) {
     const Case cases[] = {{nullptr, "/home/a", "/home/a/.config/"},
                           {"", "/home/a", "/home/a/.config/"},
                           {"/cfg", "/home/a", "/cfg/"},
-                          {"rel", "/home/a", "/home/a/rel/"},
-                          {nullptr, nullptr, "//.config/"}};
+                          {"rel", "/home/a", "rel/"},
+                          {nullptr, "/", "/.config/"},
+                          {nullptr, nullptr, "/.config/"}};
     for (const Case& c : cases) {
         const auto files = ProgramSettingsFilesFrom(c.xdg, c.home);
         ASSERT_EQ(files.size(), 4u);
