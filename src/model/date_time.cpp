@@ -29,9 +29,11 @@ DateTime DateTime::FromOle(double days) {
         secs -= kSecondsPerDay;
         day += 1;
     }
-    const DateTime r = FromSeconds(day * kSecondsPerDay + secs);
-    if (r.Year() < kMinYear || r.Year() > kMaxYear) return Invalid();
-    return r;
+    // The years' bounds as day numbers: no calendar arithmetic for each of the many dates read.
+    constexpr int64_t kFirstDay = DaysFromCivil(kMinYear, 1, 1);
+    constexpr int64_t kLastDay = DaysFromCivil(kMaxYear, 12, 31);
+    if (day < kFirstDay || day > kLastDay) return Invalid();
+    return FromSeconds(day * kSecondsPerDay + secs);
 }
 
 double DateTime::ToOle() const {

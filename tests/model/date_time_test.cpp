@@ -81,6 +81,10 @@ TEST(DateTime, TimeOfDayJustBeforeMidnightRoundsForward) {
     const DateTime t = DateTime::FromOle(-1.9999999999);
     EXPECT_EQ(t, DateTime::FromParts(1899, 12, 30));
     EXPECT_EQ(DateTime::FromOle(0.99999999999), DateTime::FromParts(1899, 12, 31));
+    // ... but not past the last day of year 9999.
+    EXPECT_EQ(DateTime::FromOle(2958465.5), DateTime::FromParts(9999, 12, 31, 12, 0, 0));
+    EXPECT_FALSE(DateTime::FromOle(2958465.9999999).IsValid());
+    EXPECT_EQ(DateTime::FromOle(-657434.5), DateTime::FromParts(100, 1, 1, 12, 0, 0));
 }
 
 } // namespace
