@@ -5,8 +5,11 @@
 #include "resident/reminder_presenter.h"
 #include "resident/scheduler_host.h"
 #include "resident/scheduler_timer.h"
+#include "store/pending_list.h"
+#include "store/store_change.h"
 
 #include <chrono>
+#include <optional>
 
 namespace zm {
 
@@ -43,6 +46,46 @@ public:
     bool Ticking() const;
     // Closing: every timer stops.
     void Stop();
+
+    ~Scheduler();
+    // The one-shot timer waits for this instant, or is idle (none).
+    std::optional<DateTime> NextDueArmedFor() const { return armedFor_; }
+
+private:
+    // Rearms the next-due shot whenever the pending list may have changed.
+    class PendingWatch final : public StoreListener {
+    public:
+        explicit PendingWatch(Scheduler& scheduler) : scheduler_(scheduler) {}
+        void OnStoreChange(const StoreChange& change) override;
+
+    private:
+        Scheduler& scheduler_;
+    };
+
+    void StartupDelayOver();
+    // The tick's work, also run by the next-due shot and after a change of the system time.
+    void RunTick();
+    LibraryResult DueCheck();
+    // One due event: accepted silently, or shown (or left for the next tick).
+    LibraryResult HandleDue(const DueReminder& due);
+    void CannotShow();
+    void Fail(LibraryResult code);
+    void ArmNextDue();
+
+    EventStore& store_;
+    ReminderPresenter& presenter_;
+    SchedulerHost& host_;
+    SchedulerTimers timers_;
+    PendingWatch watch_{*this};
+
+    bool enabled_ = true;
+    bool hideWhenOver_ = false;
+    bool ticking_ = false;
+    bool stopped_ = false;
+    int walking_ = 0;                  // within the due check: notices rearm only at its end
+    bool timeChangeWaiting_ = false;   // the time changed while the store was busy
+    bool cannotShowReported_ = false;  // "Can not show next reminder." was asked for this run
+    std::optional<DateTime> armedFor_; // what the next-due shot waits for
 };
 
 } // namespace zm
