@@ -14,20 +14,34 @@ FrameCommand ClassifyCommand(uint32_t id, size_t typeCount, size_t quickCount) {
         return {FrameAction::NewOfType, index};
     }
     switch (id) {
-    case kCmdRestore: return {FrameAction::Restore};
-    case kCmdCustomizeQuick: return {FrameAction::CustomizeQuick};
-    case kCmdWebPage: return {FrameAction::WebPage};
-    case kCmdPreferences: return {FrameAction::Preferences};
-    case kCmdToggleReminders: return {FrameAction::ToggleReminders};
-    case kCmdStopwatch: return {FrameAction::Stopwatch};
-    case kCmdCustomizeTypes: return {FrameAction::CustomizeTypes};
-    case kCmdCountdown: return {FrameAction::Countdown};
-    case kCmdSoundOff: return {FrameAction::SoundOff};
-    case kCmdSoundOn: return {FrameAction::SoundOn};
-    case kCmdAbout: return {FrameAction::About};
-    case kCmdExit: return {FrameAction::Exit};
-    case kCmdHelpTopics: return {FrameAction::HelpTopics};
-    default: return {};
+    case kCmdRestore:
+        return {FrameAction::Restore};
+    case kCmdCustomizeQuick:
+        return {FrameAction::CustomizeQuick};
+    case kCmdWebPage:
+        return {FrameAction::WebPage};
+    case kCmdPreferences:
+        return {FrameAction::Preferences};
+    case kCmdToggleReminders:
+        return {FrameAction::ToggleReminders};
+    case kCmdStopwatch:
+        return {FrameAction::Stopwatch};
+    case kCmdCustomizeTypes:
+        return {FrameAction::CustomizeTypes};
+    case kCmdCountdown:
+        return {FrameAction::Countdown};
+    case kCmdSoundOff:
+        return {FrameAction::SoundOff};
+    case kCmdSoundOn:
+        return {FrameAction::SoundOn};
+    case kCmdAbout:
+        return {FrameAction::About};
+    case kCmdExit:
+        return {FrameAction::Exit};
+    case kCmdHelpTopics:
+        return {FrameAction::HelpTopics};
+    default:
+        return {};
     }
 }
 
@@ -38,8 +52,10 @@ bool DisabledWhileDialogOpen(FrameAction action) {
     case FrameAction::Preferences:
     case FrameAction::CustomizeTypes:
     case FrameAction::CustomizeQuick:
-    case FrameAction::NewOfType: return true;
-    default: return false;
+    case FrameAction::NewOfType:
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -38,7 +38,7 @@ enum class FrameAction : uint8_t {
     Preferences,
     CustomizeTypes,
     CustomizeQuick,
-    NewOfType, // index: the type
+    NewOfType,     // index: the type
     QuickReminder, // index: the quick reminder
     WebPage,
     HelpTopics,

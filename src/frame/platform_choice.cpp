@@ -14,8 +14,8 @@ bool Set(const char* value) {
 std::string ChooseQtPlatform(const char* qtQpaPlatform, const char* xdgSessionType,
                              const char* waylandDisplay, const char* display) {
     if (Set(qtQpaPlatform)) return {};
-    const bool wayland =
-        Set(waylandDisplay) || (Set(xdgSessionType) && std::string_view(xdgSessionType) == "wayland");
+    const bool wayland = Set(waylandDisplay) ||
+                         (Set(xdgSessionType) && std::string_view(xdgSessionType) == "wayland");
     if (wayland && Set(display)) return "xcb";
     return {};
 }

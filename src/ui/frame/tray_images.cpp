@@ -49,15 +49,24 @@ QIcon StripImage(int image) {
     switch (image) {
     case kImageRestore:
     case kImageStopwatch:
-    case kImageCountdown: return DrawnIcon(true);
-    case kImageWeb: return StyleIcon(QStyle::SP_DriveNetIcon);
-    case kImagePreferences: return StyleIcon(QStyle::SP_FileDialogDetailedView);
-    case kImageHelp: return StyleIcon(QStyle::SP_DialogHelpButton);
-    case kImageAbout: return StyleIcon(QStyle::SP_MessageBoxInformation);
-    case kImageExit: return StyleIcon(QStyle::SP_DialogCloseButton);
-    case kImageSoundOn: return StyleIcon(QStyle::SP_MediaVolume);
-    case kImageSoundOff: return StyleIcon(QStyle::SP_MediaVolumeMuted);
-    default: return {};
+    case kImageCountdown:
+        return DrawnIcon(true);
+    case kImageWeb:
+        return StyleIcon(QStyle::SP_DriveNetIcon);
+    case kImagePreferences:
+        return StyleIcon(QStyle::SP_FileDialogDetailedView);
+    case kImageHelp:
+        return StyleIcon(QStyle::SP_DialogHelpButton);
+    case kImageAbout:
+        return StyleIcon(QStyle::SP_MessageBoxInformation);
+    case kImageExit:
+        return StyleIcon(QStyle::SP_DialogCloseButton);
+    case kImageSoundOn:
+        return StyleIcon(QStyle::SP_MediaVolume);
+    case kImageSoundOff:
+        return StyleIcon(QStyle::SP_MediaVolumeMuted);
+    default:
+        return {};
     }
 }
 

@@ -14,7 +14,9 @@ void FillTrayMenu(QMenu& menu, const std::vector<TrayMenuItem>& items,
     for (const TrayMenuItem& item : items) {
         const QString text = QString::fromStdString(item.text);
         switch (item.kind) {
-        case TrayItemKind::Separator: menu.addSeparator(); break;
+        case TrayItemKind::Separator:
+            menu.addSeparator();
+            break;
         case TrayItemKind::Submenu: {
             auto* sub = new QMenu(text, &menu);
             sub->setIcon(imageOf(item.image));
@@ -35,9 +37,8 @@ void FillTrayMenu(QMenu& menu, const std::vector<TrayMenuItem>& items,
                 menu.setDefaultAction(action);
             }
             const uint32_t command = item.command;
-            QObject::connect(action, &QAction::triggered, &menu, [chosen, command] {
-                chosen(command);
-            });
+            QObject::connect(action, &QAction::triggered, &menu,
+                             [chosen, command] { chosen(command); });
             break;
         }
         }

@@ -6,6 +6,7 @@
 #include "frame/tray_clicks.h"
 
 #include <cstddef>
+#include <cstdint>
 
 namespace zm {
 
