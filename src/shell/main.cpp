@@ -5,7 +5,28 @@
 #include "shell/resident_program.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTimer>
 #include <cstdlib>
+#include <ctime>
+
+namespace {
+
+// For the idle comparison in bench/: with ZANTIMORE_READY_FILE set, the monotonic clock's
+// nanoseconds are written there when the event loop first runs.
+void ReportReadyWhenLoopRuns() {
+    const QByteArray path = qgetenv("ZANTIMORE_READY_FILE");
+    if (path.isEmpty()) return;
+    QTimer::singleShot(0, [path] {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        QFile file(QString::fromLocal8Bit(path));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(QByteArray::number(qint64(now.tv_sec) * 1000000000 + now.tv_nsec));
+    });
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     // Under Wayland with XWayland the program runs on X: top-most windows, their placement and
@@ -25,6 +46,7 @@ int main(int argc, char** argv) {
     zm::ResidentProgram program(app);
     int status = 0;
     if (!program.Start(status)) return status;
+    ReportReadyWhenLoopRuns();
     QApplication::exec();
     program.Exit();
     return 0;

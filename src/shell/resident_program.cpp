@@ -9,12 +9,14 @@
 #include "platform/qt/qt_locale_settings.h"
 #include "res/format_text.h"
 #include "res/strings.h"
-#include "shell/stand_in_reminders.h"
+#include "shell/deferred_sound_backend.h"
 #include "store/quick/quick_file.h"
 #include "store/store_messages.h"
 #include "store/types/types_file.h"
 #include "ui/frame/help_window.h"
 #include "ui/frame/main_frame.h"
+#include "ui/frame/tray_images.h"
+#include "ui/reminder/reminder_window_set.h"
 #include "ui/sound/qt_sound_timer.h"
 
 #include <QApplication>
@@ -48,6 +50,7 @@ ResidentProgram::~ResidentProgram() {
 
 bool ResidentProgram::Start(int& exitCode) {
     exitCode = 0;
+    QApplication::setWindowIcon(ProgramTrayIcon(true));
     // One copy per user: a second start asks the running one for its main window and ends.
     switch (instance_.Start()) {
     case InstanceStart::AnotherRuns:
@@ -74,19 +77,22 @@ bool ResidentProgram::Start(int& exitCode) {
     // The settings, in the table's order; right-to-left reading from them and the locale.
     options_ = LoadProgramSettings(settings_, QtLocaleSettingDefaults());
     const QLocale locale;
-    if (ReadsRightToLeft(settings_, locale.textDirection() == Qt::RightToLeft,
-                         QLocale::languageToString(locale.language()).toStdString()))
-        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    rightToLeft_ = ReadsRightToLeft(settings_, locale.textDirection() == Qt::RightToLeft,
+                                    QLocale::languageToString(locale.language()).toStdString());
 
     if (!OpenLibrary()) return false;
 
-    sound_ = std::make_unique<LinuxSoundBackend>(QtPostToOwnerThread(&app_));
+    sound_ = std::make_unique<DeferredSoundBackend>(DeferredSoundBackend::ModuleBesideProgram(),
+                                                    QtPostToOwnerThread(&app_));
     hotKeys_ = CreateDesktopHotKeys();
-    reminders_ = std::make_unique<StandInReminders>(*store_);
+    // The one sound backend of the program; the reminder windows play through it.
+    reminders_ = std::make_unique<ReminderWindowSet>(ReminderEnvironment{
+        *store_, types_, options_, formats_, workArea_, *sound_, reminderBoxes_, rightToLeft_, {}});
     frame_ = std::make_unique<MainFrame>(FrameParts{*store_, types_, quick_, settings_, options_,
                                                     windows_, *hotKeys_, *reminders_, &timeWatch_});
     frame_->settingsChanged = [this] { settings_.Sync(); };
     frame_->closeReminderWindows = [this] { reminders_->CloseAll(); };
+    frame_->stopReminderSounds = [this] { reminders_->StopSoundRepetition(); };
     QObject::connect(frame_.get(), &MainFrame::closed, &app_, &QCoreApplication::quit);
     if (frame_->Create() != LibraryResult::Ok) {
         store_->Close();
@@ -110,7 +116,6 @@ bool ResidentProgram::Start(int& exitCode) {
         settings_.Sync();
         HelpWindow::Show();
     }
-    SaveSettings(); // what was read, normalised
     frame_->TrimMemory();
     exitCode = 0;
     return true;

@@ -7,20 +7,22 @@
 #include "cli/companion_service.h"
 #include "cli/hosted_store.h"
 #include "format/locale_formats.h"
+#include "platform/gui/qt_work_area.h"
 #include "platform/hot_keys.h"
 #include "platform/ipc/qt_single_instance.h"
-#include "platform/linux/linux_sound_backend.h"
 #include "platform/linux/time/linux_time_change_watch.h"
 #include "platform/program_settings.h"
 #include "platform/qt/qt_locale_names.h"
 #include "platform/qt/qt_settings.h"
 #include "platform/qt/qt_shutdown_bridge.h"
+#include "platform/sound_backend.h"
 #include "store/event_store.h"
 #include "store/quick/quick_list.h"
 #include "store/quick/quick_take_over.h"
 #include "store/types/type_list.h"
 #include "ui/frame/message_boxes.h"
 #include "ui/frame/window_commands.h"
+#include "ui/reminder/reminder_boxes.h"
 
 #include <memory>
 #include <optional>
@@ -31,7 +33,7 @@ class QApplication;
 namespace zm {
 
 class MainFrame;
-class StandInReminders;
+class ReminderWindowSet;
 
 class ResidentProgram final {
 public:
@@ -66,11 +68,14 @@ private:
     HostedStore hosted_;
     CliEnvironment env_;
     std::unique_ptr<CompanionService> companion_;
-    std::unique_ptr<LinuxSoundBackend> sound_;
+    std::unique_ptr<SoundBackend> sound_;
     std::unique_ptr<HotKeys> hotKeys_;
     LinuxTimeChangeWatch timeWatch_;
     BeepingWindowCommands windows_;
-    std::unique_ptr<StandInReminders> reminders_;
+    QtWorkArea workArea_;
+    QtReminderBoxes reminderBoxes_;
+    bool rightToLeft_ = false;
+    std::unique_ptr<ReminderWindowSet> reminders_;
     std::unique_ptr<MainFrame> frame_;
     QtShutdownBridge shutdown_;
     bool started_ = false;

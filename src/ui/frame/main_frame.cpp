@@ -58,8 +58,10 @@ LibraryResult MainFrame::Create() {
     (void)keys_.Set(kMainWindowHotKeyId, parts_.options.mainWindowHotKey);
     (void)keys_.Set(kCalendarHotKeyId, parts_.options.calendarHotKey);
     (void)keys_.Set(kNewEventHotKeyId, parts_.options.newEventHotKey);
-    FillMenu();
     tray_->show();
+    // The menu's items and images are made once the event loop runs, long before a click can
+    // open it (and again each time it opens).
+    QTimer::singleShot(0, this, &MainFrame::FillMenu);
     WatchTimeChanges();
     return LibraryResult::Ok;
 }

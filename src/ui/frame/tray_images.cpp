@@ -41,6 +41,29 @@ QIcon DrawnIcon(bool enabled) {
     return icon;
 }
 
+// The tools of the tray menu, drawn at 16 pixels: a stopwatch and an hourglass.
+QIcon DrawnTool(bool stopwatch) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.2));
+    if (stopwatch) {
+        p.setBrush(QColor(0xF4, 0xF4, 0xF4));
+        p.drawEllipse(QRectF(2.5, 3.5, 11, 11));
+        p.drawLine(QPointF(8, 1), QPointF(8, 3.5));
+        p.drawLine(QPointF(6.5, 1), QPointF(9.5, 1));
+        p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 1.4));
+        p.drawLine(QPointF(8, 9), QPointF(10.5, 6));
+    } else {
+        p.setBrush(QColor(0xF2, 0xC8, 0x5B));
+        const QPointF glass[] = {{3.5, 1.5},   {12.5, 1.5}, {8.8, 8},
+                                 {12.5, 14.5}, {3.5, 14.5}, {7.2, 8}};
+        p.drawPolygon(glass, 6);
+    }
+    return QIcon(pixmap);
+}
+
 QIcon StyleIcon(QStyle::StandardPixmap which) {
     return QApplication::style()->standardIcon(which);
 }
