@@ -139,7 +139,9 @@ void Scheduler::ArmNextDue() {
         armedFor_.reset(); // the tick is there all the same
 }
 
-void Scheduler::PendingWatch::OnStoreChange(const StoreChange&) {
+void Scheduler::PendingWatch::OnStoreChange(const StoreChange& change) {
+    // A rebuild walked the whole library: a good moment to give memory back.
+    if (change.kind == StoreChangeKind::PendingRebuilt) scheduler_.host_.RebuildDone();
     scheduler_.ArmNextDue();
 }
 
