@@ -103,17 +103,24 @@ LibraryResult Scheduler::HandleDue(const DueReminder& due) {
     const EventRecord event = *pending;
     switch (presenter_.Present(event)) {
     case PresentResult::Shown:
-        store_.RemovePending(due.key);
+        LeavePending(event);
         break;
     case PresentResult::CreationInProgress:
         break; // still pending: the next tick tries again
     case PresentResult::Failed:
         // Dropped for today: it comes back at a rebuild only if its reminder is still due.
-        store_.RemovePending(due.key);
+        LeavePending(event);
         CannotShow();
         break;
     }
     return LibraryResult::Ok;
+}
+
+void Scheduler::LeavePending(const EventRecord& event) {
+    // While its window opened the user may have answered it already, or changed the library:
+    // only the entry as it was shown leaves, never one that took its place under the key.
+    const EventRecord* entry = store_.Pending().Find(event.key);
+    if (entry != nullptr && *entry == event) store_.RemovePending(event.key);
 }
 
 void Scheduler::CannotShow() {

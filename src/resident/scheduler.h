@@ -68,6 +68,7 @@ private:
     LibraryResult DueCheck();
     // One due event: accepted silently, or shown (or left for the next tick).
     LibraryResult HandleDue(const DueReminder& due);
+    void LeavePending(const EventRecord& event);
     void CannotShow();
     void Fail(LibraryResult code);
     void ArmNextDue();

@@ -73,6 +73,23 @@ TEST_F(SchedulerTest, AReminderComesAtItsInstantThroughTheNextDueShot) {
     EXPECT_FALSE(rig_.Sched().NextDueArmedFor());
 }
 
+// The user answers at once: the accepted event is rewritten, maybe into the blocks it had, and
+// joins the list again for a later reminder of the day.
+TEST_F(SchedulerTest, AReminderAcceptedWhileItsWindowOpensKeepsItsLaterReminderOfTheDay) {
+    // Daily at 00:30, an hour ahead; last night's reminder was missed.
+    EventRecord daily = Recurring(kDaily, 1, At(2024, 3, 1, 0, 30), 60);
+    daily.StampShown(At(2024, 3, 9, 23, 30));
+    Put(daily);
+    rig_.presenter.onShown = [this](const EventRecord& e) {
+        shownAt_.push_back(Now());
+        ASSERT_EQ(rig_.Store().AcceptStored(e.key), LibraryResult::Ok);
+    };
+    StartAndTickOnce();
+    rig_.timeline.RunUntil(At(2024, 3, 11, 23, 31));
+    EXPECT_EQ(shownAt_,
+              (std::vector<DateTime>{At(2024, 3, 11, 8, 1, 20), At(2024, 3, 11, 23, 30)}));
+}
+
 // The walk goes from the last pending entry to the first: 3, 2, 1.
 TEST_F(SchedulerTest, AWindowThatCannotOpenDropsItsEventAndTheWalkGoesOn) {
     const uint16_t first = Put(OneTime(At(2024, 3, 11, 7, 0)));
