@@ -62,7 +62,11 @@ void Scheduler::RunTick() {
         if (rc != LibraryResult::Ok) return Fail(rc);
     }
     // Also after a window that could not be opened: later reminders still need their list.
-    const LibraryResult rc = store_.RebuildPending();
+    const int rebuilds = rebuilds_;
+    LibraryResult rc = store_.RebuildPending();
+    if (rc != LibraryResult::Ok) return Fail(rc);
+    // A new day's list: what is due already comes now, not a tick later.
+    if (rebuilds_ != rebuilds && enabled_) rc = DueCheck();
     if (rc != LibraryResult::Ok) return Fail(rc);
     ArmNextDue();
 }
@@ -148,7 +152,10 @@ void Scheduler::ArmNextDue() {
 
 void Scheduler::PendingWatch::OnStoreChange(const StoreChange& change) {
     // A rebuild walked the whole library: a good moment to give memory back.
-    if (change.kind == StoreChangeKind::PendingRebuilt) scheduler_.host_.RebuildDone();
+    if (change.kind == StoreChangeKind::PendingRebuilt) {
+        ++scheduler_.rebuilds_;
+        scheduler_.host_.RebuildDone();
+    }
     scheduler_.ArmNextDue();
 }
 

@@ -83,6 +83,7 @@ private:
     bool hideWhenOver_ = false;
     bool ticking_ = false;
     bool stopped_ = false;
+    int rebuilds_ = 0;                 // the pending lists built so far
     int walking_ = 0;                  // within the due check: notices rearm only at its end
     bool timeChangeWaiting_ = false;   // the time changed while the store was busy
     bool cannotShowReported_ = false;  // "Can not show next reminder." was asked for this run

@@ -28,6 +28,9 @@ public:
     void RunUntil(DateTime wall) { RunUntilSteady(wall.TotalSeconds() * 1000 - offset_); }
     // The wall clock is set to `wall`; the timers keep counting their own time.
     void SetWall(DateTime wall) { offset_ = wall.TotalSeconds() * 1000 - steadyMs_; }
+    // Lets the repeating timers skip every firing before the wall clock reads `wall`, without
+    // calling them: a long stretch in which a test knows they would find nothing to do.
+    void SkipRepeatingUntil(DateTime wall);
     // The steady time at which the next timer fires; -1 when none runs.
     int64_t NextDeadline() const;
 
@@ -93,6 +96,14 @@ inline int64_t FakeTimeline::NextDeadline() const {
     for (const FakeSchedulerTimer* t : timers_)
         if (t->active_ && (next < 0 || t->deadline_ < next)) next = t->deadline_;
     return next;
+}
+
+inline void FakeTimeline::SkipRepeatingUntil(DateTime wall) {
+    const int64_t target = wall.TotalSeconds() * 1000 - offset_;
+    for (FakeSchedulerTimer* t : timers_)
+        if (t->active_ && t->repeating_ && t->deadline_ < target)
+            t->deadline_ +=
+                (target - t->deadline_ + t->interval_ - 1) / t->interval_ * t->interval_;
 }
 
 inline void FakeTimeline::RunUntilSteady(int64_t target) {
