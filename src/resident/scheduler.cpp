@@ -49,11 +49,13 @@ void Scheduler::StartupDelayOver() {
 
 void Scheduler::Tick() {
     if (stopped_ || store_.Busy()) return;
-    if (timeChangeWaiting_) {
-        TimeChanged();
-        return;
-    }
+    if (timeWatch_ && timeWatch_->Check().Any()) timeChangeWaiting_ = true;
+    if (timeChangeWaiting_) return TimeChanged();
     RunTick();
+}
+
+void Scheduler::CheckTimeChanges() {
+    if (timeWatch_ && timeWatch_->Check().Any()) TimeChanged();
 }
 
 void Scheduler::RunTick() {

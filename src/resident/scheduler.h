@@ -2,6 +2,7 @@
 // The reminder scheduler: the start-up delay, the 20-second reminder tick over the pending list,
 // the daily rebuild and the rebuild after the system time changed or the machine slept.
 
+#include "platform/time_change_watch.h"
 #include "resident/reminder_presenter.h"
 #include "resident/scheduler_host.h"
 #include "resident/scheduler_timer.h"
@@ -37,6 +38,13 @@ public:
     // The system time was set or the machine resumed: rebuild the pending list at once and run
     // the due check, so that reminders missed meanwhile come now, each once.
     void TimeChanged();
+
+    // The watch on the system time, asked on every tick (it notices a resume by comparing two
+    // clocks); null: none. It must outlive the scheduler.
+    void SetTimeChangeWatch(TimeChangeWatch* watch) { timeWatch_ = watch; }
+    // The watch's descriptor became readable, or a tick came: asks the watch, and when the time
+    // was set or the machine slept, goes on as TimeChanged.
+    void CheckTimeChanges();
 
     void SetRemindersEnabled(bool enabled);
     bool RemindersEnabled() const;
@@ -78,6 +86,7 @@ private:
     SchedulerHost& host_;
     SchedulerTimers timers_;
     PendingWatch watch_{*this};
+    TimeChangeWatch* timeWatch_ = nullptr;
 
     bool enabled_ = true;
     bool hideWhenOver_ = false;

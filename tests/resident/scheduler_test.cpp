@@ -1,4 +1,5 @@
 #include "support/event_builders.h"
+#include "support/fake_time_change_watch.h"
 #include "support/scheduler_fixture.h"
 
 #include <functional>
@@ -200,6 +201,26 @@ TEST_F(SchedulerTest, ASetClockRebuildsAtOnceAndShowsWhatIsDueThen) {
     }
     rig_.timeline.RunFor(kTickMs);
     EXPECT_EQ(rig_.Store().Pending().Limit(), At(2024, 3, 13, 23, 59, 59));
+}
+
+TEST_F(SchedulerTest, TheTickAsksTheWatchOnTheSystemTime) {
+    FakeTimeChangeWatch watch;
+    rig_.Sched().SetTimeChangeWatch(&watch);
+    StartAndTickOnce();
+    Put(OneTime(At(2024, 3, 12, 12, 0)));
+    // Asleep from Monday 08:01:20 to Tuesday 14:00: the steady timers stood still meanwhile.
+    rig_.timeline.SetWall(At(2024, 3, 12, 14, 0));
+    watch.Resume();
+    rig_.timeline.RunFor(kTickMs);
+    EXPECT_EQ(shownAt_, std::vector<DateTime>{At(2024, 3, 12, 14, 0, 20)});
+    // The descriptor told of a clock set between two ticks.
+    Put(OneTime(At(2024, 3, 13, 12, 0)));
+    rig_.timeline.SetWall(At(2024, 3, 13, 12, 30));
+    rig_.Sched().CheckTimeChanges(); // nothing to tell yet
+    EXPECT_EQ(shownAt_.size(), 1u);
+    watch.SetClock();
+    rig_.Sched().CheckTimeChanges();
+    EXPECT_EQ(shownAt_.back(), At(2024, 3, 13, 12, 30));
 }
 
 // Every library failure in the tick ends the program through the frame, with its code.

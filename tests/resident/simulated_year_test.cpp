@@ -5,6 +5,7 @@
 // ticks is shown exactly once, none early, none lost, none more than one tick late.
 
 #include "support/event_builders.h"
+#include "support/fake_time_change_watch.h"
 #include "support/scheduler_fixture.h"
 
 #include <algorithm>
@@ -166,6 +167,8 @@ public:
 
 private:
     void Start() {
+        rig_.Open();
+        rig_.Sched().SetTimeChangeWatch(&timeWatch_);
         ASSERT_EQ(rig_.Start(), LibraryResult::Ok);
         rig_.Store().AddListener(user_);
         // No reminder comes within the start-up delay: the program ticks from its end.
@@ -184,6 +187,14 @@ private:
             Start();
             return;
         case Disturbance::Sleep:
+            // The timers stand still while the machine sleeps; the first tick after it
+            // notices the gap between the clocks.
+            log_.push_back({Happening::Stopped, now});
+            rig_.timeline.SetWall(now + d.length);
+            log_.push_back({Happening::Started, now + d.length});
+            timeWatch_.Resume();
+            rig_.timeline.RunFor(20'000);
+            return;
         case Disturbance::SetForward:
             return Jump(now + d.length);
         case Disturbance::SetBack:
@@ -229,6 +240,7 @@ private:
     }
 
     SchedulerRig rig_;
+    FakeTimeChangeWatch timeWatch_;
     std::vector<Happening> log_;
     User user_;
     DateTime to_;

@@ -35,9 +35,13 @@ public:
         Scheduler scheduler;
     };
 
+    // Opens the library of a program that is not running: its scheduler is there to be set up.
+    void Open() {
+        if (!run_) OpenStore();
+    }
     // Starts the program: opens the library, the start check, the start-up delay.
     LibraryResult Start(std::chrono::minutes delay = std::chrono::minutes(1)) {
-        if (!run_) OpenStore();
+        Open();
         return run_->scheduler.Start(delay);
     }
     // Ends the program: the scheduler stops and the library closes.
