@@ -62,11 +62,13 @@ void Scheduler::RunTick() {
     if (enabled_) {
         const LibraryResult rc = DueCheck();
         if (rc != LibraryResult::Ok) return Fail(rc);
+        if (stopped_) return;
     }
     // Also after a window that could not be opened: later reminders still need their list.
     const int rebuilds = rebuilds_;
     LibraryResult rc = store_.RebuildPending();
     if (rc != LibraryResult::Ok) return Fail(rc);
+    if (stopped_) return;
     // A new day's list: what is due already comes now, not a tick later.
     if (rebuilds_ != rebuilds && enabled_) rc = DueCheck();
     if (rc != LibraryResult::Ok) return Fail(rc);
@@ -93,10 +95,12 @@ LibraryResult Scheduler::DueCheck() {
     LibraryResult rc = LibraryResult::Ok;
     for (const DueReminder& due : store_.DueReminders()) {
         rc = HandleDue(due);
-        if (rc != LibraryResult::Ok) break;
+        // A window's nested loop may have closed the program meanwhile.
+        if (rc != LibraryResult::Ok || stopped_) break;
     }
     --walking_;
-    if (rc == LibraryResult::Ok && hideWhenOver_) rc = presenter_.CloseWindowsWhoseTimeIsOver();
+    if (rc == LibraryResult::Ok && hideWhenOver_ && !stopped_)
+        rc = presenter_.CloseWindowsWhoseTimeIsOver();
     return rc;
 }
 

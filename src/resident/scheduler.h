@@ -26,6 +26,8 @@ class Scheduler final {
 public:
     Scheduler(EventStore& store, ReminderPresenter& presenter, SchedulerHost& host,
               SchedulerTimers timers);
+    // The store must outlive the scheduler.
+    ~Scheduler();
     Scheduler(const Scheduler&) = delete;
     Scheduler& operator=(const Scheduler&) = delete;
 
@@ -55,7 +57,6 @@ public:
     // Closing: every timer stops.
     void Stop();
 
-    ~Scheduler();
     // The one-shot timer waits for this instant, or is idle (none).
     std::optional<DateTime> NextDueArmedFor() const { return armedFor_; }
 
