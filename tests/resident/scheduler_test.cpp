@@ -74,8 +74,8 @@ TEST_F(SchedulerTest, AReminderComesAtItsInstantThroughTheNextDueShot) {
     EXPECT_FALSE(rig_.Sched().NextDueArmedFor());
 }
 
-// The user answers at once: the accepted event is rewritten, maybe into the blocks it had, and
-// joins the list again for a later reminder of the day.
+// The user answers at once, while the walk is still on: the accepted event is rewritten under a
+// new key and joins the list again for its next reminder, tonight's.
 TEST_F(SchedulerTest, AReminderAcceptedWhileItsWindowOpensKeepsItsLaterReminderOfTheDay) {
     // Daily at 00:30, an hour ahead; last night's reminder was missed.
     EventRecord daily = Recurring(kDaily, 1, At(2024, 3, 1, 0, 30), 60);
