@@ -49,20 +49,28 @@ void Scheduler::StartupDelayOver() {
 
 void Scheduler::Tick() {
     if (stopped_ || store_.Busy()) return;
-    if (timeChangeWaiting_) {
-        TimeChanged();
-        return;
-    }
+    if (timeWatch_ && timeWatch_->Check().Any()) timeChangeWaiting_ = true;
+    if (timeChangeWaiting_) return TimeChanged();
     RunTick();
+}
+
+void Scheduler::CheckTimeChanges() {
+    if (timeWatch_ && timeWatch_->Check().Any()) TimeChanged();
 }
 
 void Scheduler::RunTick() {
     if (enabled_) {
         const LibraryResult rc = DueCheck();
         if (rc != LibraryResult::Ok) return Fail(rc);
+        if (stopped_) return;
     }
     // Also after a window that could not be opened: later reminders still need their list.
-    const LibraryResult rc = store_.RebuildPending();
+    const int rebuilds = rebuilds_;
+    LibraryResult rc = store_.RebuildPending();
+    if (rc != LibraryResult::Ok) return Fail(rc);
+    if (stopped_) return;
+    // A new day's list: what is due already comes now, not a tick later.
+    if (rebuilds_ != rebuilds && enabled_) rc = DueCheck();
     if (rc != LibraryResult::Ok) return Fail(rc);
     ArmNextDue();
 }
@@ -87,10 +95,12 @@ LibraryResult Scheduler::DueCheck() {
     LibraryResult rc = LibraryResult::Ok;
     for (const DueReminder& due : store_.DueReminders()) {
         rc = HandleDue(due);
-        if (rc != LibraryResult::Ok) break;
+        // A window's nested loop may have closed the program meanwhile.
+        if (rc != LibraryResult::Ok || stopped_) break;
     }
     --walking_;
-    if (rc == LibraryResult::Ok && hideWhenOver_) rc = presenter_.CloseWindowsWhoseTimeIsOver();
+    if (rc == LibraryResult::Ok && hideWhenOver_ && !stopped_)
+        rc = presenter_.CloseWindowsWhoseTimeIsOver();
     return rc;
 }
 
@@ -103,17 +113,24 @@ LibraryResult Scheduler::HandleDue(const DueReminder& due) {
     const EventRecord event = *pending;
     switch (presenter_.Present(event)) {
     case PresentResult::Shown:
-        store_.RemovePending(due.key);
+        LeavePending(event);
         break;
     case PresentResult::CreationInProgress:
         break; // still pending: the next tick tries again
     case PresentResult::Failed:
         // Dropped for today: it comes back at a rebuild only if its reminder is still due.
-        store_.RemovePending(due.key);
+        LeavePending(event);
         CannotShow();
         break;
     }
     return LibraryResult::Ok;
+}
+
+void Scheduler::LeavePending(const EventRecord& event) {
+    // While its window opened the user may have answered it already, or changed the library:
+    // only the entry as it was shown leaves, never one that took its place under the key.
+    const EventRecord* entry = store_.Pending().Find(event.key);
+    if (entry != nullptr && *entry == event) store_.RemovePending(event.key);
 }
 
 void Scheduler::CannotShow() {
@@ -139,7 +156,12 @@ void Scheduler::ArmNextDue() {
         armedFor_.reset(); // the tick is there all the same
 }
 
-void Scheduler::PendingWatch::OnStoreChange(const StoreChange&) {
+void Scheduler::PendingWatch::OnStoreChange(const StoreChange& change) {
+    // A rebuild walked the whole library: a good moment to give memory back.
+    if (change.kind == StoreChangeKind::PendingRebuilt) {
+        ++scheduler_.rebuilds_;
+        scheduler_.host_.RebuildDone();
+    }
     scheduler_.ArmNextDue();
 }
 
