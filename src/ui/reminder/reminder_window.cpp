@@ -54,6 +54,11 @@ ReminderMetrics MetricsOf(const QFont& font, int captionHeight) {
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     ReminderMetrics m;
     m.baseWidth = std::max(4, (letters / 26 + 1) / 2);
+    // The template was drawn for a narrower font: widen the units until the snooze label's
+    // text fits its 128 units.
+    const int label = fm.horizontalAdvance(
+        QString::fromUtf8(LoadString(IDS_REMINDER_SNOOZE_LABEL)).remove(QLatin1Char('&')));
+    m.baseWidth = std::max(m.baseWidth, (4 * (label + 6) + 127) / 128);
     m.baseHeight = std::max(8, fm.height());
     m.frame = kFrame;
     m.caption = captionHeight;
@@ -401,7 +406,7 @@ void ReminderWindow::DeleteClicked() {
     if (mode_ == Mode::SizePreview) return FinishPreview(CustomSize());
     ActionScope scope(*this);
     if (content_.recurring && !set_.AskYesNo(this, IDS_ASK_DELETE_RECURRING)) return;
-    if (closePending_) return; // dealt with elsewhere while the question was up
+    if (closePending_ || dismissed_) return; // dealt with elsewhere, or the program ends
     acting_ = true;
     const LibraryResult rc = set_.Environment().store.DeleteStored(Key());
     acting_ = false;

@@ -89,6 +89,7 @@ void ReminderWindowSet::RelayoutTitles() {
 }
 
 void ReminderWindowSet::CloseAll() {
+    env_.boxes.CloseOpenBoxes();
     for (ReminderWindow* w : Windows())
         w->Dismiss();
     windows_.clear();

@@ -7,6 +7,7 @@
 #include "support/store_fixture.h"
 #include "ui/reminder/caption_bar.h"
 #include "ui/reminder/reminder_window_set.h"
+#include "ui/reminder/snooze_label.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,6 +39,7 @@ public:
         return yes;
     }
     void ShowError(QWidget*, const QString& text) override { Record("error: ", text); }
+    void CloseOpenBoxes() override { shown.push_back("closed"); }
 
     ReminderWindowSet* set = nullptr;
 
@@ -198,6 +200,37 @@ TEST_F(ReminderWindowTest, ChangesElsewhereCloseTheWindow) {
     Settle();
     EXPECT_TRUE(alive.isNull());
     EXPECT_EQ(notices_.changes.back().kind, StoreChangeKind::Accepted);
+}
+
+TEST_F(ReminderWindowTest, ExitWhileAQuestionIsUpDeletesNothing) {
+    ReminderWindow* w = ShowDue(Recurring(kDaily, 1, now_ - DateTimeSpan::Days(1)));
+    const uint16_t key = w->Key();
+    boxes_.answers = {true};
+    boxes_.whileUp = [&] { set_.CloseAll(); };
+    QPointer<ReminderWindow> alive(w);
+    Click(w->DeleteButton());
+    EXPECT_EQ(boxes_.shown.back(), "closed");
+    EXPECT_TRUE(store_.ReadStored(key).Ok());
+    EXPECT_FALSE(alive.isNull());
+    Settle();
+    EXPECT_TRUE(alive.isNull());
+}
+
+TEST_F(ReminderWindowTest, KeysOnTheSnoozeLabelAreSwallowedButMnemonicsWork) {
+    ReminderWindow* w = ShowDue(OneTime(now_));
+    const uint16_t key = w->Key();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(QApplication::focusWidget(), w->Label());
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_A, Qt::Key_Escape})
+        QTest::keyClick(w->Label(), k);
+    EXPECT_TRUE(set_.IsOpen(key));
+    EXPECT_EQ(QApplication::focusWidget(), w->Label());
+    QTest::keyClick(w->Label(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w->AmountBox());
+    w->Label()->setFocus();
+    QTest::keyClick(w->windowHandle(), Qt::Key_A, Qt::AltModifier); // the button clicks shortly
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !set_.IsOpen(key); }, 2000));
 }
 
 TEST_F(ReminderWindowTest, ProgramDialogsDisableWhatTheyMust) {
