@@ -302,6 +302,24 @@ TEST_F(ReminderWindowTest, SoundMenuCommandsAndClosing) {
     EXPECT_EQ(sound_.calls[0].what, SoundCall::Kind::Beep);
 }
 
+TEST_F(ReminderWindowTest, CaptionButtonsActWhereTheyWerePressed) {
+    ReminderWindow* w = ShowDue(OneTime(now_));
+    CaptionBar* bar = w->Caption();
+    const QPoint pin = bar->ButtonRect(CaptionBar::Button::Pin).center();
+    const QPoint collapse = bar->ButtonRect(CaptionBar::Button::Collapse).center();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, pin);
+    EXPECT_TRUE(w->TopMost());
+    // Pressed on one button and released over another: nothing.
+    QTest::mousePress(bar, Qt::LeftButton, {}, collapse);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, pin);
+    EXPECT_FALSE(w->Collapsed());
+    EXPECT_TRUE(w->TopMost());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, collapse);
+    EXPECT_TRUE(w->Collapsed());
+    QTest::mouseDClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
+    EXPECT_FALSE(w->Collapsed());
+}
+
 TEST_F(ReminderWindowTest, TimeOverAcceptsAndSizesAreKept) {
     EventRecord e = OneTime(now_ - DateTimeSpan::Minutes(40));
     e.SetFlag(kSkipWhenOver, true); // 30 minutes long: over 10 minutes ago
