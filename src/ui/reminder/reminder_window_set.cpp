@@ -133,6 +133,7 @@ void ReminderWindowSet::Warn(QWidget* owner, int message) {
 
 bool ReminderWindowSet::AskYesNo(QWidget* owner, int message) {
     bool yes = false;
+    env_.sound.PlaySystemSound(SystemSound::Exclamation);
     RunBox([&] { yes = env_.boxes.AskYesNo(owner, QString::fromUtf8(LoadString(message))); });
     return yes;
 }
