@@ -1,6 +1,7 @@
 // Import of a 3999-record CSV file into an empty library, and export of a full library, on the
-// real file system. The import is measured twice: as it runs (every event flushed to the disk
-// on its own) and with the flushes left out, which tells how much of it is flushing.
+// real file system. The import is measured twice: as it runs (in batches, each flushed and
+// committed through the library's journal) and with the flushes left out, which tells how much
+// of it is flushing.
 
 #include "bench_folder.h"
 #include "format/locale_description.h"
@@ -10,6 +11,7 @@
 #include "store/io/posix_file.h"
 #include "store/io/store_file_system.h"
 #include "store/library/event_library.h"
+#include "store/library/index_journal.h"
 #include "store/text_import.h"
 #include "store/transfer/text_export.h"
 
@@ -97,7 +99,9 @@ void ImportInto(benchmark::State& state, Fixture& f, bool flush) {
     if (!file) state.SkipWithError("cannot create the library");
     std::unique_ptr<File> used = std::move(file);
     if (!flush) used = std::make_unique<NoFlushFile>(std::move(used));
-    if (lib.CreateFile(std::move(used)) != LibraryResult::Ok) state.SkipWithError("create failed");
+    if (lib.CreateFile(std::move(used), std::make_unique<FolderJournal>(f.files, f.target)) !=
+        LibraryResult::Ok)
+        state.SkipWithError("create failed");
     MemorySettings settings;
     LibraryImportTarget target(lib);
     state.ResumeTiming();

@@ -90,7 +90,7 @@ void BM_AddEvent(benchmark::State& state) {
         EventRecord e = Mixed(7);
         if (lib.AddEvent(e) != LibraryResult::Ok) state.SkipWithError("add failed");
         state.PauseTiming();
-        if (lib.DeleteEvent(e.key) != LibraryResult::Ok) state.SkipWithError("delete failed");
+        if (lib.DeleteEvent(e.key, e.id) != LibraryResult::Ok) state.SkipWithError("delete failed");
         state.ResumeTiming();
     }
 }
@@ -119,7 +119,7 @@ void BM_DeleteEvent(benchmark::State& state) {
         EventRecord e = Mixed(9);
         if (lib.AddEvent(e) != LibraryResult::Ok) state.SkipWithError("add failed");
         state.ResumeTiming();
-        if (lib.DeleteEvent(e.key) != LibraryResult::Ok) state.SkipWithError("delete failed");
+        if (lib.DeleteEvent(e.key, e.id) != LibraryResult::Ok) state.SkipWithError("delete failed");
     }
 }
 BENCHMARK(BM_DeleteEvent)->Unit(benchmark::kMicrosecond);

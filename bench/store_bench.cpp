@@ -80,7 +80,7 @@ void BM_StoreChangeDelete(benchmark::State& state) {
         if (store.StoreNew(e) != LibraryResult::Ok) state.SkipWithError("storeNew failed");
         e.name += " (changed)";
         if (store.StoreChanged(e) != LibraryResult::Ok) state.SkipWithError("storeChanged failed");
-        if (store.DeleteStored(e.key) != LibraryResult::Ok)
+        if (store.DeleteStored(e.key, e.id) != LibraryResult::Ok)
             state.SkipWithError("deleteStored failed");
     }
     state.SetItemsProcessed(3 * state.iterations());

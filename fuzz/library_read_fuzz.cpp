@@ -58,7 +58,7 @@ void ChangeEverything(const uint8_t* data, size_t size) {
         e.name += "x";
         zm::LibraryResult changed;
         if (++n % 3 == 0)
-            changed = lib.DeleteEvent(key);
+            changed = lib.DeleteEvent(key, 0);
         else if (n % 3 == 1)
             changed = lib.ModifyEvent(e);
         else

@@ -13,9 +13,16 @@
 namespace zm {
 namespace {
 
+// A change that is stored although a step after it failed: the failure, as a warning.
+void WarnIfAny(const CliRun& run, CliSession& session) {
+    if (const LibraryResult warning = session.Store().LastWarning(); warning != LibraryResult::Ok)
+        run.Error(ResultText(warning));
+}
+
 // The event as the store told its last change: its object, or its line. `unchanged` is shown
 // when the store had nothing to change (enabling an enabled event).
 int PrintChanged(const CliRun& run, CliSession& session, const EventRecord& unchanged) {
+    WarnIfAny(run, session);
     const EventRecord& e = session.ChangedEvent() ? *session.ChangedEvent() : unchanged;
     if (run.WantsJson())
         run.PrintJson(EventJson(e, run.Names()));
@@ -30,7 +37,7 @@ template <typename Change> int WithStoredEvent(CliRun& run, Change change) {
     const auto key = KeyArgument(run, run.args.positional.at(0));
     if (!key) return kExitUsage;
     CliSession session(run);
-    if (!session.OpenForWriting()) return kExitFailure;
+    if (!session.OpenForWriting()) return session.FailureStatus();
     std::optional<EventRecord> e = session.ReadEvent(*key);
     if (!e) return kExitFailure;
     return change(session, *e);
@@ -50,7 +57,7 @@ int RunAdd(CliRun& run) {
     const auto request = ParseAddRequest(run.args, usage);
     if (!request) return run.Error(usage), kExitUsage;
     CliSession session(run);
-    if (!session.OpenForWriting()) return kExitFailure;
+    if (!session.OpenForWriting()) return session.FailureStatus();
     NewEventResult made = MakeNewEvent(*request, session.Types(), run.now, run.week);
     if (made.status != kExitOk) return run.Error(made.message), made.status;
     for (const auto& note : made.notes)
@@ -63,7 +70,7 @@ int RunAdd(CliRun& run) {
 int RunAccept(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
         if (auto refused = RefusedState(e)) return run.FailWith(LoadString(*refused));
-        const LibraryResult rc = s.Store().AcceptListed(e.key);
+        const LibraryResult rc = s.Store().AcceptListed(e.key, e.id);
         return rc != LibraryResult::Ok ? run.Fail(rc) : PrintChanged(run, s, e);
     });
 }
@@ -89,7 +96,7 @@ int RunSnooze(CliRun& run) {
         request.unit = amount.unit;
         request.count = amount.count | (beforeStart ? TimeAmount::kBeforeStart : 0);
         Verdict verdict;
-        const LibraryResult rc = s.Store().SnoozeStored(e.key, request, verdict);
+        const LibraryResult rc = s.Store().SnoozeStored(e.key, e.id, request, verdict);
         if (rc != LibraryResult::Ok) return run.Fail(rc);
         if (!verdict.Ok()) return run.FailWith(LoadString(verdict.message));
         return PrintChanged(run, s, e);
@@ -100,15 +107,16 @@ int RunUnsnooze(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
         if (e.Has(kDisabled)) return run.FailWith(LoadString(IDS_CLI_EVENT_DISABLED));
         if (!e.Has(kSnoozed)) return run.FailWith(LoadString(IDS_CLI_NOT_SNOOZED));
-        const LibraryResult rc = s.Store().UnsnoozeStored(e.key);
+        const LibraryResult rc = s.Store().UnsnoozeStored(e.key, e.id);
         return rc != LibraryResult::Ok ? run.Fail(rc) : PrintChanged(run, s, e);
     });
 }
 
 int RunDelete(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
-        const LibraryResult rc = s.Store().RemoveEvent(e.key);
+        const LibraryResult rc = s.Store().RemoveEvent(e.key, e.id);
         if (rc != LibraryResult::Ok) return run.Fail(rc);
+        WarnIfAny(run, s);
         if (run.WantsJson()) run.PrintJson(Json{{"key", e.key}, {"deleted", true}});
         return kExitOk;
     });
@@ -141,7 +149,7 @@ int RunSetType(CliRun& run) {
 
 int RunPurge(CliRun& run) {
     CliSession session(run);
-    if (!session.OpenForWriting()) return kExitFailure;
+    if (!session.OpenForWriting()) return session.FailureStatus();
     const LibraryResult rc = session.Store().DeleteAccepted();
     // The events it deleted, also when it stopped part of the way.
     Json deleted = Json::array();
@@ -162,7 +170,7 @@ int RunQuickRun(CliRun& run) {
         return run.Error(FormatText(IDS_CLI_BAD_NUMBER, {text, 0, kMaxQuickReminders - 1})),
                kExitUsage;
     CliSession session(run);
-    if (!session.OpenForWriting()) return kExitFailure;
+    if (!session.OpenForWriting()) return session.FailureStatus();
     const QuickReminder* quick = session.QuickReminders().At(static_cast<size_t>(*index));
     if (!quick) return run.FailWith(FormatText(IDS_CLI_NO_SUCH_QUICK, {*index}));
     EventRecord e = RunQuickReminder(*quick, session.Types(), run.now);

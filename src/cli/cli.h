@@ -12,6 +12,7 @@
 #include "platform/locale_names.h"
 #include "platform/settings.h"
 
+#include <chrono>
 #include <functional>
 #include <iosfwd>
 #include <span>
@@ -25,6 +26,7 @@ struct HostedStore;
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitBusy = 3; // another program holds the library
 
 struct CliEnvironment {
     // The user's settings (the work week and the week-end option are read from them).
@@ -40,10 +42,12 @@ struct CliEnvironment {
     std::function<uint32_t()> tick;
     // Set in the running program: the commands work on its store instead of the file.
     const HostedStore* host = nullptr;
+    // How long a changing command waits for another one that holds the library.
+    std::chrono::milliseconds lockWait{2000};
 };
 
 // Runs one command line (without the program name). Output goes to `out`, messages to `err`.
-// Returns the exit status: 0 success, 1 failure, 2 usage error.
+// Returns the exit status: 0 success, 1 failure, 2 usage error, 3 the library is busy.
 int RunCli(std::span<const std::string> args, const CliEnvironment& env, std::ostream& out,
            std::ostream& err);
 

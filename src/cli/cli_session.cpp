@@ -1,5 +1,6 @@
 #include "cli/cli_session.h"
 
+#include "cli/data_folder_access.h"
 #include "cli/hosted_store.h"
 #include "cli/side_lists.h"
 #include "platform/data_folder.h"
@@ -7,11 +8,23 @@
 #include "res/strings.h"
 #include "store/store_messages.h"
 
+#include <chrono>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 namespace zm {
+namespace {
+
+// Whether anything, a link included, has the name.
+bool NameTaken(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+} // namespace
 
 // The store's boxes on the error stream. There is nobody to ask: an old library is not
 // converted here (the program does that when it starts).
@@ -70,6 +83,7 @@ CliSession::CliSession(const CliRun& run)
         setup.now = [this] { return run_.now; };
         setup.week = run_.week;
         setup.programFolder = run_.dataFolder;
+        setup.lockWait = run_.env.lockWait;
         ownStore_ = std::make_unique<EventStore>(std::move(setup));
         store_ = ownStore_.get();
         if (run_.env.tick) store_->SetIdTick(run_.env.tick);
@@ -98,19 +112,29 @@ const QuickList& CliSession::QuickReminders() {
     return quick_;
 }
 
-bool CliSession::Prepare() {
+bool CliSession::Prepare(bool create) {
     if (run_.dataFolder.empty()) {
         run_.Error(LoadString(IDS_CLI_NO_DATA_FOLDER));
         return false;
     }
+    if (!PrepareDataFolder(run_, create)) return false;
     libraryPath_ = PathInFolder(run_.dataFolder, kLibraryFileName);
     ReadTypeList(run_.dataFolder, types_);
     store_->SetTypeLookup([this](const std::string& name) { return types_.FindType(name); });
     return true;
 }
 
+bool CliSession::libraryLooksWhole() {
+    const std::optional<std::string> damage = LibraryFileDamage(libraryPath_);
+    if (damage) run_.Error(*damage);
+    return !damage;
+}
+
 bool CliSession::ReportOpenFailure(LibraryResult code, const FileFailure& failure) {
-    if (code == LibraryResult::OpenFailed || code == LibraryResult::CreateFailed) {
+    if (code == LibraryResult::LibraryInUse) {
+        busy_ = true;
+        run_.Error(FormatText(IDS_CLI_LIBRARY_BUSY, {libraryPath_}));
+    } else if (code == LibraryResult::OpenFailed || code == LibraryResult::CreateFailed) {
         std::string text = ReportFileError(failure, libraryPath_);
         run_.Error(text);
     } else {
@@ -128,9 +152,8 @@ bool CliSession::OpenHosted() {
 
 bool CliSession::OpenForReading() {
     if (run_.env.host) return OpenHosted();
-    if (!Prepare()) return false;
-    std::error_code ec;
-    if (!std::filesystem::exists(libraryPath_, ec) && !ec) {
+    if (!Prepare(false) || !libraryLooksWhole()) return false;
+    if (!NameTaken(libraryPath_)) {
         // Nothing stored yet: an empty library, without creating any file.
         return store_->OpenEmpty() == LibraryResult::Ok;
     }
@@ -140,15 +163,8 @@ bool CliSession::OpenForReading() {
 
 bool CliSession::OpenForWriting() {
     if (run_.env.host) return OpenHosted();
-    if (!Prepare()) return false;
-    std::error_code ec;
-    const bool exists = std::filesystem::exists(libraryPath_, ec);
-    if (!exists && !ec) {
-        std::filesystem::create_directories(run_.dataFolder, ec);
-        if (ec) {
-            run_.Error(FolderCreateErrorText(run_.dataFolder));
-            return false;
-        }
+    if (!Prepare(true) || !libraryLooksWhole()) return false;
+    if (!NameTaken(libraryPath_)) {
         prompts_->skipNext = true;
         const LibraryResult rc = store_->OpenLibrary(libraryPath_);
         prompts_->skipNext = false;
@@ -157,8 +173,14 @@ bool CliSession::OpenForWriting() {
         return rc == LibraryResult::Ok || (run_.Fail(rc), false);
     }
     // An existing library is opened as it is; one of an older version is left to the program
-    // to convert. Another program holding it refuses the change (LibraryInUse).
-    const LibraryResult rc = store_->OpenAsIs(libraryPath_, FileMode::ReadWrite);
+    // to convert. Another program holding it refuses the change (LibraryInUse); another
+    // command that holds it is given a moment to finish.
+    const auto until = std::chrono::steady_clock::now() + run_.env.lockWait;
+    LibraryResult rc = store_->OpenAsIs(libraryPath_, FileMode::ReadWrite);
+    while (rc == LibraryResult::LibraryInUse && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        rc = store_->OpenAsIs(libraryPath_, FileMode::ReadWrite);
+    }
     return rc == LibraryResult::Ok || ReportOpenFailure(rc, store_->LastFileFailure());
 }
 

@@ -29,6 +29,8 @@ public:
     // Each prints what went wrong and returns false when the data cannot be opened.
     bool OpenForReading();
     bool OpenForWriting();
+    // The exit status of a failed open: kExitBusy while another program holds the library.
+    int FailureStatus() const { return busy_ ? kExitBusy : kExitFailure; }
 
     EventStore& Store() { return *store_; }
     const EventLibrary& Library() const { return store_->Library(); }
@@ -52,7 +54,9 @@ private:
     class Prompts;
     class Changes;
 
-    bool Prepare();
+    bool Prepare(bool create);
+    // Tells what keeps the library file from being opened; false when something does.
+    bool libraryLooksWhole();
     bool ReportOpenFailure(LibraryResult code, const FileFailure& failure);
     bool OpenHosted();
 
@@ -68,6 +72,7 @@ private:
     QuickList quick_;
     bool quickRead_ = false;
     std::string libraryPath_;
+    bool busy_ = false;
 };
 
 } // namespace zm

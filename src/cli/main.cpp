@@ -2,6 +2,7 @@
 
 #include "cli/cli.h"
 #include "cli/companion_link.h"
+#include "cli/terminal_text.h"
 #include "format/locale_formats.h"
 #include "platform/data_folder.h"
 #include "platform/local/local_socket.h"
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 int main(int argc, char** argv) {
@@ -42,5 +44,8 @@ int main(int argc, char** argv) {
     };
     std::error_code ec;
     const std::string workingFolder = std::filesystem::current_path(ec).string();
+    // What reaches a terminal shows the control characters of names and notes escaped.
+    const zm::EscapedStream out(std::cout, ::isatty(STDOUT_FILENO) == 1);
+    const zm::EscapedStream err(std::cerr, ::isatty(STDERR_FILENO) == 1);
     return zm::RunCompanion(args, env, workingFolder, exchange, std::cout, std::cerr);
 }

@@ -251,11 +251,17 @@ NewEventResult MakeNewEvent(const AddRequest& request, const TypeList& types, Da
     const Verdict fits = CheckRecurringDuration(e);
     if (!fits.Ok()) return Refusal(1, LoadString(fits.message));
     if (request.advance) {
+        // An empty amount is no amount: it would stand for no notice at all.
+        if (request.advance->find_first_not_of(" \t") == std::string::npos)
+            return Refusal(1, LoadString(IDS_DURATION_NOT_VALID));
         const ParsedAmount a = ParseAmount(*request.advance, true);
         if (a.code != kAmountOk) return Refusal(1, AmountMessage(a.code));
         e.advance = a.Amount();
     }
 
+    // An event without a name is not read back by an import.
+    if (e.name.find_first_not_of(" \t") == std::string::npos)
+        return Refusal(1, LoadString(IDS_CLI_EMPTY_NAME));
     if (Utf8Length(e.name) > kMaxNameLength)
         return Refusal(1, FormatText(IDS_CLI_NAME_TOO_LONG, {kMaxNameLength}));
     if (Utf8Length(e.notes) > kMaxNotesLength)

@@ -5,6 +5,7 @@
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "store/library/library_check.h"
+#include "store/library/library_image.h"
 
 #include <sstream>
 #include <vector>
@@ -54,18 +55,22 @@ int RunList(CliRun& run) {
     if (!session.OpenForReading()) return kExitFailure;
     Json events = Json::array();
     bool unreadable = false;
-    const LibraryResult walked = session.Library().ForEachEvent([&](uint16_t key) {
-        const ReadResult<EventRecord> e = session.Library().ReadEvent(key);
-        if (!e.Ok()) {
-            run.Error(KeyPrefix(key) + ResultText(e.Code()));
-            unreadable = true;
-        } else if (run.WantsJson()) {
-            events.push_back(EventJson(e.Value(), run.Names()));
-        } else {
-            run.out << EventSummaryLine(e.Value(), run.Formats(), run.Names()) << '\n';
-        }
-        return LibraryResult::Ok;
-    });
+    const TypeList& types = session.Types();
+    const EventLibrary::TypeLookup lookup = [&types](const std::string& name) {
+        return types.FindType(name);
+    };
+    const LibraryResult walked =
+        VisitEachEvent(session.Library(), lookup, [&](uint16_t key, ReadResult<EventRecord>& e) {
+            if (!e.Ok()) {
+                run.Error(KeyPrefix(key) + ResultText(e.Code()));
+                unreadable = true;
+            } else if (run.WantsJson()) {
+                events.push_back(EventJson(e.Value(), run.Names()));
+            } else {
+                run.out << EventSummaryLine(e.Value(), run.Formats(), run.Names()) << '\n';
+            }
+            return LibraryResult::Ok;
+        });
     if (walked != LibraryResult::Ok) return run.Fail(walked);
     if (run.WantsJson()) run.PrintJson(Json{{"events", events}});
     return unreadable ? kExitFailure : kExitOk;

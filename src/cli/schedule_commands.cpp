@@ -5,6 +5,7 @@
 #include "cli/iso_time.h"
 #include "res/format_text.h"
 #include "res/strings.h"
+#include "store/library/library_image.h"
 
 #include <vector>
 
@@ -15,16 +16,20 @@ namespace {
 // told on the error stream. Returns false when one could not be read.
 template <typename Use> bool ForEachReadable(CliRun& run, CliSession& session, Use use) {
     bool allRead = true;
-    const LibraryResult walked = session.Library().ForEachEvent([&](uint16_t key) {
-        const ReadResult<EventRecord> e = session.Library().ReadEvent(key);
-        if (!e.Ok()) {
-            run.Error(FormatText(IDS_CLI_KEY_PREFIX, {key}) + ResultText(e.Code()));
-            allRead = false;
-        } else {
-            use(e.Value());
-        }
-        return LibraryResult::Ok;
-    });
+    const TypeList& types = session.Types();
+    const EventLibrary::TypeLookup lookup = [&types](const std::string& name) {
+        return types.FindType(name);
+    };
+    const LibraryResult walked =
+        VisitEachEvent(session.Library(), lookup, [&](uint16_t key, ReadResult<EventRecord>& e) {
+            if (!e.Ok()) {
+                run.Error(FormatText(IDS_CLI_KEY_PREFIX, {key}) + ResultText(e.Code()));
+                allRead = false;
+            } else {
+                use(e.Value());
+            }
+            return LibraryResult::Ok;
+        });
     if (walked != LibraryResult::Ok) {
         run.Error(ResultText(walked));
         return false;

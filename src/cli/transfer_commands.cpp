@@ -2,6 +2,7 @@
 
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/data_folder_access.h"
 #include "model/amount_parse.h"
 #include "platform/ascii_text.h"
 #include "platform/memory_settings.h"
@@ -145,7 +146,10 @@ std::optional<TextImportOptions> ReadTextImport(const CliRun& run, CliSession& s
     o.headerLine = !run.args.Has("--no-header");
     o.week = run.week;
     o.rules.locale = run.Formats().Locale();
-    o.rules.dateOrder = run.env.settings ? LastImportDateOrder(*run.env.settings) : 0;
+    // Unless the user chose one before, dates are read in the locale's order, as exported.
+    const MemorySettings noSettings;
+    o.rules.dateOrder =
+        DefaultImportDateOrder(run.env.settings ? *run.env.settings : noSettings, o.rules.locale);
     if (const std::string* order = run.args.Value("--date-order")) {
         o.rules.dateOrder = IndexOf(*order, {"mdy", "dmy", "ymd"});
         if (o.rules.dateOrder < 0)
@@ -195,31 +199,56 @@ std::optional<DuplicateMode> DuplicatesOf(const CliRun& run) {
     return static_cast<DuplicateMode>(i);
 }
 
-// The outcome of an import: the summary counts and every log line, or the JSON document. A
+// What an import did: the events it stored, its log and, when it stopped early, the failure.
+struct ImportOutcome {
+    int imported = 0;
+    int replaced = 0;
+    ImportLog log;
+    std::string error;   // empty when the import ran to its end
+    std::string stopped; // what is stored and how to go on, when it stopped early
+    int stoppedAt = 0;   // the record it stopped at, 0 when unknown or it did not stop
+    // The keys of merged events that had to be shortened; null for a text import.
+    const std::vector<uint16_t>* shortened = nullptr;
+};
+
+// The outcome of an import: the summary counts and every log line (also those of an import
+// that stopped early: what it stored stays stored), or the JSON document; then the failure. A
 // merged event file also names the events it had to shorten.
-int PrintImported(const CliRun& run, int imported, int replaced, const ImportLog& log,
-                  const std::vector<uint16_t>* shortened = nullptr) {
+int PrintImported(const CliRun& run, const ImportOutcome& o) {
     if (run.WantsJson()) {
         Json lines = Json::array();
-        for (const ImportLogEntry& e : log)
+        for (const ImportLogEntry& e : o.log)
             lines.push_back(Json{{"record", e.record}, {"reason", ImportReasonText(e.reason)}});
-        Json doc{{"imported", imported},
-                 {"replaced", replaced},
-                 {"errors", static_cast<int>(log.size())},
+        Json doc{{"imported", o.imported},
+                 {"replaced", o.replaced},
+                 {"errors", static_cast<int>(o.log.size())},
                  {"log", lines}};
-        if (shortened) doc["shortened"] = *shortened;
+        if (o.shortened) doc["shortened"] = *o.shortened;
+        if (!o.error.empty()) {
+            doc["error"] = o.error;
+            if (o.stoppedAt > 0) doc["stoppedAt"] = o.stoppedAt;
+        }
         run.PrintJson(doc);
-        return kExitOk;
+    } else {
+        run.out << FormatText(IDS_CLI_IMPORTED,
+                              {o.imported, static_cast<int>(o.log.size()), o.replaced})
+                << '\n';
+        for (const ImportLogEntry& e : o.log)
+            run.out << ImportLogLine(e) << '\n';
+        if (o.shortened)
+            for (uint16_t key : *o.shortened)
+                run.out << FormatText(IDS_CLI_KEY_PREFIX, {key}) << LoadString(IDS_CLI_SHORTENED)
+                        << '\n';
+        if (!o.stopped.empty()) run.out << o.stopped << '\n';
     }
-    run.out << FormatText(IDS_CLI_IMPORTED, {imported, static_cast<int>(log.size()), replaced})
-            << '\n';
-    for (const ImportLogEntry& e : log)
-        run.out << ImportLogLine(e) << '\n';
-    if (shortened)
-        for (uint16_t key : *shortened)
-            run.out << FormatText(IDS_CLI_KEY_PREFIX, {key}) << LoadString(IDS_CLI_SHORTENED)
-                    << '\n';
-    return kExitOk;
+    if (o.error.empty()) return kExitOk;
+    return run.FailWith(o.error);
+}
+
+// A failure of reading an event file: the damage is in the file, not in the library.
+bool EventFileDamaged(LibraryResult code) {
+    return code == LibraryResult::Corrupted || code == LibraryResult::ReadError ||
+           code == LibraryResult::EventTooLarge || code == LibraryResult::BadFormat;
 }
 
 // Keys "3,7,12", in that order.
@@ -256,14 +285,22 @@ int RunExport(CliRun& run) {
         if (!given) return kExitUsage;
         keys = std::move(*given);
     }
+    // No file written on the user's say replaces the library or another file of the program.
+    if (RefusedAsOwnFile(run, path)) return kExitFailure;
     CliSession session(run);
     if (!session.OpenForReading()) return kExitFailure;
     if (keys.empty()) {
+        // What a damaged library still holds readable is exported; the rest is told.
+        int damaged = 0;
         const LibraryResult walked = session.Library().ForEachEvent([&](uint16_t key) {
-            keys.push_back(key);
+            if (session.Store().ReadStored(key).Ok())
+                keys.push_back(key);
+            else
+                ++damaged;
             return LibraryResult::Ok;
         });
-        if (walked != LibraryResult::Ok) return run.Fail(walked);
+        if (walked != LibraryResult::Ok && keys.empty() && damaged == 0) return run.Fail(walked);
+        if (damaged > 0) run.Error(FormatText(IDS_CLI_DAMAGED_LEFT_OUT, {damaged}));
     } else {
         for (uint16_t key : keys)
             if (!session.ReadEvent(key)) return kExitFailure;
@@ -304,16 +341,21 @@ int RunImport(CliRun& run) {
                 return run.Error(FormatText(IDS_CLI_TEXT_ONLY, {option})), kExitUsage;
     }
     CliSession session(run);
-    if (!session.OpenForWriting()) return kExitFailure;
+    if (!session.OpenForWriting()) return session.FailureStatus();
     PosixFileSystem files;
     if (!info.text) {
         // A holiday file never brings in an event that is there already.
         const LibraryResult rc = kind->holidays
                                      ? MergeHolidayFile(session.Store(), path)
                                      : ImportEventFile(session.Store(), path, *duplicates);
-        if (rc != LibraryResult::Ok) return run.Fail(rc);
         const MergeCounts& counts = session.Store().LastMergeCounts();
-        return PrintImported(run, counts.added, counts.replaced, {}, &counts.shortenedKeys);
+        ImportOutcome o{counts.added, counts.replaced, {}, {}, {}, 0, &counts.shortenedKeys};
+        if (rc != LibraryResult::Ok) {
+            o.error = EventFileDamaged(rc) ? LoadString(IDS_CLI_EVENT_FILE_DAMAGED) + path
+                                           : ResultText(rc);
+            if (counts.added + counts.replaced > 0) o.stopped = LoadString(IDS_CLI_MERGE_STOPPED);
+        }
+        return PrintImported(run, o);
     }
     int status = kExitOk;
     auto options = ReadTextImport(run, session, files, path, info, *codePage, status);
@@ -322,8 +364,16 @@ int RunImport(CliRun& run) {
     // The command line keeps the remembered date order for the program's own wizard.
     MemorySettings scratch;
     const TextImportResult r = ImportText(session.Store(), files, scratch, path, *options);
-    if (r.code != LibraryResult::Ok) return Failed(run, r.code, r.problem);
-    return PrintImported(run, r.imported, r.replaced, r.log);
+    // A failure before any record was dealt with is only the failure.
+    if (r.code != LibraryResult::Ok && r.imported + r.replaced == 0 && r.log.empty())
+        return Failed(run, r.code, r.problem);
+    ImportOutcome o{r.imported, r.replaced, r.log, {}, {}, r.stoppedAt};
+    if (r.code != LibraryResult::Ok) {
+        o.error = r.problem ? r.problem.Message() : ResultText(r.code);
+        o.stopped = r.stoppedAt > 0 ? FormatText(IDS_CLI_IMPORT_STOPPED, {r.stoppedAt})
+                                    : LoadString(IDS_CLI_MERGE_STOPPED);
+    }
+    return PrintImported(run, o);
 }
 
 } // namespace zm

@@ -33,7 +33,7 @@ bool FitEventToChain(EventRecord& event) {
 
 EventStore::EventStore(StoreSetup setup)
     : files_(setup.files), now_(std::move(setup.now)), week_(setup.week),
-      programFolder_(std::move(setup.programFolder)) {
+      programFolder_(std::move(setup.programFolder)), lockWait_(setup.lockWait) {
     if (!files_) {
         ownFiles_ = std::make_unique<PosixFileSystem>();
         files_ = ownFiles_.get();
@@ -152,31 +152,38 @@ LibraryResult EventStore::StoreReplaced(EventRecord& event) {
     return LibraryResult::Ok;
 }
 
-LibraryResult EventStore::DeleteAs(uint16_t key, StoreChangeKind kind, bool closesWindow) {
+ReadResult<EventRecord> EventStore::readHeld(uint16_t key, uint32_t id) const {
+    const LibraryResult rc = library_.CheckKey(key, id);
+    if (rc != LibraryResult::Ok) return rc;
+    return library_.ReadEvent(key);
+}
+
+LibraryResult EventStore::DeleteAs(uint16_t key, uint32_t id, StoreChangeKind kind,
+                                   bool closesWindow) {
     // The listeners are given the event as it was; one that cannot be read is deleted all the
     // same.
     ReadResult<EventRecord> read = library_.ReadEvent(key);
     std::optional<EventRecord> gone;
     if (read.Ok()) gone = std::move(read).Value();
-    const LibraryResult rc = library_.DeleteEvent(key);
+    const LibraryResult rc = library_.DeleteEvent(key, id);
     if (rc != LibraryResult::Ok) return rc;
     pending_.Remove(key);
     Notify(StoreChange::Of(kind, key, 0, std::move(gone), closesWindow));
     return LibraryResult::Ok;
 }
 
-LibraryResult EventStore::DeleteStored(uint16_t key) {
-    return DeleteAs(key, StoreChangeKind::Deleted, false);
+LibraryResult EventStore::DeleteStored(uint16_t key, uint32_t id) {
+    return DeleteAs(key, id, StoreChangeKind::Deleted, false);
 }
 
-LibraryResult EventStore::RemoveEvent(uint16_t key) {
-    return DeleteAs(key, StoreChangeKind::Deleted, true);
+LibraryResult EventStore::RemoveEvent(uint16_t key, uint32_t id) {
+    return DeleteAs(key, id, StoreChangeKind::Deleted, true);
 }
 
-LibraryResult EventStore::AcceptAs(uint16_t key, bool deleteIt,
+LibraryResult EventStore::AcceptAs(uint16_t key, uint32_t id, bool deleteIt,
                                    std::optional<DateTime> shownOccurrence, bool closesWindow) {
-    if (deleteIt) return DeleteAs(key, StoreChangeKind::Deleted, closesWindow);
-    ReadResult<EventRecord> read = library_.ReadEvent(key);
+    if (deleteIt) return DeleteAs(key, id, StoreChangeKind::Deleted, closesWindow);
+    ReadResult<EventRecord> read = readHeld(key, id);
     if (!read.Ok()) return read.Code();
     EventRecord event = std::move(read).Value();
     event.Accept(Now(), week_, shownOccurrence);
@@ -190,13 +197,13 @@ LibraryResult EventStore::AcceptAs(uint16_t key, bool deleteIt,
     return LibraryResult::Ok;
 }
 
-LibraryResult EventStore::AcceptStored(uint16_t key, bool deleteIt,
+LibraryResult EventStore::AcceptStored(uint16_t key, uint32_t id, bool deleteIt,
                                        std::optional<DateTime> shownOccurrence) {
-    return AcceptAs(key, deleteIt, shownOccurrence, false);
+    return AcceptAs(key, id, deleteIt, shownOccurrence, false);
 }
 
-LibraryResult EventStore::AcceptListed(uint16_t key) {
-    return AcceptAs(key, false, std::nullopt, true);
+LibraryResult EventStore::AcceptListed(uint16_t key, uint32_t id) {
+    return AcceptAs(key, id, false, std::nullopt, true);
 }
 
 LibraryResult EventStore::ChangeType(EventRecord& event, int32_t typeIndex,
@@ -237,14 +244,14 @@ LibraryResult EventStore::DeleteAccepted() {
         const ReadResult<EventRecord> event = library_.ReadEvent(key);
         if (!event.Ok()) return event.Code();
         if (event->IsRecurring() || !event->Has(kAccepted)) return LibraryResult::Ok;
-        return DeleteAs(key, StoreChangeKind::Purged, false);
+        return DeleteAs(key, event->id, StoreChangeKind::Purged, false);
     });
 }
 
-LibraryResult EventStore::SnoozeStored(uint16_t key, const SnoozeRequest& request,
+LibraryResult EventStore::SnoozeStored(uint16_t key, uint32_t id, const SnoozeRequest& request,
                                        Verdict& verdict) {
     verdict = Verdict::Pass();
-    ReadResult<EventRecord> read = library_.ReadEvent(key);
+    ReadResult<EventRecord> read = readHeld(key, id);
     if (!read.Ok()) return read.Code();
     EventRecord event = std::move(read).Value();
     verdict = ApplySnooze(event, request, Now(), week_);
@@ -255,8 +262,8 @@ LibraryResult EventStore::SnoozeStored(uint16_t key, const SnoozeRequest& reques
     return LibraryResult::Ok;
 }
 
-LibraryResult EventStore::UnsnoozeStored(uint16_t key) {
-    ReadResult<EventRecord> read = library_.ReadEvent(key);
+LibraryResult EventStore::UnsnoozeStored(uint16_t key, uint32_t id) {
+    ReadResult<EventRecord> read = readHeld(key, id);
     if (!read.Ok()) return read.Code();
     EventRecord event = std::move(read).Value();
     // The current occurrence is today's (or the next one); before the first rebuild the end of

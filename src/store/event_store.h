@@ -23,6 +23,7 @@
 #include "store/store_scopes.h"
 #include "store/store_views.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -58,6 +59,8 @@ struct StoreSetup {
     std::function<DateTime()> now;    // the clock of every operation; null: the system clock
     WeekSettings week;                // the calendar settings
     std::string programFolder;        // where the default library lives
+    // How long opening waits for another start that holds a library it has just created.
+    std::chrono::milliseconds lockWait{2000};
 };
 
 class EventStore {
@@ -141,17 +144,22 @@ public:
     // which rebuild the pending list afterwards. An Id of 0 takes the stored event's Id. An
     // event too large for a chain gives EventTooLarge (a merge shortens it first).
     LibraryResult StoreReplaced(EventRecord& event);
+    // The operations by key take the Id of the event the caller holds: a key is given up when
+    // its event is rewritten and may name another event later. A key that is not an event's
+    // first block, or whose event has another Id, is refused with Corrupted and nothing is written.
+    // An Id of 0 checks the key alone (an event that cannot be read has no Id to give).
+
     // Deletes the event (Deleted).
-    LibraryResult DeleteStored(uint16_t key);
+    LibraryResult DeleteStored(uint16_t key, uint32_t id);
     // Deletes the event (Deleted; closes).
-    LibraryResult RemoveEvent(uint16_t key);
+    LibraryResult RemoveEvent(uint16_t key, uint32_t id);
     // The user accepted the reminder in its window (Accepted), or asked there to delete the
     // event (`deleteIt`: Deleted). `shownOccurrence`: the occurrence the window showed, when it
     // has one.
-    LibraryResult AcceptStored(uint16_t key, bool deleteIt = false,
+    LibraryResult AcceptStored(uint16_t key, uint32_t id, bool deleteIt = false,
                                std::optional<DateTime> shownOccurrence = std::nullopt);
     // Accepting from the event list: as acceptStored (Accepted; closes).
-    LibraryResult AcceptListed(uint16_t key);
+    LibraryResult AcceptListed(uint16_t key, uint32_t id);
     // Gives the listed event another type (TypeChanged; closes); a pending entry of the event
     // follows it.
     LibraryResult ChangeType(EventRecord& event, int32_t typeIndex, const std::string& typeName);
@@ -169,10 +177,21 @@ public:
     LibraryResult ReloadPending();
     // Snoozes the reminder of a stored event for the reminder window (Snoozed). A snooze the
     // rules refuse leaves `verdict` refused (with its message) and changes nothing.
-    LibraryResult SnoozeStored(uint16_t key, const SnoozeRequest& request, Verdict& verdict);
+    LibraryResult SnoozeStored(uint16_t key, uint32_t id, const SnoozeRequest& request,
+                               Verdict& verdict);
     // Cancels the snooze of a stored event, so that its current reminder is due at once
     // (Unsnoozed; closes).
-    LibraryResult UnsnoozeStored(uint16_t key);
+    LibraryResult UnsnoozeStored(uint16_t key, uint32_t id);
+
+    // --- batches ---
+    // The import stores its events in batches (EventLibrary::BatchScope): within one, each
+    // change is told as it is made, and CommitBatch stores them all. what EndBatch drops was
+    // never stored; the caller rebuilds the pending list and resets the listeners after it.
+    void BeginBatch() { library_.BeginBatch(); }
+    LibraryResult CommitBatch() { return library_.CommitBatch(); }
+    void EndBatch() { library_.EndBatch(); }
+    // The warning of the last change that was stored although a step after it failed.
+    LibraryResult LastWarning() const { return library_.LastWarning(); }
 
     // --- the scheduler ---
 
@@ -217,6 +236,8 @@ private:
     // the bulk change ends.
     LibraryResult Opened(LibraryResult rc, BulkChangeScope& bulk, std::string path);
     LibraryResult CreateLibrary(const std::string& path);
+    // Opens the library for writing, waiting up to lockWait_ while another writer holds it.
+    std::unique_ptr<File> OpenWaiting(const std::string& path, FileFailure& why);
     LibraryResult ConvertLibrary(const std::string& path);
     void RestoreOldLibrary(const std::string& path, const std::string& archivePath);
     LibraryResult BuildDuplicateTable(DuplicateTable& table, bool byId) const;
@@ -225,9 +246,13 @@ private:
                                    DuplicateTable& table, std::vector<OldQuickReminder>& quick);
     void TakeOverQuickReminders(std::vector<OldQuickReminder> quick);
 
-    LibraryResult DeleteAs(uint16_t key, StoreChangeKind kind, bool closesWindow);
-    LibraryResult AcceptAs(uint16_t key, bool deleteIt, std::optional<DateTime> shownOccurrence,
-                           bool closesWindow);
+    LibraryResult DeleteAs(uint16_t key, uint32_t id, StoreChangeKind kind, bool closesWindow);
+    LibraryResult AcceptAs(uint16_t key, uint32_t id, bool deleteIt,
+                           std::optional<DateTime> shownOccurrence, bool closesWindow);
+    // The event at `key` after checking that it is the event of `id` (Corrupted when not).
+    ReadResult<EventRecord> readHeld(uint16_t key, uint32_t id) const;
+    // Flushes the folder after a file was moved into or out of it.
+    void flushFolderOf(const std::string& path);
     // After a rewrite: the pending entry of the old key goes, the event joins the pending list
     // when it belongs there, and the listeners are told.
     void FinishRewrite(uint16_t oldKey, const EventRecord& event, StoreChangeKind kind,
@@ -242,6 +267,7 @@ private:
     NowSource now_;
     WeekSettings week_;
     std::string programFolder_;
+    std::chrono::milliseconds lockWait_;
     EventLibrary::TypeLookup typeLookup_;
 
     EventLibrary library_;

@@ -26,7 +26,12 @@ TextImportResult ImportText(EventStore& store, StoreFileSystem& files, Settings&
         options.lookAheadLimit = store.Pending().Limit();
     StoreImportTarget target(store);
     TextImportResult result = ImportTextFile(files, path, options, target, now, settings);
-    if (result.code == LibraryResult::Ok) result.code = store.ReloadPending();
+    // The pending list is rebuilt from what was stored, also after a failure: the events of a
+    // batch that could not be committed joined it before.
+    if (result.code == LibraryResult::Ok || target.Touched()) {
+        const LibraryResult reloaded = store.ReloadPending();
+        if (result.code == LibraryResult::Ok) result.code = reloaded;
+    }
     return result;
 }
 

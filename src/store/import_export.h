@@ -22,11 +22,23 @@ class StoreImportTarget final : public ImportTarget {
 public:
     explicit StoreImportTarget(EventStore& store) : store_(store) {}
     LibraryResult ForEachStored(const StoredVisitor& visit) override;
-    LibraryResult Add(EventRecord& event) override { return store_.StoreNew(event); }
-    LibraryResult Replace(EventRecord& event) override { return store_.StoreReplaced(event); }
+    LibraryResult Add(EventRecord& event) override { return Counted(store_.StoreNew(event)); }
+    LibraryResult Replace(EventRecord& event) override {
+        return Counted(store_.StoreReplaced(event));
+    }
+    void BeginBatch() override { store_.BeginBatch(); }
+    LibraryResult CommitBatch() override { return store_.CommitBatch(); }
+    void EndBatch() override { store_.EndBatch(); }
+    // Whether any event was added or replaced, committed or not.
+    bool Touched() const { return touched_; }
 
 private:
+    LibraryResult Counted(LibraryResult rc) {
+        touched_ = touched_ || rc == LibraryResult::Ok;
+        return rc;
+    }
     EventStore& store_;
+    bool touched_ = false;
 };
 
 class StoreExportSource final : public ExportSource {

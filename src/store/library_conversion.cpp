@@ -3,13 +3,22 @@
 
 #include "store/event_store.h"
 #include "store/io/memory_file.h"
+#include "store/library/index_journal.h"
 #include "store/library/library_format.h"
 #include "store/store_messages.h"
 #include "store/store_paths.h"
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 namespace zm {
+namespace {
+
+// Creating found the library made by another start meanwhile; no library code has this value.
+constexpr auto kMadeByAnother = static_cast<LibraryResult>(0xFFFFFFFEu);
+
+} // namespace
 
 LibraryResult EventStore::OpenDefaultLibrary() {
     std::string path;
@@ -33,14 +42,22 @@ LibraryResult EventStore::OpenOrConvert(const std::string& path, bool& converted
     FileFailure why;
     std::unique_ptr<File> file = files_->Open(path, FileMode::ReadWrite, why);
     if (!file) {
-        if (why.systemError == ENOENT) {
-            ShowFileError(ReportFileError(ENOENT, path, true));
-            return CreateLibrary(path);
+        if (why.systemError != ENOENT) {
+            ShowFileError(ReportFileError(why, path));
+            return LibraryResult::OpenFailed;
         }
-        ShowFileError(ReportFileError(why, path));
-        return LibraryResult::OpenFailed;
+        ShowFileError(ReportFileError(ENOENT, path, true));
+        const LibraryResult rc = CreateLibrary(path);
+        if (rc != kMadeByAnother) return rc;
+        // Another start made it meanwhile, and may still be storing its first change in it.
+        file = OpenWaiting(path, why);
+        if (!file) {
+            ShowFileError(ReportFileError(why, path));
+            return LibraryResult::OpenFailed;
+        }
     }
-    const LibraryResult rc = library_.OpenFile(std::move(file), true, false);
+    const LibraryResult rc = library_.OpenFile(std::move(file), true, false,
+                                               std::make_unique<FolderJournal>(*files_, path));
     if (rc != LibraryResult::OldVersion) return rc;
     converted = true;
     return ConvertLibrary(path);
@@ -54,7 +71,8 @@ LibraryResult EventStore::OpenAsIs(const std::string& path, FileMode mode) {
     if (!file)
         return lastFailure_.kind == FileFailureKind::InUse ? LibraryResult::LibraryInUse
                                                            : LibraryResult::OpenFailed;
-    const LibraryResult rc = library_.OpenFile(std::move(file), mode == FileMode::ReadWrite);
+    const LibraryResult rc = library_.OpenFile(std::move(file), mode == FileMode::ReadWrite, false,
+                                               std::make_unique<FolderJournal>(*files_, path));
     return Opened(rc, bulk, path);
 }
 
@@ -73,23 +91,56 @@ LibraryResult EventStore::Opened(LibraryResult rc, BulkChangeScope& bulk, std::s
 }
 
 LibraryResult EventStore::CreateLibrary(const std::string& path) {
+    // Whoever creates the library holds the folder's lock meanwhile: two first starts at once
+    // take turns, and the second one opens the library the first one made.
+    const std::unique_ptr<FolderLock> lock = files_->LockFolder(FolderOf(path));
+    if (!lock) {
+        ShowFileError(ReportFileError(errno, FolderOf(path)));
+        return LibraryResult::CreateFailed;
+    }
+    FileFailure why;
+    if (files_->Open(path, FileMode::ReadOnly, why)) return kMadeByAnother;
     // The new library is written beside its place and moved there only when it is complete:
     // a file left short by a crash or a full disk could not be opened at the next start, and
-    // the program would not start at all.
+    // the program would not start at all. A leftover of such a crash, or a link planted under
+    // the name, is removed (never followed), and the new file must not exist before.
     const std::string fresh = path + ".new";
-    FileFailure why;
-    std::unique_ptr<File> file = files_->Open(fresh, FileMode::Create, why);
+    files_->Remove(fresh);
+    std::unique_ptr<File> file = files_->Open(fresh, FileMode::CreateNew, why);
     if (!file) {
         ShowFileError(ReportFileError(why, fresh));
         return LibraryResult::CreateFailed;
     }
-    LibraryResult rc = library_.CreateFile(std::move(file));
+    // A journal left beside a library that is gone belongs to no library now.
+    auto journal = std::make_unique<FolderJournal>(*files_, path);
+    bool gone = false;
+    (void)journal->Remove(gone);
+    LibraryResult rc = library_.CreateFile(std::move(file), std::move(journal));
     if (rc == LibraryResult::Ok && files_->MoveNoReplace(fresh, path) != 0) {
         library_.Close();
         rc = LibraryResult::CreateFailed;
     }
-    if (rc != LibraryResult::Ok) files_->Remove(fresh);
+    if (rc != LibraryResult::Ok) {
+        files_->Remove(fresh);
+        return rc;
+    }
+    // The new name reaches the disk before anything is stored under it.
+    if (files_->FlushFolder(FolderOf(path)) != 0) {
+        library_.Close();
+        files_->Remove(path);
+        return LibraryResult::CreateFailed;
+    }
     return rc;
+}
+
+std::unique_ptr<File> EventStore::OpenWaiting(const std::string& path, FileFailure& why) {
+    const auto until = std::chrono::steady_clock::now() + lockWait_;
+    while (true) {
+        std::unique_ptr<File> file = files_->Open(path, FileMode::ReadWrite, why);
+        if (file || why.kind != FileFailureKind::InUse || std::chrono::steady_clock::now() >= until)
+            return file;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 LibraryResult EventStore::ConvertLibrary(const std::string& path) {
@@ -118,7 +169,9 @@ LibraryResult EventStore::ConvertLibrary(const std::string& path) {
         ShowFileError(RenameErrorText(path, archivePath));
         return LibraryResult::OpenFailed;
     }
+    flushFolderOf(archivePath);
     rc = CreateLibrary(path);
+    if (rc == kMadeByAnother) rc = LibraryResult::CreateFailed;
     if (rc == LibraryResult::Ok) rc = MergeLibraryFile(archivePath, false, DuplicateMode::None);
     if (rc != LibraryResult::Ok) {
         // A library holding only some of the events would hide the others in the archive: the
@@ -133,7 +186,13 @@ LibraryResult EventStore::ConvertLibrary(const std::string& path) {
 void EventStore::RestoreOldLibrary(const std::string& path, const std::string& archivePath) {
     // The move replaces the partial new library in one step; should it fail, the partial
     // library stays rather than none (the old file is still in the archive folder).
-    files_->MoveReplacing(archivePath, path);
+    if (files_->MoveReplacing(archivePath, path) == 0) flushFolderOf(path);
+}
+
+void EventStore::flushFolderOf(const std::string& path) {
+    // A failure here leaves a move that a power loss may undo, which the next start handles
+    // like any other: there is nothing better to do about it now.
+    (void)files_->FlushFolder(FolderOf(path));
 }
 
 } // namespace zm

@@ -24,6 +24,9 @@ std::string ReportFileError(const FileFailure& failure, const std::string& path)
     case FileFailureKind::InUse:
         id = IDS_FILE_IN_USE;
         break;
+    case FileFailureKind::NotAFile:
+        id = IDS_FILE_NOT_REGULAR;
+        break;
     case FileFailureKind::None:
     case FileFailureKind::Other:
         break;

@@ -6,8 +6,12 @@
 #include "store/duplicate_table.h"
 #include "store/transfer/file_bytes.h"
 #include "store/transfer/import_date.h"
+#include "store/transfer/text_encoding.h"
 #include "store/transfer/text_field_codec.h"
+#include "store/transfer/text_time.h"
 
+#include <algorithm>
+#include <chrono>
 #include <new>
 
 namespace zm {
@@ -30,10 +34,70 @@ LibraryResult LibraryImportTarget::Replace(EventRecord& event) {
 
 namespace {
 
-TextImportResult Import(ByteSource& source, const TextImportOptions& options, ImportTarget& target,
+// The events of the batch under way, counted as imported once it is committed.
+class ImportBatch {
+public:
+    ImportBatch(ImportTarget& target, const TextImportOptions& options, TextImportResult& result)
+        : target_(target), options_(options), result_(result) {
+        target_.BeginBatch();
+    }
+    ~ImportBatch() { target_.EndBatch(); }
+
+    void Added() { ++added_; }
+    void Replaced(int number) { replacedLog_.push_back({number, kReasonDuplicateReplaced}); }
+    // Commits when the batch is full or old enough.
+    LibraryResult MaybeCommit() {
+        const int size = added_ + static_cast<int>(replacedLog_.size());
+        if (size < options_.batchEvents &&
+            Clock::now() - started_ < std::chrono::milliseconds(options_.batchMilliseconds))
+            return LibraryResult::Ok;
+        return Commit();
+    }
+    LibraryResult Commit() {
+        const LibraryResult rc = target_.CommitBatch();
+        if (rc == LibraryResult::Ok) {
+            result_.imported += added_;
+            result_.replaced += static_cast<int>(replacedLog_.size());
+            result_.log.insert(result_.log.end(), replacedLog_.begin(), replacedLog_.end());
+        }
+        added_ = 0;
+        replacedLog_.clear();
+        started_ = Clock::now();
+        return rc;
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    ImportTarget& target_;
+    const TextImportOptions& options_;
+    TextImportResult& result_;
+    int added_ = 0;
+    ImportLog replacedLog_;
+    Clock::time_point started_ = Clock::now();
+};
+
+// Marks a file that could not be read, or whose content cannot be imported (`detailId`).
+void FileRefused(TextImportResult& result, int detailId) {
+    result.code = LibraryResult::TransferFileFailed;
+    result.problem.textId = IDS_IE_CANNOT_READ;
+    result.problem.cause = FileCause::HardIO;
+    result.problem.detailId = detailId;
+}
+
+TextImportResult Import(ByteSource& raw, const TextImportOptions& options, ImportTarget& target,
                         DateTime now) {
     TextImportResult result;
-    TextFieldCodec codec(options.dos, options.oemCodePage);
+    EncodedTextSource source(raw);
+    if (!source.Detect()) {
+        FileRefused(result, 0);
+        return result;
+    }
+    if (source.Encoding() == TextEncoding::Unreadable) {
+        FileRefused(result, IDS_IE_NOT_TEXT);
+        return result;
+    }
+    // Text read from UTF-16 is UTF-8 whatever the kind's code page.
+    TextFieldCodec codec(options.dos && !source.IsUnicode(), options.oemCodePage);
     if (!codec.Available()) {
         result.code = LibraryResult::TransferFileFailed;
         result.problem.missingCodePage = options.oemCodePage;
@@ -50,6 +114,7 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
         if (result.code != LibraryResult::Ok) return result;
     }
 
+    ImportBatch batch(target, options, result);
     TextRecordReader reader(source, options.separator);
     std::vector<std::string> fields;
     int trailingEmpty = 0;
@@ -80,25 +145,43 @@ TextImportResult Import(ByteSource& source, const TextImportOptions& options, Im
                                      : std::nullopt) {
                 event.key = *key;
                 result.code = target.Replace(event);
-                if (result.code != LibraryResult::Ok) break;
-                result.log.push_back({number, kReasonDuplicateReplaced});
-                ++result.replaced;
+                if (result.code == LibraryResult::Ok) {
+                    batch.Replaced(number);
+                    result.code = batch.MaybeCommit();
+                }
+                if (result.code != LibraryResult::Ok) {
+                    result.stoppedAt = number;
+                    break;
+                }
                 continue;
             }
         }
         event.key = 0;
         result.code = target.Add(event);
-        if (result.code != LibraryResult::Ok) break;
-        ++result.imported;
+        if (result.code == LibraryResult::Ok) {
+            batch.Added();
+            result.code = batch.MaybeCommit();
+        }
+        if (result.code != LibraryResult::Ok) {
+            result.stoppedAt = number;
+            break;
+        }
     }
+    // What was stored before a failure is kept and counted; the first failure is the result.
+    if (const LibraryResult committed = batch.Commit(); result.code == LibraryResult::Ok)
+        result.code = committed;
+    // Replaced records are logged as their batch commits: the log stays in record order.
+    std::stable_sort(result.log.begin(), result.log.end(),
+                     [](const auto& a, const auto& b) { return a.record < b.record; });
     result.records = reader.RecordNumber() - trailingEmpty;
     // Blank lines at the end of the file are not errors.
     if (result.code == LibraryResult::Ok)
         result.log.resize(result.log.size() - static_cast<size_t>(trailingEmpty));
     if (result.code == LibraryResult::Ok && status == TextRecordReader::Status::Failed) {
-        result.code = LibraryResult::TransferFileFailed;
-        result.problem.textId = IDS_IE_CANNOT_READ;
-        result.problem.cause = FileCause::HardIO;
+        FileRefused(result, 0);
+    } else if (result.code == LibraryResult::Ok && result.records <= (options.headerLine ? 1 : 0)) {
+        // Nothing but a header line or blank lines: no event can have come from the file.
+        FileRefused(result, IDS_IE_NO_RECORDS);
     }
     return result;
 }
@@ -120,6 +203,12 @@ int LastImportDateOrder(const Settings& settings) {
     return static_cast<int>(ReadInt(settings, SettingId::ImportDateOrder));
 }
 
+int DefaultImportDateOrder(const Settings& settings, const LocaleDescription& locale) {
+    if (settings.Read(DefinitionOf(SettingId::ImportDateOrder).key))
+        return LastImportDateOrder(settings);
+    return TextFieldFormats(locale).DateOrder();
+}
+
 TextImportResult ImportTextFile(StoreFileSystem& files, const std::string& path,
                                 const TextImportOptions& options, ImportTarget& target,
                                 DateTime now, Settings& settings) {
@@ -136,7 +225,7 @@ TextImportResult ImportTextFile(StoreFileSystem& files, const std::string& path,
     TextImportResult result = ImportTextRecords(source, options, target, now);
     if (result.problem.textId != 0) {
         result.problem.path = path;
-        result.problem.cause = CauseOfResult(source.Failure());
+        if (result.problem.detailId == 0) result.problem.cause = CauseOfResult(source.Failure());
     }
     return result;
 }
@@ -164,11 +253,6 @@ LibraryResult ReadSampleRecords(StoreFileSystem& files, const std::string& path,
                                 TransferProblem& problem) {
     records.clear();
     problem = {};
-    TextFieldCodec codec(dos, oemCodePage);
-    if (!codec.Available()) {
-        problem.missingCodePage = oemCodePage;
-        return LibraryResult::TransferFileFailed;
-    }
     FileFailure failure;
     const std::unique_ptr<File> file = files.Open(path, FileMode::ReadOnly, failure);
     if (!file) {
@@ -176,14 +260,29 @@ LibraryResult ReadSampleRecords(StoreFileSystem& files, const std::string& path,
         return LibraryResult::TransferFileFailed;
     }
     try {
-        FileByteSource source(*file);
+        FileByteSource Raw(*file);
+        EncodedTextSource source(Raw);
+        if (!source.Detect()) {
+            problem = {IDS_IE_CANNOT_READ, path, CauseOfResult(Raw.Failure())};
+            return LibraryResult::TransferFileFailed;
+        }
+        if (source.Encoding() == TextEncoding::Unreadable) {
+            problem = {IDS_IE_CANNOT_READ, path, FileCause::Generic};
+            problem.detailId = IDS_IE_NOT_TEXT;
+            return LibraryResult::TransferFileFailed;
+        }
+        TextFieldCodec codec(dos && !source.IsUnicode(), oemCodePage);
+        if (!codec.Available()) {
+            problem.missingCodePage = oemCodePage;
+            return LibraryResult::TransferFileFailed;
+        }
         TextRecordReader reader(source, separator);
         std::vector<std::string> fields;
         while (records.size() < 2) {
             const TextRecordReader::Status status = reader.Next(fields);
             if (status == TextRecordReader::Status::End) break;
             if (status == TextRecordReader::Status::Failed) {
-                problem = {IDS_IE_CANNOT_READ, path, CauseOfResult(source.Failure())};
+                problem = {IDS_IE_CANNOT_READ, path, CauseOfResult(Raw.Failure())};
                 return LibraryResult::TransferFileFailed;
             }
             codec.DecodeRecord(fields, records.empty());

@@ -5,7 +5,9 @@
 // bindings and defaults (import_record.h); a record that cannot be imported is logged with its
 // reason and the import goes on. Duplicates of stored events (the same content signature) are
 // skipped, replaced or allowed by the duplicate mode. Blank lines at the end of the file are not
-// errors. A library failure ends the import with its code; the events stored until then stay.
+// errors. A library failure ends the import with its code; the events stored until then stay,
+// and the result tells them and the record where it stopped. A file in UTF-16 is read by its
+// byte order mark; a file that holds no record, or no text, is refused.
 
 #include "model/event_record.h"
 #include "model/week_settings.h"
@@ -38,6 +40,11 @@ public:
     // Writes the event over the stored event its Key names, keeping that event's Id when the
     // event has none.
     virtual LibraryResult Replace(EventRecord& event) = 0;
+    // The import stores its events in batches: the events added and replaced since the last
+    // Commit are stored by CommitBatch; EndBatch drops what was not committed.
+    virtual void BeginBatch() {}
+    virtual LibraryResult CommitBatch() { return LibraryResult::Ok; }
+    virtual void EndBatch() {}
 };
 
 // A library file as the target: events are written straight into it.
@@ -47,6 +54,9 @@ public:
     LibraryResult ForEachStored(const StoredVisitor& visit) override;
     LibraryResult Add(EventRecord& event) override { return library_.AddEvent(event); }
     LibraryResult Replace(EventRecord& event) override;
+    void BeginBatch() override { library_.BeginBatch(); }
+    LibraryResult CommitBatch() override { return library_.CommitBatch(); }
+    void EndBatch() override { library_.EndBatch(); }
 
 private:
     EventLibrary& library_;
@@ -63,6 +73,10 @@ struct TextImportOptions {
     DuplicateMode duplicateMode = DuplicateMode::None;
     WeekSettings week;
     DateTime lookAheadLimit; // the end of today; zero: the end of the day of "now"
+    // A batch is committed after this many events or this long after the last Commit,
+    // whichever comes first; only the events of committed batches count as imported.
+    int batchEvents = 200;
+    int batchMilliseconds = 250;
 };
 
 struct TextImportResult {
@@ -70,8 +84,12 @@ struct TextImportResult {
     int imported = 0; // events added
     int replaced = 0; // stored events replaced by duplicates
     int records = 0;  // records of the file, without the blank lines at its end
-    ImportLog log;
-    TransferProblem problem; // set with TransferFileFailed: the file could not be read
+    ImportLog log;    // up to the record where the import stopped
+    // The record (1-based, the header line counted) whose event a library failure kept from
+    // being stored; the import stopped there. 0 when it ran to the end.
+    int stoppedAt = 0;
+    // Set with TransferFileFailed: the file could not be read, or holds no record or no text.
+    TransferProblem problem;
 };
 
 // Imports the records of `source` into `target`; `now` is taken once by the caller.
@@ -81,6 +99,11 @@ TextImportResult ImportTextRecords(ByteSource& source, const TextImportOptions& 
 // The date order the wizard starts with: the one of the last text import, clamped to 0 ... 2;
 // 0 when none is stored.
 int LastImportDateOrder(const Settings& settings);
+
+// The date order an import uses unless told otherwise: the one of the last text import, or,
+// when none was ever stored, the order of the locale's short dates, so that a file exported
+// with the defaults is read back with the same dates.
+int DefaultImportDateOrder(const Settings& settings, const LocaleDescription& locale);
 
 // The text import of a file: stores the date order in the settings, opens the file for reading
 // (TransferFileFailed and a problem when it cannot be opened or read) and imports its records.

@@ -286,10 +286,12 @@ TEST_F(Change, ALibraryHeldByTheProgramRefusesChangesButCanBeRead) {
     EventLibrary program;
     ASSERT_EQ(program.Open(LibraryPath(), FileMode::ReadWrite), LibraryResult::Ok);
 
+    env_.lockWait = std::chrono::milliseconds(0);
     CliResult r = Run({"add", "Run", "2025-03-12 10:00"});
-    EXPECT_EQ(r.status, kExitFailure);
-    EXPECT_EQ(r.err, "The library is in use by another program.\nClose the other program and "
-                     "try again.\n");
+    EXPECT_EQ(r.status, kExitBusy);
+    EXPECT_EQ(r.err, "The library " + LibraryPath() +
+                         " is in use by another program.\nClose the other program and try "
+                         "again.\n");
     r = Run({"--json", "list"});
     EXPECT_EQ(r.status, kExitOk);
     EXPECT_EQ(r.WantsJson()["events"].size(), 1u);

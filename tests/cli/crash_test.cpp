@@ -6,14 +6,21 @@
 // library check, and compares the library with the changes reported: every change reported as
 // done is there, nothing else changed, and the one change in flight is either there or not.
 //
+// An import killed the same way keeps the events before it, and of the file's records the
+// first whole batches; an import that reported its count kept every event it counted.
+//
 // ZM_CRASH_KILLS sets the number of kills (50 by default; run with 500 or more by hand).
 
 #include "cli_fixture.h"
+#include "platform/memory_settings.h"
 #include "store/event_store.h"
+#include "store/import_export.h"
+#include "support/transfer_fixture.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -101,7 +108,7 @@ void WriteLine(int fd, const std::string& line) {
                 keys[c.name] = e.key;
             }
         } else {
-            rc = store.DeleteStored(keys[c.name]);
+            rc = store.DeleteStored(keys[c.name], 0);
             keys.erase(c.name);
         }
         if (rc != LibraryResult::Ok) {
@@ -232,6 +239,92 @@ TEST_F(CrashTest, EveryReportedChangeSurvivesAKill) {
               << " changes in flight made it, " << inFlightLost << " did not), " << contents.size()
               << " events at the end\n";
     RecordProperty("kills_survived", survived);
+}
+
+// The child of the import rounds: imports `records` records named "<prefix><n>" in batches of
+// `batch`, tells "I" before and "D <imported>" once the import has reported. Never returns.
+[[noreturn]] void RunImporter(const std::string& path, const std::string& csvPath, int batch,
+                              int fd) {
+    StoreSetup setup;
+    setup.now = [] { return At(2025, 3, 10, 8, 0); };
+    EventStore store(std::move(setup));
+    if (store.OpenAsIs(path, FileMode::ReadWrite) != LibraryResult::Ok) _exit(2);
+    PosixFileSystem files;
+    MemorySettings settings;
+    TextImportOptions options = ImportOptions();
+    options.batchEvents = batch;
+    WriteLine(fd, "I\n");
+    const TextImportResult r = ImportText(store, files, settings, csvPath, options);
+    if (r.code != LibraryResult::Ok) {
+        WriteLine(fd, "F " + std::to_string(CodeOf(r.code)) + "\n");
+        _exit(3);
+    }
+    WriteLine(fd, "D " + std::to_string(r.imported) + "\n");
+    _exit(0);
+}
+
+TEST_F(CrashTest, AnImportKilledKeepsWholeBatchesAndEveryEventItReported) {
+    int kills = 20;
+    if (const char* n = std::getenv("ZM_CRASH_KILLS")) kills = std::max(1, std::atoi(n) / 2);
+    constexpr int kRecords = 120;
+    constexpr int kBatch = 25;
+    Store({});
+    std::mt19937 rng(20250311);
+    Contents contents;
+    int partial = 0;
+    for (int round = 0; round < kills; ++round) {
+        if (contents.size() > 3999 - kRecords) {
+            Store({});
+            contents.clear();
+        }
+        const std::string prefix = "r" + std::to_string(round) + "-";
+        std::string csv;
+        for (int i = 0; i < kRecords; ++i)
+            csv += prefix + std::to_string(1000 + i) + ",3/10/2025,9:00 AM\r\n";
+        const std::string csvPath = folder_.File("in.csv");
+        std::ofstream(csvPath, std::ios::binary) << csv;
+
+        int fds[2];
+        ASSERT_EQ(::pipe(fds), 0);
+        std::cout.flush();
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::close(fds[0]);
+            RunImporter(LibraryPath(), csvPath, kBatch, fds[1]);
+        }
+        ::close(fds[1]);
+        const auto delay =
+            std::chrono::microseconds(std::uniform_int_distribution<int>(0, 30000)(rng));
+        const std::string told = ReadUntilKilled(fds[0], child, delay);
+        ::close(fds[0]);
+        ASSERT_EQ(told.find('F'), std::string::npos) << "round " << round << ": " << told;
+        const bool reported = told.find('D') != std::string::npos;
+
+        const CliResult check = Run({"--json", "check"});
+        ASSERT_EQ(check.status, kExitOk) << "round " << round << "\n" << check.out;
+        const Contents actual = ReadLibrary();
+        // The events before, untouched, and the first whole batches of the file.
+        int imported = 0;
+        for (const auto& [name, notes] : actual) {
+            if (name.rfind(prefix, 0) == 0) {
+                ++imported;
+            } else {
+                ASSERT_EQ(contents.count(name), 1u) << "round " << round << ": " << name;
+            }
+        }
+        ASSERT_EQ(actual.size(), contents.size() + static_cast<size_t>(imported));
+        for (int i = 0; i < imported; ++i)
+            ASSERT_EQ(actual.count(prefix + std::to_string(1000 + i)), 1u) << "round " << round;
+        EXPECT_TRUE(imported % kBatch == 0 || imported == kRecords) << imported;
+        if (reported) {
+            ASSERT_EQ(imported, kRecords) << "round " << round;
+        }
+        if (imported > 0 && imported < kRecords) ++partial;
+        contents = actual;
+    }
+    std::cout << "imports killed " << kills << " times, " << partial
+              << " stopped between batches\n";
 }
 
 } // namespace

@@ -17,7 +17,7 @@ protected:
         std::ifstream in(folder_.File(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    std::vector<std::string> names() {
+    std::vector<std::string> Names() {
         std::vector<std::string> out;
         const auto doc = Run({"--json", "list"}).WantsJson();
         for (const auto& e : doc["events"])
@@ -54,7 +54,7 @@ TEST_F(TransferCommands, ImportsATextFileWithItsLog) {
     EXPECT_EQ(r.out, "1 events successfully imported.\n1 records with errors.\n"
                      "0 stored events replaced.\n"
                      "The record 3 is not imported. Reason: invalid date.\n");
-    EXPECT_EQ(names(), std::vector<std::string>{"Lunch"});
+    EXPECT_EQ(Names(), std::vector<std::string>{"Lunch"});
     // The same file again, with duplicates skipped, as JSON.
     r = Run({"--json", "import", folder_.File("in.csv"), "--kind", "csv", "--duplicates", "skip"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
@@ -119,7 +119,35 @@ TEST_F(TransferCommands, RefusesWhatItCannotDo) {
         EXPECT_EQ(r.status, c.status) << c.args[1] << " " << r.err;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
-    EXPECT_TRUE(names().empty());
+    EXPECT_TRUE(Names().empty());
+}
+
+TEST_F(TransferCommands, FilesFromOtherSystemsAndFilesWithoutRecords) {
+    Write("lf.csv", "Name,Date\nLunch,12/31/2000\nTea,1/2/2001\n");
+    CliResult r = Run({"import", folder_.File("lf.csv")});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Lunch", "Tea"}));
+    Write("empty.csv", "Name,Date\r\n\r\n");
+    r = Run({"import", folder_.File("empty.csv"), "--bind", "name,date"});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_NE(r.err.find("The file holds no records to import."), std::string::npos) << r.err;
+}
+
+TEST_F(TransferCommands, AnImportThatStopsTellsWhatItStored) {
+    Store({Event("A", At(2025, 1, 1)), Event("B", At(2025, 1, 2)), Event("C", At(2025, 1, 3))});
+    ASSERT_EQ(Run({"export", folder_.File("three.VR0")}).status, kExitOk);
+    // The last event's block is cut short.
+    std::filesystem::resize_file(folder_.File("three.VR0"),
+                                 std::filesystem::file_size(folder_.File("three.VR0")) - 100);
+    std::filesystem::remove(LibraryPath());
+    CliResult r = Run({"import", folder_.File("three.VR0")});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "2 events successfully imported.") << r.out;
+    EXPECT_NE(r.err.find("The event file is damaged"), std::string::npos) << r.err;
+    EXPECT_EQ(Names().size(), 2u);
+    r = Run({"--json", "import", folder_.File("three.VR0")});
+    EXPECT_EQ(r.WantsJson()["imported"], 2);
+    EXPECT_TRUE(r.WantsJson().contains("error"));
 }
 
 TEST_F(TransferCommands, AnEventFileAndAHolidayFileAreMerged) {
@@ -136,11 +164,11 @@ TEST_F(TransferCommands, AnEventFileAndAHolidayFileAreMerged) {
     // An event file brings everything in by default, and replaces on request.
     r = Run({"--json", "import", folder_.File("Holidays.VRH"), "--kind", "events"});
     EXPECT_EQ(r.WantsJson()["imported"], 2);
-    EXPECT_EQ(names().size(), 4u);
+    EXPECT_EQ(Names().size(), 4u);
     r = Run({"--json", "import", folder_.File("Holidays.VRH"), "--kind", "events", "--duplicates",
              "replace"});
     EXPECT_EQ(r.WantsJson()["replaced"], 2);
-    EXPECT_EQ(names().size(), 4u);
+    EXPECT_EQ(Names().size(), 4u);
 }
 
 // A Windows text grows when it is read as UTF-8; an event that no longer fits is shortened,

@@ -148,7 +148,7 @@ TEST_F(EventOps, DeleteAcceptedWithNothingToDeleteWritesNothing) {
 TEST_F(EventOps, AcceptingAOneTimeEventTakesItOffThePendingList) {
     now_ = At(2024, 3, 11, 17, 0);
     const uint16_t key = StoreNew(Named("a", At(2024, 3, 11, 17, 0)));
-    ASSERT_EQ(store_.AcceptStored(key), LibraryResult::Ok);
+    ASSERT_EQ(store_.AcceptStored(key, 0), LibraryResult::Ok);
     const EventRecord e = Read(2);
     EXPECT_TRUE(e.Has(kAccepted));
     EXPECT_EQ(e.lastShown, now_);
@@ -162,11 +162,11 @@ TEST_F(EventOps, AnAcceptedRecurringEventWithALaterReminderTodayStaysPending) {
     e.SetSnooze(At(2024, 3, 11, 7, 30), AmountUnit::Minute, 30);
     const uint16_t key = StoreNew(e);
     ASSERT_EQ(PendingKeys(), std::vector<uint16_t>{key});
-    ASSERT_EQ(store_.AcceptStored(key), LibraryResult::Ok);
+    ASSERT_EQ(store_.AcceptStored(key, 0), LibraryResult::Ok);
     EXPECT_EQ(PendingKeys(), std::vector<uint16_t>{2});
     EXPECT_FALSE(store_.Pending().Find(2)->Has(kSnoozed));
 
-    ASSERT_EQ(store_.AcceptListed(2), LibraryResult::Ok);
+    ASSERT_EQ(store_.AcceptListed(2, 0), LibraryResult::Ok);
     EXPECT_EQ(notices_.changes.back().oldKey, 2);
     EXPECT_TRUE(notices_.changes.back().closesReminderWindow);
 }
@@ -196,13 +196,13 @@ TEST_F(EventOps, SnoozingRefusedChangesNothingAndAcceptedWaitsInThePendingList) 
     Verdict verdict;
     SnoozeRequest tooLong{At(2024, 3, 11, 9, 0), DateTimeSpan::Hours(25), AmountUnit::Hour, 25,
                           std::nullopt};
-    ASSERT_EQ(store_.SnoozeStored(key, tooLong, verdict), LibraryResult::Ok);
+    ASSERT_EQ(store_.SnoozeStored(key, 0, tooLong, verdict), LibraryResult::Ok);
     EXPECT_EQ(verdict.message, IDS_SNOOZE_AFTER_NEXT);
     EXPECT_EQ(faults_->Writes(), writes);
 
     SnoozeRequest twoHours{At(2024, 3, 11, 9, 0), DateTimeSpan::Hours(2), AmountUnit::Hour, 2,
                            std::nullopt};
-    ASSERT_EQ(store_.SnoozeStored(key, twoHours, verdict), LibraryResult::Ok);
+    ASSERT_EQ(store_.SnoozeStored(key, 0, twoHours, verdict), LibraryResult::Ok);
     EXPECT_TRUE(verdict.Ok());
     EXPECT_EQ(PendingKeys(), std::vector<uint16_t>{2});
     EXPECT_EQ(Read(2).snoozeUntil, At(2024, 3, 11, 11, 5));
@@ -215,7 +215,7 @@ TEST_F(EventOps, CancellingASnoozeMakesTheReminderDueAgain) {
     e.SetSnooze(At(2024, 3, 12, 9, 0), AmountUnit::Day, 1);
     const uint16_t key = StoreNew(e);
     EXPECT_TRUE(store_.Pending().Empty());
-    ASSERT_EQ(store_.UnsnoozeStored(key), LibraryResult::Ok);
+    ASSERT_EQ(store_.UnsnoozeStored(key, 0), LibraryResult::Ok);
     EXPECT_EQ(PendingKeys(), std::vector<uint16_t>{2});
     EXPECT_EQ(notices_.lines, (Calls{"unsnoozed 1 -> 2 close pending"}));
     EXPECT_EQ(store_.DueReminders().size(), 1u);
@@ -224,12 +224,12 @@ TEST_F(EventOps, CancellingASnoozeMakesTheReminderDueAgain) {
 TEST_F(EventOps, RemovingAnEventClosesItsWindowDeletingDoesNot) {
     const uint16_t a = StoreNew(Named("a", At(2024, 3, 11, 17, 0)));
     const uint16_t b = StoreNew(Named("b", At(2024, 3, 12, 17, 0)));
-    ASSERT_EQ(store_.DeleteStored(a), LibraryResult::Ok);
-    ASSERT_EQ(store_.RemoveEvent(b), LibraryResult::Ok);
+    ASSERT_EQ(store_.DeleteStored(a, 0), LibraryResult::Ok);
+    ASSERT_EQ(store_.RemoveEvent(b, 0), LibraryResult::Ok);
     EXPECT_EQ(notices_.lines, (Calls{"deleted 1", "deleted 2 close"}));
     EXPECT_TRUE(store_.Pending().Empty());
     EXPECT_EQ(store_.Library().CountEvents(), 0);
-    EXPECT_EQ(store_.DeleteStored(a), LibraryResult::Corrupted);
+    EXPECT_EQ(store_.DeleteStored(a, 0), LibraryResult::Corrupted);
 }
 
 // --- the scheduler ---

@@ -85,11 +85,11 @@ const ContractCase kCases[] = {
      {"replaced 1 -> 2 close"}},
     {"Accepted",
      [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.AcceptStored(key); },
+     [](Arena& a, uint16_t key) { return a.store.AcceptStored(key, 0); },
      {"accepted 1 -> 2"}},
     {"AcceptedInTheList",
      [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.AcceptListed(key); },
+     [](Arena& a, uint16_t key) { return a.store.AcceptListed(key, 0); },
      {"accepted 1 -> 2 close"}},
     {"Snoozed",
      [](Arena& a) { return a.Store(Recurring(kDaily, 1, At(2024, 3, 1, 8, 0))); },
@@ -97,7 +97,7 @@ const ContractCase kCases[] = {
          Verdict verdict;
          const SnoozeRequest hour{At(2024, 3, 11, 8, 0), DateTimeSpan::Hours(1), AmountUnit::Hour,
                                   1, std::nullopt};
-         return a.store.SnoozeStored(key, hour, verdict);
+         return a.store.SnoozeStored(key, 0, hour, verdict);
      },
      {"snoozed 1 -> 2 pending"}},
     {"Unsnoozed",
@@ -107,7 +107,7 @@ const ContractCase kCases[] = {
          e.SetSnooze(At(2024, 3, 12, 9, 0), AmountUnit::Day, 1);
          return a.Store(e);
      },
-     [](Arena& a, uint16_t key) { return a.store.UnsnoozeStored(key); },
+     [](Arena& a, uint16_t key) { return a.store.UnsnoozeStored(key, 0); },
      {"unsnoozed 1 -> 2 close pending"}},
     {"TypeChanged",
      [](Arena& a) { return a.Store(Today()); },
@@ -136,15 +136,15 @@ const ContractCase kCases[] = {
      {"enabled 1 -> 2 close pending"}},
     {"Deleted",
      [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.DeleteStored(key); },
+     [](Arena& a, uint16_t key) { return a.store.DeleteStored(key, 0); },
      {"deleted 1"}},
     {"Removed",
      [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.RemoveEvent(key); },
+     [](Arena& a, uint16_t key) { return a.store.RemoveEvent(key, 0); },
      {"deleted 1 close"}},
     {"DeletedFromItsReminder",
      [](Arena& a) { return a.Store(Today()); },
-     [](Arena& a, uint16_t key) { return a.store.AcceptStored(key, true); },
+     [](Arena& a, uint16_t key) { return a.store.AcceptStored(key, 0, true); },
      {"deleted 1"}},
     {"Purged",
      [](Arena& a) {
@@ -292,7 +292,7 @@ TEST_F(StoreTest, ListenersJoinAndLeaveWhileTheyAreTold) {
     store_.AddListener(notices_);
     EventRecord e = Today();
     ASSERT_EQ(store_.StoreNew(e), LibraryResult::Ok);
-    ASSERT_EQ(store_.DeleteStored(e.key), LibraryResult::Ok);
+    ASSERT_EQ(store_.DeleteStored(e.key, 0), LibraryResult::Ok);
     EXPECT_EQ(leaving.told, 1);
     // Left and joined again within the first notice: told from the second one on.
     EXPECT_EQ(notices_.lines, Lines{"deleted 1"});

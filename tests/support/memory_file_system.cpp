@@ -23,8 +23,12 @@ std::unique_ptr<File> MemoryFileSystem::Open(const std::string& path, FileMode m
         return nullptr;
     }
     auto it = files.find(path);
+    if (it != files.end() && mode == FileMode::CreateNew) {
+        failure = FileFailureFromErrno(EEXIST);
+        return nullptr;
+    }
     if (it == files.end()) {
-        if (mode != FileMode::Create) {
+        if (mode != FileMode::Create && mode != FileMode::CreateNew) {
             failure = FileFailureFromErrno(ENOENT);
             return nullptr;
         }
@@ -56,6 +60,14 @@ int MemoryFileSystem::MoveReplacing(const std::string& from, const std::string& 
     files.erase(it);
     files[to] = std::move(bytes);
     return 0;
+}
+
+int MemoryFileSystem::FlushFolder(const std::string&) {
+    ++folderFlushes;
+    if (folderFlushResults.empty()) return 0;
+    const int result = folderFlushResults.front();
+    folderFlushResults.erase(folderFlushResults.begin());
+    return result;
 }
 
 int MemoryFileSystem::Remove(const std::string& path) {

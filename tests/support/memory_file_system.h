@@ -26,6 +26,9 @@ public:
     int failCreateFolder = 0;
     int failMove = 0;
     int failOpen = 0;
+    // The results of the next folder flushes, first one first (0 once it is empty).
+    std::vector<int> folderFlushResults;
+    int folderFlushes = 0;
 
     bool Exists(const std::string& path) const { return files.count(path) != 0; }
     // The bytes of a file, or an empty buffer when there is none.
@@ -39,6 +42,7 @@ public:
     int MoveNoReplace(const std::string& from, const std::string& to) override;
     int MoveReplacing(const std::string& from, const std::string& to) override;
     int Remove(const std::string& path) override;
+    int FlushFolder(const std::string& folder) override;
 };
 
 } // namespace zm

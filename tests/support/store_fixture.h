@@ -3,6 +3,7 @@
 // store tells them.
 
 #include "store/event_store.h"
+#include "store/library/index_journal.h"
 #include "support/event_builders.h"
 #include "support/faulty_file.h"
 #include "support/memory_file_system.h"
@@ -98,11 +99,12 @@ protected:
         store_.SetPrompts(&prompts_);
         store_.SetQuickTakeOver(&prompts_);
         // Every file opened for writing can be made to fail.
-        fs_.wrap = [this](std::unique_ptr<File> file, const std::string&, FileMode mode) {
-            if (mode == FileMode::ReadOnly) return file;
+        fs_.wrap = [this](std::unique_ptr<File> file, const std::string& path, FileMode mode) {
+            // The journal of a change lives only as long as the change.
+            if (mode == FileMode::ReadOnly || path == JournalPathOf(kLibraryPath)) return file;
             auto faulty = std::make_unique<FaultyFile>(std::move(file));
             faults_ = faulty.get();
-            if (mode == FileMode::Create && failCreateFrom_ != 0)
+            if ((mode == FileMode::Create || mode == FileMode::CreateNew) && failCreateFrom_ != 0)
                 faulty->FailWritesFrom(failCreateFrom_, createFault_);
             return std::unique_ptr<File>(std::move(faulty));
         };

@@ -31,6 +31,7 @@ enum class FileFailureKind : uint8_t {
     NotFound,     // the file or a folder on its path does not exist
     AccessDenied, // no permission, or a read-only file system
     InUse,        // another program holds the file locked
+    NotAFile,     // a pipe, a device or a socket: never read or written as a file
     Other,
 };
 

@@ -49,6 +49,8 @@ const char* FileCauseText(FileCause cause) {
     switch (cause) {
     case FileCause::Generic:
         return LoadString(IDS_FILEX_GENERIC);
+    case FileCause::NotRegularFile:
+        return LoadString(IDS_FILEX_NOT_REGULAR);
     case FileCause::FileNotFound:
         return LoadString(IDS_FILEX_NOT_FOUND);
     case FileCause::BadPath:

@@ -21,6 +21,7 @@ enum class FileCause {
     LockViolation,
     DiskFull,
     EndOfFile,
+    NotRegularFile, // a pipe, a device or a socket
 };
 
 // The cause of a failed system call from its errno value.

@@ -1,5 +1,7 @@
 #include "store/io/posix_file.h"
 
+#include "store/io/private_files.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -53,10 +55,17 @@ std::unique_ptr<PosixFile> PosixFile::Open(const std::string& path, FileMode mod
     case FileMode::Create:
         flags |= O_RDWR | O_CREAT;
         break;
+    case FileMode::CreateNew:
+        flags |= O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW;
+        break;
     }
+    // Without waiting: a pipe or a device would block the open, and holding the library's
+    // lock meanwhile. Anything that is not a regular file is refused below.
+    flags |= O_NONBLOCK;
+    const mode_t newMode = mode == FileMode::CreateNew ? kPrivateFileMode : 0666;
     int fd;
     do {
-        fd = ::open(path.c_str(), flags, 0666);
+        fd = ::open(path.c_str(), flags, newMode);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         failure = FileFailureFromErrno(errno);
@@ -70,6 +79,14 @@ std::unique_ptr<PosixFile> PosixFile::Open(const std::string& path, FileMode mod
     struct stat st {};
     if (::fstat(fd, &st) != 0) return fail(errno);
     if (S_ISDIR(st.st_mode)) return fail(EISDIR);
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        failure = FileFailure{FileFailureKind::NotAFile, 0};
+        return nullptr;
+    }
+    if (::fcntl(fd, F_SETFL, 0) != 0) return fail(errno); // reads and writes wait again
+    // The umask may have taken the owner's bits from a new private file.
+    if (mode == FileMode::CreateNew && ::fchmod(fd, kPrivateFileMode) != 0) return fail(errno);
     if (mode != FileMode::ReadOnly) {
         int rc;
         do {

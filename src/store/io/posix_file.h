@@ -16,6 +16,8 @@ enum class FileMode : uint8_t {
     ReadOnly,  // an existing file, read only, no lock
     ReadWrite, // an existing file, read and write, locked
     Create,    // a new or emptied file, read and write, locked
+    CreateNew, // a file that must not exist yet (not even as a link), 0600, read and write,
+               // locked
 };
 
 class PosixFile final : public File {

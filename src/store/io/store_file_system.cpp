@@ -40,8 +40,22 @@ int PosixFileSystem::MoveReplacing(const std::string& from, const std::string& t
     return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
+std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(const std::string& folder) {
+    // Creating a library takes milliseconds; a holder that keeps it longer is stuck.
+    return LockPosixFolder(folder, std::chrono::seconds(10));
+}
+
 int PosixFileSystem::Remove(const std::string& path) {
     return ::unlink(path.c_str()) == 0 ? 0 : errno;
+}
+
+int PosixFileSystem::FlushFolder(const std::string& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return error;
 }
 
 std::string FolderOf(const std::string& path) {

@@ -4,6 +4,7 @@
 // memory, whose files can be made to fail.
 
 #include "store/io/file.h"
+#include "store/io/folder_lock.h"
 #include "store/io/posix_file.h"
 
 #include <memory>
@@ -26,6 +27,13 @@ public:
     // Moves a file over another one, replacing it in one step.
     virtual int MoveReplacing(const std::string& from, const std::string& to) = 0;
     virtual int Remove(const std::string& path) = 0;
+    // Makes the names of a folder (created, moved, removed files) reach the disk.
+    virtual int FlushFolder(const std::string& folder) = 0;
+    // Takes the folder's lock for creating the library (folder_lock.h); null when it cannot be
+    // taken. Files in memory need none.
+    virtual std::unique_ptr<FolderLock> LockFolder(const std::string&) {
+        return std::make_unique<FolderLock>();
+    }
 };
 
 // The operating system's files.
@@ -38,6 +46,8 @@ public:
     int MoveNoReplace(const std::string& from, const std::string& to) override;
     int MoveReplacing(const std::string& from, const std::string& to) override;
     int Remove(const std::string& path) override;
+    int FlushFolder(const std::string& folder) override;
+    std::unique_ptr<FolderLock> LockFolder(const std::string& folder) override;
 };
 
 // The folder part of a path, up to and including its last separator; empty when it has none.

@@ -2,6 +2,7 @@
 
 #include "platform/byte_order.h"
 #include "platform/clock.h"
+#include "store/io/store_file_system.h"
 #include "store/library/event_serializer.h"
 #include "store/library/library_format.h"
 
@@ -23,6 +24,12 @@ LibraryResult OpenFailureCode(const FileFailure& failure, LibraryResult otherwis
     return failure.kind == FileFailureKind::InUse ? LibraryResult::LibraryInUse : otherwise;
 }
 
+// The operating system's files, for the journal of a library opened by its path.
+StoreFileSystem& SystemFiles() {
+    static PosixFileSystem files;
+    return files;
+}
+
 int BlocksFor(size_t length) {
     return static_cast<int>((length + libfmt::kBlockSize - 1) / libfmt::kBlockSize);
 }
@@ -42,7 +49,8 @@ LibraryResult EventLibrary::Open(const std::string& path, FileMode mode) {
     if (mode == FileMode::Create) return Create(path);
     std::unique_ptr<File> file = PosixFile::Open(path, mode, lastFailure_);
     if (!file) return OpenFailureCode(lastFailure_, LibraryResult::OpenFailed);
-    return OpenFile(std::move(file), mode == FileMode::ReadWrite, false);
+    return OpenFile(std::move(file), mode == FileMode::ReadWrite, false,
+                    std::make_unique<FolderJournal>(SystemFiles(), path));
 }
 
 LibraryResult EventLibrary::OpenForConversion(const std::string& path) {
@@ -56,10 +64,15 @@ LibraryResult EventLibrary::Create(const std::string& path) {
     Close();
     std::unique_ptr<File> file = PosixFile::Open(path, FileMode::Create, lastFailure_);
     if (!file) return OpenFailureCode(lastFailure_, LibraryResult::CreateFailed);
-    return CreateFile(std::move(file));
+    auto journal = std::make_unique<FolderJournal>(SystemFiles(), path);
+    // A journal of a library that was there before belongs to no library now.
+    bool gone = false;
+    static_cast<void>(journal->Remove(gone));
+    return CreateFile(std::move(file), std::move(journal));
 }
 
-LibraryResult EventLibrary::OpenFile(std::unique_ptr<File> file, bool writable, bool acceptOld) {
+LibraryResult EventLibrary::OpenFile(std::unique_ptr<File> file, bool writable, bool acceptOld,
+                                     std::unique_ptr<JournalFile> journal) {
     Close();
     file_ = std::move(file);
     std::array<unsigned char, libfmt::kHeaderSize> header{};
@@ -67,25 +80,27 @@ LibraryResult EventLibrary::OpenFile(std::unique_ptr<File> file, bool writable, 
     if (rc == LibraryResult::Ok) rc = file_->ReadAt(0, header.data(), header.size());
     uint32_t version = 0;
     if (rc == LibraryResult::Ok) rc = CheckLibraryHeader(header.data(), acceptOld, version);
+    // Only a library of the current version is ever changed, or has a journal.
+    const bool current = rc == LibraryResult::Ok && version == libfmt::kVersionCurrent;
     if (rc == LibraryResult::Ok && FamilyOf(version) != VersionFamily::First) {
-        std::array<unsigned char, libfmt::kIndexSize> bytes{};
         rc = SeekCheck(libfmt::kIndexOffset);
         if (rc == LibraryResult::Ok)
-            rc = file_->ReadAt(libfmt::kIndexOffset, bytes.data(), bytes.size());
-        if (rc == LibraryResult::Ok) index_.Load(bytes.data());
+            rc = LoadIndex(*file_, current ? journal.get() : nullptr, writable && current, index_);
     }
     if (rc != LibraryResult::Ok) {
         Close();
         return rc;
     }
-    // Only a library of the current version is ever changed.
-    writable_ = writable && version == libfmt::kVersionCurrent;
+    writable_ = writable && current;
     version_ = version;
     shadow_ = index_;
+    committed_ = index_;
+    if (current) journal_ = std::move(journal);
     return LibraryResult::Ok;
 }
 
-LibraryResult EventLibrary::CreateFile(std::unique_ptr<File> file) {
+LibraryResult EventLibrary::CreateFile(std::unique_ptr<File> file,
+                                       std::unique_ptr<JournalFile> journal) {
     Close();
     file_ = std::move(file);
     std::array<unsigned char, libfmt::kHeaderSize> header{};
@@ -101,15 +116,20 @@ LibraryResult EventLibrary::CreateFile(std::unique_ptr<File> file) {
     writable_ = true;
     version_ = libfmt::kVersionCurrent;
     shadow_ = index_;
+    committed_ = index_;
+    journal_ = std::move(journal);
     return LibraryResult::Ok;
 }
 
 void EventLibrary::Close() {
     file_.reset();
+    journal_.reset();
     writable_ = false;
     version_ = 0;
+    batchDepth_ = 0;
     index_.Clear();
     shadow_.Clear();
+    committed_.Clear();
 }
 
 // --- file primitives ---
@@ -162,18 +182,52 @@ LibraryResult EventLibrary::WriteIndex() {
 }
 
 LibraryResult EventLibrary::Commit() {
-    LibraryResult rc = WriteIndex();
-    if (rc == LibraryResult::Ok) rc = file_->Flush();
-    if (rc != LibraryResult::Ok) Rollback(true);
-    return rc;
+    lastWarning_ = LibraryResult::Ok;
+    if (index_ == committed_) return LibraryResult::Ok;
+    const CommitOutcome outcome = CommitIndex(*file_, journal_.get(), committed_, index_);
+    if (!outcome.Stored()) {
+        index_ = committed_;
+        shadow_ = index_;
+        return outcome.code;
+    }
+    committed_ = index_;
+    shadow_ = index_;
+    lastWarning_ = outcome.warning;
+    return LibraryResult::Ok;
 }
 
-void EventLibrary::Rollback(bool indexWritten) {
+LibraryResult EventLibrary::finishChange() {
+    return InBatch() ? LibraryResult::Ok : Commit();
+}
+
+void EventLibrary::Rollback() {
     index_ = shadow_;
-    // A failed index write or flush may have left part or all of the new index in the file;
-    // the old one is written back so that file and memory agree again.
-    // The failure that started the rollback is the one reported; this flush is a best effort.
-    if (indexWritten && WriteIndex() == LibraryResult::Ok) static_cast<void>(file_->Flush());
+}
+
+bool EventLibrary::PlanChain(int count, BlockChain& chain) const {
+    if (index_ == committed_) return index_.PlanChain(count, chain);
+    // Blocks the index on the disk still names stay untouched until the batch commits.
+    BlockIndex taken = index_;
+    for (int n = 1; n <= libfmt::kLastBlock; ++n)
+        if (taken.Entry(n) == 0 && committed_.Entry(n) != 0)
+            taken.SetEntry(n, BlockIndex::kEndOfChain);
+    return taken.PlanChain(count, chain);
+}
+
+void EventLibrary::BeginBatch() {
+    ++batchDepth_;
+}
+
+LibraryResult EventLibrary::CommitBatch() {
+    if (!IsWritable()) return LibraryResult::InternalError;
+    return Commit();
+}
+
+void EventLibrary::EndBatch() {
+    if (batchDepth_ == 0 || --batchDepth_ > 0) return;
+    // What was not committed is dropped: its blocks are free space again.
+    index_ = committed_;
+    shadow_ = index_;
 }
 
 LibraryResult EventLibrary::Flush() {
@@ -185,6 +239,19 @@ LibraryResult EventLibrary::Flush() {
 
 LibraryResult EventLibrary::ValidKey(int key) const {
     if (!index_.IsHead(key) || index_.ChainLength(key) == 0) return LibraryResult::Corrupted;
+    return LibraryResult::Ok;
+}
+
+LibraryResult EventLibrary::CheckKey(int key, uint32_t id) const {
+    if (!IsOpen()) return LibraryResult::InternalError;
+    LibraryResult rc = ValidKey(key);
+    if (rc != LibraryResult::Ok || id == 0) return rc;
+    std::array<unsigned char, libfmt::kBlockSize> block{};
+    rc = ReadBlock(key, block.data());
+    if (rc != LibraryResult::Ok) return rc;
+    if (GetLe32(block.data()) != eventfmt::kRecordMagic ||
+        GetLe32(block.data() + eventfmt::kIdAt) != id)
+        return LibraryResult::Corrupted;
     return LibraryResult::Ok;
 }
 
@@ -229,11 +296,11 @@ LibraryResult EventLibrary::Serialize(EventRecord& event, bool assignId, MemoryS
 }
 
 LibraryResult EventLibrary::WriteNewChain(const MemoryStream& stream, BlockChain& chain) {
-    if (!index_.PlanChain(BlocksFor(stream.Length()), chain)) return LibraryResult::LibraryFull;
+    if (!PlanChain(BlocksFor(stream.Length()), chain)) return LibraryResult::LibraryFull;
     shadow_ = index_;
     const LibraryResult rc = WriteChain(stream, chain);
     if (rc != LibraryResult::Ok) {
-        Rollback(false);
+        Rollback();
         return rc;
     }
     index_.LinkChain(chain);
@@ -249,7 +316,7 @@ LibraryResult EventLibrary::AddEvent(EventRecord& event) {
     BlockChain chain;
     rc = WriteNewChain(stream, chain);
     if (rc != LibraryResult::Ok) return rc;
-    rc = Commit();
+    rc = finishChange();
     if (rc != LibraryResult::Ok) return rc;
     event.id = id;
     event.key = chain.blocks[0];
@@ -259,7 +326,7 @@ LibraryResult EventLibrary::AddEvent(EventRecord& event) {
 LibraryResult EventLibrary::ModifyEvent(EventRecord& event) {
     if (!IsWritable()) return LibraryResult::InternalError;
     const int oldKey = event.key;
-    LibraryResult rc = ValidKey(oldKey);
+    LibraryResult rc = CheckKey(oldKey, event.id);
     if (rc != LibraryResult::Ok) return rc;
     MemoryStream stream;
     uint32_t id = 0;
@@ -270,26 +337,26 @@ LibraryResult EventLibrary::ModifyEvent(EventRecord& event) {
     if (rc != LibraryResult::Ok) return rc;
     rc = index_.FreeChain(oldKey);
     if (rc != LibraryResult::Ok) {
-        Rollback(false);
+        Rollback();
         return rc;
     }
-    rc = Commit();
+    rc = finishChange();
     if (rc != LibraryResult::Ok) return rc;
     event.key = chain.blocks[0];
     return LibraryResult::Ok;
 }
 
-LibraryResult EventLibrary::DeleteEvent(uint16_t key) {
+LibraryResult EventLibrary::DeleteEvent(uint16_t key, uint32_t id) {
     if (!IsWritable()) return LibraryResult::InternalError;
-    LibraryResult rc = ValidKey(key);
+    LibraryResult rc = CheckKey(key, id);
     if (rc != LibraryResult::Ok) return rc;
     shadow_ = index_;
     rc = index_.FreeChain(key);
     if (rc != LibraryResult::Ok) {
-        Rollback(false);
+        Rollback();
         return rc;
     }
-    return Commit();
+    return finishChange();
 }
 
 LibraryResult EventLibrary::RewriteFirstBlock(const EventRecord& event) {

@@ -1,9 +1,15 @@
 #pragma once
 // The event library: a file of events in 256-byte blocks with an index of block links (see
-// library_format.h, block_index.h, event_serializer.h). Every change is written at once, in
-// the order blocks, index, flush; the index write is the moment a change takes effect. A change
-// that fails leaves the index, in memory and in the file, as it was, so every event stored
-// before stays readable under its key.
+// library_format.h, block_index.h, event_serializer.h). Every change writes its blocks into
+// free space and then commits the index (index_commit.h): blocks flushed, the old index into
+// the journal beside the library, the new index written and flushed, the journal removed. The
+// index write is the moment a change takes effect, and a power loss at any moment leaves the
+// state before or after it. A change that fails leaves the index, in memory and in the file,
+// as it was, so every event stored before stays readable under its key.
+//
+// Several changes can share one Commit (BatchScope): their blocks are written one after the
+// other, and one flush and one index write store all of them. Until the batch commits, no
+// block of the index on the disk is reused.
 
 #include "model/event_record.h"
 #include "store/io/file.h"
@@ -12,6 +18,8 @@
 #include "store/io/posix_file.h"
 #include "store/io/read_result.h"
 #include "store/library/block_index.h"
+#include "store/library/index_commit.h"
+#include "store/library/index_journal.h"
 
 #include <cstdint>
 #include <functional>
@@ -52,9 +60,12 @@ public:
     // why).
     LibraryResult Create(const std::string& path);
     // The same on a file given by the caller (a file in memory, a file that fails on purpose).
-    LibraryResult OpenFile(std::unique_ptr<File> file, bool writable = true,
-                           bool acceptOld = false);
-    LibraryResult CreateFile(std::unique_ptr<File> file);
+    // `journal`: where the library keeps its journal (none for a file in memory); a journal
+    // left by a change that did not complete is put back (writable) or read (read only).
+    LibraryResult OpenFile(std::unique_ptr<File> file, bool writable = true, bool acceptOld = false,
+                           std::unique_ptr<JournalFile> journal = nullptr);
+    LibraryResult CreateFile(std::unique_ptr<File> file,
+                             std::unique_ptr<JournalFile> journal = nullptr);
     // Never fails.
     void Close();
 
@@ -63,7 +74,34 @@ public:
     // The format version of the open file, 0 when none is open.
     uint32_t Version() const { return version_; }
     // Why the last open or create could not open the file.
-    const FileFailure& LastFileFailure() const { return lastFailure_; }
+    const FileFailure& lastFileFailure() const { return lastFailure_; }
+    // The warning of the last change that was stored although a step after it failed (its
+    // journal could not be removed for certain); Ok when there is none.
+    LibraryResult LastWarning() const { return lastWarning_; }
+
+    // --- batches ---
+
+    // While a batch is open, adding, modifying and deleting write their blocks and change the
+    // index in memory only; CommitBatch stores every change since the last Commit at once. A
+    // change that fails in a batch is undone alone. Closing the batch (or the scope) drops the
+    // changes not committed.
+    class BatchScope {
+    public:
+        explicit BatchScope(EventLibrary& library) : library_(library) { library_.BeginBatch(); }
+        ~BatchScope() { library_.EndBatch(); }
+        BatchScope(const BatchScope&) = delete;
+        BatchScope& operator=(const BatchScope&) = delete;
+        LibraryResult Commit() { return library_.CommitBatch(); }
+
+    private:
+        EventLibrary& library_;
+    };
+    void BeginBatch();
+    LibraryResult CommitBatch();
+    void EndBatch();
+    bool InBatch() const { return batchDepth_ > 0; }
+    // Changes made since the last Commit.
+    bool HasUncommitted() const { return index_ != committed_; }
 
     // --- events ---
 
@@ -75,10 +113,16 @@ public:
     // the library is full.
     LibraryResult AddEvent(EventRecord& event);
     // Stores the event in new blocks and frees the chain at its Key; on success sets the new
-    // Key. The new copy is placed while the old one still takes its blocks.
+    // Key. The new copy is placed while the old one still takes its blocks. Corrupted (nothing
+    // written) when the Key is not an event's first block or, for an event with an Id, the
+    // event stored there has another Id (the key is stale).
     LibraryResult ModifyEvent(EventRecord& event);
-    // Frees the chain of the event whose first block is `key`.
-    LibraryResult DeleteEvent(uint16_t key);
+    // Frees the chain of the event whose first block is `key`; Corrupted (nothing written) unless
+    // the event stored there has the Id `id` (any Id when `id` is 0).
+    LibraryResult DeleteEvent(uint16_t key, uint32_t id);
+    // Ok when `key` is an event's first block and the event stored there has the Id `id` (any
+    // when `id` is 0), else Corrupted.
+    LibraryResult CheckKey(int key, uint32_t id) const;
     // Writes the fixed fields of the event (Flags ... Id, the bytes 8 to 107 of its stored
     // form) over its first block in place; the key, the index and the stored texts stay as they
     // are, and nothing is flushed. For changes of the reminder state only.
@@ -127,16 +171,25 @@ private:
     LibraryResult ValidKey(int key) const;
     LibraryResult Serialize(EventRecord& event, bool assignId, MemoryStream& out,
                             uint32_t& newId) const;
-    // Writes the index and flushes; on failure puts back the index the change started from,
-    // in memory and (as far as the file lets it) in the file.
+    // Ends a change: outside a batch the index is committed, inside one it waits.
+    LibraryResult finishChange();
+    // The one way the index reaches the file (index_commit.h). On failure the index in memory
+    // is the committed one again.
     LibraryResult Commit();
-    void Rollback(bool indexWritten);
+    // Undoes the change under way in memory (its blocks are free space).
+    void Rollback();
+    // Plans a chain that takes no block of the changes under way nor of the committed index.
+    bool PlanChain(int count, BlockChain& chain) const;
 
     std::unique_ptr<File> file_;
     bool writable_ = false;
     uint32_t version_ = 0;
     BlockIndex index_;
-    BlockIndex shadow_;
+    BlockIndex shadow_;    // the index before the change under way
+    BlockIndex committed_; // the index in the file
+    std::unique_ptr<JournalFile> journal_;
+    int batchDepth_ = 0;
+    LibraryResult lastWarning_ = LibraryResult::Ok;
     FileFailure lastFailure_;
     TypeLookup typeLookup_;
     NowSource now_;

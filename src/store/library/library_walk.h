@@ -1,8 +1,8 @@
 #pragma once
 // Reading every event of a library in ascending key order, for the walks that only read (the
-// daily rebuild, the check for future stamps, the duplicate table of a merge). The blocks are
-// read a window of 64 KB at a time rather than one by one, which makes a walk over a full
-// library a few reads instead of thousands; each event comes out exactly as readEvent gives it.
+// daily rebuild, the check for future stamps, the duplicate table of a merge). The used blocks
+// are read in one piece (library_image.h), so a walk over a full library is one read instead
+// of thousands; each event comes out exactly as readEvent gives it.
 
 #include "store/library/event_library.h"
 

@@ -19,6 +19,10 @@ std::string ImportReasonText(int reason) {
         return LoadString(IDS_IMPORT_REASON_DUPLICATE_REPLACED);
     case kReasonTooLong:
         return LoadString(IDS_IMPORT_REASON_TOO_LONG);
+    case kReasonInvalidDuration:
+        return LoadString(IDS_IMPORT_REASON_INVALID_DURATION);
+    case kReasonTypeTooLong:
+        return LoadString(IDS_IMPORT_REASON_TYPE_TOO_LONG);
     case kReasonEmptyRecord:
         return LoadString(IDS_IMPORT_REASON_EMPTY_RECORD);
     default:

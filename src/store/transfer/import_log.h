@@ -10,10 +10,14 @@ enum ImportReason : int {
     kReasonEmptyName = 0,
     kReasonInvalidDate = 1,
     kReasonInvalidTime = 2,
+    // A Duration field that is not an amount (an empty one gives the default).
+    kReasonInvalidDuration = 3,
     kReasonDuplicateSkipped = 6,
     kReasonDuplicateReplaced = 7,
     // The name and the notes together are longer than one stored event can hold.
     kReasonTooLong = 8,
+    // A type name longer than any type may have.
+    kReasonTypeTooLong = 9,
     kReasonEmptyRecord = 256,
 };
 

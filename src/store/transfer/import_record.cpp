@@ -1,6 +1,7 @@
 #include "store/transfer/import_record.h"
 
 #include "model/amount_parse.h"
+#include "platform/utf8.h"
 #include "res/strings.h"
 #include "store/transfer/import_date.h"
 #include "store/transfer/import_log.h"
@@ -72,11 +73,15 @@ int ReadImportRecord(const std::vector<std::string>& fields, const ImportRecordR
             break;
         }
         case kFieldDuration: {
+            // An empty Duration field leaves the default duration.
+            if (value.find_first_not_of(" \t") == std::string::npos) break;
             const ParsedAmount amount = ParseAmount(value, false);
-            if (amount.code == kAmountOk) event.duration = amount.Amount();
+            if (amount.code != kAmountOk) return kReasonInvalidDuration;
+            event.duration = amount.Amount();
             break;
         }
         case kFieldType:
+            if (Utf8Length(value) > kMaxImportTypeNameLength) return kReasonTypeTooLong;
             event.typeName = value;
             event.typeIndex = rules.findType ? rules.findType(value) : -1;
             break;

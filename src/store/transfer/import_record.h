@@ -78,12 +78,17 @@ struct ImportRecordRules {
 // The longest stored form an event may have: a longer chain of blocks cannot be read back.
 inline constexpr uint32_t kMaxStoredEventSize = 20 * 256;
 
+// The longest name, in characters, an event type may have (as the type editor allows): a longer
+// type name in a file can name no type.
+inline constexpr size_t kMaxImportTypeNameLength = 64;
+
 inline constexpr int kRecordImported = -1;
 
 // Makes an event of the fields of one record (already converted to UTF-8). Returns
 // kRecordImported, or the reason of the log why the record cannot be imported: an empty record
-// (a single empty field), an empty name, an invalid date or time, or a name and notes too long
-// for one stored event. `today` is the date the event starts on when the file gives none.
+// (a single empty field), an empty name, an invalid date, time or duration, a type name longer
+// than a type's, or a name and notes too long for one stored event. `today` is the date the event
+// starts on when the file gives none.
 int ReadImportRecord(const std::vector<std::string>& fields, const ImportRecordRules& rules,
                      DateTime today, EventRecord& event);
 

@@ -71,8 +71,9 @@ TextRecordReader::Status TextRecordReader::Next(std::vector<std::string>& fields
                 return Status::Record;
             }
             if (c == static_cast<unsigned char>(sep_)) break;
-            if (c == '\r' && Peek() == '\n') {
-                Get();
+            // CR LF, a lone LF or a lone CR ends the record.
+            if (c == '\r' || c == '\n') {
+                if (c == '\r' && Peek() == '\n') Get();
                 ++records_;
                 return Status::Record;
             }

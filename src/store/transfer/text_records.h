@@ -2,10 +2,11 @@
 // Records of comma- and tab-separated text files.
 //
 // A file is a sequence of records; a record is a sequence of fields separated by the separator
-// character and ended by CR LF or by the end of the file. A field that begins with a double
-// quote runs to its closing quote: inside it two double quotes stand for one, and separators and
-// line ends belong to the field. An unquoted field runs to the next separator or CR LF; a lone
-// CR or LF belongs to the field. Fields have no length limit.
+// character and ended by CR LF, a lone LF, a lone CR or the end of the file (so files written
+// on Windows, Linux and old Macs all read alike). A field that begins with a double quote runs to
+// its closing quote: inside it two double quotes stand for one, and separators and line ends
+// belong to the field. An unquoted field runs to the next separator or line end. Fields have no
+// length limit.
 //
 // The reader and writer work on bytes; the code page of the text is the caller's business
 // (the separator, the quote, CR and LF are the same bytes in every code page the files use).
@@ -46,8 +47,8 @@ public:
 
     TextRecordReader(ByteSource& source, char separator) : source_(source), sep_(separator) {}
 
-    // The next record's fields, without quotes. End when the data ends (a final CR LF does not
-    // start another record); Failed when the source could not be read.
+    // The next record's fields, without quotes. End when the data ends (a final line end does
+    // not start another record); Failed when the source could not be read.
     Status Next(std::vector<std::string>& fields);
 
     // The number of records returned so far (the first is 1).

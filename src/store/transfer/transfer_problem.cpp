@@ -8,6 +8,7 @@ namespace zm {
 std::string TransferProblem::Message() const {
     if (missingCodePage != 0) return FormatText(IDS_IE_CODE_PAGE_MISSING, {missingCodePage});
     if (textId == 0) return {};
+    if (detailId != 0) return LoadString(textId) + path + "\n\n" + LoadString(detailId);
     return FileExceptionMessage(LoadString(textId), path, cause);
 }
 
@@ -20,6 +21,8 @@ FileCause CauseOfOpen(const FileFailure& failure) {
         return FileCause::AccessDenied;
     case FileFailureKind::InUse:
         return FileCause::SharingViolation;
+    case FileFailureKind::NotAFile:
+        return FileCause::NotRegularFile;
     default:
         return FileCause::Generic;
     }

@@ -16,10 +16,13 @@ struct TransferProblem {
     FileCause cause = FileCause::Generic;
     // A DOS code page the system cannot convert (the message then names it instead).
     int missingCodePage = 0;
+    // What is wrong with the file's content, told in place of the cause (IDS_IE_NO_RECORDS,
+    // IDS_IE_NOT_TEXT); 0 when the cause tells it.
+    int detailId = 0;
 
     explicit operator bool() const { return textId != 0 || missingCodePage != 0; }
     // The whole text of the message box: the first line, the file name, an empty line and the
-    // cause.
+    // cause (or the detail).
     std::string Message() const;
 };
 

@@ -60,7 +60,7 @@ TEST(StoreSignals, ARowListFollowsTheLibraryRowByRow) {
         a.name = "changed";
         ASSERT_EQ(store.StoreChanged(a), LibraryResult::Ok);
         store.RemovePending(b.key);
-        ASSERT_EQ(store.RemoveEvent(b.key), LibraryResult::Ok);
+        ASSERT_EQ(store.RemoveEvent(b.key, 0), LibraryResult::Ok);
         EXPECT_EQ(rows.keys, std::vector<uint16_t>{a.key});
         EXPECT_EQ(rows.told, (std::vector<std::string>{"reset opened", "rebuilt", "close 1",
                                                        "left 2", "close 2"}));

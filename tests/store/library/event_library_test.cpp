@@ -157,7 +157,7 @@ TEST(EventLibrary, AFullLibraryRefusesWithoutChangingAnything) {
     EXPECT_EQ(m.library.ModifyEvent(changed), LibraryResult::LibraryFull);
     EXPECT_EQ(changed.key, 10);
     // Deleting makes room again.
-    EXPECT_EQ(m.library.DeleteEvent(10), LibraryResult::Ok);
+    EXPECT_EQ(m.library.DeleteEvent(10, 0), LibraryResult::Ok);
     EXPECT_EQ(Add(m.library, EventOfSize(128)), 10);
 }
 
@@ -168,11 +168,11 @@ TEST(EventLibrary, DeletedBlocksAreReusedLowestFirst) {
     const uint16_t c = Add(m.library, MakeEvent("c"));        // 5
     ASSERT_EQ(b, 2);
     ASSERT_EQ(c, 5);
-    ASSERT_EQ(m.library.DeleteEvent(b), LibraryResult::Ok);
+    ASSERT_EQ(m.library.DeleteEvent(b, 0), LibraryResult::Ok);
     for (int n : {2, 3, 4})
         EXPECT_EQ(m.library.Index().Entry(n), 0) << n;
     EXPECT_EQ(FileIndex(*m.bytes), MemoryIndex(m.library));
-    EXPECT_EQ(m.library.DeleteEvent(b), LibraryResult::Corrupted); // no longer an event
+    EXPECT_EQ(m.library.DeleteEvent(b, 0), LibraryResult::Corrupted); // no longer an event
     // A four-block event takes the three freed blocks and the next free one above them.
     const uint16_t d = Add(m.library, EventOfSize(900, "d"));
     EXPECT_EQ(d, 2);
@@ -368,7 +368,7 @@ TEST_F(BrokenLibrary, ABrokenChainIsNeitherDeletedNorModified) {
     EventLibrary lib;
     ASSERT_EQ(m_.Reopen(lib), LibraryResult::Ok);
     const FileBytes before = *m_.bytes;
-    EXPECT_EQ(lib.DeleteEvent(2), LibraryResult::Corrupted);
+    EXPECT_EQ(lib.DeleteEvent(2, 0), LibraryResult::Corrupted);
     EventRecord e = MakeEvent("new");
     e.key = 2;
     EXPECT_EQ(lib.ModifyEvent(e), LibraryResult::Corrupted);
@@ -412,7 +412,7 @@ TEST_P(FailedWrite, LeavesTheIndexAsItWasAndEarlierEventsReadable) {
         EXPECT_EQ(event.key, b);
         break;
     case Op::Delete:
-        rc = m.library.DeleteEvent(b);
+        rc = m.library.DeleteEvent(b, 0);
         break;
     }
     EXPECT_EQ(rc, c.code);
@@ -458,7 +458,7 @@ TEST(EventLibrary, AFailedFlushPutsTheOldIndexBack) {
     EXPECT_EQ(m.library.AddEvent(e), LibraryResult::DiskFull);
     EXPECT_EQ(e.key, 0);
     EXPECT_EQ(e.id, 0u);
-    EXPECT_EQ(m.library.DeleteEvent(a), LibraryResult::DiskFull);
+    EXPECT_EQ(m.library.DeleteEvent(a, 0), LibraryResult::DiskFull);
     EXPECT_EQ(MemoryIndex(m.library), index);
     EXPECT_EQ(FileIndex(*m.bytes), index);
 }
@@ -485,7 +485,7 @@ TEST(EventLibrary, ChangesNeedAWritableCurrentLibrary) {
     EXPECT_EQ(Read(readOnly, a).name, "a");
     EventRecord e = MakeEvent("b");
     EXPECT_EQ(readOnly.AddEvent(e), LibraryResult::InternalError);
-    EXPECT_EQ(readOnly.DeleteEvent(a), LibraryResult::InternalError);
+    EXPECT_EQ(readOnly.DeleteEvent(a, 0), LibraryResult::InternalError);
     EventLibrary closed;
     EXPECT_EQ(closed.AddEvent(e), LibraryResult::InternalError);
     EXPECT_EQ(closed.ReadEvent(a).Code(), LibraryResult::InternalError);

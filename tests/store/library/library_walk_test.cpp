@@ -44,7 +44,7 @@ TEST(LibraryWalk, MatchesReadingEachEvent) {
         ASSERT_EQ(m.library.AddEvent(e), LibraryResult::Ok);
         keys.push_back(e.key);
     }
-    ASSERT_EQ(m.library.DeleteEvent(keys[10]), LibraryResult::Ok);
+    ASSERT_EQ(m.library.DeleteEvent(keys[10], 0), LibraryResult::Ok);
     const Outcome whole = Windowed(m.library, lookup);
     EXPECT_EQ(whole.names.size(), 299u);
     EXPECT_EQ(whole, OneByOne(m.library));

@@ -52,18 +52,14 @@ TEST(ImportRecord, DefaultsFillWhatTheFileDoesNotGive) {
 
 TEST(ImportRecord, FieldValuesThatAreIgnoredOrKept) {
     EventRecord e;
-    // An unreadable duration is ignored, an empty type makes the event of the undefined type,
+    // An empty duration is the default, an empty type makes the event of the undefined type,
     // empty notes stay empty, an empty time is the start of the day.
-    ASSERT_EQ(ReadImportRecord({"x", "1/2/2003", "", "soon", "", ""}, Rules(), kToday, e),
+    ASSERT_EQ(ReadImportRecord({"x", "1/2/2003", "", " ", "", ""}, Rules(), kToday, e),
               kRecordImported);
     EXPECT_EQ(e.duration, TimeAmount(30));
     EXPECT_EQ(e.typeName, "");
     EXPECT_EQ(e.typeIndex, -1);
     EXPECT_EQ(e.start, DateTime::FromParts(2003, 1, 2));
-    // A duration of 0 is not a duration.
-    ASSERT_EQ(ReadImportRecord({"x", "1/2/2003", "", "0", "", ""}, Rules(), kToday, e),
-              kRecordImported);
-    EXPECT_EQ(e.duration, TimeAmount(30));
 }
 
 TEST(ImportRecord, Reasons) {
@@ -81,6 +77,12 @@ TEST(ImportRecord, Reasons) {
         {{"x", "1/2/2003", "25:00"}, kReasonInvalidTime},
         {{"x", "1/2/2003", "10:00", "", "", std::string(5000, 'n')}, kReasonTooLong},
         {{"x", "1/2/2003", "10:00", "", "", std::string(4900, 'n')}, kRecordImported},
+        {{"x", "1/2/2003", "10:00", "soon"}, kReasonInvalidDuration},
+        {{"x", "1/2/2003", "10:00", "0"}, kReasonInvalidDuration}, // 0 is no duration
+        {{"x", "1/2/2003", "10:00", "99999 days"}, kReasonInvalidDuration},
+        {{"x", "1/2/2003", "10:00", "", std::string(65, 't')}, kReasonTypeTooLong},
+        {{"x", "1/2/2003", "10:00", "", std::string(5000, 't')}, kReasonTypeTooLong},
+        {{"x", "1/2/2003", "10:00", "", std::string(64, 't')}, kRecordImported},
     };
     for (const auto& c : cases) {
         EventRecord e;

@@ -65,10 +65,10 @@ TEST(TextRecordReader, ReadsTheGrammar) {
         {"blank lines are records of one empty field", "a\r\n\r\n\r\n", ',', {{"a"}, {""}, {""}}},
         {"quoted with doubled quotes", "\"say \"\"hi\"\"\",x\r\n", ',', {{"say \"hi\"", "x"}}},
         {"separator and line end inside quotes", "\"a,b\r\nc\",d", ',', {{"a,b\r\nc", "d"}}},
-        {"lone CR and LF belong to unquoted fields",
+        {"lone CR and LF end records too",
          "a\nb,c\rd\r\ne",
          ',',
-         {{"a\nb", "c\rd"}, {"e"}}},
+         {{"a"}, {"b", "c"}, {"d"}, {"e"}}},
         {"tab separated keeps commas", "a,b\tc\r\n", '\t', {{"a,b", "c"}}},
         {"quoted tab field", "\"x\ty\"\tz", '\t', {{"x\ty", "z"}}},
         {"a quote inside an unquoted field is text", "ab\"c,d", ',', {{"ab\"c", "d"}}},
@@ -76,8 +76,8 @@ TEST(TextRecordReader, ReadsTheGrammar) {
         {"an unterminated quote runs to the end", "\"ab,\r\ncd", ',', {{"ab,\r\ncd"}}},
         {"empty quoted field", "\"\",\"\"\r\n", ',', {{"", ""}}},
         {"separator at the end of the file", "a,", ',', {{"a", ""}}},
-        {"CR at the very end stays in the field", "a\r", ',', {{"a\r"}}},
-        {"CR CR LF", "a\r\r\nb", ',', {{"a\r"}, {"b"}}},
+        {"CR at the very end ends the record", "a\r", ',', {{"a"}}},
+        {"CR CR LF is a blank line between", "a\r\r\nb", ',', {{"a"}, {""}, {"b"}}},
     };
     for (const GrammarCase& c : cases) {
         EXPECT_EQ(ReadAll(c.bytes, c.sep), c.expected) << c.what;

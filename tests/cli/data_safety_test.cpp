@@ -1,0 +1,206 @@
+// The companion against an attacker and an unlucky user: its own files are never overwritten,
+// two first starts at once lose nothing, planted links are never followed, the data stays
+// private, and odd files are named for what they are.
+
+#include "cli_fixture.h"
+
+#include <fcntl.h>
+#include <iterator>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zm::testing {
+namespace {
+
+std::string Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+unsigned ModeOf(const std::string& path) {
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+    return st.st_mode & 07777;
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+class Safety : public CliTest {
+protected:
+    CliResult Add(const std::string& name, std::vector<std::string> more = {}) {
+        std::vector<std::string> args{"add", name, "2025-03-12 09:00"};
+        args.insert(args.end(), more.begin(), more.end());
+        return Run(args);
+    }
+    std::vector<std::string> Names() {
+        std::vector<std::string> out;
+        const CliResult r = Run({"--json", "list"});
+        EXPECT_EQ(r.status, kExitOk) << r.err;
+        if (r.status != kExitOk) return out;
+        const nlohmann::json doc = r.WantsJson();
+        for (const auto& e : doc["events"])
+            out.push_back(e["name"]);
+        return out;
+    }
+};
+
+TEST_F(Safety, AnExportNeverOverwritesTheProgramsOwnFiles) {
+    ASSERT_EQ(Add("Walk").status, kExitOk);
+    std::ofstream(folder_.File("Zantimo.QE0.bak")) << "kept";
+    ASSERT_EQ(::symlink(LibraryPath().c_str(), folder_.File("link.vr0").c_str()), 0);
+    const std::string library = Bytes(LibraryPath());
+    const struct {
+        std::string kind;
+        std::string target;
+    } cases[] = {
+        {"events", LibraryPath()},
+        {"csv", LibraryPath()},
+        {"events", folder_.File("link.vr0")},
+        {"tsv", folder_.File("Zantimo.QE0.bak")},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = Run({"export", c.target, "--kind", c.kind});
+        EXPECT_EQ(r.status, kExitFailure) << c.target;
+        EXPECT_EQ(r.err, c.target + " is one of Zantimore's own data files: choose another file to "
+                                    "export to.\n");
+    }
+    EXPECT_EQ(Bytes(LibraryPath()), library);
+    EXPECT_EQ(Bytes(folder_.File("Zantimo.QE0.bak")), "kept");
+    EXPECT_EQ(Run({"export", folder_.File("walk.csv")}).status, kExitOk);
+}
+
+TEST_F(Safety, TwoFirstStartsAtOnceLoseNothing) {
+    for (int round = 0; round < 8; ++round) {
+        env_.dataFolder = folder_.File("round" + std::to_string(round));
+        int go[2];
+        ASSERT_EQ(::pipe(go), 0);
+        pid_t children[2];
+        for (int i = 0; i < 2; ++i) {
+            children[i] = ::fork();
+            ASSERT_GE(children[i], 0);
+            if (children[i] == 0) {
+                ::close(go[1]);
+                char c;
+                (void)!::read(go[0], &c, 1); // every child starts when the pipe closes
+                std::_Exit(Add(i == 0 ? "First" : "Second").status);
+            }
+        }
+        ::close(go[0]);
+        ::close(go[1]);
+        for (pid_t child : children) {
+            int status = 0;
+            ASSERT_EQ(::waitpid(child, &status, 0), child);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitOk) << round;
+        }
+        std::vector<std::string> stored = Names();
+        std::sort(stored.begin(), stored.end());
+        EXPECT_EQ(stored, (std::vector<std::string>{"First", "Second"})) << round;
+    }
+}
+
+TEST_F(Safety, APlantedLinkIsNeverFollowed) {
+    TempFolder elsewhere;
+    const std::string victim = elsewhere.File("victim");
+    std::ofstream(victim) << "precious";
+    ASSERT_EQ(::symlink(victim.c_str(), folder_.File("Zantimo.VR0.new").c_str()), 0);
+    EXPECT_EQ(Add("Walk").status, kExitOk);
+    EXPECT_EQ(Bytes(victim), "precious");
+    EXPECT_EQ(Names(), std::vector<std::string>{"Walk"});
+}
+
+TEST_F(Safety, TheDataStaysPrivateWhateverTheUmask) {
+    const mode_t old = ::umask(0);
+    env_.dataFolder = folder_.File("home/zantimore");
+    const CliResult r = Add("Walk");
+    ::umask(old);
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(ModeOf(env_.dataFolder), 0700u);
+    EXPECT_EQ(ModeOf(env_.dataFolder + "/Zantimo.VR0"), 0600u);
+
+    // A folder others can read is used as it is, with one warning.
+    ASSERT_EQ(::chmod(env_.dataFolder.c_str(), 0755), 0);
+    CliResult shared = Add("Run");
+    EXPECT_EQ(shared.status, kExitOk);
+    EXPECT_EQ(Count(shared.err, "Other users can read the data folder"), 1u) << shared.err;
+    EXPECT_EQ(ModeOf(env_.dataFolder), 0755u);
+
+    // One others can write to is not used at all.
+    ASSERT_EQ(::chmod(env_.dataFolder.c_str(), 0777), 0);
+    shared = Add("Swim");
+    EXPECT_EQ(shared.status, kExitFailure);
+    EXPECT_NE(shared.err.find("Other users can change the data folder"), std::string::npos);
+    EXPECT_EQ(Run({"list"}).status, kExitFailure);
+    ASSERT_EQ(::chmod(env_.dataFolder.c_str(), 0700), 0);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Walk", "Run"}));
+}
+
+TEST_F(Safety, OddFilesAreNamedForWhatTheyAre) {
+    const std::string plain = folder_.File("plain");
+    std::ofstream(plain) << "not a folder";
+    env_.dataFolder = plain;
+    for (const char* command : {"list", "check"}) {
+        const CliResult r = Run({command});
+        EXPECT_EQ(r.status, kExitFailure);
+        EXPECT_EQ(r.err + r.out, plain + " is not a folder.\n"); // check reports on its output
+    }
+    EXPECT_EQ(Add("Walk").err, plain + " is not a folder.\n");
+
+    env_.dataFolder = folder_.Path();
+    const std::string damaged = "The library is damaged: ";
+    ASSERT_EQ(::symlink(folder_.File("gone").c_str(), LibraryPath().c_str()), 0);
+    for (const CliResult& r : {Run({"list"}), Run({"check"}), Add("Walk")}) {
+        EXPECT_EQ(r.status, kExitFailure);
+        EXPECT_EQ((r.err + r.out).rfind(damaged, 0), 0u) << r.err << r.out;
+    }
+    ::unlink(LibraryPath().c_str());
+    ASSERT_EQ(Add("Walk").status, kExitOk);
+    const std::string whole = Bytes(LibraryPath());
+    for (size_t size : {size_t{0}, size_t{100}, size_t{5000}, whole.size() - 1}) {
+        std::ofstream(LibraryPath(), std::ios::binary | std::ios::trunc) << whole.substr(0, size);
+        for (const CliResult& r : {Run({"list"}), Run({"check"}), Add("Run")}) {
+            EXPECT_EQ(r.status, kExitFailure) << size;
+            EXPECT_EQ((r.err + r.out).rfind(damaged, 0), 0u) << size << ": " << r.err << r.out;
+        }
+    }
+}
+
+TEST_F(Safety, AnImportReadsOnlyRegularFiles) {
+    const std::string fifo = folder_.File("pipe.csv");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& source : {fifo, std::string("/dev/zero")}) {
+        const CliResult r = Run({"import", source, "--kind", "csv"});
+        EXPECT_EQ(r.status, kExitFailure) << source;
+        EXPECT_NE(r.err.find("is not a regular file"), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(Safety, WhatIsReadableIsRescuedFromADamagedLibrary) {
+    ASSERT_EQ(Add("Walk").status, kExitOk);
+    ASSERT_EQ(Add("Broken").status, kExitOk);
+    ASSERT_EQ(Add("Run").status, kExitOk);
+    SetIndexEntry(2, 0x8000 | 3999); // key 2 now points past the end of the file
+
+    const CliResult exported = Run({"export", folder_.File("rescue.csv")});
+    EXPECT_EQ(exported.status, kExitOk) << exported.err;
+    EXPECT_NE(exported.err.find("1 damaged event"), std::string::npos) << exported.err;
+    const std::string csv = Bytes(folder_.File("rescue.csv"));
+    EXPECT_NE(csv.find("Walk"), std::string::npos);
+    EXPECT_NE(csv.find("Run"), std::string::npos);
+}
+
+TEST_F(Safety, SmallRefusals) {
+    EXPECT_EQ(Add("").err, "The name cannot be empty: an event without a name cannot be imported "
+                           "back.\n");
+    EXPECT_EQ(Add(" ").status, kExitFailure);
+    EXPECT_EQ(Add("Walk", {"--advance", ""}).err, "The duration you entered is not valid.\n");
+    EXPECT_EQ(Names(), std::vector<std::string>{});
+}
+
+} // namespace
+} // namespace zm::testing
