@@ -310,7 +310,10 @@ void ReminderWindow::OnStoreChange(const StoreChange& change) {
         RequestClose();
         return;
     }
-    if (change.MovesKey()) content_.key = change.newKey;
+    if (change.MovesKey()) {
+        content_.key = change.newKey;
+        if (change.event) content_.id = change.event->id;
+    }
 }
 
 void ReminderWindow::RequestClose() {
@@ -333,7 +336,7 @@ LibraryResult ReminderWindow::AcceptIfTimeIsOver(DateTime now) {
     ActionScope scope(*this);
     acting_ = true;
     const LibraryResult rc =
-        set_.Environment().store.AcceptStored(Key(), false, content_.occurrence);
+        set_.Environment().store.AcceptStored(Key(), content_.id, false, content_.occurrence);
     acting_ = false;
     if (rc == LibraryResult::Ok) closeAfter_ = true;
     return rc;
@@ -345,7 +348,7 @@ void ReminderWindow::AcceptClicked() {
     ActionScope scope(*this);
     acting_ = true;
     const LibraryResult rc =
-        set_.Environment().store.AcceptStored(Key(), false, content_.occurrence);
+        set_.Environment().store.AcceptStored(Key(), content_.id, false, content_.occurrence);
     acting_ = false;
     if (rc == LibraryResult::Ok)
         closeAfter_ = true;
@@ -369,7 +372,7 @@ void ReminderWindow::SnoozeClicked() {
     amount_->setEditText(Q(check.boxText));
     Verdict verdict;
     acting_ = true;
-    const LibraryResult rc = store.SnoozeStored(Key(), check.request, verdict);
+    const LibraryResult rc = store.SnoozeStored(Key(), content_.id, check.request, verdict);
     acting_ = false;
     if (rc != LibraryResult::Ok) {
         set_.ReportError(this, rc);
@@ -408,7 +411,7 @@ void ReminderWindow::DeleteClicked() {
     if (content_.recurring && !set_.AskYesNo(this, IDS_ASK_DELETE_RECURRING)) return;
     if (closePending_ || dismissed_) return; // dealt with elsewhere, or the program ends
     acting_ = true;
-    const LibraryResult rc = set_.Environment().store.DeleteStored(Key());
+    const LibraryResult rc = set_.Environment().store.DeleteStored(Key(), content_.id);
     acting_ = false;
     if (rc == LibraryResult::Ok)
         closeAfter_ = true;

@@ -69,8 +69,9 @@ protected:
         e.name = "Dentist";
         e.typeName = "Meeting";
         const uint16_t key = Put(e);
-        e.key = key;
-        EXPECT_EQ(set_.Present(e), PresentResult::Shown);
+        const EventRecord stored = Read(key);
+        EXPECT_NE(stored.id, 0u);
+        EXPECT_EQ(set_.Present(stored), PresentResult::Shown);
         return set_.WindowOf(key);
     }
 
@@ -183,7 +184,7 @@ TEST_F(ReminderWindowTest, ChangesElsewhereCloseTheWindow) {
     ReminderWindow* other = ShowDue(OneTime(now_ - DateTimeSpan::Hours(1)));
     const uint16_t key = accepted->Key();
     // The companion accepts the event the way the window would.
-    ASSERT_EQ(store_.AcceptStored(key), LibraryResult::Ok);
+    ASSERT_EQ(store_.AcceptStored(key, 0), LibraryResult::Ok);
     EXPECT_FALSE(set_.IsOpen(key));
     EXPECT_TRUE(set_.IsOpen(other->Key()));
 
@@ -192,7 +193,7 @@ TEST_F(ReminderWindowTest, ChangesElsewhereCloseTheWindow) {
     ReminderWindow* recurring = ShowDue(Recurring(kDaily, 1, now_ - DateTimeSpan::Days(1)));
     const uint16_t rkey = recurring->Key();
     boxes_.answers = {true};
-    boxes_.whileUp = [&] { EXPECT_EQ(store_.AcceptListed(rkey), LibraryResult::Ok); };
+    boxes_.whileUp = [&] { EXPECT_EQ(store_.AcceptListed(rkey, 0), LibraryResult::Ok); };
     QPointer<ReminderWindow> alive(recurring);
     Click(recurring->DeleteButton());
     EXPECT_FALSE(set_.IsOpen(rkey));
