@@ -11,6 +11,7 @@ ReminderContent CommonContent(const EventRecord& event, DateTime occurrence,
                               const LocaleFormats& formats) {
     ReminderContent c;
     c.key = event.key;
+    c.id = event.id;
     c.recurring = event.IsRecurring();
     c.occurrence = occurrence;
     c.caption = event.typeName + " - " + formats.FormatDayDateTime(occurrence, true);

@@ -16,6 +16,7 @@ namespace zm {
 
 struct ReminderContent {
     uint16_t key = 0;
+    uint32_t id = 0; // checked with the key by every change the window asks of the store
     bool recurring = false;
     DateTime occurrence;
     // The occurrence plus the duration, for an event that is not shown once its time is over.

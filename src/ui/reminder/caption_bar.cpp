@@ -3,6 +3,7 @@
 #include "res/strings.h"
 #include "ui/reminder/caption_glyphs.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -167,10 +168,18 @@ void CaptionBar::mousePressEvent(QMouseEvent* event) {
         update();
         return;
     }
-    if (QWindow* w = window()->windowHandle()) w->startSystemMove();
+    dragFrom_ = pos; // the window moves once the mouse goes on with the button down
+    dragging_ = true;
 }
 
 void CaptionBar::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_ && (event->buttons() & Qt::LeftButton) &&
+        (event->position().toPoint() - dragFrom_).manhattanLength() >=
+            QApplication::startDragDistance()) {
+        dragging_ = false;
+        if (QWindow* w = window()->windowHandle()) w->startSystemMove();
+        return;
+    }
     if (pressed_ == Button::None) return;
     const bool over = ButtonAt(event->position().toPoint()) == pressed_;
     if (over != overPressed_) {
@@ -180,6 +189,7 @@ void CaptionBar::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CaptionBar::mouseReleaseEvent(QMouseEvent* event) {
+    dragging_ = false;
     if (event->button() != Qt::LeftButton || pressed_ == Button::None) return;
     const Button pressed = pressed_;
     const bool over = ButtonAt(event->position().toPoint()) == pressed;

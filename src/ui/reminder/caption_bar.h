@@ -5,7 +5,7 @@
 // minimise, "Always on Top" (the pin, drawn pressed while the window is top-most) and
 // "Collapse" / "Expand". A button acts when the mouse is released over the button it was
 // pressed on, and is drawn pressed while the mouse is over it. Dragging the bar moves the
-// window through the window system; a double click collapses or expands it.
+// window through the window system's move request; a double click collapses or expands it.
 
 #include <QColor>
 #include <QFont>
@@ -71,6 +71,8 @@ private:
     bool collapsed_ = false;
     Button pressed_ = Button::None;
     bool overPressed_ = false;
+    bool dragging_ = false;
+    QPoint dragFrom_;
 };
 
 } // namespace zm

@@ -54,6 +54,11 @@ ReminderMetrics MetricsOf(const QFont& font, int captionHeight) {
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     ReminderMetrics m;
     m.baseWidth = std::max(4, (letters / 26 + 1) / 2);
+    // The template was drawn for a narrower font: widen the units until the snooze label's
+    // text fits its 128 units.
+    const int label = fm.horizontalAdvance(
+        QString::fromUtf8(LoadString(IDS_REMINDER_SNOOZE_LABEL)).remove(QLatin1Char('&')));
+    m.baseWidth = std::max(m.baseWidth, (4 * (label + 6) + 127) / 128);
     m.baseHeight = std::max(8, fm.height());
     m.frame = kFrame;
     m.caption = captionHeight;
@@ -305,7 +310,10 @@ void ReminderWindow::OnStoreChange(const StoreChange& change) {
         RequestClose();
         return;
     }
-    if (change.MovesKey()) content_.key = change.newKey;
+    if (change.MovesKey()) {
+        content_.key = change.newKey;
+        if (change.event) content_.id = change.event->id;
+    }
 }
 
 void ReminderWindow::RequestClose() {
@@ -328,7 +336,7 @@ LibraryResult ReminderWindow::AcceptIfTimeIsOver(DateTime now) {
     ActionScope scope(*this);
     acting_ = true;
     const LibraryResult rc =
-        set_.Environment().store.AcceptStored(Key(), false, content_.occurrence);
+        set_.Environment().store.AcceptStored(Key(), content_.id, false, content_.occurrence);
     acting_ = false;
     if (rc == LibraryResult::Ok) closeAfter_ = true;
     return rc;
@@ -340,7 +348,7 @@ void ReminderWindow::AcceptClicked() {
     ActionScope scope(*this);
     acting_ = true;
     const LibraryResult rc =
-        set_.Environment().store.AcceptStored(Key(), false, content_.occurrence);
+        set_.Environment().store.AcceptStored(Key(), content_.id, false, content_.occurrence);
     acting_ = false;
     if (rc == LibraryResult::Ok)
         closeAfter_ = true;
@@ -364,7 +372,7 @@ void ReminderWindow::SnoozeClicked() {
     amount_->setEditText(Q(check.boxText));
     Verdict verdict;
     acting_ = true;
-    const LibraryResult rc = store.SnoozeStored(Key(), check.request, verdict);
+    const LibraryResult rc = store.SnoozeStored(Key(), content_.id, check.request, verdict);
     acting_ = false;
     if (rc != LibraryResult::Ok) {
         set_.ReportError(this, rc);
@@ -401,9 +409,9 @@ void ReminderWindow::DeleteClicked() {
     if (mode_ == Mode::SizePreview) return FinishPreview(CustomSize());
     ActionScope scope(*this);
     if (content_.recurring && !set_.AskYesNo(this, IDS_ASK_DELETE_RECURRING)) return;
-    if (closePending_) return; // dealt with elsewhere while the question was up
+    if (closePending_ || dismissed_) return; // dealt with elsewhere, or the program ends
     acting_ = true;
-    const LibraryResult rc = set_.Environment().store.DeleteStored(Key());
+    const LibraryResult rc = set_.Environment().store.DeleteStored(Key(), content_.id);
     acting_ = false;
     if (rc == LibraryResult::Ok)
         closeAfter_ = true;

@@ -89,6 +89,7 @@ void ReminderWindowSet::RelayoutTitles() {
 }
 
 void ReminderWindowSet::CloseAll() {
+    env_.boxes.CloseOpenBoxes();
     for (ReminderWindow* w : Windows())
         w->Dismiss();
     windows_.clear();
@@ -132,6 +133,7 @@ void ReminderWindowSet::Warn(QWidget* owner, int message) {
 
 bool ReminderWindowSet::AskYesNo(QWidget* owner, int message) {
     bool yes = false;
+    env_.sound.PlaySystemSound(SystemSound::Exclamation);
     RunBox([&] { yes = env_.boxes.AskYesNo(owner, QString::fromUtf8(LoadString(message))); });
     return yes;
 }

@@ -7,6 +7,7 @@
 #include "support/store_fixture.h"
 #include "ui/reminder/caption_bar.h"
 #include "ui/reminder/reminder_window_set.h"
+#include "ui/reminder/snooze_label.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,6 +39,7 @@ public:
         return yes;
     }
     void ShowError(QWidget*, const QString& text) override { Record("error: ", text); }
+    void CloseOpenBoxes() override { shown.push_back("closed"); }
 
     ReminderWindowSet* set = nullptr;
 
@@ -67,8 +69,9 @@ protected:
         e.name = "Dentist";
         e.typeName = "Meeting";
         const uint16_t key = Put(e);
-        e.key = key;
-        EXPECT_EQ(set_.Present(e), PresentResult::Shown);
+        const EventRecord stored = Read(key);
+        EXPECT_NE(stored.id, 0u);
+        EXPECT_EQ(set_.Present(stored), PresentResult::Shown);
         return set_.WindowOf(key);
     }
 
@@ -181,7 +184,7 @@ TEST_F(ReminderWindowTest, ChangesElsewhereCloseTheWindow) {
     ReminderWindow* other = ShowDue(OneTime(now_ - DateTimeSpan::Hours(1)));
     const uint16_t key = accepted->Key();
     // The companion accepts the event the way the window would.
-    ASSERT_EQ(store_.AcceptStored(key), LibraryResult::Ok);
+    ASSERT_EQ(store_.AcceptStored(key, 0), LibraryResult::Ok);
     EXPECT_FALSE(set_.IsOpen(key));
     EXPECT_TRUE(set_.IsOpen(other->Key()));
 
@@ -190,7 +193,7 @@ TEST_F(ReminderWindowTest, ChangesElsewhereCloseTheWindow) {
     ReminderWindow* recurring = ShowDue(Recurring(kDaily, 1, now_ - DateTimeSpan::Days(1)));
     const uint16_t rkey = recurring->Key();
     boxes_.answers = {true};
-    boxes_.whileUp = [&] { EXPECT_EQ(store_.AcceptListed(rkey), LibraryResult::Ok); };
+    boxes_.whileUp = [&] { EXPECT_EQ(store_.AcceptListed(rkey, 0), LibraryResult::Ok); };
     QPointer<ReminderWindow> alive(recurring);
     Click(recurring->DeleteButton());
     EXPECT_FALSE(set_.IsOpen(rkey));
@@ -198,6 +201,37 @@ TEST_F(ReminderWindowTest, ChangesElsewhereCloseTheWindow) {
     Settle();
     EXPECT_TRUE(alive.isNull());
     EXPECT_EQ(notices_.changes.back().kind, StoreChangeKind::Accepted);
+}
+
+TEST_F(ReminderWindowTest, ExitWhileAQuestionIsUpDeletesNothing) {
+    ReminderWindow* w = ShowDue(Recurring(kDaily, 1, now_ - DateTimeSpan::Days(1)));
+    const uint16_t key = w->Key();
+    boxes_.answers = {true};
+    boxes_.whileUp = [&] { set_.CloseAll(); };
+    QPointer<ReminderWindow> alive(w);
+    Click(w->DeleteButton());
+    EXPECT_EQ(boxes_.shown.back(), "closed");
+    EXPECT_TRUE(store_.ReadStored(key).Ok());
+    EXPECT_FALSE(alive.isNull());
+    Settle();
+    EXPECT_TRUE(alive.isNull());
+}
+
+TEST_F(ReminderWindowTest, KeysOnTheSnoozeLabelAreSwallowedButMnemonicsWork) {
+    ReminderWindow* w = ShowDue(OneTime(now_));
+    const uint16_t key = w->Key();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(QApplication::focusWidget(), w->Label());
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_A, Qt::Key_Escape})
+        QTest::keyClick(w->Label(), k);
+    EXPECT_TRUE(set_.IsOpen(key));
+    EXPECT_EQ(QApplication::focusWidget(), w->Label());
+    QTest::keyClick(w->Label(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w->AmountBox());
+    w->Label()->setFocus();
+    QTest::keyClick(w->windowHandle(), Qt::Key_A, Qt::AltModifier); // the button clicks shortly
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !set_.IsOpen(key); }, 2000));
 }
 
 TEST_F(ReminderWindowTest, ProgramDialogsDisableWhatTheyMust) {
@@ -267,6 +301,24 @@ TEST_F(ReminderWindowTest, SoundMenuCommandsAndClosing) {
     EXPECT_TRUE(set_.IsOpen(w->Key()));
     ASSERT_EQ(sound_.calls.size(), 1u);
     EXPECT_EQ(sound_.calls[0].what, SoundCall::Kind::Beep);
+}
+
+TEST_F(ReminderWindowTest, CaptionButtonsActWhereTheyWerePressed) {
+    ReminderWindow* w = ShowDue(OneTime(now_));
+    CaptionBar* bar = w->Caption();
+    const QPoint pin = bar->ButtonRect(CaptionBar::Button::Pin).center();
+    const QPoint collapse = bar->ButtonRect(CaptionBar::Button::Collapse).center();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, pin);
+    EXPECT_TRUE(w->TopMost());
+    // Pressed on one button and released over another: nothing.
+    QTest::mousePress(bar, Qt::LeftButton, {}, collapse);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, pin);
+    EXPECT_FALSE(w->Collapsed());
+    EXPECT_TRUE(w->TopMost());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, collapse);
+    EXPECT_TRUE(w->Collapsed());
+    QTest::mouseDClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
+    EXPECT_FALSE(w->Collapsed());
 }
 
 TEST_F(ReminderWindowTest, TimeOverAcceptsAndSizesAreKept) {
