@@ -118,7 +118,7 @@ public:
         rig_.presenter.onShown = [this](const EventRecord& e) {
             log_.push_back({Happening::Shown, rig_.timeline.Now(), e.id});
             answering_ = true;
-            EXPECT_EQ(rig_.Store().AcceptStored(e.key), LibraryResult::Ok);
+            EXPECT_EQ(rig_.Store().AcceptStored(e.key, e.id), LibraryResult::Ok);
             answering_ = false;
             rig_.presenter.open.erase(e.key);
         };

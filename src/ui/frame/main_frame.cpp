@@ -67,11 +67,14 @@ LibraryResult MainFrame::Create() {
 }
 
 void MainFrame::WatchTimeChanges() {
-    if (!parts_.timeWatch || parts_.timeWatch->Descriptor() < 0) return;
+    if (!parts_.timeWatch) return;
+    // Asked on every tick too, so a resume is noticed even without the descriptor.
+    scheduler_.SetTimeChangeWatch(parts_.timeWatch);
+    if (parts_.timeWatch->Descriptor() < 0) return;
     timeNotifier_ =
         new QSocketNotifier(parts_.timeWatch->Descriptor(), QSocketNotifier::Read, this);
     connect(timeNotifier_, &QSocketNotifier::activated, this, [this] {
-        if (parts_.timeWatch->Check().Any() && !closing_) scheduler_.TimeChanged();
+        if (!closing_) scheduler_.CheckTimeChanges();
     });
 }
 

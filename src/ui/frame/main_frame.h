@@ -5,10 +5,10 @@
 
 #include "frame/tray_clicks.h"
 #include "platform/program_settings.h"
+#include "platform/qt/qt_scheduler_timer.h"
 #include "platform/shortcut_keys.h"
 #include "resident/scheduler.h"
 #include "ui/frame/frame_scheduler_host.h"
-#include "ui/frame/frame_timer.h"
 
 #include <QObject>
 #include <QTimer>
@@ -100,9 +100,9 @@ private:
 
     FrameParts parts_;
     FrameSchedulerHost host_;
-    FrameTimer startupDelay_;
-    FrameTimer tick_;
-    FrameTimer nextDue_;
+    QtSchedulerTimer startupDelay_;
+    QtSchedulerTimer tick_;
+    QtSchedulerTimer nextDue_;
     Scheduler scheduler_;
     ShortcutKeys keys_;
     TrayClicks clicks_;
