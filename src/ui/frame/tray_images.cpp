@@ -71,9 +71,11 @@ QIcon StyleIcon(QStyle::StandardPixmap which) {
 QIcon StripImage(int image) {
     switch (image) {
     case kImageRestore:
-    case kImageStopwatch:
-    case kImageCountdown:
         return DrawnIcon(true);
+    case kImageStopwatch:
+        return DrawnTool(true);
+    case kImageCountdown:
+        return DrawnTool(false);
     case kImageWeb:
         return StyleIcon(QStyle::SP_DriveNetIcon);
     case kImagePreferences:
