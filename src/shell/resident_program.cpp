@@ -133,18 +133,16 @@ bool ResidentProgram::LoadSideFiles() {
             QString::fromStdString(ReportFileException("", typesLoaded.path, typesLoaded.cause)));
         return false;
     }
-    if (typesLoaded.replaced)
-        ShowErrorNotWaiting(
-            QString::fromStdString(FormatText(IDS_TYPES_FILE_REPLACED, {typesLoaded.keptAs})));
+    if (const auto text = SideFileReplacedText(typesLoaded, IDS_TYPES_FILE_REPLACED))
+        ShowErrorNotWaiting(QString::fromStdString(*text));
     const SideFileOutcome quickLoaded = LoadQuickReminders(quick_, folder_);
     if (!quickLoaded.Ok()) {
         ShowStartFailure(
             QString::fromStdString(ReportFileException("", quickLoaded.path, quickLoaded.cause)));
         return false;
     }
-    if (quickLoaded.replaced)
-        ShowErrorNotWaiting(
-            QString::fromStdString(FormatText(IDS_QUICK_FILE_REPLACED, {quickLoaded.keptAs})));
+    if (const auto text = SideFileReplacedText(quickLoaded, IDS_QUICK_FILE_REPLACED))
+        ShowErrorNotWaiting(QString::fromStdString(*text));
     return true;
 }
 
