@@ -6,6 +6,23 @@
 
 namespace zm {
 
+namespace {
+
+// An advance that reaches back over midnight puts the reminder of the next occurrence on the day
+// of occurrence o too. Once o's own reminder was dealt with, that next reminder is the one due at
+// a, when it has come and was not dealt with either.
+std::optional<DateTime> NextReminderSameDay(const EventRecord& e, DateTime o, DateTime a) {
+    const DateTimeSpan advanceSpan = e.AdvanceSpan();
+    if (advanceSpan >= e.PeriodLength()) return std::nullopt;
+    const DateTime next = e.NextOccurrence(o);
+    if (next <= o) return std::nullopt;
+    const DateTime r = next - advanceSpan;
+    if (r <= e.lastShown || r > a) return std::nullopt;
+    return r;
+}
+
+} // namespace
+
 bool EventRecord::IsMonthlyOrYearlyDate() const {
     const uint32_t kind = Kind();
     return IsRecurring() && (kind == kKindMonthly || kind == kKindYearly) &&
@@ -31,7 +48,11 @@ DueCheck EventRecord::IsDue(DateTime a, const WeekSettings& week) const {
     // bounds that, not an instant the week-end rule moved forward.
     DateTime own = r;
     if (r <= a) {
-        if (r <= lastShown) return notDue;
+        if (r <= lastShown) {
+            const std::optional<DateTime> next = NextReminderSameDay(*this, o, a);
+            if (!next) return notDue;
+            due.instant = own = *next;
+        }
     } else if (r.DayNumber() == a.DayNumber()) {
         return notDue; // it comes later today
     } else {
@@ -72,7 +93,11 @@ DateTime EventRecord::CurrentOccurrence(DateTime now, const WeekSettings& week) 
     if (!IsRecurring()) return start;
     const DateTimeSpan advanceSpan = AdvanceSpan();
     const DateTime o = OccurrenceOnOrAfter(now);
-    if (o - advanceSpan <= now) return o;
+    if (o - advanceSpan <= now) {
+        if (o - advanceSpan <= lastShown && NextReminderSameDay(*this, o, now))
+            return NextOccurrence(o);
+        return o;
+    }
     const DateTime p = PreviousOccurrence(o);
     // Nothing before Start is an occurrence: the due reminder is the first one's, brought
     // forward by the week-end rule.

@@ -2,11 +2,15 @@
 // The reminder scheduler: the start-up delay, the 20-second reminder tick over the pending list,
 // the daily rebuild and the rebuild after the system time changed or the machine slept.
 
+#include "platform/time_change_watch.h"
 #include "resident/reminder_presenter.h"
 #include "resident/scheduler_host.h"
 #include "resident/scheduler_timer.h"
+#include "store/pending_list.h"
+#include "store/store_change.h"
 
 #include <chrono>
+#include <optional>
 
 namespace zm {
 
@@ -22,6 +26,8 @@ class Scheduler final {
 public:
     Scheduler(EventStore& store, ReminderPresenter& presenter, SchedulerHost& host,
               SchedulerTimers timers);
+    // The store must outlive the scheduler.
+    ~Scheduler();
     Scheduler(const Scheduler&) = delete;
     Scheduler& operator=(const Scheduler&) = delete;
 
@@ -35,6 +41,13 @@ public:
     // the due check, so that reminders missed meanwhile come now, each once.
     void TimeChanged();
 
+    // The watch on the system time, asked on every tick (it notices a resume by comparing two
+    // clocks); null: none. It must outlive the scheduler.
+    void SetTimeChangeWatch(TimeChangeWatch* watch) { timeWatch_ = watch; }
+    // The watch's descriptor became readable, or a tick came: asks the watch, and when the time
+    // was set or the machine slept, goes on as TimeChanged.
+    void CheckTimeChanges();
+
     void SetRemindersEnabled(bool enabled);
     bool RemindersEnabled() const;
     // "Hide when the time is over".
@@ -43,6 +56,48 @@ public:
     bool Ticking() const;
     // Closing: every timer stops.
     void Stop();
+
+    // The one-shot timer waits for this instant, or is idle (none).
+    std::optional<DateTime> NextDueArmedFor() const { return armedFor_; }
+
+private:
+    // Rearms the next-due shot whenever the pending list may have changed.
+    class PendingWatch final : public StoreListener {
+    public:
+        explicit PendingWatch(Scheduler& scheduler) : scheduler_(scheduler) {}
+        void OnStoreChange(const StoreChange& change) override;
+
+    private:
+        Scheduler& scheduler_;
+    };
+
+    void StartupDelayOver();
+    // The tick's work, also run by the next-due shot and after a change of the system time.
+    void RunTick();
+    LibraryResult DueCheck();
+    // One due event: accepted silently, or shown (or left for the next tick).
+    LibraryResult HandleDue(const DueReminder& due);
+    void LeavePending(const EventRecord& event);
+    void CannotShow();
+    void Fail(LibraryResult code);
+    void ArmNextDue();
+
+    EventStore& store_;
+    ReminderPresenter& presenter_;
+    SchedulerHost& host_;
+    SchedulerTimers timers_;
+    PendingWatch watch_{*this};
+    TimeChangeWatch* timeWatch_ = nullptr;
+
+    bool enabled_ = true;
+    bool hideWhenOver_ = false;
+    bool ticking_ = false;
+    bool stopped_ = false;
+    int rebuilds_ = 0;                 // the pending lists built so far
+    int walking_ = 0;                  // within the due check: notices rearm only at its end
+    bool timeChangeWaiting_ = false;   // the time changed while the store was busy
+    bool cannotShowReported_ = false;  // "Can not show next reminder." was asked for this run
+    std::optional<DateTime> armedFor_; // what the next-due shot waits for
 };
 
 } // namespace zm

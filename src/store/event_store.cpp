@@ -348,6 +348,8 @@ LibraryResult EventStore::StartCheck() {
     const DateTime now = Now();
     const LibraryResult rc = CheckFutureStampsAt(now);
     if (rc != LibraryResult::Ok) return rc;
+    // The list is always built here, also when the store already held one for today.
+    pending_.UnsetLimit();
     return RebuildPendingAt(now);
 }
 

@@ -90,8 +90,9 @@ std::vector<DueReminder> PendingList::DueAt(DateTime now, const WeekSettings& we
         const EventRecord& e = *it;
         const DueCheck check = DueCheckAt(e, now, limit_, week);
         if (!check.due) continue;
-        due.push_back(DueReminder{e.key, check.instant, check.shifted,
-                                  e.Has(kSkipWhenOver) && e.IsTimeOver(now)});
+        // A snooze is the user's own request: it is shown, however late.
+        const bool silently = e.Has(kSkipWhenOver) && !e.Has(kSnoozed) && e.IsTimeOver(now);
+        due.push_back(DueReminder{e.key, check.instant, check.shifted, silently});
     }
     return due;
 }

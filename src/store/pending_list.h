@@ -22,6 +22,7 @@ struct DueReminder {
     DateTime instant;     // the reminder instant it stands for
     bool shifted = false; // brought forward by the week-end rule
     // The event's time is over and it asks not to be shown then: accept it without a window.
+    // Never for a snoozed event: the user asked to see it again.
     bool acceptSilently = false;
     friend bool operator==(const DueReminder&, const DueReminder&) = default;
 };

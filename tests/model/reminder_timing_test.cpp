@@ -218,6 +218,32 @@ TEST(IsDue, AReminderAcceptedInTheRepeatedHourBeforeItsWallClockTimeStaysAccepte
     EXPECT_EQ(e.lastShown, At(2024, 10, 28, 1, 40));
 }
 
+TEST(IsDue, AnAdvanceOverMidnightRemindsOfTomorrowsOccurrenceToday) {
+    // Daily at 00:30, an hour ahead: each reminder comes at 23:30 the evening before.
+    EventRecord e = Recurring(kDaily, 1, At(2024, 6, 1, 0, 30), 60);
+    e.Accept(At(2024, 6, 9, 23, 31), kWeekendRuleOff); // the reminder of 10 June's occurrence
+    ExpectDue(e, kWeekendRuleOff,
+              {{At(2024, 6, 10, 0, 10), false},
+               {At(2024, 6, 10, 23, 29, 59), false},
+               {At(2024, 6, 10, 23, 30), true, At(2024, 6, 10, 23, 30)},
+               {At(2024, 6, 10, 23, 59, 59), true, At(2024, 6, 10, 23, 30)}});
+    EXPECT_EQ(e.CurrentOccurrence(At(2024, 6, 10, 23, 30), kWeekendRuleOff),
+              At(2024, 6, 11, 0, 30));
+    EXPECT_FALSE(e.IsTimeOver(At(2024, 6, 10, 23, 45)));
+    e.Accept(At(2024, 6, 10, 23, 31), kWeekendRuleOff);
+    ExpectDue(e, kWeekendRuleOff,
+              {{At(2024, 6, 10, 23, 59, 59), false},
+               {At(2024, 6, 11, 0, 30), false},
+               {At(2024, 6, 11, 23, 30), true, At(2024, 6, 11, 23, 30)}});
+
+    // Mondays at 00:30: Monday's own reminder was on Sunday, the next one is a week away.
+    EventRecord weekly = Recurring(kWeekly | kMonday, 1, At(2024, 6, 3, 0, 30), 60);
+    weekly.Accept(At(2024, 6, 9, 23, 31), kWeekendRuleOff);
+    ExpectDue(weekly, kWeekendRuleOff,
+              {{At(2024, 6, 10, 23, 30), false},
+               {At(2024, 6, 16, 23, 30), true, At(2024, 6, 16, 23, 30)}});
+}
+
 // --- current occurrence, unsnooze, time over ---
 
 TEST(CurrentOccurrence, IsTheOccurrenceOfTheDueReminder) {

@@ -280,13 +280,18 @@ TEST_F(StoreTest, TheDueCheck) {
     EventRecord over = OneTime(At(2024, 3, 11, 7, 0));
     over.flags |= kSkipWhenOver; // 07:00 for 30 minutes: over at 08:00
     Put(over);
+    // A snooze is the user's own: shown however late.
+    EventRecord snoozed = over;
+    snoozed.SetSnooze(At(2024, 3, 11, 7, 10), AmountUnit::Minute, 10);
+    const uint16_t snoozedKey = Put(snoozed);
     ASSERT_EQ(store_.RebuildPending(), LibraryResult::Ok);
     EXPECT_EQ(store_.DueReminders(),
-              (std::vector<DueReminder>{{3, At(2024, 3, 11, 7, 0), false, true},
+              (std::vector<DueReminder>{{snoozedKey, At(2024, 3, 11, 7, 10), false, false},
+                                        {3, At(2024, 3, 11, 7, 0), false, true},
                                         {1, At(2024, 3, 11, 8, 0), false, false}}));
     store_.RemovePending(1);
     EXPECT_EQ(notices_.lines.back(), "left pending 1");
-    EXPECT_EQ(store_.DueReminders().size(), 1u);
+    EXPECT_EQ(store_.DueReminders().size(), 2u);
 }
 
 // Day 16 of each month falls on Saturday 16 March: with the week-end rule on, its reminder is
@@ -321,6 +326,11 @@ EventRecord StampedYesterday(EventRecord e) {
 EventRecord SnoozedUntil(EventRecord e, DateTime until) {
     e.StampShown(At(2024, 3, 11, 7, 0));
     e.SetSnooze(until, AmountUnit::Minute, 30);
+    return e;
+}
+
+EventRecord Accepted(EventRecord e, DateTime at) {
+    e.Accept(at, WeekSettings{});
     return e;
 }
 
@@ -361,6 +371,12 @@ INSTANTIATE_TEST_SUITE_P(
             "Snoozed",
             {SnoozedUntil(Recurring(kDaily, 1, At(2024, 3, 1, 7, 0)), At(2024, 3, 11, 12, 0))},
             At(2024, 3, 11, 12, 0)},
+        // Daily at 00:30 an hour ahead, today's reminder dealt with last night: tonight's
+        // reminder is tomorrow's occurrence's.
+        NextDueCase{
+            "AdvanceOverMidnight",
+            {Accepted(Recurring(kDaily, 1, At(2024, 3, 1, 0, 30), 60), At(2024, 3, 10, 23, 31))},
+            At(2024, 3, 11, 23, 30)},
         NextDueCase{
             "WithTheWeekEndRule", {OneTime(At(2024, 3, 11, 17, 0))}, At(2024, 3, 11, 17, 0), true}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -7,15 +7,15 @@ namespace zm {
 
 class FakeTimeChangeWatch final : public TimeChangeWatch {
 public:
-    TimeChanges Next; // reported by the next Check, then cleared
+    TimeChanges next; // reported by the next Check, then cleared
 
-    void SetClock() { Next.ClockSet = true; }
-    void Resume() { Next.Resumed = true; }
+    void SetClock() { next.clockSet = true; }
+    void Resume() { next.resumed = true; }
 
     int Descriptor() const override { return -1; }
     TimeChanges Check() override {
-        const TimeChanges changes = Next;
-        Next = {};
+        const TimeChanges changes = next;
+        next = {};
         return changes;
     }
 };
