@@ -83,7 +83,7 @@ TEST_F(SchedulerTest, AReminderAcceptedWhileItsWindowOpensKeepsItsLaterReminderO
     Put(daily);
     rig_.presenter.onShown = [this](const EventRecord& e) {
         shownAt_.push_back(Now());
-        ASSERT_EQ(rig_.Store().AcceptStored(e.key), LibraryResult::Ok);
+        ASSERT_EQ(rig_.Store().AcceptStored(e.key, e.id), LibraryResult::Ok);
     };
     StartAndTickOnce();
     rig_.timeline.RunUntil(At(2024, 3, 11, 23, 31));
