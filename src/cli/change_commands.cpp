@@ -113,13 +113,20 @@ int RunUnsnooze(CliRun& run) {
 }
 
 int RunDelete(CliRun& run) {
-    return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
-        const LibraryResult rc = s.Store().RemoveEvent(e.key, e.id);
-        if (rc != LibraryResult::Ok) return run.Fail(rc);
-        WarnIfAny(run, s);
-        if (run.WantsJson()) run.PrintJson(Json{{"key", e.key}, {"deleted", true}});
-        return kExitOk;
-    });
+    const auto key = KeyArgument(run, run.args.positional.at(0));
+    if (!key) return kExitUsage;
+    CliSession s(run);
+    if (!s.OpenForWriting()) return s.FailureStatus();
+    if (!s.Library().Index().IsHead(*key))
+        return run.FailWith(FormatText(IDS_CLI_NO_SUCH_KEY, {*key}));
+    // An event that cannot be read is deleted all the same (by its key alone): a damaged
+    // library must let the user remove what is broken.
+    const ReadResult<EventRecord> e = s.Store().ReadStored(*key);
+    const LibraryResult rc = s.Store().RemoveEvent(*key, e.Ok() ? e->id : 0);
+    if (rc != LibraryResult::Ok) return run.Fail(rc);
+    WarnIfAny(run, s);
+    if (run.WantsJson()) run.PrintJson(Json{{"key", *key}, {"deleted", true}});
+    return kExitOk;
 }
 
 static int SetDisabled(CliRun& run, bool on) {

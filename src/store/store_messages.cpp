@@ -46,6 +46,14 @@ std::string ReportFileException(const std::string& text, const std::string& file
     return FileExceptionMessage(text, fileName, cause);
 }
 
+std::optional<std::string> SideFileReplacedText(const SideFileOutcome& outcome, int replacedText) {
+    if (!outcome.replaced) return std::nullopt;
+    std::string text = FormatText(replacedText, {outcome.keptAs});
+    if (outcome.keepCause != FileCause::None)
+        text += std::string("\n\n") + FileCauseText(outcome.keepCause);
+    return text;
+}
+
 std::string FolderCreateErrorText(const std::string& folder) {
     return std::string(LoadString(IDS_FOLDER_CANNOT_CREATE)) + folder;
 }

@@ -5,6 +5,7 @@
 #include "store/io/file.h"
 #include "store/io/file_cause.h"
 #include "store/io/library_result.h"
+#include "store/io/side_file_outcome.h"
 
 #include <optional>
 #include <string>
@@ -29,6 +30,12 @@ std::string ReportFileError(const FileFailure& failure, const std::string& path)
 // empty line and the text of the cause.
 std::string ReportFileException(const std::string& text, const std::string& fileName,
                                 FileCause cause);
+
+// What the user is told, once, when loading a side file found it unreadable and went on with
+// the defaults: `replacedText` (IDS_TYPES_FILE_REPLACED or IDS_QUICK_FILE_REPLACED) with where
+// the unreadable file is kept, and why it stayed under its own name when it did. None when
+// the file was read.
+std::optional<std::string> SideFileReplacedText(const SideFileOutcome& outcome, int replacedText);
 
 // The boxes of a conversion.
 std::string FolderCreateErrorText(const std::string& folder);

@@ -192,6 +192,12 @@ TEST_F(Safety, WhatIsReadableIsRescuedFromADamagedLibrary) {
     const std::string csv = Bytes(folder_.File("rescue.csv"));
     EXPECT_NE(csv.find("Walk"), std::string::npos);
     EXPECT_NE(csv.find("Run"), std::string::npos);
+
+    // The broken event can be deleted; the others stay, and the library is whole again.
+    const CliResult deleted = Run({"delete", "2"});
+    EXPECT_EQ(deleted.status, kExitOk) << deleted.err;
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Walk", "Run"}));
+    EXPECT_EQ(Run({"check"}).status, kExitOk);
 }
 
 TEST_F(Safety, SmallRefusals) {

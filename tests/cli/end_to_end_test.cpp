@@ -2,8 +2,11 @@
 
 #include "cli_fixture.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <pty.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #ifdef ZM_CLI_BINARY
 
@@ -52,6 +55,46 @@ TEST(EndToEnd, TheProgramAddsListsAndChecksInItsDataFolder) {
 
     EXPECT_EQ(RunProgram(home, {"show"}).status, 2);
     EXPECT_EQ(RunProgram(home, {"show", "9"}).status, 1);
+}
+
+// Runs the program with its output and error streams on a terminal; what the terminal got.
+std::string RunOnTerminal(const TempFolder& home, const std::vector<std::string>& args) {
+    int master = -1, slave = -1;
+    if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return {};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(slave, STDOUT_FILENO);
+        ::dup2(slave, STDERR_FILENO);
+        ::close(master);
+        ::close(slave);
+        ::setenv("XDG_CONFIG_HOME", home.Path().c_str(), 1);
+        ::setenv("ZANTIMORE_HOME", home.Path().c_str(), 1);
+        std::vector<char*> argv{const_cast<char*>(ZM_CLI_BINARY)};
+        for (const auto& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(ZM_CLI_BINARY, argv.data());
+        std::_Exit(127);
+    }
+    ::close(slave);
+    std::string shown;
+    char buf[4096];
+    ssize_t n = 0;
+    while ((n = ::read(master, buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR))
+        if (n > 0) shown.append(buf, static_cast<size_t>(n));
+    ::close(master);
+    ::waitpid(child, nullptr, 0);
+    return shown;
+}
+
+TEST(EndToEnd, ControlCharactersReachATerminalEscaped) {
+    TempFolder home;
+    ASSERT_EQ(RunProgram(home, {"add", "Bell\x1b[2J\x07", "2025-03-12 09:30"}).status, 0);
+    const std::string shown = RunOnTerminal(home, {"list"});
+    EXPECT_NE(shown.find("Bell\\e[2J\\x07"), std::string::npos) << shown;
+    EXPECT_EQ(shown.find('\x1b'), std::string::npos);
+    // Not on a terminal, the name goes out as it is.
+    EXPECT_NE(RunProgram(home, {"list"}).out.find("Bell\x1b[2J\x07"), std::string::npos);
 }
 
 TEST(EndToEnd, TheWorkWeekComesFromTheSettingsFile) {

@@ -1,6 +1,7 @@
 // The texts of the store's boxes, the archive names, and the quick reminders taken over from a
 // converted library.
 
+#include "res/strings.h"
 #include "store/quick/quick_file.h"
 #include "store/quick/quick_take_over.h"
 #include "store/store_messages.h"
@@ -45,6 +46,22 @@ TEST(StoreMessages, FileExceptions) {
               "Can not read file\na.txt\n\nAccess Denied.\n");
     EXPECT_EQ(ReportFileException("", "a.txt", FileCause::EndOfFile),
               "a.txt\n\nThe end of file was reached.\n");
+}
+
+TEST(StoreMessages, AnUnreadableSideFileIsToldOnce) {
+    SideFileOutcome read;
+    EXPECT_FALSE(SideFileReplacedText(read, IDS_TYPES_FILE_REPLACED));
+    SideFileOutcome replaced;
+    replaced.replaced = true;
+    replaced.keptAs = "/x/Zantimo.QE0.bak";
+    EXPECT_EQ(SideFileReplacedText(replaced, IDS_QUICK_FILE_REPLACED),
+              "The quick-reminder file could not be read. The list of quick reminders was "
+              "emptied.\nThe unreadable file was kept as\n/x/Zantimo.QE0.bak");
+    replaced.keptAs = "/x/Zantimo.TP0";
+    replaced.keepCause = FileCause::AccessDenied;
+    EXPECT_EQ(SideFileReplacedText(replaced, IDS_TYPES_FILE_REPLACED),
+              "The event types file could not be read. The predefined types were restored.\n"
+              "The unreadable file was kept as\n/x/Zantimo.TP0\n\nAccess Denied.\n");
 }
 
 TEST(StorePaths, ArchiveNamesByVersion) {

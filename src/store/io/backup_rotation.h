@@ -14,8 +14,8 @@ inline constexpr int kKeptBackups = 3;
 std::string BackupName(const std::string& path, int n);
 
 // Moves the file to BackupName(path, 1) after moving the older backups one place down (the
-// oldest of kKeptBackups is removed). None on success, with the new name in `backupPath`;
-// otherwise the cause, and the file stays where it was.
+// oldest of kKeptBackups is removed), and makes the backup private (0600). None on success,
+// with the new name in `backupPath`; otherwise the cause, and the file stays where it was.
 FileCause KeepAsBackup(const std::string& path, std::string& backupPath);
 
 } // namespace zm

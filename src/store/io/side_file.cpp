@@ -1,5 +1,8 @@
 #include "store/io/side_file.h"
 
+#include "store/io/backup_rotation.h"
+#include "store/io/private_files.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -9,8 +12,6 @@
 
 namespace zm {
 namespace {
-
-constexpr int kMaxBackupNumber = 999;
 
 class Fd {
 public:
@@ -54,7 +55,8 @@ std::string SideFilePath(const std::string& folder, const char* fileName) {
 }
 
 FileCause ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: a pipe under the file's name must not hang the program.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.Get() < 0) return FileCauseFromErrno(errno);
     struct stat st;
     if (::fstat(fd.Get(), &st) != 0) return FileCauseFromErrno(errno);
@@ -88,8 +90,8 @@ FileCause WriteFileAtomically(const std::string& given, std::span<const uint8_t>
         }
     }
     const std::string temp = path + ".new";
-    ::unlink(temp.c_str()); // a leftover of an earlier crash
-    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    ::unlink(temp.c_str()); // a leftover of an earlier crash (a planted link goes with it)
+    Fd fd(OpenNewPrivateFile(temp, O_WRONLY));
     if (fd.Get() < 0) return FileCauseFromErrno(errno);
     auto fail = [&](int err) {
         fd.Close();
@@ -122,34 +124,21 @@ FileCause WriteFileAtomically(const std::string& given, std::span<const uint8_t>
     return FileCause::None;
 }
 
-FileCause MoveAsideAsBackup(const std::string& path, std::string& backupPath) {
-    for (int i = 1; i <= kMaxBackupNumber; ++i) {
-        std::string candidate = path + ".bak";
-        if (i > 1) candidate += std::to_string(i);
-        if (Exists(candidate)) continue;
-        if (::rename(path.c_str(), candidate.c_str()) != 0) return FileCauseFromErrno(errno);
-        backupPath = std::move(candidate);
-        return FileCause::None;
-    }
-    return FileCause::Generic;
-}
-
 SideFileOutcome ReplaceUnreadableFile(const std::string& path,
                                       const std::function<SideFileOutcome()>& writeNew) {
-    std::string kept;
-    const FileCause moved = MoveAsideAsBackup(path, kept);
-    if (moved != FileCause::None) {
-        SideFileOutcome failed;
-        failed.cause = moved;
-        failed.path = path;
-        return failed;
-    }
-    SideFileOutcome result = writeNew();
-    if (!result.Ok()) {
-        if (!Exists(path)) ::rename(kept.c_str(), path.c_str());
-        return result;
-    }
+    SideFileOutcome result;
+    result.path = path;
     result.replaced = true;
+    result.keptAs = path;
+    // A file that cannot be kept under a backup name is not written over: it stays as it is.
+    std::string kept;
+    result.keepCause = KeepAsBackup(path, kept);
+    if (result.keepCause != FileCause::None) return result;
+    const SideFileOutcome written = writeNew();
+    if (!written.Ok()) {
+        result.keepCause = written.cause;
+        if (!Exists(path) && ::rename(kept.c_str(), path.c_str()) == 0) return result;
+    }
     result.keptAs = std::move(kept);
     return result;
 }

@@ -3,8 +3,9 @@
 //
 // A file is never rewritten in place: the new content goes to a fresh file in the same folder,
 // reaches the disk, and is then renamed over the old one, so a crash while saving leaves either
-// the old file or the new one. A file that cannot be read is moved aside under a backup name
-// before a new one takes its place, so nothing the user had is lost.
+// the old file or the new one; the new file is private to its user and created without following
+// a link planted under its name. A file that cannot be read is kept as a backup before a new one
+// takes its place, so nothing the user had is lost.
 
 #include "store/io/file_cause.h"
 #include "store/io/side_file_outcome.h"
@@ -28,18 +29,17 @@ std::string SideFilePath(const std::string& folder, const char* fileName);
 // than kMaxSideFileSize or not a regular file.
 FileCause ReadWholeFile(const std::string& path, std::vector<uint8_t>& out);
 
-// Replaces the file with the bytes: writes path + ".new", flushes it to the disk, renames it
-// over the file and flushes the folder. On failure the old file is untouched and the new one
-// removed.
+// Replaces the file with the bytes: writes path + ".new" (mode 0600, OpenNewPrivateFile),
+// flushes it to the disk, renames it over the file and flushes the folder. On failure the old file
+// is untouched and the new one removed.
 FileCause WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
 
-// Moves the file aside to path + ".bak" or, when that exists, path + ".bak2", ".bak3", ...
-// Returns the name it now has in `backupPath`.
-FileCause MoveAsideAsBackup(const std::string& path, std::string& backupPath);
-
-// Replaces a file that could not be read: moves it aside (MoveAsideAsBackup), then runs
-// `writeNew`, which writes the new file. When that fails the old file is put back. On success
-// the outcome says `replaced` and where the old file is kept.
+// Deals with a file that could not be read, after the caller took the defaults in its place:
+// keeps the file as a backup (KeepAsBackup, the last few backups stay), then `writeNew` writes
+// the new file. The outcome is Ok, since the program goes on with the defaults, and says
+// `replaced` and where the unreadable file is now. When it cannot be kept as a backup it is not
+// written over but stays under its own name, and when the new file cannot be written the backup
+// goes back in its place; `keepCause` then tells why.
 SideFileOutcome ReplaceUnreadableFile(const std::string& path,
                                       const std::function<SideFileOutcome()>& writeNew);
 

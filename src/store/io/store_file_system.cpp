@@ -1,5 +1,7 @@
 #include "store/io/store_file_system.h"
 
+#include "store/io/private_files.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -19,7 +21,9 @@ bool PosixFileSystem::IsFolder(const std::string& path) {
 }
 
 int PosixFileSystem::CreateFolder(const std::string& path) {
-    return ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno;
+    if (::mkdir(path.c_str(), kPrivateFolderMode) != 0) return errno;
+    // Private whatever the umask (mkdir takes it off the mode).
+    return ::chmod(path.c_str(), kPrivateFolderMode) == 0 ? 0 : errno;
 }
 
 int PosixFileSystem::MoveNoReplace(const std::string& from, const std::string& to) {

@@ -21,6 +21,7 @@ public:
                                        FileFailure& failure) = 0;
     virtual bool IsFolder(const std::string& path) = 0;
     // Each of these returns 0 on success, else the system's error number.
+    // Creates a folder only its owner can use (0700).
     virtual int CreateFolder(const std::string& path) = 0;
     // Moves a file; fails (EEXIST) when a file of the new name exists.
     virtual int MoveNoReplace(const std::string& from, const std::string& to) = 0;

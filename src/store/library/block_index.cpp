@@ -2,6 +2,8 @@
 
 #include "platform/byte_order.h"
 
+#include <bitset>
+
 namespace zm {
 
 bool BlockIndex::Chain(int first, BlockChain& out) const {
@@ -56,6 +58,34 @@ LibraryResult BlockIndex::FreeChain(int first) {
     if (!Chain(first, c)) return LibraryResult::Corrupted;
     for (int i = 0; i < c.count; ++i)
         SetEntry(c.blocks[static_cast<size_t>(i)], 0);
+    return LibraryResult::Ok;
+}
+
+template <typename Visit> void BlockIndex::Reach(int first, Visit visit) const {
+    int n = first;
+    // A loop ends with the step count like a chain that is too long.
+    for (int step = 0; step < libfmt::kMaxChainBlocks && IsBlockNumber(n); ++step) {
+        const uint16_t e = Entry(n);
+        // Past the first block, a free block or another event's first block is not this
+        // event's.
+        if (step > 0 && (e == 0 || (e & kHeadBit) != 0)) return;
+        visit(n);
+        if ((e & kLinkMask) == kEndOfChain) return;
+        n = e & kLinkMask;
+    }
+}
+
+LibraryResult BlockIndex::FreeEvent(int first) {
+    if (!IsHead(first)) return LibraryResult::Corrupted;
+    std::bitset<libfmt::kIndexEntries> others;
+    for (int n = 1; n <= libfmt::kLastBlock; ++n)
+        if (n != first && IsHead(n)) Reach(n, [&](int b) { others.set(static_cast<size_t>(b)); });
+    std::bitset<libfmt::kIndexEntries> own;
+    Reach(first, [&](int b) {
+        if (!others[static_cast<size_t>(b)]) own.set(static_cast<size_t>(b));
+    });
+    for (int n = 1; n <= libfmt::kLastBlock; ++n)
+        if (own[static_cast<size_t>(n)]) SetEntry(n, 0);
     return LibraryResult::Ok;
 }
 

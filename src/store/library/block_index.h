@@ -51,6 +51,11 @@ public:
     // Marks every block of the chain at `first` free; Corrupted (and no change) for a broken
     // chain.
     LibraryResult FreeChain(int first);
+    // Deletes the event whose first block is `first`, also when its chain is broken: its blocks
+    // are freed as far as the chain can be followed, except every block that the chain of
+    // another event reaches (a damaged index may link two events into one block). Corrupted
+    // (and no change) unless `first` is an event's first block.
+    LibraryResult FreeEvent(int first);
 
     // The number of events: entries 1 ... 3999 with bit 15 set.
     int CountHeads() const;
@@ -62,6 +67,11 @@ public:
     friend bool operator==(const BlockIndex&, const BlockIndex&) = default;
 
 private:
+    // Calls `visit` with each block of the chain at `first` as far as it can be followed: up to
+    // a block number outside the blocks, a free block, another event's first block or the
+    // 20th step.
+    template <typename Visit> void Reach(int first, Visit visit) const;
+
     std::array<uint16_t, libfmt::kIndexEntries> e_;
 };
 

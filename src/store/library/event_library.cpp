@@ -244,10 +244,15 @@ LibraryResult EventLibrary::ValidKey(int key) const {
 
 LibraryResult EventLibrary::CheckKey(int key, uint32_t id) const {
     if (!IsOpen()) return LibraryResult::InternalError;
-    LibraryResult rc = ValidKey(key);
-    if (rc != LibraryResult::Ok || id == 0) return rc;
+    const LibraryResult rc = ValidKey(key);
+    if (rc != LibraryResult::Ok) return rc;
+    return CheckId(key, id);
+}
+
+LibraryResult EventLibrary::CheckId(int key, uint32_t id) const {
+    if (id == 0) return LibraryResult::Ok;
     std::array<unsigned char, libfmt::kBlockSize> block{};
-    rc = ReadBlock(key, block.data());
+    const LibraryResult rc = ReadBlock(key, block.data());
     if (rc != LibraryResult::Ok) return rc;
     if (GetLe32(block.data()) != eventfmt::kRecordMagic ||
         GetLe32(block.data() + eventfmt::kIdAt) != id)
@@ -348,10 +353,12 @@ LibraryResult EventLibrary::ModifyEvent(EventRecord& event) {
 
 LibraryResult EventLibrary::DeleteEvent(uint16_t key, uint32_t id) {
     if (!IsWritable()) return LibraryResult::InternalError;
-    LibraryResult rc = CheckKey(key, id);
+    // An event whose chain is broken can be deleted too: what is damaged can be removed.
+    if (!index_.IsHead(key)) return LibraryResult::Corrupted;
+    LibraryResult rc = CheckId(key, id);
     if (rc != LibraryResult::Ok) return rc;
     shadow_ = index_;
-    rc = index_.FreeChain(key);
+    rc = index_.FreeEvent(key);
     if (rc != LibraryResult::Ok) {
         Rollback();
         return rc;

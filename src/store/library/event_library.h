@@ -117,7 +117,8 @@ public:
     // written) when the Key is not an event's first block or, for an event with an Id, the
     // event stored there has another Id (the key is stale).
     LibraryResult ModifyEvent(EventRecord& event);
-    // Frees the chain of the event whose first block is `key`; Corrupted (nothing written) unless
+    // Frees the chain of the event whose first block is `key`, also a broken one, leaving the
+    // blocks of every other event (BlockIndex::FreeEvent); Corrupted (nothing written) unless
     // the event stored there has the Id `id` (any Id when `id` is 0).
     LibraryResult DeleteEvent(uint16_t key, uint32_t id);
     // Ok when `key` is an event's first block and the event stored there has the Id `id` (any
@@ -169,6 +170,8 @@ private:
     LibraryResult WriteNewChain(const MemoryStream& stored, BlockChain& chain);
     LibraryResult WriteIndex();
     LibraryResult ValidKey(int key) const;
+    // Ok when `id` is 0 or the first block of `key` holds an event with that Id.
+    LibraryResult CheckId(int key, uint32_t id) const;
     LibraryResult Serialize(EventRecord& event, bool assignId, MemoryStream& out,
                             uint32_t& newId) const;
     // Ends a change: outside a batch the index is committed, inside one it waits.

@@ -51,7 +51,11 @@ FolderJournal::FolderJournal(StoreFileSystem& files, std::string libraryPath)
 
 LibraryResult FolderJournal::Write(const std::vector<unsigned char>& bytes) {
     FileFailure failure;
-    std::unique_ptr<File> file = files_.Open(path_, FileMode::Create, failure);
+    // A fresh private file every time: a leftover, or a link planted under its name, goes first
+    // and is never written through.
+    const int removed = files_.Remove(path_);
+    if (removed != 0 && removed != ENOENT) return LibraryResult::WriteError;
+    std::unique_ptr<File> file = files_.Open(path_, FileMode::CreateNew, failure);
     if (!file)
         return failure.systemError == ENOSPC ? LibraryResult::DiskFull : LibraryResult::WriteError;
     LibraryResult rc = file->WriteAt(0, bytes.data(), bytes.size());

@@ -101,7 +101,8 @@ SideFileOutcome LoadQuickReminders(QuickList& list, const std::string& folder) {
         out.path = path;
         return out;
     }
-    return ReplaceUnreadableFile(path, startEmpty);
+    list.Clear();
+    return ReplaceUnreadableFile(path, [&] { return SaveQuickReminders(list, folder); });
 }
 
 } // namespace zm

@@ -158,7 +158,8 @@ SideFileOutcome LoadTypes(TypeList& list, const std::string& folder, Settings& s
         out.path = path;
         return out;
     }
-    return ReplaceUnreadableFile(path, createPredefined);
+    list.CreatePredefined();
+    return ReplaceUnreadableFile(path, [&] { return SaveTypes(list, folder, settings); });
 }
 
 } // namespace zm

@@ -47,8 +47,10 @@ std::vector<uint8_t> SerializeTypesFile(const TypeList& list);
 
 // Start-up: takes the undefined type's values from the settings and loads the types file of
 // the folder. A missing file, or one that cannot be read, gives the predefined types, which
-// are saved at once; an unreadable file is first moved aside under a backup name. Fails when
-// the folder is not known or the new file cannot be written (the program then does not start).
+// are saved at once. An unreadable file is kept as a backup first (ReplaceUnreadableFile: the
+// outcome says `replaced` and the user is told once, IDS_TYPES_FILE_REPLACED); the program goes
+// on with the predefined types even when no backup could be made. Fails when the folder is not
+// known or a missing file cannot be created (the program then does not start).
 SideFileOutcome LoadTypes(TypeList& list, const std::string& folder, Settings& settings);
 
 // Writes the undefined type's values to the settings and the whole list to the types file.

@@ -1,4 +1,7 @@
+#include "store/io/backup_rotation.h"
 #include "store/io/private_files.h"
+#include "store/io/side_file.h"
+#include "store/io/store_file_system.h"
 #include "support/temp_folder.h"
 
 #include <fcntl.h>
@@ -55,6 +58,33 @@ TEST(PrivateFiles, ANewFileNeverOpensAPlantedLinkOrFile) {
     ASSERT_EQ(::symlink(temp.File("not-yet").c_str(), dangling.c_str()), 0);
     EXPECT_LT(OpenNewPrivateFile(dangling, O_WRONLY), 0);
     EXPECT_FALSE(std::filesystem::exists(temp.File("not-yet")));
+    std::ifstream in(victim);
+    std::string text;
+    in >> text;
+    EXPECT_EQ(text, "precious");
+}
+
+TEST(PrivateFiles, SideFilesTheirBackupsAndTheArchiveFolderArePrivate) {
+    TempFolder temp;
+    Umask open(0);
+    const std::string types = temp.File("Zantimo.TP0");
+    const std::vector<uint8_t> bytes{1, 2, 3};
+    ASSERT_EQ(WriteFileAtomically(types, bytes), FileCause::None);
+    EXPECT_EQ(ModeOf(types), 0600u);
+    // A file written before the data was private is kept as a private backup.
+    ASSERT_EQ(::chmod(types.c_str(), 0666), 0);
+    std::string kept;
+    ASSERT_EQ(KeepAsBackup(types, kept), FileCause::None);
+    EXPECT_EQ(ModeOf(kept), 0600u);
+    PosixFileSystem files;
+    ASSERT_EQ(files.CreateFolder(temp.File("Archive")), 0);
+    EXPECT_EQ(ModeOf(temp.File("Archive")), 0700u);
+
+    // A link planted under the temporary name is not written through.
+    const std::string victim = temp.File("victim");
+    std::ofstream(victim) << "precious";
+    ASSERT_EQ(::symlink(victim.c_str(), (types + ".new").c_str()), 0);
+    ASSERT_EQ(WriteFileAtomically(types, bytes), FileCause::None);
     std::ifstream in(victim);
     std::string text;
     in >> text;

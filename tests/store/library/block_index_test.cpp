@@ -94,6 +94,33 @@ TEST(BlockIndex, FreeingClearsTheWholeChainOrNothing) {
     EXPECT_EQ(crossLinked, before);
 }
 
+TEST(BlockIndex, DeletingADamagedEventLeavesEveryOtherEventsBlocks) {
+    // Event 2 is damaged in each case; event 5 (blocks 5 and 6) is whole.
+    const BlockIndex whole = With({{5, 0x8006}, {6, 0x7FFF}});
+    const struct {
+        const char* what;
+        BlockIndex index;
+    } cases[] = {
+        {"loop", With({{2, 0x8003}, {3, 2}})},
+        {"runs into a free block", With({{2, 0x8003}, {3, 4}})},
+        {"names block 4000", With({{2, 0x8000 | 4000}})},
+        {"runs into another event", With({{2, 0x8003}, {3, 5}})},
+        {"shares another event's last block", With({{2, 0x8003}, {3, 6}})},
+    };
+    for (const auto& c : cases) {
+        BlockIndex index = c.index;
+        for (int n : {5, 6})
+            if (index.Entry(n) == 0) index.SetEntry(n, whole.Entry(n));
+        EXPECT_EQ(index.FreeEvent(2), LibraryResult::Ok) << c.what;
+        EXPECT_EQ(index.Entry(2), 0) << c.what;
+        EXPECT_EQ(index.Entry(3), 0) << c.what;
+        EXPECT_EQ(index.ChainLength(5), 2) << c.what;
+    }
+    BlockIndex notAnEvent = With({{3, 0x7FFF}});
+    EXPECT_EQ(notAnEvent.FreeEvent(3), LibraryResult::Corrupted);
+    EXPECT_EQ(notAnEvent.Entry(3), 0x7FFF);
+}
+
 TEST(BlockIndex, StoresLittleEndianEntries) {
     BlockIndex index = With({{1, 0x8002}, {2, 0x7FFF}});
     unsigned char bytes[8000] = {};

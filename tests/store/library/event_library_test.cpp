@@ -363,16 +363,18 @@ TEST_F(BrokenLibrary, LengthsAskingForGigabytesAreCorrupted) {
     EXPECT_EQ(Read(2), LibraryResult::Ok);
 }
 
-TEST_F(BrokenLibrary, ABrokenChainIsNeitherDeletedNorModified) {
+TEST_F(BrokenLibrary, ABrokenChainIsNotModifiedButCanBeDeleted) {
     SetEntry(3, 4); // event 2 runs into event 4
     EventLibrary lib;
     ASSERT_EQ(m_.Reopen(lib), LibraryResult::Ok);
     const FileBytes before = *m_.bytes;
-    EXPECT_EQ(lib.DeleteEvent(2, 0), LibraryResult::Corrupted);
     EventRecord e = MakeEvent("new");
     e.key = 2;
     EXPECT_EQ(lib.ModifyEvent(e), LibraryResult::Corrupted);
     EXPECT_EQ(*m_.bytes, before);
+    EXPECT_EQ(lib.DeleteEvent(2, 0), LibraryResult::Ok);
+    EXPECT_EQ(lib.Index().CountHeads(), 2);
+    EXPECT_EQ(zm::Read(lib, 1).name, "one");
     EXPECT_EQ(zm::Read(lib, 4).name, "four");
 }
 

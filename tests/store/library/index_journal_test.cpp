@@ -1,6 +1,11 @@
+#include "store/io/store_file_system.h"
 #include "store/library/index_journal.h"
+#include "support/temp_folder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zm {
 namespace {
@@ -33,6 +38,28 @@ TEST(IndexJournal, ATornOrForeignJournalIsNone) {
     for (const auto& bytes : bad)
         EXPECT_FALSE(DecodeJournal(bytes));
     EXPECT_FALSE(DecodeJournal({}));
+}
+
+TEST(IndexJournal, TheJournalIsAPrivateFileThatFollowsNoLink) {
+    testing::TempFolder temp;
+    const std::string library = temp.File("Zantimo.VR0");
+    const std::string victim = temp.File("victim");
+    std::ofstream(victim) << "precious";
+    ASSERT_EQ(::symlink(victim.c_str(), JournalPathOf(library).c_str()), 0);
+    PosixFileSystem files;
+    FolderJournal journal(files, library);
+    const mode_t old = ::umask(0);
+    const LibraryResult rc = journal.Write(EncodeJournal(Sample()));
+    ::umask(old);
+    ASSERT_EQ(rc, LibraryResult::Ok);
+    struct stat st {};
+    ASSERT_EQ(::lstat(JournalPathOf(library).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    std::ifstream in(victim);
+    std::string text;
+    in >> text;
+    EXPECT_EQ(text, "precious");
 }
 
 } // namespace

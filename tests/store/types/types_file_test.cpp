@@ -1,5 +1,6 @@
 #include "platform/memory_settings.h"
 #include "res/artwork.h"
+#include "store/io/backup_rotation.h"
 #include "store/io/side_file.h"
 #include "store/types/image_list_stream.h"
 #include "store/types/types_file.h"
@@ -340,15 +341,30 @@ TEST_F(TypesFileTest, AFileCutShortByACrashIsKeptAndReplaced) {
     }
 }
 
-TEST_F(TypesFileTest, BackupsAreNumberedWhenTheNameIsTaken) {
+TEST_F(TypesFileTest, TheNewestBackupTakesTheFirstName) {
     WriteBytes(Path(), {1, 2, 3});
     WriteBytes(Path() + ".bak", {9});
     TypeList list;
     const SideFileOutcome r = Load(list);
     ASSERT_TRUE(r.Ok());
-    EXPECT_EQ(r.keptAs, Path() + ".bak2");
-    EXPECT_EQ(ReadBytes(Path() + ".bak"), std::vector<uint8_t>{9});
-    EXPECT_EQ(ReadBytes(Path() + ".bak2"), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(r.keptAs, Path() + ".bak");
+    EXPECT_EQ(ReadBytes(Path() + ".bak"), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(ReadBytes(Path() + ".bak2"), std::vector<uint8_t>{9});
+}
+
+TEST_F(TypesFileTest, WithoutABackupTheUnreadableFileStaysAndTheProgramStarts) {
+    WriteBytes(Path(), {1, 2, 3});
+    // No backup can be made: every backup name is taken by a folder that is not empty.
+    for (int n = 1; n <= kKeptBackups; ++n)
+        std::filesystem::create_directories(BackupName(Path(), n) + "/inside");
+    TypeList list;
+    const SideFileOutcome r = Load(list);
+    EXPECT_TRUE(r.Ok());
+    EXPECT_TRUE(r.replaced);
+    EXPECT_EQ(r.keptAs, Path());
+    EXPECT_NE(r.keepCause, FileCause::None);
+    EXPECT_EQ(list.TypeCount(), 11u);
+    EXPECT_EQ(ReadBytes(Path()), (std::vector<uint8_t>{1, 2, 3}));
 }
 
 TEST_F(TypesFileTest, AFailedSaveLeavesTheOldFileInPlace) {
@@ -357,8 +373,10 @@ TEST_F(TypesFileTest, AFailedSaveLeavesTheOldFileInPlace) {
     WriteBytes(Path(), {1, 2, 3});
     TypeList list;
     const SideFileOutcome r = Load(list);
-    EXPECT_FALSE(r.Ok());
-    EXPECT_EQ(r.path, Path());
+    EXPECT_TRUE(r.Ok()); // the program goes on with the predefined types
+    EXPECT_EQ(list.TypeCount(), 11u);
+    EXPECT_EQ(r.keptAs, Path());
+    EXPECT_NE(r.keepCause, FileCause::None);
     EXPECT_EQ(ReadBytes(Path()), (std::vector<uint8_t>{1, 2, 3}));
     EXPECT_FALSE(FileExists(Path() + ".bak"));
 
