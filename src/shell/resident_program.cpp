@@ -1,0 +1,199 @@
+#include "shell/resident_program.h"
+
+#include "frame/frame_commands.h"
+#include "model/week_settings.h"
+#include "platform/data_folder.h"
+#include "platform/gui/desktop_hot_keys.h"
+#include "platform/local/runtime_folder.h"
+#include "platform/qt/qt_locale_description.h"
+#include "platform/qt/qt_locale_settings.h"
+#include "res/format_text.h"
+#include "res/strings.h"
+#include "shell/deferred_sound_backend.h"
+#include "store/quick/quick_file.h"
+#include "store/store_messages.h"
+#include "store/types/types_file.h"
+#include "ui/frame/help_window.h"
+#include "ui/frame/main_frame.h"
+#include "ui/frame/tray_images.h"
+#include "ui/reminder/reminder_window_set.h"
+#include "ui/sound/qt_sound_timer.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QSystemTrayIcon>
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+
+namespace zm {
+namespace {
+
+uint32_t MillisecondTick() {
+    using namespace std::chrono;
+    return static_cast<uint32_t>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+QString Text(int id) {
+    return QString::fromUtf8(LoadString(id));
+}
+
+} // namespace
+
+ResidentProgram::ResidentProgram(QApplication& app)
+    : app_(app), instance_(RuntimeFolder()), formats_(QtLocaleDescription()) {}
+
+ResidentProgram::~ResidentProgram() {
+    Exit();
+}
+
+bool ResidentProgram::Start(int& exitCode) {
+    exitCode = 0;
+    QApplication::setWindowIcon(ProgramTrayIcon(true));
+    // One copy per user: a second start asks the running one for its main window and ends.
+    switch (instance_.Start()) {
+    case InstanceStart::AnotherRuns:
+        return false;
+    case InstanceStart::Unavailable:
+        // The program runs alone, without the companion's socket.
+        std::cerr << "zantimore: " << instance_.Problem() << '\n';
+        break;
+    case InstanceStart::First:
+        break;
+    }
+    exitCode = 1;
+
+    folder_ = DataFolder();
+    std::error_code ec;
+    if (!folder_.empty()) std::filesystem::create_directories(folder_, ec);
+    if (folder_.empty() || ec) {
+        ShowStartFailure(folder_.empty() ? Text(IDS_NO_DATA_FOLDER)
+                                         : QString::fromStdString(folder_));
+        return false;
+    }
+    if (!LoadSideFiles()) return false;
+
+    // The settings, in the table's order; right-to-left reading from them and the locale.
+    options_ = LoadProgramSettings(settings_, QtLocaleSettingDefaults());
+    const QLocale locale;
+    rightToLeft_ = ReadsRightToLeft(settings_, locale.textDirection() == Qt::RightToLeft,
+                                    QLocale::languageToString(locale.language()).toStdString());
+
+    if (!OpenLibrary()) return false;
+
+    sound_ = std::make_unique<DeferredSoundBackend>(DeferredSoundBackend::ModuleBesideProgram(),
+                                                    QtPostToOwnerThread(&app_));
+    hotKeys_ = CreateDesktopHotKeys();
+    // The one sound backend of the program; the reminder windows play through it.
+    reminders_ = std::make_unique<ReminderWindowSet>(ReminderEnvironment{
+        *store_, types_, options_, formats_, workArea_, *sound_, reminderBoxes_, rightToLeft_, {}});
+    frame_ = std::make_unique<MainFrame>(FrameParts{*store_, types_, quick_, settings_, options_,
+                                                    windows_, *hotKeys_, *reminders_, &timeWatch_});
+    frame_->settingsChanged = [this] { settings_.Sync(); };
+    frame_->closeReminderWindows = [this] { reminders_->CloseAll(); };
+    frame_->stopReminderSounds = [this] { reminders_->StopSoundRepetition(); };
+    QObject::connect(frame_.get(), &MainFrame::closed, &app_, &QCoreApplication::quit);
+    if (frame_->Create() != LibraryResult::Ok) {
+        store_->Close();
+        return false;
+    }
+    started_ = true;
+
+    // Asked from outside: a termination signal or the end of the session close in order.
+    shutdown_.shutdown = [this] { frame_->RequestClose(); };
+    shutdown_.saveState = [this] { SaveSettings(); };
+    shutdown_.CatchTerminationSignals();
+    shutdown_.WatchSession(app_);
+
+    ServeCompanion();
+    instance_.restoreRequested = [this] { frame_->Dispatch(kCmdRestore); };
+
+    // With no tray to show the icon in, the main window keeps the program reachable.
+    if (options_.showOnStartup || !QSystemTrayIcon::isSystemTrayAvailable())
+        frame_->Dispatch(kCmdRestore);
+    if (TakeFirstRun(settings_)) {
+        settings_.Sync();
+        HelpWindow::Show();
+    }
+    frame_->TrimMemory();
+    exitCode = 0;
+    return true;
+}
+
+bool ResidentProgram::LoadSideFiles() {
+    const SideFileOutcome typesLoaded = LoadTypes(types_, folder_, settings_);
+    if (!typesLoaded.Ok()) {
+        ShowStartFailure(
+            QString::fromStdString(ReportFileException("", typesLoaded.path, typesLoaded.cause)));
+        return false;
+    }
+    if (typesLoaded.replaced)
+        ShowErrorNotWaiting(
+            QString::fromStdString(FormatText(IDS_TYPES_FILE_REPLACED, {typesLoaded.keptAs})));
+    const SideFileOutcome quickLoaded = LoadQuickReminders(quick_, folder_);
+    if (!quickLoaded.Ok()) {
+        ShowStartFailure(
+            QString::fromStdString(ReportFileException("", quickLoaded.path, quickLoaded.cause)));
+        return false;
+    }
+    if (quickLoaded.replaced)
+        ShowErrorNotWaiting(
+            QString::fromStdString(FormatText(IDS_QUICK_FILE_REPLACED, {quickLoaded.keptAs})));
+    return true;
+}
+
+bool ResidentProgram::OpenLibrary() {
+    StoreSetup setup;
+    setup.now = SystemNow;
+    setup.week = ReadWeekSettings(settings_);
+    setup.programFolder = folder_;
+    store_ = std::make_unique<EventStore>(setup);
+    store_->SetTypeLookup([this](const std::string& name) { return types_.FindType(name); });
+    store_->SetIdTick(MillisecondTick);
+    store_->SetPrompts(&prompts_);
+    takeOver_.emplace(quick_, folder_);
+    store_->SetQuickTakeOver(&*takeOver_);
+    // Opened for writing: the program holds the library's writer lock while it runs.
+    const LibraryResult opened = store_->OpenDefaultLibrary();
+    if (opened == LibraryResult::Ok) return true;
+    ShowFatalError(opened);
+    return false;
+}
+
+void ResidentProgram::ServeCompanion() {
+    hosted_ = {store_.get(), &types_, &quick_};
+    env_.settings = &settings_;
+    env_.now = SystemNow;
+    env_.formats = &formats_;
+    env_.names = &names_;
+    env_.dataFolder = folder_;
+    env_.tick = MillisecondTick;
+    env_.host = &hosted_;
+    companion_ = std::make_unique<CompanionService>(env_);
+    // Not while a box or a dialog waits for the user.
+    companion_->busy = [] { return QApplication::activeModalWidget() != nullptr; };
+    instance_.companionRequested = [this](const CompanionRequest& request) {
+        return companion_->Serve(request);
+    };
+}
+
+void ResidentProgram::SaveSettings() {
+    SaveProgramSettings(settings_, options_);
+    settings_.Sync();
+}
+
+void ResidentProgram::Exit() {
+    if (!started_) {
+        instance_.Stop();
+        return;
+    }
+    started_ = false;
+    instance_.companionRequested = {};
+    instance_.restoreRequested = {};
+    frame_->CloseNow();
+    SaveSettings();
+    instance_.Stop();
+}
+
+} // namespace zm

@@ -1,0 +1,117 @@
+#pragma once
+// The resident frame: never shown, alive from start-up to exit. It owns the tray icon and its
+// menu, the three shortcut keys, the reminder scheduler and its timers, and carries out the
+// frame's commands (frame_commands.h), whichever window sends them.
+
+#include "frame/tray_clicks.h"
+#include "platform/program_settings.h"
+#include "platform/qt/qt_scheduler_timer.h"
+#include "platform/shortcut_keys.h"
+#include "resident/scheduler.h"
+#include "ui/frame/frame_scheduler_host.h"
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+class QMenu;
+class QSocketNotifier;
+class QSystemTrayIcon;
+
+namespace zm {
+
+class EventStore;
+class HotKeys;
+class QuickList;
+class Settings;
+class TimeChangeWatch;
+class TypeList;
+class WindowCommands;
+
+struct FrameParts {
+    EventStore& store;
+    const TypeList& types;
+    const QuickList& quick;
+    Settings& settings;
+    ProgramSettings& options;
+    WindowCommands& windows;
+    HotKeys& hotKeys;
+    ReminderPresenter& presenter;
+    // Null: the scheduler learns of clock changes from nobody.
+    TimeChangeWatch* timeWatch = nullptr;
+};
+
+class MainFrame final : public QObject {
+    Q_OBJECT
+public:
+    explicit MainFrame(FrameParts parts, QObject* parent = nullptr);
+    ~MainFrame() override;
+
+    // Frame creation: the start check and the pending list, the start-up delay, the shortcut
+    // keys (failures ignored), the tray icon. A failure was reported already; it ends the
+    // program.
+    LibraryResult Create();
+
+    // Carries out a frame command (frame_commands.h).
+    void Dispatch(uint32_t command);
+    // A shortcut key was pressed (kMainWindowHotKeyId ...).
+    void HotKeyPressed(int id);
+    // Ends the program: the dialogs and boxes are answered first, then the closing steps run
+    // from the main loop and closed() follows.
+    void RequestClose();
+    // The closing steps at once (once): after the event loop has ended.
+    void CloseNow();
+    // A library error in the scheduler: reported, then the program closes.
+    void Fatal(LibraryResult code);
+    // Memory goes back to the system while the main window is not open.
+    void TrimMemory();
+
+    bool RemindersEnabled() const { return scheduler_.RemindersEnabled(); }
+    bool Closed() const { return closed_; }
+    QSystemTrayIcon& TrayIcon() { return *tray_; }
+    // The tray menu, filled anew for the current state.
+    QMenu& TrayMenu();
+    Scheduler& ReminderScheduler() { return scheduler_; }
+
+    // Turning the reminder sound off stops every reminder window's repeating sound.
+    std::function<void()> stopReminderSounds;
+    // Closing: every reminder window goes.
+    std::function<void()> closeReminderWindows;
+    // A setting was written (the sound toggle): keep it now.
+    std::function<void()> settingsChanged;
+
+signals:
+    // The closing steps ran and the library is closed: the program ends.
+    void closed();
+
+private:
+    void FillMenu();
+    void OnTrayActivated(int reason);
+    void SingleClickDelayOver();
+    void ToggleReminders();
+    void SetSound(bool on);
+    void RunQuickReminder(size_t index);
+    void StartNewEvent(int typeIndex);
+    void OpenMainWindow();
+    void OpenCalendar(ClickPoint at);
+    void ShowAbout();
+    void WatchTimeChanges();
+
+    FrameParts parts_;
+    FrameSchedulerHost host_;
+    QtSchedulerTimer startupDelay_;
+    QtSchedulerTimer tick_;
+    QtSchedulerTimer nextDue_;
+    Scheduler scheduler_;
+    ShortcutKeys keys_;
+    TrayClicks clicks_;
+    QTimer singleClick_;
+    std::unique_ptr<QMenu> menu_;
+    QSystemTrayIcon* tray_ = nullptr;
+    QSocketNotifier* timeNotifier_ = nullptr;
+    bool closing_ = false;
+    bool closed_ = false;
+};
+
+} // namespace zm

@@ -1,0 +1,48 @@
+#include "ui/frame/tray_menu_builder.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace zm {
+
+void FillTrayMenu(QMenu& menu, const std::vector<TrayMenuItem>& items,
+                  const std::function<QIcon(int image)>& imageOf,
+                  const std::function<void(uint32_t command)>& chosen) {
+    for (QMenu* sub : menu.findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        sub->deleteLater();
+    menu.clear();
+    for (const TrayMenuItem& item : items) {
+        const QString text = QString::fromStdString(item.text);
+        switch (item.kind) {
+        case TrayItemKind::Separator:
+            menu.addSeparator();
+            break;
+        case TrayItemKind::Submenu: {
+            auto* sub = new QMenu(text, &menu);
+            sub->setIcon(imageOf(item.image));
+            FillTrayMenu(*sub, item.children, imageOf, chosen);
+            menu.addMenu(sub);
+            break;
+        }
+        case TrayItemKind::Command: {
+            QAction* action = menu.addAction(imageOf(item.image), text);
+            action->setData(item.command);
+            action->setEnabled(item.enabled);
+            action->setCheckable(item.checkable);
+            action->setChecked(item.checked);
+            if (item.isDefault) {
+                QFont bold = action->font();
+                bold.setBold(true);
+                action->setFont(bold);
+                menu.setDefaultAction(action);
+            }
+            const uint32_t command = item.command;
+            QObject::connect(action, &QAction::triggered, &menu,
+                             [chosen, command] { chosen(command); });
+            break;
+        }
+        }
+    }
+}
+
+} // namespace zm
