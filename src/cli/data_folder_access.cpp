@@ -3,6 +3,7 @@
 #include "platform/byte_order.h"
 #include "res/format_text.h"
 #include "res/strings.h"
+#include "store/data_folder_preparation.h"
 #include "store/io/private_files.h"
 #include "store/library/library_format.h"
 #include "store/store_messages.h"
@@ -39,34 +40,9 @@ std::optional<std::string> ShapeDamage(const std::string& path, uint64_t size) {
 } // namespace
 
 bool PrepareDataFolder(const CliRun& run, bool create) {
-    const std::string& folder = run.dataFolder;
-    FolderCheck check = CheckDataFolder(folder);
-    if (check.access == FolderAccess::Missing) {
-        if (!create) return true;
-        if (CreatePrivateFolder(folder) != 0) {
-            run.Error(FolderCreateErrorText(folder));
-            return false;
-        }
-        check = CheckDataFolder(folder);
-    }
-    switch (check.access) {
-    case FolderAccess::Private:
-        return true;
-    case FolderAccess::OthersCanRead:
-        run.Error(FormatText(IDS_DATA_FOLDER_READABLE, {folder}));
-        return true;
-    case FolderAccess::OthersCanWrite:
-        run.Error(FormatText(IDS_DATA_FOLDER_SHARED, {folder}));
-        return false;
-    case FolderAccess::NotAFolder:
-        run.Error(FormatText(IDS_DATA_FOLDER_NOT_FOLDER, {folder}));
-        return false;
-    case FolderAccess::Missing:
-    case FolderAccess::Unreadable:
-        break;
-    }
-    run.Error(ReportFileError(check.systemError, folder));
-    return false;
+    const DataFolderPreparation prepared = PrepareDataFolder(run.dataFolder, create);
+    if (!prepared.message.empty()) run.Error(prepared.message);
+    return prepared.usable;
 }
 
 std::optional<std::string> LibraryFileDamage(const std::string& path) {

@@ -10,6 +10,7 @@
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "shell/deferred_sound_backend.h"
+#include "store/data_folder_preparation.h"
 #include "store/quick/quick_file.h"
 #include "store/store_messages.h"
 #include "store/types/types_file.h"
@@ -65,13 +66,17 @@ bool ResidentProgram::Start(int& exitCode) {
     exitCode = 1;
 
     folder_ = DataFolder();
-    std::error_code ec;
-    if (!folder_.empty()) std::filesystem::create_directories(folder_, ec);
-    if (folder_.empty() || ec) {
-        ShowStartFailure(folder_.empty() ? Text(IDS_NO_DATA_FOLDER)
-                                         : QString::fromStdString(folder_));
+    if (folder_.empty()) {
+        ShowStartFailure(Text(IDS_NO_DATA_FOLDER));
         return false;
     }
+    // The calendar stays private: a folder another user could plant files in is not used.
+    const DataFolderPreparation prepared = PrepareDataFolder(folder_, true);
+    if (!prepared.usable) {
+        ShowStartFailure(QString::fromStdString(prepared.message));
+        return false;
+    }
+    if (!prepared.message.empty()) ShowErrorNotWaiting(QString::fromStdString(prepared.message));
     if (!LoadSideFiles()) return false;
 
     // The settings, in the table's order; right-to-left reading from them and the locale.
@@ -128,18 +133,16 @@ bool ResidentProgram::LoadSideFiles() {
             QString::fromStdString(ReportFileException("", typesLoaded.path, typesLoaded.cause)));
         return false;
     }
-    if (typesLoaded.replaced)
-        ShowErrorNotWaiting(
-            QString::fromStdString(FormatText(IDS_TYPES_FILE_REPLACED, {typesLoaded.keptAs})));
+    if (const auto text = SideFileReplacedText(typesLoaded, IDS_TYPES_FILE_REPLACED))
+        ShowErrorNotWaiting(QString::fromStdString(*text));
     const SideFileOutcome quickLoaded = LoadQuickReminders(quick_, folder_);
     if (!quickLoaded.Ok()) {
         ShowStartFailure(
             QString::fromStdString(ReportFileException("", quickLoaded.path, quickLoaded.cause)));
         return false;
     }
-    if (quickLoaded.replaced)
-        ShowErrorNotWaiting(
-            QString::fromStdString(FormatText(IDS_QUICK_FILE_REPLACED, {quickLoaded.keptAs})));
+    if (const auto text = SideFileReplacedText(quickLoaded, IDS_QUICK_FILE_REPLACED))
+        ShowErrorNotWaiting(QString::fromStdString(*text));
     return true;
 }
 

@@ -27,7 +27,7 @@ struct FolderCheck {
     FolderAccess access = FolderAccess::Unreadable;
     int systemError = 0;
     // The folder can hold the program's files (perhaps with a warning).
-    bool usable() const {
+    bool Usable() const {
         return access == FolderAccess::Private || access == FolderAccess::OthersCanRead;
     }
 };
