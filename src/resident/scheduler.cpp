@@ -109,7 +109,8 @@ LibraryResult Scheduler::HandleDue(const DueReminder& due) {
     const EventRecord* pending = store_.Pending().Find(due.key);
     if (pending == nullptr) return LibraryResult::Ok;
     // An open window is the user's to answer: it is not accepted behind the user's back.
-    if (due.acceptSilently && !presenter_.IsOpen(due.key)) return store_.AcceptStored(due.key, pending->id);
+    if (due.acceptSilently && !presenter_.IsOpen(due.key))
+        return store_.AcceptStored(due.key, pending->id);
     const EventRecord event = *pending;
     switch (presenter_.Present(event)) {
     case PresentResult::Shown:
