@@ -9,9 +9,13 @@
 namespace zm {
 
 ReminderWindowSet::ReminderWindowSet(ReminderEnvironment environment, QObject* parent)
-    : QObject(parent), env_(std::move(environment)),
-      captionFont_(QFontDatabase::systemFont(QFontDatabase::TitleFont)) {
+    : QObject(parent), env_(std::move(environment)) {
     env_.store.AddListener(*this);
+}
+
+const QFont& ReminderWindowSet::CaptionFont() const {
+    if (!captionFont_) captionFont_ = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    return *captionFont_;
 }
 
 ReminderWindowSet::~ReminderWindowSet() {

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace zm {
@@ -62,7 +63,9 @@ public:
     // --- what the windows use ---
     const ReminderEnvironment& Environment() const { return env_; }
     const ReminderGate& Gate() const { return gate_; }
-    const QFont& CaptionFont() const { return captionFont_; }
+    // The system's title font, looked up when the first window needs it: the program starts
+    // without touching the font database.
+    const QFont& CaptionFont() const;
     void Warn(QWidget* owner, int message);
     bool AskYesNo(QWidget* owner, int message);
     // The message of a library result, when it has one, with its sound.
@@ -83,7 +86,7 @@ private:
     ReminderEnvironment env_;
     ReminderGate gate_;
     ReminderPlacement placement_;
-    QFont captionFont_;
+    mutable std::optional<QFont> captionFont_;
     std::vector<QPointer<ReminderWindow>> windows_;
     QPointer<ReminderWindow> preview_;
 };
