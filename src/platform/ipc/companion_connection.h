@@ -8,20 +8,23 @@
 #include <QObject>
 #include <chrono>
 #include <functional>
+#include <string>
 
-class QLocalSocket;
+class QSocketNotifier;
 class QTimer;
 
 namespace zm {
 
 class CompanionConnection final : public QObject {
     Q_OBJECT
+
 public:
     using Handler = std::function<CompanionAnswer(const DecodedRequest&)>;
 
-    // Takes the socket over.
-    CompanionConnection(QLocalSocket* socket, Handler handler, std::chrono::milliseconds wait,
+    // Takes the connected socket's descriptor over (non-blocking).
+    CompanionConnection(int socketFd, Handler handler, std::chrono::milliseconds wait,
                         QObject* parent = nullptr);
+    ~CompanionConnection() override;
 
     // How long an answer may take to leave before the connection is dropped.
     static constexpr std::chrono::milliseconds kLingerAfterAnswer{10000};
@@ -29,11 +32,15 @@ public:
 private:
     void ReadRequest();
     void Reply(const CompanionAnswer& answer);
+    void WriteAnswer();
 
-    QLocalSocket* socket_;
+    int fd_;
     Handler handler_;
     FrameReader reader_{kMaxRequestBytes};
+    QSocketNotifier* readable_;
+    QSocketNotifier* writable_;
     QTimer* timer_;
+    std::string pending_; // what of the answer has not left yet
     bool answered_ = false;
 };
 

@@ -6,8 +6,9 @@
 #include "platform/local/runtime_folder.h"
 #include "res/strings.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
 
@@ -63,36 +64,36 @@ InstanceStart QtSingleInstance::Start() {
     case LockClaim::Acquired:
         break;
     }
-    // Holding the lock, any socket left in the folder is a crashed copy's.
-    const QString path = QString::fromStdString(SocketPath());
-    QLocalServer::removeServer(path);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(path)) {
-        problem_ = server_->errorString().toStdString();
-        delete server_;
-        server_ = nullptr;
-        // The lock alone still keeps a second copy away.
-        return InstanceStart::Unavailable;
-    }
-    connect(server_, &QLocalServer::newConnection, this, &QtSingleInstance::AcceptConnections);
+    // Holding the lock, any socket left in the folder is a crashed copy's: it is replaced.
+    listener_ = ListenOnSocket(SocketPath(), problem_);
+    if (listener_ < 0) return InstanceStart::Unavailable; // the lock alone keeps a second copy away
+    incoming_ = new QSocketNotifier(listener_, QSocketNotifier::Read, this);
+    connect(incoming_, &QSocketNotifier::activated, this, &QtSingleInstance::AcceptConnections);
     return InstanceStart::First;
 }
 
 void QtSingleInstance::Stop() {
-    if (server_) {
-        server_->close(); // removes the socket file
-        delete server_;
-        server_ = nullptr;
+    if (listener_ >= 0) {
+        delete incoming_;
+        incoming_ = nullptr;
+        ::close(listener_);
+        listener_ = -1;
+        ::unlink(SocketPath().c_str());
     }
     lock_.Release();
 }
 
 void QtSingleInstance::AcceptConnections() {
-    while (QLocalSocket* socket = server_->nextPendingConnection())
+    for (;;) {
+        const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0) {
+            if (errno == EINTR || errno == ECONNABORTED) continue;
+            return; // nothing more waiting (or the listener failed: the next start replaces it)
+        }
         new CompanionConnection(
-            socket, [this](const DecodedRequest& decoded) { return Answer(decoded); }, kRequestWait,
+            fd, [this](const DecodedRequest& decoded) { return Answer(decoded); }, kRequestWait,
             this);
+    }
 }
 
 CompanionAnswer QtSingleInstance::Answer(const DecodedRequest& decoded) {

@@ -1,5 +1,6 @@
 #pragma once
-// The single instance over a per-user lock file and a QLocalServer in the runtime folder.
+// The single instance over a per-user lock file and a local socket in the runtime folder, its
+// connections served on the event loop.
 
 #include "ipc_protocol/companion_protocol.h"
 #include "platform/local/instance_lock.h"
@@ -9,7 +10,7 @@
 #include <chrono>
 #include <string>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace zm {
 
@@ -39,7 +40,8 @@ private:
     std::string folder_;
     std::string problem_;
     InstanceLock lock_;
-    QLocalServer* server_ = nullptr;
+    int listener_ = -1;
+    QSocketNotifier* incoming_ = nullptr;
 };
 
 } // namespace zm

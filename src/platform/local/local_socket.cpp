@@ -6,6 +6,7 @@
 #include <cstring>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -53,6 +54,32 @@ std::optional<uid_t> PeerUid(int socketFd) {
     if (::getsockopt(socketFd, SOL_SOCKET, SO_PEERCRED, &cred, &size) != 0 || size != sizeof cred)
         return std::nullopt;
     return cred.uid;
+}
+
+int ListenOnSocket(const std::string& path, std::string& problem) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.empty() || path.size() >= sizeof address.sun_path) {
+        problem = path + ": " + std::strerror(ENAMETOOLONG);
+        return -1;
+    }
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) {
+        problem = std::strerror(errno);
+        return -1;
+    }
+    ::unlink(path.c_str());
+    // The folder is the user's alone; the socket is made the user's alone as well before it
+    // takes connections.
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::chmod(path.c_str(), S_IRUSR | S_IWUSR) != 0 || ::listen(fd, 16) != 0) {
+        problem = path + ": " + std::strerror(errno);
+        ::close(fd);
+        ::unlink(path.c_str());
+        return -1;
+    }
+    return fd;
 }
 
 ExchangeResult ExchangeOverSocket(const std::string& socketPath, std::string_view payload,
