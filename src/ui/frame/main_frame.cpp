@@ -59,9 +59,9 @@ LibraryResult MainFrame::Create() {
     (void)keys_.Set(kCalendarHotKeyId, parts_.options.calendarHotKey);
     (void)keys_.Set(kNewEventHotKeyId, parts_.options.newEventHotKey);
     tray_->show();
-    // The menu's items and images are made once the event loop runs, long before a click can
-    // open it (and again each time it opens).
-    QTimer::singleShot(0, this, &MainFrame::FillMenu);
+    // The menu's items and images are made off the start's path, a moment after the event loop
+    // runs and long before a click is likely (and again each time it opens).
+    QTimer::singleShot(kMenuPrefillDelay, this, &MainFrame::FillMenu);
     WatchTimeChanges();
     return LibraryResult::Ok;
 }

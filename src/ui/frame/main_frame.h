@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -86,6 +87,9 @@ signals:
     void closed();
 
 private:
+    // How long after the start the tray menu is first made.
+    static constexpr std::chrono::milliseconds kMenuPrefillDelay{1500};
+
     void FillMenu();
     void OnTrayActivated(int reason);
     void SingleClickDelayOver();

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
+#include <unordered_map>
 
 namespace zm {
 namespace {
@@ -123,7 +124,11 @@ QIcon TrayMenuImage(int image, const TypeList& types, const QuickList& quick) {
         if (index >= types.SmallIcons().size()) return {};
         return QIcon(QPixmap::fromImage(ToQImage(types.SmallIcons()[index])));
     }
-    return StripImage(image);
+    // The fixed images are made once: looking up the style's icons is slow.
+    static std::unordered_map<int, QIcon> made;
+    auto it = made.find(image);
+    if (it == made.end()) it = made.emplace(image, StripImage(image)).first;
+    return it->second;
 }
 
 } // namespace zm
