@@ -37,6 +37,10 @@ public:
     const std::string& LibraryPath() const { return libraryPath_; }
     // The event types; events take their type index from them.
     const TypeList& Types() const { return *typeSource_; }
+    // Finds an event's type by name in Types(), for reading the library.
+    EventLibrary::TypeLookup TypeLookup() const {
+        return [this](const std::string& name) { return Types().FindType(name); };
+    }
     // The quick reminders, read on first use.
     const QuickList& QuickReminders();
 

@@ -55,10 +55,7 @@ int RunList(CliRun& run) {
     if (!session.OpenForReading()) return kExitFailure;
     Json events = Json::array();
     bool unreadable = false;
-    const TypeList& types = session.Types();
-    const EventLibrary::TypeLookup lookup = [&types](const std::string& name) {
-        return types.FindType(name);
-    };
+    const EventLibrary::TypeLookup lookup = session.TypeLookup();
     const LibraryResult walked =
         VisitEachEvent(session.Library(), lookup, [&](uint16_t key, ReadResult<EventRecord>& e) {
             if (!e.Ok()) {

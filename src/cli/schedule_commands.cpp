@@ -16,10 +16,7 @@ namespace {
 // told on the error stream. Returns false when one could not be read.
 template <typename Use> bool ForEachReadable(CliRun& run, CliSession& session, Use use) {
     bool allRead = true;
-    const TypeList& types = session.Types();
-    const EventLibrary::TypeLookup lookup = [&types](const std::string& name) {
-        return types.FindType(name);
-    };
+    const EventLibrary::TypeLookup lookup = session.TypeLookup();
     const LibraryResult walked =
         VisitEachEvent(session.Library(), lookup, [&](uint16_t key, ReadResult<EventRecord>& e) {
             if (!e.Ok()) {

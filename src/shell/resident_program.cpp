@@ -114,8 +114,10 @@ bool ResidentProgram::Start(int& exitCode) {
     ServeCompanion();
     instance_.restoreRequested = [this] { frame_->Dispatch(kCmdRestore); };
 
-    // With no tray to show the icon in, the main window keeps the program reachable.
-    if (options_.showOnStartup || !QSystemTrayIcon::isSystemTrayAvailable())
+    // With no tray to show the icon in, the main window keeps the program reachable. Until
+    // there is a main window, the start does not beep for it.
+    if ((options_.showOnStartup || !QSystemTrayIcon::isSystemTrayAvailable()) &&
+        windows_.HasMainWindow())
         frame_->Dispatch(kCmdRestore);
     if (TakeFirstRun(settings_)) {
         settings_.Sync();

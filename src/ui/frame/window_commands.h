@@ -27,6 +27,8 @@ public:
     virtual void OpenCalendar(ClickPoint at) = 0;
 
     virtual bool MainWindowOpen() const = 0;
+    // A main window can be opened at all (false until it exists): the start opens it only then.
+    virtual bool HasMainWindow() const = 0;
     // The one program dialog (the editor, the preferences, the import wizard) is open.
     virtual bool ProgramDialogOpen() const = 0;
     // Brings the open program dialog (its last active pop-up) to the front.
@@ -45,6 +47,7 @@ public:
     void OpenCountdown() override;
     void OpenCalendar(ClickPoint at) override;
     bool MainWindowOpen() const override { return false; }
+    bool HasMainWindow() const override { return false; }
     bool ProgramDialogOpen() const override { return false; }
     void RaiseProgramDialog() override {}
     void CloseAll() override {}
