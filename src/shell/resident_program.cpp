@@ -5,6 +5,7 @@
 #include "platform/data_folder.h"
 #include "platform/gui/desktop_hot_keys.h"
 #include "platform/local/runtime_folder.h"
+#include "platform/memory_trim.h"
 #include "platform/qt/qt_locale_description.h"
 #include "platform/qt/qt_locale_settings.h"
 #include "res/format_text.h"
@@ -98,6 +99,10 @@ bool ResidentProgram::Start(int& exitCode) {
     frame_->settingsChanged = [this] { settings_.Sync(); };
     frame_->closeReminderWindows = [this] { reminders_->CloseAll(); };
     frame_->stopReminderSounds = [this] { reminders_->StopSoundRepetition(); };
+    // A reminder window gone: memory goes back while the main window is not open.
+    reminders_->windowClosed = [this] {
+        if (!windows_.MainWindowOpen()) ReleaseFreeMemory();
+    };
     QObject::connect(frame_.get(), &MainFrame::closed, &app_, &QCoreApplication::quit);
     if (frame_->Create() != LibraryResult::Ok) {
         store_->Close();

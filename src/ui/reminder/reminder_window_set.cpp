@@ -56,6 +56,9 @@ PresentResult ReminderWindowSet::Present(const EventRecord& event) {
                          env_.settings.centerReminders);
     window->move(at.x, at.y);
     windows_.emplace_back(window);
+    connect(window, &QObject::destroyed, this, [this] {
+        if (windowClosed) windowClosed();
+    });
     window->Refresh();
     window->show();
     window->StartSound();

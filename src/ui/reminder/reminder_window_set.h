@@ -43,6 +43,9 @@ public:
     // At exit: every window closes and goes at the next turn of the loop, even while a box of
     // one of them is still up.
     void CloseAll();
+
+    // Told after a reminder window is gone (the program gives memory back then).
+    std::function<void()> windowClosed;
     // The event editor's size preview for an event: `done` gets the custom size when the user
     // saved it, none when the preview was dismissed. The preview is not modal.
     ReminderWindow* ShowSizePreview(const EventRecord& event, ReminderWindow::PreviewDone done);
