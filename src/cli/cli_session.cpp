@@ -168,9 +168,13 @@ bool CliSession::OpenForWriting() {
         prompts_->skipNext = true;
         const LibraryResult rc = store_->OpenLibrary(libraryPath_);
         prompts_->skipNext = false;
-        // OpenFailed and CreateFailed were told by the file-error box.
-        if (rc == LibraryResult::OpenFailed || rc == LibraryResult::CreateFailed) return false;
-        return rc == LibraryResult::Ok || (run_.Fail(rc), false);
+        if (rc == LibraryResult::Ok) return true;
+        // Unless another command made the library meanwhile (then it is opened as it is,
+        // below), OpenFailed and CreateFailed were told by the file-error box.
+        if (!NameTaken(libraryPath_)) {
+            if (rc == LibraryResult::OpenFailed || rc == LibraryResult::CreateFailed) return false;
+            return run_.Fail(rc), false;
+        }
     }
     // An existing library is opened as it is; one of an older version is left to the program
     // to convert. Another program holding it refuses the change (LibraryInUse); another

@@ -88,7 +88,11 @@ TEST_F(Safety, TwoFirstStartsAtOnceLoseNothing) {
                 ::close(go[1]);
                 char c;
                 (void)!::read(go[0], &c, 1); // every child starts when the pipe closes
-                std::_Exit(Add(i == 0 ? "First" : "Second").status);
+                const auto r = Add(i == 0 ? "First" : "Second");
+                if (r.status != kExitOk)
+                    std::fprintf(stderr, "status %d: %s%s\n", r.status, r.out.c_str(),
+                                 r.err.c_str());
+                std::_Exit(r.status);
             }
         }
         ::close(go[0]);
@@ -96,7 +100,8 @@ TEST_F(Safety, TwoFirstStartsAtOnceLoseNothing) {
         for (pid_t child : children) {
             int status = 0;
             ASSERT_EQ(::waitpid(child, &status, 0), child);
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitOk) << round;
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitOk)
+                << "round " << round << ", wait status " << status;
         }
         std::vector<std::string> stored = Names();
         std::sort(stored.begin(), stored.end());
