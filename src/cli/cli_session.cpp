@@ -124,7 +124,7 @@ bool CliSession::Prepare(bool create) {
     return true;
 }
 
-bool CliSession::libraryLooksWhole() {
+bool CliSession::LibraryLooksWhole() {
     const std::optional<std::string> damage = LibraryFileDamage(libraryPath_);
     if (damage) run_.Error(*damage);
     return !damage;
@@ -152,7 +152,7 @@ bool CliSession::OpenHosted() {
 
 bool CliSession::OpenForReading() {
     if (run_.env.host) return OpenHosted();
-    if (!Prepare(false) || !libraryLooksWhole()) return false;
+    if (!Prepare(false) || !LibraryLooksWhole()) return false;
     if (!NameTaken(libraryPath_)) {
         // Nothing stored yet: an empty library, without creating any file.
         return store_->OpenEmpty() == LibraryResult::Ok;
@@ -163,7 +163,7 @@ bool CliSession::OpenForReading() {
 
 bool CliSession::OpenForWriting() {
     if (run_.env.host) return OpenHosted();
-    if (!Prepare(true) || !libraryLooksWhole()) return false;
+    if (!Prepare(true) || !LibraryLooksWhole()) return false;
     if (!NameTaken(libraryPath_)) {
         prompts_->skipNext = true;
         const LibraryResult rc = store_->OpenLibrary(libraryPath_);

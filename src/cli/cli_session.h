@@ -60,7 +60,7 @@ private:
 
     bool Prepare(bool create);
     // Tells what keeps the library file from being opened; false when something does.
-    bool libraryLooksWhole();
+    bool LibraryLooksWhole();
     bool ReportOpenFailure(LibraryResult code, const FileFailure& failure);
     bool OpenHosted();
 
