@@ -10,7 +10,7 @@
 
 namespace zm {
 
-class ScriptedBoxes final : public UserBoxes {
+class AnsweringBoxes final : public UserBoxes {
 public:
     struct Shown {
         QString text;
