@@ -8,7 +8,10 @@ namespace zm {
 PopupCalendar::PopupCalendar(WindowContext&, QWidget* parent) : QWidget(parent, Qt::Popup) {}
 PopupCalendar::~PopupCalendar() = default;
 void PopupCalendar::ShowAt(QPoint, QDate) {
-    emit dismissed();
+    emit dismissed(false);
+}
+void PopupCalendar::ShowForFrame(ClickPoint, const QWidget*) {
+    emit dismissed(false);
 }
 
 } // namespace zm
