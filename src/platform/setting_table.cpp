@@ -151,9 +151,11 @@ constexpr auto kTable = std::to_array<SettingDefinition>({
     Bytes(MainWindowRect, "MainWindow/Rect", kRectBytes),
     Flag(MainWindowMaximised, "MainWindow/Maximised", false),
     Text(ActiveFilter, "MainWindow/Filter", ""),
+    Int(ToolbarLabels, "MainWindow/ToolbarLabels", 2, 0, 2, Default),
+    Text(ToolbarButtons, "MainWindow/HiddenButtons", "", 64),
 });
 
-static_assert(kTable.size() == static_cast<size_t>(ActiveFilter) + 1);
+static_assert(kTable.size() == static_cast<size_t>(ToolbarButtons) + 1);
 
 const LocaleSettingDefaults& NoLocale() {
     static const LocaleSettingDefaults none;

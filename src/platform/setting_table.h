@@ -112,7 +112,9 @@ enum class SettingId : uint8_t {
     // The main window.
     MainWindowRect, // 16 bytes: left, top, right, bottom of its normal placement
     MainWindowMaximised,
-    ActiveFilter, // the name of the active filter; empty: none
+    ActiveFilter,   // the name of the active filter; empty: none
+    ToolbarLabels,  // 0 buttons only, 1 text only, 2 buttons and text
+    ToolbarButtons, // the hidden toolbar buttons: their positions, comma-separated
 };
 
 // Where the default of a setting comes from.

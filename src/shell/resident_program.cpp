@@ -18,6 +18,7 @@
 #include "ui/frame/help_window.h"
 #include "ui/frame/main_frame.h"
 #include "ui/frame/tray_images.h"
+#include "ui/main/program_windows.h"
 #include "ui/reminder/reminder_window_set.h"
 #include "ui/sound/qt_sound_timer.h"
 
@@ -92,16 +93,28 @@ bool ResidentProgram::Start(int& exitCode) {
                                                     QtPostToOwnerThread(&app_));
     hotKeys_ = CreateDesktopHotKeys();
     // The one sound backend of the program; the reminder windows play through it.
+    // "Open..." in a reminder window opens the event editor on its event.
     reminders_ = std::make_unique<ReminderWindowSet>(ReminderEnvironment{
-        *store_, types_, options_, formats_, workArea_, *sound_, reminderBoxes_, rightToLeft_, {}});
-    frame_ = std::make_unique<MainFrame>(FrameParts{*store_, types_, quick_, settings_, options_,
-                                                    windows_, *hotKeys_, *reminders_, &timeWatch_});
+        *store_, types_, options_, formats_, workArea_, *sound_, reminderBoxes_, rightToLeft_,
+        [this](const EventRecord& event, bool topMost) { windows_->EditStored(event, topMost); }});
+    windowContext_ = std::make_unique<WindowContext>(
+        WindowContext{*store_, types_, quick_, settings_, options_, formats_, names_, workArea_,
+                      *sound_, reminders_.get(), rightToLeft_,
+                      [this] { return SaveTypes(types_, folder_, settings_).Ok(); }});
+    boxes_ = std::make_unique<QtUserBoxes>(reminders_.get());
+    windows_ = std::make_unique<ProgramWindows>(*windowContext_, *boxes_);
+    frame_ =
+        std::make_unique<MainFrame>(FrameParts{*store_, types_, quick_, settings_, options_,
+                                               *windows_, *hotKeys_, *reminders_, &timeWatch_});
     frame_->settingsChanged = [this] { settings_.Sync(); };
     frame_->closeReminderWindows = [this] { reminders_->CloseAll(); };
     frame_->stopReminderSounds = [this] { reminders_->StopSoundRepetition(); };
+    windows_->frameCommand = [this](uint32_t command) { frame_->Dispatch(command); };
+    windows_->calendarConsumedClick = [this] { frame_->SuppressNextClockClick(); };
+    windows_->mainWindowClosed = [this] { frame_->TrimMemory(); };
     // A reminder window gone: memory goes back while the main window is not open.
     reminders_->windowClosed = [this] {
-        if (!windows_.MainWindowOpen()) ReleaseFreeMemory();
+        if (!windows_->MainWindowOpen()) ReleaseFreeMemory();
     };
     QObject::connect(frame_.get(), &MainFrame::closed, &app_, &QCoreApplication::quit);
     if (frame_->Create() != LibraryResult::Ok) {
@@ -119,10 +132,9 @@ bool ResidentProgram::Start(int& exitCode) {
     ServeCompanion();
     instance_.restoreRequested = [this] { frame_->Dispatch(kCmdRestore); };
 
-    // With no tray to show the icon in, the main window keeps the program reachable. Until
-    // there is a main window, the start does not beep for it.
+    // With no tray to show the icon in, the main window keeps the program reachable.
     if ((options_.showOnStartup || !QSystemTrayIcon::isSystemTrayAvailable()) &&
-        windows_.HasMainWindow())
+        windows_->HasMainWindow())
         frame_->Dispatch(kCmdRestore);
     if (TakeFirstRun(settings_)) {
         settings_.Sync();

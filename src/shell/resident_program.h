@@ -20,8 +20,9 @@
 #include "store/quick/quick_list.h"
 #include "store/quick/quick_take_over.h"
 #include "store/types/type_list.h"
+#include "ui/common/qt_user_boxes.h"
+#include "ui/common/window_context.h"
 #include "ui/frame/message_boxes.h"
-#include "ui/frame/window_commands.h"
 #include "ui/reminder/reminder_boxes.h"
 
 #include <memory>
@@ -33,6 +34,7 @@ class QApplication;
 namespace zm {
 
 class MainFrame;
+class ProgramWindows;
 class ReminderWindowSet;
 
 class ResidentProgram final {
@@ -71,11 +73,14 @@ private:
     std::unique_ptr<SoundBackend> sound_;
     std::unique_ptr<HotKeys> hotKeys_;
     LinuxTimeChangeWatch timeWatch_;
-    BeepingWindowCommands windows_;
     QtWorkArea workArea_;
     QtReminderBoxes reminderBoxes_;
     bool rightToLeft_ = false;
     std::unique_ptr<ReminderWindowSet> reminders_;
+    // The program's windows: what they are given, their boxes, and the windows themselves.
+    std::unique_ptr<WindowContext> windowContext_;
+    std::unique_ptr<QtUserBoxes> boxes_;
+    std::unique_ptr<ProgramWindows> windows_;
     std::unique_ptr<MainFrame> frame_;
     QtShutdownBridge shutdown_;
     bool started_ = false;

@@ -67,6 +67,9 @@ public:
     void Fatal(LibraryResult code);
     // Memory goes back to the system while the main window is not open.
     void TrimMemory();
+    // The pop-up calendar took a click outside it: the floating clock's next click opens
+    // nothing.
+    void SuppressNextClockClick() { clicks_.SuppressNextClockClick(); }
 
     bool RemindersEnabled() const { return scheduler_.RemindersEnabled(); }
     bool Closed() const { return closed_; }

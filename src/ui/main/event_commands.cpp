@@ -1,0 +1,155 @@
+#include "ui/main/event_commands.h"
+
+#include "res/format_text.h"
+#include "res/strings.h"
+#include "ui/common/user_boxes.h"
+#include "ui/common/window_context.h"
+#include "ui/list/event_list_view.h"
+#include "ui/main/event_clipboard.h"
+#include "ui/main/paste_rules.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <vector>
+
+namespace zm {
+namespace {
+
+constexpr int kLongestQuotedName = 128;
+constexpr int kQuotedNameCut = 124;
+
+QString Text(int id) {
+    return QString::fromUtf8(LoadString(id));
+}
+
+// The list's drawing held while a loop changes many rows, and a wait cursor.
+class HeldDrawing {
+public:
+    explicit HeldDrawing(QWidget& widget) : widget_(widget) {
+        widget_.setUpdatesEnabled(false);
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~HeldDrawing() {
+        QGuiApplication::restoreOverrideCursor();
+        widget_.setUpdatesEnabled(true);
+    }
+    HeldDrawing(const HeldDrawing&) = delete;
+    HeldDrawing& operator=(const HeldDrawing&) = delete;
+
+private:
+    QWidget& widget_;
+};
+
+} // namespace
+
+QString EventCommands::DeleteQuestion(const QString& name) {
+    QString quoted = name;
+    if (quoted.size() >= kLongestQuotedName) quoted = quoted.left(kQuotedNameCut) + "...";
+    return QString::fromUtf8(FormatText(IDS_ASK_DELETE_EVENT, {quoted.toStdString()}));
+}
+
+void EventCommands::Delete() {
+    const std::vector<EventRecord> selected = list_.SelectedEvents();
+    if (selected.empty()) return boxes_.Beep();
+    const QString question =
+        selected.size() == 1 ? DeleteQuestion(QString::fromStdString(selected.front().name))
+                             : QString::fromUtf8(FormatText(IDS_ASK_DELETE_EVENTS,
+                                                            {static_cast<int>(selected.size())}));
+    if (!boxes_.AskYesNo(owner_, question, BoxIcon::Warning)) return;
+    HeldDrawing held(list_);
+    for (const EventRecord& e : selected) {
+        const LibraryResult rc = context_.store.RemoveEvent(e.key, e.id);
+        if (rc != LibraryResult::Ok) return boxes_.ReportLibraryError(owner_, rc);
+    }
+}
+
+void EventCommands::SetDisabled(bool on) {
+    std::vector<EventRecord> selected = list_.SelectedEvents();
+    if (selected.empty()) return boxes_.Beep();
+    {
+        HeldDrawing held(list_);
+        for (EventRecord& e : selected) {
+            if (e.Has(kDisabled) == on) continue;
+            const LibraryResult rc = context_.store.SetDisabled(e, on);
+            if (rc != LibraryResult::Ok) {
+                boxes_.ReportLibraryError(owner_, rc);
+                break;
+            }
+        }
+    }
+    list_.DropExcludedRows();
+    list_.viewport()->update();
+}
+
+void EventCommands::Accept() {
+    const std::optional<EventRecord> e = list_.FocusedSelectedEvent();
+    if (!e) return boxes_.Beep();
+    // As the reminder window's Accept: its window closes and the pending entry follows.
+    const LibraryResult rc = context_.store.AcceptListed(e->key, e->id);
+    if (rc != LibraryResult::Ok) boxes_.ReportLibraryError(owner_, rc);
+}
+
+void EventCommands::WakeUp() {
+    const std::optional<EventRecord> e = list_.FocusedSelectedEvent();
+    if (!e) return boxes_.Beep();
+    const LibraryResult rc = context_.store.UnsnoozeStored(e->key, e->id);
+    if (rc != LibraryResult::Ok) boxes_.ReportLibraryError(owner_, rc);
+}
+
+void EventCommands::ChangeType(int typeIndex) {
+    const EventType* type = context_.types.TypeAt(typeIndex);
+    if (!type) return;
+    std::vector<EventRecord> selected = list_.SelectedEvents();
+    if (selected.empty()) return boxes_.Beep();
+    const std::string name = type->name;
+    if (!boxes_.AskYesNo(owner_, QString::fromUtf8(FormatText(IDS_ASK_CHANGE_TYPE, {name})),
+                         BoxIcon::Question))
+        return;
+    {
+        HeldDrawing held(list_);
+        for (EventRecord& e : selected) {
+            const LibraryResult rc = context_.store.ChangeType(e, typeIndex, name);
+            if (rc != LibraryResult::Ok) {
+                boxes_.ReportLibraryError(owner_, rc);
+                break;
+            }
+        }
+    }
+    if (list_.DropExcludedRows() > 0)
+        boxes_.Tell(owner_, Text(IDS_FILTER_HIDES_SOME), BoxIcon::Information);
+}
+
+void EventCommands::Purge() {
+    if (!boxes_.AskYesNo(owner_, Text(IDS_ASK_DELETE_ACCEPTED), BoxIcon::Warning)) return;
+    LibraryResult rc;
+    {
+        HeldDrawing held(list_);
+        // Through the store's deletion that closes each event's reminder window.
+        rc = context_.store.DeleteAccepted();
+    }
+    if (rc != LibraryResult::Ok) boxes_.ReportLibraryError(owner_, rc);
+}
+
+void EventCommands::Copy() {
+    const std::vector<EventRecord> selected = list_.SelectedEvents();
+    if (selected.empty()) return boxes_.Beep();
+    QApplication::clipboard()->setMimeData(
+        EventsMimeData(selected, list_.View().mode, context_.formats, context_.names));
+}
+
+void EventCommands::Paste() {
+    std::vector<EventRecord> events;
+    const LibraryResult read = ReadEvents(QApplication::clipboard()->mimeData(), events);
+    if (read != LibraryResult::Ok) return boxes_.ReportLibraryError(owner_, read);
+    const DateTime now = context_.store.Now();
+    HeldDrawing held(list_);
+    for (EventRecord& e : events) {
+        PreparePastedEvent(e, list_.View(), now, context_.store.Week(), context_.types);
+        const LibraryResult rc = context_.store.StoreNew(e);
+        if (rc != LibraryResult::Ok) return boxes_.ReportLibraryError(owner_, rc);
+    }
+}
+
+} // namespace zm

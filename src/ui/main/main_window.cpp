@@ -1,0 +1,359 @@
+#include "ui/main/main_window.h"
+
+#include "frame/frame_commands.h"
+#include "platform/font_setting.h"
+#include "platform/gui/qt_font.h"
+#include "platform/setting_table.h"
+#include "res/format_text.h"
+#include "res/strings.h"
+#include "ui/calendar/popup_calendar.h"
+#include "ui/common/user_boxes.h"
+#include "ui/common/window_context.h"
+#include "ui/editor/event_editor.h"
+#include "ui/filters/filter_dialogs.h"
+#include "ui/filters/find_bar.h"
+#include "ui/list/event_list_view.h"
+#include "ui/main/event_clipboard.h"
+#include "ui/main/event_commands.h"
+#include "ui/main/program_dialog.h"
+#include "ui/main/window_placement.h"
+#include "ui/properties/event_properties.h"
+#include "ui/transfer/transfer_wizard.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace zm {
+namespace {
+
+QString Text(int id) {
+    return QString::fromUtf8(LoadString(id));
+}
+
+QDate ToQDate(DateTime d) {
+    return QDate(d.Year(), d.Month(), d.Day());
+}
+
+DateTime FromQDate(QDate d) {
+    return DateTime::FromParts(d.year(), d.month(), d.day());
+}
+
+std::string LongDate(DateTime d) {
+    return QLocale().toString(ToQDate(d), QLocale::LongFormat).toStdString();
+}
+
+} // namespace
+
+MainWindow::MainWindow(WindowContext& context, UserBoxes& boxes, ProgramDialogGuard& dialogs,
+                       QWidget* parent)
+    : QMainWindow(parent), context_(context), boxes_(boxes), dialogs_(dialogs) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName("zantimore_32_mainwnd");
+    setWindowTitle(Text(IDS_APP_TITLE));
+    setAccessibleName(Text(IDS_APP_TITLE));
+    setMinimumSize(kMainWindowMinimum.width, kMainWindowMinimum.height);
+    if (context_.rightToLeft) setLayoutDirection(Qt::RightToLeft);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    list_ = new EventListView(context_, central);
+    list_->setAccessibleName(Text(IDS_MAIN_EVENT_LIST));
+    list_->installEventFilter(this);
+    findBar_ = new FindBar(context_, central);
+    findBar_->hide();
+    layout->addWidget(list_, 1);
+    layout->addWidget(findBar_);
+    setCentralWidget(central);
+    commands_ = std::make_unique<EventCommands>(context_, boxes_, *list_, this);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+
+    connect(list_, &EventListView::rowCountChanged, this, &MainWindow::UpdateRowCount);
+    connect(list_, &EventListView::selectedRowsChanged, this, &MainWindow::UpdateCommands);
+    connect(list_, &EventListView::openRequested, this, [this](bool onRow) {
+        if (onRow)
+            Modify();
+        else
+            Carry(MainCommand::New);
+    });
+    connect(list_, &EventListView::contextMenuWanted, this, &MainWindow::ShowContextMenu);
+    connect(findBar_, &FindBar::findRequested, this, &MainWindow::Find);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::UpdateCommands);
+
+    list_->RestoreColumns();
+    RestorePlacement();
+    ApplyStoredFilter();
+    // Today, in the view chosen last anywhere in the program.
+    list_->Refresh(context_.store.Now().Date(), ViewModeFromSetting(context_.options.mainView));
+    UpdateCaption();
+    UpdateRowCount(list_->RowCount());
+    UpdateCommands();
+    connect(&clock_, &QTimer::timeout, this, &MainWindow::UpdateClock);
+    clock_.start(1000);
+    UpdateClock();
+}
+
+MainWindow::~MainWindow() {
+    clock_.stop();
+}
+
+const ListViewState& MainWindow::View() const {
+    return list_->View();
+}
+
+bool MainWindow::FindBarShown() const {
+    return !findBar_->isHidden();
+}
+
+bool MainWindow::TodayIsViewed() const {
+    return View().viewDate.Date() == context_.store.Now().Date();
+}
+
+QString MainWindow::PeriodText() const {
+    return period_->text();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    SavePlacement();
+    list_->SaveColumns();
+    if (calendar_) calendar_->hide();
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == period_ && event->type() == QEvent::MouseButtonPress) {
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            Carry(MainCommand::Calendar);
+            return true;
+        }
+    }
+    if (watched != list_ || event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    // The number pad's plus and minus step the view while the list has the focus.
+    if ((mods & Qt::KeypadModifier) &&
+        (key->key() == Qt::Key_Plus || key->key() == Qt::Key_Minus)) {
+        const bool next = key->key() == Qt::Key_Plus;
+        if ((mods & Qt::ControlModifier) && (mods & Qt::ShiftModifier))
+            Carry(next ? MainCommand::NextYear : MainCommand::PreviousYear);
+        else if (mods & Qt::ControlModifier)
+            Carry(next ? MainCommand::NextMonth : MainCommand::PreviousMonth);
+        else
+            Carry(next ? MainCommand::NextDay : MainCommand::PreviousDay);
+        return true;
+    }
+    if (FindBarShown() && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+        findBar_->FocusInto(key->key() == Qt::Key_Backtab);
+        return true;
+    }
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        Carry((mods & Qt::AltModifier) ? MainCommand::Properties : MainCommand::Modify);
+        return true;
+    }
+    if (key->key() == Qt::Key_Delete && mods == Qt::NoModifier) {
+        Carry(MainCommand::Delete);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- the view ---
+
+void MainWindow::ShowView(ViewMode mode, std::optional<DateTime> date) {
+    HideFindBar();
+    context_.options.mainView = ViewModeSetting(mode);
+    list_->Refresh(date ? std::optional(date->Date()) : std::nullopt, mode);
+    UpdateCaption();
+    UpdateCommands();
+}
+
+void MainWindow::Step(ViewStep step) {
+    if (FindBarShown()) return;
+    list_->Refresh(StepViewDate(View().viewDate, step));
+    UpdateCaption();
+    UpdateCommands();
+}
+
+void MainWindow::UpdateCaption() {
+    ListViewState view = View();
+    if (FindBarShown()) view.searching = true;
+    period_->setText(QString::fromStdString(PeriodCaption(view, context_.names, LongDate)));
+}
+
+void MainWindow::UpdateClock() {
+    clockPane_->setText(
+        QString::fromStdString(context_.formats.FormatDayDateTime(context_.store.Now(), false)));
+}
+
+void MainWindow::UpdateRowCount(int rows) {
+    rowsPane_->setText(QString::number(rows));
+    UpdateCommands();
+}
+
+void MainWindow::CreateStatusBar() {
+    clockPane_ = new QLabel(this);
+    clockPane_->setAccessibleName(Text(IDS_MAIN_STATUS_CLOCK));
+    rowsPane_ = new QLabel(this);
+    rowsPane_->setAccessibleName(Text(IDS_MAIN_STATUS_ROWS));
+    rowsPane_->setMinimumWidth(fontMetrics().horizontalAdvance("00000"));
+    rowsPane_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    statusBar()->addWidget(clockPane_, 1);
+    statusBar()->addPermanentWidget(rowsPane_);
+}
+
+// --- placement ---
+
+void MainWindow::RestorePlacement() {
+    std::optional<Rect> stored;
+    if (const auto bytes = ReadBytes(context_.settings, SettingId::MainWindowRect))
+        stored = UnpackWindowRect(*bytes);
+    const Rect r = PlaceMainWindow(stored, context_.workArea.Screens());
+    setGeometry(r.x, r.y, r.width, r.height);
+    if (ReadBool(context_.settings, SettingId::MainWindowMaximised))
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::SavePlacement() {
+    const bool maximised = isMaximized();
+    const QRect normal = maximised ? normalGeometry() : geometry();
+    if (normal.isValid()) {
+        const auto bytes =
+            PackWindowRect({normal.x(), normal.y(), normal.width(), normal.height()});
+        WriteBytes(context_.settings, SettingId::MainWindowRect, bytes);
+    }
+    WriteBool(context_.settings, SettingId::MainWindowMaximised, maximised);
+}
+
+// --- filters and find ---
+
+void MainWindow::ApplyStoredFilter() {
+    context_.types.SelectFilter(ReadText(context_.settings, SettingId::ActiveFilter));
+}
+
+void MainWindow::ApplyFilter(const std::string& name) {
+    WriteText(context_.settings, SettingId::ActiveFilter, name);
+    context_.types.SelectFilter(name);
+    HideFindBar();
+    list_->FilterChanged();
+    UpdateCaption();
+    UpdateCommands();
+}
+
+void MainWindow::DefineFilters() {
+    if (dialogs_.Open()) {
+        boxes_.Beep();
+        return dialogs_.Raise();
+    }
+    bool changed = false;
+    {
+        ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+        changed = zm::DefineFilters(context_, boxes_, this);
+    }
+    if (!changed) return;
+    // The filters were edited: the active one is selected again by its name.
+    ApplyStoredFilter();
+    list_->FilterChanged();
+    UpdateCaption();
+    UpdateCommands();
+}
+
+void MainWindow::ToggleFindBar() {
+    if (FindBarShown()) {
+        HideFindBar();
+        list_->Refresh();
+    } else {
+        findBar_->show();
+        findBar_->FocusInto();
+    }
+    UpdateCaption();
+    UpdateCommands();
+}
+
+void MainWindow::HideFindBar() {
+    if (!FindBarShown()) return;
+    const bool hadFocus = findBar_->isAncestorOf(QApplication::focusWidget());
+    findBar_->hide();
+    if (hadFocus) list_->setFocus();
+}
+
+void MainWindow::Find(const QString& text, bool matchCase) {
+    list_->Search(text.toStdString(), matchCase);
+    UpdateCaption();
+    if (list_->RowCount() == 0) {
+        boxes_.Tell(this, QString::fromUtf8(FormatText(IDS_FIND_NOT_FOUND, {text.toStdString()})),
+                    BoxIcon::Information);
+        findBar_->FocusInto();
+    } else {
+        list_->setFocus();
+    }
+    UpdateCommands();
+}
+
+// --- dialogs ---
+
+void MainWindow::DropCalendar() {
+    if (FindBarShown()) return;
+    if (!calendar_) {
+        calendar_ = new PopupCalendar(context_, this);
+        connect(calendar_, &PopupCalendar::dateChosen, this,
+                [this](QDate date) { ShowView(View().mode, FromQDate(date)); });
+        connect(calendar_, &PopupCalendar::newEventRequested, this, [this](QDate date, int type) {
+            if (newEvent) newEvent(type, FromQDate(date));
+        });
+    }
+    calendar_->ShowAt(period_->mapToGlobal(QPoint(0, period_->height())), ToQDate(View().viewDate));
+}
+
+bool MainWindow::RunEditor(const EditorRequest& request) {
+    if (dialogs_.Open()) {
+        boxes_.Beep();
+        dialogs_.Raise();
+        return false;
+    }
+    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::EventEditor, request.event.key);
+    return EditEvent(context_, boxes_, request, this);
+}
+
+void MainWindow::Modify() {
+    const std::optional<EventRecord> e = list_->FocusedSelectedEvent();
+    if (!e) return boxes_.Beep();
+    EditorRequest request;
+    request.event = *e;
+    request.isNew = false;
+    RunEditor(request);
+}
+
+void MainWindow::ShowProperties() {
+    const std::optional<EventRecord> e = list_->FocusedSelectedEvent();
+    if (!e) return boxes_.Beep();
+    if (dialogs_.Open()) {
+        boxes_.Beep();
+        return dialogs_.Raise();
+    }
+    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+    ShowEventProperties(context_, *e, this);
+}
+
+void MainWindow::RunTransfer() {
+    if (dialogs_.Open()) {
+        boxes_.Beep();
+        return dialogs_.Raise();
+    }
+    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+    RunTransferWizard(context_, boxes_, this);
+}
+
+} // namespace zm

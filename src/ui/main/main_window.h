@@ -1,0 +1,170 @@
+#pragma once
+// The program's visible window: the menus, the toolbar with the period caption beside it, the
+// event list, the find bar shown on demand and the status bar with a clock and the row count.
+// It exists only while it is shown; closing it destroys it.
+
+#include "list/list_view_state.h"
+#include "model/event_record.h"
+#include "ui/main/command_states.h"
+#include "ui/main/view_period.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace zm {
+
+struct WindowContext;
+struct EditorRequest;
+class UserBoxes;
+class EventListView;
+class EventCommands;
+class FindBar;
+class PopupCalendar;
+class ProgramDialogGuard;
+
+// The commands of the menus, the toolbar and the keys.
+enum class MainCommand : uint8_t {
+    New,
+    Modify,
+    Properties,
+    Delete,
+    Enable,
+    Disable,
+    Accept,
+    WakeUp,
+    Purge,
+    Copy,
+    Paste,
+    SelectAll,
+    Today,
+    Day,
+    Week,
+    Month,
+    All,
+    PreviousDay,
+    NextDay,
+    PreviousMonth,
+    NextMonth,
+    PreviousYear,
+    NextYear,
+    Calendar,
+    Find,
+    DefineFilters,
+    RemoveFiltering,
+    Transfer,
+    Print,
+    PrintPreview,
+    PageSetup,
+    CloseWindow,
+    Stopwatch,
+    Countdown,
+    Preferences,
+    HelpTopics,
+    WebPage,
+    About,
+    ButtonsOnly,
+    TextOnly,
+    ButtonsAndText,
+    CustomizeToolbar,
+};
+
+// The toolbar's label modes, as the settings store them.
+enum class ToolbarLabels : uint8_t { ButtonsOnly, TextOnly, ButtonsAndText };
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(WindowContext& context, UserBoxes& boxes, ProgramDialogGuard& dialogs,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    EventListView& List() { return *list_; }
+    const ListViewState& View() const;
+    // Shows the mode (the find bar goes) on the view date, or on `date` when given.
+    void ShowView(ViewMode mode, std::optional<DateTime> date = std::nullopt);
+    // Runs the event editor owned by this window; true when it stored the event.
+    bool RunEditor(const EditorRequest& request);
+
+    QAction* Action(MainCommand command) const;
+    CommandStates States() const;
+    QString PeriodText() const;
+    QToolBar& ToolBar() { return *toolBar_; }
+    bool FindBarShown() const;
+
+    // Carried out by the program: a new event of the type (-1 none) on a day (none: the view's
+    // day, or today in the All view), and the resident frame's commands.
+    std::function<void(int typeIndex, std::optional<DateTime> day)> newEvent;
+    std::function<void(uint32_t command)> frameCommand;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // main_window_menus.cpp
+    void CreateActions();
+    QAction* MakeAction(MainCommand command, int text, const QKeySequence& key = {});
+    void CreateMenus();
+    void FillTypeMenu(QMenu& menu, bool changeType);
+    void FillFilterMenu(QMenu& menu);
+    void ShowContextMenu(QPoint globalPos, bool onRow);
+    void Carry(MainCommand command);
+    void UpdateCommands();
+
+    // main_window_toolbar.cpp
+    void CreateToolBar();
+    void ApplyToolbarLabels(ToolbarLabels labels);
+    void ApplyHiddenButtons();
+    void CustomizeToolbar();
+    void ShowToolbarMenu(QPoint globalPos);
+
+    void CreateStatusBar();
+    void RestorePlacement();
+    void SavePlacement();
+    void ApplyStoredFilter();
+    void ApplyFilter(const std::string& name);
+    void DefineFilters();
+    void Step(ViewStep step);
+    void ToggleFindBar();
+    void HideFindBar();
+    void Find(const QString& text, bool matchCase);
+    void DropCalendar();
+    void Modify();
+    void ShowProperties();
+    void RunTransfer();
+    void UpdateCaption();
+    void UpdateClock();
+    void UpdateRowCount(int rows);
+    bool TodayIsViewed() const;
+
+    WindowContext& context_;
+    UserBoxes& boxes_;
+    ProgramDialogGuard& dialogs_;
+    EventListView* list_ = nullptr;
+    FindBar* findBar_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* period_ = nullptr;
+    QLabel* clockPane_ = nullptr;
+    QLabel* rowsPane_ = nullptr;
+    PopupCalendar* calendar_ = nullptr;
+    QMenu* toolbarMenu_ = nullptr;
+    QMenu* newMenu_ = nullptr;
+    QMenu* changeTypeMenu_ = nullptr;
+    QMenu* filterMenu_ = nullptr;
+    std::vector<QAction*> toolbarButtons_;
+    std::map<MainCommand, QAction*> actions_;
+    std::unique_ptr<EventCommands> commands_;
+    QTimer clock_;
+};
+
+} // namespace zm

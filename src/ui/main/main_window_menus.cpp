@@ -1,0 +1,440 @@
+// The main window's commands: their menu items and keys, the context menus, what each does,
+// and when each can be used.
+
+#include "frame/frame_commands.h"
+#include "res/strings.h"
+#include "store/types/type_list.h"
+#include "ui/common/user_boxes.h"
+#include "ui/common/window_context.h"
+#include "ui/list/event_list_view.h"
+#include "ui/main/event_clipboard.h"
+#include "ui/main/event_commands.h"
+#include "ui/main/main_icons.h"
+#include "ui/main/main_window.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace zm {
+namespace {
+
+QString Text(int id) {
+    return QString::fromUtf8(LoadString(id));
+}
+
+// The accessible name of a menu text: without its mnemonic marks and dots.
+QString Plain(QString text) {
+    text.remove('&');
+    if (text.endsWith("...")) text.chop(3);
+    return text;
+}
+
+// The type menus' commands, as the resident frame numbers them.
+constexpr int kCmdFirstChangeType = 32914;
+
+} // namespace
+
+QAction* MainWindow::MakeAction(MainCommand command, int text, const QKeySequence& key) {
+    auto* action = new QAction(CommandIcon(command), Text(text), this);
+    if (!key.isEmpty()) action->setShortcut(key);
+    action->setToolTip(Plain(Text(text)));
+    action->setIconVisibleInMenu(true);
+    connect(action, &QAction::triggered, this, [this, command] { Carry(command); });
+    actions_[command] = action;
+    return action;
+}
+
+QAction* MainWindow::Action(MainCommand command) const {
+    const auto found = actions_.find(command);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::CreateActions() {
+    using C = MainCommand;
+    MakeAction(C::New, IDS_MAIN_MENU_NEW_EVENT, QKeySequence(Qt::CTRL | Qt::Key_N));
+    // Enter, Alt+Enter and Del act on the list only (the find bar keeps its own keys).
+    MakeAction(C::Modify, IDS_MENU_MODIFY)->setText(Text(IDS_MENU_MODIFY) + "\tEnter");
+    MakeAction(C::Properties, IDS_MENU_PROPERTIES)
+        ->setText(Text(IDS_MENU_PROPERTIES) + "\tAlt+Enter");
+    MakeAction(C::Delete, IDS_MENU_DELETE)->setText(Text(IDS_MENU_DELETE) + "\tDel");
+    MakeAction(C::Enable, IDS_MENU_ENABLE);
+    MakeAction(C::Disable, IDS_MENU_DISABLE);
+    MakeAction(C::Accept, IDS_MENU_ACCEPT);
+    MakeAction(C::WakeUp, IDS_MENU_WAKE_UP);
+    MakeAction(C::Purge, IDS_MAIN_MENU_PURGE);
+    MakeAction(C::Copy, IDS_MENU_COPY)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    MakeAction(C::Paste, IDS_MENU_PASTE)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+    MakeAction(C::SelectAll, IDS_MENU_SELECT_ALL, QKeySequence(Qt::CTRL | Qt::Key_A));
+    MakeAction(C::Today, IDS_MAIN_MENU_TODAY, QKeySequence(Qt::CTRL | Qt::Key_T));
+    MakeAction(C::Day, IDS_MAIN_MENU_DAY, QKeySequence(Qt::CTRL | Qt::Key_D));
+    MakeAction(C::Week, IDS_MAIN_MENU_WEEK, QKeySequence(Qt::CTRL | Qt::Key_W));
+    MakeAction(C::Month, IDS_MAIN_MENU_MONTH, QKeySequence(Qt::CTRL | Qt::Key_M));
+    MakeAction(C::All, IDS_MAIN_MENU_ALL, QKeySequence(Qt::CTRL | Qt::Key_L));
+    for (const C c : {C::Today, C::Day, C::Week, C::Month, C::All})
+        Action(c)->setCheckable(true);
+    // The number pad's keys are caught while the list has the focus (eventFilter).
+    MakeAction(C::PreviousDay, IDS_MAIN_MENU_PREVIOUS_DAY)
+        ->setText(Text(IDS_MAIN_MENU_PREVIOUS_DAY) + "\tNum-");
+    MakeAction(C::NextDay, IDS_MAIN_MENU_NEXT_DAY)
+        ->setText(Text(IDS_MAIN_MENU_NEXT_DAY) + "\tNum+");
+    MakeAction(C::PreviousMonth, IDS_MAIN_MENU_PREVIOUS_MONTH)
+        ->setText(Text(IDS_MAIN_MENU_PREVIOUS_MONTH) + "\tCtrl+Num-");
+    MakeAction(C::NextMonth, IDS_MAIN_MENU_NEXT_MONTH)
+        ->setText(Text(IDS_MAIN_MENU_NEXT_MONTH) + "\tCtrl+Num+");
+    MakeAction(C::PreviousYear, IDS_MAIN_MENU_PREVIOUS_YEAR)
+        ->setText(Text(IDS_MAIN_MENU_PREVIOUS_YEAR) + "\tCtrl+Shift+Num-");
+    MakeAction(C::NextYear, IDS_MAIN_MENU_NEXT_YEAR)
+        ->setText(Text(IDS_MAIN_MENU_NEXT_YEAR) + "\tCtrl+Shift+Num+");
+    MakeAction(C::Calendar, IDS_MAIN_MENU_CALENDAR)
+        ->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Down), QKeySequence(Qt::Key_F4)});
+    MakeAction(C::Find, IDS_MAIN_MENU_FIND, QKeySequence(Qt::ALT | Qt::Key_F3))->setCheckable(true);
+    MakeAction(C::DefineFilters, IDS_FILTER_MENU_DEFINE,
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    MakeAction(C::RemoveFiltering, IDS_FILTER_REMOVE);
+    MakeAction(C::Transfer, IDS_MAIN_MENU_TRANSFER);
+    MakeAction(C::Print, IDS_MENU_PRINT, QKeySequence(Qt::CTRL | Qt::Key_P));
+    MakeAction(C::PrintPreview, IDS_MAIN_MENU_PRINT_PREVIEW);
+    MakeAction(C::PageSetup, IDS_MAIN_MENU_PAGE_SETUP);
+    MakeAction(C::CloseWindow, IDS_MENU_CLOSE_WINDOW);
+    MakeAction(C::Stopwatch, IDS_TRAY_STOPWATCH);
+    MakeAction(C::Countdown, IDS_TRAY_COUNTDOWN);
+    MakeAction(C::Preferences, IDS_TRAY_PREFERENCES);
+    MakeAction(C::HelpTopics, IDS_TRAY_HELP_TOPICS);
+    MakeAction(C::WebPage, IDS_TRAY_WEB);
+    MakeAction(C::About, IDS_TRAY_ABOUT);
+    auto* labels = new QActionGroup(this);
+    for (const auto& [c, text] : {std::pair{C::ButtonsOnly, IDS_TOOLBAR_BUTTONS_ONLY},
+                                  std::pair{C::TextOnly, IDS_TOOLBAR_TEXT_ONLY},
+                                  std::pair{C::ButtonsAndText, IDS_TOOLBAR_BUTTONS_AND_TEXT}}) {
+        QAction* a = MakeAction(c, text);
+        a->setCheckable(true);
+        labels->addAction(a);
+    }
+    MakeAction(C::CustomizeToolbar, IDS_MENU_CUSTOMIZE);
+    // Printing is not offered by this program.
+    for (const C c : {C::Print, C::PrintPreview, C::PageSetup})
+        Action(c)->setEnabled(false);
+    for (const auto& [c, action] : actions_)
+        action->setObjectName(Plain(action->text()));
+}
+
+void MainWindow::CreateMenus() {
+    using C = MainCommand;
+    auto menu = [this](int title) {
+        QMenu* m = menuBar()->addMenu(Text(title));
+        m->setAccessibleName(Plain(Text(title)));
+        connect(m, &QMenu::aboutToShow, this, &MainWindow::UpdateCommands);
+        return m;
+    };
+    QMenu* file = menu(IDS_MAIN_MENU_FILE);
+    newMenu_ = file->addMenu(CommandIcon(C::New), Text(IDS_TRAY_NEW));
+    newMenu_->setAccessibleName(Plain(Text(IDS_TRAY_NEW)));
+    connect(newMenu_, &QMenu::aboutToShow, this, [this] { FillTypeMenu(*newMenu_, false); });
+    file->addActions({Action(C::Modify), Action(C::Properties), Action(C::Delete)});
+    file->addSeparator();
+    file->addAction(Action(C::Transfer));
+    file->addSeparator();
+    file->addActions({Action(C::Print), Action(C::PrintPreview), Action(C::PageSetup)});
+    file->addSeparator();
+    file->addAction(Action(C::CloseWindow));
+
+    QMenu* edit = menu(IDS_MAIN_MENU_EDIT);
+    edit->addActions({Action(C::Copy), Action(C::Paste), Action(C::SelectAll)});
+    edit->addSeparator();
+    edit->addActions({Action(C::Enable), Action(C::Disable), Action(C::Accept), Action(C::WakeUp)});
+    changeTypeMenu_ = edit->addMenu(Text(IDS_MENU_CHANGE_TYPE));
+    changeTypeMenu_->setAccessibleName(Plain(Text(IDS_MENU_CHANGE_TYPE)));
+    connect(changeTypeMenu_, &QMenu::aboutToShow, this,
+            [this] { FillTypeMenu(*changeTypeMenu_, true); });
+    edit->addSeparator();
+    edit->addAction(Action(C::Purge));
+
+    QMenu* view = menu(IDS_MAIN_MENU_VIEW);
+    view->addAction(Action(C::Today));
+    view->addSeparator();
+    view->addActions({Action(C::Day), Action(C::Week), Action(C::Month), Action(C::All)});
+    view->addSeparator();
+    view->addActions({Action(C::PreviousDay), Action(C::NextDay), Action(C::PreviousMonth),
+                      Action(C::NextMonth), Action(C::PreviousYear), Action(C::NextYear)});
+    view->addSeparator();
+    view->addActions({Action(C::Calendar), Action(C::Find)});
+    filterMenu_ = view->addMenu(Text(IDS_FILTER_MENU_CURRENT));
+    filterMenu_->setAccessibleName(Plain(Text(IDS_FILTER_MENU_CURRENT)));
+    connect(filterMenu_, &QMenu::aboutToShow, this, [this] { FillFilterMenu(*filterMenu_); });
+    view->addSeparator();
+    toolbarMenu_ = view->addMenu(Text(IDS_MAIN_MENU_TOOLBAR));
+    toolbarMenu_->setAccessibleName(Plain(Text(IDS_MAIN_MENU_TOOLBAR)));
+    toolbarMenu_->addActions(
+        {Action(C::ButtonsOnly), Action(C::TextOnly), Action(C::ButtonsAndText)});
+    toolbarMenu_->addSeparator();
+    toolbarMenu_->addAction(Action(C::CustomizeToolbar));
+
+    QMenu* tools = menu(IDS_MAIN_MENU_TOOLS);
+    tools->addActions({Action(C::Stopwatch), Action(C::Countdown)});
+    tools->addSeparator();
+    tools->addAction(Action(C::Preferences));
+
+    QMenu* help = menu(IDS_TRAY_HELP);
+    help->addAction(Action(C::HelpTopics));
+    help->addSeparator();
+    help->addAction(Action(C::WebPage));
+    help->addSeparator();
+    help->addAction(Action(C::About));
+
+    // The keys of the menus work wherever the focus is in the window.
+    addActions(menuBar()->actions());
+}
+
+void MainWindow::FillTypeMenu(QMenu& menu, bool changeType) {
+    menu.clear();
+    const bool enabled = !changeType || States().remove;
+    for (size_t i = 0; i < context_.types.TypeCount(); ++i) {
+        const int index = static_cast<int>(i);
+        QAction* a = menu.addAction(TypeIcon(context_.types, index),
+                                    QString::fromStdString(context_.types.Types()[i].name));
+        a->setObjectName(QString::number(
+            (changeType ? kCmdFirstChangeType : static_cast<int>(kCmdFirstNewOfType)) + index));
+        a->setEnabled(enabled);
+        if (changeType)
+            connect(a, &QAction::triggered, this, [this, index] { commands_->ChangeType(index); });
+        else
+            connect(a, &QAction::triggered, this, [this, index] {
+                if (newEvent) newEvent(index, std::nullopt);
+            });
+    }
+    menu.addSeparator();
+    QAction* customize = menu.addAction(Text(IDS_MENU_CUSTOMIZE));
+    connect(customize, &QAction::triggered, this, [this] {
+        if (frameCommand) frameCommand(kCmdCustomizeTypes);
+    });
+}
+
+void MainWindow::FillFilterMenu(QMenu& menu) {
+    menu.clear();
+    const std::string& active = context_.types.ActiveFilterName();
+    for (const TypeFilter& filter : context_.types.Filters()) {
+        QAction* a = menu.addAction(QString::fromStdString(filter.name));
+        a->setCheckable(true);
+        a->setChecked(!active.empty() && filter.name == active);
+        const std::string name = filter.name;
+        connect(a, &QAction::triggered, this, [this, name] { ApplyFilter(name); });
+    }
+    if (!context_.types.Filters().empty()) menu.addSeparator();
+    menu.addAction(Action(MainCommand::DefineFilters));
+    menu.addAction(Action(MainCommand::RemoveFiltering));
+    UpdateCommands();
+}
+
+void MainWindow::ShowContextMenu(QPoint globalPos, bool onRow) {
+    using C = MainCommand;
+    UpdateCommands();
+    QMenu menu(this);
+    menu.setAccessibleName(Text(IDS_MAIN_EVENT_LIST));
+    if (!onRow) {
+        // "Sel No": a new event of each type, then paste and select all.
+        FillTypeMenu(menu, false);
+        menu.addSeparator();
+        menu.addActions({Action(C::Paste), Action(C::SelectAll)});
+    } else {
+        menu.addActions({Action(C::Modify), Action(C::Properties), Action(C::Delete),
+                         Action(C::Enable), Action(C::Disable), Action(C::Accept),
+                         Action(C::WakeUp)});
+        QMenu* types = menu.addMenu(Text(IDS_MENU_CHANGE_TYPE));
+        types->setAccessibleName(Plain(Text(IDS_MENU_CHANGE_TYPE)));
+        FillTypeMenu(*types, true);
+        menu.addSeparator();
+        menu.addActions({Action(C::Copy), Action(C::Paste), Action(C::SelectAll)});
+    }
+    menu.exec(globalPos);
+}
+
+void MainWindow::Carry(MainCommand command) {
+    using C = MainCommand;
+    const CommandStates can = States();
+    auto frame = [this](uint32_t c) {
+        if (frameCommand) frameCommand(c);
+    };
+    switch (command) {
+    case C::New:
+        if (newEvent) newEvent(-1, std::nullopt);
+        break;
+    case C::Modify:
+        Modify();
+        break;
+    case C::Properties:
+        ShowProperties();
+        break;
+    case C::Delete:
+        commands_->Delete();
+        break;
+    case C::Enable:
+        if (can.enable) commands_->SetDisabled(false);
+        break;
+    case C::Disable:
+        if (can.disable) commands_->SetDisabled(true);
+        break;
+    case C::Accept:
+        if (can.accept) commands_->Accept();
+        break;
+    case C::WakeUp:
+        if (can.wakeUp) commands_->WakeUp();
+        break;
+    case C::Purge:
+        commands_->Purge();
+        break;
+    case C::Copy:
+        commands_->Copy();
+        break;
+    case C::Paste:
+        commands_->Paste();
+        break;
+    case C::SelectAll:
+        list_->selectAll();
+        break;
+    case C::Today:
+        ShowView(ViewMode::Day, context_.store.Now().Date());
+        break;
+    case C::Day:
+        ShowView(ViewMode::Day);
+        break;
+    case C::Week:
+        ShowView(ViewMode::Week);
+        break;
+    case C::Month:
+        ShowView(ViewMode::Month);
+        break;
+    case C::All:
+        ShowView(ViewMode::All);
+        break;
+    case C::PreviousDay:
+        Step(ViewStep::PreviousDay);
+        break;
+    case C::NextDay:
+        Step(ViewStep::NextDay);
+        break;
+    case C::PreviousMonth:
+        Step(ViewStep::PreviousMonth);
+        break;
+    case C::NextMonth:
+        Step(ViewStep::NextMonth);
+        break;
+    case C::PreviousYear:
+        Step(ViewStep::PreviousYear);
+        break;
+    case C::NextYear:
+        Step(ViewStep::NextYear);
+        break;
+    case C::Calendar:
+        DropCalendar();
+        break;
+    case C::Find:
+        ToggleFindBar();
+        break;
+    case C::DefineFilters:
+        if (can.navigate) DefineFilters();
+        break;
+    case C::RemoveFiltering:
+        ApplyFilter("");
+        break;
+    case C::Transfer:
+        RunTransfer();
+        break;
+    case C::Print:
+    case C::PrintPreview:
+    case C::PageSetup:
+        boxes_.Beep();
+        break;
+    case C::CloseWindow:
+        close();
+        break;
+    case C::Stopwatch:
+        frame(kCmdStopwatch);
+        break;
+    case C::Countdown:
+        frame(kCmdCountdown);
+        break;
+    case C::Preferences:
+        frame(kCmdPreferences);
+        break;
+    case C::HelpTopics:
+        frame(kCmdHelpTopics);
+        break;
+    case C::WebPage:
+        frame(kCmdWebPage);
+        break;
+    case C::About:
+        frame(kCmdAbout);
+        break;
+    case C::ButtonsOnly:
+        ApplyToolbarLabels(ToolbarLabels::ButtonsOnly);
+        break;
+    case C::TextOnly:
+        ApplyToolbarLabels(ToolbarLabels::TextOnly);
+        break;
+    case C::ButtonsAndText:
+        ApplyToolbarLabels(ToolbarLabels::ButtonsAndText);
+        break;
+    case C::CustomizeToolbar:
+        CustomizeToolbar();
+        break;
+    }
+    UpdateCommands();
+}
+
+CommandStates MainWindow::States() const {
+    const std::vector<EventRecord> selected = list_->SelectedEvents();
+    const std::optional<EventRecord> focused = list_->FocusedSelectedEvent();
+    CommandFacts facts;
+    facts.rows = list_->RowCount();
+    facts.selected = &selected;
+    facts.focused = focused ? &*focused : nullptr;
+    facts.clipboardHasEvents = HoldsEvents(QApplication::clipboard()->mimeData());
+    facts.findBarShown = FindBarShown();
+    facts.mode = View().mode;
+    facts.viewIsToday = TodayIsViewed();
+    return EvaluateCommands(facts);
+}
+
+void MainWindow::UpdateCommands() {
+    if (!list_ || actions_.empty()) return;
+    using C = MainCommand;
+    const CommandStates s = States();
+    const std::pair<C, bool> enabling[] = {
+        {C::Delete, s.remove},
+        {C::Copy, s.copy},
+        {C::Paste, s.paste},
+        {C::SelectAll, s.selectAll},
+        {C::Modify, s.modify},
+        {C::Properties, s.modify},
+        {C::Accept, s.accept},
+        {C::WakeUp, s.wakeUp},
+        {C::Enable, s.enable},
+        {C::Disable, s.disable},
+        {C::PreviousDay, s.navigate},
+        {C::NextDay, s.navigate},
+        {C::PreviousMonth, s.navigate},
+        {C::NextMonth, s.navigate},
+        {C::PreviousYear, s.navigate},
+        {C::NextYear, s.navigate},
+        {C::Calendar, s.navigate},
+        {C::DefineFilters, s.navigate},
+        {C::RemoveFiltering, !context_.types.ActiveFilterName().empty()},
+    };
+    for (const auto& [c, on] : enabling)
+        Action(c)->setEnabled(on);
+    if (changeTypeMenu_) changeTypeMenu_->setEnabled(s.remove);
+    const std::pair<C, bool> checks[] = {{C::Today, s.checkToday}, {C::Day, s.checkDay},
+                                         {C::Week, s.checkWeek},   {C::Month, s.checkMonth},
+                                         {C::All, s.checkAll},     {C::Find, s.checkFind}};
+    for (const auto& [c, on] : checks)
+        Action(c)->setChecked(on);
+}
+
+} // namespace zm

@@ -1,0 +1,139 @@
+#include "ui/main/program_windows.h"
+
+#include "frame/frame_commands.h"
+#include "ui/calendar/popup_calendar.h"
+#include "ui/common/user_boxes.h"
+#include "ui/common/window_context.h"
+#include "ui/editor/event_editor.h"
+#include "ui/list/event_list_view.h"
+#include "ui/main/main_window.h"
+
+namespace zm {
+namespace {
+
+DateTime FromQDate(QDate d) {
+    return DateTime::FromParts(d.year(), d.month(), d.day());
+}
+
+} // namespace
+
+ProgramWindows::ProgramWindows(WindowContext& context, UserBoxes& boxes, QObject* parent)
+    : QObject(parent), context_(context), boxes_(boxes), dialogs_(context.reminders) {}
+
+ProgramWindows::~ProgramWindows() {
+    CloseAll();
+    delete calendar_;
+}
+
+void ProgramWindows::OpenMainWindow() {
+    if (main_) {
+        if (main_->isMinimized()) main_->showNormal();
+        main_->show();
+        main_->raise();
+        main_->activateWindow();
+        // A dialog of the window comes forward over it.
+        if (dialogs_.Open()) dialogs_.Raise();
+        return;
+    }
+    if (dialogs_.Open()) {
+        boxes_.Beep();
+        return dialogs_.Raise();
+    }
+    main_ = new MainWindow(context_, boxes_, dialogs_);
+    main_->newEvent = [this](int typeIndex, std::optional<DateTime> day) {
+        NewEventOn(typeIndex, day);
+    };
+    main_->frameCommand = [this](uint32_t command) {
+        if (frameCommand) frameCommand(command);
+    };
+    connect(main_, &QObject::destroyed, this, [this] {
+        if (mainWindowClosed) mainWindowClosed();
+    });
+    main_->show();
+    main_->activateWindow();
+    main_->List().setFocus();
+}
+
+void ProgramWindows::NewEvent(int typeIndex) {
+    NewEventOn(typeIndex, std::nullopt);
+}
+
+void ProgramWindows::NewEventOn(int typeIndex, std::optional<DateTime> day) {
+    if (dialogs_.Open()) {
+        boxes_.Beep();
+        return dialogs_.Raise();
+    }
+    if (typeIndex < 0 && context_.types.TypeCount() > 0) typeIndex = 0;
+    DateTime date = context_.store.Now().Date();
+    if (day)
+        date = day->Date();
+    else if (main_ && main_->View().mode != ViewMode::All)
+        date = main_->View().viewDate.Date();
+    RunEditor(NewEventFor(context_, typeIndex, date), true, false);
+}
+
+void ProgramWindows::EditStored(const EventRecord& event, bool topMost) {
+    if (dialogs_.Open()) {
+        boxes_.Beep();
+        return dialogs_.Raise();
+    }
+    RunEditor(event, false, topMost);
+}
+
+bool ProgramWindows::RunEditor(const EventRecord& event, bool isNew, bool topMost) {
+    EditorRequest request;
+    request.event = event;
+    request.isNew = isNew;
+    request.topMost = topMost;
+    // Owned by the main window when it is open.
+    if (main_) return main_->RunEditor(request);
+    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::EventEditor, event.key);
+    return EditEvent(context_, boxes_, request, nullptr);
+}
+
+void ProgramWindows::OpenPreferences(PreferencesForm) {
+    boxes_.Beep();
+}
+
+void ProgramWindows::OpenStopwatch() {
+    boxes_.Beep();
+}
+
+void ProgramWindows::OpenCountdown() {
+    boxes_.Beep();
+}
+
+void ProgramWindows::OpenCalendar(ClickPoint at) {
+    if (!calendar_) {
+        calendar_ = new PopupCalendar(context_);
+        // The calendar is hidden, never destroyed, by what it reports.
+        connect(calendar_, &PopupCalendar::dateChosen, this, [this](QDate date) {
+            calendar_->hide();
+            NewEventOn(-1, FromQDate(date));
+        });
+        connect(calendar_, &PopupCalendar::newEventRequested, this,
+                [this](QDate date, int typeIndex) {
+                    calendar_->hide();
+                    NewEventOn(typeIndex, FromQDate(date));
+                });
+        connect(calendar_, &PopupCalendar::dismissed, this, [this](bool byClick) {
+            calendar_->hide();
+            if (byClick && calendarConsumedClick) calendarConsumedClick();
+        });
+    }
+    if (main_) {
+        main_->raise();
+    }
+    calendar_->ShowForFrame(at, clockWindow ? clockWindow() : nullptr);
+}
+
+void ProgramWindows::CloseAll() {
+    if (calendar_) calendar_->hide();
+    if (main_) {
+        // Closing stores its placement and columns; it is destroyed at once.
+        main_->close();
+        delete main_;
+    }
+}
+
+} // namespace zm

@@ -1,0 +1,72 @@
+#pragma once
+// The windows the resident frame opens: the main window (made when asked for, destroyed when
+// closed), the event editor for a new event, and the pop-up calendar (made once, then shown and
+// hidden). The preferences, the stopwatch and the countdown timer sound the exclamation beep.
+
+#include "ui/calendar/popup_calendar.h"
+#include "ui/frame/window_commands.h"
+#include "ui/main/main_window.h"
+#include "ui/main/program_dialog.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace zm {
+
+struct WindowContext;
+struct EventRecord;
+class DateTime;
+class UserBoxes;
+
+class ProgramWindows final : public QObject, public WindowCommands {
+    Q_OBJECT
+public:
+    ProgramWindows(WindowContext& context, UserBoxes& boxes, QObject* parent = nullptr);
+    ~ProgramWindows() override;
+
+    void OpenMainWindow() override;
+    void NewEvent(int typeIndex) override;
+    void OpenPreferences(PreferencesForm form) override;
+    void OpenStopwatch() override;
+    void OpenCountdown() override;
+    void OpenCalendar(ClickPoint at) override;
+    bool MainWindowOpen() const override { return !main_.isNull(); }
+    bool HasMainWindow() const override { return true; }
+    bool ProgramDialogOpen() const override { return dialogs_.Open(); }
+    void RaiseProgramDialog() override { dialogs_.Raise(); }
+    void CloseAll() override;
+
+    // A new event of the type on a day (none: the main window's day, or today while it is
+    // closed or shows all events).
+    void NewEventOn(int typeIndex, std::optional<DateTime> day);
+    // The reminder window's "Open...": the editor on the stored event.
+    void EditStored(const EventRecord& event, bool topMost);
+
+    MainWindow* Main() const { return main_; }
+    PopupCalendar* Calendar() const { return calendar_; }
+    ProgramDialogGuard& Dialogs() { return dialogs_; }
+
+    // The frame's commands (a new event of a type, the preferences, help, about).
+    std::function<void(uint32_t command)> frameCommand;
+    // The calendar took a click outside it: the clock's next click opens nothing.
+    std::function<void()> calendarConsumedClick;
+    // The floating clock's window, for the calendar opened at the clock; null while none.
+    std::function<const QWidget*()> clockWindow;
+    // The main window went: the program gives memory back.
+    std::function<void()> mainWindowClosed;
+
+private:
+    bool RunEditor(const EventRecord& event, bool isNew, bool topMost);
+
+    WindowContext& context_;
+    UserBoxes& boxes_;
+    ProgramDialogGuard dialogs_;
+    QPointer<MainWindow> main_;
+    QPointer<PopupCalendar> calendar_;
+};
+
+} // namespace zm
