@@ -44,6 +44,26 @@ private:
 
 } // namespace
 
+std::vector<EventRecord> EventListSelection::SelectedEvents() const {
+    return list_.SelectedEvents();
+}
+
+std::optional<EventRecord> EventListSelection::FocusedSelectedEvent() const {
+    return list_.FocusedSelectedEvent();
+}
+
+const ListViewState& EventListSelection::View() const {
+    return list_.View();
+}
+
+int EventListSelection::DropExcludedRows() {
+    return list_.DropExcludedRows();
+}
+
+QWidget& EventListSelection::Widget() {
+    return *list_.viewport();
+}
+
 QString EventCommands::DeleteQuestion(const QString& name) {
     QString quoted = name;
     if (quoted.size() >= kLongestQuotedName) quoted = quoted.left(kQuotedNameCut) + "...";
@@ -58,7 +78,7 @@ void EventCommands::Delete() {
                              : QString::fromUtf8(FormatText(IDS_ASK_DELETE_EVENTS,
                                                             {static_cast<int>(selected.size())}));
     if (!boxes_.AskYesNo(owner_, question, BoxIcon::Warning)) return;
-    HeldDrawing held(list_);
+    HeldDrawing held(list_.Widget());
     for (const EventRecord& e : selected) {
         const LibraryResult rc = context_.store.RemoveEvent(e.key, e.id);
         if (rc != LibraryResult::Ok) return boxes_.ReportLibraryError(owner_, rc);
@@ -69,7 +89,7 @@ void EventCommands::SetDisabled(bool on) {
     std::vector<EventRecord> selected = list_.SelectedEvents();
     if (selected.empty()) return boxes_.Beep();
     {
-        HeldDrawing held(list_);
+        HeldDrawing held(list_.Widget());
         for (EventRecord& e : selected) {
             if (e.Has(kDisabled) == on) continue;
             const LibraryResult rc = context_.store.SetDisabled(e, on);
@@ -80,7 +100,7 @@ void EventCommands::SetDisabled(bool on) {
         }
     }
     list_.DropExcludedRows();
-    list_.viewport()->update();
+    list_.Widget().update();
 }
 
 void EventCommands::Accept() {
@@ -108,7 +128,7 @@ void EventCommands::ChangeType(int typeIndex) {
                          BoxIcon::Question))
         return;
     {
-        HeldDrawing held(list_);
+        HeldDrawing held(list_.Widget());
         for (EventRecord& e : selected) {
             const LibraryResult rc = context_.store.ChangeType(e, typeIndex, name);
             if (rc != LibraryResult::Ok) {
@@ -125,7 +145,7 @@ void EventCommands::Purge() {
     if (!boxes_.AskYesNo(owner_, Text(IDS_ASK_DELETE_ACCEPTED), BoxIcon::Warning)) return;
     LibraryResult rc;
     {
-        HeldDrawing held(list_);
+        HeldDrawing held(list_.Widget());
         // Through the store's deletion that closes each event's reminder window.
         rc = context_.store.DeleteAccepted();
     }
@@ -144,7 +164,7 @@ void EventCommands::Paste() {
     const LibraryResult read = ReadEvents(QApplication::clipboard()->mimeData(), events);
     if (read != LibraryResult::Ok) return boxes_.ReportLibraryError(owner_, read);
     const DateTime now = context_.store.Now();
-    HeldDrawing held(list_);
+    HeldDrawing held(list_.Widget());
     for (EventRecord& e : events) {
         PreparePastedEvent(e, list_.View(), now, context_.store.Week(), context_.types);
         const LibraryResult rc = context_.store.StoreNew(e);

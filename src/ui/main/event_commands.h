@@ -3,7 +3,12 @@
 // change type, purge, copy and paste. Each goes through the event store, whose notices bring
 // the list up to date; a loop over the selection stops at the first failure, which is reported.
 
+#include "list/list_view_state.h"
+#include "model/event_record.h"
+
 #include <QString>
+#include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -13,9 +18,36 @@ struct WindowContext;
 class UserBoxes;
 class EventListView;
 
+// What the commands ask of the list.
+class ListSelection {
+public:
+    virtual ~ListSelection() = default;
+    virtual std::vector<EventRecord> SelectedEvents() const = 0;
+    virtual std::optional<EventRecord> FocusedSelectedEvent() const = 0;
+    virtual const ListViewState& View() const = 0;
+    // Removes the rows whose event no longer passes the inclusion test; how many went.
+    virtual int DropExcludedRows() = 0;
+    // Drawn anew after a change of many rows; its drawing is held meanwhile.
+    virtual QWidget& Widget() = 0;
+};
+
+// The event list's selection.
+class EventListSelection final : public ListSelection {
+public:
+    explicit EventListSelection(EventListView& list) : list_(list) {}
+    std::vector<EventRecord> SelectedEvents() const override;
+    std::optional<EventRecord> FocusedSelectedEvent() const override;
+    const ListViewState& View() const override;
+    int DropExcludedRows() override;
+    QWidget& Widget() override;
+
+private:
+    EventListView& list_;
+};
+
 class EventCommands final {
 public:
-    EventCommands(WindowContext& context, UserBoxes& boxes, EventListView& list, QWidget* owner)
+    EventCommands(WindowContext& context, UserBoxes& boxes, ListSelection& list, QWidget* owner)
         : context_(context), boxes_(boxes), list_(list), owner_(owner) {}
 
     void Delete();
@@ -34,7 +66,7 @@ public:
 private:
     WindowContext& context_;
     UserBoxes& boxes_;
-    EventListView& list_;
+    ListSelection& list_;
     QWidget* owner_;
 };
 

@@ -73,7 +73,8 @@ MainWindow::MainWindow(WindowContext& context, UserBoxes& boxes, ProgramDialogGu
     layout->addWidget(list_, 1);
     layout->addWidget(findBar_);
     setCentralWidget(central);
-    commands_ = std::make_unique<EventCommands>(context_, boxes_, *list_, this);
+    selection_ = std::make_unique<EventListSelection>(*list_);
+    commands_ = std::make_unique<EventCommands>(context_, boxes_, *selection_, this);
 
     CreateActions();
     CreateMenus();

@@ -28,6 +28,7 @@ struct EditorRequest;
 class UserBoxes;
 class EventListView;
 class EventCommands;
+class EventListSelection;
 class FindBar;
 class PopupCalendar;
 class ProgramDialogGuard;
@@ -163,6 +164,7 @@ private:
     QMenu* filterMenu_ = nullptr;
     std::vector<QAction*> toolbarButtons_;
     std::map<MainCommand, QAction*> actions_;
+    std::unique_ptr<EventListSelection> selection_;
     std::unique_ptr<EventCommands> commands_;
     QTimer clock_;
 };

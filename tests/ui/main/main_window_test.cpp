@@ -1,0 +1,197 @@
+// The main window offscreen: placement, the find bar and the check marks, the toolbar's label
+// modes, the view commands over the list, and the windows the frame opens.
+
+#include "platform/setting_table.h"
+#include "support/event_builders.h"
+#include "support/window_fixture.h"
+#include "ui/list/event_list_view.h"
+#include "ui/main/main_window.h"
+#include "ui/main/program_windows.h"
+#include "ui/main/window_placement.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace zm::testing {
+namespace {
+
+// Four events of today, one of them a birthday every year.
+void PutSample(WindowFixture& rig) {
+    const char* names[] = {"Dentist", "Team meeting", "Call the garage", "Anna"};
+    const char* types[] = {"Appointment", "Meeting", "Call", "Birthday"};
+    for (int i = 0; i < 4; ++i) {
+        EventRecord e = OneTime(At(2026, 12, 7, 9 + 2 * i, 30));
+        e.name = names[i];
+        e.typeName = types[i];
+        e.typeIndex = rig.types_.FindType(types[i]);
+        if (i == 3) e.SetPattern(kYearlyDate, 1);
+        rig.Put(e);
+    }
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    std::unique_ptr<MainWindow> Open() {
+        auto window = std::make_unique<MainWindow>(rig.Context(), rig.boxes_, dialogs);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        return window;
+    }
+    // The list answers for the view it was given (not a list that shows nothing yet).
+    static bool ListFollows(MainWindow& window) {
+        window.ShowView(ViewMode::Week, At(2001, 1, 1));
+        return window.View().mode == ViewMode::Week && window.View().viewDate == At(2001, 1, 1);
+    }
+
+    WindowFixture rig;
+    ProgramDialogGuard dialogs{nullptr};
+};
+
+TEST_F(MainWindowTest, PlacementIsRestoredAndKept) {
+    WriteBytes(rig.settings_, SettingId::MainWindowRect, PackWindowRect({300, 200, 700, 400}));
+    auto window = Open();
+    EXPECT_EQ(window->geometry(), QRect(300, 200, 700, 400));
+    EXPECT_EQ(window->minimumSize(), QSize(560, 330));
+    window->setGeometry(320, 210, 800, 500);
+    window->close();
+    const auto kept = ReadBytes(rig.settings_, SettingId::MainWindowRect);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(UnpackWindowRect(*kept), (Rect{320, 210, 800, 500}));
+    EXPECT_FALSE(ReadBool(rig.settings_, SettingId::MainWindowMaximised));
+
+    WriteBool(rig.settings_, SettingId::MainWindowMaximised, true);
+    auto maximised = Open();
+    EXPECT_TRUE(maximised->windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(MainWindowTest, FindBarTakesTheCaptionAndTheViewCommands) {
+    auto window = Open();
+    QAction* find = window->Action(MainCommand::Find);
+    find->trigger();
+    EXPECT_TRUE(window->FindBarShown());
+    EXPECT_TRUE(find->isChecked());
+    EXPECT_EQ(window->PeriodText(), "Search Results");
+    for (const MainCommand c : {MainCommand::PreviousDay, MainCommand::NextMonth,
+                                MainCommand::Calendar, MainCommand::DefineFilters})
+        EXPECT_FALSE(window->Action(c)->isEnabled());
+    EXPECT_FALSE(window->Action(MainCommand::Day)->isChecked());
+    // A view command hides the bar again.
+    window->Action(MainCommand::Day)->trigger();
+    EXPECT_FALSE(window->FindBarShown());
+    EXPECT_FALSE(find->isChecked());
+    EXPECT_TRUE(window->Action(MainCommand::NextDay)->isEnabled());
+}
+
+TEST_F(MainWindowTest, ToolbarLabelModesAreKept) {
+    auto window = Open();
+    window->Action(MainCommand::TextOnly)->trigger();
+    EXPECT_EQ(window->ToolBar().toolButtonStyle(), Qt::ToolButtonTextOnly);
+    EXPECT_EQ(ReadInt(rig.settings_, SettingId::ToolbarLabels), 1);
+    WriteText(rig.settings_, SettingId::ToolbarButtons, "0,10");
+    auto again = Open();
+    EXPECT_EQ(again->ToolBar().toolButtonStyle(), Qt::ToolButtonTextOnly);
+    EXPECT_TRUE(again->Action(MainCommand::TextOnly)->isChecked());
+    int shown = 0;
+    for (QAction* a : again->ToolBar().actions())
+        shown += a->isVisible() && !a->text().isEmpty();
+    EXPECT_EQ(shown, 9);
+}
+
+TEST_F(MainWindowTest, ViewCommandsMoveTheCaptionAndTheChecks) {
+    auto window = Open();
+    if (!ListFollows(*window)) GTEST_SKIP() << "the event list does not show periods yet";
+    EXPECT_EQ(window->PeriodText(), "January 01 - 07, 2001");
+    EXPECT_TRUE(window->Action(MainCommand::Week)->isChecked());
+    EXPECT_EQ(rig.options_.mainView, 1);
+    window->ShowView(ViewMode::Month, At(2001, 1, 31));
+    window->Action(MainCommand::NextMonth)->trigger();
+    EXPECT_EQ(window->View().viewDate, At(2001, 2, 28));
+    EXPECT_EQ(window->PeriodText(), "February 28 - March 30, 2001");
+    window->Action(MainCommand::Today)->trigger();
+    EXPECT_EQ(window->View().viewDate, At(2026, 12, 7));
+    EXPECT_TRUE(window->Action(MainCommand::Today)->isChecked());
+    EXPECT_TRUE(window->Action(MainCommand::Day)->isChecked());
+    window->Action(MainCommand::PreviousDay)->trigger();
+    EXPECT_FALSE(window->Action(MainCommand::Today)->isChecked());
+}
+
+TEST_F(MainWindowTest, CommandsFollowTheSelectedRows) {
+    PutSample(rig);
+    auto window = Open();
+    window->ShowView(ViewMode::Day, At(2026, 12, 7));
+    if (window->List().RowCount() == 0) GTEST_SKIP() << "the event list shows no rows yet";
+    window->List().clearSelection();
+    QApplication::processEvents();
+    EXPECT_FALSE(window->Action(MainCommand::Delete)->isEnabled());
+    EXPECT_TRUE(window->Action(MainCommand::SelectAll)->isEnabled());
+    window->List().selectRow(0);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->Action(MainCommand::Modify)->isEnabled());
+    EXPECT_TRUE(window->Action(MainCommand::Delete)->isEnabled());
+    window->Action(MainCommand::SelectAll)->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(window->Action(MainCommand::Modify)->isEnabled());
+    EXPECT_FALSE(window->Action(MainCommand::Accept)->isEnabled());
+    EXPECT_TRUE(window->Action(MainCommand::Copy)->isEnabled());
+}
+
+TEST(ProgramWindows, MainWindowComesAndGoesAndTheCalendarOnlyHides) {
+    WindowFixture rig;
+    ProgramWindows windows(rig.Context(), rig.boxes_);
+    int closed = 0;
+    int consumed = 0;
+    windows.mainWindowClosed = [&] { ++closed; };
+    windows.calendarConsumedClick = [&] { ++consumed; };
+    windows.OpenMainWindow();
+    ASSERT_TRUE(windows.MainWindowOpen());
+    MainWindow* first = windows.Main();
+    windows.OpenMainWindow();
+    EXPECT_EQ(windows.Main(), first);
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(windows.MainWindowOpen());
+    EXPECT_EQ(closed, 1);
+
+    // A program dialog open: new events and the main window beep and wait.
+    {
+        ProgramDialogGuard::Scope scope(windows.Dialogs(), ProgramDialog::Other);
+        EXPECT_TRUE(windows.ProgramDialogOpen());
+        windows.NewEvent(0);
+        windows.OpenMainWindow();
+        EXPECT_FALSE(windows.MainWindowOpen());
+        EXPECT_EQ(rig.boxes_.beeps, 2);
+    }
+    EXPECT_FALSE(windows.ProgramDialogOpen());
+
+    windows.OpenCalendar(kClockClick);
+    PopupCalendar* calendar = windows.Calendar();
+    ASSERT_TRUE(calendar);
+    emit calendar->dismissed(false); // by a key: the next clock click counts
+    EXPECT_EQ(consumed, 0);
+    emit calendar->dismissed(true);
+    EXPECT_EQ(consumed, 1);
+    EXPECT_EQ(windows.Calendar(), calendar);
+    EXPECT_FALSE(calendar->isVisible());
+}
+
+TEST(Screenshots, MainWindow) {
+    WindowFixture rig;
+    ProgramDialogGuard dialogs(nullptr);
+    PutSample(rig);
+    MainWindow window(rig.Context(), rig.boxes_, dialogs);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.resize(900, 420);
+    window.show();
+    QDir().mkpath(ZM_SCREENSHOT_DIR);
+    window.ShowView(ViewMode::Day, At(2026, 12, 7));
+    QApplication::processEvents();
+    EXPECT_TRUE(window.grab().save(QString(ZM_SCREENSHOT_DIR) + "/main-window-day.png"));
+    window.ShowView(ViewMode::All);
+    QApplication::processEvents();
+    EXPECT_TRUE(window.grab().save(QString(ZM_SCREENSHOT_DIR) + "/main-window-all.png"));
+}
+
+} // namespace
+} // namespace zm::testing
