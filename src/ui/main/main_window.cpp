@@ -59,6 +59,8 @@ MainWindow::MainWindow(WindowContext& context, UserBoxes& boxes, ProgramDialogGu
     setWindowTitle(Text(IDS_APP_TITLE));
     setAccessibleName(Text(IDS_APP_TITLE));
     setMinimumSize(kMainWindowMinimum.width, kMainWindowMinimum.height);
+    // No menu of the bars: the toolbar has its own ("Toolbar").
+    setContextMenuPolicy(Qt::NoContextMenu);
     if (context_.rightToLeft) setLayoutDirection(Qt::RightToLeft);
 
     auto* central = new QWidget(this);
@@ -96,6 +98,7 @@ MainWindow::MainWindow(WindowContext& context, UserBoxes& boxes, ProgramDialogGu
     list_->RestoreColumns();
     RestorePlacement();
     ApplyStoredFilter();
+    if (!context_.types.ActiveFilterName().empty()) list_->FilterChanged();
     // Today, in the view chosen last anywhere in the program.
     list_->Refresh(context_.store.Now().Date(), ViewModeFromSetting(context_.options.mainView));
     UpdateCaption();
@@ -241,6 +244,7 @@ void MainWindow::SavePlacement() {
 // --- filters and find ---
 
 void MainWindow::ApplyStoredFilter() {
+    // A name no filter has leaves none active, and the list unfiltered.
     context_.types.SelectFilter(ReadText(context_.settings, SettingId::ActiveFilter));
 }
 

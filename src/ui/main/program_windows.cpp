@@ -47,6 +47,8 @@ void ProgramWindows::OpenMainWindow() {
         if (frameCommand) frameCommand(command);
     };
     connect(main_, &QObject::destroyed, this, [this] {
+        // Gone already, although the guard learns so only later in its destruction.
+        main_ = nullptr;
         if (mainWindowClosed) mainWindowClosed();
     });
     main_->show();

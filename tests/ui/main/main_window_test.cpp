@@ -142,7 +142,7 @@ TEST(ProgramWindows, MainWindowComesAndGoesAndTheCalendarOnlyHides) {
     ProgramWindows windows(rig.Context(), rig.boxes_);
     int closed = 0;
     int consumed = 0;
-    windows.mainWindowClosed = [&] { ++closed; };
+    windows.mainWindowClosed = [&] { closed += windows.MainWindowOpen() ? 100 : 1; };
     windows.calendarConsumedClick = [&] { ++consumed; };
     windows.OpenMainWindow();
     ASSERT_TRUE(windows.MainWindowOpen());
