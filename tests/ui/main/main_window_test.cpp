@@ -99,6 +99,25 @@ TEST_F(MainWindowTest, ToolbarLabelModesAreKept) {
     EXPECT_EQ(shown, 9);
 }
 
+TEST_F(MainWindowTest, StoredFilterIsAppliedAndRemoved) {
+    rig.types_.Filters().push_back({0, "Family", {"Birthday"}});
+    WriteText(rig.settings_, SettingId::ActiveFilter, "Family");
+    auto window = Open();
+    EXPECT_EQ(rig.types_.ActiveFilterName(), "Family");
+    QAction* remove = window->Action(MainCommand::RemoveFiltering);
+    EXPECT_TRUE(remove->isEnabled());
+    remove->trigger();
+    EXPECT_EQ(rig.types_.ActiveFilterName(), "");
+    EXPECT_EQ(ReadText(rig.settings_, SettingId::ActiveFilter), "");
+    EXPECT_FALSE(remove->isEnabled());
+
+    // A stored name that no filter has leaves none active.
+    WriteText(rig.settings_, SettingId::ActiveFilter, "Gone");
+    auto again = Open();
+    EXPECT_EQ(rig.types_.ActiveFilterName(), "");
+    EXPECT_FALSE(again->Action(MainCommand::RemoveFiltering)->isEnabled());
+}
+
 TEST_F(MainWindowTest, ViewCommandsMoveTheCaptionAndTheChecks) {
     auto window = Open();
     if (!ListFollows(*window)) GTEST_SKIP() << "the event list does not show periods yet";
