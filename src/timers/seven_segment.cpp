@@ -7,7 +7,7 @@ namespace {
 
 constexpr double kDigitAspect = 5.0 / 9.0;
 constexpr double kColonShare = 0.5;
-constexpr double kGapShare = 0.15; // the space between cells, of a digit's width
+constexpr double kGapShare = 0.2; // the space between cells, of a digit's width
 
 // Segment bits of 0 ... 9.
 constexpr std::array<uint8_t, 10> kDigits{0x3F, 0x06, 0x5B, 0x4F, 0x66,
@@ -24,7 +24,7 @@ uint8_t LitSegments(char c) {
 std::vector<GlyphCell> LayOutGlyphs(std::string_view text, double width, double height) {
     std::vector<GlyphCell> cells;
     if (text.empty() || width <= 0 || height <= 0) return cells;
-    const double margin = height / 10;
+    const double margin = height / 12;
     const double innerHeight = std::max(0.0, height - 2 * margin);
     const double innerWidth = std::max(0.0, width - 2 * margin);
     // The width of the text in units of one digit's width.
@@ -46,13 +46,13 @@ std::vector<GlyphCell> LayOutGlyphs(std::string_view text, double width, double 
 }
 
 double SegmentThickness(const RectF& cell) {
-    return std::max(1.0, std::min(cell.width / 5, cell.height / 9));
+    return std::max(1.0, std::min(cell.width / 4.5, cell.height / 8));
 }
 
 std::array<PointF, 6> SegmentOutline(Segment segment, const RectF& cell) {
     const double t = SegmentThickness(cell);
     const double h = t / 2;
-    const double gap = std::max(0.5, t / 8); // between neighbouring segments
+    const double gap = std::max(0.6, t / 5); // between neighbouring segments
     const double left = cell.x + h;
     const double right = cell.x + cell.width - h;
     const double top = cell.y + h;

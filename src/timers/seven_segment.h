@@ -43,8 +43,8 @@ struct GlyphCell {
 };
 
 // The cells of `text` in a display of the given size: digits 5 : 9 wide to tall (colons half as
-// wide as a digit), as large as the height and the width allow with a margin of a tenth of the
-// height, centred.
+// wide as a digit), as large as the height and the width allow with a margin of a twelfth of
+// the height, centred.
 std::vector<GlyphCell> LayOutGlyphs(std::string_view text, double width, double height);
 
 // The stroke width of the segments in a cell.

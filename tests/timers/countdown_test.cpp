@@ -1,7 +1,7 @@
 // The countdown's and stopwatch's timing: pauses leave their time out, reset and stop behave
 // by state, and the next tick comes when the next second is reached.
 
-#include "fake_ticks.h"
+#include "support/fake_ticks.h"
 #include "timers/countdown.h"
 #include "timers/timer_display.h"
 

@@ -60,7 +60,7 @@ CountdownWindow::CountdownWindow(TimerEnvironment& env)
     setupPanel_->setFont(small);
     auto* grid = new QGridLayout(setupPanel_);
     grid->setContentsMargins(2, 0, 2, 2);
-    grid->setHorizontalSpacing(1);
+    grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(2);
     auto* hint = new QLabel(Text(IDS_COUNTDOWN_SETUP_HINT), setupPanel_);
     grid->addWidget(hint, 0, 0, 1, 6);
@@ -68,7 +68,8 @@ CountdownWindow::CountdownWindow(TimerEnvironment& env)
     for (int i = 0; i < 3; ++i) {
         auto* edit = new QLineEdit(setupPanel_);
         edit->setMaxLength(kSetupFieldLength);
-        edit->setFixedWidth(20);
+        edit->setFixedWidth(16);
+        edit->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid gray; padding: 0px; }"));
         edit->setAlignment(Qt::AlignRight);
         edit->setCursor(Qt::IBeamCursor);
         const SetupField field = kFields[i];

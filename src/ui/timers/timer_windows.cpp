@@ -44,7 +44,6 @@ void Place(Window& window, WindowCascade& cascade, const WorkArea& area) {
     const Point at = cascade.Next(PrimaryWorkArea(area), {size.width(), size.height()});
     window.move(at.x, at.y);
     window.show();
-    window.raise();
 }
 
 } // namespace

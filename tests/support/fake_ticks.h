@@ -1,5 +1,5 @@
 #pragma once
-// A tick counter the test moves on by hand.
+// A tick counter the test moves on by hand (for tests that link the timers layer).
 
 #include "timers/tick_counter.h"
 
