@@ -169,7 +169,7 @@ TEST(CountdownWindow, ARealCountdownEndsOnTime) {
     const qint64 ended = clock.elapsed();
     ASSERT_EQ(rig.boxes.texts.size(), 1u);
     EXPECT_GE(ended, 2000);
-    EXPECT_LT(ended, 2150);
+    EXPECT_LT(ended, 2400); // not the second late of a coarse timer, with room for a busy machine
     EXPECT_EQ(shown, (std::vector<QString>{"00:00:02", "00:00:01"}));
 }
 
