@@ -70,9 +70,13 @@ TransferFieldsPage::TransferFieldsPage(TransferPageEnv& env) : env_(env) {
     rows_->setRootIsDecorated(false);
     rows_->setHeaderLabels({Text(IDS_IE_COLUMN_FILE_FIELD), Text(IDS_IE_COLUMN_ZANTIMORE_FIELD),
                             Text(IDS_IE_COLUMN_VALUE)});
-    rows_->setColumnWidth(0, 90);
-    rows_->setColumnWidth(1, 90);
-    rows_->setColumnWidth(2, 190);
+    // 90, 90 and 190 pixels, or as wide as a column's caption needs.
+    const int widths[] = {90, 90, 190};
+    for (int column = 0; column < 3; ++column)
+        rows_->setColumnWidth(
+            column, std::max(widths[column], rows_->header()->fontMetrics().horizontalAdvance(
+                                                 rows_->headerItem()->text(column)) +
+                                                 16));
     rows_->setContextMenuPolicy(Qt::CustomContextMenu);
     rows_->setAccessibleName(Text(IDS_IE_BIND_HINT));
     layout->addWidget(rows_);
