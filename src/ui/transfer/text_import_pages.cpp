@@ -88,8 +88,8 @@ TransferFieldsPage::TransferFieldsPage(TransferPageEnv& env) : env_(env) {
     connect(order_, &QComboBox::currentIndexChanged, this,
             [this](int index) { env_.choices.dateOrder = std::clamp(index, 0, 2); });
     connect(rows_, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QTreeWidgetItem* item = rows_->itemAt(at);
-        if (!item) item = rows_->currentItem();
+        // A right click makes its row current; the menu key acts on the current row.
+        QTreeWidgetItem* item = rows_->currentItem();
         if (!item) return;
         std::unique_ptr<QMenu> menu(BindMenu(rows_->indexOfTopLevelItem(item)));
         menu->exec(rows_->viewport()->mapToGlobal(at));

@@ -1,6 +1,7 @@
 // The import and export wizard driven through its pages offscreen, on files in a temp folder.
 
 #include "platform/setting_table.h"
+#include "res/format_text.h"
 #include "res/strings.h"
 #include "store/transfer/import_log.h"
 #include "support/event_builders.h"
@@ -114,6 +115,21 @@ TEST_F(TransferWizardTest, TheExportFilePageLeavesNoTrialFileAndRefusesAnUnwrita
     EXPECT_TRUE(f_.boxes_.LastText().startsWith(Text(IDS_IE_CANNOT_WRITE) +
                                                 QString::fromStdString(nowhere)));
     EXPECT_EQ(wizard_->currentId(), kFilePage);
+}
+
+TEST_F(TransferWizardTest, AnExportNeverReplacesTheProgramsOwnFiles) {
+    EventStore store(StoreSetup{nullptr, [this] { return f_.now_; }, {}, folder_.Path()});
+    ASSERT_EQ(store.OpenDefaultLibrary(), LibraryResult::Ok);
+    WindowContext context{store,       f_.types_,   f_.quick_, f_.settings_,
+                          f_.options_, f_.formats_, f_.names_, f_.workArea_,
+                          f_.sound_,   nullptr,     false,     {}};
+    const std::string types = folder_.File("Zantimo.VRT");
+    WriteAll(types, "types");
+    wizard_ = std::make_unique<TransferWizard>(context, f_.boxes_, files_, events_, nullptr);
+    wizard_->restart();
+    EXPECT_FALSE(ToFilePage(false, 4, types));
+    EXPECT_EQ(f_.boxes_.LastText().toStdString(), FormatText(IDS_EXPORT_ONTO_OWN_FILE, {types}));
+    EXPECT_EQ(ReadAll(types), "types");
 }
 
 TEST_F(TransferWizardTest, AFileToImportMustBeReadable) {
