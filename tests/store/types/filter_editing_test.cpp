@@ -114,6 +114,11 @@ TEST(FilterMenu, EntriesShowNamesAsTypedAndCheckTheActiveOne) {
     EXPECT_EQ(entries[1].index, 1);
     EXPECT_TRUE(entries[1].checked);
 
+    // Selecting the active filter again by its own name (after the filters changed).
+    EXPECT_TRUE(types.SelectFilter(types.ActiveFilterName()));
+    EXPECT_EQ(types.ActiveFilterName(), "Work");
+    EXPECT_TRUE(types.TypeAt(types.FindType("Meeting"))->Has(kTypeInFilter));
+
     EXPECT_FALSE(ApplyFilterName(types, settings, "Gone"));
     EXPECT_EQ(ReadText(settings, SettingId::ActiveFilter), "");
     EXPECT_EQ(types.ActiveFilterName(), "");
