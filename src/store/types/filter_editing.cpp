@@ -144,4 +144,8 @@ bool ApplyFilterName(TypeList& types, Settings& settings, std::string_view name)
     return found;
 }
 
+bool ApplyStoredFilter(TypeList& types, Settings& settings) {
+    return ApplyFilterName(types, settings, ReadText(settings, SettingId::ActiveFilter));
+}
+
 } // namespace zm

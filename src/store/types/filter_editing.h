@@ -101,4 +101,8 @@ std::vector<FilterMenuEntry> FilterMenuEntries(const TypeList& types);
 // no filter has leaves no filter active and no name kept. True when a filter is active now.
 bool ApplyFilterName(TypeList& types, Settings& settings, std::string_view name);
 
+// Applies the filter whose name the settings keep: at start-up, and again whenever the types or
+// the filters were replaced (which leaves no type marked). True when a filter is active now.
+bool ApplyStoredFilter(TypeList& types, Settings& settings);
+
 } // namespace zm

@@ -55,4 +55,8 @@ bool ApplyFilterEntry(WindowContext& context, int entry) {
     return ApplyFilterName(context.types, context.settings, name);
 }
 
+bool ApplyStoredFilter(WindowContext& context) {
+    return ApplyStoredFilter(context.types, context.settings);
+}
+
 } // namespace zm

@@ -40,4 +40,8 @@ void FillFilterMenu(QMenu& menu, const TypeList& types, QAction* defineFilters =
 // caller rebuilds its list. True when a filter is active now (the main window's filter flag).
 bool ApplyFilterEntry(WindowContext& context, int entry);
 
+// The filter kept in the settings is made active again: at start-up, and after the types or the
+// filters were replaced elsewhere (the types page). True when a filter is active now.
+bool ApplyStoredFilter(WindowContext& context);
+
 } // namespace zm

@@ -119,6 +119,12 @@ TEST(FilterMenu, EntriesShowNamesAsTypedAndCheckTheActiveOne) {
     EXPECT_EQ(types.ActiveFilterName(), "Work");
     EXPECT_TRUE(types.TypeAt(types.FindType("Meeting"))->Has(kTypeInFilter));
 
+    // The types replaced as a whole leave no filter active until the stored one is applied.
+    types.Assign({}, {}, {}, types.Filters());
+    EXPECT_EQ(types.ActiveFilterName(), "");
+    EXPECT_TRUE(ApplyStoredFilter(types, settings));
+    EXPECT_EQ(types.ActiveFilterName(), "Work");
+
     EXPECT_FALSE(ApplyFilterName(types, settings, "Gone"));
     EXPECT_EQ(ReadText(settings, SettingId::ActiveFilter), "");
     EXPECT_EQ(types.ActiveFilterName(), "");
