@@ -13,14 +13,6 @@ void UpcomingList::Insert(UpcomingItem item) {
     items_.insert(later, std::move(item));
 }
 
-bool UpcomingList::Remove(uint16_t key) {
-    const auto it = std::find_if(items_.begin(), items_.end(),
-                                 [key](const UpcomingItem& i) { return i.key == key; });
-    if (it == items_.end()) return false;
-    items_.erase(it);
-    return true;
-}
-
 UpcomingList UpcomingFromPending(const PendingList& pending, DateTime now,
                                  const WeekSettings& week) {
     UpcomingList list;

@@ -32,8 +32,6 @@ class UpcomingList {
 public:
     // Goes before the first item with a later instant.
     void Insert(UpcomingItem item);
-    // False when no item has the key.
-    bool Remove(uint16_t key);
     void Clear() { items_.clear(); }
     const std::vector<UpcomingItem>& Items() const { return items_; }
 

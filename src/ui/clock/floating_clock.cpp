@@ -45,7 +45,7 @@ QString ShownText(const std::string& text) {
 
 FloatingClock::FloatingClock(const ClockEnvironment& env, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), env_(env),
-      tooltip_(new ClockTooltip(env)), format_(ClockFormatToKeep("")) {
+      tooltip_(std::make_unique<ClockTooltip>(env)), format_(ClockFormatToKeep("")) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
@@ -63,7 +63,6 @@ FloatingClock::FloatingClock(const ClockEnvironment& env, QWidget* parent)
 
 FloatingClock::~FloatingClock() {
     env_.sound.CloseChannel(channel_);
-    delete tooltip_;
 }
 
 void FloatingClock::SetColours(std::optional<ClockColours> custom) {

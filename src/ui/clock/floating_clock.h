@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -87,7 +88,7 @@ private:
     ClockColours Colours() const;
 
     ClockEnvironment env_;
-    ClockTooltip* tooltip_;
+    std::unique_ptr<ClockTooltip> tooltip_;
     QTimer timer_;
     QTimer hover_;
     ChimeClock chimes_;
