@@ -89,10 +89,12 @@ PopupCalendar& DateField::Calendar() {
 void DateField::ShowCalendar() {
     if (isReadOnly() || !isEnabled()) return;
     PopupCalendar& popup = Calendar();
+    popup.Calendar().RefreshLook();
+    const int height = popup.Calendar().sizeHint().height();
     QPoint at = mapToGlobal(rect().bottomLeft() + QPoint(0, 1));
     const Rect area = WorkAreaAt(context_.workArea, {at.x(), at.y()});
     // Above the field when there is no room below it.
-    if (at.y() + popup.height() > area.Bottom()) at = mapToGlobal(QPoint(0, -popup.height() - 1));
+    if (at.y() + height > area.Bottom()) at = mapToGlobal(QPoint(0, -height - 1));
     popup.ShowAt(at, date());
 }
 

@@ -86,7 +86,7 @@ FlatCalendar::FlatCalendar(WindowContext& context, FlatCalendarOptions options, 
       smallFont_(WeekNumberFont(context.settings)), weekNumbers_(context.options.showWeekNumbers),
       layout_(Measures(font_, smallFont_), {options.todayLine, weekNumbers_}), today_(&ClockNow) {
     setObjectName(QStringLiteral("zFlatCalendar"));
-    setAccessibleName(QStringLiteral("Calendar"));
+    setAccessibleName(QString::fromUtf8(LoadString(IDS_PAGE_CALENDAR)));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(false);
     setFixedSize(sizeHint());
@@ -97,6 +97,18 @@ FlatCalendar::FlatCalendar(WindowContext& context, FlatCalendarOptions options, 
 }
 
 FlatCalendar::~FlatCalendar() = default;
+
+void FlatCalendar::RefreshLook() {
+    const QFont font = CalendarFont(context_.settings);
+    const bool weekNumbers = context_.options.showWeekNumbers;
+    if (font == font_ && weekNumbers == weekNumbers_) return;
+    font_ = font;
+    smallFont_ = WeekNumberFont(context_.settings);
+    weekNumbers_ = weekNumbers;
+    layout_ = CalendarLayout(Measures(font_, smallFont_), {options_.todayLine, weekNumbers_});
+    setFixedSize(sizeHint());
+    update();
+}
 
 QSize FlatCalendar::sizeHint() const {
     const Size size = layout_.WindowSize();
@@ -161,6 +173,7 @@ QRect FlatCalendar::ButtonRect(CalendarHit button) const {
 void FlatCalendar::Rebuild() {
     grid_ = BuildMonthGrid(current_, Today(), context_.options.firstDayOfWeek,
                            context_.options.firstWeekOfYear);
+    setAccessibleDescription(QString::fromStdString(context_.formats.FormatShortDate(current_)));
     update();
     emit dateMoved(CurrentDate());
 }

@@ -45,6 +45,9 @@ public:
     DateTime Today() const;
     // Sets the today line's text from now.
     void RefreshTodayLine();
+    // Reads the calendar font and the week-number option again (they may have changed in the
+    // preferences while the calendar was hidden) and takes the new size.
+    void RefreshLook();
     void SetNewEventMenu(bool allowed) { options_.newEventMenu = allowed; }
 
     const CalendarLayout& Layout() const { return layout_; }

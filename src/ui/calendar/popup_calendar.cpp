@@ -63,8 +63,14 @@ template <typename Notify> void PopupCalendar::Close(Notify notify) {
     notify();
 }
 
+void PopupCalendar::TakeLook() {
+    calendar_->RefreshLook();
+    setFixedSize(calendar_->sizeHint());
+}
+
 void PopupCalendar::ShowAt(QPoint globalTopLeft, QDate current) {
     clock_ = nullptr;
+    TakeLook();
     if (!calendar_->SetCalendarDate(current)) calendar_->SetCalendarDate(calendar_->Today());
     const Point at{globalTopLeft.x(), globalTopLeft.y()};
     ShowAtPoint(at, WorkAreaAt(context_.workArea, at));
@@ -72,6 +78,7 @@ void PopupCalendar::ShowAt(QPoint globalTopLeft, QDate current) {
 
 void PopupCalendar::ShowForFrame(ClickPoint at, const QWidget* clock) {
     clock_ = clock;
+    TakeLook();
     const WorkArea& area = context_.workArea;
     const QSize size = this->size();
     const Size calendarSize{size.width(), size.height()};

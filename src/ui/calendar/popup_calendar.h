@@ -51,6 +51,8 @@ private:
     // Hides the calendar, then tells the owner through `notify`.
     template <typename Notify> void Close(Notify notify);
     void ShowAtPoint(Point topLeft, Rect area);
+    // The calendar's font and week numbers as the options now stand.
+    void TakeLook();
 
     WindowContext& context_;
     FlatCalendar* calendar_;
