@@ -253,7 +253,9 @@ TEST(DateFieldFormat, FromTheLocaleShortDate) {
     EXPECT_EQ(QtDateFormat("%d/%m/%y"), "dd'/'MM'/'yyyy");
 }
 
-TEST_F(CalendarTest, Screenshots) {
+class Screenshots : public CalendarTest {};
+
+TEST_F(Screenshots, Calendar) {
     QDir().mkpath(ZM_SCREENSHOT_DIR);
     Popup().ShowAt({100, 100}, QDate(2026, 12, 18));
     EXPECT_TRUE(Flat().grab().save(ZM_SCREENSHOT_DIR "/calendar.png"));
