@@ -71,7 +71,11 @@ DateField::DateField(WindowContext& context, QWidget* parent)
     setDisplayFormat(QtDateFormat(context.formats.ShortDate()));
 }
 
-DateField::~DateField() = default;
+DateField::~DateField() {
+    // The drop-down goes first, telling this field nothing on its way.
+    if (calendar_) calendar_->disconnect(this);
+    delete calendar_;
+}
 
 PopupCalendar& DateField::Calendar() {
     if (!calendar_) {

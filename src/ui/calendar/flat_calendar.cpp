@@ -224,6 +224,13 @@ void FlatCalendar::mouseReleaseEvent(QMouseEvent* event) {
     Apply(pointer_.Release(HitAt(event->position().toPoint())));
 }
 
+void FlatCalendar::hideEvent(QHideEvent* event) {
+    // A button held while the calendar closes repeats no more.
+    pointer_ = CalendarPointer();
+    repeat_.stop();
+    QWidget::hideEvent(event);
+}
+
 bool FlatCalendar::event(QEvent* event) {
     // The calendar's keys come before any other handling (Tab included).
     if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent&>(*event)))

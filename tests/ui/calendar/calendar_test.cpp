@@ -175,9 +175,16 @@ TEST_F(CalendarTest, ClickOutsideOnTheClockIsReportedAsAClick) {
         Send(&Popup(), QEvent::MouseButtonPress, Popup().mapFromGlobal(at), Qt::LeftButton, at);
         EXPECT_FALSE(Popup().isVisible());
     }
-    ASSERT_EQ(dismissed.count(), 2);
+    // Closed by the desktop, with the next-month button held: no click, and no more paging.
+    Popup().ShowAt({100, 100}, QDate(2026, 1, 15));
+    Press(Flat().ButtonRect(CalendarHit::NextMonth).center());
+    Popup().close();
+    QTest::qWait(450);
+    EXPECT_EQ(Flat().CurrentDate(), QDate(2026, 2, 15));
+    ASSERT_EQ(dismissed.count(), 3);
     EXPECT_TRUE(dismissed[0][0].toBool());
     EXPECT_FALSE(dismissed[1][0].toBool());
+    EXPECT_FALSE(dismissed[2][0].toBool());
 }
 
 TEST_F(CalendarTest, FramePlacement) {
