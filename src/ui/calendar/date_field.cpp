@@ -81,6 +81,7 @@ PopupCalendar& DateField::Calendar() {
     if (!calendar_) {
         calendar_ = new PopupCalendar(
             context_, FlatCalendarOptions{.todayLine = true, .newEventMenu = false}, this);
+        calendar_->SetDropDownOwner(this);
         connect(calendar_, &PopupCalendar::dateChosen, this, [this](QDate date) {
             setDate(date);
             setFocus();

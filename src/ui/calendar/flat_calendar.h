@@ -15,7 +15,9 @@
 #include <QWidget>
 #include <functional>
 
+class QKeyEvent;
 class QMenu;
+class QPainter;
 
 namespace zm {
 
@@ -84,13 +86,13 @@ protected:
 private:
     CalendarHitResult HitAt(QPoint widgetPoint) const;
     void Apply(const PointerOutcome& outcome);
-    bool HandleKey(const class QKeyEvent& key);
+    bool HandleKey(const QKeyEvent& key);
     void StepBy(int days, int months);
     void Rebuild();
     void ChooseDate(DateTime date);
     void OpenTypeMenu(QPoint globalAt);
 
-    void PaintCaption(class QPainter& p) const;
+    void PaintCaption(QPainter& p) const;
     void PaintInitials(QPainter& p) const;
     void PaintRows(QPainter& p) const;
     void PaintTodayLine(QPainter& p) const;

@@ -117,6 +117,9 @@ void PopupCalendar::mousePressEvent(QMouseEvent* event) {
     if (rect().contains(event->position().toPoint())) return QWidget::mousePressEvent(event);
     // A press outside: the calendar closes; the press goes on to the window under it.
     const bool byClick = clock_ ? clock_->frameGeometry().contains(global) : true;
+    const bool onOwner =
+        owner_ && owner_->rect().contains(owner_->mapFromGlobal(global)) && owner_->isVisible();
+    setAttribute(Qt::WA_NoMouseReplay, onOwner);
     event->accept();
     Close([this, byClick] { emit dismissed(byClick); });
 }

@@ -30,6 +30,9 @@ public:
     // The frame offers new events only while no program dialog is open.
     void SetNewEventMenu(bool allowed);
     FlatCalendar& Calendar() { return *calendar_; }
+    // The control the calendar drops down from: a press on it while the calendar is open only
+    // closes the calendar (the press does not reach the control and open it again).
+    void SetDropDownOwner(const QWidget* owner) { owner_ = owner; }
 
 signals:
     // A day was chosen (clicked, or Enter).
@@ -57,6 +60,7 @@ private:
     WindowContext& context_;
     FlatCalendar* calendar_;
     const QWidget* clock_ = nullptr;
+    const QWidget* owner_ = nullptr;
     bool closing_ = false;
 };
 
