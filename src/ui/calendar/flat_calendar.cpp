@@ -91,6 +91,7 @@ FlatCalendar::FlatCalendar(WindowContext& context, FlatCalendarOptions options, 
     setMouseTracking(false);
     setFixedSize(sizeHint());
     repeat_.setInterval(kCalendarRepeatMs);
+    repeat_.setTimerType(Qt::PreciseTimer);
     connect(&repeat_, &QTimer::timeout, this, [this] { Apply(pointer_.RepeatTick()); });
     SetCalendarDate(Today());
     RefreshTodayLine();
