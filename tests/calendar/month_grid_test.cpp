@@ -50,6 +50,18 @@ INSTANTIATE_TEST_SUITE_P(
         // A setting out of range counts as Monday.
         FirstRowCase{Day(2026, 6, 1), 9, Day(2026, 5, 25), 7}));
 
+TEST(MonthGrid, EveryFirstDayOfWeek) {
+    // February 2026 begins on a Sunday: Monday first shows six days of January, ... Sunday first
+    // the whole week before.
+    constexpr int kDaysBefore[7] = {6, 5, 4, 3, 2, 1, 7};
+    for (int first = 0; first < 7; ++first) {
+        EXPECT_EQ(DaysBeforeFirst(1, first), kDaysBefore[first]) << first;
+        const MonthGrid grid = BuildMonthGrid(Day(2026, 2, 14), Day(2026, 2, 14), first, 0);
+        EXPECT_EQ(grid.cells[kDaysBefore[first]], (GridCell{1, 0})) << first;
+        EXPECT_EQ(grid.firstCell.DayOfWeek(), WeekdayOfColumn(0, first));
+    }
+}
+
 TEST(MonthGrid, MarksTodayAndTheOtherMonthsDays) {
     const MonthGrid grid = BuildMonthGrid(Day(2021, 1, 10, 14, 30), Day(2021, 2, 2), kMonday, 0);
     // 28 December 2020 to 7 February 2021.
