@@ -11,6 +11,7 @@
 #include "ui/frame/frame_scheduler_host.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QTimer>
 #include <chrono>
 #include <functional>
@@ -70,6 +71,13 @@ public:
     // The pop-up calendar took a click outside it: the floating clock's next click opens
     // nothing.
     void SuppressNextClockClick() { clicks_.SuppressNextClockClick(); }
+
+    // The floating clock's clicks: a double click opens the main window, a right click the tray
+    // menu at the point, a left click the pop-up calendar at the clock once the double-click
+    // time has passed without a second click.
+    void ClockDoubleClicked();
+    void ClockRightClicked(QPoint at);
+    void ClockLeftClicked();
 
     bool RemindersEnabled() const { return scheduler_.RemindersEnabled(); }
     bool Closed() const { return closed_; }
