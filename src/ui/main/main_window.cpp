@@ -97,8 +97,8 @@ MainWindow::MainWindow(WindowContext& context, UserBoxes& boxes, ProgramDialogGu
 
     list_->RestoreColumns();
     RestorePlacement();
-    ApplyStoredFilter();
-    if (!context_.types.ActiveFilterName().empty()) list_->FilterChanged();
+    // A stored name that no filter has leaves the list unfiltered.
+    if (ApplyStoredFilter(context_)) list_->FilterChanged();
     // Today, in the view chosen last anywhere in the program.
     list_->Refresh(context_.store.Now().Date(), ViewModeFromSetting(context_.options.mainView));
     UpdateCaption();
@@ -243,14 +243,8 @@ void MainWindow::SavePlacement() {
 
 // --- filters and find ---
 
-void MainWindow::ApplyStoredFilter() {
-    // A name no filter has leaves none active, and the list unfiltered.
-    context_.types.SelectFilter(ReadText(context_.settings, SettingId::ActiveFilter));
-}
-
-void MainWindow::ApplyFilter(const std::string& name) {
-    WriteText(context_.settings, SettingId::ActiveFilter, name);
-    context_.types.SelectFilter(name);
+void MainWindow::ApplyFilter(int entry) {
+    ApplyFilterEntry(context_, entry);
     HideFindBar();
     list_->FilterChanged();
     UpdateCaption();
@@ -269,7 +263,7 @@ void MainWindow::DefineFilters() {
     }
     if (!changed) return;
     // The filters were edited: the active one is selected again by its name.
-    ApplyStoredFilter();
+    ApplyStoredFilter(context_);
     list_->FilterChanged();
     UpdateCaption();
     UpdateCommands();

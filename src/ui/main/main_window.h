@@ -132,8 +132,9 @@ private:
     void CreateStatusBar();
     void RestorePlacement();
     void SavePlacement();
-    void ApplyStoredFilter();
-    void ApplyFilter(const std::string& name);
+    // A filter menu entry: a filter's index, or kRemoveFilteringEntry.
+    void ApplyFilter(int entry);
+    void WatchFilterMenu(QMenu& menu);
     void DefineFilters();
     void Step(ViewStep step);
     void ToggleFindBar();

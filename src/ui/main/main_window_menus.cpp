@@ -6,6 +6,7 @@
 #include "store/types/type_list.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
+#include "ui/filters/filter_dialogs.h"
 #include "ui/list/event_list_view.h"
 #include "ui/main/event_clipboard.h"
 #include "ui/main/event_commands.h"
@@ -167,7 +168,7 @@ void MainWindow::CreateMenus() {
     view->addActions({Action(C::Calendar), Action(C::Find)});
     filterMenu_ = view->addMenu(Text(IDS_FILTER_MENU_CURRENT));
     filterMenu_->setAccessibleName(Plain(Text(IDS_FILTER_MENU_CURRENT)));
-    connect(filterMenu_, &QMenu::aboutToShow, this, [this] { FillFilterMenu(*filterMenu_); });
+    WatchFilterMenu(*filterMenu_);
     view->addSeparator();
     toolbarMenu_ = view->addMenu(Text(IDS_MAIN_MENU_TOOLBAR));
     toolbarMenu_->setAccessibleName(Plain(Text(IDS_MAIN_MENU_TOOLBAR)));
@@ -217,19 +218,17 @@ void MainWindow::FillTypeMenu(QMenu& menu, bool changeType) {
 }
 
 void MainWindow::FillFilterMenu(QMenu& menu) {
-    menu.clear();
-    const std::string& active = context_.types.ActiveFilterName();
-    for (const TypeFilter& filter : context_.types.Filters()) {
-        QAction* a = menu.addAction(QString::fromStdString(filter.name));
-        a->setCheckable(true);
-        a->setChecked(!active.empty() && filter.name == active);
-        const std::string name = filter.name;
-        connect(a, &QAction::triggered, this, [this, name] { ApplyFilter(name); });
-    }
-    if (!context_.types.Filters().empty()) menu.addSeparator();
-    menu.addAction(Action(MainCommand::DefineFilters));
-    menu.addAction(Action(MainCommand::RemoveFiltering));
+    zm::FillFilterMenu(menu, context_.types, Action(MainCommand::DefineFilters));
     UpdateCommands();
+}
+
+void MainWindow::WatchFilterMenu(QMenu& menu) {
+    connect(&menu, &QMenu::aboutToShow, this, [this, &menu] { FillFilterMenu(menu); });
+    connect(&menu, &QMenu::triggered, this, [this](QAction* chosen) {
+        bool isEntry = false;
+        const int entry = chosen->data().toInt(&isEntry);
+        if (isEntry) ApplyFilter(entry);
+    });
 }
 
 void MainWindow::ShowContextMenu(QPoint globalPos, bool onRow) {
@@ -341,7 +340,7 @@ void MainWindow::Carry(MainCommand command) {
         if (can.navigate) DefineFilters();
         break;
     case C::RemoveFiltering:
-        ApplyFilter("");
+        ApplyFilter(kRemoveFilteringEntry);
         break;
     case C::Transfer:
         RunTransfer();

@@ -61,8 +61,7 @@ void MainWindow::CreateToolBar() {
             [this](QPoint at) { ShowToolbarMenu(toolBar_->mapToGlobal(at)); });
 
     auto* filterDrop = new QMenu(this);
-    connect(filterDrop, &QMenu::aboutToShow, this,
-            [this, filterDrop] { FillFilterMenu(*filterDrop); });
+    WatchFilterMenu(*filterDrop);
     for (const ToolbarButton& b : kButtons) {
         // The bar's own action: the menu's text differs from the button's label.
         QAction* menuAction = Action(b.command);
