@@ -109,6 +109,22 @@ TypedTime ReadTypedTime(std::string_view text, DateTime now, DayHalfNames halves
     return result;
 }
 
+std::string ToolkitTimeFormat(std::string_view picker) {
+    std::string out;
+    bool quoted = false;
+    for (size_t i = 0; i < picker.size(); ++i) {
+        const char c = picker[i];
+        if (c == '\'') quoted = !quoted;
+        if (!quoted && c == 't') {
+            out += "AP";
+            if (i + 1 < picker.size() && picker[i + 1] == 't') ++i;
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
 int HalfHourEntryAtOrBefore(int secondsOfDay) {
     if (secondsOfDay < 0) return 0;
     const int entry = secondsOfDay / 1800;

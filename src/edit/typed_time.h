@@ -5,6 +5,7 @@
 #include "model/date_time.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace zm {
@@ -34,6 +35,10 @@ struct TypedTime {
 // follows (zero allowed).
 TypedTime ReadTypedTime(std::string_view text, DateTime now, DayHalfNames halves = {},
                         std::string_view separator = ":");
+
+// The picker's time format in the letters of the widget toolkit's time fields: the day-half
+// letters "tt" (or "t") become "AP", the toolkit's AM/PM field; quoted text stays as it is.
+std::string ToolkitTimeFormat(std::string_view pickerFormat);
 
 // The entry of the half-hour list (00:00 ... 23:30) that opening the list selects: the last one
 // not later than the time of day.

@@ -50,6 +50,12 @@ TEST(ReadTypedTime, PlusAnAmountCountsFromNowAcrossMidnight) {
     EXPECT_FALSE(ReadTypedTime("2 hours", now).ok);
 }
 
+TEST(ToolkitTimeFormat, GivesTheDayHalfAsAP) {
+    EXPECT_EQ(ToolkitTimeFormat("h':'mm' 'tt"), "h':'mm' 'AP");
+    EXPECT_EQ(ToolkitTimeFormat("HH'.'mm"), "HH'.'mm");
+    EXPECT_EQ(ToolkitTimeFormat("h'tt'mm t"), "h'tt'mm AP");
+}
+
 TEST(HalfHourEntryAtOrBefore, PicksTheLastEntryNotLater) {
     EXPECT_EQ(HalfHourEntryAtOrBefore(0), 0);
     EXPECT_EQ(HalfHourEntryAtOrBefore(9 * 3600 + 1799), 18);
