@@ -90,6 +90,7 @@ EventEditorDialog::~EventEditorDialog() = default;
 
 void EventEditorDialog::Build() {
     auto* layout = new QVBoxLayout(this);
+    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 62);
 
     layout->addWidget(GroupCaption(IDS_EDIT_GROUP_EVENT, this));
     auto* event = new QGridLayout;
@@ -124,8 +125,11 @@ void EventEditorDialog::Build() {
     time_->Editor()->setAccessibleName(Text(IDS_COLUMN_TIME));
     whenProgramStarts_ = new QCheckBox(Text(IDS_EDIT_WHEN_PROGRAM_STARTS), this);
     whenProgramStarts_->hide(); // part of the form, without a use here
-    event->addWidget(date_, 3, 0, 1, 2);
-    event->addWidget(time_, 3, 2, 1, 2);
+    auto* when = new QHBoxLayout;
+    when->addWidget(date_);
+    when->addWidget(time_);
+    when->addStretch();
+    event->addLayout(when, 3, 0, 1, 5);
 
     remind_ = new AmountBox(true, this);
     remind_->setObjectName(QStringLiteral("remind"));
@@ -231,6 +235,7 @@ void EventEditorDialog::ShowTiming() {
     date_->setEnabled(editable);
     time_->setEnabled(editable);
     recurrenceText_->setText(QString::fromStdString(DescribePattern(record_, context_.names)));
+    recurrenceText_->setCursorPosition(0);
 }
 
 void EventEditorDialog::ShowSound() {
@@ -243,6 +248,7 @@ void EventEditorDialog::ShowSound() {
     }
     const std::string text = SoundDescription(typeSound.sound, typeSound.pause, typeSound.file);
     soundText_->setText(QString::fromStdString(FormatText(IDS_EDIT_TYPE_SOUND, {text})));
+    soundText_->setCursorPosition(0);
 }
 
 void EventEditorDialog::ShowAcceptedBox() {

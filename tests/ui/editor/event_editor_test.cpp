@@ -65,6 +65,8 @@ TEST(EventEditor, TimePickerShowsTheDayHalfWithTheToolkitsLetters) {
     auto* picker = Field<QTimeEdit>(dialog, "timePicker");
     EXPECT_TRUE(picker->displayFormat().endsWith(QStringLiteral("AP")));
     EXPECT_TRUE(picker->text().endsWith(QStringLiteral("AM"))) << picker->text().toStdString();
+    // No reminder windows to preview with.
+    EXPECT_FALSE(Field<QWidget>(dialog, "preview")->isEnabled());
 }
 
 TEST(EventEditor, PastStartAsksWhetherToAcceptAndNoKeepsTheDialogOpen) {
