@@ -340,7 +340,10 @@ bool EventEditorDialog::ReadTiming(EventRecord& e, bool checkPeriod) {
             return false;
         }
     }
-    e.start = day + DateTimeSpan::Minutes(*seconds / 60);
+    const DateTime start = day + DateTimeSpan::Minutes(*seconds / 60);
+    // A start with seconds (from an imported file) that the fields still show keeps them: an
+    // edit of the name alone is no change of the timing.
+    if (start != e.start - DateTimeSpan::Seconds(e.start.Second())) e.start = start;
     return true;
 }
 

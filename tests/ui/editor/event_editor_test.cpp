@@ -113,6 +113,21 @@ TEST(EventEditor, OnlyTheUsersEditsClearTheAcceptedBox) {
     EXPECT_EQ(dialog.Record().notes, "bring the card");
 }
 
+TEST(EventEditor, EditingTheNameKeepsTheReminderState) {
+    WindowFixture rig;
+    EventRecord event = Recurring(kFormByDate | kKindDaily, 1, At(2026, 12, 1, 8, 0, 20));
+    event.StampShown(At(2026, 12, 7, 8, 0));
+    event.SetSnooze(At(2026, 12, 7, 10, 0), AmountUnit::Minute, 30);
+    event.key = rig.Put(event);
+    EventEditorDialog dialog(rig.Context(), rig.boxes_, Request(event));
+    QTest::keyClicks(Field<QLineEdit>(dialog, "name"), QStringLiteral("Walk"));
+    dialog.accept();
+    ASSERT_TRUE(dialog.Stored());
+    EXPECT_EQ(dialog.Record().start, event.start);
+    EXPECT_TRUE(dialog.Record().Has(kSnoozed));
+    EXPECT_EQ(dialog.Record().lastShown, event.lastShown);
+}
+
 TEST(EventEditor, BirthdayTypeMakesANewEventYearly) {
     WindowFixture rig;
     const int birthday = rig.types_.FindType("Birthday");
