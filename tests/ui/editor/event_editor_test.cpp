@@ -9,12 +9,15 @@
 #include "ui/editor/event_editor.h"
 #include "ui/editor/event_editor_dialog.h"
 #include "ui/editor/time_field.h"
+#include "ui/reminder/reminder_window.h"
+#include "ui/reminder/reminder_window_set.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -181,6 +184,45 @@ TEST(EventEditor, OkChecksTheFieldsInOrder) {
             focus = focus->parentWidget();
         EXPECT_NE(focus, nullptr) << c.name;
     }
+}
+
+class SilentReminderBoxes final : public ReminderBoxes {
+public:
+    void Warn(QWidget*, const QString&) override {}
+    bool AskYesNo(QWidget*, const QString&) override { return false; }
+    void ShowError(QWidget*, const QString&) override {}
+    void CloseOpenBoxes() override {}
+};
+
+TEST(EventEditor, PreviewStoresTheWindowSizeInTheEvent) {
+    WindowFixture rig;
+    SilentReminderBoxes reminderBoxes;
+    ReminderWindowSet reminders({rig.store_,
+                                 rig.types_,
+                                 rig.options_,
+                                 rig.formats_,
+                                 rig.workArea_,
+                                 rig.sound_,
+                                 reminderBoxes,
+                                 false,
+                                 {}});
+    rig.context_.reminders = &reminders;
+    EventRecord event = NewEventFor(rig.Context(), -1, rig.now_ + DateTimeSpan::Days(1));
+    EventEditorDialog dialog(rig.Context(), rig.boxes_, Request(event));
+    QTest::mouseClick(Field<QPushButton>(dialog, "preview"), Qt::LeftButton);
+    ReminderWindow* preview = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* r = qobject_cast<ReminderWindow*>(w)) preview = r;
+    ASSERT_NE(preview, nullptr);
+    preview->resize(preview->width() + 40, preview->height() + 30);
+    const QSize size = preview->size();
+    QTest::mouseClick(preview->AcceptButton(), Qt::LeftButton);
+    dialog.accept();
+    ASSERT_TRUE(dialog.Stored());
+    EXPECT_TRUE(dialog.Record().Has(kHasWindowSize));
+    EXPECT_EQ(dialog.Record().windowSize,
+              static_cast<uint32_t>(size.height()) << 16 | static_cast<uint32_t>(size.width()));
+    reminders.CloseAll();
 }
 
 TEST(EditEvent, WarnsAfterSavingAnEventTheFilterHides) {
