@@ -12,6 +12,7 @@
 #include "ui/reminder/reminder_window.h"
 #include "ui/reminder/reminder_window_set.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,6 +60,23 @@ TEST(EventEditor, PlusTwoHoursAtHalfPastElevenMovesToTheNextDay) {
     dialog.accept();
     ASSERT_TRUE(dialog.Stored()) << rig.boxes_.LastText().toStdString();
     EXPECT_EQ(dialog.Record().start, At(2026, 12, 8, 1, 30));
+}
+
+TEST(EventEditor, OpeningTheTimeListMarksTheLastHalfHourNotLater) {
+    WindowFixture rig; // 9:30
+    rig.options_.newTimePicker = false;
+    EventEditorDialog dialog(rig.Context(), rig.boxes_,
+                             Request(NewEventFor(rig.Context(), -1, rig.now_)));
+    auto* list = Field<QComboBox>(dialog, "timeList");
+    ASSERT_EQ(list->count(), 48);
+    TypeInto(list, QStringLiteral("2:59 pm"));
+    list->showPopup();
+    EXPECT_EQ(list->view()->currentIndex().row(), 29); // 14:30
+    list->hidePopup();
+    TypeInto(list, QStringLiteral("soon"));
+    list->showPopup();
+    EXPECT_EQ(list->view()->currentIndex().row(), 19); // now
+    list->hidePopup();
 }
 
 TEST(EventEditor, TimePickerShowsTheDayHalfWithTheToolkitsLetters) {
