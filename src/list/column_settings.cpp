@@ -107,3 +107,12 @@ void WriteColumnLayout(Settings& settings, const ColumnLayout& layout) {
 }
 
 } // namespace zm
+
+namespace zm {
+
+int FittingColumnWidth(int titleWidth, int widestCellWidth, bool displayedFirst) {
+    constexpr int kIconSlots = 48;
+    return std::max(titleWidth + 6, widestCellWidth) + 8 + (displayedFirst ? kIconSlots : 0);
+}
+
+} // namespace zm

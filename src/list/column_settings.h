@@ -40,3 +40,11 @@ ColumnLayout ReadColumnLayout(const Settings& settings);
 void WriteColumnLayout(Settings& settings, const ColumnLayout& layout);
 
 } // namespace zm
+
+namespace zm {
+
+// The width a double click on a column's header divider gives it: the wider of its title plus 6
+// and its widest cell text, plus 8, plus the icon slots when the column is displayed first.
+int FittingColumnWidth(int titleWidth, int widestCellWidth, bool displayedFirst);
+
+} // namespace zm
