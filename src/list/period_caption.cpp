@@ -16,8 +16,11 @@ std::string TwoDigits(int n) {
 } // namespace
 
 std::string LongDateText(DateTime date, const LocaleNames& names) {
-    return names.LongDayName(date.DayOfWeek()) + ", " + names.LongMonthName(date.Month()) + " " +
-           TwoDigits(date.Day()) + ", " + std::to_string(date.Year());
+    std::string text = names.LongDayName(date.DayOfWeek());
+    text.append(", ").append(names.LongMonthName(date.Month()));
+    text.append(" ").append(TwoDigits(date.Day()));
+    text.append(", ").append(std::to_string(date.Year()));
+    return text;
 }
 
 std::string PeriodCaption(const ListViewState& view, const LocaleNames& names) {
@@ -33,12 +36,14 @@ std::string PeriodCaption(const ListViewState& view, const LocaleNames& names) {
         break;
     }
     const DateTime last = first.AddDays(view.mode == ViewMode::Week ? 6 : 30);
-    std::string caption = names.LongMonthName(first.Month()) + " " + TwoDigits(first.Day());
-    if (last.Year() != first.Year()) caption += ", " + std::to_string(first.Year());
-    caption += " -";
+    std::string caption = names.LongMonthName(first.Month());
+    caption.append(" ").append(TwoDigits(first.Day()));
+    if (last.Year() != first.Year()) caption.append(", ").append(std::to_string(first.Year()));
+    caption.append(" -");
     if (last.Month() != first.Month() || last.Year() != first.Year())
-        caption += " " + names.LongMonthName(last.Month());
-    caption += " " + TwoDigits(last.Day()) + ", " + std::to_string(last.Year());
+        caption.append(" ").append(names.LongMonthName(last.Month()));
+    caption.append(" ").append(TwoDigits(last.Day()));
+    caption.append(", ").append(std::to_string(last.Year()));
     return caption;
 }
 
