@@ -51,6 +51,12 @@ TEST(ColumnSettings, AnOrderThatIsNoPermutationReadsAsTheDefault) {
     EXPECT_EQ(ReadColumnLayout(MemorySettings{}).sort, (SortOrder{kColumnTime, false}));
 }
 
+TEST(ColumnSettings, ADoubleClickedDividerFitsTheWiderOfTitleAndCellsWithTheIconsFirst) {
+    EXPECT_EQ(FittingColumnWidth(40, 100, false), 108);
+    EXPECT_EQ(FittingColumnWidth(40, 20, false), 54);
+    EXPECT_EQ(FittingColumnWidth(40, 100, true), 156);
+}
+
 TEST(DeleteQuestion, CutsANameOf128CharactersOrMore) {
     const std::string name200(200, 'x');
     EXPECT_EQ(DeleteQuestion(1, name200),

@@ -125,6 +125,24 @@ TEST_F(EventListViewTest, HeaderClicksSortAndKeepTheFocusedRow) {
     EXPECT_TRUE(view_.selectionModel()->isRowSelected(view_.currentIndex().row(), {}));
 }
 
+TEST_F(EventListViewTest, DoubleClicksOpenTheRowOrANewEventAndFitAColumn) {
+    EventRecord event = Named("A rather long name for an event", At(2026, 12, 7, 12, 0));
+    Put(event);
+    view_.Refresh(At(2026, 12, 7), ViewMode::Day);
+    QSignalSpy opened(&view_, &EventListView::openRequested);
+    const QRect row = view_.visualRect(view_.model()->index(0, kColumnTime));
+    QTest::mouseDClick(view_.viewport(), Qt::LeftButton, {}, row.center());
+    view_.clearSelection();
+    QTest::mouseDClick(view_.viewport(), Qt::LeftButton, {}, QPoint(10, 250));
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_TRUE(opened[0].front().toBool());
+    EXPECT_FALSE(opened[1].front().toBool());
+
+    emit view_.horizontalHeader()->sectionHandleDoubleClicked(kColumnName);
+    const int cell = view_.fontMetrics().horizontalAdvance(view_.Model().CellText(0, kColumnName));
+    EXPECT_EQ(view_.columnWidth(kColumnName), cell + 8 + 48);
+}
+
 TEST_F(EventListViewTest, ColumnsComeBackAsSavedAndABadOrderAsTheDefault) {
     QHeaderView* header = view_.horizontalHeader();
     header->moveSection(header->visualIndex(kColumnType), 0);
