@@ -1,0 +1,42 @@
+#pragma once
+// The "General" page of an event's properties: its reminder information and its icons, read
+// only. The page keeps its own copy of the event, so the list may replace or drop its copy
+// while the page is open.
+
+#include "model/event_record.h"
+#include "ui/properties/event_info.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+
+class QLabel;
+
+namespace zm {
+
+struct WindowContext;
+
+// The small images of the event list's states (snoozed, accepted, recurring, disabled),
+// 16 x 14 pixels.
+const std::array<QPixmap, 4>& EventStateImages();
+
+class EventInfoPage final : public QWidget {
+    Q_OBJECT
+public:
+    EventInfoPage(WindowContext& context, EventRecord event, QWidget* parent = nullptr);
+
+    const EventRecord& Event() const { return event_; }
+    const EventInfoLines& Lines() const { return lines_; }
+    // The label of a line ("Type:", ...) and its value, for the tests.
+    QLabel* ValueLabel(int stringId) const;
+    QLabel* CaptionLabel(int stringId) const;
+
+private:
+    EventRecord event_;
+    EventInfoLines lines_;
+    QWidget* icons_;
+    std::array<QLabel*, 7> captions_{};
+    std::array<QLabel*, 7> values_{};
+};
+
+} // namespace zm
