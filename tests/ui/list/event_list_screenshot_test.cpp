@@ -5,6 +5,7 @@
 #include "ui/list/event_list_view.h"
 
 #include <QDir>
+#include <QPalette>
 
 namespace zm {
 namespace {
@@ -70,6 +71,17 @@ TEST(Screenshots, EventList) {
     EXPECT_EQ(view.RowCount(), 15);
     view.resize(900, 380);
     EXPECT_TRUE(view.grab().save(QStringLiteral(ZM_SCREENSHOT_DIR "/event-list-all.png")));
+
+    // On a dark palette the dark type colours are brightened to stay readable.
+    QPalette dark = view.palette();
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x24));
+    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x34));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Button, QColor(0x30, 0x30, 0x34));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    view.setPalette(dark);
+    EXPECT_TRUE(view.grab().save(QStringLiteral(ZM_SCREENSHOT_DIR "/event-list-dark.png")));
     EXPECT_TRUE(fx.boxes_.errors.empty());
 }
 
