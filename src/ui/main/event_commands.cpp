@@ -1,12 +1,13 @@
 #include "ui/main/event_commands.h"
 
+#include "list/delete_question.h"
+#include "list/paste_rule.h"
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
+#include "ui/list/clipboard_data.h"
 #include "ui/list/event_list_view.h"
-#include "ui/main/event_clipboard.h"
-#include "ui/main/paste_rules.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,9 +17,6 @@
 
 namespace zm {
 namespace {
-
-constexpr int kLongestQuotedName = 128;
-constexpr int kQuotedNameCut = 124;
 
 QString Text(int id) {
     return QString::fromUtf8(LoadString(id));
@@ -64,19 +62,11 @@ QWidget& EventListSelection::Widget() {
     return *list_.viewport();
 }
 
-QString EventCommands::DeleteQuestion(const QString& name) {
-    QString quoted = name;
-    if (quoted.size() >= kLongestQuotedName) quoted = quoted.left(kQuotedNameCut) + "...";
-    return QString::fromUtf8(FormatText(IDS_ASK_DELETE_EVENT, {quoted.toStdString()}));
-}
-
 void EventCommands::Delete() {
     const std::vector<EventRecord> selected = list_.SelectedEvents();
     if (selected.empty()) return boxes_.Beep();
     const QString question =
-        selected.size() == 1 ? DeleteQuestion(QString::fromStdString(selected.front().name))
-                             : QString::fromUtf8(FormatText(IDS_ASK_DELETE_EVENTS,
-                                                            {static_cast<int>(selected.size())}));
+        QString::fromStdString(DeleteQuestion(selected.size(), selected.front().name));
     if (!boxes_.AskYesNo(owner_, question, BoxIcon::Warning)) return;
     HeldDrawing held(list_.Widget());
     for (const EventRecord& e : selected) {
@@ -155,18 +145,18 @@ void EventCommands::Purge() {
 void EventCommands::Copy() {
     const std::vector<EventRecord> selected = list_.SelectedEvents();
     if (selected.empty()) return boxes_.Beep();
-    QApplication::clipboard()->setMimeData(
-        EventsMimeData(selected, list_.View().mode, context_.formats, context_.names));
+    QApplication::clipboard()->setMimeData(MakeClipboardData(selected, list_.View(), context_));
 }
 
 void EventCommands::Paste() {
-    std::vector<EventRecord> events;
-    const LibraryResult read = ReadEvents(QApplication::clipboard()->mimeData(), events);
-    if (read != LibraryResult::Ok) return boxes_.ReportLibraryError(owner_, read);
+    ReadResult<std::vector<EventRecord>> read =
+        ClipboardEvents(QApplication::clipboard()->mimeData());
+    if (!read.Ok()) return boxes_.ReportLibraryError(owner_, read.Code());
+    std::vector<EventRecord> events = std::move(read).Value();
     const DateTime now = context_.store.Now();
     HeldDrawing held(list_.Widget());
     for (EventRecord& e : events) {
-        PreparePastedEvent(e, list_.View(), now, context_.store.Week(), context_.types);
+        PreparePastedEvent(e, context_.types, list_.View(), now, context_.store.Week());
         const LibraryResult rc = context_.store.StoreNew(e);
         if (rc != LibraryResult::Ok) return boxes_.ReportLibraryError(owner_, rc);
     }

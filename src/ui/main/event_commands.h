@@ -59,10 +59,6 @@ public:
     void Copy();
     void Paste();
 
-    // The question of Delete for one event: its name, one of 128 characters or more cut to its
-    // first 124 and "...".
-    static QString DeleteQuestion(const QString& name);
-
 private:
     WindowContext& context_;
     UserBoxes& boxes_;

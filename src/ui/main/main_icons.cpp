@@ -1,8 +1,5 @@
 #include "ui/main/main_icons.h"
 
-#include "store/types/type_list.h"
-#include "ui/frame/tray_images.h"
-
 #include <QApplication>
 #include <QDate>
 #include <QPainter>
@@ -92,10 +89,6 @@ QIcon CommandIcon(MainCommand command) {
     default:
         return {};
     }
-}
-
-QIcon TypeIcon(const TypeList& types, int index) {
-    return QIcon(QPixmap::fromImage(ToQImage(types.TypeSmallIcon(index))));
 }
 
 } // namespace zm

@@ -1,6 +1,8 @@
 #include "ui/main/main_window.h"
 
 #include "frame/frame_commands.h"
+#include "list/period_caption.h"
+#include "list/view_navigation.h"
 #include "platform/font_setting.h"
 #include "platform/gui/qt_font.h"
 #include "platform/setting_table.h"
@@ -13,7 +15,6 @@
 #include "ui/filters/filter_dialogs.h"
 #include "ui/filters/find_bar.h"
 #include "ui/list/event_list_view.h"
-#include "ui/main/event_clipboard.h"
 #include "ui/main/event_commands.h"
 #include "ui/main/program_dialog.h"
 #include "ui/main/window_placement.h"
@@ -25,7 +26,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -43,10 +43,6 @@ QDate ToQDate(DateTime d) {
 
 DateTime FromQDate(QDate d) {
     return DateTime::FromParts(d.year(), d.month(), d.day());
-}
-
-std::string LongDate(DateTime d) {
-    return QLocale().toString(ToQDate(d), QLocale::LongFormat).toStdString();
 }
 
 } // namespace
@@ -67,7 +63,7 @@ MainWindow::MainWindow(WindowContext& context, UserBoxes& boxes, ProgramDialogGu
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    list_ = new EventListView(context_, central);
+    list_ = new EventListView(context_, boxes_, central);
     list_->setAccessibleName(Text(IDS_MAIN_EVENT_LIST));
     list_->installEventFilter(this);
     findBar_ = new FindBar(context_, central);
@@ -184,9 +180,27 @@ void MainWindow::ShowView(ViewMode mode, std::optional<DateTime> date) {
     UpdateCommands();
 }
 
-void MainWindow::Step(ViewStep step) {
+void MainWindow::Step(MainCommand command) {
     if (FindBarShown()) return;
-    list_->Refresh(StepViewDate(View().viewDate, step));
+    const DateTime from = View().viewDate;
+    DateTime to = from;
+    switch (command) {
+    case MainCommand::PreviousDay:
+    case MainCommand::NextDay:
+        to = StepViewDays(from, command == MainCommand::NextDay ? 1 : -1);
+        break;
+    case MainCommand::PreviousMonth:
+    case MainCommand::NextMonth:
+        to = StepViewMonths(from, command == MainCommand::NextMonth ? 1 : -1);
+        break;
+    case MainCommand::PreviousYear:
+    case MainCommand::NextYear:
+        to = StepViewYears(from, command == MainCommand::NextYear ? 1 : -1);
+        break;
+    default:
+        return;
+    }
+    list_->Refresh(to);
     UpdateCaption();
     UpdateCommands();
 }
@@ -194,7 +208,7 @@ void MainWindow::Step(ViewStep step) {
 void MainWindow::UpdateCaption() {
     ListViewState view = View();
     if (FindBarShown()) view.searching = true;
-    period_->setText(QString::fromStdString(PeriodCaption(view, context_.names, LongDate)));
+    period_->setText(QString::fromStdString(PeriodCaption(view, context_.names)));
 }
 
 void MainWindow::UpdateClock() {

@@ -6,7 +6,6 @@
 #include "list/list_view_state.h"
 #include "model/event_record.h"
 #include "ui/main/command_states.h"
-#include "ui/main/view_period.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -136,7 +135,8 @@ private:
     void ApplyFilter(int entry);
     void WatchFilterMenu(QMenu& menu);
     void DefineFilters();
-    void Step(ViewStep step);
+    // Previous or next day, month or year.
+    void Step(MainCommand command);
     void ToggleFindBar();
     void HideFindBar();
     void Find(const QString& text, bool matchCase);

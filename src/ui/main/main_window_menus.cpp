@@ -6,9 +6,10 @@
 #include "store/types/type_list.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
+#include "ui/editor/type_menu.h"
 #include "ui/filters/filter_dialogs.h"
+#include "ui/list/clipboard_data.h"
 #include "ui/list/event_list_view.h"
-#include "ui/main/event_clipboard.h"
 #include "ui/main/event_commands.h"
 #include "ui/main/main_icons.h"
 #include "ui/main/main_window.h"
@@ -313,22 +314,12 @@ void MainWindow::Carry(MainCommand command) {
         ShowView(ViewMode::All);
         break;
     case C::PreviousDay:
-        Step(ViewStep::PreviousDay);
-        break;
     case C::NextDay:
-        Step(ViewStep::NextDay);
-        break;
     case C::PreviousMonth:
-        Step(ViewStep::PreviousMonth);
-        break;
     case C::NextMonth:
-        Step(ViewStep::NextMonth);
-        break;
     case C::PreviousYear:
-        Step(ViewStep::PreviousYear);
-        break;
     case C::NextYear:
-        Step(ViewStep::NextYear);
+        Step(command);
         break;
     case C::Calendar:
         DropCalendar();

@@ -3,7 +3,7 @@
 
 #include "support/event_builders.h"
 #include "support/window_fixture.h"
-#include "ui/main/event_clipboard.h"
+#include "ui/list/clipboard_data.h"
 #include "ui/main/event_commands.h"
 
 #include <QApplication>
@@ -82,14 +82,6 @@ TEST_F(EventCommandsTest, DeleteAsksAndStopsAtTheFirstFailure) {
     list.selected.clear();
     commands.Delete();
     EXPECT_EQ(rig.boxes_.beeps, 1);
-}
-
-TEST_F(EventCommandsTest, DeleteQuestionCutsLongNames) {
-    const QString name(200, 'n');
-    const QString question = EventCommands::DeleteQuestion(name);
-    EXPECT_EQ(question, "Are you sure you want to delete '" + QString(124, 'n') + "...' event?");
-    EXPECT_EQ(EventCommands::DeleteQuestion(QString(127, 'n')),
-              "Are you sure you want to delete '" + QString(127, 'n') + "' event?");
 }
 
 TEST_F(EventCommandsTest, ChangeTypeWarnsWhenTheFilterHidesRows) {

@@ -1,14 +1,9 @@
-// The main window's rules that need no window: command enabling, navigation, the period caption,
-// placement, the toolbar's hidden buttons, the clipboard records and the paste rule.
+// The main window's rules that need no window: command enabling, placement and the toolbar's
+// hidden buttons.
 
-#include "platform/locale_names.h"
-#include "store/types/type_list.h"
 #include "support/event_builders.h"
 #include "ui/main/command_states.h"
-#include "ui/main/paste_rules.h"
 #include "ui/main/toolbar_customize_dialog.h"
-#include "ui/main/transfer_records.h"
-#include "ui/main/view_period.h"
 #include "ui/main/window_placement.h"
 
 #include <gtest/gtest.h>
@@ -81,46 +76,6 @@ TEST(CommandStates, ChecksFollowTheViewAndTheFindBar) {
     EXPECT_FALSE(s.checkMonth || s.navigate);
 }
 
-TEST(ViewPeriod, StepsKeepTheDayOfTheMonthWhereItExists) {
-    struct Case {
-        DateTime from;
-        ViewStep step;
-        DateTime expected;
-    } const cases[] = {
-        {At(2001, 1, 31), ViewStep::NextMonth, At(2001, 2, 28)},
-        {At(2004, 1, 31), ViewStep::NextMonth, At(2004, 2, 29)},
-        {At(2004, 3, 31), ViewStep::PreviousMonth, At(2004, 2, 29)},
-        {At(2001, 12, 15), ViewStep::NextMonth, At(2002, 1, 15)},
-        {At(2001, 1, 15), ViewStep::PreviousMonth, At(2000, 12, 15)},
-        {At(2004, 2, 29), ViewStep::NextYear, At(2005, 2, 28)},
-        {At(2004, 2, 29), ViewStep::PreviousYear, At(2003, 2, 28)},
-        {At(2001, 1, 1), ViewStep::PreviousDay, At(2000, 12, 31)},
-        {At(9999, 12, 31), ViewStep::NextYear, At(9999, 12, 31)},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(StepViewDate(c.from, c.step), c.expected);
-}
-
-TEST(ViewPeriod, CaptionNamesTheFirstAndLastDay) {
-    const EnglishLocaleNames names;
-    const auto longDate = [](DateTime d) { return "long " + std::to_string(d.Day()); };
-    ListViewState view;
-    view.viewDate = At(2001, 1, 1);
-    view.mode = ViewMode::Week;
-    EXPECT_EQ(PeriodCaption(view, names, longDate), "January 01 - 07, 2001");
-    view.viewDate = At(2000, 12, 28);
-    EXPECT_EQ(PeriodCaption(view, names, longDate), "December 28, 2000 - January 03, 2001");
-    view.mode = ViewMode::Month;
-    view.viewDate = At(2001, 1, 15);
-    EXPECT_EQ(PeriodCaption(view, names, longDate), "January 15 - February 14, 2001");
-    view.mode = ViewMode::Day;
-    EXPECT_EQ(PeriodCaption(view, names, longDate), "long 15");
-    view.mode = ViewMode::All;
-    EXPECT_EQ(PeriodCaption(view, names, longDate), "All");
-    view.searching = true;
-    EXPECT_EQ(PeriodCaption(view, names, longDate), "Search Results");
-}
-
 TEST(WindowPlacement, RestoresOntoTheWorkArea) {
     const std::vector<ScreenArea> screens{{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}},
                                           {{1920, 0, 1280, 1024}, {1920, 0, 1280, 1024}}};
@@ -147,80 +102,6 @@ TEST(ToolbarButtons, HiddenPositionsRoundTripAndIgnoreJunk) {
     EXPECT_EQ(ParseShownButtons("2,0", 3), (std::vector<bool>{false, true, false}));
     EXPECT_EQ(ParseShownButtons("x,7,-1,1", 3), (std::vector<bool>{true, false, true}));
     EXPECT_EQ(FormatShownButtons({false, true, false}), "0,2");
-}
-
-TEST(TransferRecords, RoundTripAndRefuseDataThatAreNotEvents) {
-    EventRecord a = OneTime(At(2026, 12, 6, 14, 30));
-    a.name = "Dentist";
-    a.typeName = "Appointment";
-    a.id = 77;
-    EventRecord b = Recurring(kDaily, 1, At(2026, 1, 1, 8));
-    b.name = std::string(300, 'x');
-    const std::vector<EventRecord> events{a, b};
-    const std::string data = EncodeTransferRecords(events);
-    const auto bytes = [](const std::string& s) {
-        return std::span(reinterpret_cast<const uint8_t*>(s.data()), s.size());
-    };
-    std::vector<EventRecord> read;
-    ASSERT_EQ(DecodeTransferRecords(bytes(data), read), LibraryResult::Ok);
-    ASSERT_EQ(read.size(), 2u);
-    EXPECT_EQ(read[0].name, "Dentist");
-    EXPECT_EQ(read[0].start, a.start);
-    EXPECT_EQ(read[1].name, b.name);
-
-    std::string tooMany = data;
-    tooMany[0] = 3;
-    std::string cut = data.substr(0, data.size() - 10);
-    std::string hugeRecord = data;
-    hugeRecord[4 + 4 + 1] = 0x40; // the first record claims 16 KB
-    std::string tinyRecord = data;
-    tinyRecord[4 + 4] = 8;
-    tinyRecord[4 + 5] = 0;
-    for (const std::string& bad : {tooMany, cut, hugeRecord, tinyRecord, std::string("\1\0", 2)}) {
-        EXPECT_EQ(DecodeTransferRecords(bytes(bad), read), LibraryResult::Corrupted);
-        EXPECT_TRUE(read.empty());
-    }
-}
-
-TEST(PasteRules, MoveOneTimeEventsIntoTheViewedDay) {
-    TypeList types;
-    types.CreatePredefined();
-    const DateTime now = At(2026, 12, 7, 9, 30);
-    ListViewState yesterday;
-    yesterday.mode = ViewMode::Day;
-    yesterday.viewDate = At(2026, 12, 6);
-
-    EventRecord e = OneTime(At(2026, 12, 20, 14, 30));
-    e.typeName = "meeting";
-    e.id = 5;
-    e.flags |= kSnoozed;
-    PreparePastedEvent(e, yesterday, now, {}, types);
-    EXPECT_EQ(e.start, At(2026, 12, 6, 14, 30));
-    EXPECT_TRUE(e.Has(kAccepted));
-    EXPECT_FALSE(e.Has(kSnoozed) || e.Has(kShown));
-    EXPECT_EQ(e.id, 0u);
-    EXPECT_EQ(e.typeIndex, types.FindType("Meeting"));
-
-    // Moved into the future, its old acceptance goes.
-    ListViewState tomorrow = yesterday;
-    tomorrow.viewDate = At(2026, 12, 8);
-    EventRecord accepted = OneTime(At(2026, 11, 1, 8));
-    accepted.flags |= kAccepted;
-    accepted.typeName = "no such type";
-    PreparePastedEvent(accepted, tomorrow, now, {}, types);
-    EXPECT_EQ(accepted.start, At(2026, 12, 8, 8));
-    EXPECT_FALSE(accepted.Has(kAccepted));
-    EXPECT_EQ(accepted.typeIndex, -1);
-
-    // The All view and recurring events keep their dates.
-    ListViewState all = yesterday;
-    all.mode = ViewMode::All;
-    EventRecord kept = OneTime(At(2026, 12, 20, 14, 30));
-    PreparePastedEvent(kept, all, now, {}, types);
-    EXPECT_EQ(kept.start, At(2026, 12, 20, 14, 30));
-    EventRecord daily = Recurring(kDaily, 1, At(2026, 12, 20, 8));
-    PreparePastedEvent(daily, yesterday, now, {}, types);
-    EXPECT_EQ(daily.start, At(2026, 12, 20, 8));
 }
 
 } // namespace
