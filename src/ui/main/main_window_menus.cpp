@@ -123,8 +123,12 @@ void MainWindow::CreateActions() {
     // Printing is not offered by this program.
     for (const C c : {C::Print, C::PrintPreview, C::PageSetup})
         Action(c)->setEnabled(false);
-    for (const auto& [c, action] : actions_)
+    for (const auto& [c, action] : actions_) {
         action->setObjectName(Plain(action->text()));
+        // Its keys work wherever the focus is in the window, also for the commands that no
+        // menu shows until it opens (New, Define Filters).
+        addAction(action);
+    }
 }
 
 void MainWindow::CreateMenus() {
@@ -189,9 +193,6 @@ void MainWindow::CreateMenus() {
     help->addAction(Action(C::WebPage));
     help->addSeparator();
     help->addAction(Action(C::About));
-
-    // The keys of the menus work wherever the focus is in the window.
-    addActions(menuBar()->actions());
 }
 
 void MainWindow::FillTypeMenu(QMenu& menu, bool changeType) {

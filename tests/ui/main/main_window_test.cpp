@@ -84,6 +84,12 @@ TEST_F(MainWindowTest, FindBarTakesTheCaptionAndTheViewCommands) {
     EXPECT_TRUE(window->Action(MainCommand::NextDay)->isEnabled());
 }
 
+TEST_F(MainWindowTest, EveryCommandKeyWorksInTheWindow) {
+    auto window = Open();
+    for (const MainCommand c : {MainCommand::New, MainCommand::DefineFilters, MainCommand::Copy})
+        EXPECT_TRUE(window->actions().contains(window->Action(c)));
+}
+
 TEST_F(MainWindowTest, ToolbarLabelModesAreKept) {
     auto window = Open();
     window->Action(MainCommand::TextOnly)->trigger();
