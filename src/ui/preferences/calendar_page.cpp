@@ -27,7 +27,7 @@ CalendarPage::CalendarPage(WindowContext& context, QWidget* parent)
     auto* days = new QGridLayout;
     for (int box = 0; box < 7; ++box) {
         workDays_[box] = new QCheckBox(workWeek);
-        days->addWidget(workDays_[box], box / 4, box % 4);
+        days->addWidget(workDays_[box], 0, box);
         connect(workDays_[box], &QCheckBox::toggled, this,
                 [this, box](bool on) { week_.SetBox(box, on); });
     }

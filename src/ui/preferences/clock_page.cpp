@@ -132,6 +132,7 @@ ClockPage::ClockPage(WindowContext& context, PreferencesHooks& hooks, QWidget* p
         chimeGrid->addWidget(chimes_[i], i, 0);
         chimeGrid->addWidget(tests_[i], i, 1);
     }
+    chimeGrid->setColumnStretch(2, 1);
 
     auto* grid = new QGridLayout;
     grid->addWidget(formatLabel, 0, 0);

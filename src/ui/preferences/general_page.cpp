@@ -92,6 +92,8 @@ GeneralPage::GeneralPage(WindowContext& context, bool autorunOn, QWidget* parent
     auto* sound = NewGroup(IDS_GENERAL_COUNTDOWN_SOUND, this);
     soundText_ = new QLineEdit(DescriptionOf(countdownSound_), sound);
     soundText_->setReadOnly(true);
+    soundText_->setCursorPosition(0);
+    soundText_->setToolTip(soundText_->text());
     soundButton_ = new QPushButton(Text(IDS_GENERAL_SOUND_BUTTON), sound);
     soundButton_->setFixedWidth(soundButton_->fontMetrics().horizontalAdvance("<<>>") + 12);
     auto* soundLayout = new QHBoxLayout(sound);
@@ -146,6 +148,8 @@ void GeneralPage::ChooseSound() {
     if (dialog.exec() != QDialog::Accepted) return;
     countdownSound_ = dialog.Result();
     soundText_->setText(DescriptionOf(countdownSound_));
+    soundText_->setCursorPosition(0);
+    soundText_->setToolTip(soundText_->text());
 }
 
 } // namespace zm
