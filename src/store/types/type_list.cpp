@@ -138,7 +138,9 @@ size_t TypeList::RestorePredefined() {
     return added;
 }
 
-bool TypeList::SelectFilter(std::string_view name) {
+bool TypeList::SelectFilter(std::string_view wanted) {
+    // The name may be the active filter's own (selecting it again after the filters changed).
+    const std::string name(wanted);
     for (EventType& t : types_)
         t.flags &= ~kTypeInFilter;
     activeFilter_.clear();

@@ -1,0 +1,63 @@
+#include "ui/filters/choose_filters_dialog.h"
+
+#include "ui/filters/filter_texts.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zm {
+
+ChooseFiltersDialog::ChooseFiltersDialog(const std::vector<TypeFilter>& filters,
+                                         const std::vector<bool>& chosen, QWidget* parent)
+    : QDialog(parent), list_(new QListWidget(this)) {
+    setWindowTitle(FilterText(IDS_FILTER_CHOOSE_CAPTION));
+    auto* label = new QLabel(FilterText(IDS_FILTER_CHOOSE_LABEL), this);
+    label->setBuddy(list_);
+    // A click toggles a filter, so a double click (whose second click is not a press) does too.
+    list_->setSelectionMode(QAbstractItemView::MultiSelection);
+    list_->setAccessibleName(PlainCaption(IDS_FILTER_CHOOSE_LABEL));
+    list_->setObjectName(QStringLiteral("filters"));
+    for (size_t i = 0; i < filters.size(); ++i) {
+        auto* item = new QListWidgetItem(QString::fromStdString(filters[i].name), list_);
+        item->setSelected(i < chosen.size() && chosen[i]);
+    }
+
+    auto* selectAll = new QPushButton(FilterText(IDS_SELECT_ALL), this);
+    auto* deselectAll = new QPushButton(FilterText(IDS_DESELECT_ALL), this);
+    selectAll->setAutoDefault(false);
+    deselectAll->setAutoDefault(false);
+    selectAll->setObjectName(QStringLiteral("selectAll"));
+    deselectAll->setObjectName(QStringLiteral("deselectAll"));
+    connect(selectAll, &QPushButton::clicked, list_, &QListWidget::selectAll);
+    connect(deselectAll, &QPushButton::clicked, list_, &QListWidget::clearSelection);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(FilterText(IDS_OK), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(FilterText(IDS_CANCEL), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ChooseFiltersDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ChooseFiltersDialog::reject);
+
+    auto* selectRow = new QHBoxLayout;
+    selectRow->addWidget(selectAll);
+    selectRow->addWidget(deselectAll);
+    selectRow->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(list_);
+    layout->addLayout(selectRow);
+    layout->addWidget(buttons);
+    list_->setFocus();
+}
+
+std::vector<bool> ChooseFiltersDialog::Chosen() const {
+    std::vector<bool> flags;
+    for (int i = 0; i < list_->count(); ++i)
+        flags.push_back(list_->item(i)->isSelected());
+    return flags;
+}
+
+} // namespace zm
