@@ -9,6 +9,7 @@
 #include "support/window_fixture.h"
 #include "ui/preferences/calendar_page.h"
 #include "ui/preferences/clock_page.h"
+#include "ui/preferences/font_chooser.h"
 #include "ui/preferences/general_page.h"
 #include "ui/preferences/hot_key_field.h"
 #include "ui/preferences/other_page.h"
@@ -18,8 +19,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -153,6 +156,44 @@ TEST_F(PreferencesSheetTest, AutorunWritesAnEntryThatTheNextSheetShowsTicked) {
     ASSERT_TRUE(std::filesystem::exists(hooks.autostartEntry));
     PreferencesSheet again(f.Context(), f.boxes_, SheetForm::Full, hooks, nullptr);
     EXPECT_TRUE(again.General()->Autorun());
+}
+
+TEST_F(PreferencesSheetTest, TheClockToggleShowsAtOnceAndCancelPutsItBack) {
+    std::vector<bool> shown;
+    hooks.showClock = [&shown](bool on) { shown.push_back(on); };
+    {
+        PreferencesSheet sheet(f.Context(), f.boxes_, SheetForm::Full, hooks, nullptr);
+        ClockPage& page = *sheet.Clock();
+        page.ShowBox()->setChecked(false);
+        EXPECT_FALSE(page.FormatEdit()->isEnabled());
+        EXPECT_FALSE(page.TestButtons()[0]->isEnabled());
+        sheet.reject();
+    }
+    EXPECT_EQ(shown, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(f.settings_.values.empty());
+
+    int applied = 0;
+    hooks.clockSettingsChanged = [&applied] { ++applied; };
+    PreferencesSheet sheet(f.Context(), f.boxes_, SheetForm::Full, hooks, nullptr);
+    sheet.Tabs()->setCurrentWidget(sheet.Clock());
+    sheet.Clock()->FormatEdit()->setText("HH:mm");
+    sheet.Clock()->SetAlignment(2);
+    sheet.accept();
+    EXPECT_EQ(applied, 1);
+    EXPECT_EQ(ReadText(f.settings_, SettingId::ClockFormat), "HH:mm");
+    EXPECT_EQ(ReadInt(f.settings_, SettingId::ClockAlignment), 2);
+}
+
+TEST(FontChooser, AChosenSizeStaysWithin8And24Points) {
+    FontChooser chooser(FontDescription{}, "Font", nullptr);
+    QFont big("Arial");
+    big.setPointSize(30);
+    chooser.Choose(big);
+    EXPECT_TRUE(chooser.Changed());
+    EXPECT_EQ(chooser.Label()->text(), "Arial (24 pt.)");
+    big.setPointSize(6);
+    chooser.Choose(big);
+    EXPECT_EQ(chooser.Label()->text(), "Arial (8 pt.)");
 }
 
 TEST(Screenshots, Preferences) {
