@@ -16,7 +16,7 @@ struct ListViewState {
     ViewMode mode = ViewMode::Day;
     DateTime viewDate;      // midnight; the first day of the period
     bool searching = false; // the list shows search results
-    std::string searchText; // upper-cased unless matchCase
+    std::string searchText; // folded to lower case unless matchCase (SearchKey)
     bool matchCase = false;
     bool filterActive = false; // a named filter is applied
     int sortColumn = 1;        // 0..5; 6 and above sort by storage key

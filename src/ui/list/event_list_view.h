@@ -13,12 +13,25 @@
 namespace zm {
 
 struct WindowContext;
+class UserBoxes;
+class EventListModel;
+class EventRowDelegate;
 
 class EventListView final : public QTableView {
     Q_OBJECT
 public:
     EventListView(WindowContext& context, QWidget* parent = nullptr);
+    // The same, reporting library errors through the boxes.
+    EventListView(WindowContext& context, UserBoxes& boxes, QWidget* parent = nullptr);
     ~EventListView() override;
+
+    // Where library errors of a refresh go; none: they are not shown.
+    void SetBoxes(UserBoxes* boxes) { boxes_ = boxes; }
+    // The rows, for the main window's commands and for tests.
+    const EventListModel& Model() const { return *model_; }
+    // A click on the header of `column`: ascending, or descending when it already sorts
+    // ascending; each row keeps its selection and focus.
+    void SortByHeader(int column);
 
     // Leaves search mode, takes the date and mode when given, and fills the list anew from the
     // library (a library error is reported); the first row is selected and focused.
@@ -50,6 +63,22 @@ signals:
     // The context menu at a global point; `onRow` when rows are selected.
     void contextMenuWanted(QPoint globalPos, bool onRow);
     void selectedRowsChanged();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Fill();
+    void ShowSortIndicator();
+    void FitColumn(int column);
+    void FocusRowAt(int row);
+
+    WindowContext& context_;
+    UserBoxes* boxes_ = nullptr;
+    EventListModel* model_ = nullptr;
+    EventRowDelegate* delegate_ = nullptr;
 };
 
 } // namespace zm
