@@ -4,6 +4,7 @@
 #include "platform/gui/qt_font.h"
 #include "res/strings.h"
 #include "sound/sound_description.h"
+#include "timers/countdown_sound.h"
 #include "ui/common/window_context.h"
 #include "ui/preferences/font_chooser.h"
 #include "ui/preferences/hot_key_field.h"
@@ -25,24 +26,6 @@
 namespace zm {
 namespace {
 
-// The countdown's sound: a kind (0 none, 1 beep, 2 file), the repeat flag, the pause and the
-// file, each a setting of its own.
-SoundSetting ReadTimerSound(const Settings& settings) {
-    SoundSetting sound;
-    const auto kind = static_cast<SoundKind>(ReadInt(settings, SettingId::CountdownSoundKind));
-    sound.sound = SoundWord(kind, ReadBool(settings, SettingId::CountdownSoundRepeat));
-    sound.pause = static_cast<uint32_t>(ReadInt(settings, SettingId::CountdownSoundPause));
-    sound.file = ReadText(settings, SettingId::CountdownSoundFile);
-    return sound;
-}
-
-void WriteTimerSound(Settings& settings, const SoundSetting& sound) {
-    WriteInt(settings, SettingId::CountdownSoundKind, static_cast<int64_t>(KindOf(sound.sound)));
-    WriteBool(settings, SettingId::CountdownSoundRepeat, RepeatsIn(sound.sound));
-    WriteInt(settings, SettingId::CountdownSoundPause, sound.pause);
-    WriteText(settings, SettingId::CountdownSoundFile, sound.file);
-}
-
 QString DescriptionOf(const SoundSetting& sound) {
     return QString::fromStdString(SoundDescription(sound.sound, sound.pause, sound.file));
 }
@@ -50,7 +33,7 @@ QString DescriptionOf(const SoundSetting& sound) {
 } // namespace
 
 GeneralPage::GeneralPage(WindowContext& context, bool autorunOn, QWidget* parent)
-    : QWidget(parent), context_(context), countdownSound_(ReadTimerSound(context.settings)) {
+    : QWidget(parent), context_(context), countdownSound_(ReadCountdownSound(context.settings)) {
     const ProgramSettings& o = context.options;
     const int ppi = ScreenPixelsPerInch();
     const QString fontButton = Text(IDS_PREFS_FONT_BUTTON);
@@ -140,7 +123,7 @@ bool GeneralPage::Autorun() const {
 }
 
 void GeneralPage::SaveCountdownSound() const {
-    WriteTimerSound(context_.settings, countdownSound_);
+    WriteCountdownSound(context_.settings, countdownSound_);
 }
 
 void GeneralPage::ChooseSound() {
