@@ -143,10 +143,10 @@ void TypeEditorDialog::BuildControls() {
     auto* top = new QGridLayout;
     top->addWidget(nameLabel, 0, 0);
     top->addWidget(name_, 0, 1, 1, 2);
-    top->addWidget(icon_, 0, 3, 2, 1);
+    top->addWidget(icon_, 0, 3, Qt::AlignCenter);
     top->addWidget(colour_, 1, 1);
     top->addWidget(filters_, 1, 2);
-    top->addWidget(changeIcon_, 2, 3);
+    top->addWidget(changeIcon_, 1, 3);
 
     auto* defaults = new QGroupBox(TypesText(IDS_TYPE_GROUP_DEFAULTS), this);
     auto* defaultsForm = new QFormLayout(defaults);
