@@ -7,7 +7,9 @@ For `zantimore` (with its own empty data folder, settings and runtime folder) an
   - memory: resident set size 10 s after the start, with no window of the program open,
   - CPU: the share of one core used over the following idle period (60 s by default).
 
-Usage: bench/idle_compare.py [--build DIR] [--seconds 60] [--starts 5]
+The program shows its floating clock (as it does by default); --no-clock hides it.
+
+Usage: bench/idle_compare.py [--build DIR] [--seconds 60] [--starts 5] [--no-clock]
 Needs a display: the one in DISPLAY, else a private Xvfb is started.
 """
 
@@ -39,7 +41,7 @@ def private_display():
 
 
 class Program:
-    def __init__(self, name, binary, cli, display):
+    def __init__(self, name, binary, cli, display, clock=True):
         self.name = name
         self.binary = binary
         self.home = tempfile.mkdtemp(prefix=f"idle-{name}-")
@@ -60,6 +62,7 @@ class Program:
             os.makedirs(settings, exist_ok=True)
             with open(os.path.join(settings, "Zantimore Pro.conf"), "w") as f:
                 f.write("[%General]\nFirstRun=350\n")
+                f.write(f"[Clock]\nShow={'true' if clock else 'false'}\n")
         self.process = None
         self.started = 0
 
@@ -116,6 +119,7 @@ def main():
     parser.add_argument("--build", default="build-rel")
     parser.add_argument("--seconds", type=int, default=60)
     parser.add_argument("--starts", type=int, default=5)
+    parser.add_argument("--no-clock", action="store_true", help="the program without its clock")
     args = parser.parse_args()
 
     binaries = {
@@ -133,7 +137,7 @@ def main():
         display, server = private_display()
 
     programs = [Program("bare_tray", binaries["bare_tray"], None, display),
-                Program("zantimore", binaries["zantimore"], cli, display)]
+                Program("zantimore", binaries["zantimore"], cli, display, not args.no_clock)]
     try:
         starts = {p.name: [] for p in programs}
         for _ in range(args.starts):
@@ -159,7 +163,9 @@ def main():
             server.terminate()
 
     bare, zm = "bare_tray", "zantimore"
-    print(f"display {display}; {args.starts} starts each; CPU over {args.seconds} s idle")
+    clock = "hidden" if args.no_clock else "shown"
+    print(f"display {display}; {args.starts} starts each; CPU over {args.seconds} s idle; "
+          f"the program's clock {clock}")
     print(f"{'':32}{bare:>12}{zm:>12}{'ratio':>8}")
     start_b, start_z = statistics.median(starts[bare]), statistics.median(starts[zm])
     print(f"{'start to event loop (ms)':32}{start_b:12.1f}{start_z:12.1f}{start_z / start_b:8.2f}")

@@ -65,7 +65,7 @@ std::string PlatformText(const std::optional<std::string>& text, const std::stri
 }
 
 // The translation of a run outside a literal, by its first character and its length.
-std::string TranslateRun(const RunBuffer& run, const CivilTime& moment,
+std::string TranslateRun(const RunBuffer& run, const CivilTime& moment, DateTime date,
                          const DisplayFormatContext& context) {
     if (run.Empty()) return {};
     const std::size_t n = run.Length();
@@ -85,6 +85,11 @@ std::string TranslateRun(const RunBuffer& run, const CivilTime& moment,
     case 's':
         return n == 1 ? "%#S" : "%S";
     case 'w':
+        if (context.weeks) {
+            const int week =
+                WeekOfYear(date, context.weeks->firstDayOfWeek, context.weeks->firstWeekRule);
+            return (n > 1 && week < 10 ? "0" : "") + std::to_string(week);
+        }
         return n == 1 ? "%#U" : "%U";
     case 'D':
         return n == 1 ? "%#j" : "%j";
@@ -116,7 +121,7 @@ std::string DisplayFormatToIntermediate(std::string_view format, DateTime moment
     RunBuffer run;
     bool quoted = false;
     auto flush = [&] {
-        out += TranslateRun(run, civil, context);
+        out += TranslateRun(run, civil, moment, context);
         run.Clear();
     };
     std::size_t pos = 0;

@@ -17,6 +17,7 @@
 // conversion_pass.h).
 
 #include "format/locale_description.h"
+#include "format/week_of_year.h"
 #include "model/date_time.h"
 #include "platform/clock.h"
 #include "platform/locale_formatter.h"
@@ -36,6 +37,10 @@ struct DisplayFormatContext {
     const LocaleDescription& locale;
     const LocaleFormatter& formatter;
     const Clock& clock;
+    // The week settings: "w" and "ww" give the week number the calendar shows for the day
+    // (WeekOfYear), without and with a leading zero. Without them the weeks are counted from
+    // the first Sunday of the year (00 to 53).
+    const WeekNumbering* weeks = nullptr;
 };
 
 // The format turned into the intermediate form for the moment (era, AM/PM and beat texts

@@ -20,4 +20,10 @@ inline constexpr int kFirstFullWeek = 2;    // the first week wholly in the year
 // rule the numbers are those of ISO 8601. An invalid date gives 1.
 int WeekOfYear(DateTime date, int firstDayOfWeek, int firstWeekRule);
 
+// The two week settings together, as the calendar and the clock number weeks.
+struct WeekNumbering {
+    int firstDayOfWeek = 0;
+    int firstWeekRule = kWeekStartsOnJan1;
+};
+
 } // namespace zm

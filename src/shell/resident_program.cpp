@@ -1,9 +1,12 @@
 #include "shell/resident_program.h"
 
+#include "clock/clock_look.h"
 #include "frame/frame_commands.h"
 #include "model/week_settings.h"
+#include "platform/clock_position.h"
 #include "platform/data_folder.h"
 #include "platform/gui/desktop_hot_keys.h"
+#include "platform/gui/qt_font.h"
 #include "platform/local/runtime_folder.h"
 #include "platform/memory_trim.h"
 #include "platform/qt/qt_locale_description.h"
@@ -15,6 +18,7 @@
 #include "store/quick/quick_file.h"
 #include "store/store_messages.h"
 #include "store/types/types_file.h"
+#include "ui/clock/floating_clock.h"
 #include "ui/frame/help_window.h"
 #include "ui/frame/main_frame.h"
 #include "ui/frame/tray_images.h"
@@ -108,6 +112,7 @@ bool ResidentProgram::Start(int& exitCode) {
         store_->Close();
         return false;
     }
+    ShowClock();
     started_ = true;
 
     // Asked from outside: a termination signal or the end of the session close in order.
@@ -188,7 +193,28 @@ void ResidentProgram::ServeCompanion() {
     };
 }
 
+void ResidentProgram::ShowClock() {
+    clock_ = std::make_unique<FloatingClock>(
+        ClockEnvironment{*store_, types_, formats_, localeFormatter_, systemClock_, options_,
+                         *sound_, workArea_, rightToLeft_});
+    const ClockOptions options = ReadClockOptions(settings_, QtLocaleSettingDefaults());
+    clock_->Apply(options,
+                  ToQFont(ReadFont(settings_, SettingId::ClockFont, ScreenPixelsPerInch())));
+    clock_->PlaceAtStart(ReadClockPosition(settings_));
+    MainFrame* frame = frame_.get();
+    QObject::connect(clock_.get(), &FloatingClock::doubleClicked, frame,
+                     [frame] { frame->ClockDoubleClicked(); });
+    QObject::connect(clock_.get(), &FloatingClock::rightClicked, frame,
+                     &MainFrame::ClockRightClicked);
+    QObject::connect(clock_.get(), &FloatingClock::leftPressed, frame,
+                     [frame] { frame->ClockLeftClicked(); });
+    QObject::connect(clock_.get(), &FloatingClock::tooltipHidden, frame, &MainFrame::TrimMemory);
+    clock_->setVisible(options.show);
+}
+
 void ResidentProgram::SaveSettings() {
+    // The clock's place, kept at exit and when the session ends.
+    if (clock_) WriteClockPosition(settings_, clock_->Position());
     SaveProgramSettings(settings_, options_);
     settings_.Sync();
 }
@@ -203,6 +229,7 @@ void ResidentProgram::Exit() {
     instance_.restoreRequested = {};
     frame_->CloseNow();
     SaveSettings();
+    clock_.reset();
     instance_.Stop();
 }
 

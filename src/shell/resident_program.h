@@ -7,11 +7,13 @@
 #include "cli/companion_service.h"
 #include "cli/hosted_store.h"
 #include "format/locale_formats.h"
+#include "platform/clock.h"
 #include "platform/gui/qt_work_area.h"
 #include "platform/hot_keys.h"
 #include "platform/ipc/qt_single_instance.h"
 #include "platform/linux/time/linux_time_change_watch.h"
 #include "platform/program_settings.h"
+#include "platform/qt/qt_locale_formatter.h"
 #include "platform/qt/qt_locale_names.h"
 #include "platform/qt/qt_settings.h"
 #include "platform/qt/qt_shutdown_bridge.h"
@@ -32,6 +34,7 @@ class QApplication;
 
 namespace zm {
 
+class FloatingClock;
 class MainFrame;
 class ReminderWindowSet;
 
@@ -52,6 +55,8 @@ private:
     bool OpenLibrary();
     void ServeCompanion();
     void SaveSettings();
+    // The floating clock with its options and place, shown when the settings say so.
+    void ShowClock();
 
     QApplication& app_;
     QtSettings settings_;
@@ -77,6 +82,9 @@ private:
     bool rightToLeft_ = false;
     std::unique_ptr<ReminderWindowSet> reminders_;
     std::unique_ptr<MainFrame> frame_;
+    SystemClock systemClock_;
+    QtLocaleFormatter localeFormatter_;
+    std::unique_ptr<FloatingClock> clock_;
     QtShutdownBridge shutdown_;
     bool started_ = false;
 };

@@ -182,5 +182,26 @@ TEST(ExpandDisplayFormat, AMomentOutsideTheShowableYearsGivesNoText) {
     EXPECT_EQ(fx.Expand("yyyy", DateTime::FromParts(9999, 12, 31, 23, 59, 59)), "9999");
 }
 
+// The week code follows the calendar's week settings; without them weeks count from Sunday.
+TEST(ExpandDisplayFormat, WeekNumbersFollowTheWeekSettings) {
+    FormatFixture fx;
+    const DateTime sunday = DateTime::FromParts(2021, 1, 3, 12, 0, 0);
+    const DateTime monday = DateTime::FromParts(2021, 1, 4, 12, 0, 0);
+    struct Row {
+        int rule;
+        const char* sundayWeek;
+        const char* mondayWeek;
+    };
+    for (const Row& row : {Row{kWeekStartsOnJan1, "1", "02"}, Row{kFirstFourDayWeek, "53", "01"},
+                           Row{kFirstFullWeek, "52", "01"}}) {
+        const WeekNumbering weeks{0, row.rule};
+        DisplayFormatContext context = fx.Context();
+        context.weeks = &weeks;
+        EXPECT_EQ(ExpandDisplayFormat("w", sunday, context), row.sundayWeek) << row.rule;
+        EXPECT_EQ(ExpandDisplayFormat("ww", monday, context), row.mondayWeek) << row.rule;
+    }
+    EXPECT_EQ(fx.Expand("ww", DateTime::FromParts(2021, 1, 1)), "00");
+}
+
 } // namespace
 } // namespace zm

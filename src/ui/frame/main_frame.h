@@ -11,6 +11,7 @@
 #include "ui/frame/frame_scheduler_host.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QTimer>
 #include <chrono>
 #include <functional>
@@ -67,6 +68,13 @@ public:
     void Fatal(LibraryResult code);
     // Memory goes back to the system while the main window is not open.
     void TrimMemory();
+
+    // The floating clock's clicks: a double click opens the main window, a right click the tray
+    // menu at the point, a left click the pop-up calendar at the clock once the double-click
+    // time has passed without a second click.
+    void ClockDoubleClicked();
+    void ClockRightClicked(QPoint at);
+    void ClockLeftClicked();
 
     bool RemindersEnabled() const { return scheduler_.RemindersEnabled(); }
     bool Closed() const { return closed_; }

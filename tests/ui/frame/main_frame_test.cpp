@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <gtest/gtest.h>
@@ -154,6 +155,46 @@ TEST_F(MainFrameTest, KeysAndWindowsGoThroughTheWindowCommandsAndClosingEndsIt) 
     EXPECT_FALSE(store->Library().IsOpen());
     frame->Dispatch(kCmdRestore); // nothing more after closing
     EXPECT_EQ(windows.Beeps(), 2u);
+}
+
+// The pop-up calendar and the main window as the frame asks for them.
+struct RecordingWindows final : WindowCommands {
+    void OpenMainWindow() override { opened.push_back("main"); }
+    void NewEvent(int) override {}
+    void OpenPreferences(PreferencesForm) override {}
+    void OpenStopwatch() override {}
+    void OpenCountdown() override {}
+    void OpenCalendar(ClickPoint at) override {
+        opened.push_back(at == kClockClick ? "calendar at the clock" : "calendar");
+    }
+    bool MainWindowOpen() const override { return false; }
+    bool HasMainWindow() const override { return true; }
+    bool ProgramDialogOpen() const override { return false; }
+    void RaiseProgramDialog() override {}
+    void CloseAll() override {}
+    std::vector<std::string> opened;
+};
+
+TEST_F(MainFrameTest, ClockClicksOpenTheCalendarAfterTheDoubleClickTimeOrTheMainWindow) {
+    RecordingWindows recorder;
+    MainFrame clockFrame(
+        FrameParts{*store, types, quick, settings, options, recorder, hotKeys, reminders});
+    auto settle = [] {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < QApplication::doubleClickInterval() + 100)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    };
+    clockFrame.ClockLeftClicked();
+    EXPECT_TRUE(recorder.opened.empty()) << "not before the double-click time";
+    settle();
+    clockFrame.ClockLeftClicked();
+    clockFrame.ClockDoubleClicked();
+    settle();
+    options.calendarOnLeftClick = false;
+    clockFrame.ClockLeftClicked();
+    settle();
+    EXPECT_EQ(recorder.opened, (std::vector<std::string>{"calendar at the clock", "main"}));
 }
 
 } // namespace
