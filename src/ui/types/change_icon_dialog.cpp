@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kCellSize = 24;
 
-// Names of the freedesktop icon naming specification that suit reminders.
+// Standard freedesktop icon names that suit reminders.
 constexpr const char* kThemeNames[] = {
     "appointment-new",
     "appointment-soon",
