@@ -71,6 +71,12 @@ constexpr auto kTable = std::to_array<SettingDefinition>({
         Clamp),
     Text(UndefinedSoundFile, "Types/UndefinedSoundFile", ""),
     Int(UndefinedColour, "Types/UndefinedColour", 0x004080FF, 0, kAnyInt32High, Clamp),
+    // A kind above the last one reads as a sound file, below 0 as no sound.
+    Int(CountdownSoundKind, "Countdown/SoundKind", 1, 0, 2, Clamp),
+    Flag(CountdownSoundRepeat, "Countdown/SoundRepeat", true),
+    Int(CountdownSoundPause, "Countdown/SoundPause", 20, 0, kUint32High, Default),
+    Text(CountdownSoundFile, "Countdown/SoundFile", ""),
+
     // Sound: the recently used sound files, entry 1 the oldest; an empty entry ends the list.
     Text(RecentSoundFile1, "RecentSounds/File1", ""),
     Text(RecentSoundFile2, "RecentSounds/File2", ""),

@@ -32,6 +32,11 @@ enum class SettingId : uint8_t {
     UndefinedSoundPause,  // minutes in bits 16-31, seconds in bits 0-15
     UndefinedSoundFile,
     UndefinedColour, // 0x00BBGGRR
+    // The sound a countdown plays when it reaches 0.
+    CountdownSoundKind,   // 0 none, 1 beep, 2 sound file
+    CountdownSoundRepeat, // repeat the sound
+    CountdownSoundPause,  // minutes in bits 16-31, seconds in bits 0-15
+    CountdownSoundFile,
     // Sound: the recently used sound files of the sound dialogs, 1 the oldest. Their ids follow
     // each other, so entry n is RecentSoundFile1 + n - 1.
     RecentSoundFile1,

@@ -5,6 +5,8 @@
 
 #include "model/event_record.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace zm {
@@ -19,14 +21,21 @@ struct EditorRequest {
     bool isNew = true;
     // The editor stays above other windows (opened from a top-most reminder window).
     bool topMost = false;
+    // The main window is open and not searching: a saved event whose type the active filter
+    // hides is followed by the filtering warning.
+    bool warnWhenFiltered = false;
+    // The type menu's "&Customize...": the event-types page of the preferences (the menu entry
+    // is disabled without it). True when the types changed.
+    std::function<bool()> customizeTypes;
 };
 
 // Runs the editor modally; true when it stored the event.
 bool EditEvent(WindowContext& context, UserBoxes& boxes, const EditorRequest& request,
                QWidget* parent);
 
-// A new event as the editor starts it: the type's settings applied, starting on `day` at the
-// next full hour of now when `day` is today, else at the type's or the default time.
+// A new event as the editor starts it: now to the next whole minute on the date of `day`, with
+// the type's settings (its fixed start time, its yearly pattern...) applied. The index -1 stands
+// for the first type while there is one.
 EventRecord NewEventFor(const WindowContext& context, int typeIndex, DateTime day);
 
 } // namespace zm

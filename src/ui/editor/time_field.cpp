@@ -1,0 +1,132 @@
+#include "ui/editor/time_field.h"
+
+#include "edit/typed_time.h"
+#include "ui/common/window_context.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTimeEdit>
+
+namespace zm {
+namespace {
+
+DayHalfNames HalvesOf(const LocaleFormats& formats) {
+    return {formats.Locale().amDesignator, formats.Locale().pmDesignator};
+}
+
+std::string SeparatorOf(const LocaleFormats& formats) {
+    const std::string& s = formats.Locale().compactTimeSeparator;
+    return s.empty() ? std::string(":") : s;
+}
+
+// The half-hour list: opening it marks the last entry not later than the typed time (or now).
+class HalfHourList final : public QComboBox {
+public:
+    HalfHourList(const WindowContext& context, std::function<DateTime()> now, QWidget* parent)
+        : QComboBox(parent), context_(context), now_(std::move(now)) {}
+
+    void showPopup() override {
+        const auto typed = ParseTimeOfDay(currentText().toStdString(), HalvesOf(context_.formats),
+                                          SeparatorOf(context_.formats));
+        const int seconds = typed ? *typed : static_cast<int>(now_().SecondsOfDay());
+        QComboBox::showPopup();
+        view()->setCurrentIndex(model()->index(HalfHourEntryAtOrBefore(seconds), 0));
+    }
+
+private:
+    const WindowContext& context_;
+    std::function<DateTime()> now_;
+};
+
+} // namespace
+
+TimeField::TimeField(const WindowContext& context, bool pickerStyle, std::function<DateTime()> now,
+                     QWidget* parent)
+    : QWidget(parent), context_(context), now_(std::move(now)) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (pickerStyle) {
+        picker_ = new QTimeEdit(this);
+        picker_->setObjectName(QStringLiteral("timePicker"));
+        picker_->setDisplayFormat(
+            QString::fromStdString(ToolkitTimeFormat(context.formats.PickerTime())));
+        connect(picker_, &QTimeEdit::timeChanged, this, &TimeField::userEdited);
+        layout->addWidget(picker_);
+        setFocusProxy(picker_);
+        return;
+    }
+    list_ = new HalfHourList(context, now_, this);
+    list_->setObjectName(QStringLiteral("timeList"));
+    list_->setEditable(true);
+    list_->setInsertPolicy(QComboBox::NoInsert);
+    list_->setMaxVisibleItems(12);
+    for (int entry = 0; entry < 48; ++entry) {
+        const int hour = entry / 2;
+        const int minute = entry % 2 * 30;
+        const DateTime at =
+            DateTime::FromDayNumber(0) + DateTimeSpan::Hours(hour) + DateTimeSpan::Minutes(minute);
+        list_->addItem(QString::fromStdString(context.formats.FormatCompactTime(at)),
+                       hour * 65536 + minute);
+    }
+    connect(list_->lineEdit(), &QLineEdit::textEdited, this, &TimeField::userEdited);
+    connect(list_, &QComboBox::activated, this, &TimeField::userEdited);
+    connect(list_->lineEdit(), &QLineEdit::editingFinished, this, &TimeField::ResolveTyped);
+    layout->addWidget(list_);
+    setFocusProxy(list_);
+}
+
+QWidget* TimeField::Editor() const {
+    return picker_ ? static_cast<QWidget*>(picker_) : list_;
+}
+
+void TimeField::SetTime(DateTime moment) {
+    if (picker_) {
+        const QSignalBlocker hold(picker_);
+        picker_->setTime(QTime(moment.Hour(), moment.Minute()));
+        return;
+    }
+    const QSignalBlocker hold(list_);
+    const int data = moment.Hour() * 65536 + moment.Minute();
+    const int entry = list_->findData(data);
+    if (entry >= 0) {
+        list_->setCurrentIndex(entry);
+    } else {
+        list_->setCurrentIndex(-1);
+        list_->setEditText(QString::fromStdString(context_.formats.FormatCompactTime(moment)));
+    }
+}
+
+void TimeField::ResolveTyped() {
+    const TypedTime typed =
+        ReadTypedTime(list_->currentText().toStdString(), now_(), HalvesOf(context_.formats),
+                      SeparatorOf(context_.formats));
+    if (!typed.ok || !typed.relative) return;
+    SetTime(typed.moment);
+    const YearMonthDay d = typed.moment.Ymd();
+    emit dateMoved(QDate(d.year, d.month, d.day));
+}
+
+std::optional<int> TimeField::SecondsOfDay() {
+    if (list_) ResolveTyped();
+    return ShownSecondsOfDay();
+}
+
+std::optional<int> TimeField::ShownSecondsOfDay() const {
+    if (picker_) {
+        const QTime t = picker_->time();
+        if (!t.isValid()) return std::nullopt;
+        return t.hour() * 3600 + t.minute() * 60;
+    }
+    const int entry = list_->currentIndex();
+    if (entry >= 0 && list_->currentText() == list_->itemText(entry)) {
+        const int data = list_->itemData(entry).toInt();
+        return (data >> 16) * 3600 + (data & 0xFFFF) * 60;
+    }
+    return ParseTimeOfDay(list_->currentText().toStdString(), HalvesOf(context_.formats),
+                          SeparatorOf(context_.formats));
+}
+
+} // namespace zm

@@ -1,0 +1,39 @@
+#include "ui/timers/stopwatch_window.h"
+
+#include "res/strings.h"
+#include "timers/timer_display.h"
+
+#include <QMenu>
+
+namespace zm {
+
+StopwatchWindow::StopwatchWindow(TimerEnvironment& env)
+    : TimerWindowBase(env.boxes, kStopwatchWindowSize), run_(env.ticks),
+      display_(new SegmentDisplay(this)) {
+    setWindowTitle(QString::fromUtf8(LoadString(IDS_TIP_CURRENT_TIME)));
+    display_->setGeometry(3, 4, 116, 23);
+    display_->setToolTip(QString::fromUtf8(LoadString(IDS_TIP_CURRENT_TIME)));
+    StartButton().setGeometry(1, 34, 38, 16);
+    StopButton().setGeometry(42, 34, 38, 16);
+    ResetButton().setGeometry(83, 34, 38, 16);
+    ShowTime();
+}
+
+void StopwatchWindow::ShowTime() {
+    display_->SetText(QString::fromStdString(StopwatchText(run_.ElapsedMs())));
+}
+
+int StopwatchWindow::NextTickMs() const {
+    const int64_t elapsed = run_.ElapsedMs();
+    return static_cast<int>(kStopwatchTickMs - (elapsed < 0 ? 0 : elapsed % kStopwatchTickMs));
+}
+
+std::unique_ptr<QMenu> StopwatchWindow::ContextMenu() {
+    auto menu = std::make_unique<QMenu>(this);
+    AddRunActions(*menu);
+    menu->addSeparator();
+    AddCloseAction(*menu);
+    return menu;
+}
+
+} // namespace zm

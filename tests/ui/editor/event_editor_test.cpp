@@ -1,0 +1,262 @@
+// The event editor driven through its real widgets, over a store in memory.
+
+#include "res/format_text.h"
+#include "res/strings.h"
+#include "support/event_builders.h"
+#include "support/window_fixture.h"
+#include "ui/calendar/date_field.h"
+#include "ui/editor/amount_box.h"
+#include "ui/editor/event_editor.h"
+#include "ui/editor/event_editor_dialog.h"
+#include "ui/editor/time_field.h"
+#include "ui/reminder/reminder_window.h"
+#include "ui/reminder/reminder_window_set.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace zm::testing {
+namespace {
+
+QString Text(int id) {
+    return QString::fromUtf8(LoadString(id));
+}
+
+template <typename W> W* Field(const QWidget& dialog, const char* name) {
+    W* w = dialog.findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+EditorRequest Request(EventRecord event) {
+    EditorRequest request;
+    request.isNew = event.key == 0;
+    request.event = std::move(event);
+    return request;
+}
+
+void TypeInto(QComboBox* box, const QString& text) {
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), text);
+}
+
+TEST(EventEditor, PlusTwoHoursAtHalfPastElevenMovesToTheNextDay) {
+    WindowFixture rig(At(2026, 12, 7, 23, 30));
+    rig.options_.newTimePicker = false;
+    EventEditorDialog dialog(rig.Context(), rig.boxes_,
+                             Request(NewEventFor(rig.Context(), -1, rig.now_)));
+    auto* list = Field<QComboBox>(dialog, "timeList");
+    TypeInto(list, QStringLiteral("+2 hours"));
+    QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(Field<DateField>(dialog, "date")->date(), QDate(2026, 12, 8));
+    dialog.accept();
+    ASSERT_TRUE(dialog.Stored()) << rig.boxes_.LastText().toStdString();
+    EXPECT_EQ(dialog.Record().start, At(2026, 12, 8, 1, 30));
+}
+
+TEST(EventEditor, OpeningTheTimeListMarksTheLastHalfHourNotLater) {
+    WindowFixture rig; // 9:30
+    rig.options_.newTimePicker = false;
+    EventEditorDialog dialog(rig.Context(), rig.boxes_,
+                             Request(NewEventFor(rig.Context(), -1, rig.now_)));
+    auto* list = Field<QComboBox>(dialog, "timeList");
+    ASSERT_EQ(list->count(), 48);
+    TypeInto(list, QStringLiteral("2:59 pm"));
+    list->showPopup();
+    EXPECT_EQ(list->view()->currentIndex().row(), 29); // 14:30
+    list->hidePopup();
+    TypeInto(list, QStringLiteral("soon"));
+    list->showPopup();
+    EXPECT_EQ(list->view()->currentIndex().row(), 19); // now
+    list->hidePopup();
+}
+
+TEST(EventEditor, TimePickerShowsTheDayHalfWithTheToolkitsLetters) {
+    WindowFixture rig;
+    EventEditorDialog dialog(rig.Context(), rig.boxes_,
+                             Request(NewEventFor(rig.Context(), -1, rig.now_)));
+    auto* picker = Field<QTimeEdit>(dialog, "timePicker");
+    EXPECT_TRUE(picker->displayFormat().endsWith(QStringLiteral("AP")));
+    EXPECT_TRUE(picker->text().endsWith(QStringLiteral("AM"))) << picker->text().toStdString();
+    // No reminder windows to preview with.
+    EXPECT_FALSE(Field<QWidget>(dialog, "preview")->isEnabled());
+}
+
+TEST(EventEditor, PastStartAsksWhetherToAcceptAndNoKeepsTheDialogOpen) {
+    WindowFixture rig; // 9:30
+    EventRecord event = NewEventFor(rig.Context(), -1, rig.now_);
+    event.start = At(2026, 12, 7, 8, 0);
+    EventEditorDialog dialog(rig.Context(), rig.boxes_, Request(event));
+    dialog.show();
+    rig.boxes_.Answer(BoxAnswer::No);
+    dialog.accept();
+    EXPECT_EQ(rig.boxes_.LastText(), Text(IDS_ASK_ACCEPT_PASSED));
+    EXPECT_FALSE(dialog.Stored());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.focusWidget(), Field<QWidget>(dialog, "remind"));
+
+    rig.boxes_.Answer(BoxAnswer::Yes);
+    dialog.accept();
+    ASSERT_TRUE(dialog.Stored());
+    EXPECT_TRUE(dialog.Record().Has(kAccepted));
+    EXPECT_EQ(rig.store_.Library().CountEvents(), 1);
+}
+
+TEST(EventEditor, OnlyTheUsersEditsClearTheAcceptedBox) {
+    WindowFixture rig;
+    EventRecord event = OneTime(At(2026, 12, 6, 8, 0));
+    event.name = "Dentist";
+    event.SetFlag(kAccepted, true);
+    event.key = rig.Put(event);
+    EventEditorDialog dialog(rig.Context(), rig.boxes_, Request(event));
+    auto* accepted = Field<QCheckBox>(dialog, "accepted");
+    // Filling the fields is no edit.
+    EXPECT_FALSE(accepted->isHidden());
+    EXPECT_TRUE(accepted->isChecked());
+    EXPECT_EQ(rig.boxes_.beeps, 0);
+
+    QTest::keyClicks(Field<QPlainTextEdit>(dialog, "notes"), QStringLiteral("bring the card"));
+    EXPECT_FALSE(accepted->isChecked());
+    EXPECT_EQ(rig.boxes_.beeps, 1);
+    // Saving re-arms the reminder, whose time has passed.
+    rig.boxes_.Answer(BoxAnswer::Yes);
+    dialog.accept();
+    EXPECT_EQ(rig.boxes_.LastText(), Text(IDS_ASK_ACCEPT_PASSED));
+    ASSERT_TRUE(dialog.Stored());
+    EXPECT_EQ(dialog.Record().notes, "bring the card");
+}
+
+TEST(EventEditor, EditingTheNameKeepsTheReminderState) {
+    WindowFixture rig;
+    EventRecord event = Recurring(kFormByDate | kKindDaily, 1, At(2026, 12, 1, 8, 0, 20));
+    event.StampShown(At(2026, 12, 7, 8, 0));
+    event.SetSnooze(At(2026, 12, 7, 10, 0), AmountUnit::Minute, 30);
+    event.key = rig.Put(event);
+    EventEditorDialog dialog(rig.Context(), rig.boxes_, Request(event));
+    QTest::keyClicks(Field<QLineEdit>(dialog, "name"), QStringLiteral("Walk"));
+    dialog.accept();
+    ASSERT_TRUE(dialog.Stored());
+    EXPECT_EQ(dialog.Record().start, event.start);
+    EXPECT_TRUE(dialog.Record().Has(kSnoozed));
+    EXPECT_EQ(dialog.Record().lastShown, event.lastShown);
+}
+
+TEST(EventEditor, BirthdayTypeMakesANewEventYearly) {
+    WindowFixture rig;
+    const int birthday = rig.types_.FindType("Birthday");
+    EventEditorDialog dialog(rig.Context(), rig.boxes_,
+                             Request(NewEventFor(rig.Context(), 0, rig.now_)));
+    dialog.ChooseType(birthday);
+    EXPECT_EQ(dialog.Record().pattern, uint32_t{kFormByDate | kKindYearly});
+    EXPECT_FALSE(Field<DateField>(dialog, "date")->isEnabled());
+    EXPECT_FALSE(Field<TimeField>(dialog, "time")->isEnabled());
+    EXPECT_FALSE(Field<QLineEdit>(dialog, "recurrenceText")->text().isEmpty());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("New Birthday"));
+
+    EXPECT_TRUE(NewEventFor(rig.Context(), birthday, rig.now_).IsRecurring());
+}
+
+TEST(EventEditor, OkChecksTheFieldsInOrder) {
+    struct Case {
+        const char* name;
+        bool recurring;
+        const char* time;
+        const char* duration;
+        const char* remind;
+        int message;
+        const char* focus;
+    };
+    const Case cases[] = {
+        {"time first", false, "25:99", "x", "x", IDS_TIME_NOT_VALID, "timeList"},
+        {"duration", false, "10:00", "x", "x", IDS_DURATION_NOT_VALID, "duration"},
+        {"duration too long", false, "10:00", "40000", "x", IDS_DURATION_TOO_LARGE, "duration"},
+        {"no zero duration", false, "10:00", "0", "5", IDS_DURATION_NOT_VALID, "duration"},
+        {"longer than the period", true, "10:00", "1 week", "x", IDS_DURATION_TOO_LONG_FOR_PATTERN,
+         "duration"},
+        {"advance last", false, "10:00", "1 hour", "x", IDS_DURATION_NOT_VALID, "remind"},
+        {"advance before the previous", true, "10:00", "1 hour", "2 days",
+         IDS_ADVANCE_BEFORE_PREVIOUS, "remind"},
+    };
+    for (const Case& c : cases) {
+        WindowFixture rig;
+        rig.options_.newTimePicker = false;
+        EventRecord event = NewEventFor(rig.Context(), -1, rig.now_);
+        if (c.recurring) event.SetPattern(kFormByDate | kKindDaily, 1);
+        EventEditorDialog dialog(rig.Context(), rig.boxes_, Request(event));
+        TypeInto(Field<QComboBox>(dialog, "timeList"), QString::fromLatin1(c.time));
+        TypeInto(Field<QComboBox>(dialog, "duration"), QString::fromLatin1(c.duration));
+        TypeInto(Field<QComboBox>(dialog, "remind"), QString::fromLatin1(c.remind));
+        dialog.accept();
+        EXPECT_EQ(rig.boxes_.LastText(), Text(c.message)) << c.name;
+        EXPECT_FALSE(dialog.Stored()) << c.name;
+        const QWidget* focus = dialog.focusWidget();
+        while (focus && focus->objectName() != QLatin1String(c.focus))
+            focus = focus->parentWidget();
+        EXPECT_NE(focus, nullptr) << c.name;
+    }
+}
+
+class SilentReminderBoxes final : public ReminderBoxes {
+public:
+    void Warn(QWidget*, const QString&) override {}
+    bool AskYesNo(QWidget*, const QString&) override { return false; }
+    void ShowError(QWidget*, const QString&) override {}
+    void CloseOpenBoxes() override {}
+};
+
+TEST(EventEditor, PreviewStoresTheWindowSizeInTheEvent) {
+    WindowFixture rig;
+    SilentReminderBoxes reminderBoxes;
+    ReminderWindowSet reminders({rig.store_,
+                                 rig.types_,
+                                 rig.options_,
+                                 rig.formats_,
+                                 rig.workArea_,
+                                 rig.sound_,
+                                 reminderBoxes,
+                                 false,
+                                 {}});
+    rig.context_.reminders = &reminders;
+    EventRecord event = NewEventFor(rig.Context(), -1, rig.now_ + DateTimeSpan::Days(1));
+    EventEditorDialog dialog(rig.Context(), rig.boxes_, Request(event));
+    QTest::mouseClick(Field<QPushButton>(dialog, "preview"), Qt::LeftButton);
+    ReminderWindow* preview = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* r = qobject_cast<ReminderWindow*>(w)) preview = r;
+    ASSERT_NE(preview, nullptr);
+    preview->resize(preview->width() + 40, preview->height() + 30);
+    const QSize size = preview->size();
+    QTest::mouseClick(preview->AcceptButton(), Qt::LeftButton);
+    dialog.accept();
+    ASSERT_TRUE(dialog.Stored());
+    EXPECT_TRUE(dialog.Record().Has(kHasWindowSize));
+    EXPECT_EQ(dialog.Record().windowSize,
+              static_cast<uint32_t>(size.height()) << 16 | static_cast<uint32_t>(size.width()));
+    reminders.CloseAll();
+}
+
+TEST(EditEvent, WarnsAfterSavingAnEventTheFilterHides) {
+    WindowFixture rig;
+    rig.types_.Filters().push_back({kFilterShowAccepted, "Calls", {"Call"}});
+    ASSERT_TRUE(rig.types_.SelectFilter("Calls"));
+    EditorRequest request = Request(NewEventFor(rig.Context(), rig.types_.FindType("Meeting"),
+                                                rig.now_ + DateTimeSpan::Days(1)));
+    request.warnWhenFiltered = true;
+    QTimer::singleShot(0, [] {
+        if (auto* d = qobject_cast<EventEditorDialog*>(QApplication::activeModalWidget()))
+            d->accept();
+    });
+    EXPECT_TRUE(EditEvent(rig.Context(), rig.boxes_, request, nullptr));
+    EXPECT_EQ(rig.boxes_.LastText(), Text(IDS_FILTER_HIDES_EVENT));
+}
+
+} // namespace
+} // namespace zm::testing
