@@ -277,6 +277,16 @@ LibraryResult EventStore::UnsnoozeStored(uint16_t key, uint32_t id) {
 
 // --- the scheduler ---
 
+void EventStore::TypesChanged() {
+    if (typeLookup_) {
+        std::vector<EventRecord> entries = pending_.Entries();
+        for (EventRecord& event : entries)
+            event.SetTypeIndex(typeLookup_(event.typeName));
+        pending_.Assign(std::move(entries));
+    }
+    Notify(StoreChange::ResetBy(ResetCause::TypesChanged));
+}
+
 LibraryResult EventStore::ReloadPending() {
     pending_.UnsetLimit();
     return RebuildPendingAt(Now());

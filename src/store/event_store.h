@@ -173,6 +173,10 @@ public:
     // Deletes every accepted one-time event (Purged, each with the event); stops at the first
     // failure.
     LibraryResult DeleteAccepted();
+    // After the type list was replaced: every pending event looks its type name up again, and
+    // the listeners read everything again (a reset, TypesChanged), so rows and reminder windows
+    // take their types' new names and looks. Nothing is written.
+    void TypesChanged();
     // Unsets the look-ahead limit and rebuilds the pending list (PendingRebuilt).
     LibraryResult ReloadPending();
     // Snoozes the reminder of a stored event for the reminder window (Snoozed). A snooze the

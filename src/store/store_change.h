@@ -38,6 +38,7 @@ enum class ResetCause : uint8_t {
     Merged,          // another library file (an event file, a holiday file) was merged
     Imported,        // a text file was imported
     StampsCorrected, // reminders stamped in the future were stamped now, in place
+    TypesChanged,    // the type list was replaced: type names resolve to other types and looks
 };
 
 struct StoreChange {

@@ -5,6 +5,8 @@
 #include "support/old_library_builder.h"
 #include "support/store_fixture.h"
 
+#include <algorithm>
+
 namespace zm::testing {
 namespace {
 
@@ -51,6 +53,25 @@ TEST_F(EventOps, AChangedEventTakesItsNewKeyEverywhere) {
     EXPECT_EQ(notices_.lines, (Calls{"changed 1 -> 2 close pending"}));
     EXPECT_EQ(PendingKeys(), std::vector<uint16_t>{2});
     EXPECT_EQ(store_.Pending().Find(2)->name, "b");
+}
+
+TEST_F(EventOps, ChangedTypesAreLookedUpAgainByThePendingEvents) {
+    std::vector<std::string> types{"Call", "Meeting"};
+    store_.SetTypeLookup([&](const std::string& name) {
+        const auto it = std::find(types.begin(), types.end(), name);
+        return it == types.end() ? -1 : static_cast<int32_t>(it - types.begin());
+    });
+    EventRecord e = Named("a", At(2024, 3, 11, 17, 0));
+    e.typeName = "Meeting";
+    e.SetTypeIndex(1);
+    const uint16_t key = StoreNew(e);
+    types = {"Anniversary", "Call", "Meeting"}; // a type added before it
+    store_.TypesChanged();
+    EXPECT_EQ(store_.Pending().Find(key)->typeIndex, 2);
+    types = {"Call"}; // its type deleted
+    store_.TypesChanged();
+    EXPECT_EQ(store_.Pending().Find(key)->typeIndex, -1);
+    EXPECT_EQ(notices_.lines, (Calls{"reset types changed", "reset types changed"}));
 }
 
 // A full disk while storing: the result is DiskFull, nobody is told anything, and every event

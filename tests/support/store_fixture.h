@@ -60,8 +60,9 @@ public:
             "added",     "changed",      "replaced",        "accepted", "snoozed",
             "unsnoozed", "type changed", "enabled",         "disabled", "deleted",
             "purged",    "left pending", "pending rebuilt", "reset"};
-        static constexpr const char* kCauses[] = {"opened", "converted", "closed",
-                                                  "merged", "imported",  "stamps corrected"};
+        static constexpr const char* kCauses[] = {"opened",       "converted", "closed",
+                                                  "merged",       "imported",  "stamps corrected",
+                                                  "types changed"};
         std::string line = kKinds[static_cast<int>(c.kind)];
         switch (c.kind) {
         case StoreChangeKind::Reset:

@@ -44,9 +44,20 @@ public:
     RecordingSoundBackend sound_;
     AnsweringBoxes boxes_;
     bool typesSaved_ = false;
-    WindowContext context_{store_,   types_,   quick_, settings_,
-                           options_, formats_, names_, workArea_,
-                           sound_,   nullptr,  false,  [this] { return typesSaved_ = true; }};
+    bool quickSaved_ = false;
+    WindowContext context_{store_,
+                           types_,
+                           quick_,
+                           settings_,
+                           options_,
+                           formats_,
+                           names_,
+                           workArea_,
+                           sound_,
+                           nullptr,
+                           false,
+                           [this] { return typesSaved_ = true; },
+                           [this] { return quickSaved_ = true; }};
 };
 
 } // namespace zm::testing

@@ -35,6 +35,9 @@ struct WindowContext {
     // A change of the types file or of the filters is kept at once (false: the write failed,
     // the caller tells the user).
     std::function<bool()> saveTypes;
+    // The quick reminders are kept in their file (false: the write failed, the caller tells
+    // the user).
+    std::function<bool()> saveQuick;
 };
 
 } // namespace zm

@@ -85,6 +85,8 @@ public:
     // The tray menu, filled anew for the current state.
     QMenu& TrayMenu();
     Scheduler& ReminderScheduler() { return scheduler_; }
+    // The three shortcut keys, for the preferences to install new ones.
+    ShortcutKeys& Keys() { return keys_; }
 
     // Turning the reminder sound off stops every reminder window's repeating sound.
     std::function<void()> stopReminderSounds;

@@ -159,10 +159,8 @@ void ReminderWindow::BuildControls() {
     connect(caption_, &CaptionBar::menuRequested, this, [this](QPoint at) { menu_->popup(at); });
 }
 
-void ReminderWindow::ApplyLook(const EventRecord& event) {
+void ReminderWindow::ApplyTypeLook(int typeIndex) {
     const ReminderEnvironment& env = set_.Environment();
-    const int typeIndex =
-        event.typeIndex >= 0 ? event.typeIndex : env.types.FindType(event.typeName);
     const EventType* type = env.types.TypeAt(typeIndex);
 
     colours_ = ReminderColoursFor(type, QApplication::palette());
@@ -173,17 +171,30 @@ void ReminderWindow::ApplyLook(const EventRecord& event) {
     const QIcon icon = ReminderIcon(env.types, typeIndex);
     setWindowIcon(icon);
     caption_->SetIcon(icon);
+
+    const std::optional<QFont> typeFont = ReminderTypeFont(type, font());
+    QFont nameFont = typeFont.value_or(font());
+    nameFont.setBold(true);
+    name_->setFont(nameFont);
+    notes_->setFont(typeFont.value_or(font()));
+
+    metrics_ = MetricsOf(font(), caption_->BarHeight());
+    if (typeFont) metrics_.typeNameHeight = QFontMetrics(nameFont).height();
+    base_ = BaseReminderLayout(metrics_);
+}
+
+void ReminderWindow::ApplyLook(const EventRecord& event) {
+    const ReminderEnvironment& env = set_.Environment();
+    typeName_ = event.typeName;
+    const int typeIndex =
+        event.typeIndex >= 0 ? event.typeIndex : env.types.FindType(event.typeName);
+    ApplyTypeLook(typeIndex);
     caption_->SetRecurring(content_.recurring);
     caption_->SetCentred(env.settings.centerReminderTitle);
     caption_->SetRightToLeft(env.rightToLeft);
     caption_->SetText(Q(content_.caption));
     setWindowTitle(Q(content_.caption));
 
-    const std::optional<QFont> typeFont = ReminderTypeFont(type, font());
-    QFont nameFont = typeFont.value_or(font());
-    nameFont.setBold(true);
-    name_->setFont(nameFont);
-    if (typeFont) notes_->setFont(*typeFont);
     name_->setText(Q(content_.nameLine));
     name_->setCursorPosition(0);
     notes_->setPlainText(Q(content_.notes));
@@ -205,10 +216,6 @@ void ReminderWindow::ApplyLook(const EventRecord& event) {
     const SoundSetting sound = ReminderSoundOf(event, typeSound);
     sound_ = mode_ == Mode::Reminder ? RequestFor(sound) : std::nullopt;
     soundRepeats_ = KindOf(sound.sound) != SoundKind::None && RepeatsIn(sound.sound);
-
-    metrics_ = MetricsOf(font(), caption_->BarHeight());
-    if (typeFont) metrics_.typeNameHeight = QFontMetrics(nameFont).height();
-    base_ = BaseReminderLayout(metrics_);
 }
 
 void ReminderWindow::BuildMenu(const EventRecord&) {
@@ -291,6 +298,13 @@ void ReminderWindow::OnStoreChange(const StoreChange& change) {
         if (change.cause == ResetCause::Opened || change.cause == ResetCause::Converted ||
             change.cause == ResetCause::Closed)
             RequestClose();
+        // The type list was replaced: the event's type name may stand for another type now.
+        if (change.cause == ResetCause::TypesChanged) {
+            ApplyTypeLook(set_.Environment().types.FindType(typeName_));
+            setMinimumSize(base_.minimum.width, base_.minimum.height);
+            ApplyLayout();
+            update();
+        }
         return;
     }
     if (change.oldKey == 0 || change.oldKey != Key() || acting_) return;

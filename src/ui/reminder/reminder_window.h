@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 class QAction;
 class QCheckBox;
@@ -108,6 +109,8 @@ private:
     void BuildControls();
     void BuildMenu(const EventRecord& event);
     void ApplyLook(const EventRecord& event);
+    // The colours, icon and font of a type (the undefined type's for -1).
+    void ApplyTypeLook(int typeIndex);
     void ApplyLayout();
     Qt::Edges EdgesAt(QPoint p) const;
 
@@ -128,6 +131,7 @@ private:
     Mode mode_;
     PreviewDone previewDone_;
     ReminderContent content_;
+    std::string typeName_; // the event's type name, looked up again when the types change
     ReminderColours colours_;
     ReminderMetrics metrics_;
     ReminderLayout base_;

@@ -105,6 +105,18 @@ TEST_F(ReminderWindowTest, AcceptStoresAndCloses) {
     EXPECT_TRUE(Read(notices_.changes[0].newKey).Has(kAccepted));
 }
 
+TEST_F(ReminderWindowTest, TakesItsTypesLookAgainWhenTheTypesChange) {
+    ReminderWindow* w = ShowDue(OneTime(now_));
+    const QColor undefinedBack = w->palette().color(QPalette::Window);
+    types_.CreatePredefined(); // "Meeting" is known now, with colours of its own
+    store_.TypesChanged();
+    const EventType* meeting = types_.TypeAt(types_.FindType("Meeting"));
+    EXPECT_EQ(w->palette().color(QPalette::Window),
+              ReminderColoursFor(meeting, QApplication::palette()).back);
+    EXPECT_NE(w->palette().color(QPalette::Window), undefinedBack);
+    EXPECT_TRUE(set_.IsOpen(w->Key()));
+}
+
 TEST_F(ReminderWindowTest, FailedAcceptKeepsTheWindow) {
     ReminderWindow* w = ShowDue(OneTime(now_));
     faults_->FailWritesFrom(1);

@@ -120,9 +120,9 @@ TEST_F(TransferWizardTest, TheExportFilePageLeavesNoTrialFileAndRefusesAnUnwrita
 TEST_F(TransferWizardTest, AnExportNeverReplacesTheProgramsOwnFiles) {
     EventStore store(StoreSetup{nullptr, [this] { return f_.now_; }, {}, folder_.Path()});
     ASSERT_EQ(store.OpenDefaultLibrary(), LibraryResult::Ok);
-    WindowContext context{store,       f_.types_,   f_.quick_, f_.settings_,
-                          f_.options_, f_.formats_, f_.names_, f_.workArea_,
-                          f_.sound_,   nullptr,     false,     {}};
+    WindowContext context{
+        store,        f_.types_, f_.quick_, f_.settings_, f_.options_, f_.formats_, f_.names_,
+        f_.workArea_, f_.sound_, nullptr,   false,        {},          {}};
     const std::string types = folder_.File("Zantimo.VRT");
     WriteAll(types, "types");
     wizard_ = std::make_unique<TransferWizard>(context, f_.boxes_, files_, events_, nullptr);

@@ -1,0 +1,49 @@
+#pragma once
+// What OK on the preferences sheet does, and in which order. The sheet supplies the steps; the
+// order, and what is skipped, is decided here.
+
+#include "preferences/shortcut_key_install.h"
+
+#include <optional>
+
+namespace zm {
+
+// The sheet's forms: all pages, or one page alone.
+enum class SheetForm : uint8_t {
+    Full = 0,
+    TypesOnly = 1,
+    QuickRemindersOnly = 2,
+    PrintingOnly = 3
+};
+
+// What changed on the pages since the sheet opened.
+struct SheetChanges {
+    bool fonts = false;    // a font of the General, Calendar or Printing page
+    bool workWeek = false; // a work-week flag or the first day of the week
+    bool titleCentring = false;
+    bool clockPageOpened = false;
+};
+
+class PreferenceSteps {
+public:
+    virtual ~PreferenceSteps() = default;
+    // The three keys, all or none (shortcut_key_install.h).
+    virtual std::optional<ShortcutKeyRefusal> InstallShortcutKeys() = 0;
+    // A key was refused: its page comes forward with the focus on its field and the message.
+    virtual void ShowRefusedKey(const ShortcutKeyRefusal& refusal) = 0;
+    // The General, Calendar and Printing values into the program's options, which are saved;
+    // the countdown sound too.
+    virtual void SaveOptions() = 0;
+    virtual void WriteAutorun() = 0;
+    virtual void ApplyFonts() = 0;
+    virtual void ApplyWorkWeek() = 0;
+    virtual void ApplyTitleCentring() = 0;
+    virtual void ApplyClock() = 0;
+    // The printing options alone (the printing-only form).
+    virtual void SavePrinting() = 0;
+};
+
+// Runs OK: true when the sheet may close. A refused key leaves everything unsaved.
+bool ApplyPreferences(SheetForm form, const SheetChanges& changes, PreferenceSteps& steps);
+
+} // namespace zm
