@@ -104,7 +104,8 @@ bool ResidentProgram::Start(int& exitCode) {
     windowContext_ = std::make_unique<WindowContext>(
         WindowContext{*store_, types_, quick_, settings_, options_, formats_, names_, workArea_,
                       *sound_, reminders_.get(), rightToLeft_,
-                      [this] { return SaveTypes(types_, folder_, settings_).Ok(); }});
+                      [this] { return SaveTypes(types_, folder_, settings_).Ok(); },
+                      [this] { return SaveQuickReminders(quick_, folder_).Ok(); }});
     boxes_ = std::make_unique<QtUserBoxes>(reminders_.get());
     windows_ = std::make_unique<ProgramWindows>(*windowContext_, *boxes_);
     frame_ =
