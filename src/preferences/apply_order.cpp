@@ -7,14 +7,22 @@ bool ApplyPreferences(SheetForm form, const SheetChanges& changes, PreferenceSte
         steps.SavePrinting();
         return true;
     }
-    // The types and quick-reminder pages keep their own lists.
-    if (form != SheetForm::Full) return true;
+    if (form == SheetForm::TypesOnly) {
+        steps.ApplyTypes();
+        return true;
+    }
+    if (form == SheetForm::QuickRemindersOnly) {
+        steps.ApplyQuickReminders();
+        return true;
+    }
     if (const auto refusal = steps.InstallShortcutKeys()) {
         steps.ShowRefusedKey(*refusal);
         return false;
     }
     steps.SaveOptions();
     steps.WriteAutorun();
+    steps.ApplyTypes();
+    steps.ApplyQuickReminders();
     if (changes.fonts) steps.ApplyFonts();
     if (changes.workWeek) steps.ApplyWorkWeek();
     if (changes.titleCentring) steps.ApplyTitleCentring();

@@ -41,6 +41,10 @@ public:
     virtual void ApplyClock() = 0;
     // The printing options alone (the printing-only form).
     virtual void SavePrinting() = 0;
+    // The event types and the quick reminders of their pages, when the user changed them; a
+    // file that cannot be saved is told, and the lists stay in use.
+    virtual void ApplyTypes() = 0;
+    virtual void ApplyQuickReminders() = 0;
 };
 
 // Runs OK: true when the sheet may close. A refused key leaves everything unsaved.

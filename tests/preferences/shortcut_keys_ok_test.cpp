@@ -55,17 +55,19 @@ public:
     void ApplyTitleCentring() override { done.push_back("title"); }
     void ApplyClock() override { done.push_back("clock"); }
     void SavePrinting() override { done.push_back("printing"); }
+    void ApplyTypes() override { done.push_back("types"); }
+    void ApplyQuickReminders() override { done.push_back("quick"); }
 };
 
 TEST(ApplyPreferences, StepsRunInOrderAndARefusedKeySavesNothing) {
     RecordingSteps steps;
     EXPECT_TRUE(ApplyPreferences(SheetForm::Full, {true, true, true, true}, steps));
-    EXPECT_EQ(steps.done, (std::vector<std::string>{"keys", "save", "autorun", "fonts", "week",
-                                                    "title", "clock"}));
+    EXPECT_EQ(steps.done, (std::vector<std::string>{"keys", "save", "autorun", "types", "quick",
+                                                    "fonts", "week", "title", "clock"}));
 
     steps.done.clear();
     EXPECT_TRUE(ApplyPreferences(SheetForm::Full, {}, steps));
-    EXPECT_EQ(steps.done, (std::vector<std::string>{"keys", "save", "autorun"}));
+    EXPECT_EQ(steps.done, (std::vector<std::string>{"keys", "save", "autorun", "types", "quick"}));
 
     steps.done.clear();
     steps.refusal = ShortcutKeyRefusal{ShortcutKeyRole::Calendar, HotKeyResult::HeldByAnother};
@@ -75,6 +77,13 @@ TEST(ApplyPreferences, StepsRunInOrderAndARefusedKeySavesNothing) {
     steps.done.clear();
     EXPECT_TRUE(ApplyPreferences(SheetForm::PrintingOnly, {}, steps));
     EXPECT_EQ(steps.done, (std::vector<std::string>{"printing"}));
+
+    for (const auto& [form, step] : {std::pair{SheetForm::TypesOnly, "types"},
+                                     std::pair{SheetForm::QuickRemindersOnly, "quick"}}) {
+        steps.done.clear();
+        EXPECT_TRUE(ApplyPreferences(form, {}, steps));
+        EXPECT_EQ(steps.done, (std::vector<std::string>{step}));
+    }
 }
 
 } // namespace

@@ -18,6 +18,8 @@ struct PreferencesHooks {
     std::function<std::optional<ShortcutKeyRefusal>(const ShortcutKeyCodes&)> installShortcutKeys;
     // The options were saved into the settings: keep them now.
     std::function<void()> settingsSaved;
+    // The quick reminders were saved: the tray menu is made anew.
+    std::function<void()> quickRemindersChanged;
     // The main-window, date-panel or calendar font changed: the windows redraw with them.
     std::function<void()> fontsChanged;
     // The work week, the first day of the week or the first week of the year changed: the

@@ -14,6 +14,8 @@
 #include "ui/preferences/page_parts.h"
 #include "ui/preferences/preferences_hooks.h"
 #include "ui/preferences/printing_page.h"
+#include "ui/types/quick_rems_page.h"
+#include "ui/types/types_page.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -43,17 +45,10 @@ template <typename F> void Call(const F& hook) {
 
 bool RunPreferences(WindowContext& context, UserBoxes& boxes, PreferencesForm form,
                     PreferencesHooks& hooks, QWidget* parent) {
-    switch (form) {
-    case PreferencesForm::Types:
-        boxes.Tell(parent, Text(IDS_PREFS_TYPES_NOT_YET), BoxIcon::Information);
-        return false;
-    case PreferencesForm::QuickReminders:
-        boxes.Tell(parent, Text(IDS_PREFS_QUICKS_NOT_YET), BoxIcon::Information);
-        return false;
-    case PreferencesForm::Full:
-        break;
-    }
-    PreferencesSheet sheet(context, boxes, SheetForm::Full, hooks, parent);
+    SheetForm sheetForm = SheetForm::Full;
+    if (form == PreferencesForm::Types) sheetForm = SheetForm::TypesOnly;
+    if (form == PreferencesForm::QuickReminders) sheetForm = SheetForm::QuickRemindersOnly;
+    PreferencesSheet sheet(context, boxes, sheetForm, hooks, parent);
     return sheet.exec() == QDialog::Accepted;
 }
 
@@ -65,10 +60,11 @@ bool RunPrintingPreferences(WindowContext& context, UserBoxes& boxes, Preference
 
 PreferencesSheet::PreferencesSheet(WindowContext& context, UserBoxes& boxes, SheetForm form,
                                    PreferencesHooks& hooks, QWidget* parent)
-    : QDialog(parent), context_(context), boxes_(boxes),
-      form_(form == SheetForm::PrintingOnly ? form : SheetForm::Full), hooks_(hooks) {
-    setWindowTitle(Text(form_ == SheetForm::Full ? IDS_PREFS_MODIFY : IDS_PREVIEW_CUSTOMIZE));
+    : QDialog(parent), context_(context), boxes_(boxes), form_(form), hooks_(hooks) {
+    setWindowTitle(
+        Text(form_ == SheetForm::PrintingOnly ? IDS_PREVIEW_CUSTOMIZE : IDS_PREFS_MODIFY));
     tabs_ = new QTabWidget(this);
+    const bool full = form_ == SheetForm::Full;
     if (form_ == SheetForm::Full) {
         const std::filesystem::path entry = EntryPath(hooks);
         autorunAtOpen_ = !entry.empty() && AutorunIsOn(entry, ProgramPath(hooks));
@@ -78,10 +74,22 @@ PreferencesSheet::PreferencesSheet(WindowContext& context, UserBoxes& boxes, She
         tabs_->addTab(general_, Text(IDS_PAGE_GENERAL));
         tabs_->addTab(calendar_, Text(IDS_PAGE_CALENDAR));
         tabs_->addTab(clock_, Text(IDS_PAGE_CLOCK));
-        // The "Event Types" and "Quick Rems" pages go here, between Clock and Printing.
     }
-    printing_ = new PrintingPage(context.settings, tabs_);
-    tabs_->addTab(printing_, Text(IDS_PAGE_PRINTING));
+    if (full || form_ == SheetForm::TypesOnly) {
+        types_ = new TypesPage(context, boxes, tabs_);
+        tabs_->addTab(types_, Text(IDS_PAGE_TYPES));
+    }
+    if (full || form_ == SheetForm::QuickRemindersOnly) {
+        quick_ = new QuickRemsPage(context, boxes, tabs_);
+        tabs_->addTab(quick_, Text(IDS_PAGE_QUICKS));
+        connect(quick_, &QuickRemsPage::quickRemindersApplied, this, [this] {
+            if (hooks_.quickRemindersChanged) hooks_.quickRemindersChanged();
+        });
+    }
+    if (full || form_ == SheetForm::PrintingOnly) {
+        printing_ = new PrintingPage(context.settings, tabs_);
+        tabs_->addTab(printing_, Text(IDS_PAGE_PRINTING));
+    }
     if (form_ == SheetForm::Full) {
         other_ = new OtherPage(context.options.newEventHotKey, tabs_);
         tabs_->addTab(other_, Text(IDS_PAGE_OTHER));
@@ -188,6 +196,14 @@ void PreferencesSheet::ApplyClock() {
 
 void PreferencesSheet::SavePrinting() {
     printing_->Save();
+}
+
+void PreferencesSheet::ApplyTypes() {
+    if (types_ && types_->Changed()) types_->Apply();
+}
+
+void PreferencesSheet::ApplyQuickReminders() {
+    if (quick_ && quick_->Changed()) quick_->Apply();
 }
 
 } // namespace zm

@@ -21,9 +21,10 @@ class CalendarPage;
 class ClockPage;
 class PrintingPage;
 class OtherPage;
+class TypesPage;
+class QuickRemsPage;
 
-// Runs the sheet modally; true when OK applied it. Editing the event types or the quick
-// reminders in the sheet is not available yet: those forms say so and return false.
+// Runs the sheet modally in its form; true when OK applied it.
 bool RunPreferences(WindowContext& context, UserBoxes& boxes, PreferencesForm form,
                     PreferencesHooks& hooks, QWidget* parent);
 // The Printing page alone, for the print preview.
@@ -33,7 +34,6 @@ bool RunPrintingPreferences(WindowContext& context, UserBoxes& boxes, Preference
 class PreferencesSheet final : public QDialog, private PreferenceSteps {
     Q_OBJECT
 public:
-    // form: Full or PrintingOnly.
     PreferencesSheet(WindowContext& context, UserBoxes& boxes, SheetForm form,
                      PreferencesHooks& hooks, QWidget* parent);
 
@@ -44,6 +44,8 @@ public:
     ClockPage* Clock() const { return clock_; }
     PrintingPage* Printing() const { return printing_; }
     OtherPage* Other() const { return other_; }
+    TypesPage* Types() const { return types_; }
+    QuickRemsPage* Quick() const { return quick_; }
 
     void accept() override;
     void reject() override;
@@ -58,6 +60,8 @@ private:
     void ApplyTitleCentring() override;
     void ApplyClock() override;
     void SavePrinting() override;
+    void ApplyTypes() override;
+    void ApplyQuickReminders() override;
 
     WindowContext& context_;
     UserBoxes& boxes_;
@@ -69,6 +73,8 @@ private:
     ClockPage* clock_ = nullptr;
     PrintingPage* printing_ = nullptr;
     OtherPage* other_ = nullptr;
+    TypesPage* types_ = nullptr;
+    QuickRemsPage* quick_ = nullptr;
     bool clockVisited_ = false;
     bool autorunAtOpen_ = false;
     ProgramSettings chosen_; // the options as OK takes them

@@ -137,12 +137,18 @@ TEST_F(PreferencesSheetTest, ARefusedKeyShowsItsPageAndSavesNothing) {
     EXPECT_FALSE(std::filesystem::exists(hooks.autostartEntry.parent_path()));
 }
 
-TEST_F(PreferencesSheetTest, TheTypeAndQuickReminderFormsAreNotAvailableYet) {
-    EXPECT_FALSE(RunPreferences(f.Context(), f.boxes_, PreferencesForm::Types, hooks, nullptr));
-    EXPECT_EQ(f.boxes_.LastText(), QString::fromUtf8(LoadString(IDS_PREFS_TYPES_NOT_YET)));
-    EXPECT_FALSE(
-        RunPreferences(f.Context(), f.boxes_, PreferencesForm::QuickReminders, hooks, nullptr));
-    EXPECT_EQ(f.boxes_.LastText(), QString::fromUtf8(LoadString(IDS_PREFS_QUICKS_NOT_YET)));
+TEST_F(PreferencesSheetTest, TheReducedFormsShowTheirOnePage) {
+    const SheetForm forms[] = {SheetForm::TypesOnly, SheetForm::QuickRemindersOnly,
+                               SheetForm::PrintingOnly, SheetForm::Full};
+    const int pages[] = {1, 1, 1, 7};
+    for (size_t i = 0; i < std::size(forms); ++i) {
+        PreferencesSheet sheet(f.Context(), f.boxes_, forms[i], hooks, nullptr);
+        EXPECT_EQ(sheet.Tabs()->count(), pages[i]);
+        EXPECT_EQ(sheet.Types() != nullptr,
+                  forms[i] != SheetForm::QuickRemindersOnly && forms[i] != SheetForm::PrintingOnly);
+        sheet.accept(); // nothing changed: nothing to save
+        EXPECT_EQ(sheet.result(), QDialog::Accepted);
+    }
 }
 
 TEST_F(PreferencesSheetTest, AutorunWritesAnEntryThatTheNextSheetShowsTicked) {
@@ -204,9 +210,9 @@ TEST(Screenshots, Preferences) {
     QDir().mkpath(ZM_SCREENSHOT_DIR);
     PreferencesSheet sheet(f.Context(), f.boxes_, SheetForm::Full, hooks, nullptr);
     sheet.resize(sheet.sizeHint());
-    const char* names[] = {"general", "calendar", "clock", "printing", "other"};
-    ASSERT_EQ(sheet.Tabs()->count(), 5);
-    for (int i = 0; i < 5; ++i) {
+    const char* names[] = {"general", "calendar", "clock", "types", "quick", "printing", "other"};
+    ASSERT_EQ(sheet.Tabs()->count(), 7);
+    for (int i = 0; i < 7; ++i) {
         sheet.Tabs()->setCurrentIndex(i);
         EXPECT_TRUE(
             sheet.grab().save(QString(ZM_SCREENSHOT_DIR) + "/preferences-" + names[i] + ".png"));
