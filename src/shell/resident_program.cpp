@@ -118,6 +118,7 @@ bool ResidentProgram::Start(int& exitCode) {
     windows_->calendarConsumedClick = [this] { frame_->SuppressNextClockClick(); };
     windows_->mainWindowClosed = [this] { frame_->TrimMemory(); };
     windows_->clockWindow = [this]() -> const QWidget* { return clock_.get(); };
+    ConnectPreferences();
     // A reminder window gone: memory goes back while the main window is not open.
     reminders_->windowClosed = [this] {
         if (!windows_->MainWindowOpen()) ReleaseFreeMemory();
@@ -224,6 +225,31 @@ void ResidentProgram::ShowClock() {
                      [frame] { frame->ClockLeftClicked(); });
     QObject::connect(clock_.get(), &FloatingClock::tooltipHidden, frame, &MainFrame::TrimMemory);
     clock_->setVisible(options.show);
+}
+
+void ResidentProgram::ConnectPreferences() {
+    PreferencesHooks& hooks = windows_->preferencesHooks;
+    hooks.installShortcutKeys = [this](const ShortcutKeyCodes& codes) {
+        return InstallShortcutKeys(frame_->Keys(), codes);
+    };
+    hooks.settingsSaved = [this] { settings_.Sync(); };
+    hooks.weekSettingsChanged = [this] {
+        store_->SetWeek(ReadWeekSettings(settings_));
+        if (const LibraryResult r = store_->ReloadPending(); r != LibraryResult::Ok)
+            boxes_->ReportLibraryError(nullptr, r);
+    };
+    hooks.reminderTitleChanged = [this] { reminders_->RelayoutTitles(); };
+    hooks.clockSettingsChanged = [this] {
+        if (!clock_) return;
+        const ClockOptions options = ReadClockOptions(settings_, QtLocaleSettingDefaults());
+        clock_->Apply(options,
+                      ToQFont(ReadFont(settings_, SettingId::ClockFont, ScreenPixelsPerInch())));
+        clock_->setVisible(options.show);
+    };
+    hooks.showClock = [this](bool show) {
+        if (clock_) clock_->setVisible(show);
+    };
+    hooks.localeClockFormat = [] { return QtLocaleSettingDefaults().clockFormat; };
 }
 
 void ResidentProgram::SaveSettings() {

@@ -57,6 +57,8 @@ private:
     bool OpenLibrary();
     void ServeCompanion();
     void SaveSettings();
+    // What OK on the preferences sheet asks of the frame, the clock and the reminder windows.
+    void ConnectPreferences();
     // The floating clock with its options and place, shown when the settings say so.
     void ShowClock();
 

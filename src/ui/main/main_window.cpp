@@ -14,11 +14,13 @@
 #include "ui/editor/event_editor.h"
 #include "ui/filters/filter_dialogs.h"
 #include "ui/filters/find_bar.h"
+#include "ui/list/event_list_model.h"
 #include "ui/list/event_list_view.h"
 #include "ui/main/event_commands.h"
 #include "ui/main/program_dialog.h"
 #include "ui/main/window_placement.h"
 #include "ui/properties/event_properties.h"
+#include "ui/transfer/transfer_choices.h"
 #include "ui/transfer/transfer_wizard.h"
 
 #include <QApplication>
@@ -365,8 +367,24 @@ void MainWindow::RunTransfer() {
         boxes_.Beep();
         return dialogs_.Raise();
     }
+    // An export offers the listed events, or the selected ones.
+    TransferEvents events;
+    const EventListModel& model = list_->Model();
+    for (int row = 0; row < model.rowCount(); ++row)
+        events.all.push_back(model.RowAt(row).event.key);
+    for (const EventRecord& e : list_->SelectedEvents())
+        events.selected.push_back(e.key);
     ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
-    RunTransferWizard(context_, boxes_, this);
+    RunTransferWizard(context_, boxes_, this, events);
+}
+
+void MainWindow::AddHolidays() {
+    if (dialogs_.Open()) {
+        boxes_.Beep();
+        return dialogs_.Raise();
+    }
+    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+    RunHolidayMerge(context_, boxes_, this);
 }
 
 } // namespace zm

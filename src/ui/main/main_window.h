@@ -62,6 +62,7 @@ enum class MainCommand : uint8_t {
     DefineFilters,
     RemoveFiltering,
     Transfer,
+    Holidays,
     Print,
     PrintPreview,
     PageSetup,
@@ -144,6 +145,8 @@ private:
     void Modify();
     void ShowProperties();
     void RunTransfer();
+    // Merges a holiday file the user chooses.
+    void AddHolidays();
     void UpdateCaption();
     void UpdateClock();
     void UpdateRowCount(int rows);

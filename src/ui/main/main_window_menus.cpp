@@ -101,6 +101,7 @@ void MainWindow::CreateActions() {
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     MakeAction(C::RemoveFiltering, IDS_FILTER_REMOVE);
     MakeAction(C::Transfer, IDS_MAIN_MENU_TRANSFER);
+    MakeAction(C::Holidays, IDS_MAIN_MENU_HOLIDAYS);
     MakeAction(C::Print, IDS_MENU_PRINT, QKeySequence(Qt::CTRL | Qt::Key_P));
     MakeAction(C::PrintPreview, IDS_MAIN_MENU_PRINT_PREVIEW);
     MakeAction(C::PageSetup, IDS_MAIN_MENU_PAGE_SETUP);
@@ -146,6 +147,7 @@ void MainWindow::CreateMenus() {
     file->addActions({Action(C::Modify), Action(C::Properties), Action(C::Delete)});
     file->addSeparator();
     file->addAction(Action(C::Transfer));
+    file->addAction(Action(C::Holidays));
     file->addSeparator();
     file->addActions({Action(C::Print), Action(C::PrintPreview), Action(C::PageSetup)});
     file->addSeparator();
@@ -336,6 +338,9 @@ void MainWindow::Carry(MainCommand command) {
         break;
     case C::Transfer:
         RunTransfer();
+        break;
+    case C::Holidays:
+        AddHolidays();
         break;
     case C::Print:
     case C::PrintPreview:

@@ -7,6 +7,8 @@
 #include "ui/editor/event_editor.h"
 #include "ui/list/event_list_view.h"
 #include "ui/main/main_window.h"
+#include "ui/preferences/preferences_sheet.h"
+#include "ui/timers/timer_windows.h"
 
 namespace zm {
 namespace {
@@ -18,7 +20,9 @@ DateTime FromQDate(QDate d) {
 } // namespace
 
 ProgramWindows::ProgramWindows(WindowContext& context, UserBoxes& boxes, QObject* parent)
-    : QObject(parent), context_(context), boxes_(boxes), dialogs_(context.reminders) {}
+    : QObject(parent), context_(context), boxes_(boxes), dialogs_(context.reminders),
+      timers_(std::make_unique<TimerWindows>(TimerEnvironment{
+          context.settings, context.formats, context.workArea, context.sound, boxes, ticks_})) {}
 
 ProgramWindows::~ProgramWindows() {
     CloseAll();
@@ -93,16 +97,21 @@ bool ProgramWindows::RunEditor(const EventRecord& event, bool isNew, bool topMos
     return EditEvent(context_, boxes_, request, nullptr);
 }
 
-void ProgramWindows::OpenPreferences(PreferencesForm) {
-    boxes_.Beep();
+void ProgramWindows::OpenPreferences(PreferencesForm form) {
+    if (dialogs_.Open()) {
+        boxes_.Beep();
+        return dialogs_.Raise();
+    }
+    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+    RunPreferences(context_, boxes_, form, preferencesHooks, main_);
 }
 
 void ProgramWindows::OpenStopwatch() {
-    boxes_.Beep();
+    timers_->OpenStopwatch();
 }
 
 void ProgramWindows::OpenCountdown() {
-    boxes_.Beep();
+    timers_->OpenCountdown();
 }
 
 void ProgramWindows::OpenCalendar(ClickPoint at) {
@@ -131,6 +140,7 @@ void ProgramWindows::OpenCalendar(ClickPoint at) {
 
 void ProgramWindows::CloseAll() {
     if (calendar_) calendar_->hide();
+    timers_->CloseAll();
     if (main_) {
         // Closing stores its placement and columns; it is destroyed at once.
         main_->close();

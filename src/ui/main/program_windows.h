@@ -1,16 +1,19 @@
 #pragma once
 // The windows the resident frame opens: the main window (made when asked for, destroyed when
-// closed), the event editor for a new event, and the pop-up calendar (made once, then shown and
-// hidden). The preferences, the stopwatch and the countdown timer sound the exclamation beep.
+// closed), the event editor for a new event, the pop-up calendar (made once, then shown and
+// hidden), the preferences sheet, and the countdown timers and stopwatches.
 
+#include "timers/steady_ticks.h"
 #include "ui/calendar/popup_calendar.h"
 #include "ui/frame/window_commands.h"
 #include "ui/main/main_window.h"
 #include "ui/main/program_dialog.h"
+#include "ui/preferences/preferences_hooks.h"
 
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QWidget;
@@ -21,6 +24,7 @@ struct WindowContext;
 struct EventRecord;
 class DateTime;
 class UserBoxes;
+class TimerWindows;
 
 class ProgramWindows final : public QObject, public WindowCommands {
     Q_OBJECT
@@ -58,6 +62,8 @@ public:
     std::function<const QWidget*()> clockWindow;
     // The main window went: the program gives memory back.
     std::function<void()> mainWindowClosed;
+    // What the preferences sheet asks of the program on OK.
+    PreferencesHooks preferencesHooks;
 
 private:
     bool RunEditor(const EventRecord& event, bool isNew, bool topMost);
@@ -67,6 +73,8 @@ private:
     ProgramDialogGuard dialogs_;
     QPointer<MainWindow> main_;
     QPointer<PopupCalendar> calendar_;
+    SteadyTicks ticks_;
+    std::unique_ptr<TimerWindows> timers_;
 };
 
 } // namespace zm

@@ -8,6 +8,8 @@
 #include "ui/main/main_window.h"
 #include "ui/main/program_windows.h"
 #include "ui/main/window_placement.h"
+#include "ui/timers/countdown_window.h"
+#include "ui/timers/stopwatch_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -199,6 +201,23 @@ TEST(ProgramWindows, MainWindowComesAndGoesAndTheCalendarOnlyHides) {
     EXPECT_EQ(consumed, 1);
     EXPECT_EQ(windows.Calendar(), calendar);
     EXPECT_FALSE(calendar->isVisible());
+
+    // The tools open for real, and go with the rest at closing.
+    const int beeps = rig.boxes_.beeps;
+    windows.OpenStopwatch();
+    windows.OpenCountdown();
+    EXPECT_EQ(rig.boxes_.beeps, beeps);
+    const auto tools = [] {
+        int shown = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            shown += w->isVisible() && (qobject_cast<StopwatchWindow*>(w) != nullptr ||
+                                        qobject_cast<CountdownWindow*>(w) != nullptr);
+        return shown;
+    };
+    EXPECT_EQ(tools(), 2);
+    windows.CloseAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(tools(), 0);
 }
 
 TEST(Screenshots, MainWindow) {
