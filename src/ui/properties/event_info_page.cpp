@@ -2,12 +2,12 @@
 
 #include "res/strings.h"
 #include "ui/common/window_context.h"
+#include "ui/list/list_images.h"
 
 #include <QGridLayout>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 
 namespace zm {
@@ -22,15 +22,6 @@ constexpr int kImageStep = 17;
 constexpr std::array<int, 7> kLineIds = {
     IDS_INFO_TYPE,          IDS_INFO_START,   IDS_INFO_REMIND,    IDS_INFO_PREVIOUS_REMINDER,
     IDS_INFO_NEXT_REMINDER, IDS_INFO_SNOOZED, IDS_INFO_RECURRENCE};
-
-QPixmap Painted(const std::function<void(QPainter&)>& draw) {
-    QPixmap pixmap(kImageWidth, kImageHeight);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    draw(p);
-    return pixmap;
-}
 
 QPixmap TypeIcon(const IconImage& icon) {
     if (icon.Empty()) return {};
@@ -50,10 +41,9 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const auto& images = EventStateImages();
-        if (state_ >= 0) p.drawPixmap(0, 0, images[state_]);
+        if (state_ >= 0) p.drawPixmap(0, 0, ListImagePixmap(static_cast<ListImage>(state_)));
         if (!type_.isNull()) p.drawPixmap(QRect(kImageStep, 0, kImageWidth, kImageHeight), type_);
-        if (recurring_) p.drawPixmap(2 * kImageStep, 0, images[kImageRecurring]);
+        if (recurring_) p.drawPixmap(2 * kImageStep, 0, ListImagePixmap(ListImage::Recurring));
     }
 
 private:
@@ -63,42 +53,6 @@ private:
 };
 
 } // namespace
-
-const std::array<QPixmap, 4>& EventStateImages() {
-    static const std::array<QPixmap, 4> images = {
-        // Snoozed: a small clock.
-        Painted([](QPainter& p) {
-            p.setPen(QPen(QColor(0x1F, 0x4E, 0x9A), 1.5));
-            p.setBrush(QColor(0xE8, 0xF0, 0xFF));
-            p.drawEllipse(QRectF(2, 1, 12, 12));
-            p.drawLine(QPointF(8, 7), QPointF(8, 3.5));
-            p.drawLine(QPointF(8, 7), QPointF(11, 7));
-        }),
-        // Accepted: a green tick.
-        Painted([](QPainter& p) {
-            p.setPen(QPen(QColor(0x1E, 0x8C, 0x2E), 2.2, Qt::SolidLine, Qt::RoundCap));
-            p.drawPolyline(QPolygonF({QPointF(3, 7), QPointF(6.5, 11), QPointF(13, 3)}));
-        }),
-        // Recurring: a circling arrow.
-        Painted([](QPainter& p) {
-            p.setPen(QPen(QColor(0x6A, 0x3D, 0x9A), 1.6));
-            p.drawArc(QRectF(3, 2, 10, 10), 60 * 16, 280 * 16);
-            QPainterPath head;
-            head.moveTo(13.5, 1.5);
-            head.lineTo(13.5, 6);
-            head.lineTo(9.5, 4.5);
-            head.closeSubpath();
-            p.fillPath(head, QColor(0x6A, 0x3D, 0x9A));
-        }),
-        // Disabled: a red circle with a bar.
-        Painted([](QPainter& p) {
-            p.setPen(QPen(QColor(0xC0, 0x1C, 0x28), 1.8));
-            p.drawEllipse(QRectF(2.5, 1.5, 11, 11));
-            p.drawLine(QPointF(4.5, 3.5), QPointF(11.5, 10.5));
-        }),
-    };
-    return images;
-}
 
 EventInfoPage::EventInfoPage(WindowContext& context, EventRecord event, QWidget* parent)
     : QWidget(parent), event_(std::move(event)) {

@@ -16,10 +16,6 @@ namespace zm {
 
 struct WindowContext;
 
-// The small images of the event list's states (snoozed, accepted, recurring, disabled),
-// 16 x 14 pixels.
-const std::array<QPixmap, 4>& EventStateImages();
-
 class EventInfoPage final : public QWidget {
     Q_OBJECT
 public:
