@@ -239,6 +239,12 @@ void ResidentProgram::ConnectPreferences() {
             boxes_->ReportLibraryError(nullptr, r);
     };
     hooks.reminderTitleChanged = [this] { reminders_->RelayoutTitles(); };
+    hooks.fontsChanged = [this] {
+        if (MainWindow* main = windows_->Main()) main->ApplyFonts();
+    };
+    hooks.testChime = [this](bool halfHour) {
+        if (clock_) clock_->PlayChime(halfHour ? Chime::HalfHour : Chime::Hour);
+    };
     hooks.clockSettingsChanged = [this] {
         if (!clock_) return;
         const ClockOptions options = ReadClockOptions(settings_, QtLocaleSettingDefaults());

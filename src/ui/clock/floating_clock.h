@@ -59,6 +59,8 @@ public:
     ClockTooltip& Tooltip() { return *tooltip_; }
     // The mouse rested on the clock: the tooltip shows (when enabled).
     void ShowTooltip();
+    // Plays the chime's sound now (the preferences' Test buttons).
+    void PlayChime(zm::Chime chime) { Chime(chime); }
 
 signals:
     void doubleClicked(QPoint screenPos);

@@ -78,6 +78,8 @@ MainWindow::MainWindow(WindowContext& context, UserBoxes& boxes, ProgramDialogGu
 
     CreateActions();
     CreateMenus();
+    list_->setFont(
+        ToQFont(ReadFont(context_.settings, SettingId::MainWindowFont, ScreenPixelsPerInch())));
     CreateToolBar();
     CreateStatusBar();
 
@@ -360,6 +362,12 @@ void MainWindow::ShowProperties() {
     }
     ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
     ShowEventProperties(context_, *e, this);
+}
+
+void MainWindow::ApplyFonts() {
+    const int ppi = ScreenPixelsPerInch();
+    list_->setFont(ToQFont(ReadFont(context_.settings, SettingId::MainWindowFont, ppi)));
+    period_->setFont(ToQFont(ReadFont(context_.settings, SettingId::DatePanelFont, ppi)));
 }
 
 void MainWindow::RunTransfer() {

@@ -90,6 +90,8 @@ public:
     ~MainWindow() override;
 
     EventListView& List() { return *list_; }
+    // The list and the date panel take their fonts from the settings again.
+    void ApplyFonts();
     const ListViewState& View() const;
     // Shows the mode (the find bar goes) on the view date, or on `date` when given.
     void ShowView(ViewMode mode, std::optional<DateTime> date = std::nullopt);
