@@ -1,7 +1,8 @@
 #pragma once
-// The windows the resident frame opens on the user's request. The main window, the event
-// editor, the preferences sheet, the stopwatch, the countdown timer and the pop-up calendar
-// implement these as they come; until then the frame's requests sound the exclamation beep.
+// The windows the resident frame opens on the user's request: the main window, the event
+// editor, the preferences sheet, the stopwatch, the countdown timer and the pop-up calendar.
+// The program's windows (ProgramWindows) carry them out; where there are none (the frame's
+// tests), BeepingWindowCommands answers each request with the exclamation beep.
 
 #include "frame/tray_clicks.h"
 
