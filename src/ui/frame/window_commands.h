@@ -38,7 +38,7 @@ public:
     virtual void CloseAll() = 0;
 };
 
-// Until the windows exist: every request sounds the exclamation beep.
+// Every request sounds the exclamation beep: a stand-in where there are no windows.
 class BeepingWindowCommands final : public WindowCommands {
 public:
     void OpenMainWindow() override;
