@@ -1,0 +1,121 @@
+#include "print/page_layout.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <numeric>
+
+namespace zm {
+namespace {
+
+constexpr int kLineGap = kUnitsPerMm;                   // under header and footer
+constexpr int kColumnHeaderGap = 16 * kUnitsPerMm / 10; // 1.6 mm
+constexpr int kColumnPadding = kUnitsPerMm;             // text 1 mm inside a column
+constexpr int kRightInset = 2 * kUnitsPerMm / 10;       // 0.2 mm
+
+// The length of the UTF-8 character that starts at text[i].
+std::size_t CharLength(std::string_view text, std::size_t i) {
+    std::size_t n = 1;
+    while (i + n < text.size() && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80)
+        ++n;
+    return n;
+}
+
+// The longest start of the text (at least one character) that fits the width, preferring to
+// end before a space.
+std::size_t FittingLength(std::string_view text, int width, FontRole role,
+                          const TextMeasurer& measurer) {
+    std::size_t fit = CharLength(text, 0);
+    std::size_t lastSpace = 0;
+    for (std::size_t i = fit; i < text.size(); i += CharLength(text, i)) {
+        const std::size_t next = i + CharLength(text, i);
+        if (measurer.TextWidth(role, text.substr(0, next)) > width) {
+            if (text[i] == ' ') return i;
+            return lastSpace > 0 ? lastSpace : fit;
+        }
+        if (text[i] == ' ') lastSpace = i;
+        fit = next;
+    }
+    return fit;
+}
+
+} // namespace
+
+PageRect PrintableRect(const PageRect& paper, const PageRect& printableArea, const Edges& margins) {
+    const PageRect r{std::max(paper.left + margins.left, printableArea.left),
+                     std::max(paper.top + margins.top, printableArea.top),
+                     std::min(paper.right - margins.right, printableArea.right),
+                     std::min(paper.bottom - margins.bottom, printableArea.bottom)};
+    return r.Width() > 0 && r.Height() > 0 ? r : printableArea;
+}
+
+int HeaderHeight(const PrintOptions& options, const TextMeasurer& measurer) {
+    return options.HasHeader() ? measurer.LineHeight(FontRole::Header) + kLineGap : 0;
+}
+
+int FooterHeight(const PrintOptions& options, const TextMeasurer& measurer) {
+    return options.HasFooter() ? measurer.LineHeight(FontRole::Footer) + kLineGap : 0;
+}
+
+int ColumnHeaderHeight(const TextMeasurer& measurer) {
+    return measurer.LineHeight(FontRole::Text) + kColumnHeaderGap;
+}
+
+PageAreas LayOutAreas(const PageRect& printable, const PrintOptions& options,
+                      const TextMeasurer& measurer) {
+    PageAreas a;
+    const int headerBottom = printable.top + HeaderHeight(options, measurer);
+    const int footerTop =
+        std::max(headerBottom, printable.bottom - FooterHeight(options, measurer));
+    a.header = {printable.left, printable.top, printable.right, headerBottom};
+    a.footer = {printable.left, footerTop, printable.right, printable.bottom};
+    a.body = {printable.left, headerBottom, printable.right, footerTop};
+    a.rowsTop = headerBottom + ColumnHeaderHeight(measurer);
+    return a;
+}
+
+std::vector<PrintColumn> LayOutColumns(const PageRect& body, const ColumnLayout& screen) {
+    int64_t total = 0;
+    for (int w : screen.widths)
+        total += std::max(w, 0);
+    const int right = body.right - kRightInset;
+    std::vector<PrintColumn> columns;
+    int64_t before = 0;
+    for (int column : screen.order) {
+        const int w = total > 0 ? std::max(screen.widths[column], 0) : 1;
+        PrintColumn c;
+        c.column = column;
+        const int64_t sum = total > 0 ? total : kListColumnCount;
+        c.left = std::min(right, static_cast<int>(body.left + before * body.Width() / sum));
+        before += w;
+        c.right = std::min(right, static_cast<int>(body.left + before * body.Width() / sum));
+        c.textLeft = std::min(c.left + kColumnPadding, c.right);
+        c.textRight = std::max(c.textLeft, c.right - kColumnPadding);
+        columns.push_back(c);
+    }
+    return columns;
+}
+
+std::vector<std::string> WrapText(std::string_view text, int width, FontRole role,
+                                  const TextMeasurer& measurer) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view paragraph = text.substr(0, end);
+        if (!paragraph.empty() && paragraph.back() == '\r') paragraph.remove_suffix(1);
+        if (paragraph.empty()) lines.emplace_back();
+        while (!paragraph.empty()) {
+            const std::size_t n = FittingLength(paragraph, width, role, measurer);
+            std::string_view line = paragraph.substr(0, n);
+            while (!line.empty() && line.back() == ' ')
+                line.remove_suffix(1);
+            lines.emplace_back(line);
+            paragraph.remove_prefix(n);
+            while (!paragraph.empty() && paragraph.front() == ' ')
+                paragraph.remove_prefix(1);
+        }
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return lines;
+}
+
+} // namespace zm

@@ -1,0 +1,61 @@
+#pragma once
+// The geometry of a printed page: the printable rectangle, the header, footer and body areas,
+// the list's columns scaled to the page, and notes wrapped to a width. All in page lengths.
+
+#include "list/column_settings.h"
+#include "print/print_options.h"
+#include "print/text_measurer.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zm {
+
+struct PageRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    friend bool operator==(const PageRect&, const PageRect&) = default;
+};
+
+// The paper less the margins, kept inside the device's printable area (both measured from the
+// paper's top left). Margins that leave nothing give the printable area itself.
+PageRect PrintableRect(const PageRect& paper, const PageRect& printableArea, const Edges& margins);
+
+// One line height plus 1 mm when shown, else 0.
+int HeaderHeight(const PrintOptions& options, const TextMeasurer& measurer);
+int FooterHeight(const PrintOptions& options, const TextMeasurer& measurer);
+// The column titles' row: the text height plus 1.6 mm.
+int ColumnHeaderHeight(const TextMeasurer& measurer);
+
+struct PageAreas {
+    PageRect header; // empty when no header is shown
+    PageRect footer;
+    PageRect body;   // between them, framed; the column titles at its top
+    int rowsTop = 0; // below the column titles (may pass body.bottom on a tiny page)
+};
+PageAreas LayOutAreas(const PageRect& printable, const PrintOptions& options,
+                      const TextMeasurer& measurer);
+
+struct PrintColumn {
+    int column = 0; // ListColumn
+    int left = 0;   // where its separator stands
+    int right = 0;
+    int textLeft = 0; // 1 mm inside
+    int textRight = 0;
+};
+// The six columns in display order, across the body in proportion to their screen widths; the
+// last ends 0.2 mm inside the right edge.
+std::vector<PrintColumn> LayOutColumns(const PageRect& body, const ColumnLayout& screen);
+
+// Notes word-wrapped to the width: line breaks kept, words longer than a line broken between
+// characters, never an endless loop (each line takes at least one character).
+std::vector<std::string> WrapText(std::string_view text, int width, FontRole role,
+                                  const TextMeasurer& measurer);
+
+} // namespace zm
