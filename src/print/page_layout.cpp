@@ -95,6 +95,16 @@ std::vector<PrintColumn> LayOutColumns(const PageRect& body, const ColumnLayout&
     return columns;
 }
 
+std::string FitText(std::string_view text, int width, FontRole role, const TextMeasurer& measurer) {
+    std::size_t fit = 0;
+    while (fit < text.size()) {
+        const std::size_t next = fit + CharLength(text, fit);
+        if (measurer.TextWidth(role, text.substr(0, next)) > width) break;
+        fit = next;
+    }
+    return std::string(text.substr(0, fit));
+}
+
 std::vector<std::string> WrapText(std::string_view text, int width, FontRole role,
                                   const TextMeasurer& measurer) {
     std::vector<std::string> lines;

@@ -53,6 +53,10 @@ struct PrintColumn {
 // last ends 0.2 mm inside the right edge.
 std::vector<PrintColumn> LayOutColumns(const PageRect& body, const ColumnLayout& screen);
 
+// A cell's text cut at a character boundary to fit the width (nothing when not even one
+// character fits).
+std::string FitText(std::string_view text, int width, FontRole role, const TextMeasurer& measurer);
+
 // Notes word-wrapped to the width: line breaks kept, words longer than a line broken between
 // characters, never an endless loop (each line takes at least one character).
 std::vector<std::string> WrapText(std::string_view text, int width, FontRole role,

@@ -74,5 +74,14 @@ TEST(PageLayout, NotesWrapAtSpacesBreakLongWordsAndKeepLineBreaks) {
         EXPECT_EQ(WrapText(c.text, c.width, FontRole::Text, m), c.lines) << c.text;
 }
 
+TEST(PageLayout, CellTextsAreCutToTheirColumnBetweenCharacters) {
+    const FakeMeasurer m;
+    EXPECT_EQ(FitText("Dentist", 40, FontRole::Text, m), "Dent");
+    EXPECT_EQ(FitText("Dentist", 70, FontRole::Text, m), "Dentist");
+    EXPECT_EQ(FitText("Dentist", 5, FontRole::Text, m), "");
+    EXPECT_EQ(FitText("\xC3\xA9t\xC3\xA9", 30, FontRole::Text, m),
+              "\xC3\xA9t"); // not mid-character
+}
+
 } // namespace
 } // namespace zm

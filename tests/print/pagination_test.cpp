@@ -2,6 +2,7 @@
 
 #include "fake_measurer.h"
 #include "print/pagination.h"
+#include "print/print_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,21 @@ TEST(Pagination, SelectionAndPageRangesGiveNoBlankPagesOrWrongNumbers) {
             numbers.push_back(p.number);
         EXPECT_EQ(numbers, c.numbers) << c.first << "-" << c.last;
     }
+}
+
+TEST(Pagination, RowsAreCopiedFromTheEventsWithTheirSelection) {
+    LocaleFormats formats;
+    EnglishLocaleNames names;
+    std::vector<EventRecord> events(3);
+    events[0].name = "Dentist";
+    events[0].notes = "Bring the card";
+    const bool selected[] = {false, true}; // the third event has no entry
+    const auto rows = CopyPrintRows(events, selected, formats, names);
+    events[0].name = "changed while printing";
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].cells[kColumnName], "Dentist");
+    EXPECT_EQ(rows[0].notes, "Bring the card");
+    EXPECT_EQ(ChosenRows(rows, true).size(), 1u);
 }
 
 } // namespace
