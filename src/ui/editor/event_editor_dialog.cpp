@@ -9,6 +9,7 @@
 #include "sound/sound_description.h"
 #include "sound/sound_setting.h"
 #include "ui/calendar/date_field.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/editor/amount_box.h"
@@ -37,10 +38,6 @@ namespace {
 
 constexpr int kMaxName = 127;
 constexpr int kMaxNotes = 2047;
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
 
 QString WithoutMnemonic(QString text) {
     return text.remove(QLatin1Char('&'));

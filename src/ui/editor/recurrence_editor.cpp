@@ -5,6 +5,7 @@
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "ui/calendar/date_field.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/editor/amount_box.h"
@@ -26,10 +27,6 @@ namespace zm {
 namespace {
 
 constexpr int kUpcomingCount = 5;
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
 
 QString WithoutMnemonic(QString text) {
     return text.remove(QLatin1Char('&'));

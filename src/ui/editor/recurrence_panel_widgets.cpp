@@ -2,6 +2,7 @@
 
 #include "platform/locale_names.h"
 #include "res/strings.h"
+#include "ui/common/ui_text.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -17,10 +18,6 @@
 
 namespace zm {
 namespace {
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
 
 QLabel* Label(int id, QWidget* parent, QWidget* buddy = nullptr) {
     auto* label = new QLabel(Text(id), parent);

@@ -4,6 +4,7 @@
 #include "list/paste_rule.h"
 #include "res/format_text.h"
 #include "res/strings.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/list/clipboard_data.h"
@@ -17,10 +18,6 @@
 
 namespace zm {
 namespace {
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
 
 // The list's drawing held while a loop changes many rows, and a wait cursor.
 class HeldDrawing {

@@ -9,6 +9,7 @@
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "ui/calendar/popup_calendar.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/editor/event_editor.h"
@@ -34,10 +35,6 @@
 
 namespace zm {
 namespace {
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
 
 QDate ToQDate(DateTime d) {
     return QDate(d.Year(), d.Month(), d.Day());

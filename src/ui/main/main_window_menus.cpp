@@ -4,6 +4,7 @@
 #include "frame/frame_commands.h"
 #include "res/strings.h"
 #include "store/types/type_list.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/editor/type_menu.h"
@@ -22,10 +23,6 @@
 
 namespace zm {
 namespace {
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
 
 // The accessible name of a menu text: without its mnemonic marks and dots.
 QString Plain(QString text) {

@@ -5,6 +5,7 @@
 #include "platform/gui/qt_font.h"
 #include "platform/setting_table.h"
 #include "res/strings.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/window_context.h"
 #include "ui/main/main_window.h"
 #include "ui/main/toolbar_customize_dialog.h"
@@ -16,10 +17,6 @@
 
 namespace zm {
 namespace {
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
 
 struct ToolbarButton {
     MainCommand command;

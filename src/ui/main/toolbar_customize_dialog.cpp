@@ -1,6 +1,7 @@
 #include "ui/main/toolbar_customize_dialog.h"
 
 #include "res/strings.h"
+#include "ui/common/ui_text.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -10,14 +11,6 @@
 #include <charconv>
 
 namespace zm {
-namespace {
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
-
-} // namespace
-
 std::vector<bool> ParseShownButtons(const std::string& hidden, size_t count) {
     std::vector<bool> shown(count, true);
     size_t at = 0;

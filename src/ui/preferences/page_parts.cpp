@@ -7,10 +7,6 @@
 
 namespace zm {
 
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
-
 QCheckBox* NewCheck(int textId, bool on, QWidget* parent) {
     auto* box = new QCheckBox(Text(textId), parent);
     box->setChecked(on);

@@ -1,6 +1,8 @@
 #pragma once
 // Small pieces the preferences pages share.
 
+#include "ui/common/ui_text.h"
+
 #include <QString>
 
 class QCheckBox;
@@ -9,8 +11,6 @@ class QWidget;
 
 namespace zm {
 
-// A text of the string table.
-QString Text(int id);
 QCheckBox* NewCheck(int textId, bool on, QWidget* parent);
 QGroupBox* NewGroup(int textId, QWidget* parent);
 

@@ -3,6 +3,7 @@
 #include "res/strings.h"
 #include "timers/countdown_sound.h"
 #include "timers/timer_display.h"
+#include "ui/common/ui_text.h"
 #include "ui/sound/qt_sound_timer.h"
 
 #include <QGridLayout>
@@ -14,10 +15,6 @@
 
 namespace zm {
 namespace {
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
 
 // The display area: both displays inside a double dark-grey frame.
 const QRect kDisplayArea(1, 2, 90, 50);

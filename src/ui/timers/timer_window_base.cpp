@@ -2,6 +2,7 @@
 
 #include "platform/memory_trim.h"
 #include "res/strings.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 
 #include <QContextMenuEvent>
@@ -10,14 +11,6 @@
 #include <QWindow>
 
 namespace zm {
-namespace {
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
-
-} // namespace
-
 TimerWindowBase::TimerWindowBase(UserBoxes& boxes, QSize size)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       boxes_(boxes), start_(new ImageButton(TimerImage::Start, Text(IDS_TIP_START), this)),

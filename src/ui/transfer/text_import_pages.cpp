@@ -4,6 +4,7 @@
 #include "model/describe.h"
 #include "res/strings.h"
 #include "store/text_import.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/transfer/transfer_pages.h"
@@ -24,10 +25,6 @@
 namespace zm {
 
 namespace {
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
 
 constexpr int kFieldNameIds[kImportFieldCount] = {IDS_IE_FIELD_NAME, IDS_IE_FIELD_DATE,
                                                   IDS_IE_FIELD_TIME, IDS_IE_FIELD_DURATION,

@@ -5,6 +5,7 @@
 #include "store/io/private_files.h"
 #include "store/store_paths.h"
 #include "store/text_import.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/transfer/transfer_file_check.h"
@@ -22,10 +23,6 @@
 namespace zm {
 
 namespace {
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
 
 QRadioButton* Radio(int id, QWidget* parent, QLayout* layout) {
     auto* button = new QRadioButton(Text(id), parent);

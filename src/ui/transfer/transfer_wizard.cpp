@@ -4,6 +4,7 @@
 #include "store/import_export.h"
 #include "store/text/oem_code_page.h"
 #include "store/text_import.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/reminder/reminder_window_set.h"
@@ -18,10 +19,6 @@
 namespace zm {
 
 namespace {
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
 
 // The reminder windows keep their event buttons disabled while a program dialog is open.
 class ProgramDialogScope {

@@ -3,6 +3,7 @@
 #include "res/strings.h"
 #include "store/text/oem_code_page.h"
 #include "store/text_import.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/window_context.h"
 #include "ui/transfer/import_log_dialog.h"
 #include "ui/transfer/transfer_progress.h"
@@ -10,14 +11,6 @@
 #include <QLocale>
 
 namespace zm {
-
-namespace {
-
-QString Text(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
-
-} // namespace
 
 TransferWizard::TransferWizard(WindowContext& context, UserBoxes& boxes, StoreFileSystem& files,
                                TransferEvents events, QWidget* parent)

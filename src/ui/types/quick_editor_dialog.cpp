@@ -3,7 +3,7 @@
 #include "sound/sound_description.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
-#include "ui/sound/setup_sound_dialog.h"
+#include "ui/types/editor_choosers.h"
 #include "ui/types/type_widgets.h"
 
 #include <QComboBox>
@@ -25,17 +25,11 @@ QuickEditorDialog::QuickEditorDialog(WindowContext& context, UserBoxes& boxes,
       menuName_(new QLineEdit(this)), eventName_(new QLineEdit(this)), type_(new QComboBox(this)),
       offset_(new QComboBox(this)), sound_(new QLabel(this)), iconLabel_(new QLabel(this)) {
     setWindowTitle(TypesText(isNew ? IDS_QUICK_NEW_CAPTION : IDS_QUICK_EDIT_CAPTION));
-    iconChooser_ = [this](QWidget* p) -> std::optional<ChosenIcon> {
-        const QString folder = QFileInfo(Q(context_.store.LibraryPath())).absolutePath();
-        ChangeIconDialog dialog(boxes_, folder, p);
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        return dialog.Chosen();
+    iconChooser_ = [this](QWidget* p) {
+        return ChooseIcon(boxes_, QFileInfo(Q(context_.store.LibraryPath())).absolutePath(), p);
     };
-    soundChooser_ = [this](const SoundSetting& sound, QWidget* p) -> std::optional<SoundSetting> {
-        SetupSoundDialog dialog(sound, context_.sound, context_.settings, p);
-        dialog.setWindowTitle(TypesText(IDS_SOUND_REMINDER_CAPTION));
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        return dialog.Result();
+    soundChooser_ = [this](const SoundSetting& sound, QWidget* p) {
+        return ChooseReminderSound(context_, sound, p);
     };
 
     menuName_->setObjectName(QStringLiteral("menuName"));

@@ -8,7 +8,7 @@
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/filters/filter_dialogs.h"
-#include "ui/sound/setup_sound_dialog.h"
+#include "ui/types/editor_choosers.h"
 #include "ui/types/type_widgets.h"
 
 #include <QCheckBox>
@@ -70,16 +70,9 @@ TypeEditorDialog::TypeEditorDialog(WindowContext& context, UserBoxes& boxes, con
     filterChooser_ = [&context](const std::string& name, std::vector<bool>& chosen, QWidget* p) {
         return ::zm::ChooseFilters(context, name, chosen, p);
     };
-    iconChooser_ = [this](QWidget* p) -> std::optional<ChosenIcon> {
-        ChangeIconDialog dialog(boxes_, IconFolder(context_), p);
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        return dialog.Chosen();
-    };
-    soundChooser_ = [this](const SoundSetting& sound, QWidget* p) -> std::optional<SoundSetting> {
-        SetupSoundDialog dialog(sound, context_.sound, context_.settings, p);
-        dialog.setWindowTitle(TypesText(IDS_SOUND_REMINDER_CAPTION));
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        return dialog.Result();
+    iconChooser_ = [this](QWidget* p) { return ChooseIcon(boxes_, IconFolder(context_), p); };
+    soundChooser_ = [this](const SoundSetting& sound, QWidget* p) {
+        return ChooseReminderSound(context_, sound, p);
     };
     colourChooser_ = [](uint32_t colour, QWidget* p) -> std::optional<uint32_t> {
         const QColor chosen = QColorDialog::getColor(ColourOf(colour), p);
