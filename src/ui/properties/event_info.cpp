@@ -1,5 +1,6 @@
 #include "ui/properties/event_info.h"
 
+#include "list/row_images.h"
 #include "model/describe.h"
 #include "res/strings.h"
 
@@ -24,12 +25,9 @@ EventInfoLines DescribeEventInfo(const EventRecord& event, DateTime now,
     lines.next = next.kind == NextReminderInfo::Kind::Instant
                      ? instant(next.instant)
                      : std::string(LoadString(NeverReminderMessage(next.kind)));
-    if (event.Has(kDisabled))
-        lines.stateImage = kImageDisabled;
-    else if (event.Has(kAccepted))
-        lines.stateImage = kImageAccepted;
-    else if (snoozed)
-        lines.stateImage = kImageSnoozed;
+    // The list's images and the rule that picks them.
+    if (const std::optional<ListImage> state = StateImageOf(event))
+        lines.stateImage = static_cast<int>(*state);
     lines.recurringImage = event.IsRecurring();
     return lines;
 }

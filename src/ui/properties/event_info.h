@@ -11,7 +11,7 @@
 
 namespace zm {
 
-// The state images of the event list, by position.
+// The state images of the event list, by position (as ListImage).
 enum EventStateImage : int {
     kImageNone = -1,
     kImageSnoozed = 0,
