@@ -16,6 +16,18 @@ int Scale(int value, int numerator, int denominator) {
     return static_cast<int>(std::clamp(v, -2147483648.0, 2147483647.0));
 }
 
+// A stored margin (thousandths of an inch) in hundredths of a millimetre. Each stored value
+// stands for two or three metric values that are saved as it; the roundest of them is read (whole
+// millimetres, then tenths), so 25 mm saved as 984 reads back as 2500, not 2499.
+int MetricFromStored(int stored) {
+    const int nearest = Scale(stored, 254, 100);
+    for (const int step : {100, 10}) {
+        const int round = Scale(nearest, 1, step) * step;
+        if (Scale(round, 100, 254) == stored) return round;
+    }
+    return nearest;
+}
+
 Edges EachEdge(const Edges& e, auto f) {
     return {f(e.left), f(e.top), f(e.right), f(e.bottom)};
 }
@@ -52,7 +64,7 @@ Edges ReadPageMargins(const Settings& settings, bool metric) {
     }
     return EachEdge(*stored, [metric](int v) {
         v = std::max(v, 0);
-        return metric ? Scale(v, 254, 100) : v;
+        return metric ? MetricFromStored(v) : v;
     });
 }
 

@@ -153,6 +153,7 @@ constexpr auto kTable = std::to_array<SettingDefinition>({
     Flag(PrintNotes, "Printing/Notes", true),
     Flag(PrintDateTime, "Printing/DateTime", true),
     Flag(PrintPageNumber, "Printing/PageNumber", true),
+    Int(PreviewPages, "Printing/PreviewPages", 1, 1, 2, Clamp),
 
     Bytes(MainWindowRect, "MainWindow/Rect", kRectBytes),
     Flag(MainWindowMaximised, "MainWindow/Maximised", false),

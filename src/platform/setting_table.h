@@ -113,6 +113,7 @@ enum class SettingId : uint8_t {
     PrintNotes,
     PrintDateTime,
     PrintPageNumber,
+    PreviewPages, // the pages the print preview shows side by side, 1 or 2
 
     // The main window.
     MainWindowRect, // 16 bytes: left, top, right, bottom of its normal placement

@@ -97,8 +97,19 @@ TEST(PageMargins, MetricMarginsKeepTheirStoredValueAcrossSaves) {
     for (int save = 0; save < 5; ++save)
         WritePageMargins(s, ReadPageMargins(s, true), true);
     EXPECT_EQ(ReadEdges(s, SettingId::PageMargins), stored);
-    EXPECT_EQ(ReadPageMargins(s, true), (Edges{2499, 1001, 1234, 0}));
+    EXPECT_EQ(ReadPageMargins(s, true), (Edges{2500, 1000, 1234, 0}));
     EXPECT_EQ(ReadPageMargins(s, false), *stored);
+
+    // Every stored value survives a read and a save; every whole tenth of a millimetre reads back.
+    for (int stored = 0; stored < 4000; ++stored) {
+        WriteEdges(s, SettingId::PageMargins, {stored, 0, 0, 0});
+        WritePageMargins(s, ReadPageMargins(s, true), true);
+        ASSERT_EQ(ReadEdges(s, SettingId::PageMargins)->left, stored);
+    }
+    for (int tenths = 0; tenths < 1000; ++tenths) {
+        WritePageMargins(s, {tenths * 10, 0, 0, 0}, true);
+        ASSERT_EQ(ReadPageMargins(s, true).left, tenths * 10);
+    }
 
     WriteEdges(s, SettingId::PageMargins, {-5, 10, 20, 30});
     EXPECT_EQ(ReadPageMargins(s, false), (Edges{0, 10, 20, 30}));
