@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ namespace zm {
 struct PrintRow {
     std::array<std::string, kListColumnCount> cells; // by ListColumn
     std::string notes;
+    uint32_t colour = 0; // the type's colour, 0x00RRGGBB
     bool selected = false;
 };
 

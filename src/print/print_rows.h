@@ -7,15 +7,17 @@
 #include "platform/locale_names.h"
 #include "print/pagination.h"
 
+#include <functional>
 #include <span>
 #include <vector>
 
 namespace zm {
 
 // The events in list order; `selected[i]` tells whether the list selects event i (missing
-// entries are not selected).
+// entries are not selected). `typeColour` gives a type's colour as 0x00RRGGBB.
 std::vector<PrintRow> CopyPrintRows(std::span<const EventRecord> events,
                                     std::span<const bool> selected, const LocaleFormats& formats,
-                                    const LocaleNames& names);
+                                    const LocaleNames& names,
+                                    const std::function<uint32_t(int typeIndex)>& typeColour);
 
 } // namespace zm

@@ -120,12 +120,15 @@ TEST(Pagination, RowsAreCopiedFromTheEventsWithTheirSelection) {
     std::vector<EventRecord> events(3);
     events[0].name = "Dentist";
     events[0].notes = "Bring the card";
+    events[1].typeIndex = 4;
     const bool selected[] = {false, true}; // the third event has no entry
-    const auto rows = CopyPrintRows(events, selected, formats, names);
+    const auto rows = CopyPrintRows(events, selected, formats, names,
+                                    [](int type) { return type == 4 ? 0xFF0000u : 0u; });
     events[0].name = "changed while printing";
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].cells[kColumnName], "Dentist");
     EXPECT_EQ(rows[0].notes, "Bring the card");
+    EXPECT_EQ(rows[1].colour, 0xFF0000u);
     EXPECT_EQ(ChosenRows(rows, true).size(), 1u);
 }
 
