@@ -1,0 +1,170 @@
+// The print preview window: the status text while paging with one and two pages, Alt+N and its
+// refusal while zoomed, the remembered page count, Print and Customize, and screenshots.
+
+#include "platform/memory_settings.h"
+#include "platform/setting_table.h"
+#include "ui/print/preview_canvas.h"
+#include "ui/print/print_document.h"
+#include "ui/print/print_preview_window.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace zm {
+namespace {
+
+const PaperGeometry kA4{{0, 0, 2100, 2970}, {0, 0, 2100, 2970}};
+
+std::shared_ptr<PrintSource> Source(int rows) {
+    auto source = std::make_shared<PrintSource>();
+    source->timeSpan = "Week of 7 December 2026";
+    source->date = "Monday, 7 December 2026";
+    for (int i = 0; i < rows; ++i) {
+        PrintRow row;
+        row.cells = {"Event " + std::to_string(i + 1),
+                     "12/7/2026 9:30",
+                     "1 hour",
+                     std::to_string(20 + i),
+                     i % 2 ? "Birthday" : "Meeting",
+                     i % 3 ? "Every week on Monday" : ""};
+        row.notes = "First line of the notes\nSecond line\nThird line";
+        row.colour = i % 2 ? 0x00C00000 : 0x00000080;
+        source->rows.push_back(std::move(row));
+    }
+    return source;
+}
+
+class PrintPreviewWindowTest : public ::testing::Test {
+protected:
+    // A window on 40 rows with notes: five pages (two without the notes).
+    QPointer<PrintPreviewWindow> Open(int pagesShown) {
+        WriteInt(settings, SettingId::PreviewPages, pagesShown);
+        auto* window = new PrintPreviewWindow(settings, [this] {
+            ++layOuts;
+            return std::make_unique<PrintDocument>(source, settings, true, kA4, false);
+        });
+        window->resize(1000, 800);
+        return window;
+    }
+    static std::string Status(QWidget* window) {
+        return window->findChild<QLabel*>("previewStatus")->text().toStdString();
+    }
+    static QAction* Action(QWidget* window, const char* name) {
+        return window->findChild<QAction*>(name);
+    }
+    static void CloseAndDelete(QWidget* window) {
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    MemorySettings settings;
+    std::shared_ptr<PrintSource> source = Source(40);
+    int layOuts = 0;
+};
+
+TEST_F(PrintPreviewWindowTest, StatusFollowsPagingWithOneAndTwoPages) {
+    QPointer<PrintPreviewWindow> window = Open(1);
+    EXPECT_EQ(Status(window), "Page 1 of 5");
+    EXPECT_FALSE(Action(window, "previewPrevious")->isEnabled());
+    Action(window, "previewNext")->trigger();
+    EXPECT_EQ(Status(window), "Page 2 of 5");
+    EXPECT_EQ(Action(window, "previewPageCount")->toolTip().toStdString(),
+              "Change Number Of Pages (Alt+N)");
+    EXPECT_EQ(Action(window, "previewPageCount")->text().toStdString(), "&Two Pages");
+    EXPECT_EQ(Action(window, "previewPageCount")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_N));
+    Action(window, "previewPageCount")->trigger();
+    EXPECT_EQ(Status(window), "Page 2-3 of 5");
+    EXPECT_EQ(Action(window, "previewPageCount")->text().toStdString(), "&One Page");
+    Action(window, "previewNext")->trigger();
+    EXPECT_EQ(Status(window), "Page 4-5 of 5");
+    EXPECT_FALSE(Action(window, "previewNext")->isEnabled());
+    Action(window, "previewPrevious")->trigger();
+    EXPECT_EQ(Status(window), "Page 2-3 of 5");
+    EXPECT_EQ(window->findChild<PreviewCanvas*>()->Layout().sheets.size(), 2u);
+
+    CloseAndDelete(window);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(ReadInt(settings, SettingId::PreviewPages), 2);
+}
+
+TEST_F(PrintPreviewWindowTest, PageCountIsRefusedWhileZoomed) {
+    QPointer<PrintPreviewWindow> window = Open(2);
+    EXPECT_EQ(Status(window), "Page 1-2 of 5");
+    QAction* pageCount = Action(window, "previewPageCount");
+    Action(window, "previewZoomIn")->trigger();
+    EXPECT_FALSE(pageCount->isEnabled());
+    EXPECT_TRUE(Action(window, "previewZoomOut")->isEnabled());
+    Action(window, "previewZoomIn")->trigger();
+    EXPECT_FALSE(Action(window, "previewZoomIn")->isEnabled());
+    Action(window, "previewZoomOut")->trigger();
+    Action(window, "previewZoomOut")->trigger();
+    EXPECT_TRUE(pageCount->isEnabled());
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(Status(window), "Page 1 of 5");
+    QTest::keyClick(window, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(ReadInt(settings, SettingId::PreviewPages), 1);
+}
+
+TEST_F(PrintPreviewWindowTest, CustomizeLaysOutAgainAndPrintClosesFirst) {
+    QPointer<PrintPreviewWindow> window = Open(1);
+    Action(window, "previewNext")->trigger();
+    Action(window, "previewNext")->trigger();
+    bool answer = false;
+    window->customize = [&](QWidget* parent) {
+        EXPECT_EQ(parent, window.data());
+        WriteInt(settings, SettingId::PrintNotes, 0);
+        return answer;
+    };
+    Action(window, "previewCustomize")->trigger(); // cancelled: nothing laid out again
+    EXPECT_EQ(layOuts, 1);
+    EXPECT_EQ(Status(window), "Page 3 of 5");
+    answer = true;
+    Action(window, "previewCustomize")->trigger();
+    EXPECT_EQ(layOuts, 2);
+    EXPECT_EQ(Status(window), "Page 2 of 2");
+
+    bool closedFirst = false;
+    window->print = [&] { closedFirst = !window->isVisible(); };
+    window->show();
+    Action(window, "previewPrint")->trigger();
+    EXPECT_TRUE(closedFirst);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST(Screenshots, PrintPreview) {
+    ASSERT_TRUE(QDir().mkpath(ZM_SCREENSHOT_DIR));
+    MemorySettings settings;
+    const std::shared_ptr<PrintSource> source = Source(40);
+    for (int pages : {1, 2}) {
+        WriteInt(settings, SettingId::PreviewPages, pages);
+        PrintPreviewWindow* window = new PrintPreviewWindow(settings, [&] {
+            return std::make_unique<PrintDocument>(source, settings, true, kA4, false);
+        });
+        window->resize(1100, 850);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        const char* name = pages == 1 ? "print-preview.png" : "print-preview-two-pages.png";
+        EXPECT_TRUE(window->grab().save(QDir(ZM_SCREENSHOT_DIR).filePath(name)));
+        if (pages == 1) {
+            window->findChild<QAction*>("previewZoomIn")->trigger();
+            window->findChild<QAction*>("previewZoomIn")->trigger();
+            EXPECT_TRUE(
+                window->grab().save(QDir(ZM_SCREENSHOT_DIR).filePath("print-preview-full.png")));
+        }
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+} // namespace
+} // namespace zm
