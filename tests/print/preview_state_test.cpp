@@ -1,5 +1,5 @@
 // The print preview's state: paging by one or two, the page-count toggle only in the whole-page
-// view, the zoom steps, a new layout with fewer pages, and the sheets' scale on the screen.
+// view, a new layout with fewer pages, and the sheets' scale on the screen.
 
 #include "print/preview_state.h"
 
@@ -67,20 +67,6 @@ TEST(PreviewState, PagingAndTheCommandsAvailable) {
         EXPECT_EQ(state.CanGoPrevious(), c.previous);
         EXPECT_EQ(state.CanChangePageCount(), c.toggle);
     }
-}
-
-TEST(PreviewState, ZoomStepsThroughThreeStatesAndStopsAtTheEnds) {
-    PreviewState state(2, 1);
-    EXPECT_FALSE(state.CanZoomOut());
-    state.ZoomOut();
-    EXPECT_EQ(state.Zoom(), PreviewZoom::WholePage);
-    state.ZoomIn();
-    EXPECT_EQ(state.Zoom(), PreviewZoom::Middle);
-    EXPECT_TRUE(state.CanZoomIn() && state.CanZoomOut());
-    state.ZoomIn();
-    state.ZoomIn();
-    EXPECT_EQ(state.Zoom(), PreviewZoom::Full);
-    EXPECT_FALSE(state.CanZoomIn());
 }
 
 TEST(PreviewState, ANewLayoutKeepsTheFirstPageWhereItCan) {

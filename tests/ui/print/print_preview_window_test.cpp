@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -75,15 +77,12 @@ TEST_F(PrintPreviewWindowTest, StatusFollowsPagingWithOneAndTwoPages) {
     EXPECT_EQ(Action(window, "previewPageCount")->toolTip().toStdString(),
               "Change Number Of Pages (Alt+N)");
     EXPECT_EQ(Action(window, "previewPageCount")->text().toStdString(), "&Two Pages");
-    EXPECT_EQ(Action(window, "previewPageCount")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_N));
     Action(window, "previewPageCount")->trigger();
     EXPECT_EQ(Status(window), "Page 2-3 of 5");
     EXPECT_EQ(Action(window, "previewPageCount")->text().toStdString(), "&One Page");
     Action(window, "previewNext")->trigger();
     EXPECT_EQ(Status(window), "Page 4-5 of 5");
     EXPECT_FALSE(Action(window, "previewNext")->isEnabled());
-    Action(window, "previewPrevious")->trigger();
-    EXPECT_EQ(Status(window), "Page 2-3 of 5");
     EXPECT_EQ(window->findChild<PreviewCanvas*>()->Layout().sheets.size(), 2u);
 
     CloseAndDelete(window);
@@ -158,6 +157,8 @@ TEST(Screenshots, PrintPreview) {
         if (pages == 1) {
             window->findChild<QAction*>("previewZoomIn")->trigger();
             window->findChild<QAction*>("previewZoomIn")->trigger();
+            QCoreApplication::processEvents(); // the scroll bars show after a queued call
+            EXPECT_TRUE(window->findChild<QScrollArea*>()->verticalScrollBar()->isVisible());
             EXPECT_TRUE(
                 window->grab().save(QDir(ZM_SCREENSHOT_DIR).filePath("print-preview-full.png")));
         }
