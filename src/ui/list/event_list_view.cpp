@@ -148,6 +148,10 @@ void EventListView::RestoreColumns() {
 }
 
 void EventListView::SaveColumns() const {
+    WriteColumnLayout(context_.settings, ColumnsOnScreen());
+}
+
+ColumnLayout EventListView::ColumnsOnScreen() const {
     ColumnLayout layout;
     const QHeaderView* header = horizontalHeader();
     for (int c = 0; c < kListColumnCount; ++c)
@@ -155,7 +159,7 @@ void EventListView::SaveColumns() const {
     for (int visual = 0; visual < kListColumnCount; ++visual)
         layout.order[visual] = header->logicalIndex(visual);
     layout.sort = model_->Sort();
-    WriteColumnLayout(context_.settings, layout);
+    return layout;
 }
 
 void EventListView::SortByHeader(int column) {

@@ -3,6 +3,7 @@
 // drawn with their state and type icons in their type's colour. It follows the event store
 // through its notices only; the main window around it carries out the commands.
 
+#include "list/column_settings.h"
 #include "list/list_view_state.h"
 #include "model/event_record.h"
 
@@ -54,6 +55,8 @@ public:
     // Column widths, order and sort from the settings, and back.
     void RestoreColumns();
     void SaveColumns() const;
+    // The columns' widths and order as they stand, with the sort.
+    ColumnLayout ColumnsOnScreen() const;
 
 signals:
     // The number of rows changed.

@@ -20,6 +20,7 @@
 #include "ui/main/event_commands.h"
 #include "ui/main/program_dialog.h"
 #include "ui/main/window_placement.h"
+#include "ui/print/print_session.h"
 #include "ui/properties/event_properties.h"
 #include "ui/transfer/transfer_choices.h"
 #include "ui/transfer/transfer_wizard.h"
@@ -72,6 +73,10 @@ MainWindow::MainWindow(WindowContext& context, UserBoxes& boxes, ProgramDialogGu
     setCentralWidget(central);
     selection_ = std::make_unique<EventListSelection>(*list_);
     commands_ = std::make_unique<EventCommands>(context_, boxes_, *selection_, this);
+    print_ = std::make_unique<PrintSession>(context_, boxes_, *this);
+    print_->customize = [this](QWidget* parent) {
+        return customizePrinting && customizePrinting(parent);
+    };
 
     CreateActions();
     CreateMenus();

@@ -31,6 +31,8 @@ class EventListSelection;
 class FindBar;
 class PopupCalendar;
 class ProgramDialogGuard;
+class PrintSession;
+struct PrintSource;
 
 // The commands of the menus, the toolbar and the keys.
 enum class MainCommand : uint8_t {
@@ -108,6 +110,13 @@ public:
     // day, or today in the All view), and the resident frame's commands.
     std::function<void(int typeIndex, std::optional<DateTime> day)> newEvent;
     std::function<void(uint32_t command)> frameCommand;
+    // The preferences with the Printing page alone, for the print preview; true on OK.
+    std::function<bool(QWidget* parent)> customizePrinting;
+
+    PrintSession& Printing() { return *print_; }
+    // The listed rows as a print job takes them: their texts, notes, colours and selection, the
+    // columns on screen, the period caption and today's date.
+    std::shared_ptr<const PrintSource> CopyListForPrinting() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -149,6 +158,8 @@ private:
     void RunTransfer();
     // Merges a holiday file the user chooses.
     void AddHolidays();
+    // main_window_print.cpp
+    void CarryPrinting(MainCommand command);
     void UpdateCaption();
     void UpdateClock();
     void UpdateRowCount(int rows);
@@ -172,6 +183,7 @@ private:
     std::map<MainCommand, QAction*> actions_;
     std::unique_ptr<EventListSelection> selection_;
     std::unique_ptr<EventCommands> commands_;
+    std::unique_ptr<PrintSession> print_;
     QTimer clock_;
 };
 

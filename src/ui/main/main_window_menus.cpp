@@ -118,9 +118,6 @@ void MainWindow::CreateActions() {
         labels->addAction(a);
     }
     MakeAction(C::CustomizeToolbar, IDS_MENU_CUSTOMIZE);
-    // Printing is not offered by this program.
-    for (const C c : {C::Print, C::PrintPreview, C::PageSetup})
-        Action(c)->setEnabled(false);
     for (const auto& [c, action] : actions_) {
         action->setObjectName(Plain(action->text()));
         // Its keys work wherever the focus is in the window, also for the commands that no
@@ -342,7 +339,7 @@ void MainWindow::Carry(MainCommand command) {
     case C::Print:
     case C::PrintPreview:
     case C::PageSetup:
-        boxes_.Beep();
+        CarryPrinting(command);
         break;
     case C::CloseWindow:
         close();

@@ -50,6 +50,15 @@ void ProgramWindows::OpenMainWindow() {
     main_->frameCommand = [this](uint32_t command) {
         if (frameCommand) frameCommand(command);
     };
+    main_->customizePrinting = [this](QWidget* parent) {
+        if (dialogs_.Open()) {
+            boxes_.Beep();
+            dialogs_.Raise();
+            return false;
+        }
+        ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+        return RunPrintingPreferences(context_, boxes_, preferencesHooks, parent);
+    };
     connect(main_, &QObject::destroyed, this, [this] {
         // Gone already, although the guard learns so only later in its destruction.
         main_ = nullptr;

@@ -1,0 +1,53 @@
+// The main window's printing commands: Print, Print Preview and Page Setup over the rows the
+// list shows when the command is given.
+
+#include "list/text_contrast.h"
+#include "print/print_rows.h"
+#include "ui/common/user_boxes.h"
+#include "ui/common/window_context.h"
+#include "ui/list/event_list_model.h"
+#include "ui/list/event_list_view.h"
+#include "ui/main/main_window.h"
+#include "ui/main/program_dialog.h"
+#include "ui/print/print_session.h"
+
+#include <QDate>
+#include <QItemSelectionModel>
+#include <QLocale>
+
+namespace zm {
+
+std::shared_ptr<const PrintSource> MainWindow::CopyListForPrinting() const {
+    const EventListModel& model = list_->Model();
+    const auto count = static_cast<size_t>(model.rowCount());
+    std::vector<EventRecord> events;
+    const auto selected = std::make_unique<bool[]>(count);
+    for (size_t row = 0; row < count; ++row) {
+        events.push_back(model.RowAt(static_cast<int>(row)).event);
+        selected[row] = list_->selectionModel()->isRowSelected(static_cast<int>(row), {});
+    }
+    auto source = std::make_shared<PrintSource>();
+    source->rows = CopyPrintRows(
+        events, std::span<const bool>(selected.get(), count), context_.formats, context_.names,
+        [this](int typeIndex) { return RgbFromTypeColour(context_.types.TypeColour(typeIndex)); });
+    source->columns = list_->ColumnsOnScreen();
+    source->timeSpan = PeriodText().toStdString();
+    const DateTime now = context_.store.Now();
+    source->date = QLocale()
+                       .toString(QDate(now.Year(), now.Month(), now.Day()), QLocale::LongFormat)
+                       .toStdString();
+    return source;
+}
+
+void MainWindow::CarryPrinting(MainCommand command) {
+    if (command == MainCommand::PrintPreview) return print_->Preview(CopyListForPrinting());
+    if (dialogs_.Open()) {
+        boxes_.Beep();
+        return dialogs_.Raise();
+    }
+    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+    if (command == MainCommand::Print) print_->Print(CopyListForPrinting());
+    if (command == MainCommand::PageSetup) print_->PageSetup();
+}
+
+} // namespace zm
