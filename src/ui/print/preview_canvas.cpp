@@ -58,9 +58,14 @@ void PreviewCanvas::paintEvent(QPaintEvent* /*event*/) {
 
 void PreviewCanvas::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        for (const PreviewSheet& sheet : layout_.sheets) {
-            if (SheetRect(sheet).contains(event->position().toPoint())) {
-                emit sheetClicked();
+        const QPoint point = event->position().toPoint();
+        for (int i = 0; i < static_cast<int>(layout_.sheets.size()); ++i) {
+            const QRect r = SheetRect(layout_.sheets[static_cast<size_t>(i)]);
+            if (r.contains(point)) {
+                emit sheetClicked(i,
+                                  QPointF(static_cast<double>(point.x() - r.left()) / r.width(),
+                                          static_cast<double>(point.y() - r.top()) / r.height()),
+                                  point);
                 return;
             }
         }

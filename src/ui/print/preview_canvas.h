@@ -22,7 +22,9 @@ public:
     const PreviewLayout& Layout() const { return layout_; }
 
 signals:
-    void sheetClicked();
+    // A left click on shown sheet `index` at `where` (0 to 1 across and down the sheet), from
+    // `point` on the canvas.
+    void sheetClicked(int index, QPointF where, QPoint point);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QWheelEvent>
 
 namespace zm {
 namespace {
@@ -43,9 +45,7 @@ PrintPreviewWindow::PrintPreviewWindow(Settings& settings,
     scroll_->setWidget(canvas_);
     scroll_->viewport()->installEventFilter(this);
     setCentralWidget(scroll_);
-    connect(canvas_, &PreviewCanvas::sheetClicked, this, [this] {
-        if (state_.Zoom() == PreviewZoom::WholePage) Change(&PreviewState::ZoomIn);
-    });
+    connect(canvas_, &PreviewCanvas::sheetClicked, this, &PrintPreviewWindow::ZoomInAt);
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("previewStatus"));
@@ -111,6 +111,20 @@ void PrintPreviewWindow::Change(void (PreviewState::*step)()) {
     Refresh();
 }
 
+void PrintPreviewWindow::ZoomInAt(int sheet, QPointF where, QPoint point) {
+    if (state_.Zoom() != PreviewZoom::WholePage) return;
+    const QPoint inViewport = canvas_->mapTo(scroll_->viewport(), point);
+    Change(&PreviewState::ZoomIn);
+    // The clicked spot of the page stays under the mouse.
+    const PreviewLayout& layout = canvas_->Layout();
+    if (sheet >= static_cast<int>(layout.sheets.size())) return;
+    const PreviewSheet& s = layout.sheets[static_cast<size_t>(sheet)];
+    scroll_->horizontalScrollBar()->setValue(
+        s.left + static_cast<int>(where.x() * layout.sheetWidth) - inViewport.x());
+    scroll_->verticalScrollBar()->setValue(
+        s.top + static_cast<int>(where.y() * layout.sheetHeight) - inViewport.y());
+}
+
 void PrintPreviewWindow::Print() {
     const std::function<void()> startJob = print; // the window goes away on closing
     if (!close()) return;
@@ -148,7 +162,15 @@ void PrintPreviewWindow::LayOutSheets() {
 }
 
 bool PrintPreviewWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == scroll_->viewport() && event->type() == QEvent::Resize) LayOutSheets();
+    if (watched != scroll_->viewport()) return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::Resize) LayOutSheets();
+    // The wheel turns the pages while they are shown whole.
+    if (event->type() == QEvent::Wheel && state_.Zoom() == PreviewZoom::WholePage) {
+        const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        if (delta < 0) Change(&PreviewState::GoNext);
+        if (delta > 0) Change(&PreviewState::GoPrevious);
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -41,6 +41,7 @@ protected:
 
 private:
     void CreateActions();
+    void ZoomInAt(int sheet, QPointF where, QPoint point);
     void Print();
     void Customize();
     void Change(void (PreviewState::*step)());

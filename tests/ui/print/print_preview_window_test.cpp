@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace zm {
@@ -138,6 +139,28 @@ TEST_F(PrintPreviewWindowTest, CustomizeLaysOutAgainAndPrintClosesFirst) {
     EXPECT_TRUE(closedFirst);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(PrintPreviewWindowTest, WheelTurnsPagesAndAClickZoomsInAtThatSpot) {
+    QPointer<PrintPreviewWindow> window = Open(1);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QWidget* viewport = window->findChild<QScrollArea*>()->viewport();
+    QWheelEvent down(QPointF(50, 50), viewport->mapToGlobal(QPointF(50, 50)), {}, {0, -120},
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(viewport, &down);
+    EXPECT_EQ(Status(window), "Page 2 of 5");
+
+    auto* canvas = window->findChild<PreviewCanvas*>();
+    const PreviewSheet sheet = canvas->Layout().sheets[0];
+    const QPoint corner(sheet.left + canvas->Layout().sheetWidth - 5,
+                        sheet.top + canvas->Layout().sheetHeight - 5);
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, corner);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->State().Zoom(), PreviewZoom::Middle);
+    // The page's lower right corner is still near the mouse, so the view scrolled there.
+    EXPECT_GT(window->findChild<QScrollArea*>()->verticalScrollBar()->value(), 0);
+    CloseAndDelete(window);
 }
 
 TEST(Screenshots, PrintPreview) {
