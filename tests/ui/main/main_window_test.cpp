@@ -3,17 +3,21 @@
 
 #include "platform/setting_table.h"
 #include "support/event_builders.h"
+#include "support/pdf_text.h"
+#include "support/temp_folder.h"
 #include "support/window_fixture.h"
 #include "ui/list/event_list_view.h"
 #include "ui/main/main_window.h"
 #include "ui/main/program_windows.h"
 #include "ui/main/window_placement.h"
+#include "ui/print/print_session.h"
 #include "ui/timers/countdown_window.h"
 #include "ui/timers/stopwatch_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QPrinter>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -162,6 +166,31 @@ TEST_F(MainWindowTest, CommandsFollowTheSelectedRows) {
     EXPECT_FALSE(window->Action(MainCommand::Modify)->isEnabled());
     EXPECT_FALSE(window->Action(MainCommand::Accept)->isEnabled());
     EXPECT_TRUE(window->Action(MainCommand::Copy)->isEnabled());
+}
+
+TEST_F(MainWindowTest, PrintTakesTheListedRowsAndTheirSelection) {
+    PutSample(rig);
+    auto window = Open();
+    window->ShowView(ViewMode::Day, At(2026, 12, 7));
+    window->List().selectRow(3);
+    const TempFolder folder;
+    const QString pdf = QString::fromStdString(folder.File("day.pdf"));
+    bool offeredSelection = false;
+    window->Printing().printDialog = [&](QPrinter& printer, int, bool hasSelection, QWidget*) {
+        offeredSelection = hasSelection;
+        printer.setOutputFileName(pdf);
+        return std::optional<PrintChoice>(PrintChoice{});
+    };
+    ASSERT_TRUE(window->Action(MainCommand::Print)->isEnabled());
+    window->Action(MainCommand::Print)->trigger();
+    EXPECT_TRUE(offeredSelection);
+    const std::vector<QString> pages = PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(pages[0].contains(window->PeriodText()));
+    const QString names[] = {"Dentist", "Team meeting", "Call the garage", "Anna"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_LT(pages[0].indexOf(names[i]), pages[0].indexOf(names[i + 1])) << i;
+    EXPECT_TRUE(pages[0].contains("Birthday"));
 }
 
 TEST(ProgramWindows, MainWindowComesAndGoesAndTheCalendarOnlyHides) {
