@@ -77,6 +77,7 @@ MainWindow::MainWindow(WindowContext& context, UserBoxes& boxes, ProgramDialogGu
     print_->customize = [this](QWidget* parent) {
         return customizePrinting && customizePrinting(parent);
     };
+    print_->printFromPreview = [this](const auto& source) { PrintRows(source); };
 
     CreateActions();
     CreateMenus();

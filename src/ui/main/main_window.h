@@ -160,6 +160,8 @@ private:
     void AddHolidays();
     // main_window_print.cpp
     void CarryPrinting(MainCommand command);
+    // The print job over rows already copied (from the list, or from the preview).
+    void PrintRows(const std::shared_ptr<const PrintSource>& source);
     void UpdateCaption();
     void UpdateClock();
     void UpdateRowCount(int rows);

@@ -41,13 +41,22 @@ std::shared_ptr<const PrintSource> MainWindow::CopyListForPrinting() const {
 
 void MainWindow::CarryPrinting(MainCommand command) {
     if (command == MainCommand::PrintPreview) return print_->Preview(CopyListForPrinting());
+    if (command == MainCommand::Print) return PrintRows(CopyListForPrinting());
     if (dialogs_.Open()) {
         boxes_.Beep();
         return dialogs_.Raise();
     }
     ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
-    if (command == MainCommand::Print) print_->Print(CopyListForPrinting());
-    if (command == MainCommand::PageSetup) print_->PageSetup();
+    print_->PageSetup();
+}
+
+void MainWindow::PrintRows(const std::shared_ptr<const PrintSource>& source) {
+    if (dialogs_.Open()) {
+        boxes_.Beep();
+        return dialogs_.Raise();
+    }
+    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+    print_->Print(source);
 }
 
 } // namespace zm

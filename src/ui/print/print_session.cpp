@@ -7,6 +7,7 @@
 #include "ui/common/window_context.h"
 #include "ui/print/page_setup.h"
 #include "ui/print/print_job.h"
+#include "ui/print/print_preview_window.h"
 #include "ui/print/print_status_dialog.h"
 
 #include <QCoreApplication>
@@ -111,7 +112,18 @@ void PrintSession::PageSetup() {
 }
 
 void PrintSession::Preview(const std::shared_ptr<const PrintSource>& source) {
-    (void)source;
+    // The open preview keeps the rows it began with; a new command begins a new one.
+    if (preview_) preview_->close();
+    auto* window = new PrintPreviewWindow(
+        context_.settings, [this, source] { return LayOut(source, false); }, &listWindow_);
+    window->print = [this, source] {
+        if (printFromPreview) return printFromPreview(source);
+        Print(source);
+    };
+    window->customize = [this](QWidget* parent) { return customize && customize(parent); };
+    preview_ = window;
+    window->show();
+    window->activateWindow();
 }
 
 } // namespace zm

@@ -51,6 +51,8 @@ public:
 
     PrintDialogRunner printDialog = RunQtPrintDialog;
     PageSetupRunner pageSetupDialog = RunQtPageSetupDialog;
+    // "Print" in the preview (the preview has closed); without it the job runs at once.
+    std::function<void(const std::shared_ptr<const PrintSource>& source)> printFromPreview;
     // The preferences with the Printing page alone; true on OK.
     std::function<bool(QWidget* parent)> customize;
     // Whether the locale measures in metric (the margins' units).

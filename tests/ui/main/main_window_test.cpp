@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
 #include <QPrinter>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -191,6 +192,32 @@ TEST_F(MainWindowTest, PrintTakesTheListedRowsAndTheirSelection) {
     for (int i = 0; i < 3; ++i)
         EXPECT_LT(pages[0].indexOf(names[i]), pages[0].indexOf(names[i + 1])) << i;
     EXPECT_TRUE(pages[0].contains("Birthday"));
+}
+
+TEST_F(MainWindowTest, ThePreviewKeepsTheRowsItBeganWith) {
+    PutSample(rig);
+    auto window = Open();
+    window->ShowView(ViewMode::Day, At(2026, 12, 7));
+    const TempFolder folder;
+    const QString pdf = QString::fromStdString(folder.File("preview.pdf"));
+    window->Printing().printDialog = [&](QPrinter& printer, int, bool, QWidget*) {
+        printer.setOutputFileName(pdf);
+        return std::optional<PrintChoice>(PrintChoice{});
+    };
+    window->Action(MainCommand::PrintPreview)->trigger();
+    QPointer<QWidget> preview = window->Printing().PreviewWindow();
+    ASSERT_TRUE(preview);
+    EventRecord late = OneTime(At(2026, 12, 7, 18, 0));
+    late.name = "Arrived while previewing";
+    rig.Put(late);
+    ASSERT_EQ(window->List().RowCount(), 5);
+    preview->findChild<QAction*>("previewPrint")->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(preview);
+    const std::vector<QString> pages = PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(pages[0].contains("Dentist"));
+    EXPECT_FALSE(pages[0].contains("Arrived"));
 }
 
 TEST(ProgramWindows, MainWindowComesAndGoesAndTheCalendarOnlyHides) {
