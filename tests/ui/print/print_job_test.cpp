@@ -37,6 +37,19 @@ std::shared_ptr<PrintSource> Rows(int count) {
     return source;
 }
 
+constexpr PaperGeometry kA4{{0, 0, 2100, 2970}, {0, 0, 2100, 2970}};
+
+// The first page on white paper at a resolution.
+QImage FirstPage(const PrintDocument& document, double dotsPerInch) {
+    QImage page(qRound(210 / 25.4 * dotsPerInch), qRound(297 / 25.4 * dotsPerInch),
+                QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    MapToPageUnits(painter, dotsPerInch, dotsPerInch);
+    document.DrawPage(painter, 0);
+    return page;
+}
+
 class PrintJobTest : public ::testing::Test {
 protected:
     PrintJobTest() {
@@ -214,26 +227,13 @@ TEST_F(PrintJobTest, TextIsPrintedReadablyOnWhiteWhateverTheTypeColour) {
     auto source = Rows(1);
     source->rows[0].cells[kColumnName] = "WWWWWWWWWWWWWWWW";
     source->rows[0].colour = 0xFFFFFF; // white, unreadable on paper
-    const PrintDocument document(source, f_.settings_, true,
-                                 {{0, 0, 2100, 2970}, {0, 0, 2100, 2970}}, false);
-    QImage page(420, 594, QImage::Format_RGB32); // 2 pixels per millimetre
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    MapToPageUnits(painter, 50.8, 50.8);
-    document.DrawPage(painter, 0);
-    painter.end();
+    const QImage page = FirstPage(PrintDocument(source, f_.settings_, true, kA4, false), 50.8);
     int dark = 0;
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x)
             dark += qGray(page.pixel(x, y)) < 160;
     EXPECT_GT(dark, 200);
 }
-
-} // namespace
-} // namespace zm::testing
-
-namespace zm::testing {
-namespace {
 
 TEST(Screenshots, PrintedPage) {
     WindowFixture f;
@@ -251,14 +251,7 @@ TEST(Screenshots, PrintedPage) {
             row.notes = "Bring the papers for the quarterly review and the new budget "
                         "figures; ask about the room for next month.";
     }
-    const PrintDocument document(source, f.settings_, true,
-                                 {{0, 0, 2100, 2970}, {0, 0, 2100, 2970}}, false);
-    QImage page(827, 1169, QImage::Format_RGB32); // 100 dots per inch
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    MapToPageUnits(painter, 100, 100);
-    document.DrawPage(painter, 0);
-    painter.end();
+    const QImage page = FirstPage(PrintDocument(source, f.settings_, true, kA4, false), 100);
     QDir().mkpath(ZM_SCREENSHOT_DIR);
     EXPECT_TRUE(page.save(QString(ZM_SCREENSHOT_DIR) + "/printed-page.png"));
 }
