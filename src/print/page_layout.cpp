@@ -20,22 +20,50 @@ std::size_t CharLength(std::string_view text, std::size_t i) {
     return n;
 }
 
+// The number of leading characters that fit the width (0 when not even one does), found with
+// few measurements: doubling the count, then halving the gap, so a long paragraph is not
+// measured once per character. `ends[k]` is where character k ends.
+std::size_t FittingCharacters(std::string_view text, const std::vector<std::size_t>& ends,
+                              int width, FontRole role, const TextMeasurer& measurer) {
+    auto fits = [&](std::size_t count) {
+        return count == 0 || measurer.TextWidth(role, text.substr(0, ends[count - 1])) <= width;
+    };
+    std::size_t good = 0;
+    std::size_t bad = ends.size() + 1;
+    for (std::size_t probe = 64;; probe *= 2) {
+        const std::size_t count = std::min(probe, ends.size());
+        if (!fits(count)) {
+            bad = count;
+            break;
+        }
+        good = count;
+        if (count == ends.size()) return good;
+    }
+    while (bad - good > 1) {
+        const std::size_t mid = good + (bad - good) / 2;
+        (fits(mid) ? good : bad) = mid;
+    }
+    return good;
+}
+
+std::vector<std::size_t> CharacterEnds(std::string_view text) {
+    std::vector<std::size_t> ends;
+    for (std::size_t i = 0; i < text.size(); i += CharLength(text, i))
+        ends.push_back(i + CharLength(text, i));
+    return ends;
+}
+
 // The longest start of the text (at least one character) that fits the width, preferring to
 // end before a space.
 std::size_t FittingLength(std::string_view text, int width, FontRole role,
                           const TextMeasurer& measurer) {
-    std::size_t fit = CharLength(text, 0);
-    std::size_t lastSpace = 0;
-    for (std::size_t i = fit; i < text.size(); i += CharLength(text, i)) {
-        const std::size_t next = i + CharLength(text, i);
-        if (measurer.TextWidth(role, text.substr(0, next)) > width) {
-            if (text[i] == ' ') return i;
-            return lastSpace > 0 ? lastSpace : fit;
-        }
-        if (text[i] == ' ') lastSpace = i;
-        fit = next;
-    }
-    return fit;
+    const std::vector<std::size_t> ends = CharacterEnds(text);
+    const std::size_t count =
+        std::max<std::size_t>(1, FittingCharacters(text, ends, width, role, measurer));
+    const std::size_t fit = ends[count - 1];
+    if (count == ends.size() || text[fit] == ' ') return fit;
+    const std::size_t space = text.substr(0, fit).rfind(' ');
+    return space != std::string_view::npos && space >= ends[0] ? space : fit;
 }
 
 } // namespace
@@ -96,13 +124,10 @@ std::vector<PrintColumn> LayOutColumns(const PageRect& body, const ColumnLayout&
 }
 
 std::string FitText(std::string_view text, int width, FontRole role, const TextMeasurer& measurer) {
-    std::size_t fit = 0;
-    while (fit < text.size()) {
-        const std::size_t next = fit + CharLength(text, fit);
-        if (measurer.TextWidth(role, text.substr(0, next)) > width) break;
-        fit = next;
-    }
-    return std::string(text.substr(0, fit));
+    if (measurer.TextWidth(role, text) <= width) return std::string(text);
+    const std::vector<std::size_t> ends = CharacterEnds(text);
+    const std::size_t count = FittingCharacters(text, ends, width, role, measurer);
+    return std::string(text.substr(0, count == 0 ? 0 : ends[count - 1]));
 }
 
 std::vector<std::string> WrapText(std::string_view text, int width, FontRole role,

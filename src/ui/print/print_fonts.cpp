@@ -29,19 +29,22 @@ QFont PageFont(const Settings& settings, SettingId id) {
 PrintFonts::PrintFonts(const Settings& settings)
     : fonts_{PageFont(settings, SettingId::PrintHeaderFont),
              PageFont(settings, SettingId::PrintTextFont),
-             PageFont(settings, SettingId::PrintFooterFont)} {}
+             PageFont(settings, SettingId::PrintFooterFont)} {
+    for (const QFont& font : fonts_)
+        metrics_.emplace_back(font);
+}
 
 int PrintFonts::Ascent(FontRole role) const {
-    return static_cast<int>(std::ceil(QFontMetricsF(Font(role)).ascent()));
+    return static_cast<int>(std::ceil(metrics_[static_cast<size_t>(role)].ascent()));
 }
 
 int PrintFonts::TextWidth(FontRole role, std::string_view text) const {
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return static_cast<int>(std::ceil(QFontMetricsF(Font(role)).horizontalAdvance(s)));
+    return static_cast<int>(std::ceil(metrics_[static_cast<size_t>(role)].horizontalAdvance(s)));
 }
 
 int PrintFonts::LineHeight(FontRole role) const {
-    return static_cast<int>(std::ceil(QFontMetricsF(Font(role)).height()));
+    return static_cast<int>(std::ceil(metrics_[static_cast<size_t>(role)].height()));
 }
 
 } // namespace zm

@@ -6,7 +6,9 @@
 #include "print/text_measurer.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <array>
+#include <vector>
 
 namespace zm {
 
@@ -21,6 +23,7 @@ public:
 
 private:
     std::array<QFont, 3> fonts_;
+    std::vector<QFontMetricsF> metrics_; // by FontRole
 };
 
 } // namespace zm

@@ -55,7 +55,7 @@ std::string DialogFilterOf(const std::string& tableFilter) {
             caption.erase(caption.find_last_not_of(' ', open - 1) + 1);
         const std::string& pattern = parts[i + 1];
         std::string patterns = pattern == "*.*" ? std::string("*") : Cased(pattern, false);
-        if (pattern != "*.*") patterns += " " + Cased(pattern, true);
+        if (pattern != "*.*") patterns.append(" ").append(Cased(pattern, true));
         if (!out.empty()) out += ";;";
         out += caption + " (" + patterns + ")";
     }
