@@ -31,6 +31,7 @@ struct PrintSource {
 struct PaperGeometry {
     PageRect paper;
     PageRect printable;
+    friend bool operator==(const PaperGeometry&, const PaperGeometry&) = default;
 };
 PaperGeometry GeometryOf(const QPageLayout& layout);
 

@@ -60,36 +60,43 @@ bool RunQtPageSetupDialog(QPrinter& printer, QWidget* parent) {
 
 PrintSession::PrintSession(WindowContext& context, UserBoxes& boxes, QWidget& listWindow)
     : metric(QLocale().measurementSystem() == QLocale::MetricSystem), context_(context),
-      boxes_(boxes), listWindow_(listWindow),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+      boxes_(boxes), listWindow_(listWindow) {}
 
 PrintSession::~PrintSession() {
     delete preview_.data();
 }
 
+QPrinter& PrintSession::Printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
 std::unique_ptr<PrintDocument>
-PrintSession::LayOut(const std::shared_ptr<const PrintSource>& source, bool selectionOnly) const {
+PrintSession::LayOut(const std::shared_ptr<const PrintSource>& source, bool selectionOnly) {
     return std::make_unique<PrintDocument>(source, context_.settings, metric,
-                                           GeometryOf(printer_->pageLayout()), selectionOnly);
+                                           GeometryOf(Printer().pageLayout()), selectionOnly);
 }
 
 void PrintSession::Print(const std::shared_ptr<const PrintSource>& source) {
     const bool hasSelection = std::any_of(source->rows.begin(), source->rows.end(),
                                           [](const PrintRow& r) { return r.selected; });
-    const int pageCount = LayOut(source, false)->PageCount();
+    QPrinter& printer = Printer();
+    const PaperGeometry offered = GeometryOf(printer.pageLayout());
+    std::unique_ptr<PrintDocument> document = LayOut(source, false);
     const std::optional<PrintChoice> choice =
-        printDialog(*printer_, pageCount, hasSelection, &listWindow_);
+        printDialog(printer, document->PageCount(), hasSelection, &listWindow_);
     if (!choice) return;
-    // Laid out again: the dialog may have chosen the selection or another paper.
-    const std::unique_ptr<PrintDocument> document = LayOut(source, choice->selectionOnly);
+    // Laid out again when the dialog chose the selection or another paper.
+    if (choice->selectionOnly || GeometryOf(printer.pageLayout()) != offered)
+        document = LayOut(source, choice->selectionOnly);
 
-    PrintStatusDialog status(listWindow_.windowTitle(), printer_->printerName(),
-                             PortLine(*printer_), &listWindow_);
+    PrintStatusDialog status(listWindow_.windowTitle(), printer.printerName(), PortLine(printer),
+                             &listWindow_);
     status.show();
     listWindow_.setEnabled(false);
     status.setEnabled(true);
     const PrintResult result =
-        PrintPages(*document, *printer_, choice->first, choice->last, [&status](int page) {
+        PrintPages(*document, printer, choice->first, choice->last, [&status](int page) {
             status.ShowPage(page);
             QCoreApplication::processEvents();
             return !status.Cancelled();
@@ -101,13 +108,14 @@ void PrintSession::Print(const std::shared_ptr<const PrintSource>& source) {
 }
 
 void PrintSession::PageSetup() {
-    QPageLayout layout = printer_->pageLayout();
+    QPrinter& printer = Printer();
+    QPageLayout layout = printer.pageLayout();
     layout.setUnits(DialogUnit(metric));
     layout.setMode(QPageLayout::FullPageMode);
     layout.setMargins(DialogMargins(ReadPageMargins(context_.settings, metric), metric));
-    printer_->setPageLayout(layout);
-    if (!pageSetupDialog(*printer_, &listWindow_)) return;
-    const QMarginsF chosen = printer_->pageLayout().margins(DialogUnit(metric));
+    printer.setPageLayout(layout);
+    if (!pageSetupDialog(printer, &listWindow_)) return;
+    const QMarginsF chosen = printer.pageLayout().margins(DialogUnit(metric));
     WritePageMargins(context_.settings, MarginsFromDialog(chosen, metric), metric);
 }
 

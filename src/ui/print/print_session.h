@@ -46,7 +46,8 @@ public:
     void Preview(const std::shared_ptr<const PrintSource>& source);
     void PageSetup();
 
-    QPrinter& Printer() { return *printer_; }
+    // Made when first needed: finding the default printer asks the print system.
+    QPrinter& Printer();
     QWidget* PreviewWindow() const { return preview_; }
 
     PrintDialogRunner printDialog = RunQtPrintDialog;
@@ -60,7 +61,7 @@ public:
 
 private:
     std::unique_ptr<PrintDocument> LayOut(const std::shared_ptr<const PrintSource>& source,
-                                          bool selectionOnly) const;
+                                          bool selectionOnly);
 
     WindowContext& context_;
     UserBoxes& boxes_;
