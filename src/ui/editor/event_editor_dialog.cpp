@@ -9,6 +9,7 @@
 #include "sound/sound_description.h"
 #include "sound/sound_setting.h"
 #include "ui/calendar/date_field.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
@@ -182,19 +183,12 @@ void EventEditorDialog::Build() {
     states->addWidget(accepted_);
     states->addStretch();
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(Text(IDS_EDIT_OK), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true);
-    buttons->addButton(Text(IDS_CANCEL), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("cancel"));
+    QDialogButtonBox* buttons = OkCancelButtons(*this, IDS_EDIT_OK);
     preview_ = buttons->addButton(Text(IDS_EDIT_PREVIEW), QDialogButtonBox::ActionRole);
     preview_->setObjectName(QStringLiteral("preview"));
     preview_->setEnabled(context_.reminders != nullptr);
     layout->addWidget(buttons);
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &EventEditorDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &EventEditorDialog::reject);
     connect(preview_, &QPushButton::clicked, this, &EventEditorDialog::Preview);
     connect(typeButton_, &QToolButton::clicked, this, &EventEditorDialog::OpenTypeMenu);
     connect(schedule_, &QPushButton::clicked, this, &EventEditorDialog::Schedule);

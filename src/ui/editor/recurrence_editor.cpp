@@ -5,6 +5,7 @@
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "ui/calendar/date_field.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
@@ -108,17 +109,10 @@ RecurrenceEditor::RecurrenceEditor(WindowContext& context, UserBoxes& boxes,
     upcoming_->setFixedHeight(upcoming_->fontMetrics().height() * (kUpcomingCount + 1) + 8);
     layout->addWidget(upcoming_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(Text(IDS_OK), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true);
-    buttons->addButton(Text(IDS_CANCEL), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("cancel"));
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
     remove_ = buttons->addButton(Text(IDS_RECUR_REMOVE), QDialogButtonBox::ActionRole);
     remove_->setObjectName(QStringLiteral("remove"));
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &RecurrenceEditor::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &RecurrenceEditor::reject);
     connect(remove_, &QPushButton::clicked, this, &RecurrenceEditor::RemoveRecurrence);
 
     // Filling.

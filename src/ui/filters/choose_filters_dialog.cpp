@@ -1,6 +1,8 @@
 #include "ui/filters/choose_filters_dialog.h"
 
+#include "ui/common/dialog_buttons.h"
 #include "ui/filters/filter_texts.h"
+#include "ui/filters/select_all_row.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -14,8 +16,8 @@ namespace zm {
 ChooseFiltersDialog::ChooseFiltersDialog(const std::vector<TypeFilter>& filters,
                                          const std::vector<bool>& chosen, QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this)) {
-    setWindowTitle(FilterText(IDS_FILTER_CHOOSE_CAPTION));
-    auto* label = new QLabel(FilterText(IDS_FILTER_CHOOSE_LABEL), this);
+    setWindowTitle(Text(IDS_FILTER_CHOOSE_CAPTION));
+    auto* label = new QLabel(Text(IDS_FILTER_CHOOSE_LABEL), this);
     label->setBuddy(list_);
     // A click toggles a filter, so a double click (whose second click is not a press) does too.
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -26,25 +28,12 @@ ChooseFiltersDialog::ChooseFiltersDialog(const std::vector<TypeFilter>& filters,
         item->setSelected(i < chosen.size() && chosen[i]);
     }
 
-    auto* selectAll = new QPushButton(FilterText(IDS_SELECT_ALL), this);
-    auto* deselectAll = new QPushButton(FilterText(IDS_DESELECT_ALL), this);
-    selectAll->setAutoDefault(false);
-    deselectAll->setAutoDefault(false);
-    selectAll->setObjectName(QStringLiteral("selectAll"));
-    deselectAll->setObjectName(QStringLiteral("deselectAll"));
-    connect(selectAll, &QPushButton::clicked, list_, &QListWidget::selectAll);
-    connect(deselectAll, &QPushButton::clicked, list_, &QListWidget::clearSelection);
+    QHBoxLayout* selectRow = SelectAllRow(*this, [this](bool on) {
+        if (on) return list_->selectAll();
+        list_->clearSelection();
+    });
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(FilterText(IDS_OK), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(FilterText(IDS_CANCEL), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ChooseFiltersDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ChooseFiltersDialog::reject);
-
-    auto* selectRow = new QHBoxLayout;
-    selectRow->addWidget(selectAll);
-    selectRow->addWidget(deselectAll);
-    selectRow->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(list_);

@@ -17,7 +17,7 @@ namespace zm {
 namespace {
 
 QPushButton* Button(QWidget* parent, int textId, const char* name) {
-    auto* button = new QPushButton(FilterText(textId), parent);
+    auto* button = new QPushButton(Text(textId), parent);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     return button;
@@ -33,9 +33,9 @@ DefineFiltersDialog::DefineFiltersDialog(WindowContext& context, UserBoxes& boxe
       delete_(Button(this, IDS_FILTER_DELETE, "delete")),
       apply_(Button(this, IDS_FILTER_APPLY, "apply")), description_(new QLabel(this)) {
     runEditor = [](EditFilterDialog& editor) { return editor.exec() == QDialog::Accepted; };
-    setWindowTitle(FilterText(IDS_FILTER_DEFINE_CAPTION));
+    setWindowTitle(Text(IDS_FILTER_DEFINE_CAPTION));
     list_->setObjectName(QStringLiteral("filters"));
-    list_->setAccessibleName(FilterText(IDS_FILTER_DEFINE_CAPTION));
+    list_->setAccessibleName(Text(IDS_FILTER_DEFINE_CAPTION));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
     description_->setObjectName(QStringLiteral("description"));
@@ -43,7 +43,7 @@ DefineFiltersDialog::DefineFiltersDialog(WindowContext& context, UserBoxes& boxe
     description_->setTextFormat(Qt::PlainText);
     description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description_->setMinimumHeight(description_->fontMetrics().height() * 3);
-    description_->setAccessibleName(FilterText(IDS_FILTER_DESCRIPTION));
+    description_->setAccessibleName(Text(IDS_FILTER_DESCRIPTION));
     auto* removeFiltering = Button(this, IDS_FILTER_REMOVE, "removeFiltering");
     auto* close = Button(this, IDS_CLOSE, "close");
     apply_->setDefault(true);
@@ -70,7 +70,7 @@ DefineFiltersDialog::DefineFiltersDialog(WindowContext& context, UserBoxes& boxe
     auto* top = new QHBoxLayout;
     top->addWidget(list_, 1);
     top->addLayout(side);
-    auto* descriptionBox = new QGroupBox(FilterText(IDS_FILTER_DESCRIPTION), this);
+    auto* descriptionBox = new QGroupBox(Text(IDS_FILTER_DESCRIPTION), this);
     auto* descriptionLayout = new QVBoxLayout(descriptionBox);
     descriptionLayout->addWidget(description_);
     auto* layout = new QVBoxLayout(this);
@@ -128,7 +128,7 @@ void DefineFiltersDialog::Edit(bool isNew) {
 void DefineFiltersDialog::Delete() {
     const int row = SelectedRow();
     if (row < 0) return;
-    if (!boxes_.AskYesNo(this, FilterText(IDS_ASK_DELETE_FILTER), BoxIcon::Warning)) return;
+    if (!boxes_.AskYesNo(this, Text(IDS_ASK_DELETE_FILTER), BoxIcon::Warning)) return;
     const int next = work_.Remove(static_cast<size_t>(row));
     Fill(next);
     if (next < 0)
@@ -147,8 +147,7 @@ void DefineFiltersDialog::End(FiltersEnding ending) {
         context_.types.Filters() = work_.Filters();
         changedSomething_ = true;
         if (!context_.saveTypes || !context_.saveTypes())
-            boxes_.Tell(this,
-                        FilterText(IDS_TYPES_FILE_NOT_SAVED) + QString::fromUtf8(kTypesFileName),
+            boxes_.Tell(this, Text(IDS_TYPES_FILE_NOT_SAVED) + QString::fromUtf8(kTypesFileName),
                         BoxIcon::Error);
     }
     if (name) {

@@ -1,8 +1,10 @@
 #include "ui/filters/edit_filter_dialog.h"
 
 #include "store/types/filter_editing.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/user_boxes.h"
 #include "ui/filters/filter_texts.h"
+#include "ui/filters/select_all_row.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -20,21 +22,21 @@ EditFilterDialog::EditFilterDialog(const std::vector<EventType>& types,
                                    UserBoxes& boxes, QWidget* parent)
     : QDialog(parent), types_(types), filters_(filters), editedIndex_(editedIndex), boxes_(boxes),
       name_(new QLineEdit(this)), typeList_(new QListWidget(this)),
-      showAccepted_(new QCheckBox(FilterText(IDS_FILTER_SHOW_ACCEPTED), this)) {
+      showAccepted_(new QCheckBox(Text(IDS_FILTER_SHOW_ACCEPTED), this)) {
     const bool isNew = editedIndex < 0 || static_cast<size_t>(editedIndex) >= filters.size();
     if (isNew) editedIndex_ = -1;
-    setWindowTitle(FilterText(isNew ? IDS_FILTER_NEW_CAPTION : IDS_FILTER_EDIT_CAPTION));
+    setWindowTitle(Text(isNew ? IDS_FILTER_NEW_CAPTION : IDS_FILTER_EDIT_CAPTION));
     const TypeFilter start = isNew ? TypeFilter{} : filters[static_cast<size_t>(editedIndex)];
     const FilterEntry entry = EntryOfFilter(start, types);
 
-    auto* nameLabel = new QLabel(FilterText(IDS_FILTER_NAME_LABEL), this);
+    auto* nameLabel = new QLabel(Text(IDS_FILTER_NAME_LABEL), this);
     nameLabel->setBuddy(name_);
     name_->setMaxLength(static_cast<int>(kMaxFilterNameLength));
     name_->setText(QString::fromStdString(entry.name));
     name_->setAccessibleName(PlainCaption(IDS_FILTER_NAME_LABEL));
     name_->setObjectName(QStringLiteral("name"));
 
-    auto* typesLabel = new QLabel(FilterText(IDS_FILTER_TYPES_LABEL), this);
+    auto* typesLabel = new QLabel(Text(IDS_FILTER_TYPES_LABEL), this);
     typesLabel->setBuddy(typeList_);
     // A click toggles a type, so a double click (whose second click is not a press) does too.
     typeList_->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -47,25 +49,9 @@ EditFilterDialog::EditFilterDialog(const std::vector<EventType>& types,
     showAccepted_->setChecked(entry.showAccepted);
     showAccepted_->setObjectName(QStringLiteral("showAccepted"));
 
-    auto* selectAll = new QPushButton(FilterText(IDS_SELECT_ALL), this);
-    auto* deselectAll = new QPushButton(FilterText(IDS_DESELECT_ALL), this);
-    selectAll->setAutoDefault(false);
-    deselectAll->setAutoDefault(false);
-    selectAll->setObjectName(QStringLiteral("selectAll"));
-    deselectAll->setObjectName(QStringLiteral("deselectAll"));
-    connect(selectAll, &QPushButton::clicked, this, [this] { SelectAll(true); });
-    connect(deselectAll, &QPushButton::clicked, this, [this] { SelectAll(false); });
+    QHBoxLayout* selectRow = SelectAllRow(*this, [this](bool on) { SelectAll(on); });
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(FilterText(IDS_OK), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(FilterText(IDS_CANCEL), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &EditFilterDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &EditFilterDialog::reject);
-
-    auto* selectRow = new QHBoxLayout;
-    selectRow->addWidget(selectAll);
-    selectRow->addWidget(deselectAll);
-    selectRow->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(nameLabel);
     layout->addWidget(name_);
@@ -91,7 +77,7 @@ void EditFilterDialog::accept() {
         entry.typeSelected.push_back(typeList_->item(i)->isSelected());
     const FilterCheck check = CheckFilterEntry(entry, filters_, editedIndex_, types_, result_);
     if (check.message != 0) {
-        boxes_.Tell(this, FilterText(check.message), BoxIcon::Warning);
+        boxes_.Tell(this, Text(check.message), BoxIcon::Warning);
         if (check.focus == FilterField::Name) {
             name_->setFocus();
             name_->selectAll();

@@ -40,7 +40,7 @@ void FillFilterMenu(QMenu& menu, const TypeList& types, QAction* defineFilters) 
         action->setData(entry.index);
     }
     menu.addSeparator();
-    menu.addAction(FilterText(IDS_FILTER_REMOVE))->setData(kRemoveFilteringEntry);
+    menu.addAction(Text(IDS_FILTER_REMOVE))->setData(kRemoveFilteringEntry);
     if (defineFilters) {
         menu.addSeparator();
         menu.addAction(defineFilters);

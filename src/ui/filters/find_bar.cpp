@@ -27,9 +27,9 @@ FindBar::FindBar(WindowContext&, UserBoxes& boxes, QWidget* parent)
 
 void FindBar::Build() {
     text_ = new QComboBox(this);
-    matchCase_ = new QCheckBox(FilterText(IDS_FIND_MATCH_CASE), this);
-    findNow_ = new QPushButton(FilterText(IDS_FIND_NOW), this);
-    auto* label = new QLabel(FilterText(IDS_FIND_WHAT), this);
+    matchCase_ = new QCheckBox(Text(IDS_FIND_MATCH_CASE), this);
+    findNow_ = new QPushButton(Text(IDS_FIND_NOW), this);
+    auto* label = new QLabel(Text(IDS_FIND_WHAT), this);
     label->setBuddy(text_);
     text_->setEditable(true);
     // The bar keeps the history itself: the field never adds what is typed.
@@ -67,7 +67,7 @@ void FindBar::FocusInto(bool last) {
 void FindBar::FindNow() {
     const QString typed = text_->currentText();
     if (typed.isEmpty()) {
-        boxes_->Tell(this, FilterText(IDS_FIND_EMPTY), BoxIcon::Warning);
+        boxes_->Tell(this, Text(IDS_FIND_EMPTY), BoxIcon::Warning);
         text_->setFocus();
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "res/artwork.h"
 #include "store/types/event_type.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/user_boxes.h"
 #include "ui/types/type_widgets.h"
 
@@ -80,8 +81,8 @@ QString DialogFilter(const QString& table) {
 }
 
 QString ChooseIconFile(QWidget* parent, const QString& startFolder) {
-    return QFileDialog::getOpenFileName(parent, TypesText(IDS_ICON_CAPTION), startFolder,
-                                        DialogFilter(TypesText(IDS_ICON_FILE_FILTER_IMAGES)));
+    return QFileDialog::getOpenFileName(parent, Text(IDS_ICON_CAPTION), startFolder,
+                                        DialogFilter(Text(IDS_ICON_FILE_FILTER_IMAGES)));
 }
 
 } // namespace
@@ -112,14 +113,14 @@ std::vector<QImage> PicturesOfFile(const QString& path) {
 ChangeIconDialog::ChangeIconDialog(UserBoxes& boxes, QString iconFolder, QWidget* parent)
     : QDialog(parent), boxes_(boxes), iconFolder_(std::move(iconFolder)), chooser_(ChooseIconFile),
       sources_(new QComboBox(this)), icons_(new QListWidget(this)) {
-    setWindowTitle(TypesText(IDS_ICON_CAPTION));
-    auto* lookIn = new QLabel(TypesText(IDS_ICON_LOOK_IN), this);
+    setWindowTitle(Text(IDS_ICON_CAPTION));
+    auto* lookIn = new QLabel(Text(IDS_ICON_LOOK_IN), this);
     lookIn->setBuddy(sources_);
     sources_->setObjectName(QStringLiteral("sources"));
-    auto* browse = new QPushButton(TypesText(IDS_BROWSE), this);
+    auto* browse = new QPushButton(Text(IDS_BROWSE), this);
     browse->setObjectName(QStringLiteral("browse"));
     browse->setAutoDefault(false);
-    auto* listLabel = new QLabel(TypesText(IDS_ICON_LIST_LABEL), this);
+    auto* listLabel = new QLabel(Text(IDS_ICON_LIST_LABEL), this);
     listLabel->setBuddy(icons_);
     icons_->setObjectName(QStringLiteral("icons"));
     // Icons in columns of 24 pixels, flowing top to bottom.
@@ -132,11 +133,7 @@ ChangeIconDialog::ChangeIconDialog(UserBoxes& boxes, QString iconFolder, QWidget
     icons_->setGridSize(QSize(kCellSize + 8, kCellSize + 8));
     icons_->setMinimumSize(420, 4 * (kCellSize + 8) + 8);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(TypesText(IDS_OK), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(TypesText(IDS_CANCEL), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ChangeIconDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ChangeIconDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
     connect(browse, &QPushButton::clicked, this, &ChangeIconDialog::OnBrowse);
     connect(sources_, &QComboBox::currentIndexChanged, this, &ChangeIconDialog::ShowSource);
     connect(icons_, &QListWidget::itemDoubleClicked, this, &ChangeIconDialog::accept);
@@ -160,11 +157,11 @@ ChangeIconDialog::ChangeIconDialog(UserBoxes& boxes, QString iconFolder, QWidget
         own.push_back({ProgramIcon(id, kSmallIconSize), ProgramIcon(id, kLargeIconSize), {}});
     for (Entry& e : own)
         e.icon = QIconOf(e.small, e.large);
-    AddSource(TypesText(IDS_ICON_PROGRAM_SOURCE), std::move(own));
+    AddSource(Text(IDS_ICON_PROGRAM_SOURCE), std::move(own));
     std::vector<Entry> theme;
     for (const QIcon& icon : ThemeIcons())
         theme.push_back({{}, {}, icon});
-    if (!theme.empty()) AddSource(TypesText(IDS_ICON_THEME_SOURCE), std::move(theme));
+    if (!theme.empty()) AddSource(Text(IDS_ICON_THEME_SOURCE), std::move(theme));
     sources_->setCurrentIndex(0);
     ShowSource(0);
 }
@@ -190,10 +187,10 @@ bool ChangeIconDialog::ShowFile(const QString& path) {
         entries.push_back(std::move(e));
     }
     if (entries.empty()) {
-        boxes_.Tell(this,
-                    TypesText(IDS_ICON_FILE_HAS_NONE)
-                        .replace(QStringLiteral("%s"), QFileInfo(path).fileName()),
-                    BoxIcon::Warning);
+        boxes_.Tell(
+            this,
+            Text(IDS_ICON_FILE_HAS_NONE).replace(QStringLiteral("%s"), QFileInfo(path).fileName()),
+            BoxIcon::Warning);
         return false;
     }
     AddSource(path, std::move(entries));

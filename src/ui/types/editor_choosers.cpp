@@ -15,7 +15,7 @@ std::optional<ChosenIcon> ChooseIcon(UserBoxes& boxes, const QString& folder, QW
 std::optional<SoundSetting> ChooseReminderSound(WindowContext& context, const SoundSetting& sound,
                                                 QWidget* parent) {
     SetupSoundDialog dialog(sound, context.sound, context.settings, parent);
-    dialog.setWindowTitle(TypesText(IDS_SOUND_REMINDER_CAPTION));
+    dialog.setWindowTitle(Text(IDS_SOUND_REMINDER_CAPTION));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Result();
 }

@@ -1,6 +1,7 @@
 #include "ui/types/quick_editor_dialog.h"
 
 #include "sound/sound_description.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/types/editor_choosers.h"
@@ -24,7 +25,7 @@ QuickEditorDialog::QuickEditorDialog(WindowContext& context, UserBoxes& boxes,
     : QDialog(parent), context_(context), boxes_(boxes), entry_(entry), icon_(icon),
       menuName_(new QLineEdit(this)), eventName_(new QLineEdit(this)), type_(new QComboBox(this)),
       offset_(new QComboBox(this)), sound_(new QLabel(this)), iconLabel_(new QLabel(this)) {
-    setWindowTitle(TypesText(isNew ? IDS_QUICK_NEW_CAPTION : IDS_QUICK_EDIT_CAPTION));
+    setWindowTitle(Text(isNew ? IDS_QUICK_NEW_CAPTION : IDS_QUICK_EDIT_CAPTION));
     iconChooser_ = [this](QWidget* p) {
         return ChooseIcon(boxes_, QFileInfo(Q(context_.store.LibraryPath())).absolutePath(), p);
     };
@@ -53,8 +54,8 @@ QuickEditorDialog::QuickEditorDialog(WindowContext& context, UserBoxes& boxes,
     iconLabel_->setAlignment(Qt::AlignCenter);
     iconLabel_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
-    auto* soundButton = new QPushButton(TypesText(IDS_CHOOSE_BUTTON), this);
-    auto* iconButton = new QPushButton(TypesText(IDS_TYPE_CHANGE_ICON), this);
+    auto* soundButton = new QPushButton(Text(IDS_CHOOSE_BUTTON), this);
+    auto* iconButton = new QPushButton(Text(IDS_TYPE_CHANGE_ICON), this);
     for (QPushButton* b : {soundButton, iconButton})
         b->setAutoDefault(false);
     connect(soundButton, &QPushButton::clicked, this, &QuickEditorDialog::ChooseSound);
@@ -68,18 +69,14 @@ QuickEditorDialog::QuickEditorDialog(WindowContext& context, UserBoxes& boxes,
     iconRow->addWidget(iconButton);
     iconRow->addStretch();
     auto* form = new QFormLayout;
-    form->addRow(TypesText(IDS_QUICK_MENU_NAME_LABEL), menuName_);
-    form->addRow(TypesText(IDS_QUICK_EVENT_NAME_LABEL), eventName_);
-    form->addRow(TypesText(IDS_QUICK_TYPE_LABEL), type_);
-    form->addRow(TypesText(IDS_QUICK_OFFSET_LABEL), offset_);
-    form->addRow(TypesText(IDS_QUICK_SOUND_LABEL), soundRow);
+    form->addRow(Text(IDS_QUICK_MENU_NAME_LABEL), menuName_);
+    form->addRow(Text(IDS_QUICK_EVENT_NAME_LABEL), eventName_);
+    form->addRow(Text(IDS_QUICK_TYPE_LABEL), type_);
+    form->addRow(Text(IDS_QUICK_OFFSET_LABEL), offset_);
+    form->addRow(Text(IDS_QUICK_SOUND_LABEL), soundRow);
     form->addRow(QString(), iconRow);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(TypesText(IDS_OK), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(TypesText(IDS_CANCEL), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QuickEditorDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QuickEditorDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -120,7 +117,7 @@ void QuickEditorDialog::accept() {
     typed.offsetText = offset_->currentText().toStdString();
     const QuickCheck check = CheckQuickEntry(typed, entry_);
     if (check.message != 0) {
-        boxes_.Tell(this, TypesText(check.message), BoxIcon::Warning);
+        boxes_.Tell(this, Text(check.message), BoxIcon::Warning);
         (check.focus == QuickField::MenuName ? static_cast<QWidget*>(menuName_) : offset_)
             ->setFocus();
         return;

@@ -16,13 +16,13 @@ namespace zm {
 QuickRemsPage::QuickRemsPage(WindowContext& context, UserBoxes& boxes, QWidget* parent)
     : QWidget(parent), context_(context), boxes_(boxes), work_(context.quick),
       runner_([](QuickEditorDialog& editor) { return editor.exec() == QDialog::Accepted; }),
-      list_(new QListWidget(this)), new_(new QPushButton(TypesText(IDS_FILTER_NEW), this)),
-      modify_(new QPushButton(TypesText(IDS_FILTER_MODIFY), this)),
-      delete_(new QPushButton(TypesText(IDS_FILTER_DELETE), this)) {
-    setWindowTitle(TypesText(IDS_PAGE_QUICKS));
+      list_(new QListWidget(this)), new_(new QPushButton(Text(IDS_FILTER_NEW), this)),
+      modify_(new QPushButton(Text(IDS_FILTER_MODIFY), this)),
+      delete_(new QPushButton(Text(IDS_FILTER_DELETE), this)) {
+    setWindowTitle(Text(IDS_PAGE_QUICKS));
     list_->setObjectName(QStringLiteral("quickReminders"));
     list_->setIconSize(QSize(kQuickIconSize, kQuickIconSize));
-    list_->setAccessibleName(TypesText(IDS_PAGE_QUICKS));
+    list_->setAccessibleName(Text(IDS_PAGE_QUICKS));
     new_->setObjectName(QStringLiteral("new"));
     modify_->setObjectName(QStringLiteral("modify"));
     delete_->setObjectName(QStringLiteral("delete"));
@@ -105,7 +105,7 @@ void QuickRemsPage::DeleteEntry() {
         boxes_.Beep();
         return;
     }
-    if (!boxes_.AskYesNo(this, TypesText(IDS_ASK_DELETE_QUICK), BoxIcon::Warning)) return;
+    if (!boxes_.AskYesNo(this, Text(IDS_ASK_DELETE_QUICK), BoxIcon::Warning)) return;
     work_.Remove(static_cast<size_t>(row));
     changed_ = true;
     const int count = static_cast<int>(work_.Count());
@@ -120,7 +120,7 @@ bool QuickRemsPage::Apply() {
     changed_ = false;
     const bool saved = context_.saveQuick && context_.saveQuick();
     if (!saved)
-        boxes_.Tell(this, TypesText(IDS_QUICK_FILE_NOT_SAVED) + QString::fromUtf8(kQuickFileName),
+        boxes_.Tell(this, Text(IDS_QUICK_FILE_NOT_SAVED) + QString::fromUtf8(kQuickFileName),
                     BoxIcon::Error);
     emit quickRemindersApplied();
     return saved;

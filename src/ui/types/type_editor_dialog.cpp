@@ -5,6 +5,7 @@
 #include "res/artwork.h"
 #include "sound/sound_description.h"
 #include "store/types/filter_editing.h"
+#include "ui/common/dialog_buttons.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/filters/filter_dialogs.h"
@@ -40,7 +41,7 @@ QString IconFolder(const WindowContext& context) {
 }
 
 QString FontText(const QFont& font) {
-    return TypesText(IDS_FONT_DESCRIPTION)
+    return Text(IDS_FONT_DESCRIPTION)
         .replace(QStringLiteral("%s"), font.family())
         .replace(QStringLiteral("%d"), QString::number(font.pointSize()));
 }
@@ -80,9 +81,9 @@ TypeEditorDialog::TypeEditorDialog(WindowContext& context, UserBoxes& boxes, con
         return BgrOf(chosen);
     };
 
-    setWindowTitle(TypesText(mode_ == Mode::New    ? IDS_TYPE_NEW_CAPTION
-                             : mode_ == Mode::Edit ? IDS_TYPE_EDIT_CAPTION
-                                                   : IDS_TYPE_EDIT_UNDEFINED_CAPTION));
+    setWindowTitle(Text(mode_ == Mode::New    ? IDS_TYPE_NEW_CAPTION
+                        : mode_ == Mode::Edit ? IDS_TYPE_EDIT_CAPTION
+                                              : IDS_TYPE_EDIT_UNDEFINED_CAPTION));
     BuildControls();
     ShowType();
     UpdateControls();
@@ -92,18 +93,18 @@ void TypeEditorDialog::BuildControls() {
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("name"));
     name_->setMaxLength(static_cast<int>(kMaxTypeNameLength));
-    auto* nameLabel = new QLabel(TypesText(IDS_TYPE_NAME_LABEL), this);
+    auto* nameLabel = new QLabel(Text(IDS_TYPE_NAME_LABEL), this);
     nameLabel->setBuddy(name_);
     icon_ = new QLabel(this);
     icon_->setFixedSize(36, 36);
     icon_->setAlignment(Qt::AlignCenter);
     icon_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    changeIcon_ = new QPushButton(TypesText(IDS_TYPE_CHANGE_ICON), this);
-    colour_ = new QPushButton(TypesText(IDS_TYPE_COLOUR), this);
-    filters_ = new QPushButton(TypesText(IDS_TYPE_FILTERS_BUTTON), this);
+    changeIcon_ = new QPushButton(Text(IDS_TYPE_CHANGE_ICON), this);
+    colour_ = new QPushButton(Text(IDS_TYPE_COLOUR), this);
+    filters_ = new QPushButton(Text(IDS_TYPE_FILTERS_BUTTON), this);
     filters_->setObjectName(QStringLiteral("filters"));
 
-    fixedStart_ = new QCheckBox(TypesText(IDS_TYPE_FIXED_START_TIME), this);
+    fixedStart_ = new QCheckBox(Text(IDS_TYPE_FIXED_START_TIME), this);
     startTime_ = new QTimeEdit(this);
     startTime_->setObjectName(QStringLiteral("startTime"));
     startTime_->setDisplayFormat(QStringLiteral("HH:mm"));
@@ -111,22 +112,22 @@ void TypeEditorDialog::BuildControls() {
     remind_->setObjectName(QStringLiteral("remind"));
     duration_ = new QComboBox(this);
     duration_->setObjectName(QStringLiteral("duration"));
-    yearly_ = new QCheckBox(TypesText(IDS_TYPE_YEARLY), this);
-    skipWhenOver_ = new QCheckBox(TypesText(IDS_TYPE_SKIP_WHEN_OVER), this);
+    yearly_ = new QCheckBox(Text(IDS_TYPE_YEARLY), this);
+    skipWhenOver_ = new QCheckBox(Text(IDS_TYPE_SKIP_WHEN_OVER), this);
 
-    customColours_ = new QCheckBox(TypesText(IDS_CLOCK_CUSTOM_COLORS), this);
-    textColour_ = new QPushButton(TypesText(IDS_CLOCK_TEXT_COLOR), this);
-    backColour_ = new QPushButton(TypesText(IDS_CLOCK_BACKGROUND_COLOR), this);
-    customFont_ = new QCheckBox(TypesText(IDS_CLOCK_CUSTOM_FONT), this);
-    font_ = new QPushButton(TypesText(IDS_CLOCK_CHANGE_FONT), this);
+    customColours_ = new QCheckBox(Text(IDS_CLOCK_CUSTOM_COLORS), this);
+    textColour_ = new QPushButton(Text(IDS_CLOCK_TEXT_COLOR), this);
+    backColour_ = new QPushButton(Text(IDS_CLOCK_BACKGROUND_COLOR), this);
+    customFont_ = new QCheckBox(Text(IDS_CLOCK_CUSTOM_FONT), this);
+    font_ = new QPushButton(Text(IDS_CLOCK_CHANGE_FONT), this);
     fontName_ = new QLabel(this);
-    reset_ = new QPushButton(TypesText(IDS_TYPE_RESET_LOOK), this);
+    reset_ = new QPushButton(Text(IDS_TYPE_RESET_LOOK), this);
 
     sound_ = new QLabel(this);
     sound_->setObjectName(QStringLiteral("sound"));
     sound_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     sound_->setMinimumWidth(240);
-    soundButton_ = new QPushButton(TypesText(IDS_CHOOSE_BUTTON), this);
+    soundButton_ = new QPushButton(Text(IDS_CHOOSE_BUTTON), this);
     soundButton_->setObjectName(QStringLiteral("soundButton"));
 
     for (QPushButton* b :
@@ -141,15 +142,15 @@ void TypeEditorDialog::BuildControls() {
     top->addWidget(filters_, 1, 2);
     top->addWidget(changeIcon_, 1, 3);
 
-    auto* defaults = new QGroupBox(TypesText(IDS_TYPE_GROUP_DEFAULTS), this);
+    auto* defaults = new QGroupBox(Text(IDS_TYPE_GROUP_DEFAULTS), this);
     auto* defaultsForm = new QFormLayout(defaults);
     defaultsForm->addRow(fixedStart_, startTime_);
-    defaultsForm->addRow(TypesText(IDS_EDIT_REMIND), remind_);
-    defaultsForm->addRow(TypesText(IDS_EDIT_DURATION), duration_);
+    defaultsForm->addRow(Text(IDS_EDIT_REMIND), remind_);
+    defaultsForm->addRow(Text(IDS_EDIT_DURATION), duration_);
     defaultsForm->addRow(yearly_);
     defaultsForm->addRow(skipWhenOver_);
 
-    auto* look = new QGroupBox(TypesText(IDS_TYPE_GROUP_LOOK), this);
+    auto* look = new QGroupBox(Text(IDS_TYPE_GROUP_LOOK), this);
     auto* lookGrid = new QGridLayout(look);
     lookGrid->addWidget(customColours_, 0, 0);
     lookGrid->addWidget(textColour_, 0, 1);
@@ -159,16 +160,12 @@ void TypeEditorDialog::BuildControls() {
     lookGrid->addWidget(fontName_, 1, 2);
     lookGrid->addWidget(reset_, 2, 2, Qt::AlignRight);
 
-    auto* soundBox = new QGroupBox(TypesText(IDS_TYPE_GROUP_SOUND), this);
+    auto* soundBox = new QGroupBox(Text(IDS_TYPE_GROUP_SOUND), this);
     auto* soundRow = new QHBoxLayout(soundBox);
     soundRow->addWidget(sound_, 1);
     soundRow->addWidget(soundButton_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(TypesText(IDS_OK), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(TypesText(IDS_CANCEL), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TypeEditorDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TypeEditorDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -196,7 +193,7 @@ void TypeEditorDialog::BuildControls() {
 void TypeEditorDialog::ShowType() {
     const EventType& t = edit_.type;
     const bool undefined = mode_ == Mode::Undefined;
-    name_->setText(undefined ? TypesText(IDS_TYPE_UNDEFINED_NAME) : Q(t.name));
+    name_->setText(undefined ? Text(IDS_TYPE_UNDEFINED_NAME) : Q(t.name));
     fixedStart_->setChecked(!undefined && t.Has(kTypeFixedStartTime));
     startTime_->setTime(QTime(static_cast<int>(t.startTime >> 16) % 24,
                               static_cast<int>(t.startTime & 0xFFFF) % 60));
@@ -347,7 +344,7 @@ void TypeEditorDialog::accept() {
     EventType type = edit_.type;
     const TypeCheck check = CheckTypeEntry(work_, index_, Entry(), type);
     if (check.message != 0) {
-        boxes_.Tell(this, TypesText(check.message), BoxIcon::Warning);
+        boxes_.Tell(this, Text(check.message), BoxIcon::Warning);
         QWidget* field = check.focus == TypeField::Name        ? static_cast<QWidget*>(name_)
                          : check.focus == TypeField::StartTime ? static_cast<QWidget*>(startTime_)
                          : check.focus == TypeField::Remind    ? static_cast<QWidget*>(remind_)

@@ -5,6 +5,7 @@
 #include "model/time_amount.h"
 #include "res/icon_image.h"
 #include "res/strings.h"
+#include "ui/common/ui_text.h"
 
 #include <QColor>
 #include <QIcon>
@@ -16,9 +17,6 @@ class QComboBox;
 
 namespace zm {
 
-inline QString TypesText(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
 inline QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }

@@ -19,16 +19,16 @@ namespace zm {
 TypesPage::TypesPage(WindowContext& context, UserBoxes& boxes, QWidget* parent)
     : QWidget(parent), context_(context), boxes_(boxes), work_(context.types),
       runner_([](TypeEditorDialog& editor) { return editor.exec() == QDialog::Accepted; }),
-      list_(new QListWidget(this)), new_(new QPushButton(TypesText(IDS_FILTER_NEW), this)),
-      modify_(new QPushButton(TypesText(IDS_FILTER_MODIFY), this)),
-      delete_(new QPushButton(TypesText(IDS_FILTER_DELETE), this)),
-      restore_(new QPushButton(TypesText(IDS_TYPES_RESTORE), this)),
-      editUndefined_(new QPushButton(TypesText(IDS_TYPES_EDIT_UNDEFINED), this)),
+      list_(new QListWidget(this)), new_(new QPushButton(Text(IDS_FILTER_NEW), this)),
+      modify_(new QPushButton(Text(IDS_FILTER_MODIFY), this)),
+      delete_(new QPushButton(Text(IDS_FILTER_DELETE), this)),
+      restore_(new QPushButton(Text(IDS_TYPES_RESTORE), this)),
+      editUndefined_(new QPushButton(Text(IDS_TYPES_EDIT_UNDEFINED), this)),
       undefinedIcon_(new QLabel(this)) {
-    setWindowTitle(TypesText(IDS_PAGE_TYPES));
+    setWindowTitle(Text(IDS_PAGE_TYPES));
     list_->setObjectName(QStringLiteral("types"));
     list_->setIconSize(QSize(kSmallIconSize, kSmallIconSize));
-    list_->setAccessibleName(TypesText(IDS_PAGE_TYPES));
+    list_->setAccessibleName(Text(IDS_PAGE_TYPES));
     new_->setObjectName(QStringLiteral("new"));
     modify_->setObjectName(QStringLiteral("modify"));
     delete_->setObjectName(QStringLiteral("delete"));
@@ -43,10 +43,10 @@ TypesPage::TypesPage(WindowContext& context, UserBoxes& boxes, QWidget* parent)
     top->addWidget(list_, 1);
     top->addLayout(buttons);
 
-    auto* undefined = new QGroupBox(TypesText(IDS_TYPES_UNDEFINED_GROUP), this);
+    auto* undefined = new QGroupBox(Text(IDS_TYPES_UNDEFINED_GROUP), this);
     auto* undefinedRow = new QHBoxLayout(undefined);
     undefinedRow->addWidget(undefinedIcon_);
-    undefinedRow->addWidget(new QLabel(TypesText(IDS_TYPE_UNDEFINED_NAME), undefined), 1);
+    undefinedRow->addWidget(new QLabel(Text(IDS_TYPE_UNDEFINED_NAME), undefined), 1);
     undefinedRow->addWidget(editUndefined_);
 
     auto* layout = new QVBoxLayout(this);
@@ -130,7 +130,7 @@ void TypesPage::DeleteType() {
         boxes_.Beep();
         return;
     }
-    if (!boxes_.AskYesNo(this, TypesText(IDS_ASK_DELETE_TYPE), BoxIcon::Warning)) return;
+    if (!boxes_.AskYesNo(this, Text(IDS_ASK_DELETE_TYPE), BoxIcon::Warning)) return;
     work_.RemoveType(row);
     changed_ = true;
     const int count = static_cast<int>(work_.TypeCount());
@@ -139,7 +139,7 @@ void TypesPage::DeleteType() {
 }
 
 void TypesPage::RestorePredefined() {
-    if (!boxes_.AskYesNo(this, TypesText(IDS_ASK_RESTORE_TYPES), BoxIcon::Warning)) return;
+    if (!boxes_.AskYesNo(this, Text(IDS_ASK_RESTORE_TYPES), BoxIcon::Warning)) return;
     const int row = SelectedRow();
     const std::string selected = row >= 0 ? work_.Types()[static_cast<size_t>(row)].name : "";
     if (work_.RestorePredefined() == 0) return;
@@ -171,7 +171,7 @@ bool TypesPage::Apply() {
     changed_ = false;
     const bool saved = context_.saveTypes && context_.saveTypes();
     if (!saved)
-        boxes_.Tell(this, TypesText(IDS_TYPES_FILE_NOT_SAVED) + QString::fromUtf8(kTypesFileName),
+        boxes_.Tell(this, Text(IDS_TYPES_FILE_NOT_SAVED) + QString::fromUtf8(kTypesFileName),
                     BoxIcon::Error);
     ApplyStoredFilter(context_);
     work_ = context_.types;
