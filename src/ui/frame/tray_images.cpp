@@ -98,15 +98,6 @@ QIcon StripImage(int image) {
 
 } // namespace
 
-QImage ToQImage(const IconImage& icon) {
-    if (icon.Empty()) return {};
-    QImage image(icon.width, icon.height, QImage::Format_ARGB32);
-    for (int y = 0; y < icon.height; ++y)
-        for (int x = 0; x < icon.width; ++x)
-            image.setPixel(x, y, icon.At(x, y));
-    return image;
-}
-
 QIcon ProgramTrayIcon(bool remindersEnabled) {
     static const QIcon enabled = DrawnIcon(true);
     static const QIcon disabled = DrawnIcon(false);

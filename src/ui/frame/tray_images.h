@@ -2,7 +2,7 @@
 // The pictures of the tray: the program's icon (coloured while reminders are enabled, grey
 // while they are disabled) and the small images beside the tray menu's items.
 
-#include "res/icon_image.h"
+#include "platform/gui/qt_icon_image.h"
 
 #include <QIcon>
 #include <QImage>
@@ -16,6 +16,5 @@ QIcon ProgramTrayIcon(bool remindersEnabled);
 // A tray menu image (tray_menu_model.h): the strip's, a type's or a quick reminder's icon; an
 // empty icon for kNoImage or an index that names nothing.
 QIcon TrayMenuImage(int image, const TypeList& types, const QuickList& quick);
-QImage ToQImage(const IconImage& icon);
 
 } // namespace zm

@@ -1,5 +1,6 @@
 #include "ui/list/list_images.h"
 
+#include "platform/gui/qt_icon_image.h"
 #include "store/types/type_list.h"
 
 #include <QImage>
@@ -47,15 +48,6 @@ QPixmap Draw(ListImage image) {
     return pixmap;
 }
 
-QPixmap ToPixmap(const IconImage& icon) {
-    if (icon.Empty()) return {};
-    QImage image(icon.width, icon.height, QImage::Format_ARGB32);
-    for (int y = 0; y < icon.height; ++y)
-        for (int x = 0; x < icon.width; ++x)
-            image.setPixel(x, y, icon.At(x, y));
-    return QPixmap::fromImage(image);
-}
-
 } // namespace
 
 QPixmap ListImagePixmap(ListImage image) {
@@ -73,7 +65,7 @@ const QPixmap& TypeIconCache::Icon(int index) const {
     auto& [image, pixmap] = made_[slot];
     if (pixmap.isNull() || !(image == icon)) {
         image = icon;
-        pixmap = ToPixmap(icon);
+        pixmap = ToQPixmap(icon);
     }
     return pixmap;
 }

@@ -81,7 +81,7 @@ QuickEditorDialog::QuickEditorDialog(WindowContext& context, UserBoxes& boxes,
     layout->addLayout(form);
     layout->addWidget(buttons);
 
-    iconLabel_->setPixmap(QPixmap::fromImage(ImageOf(icon_)));
+    iconLabel_->setPixmap(ToQPixmap(icon_));
     ShowSound();
 }
 
@@ -92,7 +92,7 @@ void QuickEditorDialog::ShowSound() {
 void QuickEditorDialog::ChangeIcon() {
     if (const std::optional<ChosenIcon> icon = iconChooser_(this)) {
         icon_ = icon->small;
-        iconLabel_->setPixmap(QPixmap::fromImage(ImageOf(icon_)));
+        iconLabel_->setPixmap(ToQPixmap(icon_));
     }
 }
 

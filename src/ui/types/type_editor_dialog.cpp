@@ -223,7 +223,7 @@ void TypeEditorDialog::UpdateControls() {
 }
 
 void TypeEditorDialog::ShowIcon() {
-    icon_->setPixmap(QPixmap::fromImage(ImageOf(large_.Empty() ? small_ : large_)));
+    icon_->setPixmap(ToQPixmap(large_.Empty() ? small_ : large_));
 }
 
 void TypeEditorDialog::ShowColours() {

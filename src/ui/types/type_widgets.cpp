@@ -28,15 +28,6 @@ QIcon SwatchIcon(uint32_t bgr) {
     return QIcon(pixmap);
 }
 
-QImage ImageOf(const IconImage& icon) {
-    if (icon.Empty()) return {};
-    QImage image(icon.width, icon.height, QImage::Format_ARGB32);
-    for (int y = 0; y < icon.height; ++y)
-        for (int x = 0; x < icon.width; ++x)
-            image.setPixel(x, y, icon.At(x, y));
-    return image;
-}
-
 QIcon QIconOf(const IconImage& icon) {
     return QIconOf(icon, IconImage{});
 }
@@ -44,7 +35,7 @@ QIcon QIconOf(const IconImage& icon) {
 QIcon QIconOf(const IconImage& small, const IconImage& large) {
     QIcon icon;
     for (const IconImage* image : {&small, &large})
-        if (!image->Empty()) icon.addPixmap(QPixmap::fromImage(ImageOf(*image)));
+        if (!image->Empty()) icon.addPixmap(ToQPixmap(*image));
     return icon;
 }
 

@@ -3,6 +3,7 @@
 // (0x00BBGGRR), icons as pictures and as Qt icons, and the amount choice boxes.
 
 #include "model/time_amount.h"
+#include "platform/gui/qt_icon_image.h"
 #include "res/icon_image.h"
 #include "res/strings.h"
 #include "ui/common/ui_text.h"
@@ -26,7 +27,6 @@ uint32_t BgrOf(const QColor& colour);
 // A small square of the colour, for buttons and lists.
 QIcon SwatchIcon(uint32_t bgr);
 
-QImage ImageOf(const IconImage& icon);
 QIcon QIconOf(const IconImage& icon);
 QIcon QIconOf(const IconImage& small, const IconImage& large);
 // The picture of an image at size x size (scaled to fit, centred, transparent around it).

@@ -73,7 +73,7 @@ void TypesPage::Fill(int select) {
     }
     list_->setCurrentRow(select);
     const UndefinedType& u = work_.UndefinedEntry();
-    QPixmap icon = QPixmap::fromImage(ImageOf(u.smallIcon));
+    QPixmap icon = ToQPixmap(u.smallIcon);
     undefinedIcon_->setPixmap(icon);
     undefinedIcon_->setStyleSheet(
         QStringLiteral("background-color: %1;").arg(ColourOf(u.colour).name()));
