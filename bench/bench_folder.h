@@ -2,8 +2,7 @@
 // A temporary folder holding a library, for the benchmarks that work on real files. The library
 // is built in memory and written in one go, so building it does not count its flushes.
 
-#include "store/io/memory_file.h"
-#include "store/library/event_library.h"
+#include "bench_events.h"
 #include "support/temp_folder.h"
 
 #include <fstream>
@@ -24,16 +23,8 @@ public:
     std::vector<uint16_t> WriteLibrary(const std::string& name, int count,
                                        const std::function<EventRecord(int)>& event,
                                        EventLibrary* library = nullptr) {
-        auto bytes = std::make_shared<FileBytes>();
-        EventLibrary own;
-        EventLibrary& lib = library ? *library : own;
-        if (lib.CreateFile(std::make_unique<MemoryFile>(bytes)) != LibraryResult::Ok) std::abort();
         std::vector<uint16_t> keys;
-        for (int i = 0; i < count; ++i) {
-            EventRecord e = event(i);
-            if (lib.AddEvent(e) != LibraryResult::Ok) std::abort();
-            keys.push_back(e.key);
-        }
+        const std::shared_ptr<FileBytes> bytes = LibraryBytes(count, event, library, &keys);
         std::ofstream(File(name), std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes->data()),
                    static_cast<std::streamsize>(bytes->size()));

@@ -15,36 +15,11 @@
 namespace zm {
 namespace {
 
-// One-block events of every kind of recurrence.
-EventRecord Mixed(int i) {
-    EventRecord e = EventRecord::NewEvent(DateTime::FromParts(2024, 1 + i % 12, 1 + i % 28, 8));
-    e.name = "Event " + std::to_string(i);
-    e.notes = i % 2 ? "Bring the documents." : "";
-    e.typeName = i % 3 ? "Meeting" : "Birthday";
-    switch (i % 5) {
-    case 0:
-        break;
-    case 1:
-        e.SetPattern(kKindDaily | kFormByDate, 1);
-        break;
-    case 2:
-        e.SetPattern(kKindWeekly | kMonday | kThursday, 2);
-        break;
-    case 3:
-        e.SetPattern(kKindMonthly | kFormByDate, (15u << 16) | 1);
-        break;
-    case 4:
-        e.SetPattern(kKindYearly | kFormByDate, 1);
-        break;
-    }
-    return e;
-}
-
 // A folder with a library of `events` one-block events.
 class Fixture {
 public:
     explicit Fixture(int events) {
-        folder_.WriteLibrary("Zantimo.VR0", events, Mixed);
+        folder_.WriteLibrary("Zantimo.VR0", events, bench::MixedEvent);
         path = folder_.File("Zantimo.VR0");
     }
     std::string path;
@@ -87,7 +62,7 @@ void BM_AddEvent(benchmark::State& state) {
     EventLibrary lib;
     if (lib.Open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
     for (auto _ : state) {
-        EventRecord e = Mixed(7);
+        EventRecord e = bench::MixedEvent(7);
         if (lib.AddEvent(e) != LibraryResult::Ok) state.SkipWithError("add failed");
         state.PauseTiming();
         if (lib.DeleteEvent(e.key, e.id) != LibraryResult::Ok) state.SkipWithError("delete failed");
@@ -116,7 +91,7 @@ void BM_DeleteEvent(benchmark::State& state) {
     if (lib.Open(f.path) != LibraryResult::Ok) state.SkipWithError("open failed");
     for (auto _ : state) {
         state.PauseTiming();
-        EventRecord e = Mixed(9);
+        EventRecord e = bench::MixedEvent(9);
         if (lib.AddEvent(e) != LibraryResult::Ok) state.SkipWithError("add failed");
         state.ResumeTiming();
         if (lib.DeleteEvent(e.key, e.id) != LibraryResult::Ok) state.SkipWithError("delete failed");

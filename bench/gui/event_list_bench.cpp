@@ -1,6 +1,7 @@
 // The event list over a full library of 3999 events: filling its All view from the library,
 // and sorting it anew by a header click, through the table model and its view, offscreen.
 
+#include "../bench_events.h"
 #include "list/row_order.h"
 #include "store/io/memory_file.h"
 #include "store/library/event_library.h"
@@ -16,31 +17,14 @@ namespace {
 
 constexpr int kFullLibrary = 3999;
 
-// Events of every kind of recurrence and several types, some with an age, snoozed or accepted.
+// Events of every kind of recurrence and several types, some with an age, some accepted.
 EventRecord Mixed(int i) {
-    EventRecord e = EventRecord::NewEvent(DateTime::FromParts(2024, 1 + i % 12, 1 + i % 28, 8));
+    EventRecord e = bench::MixedEvent(i);
     e.name = "Event " + std::to_string((i * 7919) % kFullLibrary);
-    e.notes = i % 2 ? "Bring the documents." : "";
     static const char* const kTypes[] = {"Meeting", "Birthday", "Call", "Payment", "Travel"};
     e.typeName = kTypes[i % 5];
-    switch (i % 5) {
-    case 1:
-        e.SetPattern(kKindDaily | kFormByDate, 1);
-        break;
-    case 2:
-        e.SetPattern(kKindWeekly | kMonday | kThursday, 2);
-        break;
-    case 3:
-        e.SetPattern(kKindMonthly | kFormByDate, (15u << 16) | 1);
-        break;
-    case 4:
-        e.SetPattern(kKindYearly | kFormByDate, 1);
-        e.SetFlag(kAge, true);
-        break;
-    default:
-        e.SetFlag(kAccepted, i % 10 == 0);
-        break;
-    }
+    e.SetFlag(kAge, i % 5 == 4);
+    e.SetFlag(kAccepted, i % 10 == 0);
     return e;
 }
 
@@ -48,16 +32,7 @@ EventRecord Mixed(int i) {
 class FullLibrary {
 public:
     FullLibrary() {
-        auto bytes = std::make_shared<FileBytes>();
-        {
-            EventLibrary library;
-            if (library.CreateFile(std::make_unique<MemoryFile>(bytes)) != LibraryResult::Ok)
-                std::abort();
-            for (int i = 0; i < kFullLibrary; ++i) {
-                EventRecord e = Mixed(i);
-                if (library.AddEvent(e) != LibraryResult::Ok) std::abort();
-            }
-        }
+        const auto bytes = bench::LibraryBytes(kFullLibrary, Mixed);
         fx.store_.Close();
         fx.fs_.Put("/prog/Zantimo.VR0", *bytes);
         if (fx.store_.OpenDefaultLibrary() != LibraryResult::Ok) std::abort();

@@ -19,8 +19,12 @@ std::shared_ptr<const PrintSource> FullList() {
     auto source = std::make_shared<PrintSource>();
     for (int i = 0; i < kFullList; ++i) {
         PrintRow row;
-        row.cells = {"Event " + std::to_string(i), "Mon 7 12 2026 10:00", "30 minutes",
-                     i % 4 ? "" : "36", "Meeting", i % 3 ? "" : "Every Monday"};
+        row.cells = {"Event " + std::to_string(i),
+                     "Mon 7 12 2026 10:00",
+                     "30 minutes",
+                     i % 4 ? "" : "36",
+                     "Meeting",
+                     i % 3 ? "" : "Every Monday"};
         if (i % 2)
             row.notes = "Bring the documents for the quarterly review, the new budget figures "
                         "and the list of questions from the last meeting; book the room.";
