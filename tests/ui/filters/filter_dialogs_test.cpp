@@ -3,7 +3,9 @@
 
 #include "platform/setting_table.h"
 #include "res/strings.h"
+#include "support/widget_lookup.h"
 #include "support/window_fixture.h"
+#include "ui/common/ui_text.h"
 #include "ui/filters/choose_filters_dialog.h"
 #include "ui/filters/define_filters_dialog.h"
 #include "ui/filters/edit_filter_dialog.h"
@@ -19,16 +21,6 @@
 
 namespace zm::testing {
 namespace {
-
-QString Str(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
-
-template <typename W> W* Child(QWidget& parent, const char* name) {
-    W* widget = parent.findChild<W*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 // Fills the editor: the name, the types to select (all others cleared), then OK.
 bool FillAndAccept(EditFilterDialog& editor, const QString& name, const QStringList& types) {
@@ -72,7 +64,7 @@ TEST_F(FilterDialogsTest, EditFilterRefusesInOrderWithTheFocusOnTheField) {
             return accepted;
         };
         Button(dialog, "new")->click();
-        EXPECT_EQ(rig_.boxes_.LastText(), Str(c.message));
+        EXPECT_EQ(rig_.boxes_.LastText(), Text(c.message));
         EXPECT_EQ(focus, c.focus);
         EXPECT_EQ(Child<QListWidget>(dialog, "filters")->count(), 2);
     }
@@ -126,7 +118,7 @@ TEST_F(FilterDialogsTest, ATypesFileThatCannotBeSavedIsTold) {
     EXPECT_EQ(Child<QLabel>(dialog, "description")->text(), "Call");
     Button(dialog, "close")->click();
     ASSERT_FALSE(rig_.boxes_.shown.empty());
-    EXPECT_TRUE(rig_.boxes_.LastText().startsWith(Str(IDS_TYPES_FILE_NOT_SAVED)));
+    EXPECT_TRUE(rig_.boxes_.LastText().startsWith(Text(IDS_TYPES_FILE_NOT_SAVED)));
     EXPECT_EQ(rig_.boxes_.shown.back().icon, BoxIcon::Error);
     EXPECT_EQ(rig_.types_.Filters().size(), 3u); // kept for the session
     EXPECT_EQ(rig_.types_.ActiveFilterName(), "Work");
@@ -146,7 +138,7 @@ TEST_F(FilterDialogsTest, LimitsAndSelectAll) {
         EXPECT_FALSE(Button(empty, name)->isEnabled()) << name;
 
     EditFilterDialog editor(rig_.types_.Types(), {}, -1, rig_.boxes_);
-    EXPECT_EQ(editor.windowTitle(), Str(IDS_FILTER_NEW_CAPTION));
+    EXPECT_EQ(editor.windowTitle(), Text(IDS_FILTER_NEW_CAPTION));
     Button(editor, "selectAll")->click();
     EXPECT_TRUE(Child<QCheckBox>(editor, "showAccepted")->isChecked());
     EXPECT_EQ(Child<QListWidget>(editor, "types")->selectedItems().size(), 11);

@@ -1,5 +1,6 @@
 // Pictures of the filter dialogs and the find bar, for a person to look at.
 
+#include "support/widget_lookup.h"
 #include "support/window_fixture.h"
 #include "ui/filters/choose_filters_dialog.h"
 #include "ui/filters/define_filters_dialog.h"
@@ -14,12 +15,6 @@
 namespace zm::testing {
 namespace {
 
-void Save(QWidget& widget, const char* name) {
-    widget.adjustSize();
-    widget.show();
-    EXPECT_TRUE(widget.grab().save(QDir(ZM_SCREENSHOT_DIR).filePath(name)));
-}
-
 TEST(Screenshots, Filters) {
     ASSERT_TRUE(QDir().mkpath(ZM_SCREENSHOT_DIR));
     WindowFixture rig;
@@ -28,13 +23,13 @@ TEST(Screenshots, Filters) {
     rig.types_.SelectFilter("Family");
 
     DefineFiltersDialog define(rig.Context(), rig.boxes_);
-    Save(define, "define-filters.png");
+    SaveScreenshot(define, "define-filters.png");
 
     EditFilterDialog edit(rig.types_.Types(), rig.types_.Filters(), 1, rig.boxes_);
-    Save(edit, "edit-filter.png");
+    SaveScreenshot(edit, "edit-filter.png");
 
     ChooseFiltersDialog choose(rig.types_.Filters(), {true, false});
-    Save(choose, "choose-filters.png");
+    SaveScreenshot(choose, "choose-filters.png");
 
     FindBar bar(rig.Context(), rig.boxes_);
     for (const char* text : {"dentist", "meet"}) {

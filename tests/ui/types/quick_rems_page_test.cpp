@@ -2,7 +2,9 @@
 // checks, and Apply with its save failure and its notice to the menus.
 
 #include "res/strings.h"
+#include "support/widget_lookup.h"
 #include "support/window_fixture.h"
+#include "ui/common/ui_text.h"
 #include "ui/types/quick_rems_page.h"
 
 #include <QComboBox>
@@ -14,16 +16,6 @@
 
 namespace zm::testing {
 namespace {
-
-QString Str(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
-
-template <typename W> W* Child(QWidget& parent, const char* name) {
-    W* widget = parent.findChild<W*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 bool FillAndAccept(QuickEditorDialog& editor, const QString& menu, const QString& offset) {
     Child<QLineEdit>(editor, "menuName")->setText(menu);
@@ -42,7 +34,7 @@ TEST(QuickRemsPage, TheTwentyFifthEntryDisablesNew) {
     QuickRemsPage page(rig.Context(), rig.boxes_);
     ASSERT_TRUE(page.NewButton()->isEnabled());
     page.SetEditorRunner([](QuickEditorDialog& editor) {
-        EXPECT_EQ(editor.windowTitle(), Str(IDS_QUICK_NEW_CAPTION));
+        EXPECT_EQ(editor.windowTitle(), Text(IDS_QUICK_NEW_CAPTION));
         EXPECT_EQ(Child<QComboBox>(editor, "type")->currentText(), QStringLiteral("Alarm"));
         return FillAndAccept(editor, QStringLiteral(" A cup of tea "), QStringLiteral("3 min"));
     });
@@ -57,7 +49,7 @@ TEST(QuickRemsPage, TheTwentyFifthEntryDisablesNew) {
 
     rig.boxes_.Answer(BoxAnswer::Yes);
     page.DeleteEntry();
-    EXPECT_EQ(rig.boxes_.LastText(), Str(IDS_ASK_DELETE_QUICK));
+    EXPECT_EQ(rig.boxes_.LastText(), Text(IDS_ASK_DELETE_QUICK));
     EXPECT_EQ(page.Work().Count(), 24u);
     EXPECT_TRUE(page.NewButton()->isEnabled());
 }
@@ -77,8 +69,8 @@ TEST(QuickRemsPage, TheEditorRefusesAnEmptyNameThenABadAmount) {
         return false;
     });
     page.NewEntry();
-    EXPECT_EQ(told,
-              (std::vector<QString>{Str(IDS_QUICK_MENU_NAME_EMPTY), Str(IDS_DURATION_NOT_VALID)}));
+    EXPECT_EQ(told, (std::vector<QString>{Text(IDS_QUICK_MENU_NAME_EMPTY),
+                                          Text(IDS_DURATION_NOT_VALID)}));
     EXPECT_FALSE(page.Changed());
 }
 
@@ -98,7 +90,7 @@ TEST(QuickRemsPage, ApplySavesTellsAFailureAndNoticesTheMenus) {
     rig.context_.saveQuick = [] { return false; };
     page.NewEntry();
     EXPECT_FALSE(page.Apply());
-    EXPECT_TRUE(rig.boxes_.LastText().startsWith(Str(IDS_QUICK_FILE_NOT_SAVED)));
+    EXPECT_TRUE(rig.boxes_.LastText().startsWith(Text(IDS_QUICK_FILE_NOT_SAVED)));
     EXPECT_EQ(rig.quick_.Count(), 2u);
     EXPECT_EQ(applied.count(), 2);
 }

@@ -1,5 +1,6 @@
 // Pictures of the types and quick-reminder pages and their dialogs, for a person to look at.
 
+#include "support/widget_lookup.h"
 #include "support/window_fixture.h"
 #include "ui/types/change_icon_dialog.h"
 #include "ui/types/quick_rems_page.h"
@@ -12,12 +13,6 @@
 namespace zm::testing {
 namespace {
 
-void Save(QWidget& widget, const char* name) {
-    widget.adjustSize();
-    widget.show();
-    EXPECT_TRUE(widget.grab().save(QDir(ZM_SCREENSHOT_DIR).filePath(name)));
-}
-
 TEST(Screenshots, Types) {
     ASSERT_TRUE(QDir().mkpath(ZM_SCREENSHOT_DIR));
     WindowFixture rig;
@@ -29,10 +24,10 @@ TEST(Screenshots, Types) {
 
     TypeEditorDialog editor(rig.Context(), rig.boxes_, rig.types_, rig.types_.FindType("Birthday"),
                             TypeEditorDialog::Mode::Edit);
-    Save(editor, "type-editor.png");
+    SaveScreenshot(editor, "type-editor.png");
 
     ChangeIconDialog icons(rig.boxes_, QDir::tempPath());
-    Save(icons, "change-icon.png");
+    SaveScreenshot(icons, "change-icon.png");
 
     for (const char* name : {"Tea", "Call back", "Parking meter"}) {
         QuickReminder q;

@@ -5,7 +5,9 @@
 #include "res/artwork.h"
 #include "res/strings.h"
 #include "support/event_builders.h"
+#include "support/widget_lookup.h"
 #include "support/window_fixture.h"
+#include "ui/common/ui_text.h"
 #include "ui/types/types_page.h"
 
 #include <QComboBox>
@@ -16,16 +18,6 @@
 
 namespace zm::testing {
 namespace {
-
-QString Str(int id) {
-    return QString::fromUtf8(LoadString(id));
-}
-
-template <typename W> W* Child(QWidget& parent, const char* name) {
-    W* widget = parent.findChild<W*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 bool Accepted(TypeEditorDialog& editor) {
     editor.accept();
@@ -48,7 +40,7 @@ TEST(TypesPage, RestoresPredefinedTypesOnlyUpToFifty) {
     EXPECT_TRUE(page.NewButton()->isEnabled());
     rig.boxes_.Answer(BoxAnswer::Yes);
     page.RestorePredefined();
-    EXPECT_EQ(rig.boxes_.LastText(), Str(IDS_ASK_RESTORE_TYPES));
+    EXPECT_EQ(rig.boxes_.LastText(), Text(IDS_ASK_RESTORE_TYPES));
     ASSERT_EQ(page.Work().TypeCount(), 50u);
     for (const char* name : {"Alarm", "Anniversary", "Appointment", "Birthday", "Call"})
         EXPECT_GE(page.Work().FindType(name), 0) << name;
@@ -64,7 +56,7 @@ TEST(TypesPage, RestoresPredefinedTypesOnlyUpToFifty) {
 TEST(TypeEditor, ChecksRunInOrderAndKeepTheFocusOnTheField) {
     WindowFixture rig;
     TypeEditorDialog editor(rig.Context(), rig.boxes_, rig.types_, -1, TypeEditorDialog::Mode::New);
-    EXPECT_EQ(editor.windowTitle(), Str(IDS_TYPE_NEW_CAPTION));
+    EXPECT_EQ(editor.windowTitle(), Text(IDS_TYPE_NEW_CAPTION));
     auto* name = Child<QLineEdit>(editor, "name");
     auto* remind = Child<QComboBox>(editor, "remind");
     auto* duration = Child<QComboBox>(editor, "duration");
@@ -87,7 +79,7 @@ TEST(TypeEditor, ChecksRunInOrderAndKeepTheFocusOnTheField) {
         remind->setEditText(QString::fromUtf8(s.remind));
         duration->setEditText(QString::fromUtf8(s.duration));
         EXPECT_FALSE(Accepted(editor));
-        EXPECT_EQ(rig.boxes_.LastText(), Str(s.message));
+        EXPECT_EQ(rig.boxes_.LastText(), Text(s.message));
         EXPECT_EQ(editor.focusWidget(), s.focus);
     }
     duration->setEditText(QStringLiteral("2 h"));
@@ -101,7 +93,7 @@ TEST(TypeEditor, TheUndefinedTypeChangesOnlyItsColourAndSound) {
     WindowFixture rig;
     TypesPage page(rig.Context(), rig.boxes_);
     page.SetEditorRunner([](TypeEditorDialog& editor) {
-        EXPECT_EQ(editor.windowTitle(), Str(IDS_TYPE_EDIT_UNDEFINED_CAPTION));
+        EXPECT_EQ(editor.windowTitle(), Text(IDS_TYPE_EDIT_UNDEFINED_CAPTION));
         EXPECT_FALSE(Child<QLineEdit>(editor, "name")->isEnabled());
         EXPECT_FALSE(Child<QPushButton>(editor, "filters")->isEnabled());
         editor.SetSoundChooser([](const SoundSetting&, QWidget*) {
@@ -126,7 +118,7 @@ TEST(TypesPage, AnEditKeepsTheTypesFilterMembership) {
     rig.types_.Filters() = {{0, "Work", {"call", "Meeting"}}, {0, "Home", {"Birthday"}}};
     TypesPage page(rig.Context(), rig.boxes_);
     page.SetEditorRunner([](TypeEditorDialog& editor) {
-        EXPECT_EQ(editor.windowTitle(), Str(IDS_TYPE_EDIT_CAPTION));
+        EXPECT_EQ(editor.windowTitle(), Text(IDS_TYPE_EDIT_CAPTION));
         Child<QLineEdit>(editor, "name")->setText(QStringLiteral("Phone"));
         return Accepted(editor);
     });
@@ -167,13 +159,13 @@ TEST(TypesPage, ApplyTellsASaveFailureAndRetypesThePendingEvents) {
     TypesPage page(rig.Context(), rig.boxes_);
     SelectType(page, "Call");
     page.DeleteType(); // answered No
-    EXPECT_EQ(rig.boxes_.LastText(), Str(IDS_ASK_DELETE_TYPE));
+    EXPECT_EQ(rig.boxes_.LastText(), Text(IDS_ASK_DELETE_TYPE));
     EXPECT_FALSE(page.Changed());
     rig.boxes_.Answer(BoxAnswer::Yes);
     page.DeleteType();
     ASSERT_TRUE(page.Changed());
     EXPECT_FALSE(page.Apply());
-    EXPECT_TRUE(rig.boxes_.LastText().startsWith(Str(IDS_TYPES_FILE_NOT_SAVED)));
+    EXPECT_TRUE(rig.boxes_.LastText().startsWith(Text(IDS_TYPES_FILE_NOT_SAVED)));
     EXPECT_EQ(rig.types_.FindType("Call"), -1);
     EXPECT_EQ(rig.store_.Pending().Find(key)->typeIndex, 6);
 }
