@@ -212,9 +212,7 @@ void ResidentProgram::ShowClock() {
     clock_ = std::make_unique<FloatingClock>(
         ClockEnvironment{*store_, types_, formats_, localeFormatter_, systemClock_, options_,
                          *sound_, workArea_, rightToLeft_});
-    const ClockOptions options = ReadClockOptions(settings_, QtLocaleSettingDefaults());
-    clock_->Apply(options,
-                  ToQFont(ReadFont(settings_, SettingId::ClockFont, ScreenPixelsPerInch())));
+    const bool show = ApplyClockSettings().show;
     clock_->PlaceAtStart(ReadClockPosition(settings_));
     MainFrame* frame = frame_.get();
     QObject::connect(clock_.get(), &FloatingClock::doubleClicked, frame,
@@ -224,7 +222,13 @@ void ResidentProgram::ShowClock() {
     QObject::connect(clock_.get(), &FloatingClock::leftPressed, frame,
                      [frame] { frame->ClockLeftClicked(); });
     QObject::connect(clock_.get(), &FloatingClock::tooltipHidden, frame, &MainFrame::TrimMemory);
-    clock_->setVisible(options.show);
+    clock_->setVisible(show);
+}
+
+ClockOptions ResidentProgram::ApplyClockSettings() {
+    const ClockOptions options = ReadClockOptions(settings_, QtLocaleSettingDefaults());
+    clock_->Apply(options, ScreenFont(settings_, SettingId::ClockFont));
+    return options;
 }
 
 void ResidentProgram::ConnectPreferences() {
@@ -246,11 +250,7 @@ void ResidentProgram::ConnectPreferences() {
         if (clock_) clock_->PlayChime(halfHour ? Chime::HalfHour : Chime::Hour);
     };
     hooks.clockSettingsChanged = [this] {
-        if (!clock_) return;
-        const ClockOptions options = ReadClockOptions(settings_, QtLocaleSettingDefaults());
-        clock_->Apply(options,
-                      ToQFont(ReadFont(settings_, SettingId::ClockFont, ScreenPixelsPerInch())));
-        clock_->setVisible(options.show);
+        if (clock_) clock_->setVisible(ApplyClockSettings().show);
     };
     hooks.showClock = [this](bool show) {
         if (clock_) clock_->setVisible(show);

@@ -6,6 +6,7 @@
 #include "cli/cli.h"
 #include "cli/companion_service.h"
 #include "cli/hosted_store.h"
+#include "clock/clock_look.h"
 #include "format/locale_formats.h"
 #include "platform/clock.h"
 #include "platform/gui/qt_work_area.h"
@@ -61,6 +62,8 @@ private:
     void ConnectPreferences();
     // The floating clock with its options and place, shown when the settings say so.
     void ShowClock();
+    // The clock takes its options and font from the settings; they are given back.
+    ClockOptions ApplyClockSettings();
 
     QApplication& app_;
     QtSettings settings_;

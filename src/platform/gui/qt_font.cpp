@@ -13,6 +13,10 @@ int ScreenPixelsPerInch() {
     return dpi > 0 ? dpi : 96;
 }
 
+QFont ScreenFont(const Settings& settings, SettingId id) {
+    return ToQFont(ReadFont(settings, id, ScreenPixelsPerInch()));
+}
+
 QFont ToQFont(const FontDescription& d) {
     QFont f(QString::fromUtf8(d.faceName.data(), static_cast<qsizetype>(d.faceName.size())));
     f.setPixelSize(std::max(1, std::abs(d.height)));

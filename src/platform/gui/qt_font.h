@@ -16,5 +16,7 @@ QFont ToQFont(const FontDescription& font);
 // The description of a font, with the height in pixels at the given resolution (a font given
 // in points is converted by rounding to the nearest pixel).
 FontDescription FontFromQFont(const QFont& font, int pixelsPerInch);
+// A font of the settings at the screen's resolution.
+QFont ScreenFont(const Settings& settings, SettingId id);
 
 } // namespace zm

@@ -21,7 +21,7 @@ namespace zm {
 namespace {
 
 QFont CalendarFont(const Settings& settings) {
-    return ToQFont(ReadFont(settings, SettingId::CalendarFont, ScreenPixelsPerInch()));
+    return ScreenFont(settings, SettingId::CalendarFont);
 }
 
 // One point smaller than the calendar font.

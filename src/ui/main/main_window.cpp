@@ -81,8 +81,7 @@ MainWindow::MainWindow(WindowContext& context, UserBoxes& boxes, ProgramDialogGu
 
     CreateActions();
     CreateMenus();
-    list_->setFont(
-        ToQFont(ReadFont(context_.settings, SettingId::MainWindowFont, ScreenPixelsPerInch())));
+    list_->setFont(ScreenFont(context_.settings, SettingId::MainWindowFont));
     CreateToolBar();
     CreateStatusBar();
 
@@ -368,9 +367,8 @@ void MainWindow::ShowProperties() {
 }
 
 void MainWindow::ApplyFonts() {
-    const int ppi = ScreenPixelsPerInch();
-    list_->setFont(ToQFont(ReadFont(context_.settings, SettingId::MainWindowFont, ppi)));
-    period_->setFont(ToQFont(ReadFont(context_.settings, SettingId::DatePanelFont, ppi)));
+    list_->setFont(ScreenFont(context_.settings, SettingId::MainWindowFont));
+    period_->setFont(ScreenFont(context_.settings, SettingId::DatePanelFont));
 }
 
 void MainWindow::RunTransfer() {

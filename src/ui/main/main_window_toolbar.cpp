@@ -89,8 +89,7 @@ void MainWindow::CreateToolBar() {
 
     period_ = new QLabel(toolBar_);
     period_->setAccessibleName(Text(IDS_MAIN_PERIOD));
-    period_->setFont(
-        ToQFont(ReadFont(context_.settings, SettingId::DatePanelFont, ScreenPixelsPerInch())));
+    period_->setFont(ScreenFont(context_.settings, SettingId::DatePanelFont));
     period_->setCursor(Qt::PointingHandCursor);
     period_->setContentsMargins(4, 0, 7, 0);
     period_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
