@@ -4,7 +4,6 @@
 #include "timers/steady_ticks.h"
 #include "ui/timers/countdown_window.h"
 #include "ui/timers/stopwatch_window.h"
-#include "ui/timers/timer_window_commands.h"
 #include "ui/timers/timer_windows.h"
 
 #include <QDir>
@@ -208,23 +207,6 @@ TEST(TimerWindows, OpenInTheirCascadesAndCloseTogether) {
     windows.CloseAll();
     EXPECT_TRUE(windows.Countdowns().empty());
     EXPECT_TRUE(windows.Stopwatches().empty());
-}
-
-TEST(TimerWindows, TheFramesToolCommandsOpenThemAndTheRestGoOn) {
-    TimerRig rig;
-    TimerWindows windows(rig.env);
-    BeepingWindowCommands others;
-    TimerWindowCommands commands(others, windows);
-    commands.OpenCountdown();
-    commands.OpenStopwatch();
-    commands.OpenStopwatch();
-    commands.OpenMainWindow();
-    EXPECT_EQ(others.Beeps(), 1u);
-    EXPECT_EQ(windows.Countdowns().size(), 1u);
-    EXPECT_EQ(windows.Stopwatches().size(), 2u);
-    commands.CloseAll();
-    EXPECT_TRUE(windows.Stopwatches().empty());
-    EXPECT_TRUE(windows.Countdowns().empty());
 }
 
 TEST(TimerWindows, ACountdownClosedWhileItsFinishBoxIsUpGoesWhenTheBoxDoes) {
