@@ -40,10 +40,6 @@ namespace {
 constexpr int kMaxName = 127;
 constexpr int kMaxNotes = 2047;
 
-QString WithoutMnemonic(QString text) {
-    return text.remove(QLatin1Char('&'));
-}
-
 QLabel* GroupCaption(int id, QWidget* parent) {
     auto* caption = new QLabel(Text(id), parent);
     QFont bold = caption->font();

@@ -29,10 +29,6 @@ namespace {
 
 constexpr int kUpcomingCount = 5;
 
-QString WithoutMnemonic(QString text) {
-    return text.remove(QLatin1Char('&'));
-}
-
 } // namespace
 
 RecurrenceEditor::RecurrenceEditor(WindowContext& context, UserBoxes& boxes,

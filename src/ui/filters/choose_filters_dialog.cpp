@@ -1,7 +1,7 @@
 #include "ui/filters/choose_filters_dialog.h"
 
 #include "ui/common/dialog_buttons.h"
-#include "ui/filters/filter_texts.h"
+#include "ui/common/ui_text.h"
 #include "ui/filters/select_all_row.h"
 
 #include <QDialogButtonBox>
@@ -21,7 +21,7 @@ ChooseFiltersDialog::ChooseFiltersDialog(const std::vector<TypeFilter>& filters,
     label->setBuddy(list_);
     // A click toggles a filter, so a double click (whose second click is not a press) does too.
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
-    list_->setAccessibleName(PlainCaption(IDS_FILTER_CHOOSE_LABEL));
+    list_->setAccessibleName(PlainText(IDS_FILTER_CHOOSE_LABEL));
     list_->setObjectName(QStringLiteral("filters"));
     for (size_t i = 0; i < filters.size(); ++i) {
         auto* item = new QListWidgetItem(QString::fromStdString(filters[i].name), list_);

@@ -1,10 +1,10 @@
 #include "ui/filters/define_filters_dialog.h"
 
 #include "store/types/types_file.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/filters/edit_filter_dialog.h"
-#include "ui/filters/filter_texts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -2,8 +2,8 @@
 
 #include "store/types/filter_editing.h"
 #include "ui/common/dialog_buttons.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
-#include "ui/filters/filter_texts.h"
 #include "ui/filters/select_all_row.h"
 
 #include <QCheckBox>
@@ -33,14 +33,14 @@ EditFilterDialog::EditFilterDialog(const std::vector<EventType>& types,
     nameLabel->setBuddy(name_);
     name_->setMaxLength(static_cast<int>(kMaxFilterNameLength));
     name_->setText(QString::fromStdString(entry.name));
-    name_->setAccessibleName(PlainCaption(IDS_FILTER_NAME_LABEL));
+    name_->setAccessibleName(PlainText(IDS_FILTER_NAME_LABEL));
     name_->setObjectName(QStringLiteral("name"));
 
     auto* typesLabel = new QLabel(Text(IDS_FILTER_TYPES_LABEL), this);
     typesLabel->setBuddy(typeList_);
     // A click toggles a type, so a double click (whose second click is not a press) does too.
     typeList_->setSelectionMode(QAbstractItemView::MultiSelection);
-    typeList_->setAccessibleName(PlainCaption(IDS_FILTER_TYPES_LABEL));
+    typeList_->setAccessibleName(PlainText(IDS_FILTER_TYPES_LABEL));
     typeList_->setObjectName(QStringLiteral("types"));
     for (size_t i = 0; i < types.size(); ++i) {
         auto* item = new QListWidgetItem(QString::fromStdString(types[i].name), typeList_);

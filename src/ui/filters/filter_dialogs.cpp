@@ -1,10 +1,10 @@
 #include "ui/filters/filter_dialogs.h"
 
 #include "store/types/filter_editing.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/window_context.h"
 #include "ui/filters/choose_filters_dialog.h"
 #include "ui/filters/define_filters_dialog.h"
-#include "ui/filters/filter_texts.h"
 #include "ui/reminder/reminder_window_set.h"
 
 #include <QMenu>

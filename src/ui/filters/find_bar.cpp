@@ -2,8 +2,8 @@
 
 #include "res/format_text.h"
 #include "ui/common/qt_user_boxes.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/window_context.h"
-#include "ui/filters/filter_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,12 +37,12 @@ void FindBar::Build() {
     text_->setMaxVisibleItems(static_cast<int>(kFindHistorySize));
     text_->setMinimumContentsLength(30);
     text_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    text_->setAccessibleName(PlainCaption(IDS_FIND_WHAT));
+    text_->setAccessibleName(PlainText(IDS_FIND_WHAT));
     text_->setObjectName(QStringLiteral("findText"));
     matchCase_->setObjectName(QStringLiteral("matchCase"));
     findNow_->setObjectName(QStringLiteral("findNow"));
     // Always enabled: pressed with an empty field it says what is missing.
-    findNow_->setAccessibleName(PlainCaption(IDS_FIND_NOW));
+    findNow_->setAccessibleName(PlainText(IDS_FIND_NOW));
     connect(findNow_, &QPushButton::clicked, this, &FindBar::FindNow);
     connect(text_->lineEdit(), &QLineEdit::returnPressed, this, &FindBar::FindNow);
 

@@ -26,7 +26,7 @@ namespace {
 
 // The accessible name of a menu text: without its mnemonic marks and dots.
 QString Plain(QString text) {
-    text.remove('&');
+    text = WithoutMnemonic(text);
     if (text.endsWith("...")) text.chop(3);
     return text;
 }

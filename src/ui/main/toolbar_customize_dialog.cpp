@@ -45,7 +45,7 @@ bool ChooseToolbarButtons(const std::vector<QString>& labels, std::vector<bool>&
     auto* label = new QLabel(Text(IDS_TOOLBAR_CUSTOMIZE_LABEL), &dialog);
     auto* list = new QListWidget(&dialog);
     label->setBuddy(list);
-    list->setAccessibleName(QString(Text(IDS_TOOLBAR_CUSTOMIZE_LABEL)).remove('&'));
+    list->setAccessibleName(PlainText(IDS_TOOLBAR_CUSTOMIZE_LABEL));
     for (size_t i = 0; i < labels.size(); ++i) {
         auto* item = new QListWidgetItem(labels[i], list);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);

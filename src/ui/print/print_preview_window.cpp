@@ -35,7 +35,7 @@ PrintPreviewWindow::PrintPreviewWindow(Settings& settings,
              static_cast<int>(ReadInt(settings_, SettingId::PreviewPages))) {
     setObjectName(QStringLiteral("PrintPreviewWndClass"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(Text(IDS_MAIN_MENU_PRINT_PREVIEW).remove(QLatin1Char('&')));
+    setWindowTitle(PlainText(IDS_MAIN_MENU_PRINT_PREVIEW));
 
     scroll_ = new QScrollArea(this);
     scroll_->setBackgroundRole(QPalette::Dark);

@@ -177,7 +177,7 @@ TransferDefaultsPage::TransferDefaultsPage(TransferPageEnv& env) : env_(env) {
                 qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget())) {
             form->itemAt(row, QFormLayout::FieldRole)
                 ->widget()
-                ->setAccessibleName(label->text().remove('&'));
+                ->setAccessibleName(WithoutMnemonic(label->text()));
         }
     layout->addLayout(form);
 
