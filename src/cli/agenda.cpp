@@ -11,7 +11,7 @@ std::optional<AgendaItem> AgendaItemOf(const EventRecord& e, DateTime day, DateT
     // The daily rebuild's look-ahead limit for that day, and its test.
     const DueCheck due = e.IsDue(EndOfDay(day), week);
     if (!due.due) return std::nullopt;
-    AgendaItem item{e.key, e.name, due.instant, AgendaKind::Normal};
+    AgendaItem item{e.key, e.id, e.name, due.instant, AgendaKind::Normal};
     if (due.instant <= now)
         item.kind = AgendaKind::Due;
     else if (e.Has(kSnoozed))

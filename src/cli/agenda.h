@@ -16,6 +16,7 @@ enum class AgendaKind : uint8_t { Normal, Due, Snoozed };
 
 struct AgendaItem {
     uint16_t key = 0;
+    uint32_t id = 0;
     std::string name;
     DateTime instant;
     AgendaKind kind = AgendaKind::Normal;

@@ -20,25 +20,30 @@ void WarnIfAny(const CliRun& run, CliSession& session) {
 }
 
 // The event as the store told its last change: its object, or its line. `unchanged` is shown
-// when the store had nothing to change (enabling an enabled event).
-int PrintChanged(const CliRun& run, CliSession& session, const EventRecord& unchanged) {
+// when the store had nothing to change (enabling an enabled event). A new event's object also
+// says whether it was stored as accepted.
+int PrintChanged(const CliRun& run, CliSession& session, const EventRecord& unchanged,
+                 std::optional<bool> storedAccepted = std::nullopt) {
     WarnIfAny(run, session);
     const EventRecord& e = session.ChangedEvent() ? *session.ChangedEvent() : unchanged;
-    if (run.WantsJson())
-        run.PrintJson(EventJson(e, run.Names()));
-    else
+    if (run.WantsJson()) {
+        Json j = EventJson(e, run.Names());
+        if (storedAccepted) j["accepted"] = *storedAccepted;
+        run.PrintJson(j);
+    } else {
         run.out << EventSummaryLine(e, run.Formats(), run.Names()) << '\n';
+    }
     return kExitOk;
 }
 
 // Opens the library to change it and reads the event of the first argument; the exit status
 // when that fails.
 template <typename Change> int WithStoredEvent(CliRun& run, Change change) {
-    const auto key = KeyArgument(run, run.args.positional.at(0));
-    if (!key) return kExitUsage;
+    const auto event = EventArgumentOf(run, run.args.positional.at(0));
+    if (!event) return kExitUsage;
     CliSession session(run);
     if (!session.OpenForWriting()) return session.FailureStatus();
-    std::optional<EventRecord> e = session.ReadEvent(*key);
+    std::optional<EventRecord> e = session.ReadEvent(*event);
     if (!e) return kExitFailure;
     return change(session, *e);
 }
@@ -64,7 +69,9 @@ int RunAdd(CliRun& run) {
         run.Error(note);
     const LibraryResult rc = session.Store().StoreNew(made.event);
     if (rc != LibraryResult::Ok) return run.Fail(rc);
-    return PrintChanged(run, session, made.event);
+    PrintChanged(run, session, made.event, made.storedAccepted);
+    // A script learns from the status that no reminder will come for the new event.
+    return made.storedAccepted ? kExitStoredAccepted : kExitOk;
 }
 
 int RunAccept(CliRun& run) {
@@ -113,10 +120,12 @@ int RunUnsnooze(CliRun& run) {
 }
 
 int RunDelete(CliRun& run) {
-    const auto key = KeyArgument(run, run.args.positional.at(0));
-    if (!key) return kExitUsage;
+    const auto event = EventArgumentOf(run, run.args.positional.at(0));
+    if (!event) return kExitUsage;
     CliSession s(run);
     if (!s.OpenForWriting()) return s.FailureStatus();
+    const std::optional<uint16_t> key = s.FindEvent(*event);
+    if (!key) return kExitFailure;
     if (!s.Library().Index().IsHead(*key))
         return run.FailWith(FormatText(IDS_CLI_NO_SUCH_KEY, {*key}));
     // An event that cannot be read is deleted all the same (by its key alone): a damaged
@@ -125,7 +134,8 @@ int RunDelete(CliRun& run) {
     const LibraryResult rc = s.Store().RemoveEvent(*key, e.Ok() ? e->id : 0);
     if (rc != LibraryResult::Ok) return run.Fail(rc);
     WarnIfAny(run, s);
-    if (run.WantsJson()) run.PrintJson(Json{{"key", *key}, {"deleted", true}});
+    if (run.WantsJson())
+        run.PrintJson(Json{{"key", *key}, {"id", e.Ok() ? e->id : 0}, {"deleted", true}});
     return kExitOk;
 }
 
@@ -160,13 +170,16 @@ int RunPurge(CliRun& run) {
     const LibraryResult rc = session.Store().DeleteAccepted();
     // The events it deleted, also when it stopped part of the way.
     Json deleted = Json::array();
+    Json ids = Json::array();
     for (const EventRecord& e : session.PurgedEvents()) {
-        if (run.WantsJson())
+        if (run.WantsJson()) {
             deleted.push_back(e.key);
-        else
+            ids.push_back(e.id);
+        } else {
             run.out << EventSummaryLine(e, run.Formats(), run.Names()) << '\n';
+        }
     }
-    if (run.WantsJson()) run.PrintJson(Json{{"deleted", deleted}});
+    if (run.WantsJson()) run.PrintJson(Json{{"deleted", deleted}, {"ids", ids}});
     return rc != LibraryResult::Ok ? run.Fail(rc) : kExitOk;
 }
 

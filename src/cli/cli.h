@@ -27,6 +27,9 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitBusy = 3; // another program holds the library
+// "add" stored the event, but as accepted: its reminder time had already passed, so no
+// reminder will come for it.
+inline constexpr int kExitStoredAccepted = 4;
 
 struct CliEnvironment {
     // The user's settings (the work week and the week-end option are read from them).
@@ -47,7 +50,8 @@ struct CliEnvironment {
 };
 
 // Runs one command line (without the program name). Output goes to `out`, messages to `err`.
-// Returns the exit status: 0 success, 1 failure, 2 usage error, 3 the library is busy.
+// Returns the exit status: 0 success, 1 failure, 2 usage error, 3 the library is busy, 4 the
+// new event was stored as accepted.
 int RunCli(std::span<const std::string> args, const CliEnvironment& env, std::ostream& out,
            std::ostream& err);
 

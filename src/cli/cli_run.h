@@ -14,6 +14,14 @@ namespace zm {
 
 using Json = nlohmann::ordered_json;
 
+// An event as the command line names it: by its key, which changes whenever the event is
+// rewritten (accepting or snoozing it, for instance), or by its id ("id:4249615984"), which
+// stays the event's for good.
+struct EventArgument {
+    uint16_t key = 0; // 0 when the event is named by its id
+    uint32_t id = 0;
+};
+
 struct CliRun {
     const CliEnvironment& env;
     GlobalOptions global;

@@ -188,6 +188,36 @@ bool CliSession::OpenForWriting() {
     return rc == LibraryResult::Ok || ReportOpenFailure(rc, store_->LastFileFailure());
 }
 
+std::optional<uint16_t> CliSession::FindEvent(const EventArgument& event) {
+    if (event.id == 0) return event.key;
+    std::vector<uint16_t> keys;
+    const LibraryResult walked = Library().ForEachEvent([&](uint16_t key) {
+        const ReadResult<EventRecord> e = store_->ReadStored(key);
+        if (e.Ok() && e->id == event.id) keys.push_back(key);
+        return LibraryResult::Ok;
+    });
+    if (walked != LibraryResult::Ok && keys.empty()) return run_.Fail(walked), std::nullopt;
+    if (keys.empty()) {
+        run_.Error(FormatText(IDS_CLI_NO_SUCH_ID, {event.id}));
+        return std::nullopt;
+    }
+    if (keys.size() > 1) {
+        // Copies imported with duplicates allowed share their id: only a key tells them apart.
+        std::string list;
+        for (uint16_t key : keys)
+            list += (list.empty() ? "" : ", ") + std::to_string(key);
+        run_.Error(FormatText(IDS_CLI_ID_SHARED, {keys.size(), event.id, list}));
+        return std::nullopt;
+    }
+    return keys.front();
+}
+
+std::optional<EventRecord> CliSession::ReadEvent(const EventArgument& event) {
+    const std::optional<uint16_t> key = FindEvent(event);
+    if (!key) return std::nullopt;
+    return ReadEvent(*key);
+}
+
 std::optional<EventRecord> CliSession::ReadEvent(uint16_t key) {
     if (!Library().Index().IsHead(key)) {
         run_.Error(FormatText(IDS_CLI_NO_SUCH_KEY, {key}));

@@ -53,6 +53,10 @@ public:
     // The event of a key that names a stored event; otherwise the failure is printed and there
     // is none.
     std::optional<EventRecord> ReadEvent(uint16_t key);
+    std::optional<EventRecord> ReadEvent(const EventArgument& event);
+    // The key of the event the argument names: its key, or the key of the one readable event
+    // with its id; otherwise the failure is printed and there is none.
+    std::optional<uint16_t> FindEvent(const EventArgument& event);
 
 private:
     class Prompts;

@@ -49,7 +49,8 @@ int RunImport(CliRun& run);
 std::span<const OptionSpec> ExportOptions();
 std::span<const OptionSpec> ImportOptions();
 
-// An event key argument (1 ... 3999); prints a usage error and returns nothing otherwise.
-std::optional<uint16_t> KeyArgument(const CliRun& run, const std::string& text);
+// An event argument: its key (1 ... 3999), or "id:N" for its id; prints a usage error and
+// returns nothing otherwise.
+std::optional<EventArgument> EventArgumentOf(const CliRun& run, const std::string& text);
 
 } // namespace zm

@@ -62,11 +62,16 @@ std::string DisplayInstant(DateTime t, const LocaleFormats& formats) {
     return formats.FormatShortDate(t) + " " + formats.FormatShortTime(t);
 }
 
+std::string IdArgument(uint32_t id) {
+    return "id:" + std::to_string(id);
+}
+
 std::string EventSummaryLine(const EventRecord& e, const LocaleFormats& formats,
                              const LocaleNames& names) {
     std::ostringstream line;
-    line << std::right << std::setw(5) << e.key << "  " << DisplayInstant(e.start, formats) << "  "
-         << e.name;
+    // The key, then the id (at most 13 characters), so that the columns stay in line.
+    line << std::right << std::setw(5) << e.key << "  " << std::left << std::setw(13)
+         << IdArgument(e.id) << "  " << DisplayInstant(e.start, formats) << "  " << e.name;
     if (!e.typeName.empty()) line << " [" << e.typeName << "]";
     const std::string pattern = DescribePattern(e, names);
     if (!pattern.empty()) line << "  " << pattern;
@@ -79,7 +84,7 @@ void WriteEventDetails(std::ostream& out, const EventRecord& e, DateTime now,
                        const LocaleFormats& formats, const LocaleNames& names) {
     out << e.name << '\n';
     Line(out, IDS_CLI_LABEL_KEY, std::to_string(e.key));
-    Line(out, IDS_CLI_LABEL_ID, std::to_string(e.id));
+    Line(out, IDS_CLI_LABEL_ID, IdArgument(e.id));
     Line(out, IDS_INFO_TYPE, e.typeName);
     Line(out, IDS_INFO_START, DisplayInstant(e.start, formats));
     Line(out, IDS_CLI_LABEL_DURATION, DescribeAmount(e.duration));

@@ -21,7 +21,10 @@ Json EventJson(const EventRecord& e, const LocaleNames& names);
 // An instant in the locale's short date and time formats.
 std::string DisplayInstant(DateTime t, const LocaleFormats& formats);
 
-// "   12  3/14/25 9:00 AM  Dentist [Appointment]  Every day  (snoozed)".
+// The event's id as the command line takes it: "id:4249615984".
+std::string IdArgument(uint32_t id);
+
+// "   12  id:4249615984  3/14/25 9:00 AM  Dentist [Appointment]  Every day  (snoozed)".
 std::string EventSummaryLine(const EventRecord& e, const LocaleFormats& formats,
                              const LocaleNames& names);
 

@@ -274,6 +274,7 @@ NewEventResult MakeNewEvent(const AddRequest& request, const TypeList& types, Da
     if (saved.kind == Verdict::Kind::Ask) {
         saved = ApplySavingRule(e, nullptr, now, DateTime(), week, AcceptAnswer::Yes);
         result.notes.push_back(LoadString(IDS_CLI_STORED_ACCEPTED));
+        result.storedAccepted = true;
     }
     if (!saved.Ok()) return Refusal(1, LoadString(saved.message));
     return result;

@@ -46,6 +46,8 @@ struct NewEventResult {
     std::string message; // why it was refused
     // Told on the error stream; the event is still made.
     std::vector<std::string> notes;
+    // The reminder time had passed: the event is made accepted, so it will not remind.
+    bool storedAccepted = false;
     EventRecord event;
 };
 

@@ -41,13 +41,17 @@ std::string ProblemLine(const LibraryProblem& p) {
 
 } // namespace
 
-std::optional<uint16_t> KeyArgument(const CliRun& run, const std::string& text) {
-    const auto key = ParseNumber(text, 1, 3999);
-    if (!key) {
-        run.Error(FormatText(IDS_CLI_BAD_KEY, {text}));
-        return std::nullopt;
+std::optional<EventArgument> EventArgumentOf(const CliRun& run, const std::string& text) {
+    constexpr std::string_view kIdPrefix = "id:";
+    if (text.starts_with(kIdPrefix)) {
+        if (const auto id =
+                ParseNumber(std::string_view(text).substr(kIdPrefix.size()), 1, UINT32_MAX))
+            return EventArgument{0, static_cast<uint32_t>(*id)};
+    } else if (const auto key = ParseNumber(text, 1, 3999)) {
+        return EventArgument{static_cast<uint16_t>(*key), 0};
     }
-    return static_cast<uint16_t>(*key);
+    run.Error(FormatText(IDS_CLI_BAD_KEY, {text}));
+    return std::nullopt;
 }
 
 int RunList(CliRun& run) {
@@ -74,11 +78,11 @@ int RunList(CliRun& run) {
 }
 
 int RunShow(CliRun& run) {
-    const auto key = KeyArgument(run, run.args.positional[0]);
-    if (!key) return kExitUsage;
+    const auto event = EventArgumentOf(run, run.args.positional[0]);
+    if (!event) return kExitUsage;
     CliSession session(run);
     if (!session.OpenForReading()) return kExitFailure;
-    const std::optional<EventRecord> e = session.ReadEvent(*key);
+    const std::optional<EventRecord> e = session.ReadEvent(*event);
     if (!e) return kExitFailure;
     if (run.WantsJson())
         run.PrintJson(EventJson(*e, run.Names()));
@@ -89,8 +93,8 @@ int RunShow(CliRun& run) {
 
 int RunOccurrences(CliRun& run) {
     const auto& a = run.args.positional;
-    const auto key = KeyArgument(run, a[0]);
-    if (!key) return kExitUsage;
+    const auto event = EventArgumentOf(run, a[0]);
+    if (!event) return kExitUsage;
     const auto from = ParseCliInstant(a[1]);
     if (!from) return run.Error(FormatText(IDS_CLI_BAD_INSTANT, {a[1]})), kExitUsage;
     const auto count = ParseNumber(a[2], 1, kMaxOccurrences);
@@ -99,7 +103,7 @@ int RunOccurrences(CliRun& run) {
 
     CliSession session(run);
     if (!session.OpenForReading()) return kExitFailure;
-    const std::optional<EventRecord> e = session.ReadEvent(*key);
+    const std::optional<EventRecord> e = session.ReadEvent(*event);
     if (!e) return kExitFailure;
     std::vector<DateTime> list{e->OccurrenceOnOrAfter(*from)};
     while (static_cast<int64_t>(list.size()) < *count) {
@@ -112,7 +116,7 @@ int RunOccurrences(CliRun& run) {
         Json items = Json::array();
         for (DateTime t : list)
             items.push_back(IsoInstant(t));
-        run.PrintJson(Json{{"key", *key}, {"occurrences", items}});
+        run.PrintJson(Json{{"key", e->key}, {"id", e->id}, {"occurrences", items}});
     } else {
         for (DateTime t : list)
             run.out << DisplayInstant(t, run.Formats()) << '\n';

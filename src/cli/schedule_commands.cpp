@@ -45,11 +45,13 @@ int RunDue(CliRun& run) {
         if (!d.due) return;
         if (run.WantsJson()) {
             due.push_back(Json{{"key", e.key},
+                               {"id", e.id},
                                {"name", e.name},
                                {"instant", IsoInstant(d.instant)},
                                {"shifted", d.shifted}});
         } else {
-            run.out << e.key << "  " << DisplayInstant(d.instant, run.Formats()) << "  " << e.name
+            run.out << e.key << "  " << IdArgument(e.id) << "  "
+                    << DisplayInstant(d.instant, run.Formats()) << "  " << e.name
                     << (d.shifted ? std::string("  (") + LoadString(IDS_CLI_SHIFTED) + ")" : "")
                     << '\n';
         }
@@ -77,13 +79,15 @@ int RunAgenda(CliRun& run) {
         Json reminders = Json::array();
         for (const auto& i : items)
             reminders.push_back(Json{{"key", i.key},
+                                     {"id", i.id},
                                      {"name", i.name},
                                      {"instant", IsoInstant(i.instant)},
                                      {"kind", AgendaKindName(i.kind)}});
         run.PrintJson(Json{{"date", IsoDate(day)}, {"reminders", reminders}});
     } else {
         for (const auto& i : items) {
-            run.out << i.key << "  " << DisplayInstant(i.instant, run.Formats()) << "  " << i.name;
+            run.out << i.key << "  " << IdArgument(i.id) << "  "
+                    << DisplayInstant(i.instant, run.Formats()) << "  " << i.name;
             if (i.kind != AgendaKind::Normal)
                 run.out << "  ("
                         << LoadString(i.kind == AgendaKind::Due ? IDS_CLI_KIND_DUE

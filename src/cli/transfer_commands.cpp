@@ -251,13 +251,13 @@ bool EventFileDamaged(LibraryResult code) {
            code == LibraryResult::EventTooLarge || code == LibraryResult::BadFormat;
 }
 
-// Keys "3,7,12", in that order.
-std::optional<std::vector<uint16_t>> KeyList(const CliRun& run, const std::string& list) {
-    std::vector<uint16_t> keys;
+// Keys or ids "3,id:4249615984,12", in that order.
+std::optional<std::vector<EventArgument>> KeyList(const CliRun& run, const std::string& list) {
+    std::vector<EventArgument> keys;
     size_t pos = 0;
     while (true) {
         const size_t comma = list.find(',', pos);
-        const auto key = KeyArgument(run, list.substr(pos, comma - pos));
+        const auto key = EventArgumentOf(run, list.substr(pos, comma - pos));
         if (!key) return std::nullopt;
         keys.push_back(*key);
         if (comma == std::string::npos) return keys;
@@ -279,17 +279,18 @@ int RunExport(CliRun& run) {
     const auto kind = KindOf(run, path, false);
     const auto codePage = CodePageOf(run);
     if (!kind || !codePage) return kExitUsage;
-    std::vector<uint16_t> keys;
+    std::vector<EventArgument> given;
     if (const std::string* list = run.args.Value("--keys")) {
-        auto given = KeyList(run, *list);
-        if (!given) return kExitUsage;
-        keys = std::move(*given);
+        auto read = KeyList(run, *list);
+        if (!read) return kExitUsage;
+        given = std::move(*read);
     }
     // No file written on the user's say replaces the library or another file of the program.
     if (RefusedAsOwnFile(run, path)) return kExitFailure;
     CliSession session(run);
     if (!session.OpenForReading()) return kExitFailure;
-    if (keys.empty()) {
+    std::vector<uint16_t> keys;
+    if (given.empty()) {
         // What a damaged library still holds readable is exported; the rest is told.
         int damaged = 0;
         const LibraryResult walked = session.Library().ForEachEvent([&](uint16_t key) {
@@ -302,8 +303,11 @@ int RunExport(CliRun& run) {
         if (walked != LibraryResult::Ok && keys.empty() && damaged == 0) return run.Fail(walked);
         if (damaged > 0) run.Error(FormatText(IDS_CLI_DAMAGED_LEFT_OUT, {damaged}));
     } else {
-        for (uint16_t key : keys)
-            if (!session.ReadEvent(key)) return kExitFailure;
+        for (const EventArgument& event : given) {
+            const std::optional<EventRecord> e = session.ReadEvent(event);
+            if (!e) return kExitFailure;
+            keys.push_back(e->key);
+        }
     }
     PosixFileSystem files;
     const TransferKindInfo& info = KindInfo(kind->kind);

@@ -27,8 +27,11 @@ TEST_F(Add, StoresTheEventAndPrintsIt) {
 
     r = Run({"add", "Gym", "2025-03-12 18:00:30", "--daily", "2"});
     EXPECT_EQ(r.status, kExitOk);
-    EXPECT_EQ(r.out, "    2  3/12/25 6:00 PM  Gym  Every 2 days\n");
-    EXPECT_EQ(Run({"--json", "show", "2"}).WantsJson()["start"], "2025-03-12T18:00:30");
+    const auto gym = Run({"--json", "show", "2"}).WantsJson();
+    EXPECT_EQ(gym["start"], "2025-03-12T18:00:30");
+    std::string id = "id:" + std::to_string(gym["id"].get<uint32_t>());
+    id.resize(13, ' ');
+    EXPECT_EQ(r.out, "    2  " + id + "  3/12/25 6:00 PM  Gym  Every 2 days\n");
 
     // Bytes that are not UTF-8 come from a terminal in a Windows code page.
     r = Run({"--json", "add", "Caf\xE9", "2025-03-12 10:00", "--notes", "cr\xE8me"});
@@ -133,11 +136,37 @@ TEST_F(Add, TellsWhatTheEditorWouldHaveAsked) {
     EXPECT_EQ(r.err, "Some months has less then 31 days. Last day of month will be used.\n");
     EXPECT_EQ(r.WantsJson()["start"], "2025-03-31T10:00:00");
 
-    // A reminder whose time has passed: the event is stored as accepted.
-    r = Run({"--json", "add", "Missed", "2025-03-09 10:00"});
-    ASSERT_EQ(r.status, kExitOk);
-    EXPECT_EQ(r.err, "The reminder time has passed: the event is stored as accepted.\n");
-    EXPECT_EQ(r.WantsJson()["flags"].get<uint32_t>() & kAccepted, kAccepted);
+    EXPECT_EQ(r.WantsJson()["accepted"], false);
+}
+
+TEST_F(Add, AnEventStoredAsAcceptedEndsWithItsOwnStatus) {
+    // Now is 8:00. The reminder of each falls before it: the event is stored as accepted, and a
+    // script can tell from the status and the JSON that no reminder will come.
+    const struct {
+        std::vector<std::string> args;
+        bool accepted;
+    } cases[] = {
+        {{"Missed", "2025-03-09 10:00"}, true},
+        // The type's default advance (Payment: one day) puts the reminder in the past.
+        {{"Rent", "2025-03-10 18:00", "--type", "Payment"}, true},
+        {{"Soon", "2025-03-10 08:30", "--advance", "1 h"}, true},
+        {{"Later", "2025-03-10 08:30", "--advance", "15 minutes"}, false},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"--json", "add"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliResult r = Run(args);
+        EXPECT_EQ(r.status, c.accepted ? kExitStoredAccepted : kExitOk) << c.args[0] << r.err;
+        EXPECT_EQ(r.WantsJson()["accepted"], c.accepted) << c.args[0];
+        EXPECT_EQ(r.WantsJson()["flags"].get<uint32_t>() & kAccepted, c.accepted ? kAccepted : 0u)
+            << c.args[0];
+        EXPECT_EQ(r.err, c.accepted
+                             ? "The reminder time has passed: the event is stored as accepted.\n"
+                             : "")
+            << c.args[0];
+    }
+    EXPECT_EQ(Run({"add", "Missed again", "2025-03-09 10:00"}).status, kExitStoredAccepted);
+    EXPECT_EQ(EventCount(), 5u);
 }
 
 TEST_F(Add, ATypeBringsItsDefaults) {
@@ -162,7 +191,7 @@ protected:
     int Add(std::vector<std::string> args) {
         args.insert(args.begin(), {"--json", "add"});
         const CliResult r = Run(args);
-        EXPECT_EQ(r.status, kExitOk) << r.err;
+        EXPECT_TRUE(r.status == kExitOk || r.status == kExitStoredAccepted) << r.err;
         return r.WantsJson()["key"];
     }
     nlohmann::json Show(int key) {
@@ -184,6 +213,66 @@ TEST_F(Change, AcceptMarksAOneTimeEventAndRefusesTwice) {
     EXPECT_EQ(r.err, "The event is already accepted.\n");
     r = Run({"accept", std::to_string(key)});
     EXPECT_EQ(r.err, "No event has the key 1.\n");
+}
+
+TEST_F(Change, AnEventIsNamedByItsIdAsWellAsByItsKey) {
+    const int key = Add({"Pills", "2025-03-10 09:00", "--daily", "1"});
+    const uint32_t id = Show(key)["id"];
+    const std::string byId = "id:" + std::to_string(id);
+
+    // Snoozing rewrites the event: its key changes, its id stays.
+    CliResult r = Run({"--json", "--at", "2025-03-10T09:00:00", "snooze", byId, "15 minutes"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    const int moved = r.WantsJson()["key"];
+    EXPECT_NE(moved, key);
+    EXPECT_EQ(r.WantsJson()["id"], id);
+    r = Run({"--at", "2025-03-10T09:15:00", "accept", std::to_string(key)});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.err, "No event has the key " + std::to_string(key) + ".\n");
+    r = Run({"--json", "--at", "2025-03-10T09:15:00", "accept", byId});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.WantsJson()["id"], id);
+
+    // Every command that takes a key takes the id.
+    const std::vector<std::vector<std::string>> commands = {
+        {"show", byId},
+        {"occurrences", byId, "2025-03-11", "2"},
+        {"disable", byId},
+        {"enable", byId},
+        {"set-type", byId, "Call"},
+        {"export", folder_.File("one.csv"), "--keys", byId},
+    };
+    for (const auto& c : commands) {
+        std::vector<std::string> args{"--json"};
+        args.insert(args.end(), c.begin(), c.end());
+        r = Run(args);
+        EXPECT_EQ(r.status, kExitOk) << c[0] << ": " << r.err;
+        if (c[0] != "export") {
+            EXPECT_EQ(r.WantsJson()["id"], id) << c[0];
+        }
+    }
+    EXPECT_EQ(
+        Run({"--json", "export", folder_.File("one.csv"), "--keys", byId}).WantsJson()["exported"],
+        1);
+    r = Run({"--json", "delete", byId});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.WantsJson()["id"], id);
+    r = Run({"show", byId});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.err, "No event has the id " + std::to_string(id) + ".\n");
+}
+
+TEST_F(Change, AnIdThatSeveralEventsShareIsRefusedWithTheirKeys) {
+    // Copies imported with duplicates allowed keep the id of the event they copy.
+    EventRecord a = Event("Copy", At(2025, 3, 12, 9, 0));
+    a.id = 4249615984;
+    EventRecord other = Event("Other", At(2025, 3, 12, 9, 0));
+    other.id = 5;
+    Store({a, other, a});
+    const CliResult r = Run({"accept", "id:4249615984"});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.err, "2 events have the id 4249615984: name one of them by its key (1, 3).\n");
+    EXPECT_EQ(Run({"--json", "show", "id:5"}).WantsJson()["name"], "Other");
 }
 
 TEST_F(Change, SnoozeFollowsTheReminderWindowsRules) {
@@ -239,19 +328,23 @@ TEST_F(Change, EnableDisableSetTypeAndDelete) {
     EXPECT_EQ(Run({"set-type", std::to_string(key), "Chores"}).err,
               "There is no event type named \"Chores\".\n");
 
+    const uint32_t id = r.WantsJson()["id"];
     r = Run({"--json", "delete", std::to_string(key)});
     EXPECT_EQ(r.WantsJson(),
-              nlohmann::json::parse(R"({"key":)" + std::to_string(key) + R"(,"deleted":true})"));
+              nlohmann::json::parse(R"({"key":)" + std::to_string(key) + R"(,"id":)" +
+                                    std::to_string(id) + R"(,"deleted":true})"));
     EXPECT_EQ(Run({"--json", "list"}).WantsJson()["events"].size(), 0u);
 }
 
 TEST_F(Change, PurgeDeletesOnlyAcceptedOneTimeEvents) {
     Add({"Old", "2025-03-01 09:00"}); // stored accepted: its time has passed
+    const uint32_t old = Show(1)["id"];
     Add({"New", "2025-03-20 09:00"});
     Add({"Daily", "2025-03-01 09:00", "--daily", "1"});
     const CliResult r = Run({"--json", "purge"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.WantsJson(), nlohmann::json::parse(R"({"deleted":[1]})"));
+    EXPECT_EQ(r.WantsJson(),
+              nlohmann::json::parse(R"({"deleted":[1],"ids":[)" + std::to_string(old) + "]}"));
     EXPECT_EQ(Run({"--json", "list"}).WantsJson()["events"].size(), 2u);
 }
 

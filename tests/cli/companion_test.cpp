@@ -28,7 +28,11 @@ TEST_F(Companion, TheProgramPrintsWhatTheCompanionWouldHavePrinted) {
         EXPECT_EQ(hosted.err, direct.err) << args[1];
         return direct;
     };
-    const auto call = both({"--json", "add", "Call", "2025-03-10 07:00"}).WantsJson()["key"];
+    // Its reminder time has passed: stored as accepted, with its own status on both ways.
+    const CliResult missed = both({"--json", "add", "Call", "2025-03-10 07:00"});
+    EXPECT_EQ(missed.status, kExitStoredAccepted);
+    EXPECT_EQ(missed.WantsJson()["accepted"], true);
+    const auto call = missed.WantsJson()["key"];
     const auto pills =
         both({"--json", "add", "Pills", "2025-03-10 09:00", "--daily", "1"}).WantsJson()["key"];
     const std::string k1 = std::to_string(call.get<int>());

@@ -15,19 +15,25 @@ EventRecord Daily(const std::string& name, DateTime start, int advanceMinutes = 
 TEST_F(ReadCommands, ListGivesEveryEventInKeyOrderAsTextAndJson) {
     EventRecord a = Event("Dentist", At(2025, 3, 12, 9, 30));
     a.typeName = "Appointment";
-    Store({a, Daily("Pills", At(2025, 3, 1, 8, 0))});
+    a.id = 4249615984;
+    EventRecord b = Daily("Pills", At(2025, 3, 1, 8, 0));
+    b.id = 77;
+    Store({a, b});
 
+    // The key, which changes whenever the event is rewritten, and the id, which never does.
     CliResult r = Run({"list"});
     EXPECT_EQ(r.status, kExitOk);
-    EXPECT_EQ(r.out, "    1  3/12/25 9:30 AM  Dentist [Appointment]\n"
-                     "    2  3/1/25 8:00 AM  Pills  Every day\n");
+    EXPECT_EQ(r.out, "    1  id:4249615984  3/12/25 9:30 AM  Dentist [Appointment]\n"
+                     "    2  id:77          3/1/25 8:00 AM  Pills  Every day\n");
 
     r = Run({"--json", "list"});
     ASSERT_EQ(r.status, kExitOk);
     const auto events = r.WantsJson()["events"];
     ASSERT_EQ(events.size(), 2u);
     EXPECT_EQ(events[0]["key"], 1);
+    EXPECT_EQ(events[0]["id"], 4249615984u);
     EXPECT_EQ(events[1]["key"], 2);
+    EXPECT_EQ(events[1]["id"], 77);
     EXPECT_EQ(events[1]["description"], "Every day");
 }
 
@@ -95,11 +101,12 @@ TEST_F(ReadCommands, ShowOfAKeyThatIsNoEventFails) {
 TEST_F(ReadCommands, OccurrencesStepFromTheFirstOnOrAfterTheGivenDay) {
     EventRecord every3 = Event("every 3 days", At(2025, 3, 1, 9, 0));
     every3.SetPattern(kFormByDate | kKindDaily, 3);
+    every3.id = 33;
     Store({every3, Event("once", At(2025, 3, 5, 10, 0))});
 
     CliResult r = Run({"--json", "occurrences", "1", "2025-03-02", "3"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
-    EXPECT_EQ(r.WantsJson(), nlohmann::json::parse(R"({"key":1,"occurrences":[
+    EXPECT_EQ(r.WantsJson(), nlohmann::json::parse(R"({"key":1,"id":33,"occurrences":[
         "2025-03-04T09:00:00","2025-03-07T09:00:00","2025-03-10T09:00:00"]})"));
 
     // A one-time event has its one occurrence only.
@@ -114,19 +121,25 @@ TEST_F(ReadCommands, DueListsTheReminderInstantAndTheWeekendShift) {
     monthly.SetPattern(kFormByDate | kKindMonthly, 15 << 16 | 1);
     monthly.lastShown = At(2025, 2, 15, 10, 0);
     monthly.SetFlag(kShown, true);
-    Store({monthly, Event("Call", At(2025, 3, 14, 7, 0))});
+    monthly.id = 10;
+    EventRecord call = Event("Call", At(2025, 3, 14, 7, 0));
+    call.id = 20;
+    Store({monthly, call});
 
     CliResult r = Run({"--json", "--at", "2025-03-14T09:00:00", "due"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(r.WantsJson(), nlohmann::json::parse(R"({"at":"2025-03-14T09:00:00","due":[
-        {"key":2,"name":"Call","instant":"2025-03-14T07:00:00","shifted":false}]})"));
+        {"key":2,"id":20,"name":"Call","instant":"2025-03-14T07:00:00","shifted":false}]})"));
+    r = Run({"--at", "2025-03-14T09:00:00", "due"});
+    EXPECT_EQ(r.out, "2  id:20  3/14/25 7:00 AM  Call\n");
 
     // The default work week has no days off; Monday to Friday is 62.
     r = Run({"--json", "--at", "2025-03-14T09:00:00", "--check-weekend", "on", "--work-week", "62",
              "due"});
-    EXPECT_EQ(r.WantsJson()["due"][0],
-              nlohmann::json::parse(
-                  R"({"key":1,"name":"Rent","instant":"2025-03-14T00:00:00","shifted":true})"));
+    EXPECT_EQ(
+        r.WantsJson()["due"][0],
+        nlohmann::json::parse(
+            R"({"key":1,"id":10,"name":"Rent","instant":"2025-03-14T00:00:00","shifted":true})"));
 
     // The settings say the same when no option overrides them.
     settings_.Write("Calendar/CheckWeekendEvents", "true");
@@ -141,23 +154,27 @@ TEST_F(ReadCommands, DueListsTheReminderInstantAndTheWeekendShift) {
 TEST_F(ReadCommands, AgendaSortsTheDaysRemindersAndMarksTheirKind) {
     EventRecord snoozed = Event("Snoozed", At(2025, 3, 10, 7, 0));
     snoozed.SetSnooze(At(2025, 3, 10, 11, 0), AmountUnit::Hour, 4);
-    Store({Daily("Late", At(2025, 3, 1, 18, 0)), Event("Past", At(2025, 3, 9, 7, 30)), snoozed,
-           Event("Tomorrow", At(2025, 3, 11, 9, 0))});
+    std::vector<EventRecord> events{Daily("Late", At(2025, 3, 1, 18, 0)),
+                                    Event("Past", At(2025, 3, 9, 7, 30)), snoozed,
+                                    Event("Tomorrow", At(2025, 3, 11, 9, 0))};
+    for (size_t i = 0; i < events.size(); ++i)
+        events[i].id = static_cast<uint32_t>(101 + i);
+    Store(events);
 
     CliResult r = Run({"--json", "agenda"});
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(r.WantsJson(), nlohmann::json::parse(R"({"date":"2025-03-10","reminders":[
-        {"key":2,"name":"Past","instant":"2025-03-09T07:30:00","kind":"due"},
-        {"key":3,"name":"Snoozed","instant":"2025-03-10T11:00:00","kind":"snoozed"},
-        {"key":1,"name":"Late","instant":"2025-03-10T18:00:00","kind":"normal"}]})"));
+        {"key":2,"id":102,"name":"Past","instant":"2025-03-09T07:30:00","kind":"due"},
+        {"key":3,"id":103,"name":"Snoozed","instant":"2025-03-10T11:00:00","kind":"snoozed"},
+        {"key":1,"id":101,"name":"Late","instant":"2025-03-10T18:00:00","kind":"normal"}]})"));
 
     r = Run({"--json", "agenda", "2025-03-11"});
     EXPECT_EQ(r.WantsJson()["reminders"].size(), 4u);
 
     r = Run({"agenda"});
-    EXPECT_EQ(r.out, "2  3/9/25 7:30 AM  Past  (due)\n"
-                     "3  3/10/25 11:00 AM  Snoozed  (snoozed)\n"
-                     "1  3/10/25 6:00 PM  Late\n");
+    EXPECT_EQ(r.out, "2  id:102  3/9/25 7:30 AM  Past  (due)\n"
+                     "3  id:103  3/10/25 11:00 AM  Snoozed  (snoozed)\n"
+                     "1  id:101  3/10/25 6:00 PM  Late\n");
 }
 
 TEST_F(ReadCommands, AMissingLibraryReadsAsEmptyAndIsNotCreated) {
