@@ -63,6 +63,7 @@ int RunAdd(CliRun& run) {
     if (!request) return run.Error(usage), kExitUsage;
     CliSession session(run);
     if (!session.OpenForWriting()) return session.FailureStatus();
+    if (request->type) session.TellUnreadableTypes();
     NewEventResult made = MakeNewEvent(*request, session.Types(), run.now, run.week);
     if (made.status != kExitOk) return run.Error(made.message), made.status;
     for (const auto& note : made.notes)
@@ -156,6 +157,7 @@ int RunDisable(CliRun& run) {
 int RunSetType(CliRun& run) {
     return WithStoredEvent(run, [&](CliSession& s, EventRecord& e) {
         const std::string& name = run.args.positional.at(1);
+        s.TellUnreadableTypes();
         const int index = s.Types().FindType(name);
         const EventType* type = s.Types().TypeAt(index);
         if (!type) return run.FailWith(FormatText(IDS_CLI_NO_SUCH_TYPE, {name}));
@@ -191,6 +193,7 @@ int RunQuickRun(CliRun& run) {
                kExitUsage;
     CliSession session(run);
     if (!session.OpenForWriting()) return session.FailureStatus();
+    session.TellUnreadableQuickReminders();
     const QuickReminder* quick = session.QuickReminders().At(static_cast<size_t>(*index));
     if (!quick) return run.FailWith(FormatText(IDS_CLI_NO_SUCH_QUICK, {*index}));
     EventRecord e = RunQuickReminder(*quick, session.Types(), run.now);

@@ -107,9 +107,20 @@ CliSession::~CliSession() {
 
 const QuickList& CliSession::QuickReminders() {
     if (run_.env.host) return *run_.env.host->quick;
-    if (!quickRead_) ReadQuickList(run_.dataFolder, quick_);
+    if (!quickRead_) quickUnreadable_ = ReadQuickList(run_.dataFolder, quick_);
     quickRead_ = true;
     return quick_;
+}
+
+bool CliSession::TellUnreadableTypes() const {
+    if (typesUnreadable_) run_.Error(*typesUnreadable_);
+    return typesUnreadable_.has_value();
+}
+
+bool CliSession::TellUnreadableQuickReminders() {
+    QuickReminders();
+    if (quickUnreadable_) run_.Error(*quickUnreadable_);
+    return quickUnreadable_.has_value();
 }
 
 bool CliSession::Prepare(bool create) {
@@ -119,7 +130,7 @@ bool CliSession::Prepare(bool create) {
     }
     if (!PrepareDataFolder(run_, create)) return false;
     libraryPath_ = PathInFolder(run_.dataFolder, kLibraryFileName);
-    ReadTypeList(run_.dataFolder, types_);
+    typesUnreadable_ = ReadTypeList(run_.dataFolder, types_);
     store_->SetTypeLookup([this](const std::string& name) { return types_.FindType(name); });
     return true;
 }

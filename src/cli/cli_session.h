@@ -43,6 +43,10 @@ public:
     }
     // The quick reminders, read on first use.
     const QuickList& QuickReminders();
+    // Tells on the error stream that the types file (or the quick-reminder file, read then)
+    // could not be read, as the program says it; false when it could.
+    bool TellUnreadableTypes() const;
+    bool TellUnreadableQuickReminders();
 
     // The event as the last change left it (its new key included), as the store told it;
     // none after a deletion.
@@ -77,8 +81,10 @@ private:
     const TypeList* typeSource_ = &types_;
     // The program's prompts, given back when a hosted command ends.
     StorePrompts* hostPrompts_ = nullptr;
+    std::optional<std::string> typesUnreadable_;
     QuickList quick_;
     bool quickRead_ = false;
+    std::optional<std::string> quickUnreadable_;
     std::string libraryPath_;
     bool busy_ = false;
 };

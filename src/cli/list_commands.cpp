@@ -9,6 +9,8 @@ namespace zm {
 int RunTypes(CliRun& run) {
     CliSession session(run);
     if (!session.OpenForReading()) return kExitFailure;
+    // The predefined types are listed in place of an unreadable file, which ends in failure.
+    const bool unreadable = session.TellUnreadableTypes();
     const auto& types = session.Types().Types();
     if (run.WantsJson()) {
         Json list = Json::array();
@@ -30,12 +32,13 @@ int RunTypes(CliRun& run) {
         for (size_t i = 0; i < types.size(); ++i)
             run.out << std::right << std::setw(3) << i << "  " << types[i].name << '\n';
     }
-    return kExitOk;
+    return unreadable ? kExitFailure : kExitOk;
 }
 
 int RunQuick(CliRun& run) {
     CliSession session(run);
     if (!session.OpenForReading()) return kExitFailure;
+    const bool unreadable = session.TellUnreadableQuickReminders();
     const auto& entries = session.QuickReminders().Entries();
     if (run.WantsJson()) {
         Json list = Json::array();
@@ -58,7 +61,7 @@ int RunQuick(CliRun& run) {
                     << DescribeAmount(q.offset) << ")\n";
         }
     }
-    return kExitOk;
+    return unreadable ? kExitFailure : kExitOk;
 }
 
 } // namespace zm

@@ -3,6 +3,8 @@
 // private, and odd files are named for what they are.
 
 #include "cli_fixture.h"
+#include "res/strings.h"
+#include "store/types/predefined_types.h"
 
 #include <fcntl.h>
 #include <iterator>
@@ -173,6 +175,60 @@ TEST_F(Safety, OddFilesAreNamedForWhatTheyAre) {
             EXPECT_EQ((r.err + r.out).rfind(damaged, 0), 0u) << size << ": " << r.err << r.out;
         }
     }
+}
+
+// The program's first sentence about an unreadable side file.
+std::string ProgramSays(int replacedText) {
+    const std::string text = LoadString(replacedText);
+    return text.substr(0, text.find(". ") + 1);
+}
+
+TEST_F(Safety, UnreadableTypesAndQuickReminderFilesAreToldAsTheProgramTellsThem) {
+    const std::string types = folder_.File("Zantimo.TP0");
+    const std::string quick = folder_.File("Zantimo.QE0");
+    // Missing files are no news: the program makes them when it first starts.
+    for (const char* command : {"types", "quick"}) {
+        const CliResult r = Run({command});
+        EXPECT_EQ(r.status, kExitOk) << command;
+        EXPECT_EQ(r.err, "") << command;
+    }
+    std::ofstream(types) << "not a types file";
+    std::ofstream(quick) << "not a quick-reminder file";
+    const struct {
+        std::vector<std::string> args;
+        int replacedText;
+        std::string file;
+        int status;
+    } cases[] = {
+        // The defaults in place of the file, and a failure status a script can see.
+        {{"--json", "types"}, IDS_TYPES_FILE_REPLACED, types, kExitFailure},
+        {{"quick"}, IDS_QUICK_FILE_REPLACED, quick, kExitFailure},
+        // A change that uses the list still goes on with the defaults, saying so.
+        {{"add", "Bill", "2099-03-12 10:00", "--type", "Payment"},
+         IDS_TYPES_FILE_REPLACED,
+         types,
+         kExitOk},
+        {{"quick-run", "0"}, IDS_QUICK_FILE_REPLACED, quick, kExitFailure},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = Run(c.args);
+        const std::string says = ProgramSays(c.replacedText);
+        EXPECT_EQ(r.status, c.status) << c.args[0];
+        EXPECT_EQ(r.err.rfind(says, 0), 0u) << r.err;
+        EXPECT_NE(r.err.find("\n" + c.file + "\n"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(Run({"--json", "types"}).WantsJson()["types"].size(), kPredefinedTypeCount);
+    EXPECT_EQ(Run({"quick"}).out, "");
+    // Nothing was written over: the program keeps the files as backups when it starts.
+    EXPECT_EQ(Bytes(types), "not a types file");
+
+    // A folder in the file's place is named for what it is.
+    std::filesystem::remove(types);
+    std::filesystem::create_directory(types);
+    const CliResult r = Run({"types"});
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_NE(r.err.find(types + "\n\n" + LoadString(IDS_FILEX_INVALID_FILE)), std::string::npos)
+        << r.err;
 }
 
 TEST_F(Safety, AnImportReadsOnlyRegularFiles) {
