@@ -30,6 +30,9 @@ inline constexpr int kExitBusy = 3; // another program holds the library
 // "add" stored the event, but as accepted: its reminder time had already passed, so no
 // reminder will come for it.
 inline constexpr int kExitStoredAccepted = 4;
+// The running program did not answer a change it was sent (it did not answer in time, or the
+// connection broke): the change may have been made or not.
+inline constexpr int kExitUnknownOutcome = 5;
 
 struct CliEnvironment {
     // The user's settings (the work week and the week-end option are read from them).

@@ -41,16 +41,25 @@ std::optional<CompanionRequest> RequestForProgram(std::span<const std::string> a
 
 int RunCompanion(std::span<const std::string> args, const CliEnvironment& env,
                  const std::string& workingFolder, const Exchange& exchange, std::ostream& out,
-                 std::ostream& err) {
-    if (const auto request = RequestForProgram(args, workingFolder, env.dataFolder)) {
+                 std::ostream& err, const RequestJournal* journal) {
+    if (auto request = RequestForProgram(args, workingFolder, env.dataFolder)) {
+        request->identity = journal ? journal->IdentityFor(*request) : NewRequestIdentity();
         const ExchangeResult r = exchange(EncodeRequest(*request));
         std::optional<CompanionAnswer> answer;
         if (r.status == ExchangeStatus::Answered) answer = DecodeAnswer(r.payload);
         if (r.status != ExchangeStatus::NoServer && !answer) {
             // The program runs and holds the library: the command cannot run here either.
+            if (r.sent) {
+                // It may have carried the request out, or may still do so.
+                if (journal) journal->Unanswered(*request);
+                err << FormatText(IDS_CLI_LINK_MAYBE_STORED, {r.problem.empty() ? "?" : r.problem})
+                    << '\n';
+                return kExitUnknownOutcome;
+            }
             err << FormatText(IDS_CLI_LINK_NO_ANSWER, {r.problem}) << '\n';
             return kExitFailure;
         }
+        if (answer && journal) journal->Answered(*request);
         if (answer && answer->outcome != AnswerOutcome::Elsewhere) {
             out << answer->out;
             err << answer->err;

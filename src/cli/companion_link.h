@@ -5,6 +5,7 @@
 // prints. The reading commands read the file as always.
 
 #include "cli/cli.h"
+#include "cli/request_journal.h"
 #include "ipc_protocol/companion_protocol.h"
 #include "ipc_protocol/exchange.h"
 
@@ -27,10 +28,13 @@ std::optional<CompanionRequest> RequestForProgram(std::span<const std::string> a
 
 // Runs the command line as the companion does: a changing command goes to the running program
 // over `exchange` and its answer is printed; when no program runs, or it keeps another data
-// folder, the command runs here on the file.
+// folder, the command runs here on the file. The request carries an identity from `journal`
+// (a new one without it); when the exchange breaks off after the request has left, the
+// outcome is unknown: the companion says the change may have been stored, notes the request
+// in `journal` and ends with kExitUnknownOutcome.
 int RunCompanion(std::span<const std::string> args, const CliEnvironment& env,
                  const std::string& workingFolder, const Exchange& exchange, std::ostream& out,
-                 std::ostream& err);
+                 std::ostream& err, const RequestJournal* journal = nullptr);
 
 // `path` taken in `folder` unless it is absolute.
 std::string AbsoluteIn(const std::string& folder, const std::string& path);

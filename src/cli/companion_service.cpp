@@ -79,6 +79,12 @@ CompanionAnswer CompanionService::Serve(const CompanionRequest& request) {
                                                          : nullptr;
     if (ownOption) return Refused(kExitUsage, FormatText(IDS_CLI_LINK_OPTION, {ownOption}));
 
+    // Given again after the companion gave up waiting: the first answer, not a second change.
+    if (std::optional<CompanionAnswer> first = answers_.Recall(request, clock())) {
+        first->err = std::string(LoadString(IDS_CLI_LINK_ANSWERED_BEFORE)) + '\n' + first->err;
+        return *first;
+    }
+
     EventStore& store = *env_.host->store;
     if (serving_ || store.Busy() || store.CreatingReminder() || (busy && busy()))
         return Refused(kExitFailure, LoadString(IDS_CLI_LINK_BUSY));
@@ -94,6 +100,7 @@ CompanionAnswer CompanionService::Serve(const CompanionRequest& request) {
     serving_ = false;
     answer.out = out.str();
     answer.err = err.str();
+    answers_.Remember(request, answer, clock());
     return answer;
 }
 

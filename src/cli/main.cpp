@@ -27,6 +27,9 @@ namespace {
 // without loading Qt: the locale description once per locale (then cached), setting writes.
 constexpr const char* kQtHelperName = "/zantimore-cli-qt";
 constexpr std::size_t kMaxHelperOutput = 64 * 1024;
+// The note of changes sent to the running program whose outcome was not learnt, beside its
+// socket.
+constexpr const char* kUnansweredNoteName = "unanswered-requests";
 
 std::optional<std::string> AskQtHelper(const std::vector<std::string>& args) {
     const std::string folder = zm::ProgramFolder();
@@ -61,7 +64,11 @@ int main(int argc, char** argv) {
             duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
     };
     // A changing command goes to the running program, which holds the library.
-    const std::string socketPath = zm::PathInFolder(zm::RuntimeFolder(), zm::kInstanceSocketName);
+    const std::string runtimeFolder = zm::RuntimeFolder();
+    const std::string socketPath = zm::PathInFolder(runtimeFolder, zm::kInstanceSocketName);
+    const zm::RequestJournal journal(runtimeFolder.empty()
+                                         ? std::string()
+                                         : zm::PathInFolder(runtimeFolder, kUnansweredNoteName));
     const zm::Exchange exchange = [&socketPath](std::string_view payload) {
         return zm::ExchangeOverSocket(socketPath, payload, std::chrono::seconds(60),
                                       zm::kMaxAnswerBytes);
@@ -71,5 +78,5 @@ int main(int argc, char** argv) {
     // What reaches a terminal shows the control characters of names and notes escaped.
     const zm::EscapedStream out(std::cout, ::isatty(STDOUT_FILENO) == 1);
     const zm::EscapedStream err(std::cerr, ::isatty(STDERR_FILENO) == 1);
-    return zm::RunCompanion(args, env, workingFolder, exchange, std::cout, std::cerr);
+    return zm::RunCompanion(args, env, workingFolder, exchange, std::cout, std::cerr, &journal);
 }

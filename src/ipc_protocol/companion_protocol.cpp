@@ -4,6 +4,7 @@
 #include "res/format_text.h"
 #include "res/strings.h"
 
+#include <cctype>
 #include <nlohmann/json.hpp>
 
 namespace zm {
@@ -33,6 +34,13 @@ std::optional<Json> ParseObject(std::string_view payload) {
     return doc;
 }
 
+bool IsIdentity(std::string_view text) {
+    if (text.empty() || text.size() > kMaxRequestIdentity) return false;
+    for (unsigned char c : text)
+        if (!std::isalnum(c) && c != '-' && c != '_') return false;
+    return true;
+}
+
 bool ReadRunFields(const Json& doc, CompanionRequest& request) {
     const auto args = doc.find("arguments");
     if (args == doc.end() || !args->is_array() || args->size() > kMaxRequestArguments) return false;
@@ -47,6 +55,13 @@ bool ReadRunFields(const Json& doc, CompanionRequest& request) {
     if (!working || working->empty() || working->front() != '/' || !data) return false;
     request.workingFolder = std::move(*working);
     request.dataFolder = std::move(*data);
+    const auto identity = doc.find("identity");
+    if (identity != doc.end()) {
+        if (!identity->is_string()) return false;
+        std::string text = identity->get<std::string>();
+        if (!IsIdentity(text)) return false;
+        request.identity = std::move(text);
+    }
     return true;
 }
 
@@ -65,7 +80,27 @@ std::string EncodeRequest(const CompanionRequest& request) {
     doc["arguments"] = std::move(args);
     doc["workingFolder"] = BytesToJson(request.workingFolder);
     doc["dataFolder"] = BytesToJson(request.dataFolder);
+    if (!request.identity.empty()) doc["identity"] = request.identity;
     return doc.dump();
+}
+
+uint64_t RequestFingerprint(const CompanionRequest& request) {
+    // FNV-1a over each text with its length in front, so that no two lists run together.
+    uint64_t hash = 0xcbf29ce484222325u;
+    auto add = [&hash](std::string_view text) {
+        const uint64_t n = text.size();
+        for (int i = 0; i < 8; ++i)
+            hash = (hash ^ ((n >> (8 * i)) & 0xff)) * 0x100000001b3u;
+        for (unsigned char c : text)
+            hash = (hash ^ c) * 0x100000001b3u;
+    };
+    add(request.kind == RequestKind::Run ? "run" : "restore");
+    for (const std::string& a : request.arguments)
+        add(a);
+    add({});
+    add(request.workingFolder);
+    add(request.dataFolder);
+    return hash;
 }
 
 DecodedRequest DecodeRequest(std::string_view payload) {

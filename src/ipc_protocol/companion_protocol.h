@@ -7,7 +7,8 @@
 // object (version 1):
 //   request  {"version":1, "kind":"restore"}
 //            {"version":1, "kind":"run", "arguments":[...], "workingFolder":"/abs",
-//             "dataFolder":"/abs"}
+//             "dataFolder":"/abs", "identity":"..."}   (identity optional: 1 to 64 letters,
+//                                                      digits, '-' or '_')
 //   answer   {"version":1, "outcome":"done"|"refused"|"elsewhere", "status":N,
 //             "stdout":..., "stderr":...}
 // Texts are byte strings: a JSON string when they are valid UTF-8, otherwise {"base64":"..."}.
@@ -29,6 +30,7 @@ inline constexpr size_t kFrameHeaderBytes = 4;
 inline constexpr size_t kMaxRequestBytes = 256 * 1024;
 inline constexpr size_t kMaxAnswerBytes = 16 * 1024 * 1024;
 inline constexpr size_t kMaxRequestArguments = 256;
+inline constexpr size_t kMaxRequestIdentity = 64;
 
 // Why a request is refused.
 enum class RequestProblem : uint8_t { None, Malformed, WrongVersion, TooLarge, Foreign };
@@ -47,6 +49,10 @@ std::optional<CompanionAnswer> DecodeAnswer(std::string_view payload);
 
 // The answer to a refused request: its reason on the error stream, exit status 1.
 CompanionAnswer RefusalAnswer(RequestProblem problem, int requestVersion = 0);
+
+// A digest of what a run request asks (its arguments and folders, not its identity), so that
+// a request given again can be told from another one that happens to carry the same identity.
+uint64_t RequestFingerprint(const CompanionRequest& request);
 
 // The payload with its length in front.
 std::string Frame(std::string_view payload);

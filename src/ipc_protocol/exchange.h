@@ -17,6 +17,9 @@ struct ExchangeResult {
     ExchangeStatus status = ExchangeStatus::NoServer;
     std::string payload;
     std::string problem;
+    // Some of the request left for the program: when the exchange then broke off, the program
+    // may still carry the request out.
+    bool sent = false;
 };
 
 // Sends one request payload and waits for the answer's payload.

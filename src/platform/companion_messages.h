@@ -14,6 +14,9 @@ struct CompanionRequest {
     std::vector<std::string> arguments; // the command line without the program name
     std::string workingFolder;          // where the companion runs (absolute)
     std::string dataFolder;             // the companion's data folder when --data is not given
+    // Names this request (a run) for the program, which answers a request it has carried out
+    // already with that first answer instead of carrying it out again. Empty: none.
+    std::string identity;
     friend bool operator==(const CompanionRequest&, const CompanionRequest&) = default;
 };
 

@@ -21,7 +21,7 @@ TEST_F(Companion, TheProgramPrintsWhatTheCompanionWouldHavePrinted) {
     auto both = [&](std::vector<std::string> args) {
         const CliResult direct = Run(args);
         const CompanionAnswer hosted =
-            service.Serve({RequestKind::Run, args, folder_.Path(), programFolder_.Path()});
+            service.Serve({RequestKind::Run, args, folder_.Path(), programFolder_.Path(), {}});
         EXPECT_EQ(hosted.outcome, AnswerOutcome::Done);
         EXPECT_EQ(hosted.status, direct.status) << args[1];
         EXPECT_EQ(hosted.out, direct.out) << args[1];
@@ -89,7 +89,7 @@ TEST_F(Companion, RefusedRequestsChangeNothing) {
     for (const auto& c : cases) {
         busy = c.busy;
         const CompanionAnswer a =
-            service.Serve({RequestKind::Run, c.args, parent, programFolder_.Path()});
+            service.Serve({RequestKind::Run, c.args, parent, programFolder_.Path(), {}});
         EXPECT_EQ(a.outcome, c.outcome) << c.args.back();
         EXPECT_EQ(a.status, c.status) << c.args.back();
         EXPECT_NE(a.err.find(c.says), std::string::npos) << a.err;
@@ -102,9 +102,119 @@ TEST_F(Companion, RefusedRequestsChangeNothing) {
     // A relative data folder is taken in the companion's folder: the program's own.
     busy = false;
     const CompanionAnswer a = service.Serve(
-        {RequestKind::Run, {"--data", name, "add", "X", "2025-03-10 09:00"}, parent, ""});
+        {RequestKind::Run, {"--data", name, "add", "X", "2025-03-10 09:00"}, parent, "", {}});
     EXPECT_EQ(a.outcome, AnswerOutcome::Done) << a.err;
     EXPECT_EQ(program.store.Library().CountEvents(), 1);
+}
+
+TEST_F(Companion, ARequestGivenAgainGetsItsFirstAnswerInsteadOfASecondChange) {
+    HostedProgram program(programFolder_.Path(), now_);
+    CompanionService service(program.env);
+    AnswerMemory::Clock::time_point clock{};
+    service.clock = [&clock] { return clock; };
+    bool busy = false;
+    service.busy = [&busy] { return busy; };
+    auto serve = [&](std::vector<std::string> args, std::string identity) {
+        return service.Serve({RequestKind::Run, std::move(args), programFolder_.Path(),
+                              programFolder_.Path(), std::move(identity)});
+    };
+    const std::vector<std::string> add = {"--json", "add", "Dentist", "2025-03-12 09:30"};
+    const std::string before = "Zantimore had carried out this command when it was given before";
+
+    const CompanionAnswer first = serve(add, "a1");
+    ASSERT_EQ(first.status, kExitOk) << first.err;
+    clock += std::chrono::minutes(14);
+    const CompanionAnswer again = serve(add, "a1");
+    EXPECT_EQ(again.status, first.status);
+    EXPECT_EQ(again.out, first.out);
+    EXPECT_EQ(again.err.rfind(before, 0), 0u) << again.err;
+    EXPECT_EQ(program.store.Library().CountEvents(), 1);
+
+    // Another identity, no identity, another command under the same identity, or the same one
+    // after the memory let it go: each is a change of its own.
+    const struct {
+        std::vector<std::string> args;
+        const char* identity;
+        int minutesLater;
+    } cases[] = {
+        {add, "a2", 0},
+        {add, "", 0},
+        {{"--json", "add", "Dentist", "2025-03-13 09:30"}, "a1", 0},
+        {add, "a1", 1},
+    };
+    int events = 1;
+    for (const auto& c : cases) {
+        clock += std::chrono::minutes(c.minutesLater);
+        const CompanionAnswer a = serve(c.args, c.identity);
+        EXPECT_EQ(a.status, kExitOk) << c.identity << a.err;
+        EXPECT_EQ(a.err.find(before), std::string::npos) << c.identity;
+        EXPECT_EQ(program.store.Library().CountEvents(), ++events) << c.identity;
+    }
+
+    // A refusal changed nothing: the request given again is carried out.
+    busy = true;
+    EXPECT_EQ(serve(add, "b1").outcome, AnswerOutcome::Refused);
+    busy = false;
+    EXPECT_EQ(serve(add, "b1").outcome, AnswerOutcome::Done);
+    EXPECT_EQ(program.store.Library().CountEvents(), ++events);
+}
+
+TEST_F(Companion, AChangeLeftWithoutAnswerMayBeStoredAndTheSameCommandKeepsItsIdentity) {
+    int64_t seconds = 1'000'000;
+    const RequestJournal journal(folder_.File("unanswered"), [&seconds] { return seconds; });
+    ExchangeResult result;
+    std::vector<std::string> identities;
+    const Exchange exchange = [&](std::string_view payload) {
+        identities.push_back(DecodeRequest(payload).request.identity);
+        return result;
+    };
+    auto run = [&](std::vector<std::string> args) {
+        std::ostringstream out, err;
+        CliResult r;
+        r.status = RunCompanion(args, env_, "/work/here", exchange, out, err, &journal);
+        r.out = out.str();
+        r.err = err.str();
+        return r;
+    };
+    const std::vector<std::string> add = {"add", "Dentist", "2025-03-12 09:30"};
+    const std::string answered =
+        EncodeAnswer({AnswerOutcome::Done, 0, "    1  id:7  Dentist\n", ""});
+
+    // The program got the request but did not answer in time: the outcome is unknown.
+    result = {ExchangeStatus::Failed, "", "Connection timed out", true};
+    CliResult r = run(add);
+    EXPECT_EQ(r.status, kExitUnknownOutcome);
+    EXPECT_EQ(r.err, "Zantimore is running but did not answer: Connection timed out. The change "
+                     "may have been stored; `list` shows whether it was.\n");
+    ASSERT_EQ(identities.size(), 1u);
+    EXPECT_EQ(identities[0].size(), 32u);
+    // The same command given again goes with the same identity, until it is answered; another
+    // command gets its own.
+    result = {ExchangeStatus::Failed, "", "Connection reset by peer", true};
+    seconds += 599;
+    EXPECT_EQ(run(add).status, kExitUnknownOutcome);
+    run({"add", "Dentist", "2025-03-12 09:45"});
+    result = {ExchangeStatus::Answered, answered, "", true};
+    EXPECT_EQ(run(add).status, kExitOk);
+    EXPECT_EQ(run(add).status, kExitOk);
+    ASSERT_EQ(identities.size(), 5u);
+    EXPECT_EQ(identities[1], identities[0]);
+    EXPECT_NE(identities[2], identities[0]);
+    EXPECT_EQ(identities[3], identities[0]);
+    EXPECT_NE(identities[4], identities[0]); // answered: a new command from now on
+
+    // A request that never left changed nothing: the old message and status, nothing noted.
+    result = {ExchangeStatus::Failed, "", "Operation not permitted", false};
+    r = run(add);
+    EXPECT_EQ(r.status, kExitFailure);
+    EXPECT_EQ(r.err, "Zantimore is running but did not answer: Operation not permitted\n");
+    // A note older than the window is let go.
+    result = {ExchangeStatus::Failed, "", "Connection timed out", true};
+    run(add);
+    seconds += RequestJournal::kWindow.count();
+    run(add);
+    ASSERT_EQ(identities.size(), 8u);
+    EXPECT_NE(identities[7], identities[6]);
 }
 
 TEST_F(Companion, TheCompanionAsksTheProgramOnlyForChangesAndFallsBackWhenNoneRuns) {

@@ -12,9 +12,12 @@ TEST(CompanionProtocol, RequestsAndAnswersComeBackByteForByte) {
     const CompanionRequest run{RequestKind::Run,
                                {"--json", "add", kLatin1Name, "2025-03-12 09:30", ""},
                                "/home/u/w\xFF",
-                               "/home/u/.local/share/zantimore"};
-    const CompanionRequest restore{RequestKind::Restore, {}, {}, {}};
-    for (const CompanionRequest& request : {run, restore}) {
+                               "/home/u/.local/share/zantimore",
+                               {}};
+    CompanionRequest named = run;
+    named.identity = "0f3c9a_B-" + std::string(55, '7');
+    const CompanionRequest restore{RequestKind::Restore, {}, {}, {}, {}};
+    for (const CompanionRequest& request : {run, named, restore}) {
         const DecodedRequest decoded = DecodeRequest(EncodeRequest(request));
         EXPECT_EQ(decoded.problem, RequestProblem::None);
         EXPECT_EQ(decoded.request, request);
@@ -57,6 +60,15 @@ TEST(CompanionProtocol, BadRequestsAreRefusedWithTheirReason) {
         {R"({"version":1,"kind":"run","workingFolder":"/w","arguments":[]})",
          RequestProblem::Malformed, 1},
         {tooMany, RequestProblem::Malformed, 1},
+        {R"({"version":1,)" + run + R"(,"arguments":[],"identity":7})", RequestProblem::Malformed,
+         1},
+        {R"({"version":1,)" + run + R"(,"arguments":[],"identity":""})", RequestProblem::Malformed,
+         1},
+        {R"({"version":1,)" + run + R"(,"arguments":[],"identity":"a b"})",
+         RequestProblem::Malformed, 1},
+        {R"({"version":1,)" + run + R"(,"arguments":[],"identity":")" + std::string(65, 'a') +
+             R"("})",
+         RequestProblem::Malformed, 1},
         {"{\"version\":1,\"pad\":\"" + std::string(kMaxRequestBytes, 'x') + "\"}",
          RequestProblem::TooLarge, 0},
     };
@@ -69,6 +81,22 @@ TEST(CompanionProtocol, BadRequestsAreRefusedWithTheirReason) {
     // A field that a later version may add is not a fault.
     EXPECT_EQ(DecodeRequest(R"({"version":1,"kind":"restore","from":"x"})").problem,
               RequestProblem::None);
+}
+
+TEST(CompanionProtocol, TheFingerprintTellsWhatARequestAsksButNotItsIdentity) {
+    const CompanionRequest a{RequestKind::Run, {"add", "x", "2025-03-12"}, "/w", "/d", "id1"};
+    CompanionRequest b = a;
+    b.identity = "id2";
+    EXPECT_EQ(RequestFingerprint(a), RequestFingerprint(b));
+    const CompanionRequest others[] = {
+        {RequestKind::Run, {"add", "x", "2025-03-13"}, "/w", "/d", "id1"},
+        {RequestKind::Run, {"add", "x2025-03-12"}, "/w", "/d", "id1"},
+        {RequestKind::Run, {"add", "x", "2025-03-12"}, "/w2", "/d", "id1"},
+        {RequestKind::Run, {"add", "x", "2025-03-12"}, "/w", "/e", "id1"},
+        {RequestKind::Run, {"add", "x", "2025-03-12", ""}, "/w", "/d", "id1"},
+    };
+    for (const CompanionRequest& other : others)
+        EXPECT_NE(RequestFingerprint(other), RequestFingerprint(a)) << other.arguments.size();
 }
 
 TEST(CompanionProtocol, BadAnswersAreNotTaken) {

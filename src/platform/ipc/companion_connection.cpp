@@ -57,6 +57,14 @@ void CompanionConnection::ReadRequest() {
             Reply(RefusalAnswer(RequestProblem::TooLarge));
             return;
         case FrameReader::State::Complete:
+            // A peer that gave up waiting (the companion's time ran out while the program was
+            // stopped) is not answered, and its request is not carried out: it has told its
+            // user that the change may not have been made.
+            if (PeerHungUp(fd_)) {
+                readable_->setEnabled(false);
+                deleteLater();
+                return;
+            }
             Reply(handler_(DecodeRequest(reader_.Payload())));
             return;
         }

@@ -20,7 +20,8 @@ namespace {
 void AskForRestore(const std::string& socketPath, std::chrono::milliseconds wait) {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + wait;
-    const std::string request = EncodeRequest(CompanionRequest{RequestKind::Restore, {}, {}, {}});
+    const std::string request =
+        EncodeRequest(CompanionRequest{RequestKind::Restore, {}, {}, {}, {}});
     for (;;) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());

@@ -56,6 +56,11 @@ std::optional<uid_t> PeerUid(int socketFd) {
     return cred.uid;
 }
 
+bool PeerHungUp(int socketFd) {
+    pollfd p{socketFd, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & POLLHUP) != 0;
+}
+
 int ListenOnSocket(const std::string& path, std::string& problem) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -110,17 +115,25 @@ ExchangeResult ExchangeOverSocket(const std::string& socketPath, std::string_vie
     if (!peer || *peer != ::getuid()) return Broken(EPERM);
 
     const std::string frame = Frame(payload);
-    for (size_t sent = 0; sent < frame.size();) {
+    // Once some of the request has left, a broken exchange leaves its outcome unknown.
+    bool sent = false;
+    auto broken = [&sent](int error) {
+        ExchangeResult r = Broken(error);
+        r.sent = sent;
+        return r;
+    };
+    for (size_t done = 0; done < frame.size();) {
         const ssize_t n =
-            ::send(socket.Get(), frame.data() + sent, frame.size() - sent, MSG_NOSIGNAL);
+            ::send(socket.Get(), frame.data() + done, frame.size() - done, MSG_NOSIGNAL);
         if (n > 0) {
-            sent += static_cast<size_t>(n);
+            done += static_cast<size_t>(n);
+            sent = true;
         } else if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
-            if (!WaitFor(socket.Get(), POLLOUT, deadline)) return Broken(ETIMEDOUT);
+            if (!WaitFor(socket.Get(), POLLOUT, deadline)) return broken(ETIMEDOUT);
         } else if (n < 0 && (errno == EPIPE || errno == ECONNRESET)) {
             break; // the listener stopped reading (a refused request): its answer may be there
         } else {
-            return Broken(errno);
+            return broken(errno);
         }
     }
 
@@ -131,15 +144,15 @@ ExchangeResult ExchangeOverSocket(const std::string& socketPath, std::string_vie
         if (n > 0) {
             reader.Feed(std::string_view(buffer, static_cast<size_t>(n)));
         } else if (n == 0) {
-            return Broken(ECONNRESET);
+            return broken(ECONNRESET);
         } else if (errno == EAGAIN || errno == EINTR) {
-            if (!WaitFor(socket.Get(), POLLIN, deadline)) return Broken(ETIMEDOUT);
+            if (!WaitFor(socket.Get(), POLLIN, deadline)) return broken(ETIMEDOUT);
         } else {
-            return Broken(errno);
+            return broken(errno);
         }
     }
-    if (reader.Current() == FrameReader::State::TooLarge) return Broken(EMSGSIZE);
-    return {ExchangeStatus::Answered, reader.Payload(), {}};
+    if (reader.Current() == FrameReader::State::TooLarge) return broken(EMSGSIZE);
+    return {ExchangeStatus::Answered, reader.Payload(), {}, true};
 }
 
 } // namespace zm

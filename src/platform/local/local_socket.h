@@ -15,6 +15,10 @@ namespace zm {
 // The user of the process at the other end of a connected local socket.
 std::optional<uid_t> PeerUid(int socketFd);
 
+// Whether the process at the other end has closed the connection altogether: it waits for no
+// answer any more (it gave up, or it ended).
+bool PeerHungUp(int socketFd);
+
 // Listens on a new socket at `path`, readable and writable by this user only; whatever was left
 // under the name (a crashed copy's socket) is removed first. The descriptor (non-blocking,
 // close-on-exec), or -1 with the reason in `problem`.

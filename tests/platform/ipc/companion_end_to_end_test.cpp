@@ -3,6 +3,7 @@
 
 #include "cli/companion_service.h"
 #include "platform/ipc/qt_single_instance.h"
+#include "platform/local/local_socket.h"
 #include "platform/local/runtime_folder.h"
 #include "support/hosted_program.h"
 #include "support/temp_folder.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 #ifdef ZM_CLI_BINARY
@@ -123,6 +125,33 @@ TEST(CompanionEndToEnd, TheRunningProgramCarriesOutTheCompanionsChanges) {
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.err.find("--at cannot be given while Zantimore runs"), std::string::npos);
     EXPECT_EQ(program.store.Library().CountEvents(), before);
+
+    // A request given again with its identity is answered with its first answer: the change
+    // is made once.
+    const int count = program.store.Library().CountEvents();
+    CompanionRequest again{RequestKind::Run,
+                           {"--json", "add", "Twice", "2099-03-11 09:00"},
+                           data.Path(),
+                           data.Path(),
+                           "7f3a"};
+    std::vector<ExchangeResult> answers;
+    for (int i = 0; i < 2; ++i) {
+        QEventLoop loop;
+        std::thread client([&] {
+            answers.push_back(ExchangeOverSocket(instance.SocketPath(), EncodeRequest(again),
+                                                 std::chrono::seconds(10), kMaxAnswerBytes));
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        loop.exec();
+        client.join();
+    }
+    ASSERT_EQ(answers.size(), 2u);
+    const auto first = DecodeAnswer(answers[0].payload);
+    const auto second = DecodeAnswer(answers[1].payload);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(second->out, first->out);
+    EXPECT_NE(second->err.find("did not carry it out again"), std::string::npos) << second->err;
+    EXPECT_EQ(program.store.Library().CountEvents(), count + 1);
 
     // Without the program the companion changes the file itself.
     instance.Stop();

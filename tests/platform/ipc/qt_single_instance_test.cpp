@@ -92,7 +92,8 @@ TEST(SingleInstance, TheSocketOfACrashedCopyIsReplaced) {
     copy.restoreRequested = [&restored] { restored = true; };
     ExchangeResult r;
     WhileServing([&] {
-        r = ExchangeOverSocket(path, EncodeRequest({RequestKind::Restore, {}, {}, {}}), 2s, 4096);
+        r = ExchangeOverSocket(path, EncodeRequest({RequestKind::Restore, {}, {}, {}, {}}), 2s,
+                               4096);
     });
     EXPECT_EQ(r.status, ExchangeStatus::Answered);
     EXPECT_TRUE(restored);
@@ -120,6 +121,43 @@ TEST(SingleInstance, AnOversizedRequestIsRefusedUnread) {
     EXPECT_EQ(answer->outcome, AnswerOutcome::Refused);
     EXPECT_NE(answer->err.find("larger than"), std::string::npos) << answer->err;
     EXPECT_EQ(commands, 0);
+}
+
+TEST(SingleInstance, ARequestWhosePeerGaveUpIsNotCarriedOut) {
+    App();
+    TempFolder tmp;
+    QtSingleInstance program(tmp.File("zantimore"));
+    ASSERT_EQ(program.Start(), InstanceStart::First);
+    std::vector<std::string> carriedOut;
+    program.companionRequested = [&carriedOut](const CompanionRequest& r) {
+        carriedOut.push_back(r.arguments.back());
+        return CompanionAnswer{};
+    };
+    // As when the program was stopped: the companion sends its request, waits in vain and
+    // closes; the program reads the request only afterwards.
+    auto send = [&](const std::string& name, bool close) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::snprintf(address.sun_path, sizeof address.sun_path, "%s",
+                      program.SocketPath().c_str());
+        EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        const std::string frame =
+            Frame(EncodeRequest({RequestKind::Run, {"add", name}, "/w", "/d", "identity" + name}));
+        EXPECT_EQ(::send(fd, frame.data(), frame.size(), MSG_NOSIGNAL),
+                  static_cast<ssize_t>(frame.size()));
+        if (close) ::close(fd);
+        return fd;
+    };
+    send("gone", true);
+    const int waiting = send("waiting", false);
+    QElapsedTimer timer;
+    timer.start();
+    while (carriedOut.empty() && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(carriedOut, std::vector<std::string>{"waiting"});
+    ::close(waiting);
 }
 
 } // namespace
