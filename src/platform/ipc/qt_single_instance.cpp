@@ -7,6 +7,7 @@
 #include "res/strings.h"
 
 #include <QSocketNotifier>
+#include <QTimer>
 #include <cerrno>
 #include <sys/socket.h>
 #include <thread>
@@ -85,16 +86,37 @@ void QtSingleInstance::Stop() {
 }
 
 void QtSingleInstance::AcceptConnections() {
-    for (;;) {
+    while (gate_.Open()) {
         const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (fd < 0) {
-            if (errno == EINTR || errno == ECONNABORTED) continue;
+            const int error = errno;
+            if (error == EINTR || error == ECONNABORTED) continue;
+            // Out of descriptors: the connection stays queued and the socket readable, so the
+            // queue is left alone for a pause instead of being tried again at once.
+            if (const auto pause = gate_.Failed(error); pause.count() > 0) {
+                incoming_->setEnabled(false);
+                QTimer::singleShot(pause, this, [this] {
+                    gate_.PauseOver();
+                    ResumeAccepting();
+                });
+            }
             return; // nothing more waiting (or the listener failed: the next start replaces it)
         }
-        new CompanionConnection(
+        gate_.Accepted();
+        auto* connection = new CompanionConnection(
             fd, [this](const DecodedRequest& decoded) { return Answer(decoded); }, kRequestWait,
             this);
+        connect(connection, &QObject::destroyed, this, [this] {
+            gate_.Closed();
+            ResumeAccepting();
+        });
     }
+    // As many connections as are served at once: the others wait in the queue.
+    incoming_->setEnabled(false);
+}
+
+void QtSingleInstance::ResumeAccepting() {
+    if (incoming_ && gate_.Open()) incoming_->setEnabled(true);
 }
 
 CompanionAnswer QtSingleInstance::Answer(const DecodedRequest& decoded) {

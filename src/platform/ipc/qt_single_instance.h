@@ -3,6 +3,7 @@
 // connections served on the event loop.
 
 #include "ipc_protocol/companion_protocol.h"
+#include "platform/local/accept_gate.h"
 #include "platform/local/instance_lock.h"
 #include "platform/single_instance.h"
 
@@ -35,6 +36,8 @@ public:
 
 private:
     void AcceptConnections();
+    // Listens again once the gate opens (a connection ended, a pause is over).
+    void ResumeAccepting();
     CompanionAnswer Answer(const DecodedRequest& decoded);
 
     std::string folder_;
@@ -42,6 +45,7 @@ private:
     InstanceLock lock_;
     int listener_ = -1;
     QSocketNotifier* incoming_ = nullptr;
+    AcceptGate gate_;
 };
 
 } // namespace zm

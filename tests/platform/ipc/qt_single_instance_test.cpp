@@ -1,12 +1,20 @@
 #include "ipc_protocol/companion_protocol.h"
+#include "platform/ipc/companion_connection.h"
 #include "platform/ipc/qt_single_instance.h"
+#include "platform/local/accept_gate.h"
 #include "platform/local/local_socket.h"
 #include "support/temp_folder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <atomic>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -158,6 +166,118 @@ TEST(SingleInstance, ARequestWhosePeerGaveUpIsNotCarriedOut) {
     QCoreApplication::processEvents();
     EXPECT_EQ(carriedOut, std::vector<std::string>{"waiting"});
     ::close(waiting);
+}
+
+// A client that connects without waiting; -1 while the program's queue is full.
+int ConnectWithoutWaiting(const std::string& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
+    ::close(fd);
+    return -1;
+}
+
+size_t ServedConnections(const QtSingleInstance& program) {
+    return program.findChildren<CompanionConnection*>().size();
+}
+
+// Runs the event loop for a while, sleeping while nothing happens.
+void Serve(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(SingleInstance, AtMostTheCapOfConnectionsIsServedAtOnceAndTheRestWait) {
+    App();
+    TempFolder tmp;
+    QtSingleInstance program(tmp.File("zantimore"));
+    ASSERT_EQ(program.Start(), InstanceStart::First);
+    // Clients that connect and say nothing hold their connections until they close.
+    std::vector<int> clients;
+    QElapsedTimer timer;
+    timer.start();
+    while (clients.size() < AcceptGate::kMaxConnections + 8 && timer.elapsed() < 5000) {
+        const int fd = ConnectWithoutWaiting(program.SocketPath());
+        if (fd >= 0)
+            clients.push_back(fd);
+        else
+            Serve(10);
+    }
+    Serve(100);
+    ASSERT_EQ(clients.size(), AcceptGate::kMaxConnections + 8);
+    EXPECT_EQ(ServedConnections(program), AcceptGate::kMaxConnections);
+    // As connections end, the waiting ones are taken.
+    for (int i = 0; i < 10; ++i)
+        ::close(clients[static_cast<size_t>(i)]);
+    Serve(300);
+    EXPECT_EQ(ServedConnections(program), AcceptGate::kMaxConnections - 2);
+    for (size_t i = 10; i < clients.size(); ++i)
+        ::close(clients[i]);
+}
+
+// The CPU time this thread has used.
+std::chrono::microseconds ThreadTime() {
+    rusage usage{};
+    ::getrusage(RUSAGE_THREAD, &usage);
+    return std::chrono::seconds(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           std::chrono::microseconds(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
+}
+
+TEST(SingleInstance, AtTheDescriptorLimitTheSocketWaitsInsteadOfSpinning) {
+    App();
+    TempFolder tmp;
+    QtSingleInstance program(tmp.File("zantimore"));
+    ASSERT_EQ(program.Start(), InstanceStart::First);
+    bool restored = false;
+    program.restoreRequested = [&restored] { restored = true; };
+    // A second start's request waits in the queue.
+    const int client = ConnectWithoutWaiting(program.SocketPath());
+    ASSERT_GE(client, 0);
+    const std::string frame = Frame(EncodeRequest({RequestKind::Restore, {}, {}, {}, {}}));
+    ASSERT_EQ(::send(client, frame.data(), frame.size(), MSG_NOSIGNAL),
+              static_cast<ssize_t>(frame.size()));
+
+    // Every descriptor below the lowered limit is taken, so the program cannot accept.
+    rlimit original{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &original), 0);
+    int highest = 0;
+    if (DIR* d = ::opendir("/proc/self/fd")) {
+        while (const dirent* entry = ::readdir(d))
+            highest = std::max(highest, std::atoi(entry->d_name));
+        ::closedir(d);
+    }
+    rlimit lowered = original;
+    lowered.rlim_cur = static_cast<rlim_t>(highest + 1);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    std::vector<int> fillers;
+    for (int fd; (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;)
+        fillers.push_back(fd);
+    const int shortage = errno;
+
+    const auto before = ThreadTime();
+    Serve(1000);
+    const auto used = ThreadTime() - before;
+    ::testing::Test::RecordProperty("cpuMicrosecondsInOneSecond", static_cast<int>(used.count()));
+
+    for (int fd : fillers)
+        ::close(fd);
+    ::setrlimit(RLIMIT_NOFILE, &original);
+    EXPECT_EQ(shortage, EMFILE);
+    EXPECT_FALSE(restored);
+    // Spinning on the ready socket takes the whole second.
+    EXPECT_LT(used, std::chrono::milliseconds(300)) << used.count() << " us";
+
+    // Once descriptors are free again, the waiting request is served after the pause.
+    QElapsedTimer timer;
+    timer.start();
+    while (!restored && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(restored);
+    ::close(client);
 }
 
 } // namespace
