@@ -59,7 +59,10 @@ int RunCompanion(std::span<const std::string> args, const CliEnvironment& env,
             err << FormatText(IDS_CLI_LINK_NO_ANSWER, {r.problem}) << '\n';
             return kExitFailure;
         }
-        if (answer && journal) journal->Answered(*request);
+        // Carried out (now or before): the note has done its work. A refusal (busy) keeps
+        // it, since the first request may still be waiting to be carried out.
+        if (answer && journal && answer->outcome == AnswerOutcome::Done)
+            journal->Answered(*request);
         if (answer && answer->outcome != AnswerOutcome::Elsewhere) {
             out << answer->out;
             err << answer->err;

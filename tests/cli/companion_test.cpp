@@ -194,14 +194,19 @@ TEST_F(Companion, AChangeLeftWithoutAnswerMayBeStoredAndTheSameCommandKeepsItsId
     seconds += 599;
     EXPECT_EQ(run(add).status, kExitUnknownOutcome);
     run({"add", "Dentist", "2025-03-12 09:45"});
+    // Refused as busy: the first request may still wait in the program's queue.
+    result = {ExchangeStatus::Answered,
+              EncodeAnswer({AnswerOutcome::Refused, 1, "", "Zantimore is busy\n"}), "", true};
+    EXPECT_EQ(run(add).status, kExitFailure);
     result = {ExchangeStatus::Answered, answered, "", true};
     EXPECT_EQ(run(add).status, kExitOk);
     EXPECT_EQ(run(add).status, kExitOk);
-    ASSERT_EQ(identities.size(), 5u);
+    ASSERT_EQ(identities.size(), 6u);
     EXPECT_EQ(identities[1], identities[0]);
     EXPECT_NE(identities[2], identities[0]);
     EXPECT_EQ(identities[3], identities[0]);
-    EXPECT_NE(identities[4], identities[0]); // answered: a new command from now on
+    EXPECT_EQ(identities[4], identities[0]);
+    EXPECT_NE(identities[5], identities[0]); // answered: a new command from now on
 
     // A request that never left changed nothing: the old message and status, nothing noted.
     result = {ExchangeStatus::Failed, "", "Operation not permitted", false};
@@ -213,8 +218,8 @@ TEST_F(Companion, AChangeLeftWithoutAnswerMayBeStoredAndTheSameCommandKeepsItsId
     run(add);
     seconds += RequestJournal::kWindow.count();
     run(add);
-    ASSERT_EQ(identities.size(), 8u);
-    EXPECT_NE(identities[7], identities[6]);
+    ASSERT_EQ(identities.size(), 9u);
+    EXPECT_NE(identities[8], identities[7]);
 }
 
 TEST_F(Companion, TheCompanionAsksTheProgramOnlyForChangesAndFallsBackWhenNoneRuns) {
