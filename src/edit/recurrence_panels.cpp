@@ -1,5 +1,9 @@
 #include "edit/recurrence_panels.h"
 
+#include "model/civil_date.h"
+
+#include <algorithm>
+
 namespace zm {
 namespace {
 
@@ -87,6 +91,32 @@ RecurrencePanels PanelsOf(const EventRecord& event) {
     default:
         break;
     }
+    return p;
+}
+
+RecurrencePanels FollowStart(RecurrencePanels p, DateTime oldStart, DateTime newStart) {
+    const YearMonthDay d = newStart.Ymd();
+    const int dow = newStart.DayOfWeek();
+    const bool lastOfMonth = d.day + 7 > DaysInMonth(d.year, d.month);
+    const auto ordinal = [&](int old) {
+        if (old == 4 && lastOfMonth) return 4;
+        return std::min((d.day - 1) / 7, 4);
+    };
+    p.start = newStart;
+    const uint32_t oldBit = WeekdayBit(oldStart.DayOfWeek());
+    if (p.weekdays == 0 || p.weekdays == oldBit)
+        p.weekdays = WeekdayBit(dow);
+    else
+        p.weekdays |= WeekdayBit(dow);
+    p.monthDay = d.day;
+    p.monthOrdinal = ordinal(p.monthOrdinal);
+    p.monthWeekday = ListPositionOfWeekday(dow);
+    p.yearMonth = d.month;
+    p.yearDay = d.day;
+    p.yearOrdinal = ordinal(p.yearOrdinal);
+    p.yearWeekday = ListPositionOfWeekday(dow);
+    p.yearNthMonth = d.month;
+    if (!p.endsOn) p.end = newStart.Date() + DateTimeSpan::Seconds(kSecondsPerDay - 1);
     return p;
 }
 

@@ -41,6 +41,14 @@ struct RecurrencePanels {
 // every week on the start's weekday. The end is the event's, or the start's day at 23:59:59.
 RecurrencePanels PanelsOf(const EventRecord& event);
 
+// The fields after the start was moved to another day, so that the start stays the pattern's
+// first occurrence and confirming does not move it back: the day of the month, the yearly month
+// and day, and the ordinal, weekday and month of the n-th weekday forms follow the new day (a
+// "last" ordinal stays while the new day is the last such weekday of its month); the weekday
+// boxes get the new day's weekday, in place of the old start's when that was the only one ticked,
+// else beside the others. Without an end the proposed end follows too. Kinds and intervals stay.
+RecurrencePanels FollowStart(RecurrencePanels panels, DateTime oldStart, DateTime newStart);
+
 // The choice the fields make (the pattern form of the kind and its radio button).
 PatternChoice ChoiceOf(const RecurrencePanels& panels);
 

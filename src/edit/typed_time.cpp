@@ -2,6 +2,7 @@
 
 #include "model/amount_parse.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace zm {
@@ -107,6 +108,47 @@ TypedTime ReadTypedTime(std::string_view text, DateTime now, DayHalfNames halves
     result.relative = true;
     result.moment = now + amount.Amount().ToSpan();
     return result;
+}
+
+TimeTyping::TimeTyping(DayHalfNames halves, std::string_view separator)
+    : am_(halves.am), pm_(halves.pm), separator_(separator) {}
+
+std::optional<int> TimeTyping::Type(std::string_view characters) {
+    text_ += characters;
+    return Read();
+}
+
+std::optional<int> TimeTyping::Erase() {
+    while (!text_.empty() && (static_cast<unsigned char>(text_.back()) & 0xC0) == 0x80)
+        text_.pop_back();
+    if (!text_.empty()) text_.pop_back();
+    return Read();
+}
+
+std::optional<int> TimeTyping::Read() const {
+    std::string_view s = Trim(text_);
+    // Hours and minutes run together: "930", "2130".
+    if ((s.size() == 3 || s.size() == 4) && std::all_of(s.begin(), s.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        })) {
+        const int hour = std::stoi(std::string(s.substr(0, s.size() - 2)));
+        const int minute = std::stoi(std::string(s.substr(s.size() - 2)));
+        if (hour > 23 || minute > 59) return std::nullopt;
+        return hour * 3600 + minute * 60;
+    }
+    // A separator typed last waits for the minutes.
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        s = Trim(s);
+        if (!s.empty() && (s.back() == ':' || s.back() == '.')) {
+            s.remove_suffix(1);
+            trimmed = true;
+        } else if (!separator_.empty() && s.ends_with(separator_)) {
+            s.remove_suffix(separator_.size());
+            trimmed = true;
+        }
+    }
+    return ParseTimeOfDay(s, {am_, pm_}, separator_);
 }
 
 std::string ToolkitTimeFormat(std::string_view picker) {

@@ -36,6 +36,30 @@ struct TypedTime {
 TypedTime ReadTypedTime(std::string_view text, DateTime now, DayHalfNames halves = {},
                         std::string_view separator = ":");
 
+// The characters typed over a time picker whose selection reaches beyond one of its fields (all
+// of its text, after Ctrl+A): they are read together as one typed time as they come, not field
+// by field, so "21:30" gives 21:30 whatever the fields held. Each step gives the time of day the
+// text so far means, or none while it means none: "2" reads as 02:00, "21:" as 21:00, "21:3" as
+// 21:03, "2130" as 21:30, "9:30 p" as 21:30 (the designators as for ParseTimeOfDay).
+class TimeTyping {
+public:
+    explicit TimeTyping(DayHalfNames halves = {}, std::string_view separator = ":");
+
+    // Adds typed characters (UTF-8).
+    std::optional<int> Type(std::string_view characters);
+    // Backspace: the last character goes.
+    std::optional<int> Erase();
+    const std::string& Text() const { return text_; }
+
+private:
+    std::optional<int> Read() const;
+
+    std::string am_;
+    std::string pm_;
+    std::string separator_;
+    std::string text_;
+};
+
 // The picker's time format in the letters of the widget toolkit's time fields: the day-half
 // letters "tt" (or "t") become "AP", the toolkit's AM/PM field; quoted text stays as it is.
 std::string ToolkitTimeFormat(std::string_view pickerFormat);

@@ -12,6 +12,11 @@ std::vector<UpcomingOccurrence> UpcomingOccurrences(const EventRecord& event, Da
         return list;
     }
     DateTime o = event.OccurrenceOnOrAfter(from);
+    while (o < from) {
+        const DateTime next = event.NextOccurrence(o);
+        if (next <= o) return list;
+        o = next;
+    }
     while (static_cast<int>(list.size()) < count) {
         const DateTime reminder = o - advance;
         if (event.Has(kHasEnd) && reminder > event.end) break;

@@ -14,9 +14,10 @@ struct UpcomingOccurrence {
     friend bool operator==(const UpcomingOccurrence&, const UpcomingOccurrence&) = default;
 };
 
-// Up to `count` occurrences from the first one on or after the day of `from`, stepping with
-// NextOccurrence; the list stops at an occurrence whose reminder lies after the end of the range
-// and where a step does not move on. A one-time event has its start alone.
+// Up to `count` occurrences from the first one at or after `from` (those earlier the same day
+// are over), stepping with NextOccurrence; the list stops at an occurrence whose reminder lies
+// after the end of the range and where a step does not move on. A one-time event has its start
+// alone.
 std::vector<UpcomingOccurrence> UpcomingOccurrences(const EventRecord& event, DateTime from,
                                                     int count);
 

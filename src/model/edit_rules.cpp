@@ -43,11 +43,7 @@ Verdict ApplySavingRule(EventRecord& edited, const EventRecord* loaded, DateTime
     if (result.IsRecurring()) {
         // Past occurrences count as shown; the next reminder is the one for the occurrence on
         // or after the limit (due at once when its time has already come).
-        const DateTime limit = lookAheadLimit.TotalSeconds() != 0
-                                   ? lookAheadLimit
-                                   : now.Date() + DateTimeSpan::Seconds(kSecondsPerDay - 1);
-        const DateTime p = result.PreviousOccurrence(result.OccurrenceOnOrAfter(limit));
-        result.StampShown(p - result.AdvanceSpan());
+        result.StampPastOccurrences(now, lookAheadLimit);
     } else {
         result.SetFlag(kShown, false);
     }

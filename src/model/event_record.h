@@ -192,8 +192,15 @@ struct EventRecord {
     bool IsTimeOver(DateTime now) const;
     NextReminderInfo NextReminder(DateTime now) const;
     AdvanceCheck ValidateAdvance(DateTime now) const;
+    // Stamps the occurrences before the look-ahead limit (the end of today) as shown, so that
+    // the next reminder is the one of the occurrence on or after the limit: the previous
+    // occurrence's reminder, but never a stamp ahead of now (an event that starts later has no
+    // occurrences before its start to mark). For a recurring event only.
+    void StampPastOccurrences(DateTime now, DateTime lookAheadLimit);
     // A recurring reminder stamped a day or more ahead of now (the clock was set forward and
-    // back); a stamp that the week-end rule left on a day off up to a week ahead is not one.
+    // back); a stamp that the week-end rule left on a day off up to a week ahead is not one, nor
+    // a stamp before the reminder of the start: no reminder was ever shown there, and such a
+    // stamp hides none (saving an event that starts weeks ahead once left one).
     bool IsStampedInFuture(DateTime now, const WeekSettings& week) const;
 
     friend bool operator==(const EventRecord&, const EventRecord&) = default;

@@ -4,6 +4,8 @@
 #include "model/event_record.h"
 #include "res/strings.h"
 
+#include <algorithm>
+
 namespace zm {
 
 namespace {
@@ -203,8 +205,17 @@ bool EventRecord::IsStampedInFuture(DateTime now, const WeekSettings& week) cons
     if (!IsRecurring() || !Has(kShown)) return false;
     const int64_t k = (lastShown - now).WholeDays();
     if (k < 1) return false;
+    if (lastShown < start - AdvanceSpan()) return false;
     if (k <= 7 && IsMonthlyOrYearlyDate() && week.IsDayOff(lastShown.DayOfWeek())) return false;
     return true;
+}
+
+void EventRecord::StampPastOccurrences(DateTime now, DateTime lookAheadLimit) {
+    const DateTime limit = lookAheadLimit.TotalSeconds() != 0
+                               ? lookAheadLimit
+                               : now.Date() + DateTimeSpan::Seconds(kSecondsPerDay - 1);
+    const DateTime p = PreviousOccurrence(OccurrenceOnOrAfter(limit));
+    StampShown(std::min(p - AdvanceSpan(), now));
 }
 
 } // namespace zm

@@ -101,21 +101,55 @@ PageAreas LayOutAreas(const PageRect& printable, const PrintOptions& options,
     return a;
 }
 
-std::vector<PrintColumn> LayOutColumns(const PageRect& body, const ColumnLayout& screen) {
-    int64_t total = 0;
-    for (int w : screen.widths)
-        total += std::max(w, 0);
+std::vector<PrintColumn> LayOutColumns(const PageRect& body, const ColumnLayout& screen,
+                                       const std::array<int, kListColumnCount>& widest) {
+    const bool allShut =
+        std::all_of(screen.widths.begin(), screen.widths.end(), [](int w) { return w <= 0; });
     const int right = body.right - kRightInset;
+    const int64_t available = std::max(0, right - body.left);
+    std::array<int64_t, kListColumnCount> width{};
+    int64_t othersNeed = 0;
+    for (int column = 0; column < kListColumnCount; ++column) {
+        if (!allShut && screen.widths[column] <= 0) continue;
+        width[column] = std::max(widest[column], 0) + 2 * kColumnPadding;
+        if (column != kColumnName) othersNeed += width[column];
+    }
+    const int64_t nameShare = std::min(width[kColumnName], available / 10);
+    if (othersNeed > available - nameShare) {
+        // Too wide together: the narrower columns stay whole, the widest share what is left
+        // equally (the water level), so as few texts as possible are cut.
+        std::vector<int64_t> needs;
+        for (int column = 0; column < kListColumnCount; ++column)
+            if (column != kColumnName) needs.push_back(width[column]);
+        std::sort(needs.begin(), needs.end());
+        int64_t left = available - nameShare;
+        int64_t level = 0;
+        for (std::size_t i = 0; i < needs.size(); ++i) {
+            const auto count = static_cast<int64_t>(needs.size() - i);
+            if (needs[i] * count > left) {
+                level = left / count;
+                break;
+            }
+            left -= needs[i];
+        }
+        othersNeed = 0;
+        for (int column = 0; column < kListColumnCount; ++column) {
+            if (column == kColumnName) continue;
+            width[column] = std::min(width[column], level);
+            othersNeed += width[column];
+        }
+    }
+    if (allShut || screen.widths[kColumnName] > 0)
+        width[kColumnName] = std::max<int64_t>(0, available - othersNeed);
+
     std::vector<PrintColumn> columns;
-    int64_t before = 0;
+    int64_t left = body.left;
     for (int column : screen.order) {
-        const int w = total > 0 ? std::max(screen.widths[column], 0) : 1;
         PrintColumn c;
         c.column = column;
-        const int64_t sum = total > 0 ? total : kListColumnCount;
-        c.left = std::min(right, static_cast<int>(body.left + before * body.Width() / sum));
-        before += w;
-        c.right = std::min(right, static_cast<int>(body.left + before * body.Width() / sum));
+        c.left = static_cast<int>(std::min<int64_t>(left, right));
+        left += width[column];
+        c.right = static_cast<int>(std::min<int64_t>(left, right));
         c.textLeft = std::min(c.left + kColumnPadding, c.right);
         c.textRight = std::max(c.textLeft, c.right - kColumnPadding);
         columns.push_back(c);
@@ -128,6 +162,18 @@ std::string FitText(std::string_view text, int width, FontRole role, const TextM
     const std::vector<std::size_t> ends = CharacterEnds(text);
     const std::size_t count = FittingCharacters(text, ends, width, role, measurer);
     return std::string(text.substr(0, count == 0 ? 0 : ends[count - 1]));
+}
+
+std::string ElideText(std::string_view text, int width, FontRole role,
+                      const TextMeasurer& measurer) {
+    static constexpr std::string_view kEllipsis = "\xE2\x80\xA6";
+    if (measurer.TextWidth(role, text) <= width) return std::string(text);
+    const int room = width - measurer.TextWidth(role, kEllipsis);
+    if (room < 0) return {};
+    std::string cut = FitText(text, room, role, measurer);
+    while (!cut.empty() && cut.back() == ' ')
+        cut.pop_back();
+    return cut + std::string(kEllipsis);
 }
 
 std::vector<std::string> WrapText(std::string_view text, int width, FontRole role,

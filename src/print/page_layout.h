@@ -49,13 +49,23 @@ struct PrintColumn {
     int textLeft = 0; // 1 mm inside
     int textRight = 0;
 };
-// The six columns in display order, across the body in proportion to their screen widths; the
-// last ends 0.2 mm inside the right edge.
-std::vector<PrintColumn> LayOutColumns(const PageRect& body, const ColumnLayout& screen);
+// The six columns in display order across the body, none lost on paper: each column is as
+// wide as its widest text (`widest`, by ListColumn, its title included) plus 1 mm either side,
+// and the name takes what is left (its text wraps). When the others need more, the name keeps
+// a tenth of the width (or what it needs, if less) and the others share the rest: the narrower
+// ones whole, the widest cut to one equal width. A column the screen shows with no width stays
+// without one (unless all are so). The columns end 0.2 mm inside the right edge.
+std::vector<PrintColumn> LayOutColumns(const PageRect& body, const ColumnLayout& screen,
+                                       const std::array<int, kListColumnCount>& widest);
 
 // A cell's text cut at a character boundary to fit the width (nothing when not even one
 // character fits).
 std::string FitText(std::string_view text, int width, FontRole role, const TextMeasurer& measurer);
+
+// The text, or when it does not fit the width its longest start that fits followed by an
+// ellipsis ("\u2026"), so a cut is always seen; nothing when not even the ellipsis fits.
+std::string ElideText(std::string_view text, int width, FontRole role,
+                      const TextMeasurer& measurer);
 
 // Notes word-wrapped to the width: line breaks kept, words longer than a line broken between
 // characters, never an endless loop (each line takes at least one character).

@@ -32,6 +32,7 @@ struct PlacedLine {
 struct PlacedRow {
     std::size_t row = 0; // index in the laid-out rows
     int top = 0;
+    std::vector<std::string> nameLines; // the name wrapped to its column, one line at least
     int bottom = 0;                // including the gap under the row, at most the body's bottom
     std::vector<PlacedLine> notes; // only the lines that lie inside the body
     bool clipped = false;          // taller than the body: cut at its bottom
@@ -45,9 +46,18 @@ struct PrintPage {
 // The rows to print: all of them, or with `selectionOnly` the selected ones in list order.
 std::vector<PrintRow> ChosenRows(const std::vector<PrintRow>& rows, bool selectionOnly);
 
-// Notes are laid out when `options.notes` is on, wrapped from 10 mm right of the body's left.
+// The widest text of each column over the rows, its title (`titles`, by ListColumn) included,
+// in the text font.
+std::array<int, kListColumnCount>
+WidestTexts(const std::vector<PrintRow>& rows,
+            const std::array<std::string, kListColumnCount>& titles, const TextMeasurer& measurer);
+
+// The name is wrapped to the text width of its column in `columns` (one line when it has none);
+// notes are laid out when `options.notes` is on, wrapped from 10 mm right of the body's left,
+// under the name's lines.
 std::vector<PrintPage> Paginate(const std::vector<PrintRow>& rows, const PageAreas& areas,
-                                const PrintOptions& options, const TextMeasurer& measurer);
+                                const PrintOptions& options, const TextMeasurer& measurer,
+                                const std::vector<PrintColumn>& columns = {});
 
 // The pages from `first` to `last` (counted from 1), brought into 1 ... page count; they keep
 // their numbers. Nothing when the range lies wholly outside.

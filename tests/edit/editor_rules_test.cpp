@@ -75,6 +75,55 @@ TEST(RecurrencePanels, OpenOnTheEventsPatternAndConfirmToTheSameWords) {
     EXPECT_EQ(fresh.yearWeekday, 2);
 }
 
+TEST(RecurrencePanels, FollowAMovedStartSoConfirmingKeepsIt) {
+    const DateTime s = At(2026, 12, 7, 10, 30); // a Monday, first in its month
+    const uint32_t patterns[][2] = {
+        {kDaily, 3},
+        {kWeekly | kMonday, 1},
+        {kWeekly | kMonday | kThursday, 2},
+        {kMonthlyDay, MonthlyParam(7, 2)},
+        {kMonthlyNth | kOrdFirst | kMonday, MonthlyParam(7, 1)},
+        {kYearlyDate, 1},
+        {kYearlyNth | kOrdFirst | kMonday, 12},
+    };
+    for (const auto& [pattern, param] : patterns) {
+        const RecurrencePanels before = PanelsOf(Recurring(pattern, param, s));
+        // Every day of twenty months, the fifth weekdays and a 29 February included.
+        for (int k = -200; k <= 460; ++k) {
+            const DateTime moved = s + DateTimeSpan::Days(k);
+            const RecurrencePanels after = FollowStart(before, s, moved);
+            EXPECT_EQ(after.kind, before.kind);
+            const PatternConfirmation done = ConfirmPattern(ChoiceOf(after));
+            if (pattern == kYearlyDate && moved.Month() == 2 && moved.Day() == 29) {
+                EXPECT_FALSE(done.verdict.Ok()); // refused with its message, not moved
+                continue;
+            }
+            ASSERT_TRUE(done.verdict.Ok()) << pattern << " " << k;
+            EXPECT_EQ(done.start, moved) << pattern << " " << k;
+        }
+    }
+
+    // The yearly date of the example: 7 December moved to 3 March.
+    const RecurrencePanels yearly =
+        FollowStart(PanelsOf(Recurring(kYearlyDate, 1, s)), s, At(2027, 3, 3, 10, 30));
+    EXPECT_EQ(yearly.yearMonth, 3);
+    EXPECT_EQ(yearly.yearDay, 3);
+    // One weekday is replaced; of several, the new one joins them.
+    EXPECT_EQ(
+        FollowStart(PanelsOf(Recurring(kWeekly | kMonday, 1, s)), s, At(2026, 12, 9)).weekdays,
+        kWednesday);
+    EXPECT_EQ(
+        FollowStart(PanelsOf(Recurring(kWeekly | kMonday | kThursday, 1, s)), s, At(2026, 12, 9))
+            .weekdays,
+        kMonday | kWednesday | kThursday);
+    // "Last" stays on the last weekday of a month even when it is also the fourth.
+    const DateTime lastMonday = At(2026, 12, 28, 10, 30);
+    const RecurrencePanels last =
+        PanelsOf(Recurring(kMonthlyNth | kOrdLast | kMonday, MonthlyParam(28, 1), lastMonday));
+    EXPECT_EQ(FollowStart(last, lastMonday, At(2027, 2, 22)).monthOrdinal, 4);
+    EXPECT_EQ(FollowStart(last, lastMonday, At(2027, 3, 22)).monthOrdinal, 3);
+}
+
 TEST(WeekdayBoxes, StartAtTheFirstDayOfTheWeek) {
     for (int first = 0; first < 7; ++first)
         for (int box = 0; box < 7; ++box)
@@ -96,6 +145,25 @@ TEST(UpcomingOccurrences, StepOnAndStopAtTheEndOfTheRange) {
     e.end = At(2025, 3, 31, 23, 59, 59);
     EXPECT_EQ(UpcomingOccurrences(e, At(2025, 2, 1), 5).size(), 2u);
     EXPECT_EQ(UpcomingOccurrences(OneTime(At(2025, 1, 1, 8, 0)), At(2026, 1, 1), 5).size(), 1u);
+}
+
+TEST(UpcomingOccurrences, StartFromNowNotFromTheStartOfToday) {
+    const EventRecord daily = Recurring(kDaily, 1, At(2026, 12, 1, 8, 0), 15);
+    struct Case {
+        DateTime now;
+        DateTime first;
+    } const cases[] = {
+        {At(2026, 12, 7, 23, 1), At(2026, 12, 8, 8, 0)}, // this morning's is over
+        {At(2026, 12, 7, 8, 0), At(2026, 12, 7, 8, 0)},  // the one that begins now
+        {At(2026, 12, 7, 7, 50), At(2026, 12, 7, 8, 0)}, // reminded, not yet begun
+        {At(2026, 11, 1, 12, 0), At(2026, 12, 1, 8, 0)}, // before the start: the start
+    };
+    for (const Case& c : cases) {
+        const auto next = UpcomingOccurrences(daily, c.now, 3);
+        ASSERT_EQ(next.size(), 3u);
+        EXPECT_EQ(next[0].occurrence, c.first) << c.now.TotalSeconds();
+        EXPECT_EQ(next[1].occurrence, c.first + DateTimeSpan::Days(1));
+    }
 }
 
 } // namespace

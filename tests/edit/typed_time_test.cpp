@@ -2,6 +2,7 @@
 #include "support/event_builders.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace zm {
 namespace {
@@ -48,6 +49,36 @@ TEST(ReadTypedTime, PlusAnAmountCountsFromNowAcrossMidnight) {
     EXPECT_EQ(plain.moment, At(2026, 12, 7, 8, 15));
     EXPECT_FALSE(ReadTypedTime("+soon", now).ok);
     EXPECT_FALSE(ReadTypedTime("2 hours", now).ok);
+}
+
+TEST(TimeTyping, ReadsTheCharactersTogetherAsTheyCome) {
+    constexpr int kH = 3600;
+    struct Case {
+        const char* keys;
+        std::vector<int> seconds; // after each key; -1 while the text means no time yet
+    } const cases[] = {
+        {"21:30", {2 * kH, 21 * kH, 21 * kH, 21 * kH + 180, 21 * kH + 1800}},
+        {"9:30 PM",
+         {9 * kH, 9 * kH, 9 * kH + 180, 9 * kH + 1800, 9 * kH + 1800, 21 * kH + 1800,
+          21 * kH + 1800}},
+        {"2130", {2 * kH, 21 * kH, 2 * kH + 780, 21 * kH + 1800}},
+        {"7.05", {7 * kH, 7 * kH, 7 * kH, 7 * kH + 300}},
+        {"25", {2 * kH, -1}},
+        {"x", {-1}},
+    };
+    for (const Case& c : cases) {
+        TimeTyping typing;
+        const std::string keys = c.keys;
+        for (size_t i = 0; i < keys.size(); ++i)
+            EXPECT_EQ(typing.Type(keys.substr(i, 1)).value_or(-1), c.seconds[i])
+                << c.keys << " after " << i + 1;
+    }
+    TimeTyping typing({"vorm.", "nachm."}, "h");
+    typing.Type("10h4");
+    EXPECT_EQ(typing.Type("5").value_or(-1), 10 * kH + 45 * 60);
+    EXPECT_EQ(typing.Erase().value_or(-1), 10 * kH + 4 * 60);
+    EXPECT_EQ(typing.Erase().value_or(-1), 10 * kH); // "10h" waits for the minutes
+    EXPECT_EQ(typing.Text(), "10h");
 }
 
 TEST(ToolkitTimeFormat, GivesTheDayHalfAsAP) {

@@ -60,6 +60,30 @@ TEST(SavingRule, ANewRecurringEventStartsAfreshFromTheLookAheadLimit) {
     EXPECT_TRUE(later.IsDue(At(2024, 6, 17, 9, 0), kWeek).due);
 }
 
+TEST(SavingRule, AnEventStartingWeeksAheadIsNotStampedInTheFuture) {
+    // Weekly on Monday from 24 June (two weeks ahead), 15 minutes before; kNow is Monday 10 June.
+    struct Case {
+        uint32_t pattern;
+        uint32_t param;
+        DateTime start;
+    } const cases[] = {
+        {kWeekly | kMonday, 1, At(2024, 6, 24, 9, 0)},
+        {kDaily, 1, At(2024, 6, 24, 9, 0)},
+        {kMonthlyDay, MonthlyParam(10, 1), At(2024, 9, 10, 9, 0)},
+        {kYearlyDate, 1, At(2026, 3, 1, 9, 0)},
+    };
+    for (const Case& c : cases) {
+        EventRecord e = Recurring(c.pattern, c.param, c.start, 15);
+        ASSERT_TRUE(ApplySavingRule(e, nullptr, kNow, kLimit, kWeek).Ok());
+        EXPECT_LE(e.lastShown, kNow) << c.pattern;
+        EXPECT_FALSE(e.IsStampedInFuture(kNow, kWeek)) << c.pattern;
+        // The first reminder still comes, and none before it.
+        const DateTime first = c.start - DateTimeSpan::Minutes(15);
+        EXPECT_FALSE(e.IsDue(first - DateTimeSpan::Seconds(1), kWeek).due) << c.pattern;
+        EXPECT_EQ(e.IsDue(first, kWeek).instant, first) << c.pattern;
+    }
+}
+
 TEST(SavingRule, AnAdvanceReachingThePreviousOccurrenceIsRefusedAndChangesNothing) {
     const EventRecord loaded = StoredSnoozedDaily();
     EventRecord edited = loaded;

@@ -390,5 +390,26 @@ TEST(FutureStamps, ADayAheadCountsExceptAWeekendStampOfADatePattern) {
     EXPECT_FALSE(notShown.IsStampedInFuture(now, kWeekendRuleOn));
 }
 
+TEST(FutureStamps, AStampBeforeTheFirstReminderHidesNoneAndDoesNotCount) {
+    const DateTime now = At(2024, 6, 12, 10, 0);
+    // Weekly from 1 July 09:00, reminded 30 minutes before.
+    const EventRecord weekly = Recurring(kWeekly | kMonday, 1, At(2024, 7, 1, 9, 0), 30);
+    struct {
+        DateTime stamp;
+        bool expected;
+    } const cases[] = {
+        {At(2024, 6, 24, 8, 30), false}, // the week before the start, as saving once left it
+        {At(2024, 7, 1, 8, 29), false},  // just before the first reminder
+        {At(2024, 7, 1, 8, 30), true},   // the first reminder was shown: the clock went back
+        {At(2024, 7, 8, 8, 45), true},
+    };
+    for (const auto& c : cases) {
+        EventRecord e = weekly;
+        e.StampShown(c.stamp);
+        EXPECT_EQ(e.IsStampedInFuture(now, kWeekendRuleOn), c.expected)
+            << c.stamp.Ymd().day << " " << c.stamp.Minute();
+    }
+}
+
 } // namespace
 } // namespace zm

@@ -55,6 +55,37 @@ TEST(Pagination, EveryRowLandsOnExactlyOnePage) {
     }
 }
 
+TEST(Pagination, ColumnsAreMeasuredByTheirWidestTextAndTitle) {
+    const FakeMeasurer m;
+    std::vector<PrintRow> rows = Rows(3);
+    rows[1].cells[kColumnTime] = "Mon 7 12 2026";
+    rows[2].cells[kColumnDuration] = "30 minutes";
+    rows[0].cells[kColumnType] = rows[1].cells[kColumnType] = "Payment";
+    const std::array<std::string, kListColumnCount> titles{"Name", "Date", "Duration",
+                                                           "Age",  "Type", "Recurrence"};
+    EXPECT_EQ(WidestTexts(rows, titles, m),
+              (std::array<int, kListColumnCount>{50, 130, 100, 30, 70, 100}));
+}
+
+TEST(Pagination, ANameWiderThanItsColumnWrapsAndTheRowGrows) {
+    const FakeMeasurer m;
+    std::vector<PrintRow> rows = Rows(2);
+    rows[0].cells[kColumnName] = "aaaa bbbb cccc";
+    rows[0].notes = "note";
+    PrintColumn name;
+    name.column = kColumnName;
+    name.textLeft = 10;
+    name.textRight = 90; // "aaaa bbbb" is 90 wide
+    const auto pages = Paginate(rows, kAreas, PrintOptions{}, m, {name});
+    ASSERT_EQ(pages.size(), 1u);
+    const PlacedRow& first = pages[0].rows[0];
+    EXPECT_EQ(first.nameLines, (std::vector<std::string>{"aaaa", "bbbb", "cccc"}));
+    ASSERT_EQ(first.notes.size(), 1u);
+    EXPECT_EQ(first.notes[0].top, 60 + 3 * 40); // under the name's lines
+    EXPECT_EQ(pages[0].rows[1].top, 60 + 4 * 40 + 8);
+    EXPECT_EQ(pages[0].rows[1].nameLines, (std::vector<std::string>{"row 1"}));
+}
+
 TEST(Pagination, RowsAndNoteLinesStackDownwardInsideTheBody) {
     const FakeMeasurer m;
     std::vector<PrintRow> rows = Rows(2);

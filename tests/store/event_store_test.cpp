@@ -1,6 +1,7 @@
 // The event operations of the store: what they write, what they tell, and what a failed write
 // leaves behind; the daily rebuild, the due check and the check for future stamps.
 
+#include "model/edit_rules.h"
 #include "res/strings.h"
 #include "support/old_library_builder.h"
 #include "support/store_fixture.h"
@@ -476,6 +477,22 @@ TEST_F(StoreTest, FutureStampsAreCorrectedInPlaceWhenTheUserAgrees) {
     EXPECT_EQ(store_.Library().CountEvents(), 2); // rewritten in place: the keys stay
     // Today's reminder of the corrected event comes again, and the list was rebuilt for it.
     EXPECT_EQ(PendingKeys(), std::vector<uint16_t>{key});
+}
+
+TEST_F(StoreTest, ANewEventStartingWeeksAheadDoesNotTripTheStartCheck) {
+    OpenEmpty();
+    now_ = At(2024, 3, 14, 8, 0); // Thursday
+    // Every Thursday from two weeks ahead, saved as the editors and the companion save it.
+    EventRecord weekly = Recurring(kWeekly | kThursday, 1, At(2024, 3, 28, 9, 0), 15);
+    ASSERT_TRUE(ApplySavingRule(weekly, nullptr, now_, DateTime(), WeekSettings{}).Ok());
+    Put(weekly);
+    // One that an earlier version saved with the stamp a week ahead, before its start.
+    EventRecord earlier = Recurring(kWeekly | kThursday, 1, At(2024, 3, 28, 9, 0), 15);
+    earlier.StampShown(At(2024, 3, 21, 8, 45));
+    Put(earlier);
+    ASSERT_EQ(store_.StartCheck(), LibraryResult::Ok);
+    EXPECT_TRUE(prompts_.questions.empty());
+    EXPECT_FALSE(store_.Busy());
 }
 
 } // namespace

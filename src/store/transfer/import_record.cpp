@@ -136,11 +136,7 @@ void ApplyImportReminderState(EventRecord& event, DateTime now, DateTime lookAhe
                               const WeekSettings& week) {
     event.SetFlag(kSnoozed, false);
     if (event.IsRecurring()) {
-        const DateTime limit = lookAheadLimit.TotalSeconds() != 0
-                                   ? lookAheadLimit
-                                   : now.Date() + DateTimeSpan::Seconds(kSecondsPerDay - 1);
-        const DateTime p = event.PreviousOccurrence(event.OccurrenceOnOrAfter(limit));
-        event.StampShown(p - event.AdvanceSpan());
+        event.StampPastOccurrences(now, lookAheadLimit);
     } else {
         event.SetFlag(kShown, false);
         if (event.start < now) event.Accept(now, week);

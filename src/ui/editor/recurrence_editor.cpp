@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace zm {
@@ -123,10 +124,11 @@ RecurrenceEditor::RecurrenceEditor(WindowContext& context, UserBoxes& boxes,
     end_->setDate(ToQDate(panels.end));
     end_->setEnabled(panels.endsOn);
     remove_->setEnabled(event.IsRecurring());
+    shownDay_ = event.start.Date();
 
     // The list follows every change of the fields.
     connect(panels_, &RecurrencePanelWidgets::changed, this, &RecurrenceEditor::ShowUpcoming);
-    connect(start_, &QDateEdit::dateChanged, this, &RecurrenceEditor::ShowUpcoming);
+    connect(start_, &QDateEdit::dateChanged, this, &RecurrenceEditor::FollowStartDay);
     connect(time_, &TimeField::userEdited, this, &RecurrenceEditor::ShowUpcoming);
     connect(time_, &TimeField::dateMoved, this,
             [this](const QDate& date) { start_->setDate(date); });
@@ -148,6 +150,20 @@ RecurrencePanels RecurrenceEditor::FieldValues(DateTime start) const {
     base.end = FromQDate(end_->date());
     base.skipWhenOver = skipWhenOver_->isChecked();
     return panels_->Read(base);
+}
+
+void RecurrenceEditor::FollowStartDay(const QDate& date) {
+    const DateTime day = FromQDate(date);
+    if (day.IsValid() && day != shownDay_) {
+        const RecurrencePanels moved = FollowStart(FieldValues(shownDay_), shownDay_, day);
+        panels_->Show(moved);
+        if (!endsOn_->isChecked()) {
+            const QSignalBlocker hold(end_);
+            end_->setDate(ToQDate(moved.end));
+        }
+        shownDay_ = day;
+    }
+    ShowUpcoming();
 }
 
 void RecurrenceEditor::ShowUpcoming() {

@@ -10,6 +10,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QDate;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -41,6 +42,9 @@ public:
     void RemoveRecurrence();
     // Fills the list of the next occurrences from the fields.
     void ShowUpcoming();
+    // The start moved to another day: the pattern fields follow it (see FollowStart), so that
+    // OK keeps the day the user chose; then the list is filled again.
+    void FollowStartDay(const QDate& date);
 
 private:
     struct Timing {
@@ -67,6 +71,7 @@ private:
     DateField* end_;
     QListWidget* upcoming_;
     QPushButton* remove_;
+    DateTime shownDay_; // the start's day the pattern fields were last made for
 };
 
 } // namespace zm

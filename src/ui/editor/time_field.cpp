@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTimeEdit>
@@ -41,6 +42,76 @@ private:
     std::function<DateTime()> now_;
 };
 
+// The time picker. Typing over a selection that reaches beyond one field (after Ctrl+A) reads
+// the characters together as one time (see TimeTyping) until another key, a click or the
+// focus leaving ends it; a field selected alone takes the keys field by field as usual.
+class TimePicker final : public QTimeEdit {
+public:
+    TimePicker(const LocaleFormats& formats, QWidget* parent)
+        : QTimeEdit(parent), formats_(formats) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (IsModifierKey(event->key())) {
+            // Shift for ":" or "P" is part of typing, not the end of it.
+            QTimeEdit::keyPressEvent(event);
+            return;
+        }
+        const QString text = event->text();
+        const bool printable = !text.isEmpty() && text.at(0).isPrint() &&
+                               !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (typing_ && event->key() == Qt::Key_Backspace) {
+            Show(typing_->Erase());
+            event->accept();
+            return;
+        }
+        if (printable && (typing_ || SelectionBeyondOneField())) {
+            if (!typing_) typing_.emplace(HalvesOf(formats_), SeparatorOf(formats_));
+            Show(typing_->Type(text.toStdString()));
+            event->accept();
+            return;
+        }
+        typing_.reset();
+        QTimeEdit::keyPressEvent(event);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        typing_.reset();
+        QTimeEdit::mousePressEvent(event);
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        typing_.reset();
+        QTimeEdit::focusOutEvent(event);
+    }
+
+private:
+    static bool IsModifierKey(int key) {
+        switch (key) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+            return true;
+        default:
+            return false;
+        }
+    }
+    bool SelectionBeyondOneField() const {
+        const QString selected = lineEdit()->selectedText();
+        return !selected.isEmpty() && selected.size() > sectionText(currentSection()).size();
+    }
+    void Show(std::optional<int> seconds) {
+        if (seconds) setTime(QTime(*seconds / 3600, *seconds / 60 % 60));
+        lineEdit()->deselect();
+        lineEdit()->setCursorPosition(static_cast<int>(lineEdit()->text().size()));
+    }
+
+    const LocaleFormats& formats_;
+    std::optional<TimeTyping> typing_;
+};
+
 } // namespace
 
 TimeField::TimeField(const WindowContext& context, bool pickerStyle, std::function<DateTime()> now,
@@ -49,7 +120,7 @@ TimeField::TimeField(const WindowContext& context, bool pickerStyle, std::functi
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     if (pickerStyle) {
-        picker_ = new QTimeEdit(this);
+        picker_ = new TimePicker(context.formats, this);
         picker_->setObjectName(QStringLiteral("timePicker"));
         picker_->setDisplayFormat(
             QString::fromStdString(ToolkitTimeFormat(context.formats.PickerTime())));

@@ -57,9 +57,12 @@ PrintDocument::PrintDocument(std::shared_ptr<const PrintSource> source, const Se
     const PageRect printable =
         PrintableRect(geometry_.paper, geometry_.printable, options_.margins);
     areas_ = LayOutAreas(printable, options_, fonts_);
-    columns_ = LayOutColumns(areas_.body, source_->columns);
     rows_ = ChosenRows(source_->rows, selectionOnly);
-    pages_ = Paginate(rows_, areas_, options_, fonts_);
+    std::array<std::string, kListColumnCount> titles;
+    for (int column = 0; column < kListColumnCount; ++column)
+        titles[column] = ColumnTitle(column);
+    columns_ = LayOutColumns(areas_.body, source_->columns, WidestTexts(rows_, titles, fonts_));
+    pages_ = Paginate(rows_, areas_, options_, fonts_, columns_);
 }
 
 void PrintDocument::DrawPage(QPainter& painter, int index) const {
@@ -78,7 +81,7 @@ void PrintDocument::DrawPage(QPainter& painter, int index) const {
 
 void PrintDocument::DrawText(QPainter& painter, FontRole role, int left, int top,
                              const std::string& text, int width, bool alignRight) const {
-    const std::string fitted = FitText(text, width, role, fonts_);
+    const std::string fitted = ElideText(text, width, role, fonts_);
     if (fitted.empty()) return;
     const int x = alignRight ? left + width - fonts_.TextWidth(role, fitted) : left;
     painter.setFont(fonts_.Font(role));
@@ -128,9 +131,21 @@ void PrintDocument::DrawRow(QPainter& painter, const PlacedRow& placed) const {
     const QColor text =
         options_.colour ? QColor::fromRgb(ReadableColour(row.colour, kWhite)) : QColor(Qt::black);
     painter.setPen(text);
-    for (const PrintColumn& c : columns_)
-        DrawText(painter, FontRole::Text, c.textLeft, placed.top,
-                 row.cells[static_cast<size_t>(c.column)], c.textRight - c.textLeft);
+    const int lineHeight = fonts_.LineHeight(FontRole::Text);
+    for (const PrintColumn& c : columns_) {
+        const int width = c.textRight - c.textLeft;
+        if (c.column != kColumnName) {
+            DrawText(painter, FontRole::Text, c.textLeft, placed.top,
+                     row.cells[static_cast<size_t>(c.column)], width);
+            continue;
+        }
+        // The name wrapped to its column, line under line.
+        int top = placed.top;
+        for (const std::string& line : placed.nameLines) {
+            DrawText(painter, FontRole::Text, c.textLeft, top, line, width);
+            top += lineHeight;
+        }
+    }
     for (const PlacedLine& line : placed.notes)
         DrawText(painter, FontRole::Text, body.left + kNotesIndent, line.top, line.text,
                  std::max(1, body.Width() - kNotesIndent));

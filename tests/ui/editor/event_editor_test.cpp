@@ -1,5 +1,6 @@
 // The event editor driven through its real widgets, over a store in memory.
 
+#include "platform/qt/qt_locale_description.h"
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "support/event_builders.h"
@@ -17,9 +18,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimeEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -88,6 +91,53 @@ TEST(EventEditor, TimePickerShowsTheDayHalfWithTheToolkitsLetters) {
     EXPECT_TRUE(picker->text().endsWith(QStringLiteral("AM"))) << picker->text().toStdString();
     // No reminder windows to preview with.
     EXPECT_FALSE(Field<QWidget>(dialog, "preview")->isEnabled());
+}
+
+// Keys as a keyboard sends them: Shift goes down and up around ":" and capitals.
+void TypeAsOnAKeyboard(QWidget* widget, const char* keys) {
+    for (const char* k = keys; *k; ++k) {
+        const bool shifted = *k == ':' || (*k >= 'A' && *k <= 'Z');
+        if (shifted) QTest::keyPress(widget, Qt::Key_Shift, Qt::ShiftModifier);
+        QTest::keyClick(widget, *k, shifted ? Qt::ShiftModifier : Qt::NoModifier);
+        if (shifted) QTest::keyRelease(widget, Qt::Key_Shift);
+    }
+}
+
+TEST(EventEditor, ATimeTypedOverTheWholePickerIsReadAsOneTime) {
+    struct Case {
+        const char* locale;
+        const char* keys;
+    } const cases[] = {
+        {"C", "21:30"},     {"de_DE", "21:30"}, {"en_US", "9:30 PM"},
+        {"en_US", "21:30"}, {"de_DE", "2130"},
+    };
+    for (const Case& c : cases) {
+        WindowFixture rig; // 9:30
+        rig.formats_ =
+            BuildLocaleFormats(QtLocaleDescription(QLocale(QString::fromLatin1(c.locale))));
+        EventEditorDialog dialog(rig.Context(), rig.boxes_,
+                                 Request(NewEventFor(rig.Context(), -1, rig.now_)));
+        dialog.show();
+        auto* picker = Field<QTimeEdit>(dialog, "timePicker");
+        picker->setFocus();
+        QTest::keyClick(picker, Qt::Key_A, Qt::ControlModifier);
+        TypeAsOnAKeyboard(picker, c.keys);
+        EXPECT_EQ(picker->time(), QTime(21, 30))
+            << c.locale << " " << c.keys << ": " << picker->text().toStdString();
+        dialog.accept();
+        ASSERT_TRUE(dialog.Stored()) << rig.boxes_.LastText().toStdString();
+        EXPECT_EQ(dialog.Record().start, At(2026, 12, 7, 21, 30)) << c.locale;
+    }
+    // A field selected alone still takes the keys field by field.
+    WindowFixture rig;
+    EventEditorDialog dialog(rig.Context(), rig.boxes_,
+                             Request(NewEventFor(rig.Context(), -1, rig.now_)));
+    dialog.show();
+    auto* picker = Field<QTimeEdit>(dialog, "timePicker");
+    picker->setFocus();
+    picker->setSelectedSection(QDateTimeEdit::MinuteSection);
+    QTest::keyClicks(picker, QStringLiteral("45"));
+    EXPECT_EQ(picker->time(), QTime(9, 45));
 }
 
 TEST(EventEditor, PastStartAsksWhetherToAcceptAndNoKeepsTheDialogOpen) {

@@ -144,6 +144,65 @@ TEST(RecurrenceEditor, ListsTheNextFiveOccurrencesAsTheFieldsChange) {
     EXPECT_EQ(list->item(0)->text(), QString::fromUtf8(LoadString(IDS_RECUR_NEXT_NONE)));
 }
 
+TEST(RecurrenceEditor, ListsTheOccurrencesStillToComeFromNow) {
+    WindowFixture rig(At(2026, 12, 7, 23, 1));
+    RecurrenceEditor editor(rig.Context(), rig.boxes_,
+                            Recurring(kDaily, 1, At(2026, 12, 1, 8, 0), 15));
+    auto* list = Field<QListWidget>(editor, "upcoming");
+    ASSERT_EQ(list->count(), 5);
+    EXPECT_EQ(list->item(0)->text(),
+              QString::fromStdString(
+                  FormatText(IDS_RECUR_NEXT_ENTRY,
+                             {rig.formats_.FormatDayDateTime(At(2026, 12, 8, 8, 0), false),
+                              rig.formats_.FormatDayDateTime(At(2026, 12, 8, 7, 45), false)})));
+}
+
+TEST(RecurrenceEditor, PatternFieldsFollowAChangedStartAndOkKeepsIt) {
+    WindowFixture rig;
+    const auto firstEntry = [&](QListWidget* list) {
+        return list->count() > 0 ? list->item(0)->text().toStdString() : std::string();
+    };
+    struct Case {
+        uint32_t pattern;
+        uint32_t param;
+        QDate moved;
+        const char* field; // a field that shows the new day
+        QString shows;
+    } const cases[] = {
+        {kYearlyDate, 1, QDate(2027, 3, 3), "yearMonth", QStringLiteral("March")},
+        {kYearlyDate, 1, QDate(2027, 3, 3), "yearDay", QStringLiteral("3")},
+        {kMonthlyDay, MonthlyParam(7, 1), QDate(2026, 12, 20), "monthDay", QStringLiteral("20")},
+        {kWeekly | kMonday, 1, QDate(2026, 12, 10), "weekday3", QString()}, // Thursday's box
+    };
+    for (const Case& c : cases) {
+        RecurrenceEditor editor(rig.Context(), rig.boxes_,
+                                Recurring(c.pattern, c.param, At(2026, 12, 7, 10, 0)));
+        auto* start = Field<QDateEdit>(editor, "start");
+        auto* list = Field<QListWidget>(editor, "upcoming");
+        start->setFocus();
+        start->setDate(c.moved);
+        QWidget* field = Field<QWidget>(editor, QString::fromLatin1(c.field));
+        if (auto* line = qobject_cast<QLineEdit*>(field)) {
+            EXPECT_EQ(line->text(), c.shows);
+        }
+        if (auto* combo = qobject_cast<QComboBox*>(field)) {
+            EXPECT_EQ(combo->currentText(), c.shows);
+        }
+        if (auto* box = qobject_cast<QCheckBox*>(field)) {
+            EXPECT_TRUE(box->isChecked());
+            EXPECT_FALSE(Field<QCheckBox>(editor, "weekday0")->isChecked()); // Monday's
+        }
+        const DateTime moved = At(c.moved.year(), c.moved.month(), c.moved.day(), 10, 0);
+        EXPECT_EQ(firstEntry(list),
+                  FormatText(IDS_RECUR_NEXT_ENTRY, {rig.formats_.FormatDayDateTime(moved, false),
+                                                    rig.formats_.FormatDayDateTime(moved, false)}));
+        editor.accept();
+        ASSERT_EQ(editor.result(), QDialog::Accepted) << c.field;
+        EXPECT_EQ(editor.Record().start, moved) << c.field;
+        EXPECT_EQ(editor.Record().Kind(), Recurring(c.pattern, c.param, moved).Kind());
+    }
+}
+
 TEST(EventEditor, ScheduleTakesTheRecurrenceEditorsPattern) {
     WindowFixture rig;
     EventEditorDialog dialog(rig.Context(), rig.boxes_,

@@ -152,6 +152,36 @@ TEST_F(PrintJobTest, ARowTallerThanThePageIsPrintedClippedOnAPageOfItsOwn) {
     EXPECT_TRUE(pages[2].contains("Page 3"));
 }
 
+TEST_F(PrintJobTest, CellTextsArePrintedWholeOrMarkedAsCut) {
+    auto source = Rows(3);
+    PrintRow& row = source->rows[1];
+    row.cells[kColumnName] = "Payment of the yearly insurance premium for the house and the car, "
+                             "with the receipt from last year";
+    row.cells[kColumnTime] = "Mon 7 12 2026 10:00";
+    row.cells[kColumnDuration] = "30 minutes";
+    row.cells[kColumnAge] = "12";
+    row.cells[kColumnType] = "Payment";
+    row.cells[kColumnRecurrence] = "Every week on Monday";
+    const std::vector<QString> pages = Print(source);
+    ASSERT_EQ(pages.size(), 1u);
+    const QString& page = pages[0];
+    for (const char* text : {"Mon 7 12 2026 10:00", "30 minutes", "Payment", "Recurrence",
+                             "Every week on Monday", "Duration"})
+        EXPECT_TRUE(page.contains(text)) << text << "\n" << page.toStdString();
+    // The name wraps in its column: every word is there, none is cut.
+    for (const QString& word : QString::fromStdString(row.cells[kColumnName]).split(' '))
+        EXPECT_TRUE(page.contains(word)) << word.toStdString();
+    EXPECT_FALSE(page.contains(QChar(0x2026)));
+
+    // A text longer than the page can give its column ends in an ellipsis; the others stay.
+    row.cells[kColumnRecurrence] = "Monthly";
+    row.cells[kColumnType] = std::string(80, 'T');
+    const QString cut = Print(source).at(0);
+    EXPECT_TRUE(cut.contains(QChar(0x2026))) << cut.toStdString();
+    for (const char* text : {"Mon 7 12 2026 10:00", "30 minutes", "Monthly", "Recurrence"})
+        EXPECT_TRUE(cut.contains(text)) << text << "\n" << cut.toStdString();
+}
+
 TEST_F(PrintJobTest, AnEmptyListPrintsOnePageWithTheHeader) {
     const std::vector<QString> pages = Print(Rows(0));
     ASSERT_EQ(pages.size(), 1u);
