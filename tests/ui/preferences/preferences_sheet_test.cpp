@@ -141,9 +141,12 @@ TEST_F(PreferencesSheetTest, TheReducedFormsShowTheirOnePage) {
     const SheetForm forms[] = {SheetForm::TypesOnly, SheetForm::QuickRemindersOnly,
                                SheetForm::PrintingOnly, SheetForm::Full};
     const int pages[] = {1, 1, 1, 7};
+    const char* captions[] = {"Customize types", "Customize Quick Reminders", "Customize Preview",
+                              "Modify Preferences"};
     for (size_t i = 0; i < std::size(forms); ++i) {
         PreferencesSheet sheet(f.Context(), f.boxes_, forms[i], hooks, nullptr);
         EXPECT_EQ(sheet.Tabs()->count(), pages[i]);
+        EXPECT_EQ(sheet.windowTitle(), captions[i]);
         EXPECT_EQ(sheet.Types() != nullptr,
                   forms[i] != SheetForm::QuickRemindersOnly && forms[i] != SheetForm::PrintingOnly);
         sheet.accept(); // nothing changed: nothing to save
