@@ -2,6 +2,7 @@
 
 #include "platform/gui/qt_font.h"
 #include "preferences/autostart_entry.h"
+#include "res/format_text.h"
 #include "res/strings.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
@@ -181,7 +182,19 @@ void PreferencesSheet::WriteAutorun() {
     const bool on = general_->Autorun();
     // An entry this sheet did not show as ours (another copy's) is left alone.
     if (!on && !autorunAtOpen_) return;
-    SetAutorun(entry, ProgramPath(hooks_), on); // a failure skips the step silently
+    const std::string program = ProgramPath(hooks_);
+    switch (SetAutorun(entry, program, on)) {
+    case AutorunResult::Done:
+        return;
+    case AutorunResult::PathRefused:
+        boxes_.Tell(this, QString::fromUtf8(FormatText(IDS_AUTORUN_PATH_REFUSED, {program})),
+                    BoxIcon::Warning);
+        return;
+    case AutorunResult::NotWritten:
+        boxes_.Tell(this, QString::fromUtf8(FormatText(IDS_AUTORUN_NOT_WRITTEN, {entry.string()})),
+                    BoxIcon::Warning);
+        return;
+    }
 }
 
 void PreferencesSheet::ApplyFonts() {
