@@ -434,7 +434,7 @@ TEST(ProgramWindows, AnEventSavedUnderAFilterThatHidesItIsFollowedByTheWarning) 
     main.ShowView(ViewMode::Day, At(2026, 12, 9));
     rig.boxes_.shown.clear();
     AcceptEditorWhenShown();
-    main.Action(MainCommand::New)->trigger(); // the first type, Appointment: hidden
+    main.Action(MainCommand::New)->trigger(); // of the first type, which the filter hides
     EXPECT_EQ(rig.boxes_.LastText(), warning);
     EventRecord phone = OneTime(At(2026, 12, 9, 10));
     phone.name = "Phone the bank";
