@@ -39,7 +39,7 @@ EventRecord MakeNewEvent(const TypeList& types, int typeIndex, DateTime day, Dat
 bool FilterHidesType(const TypeList& types, int typeIndex) {
     if (types.ActiveFilterName().empty()) return false;
     const EventType* type = types.TypeAt(typeIndex);
-    return type == nullptr || !type->Has(kTypeInFilter);
+    return type != nullptr && !type->Has(kTypeInFilter);
 }
 
 } // namespace zm

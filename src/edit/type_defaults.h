@@ -19,7 +19,8 @@ bool ApplyTypeDefaults(EventRecord& event, int typeIndex, const EventType* type)
 // type while there is one.
 EventRecord MakeNewEvent(const TypeList& types, int typeIndex, DateTime day, DateTime now);
 
-// Whether the active filter hides the events of the type (the undefined type is in no filter).
+// Whether the active filter hides the events of the type (the undefined type's events always
+// pass the filter).
 bool FilterHidesType(const TypeList& types, int typeIndex);
 
 } // namespace zm

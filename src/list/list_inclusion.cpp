@@ -32,8 +32,10 @@ ListFilter ListFilter::FromTypes(const TypeList& types, bool active) {
 bool ListFilter::Passes(const EventRecord& event) const {
     if (!active) return true;
     if (!event.IsRecurring() && event.Has(kAccepted) && !showAccepted) return false;
+    // The undefined type (-1, or an index beyond the types) is in every filter.
     const int index = event.typeIndex;
-    return index >= 0 && static_cast<size_t>(index) < typeInFilter.size() && typeInFilter[index];
+    if (index < 0 || static_cast<size_t>(index) >= typeInFilter.size()) return true;
+    return typeInFilter[index];
 }
 
 std::string SearchKey(const std::string& text, bool matchCase) {
@@ -43,6 +45,8 @@ std::string SearchKey(const std::string& text, bool matchCase) {
 bool IncludeInList(EventRecord& event, const ListViewState& view, const ListFilter& filter,
                    const InclusionClock& clock) {
     if (view.searching) {
+        // No text yet (the find bar waits for one): nothing is found.
+        if (view.searchText.empty()) return false;
         if (!Holds(event.name, view) && !Holds(event.notes, view)) return false;
         event.listOccurrence = event.OccurrenceOnOrAfter(clock.now);
         return true;

@@ -16,7 +16,8 @@ class TypeList;
 struct ListFilter {
     bool active = false;
     bool showAccepted = true;       // the filter's "Show accepted events"
-    std::vector<bool> typeInFilter; // by type index; an index beyond it is the undefined type
+    std::vector<bool> typeInFilter; // by type index; an index beyond it is the undefined type,
+                                    // which every filter shows
 
     // The active filter of the type list (the types marked as in it, and its options), or no
     // filter when `active` is false.

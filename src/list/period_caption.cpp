@@ -1,5 +1,6 @@
 #include "list/period_caption.h"
 
+#include "res/format_text.h"
 #include "res/strings.h"
 
 #include <cstdio>
@@ -23,11 +24,13 @@ std::string LongDateText(DateTime date, const LocaleNames& names) {
     return text;
 }
 
-std::string PeriodCaption(const ListViewState& view, const LocaleNames& names) {
+std::string PeriodCaption(const ListViewState& view, const LocaleNames& names,
+                          std::string_view localeLongDate) {
     if (view.searching) return LoadString(IDS_PERIOD_SEARCH_RESULTS);
     const DateTime first = view.viewDate.Date();
     switch (view.mode) {
     case ViewMode::Day:
+        if (!localeLongDate.empty()) return std::string(localeLongDate);
         return LongDateText(first, names);
     case ViewMode::All:
         return LoadString(IDS_PERIOD_ALL);
@@ -45,6 +48,11 @@ std::string PeriodCaption(const ListViewState& view, const LocaleNames& names) {
     caption.append(" ").append(TwoDigits(last.Day()));
     caption.append(", ").append(std::to_string(last.Year()));
     return caption;
+}
+
+std::string FilterPaneText(std::string_view activeFilter) {
+    if (activeFilter.empty()) return {};
+    return FormatText(IDS_MAIN_STATUS_FILTER_TEXT, {std::string(activeFilter)});
 }
 
 } // namespace zm

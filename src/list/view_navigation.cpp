@@ -14,4 +14,12 @@ DateTime StepViewMonths(DateTime viewDate, int months) {
     return AddMonthsClamped(date, date.Day(), months).value_or(date);
 }
 
+std::optional<DateTime> DayWatch::Check(DateTime now, DateTime viewDate) {
+    const DateTime today = now.Date();
+    if (today == today_) return std::nullopt;
+    const bool showedToday = viewDate.Date() == today_;
+    today_ = today;
+    return showedToday ? today : viewDate.Date();
+}
+
 } // namespace zm

@@ -2,6 +2,13 @@
 
 namespace zm {
 
+bool WeekSettingsDiffer(const ProgramSettings& before, const ProgramSettings& after) {
+    return before.workWeek != after.workWeek ||
+           before.checkWeekendEvents != after.checkWeekendEvents ||
+           before.firstDayOfWeek != after.firstDayOfWeek ||
+           before.firstWeekOfYear != after.firstWeekOfYear;
+}
+
 bool ApplyPreferences(SheetForm form, const SheetChanges& changes, PreferenceSteps& steps) {
     if (form == SheetForm::PrintingOnly) {
         steps.SavePrinting();

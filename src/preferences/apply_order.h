@@ -2,6 +2,7 @@
 // What OK on the preferences sheet does, and in which order. The sheet supplies the steps; the
 // order, and what is skipped, is decided here.
 
+#include "platform/program_settings.h"
 #include "preferences/shortcut_key_install.h"
 
 #include <optional>
@@ -19,7 +20,7 @@ enum class SheetForm : uint8_t {
 // What changed on the pages since the sheet opened.
 struct SheetChanges {
     bool fonts = false;    // a font of the General, Calendar or Printing page
-    bool workWeek = false; // a work-week flag or the first day of the week
+    bool workWeek = false; // the week settings (WeekSettingsDiffer)
     bool titleCentring = false;
     bool clockPageOpened = false;
 };
@@ -46,6 +47,10 @@ public:
     virtual void ApplyTypes() = 0;
     virtual void ApplyQuickReminders() = 0;
 };
+
+// Whether the options differ in what the store's week settings are made of: a work-week flag,
+// "Check week-end events", the first day of the week or the first week of the year.
+bool WeekSettingsDiffer(const ProgramSettings& before, const ProgramSettings& after);
 
 // Runs OK: true when the sheet may close. A refused key leaves everything unsaved.
 bool ApplyPreferences(SheetForm form, const SheetChanges& changes, PreferenceSteps& steps);

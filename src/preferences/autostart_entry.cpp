@@ -124,6 +124,50 @@ std::optional<std::string> ProgramOfExec(std::string_view exec) {
     return std::nullopt; // the closing quote is missing
 }
 
+std::optional<std::string> CheckedProgramOfExec(std::string_view exec) {
+    size_t i = 0;
+    while (i < exec.size() && (exec[i] == ' ' || exec[i] == '\t' || exec[i] == '\n'))
+        ++i;
+    if (i == exec.size()) return std::nullopt;
+    std::string word;
+    for (; i < exec.size(); ++i) {
+        const char c = exec[i];
+        if (c == ' ' || c == '\t' || c == '\n') return word;
+        if (c == '\\') {
+            if (++i == exec.size()) return std::nullopt; // a backslash at the end
+            if (exec[i] != '\n') word += exec[i];        // a backslash and line break join
+            continue;
+        }
+        if (c == '\'') {
+            const size_t end = exec.find('\'', i + 1);
+            if (end == std::string_view::npos) return std::nullopt;
+            word.append(exec.substr(i + 1, end - i - 1));
+            i = end;
+            continue;
+        }
+        if (c != '"') {
+            word += c;
+            continue;
+        }
+        // Within double quotes a backslash quotes only $ ` " \ and the line break.
+        for (++i;; ++i) {
+            if (i == exec.size()) return std::nullopt; // the closing quote is missing
+            const char q = exec[i];
+            if (q == '"') break;
+            if (q == '\\' && i + 1 < exec.size()) {
+                const char next = exec[i + 1];
+                if (next == '$' || next == '`' || next == '"' || next == '\\' || next == '\n') {
+                    ++i;
+                    if (next != '\n') word += next;
+                    continue;
+                }
+            }
+            word += q;
+        }
+    }
+    return word;
+}
+
 std::optional<std::string> AutostartEntryText(std::string_view programPath) {
     const auto exec = QuotedExecArgument(programPath);
     if (!exec) return std::nullopt;
@@ -143,8 +187,10 @@ bool EntryStartsProgram(std::string_view entryText, std::string_view programPath
     if (EntryValue(entryText, "X-GNOME-Autostart-enabled") == "false") return false;
     const auto exec = EntryValue(entryText, "Exec");
     if (!exec) return false;
+    // As the desktop checks the entry, and as it starts the program.
+    const auto checked = CheckedProgramOfExec(*exec);
     const auto program = ProgramOfExec(*exec);
-    return program && *program == programPath;
+    return checked && program && *checked == programPath && *program == programPath;
 }
 
 bool AutorunIsOn(const std::filesystem::path& entry, std::string_view programPath) {
@@ -155,16 +201,17 @@ bool AutorunIsOn(const std::filesystem::path& entry, std::string_view programPat
     return EntryStartsProgram(text.str(), programPath);
 }
 
-bool SetAutorun(const std::filesystem::path& entry, std::string_view programPath, bool on) {
+AutorunResult SetAutorun(const std::filesystem::path& entry, std::string_view programPath,
+                         bool on) {
     std::error_code ec;
     if (!on) {
         std::filesystem::remove(entry, ec);
-        return !ec;
+        return ec ? AutorunResult::NotWritten : AutorunResult::Done;
     }
     const auto text = AutostartEntryText(programPath);
-    if (!text) return false;
+    if (!text || !EntryStartsProgram(*text, programPath)) return AutorunResult::PathRefused;
     std::filesystem::create_directories(entry.parent_path(), ec);
-    if (ec) return false;
+    if (ec) return AutorunResult::NotWritten;
     std::filesystem::path temporary = entry;
     temporary += ".new";
     {
@@ -174,16 +221,21 @@ bool SetAutorun(const std::filesystem::path& entry, std::string_view programPath
         if (!out) {
             out.close();
             std::filesystem::remove(temporary, ec);
-            return false;
+            return AutorunResult::NotWritten;
         }
     }
     std::filesystem::rename(temporary, entry, ec);
     if (ec) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
-        return false;
+        return AutorunResult::NotWritten;
     }
-    return true;
+    // Read back as the desktop will read it at the next login.
+    if (!AutorunIsOn(entry, programPath)) {
+        std::filesystem::remove(entry, ec);
+        return AutorunResult::NotWritten;
+    }
+    return AutorunResult::Done;
 }
 
 } // namespace zm

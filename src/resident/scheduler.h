@@ -50,8 +50,9 @@ public:
 
     void SetRemindersEnabled(bool enabled);
     bool RemindersEnabled() const;
-    // "Hide when the time is over".
+    // "Hide when the time is over": each tick closes the reminder windows whose time is over.
     void SetHideWhenOver(bool hide);
+    bool HideWhenOver() const { return hideWhenOver_; }
     // Past the start-up delay: the reminder tick runs.
     bool Ticking() const;
     // Closing: every timer stops.

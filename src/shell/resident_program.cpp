@@ -22,6 +22,7 @@
 #include "ui/frame/help_window.h"
 #include "ui/frame/main_frame.h"
 #include "ui/frame/tray_images.h"
+#include "ui/main/preference_links.h"
 #include "ui/main/program_windows.h"
 #include "ui/reminder/reminder_window_set.h"
 #include "ui/sound/qt_sound_timer.h"
@@ -233,19 +234,8 @@ ClockOptions ResidentProgram::ApplyClockSettings() {
 
 void ResidentProgram::ConnectPreferences() {
     PreferencesHooks& hooks = windows_->preferencesHooks;
-    hooks.installShortcutKeys = [this](const ShortcutKeyCodes& codes) {
-        return InstallShortcutKeys(frame_->Keys(), codes);
-    };
+    LinkPreferences(hooks, *windowContext_, *frame_, *windows_, *boxes_);
     hooks.settingsSaved = [this] { settings_.Sync(); };
-    hooks.weekSettingsChanged = [this] {
-        store_->SetWeek(ReadWeekSettings(settings_));
-        if (const LibraryResult r = store_->ReloadPending(); r != LibraryResult::Ok)
-            boxes_->ReportLibraryError(nullptr, r);
-    };
-    hooks.reminderTitleChanged = [this] { reminders_->RelayoutTitles(); };
-    hooks.fontsChanged = [this] {
-        if (MainWindow* main = windows_->Main()) main->ApplyFonts();
-    };
     hooks.testChime = [this](bool halfHour) {
         if (clock_) clock_->PlayChime(halfHour ? Chime::HalfHour : Chime::Hour);
     };

@@ -39,7 +39,9 @@ TEST(FilterHidesType, OnlyWhileAFilterIsActive) {
     ASSERT_TRUE(types.SelectFilter("work"));
     EXPECT_TRUE(FilterHidesType(types, 0));
     EXPECT_FALSE(FilterHidesType(types, 1));
-    EXPECT_TRUE(FilterHidesType(types, -1));
+    // The undefined type's events are listed under any filter: no warning for them.
+    EXPECT_FALSE(FilterHidesType(types, -1));
+    EXPECT_FALSE(FilterHidesType(types, 99));
 }
 
 TEST(RecurrencePanels, OpenOnTheEventsPatternAndConfirmToTheSameWords) {

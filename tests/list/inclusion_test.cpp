@@ -45,9 +45,23 @@ TEST(ListInclusion, AnAcceptedOneTimeEventHidesUnderAFilterWithoutShowAccepted) 
     ASSERT_TRUE(types.SelectFilter("Work"));
     EXPECT_TRUE(IncludeInList(accepted, View(ViewMode::Day, At(2001, 1, 10)),
                               ListFilter::FromTypes(types, true), kClock));
-    EventRecord beyond = Typed(testing::OneTime(At(2001, 1, 10, 12, 0)), 99);
-    EXPECT_FALSE(IncludeInList(beyond, View(ViewMode::All, At(2001, 1, 10)),
-                               ListFilter::FromTypes(types, true), kClock));
+}
+
+TEST(ListInclusion, EventsOfTheUndefinedTypePassEveryFilter) {
+    TypeList types;
+    types.CreatePredefined();
+    types.Filters().push_back({0, "Work", {types.Types()[0].name}});
+    ASSERT_TRUE(types.SelectFilter("Work"));
+    const ListFilter filter = ListFilter::FromTypes(types, true);
+    for (int index : {-1, static_cast<int>(types.TypeCount()), 99}) {
+        for (ViewMode mode : {ViewMode::Day, ViewMode::All}) {
+            EventRecord e = Typed(testing::OneTime(At(2001, 1, 10, 12, 0)), index);
+            EXPECT_TRUE(IncludeInList(e, View(mode, At(2001, 1, 10)), filter, kClock)) << index;
+            // The accepted option still applies to them.
+            e.SetFlag(kAccepted, true);
+            EXPECT_FALSE(IncludeInList(e, View(mode, At(2001, 1, 10)), filter, kClock)) << index;
+        }
+    }
 }
 
 struct PeriodCase {
@@ -121,6 +135,17 @@ TEST(ListInclusion, ASearchLooksInNameThenNotesIgnoringTheFilter) {
     EXPECT_FALSE(IncludeInList(event, view, filter, kClock));
     view.searchText = "Dent";
     EXPECT_TRUE(IncludeInList(event, view, filter, kClock));
+}
+
+TEST(ListInclusion, ASearchWithoutTextListsNothing) {
+    // The find bar shown before Find Now: the period's rows are gone and none come.
+    EventRecord event = testing::OneTime(At(2001, 1, 12, 7, 0));
+    event.name = "Dentist";
+    ListViewState view = View(ViewMode::All, At(2001, 1, 12));
+    view.searching = true;
+    EXPECT_FALSE(IncludeInList(event, view, {}, kClock));
+    view.searching = false;
+    EXPECT_TRUE(IncludeInList(event, view, {}, kClock));
 }
 
 } // namespace

@@ -50,6 +50,43 @@ TEST(PeriodCaption, NamesTheYearAndMonthOnlyWhereThePeriodCrossesThem) {
     }
 }
 
+TEST(PeriodCaption, TheDayIsTheLocalesLongDateAndAFilterIsNamed) {
+    ListViewState view;
+    view.viewDate = At(2026, 12, 7);
+    EnglishLocaleNames names;
+    EXPECT_EQ(PeriodCaption(view, names, "Montag, 7. Dezember 2026"), "Montag, 7. Dezember 2026");
+    EXPECT_EQ(PeriodCaption(view, names), "Monday, December 07, 2026");
+    view.mode = ViewMode::All;
+    EXPECT_EQ(PeriodCaption(view, names, "Montag, 7. Dezember 2026"), "All");
+
+    EXPECT_EQ(FilterPaneText(""), "");
+    EXPECT_EQ(FilterPaneText("Work"), "Filter: Work");
+    EXPECT_EQ(FilterPaneText("100% work"), "Filter: 100% work");
+}
+
+TEST(DayWatch, AViewOfTodayFollowsTheDayOthersKeepTheirDate) {
+    struct Case {
+        const char* what;
+        DateTime viewDate;
+        DateTime now;
+        std::optional<DateTime> shown; // none: the day did not change
+    };
+    const Case cases[] = {
+        {"same day", At(2026, 12, 7), At(2026, 12, 7, 23, 59, 59), std::nullopt},
+        {"today at midnight", At(2026, 12, 7), At(2026, 12, 8, 0, 0, 0), At(2026, 12, 8)},
+        {"today, found at 00:15", At(2026, 12, 7), At(2026, 12, 8, 0, 15), At(2026, 12, 8)},
+        {"another day", At(2026, 12, 20), At(2026, 12, 8, 0, 15), At(2026, 12, 20)},
+        {"clock set back", At(2026, 12, 7), At(2026, 12, 6, 22, 0), At(2026, 12, 6)},
+    };
+    for (const Case& c : cases) {
+        DayWatch watch(At(2026, 12, 7, 23, 50));
+        EXPECT_EQ(watch.Check(c.now, c.viewDate), c.shown) << c.what;
+        EXPECT_EQ(watch.Today(), c.now.Date()) << c.what;
+        // Seen once: the same day again changes nothing.
+        EXPECT_EQ(watch.Check(c.now, c.viewDate), std::nullopt) << c.what;
+    }
+}
+
 struct MoveCase {
     DateTime from;
     int months;

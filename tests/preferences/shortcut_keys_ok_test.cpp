@@ -86,5 +86,25 @@ TEST(ApplyPreferences, StepsRunInOrderAndARefusedKeySavesNothing) {
     }
 }
 
+TEST(WeekSettingsDiffer, EachPartOfTheWeekSettingsCounts) {
+    using Change = void (*)(ProgramSettings&);
+    const std::pair<const char*, Change> cases[] = {
+        {"a work day", [](ProgramSettings& o) { o.workWeek ^= 1; }},
+        {"check week-end events", [](ProgramSettings& o) { o.checkWeekendEvents ^= true; }},
+        {"first day of the week", [](ProgramSettings& o) { o.firstDayOfWeek = 6; }},
+        {"first week of the year", [](ProgramSettings& o) { o.firstWeekOfYear = 2; }},
+    };
+    const ProgramSettings before;
+    EXPECT_FALSE(WeekSettingsDiffer(before, before));
+    for (const auto& [what, change] : cases) {
+        ProgramSettings after = before;
+        change(after);
+        EXPECT_TRUE(WeekSettingsDiffer(before, after)) << what;
+    }
+    ProgramSettings other = before;
+    other.hideWhenOver = true;
+    EXPECT_FALSE(WeekSettingsDiffer(before, other));
+}
+
 } // namespace
 } // namespace zm

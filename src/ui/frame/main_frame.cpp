@@ -46,8 +46,12 @@ MainFrame::~MainFrame() {
     scheduler_.Stop();
 }
 
-LibraryResult MainFrame::Create() {
+void MainFrame::OptionsChanged() {
     scheduler_.SetHideWhenOver(parts_.options.hideWhenOver);
+}
+
+LibraryResult MainFrame::Create() {
+    OptionsChanged();
     const LibraryResult started =
         scheduler_.Start(std::chrono::minutes(parts_.options.startupDelayMinutes));
     if (started != LibraryResult::Ok) {

@@ -87,6 +87,8 @@ public:
     Scheduler& ReminderScheduler() { return scheduler_; }
     // The three shortcut keys, for the preferences to install new ones.
     ShortcutKeys& Keys() { return keys_; }
+    // The preferences changed the options: the scheduler takes "Hide when the time is over".
+    void OptionsChanged();
 
     // Turning the reminder sound off stops every reminder window's repeating sound.
     std::function<void()> stopReminderSounds;

@@ -90,8 +90,14 @@ void EventListView::Search(const std::string& text, bool matchCase) {
 }
 
 void EventListView::FilterChanged() {
-    model_->View().filterActive = !context_.types.ActiveFilterName().empty();
+    ListViewState& view = model_->View();
+    view.searching = false;
+    view.filterActive = !context_.types.ActiveFilterName().empty();
     Fill();
+}
+
+void EventListView::KeepViewDate(DateTime viewDate) {
+    model_->View().viewDate = viewDate.Date();
 }
 
 void EventListView::Fill() {

@@ -40,8 +40,11 @@ public:
                  std::optional<ViewMode> mode = std::nullopt);
     // As Refresh, showing the events whose name or notes hold the text.
     void Search(const std::string& text, bool matchCase);
-    // The active filter changed (selected, removed, or the filters edited): the list is rebuilt.
+    // The active filter changed (selected, removed, or the filters edited): the list leaves
+    // search mode and is rebuilt.
     void FilterChanged();
+    // Takes the view date without filling the list (while it shows search results).
+    void KeepViewDate(DateTime viewDate);
     const ListViewState& View() const;
 
     int RowCount() const;

@@ -1,6 +1,7 @@
 #include "ui/main/event_commands.h"
 
 #include "list/delete_question.h"
+#include "list/list_inclusion.h"
 #include "list/paste_rule.h"
 #include "res/format_text.h"
 #include "res/strings.h"
@@ -151,12 +152,21 @@ void EventCommands::Paste() {
     if (!read.Ok()) return boxes_.ReportLibraryError(owner_, read.Code());
     std::vector<EventRecord> events = std::move(read).Value();
     const DateTime now = context_.store.Now();
-    HeldDrawing held(list_.Widget());
-    for (EventRecord& e : events) {
-        PreparePastedEvent(e, context_.types, list_.View(), now, context_.store.Week());
-        const LibraryResult rc = context_.store.StoreNew(e);
-        if (rc != LibraryResult::Ok) return boxes_.ReportLibraryError(owner_, rc);
+    const ListViewState& view = list_.View();
+    const ListFilter filter = ListFilter::FromTypes(context_.types, view.filterActive);
+    bool hidden = false;
+    {
+        HeldDrawing held(list_.Widget());
+        for (EventRecord& e : events) {
+            PreparePastedEvent(e, context_.types, view, now, context_.store.Week());
+            const LibraryResult rc = context_.store.StoreNew(e);
+            if (rc != LibraryResult::Ok) return boxes_.ReportLibraryError(owner_, rc);
+            hidden = hidden || !filter.Passes(e);
+        }
     }
+    // Pasted events the active filter hides are not listed: the user is told so.
+    if (hidden && !view.searching)
+        boxes_.Tell(owner_, Text(IDS_FILTER_HIDES_SOME), BoxIcon::Information);
 }
 
 } // namespace zm

@@ -30,6 +30,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -49,7 +50,8 @@ DateTime FromQDate(QDate d) {
 
 MainWindow::MainWindow(WindowContext& context, UserBoxes& boxes, ProgramDialogGuard& dialogs,
                        QWidget* parent)
-    : QMainWindow(parent), context_(context), boxes_(boxes), dialogs_(dialogs) {
+    : QMainWindow(parent), context_(context), boxes_(boxes), dialogs_(dialogs),
+      dayWatch_(context.store.Now()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName("zantimore_32_mainwnd");
     setWindowTitle(Text(IDS_APP_TITLE));
@@ -129,6 +131,10 @@ bool MainWindow::TodayIsViewed() const {
 
 QString MainWindow::PeriodText() const {
     return period_->text();
+}
+
+QString MainWindow::FilterText() const {
+    return filterPane_->isHidden() ? QString() : filterPane_->text();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -214,12 +220,31 @@ void MainWindow::Step(MainCommand command) {
 void MainWindow::UpdateCaption() {
     ListViewState view = View();
     if (FindBarShown()) view.searching = true;
-    period_->setText(QString::fromStdString(PeriodCaption(view, context_.names)));
+    const std::string longDate =
+        QLocale().toString(ToQDate(view.viewDate), QLocale::LongFormat).toStdString();
+    period_->setText(QString::fromStdString(PeriodCaption(view, context_.names, longDate)));
+    // The filter is named wherever the list follows it.
+    const std::string filter = view.filterActive ? context_.types.ActiveFilterName() : "";
+    filterPane_->setText(QString::fromStdString(FilterPaneText(filter)));
+    filterPane_->setVisible(!filter.empty());
 }
 
 void MainWindow::UpdateClock() {
-    clockPane_->setText(
-        QString::fromStdString(context_.formats.FormatDayDateTime(context_.store.Now(), false)));
+    const DateTime now = context_.store.Now();
+    clockPane_->setText(QString::fromStdString(context_.formats.FormatDayDateTime(now, false)));
+    FollowTheDay();
+}
+
+void MainWindow::FollowTheDay() {
+    const std::optional<DateTime> date = dayWatch_.Check(context_.store.Now(), View().viewDate);
+    if (!date) return;
+    // Search results stay until the find bar goes; the period it brings back follows the day.
+    if (FindBarShown())
+        list_->KeepViewDate(*date);
+    else
+        list_->Refresh(*date);
+    UpdateCaption();
+    UpdateCommands();
 }
 
 void MainWindow::UpdateRowCount(int rows) {
@@ -234,7 +259,12 @@ void MainWindow::CreateStatusBar() {
     rowsPane_->setAccessibleName(Text(IDS_MAIN_STATUS_ROWS));
     rowsPane_->setMinimumWidth(fontMetrics().horizontalAdvance("00000"));
     rowsPane_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    filterPane_ = new QLabel(this);
+    filterPane_->setObjectName("filterPane");
+    filterPane_->setAccessibleName(Text(IDS_MAIN_STATUS_FILTER));
+    filterPane_->hide();
     statusBar()->addWidget(clockPane_, 1);
+    statusBar()->addPermanentWidget(filterPane_);
     statusBar()->addPermanentWidget(rowsPane_);
 }
 
@@ -294,6 +324,8 @@ void MainWindow::ToggleFindBar() {
         HideFindBar();
         list_->Refresh();
     } else {
+        // The period's rows go: the list waits for the text to find.
+        list_->Search({}, false);
         findBar_->show();
         findBar_->FocusInto();
     }
@@ -343,7 +375,11 @@ bool MainWindow::RunEditor(const EditorRequest& request) {
         return false;
     }
     ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::EventEditor, request.event.key);
-    return EditEvent(context_, boxes_, request, this);
+    // The list follows the filter unless it shows search results: a saved event the filter
+    // hides is followed by a warning.
+    EditorRequest shown = request;
+    shown.warnWhenFiltered = !FindBarShown() && !View().searching;
+    return EditEvent(context_, boxes_, shown, this);
 }
 
 void MainWindow::Modify() {
@@ -369,6 +405,10 @@ void MainWindow::ShowProperties() {
 void MainWindow::ApplyFonts() {
     list_->setFont(ScreenFont(context_.settings, SettingId::MainWindowFont));
     period_->setFont(ScreenFont(context_.settings, SettingId::DatePanelFont));
+}
+
+void MainWindow::OptionsChanged() {
+    list_->viewport()->update();
 }
 
 void MainWindow::RunTransfer() {

@@ -4,6 +4,7 @@
 // It exists only while it is shown; closing it destroys it.
 
 #include "list/list_view_state.h"
+#include "list/view_navigation.h"
 #include "model/event_record.h"
 #include "ui/main/command_states.h"
 
@@ -94,15 +95,20 @@ public:
     EventListView& List() { return *list_; }
     // The list and the date panel take their fonts from the settings again.
     void ApplyFonts();
+    // The options changed: the list is drawn again (its gridlines).
+    void OptionsChanged();
     const ListViewState& View() const;
     // Shows the mode (the find bar goes) on the view date, or on `date` when given.
     void ShowView(ViewMode mode, std::optional<DateTime> date = std::nullopt);
-    // Runs the event editor owned by this window; true when it stored the event.
+    // Runs the event editor owned by this window; true when it stored the event. A saved event
+    // the active filter hides is followed by a warning unless the list shows search results.
     bool RunEditor(const EditorRequest& request);
 
     QAction* Action(MainCommand command) const;
     CommandStates States() const;
     QString PeriodText() const;
+    // The status bar's sign of the active filter; empty while none is applied.
+    QString FilterText() const;
     QToolBar& ToolBar() { return *toolBar_; }
     bool FindBarShown() const;
 
@@ -164,6 +170,9 @@ private:
     void PrintRows(const std::shared_ptr<const PrintSource>& source);
     void UpdateCaption();
     void UpdateClock();
+    // At the change of the day a view of today moves to the new today; every view is built
+    // again.
+    void FollowTheDay();
     void UpdateRowCount(int rows);
     bool TodayIsViewed() const;
 
@@ -176,6 +185,7 @@ private:
     QLabel* period_ = nullptr;
     QLabel* clockPane_ = nullptr;
     QLabel* rowsPane_ = nullptr;
+    QLabel* filterPane_ = nullptr; // the active filter's name, shown while one is applied
     PopupCalendar* calendar_ = nullptr;
     QMenu* toolbarMenu_ = nullptr;
     QMenu* newMenu_ = nullptr;
@@ -187,6 +197,7 @@ private:
     std::unique_ptr<EventCommands> commands_;
     std::unique_ptr<PrintSession> print_;
     QTimer clock_;
+    DayWatch dayWatch_;
 };
 
 } // namespace zm

@@ -147,6 +147,10 @@ void ProgramWindows::OpenCalendar(ClickPoint at) {
     calendar_->ShowForFrame(at, clockWindow ? clockWindow() : nullptr);
 }
 
+void ProgramWindows::OptionsChanged() {
+    if (main_) main_->OptionsChanged();
+}
+
 void ProgramWindows::CloseAll() {
     if (calendar_) calendar_->hide();
     timers_->CloseAll();

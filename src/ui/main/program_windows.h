@@ -43,6 +43,8 @@ public:
     bool ProgramDialogOpen() const override { return dialogs_.Open(); }
     void RaiseProgramDialog() override { dialogs_.Raise(); }
     void CloseAll() override;
+    // The preferences changed the options: the open windows show them.
+    void OptionsChanged();
 
     // A new event of the type on a day (none: the main window's day, or today while it is
     // closed or shows all events).

@@ -18,6 +18,10 @@ struct PreferencesHooks {
     std::function<std::optional<ShortcutKeyRefusal>(const ShortcutKeyCodes&)> installShortcutKeys;
     // The options were saved into the settings: keep them now.
     std::function<void()> settingsSaved;
+    // The program's options (WindowContext::options) hold the sheet's values now: what keeps a
+    // copy of one takes it again (the scheduler's "Hide when the time is over"), and what shows
+    // one is drawn again (the list's gridlines).
+    std::function<void()> optionsChanged;
     // The quick reminders were saved: the tray menu is made anew.
     std::function<void()> quickRemindersChanged;
     // The main-window, date-panel or calendar font changed: the windows redraw with them.

@@ -2,6 +2,7 @@
 
 #include "platform/gui/qt_font.h"
 #include "preferences/autostart_entry.h"
+#include "res/format_text.h"
 #include "res/strings.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
@@ -37,6 +38,21 @@ std::string ProgramPath(const PreferencesHooks& hooks) {
     return QCoreApplication::applicationFilePath().toStdString();
 }
 
+// Each form has its own caption: the full sheet's, or the command that opens the single page.
+int SheetCaption(SheetForm form) {
+    switch (form) {
+    case SheetForm::TypesOnly:
+        return IDS_PREFS_CUSTOMIZE_TYPES;
+    case SheetForm::QuickRemindersOnly:
+        return IDS_PREFS_CUSTOMIZE_QUICKS;
+    case SheetForm::PrintingOnly:
+        return IDS_PREVIEW_CUSTOMIZE;
+    case SheetForm::Full:
+        break;
+    }
+    return IDS_PREFS_MODIFY;
+}
+
 template <typename F> void Call(const F& hook) {
     if (hook) hook();
 }
@@ -61,8 +77,7 @@ bool RunPrintingPreferences(WindowContext& context, UserBoxes& boxes, Preference
 PreferencesSheet::PreferencesSheet(WindowContext& context, UserBoxes& boxes, SheetForm form,
                                    PreferencesHooks& hooks, QWidget* parent)
     : QDialog(parent), context_(context), boxes_(boxes), form_(form), hooks_(hooks) {
-    setWindowTitle(
-        Text(form_ == SheetForm::PrintingOnly ? IDS_PREVIEW_CUSTOMIZE : IDS_PREFS_MODIFY));
+    setWindowTitle(Text(SheetCaption(form_)));
     tabs_ = new QTabWidget(this);
     const bool full = form_ == SheetForm::Full;
     if (form_ == SheetForm::Full) {
@@ -116,9 +131,7 @@ void PreferencesSheet::accept() {
         changes.fonts = general_->MainWindowFont()->Changed() ||
                         general_->DatePanelFont()->Changed() ||
                         calendar_->CalendarFont()->Changed();
-        changes.workWeek = chosen_.workWeek != before.workWeek ||
-                           chosen_.firstDayOfWeek != before.firstDayOfWeek ||
-                           chosen_.firstWeekOfYear != before.firstWeekOfYear;
+        changes.workWeek = WeekSettingsDiffer(before, chosen_);
         changes.titleCentring = chosen_.centerReminderTitle != before.centerReminderTitle;
         changes.clockPageOpened = clockVisited_ || tabs_->currentWidget() == clock_;
     }
@@ -159,6 +172,8 @@ void PreferencesSheet::SaveOptions() {
     SaveProgramSettings(context_.settings, context_.options);
     printing_->Save();
     general_->SaveCountdownSound();
+    // What keeps a copy of an option takes it again.
+    Call(hooks_.optionsChanged);
 }
 
 void PreferencesSheet::WriteAutorun() {
@@ -167,7 +182,19 @@ void PreferencesSheet::WriteAutorun() {
     const bool on = general_->Autorun();
     // An entry this sheet did not show as ours (another copy's) is left alone.
     if (!on && !autorunAtOpen_) return;
-    SetAutorun(entry, ProgramPath(hooks_), on); // a failure skips the step silently
+    const std::string program = ProgramPath(hooks_);
+    switch (SetAutorun(entry, program, on)) {
+    case AutorunResult::Done:
+        return;
+    case AutorunResult::PathRefused:
+        boxes_.Tell(this, QString::fromUtf8(FormatText(IDS_AUTORUN_PATH_REFUSED, {program})),
+                    BoxIcon::Warning);
+        return;
+    case AutorunResult::NotWritten:
+        boxes_.Tell(this, QString::fromUtf8(FormatText(IDS_AUTORUN_NOT_WRITTEN, {entry.string()})),
+                    BoxIcon::Warning);
+        return;
+    }
 }
 
 void PreferencesSheet::ApplyFonts() {

@@ -162,5 +162,36 @@ TEST_F(EventCommandsTest, PasteIntoYesterdaysDayViewAcceptsTheCopy) {
     EXPECT_EQ(StoredCount(), 2);
 }
 
+TEST_F(EventCommandsTest, PastedEventsTheFilterHidesAreFollowedByTheWarning) {
+    const EventRecord call = Stored("Call mum", At(2026, 12, 20, 14, 30));
+    list.selected = {call};
+    list.view.mode = ViewMode::Day;
+    list.view.viewDate = At(2026, 12, 20);
+    commands.Copy();
+    rig.types_.Filters().push_back({kFilterShowAccepted, "Work", {"Meeting"}});
+    rig.types_.Filters().push_back({kFilterShowAccepted, "Phone", {"Call"}});
+    const QString warning = "Attention ! Some events will not be shown because filtering is on.";
+    struct Case {
+        const char* filter; // empty: none
+        bool searching;
+        bool warned;
+    };
+    const Case cases[] = {
+        {"", false, false},
+        {"Work", false, true},
+        {"Phone", false, false},
+        {"Work", true, false}, // a search lists every event
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(rig.types_.SelectFilter(c.filter) || *c.filter == '\0');
+        list.view.filterActive = *c.filter != '\0';
+        list.view.searching = c.searching;
+        rig.boxes_.shown.clear();
+        commands.Paste();
+        EXPECT_TRUE(rig.boxes_.errors.empty());
+        EXPECT_EQ(rig.boxes_.LastText(), c.warned ? warning : QString()) << c.filter;
+    }
+}
+
 } // namespace
 } // namespace zm::testing

@@ -6,6 +6,8 @@
 #include "support/pdf_text.h"
 #include "support/temp_folder.h"
 #include "support/window_fixture.h"
+#include "ui/editor/event_editor_dialog.h"
+#include "ui/list/event_list_model.h"
 #include "ui/list/event_list_view.h"
 #include "ui/main/main_window.h"
 #include "ui/main/program_windows.h"
@@ -17,8 +19,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QMenu>
 #include <QPointer>
 #include <QPrinter>
+#include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -74,12 +80,21 @@ TEST_F(MainWindowTest, PlacementIsRestoredAndKept) {
 }
 
 TEST_F(MainWindowTest, FindBarTakesTheCaptionAndTheViewCommands) {
+    PutSample(rig);
     auto window = Open();
+    window->ShowView(ViewMode::Day, At(2026, 12, 7));
+    ASSERT_EQ(window->List().RowCount(), 4);
     QAction* find = window->Action(MainCommand::Find);
     find->trigger();
     EXPECT_TRUE(window->FindBarShown());
     EXPECT_TRUE(find->isChecked());
     EXPECT_EQ(window->PeriodText(), "Search Results");
+    // The period's rows are gone until Find Now, and a new event does not come either.
+    EXPECT_EQ(window->List().RowCount(), 0);
+    EventRecord late = OneTime(At(2026, 12, 7, 18, 0));
+    late.name = "Arrived while finding";
+    rig.Put(late);
+    EXPECT_EQ(window->List().RowCount(), 0);
     for (const MainCommand c : {MainCommand::PreviousDay, MainCommand::NextMonth,
                                 MainCommand::Calendar, MainCommand::DefineFilters})
         EXPECT_FALSE(window->Action(c)->isEnabled());
@@ -89,6 +104,45 @@ TEST_F(MainWindowTest, FindBarTakesTheCaptionAndTheViewCommands) {
     EXPECT_FALSE(window->FindBarShown());
     EXPECT_FALSE(find->isChecked());
     EXPECT_TRUE(window->Action(MainCommand::NextDay)->isEnabled());
+    EXPECT_EQ(window->List().RowCount(), 5);
+}
+
+// Runs the event loop until the condition holds, for at most `ms` milliseconds.
+template <typename F> bool WaitFor(F condition, int ms = 3000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition() && timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return condition();
+}
+
+TEST_F(MainWindowTest, TheTodayViewMovesToTheNewDayAtMidnight) {
+    rig.now_ = At(2026, 12, 7, 23, 59, 30);
+    const char* names[] = {"Late call", "Breakfast meeting"};
+    const DateTime starts[] = {At(2026, 12, 7, 23, 0), At(2026, 12, 8, 8, 0)};
+    for (int i = 0; i < 2; ++i) {
+        EventRecord e = OneTime(starts[i]);
+        e.name = names[i];
+        rig.Put(e);
+    }
+    auto today = Open();
+    today->Action(MainCommand::Today)->trigger();
+    auto week = Open(); // a week that does not start today keeps its date
+    week->ShowView(ViewMode::Week, At(2026, 12, 1));
+    ASSERT_EQ(today->List().RowCount(), 1);
+    EXPECT_EQ(today->List().Model().RowAt(0).event.name, "Late call");
+
+    rig.now_ = At(2026, 12, 8, 0, 15);
+    ASSERT_TRUE(WaitFor([&] { return today->View().viewDate == At(2026, 12, 8); }));
+    EXPECT_EQ(today->View().mode, ViewMode::Day);
+    ASSERT_EQ(today->List().RowCount(), 1);
+    EXPECT_EQ(today->List().Model().RowAt(0).event.name, "Breakfast meeting");
+    EXPECT_EQ(today->PeriodText(), QLocale().toString(QDate(2026, 12, 8), QLocale::LongFormat));
+    EXPECT_TRUE(today->Action(MainCommand::Today)->isChecked());
+    // The other window has looked at the clock too within a second.
+    WaitFor([] { return false; }, 1200);
+    EXPECT_EQ(week->View().viewDate, At(2026, 12, 1));
+    EXPECT_EQ(week->View().mode, ViewMode::Week);
 }
 
 TEST_F(MainWindowTest, EveryCommandKeyWorksInTheWindow) {
@@ -129,6 +183,53 @@ TEST_F(MainWindowTest, StoredFilterIsAppliedAndRemoved) {
     auto again = Open();
     EXPECT_EQ(rig.types_.ActiveFilterName(), "");
     EXPECT_FALSE(again->Action(MainCommand::RemoveFiltering)->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheActiveFilterIsNamedInTheStatusBar) {
+    rig.types_.Filters().push_back({0, "Family", {"Birthday"}});
+    rig.types_.Filters().push_back({0, "Work", {"Meeting"}});
+    auto window = Open();
+    EXPECT_EQ(window->FilterText(), "");
+    // The View menu's "Current Filter", as it fills itself when it opens.
+    QMenu* current = nullptr;
+    for (QMenu* m : window->findChildren<QMenu*>())
+        if (m->title() == "Current &Filter") current = m;
+    ASSERT_TRUE(current);
+    emit current->aboutToShow();
+    ASSERT_GE(current->actions().size(), 2);
+    ASSERT_TRUE(current->actions()[1]->text().contains("Work"));
+    current->actions()[1]->trigger();
+    EXPECT_EQ(rig.types_.ActiveFilterName(), "Work");
+    EXPECT_EQ(window->FilterText(), "Filter: Work");
+    window->ShowView(ViewMode::All);
+    EXPECT_EQ(window->PeriodText(), "All");
+    EXPECT_EQ(window->FilterText(), "Filter: Work");
+    window->close();
+
+    // Opened again, the window still names the filter it applies.
+    auto again = Open();
+    EXPECT_EQ(again->FilterText(), "Filter: Work");
+    again->Action(MainCommand::RemoveFiltering)->trigger();
+    EXPECT_EQ(again->FilterText(), "");
+}
+
+TEST_F(MainWindowTest, TheDayCaptionIsTheLocalesLongDate) {
+    struct Case {
+        const char* locale;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"de_DE", "Montag, 7. Dezember 2026"},
+        {"C", "Monday, 7 December 2026"},
+    };
+    const QLocale before;
+    for (const Case& c : cases) {
+        QLocale::setDefault(QLocale(c.locale));
+        auto window = Open();
+        window->ShowView(ViewMode::Day, At(2026, 12, 7));
+        EXPECT_EQ(window->PeriodText(), c.caption) << c.locale;
+    }
+    QLocale::setDefault(before);
 }
 
 TEST_F(MainWindowTest, ViewCommandsMoveTheCaptionAndTheChecks) {
@@ -277,6 +378,79 @@ TEST(ProgramWindows, MainWindowComesAndGoesAndTheCalendarOnlyHides) {
     windows.CloseAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(tools(), 0);
+}
+
+// Accepts the event editor as soon as it is up.
+void AcceptEditorWhenShown() {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* editor = qobject_cast<EventEditorDialog*>(w);
+            if (!editor || !editor->isVisible()) continue;
+            timer->stop();
+            timer->deleteLater();
+            editor->accept();
+            if (editor->isVisible()) editor->reject(); // refused: the test fails, not hangs
+            return;
+        }
+    });
+    timer->start();
+}
+
+TEST(ProgramWindows, AnEventSavedUnderAFilterThatHidesItIsFollowedByTheWarning) {
+    WindowFixture rig;
+    rig.types_.Filters().push_back({kFilterShowAccepted, "Calls", {"Call"}});
+    WriteText(rig.settings_, SettingId::ActiveFilter, "Calls");
+    ProgramWindows windows(rig.Context(), rig.boxes_);
+    const QString warning = "Attention ! This event will not be shown because filtering is on.";
+    const int meeting = rig.types_.FindType("Meeting");
+    const int call = rig.types_.FindType("Call");
+    struct Case {
+        const char* what;
+        bool mainOpen;
+        bool findBar;
+        int type;
+        bool warned;
+    };
+    const Case cases[] = {
+        {"a hidden type", true, false, meeting, true},
+        {"a type in the filter", true, false, call, false},
+        {"while searching", true, true, meeting, false},
+        {"without the main window", false, false, meeting, false},
+    };
+    for (const Case& c : cases) {
+        if (c.mainOpen) windows.OpenMainWindow();
+        if (c.mainOpen && c.findBar != windows.Main()->FindBarShown())
+            windows.Main()->Action(MainCommand::Find)->trigger();
+        rig.boxes_.shown.clear();
+        AcceptEditorWhenShown();
+        windows.NewEventOn(c.type, rig.now_ + DateTimeSpan::Days(1));
+        EXPECT_EQ(rig.boxes_.LastText(), c.warned ? warning : QString()) << c.what;
+        windows.CloseAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The main window's own ways to the editor: New, and Modify on a listed event.
+    windows.OpenMainWindow();
+    MainWindow& main = *windows.Main();
+    main.ShowView(ViewMode::Day, At(2026, 12, 9));
+    rig.boxes_.shown.clear();
+    AcceptEditorWhenShown();
+    main.Action(MainCommand::New)->trigger(); // of the first type, which the filter hides
+    EXPECT_EQ(rig.boxes_.LastText(), warning);
+    EventRecord phone = OneTime(At(2026, 12, 9, 10));
+    phone.name = "Phone the bank";
+    phone.typeName = "Call";
+    phone.typeIndex = call;
+    rig.Put(phone);
+    ASSERT_EQ(main.List().RowCount(), 1);
+    main.List().selectRow(0);
+    rig.boxes_.shown.clear();
+    AcceptEditorWhenShown();
+    main.Action(MainCommand::Modify)->trigger();
+    EXPECT_TRUE(rig.boxes_.shown.empty());
+    windows.CloseAll();
 }
 
 TEST(Screenshots, MainWindow) {

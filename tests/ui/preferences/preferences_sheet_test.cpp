@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace zm {
@@ -141,9 +142,12 @@ TEST_F(PreferencesSheetTest, TheReducedFormsShowTheirOnePage) {
     const SheetForm forms[] = {SheetForm::TypesOnly, SheetForm::QuickRemindersOnly,
                                SheetForm::PrintingOnly, SheetForm::Full};
     const int pages[] = {1, 1, 1, 7};
+    const char* captions[] = {"Customize types", "Customize Quick Reminders", "Customize Preview",
+                              "Modify Preferences"};
     for (size_t i = 0; i < std::size(forms); ++i) {
         PreferencesSheet sheet(f.Context(), f.boxes_, forms[i], hooks, nullptr);
         EXPECT_EQ(sheet.Tabs()->count(), pages[i]);
+        EXPECT_EQ(sheet.windowTitle(), captions[i]);
         EXPECT_EQ(sheet.Types() != nullptr,
                   forms[i] != SheetForm::QuickRemindersOnly && forms[i] != SheetForm::PrintingOnly);
         sheet.accept(); // nothing changed: nothing to save
@@ -162,6 +166,41 @@ TEST_F(PreferencesSheetTest, AutorunWritesAnEntryThatTheNextSheetShowsTicked) {
     ASSERT_TRUE(std::filesystem::exists(hooks.autostartEntry));
     PreferencesSheet again(f.Context(), f.boxes_, SheetForm::Full, hooks, nullptr);
     EXPECT_TRUE(again.General()->Autorun());
+}
+
+TEST_F(PreferencesSheetTest, AutorunThatCannotBeSetIsToldAndNotShownTicked) {
+    const QString refused = "Zantimore cannot be loaded on startup from where it is";
+    const QString notWritten = "The startup entry could not be changed";
+    struct Case {
+        const char* program;
+        bool blockFolder; // a file where the autostart folder should be
+        const QString* told;
+    };
+    const Case cases[] = {
+        {"/opt/100%/zantimore", false, &refused},
+        {"/opt/a\tb/zantimore", false, &refused},
+        {"/opt/a\nb/zantimore", false, &refused},
+        {"/opt/zantimore/zantimore", true, &notWritten},
+    };
+    for (const Case& c : cases) {
+        hooks.programPath = c.program;
+        if (c.blockFolder) std::ofstream(hooks.autostartEntry.parent_path().string()) << "x";
+        f.boxes_.shown.clear();
+        {
+            PreferencesSheet sheet(f.Context(), f.boxes_, SheetForm::Full, hooks, nullptr);
+            for (QCheckBox* box : sheet.General()->findChildren<QCheckBox*>())
+                if (box->text() == QString::fromUtf8(LoadString(IDS_GENERAL_LOAD_ON_STARTUP)))
+                    box->setChecked(true);
+            sheet.accept();
+            EXPECT_EQ(sheet.result(), QDialog::Accepted);
+        }
+        ASSERT_FALSE(f.boxes_.shown.empty()) << c.program;
+        EXPECT_TRUE(f.boxes_.LastText().startsWith(*c.told)) << c.program;
+        EXPECT_TRUE(f.boxes_.LastText().contains(QString::fromUtf8(c.program)) || c.blockFolder);
+        EXPECT_FALSE(std::filesystem::is_regular_file(hooks.autostartEntry)) << c.program;
+        PreferencesSheet again(f.Context(), f.boxes_, SheetForm::Full, hooks, nullptr);
+        EXPECT_FALSE(again.General()->Autorun()) << c.program;
+    }
 }
 
 TEST_F(PreferencesSheetTest, TheClockToggleShowsAtOnceAndCancelPutsItBack) {
