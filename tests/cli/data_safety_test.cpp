@@ -175,6 +175,30 @@ TEST_F(Safety, OddFilesAreNamedForWhatTheyAre) {
     }
 }
 
+// What a full disk or a power loss during an import may leave behind the blocks in use: part of a
+// block, or whole blocks no event uses. The events stay reachable; the next change cuts it off.
+TEST_F(Safety, ATailNoEventUsesIsNoDamage) {
+    for (const char* name : {"One", "Two", "Three", "Four", "Five"})
+        ASSERT_EQ(Add(name).status, kExitOk);
+    const std::string whole = Bytes(LibraryPath());
+    for (const size_t tail : {size_t{100}, size_t{700}}) {
+        std::ofstream(LibraryPath(), std::ios::binary | std::ios::trunc)
+            << whole << std::string(tail, 'x');
+        EXPECT_EQ(Names(), (std::vector<std::string>{"One", "Two", "Three", "Four", "Five"}));
+        CliResult r = Run({"check"});
+        EXPECT_EQ(r.status, kExitOk) << r.out;
+        EXPECT_EQ(r.out, "Note: the file ends with " + std::to_string(tail) +
+                             " bytes that no event uses; the next change cuts them off.\n"
+                             "5 events, no problems found.\n");
+        EXPECT_EQ(Run({"export", folder_.File("out.csv")}).status, kExitOk);
+        ASSERT_EQ(Add("Six").status, kExitOk);
+        EXPECT_EQ(Bytes(LibraryPath()).size(), whole.size() + 256);
+        EXPECT_EQ(Run({"check"}).out, "6 events, no problems found.\n");
+        ASSERT_EQ(Run({"delete", "6"}).status, kExitOk);
+        EXPECT_EQ(Bytes(LibraryPath()).size(), whole.size() + 256);
+    }
+}
+
 TEST_F(Safety, AnImportReadsOnlyRegularFiles) {
     const std::string fifo = folder_.File("pipe.csv");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
