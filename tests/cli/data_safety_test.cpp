@@ -4,6 +4,8 @@
 
 #include "cli_fixture.h"
 
+#include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <iterator>
 #include <sys/stat.h>
@@ -197,6 +199,45 @@ TEST_F(Safety, ATailNoEventUsesIsNoDamage) {
         ASSERT_EQ(Run({"delete", "6"}).status, kExitOk);
         EXPECT_EQ(Bytes(LibraryPath()).size(), whole.size() + 256);
     }
+}
+
+// Readers take no lock: whatever length they find the library at while another writer grows it,
+// block by block and each block in two steps (as a write across a page edge reaches the file),
+// they never call it damaged.
+TEST_F(Safety, AReaderNeverCallsAGrowingLibraryDamaged) {
+    Store({Event("First", At(2025, 3, 11, 9))});
+    const pid_t writer = ::fork();
+    ASSERT_GE(writer, 0);
+    if (writer == 0) {
+        EventLibrary library;
+        const int fd = ::open(LibraryPath().c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+        if (fd < 0 || library.Open(LibraryPath()) != LibraryResult::Ok) ::_exit(2);
+        const std::string half(libfmt::kBlockSize / 2, 'h');
+        for (int i = 0; i < 600; ++i) {
+            if (::write(fd, half.data(), half.size()) != static_cast<ssize_t>(half.size()))
+                ::_exit(3);
+            ::usleep(300);
+            EventRecord e = Event("Grown " + std::to_string(i), At(2025, 3, 12, 9));
+            e.notes.assign(400, 'n'); // three blocks, the first over the half block
+            if (library.AddEvent(e) != LibraryResult::Ok) ::_exit(4);
+        }
+        ::_exit(0);
+    }
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    int runs = 0;
+    bool writing = true;
+    while (writing && runs < 300 && std::chrono::steady_clock::now() < until) {
+        int status = 0;
+        writing = ::waitpid(writer, &status, WNOHANG) == 0;
+        for (const CliResult& r : {Run({"check"}), Run({"--json", "list"}), Run({"agenda"})}) {
+            ASSERT_EQ(r.status, kExitOk) << "run " << runs << ": " << r.err << r.out;
+            EXPECT_EQ(r.out.find("damaged"), std::string::npos) << r.out;
+        }
+        ++runs;
+    }
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
+    EXPECT_GT(runs, 10);
 }
 
 TEST_F(Safety, AnImportReadsOnlyRegularFiles) {
