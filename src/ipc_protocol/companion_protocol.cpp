@@ -124,12 +124,12 @@ std::string Shortened(const std::string& text, size_t keep) {
 
 } // namespace
 
-std::string EncodeAnswer(const CompanionAnswer& answer) {
+std::string EncodeAnswer(const CompanionAnswer& answer, size_t limit) {
     std::string payload = EncodeWhole(answer);
     // Never more than the companion takes: the start of each stream is kept, the rest told.
     CompanionAnswer cut = answer;
-    size_t budget = kMaxAnswerBytes / 2;
-    while (payload.size() > kMaxAnswerBytes && budget > 0) {
+    size_t budget = limit / 2;
+    while (payload.size() > limit && budget > 0) {
         const size_t total = answer.out.size() + answer.err.size();
         const size_t outKeep = total == 0 ? 0 : budget * answer.out.size() / total;
         cut.out = Shortened(answer.out, outKeep);
