@@ -1,10 +1,12 @@
 // Arbitrary bytes as a text file to import, in each of the four text kinds: the import must not
-// crash, must leave only readable events behind, and must account for every record it read.
-// What the reader makes of the bytes must also survive being written and read again.
+// crash, must leave only readable events behind, and must account for every record it read
+// (those of the text as the import decodes it: a file with a UTF-16 byte order mark is read as
+// UTF-8). What the reader makes of the bytes must also survive being written and read again.
 
 #include "store/io/memory_file.h"
 #include "store/library/event_library.h"
 #include "store/text_import.h"
+#include "store/transfer/text_encoding.h"
 #include "store/transfer/text_records.h"
 
 #include <cstddef>
@@ -19,14 +21,28 @@ namespace {
 
 using namespace zm;
 
-std::vector<std::vector<std::string>> ReadAll(std::string_view bytes, char sep) {
-    StringByteSource source(bytes);
+using Records = std::vector<std::vector<std::string>>;
+
+Records ReadAll(ByteSource& source, char sep) {
     TextRecordReader reader(source, sep);
-    std::vector<std::vector<std::string>> records;
+    Records records;
     std::vector<std::string> fields;
     while (reader.Next(fields) == TextRecordReader::Status::Record)
         records.push_back(fields);
     return records;
+}
+
+Records ReadAll(std::string_view bytes, char sep) {
+    StringByteSource source(bytes);
+    return ReadAll(source, sep);
+}
+
+// The records as the import reads them.
+Records ReadDecoded(std::string_view bytes, char sep) {
+    StringByteSource raw(bytes);
+    EncodedTextSource source(raw);
+    if (!source.Detect()) return {};
+    return ReadAll(source, sep);
 }
 
 void Check(bool ok) {
@@ -71,6 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const auto& r : records)
         rewritten += TextRecordLine(r, sep);
     Check(ReadAll(rewritten, sep) == records);
+    const Records decoded = ReadDecoded(file, sep);
 
     TextImportOptions o;
     o.separator = sep;
@@ -82,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     o.duplicateMode = static_cast<DuplicateMode>((more >> 2) % 3);
     o.rules.defaults.recurrence = (more & 0x10) ? 0x100u << ((more >> 5) & 3) : 0;
     if (more & 0x80)
-        o.rules.bindings = FieldBindings::ForFieldCount(records.empty() ? 0 : records[0].size());
+        o.rules.bindings = FieldBindings::ForFieldCount(decoded.empty() ? 0 : decoded[0].size());
 
     // A library file for some inputs; its index scans would slow every run down.
     const bool onFile = (choice & 0x40) != 0;
@@ -96,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         StringByteSource source(file);
         const TextImportResult r = ImportTextRecords(source, o, target, now);
         if (r.code != LibraryResult::Ok) continue;
-        Check(r.records <= static_cast<int>(records.size()));
+        Check(r.records <= static_cast<int>(decoded.size()));
         Check(r.imported + static_cast<int>(r.log.size()) <= r.records);
         int last = 0;
         for (const ImportLogEntry& e : r.log) {

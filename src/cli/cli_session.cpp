@@ -168,8 +168,21 @@ bool CliSession::OpenForReading() {
         // Nothing stored yet: an empty library, without creating any file.
         return store_->OpenEmpty() == LibraryResult::Ok;
     }
-    const LibraryResult rc = store_->OpenAsIs(libraryPath_, FileMode::ReadOnly);
-    return rc == LibraryResult::Ok || ReportOpenFailure(rc, store_->LastFileFailure());
+    LibraryResult rc = store_->OpenAsIs(libraryPath_, FileMode::ReadOnly);
+    if (rc != LibraryResult::Ok) return ReportOpenFailure(rc, store_->LastFileFailure());
+    // The index read may be older than a writer that has cut the file since: a second look
+    // tells a file cut short from that.
+    if (OpenLibraryDamage(Library(), libraryPath_)) {
+        rc = store_->OpenAsIs(libraryPath_, FileMode::ReadOnly);
+        if (rc != LibraryResult::Ok) return ReportOpenFailure(rc, store_->LastFileFailure());
+    }
+    return OpenedWhole();
+}
+
+bool CliSession::OpenedWhole() {
+    const std::optional<std::string> damage = OpenLibraryDamage(Library(), libraryPath_);
+    if (damage) run_.Error(*damage);
+    return !damage;
 }
 
 bool CliSession::OpenForWriting() {
@@ -196,7 +209,8 @@ bool CliSession::OpenForWriting() {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         rc = store_->OpenAsIs(libraryPath_, FileMode::ReadWrite);
     }
-    return rc == LibraryResult::Ok || ReportOpenFailure(rc, store_->LastFileFailure());
+    if (rc != LibraryResult::Ok) return ReportOpenFailure(rc, store_->LastFileFailure());
+    return OpenedWhole();
 }
 
 std::optional<uint16_t> CliSession::FindEvent(const EventArgument& event) {

@@ -69,6 +69,8 @@ private:
     bool Prepare(bool create);
     // Tells what keeps the library file from being opened; false when something does.
     bool LibraryLooksWhole();
+    // Tells, once the library is open, that its index uses blocks the file has lost; false then.
+    bool OpenedWhole();
     bool ReportOpenFailure(LibraryResult code, const FileFailure& failure);
     bool OpenHosted();
 

@@ -5,6 +5,7 @@
 #include "res/strings.h"
 #include "store/data_folder_preparation.h"
 #include "store/io/private_files.h"
+#include "store/library/library_check.h"
 #include "store/library/library_format.h"
 #include "store/store_messages.h"
 #include "store/store_paths.h"
@@ -18,8 +19,9 @@
 namespace zm {
 namespace {
 
-// A file shorter than the header and index of its format, or ending within a block. The first
-// format has a layout of its own, which the library reader checks.
+// A file shorter than the header and index of its format. The first format has a layout of its
+// own, which the library reader checks. A file ending within a block is not damaged for that:
+// what lies behind the blocks its index uses is slack, and a writer may be growing it.
 std::optional<std::string> ShapeDamage(const std::string& path, uint64_t size) {
     unsigned char head[libfmt::kVersionAt + 4] = {};
     if (size >= sizeof head) {
@@ -33,7 +35,6 @@ std::optional<std::string> ShapeDamage(const std::string& path, uint64_t size) {
     if (size < whole)
         return FormatText(IDS_DAMAGE_SHORT,
                           {path, static_cast<int>(size), static_cast<int>(whole)});
-    if ((size - whole) % libfmt::kBlockSize != 0) return FormatText(IDS_DAMAGE_CUT_BLOCK, {path});
     return std::nullopt;
 }
 
@@ -62,6 +63,11 @@ std::optional<std::string> LibraryFileDamage(const std::string& path) {
         return std::nullopt;
     }
     return FormatText(IDS_LIBRARY_DAMAGED, {cause});
+}
+
+std::optional<std::string> OpenLibraryDamage(const EventLibrary& library, const std::string& path) {
+    if (!EndsWithinUsedBlock(library)) return std::nullopt;
+    return FormatText(IDS_LIBRARY_DAMAGED, {FormatText(IDS_DAMAGE_CUT_BLOCK, {path})});
 }
 
 bool RefusedAsOwnFile(const CliRun& run, const std::string& target) {

@@ -3,6 +3,7 @@
 // which another user can plant or replace files is not used at all.
 
 #include "cli/cli_run.h"
+#include "store/library/event_library.h"
 
 #include <optional>
 #include <string>
@@ -17,8 +18,12 @@ bool PrepareDataFolder(const CliRun& run, bool create);
 
 // What keeps the library file from being opened, as "The library is damaged: " and the cause:
 // a link to a file that does not exist, something that is not a file, a file shorter than its
-// header and index or ending within a block. None when it is missing or looks whole.
+// header and index. None when it is missing or looks whole.
 std::optional<std::string> LibraryFileDamage(const std::string& path);
+
+// The same for an open library that ends within a block its index uses. None otherwise: a tail
+// no event uses is slack, no damage.
+std::optional<std::string> OpenLibraryDamage(const EventLibrary& library, const std::string& path);
 
 // True (after the message) when `target` is one of the program's own data files, which no
 // file written on the user's say may replace.

@@ -3,6 +3,8 @@
 // commands run when the program carries them out: the commands then change the library the
 // program holds, and the program's pending list and windows follow at once.
 
+#include <functional>
+
 namespace zm {
 
 class EventStore;
@@ -13,6 +15,8 @@ struct HostedStore {
     EventStore* store = nullptr;
     const TypeList* types = nullptr;
     const QuickList* quick = nullptr;
+    // Lets the program's event loop go on during a long command (none: it waits).
+    std::function<void()> keepAlive;
 };
 
 } // namespace zm

@@ -126,6 +126,7 @@ int RunOccurrences(CliRun& run) {
 
 int RunCheck(CliRun& run) {
     std::vector<std::string> problems;
+    std::vector<std::string> notes;
     int events = 0;
     std::ostringstream openErrors;
     CliRun quiet{run.env,    run.global,     run.args, run.out,
@@ -135,6 +136,8 @@ int RunCheck(CliRun& run) {
         events = probe.Library().CountEvents();
         for (const LibraryProblem& p : VerifyLibrary(probe.Library()))
             problems.push_back(ProblemLine(p));
+        if (const uint64_t slack = LibrarySlack(probe.Library()); slack > 0)
+            notes.push_back(DescribeSlack(slack));
     } else {
         // A library that cannot be opened at all is the first problem.
         std::string text = openErrors.str();
@@ -143,10 +146,14 @@ int RunCheck(CliRun& run) {
         problems.push_back(text);
     }
     if (run.WantsJson()) {
-        run.PrintJson(Json{{"events", events}, {"problems", problems}});
+        Json json{{"events", events}, {"problems", problems}};
+        if (!notes.empty()) json["notes"] = notes;
+        run.PrintJson(json);
     } else {
         for (const auto& p : problems)
             run.out << p << '\n';
+        for (const auto& n : notes)
+            run.out << n << '\n';
         if (problems.empty()) run.out << FormatText(IDS_CLI_CHECK_SOUND, {events}) << '\n';
     }
     return problems.empty() ? kExitOk : kExitFailure;

@@ -3,6 +3,7 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/data_folder_access.h"
+#include "cli/hosted_store.h"
 #include "model/amount_parse.h"
 #include "platform/ascii_text.h"
 #include "platform/memory_settings.h"
@@ -207,6 +208,7 @@ struct ImportOutcome {
     std::string error;   // empty when the import ran to its end
     std::string stopped; // what is stored and how to go on, when it stopped early
     int stoppedAt = 0;   // the record it stopped at, 0 when unknown or it did not stop
+    int unlogged = 0;    // the log entries left out of `log`
     // The keys of merged events that had to be shortened; null for a text import.
     const std::vector<uint16_t>* shortened = nullptr;
 };
@@ -221,8 +223,9 @@ int PrintImported(const CliRun& run, const ImportOutcome& o) {
             lines.push_back(Json{{"record", e.record}, {"reason", ImportReasonText(e.reason)}});
         Json doc{{"imported", o.imported},
                  {"replaced", o.replaced},
-                 {"errors", static_cast<int>(o.log.size())},
+                 {"errors", static_cast<int>(o.log.size()) + o.unlogged},
                  {"log", lines}};
+        if (o.unlogged > 0) doc["unlogged"] = o.unlogged;
         if (o.shortened) doc["shortened"] = *o.shortened;
         if (!o.error.empty()) {
             doc["error"] = o.error;
@@ -231,10 +234,12 @@ int PrintImported(const CliRun& run, const ImportOutcome& o) {
         run.PrintJson(doc);
     } else {
         run.out << FormatText(IDS_CLI_IMPORTED,
-                              {o.imported, static_cast<int>(o.log.size()), o.replaced})
+                              {o.imported, static_cast<int>(o.log.size()) + o.unlogged, o.replaced})
                 << '\n';
         for (const ImportLogEntry& e : o.log)
             run.out << ImportLogLine(e) << '\n';
+        if (o.unlogged > 0)
+            run.out << ImportLogLeftOut(o.unlogged, static_cast<int>(o.log.size())) << '\n';
         if (o.shortened)
             for (uint16_t key : *o.shortened)
                 run.out << FormatText(IDS_CLI_KEY_PREFIX, {key}) << LoadString(IDS_CLI_SHORTENED)
@@ -353,7 +358,7 @@ int RunImport(CliRun& run) {
                                      ? MergeHolidayFile(session.Store(), path)
                                      : ImportEventFile(session.Store(), path, *duplicates);
         const MergeCounts& counts = session.Store().LastMergeCounts();
-        ImportOutcome o{counts.added, counts.replaced, {}, {}, {}, 0, &counts.shortenedKeys};
+        ImportOutcome o{counts.added, counts.replaced, {}, {}, {}, 0, 0, &counts.shortenedKeys};
         if (rc != LibraryResult::Ok) {
             o.error = EventFileDamaged(rc) ? LoadString(IDS_CLI_EVENT_FILE_DAMAGED) + path
                                            : ResultText(rc);
@@ -365,13 +370,15 @@ int RunImport(CliRun& run) {
     auto options = ReadTextImport(run, session, files, path, info, *codePage, status);
     if (!options) return status;
     options->duplicateMode = *duplicates;
+    // Carried out by the running program: its event loop goes on while a long import runs.
+    if (run.env.host) options->breathe = run.env.host->keepAlive;
     // The command line keeps the remembered date order for the program's own wizard.
     MemorySettings scratch;
     const TextImportResult r = ImportText(session.Store(), files, scratch, path, *options);
     // A failure before any record was dealt with is only the failure.
-    if (r.code != LibraryResult::Ok && r.imported + r.replaced == 0 && r.log.empty())
+    if (r.code != LibraryResult::Ok && r.imported + r.replaced == 0 && r.LogEntries() == 0)
         return Failed(run, r.code, r.problem);
-    ImportOutcome o{r.imported, r.replaced, r.log, {}, {}, r.stoppedAt};
+    ImportOutcome o{r.imported, r.replaced, r.log, {}, {}, r.stoppedAt, r.unlogged};
     if (r.code != LibraryResult::Ok) {
         o.error = r.problem ? r.problem.Message() : ResultText(r.code);
         o.stopped = r.stoppedAt > 0 ? FormatText(IDS_CLI_IMPORT_STOPPED, {r.stoppedAt})

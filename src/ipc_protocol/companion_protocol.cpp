@@ -136,13 +136,43 @@ DecodedRequest DecodeRequest(std::string_view payload) {
     return decoded;
 }
 
-std::string EncodeAnswer(const CompanionAnswer& answer) {
+namespace {
+
+std::string EncodeWhole(const CompanionAnswer& answer) {
     const Json doc = {{"version", kCompanionProtocolVersion},
                       {"outcome", kOutcomeNames[static_cast<int>(answer.outcome)]},
                       {"status", answer.status},
                       {"stdout", BytesToJson(answer.out)},
                       {"stderr", BytesToJson(answer.err)}};
     return doc.dump();
+}
+
+// The first `keep` bytes of the text, ended after a whole line when there is one, then a line
+// that tells how much was left out.
+std::string Shortened(const std::string& text, size_t keep) {
+    if (text.size() <= keep) return text;
+    size_t end = text.rfind('\n', keep == 0 ? 0 : keep - 1);
+    end = end == std::string::npos ? 0 : end + 1;
+    return text.substr(0, end) +
+           FormatText(IDS_CLI_LINK_OUTPUT_CUT, {static_cast<int>(text.size() - end)}) + '\n';
+}
+
+} // namespace
+
+std::string EncodeAnswer(const CompanionAnswer& answer, size_t limit) {
+    std::string payload = EncodeWhole(answer);
+    // Never more than the companion takes: the start of each stream is kept, the rest told.
+    CompanionAnswer cut = answer;
+    size_t budget = limit / 2;
+    while (payload.size() > limit && budget > 0) {
+        const size_t total = answer.out.size() + answer.err.size();
+        const size_t outKeep = total == 0 ? 0 : budget * answer.out.size() / total;
+        cut.out = Shortened(answer.out, outKeep);
+        cut.err = Shortened(answer.err, budget - outKeep);
+        payload = EncodeWhole(cut);
+        budget /= 2;
+    }
+    return payload;
 }
 
 std::optional<CompanionAnswer> DecodeAnswer(std::string_view payload) {

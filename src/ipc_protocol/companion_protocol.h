@@ -43,7 +43,9 @@ struct DecodedRequest {
 
 std::string EncodeRequest(const CompanionRequest& request);
 DecodedRequest DecodeRequest(std::string_view payload);
-std::string EncodeAnswer(const CompanionAnswer& answer);
+// Never longer than `limit`: output that would make it longer keeps its start, cut after a
+// whole line, and ends with a line telling how much was left out.
+std::string EncodeAnswer(const CompanionAnswer& answer, size_t limit = kMaxAnswerBytes);
 // Nothing for an answer that is not a well-formed version-1 answer.
 std::optional<CompanionAnswer> DecodeAnswer(std::string_view payload);
 

@@ -193,13 +193,16 @@ bool ResidentProgram::OpenLibrary() {
 }
 
 void ResidentProgram::ServeCompanion() {
-    hosted_ = {store_.get(), &types_, &quick_};
+    hosted_ = {store_.get(), &types_, &quick_, {}};
     env_.settings = &settings_;
     env_.now = SystemNow;
     env_.formats = &formats_;
     env_.names = &names_;
     env_.dataFolder = folder_;
     env_.tick = MillisecondTick;
+    // A long import lets the loop draw and keep time meanwhile; what the user does waits, and
+    // other requests are refused as busy.
+    hosted_.keepAlive = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     env_.host = &hosted_;
     companion_ = std::make_unique<CompanionService>(env_);
     // Not while a box or a dialog waits for the user.

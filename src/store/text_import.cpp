@@ -58,7 +58,8 @@ public:
         if (rc == LibraryResult::Ok) {
             result_.imported += added_;
             result_.replaced += static_cast<int>(replacedLog_.size());
-            result_.log.insert(result_.log.end(), replacedLog_.begin(), replacedLog_.end());
+            for (const ImportLogEntry& e : replacedLog_)
+                AddToImportLog(result_.log, result_.unlogged, e, options_.logLimit);
         }
         added_ = 0;
         replacedLog_.clear();
@@ -74,6 +75,25 @@ private:
     int added_ = 0;
     ImportLog replacedLog_;
     Clock::time_point started_ = Clock::now();
+};
+
+// Lets the caller's event loop go on about every breathMilliseconds of a long import.
+class Breather {
+public:
+    explicit Breather(const TextImportOptions& options) : options_(options) {}
+    void Now() {
+        if (!options_.breathe || ++records_ % 64 != 0) return;
+        const auto now = Clock::now();
+        if (now - last_ < std::chrono::milliseconds(options_.breathMilliseconds)) return;
+        options_.breathe();
+        last_ = Clock::now();
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    const TextImportOptions& options_;
+    unsigned records_ = 0;
+    Clock::time_point last_ = Clock::now();
 };
 
 // Marks a file that could not be read, or whose content cannot be imported (`detailId`).
@@ -119,7 +139,9 @@ TextImportResult Import(ByteSource& raw, const TextImportOptions& options, Impor
     std::vector<std::string> fields;
     int trailingEmpty = 0;
     TextRecordReader::Status status;
+    Breather breather(options);
     while ((status = reader.Next(fields)) == TextRecordReader::Status::Record) {
+        breather.Now();
         const int number = reader.RecordNumber();
         if (options.headerLine && number == 1) continue;
         codec.DecodeRecord(fields, number == 1);
@@ -128,7 +150,7 @@ TextImportResult Import(ByteSource& raw, const TextImportOptions& options, Impor
         const int reason = ReadImportRecord(fields, options.rules, now, event);
         trailingEmpty = reason == kReasonEmptyRecord ? trailingEmpty + 1 : 0;
         if (reason != kRecordImported) {
-            result.log.push_back({number, reason});
+            AddToImportLog(result.log, result.unlogged, {number, reason}, options.logLimit);
             continue;
         }
         ApplyImportRecurrence(event, options.rules.defaults.recurrence);
@@ -137,7 +159,8 @@ TextImportResult Import(ByteSource& raw, const TextImportOptions& options, Impor
         if (checkDuplicates) {
             const uint32_t match = event.ContentSignature();
             if (options.duplicateMode == DuplicateMode::Skip && table.Contains(match)) {
-                result.log.push_back({number, kReasonDuplicateSkipped});
+                AddToImportLog(result.log, result.unlogged, {number, kReasonDuplicateSkipped},
+                               options.logLimit);
                 continue;
             }
             if (const auto key = options.duplicateMode == DuplicateMode::Replace
@@ -170,13 +193,16 @@ TextImportResult Import(ByteSource& raw, const TextImportOptions& options, Impor
     // What was stored before a failure is kept and counted; the first failure is the result.
     if (const LibraryResult committed = batch.Commit(); result.code == LibraryResult::Ok)
         result.code = committed;
-    // Replaced records are logged as their batch commits: the log stays in record order.
-    std::stable_sort(result.log.begin(), result.log.end(),
-                     [](const auto& a, const auto& b) { return a.record < b.record; });
+    // Replaced records are logged as their batch commits: the log is put in record order.
+    TrimImportLog(result.log, result.unlogged, options.logLimit);
     result.records = reader.RecordNumber() - trailingEmpty;
-    // Blank lines at the end of the file are not errors.
-    if (result.code == LibraryResult::Ok)
-        result.log.resize(result.log.size() - static_cast<size_t>(trailingEmpty));
+    // Blank lines at the end of the file are not errors. They are the last entries: those the
+    // log left out first.
+    if (result.code == LibraryResult::Ok) {
+        const int leftOut = std::min(result.unlogged, trailingEmpty);
+        result.unlogged -= leftOut;
+        result.log.resize(result.log.size() - static_cast<size_t>(trailingEmpty - leftOut));
+    }
     if (result.code == LibraryResult::Ok && status == TextRecordReader::Status::Failed) {
         FileRefused(result, 0);
     } else if (result.code == LibraryResult::Ok && result.records <= (options.headerLine ? 1 : 0)) {

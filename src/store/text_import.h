@@ -77,6 +77,13 @@ struct TextImportOptions {
     // whichever comes first; only the events of committed batches count as imported.
     int batchEvents = 200;
     int batchMilliseconds = 250;
+    // The log keeps the entries of the first this many records it names; the others are only
+    // counted, so a file of millions of bad records does not fill the memory.
+    int logLimit = kImportLogLimit;
+    // Called now and then (about every `breathMilliseconds`) while a long import runs, so that
+    // the program's event loop can go on meanwhile; none by default.
+    std::function<void()> breathe;
+    int breathMilliseconds = 50;
 };
 
 struct TextImportResult {
@@ -84,7 +91,10 @@ struct TextImportResult {
     int imported = 0; // events added
     int replaced = 0; // stored events replaced by duplicates
     int records = 0;  // records of the file, without the blank lines at its end
-    ImportLog log;    // up to the record where the import stopped
+    ImportLog log;    // up to the record where the import stopped, at most logLimit entries
+    int unlogged = 0; // the entries left out of the log: those of the records after its last
+    // Every record the import did not add as a new event.
+    int LogEntries() const { return static_cast<int>(log.size()) + unlogged; }
     // The record (1-based, the header line counted) whose event a library failure kept from
     // being stored; the import stopped there. 0 when it ran to the end.
     int stoppedAt = 0;

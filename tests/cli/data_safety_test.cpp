@@ -6,6 +6,8 @@
 #include "res/strings.h"
 #include "store/types/predefined_types.h"
 
+#include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <iterator>
 #include <sys/stat.h>
@@ -229,6 +231,67 @@ TEST_F(Safety, UnreadableTypesAndQuickReminderFilesAreToldAsTheProgramTellsThem)
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_NE(r.err.find(types + "\n\n" + LoadString(IDS_FILEX_INVALID_FILE)), std::string::npos)
         << r.err;
+// What a full disk or a power loss during an import may leave behind the blocks in use: part of a
+// block, or whole blocks no event uses. The events stay reachable; the next change cuts it off.
+TEST_F(Safety, ATailNoEventUsesIsNoDamage) {
+    for (const char* name : {"One", "Two", "Three", "Four", "Five"})
+        ASSERT_EQ(Add(name).status, kExitOk);
+    const std::string whole = Bytes(LibraryPath());
+    for (const size_t tail : {size_t{100}, size_t{700}}) {
+        std::ofstream(LibraryPath(), std::ios::binary | std::ios::trunc)
+            << whole << std::string(tail, 'x');
+        EXPECT_EQ(Names(), (std::vector<std::string>{"One", "Two", "Three", "Four", "Five"}));
+        CliResult r = Run({"check"});
+        EXPECT_EQ(r.status, kExitOk) << r.out;
+        EXPECT_EQ(r.out, "Note: the file ends with " + std::to_string(tail) +
+                             " bytes that no event uses; the next change cuts them off.\n"
+                             "5 events, no problems found.\n");
+        EXPECT_EQ(Run({"export", folder_.File("out.csv")}).status, kExitOk);
+        ASSERT_EQ(Add("Six").status, kExitOk);
+        EXPECT_EQ(Bytes(LibraryPath()).size(), whole.size() + 256);
+        EXPECT_EQ(Run({"check"}).out, "6 events, no problems found.\n");
+        ASSERT_EQ(Run({"delete", "6"}).status, kExitOk);
+        EXPECT_EQ(Bytes(LibraryPath()).size(), whole.size() + 256);
+    }
+}
+
+// Readers take no lock: whatever length they find the library at while another writer grows it,
+// block by block and each block in two steps (as a write across a page edge reaches the file),
+// they never call it damaged.
+TEST_F(Safety, AReaderNeverCallsAGrowingLibraryDamaged) {
+    Store({Event("First", At(2025, 3, 11, 9))});
+    const pid_t writer = ::fork();
+    ASSERT_GE(writer, 0);
+    if (writer == 0) {
+        EventLibrary library;
+        const int fd = ::open(LibraryPath().c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+        if (fd < 0 || library.Open(LibraryPath()) != LibraryResult::Ok) ::_exit(2);
+        const std::string half(libfmt::kBlockSize / 2, 'h');
+        for (int i = 0; i < 600; ++i) {
+            if (::write(fd, half.data(), half.size()) != static_cast<ssize_t>(half.size()))
+                ::_exit(3);
+            ::usleep(300);
+            EventRecord e = Event("Grown " + std::to_string(i), At(2025, 3, 12, 9));
+            e.notes.assign(400, 'n'); // three blocks, the first over the half block
+            if (library.AddEvent(e) != LibraryResult::Ok) ::_exit(4);
+        }
+        ::_exit(0);
+    }
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    int runs = 0;
+    bool writing = true;
+    while (writing && runs < 300 && std::chrono::steady_clock::now() < until) {
+        int status = 0;
+        writing = ::waitpid(writer, &status, WNOHANG) == 0;
+        for (const CliResult& r : {Run({"check"}), Run({"--json", "list"}), Run({"agenda"})}) {
+            ASSERT_EQ(r.status, kExitOk) << "run " << runs << ": " << r.err << r.out;
+            EXPECT_EQ(r.out.find("damaged"), std::string::npos) << r.out;
+        }
+        ++runs;
+    }
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
+    EXPECT_GT(runs, 10);
 }
 
 TEST_F(Safety, AnImportReadsOnlyRegularFiles) {

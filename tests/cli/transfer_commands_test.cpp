@@ -1,6 +1,9 @@
 // "export" and "import" on a data folder of their own.
 
+#include "cli/companion_service.h"
 #include "cli_fixture.h"
+#include "store/transfer/import_log.h"
+#include "support/hosted_program.h"
 
 #include <fstream>
 #include <iterator>
@@ -131,6 +134,63 @@ TEST_F(TransferCommands, FilesFromOtherSystemsAndFilesWithoutRecords) {
     r = Run({"import", folder_.File("empty.csv"), "--bind", "name,date"});
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_NE(r.err.find("The file holds no records to import."), std::string::npos) << r.err;
+}
+
+// A file of thousands of bad records: the log shows the first entries and counts the others.
+TEST_F(TransferCommands, ALongImportLogIsCutAfterItsFirstEntries) {
+    std::string csv = "Name,Date\n";
+    for (int i = 0; i < kImportLogLimit + 700; ++i)
+        csv += "Bad " + std::to_string(i) + ",never\n";
+    Write("bad.csv", csv);
+    CliResult r = Run({"import", folder_.File("bad.csv")});
+    std::istringstream lines(r.out);
+    std::string line, last;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        ++count;
+        last = line;
+    }
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "0 events successfully imported.") << r.out;
+    EXPECT_NE(r.out.find(std::to_string(kImportLogLimit + 700) + " records with errors."),
+              std::string::npos);
+    EXPECT_EQ(last, "700 more records are not imported; the log shows the first " +
+                        std::to_string(kImportLogLimit) + ".");
+    r = Run({"--json", "import", folder_.File("bad.csv")});
+    EXPECT_EQ(r.WantsJson()["errors"], kImportLogLimit + 700);
+    EXPECT_EQ(r.WantsJson()["log"].size(), static_cast<size_t>(kImportLogLimit));
+    EXPECT_EQ(r.WantsJson()["unlogged"], 700);
+    EXPECT_GT(count, kImportLogLimit);
+}
+
+// Carried out by the running program, a long import lets the program's loop go on now and then;
+// a request that comes meanwhile is refused as busy, and the answer fits the protocol.
+TEST_F(TransferCommands, AnImportThroughTheProgramLetsItsLoopGoOn) {
+    TempFolder programFolder;
+    HostedProgram program(programFolder.Path(), now_);
+    ASSERT_EQ(program.opened, LibraryResult::Ok);
+    CompanionService service(program.env);
+    std::string csv = "Name,Date\n";
+    for (int i = 0; i < 3000; ++i)
+        csv += "E" + std::to_string(i) + (i % 2 ? ",1/2/2030\n" : ",never\n");
+    Write("many.csv", csv);
+    int breaths = 0;
+    std::vector<CompanionAnswer> meanwhile;
+    program.host.keepAlive = [&] {
+        if (breaths++ == 0)
+            meanwhile.push_back(service.Serve({RequestKind::Run,
+                                               {"add", "Other", "2025-03-12 09:00"},
+                                               folder_.Path(),
+                                               programFolder.Path()}));
+    };
+    const CompanionAnswer answer = service.Serve(
+        {RequestKind::Run, {"import", "many.csv"}, folder_.Path(), programFolder.Path()});
+    EXPECT_EQ(answer.status, kExitOk) << answer.err;
+    EXPECT_EQ(answer.out.substr(0, answer.out.find('\n')), "1500 events successfully imported.");
+    EXPECT_GT(breaths, 0);
+    ASSERT_EQ(meanwhile.size(), 1u);
+    EXPECT_EQ(meanwhile[0].outcome, AnswerOutcome::Refused);
+    EXPECT_EQ(meanwhile[0].err, "Zantimore is busy; give the command again in a moment.\n");
+    EXPECT_EQ(program.store.Library().CountEvents(), 1500);
 }
 
 TEST_F(TransferCommands, AnImportThatStopsTellsWhatItStored) {

@@ -29,6 +29,48 @@ TEST(CompanionProtocol, RequestsAndAnswersComeBackByteForByte) {
     EXPECT_EQ(DecodeAnswer(EncodeAnswer(elsewhere)), elsewhere);
 }
 
+// Output longer than the companion takes keeps its start, cut after a whole line, and says how
+// much was left out; the outcome and the status stay.
+TEST(CompanionProtocol, AnAnswerNeverGrowsPastTheLimit) {
+    constexpr size_t kLimit = 4096;
+    auto lines = [](const std::string& line, size_t bytes) {
+        std::string text;
+        while (text.size() < bytes)
+            text += line;
+        return text;
+    };
+    const std::string plain =
+        lines("The record 12 is not imported. Reason: invalid date.\n", kLimit + 100);
+    const struct {
+        const char* what;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {"plain text", plain, "Stopped.\n"},
+        {"escaped text", lines("\x01\x02\x03\n", kLimit / 3), ""},
+        {"bytes that are no UTF-8", lines(kLatin1Name + "\n", kLimit), ""},
+        {"both streams", plain, plain},
+    };
+    for (const auto& c : cases) {
+        const CompanionAnswer answer{AnswerOutcome::Done, 1, c.out, c.err};
+        const std::string payload = EncodeAnswer(answer, kLimit);
+        EXPECT_LE(payload.size(), kLimit) << c.what;
+        const std::optional<CompanionAnswer> decoded = DecodeAnswer(payload);
+        ASSERT_TRUE(decoded) << c.what;
+        EXPECT_EQ(decoded->status, 1);
+        EXPECT_GT(decoded->out.size(), kLimit / 16) << c.what;
+        const size_t note = decoded->out.rfind("... and ");
+        ASSERT_NE(note, std::string::npos) << c.what;
+        EXPECT_EQ(c.out.compare(0, note, decoded->out, 0, note), 0) << c.what;
+        EXPECT_EQ(decoded->out.substr(note), "... and " + std::to_string(c.out.size() - note) +
+                                                 " more bytes of output, too long to send.\n")
+            << c.what;
+    }
+    // The companion's own limit is the one kept by default.
+    const CompanionAnswer huge{AnswerOutcome::Done, 0, lines("x\n", kMaxAnswerBytes + 2), ""};
+    EXPECT_LE(EncodeAnswer(huge).size(), kMaxAnswerBytes);
+}
+
 TEST(CompanionProtocol, BadRequestsAreRefusedWithTheirReason) {
     std::string tooMany = R"({"version":1,"kind":"run","workingFolder":"/","dataFolder":"/d",)"
                           R"("arguments":[)";

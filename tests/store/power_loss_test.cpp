@@ -1,6 +1,9 @@
 // Power lost at every moment of a change: whatever reached the disk, the library opens to the
 // state before the change or the state after it (an import: the state before plus the events
-// of its committed batches), and a reader that takes no lock sees one of them too.
+// of its committed batches), and a reader that takes no lock sees one of them too. A block
+// cut short or blocks never committed at the end of the file are slack: no damage to a reader,
+// and cut off by the next writer. A disk that fills up during an import leaves the library as
+// readable as before.
 
 #include "platform/memory_settings.h"
 #include "store/event_store.h"
@@ -15,6 +18,7 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 #include <set>
 #include <string>
 #include <vector>
@@ -55,7 +59,14 @@ StoreSetup SetupOn(StoreFileSystem& files) {
 struct Opened {
     Snapshot reader;
     Snapshot writer;
+    bool slack = false; // the file ended behind its blocks in use
 };
+
+// No problem, and no block in use cut short.
+void ExpectWhole(const EventLibrary& library) {
+    EXPECT_TRUE(VerifyLibrary(library).empty());
+    EXPECT_FALSE(EndsWithinUsedBlock(library));
+}
 
 Opened OpenCrashState(const std::map<std::string, FileBytes>& files) {
     Opened opened;
@@ -66,12 +77,14 @@ Opened OpenCrashState(const std::map<std::string, FileBytes>& files) {
     if (fs.Exists(kPath)) {
         EventStore reader(SetupOn(fs));
         EXPECT_EQ(reader.OpenAsIs(kPath, FileMode::ReadOnly), LibraryResult::Ok);
-        EXPECT_TRUE(VerifyLibrary(reader.Library()).empty());
+        ExpectWhole(reader.Library());
+        opened.slack = LibrarySlack(reader.Library()) != 0;
         opened.reader = EventsOf(reader);
     }
     EventStore writer(SetupOn(fs));
     EXPECT_EQ(writer.OpenDefaultLibrary(), LibraryResult::Ok);
-    EXPECT_TRUE(VerifyLibrary(writer.Library()).empty());
+    ExpectWhole(writer.Library());
+    EXPECT_EQ(LibrarySlack(writer.Library()), 0u);
     opened.writer = EventsOf(writer);
     if (!fs.Exists(kPath)) opened.reader = opened.writer;
     return opened;
@@ -121,6 +134,7 @@ protected:
             for (const auto& files : disk_.CrashStates(prefix)) {
                 const Opened opened = OpenCrashState(files);
                 ++states;
+                statesWithSlack_ += opened.slack ? 1 : 0;
                 EXPECT_TRUE(allowed(opened.reader)) << "reader, after operation " << prefix;
                 EXPECT_TRUE(allowed(opened.writer)) << "writer, after operation " << prefix;
                 if (::testing::Test::HasFailure()) return;
@@ -137,10 +151,50 @@ protected:
         ExpectEveryCrashState([&](const Snapshot& s) { return s == before || s == after; });
     }
 
+    // Imports `count` one-line records, each an event of one block, and expects every crash
+    // state to hold the events before and those of the committed batches.
+    void ImportRecords(int count, int batchEvents) {
+        std::string csv;
+        for (int i = 0; i < count; ++i)
+            csv += "Imported " + std::to_string(i) + ",3/" + std::to_string(1 + i % 28) +
+                   "/2024,9:00 AM\r\n";
+        disk_.Put("/data/in.csv", FileBytes(csv.begin(), csv.end()));
+        const Snapshot before = EventsOf(store_);
+        MemorySettings settings;
+        TextImportOptions options = testing::ImportOptions();
+        options.batchEvents = batchEvents;
+        options.batchMilliseconds = 1000000;
+        const TextImportResult result =
+            ImportText(store_, disk_, settings, "/data/in.csv", options);
+        ASSERT_EQ(result.code, LibraryResult::Ok);
+        ASSERT_EQ(result.imported, count);
+        // Each committed batch adds its events, in the order of the file.
+        std::set<Snapshot> allowed{before};
+        Snapshot grown = before;
+        std::vector<std::string> all = EventsOf(store_);
+        std::vector<std::string> added;
+        std::set_difference(all.begin(), all.end(), before.begin(), before.end(),
+                            std::back_inserter(added));
+        std::sort(added.begin(), added.end(), [](const std::string& a, const std::string& b) {
+            return std::stoi(a.substr(a.find("Imported") + 9)) <
+                   std::stoi(b.substr(b.find("Imported") + 9));
+        });
+        for (size_t i = 0; i < added.size(); ++i) {
+            grown.push_back(added[i]);
+            if ((i + 1) % static_cast<size_t>(batchEvents) == 0 || i + 1 == added.size()) {
+                Snapshot sorted = grown;
+                std::sort(sorted.begin(), sorted.end());
+                allowed.insert(sorted);
+            }
+        }
+        ExpectEveryCrashState([&](const Snapshot& s) { return allowed.count(s) != 0; });
+    }
+
     testing::PowerLossDisk disk_;
     EventStore store_{SetupOn(disk_)};
     uint16_t bigKey_ = 0;
     uint32_t bigId_ = 0;
+    int statesWithSlack_ = 0;
 };
 
 TEST_F(PowerLoss, CreatingTheLibrary) {
@@ -177,7 +231,8 @@ TEST_F(PowerLoss, ChangingALongEvent) {
 
 TEST_F(PowerLoss, Deleting) {
     OpenNearPageEdge();
-    ExpectBeforeOrAfter([&] { ASSERT_EQ(store_.DeleteStored(bigKey_, bigId_), LibraryResult::Ok); });
+    ExpectBeforeOrAfter(
+        [&] { ASSERT_EQ(store_.DeleteStored(bigKey_, bigId_), LibraryResult::Ok); });
 }
 
 TEST_F(PowerLoss, Snoozing) {
@@ -226,6 +281,82 @@ TEST_F(PowerLoss, ImportingInBatches) {
         }
     }
     ExpectEveryCrashState([&](const Snapshot& s) { return allowed.count(s) != 0; });
+}
+
+// Five events, then twenty records in one batch: the blocks grow the file page by page, and a
+// power loss leaves every length of it, also within a block.
+TEST_F(PowerLoss, ImportingIntoASmallLibrary) {
+    ASSERT_EQ(store_.OpenDefaultLibrary(), LibraryResult::Ok);
+    for (int i = 0; i < 5; ++i) {
+        EventRecord e = testing::OneTime(At(2024, 4, 1 + i, 9, 0));
+        e.name = "Own " + std::to_string(i);
+        ASSERT_EQ(store_.StoreNew(e), LibraryResult::Ok);
+    }
+    disk_.Settle();
+    ImportRecords(20, 200);
+    EXPECT_GT(statesWithSlack_, 0);
+}
+
+// A disk of 64 KiB: five events, then an import of 300 records that does not fit. Whether the
+// disk fills up while the blocks are written, while the journal is, or after a batch was
+// committed, the import fails with DiskFull, the file ends at its last block in use, the events
+// stored before are all there, and once there is room a change works again.
+TEST(FullDisk, AnImportThatDoesNotFitLeavesTheLibraryReadable) {
+    constexpr uint64_t kDisk = 64 * 1024;
+    for (const int batchEvents : {200, 100, 30, 7}) {
+        MemoryFileSystem fs;
+        fs.folders.insert(kFolder);
+        EventStore store(SetupOn(fs));
+        ASSERT_EQ(store.OpenDefaultLibrary(), LibraryResult::Ok);
+        for (int i = 0; i < 5; ++i) {
+            EventRecord e = testing::OneTime(At(2024, 4, 1 + i, 9, 0));
+            e.name = "Own " + std::to_string(i);
+            ASSERT_EQ(store.StoreNew(e), LibraryResult::Ok);
+        }
+        std::string csv;
+        for (int i = 0; i < 300; ++i)
+            csv += "Imported " + std::to_string(i) + ",3/" + std::to_string(1 + i % 28) +
+                   "/2024,9:00 AM\r\n";
+        fs.Put("/data/in.csv", FileBytes(csv.begin(), csv.end()));
+        // The text file lies on another disk.
+        fs.capacity = kDisk + csv.size();
+        const Snapshot before = EventsOf(store);
+
+        MemorySettings settings;
+        TextImportOptions options = testing::ImportOptions();
+        options.batchEvents = batchEvents;
+        options.batchMilliseconds = 1000000;
+        const TextImportResult result = ImportText(store, fs, settings, "/data/in.csv", options);
+        EXPECT_EQ(result.code, LibraryResult::DiskFull) << batchEvents;
+        EXPECT_LT(result.imported, 300);
+        EXPECT_EQ(result.imported % batchEvents, 0) << batchEvents;
+
+        const Snapshot after = EventsOf(store);
+        EXPECT_EQ(static_cast<int>(after.size()), 5 + result.imported);
+        EXPECT_TRUE(std::includes(after.begin(), after.end(), before.begin(), before.end()));
+        const FileBytes bytes = fs.BytesOf(kPath);
+        EXPECT_EQ(bytes.size(), libfmt::UsedLength(store.Library().Index().HighestUsed()))
+            << batchEvents;
+        EXPECT_FALSE(fs.Exists(JournalPathOf(kPath)));
+        store.Close();
+
+        // What another program finds.
+        EventStore reader(SetupOn(fs));
+        ASSERT_EQ(reader.OpenAsIs(kPath, FileMode::ReadOnly), LibraryResult::Ok);
+        ExpectWhole(reader.Library());
+        EXPECT_EQ(LibrarySlack(reader.Library()), 0u);
+        EXPECT_EQ(EventsOf(reader), after);
+
+        // Room again: a change works.
+        fs.capacity = std::numeric_limits<uint64_t>::max();
+        EventStore writer(SetupOn(fs));
+        ASSERT_EQ(writer.OpenDefaultLibrary(), LibraryResult::Ok);
+        EventRecord e = testing::OneTime(At(2024, 5, 1, 9, 0));
+        e.name = "Later";
+        EXPECT_EQ(writer.StoreNew(e), LibraryResult::Ok);
+        EXPECT_EQ(EventsOf(writer).size(), after.size() + 1);
+        ExpectWhole(writer.Library());
+    }
 }
 
 } // namespace

@@ -45,6 +45,7 @@ public:
     LibraryResult WriteAt(uint64_t offset, const void* data, size_t size) override;
     LibraryResult Size(uint64_t& size) override { return inner_->Size(size); }
     LibraryResult Flush() override;
+    LibraryResult Truncate(uint64_t size) override { return inner_->Truncate(size); }
 
 private:
     std::unique_ptr<File> inner_;

@@ -52,7 +52,7 @@ struct HostedProgram {
         store.SetIdTick([] { return 4242u; });
         store.AddListener(list);
         opened = store.OpenLibrary(PathInFolder(folder, "Zantimo.VR0"));
-        host = {&store, &types, &quick};
+        host = {&store, &types, &quick, {}};
         env.settings = &settings;
         env.now = [this] { return now; };
         env.formats = &formats;

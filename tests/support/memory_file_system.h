@@ -7,6 +7,7 @@
 #include "store/io/store_file_system.h"
 
 #include <functional>
+#include <limits>
 #include <map>
 #include <set>
 
@@ -29,6 +30,11 @@ public:
     // The results of the next folder flushes, first one first (0 once it is empty).
     std::vector<int> folderFlushResults;
     int folderFlushes = 0;
+    // The size of the disk: the files together never hold more bytes. A write that would
+    // need more writes what fits and fails with DiskFull, as on a full disk.
+    uint64_t capacity = std::numeric_limits<uint64_t>::max();
+    // The bytes all files hold together.
+    uint64_t UsedBytes() const;
 
     bool Exists(const std::string& path) const { return files.count(path) != 0; }
     // The bytes of a file, or an empty buffer when there is none.

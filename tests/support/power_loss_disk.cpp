@@ -30,6 +30,11 @@ public:
         disk_.Record({OpKind::Flush, node_, {}, {}, 0, {}});
         return LibraryResult::Ok;
     }
+    LibraryResult Truncate(uint64_t size) override {
+        if (size < disk_.live_.current[node_].size())
+            disk_.Record({OpKind::Truncate, node_, {}, {}, size, {}});
+        return LibraryResult::Ok;
+    }
 
 private:
     PowerLossDisk& disk_;
@@ -63,6 +68,9 @@ void PowerLossDisk::Apply(State& state, const Op& op) {
             state.dirty[op.node].insert(page);
         break;
     }
+    case OpKind::Truncate:
+        state.current[op.node].resize(static_cast<size_t>(op.offset));
+        break;
     case OpKind::Flush:
         state.durable[op.node] = state.current[op.node];
         state.dirty.erase(op.node);

@@ -3,7 +3,8 @@
 // files and every change and flush of its folders; a crash state is what the disk would hold
 // had the power gone after the first n of them: everything flushed before is there, and of the
 // 4 KiB pages written since a file's last flush any subset reached the disk, as did any leading
-// part of the folder changes since the folder's last flush.
+// part of the folder changes since the folder's last flush. A file cut shorter keeps its old
+// length on the disk until its next flush.
 
 #include "store/io/memory_file.h"
 #include "store/io/store_file_system.h"
@@ -45,7 +46,7 @@ public:
 private:
     class DiskFile;
     using Node = int;
-    enum class OpKind : uint8_t { Write, Flush, Link, Unlink, Move, FlushFolder };
+    enum class OpKind : uint8_t { Write, Truncate, Flush, Link, Unlink, Move, FlushFolder };
     struct Op {
         OpKind kind;
         Node node = 0;

@@ -65,6 +65,10 @@ void CompanionConnection::ReadRequest() {
                 deleteLater();
                 return;
             }
+            // The request is whole: nothing more is read and no wait ends the connection while
+            // it is carried out (a long command lets the event loop go on meanwhile).
+            readable_->setEnabled(false);
+            timer_->stop();
             Reply(handler_(DecodeRequest(reader_.Payload())));
             return;
         }

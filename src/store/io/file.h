@@ -23,6 +23,12 @@ public:
     // Makes the data written so far reach the disk (DiskFull when the disk is full, else
     // WriteError).
     virtual LibraryResult Flush() = 0;
+    // Cuts the file to `size` bytes when it is longer; a shorter file stays as it is. A file
+    // that cannot be cut answers WriteError and stays as it is.
+    virtual LibraryResult Truncate(uint64_t size) {
+        static_cast<void>(size);
+        return LibraryResult::WriteError;
+    }
 };
 
 // Why a file could not be opened or created, for the file-error box.

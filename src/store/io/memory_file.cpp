@@ -21,6 +21,11 @@ LibraryResult MemoryFile::WriteAt(uint64_t offset, const void* data, size_t size
     return fits == size ? LibraryResult::Ok : LibraryResult::DiskFull;
 }
 
+LibraryResult MemoryFile::Truncate(uint64_t size) {
+    if (size < bytes_->size()) bytes_->resize(static_cast<size_t>(size));
+    return LibraryResult::Ok;
+}
+
 LibraryResult MemoryFile::Size(uint64_t& size) {
     size = bytes_->size();
     return LibraryResult::Ok;

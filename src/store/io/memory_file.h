@@ -28,6 +28,7 @@ public:
     LibraryResult WriteAt(uint64_t offset, const void* data, size_t size) override;
     LibraryResult Size(uint64_t& size) override;
     LibraryResult Flush() override { return LibraryResult::Ok; }
+    LibraryResult Truncate(uint64_t size) override;
 
 private:
     std::shared_ptr<FileBytes> bytes_;

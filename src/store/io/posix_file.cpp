@@ -136,6 +136,17 @@ LibraryResult PosixFile::Size(uint64_t& size) {
     return LibraryResult::Ok;
 }
 
+LibraryResult PosixFile::Truncate(uint64_t size) {
+    uint64_t now = 0;
+    if (Size(now) != LibraryResult::Ok) return LibraryResult::WriteError;
+    if (now <= size) return LibraryResult::Ok;
+    int rc;
+    do {
+        rc = ::ftruncate(fd_, static_cast<off_t>(size));
+    } while (rc != 0 && errno == EINTR);
+    return rc == 0 ? LibraryResult::Ok : LibraryResult::WriteError;
+}
+
 LibraryResult PosixFile::Flush() {
     if (::fsync(fd_) != 0) return WriteErrorCode(errno);
     return LibraryResult::Ok;

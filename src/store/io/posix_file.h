@@ -35,6 +35,7 @@ public:
     LibraryResult WriteAt(uint64_t offset, const void* data, size_t size) override;
     LibraryResult Size(uint64_t& size) override;
     LibraryResult Flush() override;
+    LibraryResult Truncate(uint64_t size) override;
 
 private:
     explicit PosixFile(int fd) : fd_(fd) {}

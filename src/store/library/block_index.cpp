@@ -27,6 +27,12 @@ int BlockIndex::ChainLength(int first) const {
     return Chain(first, c) ? c.count : 0;
 }
 
+int BlockIndex::HighestUsed() const {
+    for (int n = libfmt::kLastBlock; n >= 1; --n)
+        if (Entry(n) != 0) return n;
+    return 0;
+}
+
 int BlockIndex::NextFree(int above) const {
     for (int n = above + 1; n <= libfmt::kLastBlock; ++n)
         if (Entry(n) == 0) return n;

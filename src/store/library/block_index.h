@@ -59,6 +59,8 @@ public:
 
     // The number of events: entries 1 ... 3999 with bit 15 set.
     int CountHeads() const;
+    // The highest block whose entry is not 0; 0 when every block is free.
+    int HighestUsed() const;
 
     // The index as the file holds it: 4000 little-endian 16-bit entries.
     void Load(const unsigned char* bytes);

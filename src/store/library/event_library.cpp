@@ -10,6 +10,7 @@
 #include <array>
 #include <chrono>
 #include <new>
+#include <vector>
 
 namespace zm {
 namespace {
@@ -96,6 +97,7 @@ LibraryResult EventLibrary::OpenFile(std::unique_ptr<File> file, bool writable, 
     shadow_ = index_;
     committed_ = index_;
     if (current) journal_ = std::move(journal);
+    TrimSlack();
     return LibraryResult::Ok;
 }
 
@@ -181,6 +183,21 @@ LibraryResult EventLibrary::WriteIndex() {
     return file_->WriteAt(libfmt::kIndexOffset, bytes.data(), bytes.size());
 }
 
+void EventLibrary::TrimSlack() {
+    if (!IsWritable()) return;
+    // A journal left by a commit that could not be undone needs the file as long as it was.
+    if (journal_) {
+        std::vector<unsigned char> bytes;
+        bool exists = false;
+        if (journal_->Read(bytes, exists) != LibraryResult::Ok || exists) return;
+    }
+    const uint64_t used =
+        libfmt::UsedLength(std::max(index_.HighestUsed(), committed_.HighestUsed()));
+    uint64_t size = 0;
+    if (file_->Size(size) == LibraryResult::Ok && size > used)
+        static_cast<void>(file_->Truncate(used));
+}
+
 LibraryResult EventLibrary::Commit() {
     lastWarning_ = LibraryResult::Ok;
     if (index_ == committed_) return LibraryResult::Ok;
@@ -188,6 +205,7 @@ LibraryResult EventLibrary::Commit() {
     if (!outcome.Stored()) {
         index_ = committed_;
         shadow_ = index_;
+        TrimSlack();
         return outcome.code;
     }
     committed_ = index_;
@@ -226,8 +244,10 @@ LibraryResult EventLibrary::CommitBatch() {
 void EventLibrary::EndBatch() {
     if (batchDepth_ == 0 || --batchDepth_ > 0) return;
     // What was not committed is dropped: its blocks are free space again.
+    const bool dropped = index_ != committed_;
     index_ = committed_;
     shadow_ = index_;
+    if (dropped) TrimSlack();
 }
 
 LibraryResult EventLibrary::Flush() {
@@ -305,7 +325,9 @@ LibraryResult EventLibrary::WriteNewChain(const MemoryStream& stream, BlockChain
     shadow_ = index_;
     const LibraryResult rc = WriteChain(stream, chain);
     if (rc != LibraryResult::Ok) {
+        // A block cut short by a full disk, and those written before it, go again.
         Rollback();
+        TrimSlack();
         return rc;
     }
     index_.LinkChain(chain);

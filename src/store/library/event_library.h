@@ -10,6 +10,11 @@
 // Several changes can share one Commit (BatchScope): their blocks are written one after the
 // other, and one flush and one index write store all of them. Until the batch commits, no
 // block of the index on the disk is reused.
+//
+// What lies behind the highest block the index uses (a block cut short by a full disk or a
+// power loss, blocks of a change that never committed) is slack, not damage: readers never
+// look at it, and a writer cuts it off when it opens the library, when a write fails and when
+// changes are dropped, so a failed append leaves the file as long as before.
 
 #include "model/event_record.h"
 #include "store/io/file.h"
@@ -174,6 +179,10 @@ private:
     LibraryResult CheckId(int key, uint32_t id) const;
     LibraryResult Serialize(EventRecord& event, bool assignId, MemoryStream& out,
                             uint32_t& newId) const;
+    // Cuts off the slack behind the highest block that the index in memory or the committed
+    // one uses, unless a journal is left (it holds the file's length). A file that cannot be
+    // cut keeps it: nobody reads it.
+    void TrimSlack();
     // Ends a change: outside a batch the index is committed, inside one it waits.
     LibraryResult finishChange();
     // The one way the index reaches the file (index_commit.h). On failure the index in memory

@@ -79,6 +79,28 @@ std::vector<LibraryProblem> VerifyLibrary(const EventLibrary& library) {
     return problems;
 }
 
+uint64_t LibrarySlack(const EventLibrary& library) {
+    uint64_t size = 0;
+    if (!library.IsOpen() || library.FileSize(size) != LibraryResult::Ok) return 0;
+    const uint64_t used = libfmt::UsedLength(library.Index().HighestUsed());
+    return size > used ? size - used : 0;
+}
+
+std::string DescribeSlack(uint64_t bytes) {
+    char text[256];
+    std::snprintf(text, sizeof text, LoadString(IDS_CHECK_SLACK), static_cast<int>(bytes));
+    return text;
+}
+
+bool EndsWithinUsedBlock(const EventLibrary& library) {
+    uint64_t size = 0;
+    if (!library.IsOpen() || library.FileSize(size) != LibraryResult::Ok) return false;
+    if (size <= libfmt::kEmptyFileSize || (size - libfmt::kEmptyFileSize) % libfmt::kBlockSize == 0)
+        return false;
+    const auto cut = static_cast<int>((size - libfmt::BlockOffset(0)) / libfmt::kBlockSize);
+    return BlockIndex::IsBlockNumber(cut) && library.Index().Entry(cut) != 0;
+}
+
 std::string DescribeProblem(const LibraryProblem& p) {
     char text[256];
     switch (p.kind) {

@@ -34,4 +34,18 @@ std::vector<LibraryProblem> VerifyLibrary(const EventLibrary& library);
 // A line for the user about the problem.
 std::string DescribeProblem(const LibraryProblem& problem);
 
+// The bytes behind the highest block the index uses: a block cut short, or blocks of a change
+// that never committed (a full disk, a power loss, a writer still at work). No reader looks at
+// them and the next writer cuts them off, so they are a note, not a problem. 0 when there are
+// none or the library is not open.
+uint64_t LibrarySlack(const EventLibrary& library);
+// The note about the slack.
+std::string DescribeSlack(uint64_t bytes);
+
+// True when the file ends within a block that the index uses: the file was cut short, and an
+// event in it cannot be read. (A file ending within a block no event uses only has slack.) The
+// index is the one read when the library was opened, the length is the file's now, so a writer
+// that grows the library meanwhile never makes this true.
+bool EndsWithinUsedBlock(const EventLibrary& library);
+
 } // namespace zm

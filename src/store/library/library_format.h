@@ -45,6 +45,11 @@ inline constexpr uint32_t kFirstFormatField14 = 208;
 constexpr uint64_t BlockOffset(int block) {
     return 8000 + kBlockSize * static_cast<uint64_t>(block);
 }
+// The length a library needs when block `highest` is the highest one in use (0: none is).
+// Whatever lies behind it is slack: no event uses it.
+constexpr uint64_t UsedLength(int highest) {
+    return highest == 0 ? kEmptyFileSize : BlockOffset(highest) + kBlockSize;
+}
 } // namespace libfmt
 
 // What a reader knows about a format version.

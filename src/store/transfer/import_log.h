@@ -29,6 +29,14 @@ struct ImportLogEntry {
 
 using ImportLog = std::vector<ImportLogEntry>;
 
+// How many entries an import log keeps at most; the rest are counted.
+inline constexpr int kImportLogLimit = 5000;
+
+// Adds the entry to a log that keeps the `limit` entries of the lowest records and counts the
+// others in `unlogged`. The log is in record order once TrimImportLog has run.
+void AddToImportLog(ImportLog& log, int& unlogged, const ImportLogEntry& entry, int limit);
+void TrimImportLog(ImportLog& log, int& unlogged, int limit);
+
 // The text of a reason ("empty name", "invalid date", ...); "unknown" for any other number.
 std::string ImportReasonText(int reason);
 
@@ -37,5 +45,8 @@ std::string ImportLogLine(const ImportLogEntry& entry);
 
 // "Import Results: ..." with the number of events added and of log entries.
 std::string ImportSummary(int imported, int logEntries);
+
+// The line that ends a log that left entries out: how many, and how many it shows.
+std::string ImportLogLeftOut(int unlogged, int shown);
 
 } // namespace zm

@@ -24,6 +24,7 @@ public:
     }
     LibraryResult Size(uint64_t& size) override { return inner_->Size(size); }
     LibraryResult Flush() override { return LibraryResult::Ok; }
+    LibraryResult Truncate(uint64_t size) override { return inner_->Truncate(size); }
     LibraryResult FlushNow() { return inner_->Flush(); }
 
 private:

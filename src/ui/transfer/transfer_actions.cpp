@@ -52,6 +52,7 @@ TransferOutcome PerformTransfer(WindowContext& context, StoreFileSystem& files,
     out.textImport = true;
     out.imported = r.imported;
     out.log = std::move(r.log);
+    out.unlogged = r.unlogged;
     return out;
 }
 
@@ -62,7 +63,7 @@ void TellTransferOutcome(UserBoxes& boxes, QWidget* owner, const TransferOutcome
     if (outcome.code != LibraryResult::Ok) boxes.ReportLibraryError(owner, outcome.code);
     if (!outcome.textImport || static_cast<uint32_t>(outcome.code) > 9) return;
     const std::string summary =
-        ImportSummary(outcome.imported, static_cast<int>(outcome.log.size()));
+        ImportSummary(outcome.imported, static_cast<int>(outcome.log.size()) + outcome.unlogged);
     if (boxes.AskYesNo(owner, QString::fromStdString(summary), BoxIcon::Question) && showLog)
         showLog(outcome.log);
 }

@@ -23,6 +23,7 @@ struct TransferOutcome {
     bool textImport = false;
     int imported = 0;
     ImportLog log;
+    int unlogged = 0; // log entries left out of `log`
 };
 
 // Performs the chosen action; `files` are the files it reads or writes (an event file to

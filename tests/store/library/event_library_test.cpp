@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <limits>
 #include <vector>
 
 namespace zm {
@@ -476,6 +477,61 @@ TEST(EventLibrary, AFullDiskGivesDiskFull) {
     EXPECT_EQ(Read(m.library, a).name, "a");
     EventRecord small = MakeEvent("fits");
     EXPECT_EQ(m.library.AddEvent(small), LibraryResult::Ok);
+}
+
+// A disk that fills up during an append: the blocks written, and the one cut short, go again,
+// whether the event is added alone or in a batch, so the file never ends within a block.
+TEST(EventLibrary, AFailedAppendLeavesTheFileAsLongAsBefore) {
+    for (const uint64_t room : {0, 100, 256, 300, 700}) {
+        for (const bool batch : {false, true}) {
+            MemoryLibrary m;
+            Add(m.library, MakeEvent("a"));
+            const FileBytes before = *m.bytes;
+            m.memoryFile->SetCapacity(before.size() + room);
+            EventRecord big = EventOfSize(1000); // four blocks
+            if (batch) m.library.BeginBatch();
+            EXPECT_EQ(m.library.AddEvent(big), LibraryResult::DiskFull) << room;
+            EXPECT_EQ(*m.bytes, before) << room << (batch ? " in a batch" : "");
+            if (batch) m.library.EndBatch();
+            m.memoryFile->SetCapacity(std::numeric_limits<uint64_t>::max());
+            EXPECT_EQ(m.library.AddEvent(big), LibraryResult::Ok);
+            EXPECT_EQ(Read(m.library, big.key).notes, big.notes);
+        }
+    }
+}
+
+// Behind the last block in use: a block cut short and whole blocks of a change that never
+// committed. Readers leave them alone; a writer cuts them off when it opens the library, and
+// when it drops a batch.
+TEST(EventLibrary, SlackBehindTheBlocksInUseIsCutOffByTheNextWriter) {
+    MemoryLibrary m;
+    const uint16_t a = Add(m.library, MakeEvent("a"));
+    const uint16_t b = Add(m.library, EventOfSize(300, "b")); // blocks 2-3
+    ASSERT_EQ(m.library.DeleteEvent(b, 0), LibraryResult::Ok);
+    m.library.Close();
+    const size_t used = libfmt::BlockOffset(2);
+    m.bytes->resize(libfmt::BlockOffset(4) + 100, 0x5A);
+    const FileBytes withSlack = *m.bytes;
+
+    EventLibrary reader;
+    ASSERT_EQ(m.Reopen(reader, false), LibraryResult::Ok);
+    EXPECT_EQ(Read(reader, a).name, "a");
+    EXPECT_EQ(*m.bytes, withSlack);
+
+    EventLibrary writer;
+    ASSERT_EQ(m.Reopen(writer), LibraryResult::Ok);
+    EXPECT_EQ(m.bytes->size(), used);
+    EXPECT_TRUE(std::equal(m.bytes->begin(), m.bytes->end(), withSlack.begin()));
+    EXPECT_EQ(Read(reader, a).name, "a");
+
+    {
+        EventLibrary::BatchScope batch(writer);
+        EventRecord c = EventOfSize(600, "c");
+        EXPECT_EQ(writer.AddEvent(c), LibraryResult::Ok);
+        EXPECT_EQ(m.bytes->size(), libfmt::BlockOffset(5));
+    }
+    EXPECT_EQ(m.bytes->size(), used);
+    EXPECT_EQ(writer.CountEvents(), 1);
 }
 
 TEST(EventLibrary, ChangesNeedAWritableCurrentLibrary) {

@@ -76,5 +76,39 @@ TEST_F(Check, AnUnreadableRecordIsNamedWithItsCode) {
               "Event 2: block 3 also belongs to another event.");
 }
 
+// The three events end at block 4; behind it the file may hold slack, which is a note, unless
+// the file ends within block 4 itself.
+TEST_F(Check, ATailNoEventUsesIsANoteAndABlockCutShortIsDamage) {
+    const size_t whole = m_.bytes->size();
+    struct Case {
+        const char* what;
+        size_t size;
+        uint64_t slack;
+        bool cut;
+    };
+    const Case cases[] = {
+        {"whole", whole, 0, false},
+        {"a block begun", whole + 100, 100, false},
+        {"blocks of a change never committed", whole + 600, 600, false},
+        {"the last block cut short", whole - 100, 0, true},
+        {"the last block gone", whole - 256, 0, false},
+    };
+    const FileBytes saved = *m_.bytes;
+    for (const Case& c : cases) {
+        *m_.bytes = saved;
+        m_.bytes->resize(c.size, 0x5A);
+        EventLibrary lib;
+        ASSERT_EQ(m_.Reopen(lib, false), LibraryResult::Ok) << c.what;
+        EXPECT_EQ(LibrarySlack(lib), c.slack) << c.what;
+        EXPECT_EQ(EndsWithinUsedBlock(lib), c.cut) << c.what;
+        if (c.slack != 0) {
+            EXPECT_TRUE(VerifyLibrary(lib).empty()) << c.what;
+        }
+    }
+    EXPECT_EQ(DescribeSlack(100),
+              "Note: the file ends with 100 bytes that no event uses; the next change cuts them "
+              "off.");
+}
+
 } // namespace
 } // namespace zm

@@ -129,6 +129,55 @@ TEST(ImportText, ABadDurationAndALongTypeNameAreLoggedWithTheirOwnReasons) {
     EXPECT_EQ(m.library.CountEvents(), 0);
 }
 
+// A file of many bad records: the log keeps the entries of its first records, in record order
+// also when replaced duplicates are logged as their batches are stored, and counts the rest;
+// blank lines at the end are no entries either way.
+TEST(ImportText, ALongLogKeepsItsFirstEntriesAndCountsTheRest) {
+    std::string file;
+    for (int i = 1; i <= 400; ++i)
+        file += i % 4 == 0 ? "E" + std::to_string(i) + ",1/1/2030\r\n" : "bad\r\n";
+    file += "\r\n\r\n\r\n";
+    TextImportOptions options = ImportOptions();
+    options.logLimit = 25;
+    options.batchEvents = 7;
+    MemoryLibrary m;
+    TextImportResult r = ImportText(m.library, file, options);
+    EXPECT_EQ(r.imported, 100);
+    EXPECT_EQ(r.records, 400);
+    ImportLog first;
+    for (int i = 1; first.size() < 25; ++i)
+        if (i % 4 != 0) first.push_back({i, kReasonInvalidDate});
+    EXPECT_EQ(r.log, first);
+    EXPECT_EQ(r.unlogged, 300 - 25);
+    EXPECT_EQ(r.LogEntries(), 300);
+
+    options.duplicateMode = DuplicateMode::Replace;
+    r = ImportText(m.library, file, options);
+    EXPECT_EQ(r.imported, 0);
+    EXPECT_EQ(r.replaced, 100);
+    ASSERT_EQ(r.log.size(), 25u);
+    for (size_t i = 0; i < r.log.size(); ++i) {
+        EXPECT_EQ(r.log[i].record, static_cast<int>(i + 1));
+        EXPECT_EQ(r.log[i].reason,
+                  (i + 1) % 4 == 0 ? kReasonDuplicateReplaced : kReasonInvalidDate);
+    }
+    EXPECT_EQ(r.LogEntries(), 400);
+}
+
+// A long import lets its caller's event loop go on now and then.
+TEST(ImportText, ALongImportBreathes) {
+    std::string file;
+    for (int i = 0; i < 2000; ++i)
+        file += "E" + std::to_string(i) + ",1/1/2030\r\n";
+    TextImportOptions options = ImportOptions();
+    int breaths = 0;
+    options.breathe = [&] { ++breaths; };
+    options.breathMilliseconds = 0;
+    MemoryLibrary m;
+    EXPECT_EQ(ImportText(m.library, file, options).imported, 2000);
+    EXPECT_GE(breaths, 2000 / 64);
+}
+
 TEST(ImportText, ExportThenImportWithTheDefaultsGivesTheSameDates) {
     MemorySettings nothingRemembered;
     for (const test::NamedLocale& l : test::SampleLocales()) {
