@@ -361,11 +361,15 @@ void EventEditorDialog::Preview() {
     record_.name = name_->text().toStdString();
     record_.notes = notes_->toPlainText().toStdString();
     QPointer<EventEditorDialog> self(this);
-    context_.reminders->ShowSizePreview(record_, [self](std::optional<uint32_t> size) {
-        if (!self || !size) return;
-        self->record_.windowSize = *size;
-        self->record_.SetFlag(kHasWindowSize, *size != 0);
-    });
+    // Over the editor, usable while it is up, and closed with it.
+    context_.reminders->ShowSizePreview(
+        record_,
+        [self](std::optional<uint32_t> size) {
+            if (!self || !size) return;
+            self->record_.windowSize = *size;
+            self->record_.SetFlag(kHasWindowSize, *size != 0);
+        },
+        this);
 }
 
 void EventEditorDialog::accept() {
