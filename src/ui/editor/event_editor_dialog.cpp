@@ -33,6 +33,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace zm {
 namespace {
@@ -250,13 +251,17 @@ void EventEditorDialog::UserChanged() {
 }
 
 void EventEditorDialog::OpenTypeMenu() {
-    QMenu* menu = BuildTypeMenu(context_.types, static_cast<bool>(request_.customizeTypes), this);
-    typeButton_->setDown(true);
-    const QPoint below(typeButton_->width() - menu->sizeHint().width(), typeButton_->height());
-    QAction* chosen = menu->exec(typeButton_->mapToGlobal(below));
-    typeButton_->setDown(false);
-    const int entry = chosen ? chosen->data().toInt() : -1;
-    menu->deleteLater();
+    // The choice is carried out on what the menu gives back, once it is gone.
+    int entry = -1;
+    {
+        const std::unique_ptr<QMenu> menu(
+            BuildTypeMenu(context_.types, static_cast<bool>(request_.customizeTypes), this));
+        typeButton_->setDown(true);
+        const QPoint below(typeButton_->width() - menu->sizeHint().width(), typeButton_->height());
+        const QAction* chosen = menu->exec(typeButton_->mapToGlobal(below));
+        typeButton_->setDown(false);
+        if (chosen) entry = chosen->data().toInt();
+    }
     name_->setFocus();
     if (entry == kCustomizeTypesEntry)
         Customize();

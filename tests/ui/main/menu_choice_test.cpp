@@ -1,0 +1,88 @@
+// Choices made in the program's menus that open a dialog: the dialog comes up once the menu has
+// closed and Qt has finished with the choice, so that nothing the dialog's own event loop does
+// can pull the menu from under Qt.
+
+#include "support/modal_steps.h"
+#include "support/window_fixture.h"
+#include "ui/calendar/date_field.h"
+#include "ui/calendar/popup_calendar.h"
+#include "ui/editor/event_editor_dialog.h"
+#include "ui/list/event_list_view.h"
+#include "ui/main/main_window.h"
+#include "ui/main/program_windows.h"
+
+#include <QContextMenuEvent>
+#include <QPointer>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace zm::testing {
+namespace {
+
+QDate ToQDate(DateTime d) {
+    const YearMonthDay ymd = d.Ymd();
+    return {ymd.year, ymd.month, ymd.day};
+}
+
+// Cancels the next event editor, noting the type and the date it was opened with and whether
+// the menu that asked for it had finished with the choice by then.
+struct CancelledEditor {
+    explicit CancelledEditor(std::shared_ptr<QSignalSpy>& menuDone) {
+        WhenShown<EventEditorDialog>([this, &menuDone](EventEditorDialog& editor) {
+            menuFinished = menuDone && menuDone->count() == 1;
+            type = editor.Record().typeName;
+            date = editor.findChild<DateField*>("date")->date();
+            editor.reject();
+            shown = true;
+        });
+    }
+    bool shown = false;
+    bool menuFinished = false;
+    std::string type;
+    QDate date;
+};
+
+TEST(MenuChoices, NewEventsFromTheCalendarsMenuAndTheListsMenu) {
+    WindowFixture rig;
+    ProgramWindows windows(rig.Context(), rig.boxes_);
+
+    // The pop-up calendar: right-click a day, "Appointment", Cancel in the editor.
+    windows.OpenCalendar({800, 500});
+    FlatCalendar& flat = windows.Calendar()->Calendar();
+    const int cell = flat.Grid().selected == 17 ? 18 : 17;
+    const QPoint at = flat.CellRect(cell).center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, flat.mapToGlobal(at));
+    QApplication::sendEvent(&flat, &rightClick);
+    QPointer<QMenu> typeMenu = flat.TypeMenu();
+    ASSERT_TRUE(typeMenu);
+    auto calendarMenuDone = std::make_shared<QSignalSpy>(typeMenu.data(), &QMenu::triggered);
+    CancelledEditor first(calendarMenuDone);
+    ClickEntry(*typeMenu, "Appointment");
+    ASSERT_TRUE(RunUntil([&] { return first.shown; }));
+    EXPECT_TRUE(first.menuFinished) << "the editor opened inside the menu's handling";
+    EXPECT_EQ(first.type, "Appointment");
+    EXPECT_EQ(first.date, ToQDate(flat.Grid().DayOf(cell)));
+    EXPECT_FALSE(windows.ProgramDialogOpen());
+
+    // Then the main window's list: right-click it, "Appointment", Cancel.
+    windows.OpenMainWindow();
+    MainWindow* main = windows.Main();
+    ASSERT_TRUE(main);
+    std::shared_ptr<QSignalSpy> listMenuDone;
+    WhenShown<QMenu>([&](QMenu& menu) {
+        listMenuDone = std::make_shared<QSignalSpy>(&menu, &QMenu::triggered);
+        ClickEntry(menu, "Appointment");
+    });
+    CancelledEditor second(listMenuDone);
+    QWidget* viewport = main->List().viewport();
+    const QPoint below(10, viewport->height() - 10);
+    QContextMenuEvent listClick(QContextMenuEvent::Mouse, below, viewport->mapToGlobal(below));
+    QApplication::sendEvent(viewport, &listClick);
+    ASSERT_TRUE(RunUntil([&] { return second.shown; }));
+    EXPECT_TRUE(second.menuFinished) << "the editor opened inside the menu's handling";
+    EXPECT_EQ(second.type, "Appointment");
+    windows.CloseAll();
+}
+
+} // namespace
+} // namespace zm::testing
