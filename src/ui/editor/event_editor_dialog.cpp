@@ -295,7 +295,8 @@ void EventEditorDialog::ChooseType(int index) {
 
 void EventEditorDialog::Customize() {
     if (!request_.customizeTypes) return;
-    request_.customizeTypes();
+    // The editor stays the program dialog; the types page opens over it.
+    request_.customizeTypes(this);
     record_.SetTypeIndex(context_.types.FindType(record_.typeName));
     ShowTypeLook();
     ShowSound();

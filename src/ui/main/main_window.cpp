@@ -343,7 +343,9 @@ bool MainWindow::RunEditor(const EditorRequest& request) {
         return false;
     }
     ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::EventEditor, request.event.key);
-    return EditEvent(context_, boxes_, request, this);
+    EditorRequest withTypes = request;
+    if (!withTypes.customizeTypes) withTypes.customizeTypes = customizeTypes;
+    return EditEvent(context_, boxes_, withTypes, this);
 }
 
 void MainWindow::Modify() {

@@ -110,6 +110,8 @@ public:
     // day, or today in the All view), and the resident frame's commands.
     std::function<void(int typeIndex, std::optional<DateTime> day)> newEvent;
     std::function<void(uint32_t command)> frameCommand;
+    // The preferences with the Event Types page alone, over the editor; true on OK.
+    std::function<bool(QWidget* editor)> customizeTypes;
     // The preferences with the Printing page alone, for the print preview; true on OK.
     std::function<bool(QWidget* parent)> customizePrinting;
 

@@ -2,6 +2,7 @@
 // closed and Qt has finished with the choice, so that nothing the dialog's own event loop does
 // can pull the menu from under Qt.
 
+#include "res/strings.h"
 #include "support/modal_steps.h"
 #include "support/window_fixture.h"
 #include "ui/calendar/date_field.h"
@@ -10,14 +11,21 @@
 #include "ui/list/event_list_view.h"
 #include "ui/main/main_window.h"
 #include "ui/main/program_windows.h"
+#include "ui/preferences/preferences_sheet.h"
 
 #include <QContextMenuEvent>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTabWidget>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace zm::testing {
 namespace {
+
+QString Text(int id) {
+    return QString::fromUtf8(LoadString(id));
+}
 
 QDate ToQDate(DateTime d) {
     const YearMonthDay ymd = d.Ymd();
@@ -82,6 +90,40 @@ TEST(MenuChoices, NewEventsFromTheCalendarsMenuAndTheListsMenu) {
     EXPECT_TRUE(second.menuFinished) << "the editor opened inside the menu's handling";
     EXPECT_EQ(second.type, "Appointment");
     windows.CloseAll();
+}
+
+TEST(MenuChoices, TheEditorsCustomizeOpensTheTypesPageOverTheEditor) {
+    WindowFixture rig;
+    ProgramWindows windows(rig.Context(), rig.boxes_);
+    bool customizeEnabled = false;
+    bool sheetOverEditor = false;
+    bool editorStillTheDialog = false;
+    QStringList pages;
+    bool done = false;
+    WhenShown<EventEditorDialog>([&](EventEditorDialog& editor) {
+        WhenShown<QMenu>([&](QMenu& menu) {
+            customizeEnabled = menu.actions().back()->isEnabled();
+            WhenShown<PreferencesSheet>([&](PreferencesSheet& sheet) {
+                sheetOverEditor = sheet.parentWidget() == &editor;
+                editorStillTheDialog = windows.Dialogs().Open();
+                for (int i = 0; i < sheet.Tabs()->count(); ++i)
+                    pages << sheet.Tabs()->tabText(i);
+                sheet.reject();
+            });
+            ClickEntry(menu, Text(IDS_MENU_CUSTOMIZE));
+            // Without the entry enabled nothing comes: the menu closes.
+            if (QApplication::activePopupWidget() == &menu) menu.close();
+        });
+        QTest::mouseClick(editor.findChild<QToolButton*>("typeButton"), Qt::LeftButton);
+        editor.reject();
+        done = true;
+    });
+    windows.NewEvent(0);
+    ASSERT_TRUE(RunUntil([&] { return done; }));
+    EXPECT_TRUE(customizeEnabled);
+    EXPECT_TRUE(sheetOverEditor);
+    EXPECT_TRUE(editorStillTheDialog);
+    EXPECT_EQ(pages, QStringList{Text(IDS_PAGE_TYPES)});
 }
 
 } // namespace
