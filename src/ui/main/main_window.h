@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QActionGroup;
 class QLabel;
@@ -103,6 +104,8 @@ public:
     QAction* Action(MainCommand command) const;
     CommandStates States() const;
     QString PeriodText() const;
+    // The drop-down calendar of the date panel once it has been opened, else null.
+    PopupCalendar* DropDownCalendar() const { return calendar_; }
     QToolBar& ToolBar() { return *toolBar_; }
     bool FindBarShown() const;
 
@@ -179,6 +182,8 @@ private:
     QLabel* clockPane_ = nullptr;
     QLabel* rowsPane_ = nullptr;
     PopupCalendar* calendar_ = nullptr;
+    // The day the drop-down calendar shows while the user browses it.
+    std::optional<DateTime> browsedDate_;
     QMenu* toolbarMenu_ = nullptr;
     QMenu* newMenu_ = nullptr;
     QMenu* changeTypeMenu_ = nullptr;
