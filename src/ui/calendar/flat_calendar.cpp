@@ -6,6 +6,7 @@
 #include "platform/gui/qt_font.h"
 #include "res/format_text.h"
 #include "res/strings.h"
+#include "ui/common/menu_choice.h"
 #include "ui/common/window_context.h"
 #include "ui/reminder/reminder_look.h"
 
@@ -40,6 +41,11 @@ CalendarFontMeasures Measures(const QFont& font, const QFont& small) {
 
 QRect ToQRect(const Rect& r) {
     return {r.x + kCalendarFrame, r.y + kCalendarFrame, r.width, r.height};
+}
+
+QDate ToQDate(DateTime date) {
+    const YearMonthDay ymd = date.Ymd();
+    return {ymd.year, ymd.month, ymd.day};
 }
 
 DateTime ClockNow() {
@@ -130,8 +136,7 @@ bool FlatCalendar::SetCalendarDate(QDate date) {
 }
 
 QDate FlatCalendar::CurrentDate() const {
-    const YearMonthDay ymd = current_.Ymd();
-    return {ymd.year, ymd.month, ymd.day};
+    return ToQDate(current_);
 }
 
 void FlatCalendar::SetTodaySource(std::function<DateTime()> today) {
@@ -260,26 +265,38 @@ bool FlatCalendar::HandleKey(const QKeyEvent& key) {
 
 void FlatCalendar::contextMenuEvent(QContextMenuEvent* event) {
     if (!options_.newEventMenu || context_.types.TypeCount() == 0) return;
-    const QRect cell = grid_.selected >= 0 ? CellRect(grid_.selected) : rect();
-    OpenTypeMenu(mapToGlobal(cell.bottomLeft()));
+    // The day under the mouse, or the selected day for the keyboard's menu key.
+    int cell = grid_.selected;
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const CalendarHitResult hit = HitAt(event->pos());
+        if (hit.hit != CalendarHit::Day) return;
+        cell = hit.cell;
+    }
+    if (cell < 0) return;
+    OpenTypeMenu(cell, mapToGlobal(CellRect(cell).bottomLeft()));
     event->accept();
 }
 
-void FlatCalendar::OpenTypeMenu(QPoint globalAt) {
+void FlatCalendar::OpenTypeMenu(int cell, QPoint globalAt) {
     delete menu_;
+    menuCell_ = cell;
+    const QDate day = ToQDate(grid_.DayOf(cell));
     menu_ = new QMenu(this);
     menu_->setAttribute(Qt::WA_DeleteOnClose, false);
+    WatchMenu(*menu_);
     const TypeList& types = context_.types;
     for (int i = 0; i < static_cast<int>(types.TypeCount()); ++i) {
         QString name = QString::fromStdString(types.TypeAt(i)->name);
         QAction* action = menu_->addAction(ReminderIcon(types, i), name.replace('&', "&&"));
-        connect(action, &QAction::triggered, this,
-                [this, i] { emit newEventRequested(CurrentDate(), i); });
+        OnChosen(action, this, [this, day, i] { emit newEventRequested(day, i); });
     }
     connect(menu_, &QMenu::aboutToHide, this, [this] {
         menu_->deleteLater();
         menu_ = nullptr;
+        menuCell_ = -1;
+        update();
     });
+    update();
     menu_->popup(globalAt);
 }
 

@@ -58,15 +58,17 @@ public:
     QRect CellRect(int cell) const;
     QRect TodayLineRect() const;
     QRect ButtonRect(CalendarHit button) const;
-    // The menu of event types while it is open, else null.
+    // The menu of event types while it is open, else null, and the cell it was opened for.
     QMenu* TypeMenu() const { return menu_; }
+    int TypeMenuCell() const { return menuCell_; }
 
     QSize sizeHint() const override;
 
 signals:
     // A day was chosen (a click, the today line or Enter).
     void dateChosen(QDate date);
-    // The type menu chose type `typeIndex` for a new event on the current date.
+    // The type menu chose type `typeIndex` for a new event on the day it was opened for (the
+    // day right-clicked, or the current date for the menu key).
     void newEventRequested(QDate date, int typeIndex);
     // Esc, Tab, Alt+Up or Alt+F4.
     void dismissedByKey();
@@ -90,7 +92,7 @@ private:
     void StepBy(int days, int months);
     void Rebuild();
     void ChooseDate(DateTime date);
-    void OpenTypeMenu(QPoint globalAt);
+    void OpenTypeMenu(int cell, QPoint globalAt);
 
     void PaintCaption(QPainter& p) const;
     void PaintInitials(QPainter& p) const;
@@ -110,6 +112,7 @@ private:
     QString todayText_;
     std::function<DateTime()> today_;
     QMenu* menu_ = nullptr;
+    int menuCell_ = -1;
 };
 
 } // namespace zm

@@ -119,8 +119,9 @@ void FlatCalendar::PaintRows(QPainter& p) const {
             p.drawText(ClientRect(layout_.WeekNumberCell(row)).adjusted(0, 0, -kTextInset, 0),
                        Qt::AlignRight | Qt::AlignVCenter, QString::number(grid_.weekNumbers[row]));
     }
-    // The pressed cell is drawn in the highlight colours instead of the selected one.
-    const int pressed = pointer_.Highlighted();
+    // The pressed cell, or the one the type menu is open for, is drawn in the highlight colours
+    // instead of the selected one.
+    const int pressed = menuCell_ != -1 ? menuCell_ : pointer_.Highlighted();
     const int highlighted = pressed != -1 ? pressed : grid_.selected;
     p.setFont(font_);
     for (int cell = 0; cell < kGridCells; ++cell) {

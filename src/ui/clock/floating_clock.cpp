@@ -6,6 +6,7 @@
 #include "ui/clock/clock_tooltip.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -131,6 +132,9 @@ void FloatingClock::Tick() {
 }
 
 void FloatingClock::TickAt(DateTime now) {
+    // After a drag the desktop may not tell the clock that the mouse left: the tooltip goes as
+    // soon as the pointer is off the clock or a button is held.
+    if (tooltip_->isVisible() && !PointerRests()) HideTooltip();
     const WeekNumbering weeks{env_.options.firstDayOfWeek, env_.options.firstWeekOfYear};
     DisplayFormatContext context{env_.formats.Locale(), env_.formatter, env_.clock};
     context.weeks = &weeks;
@@ -248,6 +252,17 @@ void FloatingClock::ShowTooltip() {
     if (!tooltipEnabled_ || tooltip_->isVisible() || !isVisible()) return;
     tooltip_->Rebuild();
     tooltip_->ShowAt(geometry());
+}
+
+bool FloatingClock::PointerRests() const {
+    return frameGeometry().contains(QCursor::pos()) &&
+           QGuiApplication::mouseButtons() == Qt::NoButton;
+}
+
+void FloatingClock::moveEvent(QMoveEvent* event) {
+    // A tooltip left where the clock was would cover other windows.
+    HideTooltip();
+    QWidget::moveEvent(event);
 }
 
 void FloatingClock::HideTooltip() {

@@ -77,6 +77,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -87,6 +88,8 @@ private:
     void Resize();
     void Chime(zm::Chime chime);
     void HideTooltip();
+    // The pointer is on the clock with no button held.
+    bool PointerRests() const;
     ClockColours Colours() const;
 
     ClockEnvironment env_;

@@ -24,9 +24,9 @@ struct EditorRequest {
     // The main window is open and not searching: a saved event whose type the active filter
     // hides is followed by the filtering warning.
     bool warnWhenFiltered = false;
-    // The type menu's "&Customize...": the event-types page of the preferences (the menu entry
-    // is disabled without it). True when the types changed.
-    std::function<bool()> customizeTypes;
+    // The type menu's "&Customize...": the event-types page of the preferences over the editor
+    // (the menu entry is disabled without it). True when the types changed.
+    std::function<bool(QWidget* editor)> customizeTypes;
 };
 
 // Runs the editor modally; true when it stored the event.

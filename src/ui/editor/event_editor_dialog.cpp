@@ -33,6 +33,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace zm {
 namespace {
@@ -250,13 +251,17 @@ void EventEditorDialog::UserChanged() {
 }
 
 void EventEditorDialog::OpenTypeMenu() {
-    QMenu* menu = BuildTypeMenu(context_.types, static_cast<bool>(request_.customizeTypes), this);
-    typeButton_->setDown(true);
-    const QPoint below(typeButton_->width() - menu->sizeHint().width(), typeButton_->height());
-    QAction* chosen = menu->exec(typeButton_->mapToGlobal(below));
-    typeButton_->setDown(false);
-    const int entry = chosen ? chosen->data().toInt() : -1;
-    menu->deleteLater();
+    // The choice is carried out on what the menu gives back, once it is gone.
+    int entry = -1;
+    {
+        const std::unique_ptr<QMenu> menu(
+            BuildTypeMenu(context_.types, static_cast<bool>(request_.customizeTypes), this));
+        typeButton_->setDown(true);
+        const QPoint below(typeButton_->width() - menu->sizeHint().width(), typeButton_->height());
+        const QAction* chosen = menu->exec(typeButton_->mapToGlobal(below));
+        typeButton_->setDown(false);
+        if (chosen) entry = chosen->data().toInt();
+    }
     name_->setFocus();
     if (entry == kCustomizeTypesEntry)
         Customize();
@@ -290,7 +295,8 @@ void EventEditorDialog::ChooseType(int index) {
 
 void EventEditorDialog::Customize() {
     if (!request_.customizeTypes) return;
-    request_.customizeTypes();
+    // The editor stays the program dialog; the types page opens over it.
+    request_.customizeTypes(this);
     record_.SetTypeIndex(context_.types.FindType(record_.typeName));
     ShowTypeLook();
     ShowSound();
@@ -361,11 +367,15 @@ void EventEditorDialog::Preview() {
     record_.name = name_->text().toStdString();
     record_.notes = notes_->toPlainText().toStdString();
     QPointer<EventEditorDialog> self(this);
-    context_.reminders->ShowSizePreview(record_, [self](std::optional<uint32_t> size) {
-        if (!self || !size) return;
-        self->record_.windowSize = *size;
-        self->record_.SetFlag(kHasWindowSize, *size != 0);
-    });
+    // Over the editor, usable while it is up, and closed with it.
+    context_.reminders->ShowSizePreview(
+        record_,
+        [self](std::optional<uint32_t> size) {
+            if (!self || !size) return;
+            self->record_.windowSize = *size;
+            self->record_.SetFlag(kHasWindowSize, *size != 0);
+        },
+        this);
 }
 
 void EventEditorDialog::accept() {

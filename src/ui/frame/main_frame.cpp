@@ -5,6 +5,7 @@
 #include "platform/time_change_watch.h"
 #include "res/strings.h"
 #include "store/event_store.h"
+#include "ui/common/menu_choice.h"
 #include "ui/frame/message_boxes.h"
 #include "ui/frame/tray_images.h"
 #include "ui/frame/tray_menu_builder.h"
@@ -29,6 +30,7 @@ MainFrame::MainFrame(FrameParts parts, QObject* parent)
     connect(menu_.get(), &QMenu::aboutToShow, this, &MainFrame::FillMenu);
     connect(menu_.get(), &QMenu::aboutToHide, this,
             [this] { QTimer::singleShot(0, this, &MainFrame::TrimMemory); });
+    WatchMenu(*menu_);
     tray_ = new QSystemTrayIcon(ProgramTrayIcon(true), this);
     tray_->setToolTip(QString::fromUtf8(LoadString(IDS_APP_TITLE)));
     tray_->setContextMenu(menu_.get());
@@ -96,11 +98,7 @@ void MainFrame::FillMenu() {
     FillTrayMenu(
         *menu_, BuildTrayMenu(state, parts_.types, parts_.quick),
         [this](int image) { return TrayMenuImage(image, parts_.types, parts_.quick); },
-        [this](uint32_t command) {
-            // After the menu has closed and its action returned.
-            QMetaObject::invokeMethod(
-                this, [this, command] { Dispatch(command); }, Qt::QueuedConnection);
-        });
+        [this](uint32_t command) { Dispatch(command); });
 }
 
 void MainFrame::OnTrayActivated(int reason) {

@@ -1,13 +1,17 @@
 #include "ui/frame/tray_menu_builder.h"
 
+#include "ui/common/menu_choice.h"
+
 #include <QAction>
 #include <QMenu>
 
 namespace zm {
+namespace {
 
-void FillTrayMenu(QMenu& menu, const std::vector<TrayMenuItem>& items,
-                  const std::function<QIcon(int image)>& imageOf,
-                  const std::function<void(uint32_t command)>& chosen) {
+// `root` lives as long as the frame; the submenus go when the menu is filled again.
+void Fill(QMenu& root, QMenu& menu, const std::vector<TrayMenuItem>& items,
+          const std::function<QIcon(int image)>& imageOf,
+          const std::function<void(uint32_t command)>& chosen) {
     for (QMenu* sub : menu.findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
         sub->deleteLater();
     menu.clear();
@@ -20,7 +24,8 @@ void FillTrayMenu(QMenu& menu, const std::vector<TrayMenuItem>& items,
         case TrayItemKind::Submenu: {
             auto* sub = new QMenu(text, &menu);
             sub->setIcon(imageOf(item.image));
-            FillTrayMenu(*sub, item.children, imageOf, chosen);
+            WatchMenu(*sub);
+            Fill(root, *sub, item.children, imageOf, chosen);
             menu.addMenu(sub);
             break;
         }
@@ -37,12 +42,19 @@ void FillTrayMenu(QMenu& menu, const std::vector<TrayMenuItem>& items,
                 menu.setDefaultAction(action);
             }
             const uint32_t command = item.command;
-            QObject::connect(action, &QAction::triggered, &menu,
-                             [chosen, command] { chosen(command); });
+            OnChosen(action, &root, [chosen, command] { chosen(command); });
             break;
         }
         }
     }
+}
+
+} // namespace
+
+void FillTrayMenu(QMenu& menu, const std::vector<TrayMenuItem>& items,
+                  const std::function<QIcon(int image)>& imageOf,
+                  const std::function<void(uint32_t command)>& chosen) {
+    Fill(menu, menu, items, imageOf, chosen);
 }
 
 } // namespace zm

@@ -220,6 +220,7 @@ void MainWindow::Step(MainCommand command) {
 void MainWindow::UpdateCaption() {
     ListViewState view = View();
     if (FindBarShown()) view.searching = true;
+    if (browsedDate_) view.viewDate = *browsedDate_;
     const std::string longDate =
         QLocale().toString(ToQDate(view.viewDate), QLocale::LongFormat).toStdString();
     period_->setText(QString::fromStdString(PeriodCaption(view, context_.names, longDate)));
@@ -358,11 +359,21 @@ void MainWindow::Find(const QString& text, bool matchCase) {
 void MainWindow::DropCalendar() {
     if (FindBarShown()) return;
     if (!calendar_) {
-        calendar_ = new PopupCalendar(context_, this);
-        connect(calendar_, &PopupCalendar::dateChosen, this,
-                [this](QDate date) { ShowView(View().mode, FromQDate(date)); });
-        connect(calendar_, &PopupCalendar::newEventRequested, this, [this](QDate date, int type) {
-            if (newEvent) newEvent(type, FromQDate(date));
+        // Without the today line and the menu of new events; browsing it shows the period of
+        // the browsed day until a day is chosen or the calendar closes.
+        calendar_ = new PopupCalendar(
+            context_, FlatCalendarOptions{.todayLine = false, .newEventMenu = false}, this);
+        connect(calendar_, &PopupCalendar::dateMoved, this, [this](QDate date) {
+            browsedDate_ = FromQDate(date);
+            UpdateCaption();
+        });
+        connect(calendar_, &PopupCalendar::dateChosen, this, [this](QDate date) {
+            browsedDate_.reset();
+            ShowView(View().mode, FromQDate(date));
+        });
+        connect(calendar_, &PopupCalendar::dismissed, this, [this] {
+            browsedDate_.reset();
+            UpdateCaption();
         });
     }
     calendar_->ShowAt(period_->mapToGlobal(QPoint(0, period_->height())), ToQDate(View().viewDate));
@@ -379,6 +390,7 @@ bool MainWindow::RunEditor(const EditorRequest& request) {
     // hides is followed by a warning.
     EditorRequest shown = request;
     shown.warnWhenFiltered = !FindBarShown() && !View().searching;
+    if (!shown.customizeTypes) shown.customizeTypes = customizeTypes;
     return EditEvent(context_, boxes_, shown, this);
 }
 

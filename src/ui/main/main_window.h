@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QActionGroup;
 class QLabel;
@@ -109,6 +110,8 @@ public:
     QString PeriodText() const;
     // The status bar's sign of the active filter; empty while none is applied.
     QString FilterText() const;
+    // The drop-down calendar of the date panel once it has been opened, else null.
+    PopupCalendar* DropDownCalendar() const { return calendar_; }
     QToolBar& ToolBar() { return *toolBar_; }
     bool FindBarShown() const;
 
@@ -116,6 +119,8 @@ public:
     // day, or today in the All view), and the resident frame's commands.
     std::function<void(int typeIndex, std::optional<DateTime> day)> newEvent;
     std::function<void(uint32_t command)> frameCommand;
+    // The preferences with the Event Types page alone, over the editor; true on OK.
+    std::function<bool(QWidget* editor)> customizeTypes;
     // The preferences with the Printing page alone, for the print preview; true on OK.
     std::function<bool(QWidget* parent)> customizePrinting;
 
@@ -187,6 +192,8 @@ private:
     QLabel* rowsPane_ = nullptr;
     QLabel* filterPane_ = nullptr; // the active filter's name, shown while one is applied
     PopupCalendar* calendar_ = nullptr;
+    // The day the drop-down calendar shows while the user browses it.
+    std::optional<DateTime> browsedDate_;
     QMenu* toolbarMenu_ = nullptr;
     QMenu* newMenu_ = nullptr;
     QMenu* changeTypeMenu_ = nullptr;

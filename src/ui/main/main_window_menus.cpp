@@ -4,6 +4,7 @@
 #include "frame/frame_commands.h"
 #include "res/strings.h"
 #include "store/types/type_list.h"
+#include "ui/common/menu_choice.h"
 #include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
@@ -41,7 +42,8 @@ QAction* MainWindow::MakeAction(MainCommand command, int text, const QKeySequenc
     if (!key.isEmpty()) action->setShortcut(key);
     action->setToolTip(Plain(Text(text)));
     action->setIconVisibleInMenu(true);
-    connect(action, &QAction::triggered, this, [this, command] { Carry(command); });
+    // Chosen in a menu, the command runs once the menu has closed.
+    OnChosen(action, this, [this, command] { Carry(command); });
     actions_[command] = action;
     return action;
 }
@@ -131,12 +133,14 @@ void MainWindow::CreateMenus() {
     auto menu = [this](int title) {
         QMenu* m = menuBar()->addMenu(Text(title));
         m->setAccessibleName(Plain(Text(title)));
+        WatchMenu(*m);
         connect(m, &QMenu::aboutToShow, this, &MainWindow::UpdateCommands);
         return m;
     };
     QMenu* file = menu(IDS_MAIN_MENU_FILE);
     newMenu_ = file->addMenu(CommandIcon(C::New), Text(IDS_TRAY_NEW));
     newMenu_->setAccessibleName(Plain(Text(IDS_TRAY_NEW)));
+    WatchMenu(*newMenu_);
     connect(newMenu_, &QMenu::aboutToShow, this, [this] { FillTypeMenu(*newMenu_, false); });
     file->addActions({Action(C::Modify), Action(C::Properties), Action(C::Delete)});
     file->addSeparator();
@@ -153,6 +157,7 @@ void MainWindow::CreateMenus() {
     edit->addActions({Action(C::Enable), Action(C::Disable), Action(C::Accept), Action(C::WakeUp)});
     changeTypeMenu_ = edit->addMenu(Text(IDS_MENU_CHANGE_TYPE));
     changeTypeMenu_->setAccessibleName(Plain(Text(IDS_MENU_CHANGE_TYPE)));
+    WatchMenu(*changeTypeMenu_);
     connect(changeTypeMenu_, &QMenu::aboutToShow, this,
             [this] { FillTypeMenu(*changeTypeMenu_, true); });
     edit->addSeparator();
@@ -173,6 +178,7 @@ void MainWindow::CreateMenus() {
     view->addSeparator();
     toolbarMenu_ = view->addMenu(Text(IDS_MAIN_MENU_TOOLBAR));
     toolbarMenu_->setAccessibleName(Plain(Text(IDS_MAIN_MENU_TOOLBAR)));
+    WatchMenu(*toolbarMenu_);
     toolbarMenu_->addActions(
         {Action(C::ButtonsOnly), Action(C::TextOnly), Action(C::ButtonsAndText)});
     toolbarMenu_->addSeparator();
@@ -202,15 +208,15 @@ void MainWindow::FillTypeMenu(QMenu& menu, bool changeType) {
             (changeType ? kCmdFirstChangeType : static_cast<int>(kCmdFirstNewOfType)) + index));
         a->setEnabled(enabled);
         if (changeType)
-            connect(a, &QAction::triggered, this, [this, index] { commands_->ChangeType(index); });
+            OnChosen(a, this, [this, index] { commands_->ChangeType(index); });
         else
-            connect(a, &QAction::triggered, this, [this, index] {
+            OnChosen(a, this, [this, index] {
                 if (newEvent) newEvent(index, std::nullopt);
             });
     }
     menu.addSeparator();
     QAction* customize = menu.addAction(Text(IDS_MENU_CUSTOMIZE));
-    connect(customize, &QAction::triggered, this, [this] {
+    OnChosen(customize, this, [this] {
         if (frameCommand) frameCommand(kCmdCustomizeTypes);
     });
 }
@@ -221,11 +227,16 @@ void MainWindow::FillFilterMenu(QMenu& menu) {
 }
 
 void MainWindow::WatchFilterMenu(QMenu& menu) {
+    WatchMenu(menu);
     connect(&menu, &QMenu::aboutToShow, this, [this, &menu] { FillFilterMenu(menu); });
     connect(&menu, &QMenu::triggered, this, [this](QAction* chosen) {
         bool isEntry = false;
         const int entry = chosen->data().toInt(&isEntry);
-        if (isEntry) ApplyFilter(entry);
+        if (!isEntry) return;
+        if (MenuClosing())
+            RunAfterMenu(this, [this, entry] { ApplyFilter(entry); });
+        else
+            ApplyFilter(entry);
     });
 }
 
@@ -234,6 +245,7 @@ void MainWindow::ShowContextMenu(QPoint globalPos, bool onRow) {
     UpdateCommands();
     QMenu menu(this);
     menu.setAccessibleName(Text(IDS_MAIN_EVENT_LIST));
+    WatchMenu(menu);
     if (!onRow) {
         // "Sel No": a new event of each type, then paste and select all.
         FillTypeMenu(menu, false);
@@ -245,6 +257,7 @@ void MainWindow::ShowContextMenu(QPoint globalPos, bool onRow) {
                          Action(C::WakeUp)});
         QMenu* types = menu.addMenu(Text(IDS_MENU_CHANGE_TYPE));
         types->setAccessibleName(Plain(Text(IDS_MENU_CHANGE_TYPE)));
+        WatchMenu(*types);
         FillTypeMenu(*types, true);
         menu.addSeparator();
         menu.addActions({Action(C::Copy), Action(C::Paste), Action(C::SelectAll)});

@@ -50,6 +50,7 @@ void ProgramWindows::OpenMainWindow() {
     main_->frameCommand = [this](uint32_t command) {
         if (frameCommand) frameCommand(command);
     };
+    main_->customizeTypes = [this](QWidget* editor) { return CustomizeTypesOver(editor); };
     main_->customizePrinting = [this](QWidget* parent) {
         if (dialogs_.Open()) {
             boxes_.Beep();
@@ -100,6 +101,7 @@ bool ProgramWindows::RunEditor(const EventRecord& event, bool isNew, bool topMos
     request.event = event;
     request.isNew = isNew;
     request.topMost = topMost;
+    request.customizeTypes = [this](QWidget* editor) { return CustomizeTypesOver(editor); };
     // Owned by the main window when it is open.
     if (main_) return main_->RunEditor(request);
     ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::EventEditor, event.key);
@@ -113,6 +115,12 @@ void ProgramWindows::OpenPreferences(PreferencesForm form) {
     }
     ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
     RunPreferences(context_, boxes_, form, preferencesHooks, main_);
+}
+
+bool ProgramWindows::CustomizeTypesOver(QWidget* editor) {
+    // Asked by the open editor, which stays the program dialog: the types page opens over it
+    // as the tray's "Customize..." opens it, and the editor then takes the types again.
+    return RunPreferences(context_, boxes_, PreferencesForm::Types, preferencesHooks, editor);
 }
 
 void ProgramWindows::OpenStopwatch() {

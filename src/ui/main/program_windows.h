@@ -69,6 +69,8 @@ public:
 
 private:
     bool RunEditor(const EventRecord& event, bool isNew, bool topMost);
+    // The editor's "Customize...": the Event Types page over the editor; true on OK.
+    bool CustomizeTypesOver(QWidget* editor);
 
     WindowContext& context_;
     UserBoxes& boxes_;

@@ -6,6 +6,7 @@
 #include "preferences/clock_format_builder.h"
 #include "preferences/entry_rules.h"
 #include "res/strings.h"
+#include "ui/common/menu_choice.h"
 #include "ui/common/window_context.h"
 #include "ui/preferences/font_chooser.h"
 #include "ui/preferences/page_parts.h"
@@ -166,6 +167,7 @@ ClockPage::ClockPage(WindowContext& context, PreferencesHooks& hooks, QWidget* p
 QPushButton* ClockPage::NewMenuButton(int textId, FormatMenu menu) {
     auto* button = new QPushButton(Text(textId), this);
     auto* popup = new QMenu(button);
+    WatchMenu(*popup);
     menus_[static_cast<size_t>(menu)] = popup;
     const auto rows = FormatMenuRows(menu);
     auto* group = menu == FormatMenu::Alignment ? new QActionGroup(popup) : nullptr;
@@ -179,10 +181,9 @@ QPushButton* ClockPage::NewMenuButton(int textId, FormatMenu menu) {
         if (group) {
             action->setCheckable(true);
             group->addAction(action);
-            connect(action, &QAction::triggered, this,
-                    [this, row] { SetAlignment(static_cast<int>(row)); });
+            OnChosen(action, this, [this, row] { SetAlignment(static_cast<int>(row)); });
         } else {
-            connect(action, &QAction::triggered, this, [this, menu, row] { InsertRow(menu, row); });
+            OnChosen(action, this, [this, menu, row] { InsertRow(menu, row); });
         }
     }
     // The menu opens just below the button.

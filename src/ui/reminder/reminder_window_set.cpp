@@ -4,6 +4,7 @@
 #include "store/store_messages.h"
 #include "store/store_scopes.h"
 
+#include <QDialog>
 #include <QFontDatabase>
 
 namespace zm {
@@ -104,16 +105,24 @@ void ReminderWindowSet::CloseAll() {
 }
 
 ReminderWindow* ReminderWindowSet::ShowSizePreview(const EventRecord& event,
-                                                   ReminderWindow::PreviewDone done) {
+                                                   ReminderWindow::PreviewDone done,
+                                                   QWidget* owner) {
     if (preview_) preview_->Dismiss();
     auto* window =
         new ReminderWindow(*this, event, ReminderWindow::Mode::SizePreview, std::move(done));
     preview_ = window;
+    if (owner) {
+        window->setParent(owner, window->windowFlags());
+        if (auto* dialog = qobject_cast<QDialog*>(owner))
+            QObject::connect(dialog, &QDialog::finished, window, [window] { window->Dismiss(); });
+    }
     const Rect work = PrimaryWorkArea(env_.workArea);
     const QSize size = window->OpenSize();
     window->move(work.x + (work.width - size.width()) / 2,
                  work.y + (work.height - size.height()) / 2);
     window->show();
+    window->raise();
+    window->activateWindow();
     return window;
 }
 

@@ -47,8 +47,11 @@ public:
     // Told after a reminder window is gone (the program gives memory back then).
     std::function<void()> windowClosed;
     // The event editor's size preview for an event: `done` gets the custom size when the user
-    // saved it, none when the preview was dismissed. The preview is not modal.
-    ReminderWindow* ShowSizePreview(const EventRecord& event, ReminderWindow::PreviewDone done);
+    // saved it, none when the preview was dismissed. The preview is not modal. Given an owner
+    // (the modal editor), it is the owner's window: above it and usable while the owner blocks
+    // the other windows, and closed when the owner closes.
+    ReminderWindow* ShowSizePreview(const EventRecord& event, ReminderWindow::PreviewDone done,
+                                    QWidget* owner = nullptr);
 
     // A box of other code (the error reporter asked to disable the reminder windows) is up
     // while one of these lives.

@@ -3,6 +3,7 @@
 #include "res/strings.h"
 #include "timers/countdown_sound.h"
 #include "timers/timer_display.h"
+#include "ui/common/menu_choice.h"
 #include "ui/common/ui_text.h"
 #include "ui/sound/qt_sound_timer.h"
 
@@ -170,15 +171,15 @@ void CountdownWindow::CancelSetup() {
 std::unique_ptr<QMenu> CountdownWindow::ContextMenu() {
     auto menu = std::make_unique<QMenu>(this);
     if (setupShown_) {
-        menu->addAction(TimerImageIcon(TimerImage::Ok), Text(IDS_TIMER_MENU_OK), this,
-                        &CountdownWindow::ApplySetup);
-        menu->addAction(TimerImageIcon(TimerImage::Cancel), Text(IDS_TIMER_MENU_CANCEL), this,
-                        &CountdownWindow::CancelSetup);
+        OnChosen(menu->addAction(TimerImageIcon(TimerImage::Ok), Text(IDS_TIMER_MENU_OK)), this,
+                 [this] { ApplySetup(); });
+        OnChosen(menu->addAction(TimerImageIcon(TimerImage::Cancel), Text(IDS_TIMER_MENU_CANCEL)),
+                 this, [this] { CancelSetup(); });
     } else {
         AddRunActions(*menu);
         menu->addSeparator();
-        menu->addAction(TimerImageIcon(TimerImage::Setup), Text(IDS_TIMER_MENU_SETUP), this,
-                        &CountdownWindow::ShowSetup);
+        OnChosen(menu->addAction(TimerImageIcon(TimerImage::Setup), Text(IDS_TIMER_MENU_SETUP)),
+                 this, [this] { ShowSetup(); });
     }
     menu->addSeparator();
     AddCloseAction(*menu);

@@ -2,6 +2,7 @@
 
 #include "platform/memory_trim.h"
 #include "res/strings.h"
+#include "ui/common/menu_choice.h"
 #include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 
@@ -100,23 +101,25 @@ void TimerWindowBase::AddRunActions(QMenu& menu) {
     const int label = state == RunState::Running  ? IDS_TIMER_MENU_PAUSE
                       : state == RunState::Paused ? IDS_TIMER_MENU_RESUME
                                                   : IDS_TIMER_MENU_START;
-    menu.addAction(
-        TimerImageIcon(state == RunState::Running ? TimerImage::Pause : TimerImage::Start),
-        Text(label), this, &TimerWindowBase::StartPauseResume);
-    menu.addAction(TimerImageIcon(TimerImage::Stop), Text(IDS_TIMER_MENU_STOP), this,
-                   &TimerWindowBase::Stop);
-    menu.addAction(TimerImageIcon(TimerImage::Reset), Text(IDS_TIMER_MENU_RESET), this,
-                   &TimerWindowBase::Reset);
+    OnChosen(menu.addAction(
+                 TimerImageIcon(state == RunState::Running ? TimerImage::Pause : TimerImage::Start),
+                 Text(label)),
+             this, [this] { StartPauseResume(); });
+    OnChosen(menu.addAction(TimerImageIcon(TimerImage::Stop), Text(IDS_TIMER_MENU_STOP)), this,
+             [this] { Stop(); });
+    OnChosen(menu.addAction(TimerImageIcon(TimerImage::Reset), Text(IDS_TIMER_MENU_RESET)), this,
+             [this] { Reset(); });
 }
 
 void TimerWindowBase::AddCloseAction(QMenu& menu) {
-    menu.addAction(Text(IDS_TIMER_MENU_CLOSE), this, &QWidget::close);
+    OnChosen(menu.addAction(Text(IDS_TIMER_MENU_CLOSE)), this, [this] { close(); });
 }
 
 void TimerWindowBase::contextMenuEvent(QContextMenuEvent* event) {
     const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(QPoint(7, 7))
                                                                      : event->globalPos();
     std::unique_ptr<QMenu> menu = ContextMenu();
+    WatchMenu(*menu);
     menu->exec(at);
 }
 

@@ -4,6 +4,7 @@
 #include "model/describe.h"
 #include "res/strings.h"
 #include "store/text_import.h"
+#include "ui/common/menu_choice.h"
 #include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
@@ -128,12 +129,13 @@ void TransferFieldsPage::Fill() {
 
 QMenu* TransferFieldsPage::BindMenu(int row) {
     auto* menu = new QMenu(this);
+    WatchMenu(*menu);
     const int bound = env_.choices.bindings.FieldAt(row);
     for (int field = -1; field < kImportFieldCount; ++field) {
         QAction* action = menu->addAction(Text(kBindIds[field + 1]));
         action->setCheckable(true);
         action->setChecked(field == bound);
-        connect(action, &QAction::triggered, this, [this, row, field] { BindRow(row, field); });
+        OnChosen(action, this, [this, row, field] { BindRow(row, field); });
     }
     return menu;
 }

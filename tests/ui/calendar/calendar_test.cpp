@@ -216,6 +216,7 @@ TEST_F(CalendarTest, NewEventMenuOffersTheTypes) {
     EXPECT_EQ(menu->actions().size(), static_cast<qsizetype>(fixture_.types_.TypeCount()));
     QSignalSpy requested(&Popup(), &PopupCalendar::newEventRequested);
     menu->actions()[2]->trigger();
+    QApplication::processEvents();
     ASSERT_EQ(requested.count(), 1);
     EXPECT_EQ(requested[0][0].toDate(), QDate(2026, 12, 24));
     EXPECT_EQ(requested[0][1].toInt(), 2);
@@ -225,6 +226,38 @@ TEST_F(CalendarTest, NewEventMenuOffersTheTypes) {
     DateField field(fixture_.Context());
     QApplication::sendEvent(&field.Calendar().Calendar(), &menuKey);
     EXPECT_EQ(field.Calendar().Calendar().TypeMenu(), nullptr);
+}
+
+TEST_F(CalendarTest, TheMenuIsForTheDayUnderTheMouse) {
+    struct Case {
+        int cell;
+        QDate day;
+    };
+    // December 2026 from Sunday 29 November: cell 25 is Thursday 24 December, 36 is 4 January.
+    for (const Case& c : {Case{25, QDate(2026, 12, 24)}, Case{36, QDate(2027, 1, 4)},
+                          Case{1, QDate(2026, 11, 30)}}) {
+        Popup().ShowAt({100, 100}, QDate(2026, 12, 7));
+        const QPoint at = CellCentre(c.cell);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, Flat().mapToGlobal(at));
+        QApplication::sendEvent(&Flat(), &click);
+        QMenu* menu = Flat().TypeMenu();
+        ASSERT_NE(menu, nullptr) << c.cell;
+        EXPECT_EQ(Flat().TypeMenuCell(), c.cell);
+        QSignalSpy requested(&Popup(), &PopupCalendar::newEventRequested);
+        menu->actions()[1]->trigger();
+        QApplication::processEvents();
+        ASSERT_EQ(requested.count(), 1) << c.cell;
+        EXPECT_EQ(requested[0][0].toDate(), c.day);
+        EXPECT_EQ(requested[0][1].toInt(), 1);
+        menu->close();
+        EXPECT_EQ(Flat().TypeMenu(), nullptr);
+    }
+    // A right click beside the days opens nothing.
+    Popup().ShowAt({100, 100}, QDate(2026, 12, 7));
+    const QPoint caption = Flat().ButtonRect(CalendarHit::NextMonth).center();
+    QContextMenuEvent beside(QContextMenuEvent::Mouse, caption, Flat().mapToGlobal(caption));
+    QApplication::sendEvent(&Flat(), &beside);
+    EXPECT_EQ(Flat().TypeMenu(), nullptr);
 }
 
 TEST_F(CalendarTest, DateFieldDropsTheCalendarDown) {

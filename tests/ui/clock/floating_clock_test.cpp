@@ -5,6 +5,7 @@
 #include "ui/clock/clock_tooltip.h"
 #include "ui/clock/floating_clock.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTest>
@@ -132,6 +133,33 @@ TEST(FloatingClock, TooltipListsTodaysUpcomingReminders) {
     clock.ShowTooltip();
     ASSERT_EQ(clock.Tooltip().Items().Items().size(), 1u);
     EXPECT_EQ(clock.Tooltip().Items().Items()[0].name, "Dentist");
+}
+
+TEST(FloatingClock, TheTooltipGoesWhenThePointerLeavesUntoldOrTheClockMoves) {
+    ClockFixture fx;
+    FloatingClock clock(fx.env_);
+    clock.PlaceAtStart(Point{100, 200});
+    clock.show();
+    // Dragged: after the desktop has moved it, it may hear nothing of the mouse leaving.
+    QTest::mousePress(&clock, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(&clock, QPoint(45, 35));
+    QTest::mouseRelease(&clock, Qt::LeftButton, {}, QPoint(45, 35));
+    ASSERT_NE(clock.Position(), (Point{100, 200}));
+    QCursor::setPos(clock.frameGeometry().center());
+    clock.ShowTooltip();
+    ASSERT_TRUE(clock.Tooltip().isVisible());
+    clock.TickAt(fx.now_);
+    EXPECT_TRUE(clock.Tooltip().isVisible()) << "the pointer still rests on it";
+    QCursor::setPos(clock.frameGeometry().bottomRight() + QPoint(300, 300));
+    clock.TickAt(fx.now_);
+    EXPECT_FALSE(clock.Tooltip().isVisible());
+
+    // Moved while it shows: the tooltip does not stay behind.
+    QCursor::setPos(clock.frameGeometry().center());
+    clock.ShowTooltip();
+    ASSERT_TRUE(clock.Tooltip().isVisible());
+    clock.move(clock.pos() + QPoint(60, 0));
+    EXPECT_FALSE(clock.Tooltip().isVisible());
 }
 
 TEST(Screenshots, Clock) {

@@ -4,6 +4,7 @@
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "support/event_builders.h"
+#include "support/modal_steps.h"
 #include "support/window_fixture.h"
 #include "ui/calendar/date_field.h"
 #include "ui/editor/amount_box.h"
@@ -20,10 +21,12 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace zm::testing {
@@ -290,6 +293,40 @@ TEST(EventEditor, PreviewStoresTheWindowSizeInTheEvent) {
     EXPECT_TRUE(dialog.Record().Has(kHasWindowSize));
     EXPECT_EQ(dialog.Record().windowSize,
               static_cast<uint32_t>(size.height()) << 16 | static_cast<uint32_t>(size.width()));
+    reminders.CloseAll();
+}
+
+TEST(EventEditor, ThePreviewIsUsableOverTheModalEditorAndClosesWithIt) {
+    WindowFixture rig;
+    SilentReminderBoxes reminderBoxes;
+    ReminderWindowSet reminders({rig.store_,
+                                 rig.types_,
+                                 rig.options_,
+                                 rig.formats_,
+                                 rig.workArea_,
+                                 rig.sound_,
+                                 reminderBoxes,
+                                 false,
+                                 {}});
+    rig.context_.reminders = &reminders;
+    EventEditorDialog dialog(rig.Context(), rig.boxes_,
+                             Request(NewEventFor(rig.Context(), -1, rig.now_)));
+    QPointer<ReminderWindow> preview;
+    bool aboveTheEditor = false;
+    WhenShown<EventEditorDialog>([&](EventEditorDialog& editor) {
+        QTest::mouseClick(Field<QPushButton>(editor, "preview"), Qt::LeftButton);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* r = qobject_cast<ReminderWindow*>(w); r && r->isVisible()) preview = r;
+        // The modal editor blocks every window but its own (Qt's rule for modality).
+        aboveTheEditor = preview && preview->windowHandle() &&
+                         editor.windowHandle()->isAncestorOf(preview->windowHandle(),
+                                                             QWindow::IncludeTransients);
+        editor.reject();
+    });
+    dialog.exec();
+    EXPECT_TRUE(aboveTheEditor);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(!preview || !preview->isVisible()) << "left open after the editor closed";
     reminders.CloseAll();
 }
 

@@ -8,6 +8,7 @@
 #include "support/window_fixture.h"
 #include "ui/editor/event_editor_dialog.h"
 #include "ui/list/event_list_model.h"
+#include "ui/calendar/popup_calendar.h"
 #include "ui/list/event_list_view.h"
 #include "ui/main/main_window.h"
 #include "ui/main/program_windows.h"
@@ -18,10 +19,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPrinter>
 #include <QTimer>
@@ -248,6 +251,45 @@ TEST_F(MainWindowTest, ViewCommandsMoveTheCaptionAndTheChecks) {
     EXPECT_TRUE(window->Action(MainCommand::Day)->isChecked());
     window->Action(MainCommand::PreviousDay)->trigger();
     EXPECT_FALSE(window->Action(MainCommand::Today)->isChecked());
+}
+
+TEST_F(MainWindowTest, TheDropDownCalendarPicksADayAndItsBrowsingMovesTheCaption) {
+    auto window = Open();
+    window->show();
+    window->ShowView(ViewMode::Week, At(2001, 1, 1));
+    window->Action(MainCommand::Calendar)->trigger();
+    PopupCalendar* drop = window->DropDownCalendar();
+    ASSERT_TRUE(drop);
+    ASSERT_TRUE(drop->isVisible());
+    FlatCalendar& flat = drop->Calendar();
+    // No today line and no menu of new events.
+    EXPECT_TRUE(flat.Layout().TodayLine().width == 0 && flat.Layout().TodayLine().height == 0);
+    const QPoint day = flat.CellRect(20).center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, day, flat.mapToGlobal(day));
+    QApplication::sendEvent(&flat, &rightClick);
+    EXPECT_EQ(flat.TypeMenu(), nullptr);
+
+    // Browsing: the caption follows the browsed day; closing without a choice puts it back.
+    const auto key = [&](int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, k, mods);
+        QApplication::sendEvent(&flat, &press);
+    };
+    key(Qt::Key_Down);
+    EXPECT_EQ(window->PeriodText(), "January 08 - 14, 2001");
+    key(Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(window->PeriodText(), "February 08 - 14, 2001");
+    EXPECT_EQ(window->View().viewDate, At(2001, 1, 1)) << "only browsed";
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(drop->isVisible());
+    EXPECT_EQ(window->PeriodText(), "January 01 - 07, 2001");
+
+    // Choosing a day shows the view there.
+    window->Action(MainCommand::Calendar)->trigger();
+    key(Qt::Key_Right);
+    EXPECT_EQ(window->PeriodText(), "January 02 - 08, 2001");
+    key(Qt::Key_Return);
+    EXPECT_EQ(window->View().viewDate, At(2001, 1, 2));
+    EXPECT_EQ(window->PeriodText(), "January 02 - 08, 2001");
 }
 
 TEST_F(MainWindowTest, CommandsFollowTheSelectedRows) {
