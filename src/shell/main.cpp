@@ -2,6 +2,7 @@
 
 #include "frame/platform_choice.h"
 #include "platform/crash/crash_handler.h"
+#include "platform/local/runtime_folder.h"
 #include "shell/resident_program.h"
 
 #include <QApplication>
@@ -73,7 +74,11 @@ int main(int argc, char** argv) {
                              std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"));
     if (!platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
 
-    zm::InstallCrashHandler({zm::CrashReportProgramBesideSelf()});
+    // The report reaches its window through a private file in the program's runtime folder.
+    zm::CrashHandlerSetup crashSetup;
+    crashSetup.reportProgram = zm::CrashReportProgramBesideSelf();
+    crashSetup.reportFolder = zm::RuntimeFolder();
+    zm::InstallCrashHandler(crashSetup);
 
     qtHandler = qInstallMessageHandler(HoldMessageWhileConnecting);
     QApplication app(argc, argv);
