@@ -8,7 +8,8 @@
 
 namespace zm {
 
-inline constexpr std::size_t kMaxSettingsFileBytes = 4 * 1024 * 1024;
+// The largest settings file either program reads; a larger one is not the program's.
+inline constexpr std::size_t kMaxSettingsFileBytes = 1024 * 1024;
 
 // What is found under a file's name, a link followed.
 enum class SmallFileState {

@@ -2,9 +2,11 @@
 // The user's settings in the program's settings file, through QSettings (maker "Orvendal",
 // application "Zantimore Pro"; an INI file on Linux).
 //
-// The file is read and replaced only when it, or what it links to, is a regular file: a pipe, a
-// device or a link to nothing under its name is left alone and the settings are kept in memory,
-// which is told once (Problem()). The file is private to the user.
+// The file is read and replaced only when it, or what it links to, is a regular file of a
+// settings file's size: a pipe, a device or a link to nothing under its name is left alone and
+// the settings are kept in memory; a file too large or damaged to be a settings file is kept
+// as a backup and the settings start from their defaults. Either is told once (Problem()). The
+// file and its folder are private to the user.
 
 #include "platform/memory_settings.h"
 #include "platform/settings.h"
@@ -37,7 +39,9 @@ public:
 private:
     // `files`: the user's file first, then those QSettings falls back to.
     void Open(const std::vector<std::string>& files, bool native);
-    // The file made private before QSettings writes it.
+    // Moves an unreadable file out of the way as a backup; false when it could not.
+    bool KeepAsBackup();
+    // The folder and the file made private before QSettings writes them.
     void PrepareFile() const;
 
     std::string path_;

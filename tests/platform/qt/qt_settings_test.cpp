@@ -67,7 +67,7 @@ TEST(QtSettings, ANameThatIsNotARegularFileKeepsTheSettingsInMemory) {
 }
 
 // A link to a regular file is followed and the file it points to replaced; the settings file
-// is private whatever the umask.
+// and a folder made for it are private whatever the umask.
 TEST(QtSettings, TheFileIsPrivateAndALinkToARegularFileIsFollowed) {
     testing::TempFolder folder;
     const mode_t umaskBefore = ::umask(0);
@@ -77,6 +77,7 @@ TEST(QtSettings, TheFileIsPrivateAndALinkToARegularFileIsFollowed) {
         EXPECT_TRUE(settings.Sync());
         EXPECT_EQ(settings.Problem(), "");
     }
+    EXPECT_EQ(ModeOf(folder.File("Orvendal")) & 0777, 0700u);
     EXPECT_EQ(ModeOf(folder.File("Orvendal/Zantimore Pro.conf")) & 0777, 0600u);
 
     std::ofstream(folder.File("real.conf")) << "[Calendar]\nWorkWeek=31\n";
@@ -95,6 +96,35 @@ TEST(QtSettings, TheFileIsPrivateAndALinkToARegularFileIsFollowed) {
     EXPECT_EQ(
         ReadInt(QtSettings(QString::fromStdString(folder.File("real.conf"))), SettingId::WorkWeek),
         0x42);
+}
+
+// A file too large or too damaged to be a settings file is kept as a backup, the settings
+// start from their defaults, and the user is told where the file went.
+TEST(QtSettings, AnUnreadableFileIsKeptAsABackup) {
+    const std::string cases[] = {
+        "[Calendar]\nWorkWeek=31\n" + std::string(kMaxSettingsFileBytes, ';'),
+        std::string("[Calendar]\nWorkWeek=31\n\0\x01\x02", 25),
+        "[Calendar]\nWorkWeek=31\n\xff\xfe\x80 garbage\n",
+    };
+    for (const std::string& content : cases) {
+        testing::TempFolder folder;
+        const std::string path = folder.File("settings.conf");
+        std::ofstream(path, std::ios::binary) << content;
+        {
+            QtSettings settings(QString::fromStdString(path));
+            EXPECT_FALSE(settings.InMemory());
+            EXPECT_EQ(ReadInt(settings, SettingId::WorkWeek), 127);
+            EXPECT_NE(settings.Problem().find(path + ".bak"), std::string::npos)
+                << settings.Problem();
+            WriteInt(settings, SettingId::WorkWeek, 0x41);
+            EXPECT_TRUE(settings.Sync());
+        }
+        std::ifstream backup(path + ".bak", std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(backup), {}), content);
+        const QtSettings again(QString::fromStdString(path));
+        EXPECT_EQ(again.Problem(), "");
+        EXPECT_EQ(ReadInt(again, SettingId::WorkWeek), 0x41);
+    }
 }
 
 } // namespace
