@@ -65,6 +65,13 @@ bool ResidentProgram::Start(int& exitCode) {
     case InstanceStart::AnotherRuns:
         return false;
     case InstanceStart::Unavailable:
+        // Without the lock a second copy could start beside this one: the program does not run.
+        if (!instance_.HoldsLock()) {
+            ShowStartFailure(QString::fromStdString(
+                FormatText(IDS_RUNTIME_FOLDER_REFUSED, {instance_.Problem()})));
+            exitCode = 1;
+            return false;
+        }
         // The program runs alone, without the companion's socket.
         std::cerr << "zantimore: " << instance_.Problem() << '\n';
         break;
