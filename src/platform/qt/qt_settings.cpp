@@ -66,6 +66,8 @@ void QtSettings::Open(const std::vector<std::string>& files, bool native) {
         if (!KeepAsBackup()) return;
         break;
     }
+    // Made private now: QSettings also writes on its own from the event loop after a change.
+    PrepareFile();
     // The files QSettings falls back to are read by it too: when one of them is not a regular
     // file, only the user's file is read.
     bool othersUsable = native;

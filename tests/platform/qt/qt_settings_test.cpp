@@ -79,6 +79,13 @@ TEST(QtSettings, TheFileIsPrivateAndALinkToARegularFileIsFollowed) {
     }
     EXPECT_EQ(ModeOf(folder.File("Orvendal")) & 0777, 0700u);
     EXPECT_EQ(ModeOf(folder.File("Orvendal/Zantimore Pro.conf")) & 0777, 0600u);
+    // QSettings also writes on its own (from the event loop, at the end), without Sync().
+    const std::string other = folder.File("Orvendal/Other.conf");
+    {
+        QtSettings settings(QString::fromStdString(other));
+        WriteInt(settings, SettingId::WorkWeek, 0x41);
+    }
+    EXPECT_EQ(ModeOf(other) & 0777, 0600u);
 
     std::ofstream(folder.File("real.conf")) << "[Calendar]\nWorkWeek=31\n";
     ::chmod(folder.File("real.conf").c_str(), 0644);
