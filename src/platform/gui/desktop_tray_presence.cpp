@@ -2,7 +2,8 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QGuiApplication>
 #include <cstdlib>
 #include <cstring>
@@ -21,11 +22,15 @@ bool StatusNotifierHostThere() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface()) return false;
     if (!bus.interface()->isServiceRegistered(QString::fromLatin1(kWatcherService))) return false;
-    QDBusInterface watcher(QString::fromLatin1(kWatcherService),
-                           QStringLiteral("/StatusNotifierWatcher"),
-                           QString::fromLatin1(kWatcherService), bus);
-    watcher.setTimeout(1000);
-    return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
+    // The property asked plainly, with a short wait: a bus that does not answer must not hold
+    // the program up.
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        QString::fromLatin1(kWatcherService), QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << QString::fromLatin1(kWatcherService) << QStringLiteral("IsStatusNotifierHostRegistered");
+    const QDBusMessage reply = bus.call(get, QDBus::Block, 1000);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
+    return reply.arguments().front().value<QDBusVariant>().variant().toBool();
 }
 
 #ifdef ZM_HAVE_XCB
