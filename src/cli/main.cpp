@@ -52,7 +52,11 @@ int main(int argc, char** argv) {
         });
     const zm::LocaleDescription locale = zm::CachedLocaleDescription(
         [](const char* name) -> const char* { return std::getenv(name); },
-        [] { return AskQtHelper({"locale"}); });
+        [] { return AskQtHelper({"locale"}); },
+        [](const std::string& path) {
+            std::cerr << "zantimore-cli: " << zm::FormatText(zm::IDS_LOCALE_CACHE_NOT_READ, {path})
+                      << '\n';
+        });
     const zm::LocaleFormats formats(locale);
     const zm::DescriptionLocaleNames names(locale);
 

@@ -111,8 +111,15 @@ TEST(LocaleCache, APipeAtTheCacheDoesNotHang) {
         ++asked;
         return LocaleDescriptionText(LocaleCacheKey(env), German());
     };
-    EXPECT_TRUE(SameDescription(CachedLocaleDescription(env, helper), German()));
+    std::vector<std::string> notRead;
+    const auto tell = [&](const std::string& path) { notRead.push_back(path); };
+    EXPECT_TRUE(SameDescription(CachedLocaleDescription(env, helper, tell), German()));
     EXPECT_EQ(asked, 1);
+    EXPECT_EQ(notRead, std::vector<std::string>{home.File("zantimore/locale-description")});
+    // Made anew as a regular file: read from then on, without a word.
+    EXPECT_TRUE(SameDescription(CachedLocaleDescription(env, helper, tell), German()));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(notRead.size(), 1u);
 }
 
 } // namespace
