@@ -27,10 +27,13 @@ std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t ma
                                          SmallFileState* state) {
     SmallFileState ignored;
     SmallFileState& found = state ? *state : ignored;
-    found = SmallFileState::Unreadable;
+    // A device or a pipe is not even opened; the file opened is looked at again in case it was
+    // replaced meanwhile.
+    found = LookAtSmallFile(path, maxBytes);
+    if (found != SmallFileState::Regular) return std::nullopt;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        found = errno == ENOENT ? LookAtSmallFile(path, maxBytes) : SmallFileState::Unreadable;
+        found = errno == ENOENT ? SmallFileState::Missing : SmallFileState::Unreadable;
         return std::nullopt;
     }
     struct stat st {};
