@@ -11,6 +11,8 @@
 #include "platform/plain/helper_program.h"
 #include "platform/plain/locale_cache.h"
 #include "platform/plain/settings_file.h"
+#include "res/format_text.h"
+#include "res/strings.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -43,12 +45,21 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
 
     const zm::FileSettings settings(
-        zm::ProgramSettingsFiles(), [](std::string_view key, std::string_view value) {
+        zm::ProgramSettingsFiles(),
+        [](std::string_view key, std::string_view value) {
             return AskQtHelper({"set", std::string(key), std::string(value)}).has_value();
+        },
+        [](const std::string& path, zm::SmallFileState) {
+            std::cerr << "zantimore-cli: " << zm::FormatText(zm::IDS_SETTINGS_NOT_READ, {path})
+                      << '\n';
         });
     const zm::LocaleDescription locale = zm::CachedLocaleDescription(
         [](const char* name) -> const char* { return std::getenv(name); },
-        [] { return AskQtHelper({"locale"}); });
+        [] { return AskQtHelper({"locale"}); },
+        [](const std::string& path) {
+            std::cerr << "zantimore-cli: " << zm::FormatText(zm::IDS_LOCALE_CACHE_NOT_READ, {path})
+                      << '\n';
+        });
     const zm::LocaleFormats formats(locale);
     const zm::DescriptionLocaleNames names(locale);
 

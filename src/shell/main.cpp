@@ -2,6 +2,7 @@
 
 #include "frame/platform_choice.h"
 #include "platform/crash/crash_handler.h"
+#include "platform/local/runtime_folder.h"
 #include "shell/resident_program.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@
 #include <QTimer>
 #include <cstdlib>
 #include <ctime>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -26,6 +29,41 @@ void ReportReadyWhenLoopRuns() {
     });
 }
 
+// While the application object connects to the display, Qt's messages wait here: when the
+// display cannot be reached, Qt ends the process with a fatal message (which would otherwise
+// abort into the crash report). The program says so in one line and ends with status 1.
+// Otherwise the messages reach Qt's own handler afterwards.
+struct HeldMessage {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+QtMessageHandler qtHandler = nullptr;
+
+void HoldMessageWhileConnecting(QtMsgType type, const QMessageLogContext& context,
+                                const QString& text) {
+    if (type == QtFatalMsg) {
+        static constexpr char kNoDisplay[] =
+            "zantimore: no display was found; zantimore-cli works with the events without one.\n";
+        (void)!::write(STDERR_FILENO, kNoDisplay, sizeof kNoDisplay - 1);
+        ::_exit(1);
+    }
+    heldMessages.push_back(
+        {type, context.file, context.line, context.function, context.category, text});
+}
+
+void PassHeldMessages() {
+    qInstallMessageHandler(qtHandler);
+    for (const HeldMessage& m : heldMessages)
+        qt_message_output(m.type, QMessageLogContext(m.file, m.line, m.function, m.category),
+                          m.text);
+    heldMessages.clear();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -36,11 +74,19 @@ int main(int argc, char** argv) {
                              std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"));
     if (!platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
 
-    zm::InstallCrashHandler({zm::CrashReportProgramBesideSelf()});
+    // The report reaches its window through a private file in the program's runtime folder.
+    zm::CrashHandlerSetup crashSetup;
+    crashSetup.reportProgram = zm::CrashReportProgramBesideSelf();
+    crashSetup.reportFolder = zm::RuntimeFolder();
+    zm::InstallCrashHandler(crashSetup);
 
+    qtHandler = qInstallMessageHandler(HoldMessageWhileConnecting);
     QApplication app(argc, argv);
+    PassHeldMessages();
     QApplication::setOrganizationName("Orvendal");
     QApplication::setApplicationName("Zantimore Pro");
+    // The desktop matches the program's windows and notifications to its entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zantimore"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     zm::ResidentProgram program(app);

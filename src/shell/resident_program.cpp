@@ -6,6 +6,7 @@
 #include "platform/clock_position.h"
 #include "platform/data_folder.h"
 #include "platform/gui/desktop_hot_keys.h"
+#include "platform/gui/desktop_tray_presence.h"
 #include "platform/gui/qt_font.h"
 #include "platform/local/runtime_folder.h"
 #include "platform/memory_trim.h"
@@ -29,7 +30,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QSystemTrayIcon>
 #include <chrono>
 #include <filesystem>
 #include <iostream>
@@ -42,6 +42,8 @@ uint32_t MillisecondTick() {
     return static_cast<uint32_t>(
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
+
+constexpr std::chrono::milliseconds kLibraryLockWait{5000};
 
 QString Text(int id) {
     return QString::fromUtf8(LoadString(id));
@@ -64,6 +66,13 @@ bool ResidentProgram::Start(int& exitCode) {
     case InstanceStart::AnotherRuns:
         return false;
     case InstanceStart::Unavailable:
+        // Without the lock a second copy could start beside this one: the program does not run.
+        if (!instance_.HoldsLock()) {
+            ShowStartFailure(QString::fromStdString(
+                FormatText(IDS_RUNTIME_FOLDER_REFUSED, {instance_.Problem()})));
+            exitCode = 1;
+            return false;
+        }
         // The program runs alone, without the companion's socket.
         std::cerr << "zantimore: " << instance_.Problem() << '\n';
         break;
@@ -71,6 +80,9 @@ bool ResidentProgram::Start(int& exitCode) {
         break;
     }
     exitCode = 1;
+    // Said once: a settings file that is not the program's to read or replace.
+    if (!settings_.Problem().empty())
+        ShowErrorNotWaiting(QString::fromStdString(settings_.Problem()));
 
     folder_ = DataFolder();
     if (folder_.empty()) {
@@ -109,9 +121,10 @@ bool ResidentProgram::Start(int& exitCode) {
                       [this] { return SaveQuickReminders(quick_, folder_).Ok(); }});
     boxes_ = std::make_unique<QtUserBoxes>(reminders_.get());
     windows_ = std::make_unique<ProgramWindows>(*windowContext_, *boxes_);
-    frame_ =
-        std::make_unique<MainFrame>(FrameParts{*store_, types_, quick_, settings_, options_,
-                                               *windows_, *hotKeys_, *reminders_, &timeWatch_});
+    trayPresence_ = CreateDesktopTrayPresence();
+    frame_ = std::make_unique<MainFrame>(FrameParts{*store_, types_, quick_, settings_, options_,
+                                                    *windows_, *hotKeys_, *reminders_, &timeWatch_,
+                                                    trayPresence_.get()});
     frame_->settingsChanged = [this] { settings_.Sync(); };
     frame_->closeReminderWindows = [this] { reminders_->CloseAll(); };
     frame_->stopReminderSounds = [this] { reminders_->StopSoundRepetition(); };
@@ -125,6 +138,10 @@ bool ResidentProgram::Start(int& exitCode) {
         if (!windows_->MainWindowOpen()) ReleaseFreeMemory();
     };
     QObject::connect(frame_.get(), &MainFrame::closed, &app_, &QCoreApplication::quit);
+    // With no tray to show the icon in, the main window keeps the program reachable.
+    QObject::connect(frame_.get(), &MainFrame::noTrayFound, frame_.get(), [this] {
+        if (!options_.showOnStartup && windows_->HasMainWindow()) frame_->Dispatch(kCmdRestore);
+    });
     if (frame_->Create() != LibraryResult::Ok) {
         store_->Close();
         return false;
@@ -141,10 +158,7 @@ bool ResidentProgram::Start(int& exitCode) {
     ServeCompanion();
     instance_.restoreRequested = [this] { frame_->Dispatch(kCmdRestore); };
 
-    // With no tray to show the icon in, the main window keeps the program reachable.
-    if ((options_.showOnStartup || !QSystemTrayIcon::isSystemTrayAvailable()) &&
-        windows_->HasMainWindow())
-        frame_->Dispatch(kCmdRestore);
+    if (options_.showOnStartup && windows_->HasMainWindow()) frame_->Dispatch(kCmdRestore);
     if (TakeFirstRun(settings_)) {
         settings_.Sync();
         HelpWindow::Show();
@@ -179,6 +193,8 @@ bool ResidentProgram::OpenLibrary() {
     setup.now = SystemNow;
     setup.week = ReadWeekSettings(settings_);
     setup.programFolder = folder_;
+    // A companion command holds the library only for a moment; the program waits its turn.
+    setup.lockWait = kLibraryLockWait;
     store_ = std::make_unique<EventStore>(setup);
     store_->SetTypeLookup([this](const std::string& name) { return types_.FindType(name); });
     store_->SetIdTick(MillisecondTick);

@@ -19,6 +19,7 @@
 #include "platform/qt/qt_settings.h"
 #include "platform/qt/qt_shutdown_bridge.h"
 #include "platform/sound_backend.h"
+#include "platform/tray_presence.h"
 #include "store/event_store.h"
 #include "store/quick/quick_list.h"
 #include "store/quick/quick_take_over.h"
@@ -82,6 +83,7 @@ private:
     std::unique_ptr<CompanionService> companion_;
     std::unique_ptr<SoundBackend> sound_;
     std::unique_ptr<HotKeys> hotKeys_;
+    std::unique_ptr<TrayPresence> trayPresence_;
     LinuxTimeChangeWatch timeWatch_;
     QtWorkArea workArea_;
     QtReminderBoxes reminderBoxes_;

@@ -59,7 +59,7 @@ struct StoreSetup {
     std::function<DateTime()> now;    // the clock of every operation; null: the system clock
     WeekSettings week;                // the calendar settings
     std::string programFolder;        // where the default library lives
-    // How long opening waits for another start that holds a library it has just created.
+    // How long opening waits while another start or a companion command holds the library.
     std::chrono::milliseconds lockWait{2000};
 };
 

@@ -40,7 +40,8 @@ LibraryResult EventStore::OpenLibrary(const std::string& path) {
 LibraryResult EventStore::OpenOrConvert(const std::string& path, bool& converted) {
     Close();
     FileFailure why;
-    std::unique_ptr<File> file = files_->Open(path, FileMode::ReadWrite, why);
+    // A companion command holds the library for a moment: its turn ends soon.
+    std::unique_ptr<File> file = OpenWaiting(path, why);
     if (!file) {
         if (why.systemError != ENOENT) {
             ShowFileError(ReportFileError(why, path));

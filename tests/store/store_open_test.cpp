@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 namespace zm::testing {
 namespace {
@@ -258,6 +259,37 @@ TEST(StoreOnDisk, ConvertsALibraryOnTheRealFileSystem) {
                     fsys::copy_options::overwrite_existing);
     EXPECT_EQ(store.OpenDefaultLibrary(), LibraryResult::OpenFailed);
     EXPECT_EQ(fsys::file_size(dir / "Zantimo.VR0"), old.size());
+}
+
+// A companion command holds the library for a moment: the program waits for its turn; only a
+// library held longer than the wait is reported as in use.
+TEST(StoreOnDisk, OpeningWaitsWhileAnotherHoldsTheLibraryForAMoment) {
+    const TempFolder folder;
+    const std::string path = folder.File("Zantimo.VR0");
+    auto holder = std::make_unique<EventLibrary>();
+    ASSERT_EQ(holder->Create(path), LibraryResult::Ok);
+
+    RecordingPrompts prompts;
+    StoreSetup setup{nullptr, [] { return At(2024, 3, 11, 8, 0); }, {}, folder.Path()};
+    setup.lockWait = std::chrono::milliseconds(100);
+    EventStore impatient(setup);
+    impatient.SetPrompts(&prompts);
+    EXPECT_EQ(impatient.OpenDefaultLibrary(), LibraryResult::OpenFailed);
+    EXPECT_EQ(prompts.fileErrors,
+              std::vector<std::string>{"The process cannot access the file because it is being "
+                                       "used by another process.\n" +
+                                       path});
+
+    setup.lockWait = std::chrono::milliseconds(5000);
+    EventStore store(setup);
+    store.SetPrompts(&prompts);
+    std::thread release([&holder] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        holder.reset();
+    });
+    EXPECT_EQ(store.OpenDefaultLibrary(), LibraryResult::Ok);
+    release.join();
+    EXPECT_EQ(prompts.fileErrors.size(), 1u);
 }
 
 } // namespace

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     if (command == "set" && argc == 4) {
         zm::QtSettings settings;
         settings.Write(argv[2], argv[3]);
-        return settings.Sync() ? 0 : 1;
+        return settings.Sync() && !settings.InMemory() ? 0 : 1;
     }
     std::cerr << "usage: zantimore-cli-qt locale | set KEY VALUE\n";
     return 2;

@@ -7,8 +7,8 @@
 #include <climits>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/syscall.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 extern char** environ;
@@ -20,6 +20,10 @@ constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 
 // Everything the handler needs is prepared here before any fault.
 char reportProgram[PATH_MAX];
+// The report's file: the folder given, "/crash-report-" and the process id, filled in by the
+// handler.
+char reportPath[PATH_MAX];
+size_t reportFolderLength = 0;
 int reportFd = -1;
 alignas(16) char alternateStack[64 * 1024];
 char report[kCrashReportCapacity];
@@ -49,8 +53,35 @@ void WriteAll(int fd, const char* data, size_t size) {
     ::_exit(128 + signal);
 }
 
-// Starts the report program and waits until the user closes it. A bare clone system call
-// rather than fork(): the child only replaces itself, and no fork handlers run in the handler.
+// Writes the report to a private file of its own; false when there is no folder or it could
+// not be written.
+bool WriteReportFile(size_t length) {
+    if (reportFolderLength == 0) return false;
+    // The process id in decimal, without the C library's formatting.
+    char digits[24];
+    size_t n = 0;
+    for (auto v = static_cast<uint64_t>(::getpid()); n == 0 || v != 0; v /= 10)
+        digits[n++] = static_cast<char>('0' + v % 10);
+    size_t at = reportFolderLength;
+    static constexpr char kName[] = "/crash-report-";
+    if (at + sizeof kName + n >= sizeof reportPath) return false;
+    std::memcpy(reportPath + at, kName, sizeof kName - 1);
+    at += sizeof kName - 1;
+    while (n > 0)
+        reportPath[at++] = digits[--n];
+    reportPath[at] = '\0';
+    ::unlink(reportPath); // one left by an earlier process of the same number
+    const int fd = ::open(reportPath, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    WriteAll(fd, report, length);
+    ::close(fd);
+    return true;
+}
+
+// Starts the report program on the report's file and does not wait for it. A bare clone
+// system call rather than fork(): the child only replaces itself, and no fork handlers run in
+// the handler. The child keeps none of the process's descriptors beyond the standard ones, so
+// the locks and the socket go when this process ends.
 void ShowReport() {
     if (reportProgram[0] == '\0') return;
     const long child = ::syscall(SYS_clone, SIGCHLD, 0, 0, 0, 0);
@@ -59,14 +90,15 @@ void ShowReport() {
         sigset_t none;
         ::sigemptyset(&none);
         ::sigprocmask(SIG_SETMASK, &none, nullptr);
-        char* const argv[] = {reportProgram, report, nullptr};
+        if (::syscall(SYS_close_range, 3U, ~0U, 0U) != 0)
+            for (int fd = 3; fd < 65536; ++fd)
+                ::close(fd);
+        char* const argv[] = {reportProgram, reportPath, nullptr};
         ::execve(reportProgram, argv, environ);
+        ::unlink(reportPath);
         ::_exit(127);
     }
-    if (child < 0) return;
-    int status = 0;
-    while (::waitpid(static_cast<pid_t>(child), &status, 0) < 0 && errno == EINTR) {
-    }
+    if (child < 0) ::unlink(reportPath);
 }
 
 void OnFatalSignal(int signal, siginfo_t* info, void* context) {
@@ -80,7 +112,7 @@ void OnFatalSignal(int signal, siginfo_t* info, void* context) {
     } else {
         WriteAll(STDERR_FILENO, report, length);
         WriteAll(STDERR_FILENO, "\n", 1);
-        ShowReport();
+        if (WriteReportFile(length)) ShowReport();
     }
     EndBySignal(signal);
 }
@@ -90,6 +122,10 @@ void OnFatalSignal(int signal, siginfo_t* info, void* context) {
 bool InstallCrashHandler(const CrashHandlerSetup& setup) {
     if (setup.reportProgram.size() >= sizeof reportProgram) return false;
     std::memcpy(reportProgram, setup.reportProgram.c_str(), setup.reportProgram.size() + 1);
+    // Room for the file's name after the folder.
+    if (setup.reportFolder.size() + 64 >= sizeof reportPath) return false;
+    std::memcpy(reportPath, setup.reportFolder.c_str(), setup.reportFolder.size() + 1);
+    reportFolderLength = setup.reportFolder.size();
     reportFd = setup.reportFd;
     crashMode = 0;
 

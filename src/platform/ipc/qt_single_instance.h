@@ -27,6 +27,8 @@ public:
 
     // Why Start() gave Unavailable.
     const std::string& Problem() const { return problem_; }
+    // The lock is held: no second copy starts, whether or not the socket could be made.
+    bool HoldsLock() const { return lock_.Held(); }
     std::string SocketPath() const;
 
     // How long a second start keeps trying to reach the running copy.

@@ -147,14 +147,17 @@ std::string LocaleCachePathFrom(const char* xdgCacheHome, const char* home) {
     return {};
 }
 
-LocaleDescription
-CachedLocaleDescription(const EnvironmentLookup& env,
-                        const std::function<std::optional<std::string>()>& helper) {
+LocaleDescription CachedLocaleDescription(const EnvironmentLookup& env,
+                                          const std::function<std::optional<std::string>()>& helper,
+                                          const std::function<void(const std::string&)>& notRead) {
     const std::string key = LocaleCacheKey(env);
     const std::string path = LocaleCachePathFrom(env("XDG_CACHE_HOME"), env("HOME"));
     if (!path.empty()) {
-        if (const auto text = ReadSmallFile(path, kMaxCacheBytes)) {
+        SmallFileState state = SmallFileState::Missing;
+        if (const auto text = ReadSmallFile(path, kMaxCacheBytes, &state)) {
             if (auto d = ParseLocaleDescriptionText(*text, key)) return *d;
+        } else if (state != SmallFileState::Missing && notRead) {
+            notRead(path);
         }
     }
     const std::optional<std::string> fresh = helper ? helper() : std::nullopt;

@@ -35,8 +35,12 @@ std::string LocaleCachePathFrom(const char* xdgCacheHome, const char* home);
 
 // The description for this process's environment: from the cache, else from the helper (then
 // cached), else the default description. `helper` runs the Qt-linked helper and gives its output.
+// The cache is opened without blocking and read only when it is a regular file of a cache's
+// size; anything else under its name is told to `notRead` (with the path) and replaced by the
+// fresh cache.
 LocaleDescription
 CachedLocaleDescription(const EnvironmentLookup& env,
-                        const std::function<std::optional<std::string>()>& helper);
+                        const std::function<std::optional<std::string>()>& helper,
+                        const std::function<void(const std::string&)>& notRead = {});
 
 } // namespace zm

@@ -31,14 +31,16 @@ std::vector<std::string> ProgramSettingsFiles() {
     return ProgramSettingsFilesFrom(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
-FileSettings::FileSettings(std::vector<std::string> files, Writer writer)
-    : files_(std::move(files)), writer_(std::move(writer)) {}
+FileSettings::FileSettings(std::vector<std::string> files, Writer writer, Unread unread)
+    : files_(std::move(files)), writer_(std::move(writer)), unread_(std::move(unread)) {}
 
 void FileSettings::Load() const {
     if (loaded_) return;
     loaded_ = true;
     for (const std::string& file : files_) {
-        const std::optional<std::string> text = ReadSmallFile(file, kMaxSettingsFileBytes);
+        SmallFileState state = SmallFileState::Missing;
+        const std::optional<std::string> text = ReadSmallFile(file, kMaxSettingsFileBytes, &state);
+        if (!text && state != SmallFileState::Missing && unread_) unread_(file, state);
         values_.push_back(text ? ParseIniSettings(*text) : decltype(values_)::value_type{});
     }
 }

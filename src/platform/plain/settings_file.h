@@ -3,6 +3,7 @@
 // "Orvendal", application "Zantimore Pro"), without Qt: for the command-line companion, which
 // starts many times and only reads them.
 
+#include "platform/plain/small_file.h"
 #include "platform/settings.h"
 
 #include <functional>
@@ -21,9 +22,12 @@ class FileSettings final : public Settings {
 public:
     // Stores a value where QSettings will find it; false when it could not.
     using Writer = std::function<bool(std::string_view key, std::string_view value)>;
+    // Told of each file that is there but is not read: not a regular file, too large,
+    // unreadable. Its settings read as their defaults.
+    using Unread = std::function<void(const std::string& path, SmallFileState state)>;
 
     // The files are read once, at the first Read.
-    FileSettings(std::vector<std::string> files, Writer writer);
+    FileSettings(std::vector<std::string> files, Writer writer, Unread unread = {});
 
     std::optional<std::string> Read(std::string_view key) const override;
     void Write(std::string_view key, std::string_view value) override;
@@ -33,6 +37,7 @@ private:
 
     std::vector<std::string> files_;
     Writer writer_;
+    Unread unread_;
     mutable bool loaded_ = false;
     mutable std::vector<std::map<std::string, std::string, std::less<>>> values_;
 };

@@ -9,21 +9,54 @@
 
 namespace zm {
 
-std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+SmallFileState LookAtSmallFile(const std::string& path, std::size_t maxBytes) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno != ENOENT) return SmallFileState::Unreadable;
+        // A link that leads nowhere is not a file to be made where it points.
+        return ::lstat(path.c_str(), &st) == 0 ? SmallFileState::NotRegular
+                                               : SmallFileState::Missing;
+    }
+    if (!S_ISREG(st.st_mode)) return SmallFileState::NotRegular;
+    if (st.st_size < 0 || static_cast<std::size_t>(st.st_size) > maxBytes)
+        return SmallFileState::TooLarge;
+    return SmallFileState::Regular;
+}
+
+std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes,
+                                         SmallFileState* state) {
+    SmallFileState ignored;
+    SmallFileState& found = state ? *state : ignored;
+    // A device or a pipe is not even opened; the file opened is looked at again in case it was
+    // replaced meanwhile.
+    found = LookAtSmallFile(path, maxBytes);
+    if (found != SmallFileState::Regular) return std::nullopt;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        found = errno == ENOENT ? SmallFileState::Missing : SmallFileState::Unreadable;
+        return std::nullopt;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        found = S_ISREG(st.st_mode) || st.st_mode == 0 ? SmallFileState::Unreadable
+                                                       : SmallFileState::NotRegular;
+        ::close(fd);
+        return std::nullopt;
+    }
     std::string text;
     char buffer[16384];
-    bool ok = true;
+    found = SmallFileState::Regular;
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 || text.size() + static_cast<std::size_t>(n) > maxBytes) ok = false;
-        if (n <= 0 || !ok) break;
+        if (n < 0) found = SmallFileState::Unreadable;
+        if (n > 0 && text.size() + static_cast<std::size_t>(n) > maxBytes)
+            found = SmallFileState::TooLarge;
+        if (n <= 0 || found != SmallFileState::Regular) break;
         text.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
-    if (!ok) return std::nullopt;
+    if (found != SmallFileState::Regular) return std::nullopt;
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include "frame/tray_menu_model.h"
 #include "platform/memory_trim.h"
 #include "platform/time_change_watch.h"
+#include "platform/tray_presence.h"
 #include "res/strings.h"
 #include "store/event_store.h"
 #include "ui/common/menu_choice.h"
@@ -24,18 +25,15 @@ MainFrame::MainFrame(FrameParts parts, QObject* parent)
     : QObject(parent), parts_(parts),
       host_([this](LibraryResult code) { Fatal(code); }, [this] { TrimMemory(); }),
       scheduler_(parts.store, parts.presenter, host_, {startupDelay_, tick_, nextDue_}),
-      keys_(parts.hotKeys), menu_(std::make_unique<QMenu>()) {
+      keys_(parts.hotKeys), menu_(std::make_unique<QMenu>()), trayWait_(parts.trayWaitLimit) {
     singleClick_.setSingleShot(true);
     connect(&singleClick_, &QTimer::timeout, this, &MainFrame::SingleClickDelayOver);
     connect(menu_.get(), &QMenu::aboutToShow, this, &MainFrame::FillMenu);
     connect(menu_.get(), &QMenu::aboutToHide, this,
             [this] { QTimer::singleShot(0, this, &MainFrame::TrimMemory); });
     WatchMenu(*menu_);
-    tray_ = new QSystemTrayIcon(ProgramTrayIcon(true), this);
-    tray_->setToolTip(QString::fromUtf8(LoadString(IDS_APP_TITLE)));
-    tray_->setContextMenu(menu_.get());
-    connect(tray_, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) { OnTrayActivated(reason); });
+    trayLook_.setSingleShot(true);
+    connect(&trayLook_, &QTimer::timeout, this, &MainFrame::LookForTray);
     parts_.hotKeys.SetPressedHandler([this](int id) {
         // Out of the native event filter first.
         QMetaObject::invokeMethod(
@@ -64,12 +62,44 @@ LibraryResult MainFrame::Create() {
     (void)keys_.Set(kMainWindowHotKeyId, parts_.options.mainWindowHotKey);
     (void)keys_.Set(kCalendarHotKeyId, parts_.options.calendarHotKey);
     (void)keys_.Set(kNewEventHotKeyId, parts_.options.newEventHotKey);
-    tray_->show();
+    sinceCreate_.start();
+    if (parts_.trayPresence)
+        LookForTray();
+    else
+        ShowTrayIcon();
     // The menu's items and images are made off the start's path, a moment after the event loop
     // runs and long before a click is likely (and again each time it opens).
     QTimer::singleShot(kMenuPrefillDelay, this, &MainFrame::FillMenu);
     WatchTimeChanges();
     return LibraryResult::Ok;
+}
+
+void MainFrame::ShowTrayIcon() {
+    if (tray_) return;
+    tray_ = new QSystemTrayIcon(ProgramTrayIcon(scheduler_.RemindersEnabled()), this);
+    tray_->setToolTip(QString::fromUtf8(LoadString(IDS_APP_TITLE)));
+    tray_->setContextMenu(menu_.get());
+    connect(tray_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) { OnTrayActivated(reason); });
+    tray_->show();
+}
+
+void MainFrame::LookForTray() {
+    if (closing_) return;
+    const auto sinceStart = std::chrono::milliseconds(sinceCreate_.elapsed());
+    switch (trayWait_.Look(sinceStart, parts_.trayPresence->TrayThere())) {
+    case TrayWait::Step::ShowIcon:
+        ShowTrayIcon();
+        return;
+    case TrayWait::Step::Done:
+        return;
+    case TrayWait::Step::OpenMainWindow:
+        emit noTrayFound();
+        break;
+    case TrayWait::Step::Wait:
+        break;
+    }
+    trayLook_.start(trayWait_.NextLookIn());
 }
 
 void MainFrame::WatchTimeChanges() {
@@ -133,7 +163,7 @@ void MainFrame::SingleClickDelayOver() {
 void MainFrame::ToggleReminders() {
     scheduler_.SetRemindersEnabled(!scheduler_.RemindersEnabled());
     // The image follows the flag, also when the tray comes back after its host restarted.
-    tray_->setIcon(ProgramTrayIcon(scheduler_.RemindersEnabled()));
+    if (tray_) tray_->setIcon(ProgramTrayIcon(scheduler_.RemindersEnabled()));
     FillMenu();
 }
 
@@ -166,7 +196,8 @@ void MainFrame::CloseNow() {
     parts_.windows.CloseAll();
     if (closeReminderWindows) closeReminderWindows();
     parts_.store.Close();
-    tray_->hide();
+    trayLook_.stop();
+    if (tray_) tray_->hide();
     closed_ = true;
     emit closed();
 }

@@ -4,12 +4,14 @@
 // frame's commands (frame_commands.h), whichever window sends them.
 
 #include "frame/tray_clicks.h"
+#include "frame/tray_wait.h"
 #include "platform/program_settings.h"
 #include "platform/qt/qt_scheduler_timer.h"
 #include "platform/shortcut_keys.h"
 #include "resident/scheduler.h"
 #include "ui/frame/frame_scheduler_host.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QTimer>
@@ -28,6 +30,7 @@ class HotKeys;
 class QuickList;
 class Settings;
 class TimeChangeWatch;
+class TrayPresence;
 class TypeList;
 class WindowCommands;
 
@@ -42,6 +45,10 @@ struct FrameParts {
     ReminderPresenter& presenter;
     // Null: the scheduler learns of clock changes from nobody.
     TimeChangeWatch* timeWatch = nullptr;
+    // Null: the tray is taken to be there and the icon is shown at once. Otherwise the icon
+    // waits for the tray (tray_wait.h), for up to trayWaitLimit before noTrayFound().
+    TrayPresence* trayPresence = nullptr;
+    std::chrono::milliseconds trayWaitLimit = kTrayWaitLimit;
 };
 
 class MainFrame final : public QObject {
@@ -51,8 +58,8 @@ public:
     ~MainFrame() override;
 
     // Frame creation: the start check and the pending list, the start-up delay, the shortcut
-    // keys (failures ignored), the tray icon. A failure was reported already; it ends the
-    // program.
+    // keys (failures ignored), the tray icon (or the wait for the tray). A failure was reported
+    // already; it ends the program.
     LibraryResult Create();
 
     // Carries out a frame command (frame_commands.h).
@@ -81,6 +88,8 @@ public:
 
     bool RemindersEnabled() const { return scheduler_.RemindersEnabled(); }
     bool Closed() const { return closed_; }
+    // The tray icon, once shown: a tray was there.
+    bool HasTrayIcon() const { return tray_ != nullptr; }
     QSystemTrayIcon& TrayIcon() { return *tray_; }
     // The tray menu, filled anew for the current state.
     QMenu& TrayMenu();
@@ -100,6 +109,8 @@ public:
 signals:
     // The closing steps ran and the library is closed: the program ends.
     void closed();
+    // No tray came within the wait: the main window keeps the program reachable.
+    void noTrayFound();
 
 private:
     // How long after the start the tray menu is first made.
@@ -116,6 +127,9 @@ private:
     void OpenCalendar(ClickPoint at);
     void ShowAbout();
     void WatchTimeChanges();
+    // Made only once a tray is there: Qt decides on the kind of tray when the icon is made.
+    void ShowTrayIcon();
+    void LookForTray();
 
     FrameParts parts_;
     FrameSchedulerHost host_;
@@ -129,6 +143,9 @@ private:
     std::unique_ptr<QMenu> menu_;
     QSystemTrayIcon* tray_ = nullptr;
     QSocketNotifier* timeNotifier_ = nullptr;
+    TrayWait trayWait_;
+    QTimer trayLook_;
+    QElapsedTimer sinceCreate_;
     bool closing_ = false;
     bool closed_ = false;
 };

@@ -1,14 +1,19 @@
 #include "platform/crash/crash_context.h"
 #include "platform/crash/crash_handler.h"
 #include "platform/crash/crash_report_format.h"
+#include "support/temp_folder.h"
 
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <regex>
 #include <string>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -114,7 +119,7 @@ TEST(CrashHandler, AFatalSignalEndsInTheReportAndTheSameSignal) {
         const pid_t child = ::fork();
         if (child == 0) {
             ::close(pipe[0]);
-            if (!InstallCrashHandler({"/nonexistent", pipe[1]})) ::_exit(3);
+            if (!InstallCrashHandler({"/nonexistent", pipe[1], ""})) ::_exit(3);
             crash.fault();
             ::_exit(4);
         }
@@ -143,6 +148,76 @@ TEST(CrashHandler, AFatalSignalEndsInTheReportAndTheSameSignal) {
         EXPECT_TRUE(std::regex_match(lines[9], std::regex("Stack dump :( [0-9a-f]{16}){4}")));
 #endif
     }
+}
+
+// The report goes to the report program through a private file, not its command line, and the
+// crashed process ends at once: its locks are free while the report is still shown.
+TEST(CrashHandler, TheReportIsHandedOverInAPrivateFileAndTheLocksGo) {
+    testing::TempFolder folder;
+    const std::string shown = folder.File("shown");
+    // Stands in for the report window: records what it was given, then stays up a while.
+    const std::string program = folder.File("report-program");
+    {
+        std::ofstream script(program);
+        script << "#!/bin/sh\n"
+               << "echo $$ > '" << folder.File("pid") << "'\n"
+               << "stat -c %a \"$1\" > '" << folder.File("mode") << "'\n"
+               << "echo \"$@\" > '" << folder.File("args") << "'\n"
+               << "ls /proc/$$/fd > '" << folder.File("fds") << "'\n"
+               << "cp \"$1\" '" << shown << ".part' && mv '" << shown << ".part' '" << shown
+               << "'\n"
+               << "sleep 3\n";
+    }
+    ASSERT_EQ(::chmod(program.c_str(), 0700), 0);
+    const std::string lockPath = folder.File("lock");
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int lock = ::open(lockPath.c_str(), O_RDWR | O_CREAT, 0600); // inherited, no cloexec
+        if (lock < 0 || ::flock(lock, LOCK_EX) != 0) ::_exit(3);
+        const int quiet = ::open("/dev/null", O_WRONLY);
+        ::dup2(quiet, STDERR_FILENO);
+        CrashHandlerSetup setup;
+        setup.reportProgram = program;
+        setup.reportFolder = folder.Path();
+        if (!InstallCrashHandler(setup)) ::_exit(4);
+        ::raise(SIGSEGV);
+        ::_exit(5);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << status;
+    EXPECT_EQ(WTERMSIG(status), SIGSEGV);
+
+    for (int i = 0; i < 200 && !std::filesystem::exists(shown); ++i)
+        ::usleep(10000);
+    // The report program is still up, and the lock is free.
+    std::ifstream pidFile(folder.File("pid"));
+    pid_t shower = 0;
+    pidFile >> shower;
+    ASSERT_GT(shower, 0);
+    EXPECT_EQ(::kill(shower, 0), 0) << "the report is still shown";
+    const int lock = ::open(lockPath.c_str(), O_RDWR);
+    ASSERT_GE(lock, 0);
+    EXPECT_EQ(::flock(lock, LOCK_EX | LOCK_NB), 0) << "the lock went with the crashed process";
+    ::close(lock);
+
+    std::ifstream report(shown);
+    const std::string text((std::istreambuf_iterator<char>(report)), {});
+    EXPECT_NE(text.find("Registers  : "), std::string::npos) << text;
+    std::ifstream modeFile(folder.File("mode"));
+    std::string mode;
+    modeFile >> mode;
+    EXPECT_EQ(mode, "600");
+    std::ifstream argsFile(folder.File("args"));
+    std::string args;
+    std::getline(argsFile, args);
+    EXPECT_EQ(args, folder.File("crash-report-" + std::to_string(child)));
+    std::ifstream fdsFile(folder.File("fds"));
+    std::vector<std::string> fds;
+    for (std::string fd; fdsFile >> fd;)
+        fds.push_back(fd);
+    EXPECT_LE(fds.size(), 5u) << "only the standard descriptors and the script's own";
 }
 
 } // namespace

@@ -69,7 +69,7 @@ TEST(CompanionEndToEnd, TheRunningProgramCarriesOutTheCompanionsChanges) {
     HostedProgram program(data.Path(), now);
     ASSERT_EQ(program.opened, LibraryResult::Ok);
     CompanionService service(program.env);
-    QtSingleInstance instance(RuntimeFolderFor(runtime.Path().c_str(), ::getuid()));
+    QtSingleInstance instance(RuntimeFolderFor(runtime.Path().c_str(), ::getuid(), "/tmp"));
     ASSERT_EQ(instance.Start(), InstanceStart::First) << instance.Problem();
     instance.companionRequested = [&service](const CompanionRequest& r) {
         return service.Serve(r);

@@ -43,6 +43,25 @@ TEST(RuntimeFolder, TheDesktopsFolderIsUsedOnlyWhenItIsPrivate) {
         EXPECT_EQ(RuntimeFolderFor(c.xdg, c.uid, tmp.Path()), c.folder) << (c.xdg ? c.xdg : "-");
 }
 
+// Without the desktop's folder, the fallback is in the user's own cache folder, not in a
+// shared temporary folder where another user could make it first.
+TEST(RuntimeFolder, TheFallbackIsInTheUsersCacheFolder) {
+    EXPECT_EQ(RuntimeFallbackBase("/cache", "/home/a"), "/cache/zantimore");
+    EXPECT_EQ(RuntimeFallbackBase(nullptr, "/home/a"), "/home/a/.cache/zantimore");
+    EXPECT_EQ(RuntimeFallbackBase("relative", "/home/a"), "/home/a/.cache/zantimore");
+    EXPECT_EQ(RuntimeFallbackBase(nullptr, nullptr), "/tmp");
+    EXPECT_EQ(RuntimeFallbackBase(nullptr, "/"), "/tmp");
+
+    // Made with its missing parents, all private.
+    TempFolder home;
+    const std::string folder =
+        RuntimeFolderFor(nullptr, ::getuid(), RuntimeFallbackBase(nullptr, home.Path().c_str()));
+    std::string problem;
+    ASSERT_TRUE(PrepareRuntimeFolder(folder, ::getuid(), problem)) << problem;
+    EXPECT_EQ(ModeOf(folder), 0700u);
+    EXPECT_EQ(ModeOf(home.File(".cache/zantimore")), 0700u);
+}
+
 TEST(RuntimeFolder, IsMadePrivateAndRefusedWhenItIsNotAFolderOfOurs) {
     TempFolder tmp;
     std::string problem;

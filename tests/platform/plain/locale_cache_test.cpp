@@ -100,5 +100,27 @@ TEST(LocaleCache, TheHelperFillsAMissOnceAndTheCacheAnswersAfter) {
         German()));
 }
 
+// A pipe under the cache's name is not waited on: the helper answers.
+TEST(LocaleCache, APipeAtTheCacheDoesNotHang) {
+    testing::TempFolder home;
+    ASSERT_EQ(::mkdir(home.File("zantimore").c_str(), 0700), 0);
+    ASSERT_EQ(::mkfifo(home.File("zantimore/locale-description").c_str(), 0600), 0);
+    const auto env = Env({{"XDG_CACHE_HOME", home.Path()}, {"LANG", "de_DE.UTF-8"}});
+    int asked = 0;
+    const auto helper = [&]() -> std::optional<std::string> {
+        ++asked;
+        return LocaleDescriptionText(LocaleCacheKey(env), German());
+    };
+    std::vector<std::string> notRead;
+    const auto tell = [&](const std::string& path) { notRead.push_back(path); };
+    EXPECT_TRUE(SameDescription(CachedLocaleDescription(env, helper, tell), German()));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(notRead, std::vector<std::string>{home.File("zantimore/locale-description")});
+    // Made anew as a regular file: read from then on, without a word.
+    EXPECT_TRUE(SameDescription(CachedLocaleDescription(env, helper, tell), German()));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(notRead.size(), 1u);
+}
+
 } // namespace
 } // namespace zm

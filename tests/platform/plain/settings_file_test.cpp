@@ -2,8 +2,10 @@
 #include "platform/plain/settings_file.h"
 #include "support/temp_folder.h"
 
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zm {
 namespace {
@@ -78,6 +80,34 @@ TEST(SettingsFile, HandWrittenIniLinesReadAsQSettingsReadsThem) {
         {"late", "1"},
         {"General/x", "g"}};
     EXPECT_EQ(values, expected);
+}
+
+// Only regular files of a settings file's size are read, without blocking on a pipe; each
+// file passed over is told once and its settings read as defaults.
+TEST(SettingsFile, OnlyRegularFilesOfASettingsFilesSizeAreRead) {
+    testing::TempFolder folder;
+    ASSERT_EQ(::mkfifo(folder.File("pipe.conf").c_str(), 0600), 0);
+    std::filesystem::create_symlink(folder.File("pipe.conf"), folder.File("link.conf"));
+    std::filesystem::create_symlink(folder.File("nowhere"), folder.File("dangling.conf"));
+    std::ofstream(folder.File("huge.conf")) << "[Calendar]\nWorkWeek=7\n"
+                                            << std::string(kMaxSettingsFileBytes, ';');
+    std::ofstream(folder.File("app.conf")) << "[Calendar]\nWorkWeek=31\n";
+    std::filesystem::create_symlink(folder.File("app.conf"), folder.File("app-link.conf"));
+
+    std::vector<std::pair<std::string, SmallFileState>> unread;
+    const FileSettings settings(
+        {folder.File("pipe.conf"), folder.File("link.conf"), folder.File("dangling.conf"),
+         folder.File("huge.conf"), folder.File("missing.conf"), folder.File("app-link.conf")},
+        {},
+        [&](const std::string& path, SmallFileState state) { unread.emplace_back(path, state); });
+    EXPECT_EQ(settings.Read("Calendar/WorkWeek"), "31") << "a link to a regular file is followed";
+    EXPECT_EQ(settings.Read("Calendar/Other"), std::nullopt);
+    const std::vector<std::pair<std::string, SmallFileState>> expected{
+        {folder.File("pipe.conf"), SmallFileState::NotRegular},
+        {folder.File("link.conf"), SmallFileState::NotRegular},
+        {folder.File("dangling.conf"), SmallFileState::NotRegular},
+        {folder.File("huge.conf"), SmallFileState::TooLarge}};
+    EXPECT_EQ(unread, expected);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "store/types/type_list.h"
 #include "support/event_builders.h"
 #include "support/fake_hot_keys.h"
+#include "support/fake_tray_presence.h"
 #include "support/temp_folder.h"
 #include "ui/frame/main_frame.h"
 #include "ui/frame/tray_images.h"
@@ -195,6 +196,39 @@ TEST_F(MainFrameTest, ClockClicksOpenTheCalendarAfterTheDoubleClickTimeOrTheMain
     clockFrame.ClockLeftClicked();
     settle();
     EXPECT_EQ(recorder.opened, (std::vector<std::string>{"calendar at the clock", "main"}));
+}
+
+// Started before the desktop's panel: the icon waits for the tray and comes with it; without a
+// tray within the wait, the frame says so (the main window then keeps the program reachable).
+TEST_F(MainFrameTest, TheTrayIconWaitsForTheTray) {
+    testing::FakeTrayPresence tray;
+    FrameParts parts{*store, types, quick, settings, options, windows, hotKeys, reminders};
+    parts.trayPresence = &tray;
+    parts.trayWaitLimit = std::chrono::milliseconds(60000);
+    MainFrame late(parts);
+    int noTray = 0;
+    QObject::connect(&late, &MainFrame::noTrayFound, [&noTray] { ++noTray; });
+    ASSERT_EQ(late.Create(), LibraryResult::Ok);
+    EXPECT_FALSE(late.HasTrayIcon());
+    tray.there = true;
+    QElapsedTimer waited;
+    waited.start();
+    while (!late.HasTrayIcon() && waited.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_TRUE(late.HasTrayIcon());
+    EXPECT_EQ(noTray, 0);
+    const int looks = tray.looks;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 700);
+    EXPECT_EQ(tray.looks, looks) << "no more looking once the icon is shown";
+
+    testing::FakeTrayPresence none;
+    parts.trayPresence = &none;
+    parts.trayWaitLimit = std::chrono::milliseconds(0);
+    MainFrame alone(parts);
+    QObject::connect(&alone, &MainFrame::noTrayFound, [&noTray] { ++noTray; });
+    ASSERT_EQ(alone.Create(), LibraryResult::Ok);
+    EXPECT_EQ(noTray, 1);
+    EXPECT_FALSE(alone.HasTrayIcon());
 }
 
 } // namespace
