@@ -231,6 +231,8 @@ TEST_F(Safety, UnreadableTypesAndQuickReminderFilesAreToldAsTheProgramTellsThem)
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_NE(r.err.find(types + "\n\n" + LoadString(IDS_FILEX_INVALID_FILE)), std::string::npos)
         << r.err;
+}
+
 // What a full disk or a power loss during an import may leave behind the blocks in use: part of a
 // block, or whole blocks no event uses. The events stay reachable; the next change cuts it off.
 TEST_F(Safety, ATailNoEventUsesIsNoDamage) {
