@@ -164,7 +164,12 @@ void ReminderWindow::ApplyTypeLook(int typeIndex) {
     const EventType* type = env.types.TypeAt(typeIndex);
 
     colours_ = ReminderColoursFor(type, QApplication::palette());
-    setPalette(ReminderPalette(colours_, QApplication::palette()));
+    const QPalette system = QApplication::palette();
+    setPalette(ReminderPalette(colours_, system));
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{snooze_, accept_, open_, remove_, amount_})
+        control->setPalette(ReminderSystemPalette(system));
+    beforeStart_->setPalette(ReminderCheckBoxPalette(colours_, system));
     setAutoFillBackground(true);
     caption_->SetColours(colours_.text, colours_.back, colours_.light, colours_.dark);
 
