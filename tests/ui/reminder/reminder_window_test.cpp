@@ -1,6 +1,7 @@
 // The reminder windows over a store in memory: their buttons, boxes and the store's notices.
 
 #include "format/colour_contrast.h"
+#include "list/delete_question.h"
 #include "res/strings.h"
 #include "store/store_scopes.h"
 #include "support/fake_work_area.h"
@@ -196,6 +197,43 @@ TEST_F(ReminderWindowTest, DeleteAsksForARecurringEvent) {
     Click(w->DeleteButton());
     EXPECT_FALSE(set_.IsOpen(key));
     EXPECT_FALSE(store_.ReadStored(key).Ok());
+}
+
+TEST_F(ReminderWindowTest, DeleteAsksForAOneTimeEventAsTheListDoes) {
+    ReminderWindow* w = ShowDue(OneTime(now_ - DateTimeSpan::Minutes(1)));
+    const uint16_t key = w->Key();
+    boxes_.answers = {false, true};
+    Click(w->DeleteButton());
+    ASSERT_EQ(boxes_.shown, std::vector<std::string>{"ask: " + DeleteQuestion(1, "Dentist")});
+    EXPECT_EQ(boxes_.shown[0], "ask: Are you sure you want to delete 'Dentist' event?");
+    EXPECT_TRUE(set_.IsOpen(key));
+    EXPECT_TRUE(store_.ReadStored(key).Ok());
+    Click(w->DeleteButton());
+    EXPECT_FALSE(set_.IsOpen(key));
+    EXPECT_FALSE(store_.ReadStored(key).Ok());
+}
+
+TEST_F(ReminderWindowTest, ACollapsedWindowAcceptsAndShowsNoButtonThatDoesNothing) {
+    ReminderWindow* w = ShowDue(OneTime(now_ - DateTimeSpan::Minutes(1)));
+    const uint16_t key = w->Key();
+    CaptionBar* bar = w->Caption();
+    const QPoint collapse = bar->ButtonRect(CaptionBar::Button::Collapse).center();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, collapse);
+    ASSERT_TRUE(w->Collapsed());
+    for (QPushButton* b : {w->SnoozeButton(), w->OpenButton(), w->DeleteButton()})
+        EXPECT_FALSE(b->isVisible()) << b->text().toStdString();
+    EXPECT_TRUE(w->AcceptButton()->isVisible());
+    EXPECT_TRUE(w->rect().intersects(w->AcceptButton()->geometry()));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, collapse);
+    ASSERT_FALSE(w->Collapsed());
+    for (QPushButton* b : {w->SnoozeButton(), w->OpenButton(), w->DeleteButton()})
+        EXPECT_TRUE(b->isVisible()) << b->text().toStdString();
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, collapse);
+    Click(w->AcceptButton());
+    EXPECT_FALSE(set_.IsOpen(key));
+    ASSERT_EQ(notices_.changes.size(), 1u);
+    EXPECT_EQ(notices_.changes[0].kind, StoreChangeKind::Accepted);
 }
 
 // The system's palettes the windows are checked in, light and dark.
@@ -402,7 +440,7 @@ TEST_F(ReminderWindowTest, SoundMenuCommandsAndClosing) {
     EXPECT_LT(w->height(), height);
     EXPECT_EQ(w->windowTitle(), w->Content().nameLine.c_str());
     EXPECT_EQ(w->NameLine()->text(), caption);
-    Click(w->AcceptButton()); // does nothing while collapsed
+    EXPECT_FALSE(w->OpenButton()->isVisible()); // only Accept stays while collapsed
     EXPECT_TRUE(set_.IsOpen(w->Key()));
     w->RunCommand(32832);
     EXPECT_EQ(w->height(), height);
