@@ -109,6 +109,16 @@ TEST(ReminderLook, PredefinedTypesContrastTable) {
         std::printf("%-12s #%06X  #%06X  #%06X  %6.2f:1 %6.2f:1\n", kPredefinedTypes[i].name, back,
                     text, Rgb(c.text), ContrastRatio(text, back), Ratio(c.text, c.back));
     }
+    // The list's rows and the print draw the type's colour on white, or on a dark list.
+    std::printf("\n%-12s %-8s %14s %14s\n", "type", "colour", "on white", "on #2A2A2A");
+    for (const PredefinedType& t : kPredefinedTypes) {
+        const uint32_t colour = RgbFromTypeColour(t.colour);
+        std::printf("%-12s #%06X", t.name, colour);
+        for (const uint32_t back : {0xFFFFFFu, 0x2A2A2Au})
+            std::printf("  %5.2f->%5.2f", ContrastRatio(colour, back),
+                        ContrastRatio(ReadableColour(colour, back), back));
+        std::printf("\n");
+    }
 }
 
 } // namespace
