@@ -1,13 +1,14 @@
 // What the list keeps and exchanges: its column settings, the clipboard data, pasted events,
 // the delete question and readable type colours.
 
+#include "format/colour_contrast.h"
 #include "list/column_settings.h"
 #include "list/delete_question.h"
 #include "list/list_clipboard.h"
 #include "list/paste_rule.h"
-#include "list/text_contrast.h"
 #include "platform/memory_settings.h"
 #include "store/library/event_serializer.h"
+#include "store/types/predefined_types.h"
 #include "store/types/type_list.h"
 #include "support/event_builders.h"
 
@@ -190,6 +191,16 @@ TEST(TextContrast, ADarkTypeColourBrightensOnADarkBackgroundAndStaysOnALightOne)
     EXPECT_GT(onDark & 0xFF, (onDark >> 16) & 0xFF); // still blue
     EXPECT_GE(ContrastRatio(ReadableColour(0xFFFF00, 0xFFFFFF), 0xFFFFFF), kLeastTextContrast);
     EXPECT_EQ(RgbFromTypeColour(0x00332211), 0x112233u);
+}
+
+TEST(TextContrast, EveryPredefinedTypeColourIsReadableOnLightDarkAndPrintedRows) {
+    // A light and a dark list's background; printing in colour draws on white.
+    for (const uint32_t background : {0xFFFFFFu, 0xF7F7F7u, 0x2A2A2Au, 0x000000u})
+        for (const PredefinedType& type : kPredefinedTypes)
+            EXPECT_GE(ContrastRatio(ReadableColour(RgbFromTypeColour(type.colour), background),
+                                    background),
+                      4.5)
+                << type.name << " on " << std::hex << background;
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "ui/list/event_row_delegate.h"
 
+#include "format/colour_contrast.h"
 #include "list/row_order.h"
-#include "list/text_contrast.h"
 #include "ui/common/window_context.h"
 #include "ui/list/event_list_model.h"
 

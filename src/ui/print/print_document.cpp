@@ -1,7 +1,7 @@
 #include "ui/print/print_document.h"
 
+#include "format/colour_contrast.h"
 #include "list/cell_texts.h"
-#include "list/text_contrast.h"
 #include "res/format_text.h"
 #include "res/strings.h"
 

@@ -1,10 +1,12 @@
 #include "ui/reminder/reminder_look.h"
 
+#include "format/colour_contrast.h"
 #include "platform/font_setting.h"
 #include "platform/gui/qt_font.h"
 
 #include <QImage>
 #include <QPixmap>
+#include <initializer_list>
 
 namespace zm {
 
@@ -20,6 +22,28 @@ QColor Blend(const QColor& from, const QColor& to, double share) {
                             from.blueF() + (to.blueF() - from.blueF()) * share);
 }
 
+QColor FromRgb(uint32_t rgb) {
+    return QColor::fromRgb(rgb);
+}
+
+uint32_t RgbOf(const QColor& c) {
+    return c.rgb() & 0xFFFFFF;
+}
+
+// The texts made readable on the background, enabled and disabled.
+ReminderColours Readable(const QColor& text, const QColor& back, const QColor& light,
+                         const QColor& dark) {
+    return {FromRgb(ReadableColour(RgbOf(text), RgbOf(back))),
+            FromRgb(DisabledTextColour(RgbOf(text), RgbOf(back))), back, light, dark};
+}
+
+void SetTexts(QPalette& p, const ReminderColours& c,
+              std::initializer_list<QPalette::ColorRole> roles) {
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (QPalette::ColorRole role : roles)
+            p.setColor(g, role, g == QPalette::Disabled ? c.disabledText : c.text);
+}
+
 QPixmap PixmapOf(const IconImage& image) {
     if (image.Empty()) return {};
     QImage q(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
@@ -32,29 +56,45 @@ QPixmap PixmapOf(const IconImage& image) {
 ReminderColours ReminderColoursFor(const EventType* type, const QPalette& system) {
     if (type && type->Has(kTypeCustomColours)) {
         const QColor back = FromColourRef(type->backColour);
-        return {FromColourRef(type->textColour), back, Blend(back, Qt::white, 0.55),
-                Blend(back, Qt::black, 0.4)};
+        return Readable(FromColourRef(type->textColour), back, Blend(back, Qt::white, 0.55),
+                        Blend(back, Qt::black, 0.4));
     }
-    return {system.color(QPalette::WindowText), system.color(QPalette::Button),
-            system.color(QPalette::Light), system.color(QPalette::Dark)};
+    return Readable(system.color(QPalette::WindowText), system.color(QPalette::Button),
+                    system.color(QPalette::Light), system.color(QPalette::Dark));
 }
 
 QPalette ReminderPalette(const ReminderColours& c, const QPalette& base) {
     QPalette p = base;
+    SetTexts(p, c, {QPalette::WindowText, QPalette::ButtonText, QPalette::Text});
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const QColor text = g == QPalette::Disabled ? Blend(c.text, c.back, 0.55) : c.text;
         p.setColor(g, QPalette::Window, c.back);
         p.setColor(g, QPalette::Button, c.back);
         p.setColor(g, QPalette::Base, c.back);
         p.setColor(g, QPalette::AlternateBase, c.back);
-        p.setColor(g, QPalette::WindowText, text);
-        p.setColor(g, QPalette::ButtonText, text);
-        p.setColor(g, QPalette::Text, text);
         p.setColor(g, QPalette::Light, c.light);
         p.setColor(g, QPalette::Midlight, Blend(c.back, c.light, 0.5));
         p.setColor(g, QPalette::Mid, Blend(c.back, c.dark, 0.5));
         p.setColor(g, QPalette::Dark, c.dark);
     }
+    return p;
+}
+
+QPalette ReminderSystemPalette(const QPalette& system) {
+    // Every role set, so that the window's colours do not reach the control.
+    QPalette p;
+    for (int g = 0; g < QPalette::NColorGroups; ++g)
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const auto group = static_cast<QPalette::ColorGroup>(g);
+            const auto role = static_cast<QPalette::ColorRole>(r);
+            p.setBrush(group, role, system.brush(group, role));
+        }
+    return p;
+}
+
+QPalette ReminderCheckBoxPalette(const ReminderColours& c, const QPalette& system) {
+    QPalette p = ReminderSystemPalette(system);
+    p.setColor(QPalette::Window, c.back);
+    SetTexts(p, c, {QPalette::WindowText});
     return p;
 }
 

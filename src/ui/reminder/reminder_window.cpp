@@ -1,5 +1,6 @@
 #include "ui/reminder/reminder_window.h"
 
+#include "list/delete_question.h"
 #include "model/amount_choices.h"
 #include "model/describe.h"
 #include "platform/memory_trim.h"
@@ -164,7 +165,12 @@ void ReminderWindow::ApplyTypeLook(int typeIndex) {
     const EventType* type = env.types.TypeAt(typeIndex);
 
     colours_ = ReminderColoursFor(type, QApplication::palette());
-    setPalette(ReminderPalette(colours_, QApplication::palette()));
+    const QPalette system = QApplication::palette();
+    setPalette(ReminderPalette(colours_, system));
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{snooze_, accept_, open_, remove_, amount_})
+        control->setPalette(ReminderSystemPalette(system));
+    beforeStart_->setPalette(ReminderCheckBoxPalette(colours_, system));
     setAutoFillBackground(true);
     caption_->SetColours(colours_.text, colours_.back, colours_.light, colours_.dark);
 
@@ -186,6 +192,7 @@ void ReminderWindow::ApplyTypeLook(int typeIndex) {
 void ReminderWindow::ApplyLook(const EventRecord& event) {
     const ReminderEnvironment& env = set_.Environment();
     typeName_ = event.typeName;
+    eventName_ = event.name;
     const int typeIndex =
         event.typeIndex >= 0 ? event.typeIndex : env.types.FindType(event.typeName);
     ApplyTypeLook(typeIndex);
@@ -357,7 +364,8 @@ LibraryResult ReminderWindow::AcceptIfTimeIsOver(DateTime now) {
 }
 
 void ReminderWindow::AcceptClicked() {
-    if (collapsed_ || dismissed_ || inAction_ > 0) return;
+    // The one button a collapsed window still shows.
+    if (dismissed_ || inAction_ > 0) return;
     if (mode_ == Mode::SizePreview) return FinishPreview(CustomSize());
     ActionScope scope(*this);
     acting_ = true;
@@ -422,7 +430,10 @@ void ReminderWindow::DeleteClicked() {
     if (collapsed_ || dismissed_ || inAction_ > 0) return;
     if (mode_ == Mode::SizePreview) return FinishPreview(CustomSize());
     ActionScope scope(*this);
-    if (content_.recurring && !set_.AskYesNo(this, IDS_ASK_DELETE_RECURRING)) return;
+    // A recurring event asks its own question; a one-time event the list's.
+    const bool yes = content_.recurring ? set_.AskYesNo(this, IDS_ASK_DELETE_RECURRING)
+                                        : set_.AskYesNo(this, DeleteQuestion(1, eventName_));
+    if (!yes) return;
     if (closePending_ || dismissed_) return; // dealt with elsewhere, or the program ends
     acting_ = true;
     const LibraryResult rc = set_.Environment().store.DeleteStored(Key(), content_.id);
@@ -506,6 +517,9 @@ void ReminderWindow::ToggleCollapsed() {
     name_->setCursorPosition(0);
     caption_->SetCollapsed(collapsed_);
     collapse_->setChecked(collapsed_);
+    // The other buttons do nothing while collapsed: they are not shown.
+    for (QPushButton* b : {snooze_, open_, remove_})
+        b->setVisible(!collapsed_);
     ApplyLayout();
     update();
 }

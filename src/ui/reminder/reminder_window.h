@@ -131,7 +131,8 @@ private:
     Mode mode_;
     PreviewDone previewDone_;
     ReminderContent content_;
-    std::string typeName_; // the event's type name, looked up again when the types change
+    std::string typeName_;  // the event's type name, looked up again when the types change
+    std::string eventName_; // for the question before a one-time event is deleted
     ReminderColours colours_;
     ReminderMetrics metrics_;
     ReminderLayout base_;

@@ -148,9 +148,13 @@ void ReminderWindowSet::Warn(QWidget* owner, int message) {
 }
 
 bool ReminderWindowSet::AskYesNo(QWidget* owner, int message) {
+    return AskYesNo(owner, LoadString(message));
+}
+
+bool ReminderWindowSet::AskYesNo(QWidget* owner, const std::string& question) {
     bool yes = false;
     env_.sound.PlaySystemSound(SystemSound::Exclamation);
-    RunBox([&] { yes = env_.boxes.AskYesNo(owner, QString::fromUtf8(LoadString(message))); });
+    RunBox([&] { yes = env_.boxes.AskYesNo(owner, QString::fromStdString(question)); });
     return yes;
 }
 

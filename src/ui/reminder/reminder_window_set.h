@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace zm {
@@ -74,6 +75,7 @@ public:
     const QFont& CaptionFont() const;
     void Warn(QWidget* owner, int message);
     bool AskYesNo(QWidget* owner, int message);
+    bool AskYesNo(QWidget* owner, const std::string& question);
     // The message of a library result, when it has one, with its sound.
     void ReportError(QWidget* owner, LibraryResult code);
     // The window dealt with its event: it closes, and another reminder window comes forward.

@@ -1,5 +1,7 @@
 // The reminder windows over a store in memory: their buttons, boxes and the store's notices.
 
+#include "format/colour_contrast.h"
+#include "list/delete_question.h"
 #include "res/strings.h"
 #include "store/store_scopes.h"
 #include "support/fake_work_area.h"
@@ -13,14 +15,20 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <deque>
 
 namespace zm::testing {
 namespace {
+
+// The least contrast of a text (WCAG 2.1 AA for normal text).
+constexpr double kReadable = 4.5;
 
 // Boxes answered by the test. Each records its text and whether the reminder windows could be
 // used while it was up.
@@ -65,9 +73,9 @@ protected:
     }
 
     // A due one-time event stored and shown.
-    ReminderWindow* ShowDue(EventRecord e) {
+    ReminderWindow* ShowDue(EventRecord e, const std::string& type = "Meeting") {
         e.name = "Dentist";
-        e.typeName = "Meeting";
+        e.typeName = type;
         const uint16_t key = Put(e);
         const EventRecord stored = Read(key);
         EXPECT_NE(stored.id, 0u);
@@ -191,6 +199,138 @@ TEST_F(ReminderWindowTest, DeleteAsksForARecurringEvent) {
     EXPECT_FALSE(store_.ReadStored(key).Ok());
 }
 
+TEST_F(ReminderWindowTest, DeleteAsksForAOneTimeEventAsTheListDoes) {
+    ReminderWindow* w = ShowDue(OneTime(now_ - DateTimeSpan::Minutes(1)));
+    const uint16_t key = w->Key();
+    boxes_.answers = {false, true};
+    Click(w->DeleteButton());
+    ASSERT_EQ(boxes_.shown, std::vector<std::string>{"ask: " + DeleteQuestion(1, "Dentist")});
+    EXPECT_EQ(boxes_.shown[0], "ask: Are you sure you want to delete 'Dentist' event?");
+    EXPECT_TRUE(set_.IsOpen(key));
+    EXPECT_TRUE(store_.ReadStored(key).Ok());
+    Click(w->DeleteButton());
+    EXPECT_FALSE(set_.IsOpen(key));
+    EXPECT_FALSE(store_.ReadStored(key).Ok());
+}
+
+TEST_F(ReminderWindowTest, ACollapsedWindowAcceptsAndShowsNoButtonThatDoesNothing) {
+    ReminderWindow* w = ShowDue(OneTime(now_ - DateTimeSpan::Minutes(1)));
+    const uint16_t key = w->Key();
+    CaptionBar* bar = w->Caption();
+    const QPoint collapse = bar->ButtonRect(CaptionBar::Button::Collapse).center();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, collapse);
+    ASSERT_TRUE(w->Collapsed());
+    for (QPushButton* b : {w->SnoozeButton(), w->OpenButton(), w->DeleteButton()})
+        EXPECT_FALSE(b->isVisible()) << b->text().toStdString();
+    EXPECT_TRUE(w->AcceptButton()->isVisible());
+    EXPECT_TRUE(w->rect().intersects(w->AcceptButton()->geometry()));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, collapse);
+    ASSERT_FALSE(w->Collapsed());
+    for (QPushButton* b : {w->SnoozeButton(), w->OpenButton(), w->DeleteButton()})
+        EXPECT_TRUE(b->isVisible()) << b->text().toStdString();
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, collapse);
+    Click(w->AcceptButton());
+    EXPECT_FALSE(set_.IsOpen(key));
+    ASSERT_EQ(notices_.changes.size(), 1u);
+    EXPECT_EQ(notices_.changes[0].kind, StoreChangeKind::Accepted);
+}
+
+// The system's palettes the windows are checked in, light and dark.
+std::vector<std::pair<const char*, QPalette>> SystemPalettes() {
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2A, 0x2A, 0x2A));
+    for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(r, QColor(0xF0, 0xF0, 0xF0));
+    return {{"light", QApplication::style()->standardPalette()}, {"dark", dark}};
+}
+
+// Sets the application's palette for a test and puts the old one back.
+class PaletteScope {
+public:
+    explicit PaletteScope(const QPalette& p) : old_(QApplication::palette()) {
+        QApplication::setPalette(p);
+    }
+    ~PaletteScope() { QApplication::setPalette(old_); }
+
+private:
+    QPalette old_;
+};
+
+TEST_F(ReminderWindowTest, ButtonsKeepTheSystemsLookAndTextsStayReadable) {
+    types_.CreatePredefined();
+    store_.TypesChanged();
+    for (const auto& [paletteName, system] : SystemPalettes()) {
+        const PaletteScope scope(system);
+        for (const char* type : {"Alarm", "Birthday", "TV program", "No such type"}) {
+            ReminderWindow* w = ShowDue(OneTime(now_ + DateTimeSpan::Minutes(30)), type);
+            const std::string what = std::string(paletteName) + " " + type;
+            const QPalette window = w->palette();
+            const int typeIndex = types_.FindType(type);
+            if (typeIndex >= 0) {
+                EXPECT_EQ(window.color(QPalette::Window).rgb() & 0xFFFFFF,
+                          RgbFromTypeColour(types_.TypeAt(typeIndex)->backColour))
+                    << what;
+            }
+            const auto ratio = [](const QColor& a, const QColor& b) {
+                return ContrastRatio(a.rgb() & 0xFFFFFF, b.rgb() & 0xFFFFFF);
+            };
+            for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Disabled}) {
+                const QColor back = window.color(g, QPalette::Window);
+                EXPECT_GE(ratio(w->Label()->palette().color(g, QPalette::WindowText), back),
+                          kReadable)
+                    << what;
+                EXPECT_GE(
+                    ratio(w->BeforeStartBox()->palette().color(g, QPalette::WindowText), back),
+                    kReadable)
+                    << what;
+                for (QWidget* text : std::initializer_list<QWidget*>{w->NameLine(), w->Notes()})
+                    EXPECT_GE(ratio(text->palette().color(g, QPalette::Text),
+                                    text->palette().color(g, QPalette::Base)),
+                              kReadable)
+                        << what;
+                for (QWidget* control : std::initializer_list<QWidget*>{
+                         w->AcceptButton(), w->SnoozeButton(), w->OpenButton(), w->DeleteButton(),
+                         w->AmountBox()})
+                    for (QPalette::ColorRole role :
+                         {QPalette::Button, QPalette::ButtonText, QPalette::Base, QPalette::Text})
+                        EXPECT_EQ(control->palette().color(g, role), system.color(g, role)) << what;
+            }
+            set_.CloseAll();
+            Settle();
+        }
+    }
+}
+
+// The reminder windows of a few types, expanded and collapsed, in a light and a dark palette.
+class Screenshots : public ReminderWindowTest {};
+
+TEST_F(Screenshots, ReminderWindows) {
+    types_.CreatePredefined();
+    store_.TypesChanged();
+    QDir().mkpath(ZM_SCREENSHOT_DIR);
+    for (const auto& [paletteName, system] : SystemPalettes()) {
+        const PaletteScope scope(system);
+        for (const char* type : {"Alarm", "Birthday", "Meeting", "TV program", "No such type"}) {
+            EventRecord e = OneTime(now_ + DateTimeSpan::Minutes(30));
+            e.notes = "Bring the insurance card.";
+            ReminderWindow* w = ShowDue(e, type);
+            QString name = QString::fromUtf8(type).toLower().replace(QLatin1Char(' '), '-');
+            if (std::string(type) == "No such type") name = QStringLiteral("system");
+            const QString file =
+                QStringLiteral("reminder-%1-%2").arg(name, QString::fromUtf8(paletteName));
+            EXPECT_TRUE(w->grab().save(QDir(ZM_SCREENSHOT_DIR).filePath(file + ".png")));
+            if (std::string(type) == "Alarm") {
+                w->Caption()->buttonClicked(CaptionBar::Button::Collapse);
+                EXPECT_TRUE(w->Collapsed());
+                EXPECT_TRUE(
+                    w->grab().save(QDir(ZM_SCREENSHOT_DIR).filePath(file + "-collapsed.png")));
+            }
+            set_.CloseAll();
+            Settle();
+        }
+    }
+}
+
 TEST_F(ReminderWindowTest, ChangesElsewhereCloseTheWindow) {
     ReminderWindow* accepted = ShowDue(OneTime(now_));
     ReminderWindow* other = ShowDue(OneTime(now_ - DateTimeSpan::Hours(1)));
@@ -300,7 +440,7 @@ TEST_F(ReminderWindowTest, SoundMenuCommandsAndClosing) {
     EXPECT_LT(w->height(), height);
     EXPECT_EQ(w->windowTitle(), w->Content().nameLine.c_str());
     EXPECT_EQ(w->NameLine()->text(), caption);
-    Click(w->AcceptButton()); // does nothing while collapsed
+    EXPECT_FALSE(w->OpenButton()->isVisible()); // only Accept stays while collapsed
     EXPECT_TRUE(set_.IsOpen(w->Key()));
     w->RunCommand(32832);
     EXPECT_EQ(w->height(), height);
