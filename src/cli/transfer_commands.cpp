@@ -166,7 +166,8 @@ std::optional<TextImportOptions> ReadTextImport(const CliRun& run, CliSession& s
         const LibraryResult rc =
             ReadSampleRecords(files, path, o.separator, o.dos, o.oemCodePage, first, problem);
         if (rc != LibraryResult::Ok) return status = Failed(run, rc, problem), std::nullopt;
-        o.rules.bindings = FieldBindings::ForFieldCount(first.empty() ? 0 : first[0].size());
+        o.rules.bindings =
+            InitialBindings(first.empty() ? std::vector<std::string>() : first[0], o.headerLine);
     }
     if (!o.rules.bindings.Ready())
         return run.Error(LoadString(IDS_IE_BIND_NAME_AND_DATE)), std::nullopt;

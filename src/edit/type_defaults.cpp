@@ -27,12 +27,24 @@ bool ApplyTypeDefaults(EventRecord& event, int typeIndex, const EventType* type)
     return false;
 }
 
+DateTime NextQuarterHour(DateTime after) {
+    constexpr int64_t kQuarter = 15 * 60;
+    const int64_t seconds = after.TotalSeconds();
+    const int64_t floor = seconds - ((seconds % kQuarter) + kQuarter) % kQuarter;
+    return DateTime::FromSeconds(floor + kQuarter);
+}
+
 EventRecord MakeNewEvent(const TypeList& types, int typeIndex, DateTime day, DateTime now) {
     if (typeIndex < 0 && types.TypeCount() > 0) typeIndex = 0;
     EventRecord event = EventRecord::NewEvent(now);
-    event.start += DateTimeSpan::Minutes(1);
-    ApplyTypeDefaults(event, typeIndex, types.TypeAt(typeIndex));
+    event.start = NextQuarterHour(now);
+    const EventType* type = types.TypeAt(typeIndex);
+    ApplyTypeDefaults(event, typeIndex, type);
     event.start = day.Date().WithTimeOf(event.start);
+    const bool fixedStart = type != nullptr && type->Has(kTypeFixedStartTime);
+    if (!fixedStart && !event.IsRecurring() && day.Date() >= now.Date() &&
+        event.start - event.AdvanceSpan() <= now)
+        event.start = NextQuarterHour(now + event.AdvanceSpan());
     return event;
 }
 

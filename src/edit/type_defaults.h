@@ -14,9 +14,14 @@ namespace zm {
 // the event became yearly.
 bool ApplyTypeDefaults(EventRecord& event, int typeIndex, const EventType* type);
 
-// A new event of the type on `day`: now to the next whole minute, the type's settings applied,
-// then moved to the date of `day` with its time of day kept. The index -1 stands for the first
-// type while there is one.
+// The first quarter hour strictly after `after`.
+DateTime NextQuarterHour(DateTime after);
+
+// A new event of the type on `day`: it starts at the next quarter hour after now, takes the
+// type's settings, then moves to the date of `day` with its time of day kept. On today or a
+// later day, a one-time event whose reminder (start minus the advance notice) would not be
+// ahead of now starts instead at the first quarter hour whose reminder is, unless its type
+// fixes the start time. The index -1 stands for the first type while there is one.
 EventRecord MakeNewEvent(const TypeList& types, int typeIndex, DateTime day, DateTime now);
 
 // Whether the active filter hides the events of the type (the undefined type's events always

@@ -1,6 +1,7 @@
 #include "sound/sound_player.h"
 
 #include "platform/ascii_text.h"
+#include "sound/ogg_timing.h"
 #include "sound/wave_header.h"
 
 #include <filesystem>
@@ -13,6 +14,8 @@ SoundFileKind SoundFileKindOf(std::string_view path) {
     if (dot == std::string_view::npos) return SoundFileKind::Unsupported;
     const std::string_view extension = path.substr(dot + 1);
     if (EqualsIgnoringAsciiCase(extension, "wav")) return SoundFileKind::Wave;
+    if (EqualsIgnoringAsciiCase(extension, "oga") || EqualsIgnoringAsciiCase(extension, "ogg"))
+        return SoundFileKind::Ogg;
     if (EqualsIgnoringAsciiCase(extension, "mid") || EqualsIgnoringAsciiCase(extension, "rmi"))
         return SoundFileKind::Midi;
     return SoundFileKind::Unsupported;
@@ -47,6 +50,7 @@ bool SoundPlayer::Prepare(const std::string& file, std::chrono::milliseconds del
     if (exists) {
         switch (SoundFileKindOf(file)) {
         case SoundFileKind::Wave:
+        case SoundFileKind::Ogg:
             mode = SoundMode::Wave;
             break;
         case SoundFileKind::Midi:
@@ -78,19 +82,24 @@ void SoundPlayer::Start() {
 
 void SoundPlayer::StartBeep() {
     backend_.PlaySystemSound(SystemSound::DefaultBeep);
-    StartTimer(delay_);
+    StartTimer(delay_.count() > 0 ? delay_ : kBeepPlayingTime);
 }
 
 void SoundPlayer::StartWave() {
-    const auto timing = ReadWaveFileTiming(file_);
-    if (!timing) {
-        // A file that is not a readable wave still reminds: it beeps instead, from now on.
+    std::optional<std::chrono::milliseconds> playingTime;
+    if (SoundFileKindOf(file_) == SoundFileKind::Ogg) {
+        playingTime = ReadOggFilePlayingTime(file_);
+    } else if (const auto timing = ReadWaveFileTiming(file_)) {
+        playingTime = timing->playingTime;
+    }
+    if (!playingTime) {
+        // A file whose playing time cannot be read still reminds: it beeps instead, from now on.
         mode_ = SoundMode::Beep;
         file_.clear();
         return StartBeep();
     }
     backend_.PlayWaveFile(channel_, file_);
-    StartTimer(timing->playingTime + delay_);
+    StartTimer(*playingTime + delay_);
 }
 
 void SoundPlayer::StartMidi() {
@@ -101,16 +110,27 @@ void SoundPlayer::StartMidi() {
 }
 
 void SoundPlayer::StartTimer(std::chrono::milliseconds delay) {
-    if (delay_.count() == 0) return;
-    timer_->Start(delay, [this] {
+    const bool repeats = delay_.count() > 0;
+    timer_->Start(delay, [this, repeats] {
         timer_->Stop();
-        Start();
+        repeats ? Start() : Finish();
     });
 }
 
 void SoundPlayer::OnMidiDone(uint64_t ticket, MidiOutcome outcome) {
     if (ticket != midiTicket_ || mode_ != SoundMode::Midi) return;
-    if (outcome == MidiOutcome::Finished) StartTimer(delay_);
+    if (outcome == MidiOutcome::Finished && delay_.count() > 0) return StartTimer(delay_);
+    Finish();
+}
+
+void SoundPlayer::Finish() {
+    // What played has ended already: nothing to stop in the backend.
+    timer_->Stop();
+    ++midiTicket_;
+    mode_ = SoundMode::Idle;
+    file_.clear();
+    delay_ = std::chrono::milliseconds(0);
+    if (ended_) ended_();
 }
 
 } // namespace zm

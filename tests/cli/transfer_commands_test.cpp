@@ -65,6 +65,15 @@ TEST_F(TransferCommands, ImportsATextFileWithItsLog) {
         {"record":2,"reason":"Duplicate is skipped"},{"record":3,"reason":"invalid date"}]})"));
 }
 
+TEST_F(TransferCommands, AHeaderLineThatNamesTheFieldsBindsThemByName) {
+    Write("in.csv", "Notes,Name,Date\r\nwith Ann,Lunch,12/31/2000\r\n");
+    const CliResult r = Run({"import", folder_.File("in.csv"), "--kind", "csv"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(Names(), std::vector<std::string>{"Lunch"});
+    const CliResult shown = Run({"show", "1"});
+    EXPECT_NE(shown.out.find("with Ann"), std::string::npos) << shown.out;
+}
+
 TEST_F(TransferCommands, ImportOptionsBindFieldsAndGiveDefaults) {
     Write("in.txt", "31.12.2000\tLunch\tsoon\r\n");
     const CliResult r = Run({"import", folder_.File("in.txt"), "--kind", "tsv", "--no-header",

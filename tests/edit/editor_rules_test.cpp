@@ -25,10 +25,48 @@ TEST(MakeNewEvent, TakesTheTypesSettingsOnTheChosenDay) {
     EXPECT_EQ(e.patternParam, 1u);
     EXPECT_EQ(e.OccurrenceOnOrAfter(At(2028, 1, 1)), At(2028, 3, 14, 8, 15));
 
-    // Without a type the first one is taken; the start is the next whole minute.
+    // Without a type the first one is taken; the start is the next quarter hour.
     const EventRecord plain = MakeNewEvent(types, -1, now, now);
     EXPECT_EQ(plain.typeIndex, 0);
-    EXPECT_EQ(plain.start, At(2026, 12, 7, 9, 31));
+    EXPECT_EQ(plain.start, At(2026, 12, 7, 9, 45));
+}
+
+TEST(MakeNewEvent, StartsAtAQuarterHourWhoseReminderIsAhead) {
+    TypeList types;
+    types.CreatePredefined();
+    struct Case {
+        const char* type;
+        DateTime now;
+        DateTime day;
+        DateTime start;
+    };
+    const Case cases[] = {
+        // No advance notice: the next quarter hour, also from one exactly.
+        {"Alarm", At(2026, 12, 7, 9, 30, 40), At(2026, 12, 7), At(2026, 12, 7, 9, 45)},
+        {"Alarm", At(2026, 12, 7, 9, 45), At(2026, 12, 7), At(2026, 12, 7, 10, 0)},
+        // Five and ten minutes ahead: the next quarter hour while its reminder is still ahead,
+        // else the one after it.
+        {"Call", At(2026, 12, 7, 9, 30, 40), At(2026, 12, 7), At(2026, 12, 7, 9, 45)},
+        {"Call", At(2026, 12, 7, 9, 40), At(2026, 12, 7), At(2026, 12, 7, 10, 0)},
+        {"Appointment", At(2026, 12, 7, 9, 39, 59), At(2026, 12, 7), At(2026, 12, 7, 9, 45)},
+        {"Meeting", At(2026, 12, 7, 9, 36), At(2026, 12, 7), At(2026, 12, 7, 10, 0)},
+        {"Meeting", At(2026, 12, 7, 23, 52), At(2026, 12, 7), At(2026, 12, 8, 0, 15)},
+        // A day ahead: tomorrow's quarter hour.
+        {"Payment", At(2026, 12, 7, 9, 30, 40), At(2026, 12, 7), At(2026, 12, 8, 9, 45)},
+        // Another day keeps the chosen date while its reminder is ahead; a past day is kept.
+        {"Call", At(2026, 12, 7, 9, 50), At(2026, 12, 9), At(2026, 12, 9, 10, 0)},
+        {"Payment", At(2026, 12, 7, 9, 50), At(2026, 12, 9), At(2026, 12, 9, 10, 0)},
+        {"Call", At(2026, 12, 7, 9, 50), At(2026, 12, 5), At(2026, 12, 5, 10, 0)},
+    };
+    for (const Case& c : cases) {
+        const int index = types.FindType(c.type);
+        ASSERT_GE(index, 0) << c.type;
+        const EventRecord e = MakeNewEvent(types, index, c.day, c.now);
+        EXPECT_EQ(e.start, c.start) << c.type << " at " << c.now.Hour() << ":" << c.now.Minute();
+        if (c.day >= c.now.Date()) {
+            EXPECT_EQ(e.ValidateAdvance(c.now), AdvanceCheck::Ok) << c.type;
+        }
+    }
 }
 
 TEST(FilterHidesType, OnlyWhileAFilterIsActive) {

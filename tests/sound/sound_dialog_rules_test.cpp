@@ -1,9 +1,11 @@
 #include "model/event_record.h"
 #include "platform/memory_settings.h"
 #include "platform/setting_table.h"
+#include "res/strings.h"
 #include "sound/recent_sound_files.h"
 #include "sound/sound_choice.h"
 #include "sound/sound_file_filter.h"
+#include "sound/sound_player.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -86,6 +88,17 @@ TEST(FileDialogFilters, TurnsBarSeparatedFiltersIntoNamedPatternLists) {
               (std::vector<std::string>{"All supported types (*.wav *.mid *.rmi)",
                                         "Microsoft Waveform Audio Files (*.wav)",
                                         "MIDI Files (*.mid *.rmi)", "All Files (*)"}));
+}
+
+TEST(FileDialogFilters, TheSupportedTypesAreWhatThePlayerPlays) {
+    const std::vector<std::string> filters = FileDialogFilters(LoadString(IDS_SOUND_FILE_FILTER));
+    ASSERT_FALSE(filters.empty());
+    const std::string& supported = filters.front();
+    for (const char* extension : {"wav", "oga", "ogg", "mid", "rmi"}) {
+        EXPECT_NE(supported.find(std::string("*.") + extension), std::string::npos) << extension;
+        EXPECT_NE(SoundFileKindOf(std::string("sound.") + extension), SoundFileKind::Unsupported)
+            << extension;
+    }
 }
 
 } // namespace

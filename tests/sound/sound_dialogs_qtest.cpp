@@ -84,6 +84,34 @@ private slots:
         QCOMPARE(settings.values["RecentSounds/File2"], wave);
     }
 
+    void PlayShowsThatThePreviewPlays() {
+        const std::string bell = folder_.File("bell.oga"); // 0.3 s
+        testing::WriteFile(bell, testing::OggBytes({.samples = 13230}));
+        MemorySettings settings;
+        RecordingSoundBackend backend;
+        SetupSoundDialog dialog({2, 0x10000, bell}, backend, settings);
+        auto* play = Find<QPushButton>(dialog, "play");
+        QCOMPARE(play->text(), QStringLiteral("&Play"));
+
+        // Once: held down while it plays, up again when it has played.
+        QTest::mouseClick(play, Qt::LeftButton);
+        QCOMPARE(backend.TimesOf(Kind::WaveFile).size(), size_t{1});
+        QCOMPARE(play->text(), QStringLiteral("&Stop"));
+        QVERIFY(play->isChecked());
+        QTRY_COMPARE(play->text(), QStringLiteral("&Play"));
+        QVERIFY(!play->isChecked());
+
+        // Repeated: a second click stops it.
+        QTest::mouseClick(Find<QCheckBox>(dialog, "repeat"), Qt::LeftButton);
+        QTest::mouseClick(play, Qt::LeftButton);
+        QCOMPARE(play->text(), QStringLiteral("&Stop"));
+        QTest::mouseClick(play, Qt::LeftButton);
+        QCOMPARE(play->text(), QStringLiteral("&Play"));
+        QVERIFY(!play->isChecked());
+        QCOMPARE(backend.calls.back().what, Kind::Stop);
+        QCOMPARE(backend.TimesOf(Kind::WaveFile).size(), size_t{2});
+    }
+
     void OkWithoutAFileWarnsAndStays() {
         MemorySettings settings;
         RecordingSoundBackend backend;

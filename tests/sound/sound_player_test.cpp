@@ -45,7 +45,7 @@ protected:
 };
 
 TEST_F(SoundPlayerTest, RepeatsThePauseAfterTheEndOfEachPlaying) {
-    enum Source { kBeep, kWave3s, kMissing, kDamaged };
+    enum Source { kBeep, kWave3s, kMissing, kDamaged, kOgg2s, kBadOgg };
     const struct {
         const char* name;
         Source source;
@@ -60,13 +60,20 @@ TEST_F(SoundPlayerTest, RepeatsThePauseAfterTheEndOfEachPlaying) {
         {"beep once", kBeep, 0, 300, Kind::Beep, {0}},
         {"deleted file beeps", kMissing, 20, 45, Kind::Beep, {0, 20, 40}},
         {"damaged wave header beeps", kDamaged, 20, 45, Kind::Beep, {0, 20, 40}},
+        {"2 s Ogg, 0:10 pause", kOgg2s, 10, 30, Kind::WaveFile, {0, 12, 24}},
+        {"Ogg once", kOgg2s, 0, 300, Kind::WaveFile, {0}},
+        {"Ogg without a playing time beeps", kBadOgg, 20, 45, Kind::Beep, {0, 20, 40}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         MakePlayer();
         const std::string file[] = {
-            "", File("a.wav", WaveBytes({.declaredData = 48000, .actualData = 48000})),
-            folder_.File("gone.wav"), File("bad.wav", WaveBytes({.bytesPerSecond = 0}))};
+            "",
+            File("a.wav", WaveBytes({.declaredData = 48000, .actualData = 48000})),
+            folder_.File("gone.wav"),
+            File("bad.wav", WaveBytes({.bytesPerSecond = 0})),
+            File("bell.oga", testing::OggBytes({})),
+            File("bad.ogg", testing::OggBytes({.codec = testing::OggCodec::Flac}))};
         player_->Play(file[c.source], seconds(c.pause));
         RunUntil(seconds(c.runFor));
         EXPECT_EQ(backend_.TimesOf(c.kind), Seconds(c.times));
@@ -80,6 +87,8 @@ TEST_F(SoundPlayerTest, ChoosesTheWayToPlayByTheExtension) {
     for (const auto& [name, kind] : {std::pair{"a.MID", SoundFileKind::Midi},
                                      {"a.rmi", SoundFileKind::Midi},
                                      {"a.WaV", SoundFileKind::Wave},
+                                     {"bell.oga", SoundFileKind::Ogg},
+                                     {"a.OGG", SoundFileKind::Ogg},
                                      {"a.mp3", SoundFileKind::Unsupported},
                                      {"sounds.wav/noextension", SoundFileKind::Unsupported}})
         EXPECT_EQ(SoundFileKindOf(name), kind) << name;
@@ -104,6 +113,52 @@ TEST_F(SoundPlayerTest, MidiRepeatsTheDelayAfterItHasPlayedThrough) {
     ASSERT_TRUE(backend_.EndMidi(MidiOutcome::Failed)); // a failed playback is not repeated
     RunUntil(seconds(600));
     EXPECT_EQ(backend_.TimesOf(Kind::MidiFile).size(), 3u);
+}
+
+TEST_F(SoundPlayerTest, APlayingNotRepeatedEndsIdleAndTellsSo) {
+    int ended = 0;
+    const auto watch = [&] { player_->SetEndedNotice([&] { ++ended; }); };
+    const struct {
+        const char* name;
+        std::string file;
+        milliseconds end; // when the player is idle again
+    } cases[] = {
+        {"beep", "", kBeepPlayingTime},
+        {"3 s wave", File("a.wav", WaveBytes({.declaredData = 48000, .actualData = 48000})),
+         seconds(3)},
+        {"2 s Ogg", File("bell.oga", testing::OggBytes({})), seconds(2)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MakePlayer();
+        ended = 0;
+        watch();
+        player_->Play(c.file, seconds(0));
+        RunUntil(c.end - milliseconds(1));
+        EXPECT_NE(player_->Mode(), SoundMode::Idle);
+        EXPECT_EQ(ended, 0);
+        RunUntil(c.end);
+        EXPECT_EQ(player_->Mode(), SoundMode::Idle);
+        EXPECT_EQ(ended, 1);
+    }
+
+    // MIDI ends when it has played through, or failed.
+    for (const MidiOutcome outcome : {MidiOutcome::Finished, MidiOutcome::Failed}) {
+        ended = 0;
+        player_->Play(File("tune.mid", testing::TinyMidi()), seconds(0));
+        EXPECT_EQ(player_->Mode(), SoundMode::Midi);
+        ASSERT_TRUE(backend_.EndMidi(outcome));
+        EXPECT_EQ(player_->Mode(), SoundMode::Idle);
+        EXPECT_EQ(ended, 1);
+    }
+
+    // A repeated sound plays on, and Stop tells nothing.
+    ended = 0;
+    player_->Play("", seconds(5));
+    RunUntil(backend_.now + seconds(60));
+    EXPECT_EQ(player_->Mode(), SoundMode::Beep);
+    player_->Stop();
+    EXPECT_EQ(ended, 0);
 }
 
 TEST_F(SoundPlayerTest, StopEndsPlayingAndEveryRepetitionToCome) {

@@ -46,6 +46,57 @@ std::vector<uint8_t> WaveBytes(const WaveShape& shape) {
     return out;
 }
 
+namespace {
+
+void AppendLe(std::vector<uint8_t>& out, uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+void AppendPage(std::vector<uint8_t>& out, uint8_t headerType, uint64_t granule, uint32_t serial,
+                uint32_t sequence, const std::vector<uint8_t>& packet) {
+    out.insert(out.end(), {'O', 'g', 'g', 'S', 0, headerType});
+    AppendLe(out, granule, 8);
+    AppendLe(out, serial, 4);
+    AppendLe(out, sequence, 4);
+    AppendLe(out, 0, 4); // checksum, not read
+    out.push_back(1);
+    out.push_back(static_cast<uint8_t>(packet.size()));
+    out.insert(out.end(), packet.begin(), packet.end());
+}
+
+} // namespace
+
+std::vector<uint8_t> OggBytes(const OggShape& shape) {
+    std::vector<uint8_t> head;
+    switch (shape.codec) {
+    case OggCodec::Vorbis:
+        head = {0x01, 'v', 'o', 'r', 'b', 'i', 's', 0, 0, 0, 0, 1};
+        AppendLe(head, shape.rate, 4);
+        head.resize(30, 0);
+        break;
+    case OggCodec::Opus:
+        head = {'O', 'p', 'u', 's', 'H', 'e', 'a', 'd', 1, 1};
+        AppendLe(head, shape.preSkip, 2);
+        AppendLe(head, 48000, 4);
+        head.resize(19, 0);
+        break;
+    case OggCodec::Flac:
+        head = {0x7F, 'F', 'L', 'A', 'C', 1, 0, 0, 1};
+        head.resize(51, 0);
+        break;
+    }
+    const uint32_t serial = 0x1234;
+    const std::vector<uint8_t> audio(40, 0x55);
+    std::vector<uint8_t> out;
+    AppendPage(out, 2, 0, serial, 0, head);
+    AppendPage(out, 0, shape.samples / 2, serial, 1, audio);
+    AppendPage(out, 4, shape.samples, serial, 2, audio);
+    if (shape.cutLastPage) out.resize(out.size() - 10);
+    if (shape.otherStreamLast) AppendPage(out, 6, shape.samples * 4, serial + 1, 0, audio);
+    return out;
+}
+
 std::vector<uint8_t> TinyMidi() {
     const std::vector<uint8_t> track = {
         0x00, 0xC0, 0x00,       // piano

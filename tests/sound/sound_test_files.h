@@ -20,6 +20,20 @@ struct WaveShape {
 
 std::vector<uint8_t> WaveBytes(const WaveShape& shape);
 
+enum class OggCodec : uint8_t { Vorbis, Opus, Flac };
+
+struct OggShape {
+    OggCodec codec = OggCodec::Vorbis;
+    uint32_t rate = 44100;        // Vorbis: the sample rate
+    uint16_t preSkip = 0;         // Opus
+    uint64_t samples = 88200;     // the last page's granule position
+    bool cutLastPage = false;     // the file ends inside its last page
+    bool otherStreamLast = false; // a page of another stream follows
+};
+
+// An Ogg file of three pages: the codec's head, half the samples, then all of them.
+std::vector<uint8_t> OggBytes(const OggShape& shape);
+
 // A standard MIDI file: one track that plays middle C for half a second.
 std::vector<uint8_t> TinyMidi();
 

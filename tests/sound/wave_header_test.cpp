@@ -1,5 +1,6 @@
 #include "sound/embedded_waves.h"
 #include "sound/midi_data.h"
+#include "sound/ogg_timing.h"
 #include "sound/wave_header.h"
 #include "sound_test_files.h"
 
@@ -46,6 +47,31 @@ TEST(WaveHeader, GivesThePlayingTimeOfGoodHeadersOnly) {
     notWave[8] = 'X';
     EXPECT_FALSE(ReadWaveTiming(notWave));
     EXPECT_FALSE(ReadWaveFileTiming("/nonexistent/zantimore/sound.wav"));
+}
+
+TEST(OggTiming, GivesThePlayingTimeOfVorbisAndOpusStreams) {
+    using testing::OggCodec;
+    using testing::OggShape;
+    const struct {
+        const char* name;
+        OggShape shape;
+        std::optional<milliseconds> time;
+    } cases[] = {
+        {"Vorbis 2 s", {}, milliseconds(2000)},
+        {"Vorbis 48 kHz", {.rate = 48000, .samples = 36000}, milliseconds(750)},
+        {"Opus less its pre-skip",
+         {.codec = OggCodec::Opus, .preSkip = 312, .samples = 3 * 48000 + 312},
+         milliseconds(3000)},
+        {"cut last page: the page before", {.cutLastPage = true}, milliseconds(1000)},
+        {"another stream after it", {.otherStreamLast = true}, milliseconds(2000)},
+        {"FLAC in Ogg", {.codec = OggCodec::Flac}, std::nullopt},
+        {"Vorbis without a rate", {.rate = 0}, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadOggPlayingTime(testing::OggBytes(c.shape)), c.time) << c.name;
+    const std::vector<uint8_t> wave = WaveBytes({});
+    EXPECT_EQ(ReadOggPlayingTime(wave), std::nullopt);
+    EXPECT_EQ(ReadOggPlayingTime({}), std::nullopt);
 }
 
 TEST(WaveHeader, OwnSoundsAreShortGoodWaves) {

@@ -3,6 +3,7 @@
 #include "platform/byte_order.h"
 #include "store/io/archive_io.h"
 #include "store/io/side_file.h"
+#include "store/quick/quick_starters.h"
 #include "store/types/image_list_stream.h"
 
 #include <cstring>
@@ -83,14 +84,11 @@ SideFileOutcome LoadQuickReminders(QuickList& list, const std::string& folder) {
         out.cause = FileCause::BadPath;
         return out;
     }
-    auto startEmpty = [&] {
-        list.Clear();
-        return SaveQuickReminders(list, folder);
-    };
     std::vector<uint8_t> bytes;
     const FileCause read = ReadWholeFile(path, bytes);
     if (read == FileCause::FileNotFound) {
-        SideFileOutcome out = startEmpty();
+        list = StarterQuickReminders();
+        SideFileOutcome out = SaveQuickReminders(list, folder);
         out.created = out.Ok();
         return out;
     }

@@ -35,11 +35,12 @@ bool ParseQuickFile(std::span<const uint8_t> bytes, QuickFileContent& out);
 // The file for the list, schema 2. Empty when a text is too long to be written.
 std::vector<uint8_t> SerializeQuickFile(const QuickList& list);
 
-// Start-up: loads the quick-reminder file of the folder. A missing file, or one that cannot be
-// read, gives an empty list, which is saved at once. An unreadable file is kept as a backup
-// first (ReplaceUnreadableFile: the outcome says `replaced` and the user is told once,
-// IDS_QUICK_FILE_REPLACED); the program goes on with the empty list even when no backup could
-// be made. Fails when the folder is not known or a missing file cannot be created.
+// Start-up: loads the quick-reminder file of the folder. A missing file gives the starter
+// entries (a first start), a file that cannot be read an empty list; either is saved at once. An
+// unreadable file is kept as a backup first (ReplaceUnreadableFile: the outcome says `replaced` and
+// the user is told once, IDS_QUICK_FILE_REPLACED); the program goes on with the empty list even
+// when no backup could be made. Fails when the folder is not known or a missing file cannot be
+// created.
 SideFileOutcome LoadQuickReminders(QuickList& list, const std::string& folder);
 
 SideFileOutcome SaveQuickReminders(const QuickList& list, const std::string& folder);

@@ -37,7 +37,8 @@ std::string ImportLogLine(const ImportLogEntry& entry) {
 }
 
 std::string ImportSummary(int imported, int logEntries) {
-    return FormatText(IDS_IMPORT_RESULTS, {imported, logEntries});
+    return FormatText(ImportOffersLog(logEntries) ? IDS_IMPORT_RESULTS : IDS_IMPORT_RESULTS_NO_LOG,
+                      {imported, logEntries});
 }
 
 std::string ImportLogLeftOut(int unlogged, int shown) {

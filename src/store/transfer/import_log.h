@@ -43,8 +43,12 @@ std::string ImportReasonText(int reason);
 // "The record %d is not imported. Reason: %s."
 std::string ImportLogLine(const ImportLogEntry& entry);
 
-// "Import Results: ..." with the number of events added and of log entries.
+// "Import Results: ..." with the number of events added and of log entries; it asks whether to
+// view the log only when the log holds something (ImportOffersLog).
 std::string ImportSummary(int imported, int logEntries);
+inline bool ImportOffersLog(int logEntries) {
+    return logEntries > 0;
+}
 
 // The line that ends a log that left entries out: how many, and how many it shows.
 std::string ImportLogLeftOut(int unlogged, int shown);

@@ -3,9 +3,12 @@
 #include "model/amount_parse.h"
 #include "platform/utf8.h"
 #include "res/strings.h"
+#include "store/text/no_case.h"
 #include "store/transfer/import_date.h"
 #include "store/transfer/import_log.h"
 #include "store/transfer/text_time.h"
+
+#include <algorithm>
 
 namespace zm {
 
@@ -20,6 +23,51 @@ FieldBindings FieldBindings::Unbound() {
     FieldBindings b;
     b.position_.fill(-1);
     return b;
+}
+
+std::optional<FieldBindings>
+FieldBindings::ForHeader(const std::vector<std::string>& header,
+                         const std::array<std::vector<std::string>, kImportFieldCount>& words) {
+    FieldBindings b = Unbound();
+    bool any = false;
+    for (size_t i = 0; i < header.size(); ++i) {
+        const std::string name = TrimBlanks(header[i]);
+        if (name.empty()) continue;
+        for (int field = 0; field < kImportFieldCount; ++field) {
+            if (b.position_[field] >= 0) continue;
+            const auto& names = words[field];
+            if (std::any_of(names.begin(), names.end(),
+                            [&](const std::string& w) { return NoCaseEqual(name, w); })) {
+                b.position_[field] = static_cast<int>(i);
+                any = true;
+                break;
+            }
+        }
+    }
+    if (!any) return std::nullopt;
+    return b;
+}
+
+std::array<std::vector<std::string>, kImportFieldCount> ImportFieldWords() {
+    constexpr int kOwnWords[kImportFieldCount] = {IDS_IE_FIELD_NAME, IDS_IE_FIELD_DATE,
+                                                  IDS_IE_FIELD_TIME, IDS_IE_FIELD_DURATION,
+                                                  IDS_IE_FIELD_TYPE, IDS_IE_FIELD_NOTES};
+    constexpr const char* kEnglishWords[kImportFieldCount] = {"Name",     "Date", "Time",
+                                                              "Duration", "Type", "Notes"};
+    std::array<std::vector<std::string>, kImportFieldCount> words;
+    for (int field = 0; field < kImportFieldCount; ++field) {
+        words[field].push_back(LoadString(kOwnWords[field]));
+        if (!NoCaseEqual(words[field].front(), kEnglishWords[field]))
+            words[field].push_back(kEnglishWords[field]);
+    }
+    return words;
+}
+
+FieldBindings InitialBindings(const std::vector<std::string>& firstRecord, bool headerLine) {
+    if (headerLine) {
+        if (auto named = FieldBindings::ForHeader(firstRecord, ImportFieldWords())) return *named;
+    }
+    return FieldBindings::ForFieldCount(firstRecord.size());
 }
 
 int FieldBindings::FieldAt(int position) const {

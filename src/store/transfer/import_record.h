@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,12 +45,27 @@ public:
     // away from any other file field and dropping what the file field was bound to before), or
     // with -1 ("<<skip field>>") unbinds it.
     void Bind(int position, int field);
+    // The bindings by the names of a header line: each file field whose text (blanks around it
+    // dropped, letter case aside) is one of the words of an event field in `words` is bound to
+    // that field, the first such file field when several name it; the others are skipped.
+    // Nothing when no file field names one.
+    static std::optional<FieldBindings>
+    ForHeader(const std::vector<std::string>& header,
+              const std::array<std::vector<std::string>, kImportFieldCount>& words);
     // Name and Date are bound, as the import needs.
     bool Ready() const { return position_[kFieldName] >= 0 && position_[kFieldDate] >= 0; }
 
 private:
     std::array<int, kImportFieldCount> position_{0, 1, 2, 3, 4, 5};
 };
+
+// The words that name each event field in a header line: the program's own (its field names,
+// as an export writes them) and the English ones.
+std::array<std::vector<std::string>, kImportFieldCount> ImportFieldWords();
+
+// The first bindings of a text import: by the names of the header line when there is one and it
+// names at least one event field, else by position.
+FieldBindings InitialBindings(const std::vector<std::string>& firstRecord, bool headerLine);
 
 // What the defaults page gives the records of a text import.
 struct TextImportDefaults {

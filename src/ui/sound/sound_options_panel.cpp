@@ -115,6 +115,9 @@ SoundOptionsPanel::SoundOptionsPanel(SoundBackend& backend, Settings& settings, 
     });
     connect(browse_, &QPushButton::clicked, this, &SoundOptionsPanel::OnBrowse);
     connect(play_, &QPushButton::clicked, this, &SoundOptionsPanel::OnPlay);
+    // While the preview plays, the button is held down and reads "Stop".
+    play_->setCheckable(true);
+    preview_.SetEndedNotice([this] { ShowPlaying(); });
 }
 
 SoundOptionsPanel::~SoundOptionsPanel() = default;
@@ -157,6 +160,13 @@ void SoundOptionsPanel::SaveRecentFiles() {
 
 void SoundOptionsPanel::StopPreview() {
     preview_.Stop();
+    ShowPlaying();
+}
+
+void SoundOptionsPanel::ShowPlaying() {
+    const bool playing = preview_.Mode() != SoundMode::Idle;
+    play_->setChecked(playing);
+    play_->setText(Text(playing ? IDS_SOUND_STOP_PREVIEW : IDS_SOUND_PLAY));
 }
 
 void SoundOptionsPanel::AddFile(const std::string& path) {
@@ -215,8 +225,11 @@ void SoundOptionsPanel::OnBrowse() {
 
 void SoundOptionsPanel::OnPlay() {
     const std::string file = SelectedFile();
-    if (file.empty()) return;
-    preview_.Play(file, PreviewDelayOf(Choice()));
+    if (preview_.Mode() == SoundMode::Idle && !file.empty())
+        preview_.Play(file, PreviewDelayOf(Choice()));
+    else
+        preview_.Stop();
+    ShowPlaying();
 }
 
 } // namespace zm

@@ -1,7 +1,8 @@
 #pragma once
 // The controls both sound dialogs share: the three kinds, the recently used files with
 // "Browse" and "Play", "Repeat sound" and the pause. It previews the chosen sound through its
-// own player and stops the preview whenever the choice changes.
+// own player and stops the preview whenever the choice changes. While the preview plays, "Play"
+// is held down and reads "Stop", and a click on it stops the preview.
 
 #include "platform/settings.h"
 #include "platform/sound_backend.h"
@@ -44,6 +45,7 @@ public:
     void SaveRecentFiles();
     void StopPreview();
     QComboBox* FileList() const { return fileList_; }
+    const SoundPlayer& Preview() const { return preview_; }
 
     // The open-file dialog by default; tests give their own.
     void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
@@ -57,6 +59,8 @@ private:
     void OnRepeatToggled(bool on);
     void OnBrowse();
     void OnPlay();
+    // The play button as the preview is: held down and "Stop" while it plays.
+    void ShowPlaying();
 
     Settings& settings_;
     SoundPlayer preview_;
@@ -82,7 +86,7 @@ private:
     QLabel* secondsLabel_;
 };
 
-// The open-file dialog "Open Audio File" for wave and MIDI files.
+// The open-file dialog "Open Audio File" for the files the player plays: wave, Ogg and MIDI.
 QString ChooseSoundFile(QWidget* parent, const QString& startFolder);
 // The sound folder in the data folder when it exists, else the data folder.
 QString DefaultSoundFolder();

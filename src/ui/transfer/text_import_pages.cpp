@@ -81,6 +81,10 @@ TransferFieldsPage::TransferFieldsPage(TransferPageEnv& env) : env_(env) {
 
     connect(header_, &QCheckBox::toggled, this, [this](bool on) {
         env_.choices.headerLine = on;
+        // A header line that names the fields binds them by name, else they go by position.
+        const auto& records = env_.choices.sampleRecords;
+        env_.choices.bindings =
+            InitialBindings(records.empty() ? std::vector<std::string>() : records[0], on);
         Fill();
     });
     connect(order_, &QComboBox::currentIndexChanged, this,
@@ -103,7 +107,8 @@ std::vector<FieldSample> TransferFieldsPage::Samples() const {
 
 void TransferFieldsPage::initializePage() {
     const auto& records = env_.choices.sampleRecords;
-    env_.choices.bindings = FieldBindings::ForFieldCount(records.empty() ? 0 : records[0].size());
+    env_.choices.bindings = InitialBindings(
+        records.empty() ? std::vector<std::string>() : records[0], env_.choices.headerLine);
     QSignalBlocker blockHeader(header_);
     QSignalBlocker blockOrder(order_);
     header_->setChecked(env_.choices.headerLine);

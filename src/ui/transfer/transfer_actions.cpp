@@ -62,10 +62,12 @@ void TellTransferOutcome(UserBoxes& boxes, QWidget* owner, const TransferOutcome
         boxes.Tell(owner, QString::fromStdString(outcome.problem.Message()), BoxIcon::Error);
     if (outcome.code != LibraryResult::Ok) boxes.ReportLibraryError(owner, outcome.code);
     if (!outcome.textImport || static_cast<uint32_t>(outcome.code) > 9) return;
-    const std::string summary =
-        ImportSummary(outcome.imported, static_cast<int>(outcome.log.size()) + outcome.unlogged);
-    if (boxes.AskYesNo(owner, QString::fromStdString(summary), BoxIcon::Question) && showLog)
-        showLog(outcome.log);
+    // The log keeps its first entries and counts the rest: both are records with errors.
+    const int logEntries = static_cast<int>(outcome.log.size());
+    const QString summary =
+        QString::fromStdString(ImportSummary(outcome.imported, logEntries + outcome.unlogged));
+    if (!ImportOffersLog(logEntries)) return boxes.Tell(owner, summary, BoxIcon::Information);
+    if (boxes.AskYesNo(owner, summary, BoxIcon::Question) && showLog) showLog(outcome.log);
 }
 
 } // namespace zm

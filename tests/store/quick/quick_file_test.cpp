@@ -52,15 +52,8 @@ QuickList SampleList() {
     return list;
 }
 
-TEST(QuickFileTest, FirstStartWritesAnEmptyFile) {
-    TempFolder folder;
-    QuickList list;
-    const SideFileOutcome r = LoadQuickReminders(list, folder.Path());
-    ASSERT_TRUE(r.Ok());
-    EXPECT_TRUE(r.created);
-    EXPECT_EQ(list.Count(), 0u);
-    const std::vector<uint8_t> f = ReadBytes(folder.File("Zantimo.QE0"));
-    EXPECT_EQ(f, SerializeQuickFile(QuickList{}));
+TEST(QuickFileTest, AnEmptyListIsWrittenAsHeaderAndImageListOnly) {
+    const std::vector<uint8_t> f = SerializeQuickFile(QuickList{});
     EXPECT_EQ(std::string(f.begin(), f.begin() + 20), "ZANTIMOREQUICKEVENTS");
     EXPECT_EQ(f[20], 0);
     EXPECT_EQ(U32At(f, 21), 2u);
@@ -69,6 +62,49 @@ TEST(QuickFileTest, FirstStartWritesAnEmptyFile) {
     EXPECT_EQ(f[512], 'I');
     EXPECT_EQ(U16At(f, 512 + 4), 0);
     EXPECT_EQ(f.size(), 512u + 28 + (54 + 64 * 3 * 16) + (62 + 8 * 16));
+}
+
+TEST(QuickFileTest, FirstStartWritesTheStarterEntries) {
+    TempFolder folder;
+    QuickList list;
+    const SideFileOutcome r = LoadQuickReminders(list, folder.Path());
+    ASSERT_TRUE(r.Ok());
+    EXPECT_TRUE(r.created);
+    const std::vector<uint8_t> f = ReadBytes(folder.File("Zantimo.QE0"));
+    EXPECT_EQ(f, SerializeQuickFile(list));
+    EXPECT_EQ(U32At(f, 45), 5u);
+
+    struct Expected {
+        const char* menuName;
+        TimeAmount offset;
+    };
+    const Expected expected[] = {
+        {"In 1 hour", TimeAmount(0x10001)},
+        {"In 15 minutes", TimeAmount(15)},
+        {"In 30 minutes", TimeAmount(30)},
+        {"In 5 minutes", TimeAmount(5)},
+        {"Tomorrow, same time", TimeAmount(0x20001)},
+    };
+    ASSERT_EQ(list.Count(), std::size(expected));
+    ASSERT_EQ(list.Icons().size(), std::size(expected));
+    for (size_t i = 0; i < list.Count(); ++i) {
+        const QuickReminder& q = *list.At(i);
+        EXPECT_EQ(q.menuName, expected[i].menuName);
+        EXPECT_EQ(q.offset, expected[i].offset) << q.menuName;
+        EXPECT_EQ(q.eventName, "Reminder");
+        EXPECT_EQ(q.typeName, "Alarm");
+        EXPECT_EQ(q.sound, 0x00010001u); // the default beep, repeated
+        EXPECT_EQ(q.soundPause, 30u);
+    }
+
+    // A list the user emptied stays empty at the next start.
+    list.Clear();
+    ASSERT_TRUE(SaveQuickReminders(list, folder.Path()).Ok());
+    QuickList again;
+    const SideFileOutcome second = LoadQuickReminders(again, folder.Path());
+    ASSERT_TRUE(second.Ok());
+    EXPECT_FALSE(second.created);
+    EXPECT_EQ(again.Count(), 0u);
 }
 
 TEST(QuickFileTest, RecordsAreWrittenByteForByte) {

@@ -125,6 +125,46 @@ TEST(FieldBindings, BindMenuMovesBindings) {
     EXPECT_FALSE(FieldBindings::ForFieldCount(1).Ready());
 }
 
+TEST(FieldBindings, AHeaderLineThatNamesFieldsBindsThemByName) {
+    using Header = std::vector<std::string>;
+    using Positions = std::array<int, kImportFieldCount>; // Name, Date, Time, Duration, Type, Notes
+    const struct {
+        const char* name;
+        Header header;
+        bool headerLine;
+        Positions positions;
+    } cases[] = {
+        {"by name", {"Name", "Date", "Time", "Notes"}, true, {0, 1, 2, -1, -1, 3}},
+        {"any order and case, blanks around",
+         {" notes ", "DATE", "Subject", "name", "type"},
+         true,
+         {3, 1, -1, -1, 4, 0}},
+        {"the first of two with one name", {"Name", "name", "Date"}, true, {0, 2, -1, -1, -1, -1}},
+        {"no name known: by position", {"Subject", "When", "At"}, true, {0, 1, 2, -1, -1, -1}},
+        {"no header line: by position",
+         {"Name", "Date", "Time", "Notes"},
+         false,
+         {0, 1, 2, 3, -1, -1}},
+    };
+    for (const auto& c : cases) {
+        const FieldBindings b = InitialBindings(c.header, c.headerLine);
+        for (int field = 0; field < kImportFieldCount; ++field)
+            EXPECT_EQ(b.Position(field), c.positions[field]) << c.name << ", field " << field;
+    }
+
+    // The words of another language name the fields as well as the English ones.
+    auto words = ImportFieldWords();
+    EXPECT_EQ(words[kFieldNotes], std::vector<std::string>{"Notes"});
+    words[kFieldDate].push_back("Datum");
+    words[kFieldNotes].push_back("Заметки");
+    const auto b = FieldBindings::ForHeader({"ЗАМЕТКИ", "Name", "datum"}, words);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->Position(kFieldNotes), 0);
+    EXPECT_EQ(b->Position(kFieldName), 1);
+    EXPECT_EQ(b->Position(kFieldDate), 2);
+    EXPECT_FALSE(FieldBindings::ForHeader({"Lunch", "12/31/2030"}, words));
+}
+
 TEST(ImportDefaults, AReminderOrDurationMustStayWithinThePeriod) {
     const struct {
         uint32_t recurrence;

@@ -63,6 +63,10 @@ TEST(ImportText, BlankLinesAtTheEndAreNoErrorsButInTheMiddleTheyAre) {
     EXPECT_EQ(ImportSummary(r.imported, static_cast<int>(r.log.size())),
               "Import Results:\n\n2 events successfully imported.\n2 records with errors.\n\n"
               "Do you want to view import log?");
+    // With nothing logged there is no log to offer.
+    EXPECT_FALSE(ImportOffersLog(0));
+    EXPECT_EQ(ImportSummary(4, 0),
+              "Import Results:\n\n4 events successfully imported.\n0 records with errors.");
 }
 
 TEST(ImportText, TheHeaderLineIsSkippedWithoutALogEntry) {

@@ -202,6 +202,23 @@ TEST(EventEditor, EditingTheNameKeepsTheReminderState) {
     EXPECT_EQ(dialog.Record().lastShown, event.lastShown);
 }
 
+TEST(EventEditor, ANewEventWithAnAdvanceNoticeIsStoredWithoutAQuestion) {
+    for (const DateTime now : {At(2026, 12, 7, 9, 30), At(2026, 12, 7, 9, 41, 30)}) {
+        for (const char* type : {"Call", "Appointment", "Meeting", "Payment"}) {
+            WindowFixture rig(now);
+            EventEditorDialog dialog(
+                rig.Context(), rig.boxes_,
+                Request(NewEventFor(rig.Context(), rig.types_.FindType(type), rig.now_)));
+            QTest::keyClicks(Field<QLineEdit>(dialog, "name"), QStringLiteral("Call Ann"));
+            dialog.accept();
+            EXPECT_TRUE(dialog.Stored()) << type;
+            EXPECT_TRUE(rig.boxes_.shown.empty())
+                << type << ": " << rig.boxes_.LastText().toStdString();
+            EXPECT_GT(dialog.Record().start - dialog.Record().AdvanceSpan(), now) << type;
+        }
+    }
+}
+
 TEST(EventEditor, BirthdayTypeMakesANewEventYearly) {
     WindowFixture rig;
     const int birthday = rig.types_.FindType("Birthday");

@@ -169,6 +169,52 @@ TEST_F(TransferWizardTest, ATextImportGoesThroughThePagesToTheSummaryAndTheLog) 
     EXPECT_EQ(lunches, 1);
 }
 
+TEST_F(TransferWizardTest, AHeaderThatNamesTheFieldsBindsThemAndACleanImportOffersNoLog) {
+    const std::string path = folder_.File("in.csv");
+    WriteAll(path, "Name,Date,Time,Notes\r\nLunch,12/31/2030,12:30,with Ann\r\n");
+    ASSERT_TRUE(ToFilePage(true, 1, path));
+    ASSERT_EQ(wizard_->currentId(), kFieldsPage);
+    TransferFieldsPage* page = wizard_->FieldsPage();
+    QTreeWidget* rows = page->Rows();
+    const auto boundTo = [&](int row) { return rows->topLevelItem(row)->text(1); };
+    ASSERT_EQ(rows->topLevelItemCount(), 4);
+    EXPECT_TRUE(page->HeaderBox()->isChecked());
+    EXPECT_EQ(boundTo(3), Text(IDS_IE_FIELD_NOTES));
+    EXPECT_EQ(rows->topLevelItem(3)->text(2), "with Ann");
+
+    // Without the header line the fields go by position; with it again, by name.
+    page->HeaderBox()->setChecked(false);
+    EXPECT_EQ(boundTo(3), Text(IDS_IE_FIELD_DURATION));
+    page->HeaderBox()->setChecked(true);
+    EXPECT_EQ(boundTo(3), Text(IDS_IE_FIELD_NOTES));
+    // The user can still bind a field otherwise.
+    page->BindRow(3, -1);
+    EXPECT_EQ(boundTo(3), "");
+    page->BindRow(3, kFieldNotes);
+
+    page->OrderBox()->setCurrentIndex(0);
+    wizard_->next();
+    ASSERT_EQ(wizard_->currentId(), kDefaultsPage);
+    wizard_->accept();
+    const TransferOutcome out = wizard_->Perform();
+    EXPECT_EQ(out.imported, 1);
+    ASSERT_FALSE(f_.boxes_.shown.empty());
+    EXPECT_EQ(f_.boxes_.shown.back().text, QString::fromStdString(ImportSummary(1, 0)));
+    EXPECT_EQ(f_.boxes_.shown.back().icon, BoxIcon::Information);
+    EXPECT_FALSE(shownLog_);
+    bool found = false;
+    (void)f_.store_.ForEachStored([&](uint16_t key) {
+        const EventRecord e = f_.store_.ReadStored(key).Value();
+        if (e.name == "Lunch") {
+            found = true;
+            EXPECT_EQ(e.notes, "with Ann");
+            EXPECT_EQ(e.duration, TimeAmount(30));
+        }
+        return LibraryResult::Ok;
+    });
+    EXPECT_TRUE(found);
+}
+
 TEST_F(TransferWizardTest, TheFieldsPageNeedsNameAndDateAndAsksAboutAMismatchedDate) {
     const std::string path = folder_.File("in.txt");
     WriteAll(path, "Lunch\t12/31/2030\tnotes\r\n");

@@ -1,13 +1,20 @@
 // Pictures of the types and quick-reminder pages and their dialogs, for a person to look at.
 
+#include "platform/memory_settings.h"
+#include "store/quick/quick_starters.h"
+#include "support/recording_sound_backend.h"
+#include "support/temp_folder.h"
 #include "support/widget_lookup.h"
 #include "support/window_fixture.h"
+#include "ui/sound/setup_sound_dialog.h"
 #include "ui/types/change_icon_dialog.h"
 #include "ui/types/quick_rems_page.h"
 #include "ui/types/type_editor_dialog.h"
 #include "ui/types/types_page.h"
 
 #include <QDir>
+#include <QPushButton>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace zm::testing {
@@ -40,6 +47,33 @@ TEST(Screenshots, Types) {
     quick.resize(420, 300);
     quick.show();
     EXPECT_TRUE(quick.grab().save(QDir(ZM_SCREENSHOT_DIR).filePath("quick-page.png")));
+}
+
+TEST(Screenshots, QuickRemindersOfAFirstStart) {
+    ASSERT_TRUE(QDir().mkpath(ZM_SCREENSHOT_DIR));
+    WindowFixture rig;
+    rig.quick_ = StarterQuickReminders();
+    QuickRemsPage quick(rig.Context(), rig.boxes_);
+    quick.resize(420, 300);
+    quick.show();
+    EXPECT_TRUE(quick.grab().save(QDir(ZM_SCREENSHOT_DIR).filePath("quick-page-first-start.png")));
+}
+
+TEST(Screenshots, SoundDialogWhilePlaying) {
+    ASSERT_TRUE(QDir().mkpath(ZM_SCREENSHOT_DIR));
+    TempFolder folder;
+    const std::string bell = folder.File("complete.oga");
+    std::ofstream(bell) << "not played for real";
+    MemorySettings settings;
+    RecordingSoundBackend backend;
+    SetupSoundDialog dialog({0x10002, 0x10000, bell}, backend, settings); // the file, repeated
+    auto* play = Child<QPushButton>(dialog, "play");
+    ASSERT_NE(play, nullptr);
+    play->click();
+    EXPECT_EQ(play->text(), "&Stop");
+    SaveScreenshot(dialog, "setup-sound-playing.png");
+    play->click();
+    EXPECT_EQ(play->text(), "&Play");
 }
 
 } // namespace
