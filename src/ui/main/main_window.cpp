@@ -334,6 +334,13 @@ void MainWindow::ToggleFindBar() {
     UpdateCommands();
 }
 
+void MainWindow::OpenFindBar() {
+    if (FindBarShown())
+        findBar_->FocusInto();
+    else
+        ToggleFindBar();
+}
+
 void MainWindow::HideFindBar() {
     if (!FindBarShown()) return;
     const bool hadFocus = findBar_->isAncestorOf(QApplication::focusWidget());

@@ -19,6 +19,7 @@
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QShortcut;
 class QToolBar;
 class QToolButton;
 
@@ -161,6 +162,8 @@ private:
     // Previous or next day, month or year.
     void Step(MainCommand command);
     void ToggleFindBar();
+    // Shows the find bar, or puts the focus back into it when it is shown.
+    void OpenFindBar();
     void HideFindBar();
     void Find(const QString& text, bool matchCase);
     void DropCalendar();
@@ -186,6 +189,7 @@ private:
     ProgramDialogGuard& dialogs_;
     EventListView* list_ = nullptr;
     FindBar* findBar_ = nullptr;
+    QShortcut* closeFind_ = nullptr; // Escape, enabled while the find bar is shown
     QToolBar* toolBar_ = nullptr;
     QLabel* period_ = nullptr;
     QLabel* clockPane_ = nullptr;

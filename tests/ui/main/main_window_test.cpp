@@ -6,9 +6,9 @@
 #include "support/pdf_text.h"
 #include "support/temp_folder.h"
 #include "support/window_fixture.h"
+#include "ui/calendar/popup_calendar.h"
 #include "ui/editor/event_editor_dialog.h"
 #include "ui/list/event_list_model.h"
-#include "ui/calendar/popup_calendar.h"
 #include "ui/list/event_list_view.h"
 #include "ui/main/main_window.h"
 #include "ui/main/program_windows.h"
@@ -22,11 +22,12 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QPrinter>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -108,6 +109,45 @@ TEST_F(MainWindowTest, FindBarTakesTheCaptionAndTheViewCommands) {
     EXPECT_FALSE(find->isChecked());
     EXPECT_TRUE(window->Action(MainCommand::NextDay)->isEnabled());
     EXPECT_EQ(window->List().RowCount(), 5);
+}
+
+TEST_F(MainWindowTest, TheFindBarAndTheDayStepsHaveTheirKeys) {
+    auto window = Open();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->ShowView(ViewMode::Day, At(2026, 12, 7));
+    window->List().setFocus();
+    // Alt+Left and Alt+Right from the main keyboard, as the number pad's minus and plus.
+    const struct {
+        int key;
+        Qt::KeyboardModifiers mods;
+        DateTime day;
+    } steps[] = {{Qt::Key_Left, Qt::AltModifier, At(2026, 12, 6)},
+                 {Qt::Key_Right, Qt::AltModifier, At(2026, 12, 7)},
+                 {Qt::Key_Right, Qt::AltModifier, At(2026, 12, 8)},
+                 {Qt::Key_Minus, Qt::KeypadModifier, At(2026, 12, 7)},
+                 {Qt::Key_Plus, Qt::KeypadModifier, At(2026, 12, 8)}};
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(step.key), step.mods);
+        EXPECT_EQ(window->View().viewDate, step.day) << step.key;
+    }
+    // Ctrl+F opens the find bar with the focus in it; a second Ctrl+F keeps it open.
+    QTest::keyClick(&window->List(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(window->FindBarShown());
+    EXPECT_TRUE(window->Action(MainCommand::Find)->isChecked());
+    QWidget* field = QApplication::focusWidget();
+    ASSERT_NE(field, &window->List());
+    QTest::keyClick(field, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(window->FindBarShown());
+    // Escape closes it from its text field, and the period's rows are back.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(window->FindBarShown());
+    EXPECT_FALSE(window->Action(MainCommand::Find)->isChecked());
+    EXPECT_EQ(window->PeriodText(), QLocale().toString(QDate(2026, 12, 8), QLocale::LongFormat));
+    // Escape with the bar gone does nothing to the view.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(window->View().viewDate, At(2026, 12, 8));
 }
 
 // Runs the event loop until the condition holds, for at most `ms` milliseconds.
