@@ -132,6 +132,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -177,6 +178,7 @@ private:
     // The print job over rows already copied (from the list, or from the preview).
     void PrintRows(const std::shared_ptr<const PrintSource>& source);
     void UpdateCaption();
+    void KeepCaptionWhole();
     void UpdateClock();
     // At the change of the day a view of today moves to the new today; every view is built
     // again.
@@ -191,6 +193,7 @@ private:
     FindBar* findBar_ = nullptr;
     QShortcut* closeFind_ = nullptr; // Escape, enabled while the find bar is shown
     QToolBar* toolBar_ = nullptr;
+    QToolBar* periodBar_ = nullptr;
     QLabel* period_ = nullptr;
     QLabel* clockPane_ = nullptr;
     QLabel* rowsPane_ = nullptr;

@@ -1,6 +1,8 @@
 // The main window offscreen: placement, the find bar and the check marks, the toolbar's label
 // modes, the view commands over the list, and the windows the frame opens.
 
+#include "platform/font_setting.h"
+#include "platform/gui/qt_font.h"
 #include "platform/setting_table.h"
 #include "support/event_builders.h"
 #include "support/pdf_text.h"
@@ -22,7 +24,9 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QPointer>
@@ -47,6 +51,15 @@ void PutSample(WindowFixture& rig) {
         if (i == 3) e.SetPattern(kYearlyDate, 1);
         rig.Put(e);
     }
+}
+
+// The list's and the period caption's fonts at `points`, as the preferences store them.
+void UseFontsOf(WindowFixture& rig, int points) {
+    FontDescription font;
+    font.height = -PointsToPixels(points, ScreenPixelsPerInch());
+    font.faceName = QApplication::font().family().toStdString();
+    for (const SettingId id : {SettingId::MainWindowFont, SettingId::DatePanelFont})
+        WriteFont(rig.settings_, id, font, ScreenPixelsPerInch());
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -148,6 +161,38 @@ TEST_F(MainWindowTest, TheFindBarAndTheDayStepsHaveTheirKeys) {
     // Escape with the bar gone does nothing to the view.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_EQ(window->View().viewDate, At(2026, 12, 8));
+}
+
+TEST_F(MainWindowTest, AtTwelvePointsNoColumnAndNoCaptionIsCut) {
+    PutSample(rig);
+    UseFontsOf(rig, 12);
+    auto window = Open();
+    window->resize(560, 330);
+    window->show();
+    QLabel* period = nullptr;
+    for (const ViewMode mode : {ViewMode::Day, ViewMode::Month}) {
+        window->ShowView(mode, At(2026, 12, 7));
+        QApplication::processEvents();
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (label->text() == window->PeriodText()) period = label;
+        ASSERT_TRUE(period);
+        EXPECT_TRUE(period->isVisible());
+        EXPECT_GE(period->width(), period->fontMetrics().horizontalAdvance(period->text()))
+            << period->text().toStdString();
+        const EventListView& list = window->List();
+        for (int c = 0; c < kListColumnCount; ++c)
+            EXPECT_GE(list.columnWidth(c),
+                      list.fontMetrics().horizontalAdvance(list.Model().CellText(0, c)) + 8)
+                << "column " << c;
+    }
+    // Maximised, the width goes to the columns: none is left empty.
+    window->resize(1600, 900);
+    QApplication::processEvents();
+    const EventListView& list = window->List();
+    int total = 0;
+    for (int c = 0; c < kListColumnCount; ++c)
+        total += list.columnWidth(c);
+    EXPECT_GE(total, list.viewport()->width());
 }
 
 // Runs the event loop until the condition holds, for at most `ms` milliseconds.
@@ -550,6 +595,21 @@ TEST(Screenshots, MainWindow) {
     window.ShowView(ViewMode::All);
     QApplication::processEvents();
     EXPECT_TRUE(window.grab().save(QString(ZM_SCREENSHOT_DIR) + "/main-window-all.png"));
+}
+
+TEST(Screenshots, MainWindowAtTwelvePoints) {
+    WindowFixture rig;
+    ProgramDialogGuard dialogs(nullptr);
+    PutSample(rig);
+    UseFontsOf(rig, 12);
+    MainWindow window(rig.Context(), rig.boxes_, dialogs);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.resize(700, 360);
+    window.show();
+    QDir().mkpath(ZM_SCREENSHOT_DIR);
+    window.ShowView(ViewMode::Month, At(2026, 12, 7));
+    QApplication::processEvents();
+    EXPECT_TRUE(window.grab().save(QString(ZM_SCREENSHOT_DIR) + "/main-window-12pt.png"));
 }
 
 } // namespace
