@@ -13,6 +13,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <utility>
@@ -207,8 +208,12 @@ void EventListView::FitColumn(int column) {
 
 int EventListView::NeededWidth(int column) const {
     const QFontMetrics metrics(font());
+    // The title has room for the sort mark too, whichever column sorts.
+    const QHeaderView* header = horizontalHeader();
     const int title =
-        horizontalHeader()->fontMetrics().horizontalAdvance(QString::fromUtf8(ColumnTitle(column)));
+        header->fontMetrics().horizontalAdvance(QString::fromUtf8(ColumnTitle(column))) +
+        header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) +
+        header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     int widest = 0;
     for (int row = 0; row < RowCount(); ++row)
         widest = std::max(widest, metrics.horizontalAdvance(model_->CellText(row, column)));

@@ -9,6 +9,7 @@
 
 #include <QHeaderView>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 
 namespace zm {
@@ -144,6 +145,16 @@ TEST_F(EventListViewTest, DoubleClicksOpenTheRowOrANewEventAndFitAColumn) {
 }
 
 TEST_F(EventListViewTest, ColumnsFitTheirTextsAsTheFontAndTheWidthChangeButKeepTheUsersWidths) {
+    // With no rows the titles fit, with room for the sort mark.
+    view_.Refresh(At(2026, 12, 7), ViewMode::Day);
+    const QHeaderView* header = view_.horizontalHeader();
+    const int mark = header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header);
+    for (int c = 0; c < kListColumnCount; ++c)
+        EXPECT_GE(view_.columnWidth(c),
+                  header->fontMetrics().horizontalAdvance(
+                      view_.model()->headerData(c, Qt::Horizontal).toString()) +
+                      mark + 8)
+            << "column " << c;
     EventRecord event = Named("Dentist", At(2026, 12, 7, 12, 0));
     event.SetPattern(testing::kYearlyDate, 1);
     Put(event);
