@@ -31,8 +31,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QStatusBar>
 #include <QResizeEvent>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
