@@ -32,8 +32,6 @@ class CliSession::Prompts final : public StorePrompts {
 public:
     explicit Prompts(const CliRun& run) : run_(run) {}
     void ShowFileError(const std::string& text) override {
-        // "File will be created": creating a missing library is the normal first use.
-        if (std::exchange(skipNext, false)) return;
         std::string t = text;
         while (!t.empty() && t.back() == '\n')
             t.pop_back();
@@ -41,8 +39,8 @@ public:
     }
     bool ConfirmConversion(const std::string&) override { return false; }
     bool ConfirmFutureStampCorrection() override { return false; }
-
-    bool skipNext = false;
+    // Creating a missing library is the normal first use: nothing to say.
+    void TellLibraryCreated(const std::string&) override {}
 
 private:
     const CliRun& run_;
@@ -189,9 +187,7 @@ bool CliSession::OpenForWriting() {
     if (run_.env.host) return OpenHosted();
     if (!Prepare(true) || !LibraryLooksWhole()) return false;
     if (!NameTaken(libraryPath_)) {
-        prompts_->skipNext = true;
         const LibraryResult rc = store_->OpenLibrary(libraryPath_);
-        prompts_->skipNext = false;
         if (rc == LibraryResult::Ok) return true;
         // Unless another command made the library meanwhile (then it is opened as it is,
         // below), OpenFailed and CreateFailed were told by the file-error box.

@@ -11,6 +11,7 @@ namespace {
 
 constexpr const char* kOrderKey = "MainWindow/ColumnOrder";
 constexpr const char* kSortKey = "MainWindow/Sort";
+constexpr const char* kUserWidthsKey = "MainWindow/UserColumnWidths";
 constexpr size_t kOrderBytes = 4 * kListColumnCount;
 
 std::string WidthKey(int column) {
@@ -95,6 +96,9 @@ ColumnLayout ReadColumnLayout(const Settings& settings) {
     if (const auto text = settings.Read(kSortKey))
         if (const auto word = ParseSettingInt(*text))
             layout.sort = SortFromWord(static_cast<uint32_t>(*word));
+    if (const auto text = settings.Read(kUserWidthsKey))
+        if (const auto mask = ParseSettingInt(*text); mask && *mask >= 0)
+            layout.userWidths = static_cast<uint32_t>(*mask) & ((1u << kListColumnCount) - 1);
     return layout;
 }
 
@@ -104,6 +108,7 @@ void WriteColumnLayout(Settings& settings, const ColumnLayout& layout) {
                                                               0, kMaxColumnWidth)));
     settings.Write(kOrderKey, ToHex(ColumnOrderBlock(layout.order)));
     settings.Write(kSortKey, std::to_string(SortWord(layout.sort)));
+    settings.Write(kUserWidthsKey, std::to_string(layout.userWidths));
 }
 
 } // namespace zm

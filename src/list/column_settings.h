@@ -22,6 +22,9 @@ struct ColumnLayout {
     std::array<int, kListColumnCount> widths = kDefaultColumnWidths;
     std::array<int, kListColumnCount> order = kDefaultColumnOrder; // column indexes, left first
     SortOrder sort;
+    // The columns whose width the user set by dragging a divider, one bit per column; the
+    // others follow their content.
+    uint32_t userWidths = 0;
 };
 
 // The order block as stored: six 32-bit little-endian indexes.

@@ -47,8 +47,10 @@ LibraryResult EventStore::OpenOrConvert(const std::string& path, bool& converted
             ShowFileError(ReportFileError(why, path));
             return LibraryResult::OpenFailed;
         }
-        ShowFileError(ReportFileError(ENOENT, path, true));
         const LibraryResult rc = CreateLibrary(path);
+        // Only the start that made the library tells about it, once it is there.
+        if (rc == LibraryResult::Ok && prompts_)
+            prompts_->TellLibraryCreated(LibraryCreatedText(path, FolderOf(path)));
         if (rc != kMadeByAnother) return rc;
         // Another start made it meanwhile, and may still be storing its first change in it.
         file = OpenWaiting(path, why);

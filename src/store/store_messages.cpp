@@ -41,6 +41,13 @@ std::string ReportFileError(int systemError, const std::string& path, bool willB
     return ReportFileError(FileFailureFromErrno(systemError), path);
 }
 
+std::string LibraryCreatedText(const std::string& path, const std::string& folder) {
+    std::string shown = folder;
+    if (shown.size() > 1 && shown.back() == '/') shown.pop_back();
+    return ReportFileError(ENOENT, path, true) + "\n\n" +
+           FormatText(IDS_FIRST_START_FOLDER, {shown}) + "\n\n" + LoadString(IDS_FIRST_START_NEXT);
+}
+
 std::string ReportFileException(const std::string& text, const std::string& fileName,
                                 FileCause cause) {
     return FileExceptionMessage(text, fileName, cause);

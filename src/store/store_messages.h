@@ -24,6 +24,9 @@ std::optional<LibraryErrorBox> ReportLibraryError(LibraryResult code);
 // The file-error box for a file that could not be opened: the reason by the system's error
 // number, then the path. `willBeCreated`: the missing default library is about to be created.
 std::string ReportFileError(int systemError, const std::string& path, bool willBeCreated = false);
+// The first start's information: the missing library at `path` is made, in which folder the
+// reminders are kept, and what comes next.
+std::string LibraryCreatedText(const std::string& path, const std::string& folder);
 std::string ReportFileError(const FileFailure& failure, const std::string& path);
 
 // The message of a failed read or write of a side file: the caller's text, the file name, an

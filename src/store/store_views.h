@@ -20,6 +20,9 @@ public:
     virtual ~StorePrompts() = default;
     // An error box about a file or folder (error icon, top-most, owned by the main frame).
     virtual void ShowFileError(const std::string& text) = 0;
+    // The missing library has just been made (the first start): an information box, shown only
+    // by the start that made it.
+    virtual void TellLibraryCreated(const std::string& text) { ShowFileError(text); }
     // The conversion question (warning icon, OK and Cancel): true for OK.
     virtual bool ConfirmConversion(const std::string& text) = 0;
     // The question whether to correct reminders stamped in the future (58053 with the

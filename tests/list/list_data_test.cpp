@@ -44,8 +44,11 @@ TEST(ColumnSettings, AnOrderThatIsNoPermutationReadsAsTheDefault) {
 
     layout.order = {3, 0, 1, 2, 4, 5};
     layout.sort = {kColumnName, true};
+    EXPECT_EQ(layout.userWidths, 0u) << "none stored: every column follows its content";
+    layout.userWidths = 0b100010;
     WriteColumnLayout(settings, layout);
     const ColumnLayout back = ReadColumnLayout(settings);
+    EXPECT_EQ(back.userWidths, 0b100010u);
     EXPECT_EQ(back.order, layout.order);
     EXPECT_EQ(back.sort, layout.sort);
     EXPECT_EQ(SortWord(back.sort), 0x10000u);

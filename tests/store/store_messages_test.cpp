@@ -41,6 +41,14 @@ TEST(StoreMessages, FileErrorsBySystemError) {
               "The system cannot find the file specified.\nFile will be created.\n" + p);
 }
 
+TEST(StoreMessages, TheFirstStartNamesTheLibraryItsFolderAndWhatComesNext) {
+    EXPECT_EQ(LibraryCreatedText("/x/Zantimo.VR0", "/x/"),
+              "The system cannot find the file specified.\nFile will be created.\n/x/Zantimo.VR0"
+              "\n\nYour reminders are kept in the folder\n/x\n\nThe help window opens next. To "
+              "add your first reminder, choose New in the main window or in the menu of the icon "
+              "beside the clock.");
+}
+
 TEST(StoreMessages, FileExceptions) {
     EXPECT_EQ(ReportFileException("Can not read file\n", "a.txt", FileCause::AccessDenied),
               "Can not read file\na.txt\n\nAccess Denied.\n");

@@ -22,12 +22,14 @@ inline const std::string kArchiveFolder = "/prog/Archive";
 class RecordingPrompts final : public StorePrompts, public QuickReminderTakeOver {
 public:
     std::vector<std::string> fileErrors;
+    std::vector<std::string> created; // the first start's information
     std::vector<std::string> questions;
     std::vector<OldQuickReminder> quick;
     bool answerConvert = true;
     bool answerFutureStamps = true;
 
     void ShowFileError(const std::string& text) override { fileErrors.push_back(text); }
+    void TellLibraryCreated(const std::string& text) override { created.push_back(text); }
     bool ConfirmConversion(const std::string& text) override {
         questions.push_back(text);
         return answerConvert;

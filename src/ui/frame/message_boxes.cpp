@@ -54,6 +54,13 @@ void QtStorePrompts::ShowFileError(const std::string& text) {
     ErrorBox(QString::fromStdString(text));
 }
 
+void QtStorePrompts::TellLibraryCreated(const std::string& text) {
+    QMessageBox box(QMessageBox::Information, Caption(), QString::fromStdString(text),
+                    QMessageBox::Ok);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
 bool QtStorePrompts::ConfirmConversion(const std::string& text) {
     QMessageBox box(QMessageBox::Warning, Caption(), QString::fromStdString(text),
                     QMessageBox::Ok | QMessageBox::Cancel);

@@ -22,6 +22,7 @@ void ShowErrorNotWaiting(const QString& text);
 class QtStorePrompts final : public StorePrompts {
 public:
     void ShowFileError(const std::string& text) override;
+    void TellLibraryCreated(const std::string& text) override;
     bool ConfirmConversion(const std::string& text) override;
     bool ConfirmFutureStampCorrection() override;
 };

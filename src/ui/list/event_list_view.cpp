@@ -13,8 +13,10 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
+#include <utility>
 
 namespace zm {
 
@@ -48,18 +50,27 @@ EventListView::EventListView(WindowContext& context, QWidget* parent)
     header->setDefaultAlignment((context_.rightToLeft ? Qt::AlignRight : Qt::AlignLeft) |
                                 Qt::AlignVCenter);
     for (int c = 0; c < kListColumnCount; ++c)
-        setColumnWidth(c, kDefaultColumnWidths[c]);
+        SetWidth(c, kDefaultColumnWidths[c]);
     disconnect(header, &QHeaderView::sectionHandleDoubleClicked, this, nullptr);
     connect(header, &QHeaderView::sectionHandleDoubleClicked, this, &EventListView::FitColumn);
     connect(header, &QHeaderView::sectionClicked, this, &EventListView::SortByHeader);
     connect(header, &QHeaderView::sectionResized, viewport(), qOverload<>(&QWidget::update));
     connect(header, &QHeaderView::sectionMoved, viewport(), qOverload<>(&QWidget::update));
+    connect(header, &QHeaderView::sectionResized, this, &EventListView::SectionResized);
+    // The first column holds the icons: a move changes what the columns need.
+    connect(header, &QHeaderView::sectionMoved, this, &EventListView::MeasureColumns);
     ShowSortIndicator();
 
     auto countChanged = [this] { emit rowCountChanged(RowCount()); };
     connect(model_, &QAbstractItemModel::rowsInserted, this, countChanged);
     connect(model_, &QAbstractItemModel::rowsRemoved, this, countChanged);
     connect(model_, &QAbstractItemModel::modelReset, this, countChanged);
+    // What the columns need follows the rows.
+    connect(model_, &QAbstractItemModel::modelReset, this, &EventListView::MeasureColumns);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, &EventListView::MeasureColumns);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &EventListView::MeasureColumns);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, &EventListView::MeasureColumns);
+    connect(model_, &QAbstractItemModel::dataChanged, this, &EventListView::MeasureColumns);
     connect(model_, &EventListModel::rowRemovedAt, this, &EventListView::FocusRowAt);
     connect(model_, &EventListModel::refreshNeeded, this, &EventListView::Fill);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -145,12 +156,14 @@ int EventListView::DropExcludedRows() {
 void EventListView::RestoreColumns() {
     const ColumnLayout layout = ReadColumnLayout(context_.settings);
     QHeaderView* header = horizontalHeader();
+    fitter_.SetUserMask(layout.userWidths);
     for (int c = 0; c < kListColumnCount; ++c)
-        setColumnWidth(c, layout.widths[c]);
+        SetWidth(c, layout.widths[c]);
     for (int visual = 0; visual < kListColumnCount; ++visual)
         header->moveSection(header->visualIndex(layout.order[visual]), visual);
     model_->SetSort(layout.sort);
     ShowSortIndicator();
+    MeasureColumns();
 }
 
 void EventListView::SaveColumns() const {
@@ -165,6 +178,7 @@ ColumnLayout EventListView::ColumnsOnScreen() const {
     for (int visual = 0; visual < kListColumnCount; ++visual)
         layout.order[visual] = header->logicalIndex(visual);
     layout.sort = model_->Sort();
+    layout.userWidths = fitter_.UserMask();
     return layout;
 }
 
@@ -185,14 +199,67 @@ void EventListView::ShowSortIndicator() {
 }
 
 void EventListView::FitColumn(int column) {
+    // The width the user asked for: the content's, kept as the user's own.
+    needed_[column] = NeededWidth(column);
+    fitter_.TakeUserWidth(column);
+    SetWidth(column, needed_[column]);
+    FitColumns();
+}
+
+int EventListView::NeededWidth(int column) const {
     const QFontMetrics metrics(font());
+    // The title has room for the sort mark too, whichever column sorts.
+    const QHeaderView* header = horizontalHeader();
     const int title =
-        horizontalHeader()->fontMetrics().horizontalAdvance(QString::fromUtf8(ColumnTitle(column)));
+        header->fontMetrics().horizontalAdvance(QString::fromUtf8(ColumnTitle(column))) +
+        header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) +
+        header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     int widest = 0;
     for (int row = 0; row < RowCount(); ++row)
         widest = std::max(widest, metrics.horizontalAdvance(model_->CellText(row, column)));
     const bool first = horizontalHeader()->visualIndex(column) == 0;
-    setColumnWidth(column, FittingColumnWidth(title, widest, first));
+    return FittingColumnWidth(title, widest, first);
+}
+
+void EventListView::MeasureColumns() {
+    for (int column = 0; column < kListColumnCount; ++column)
+        needed_[column] = NeededWidth(column);
+    FitColumns();
+}
+
+void EventListView::FitColumns() {
+    ColumnWidths current{};
+    for (int c = 0; c < kListColumnCount; ++c)
+        current[c] = columnWidth(c);
+    const ColumnWidths widths = fitter_.Fit(needed_, current, viewport()->width());
+    for (int c = 0; c < kListColumnCount; ++c)
+        if (widths[c] != current[c]) SetWidth(c, widths[c]);
+}
+
+void EventListView::SetWidth(int column, int width) {
+    const bool before = std::exchange(settingWidths_, true);
+    setColumnWidth(column, width);
+    settingWidths_ = before;
+}
+
+void EventListView::SectionResized(int column) {
+    if (settingWidths_) return;
+    fitter_.TakeUserWidth(column);
+    // The other columns may take or give back what this one gave or took.
+    FitColumns();
+}
+
+void EventListView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    FitColumns();
+}
+
+void EventListView::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() != QEvent::FontChange) return;
+    verticalHeader()->setDefaultSectionSize(
+        std::max(kIconSlotWidth + 2, fontMetrics().height() + 3));
+    MeasureColumns();
 }
 
 void EventListView::FocusRowAt(int row) {

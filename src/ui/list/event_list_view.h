@@ -3,6 +3,7 @@
 // drawn with their state and type icons in their type's colour. It follows the event store
 // through its notices only; the main window around it carries out the commands.
 
+#include "list/column_fit.h"
 #include "list/column_settings.h"
 #include "list/list_view_state.h"
 #include "model/event_record.h"
@@ -60,6 +61,8 @@ public:
     void SaveColumns() const;
     // The columns' widths and order as they stand, with the sort.
     ColumnLayout ColumnsOnScreen() const;
+    // Which column widths are the user's (a dragged divider); the others follow their content.
+    const ColumnFitter& Fitter() const { return fitter_; }
 
 signals:
     // The number of rows changed.
@@ -74,17 +77,31 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void Fill();
     void ShowSortIndicator();
+    // A double-clicked divider: the column takes its content's width as the user's own.
     void FitColumn(int column);
+    int NeededWidth(int column) const;
+    // Measures what each column's title and texts need, then fits the columns.
+    void MeasureColumns();
+    // Fits the columns to the measured needs and the list's width.
+    void FitColumns();
+    // Sets a width without taking it for the user's.
+    void SetWidth(int column, int width);
+    void SectionResized(int column);
     void FocusRowAt(int row);
 
     WindowContext& context_;
     UserBoxes* boxes_ = nullptr;
     EventListModel* model_ = nullptr;
     EventRowDelegate* delegate_ = nullptr;
+    ColumnFitter fitter_;
+    ColumnWidths needed_ = kDefaultColumnWidths;
+    bool settingWidths_ = false;
 };
 
 } // namespace zm

@@ -31,6 +31,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QResizeEvent>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -224,6 +225,7 @@ void MainWindow::UpdateCaption() {
     const std::string longDate =
         QLocale().toString(ToQDate(view.viewDate), QLocale::LongFormat).toStdString();
     period_->setText(QString::fromStdString(PeriodCaption(view, context_.names, longDate)));
+    KeepCaptionWhole();
     // The filter is named wherever the list follows it.
     const std::string filter = view.filterActive ? context_.types.ActiveFilterName() : "";
     filterPane_->setText(QString::fromStdString(FilterPaneText(filter)));
@@ -334,6 +336,13 @@ void MainWindow::ToggleFindBar() {
     UpdateCommands();
 }
 
+void MainWindow::OpenFindBar() {
+    if (FindBarShown())
+        findBar_->FocusInto();
+    else
+        ToggleFindBar();
+}
+
 void MainWindow::HideFindBar() {
     if (!FindBarShown()) return;
     const bool hadFocus = findBar_->isAncestorOf(QApplication::focusWidget());
@@ -417,6 +426,24 @@ void MainWindow::ShowProperties() {
 void MainWindow::ApplyFonts() {
     list_->setFont(ScreenFont(context_.settings, SettingId::MainWindowFont));
     period_->setFont(ScreenFont(context_.settings, SettingId::DatePanelFont));
+    KeepCaptionWhole();
+}
+
+void MainWindow::KeepCaptionWhole() {
+    if (!period_ || !periodBar_) return;
+    // Never squeezed below its text's width; below the buttons when it does not fit beside them.
+    period_->setMinimumWidth(period_->sizeHint().width());
+    const bool below = toolBar_->sizeHint().width() + periodBar_->sizeHint().width() > width();
+    if (below == (toolBarBreak(periodBar_))) return;
+    if (below)
+        insertToolBarBreak(periodBar_);
+    else
+        removeToolBarBreak(periodBar_);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    KeepCaptionWhole();
 }
 
 void MainWindow::OptionsChanged() {

@@ -19,6 +19,7 @@
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QShortcut;
 class QToolBar;
 class QToolButton;
 
@@ -131,6 +132,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -161,6 +163,8 @@ private:
     // Previous or next day, month or year.
     void Step(MainCommand command);
     void ToggleFindBar();
+    // Shows the find bar, or puts the focus back into it when it is shown.
+    void OpenFindBar();
     void HideFindBar();
     void Find(const QString& text, bool matchCase);
     void DropCalendar();
@@ -174,6 +178,7 @@ private:
     // The print job over rows already copied (from the list, or from the preview).
     void PrintRows(const std::shared_ptr<const PrintSource>& source);
     void UpdateCaption();
+    void KeepCaptionWhole();
     void UpdateClock();
     // At the change of the day a view of today moves to the new today; every view is built
     // again.
@@ -186,7 +191,9 @@ private:
     ProgramDialogGuard& dialogs_;
     EventListView* list_ = nullptr;
     FindBar* findBar_ = nullptr;
+    QShortcut* closeFind_ = nullptr; // Escape, enabled while the find bar is shown
     QToolBar* toolBar_ = nullptr;
+    QToolBar* periodBar_ = nullptr;
     QLabel* period_ = nullptr;
     QLabel* clockPane_ = nullptr;
     QLabel* rowsPane_ = nullptr;

@@ -21,6 +21,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace zm {
 namespace {
@@ -80,10 +81,11 @@ void MainWindow::CreateActions() {
     MakeAction(C::All, IDS_MAIN_MENU_ALL, QKeySequence(Qt::CTRL | Qt::Key_L));
     for (const C c : {C::Today, C::Day, C::Week, C::Month, C::All})
         Action(c)->setCheckable(true);
-    // The number pad's keys are caught while the list has the focus (eventFilter).
-    MakeAction(C::PreviousDay, IDS_MAIN_MENU_PREVIOUS_DAY)
+    // The number pad's keys are caught while the list has the focus (eventFilter); Alt+Left and
+    // Alt+Right step the day from the main keyboard anywhere in the window.
+    MakeAction(C::PreviousDay, IDS_MAIN_MENU_PREVIOUS_DAY, QKeySequence(Qt::ALT | Qt::Key_Left))
         ->setText(Text(IDS_MAIN_MENU_PREVIOUS_DAY) + "\tNum-");
-    MakeAction(C::NextDay, IDS_MAIN_MENU_NEXT_DAY)
+    MakeAction(C::NextDay, IDS_MAIN_MENU_NEXT_DAY, QKeySequence(Qt::ALT | Qt::Key_Right))
         ->setText(Text(IDS_MAIN_MENU_NEXT_DAY) + "\tNum+");
     MakeAction(C::PreviousMonth, IDS_MAIN_MENU_PREVIOUS_MONTH)
         ->setText(Text(IDS_MAIN_MENU_PREVIOUS_MONTH) + "\tCtrl+Num-");
@@ -126,6 +128,14 @@ void MainWindow::CreateActions() {
         // menu shows until it opens (New, Define Filters).
         addAction(action);
     }
+    // Ctrl+F opens the find bar (or puts the focus back into it); Escape closes it.
+    auto* openFind = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(openFind, &QShortcut::activated, this, &MainWindow::OpenFindBar);
+    closeFind_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    closeFind_->setEnabled(false);
+    connect(closeFind_, &QShortcut::activated, this, [this] {
+        if (FindBarShown()) ToggleFindBar();
+    });
 }
 
 void MainWindow::CreateMenus() {
@@ -438,6 +448,7 @@ void MainWindow::UpdateCommands() {
                                          {C::All, s.checkAll},     {C::Find, s.checkFind}};
     for (const auto& [c, on] : checks)
         Action(c)->setChecked(on);
+    if (closeFind_) closeFind_->setEnabled(s.checkFind);
 }
 
 } // namespace zm

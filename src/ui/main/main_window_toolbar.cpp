@@ -87,15 +87,24 @@ void MainWindow::CreateToolBar() {
         toolbarButtons_.push_back(button);
     }
 
-    period_ = new QLabel(toolBar_);
+    // The caption has a bar of its own beside the buttons: when both do not fit on one line it
+    // moves below them whole instead of being cut (KeepCaptionWhole).
+    periodBar_ = addToolBar(Text(IDS_MAIN_PERIOD));
+    periodBar_->setObjectName("PeriodBar");
+    periodBar_->setMovable(false);
+    periodBar_->setFloatable(false);
+    periodBar_->toggleViewAction()->setVisible(false);
+    periodBar_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(periodBar_, &QToolBar::customContextMenuRequested, this,
+            [this](QPoint at) { ShowToolbarMenu(periodBar_->mapToGlobal(at)); });
+    period_ = new QLabel(periodBar_);
     period_->setAccessibleName(Text(IDS_MAIN_PERIOD));
     period_->setFont(ScreenFont(context_.settings, SettingId::DatePanelFont));
     period_->setCursor(Qt::PointingHandCursor);
     period_->setContentsMargins(4, 0, 7, 0);
     period_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    period_->setMinimumWidth(40);
     period_->installEventFilter(this);
-    toolBar_->addWidget(period_);
+    periodBar_->addWidget(period_);
 
     const auto labels =
         static_cast<ToolbarLabels>(ReadInt(context_.settings, SettingId::ToolbarLabels));
@@ -120,6 +129,7 @@ void MainWindow::ApplyToolbarLabels(ToolbarLabels labels) {
         Action(C::ButtonsAndText)->setChecked(true);
         break;
     }
+    KeepCaptionWhole();
 }
 
 void MainWindow::ApplyHiddenButtons() {
@@ -127,6 +137,7 @@ void MainWindow::ApplyHiddenButtons() {
         ReadText(context_.settings, SettingId::ToolbarButtons), toolbarButtons_.size());
     for (size_t i = 0; i < toolbarButtons_.size(); ++i)
         toolbarButtons_[i]->setVisible(shown[i]);
+    KeepCaptionWhole();
 }
 
 void MainWindow::CustomizeToolbar() {

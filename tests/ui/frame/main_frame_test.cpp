@@ -13,6 +13,7 @@
 #include "support/fake_tray_presence.h"
 #include "support/temp_folder.h"
 #include "ui/frame/main_frame.h"
+#include "ui/frame/message_boxes.h"
 #include "ui/frame/tray_images.h"
 #include "ui/frame/window_commands.h"
 
@@ -20,7 +21,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace zm {
@@ -229,6 +232,26 @@ TEST_F(MainFrameTest, TheTrayIconWaitsForTheTray) {
     ASSERT_EQ(alone.Create(), LibraryResult::Ok);
     EXPECT_EQ(noTray, 1);
     EXPECT_FALSE(alone.HasTrayIcon());
+}
+
+// The store's boxes: what each one is, read off the box while it is up and then closed.
+TEST(StoreBoxes, TheFirstStartIsInformationAndAFileErrorAnError) {
+    QtStorePrompts prompts;
+    const auto iconOf = [](const auto& show) {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                icon = box->icon();
+                box->accept();
+            }
+        });
+        closer.start(20);
+        show();
+        return icon;
+    };
+    EXPECT_EQ(iconOf([&] { prompts.TellLibraryCreated("made"); }), QMessageBox::Information);
+    EXPECT_EQ(iconOf([&] { prompts.ShowFileError("missing"); }), QMessageBox::Critical);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <QHeaderView>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 
 namespace zm {
@@ -141,6 +142,59 @@ TEST_F(EventListViewTest, DoubleClicksOpenTheRowOrANewEventAndFitAColumn) {
     emit view_.horizontalHeader()->sectionHandleDoubleClicked(kColumnName);
     const int cell = view_.fontMetrics().horizontalAdvance(view_.Model().CellText(0, kColumnName));
     EXPECT_EQ(view_.columnWidth(kColumnName), cell + 8 + 48);
+}
+
+TEST_F(EventListViewTest, ColumnsFitTheirTextsAsTheFontAndTheWidthChangeButKeepTheUsersWidths) {
+    // With no rows the titles fit, with room for the sort mark.
+    view_.Refresh(At(2026, 12, 7), ViewMode::Day);
+    const QHeaderView* header = view_.horizontalHeader();
+    const int mark = header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header);
+    for (int c = 0; c < kListColumnCount; ++c)
+        EXPECT_GE(view_.columnWidth(c),
+                  header->fontMetrics().horizontalAdvance(
+                      view_.model()->headerData(c, Qt::Horizontal).toString()) +
+                      mark + 8)
+            << "column " << c;
+    EventRecord event = Named("Dentist", At(2026, 12, 7, 12, 0));
+    event.SetPattern(testing::kYearlyDate, 1);
+    Put(event);
+    view_.Refresh(At(2026, 12, 7), ViewMode::Day);
+    const auto fits = [&](int column) {
+        const int text = view_.fontMetrics().horizontalAdvance(view_.Model().CellText(0, column));
+        return view_.columnWidth(column) >= text + 8;
+    };
+    const auto total = [&] {
+        int sum = 0;
+        for (int c = 0; c < kListColumnCount; ++c)
+            sum += view_.columnWidth(c);
+        return sum;
+    };
+    for (const int points : {9, 12, 16}) {
+        QFont font = view_.font();
+        font.setPointSize(points);
+        view_.setFont(font);
+        for (const int width : {560, 1400}) {
+            view_.resize(width, 300);
+            for (int c = 0; c < kListColumnCount; ++c)
+                EXPECT_TRUE(fits(c)) << points << " pt, " << width << " wide, column " << c;
+            // No width stays empty while it could go to a column.
+            EXPECT_GE(total(), view_.viewport()->width()) << points << " pt, " << width;
+        }
+    }
+    // A dragged divider is the user's: that width stays through a new font and width, and is
+    // kept with the columns.
+    view_.horizontalHeader()->resizeSection(kColumnRecurrence, 300);
+    view_.resize(900, 300);
+    QFont font = view_.font();
+    font.setPointSize(10);
+    view_.setFont(font);
+    EXPECT_EQ(view_.columnWidth(kColumnRecurrence), 300);
+    EXPECT_TRUE(fits(kColumnTime));
+    view_.SaveColumns();
+    EventListView again(fx_.Context());
+    again.RestoreColumns();
+    EXPECT_TRUE(again.Fitter().IsUsers(kColumnRecurrence));
+    EXPECT_FALSE(again.Fitter().IsUsers(kColumnTime));
 }
 
 TEST_F(EventListViewTest, ColumnsComeBackAsSavedAndABadOrderAsTheDefault) {

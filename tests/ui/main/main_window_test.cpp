@@ -1,14 +1,16 @@
 // The main window offscreen: placement, the find bar and the check marks, the toolbar's label
 // modes, the view commands over the list, and the windows the frame opens.
 
+#include "platform/font_setting.h"
+#include "platform/gui/qt_font.h"
 #include "platform/setting_table.h"
 #include "support/event_builders.h"
 #include "support/pdf_text.h"
 #include "support/temp_folder.h"
 #include "support/window_fixture.h"
+#include "ui/calendar/popup_calendar.h"
 #include "ui/editor/event_editor_dialog.h"
 #include "ui/list/event_list_model.h"
-#include "ui/calendar/popup_calendar.h"
 #include "ui/list/event_list_view.h"
 #include "ui/main/main_window.h"
 #include "ui/main/program_windows.h"
@@ -22,11 +24,14 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLocale>
 #include <QMenu>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QPrinter>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -46,6 +51,15 @@ void PutSample(WindowFixture& rig) {
         if (i == 3) e.SetPattern(kYearlyDate, 1);
         rig.Put(e);
     }
+}
+
+// The list's and the period caption's fonts at `points`, as the preferences store them.
+void UseFontsOf(WindowFixture& rig, int points) {
+    FontDescription font;
+    font.height = -PointsToPixels(points, ScreenPixelsPerInch());
+    font.faceName = QApplication::font().family().toStdString();
+    for (const SettingId id : {SettingId::MainWindowFont, SettingId::DatePanelFont})
+        WriteFont(rig.settings_, id, font, ScreenPixelsPerInch());
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -108,6 +122,77 @@ TEST_F(MainWindowTest, FindBarTakesTheCaptionAndTheViewCommands) {
     EXPECT_FALSE(find->isChecked());
     EXPECT_TRUE(window->Action(MainCommand::NextDay)->isEnabled());
     EXPECT_EQ(window->List().RowCount(), 5);
+}
+
+TEST_F(MainWindowTest, TheFindBarAndTheDayStepsHaveTheirKeys) {
+    auto window = Open();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->ShowView(ViewMode::Day, At(2026, 12, 7));
+    window->List().setFocus();
+    // Alt+Left and Alt+Right from the main keyboard, as the number pad's minus and plus.
+    const struct {
+        int key;
+        Qt::KeyboardModifiers mods;
+        DateTime day;
+    } steps[] = {{Qt::Key_Left, Qt::AltModifier, At(2026, 12, 6)},
+                 {Qt::Key_Right, Qt::AltModifier, At(2026, 12, 7)},
+                 {Qt::Key_Right, Qt::AltModifier, At(2026, 12, 8)},
+                 {Qt::Key_Minus, Qt::KeypadModifier, At(2026, 12, 7)},
+                 {Qt::Key_Plus, Qt::KeypadModifier, At(2026, 12, 8)}};
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(step.key), step.mods);
+        EXPECT_EQ(window->View().viewDate, step.day) << step.key;
+    }
+    // Ctrl+F opens the find bar with the focus in it; a second Ctrl+F keeps it open.
+    QTest::keyClick(&window->List(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(window->FindBarShown());
+    EXPECT_TRUE(window->Action(MainCommand::Find)->isChecked());
+    QWidget* field = QApplication::focusWidget();
+    ASSERT_NE(field, &window->List());
+    QTest::keyClick(field, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(window->FindBarShown());
+    // Escape closes it from its text field, and the period's rows are back.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(window->FindBarShown());
+    EXPECT_FALSE(window->Action(MainCommand::Find)->isChecked());
+    EXPECT_EQ(window->PeriodText(), QLocale().toString(QDate(2026, 12, 8), QLocale::LongFormat));
+    // Escape with the bar gone does nothing to the view.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(window->View().viewDate, At(2026, 12, 8));
+}
+
+TEST_F(MainWindowTest, AtTwelvePointsNoColumnAndNoCaptionIsCut) {
+    PutSample(rig);
+    UseFontsOf(rig, 12);
+    auto window = Open();
+    window->resize(560, 330);
+    window->show();
+    QLabel* period = nullptr;
+    for (const ViewMode mode : {ViewMode::Day, ViewMode::Month}) {
+        window->ShowView(mode, At(2026, 12, 7));
+        QApplication::processEvents();
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (label->text() == window->PeriodText()) period = label;
+        ASSERT_TRUE(period);
+        EXPECT_TRUE(period->isVisible());
+        EXPECT_GE(period->width(), period->fontMetrics().horizontalAdvance(period->text()))
+            << period->text().toStdString();
+        const EventListView& list = window->List();
+        for (int c = 0; c < kListColumnCount; ++c)
+            EXPECT_GE(list.columnWidth(c),
+                      list.fontMetrics().horizontalAdvance(list.Model().CellText(0, c)) + 8)
+                << "column " << c;
+    }
+    // Maximised, the width goes to the columns: none is left empty.
+    window->resize(1600, 900);
+    QApplication::processEvents();
+    const EventListView& list = window->List();
+    int total = 0;
+    for (int c = 0; c < kListColumnCount; ++c)
+        total += list.columnWidth(c);
+    EXPECT_GE(total, list.viewport()->width());
 }
 
 // Runs the event loop until the condition holds, for at most `ms` milliseconds.
@@ -510,6 +595,21 @@ TEST(Screenshots, MainWindow) {
     window.ShowView(ViewMode::All);
     QApplication::processEvents();
     EXPECT_TRUE(window.grab().save(QString(ZM_SCREENSHOT_DIR) + "/main-window-all.png"));
+}
+
+TEST(Screenshots, MainWindowAtTwelvePoints) {
+    WindowFixture rig;
+    ProgramDialogGuard dialogs(nullptr);
+    PutSample(rig);
+    UseFontsOf(rig, 12);
+    MainWindow window(rig.Context(), rig.boxes_, dialogs);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.resize(700, 360);
+    window.show();
+    QDir().mkpath(ZM_SCREENSHOT_DIR);
+    window.ShowView(ViewMode::Month, At(2026, 12, 7));
+    QApplication::processEvents();
+    EXPECT_TRUE(window.grab().save(QString(ZM_SCREENSHOT_DIR) + "/main-window-12pt.png"));
 }
 
 } // namespace
