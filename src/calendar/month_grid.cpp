@@ -45,4 +45,34 @@ MonthGrid BuildMonthGrid(DateTime current, DateTime today, int firstDayOfWeek, i
     return grid;
 }
 
+int CellAt(int row, int column) {
+    if (row < 0 || row >= kGridRows || column < 0 || column >= kGridColumns) return -1;
+    return row * kGridColumns + column;
+}
+
+CellMonth MonthOfCell(const MonthGrid& grid, int cell) {
+    if (!(grid.cells[cell].flags & kCellOtherMonth)) return CellMonth::Shown;
+    // The other month's days stand before the 1st (in the first row) or after the last day.
+    return cell < kGridColumns ? CellMonth::Previous : CellMonth::Next;
+}
+
+std::string CellName(const MonthGrid& grid, int cell,
+                     const std::function<std::string(DateTime)>& fullDate, const CellWords& words) {
+    if (cell < 0 || cell >= kGridCells || grid.cells[cell].day == 0) return {};
+    std::string name = fullDate(grid.DayOf(cell));
+    const auto add = [&name](const std::string& word) { name += ", " + word; };
+    if (grid.cells[cell].flags & kCellToday) add(words.today);
+    switch (MonthOfCell(grid, cell)) {
+    case CellMonth::Previous:
+        add(words.previousMonth);
+        break;
+    case CellMonth::Next:
+        add(words.nextMonth);
+        break;
+    case CellMonth::Shown:
+        break;
+    }
+    return name;
+}
+
 } // namespace zm

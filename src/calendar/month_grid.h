@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
 
 namespace zm {
 
@@ -44,5 +46,32 @@ MonthGrid BuildMonthGrid(DateTime current, DateTime today, int firstDayOfWeek, i
 
 // The weekday (1 = Sunday ... 7 = Saturday) shown in a column (0-6).
 int WeekdayOfColumn(int column, int firstDayOfWeek);
+
+// The grid as a table of weeks (rows 0-5) and weekdays (columns 0-6): the cell at a row and
+// column, -1 outside the grid, and the row and column of a cell.
+int CellAt(int row, int column);
+inline constexpr int RowOfCell(int cell) {
+    return cell / kGridColumns;
+}
+inline constexpr int ColumnOfCell(int cell) {
+    return cell % kGridColumns;
+}
+
+// Which month a cell's day belongs to: the one shown, or the one before or after it.
+enum class CellMonth { Shown, Previous, Next };
+CellMonth MonthOfCell(const MonthGrid& grid, int cell);
+
+// The words a cell's spoken name adds to its date.
+struct CellWords {
+    std::string today;
+    std::string previousMonth;
+    std::string nextMonth;
+};
+
+// How a screen reader names a cell: its day written by `fullDate`, then whether it is today and
+// whether it belongs to the month before or after the one shown, joined by ", ". Empty for a
+// cell outside the grid or an empty grid.
+std::string CellName(const MonthGrid& grid, int cell,
+                     const std::function<std::string(DateTime)>& fullDate, const CellWords& words);
 
 } // namespace zm

@@ -77,6 +77,47 @@ TEST(MonthGrid, MarksTodayAndTheOtherMonthsDays) {
     EXPECT_EQ(BuildMonthGrid(DateTime::Invalid(), Day(2021, 3, 1), kMonday, 0).selected, -1);
 }
 
+// What a screen reader is told of a cell: its date, today, and the month before or after.
+TEST(MonthGrid, CellsAsATableOfWeeksAndWeekdays) {
+    // January 2021, Monday first, today 2 February: 28 December 2020 to 7 February 2021.
+    const MonthGrid grid = BuildMonthGrid(Day(2021, 1, 10), Day(2021, 2, 2), kMonday, 0);
+    const auto iso = [](DateTime d) {
+        const YearMonthDay ymd = d.Ymd();
+        return std::to_string(ymd.year) + "-" + std::to_string(ymd.month) + "-" +
+               std::to_string(ymd.day);
+    };
+    const CellWords words{"today", "previous month", "next month"};
+    const struct {
+        int row;
+        int column;
+        std::string name;
+    } cases[] = {
+        {0, 0, "2020-12-28, previous month"},
+        {0, 3, "2020-12-31, previous month"},
+        {0, 4, "2021-1-1"},
+        {1, 6, "2021-1-10"},
+        {4, 6, "2021-1-31"},
+        {5, 1, "2021-2-2, today, next month"},
+        {5, 6, "2021-2-7, next month"},
+    };
+    for (const auto& c : cases) {
+        const int cell = CellAt(c.row, c.column);
+        EXPECT_EQ(RowOfCell(cell), c.row);
+        EXPECT_EQ(ColumnOfCell(cell), c.column);
+        EXPECT_EQ(CellName(grid, cell, iso, words), c.name) << c.row << "," << c.column;
+    }
+    EXPECT_EQ(CellAt(1, 6), grid.selected);
+    EXPECT_EQ(MonthOfCell(grid, 3), CellMonth::Previous);
+    EXPECT_EQ(MonthOfCell(grid, 4), CellMonth::Shown);
+    EXPECT_EQ(MonthOfCell(grid, 35), CellMonth::Next);
+    for (const auto& [row, column] : {std::pair{-1, 0}, std::pair{6, 0}, std::pair{0, 7}})
+        EXPECT_EQ(CellAt(row, column), -1);
+    EXPECT_EQ(CellName(grid, -1, iso, words), "");
+    EXPECT_EQ(
+        CellName(BuildMonthGrid(DateTime::Invalid(), Day(2021, 2, 2), kMonday, 0), 0, iso, words),
+        "");
+}
+
 struct WeekRowCase {
     int firstDayOfWeek;
     int rule;

@@ -6,6 +6,7 @@
 #include "platform/gui/qt_font.h"
 #include "res/format_text.h"
 #include "res/strings.h"
+#include "ui/calendar/flat_calendar_accessible.h"
 #include "ui/common/menu_choice.h"
 #include "ui/common/window_context.h"
 #include "ui/reminder/reminder_look.h"
@@ -14,6 +15,7 @@
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -91,6 +93,7 @@ FlatCalendar::FlatCalendar(WindowContext& context, FlatCalendarOptions options, 
     : QWidget(parent), context_(context), options_(options), font_(CalendarFont(context.settings)),
       smallFont_(WeekNumberFont(context.settings)), weekNumbers_(context.options.showWeekNumbers),
       layout_(Measures(font_, smallFont_), {options.todayLine, weekNumbers_}), today_(&ClockNow) {
+    InstallCalendarAccessibility();
     setObjectName(QStringLiteral("zFlatCalendar"));
     setAccessibleName(QString::fromUtf8(LoadString(IDS_PAGE_CALENDAR)));
     setFocusPolicy(Qt::StrongFocus);
@@ -158,6 +161,9 @@ void FlatCalendar::RefreshTodayLine() {
 QRect FlatCalendar::CellRect(int cell) const {
     return ToQRect(layout_.DayCell(cell));
 }
+QRect FlatCalendar::ColumnHeaderRect(int column) const {
+    return ToQRect(layout_.InitialsCell(column));
+}
 QRect FlatCalendar::TodayLineRect() const {
     return ToQRect(layout_.TodayLine());
 }
@@ -177,10 +183,12 @@ QRect FlatCalendar::ButtonRect(CalendarHit button) const {
 }
 
 void FlatCalendar::Rebuild() {
+    const MonthGrid before = grid_;
     grid_ = BuildMonthGrid(current_, Today(), context_.options.firstDayOfWeek,
                            context_.options.firstWeekOfYear);
     setAccessibleDescription(QString::fromStdString(context_.formats.FormatShortDate(current_)));
     update();
+    NotifyCalendarMoved(*this, before);
     emit dateMoved(CurrentDate());
 }
 
@@ -195,6 +203,32 @@ void FlatCalendar::ChooseDate(DateTime date) {
     emit dateChosen(CurrentDate());
 }
 
+void FlatCalendar::ChooseCell(int cell) {
+    if (cell < 0 || cell >= kGridCells) return;
+    ChooseDate(grid_.DayOf(cell).WithTimeOf(current_));
+}
+
+QString FlatCalendar::CellName(int cell) const {
+    static const CellWords words{LoadString(IDS_CALENDAR_CELL_TODAY),
+                                 LoadString(IDS_CALENDAR_CELL_PREVIOUS_MONTH),
+                                 LoadString(IDS_CALENDAR_CELL_NEXT_MONTH)};
+    const auto fullDate = [](DateTime day) {
+        return QLocale().toString(ToQDate(day), QLocale::LongFormat).toStdString();
+    };
+    return QString::fromStdString(zm::CellName(grid_, cell, fullDate, words));
+}
+
+QString FlatCalendar::ColumnName(int column) const {
+    if (column < 0 || column >= kGridColumns) return {};
+    return QString::fromStdString(
+        context_.names.LongDayName(WeekdayOfColumn(column, context_.options.firstDayOfWeek)));
+}
+
+QString FlatCalendar::RowName(int row) const {
+    if (!weekNumbers_ || row < 0 || row >= kGridRows) return {};
+    return QString::number(grid_.weekNumbers[row]);
+}
+
 CalendarHitResult FlatCalendar::HitAt(QPoint widgetPoint) const {
     return layout_.HitTest({widgetPoint.x() - kCalendarFrame, widgetPoint.y() - kCalendarFrame});
 }
@@ -207,8 +241,7 @@ void FlatCalendar::Apply(const PointerOutcome& outcome) {
     if (outcome.todayChosen) {
         ChooseDate(Today());
     } else if (outcome.chosenCell >= 0) {
-        // The cell's day, keeping the time of day of the current date.
-        ChooseDate(grid_.DayOf(outcome.chosenCell).WithTimeOf(current_));
+        ChooseCell(outcome.chosenCell);
     }
 }
 
@@ -228,6 +261,11 @@ void FlatCalendar::mouseMoveEvent(QMouseEvent* event) {
 void FlatCalendar::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
     Apply(pointer_.Release(HitAt(event->position().toPoint())));
+}
+
+void FlatCalendar::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    NotifyCalendarFocus(*this);
 }
 
 void FlatCalendar::hideEvent(QHideEvent* event) {

@@ -58,11 +58,22 @@ public:
     QRect CellRect(int cell) const;
     QRect TodayLineRect() const;
     QRect ButtonRect(CalendarHit button) const;
+    // The weekday initial of a column (0-6).
+    QRect ColumnHeaderRect(int column) const;
     // The menu of event types while it is open, else null, and the cell it was opened for.
     QMenu* TypeMenu() const { return menu_; }
     int TypeMenuCell() const { return menuCell_; }
 
     QSize sizeHint() const override;
+
+    // What a click on a day cell (0-41) does: the day becomes the current date (keeping its time
+    // of day) and is chosen.
+    void ChooseCell(int cell);
+    // What a screen reader is told: a day cell's full date and whether it is today or of the
+    // month before or after; the weekday of a column; the week number of a row when shown.
+    QString CellName(int cell) const;
+    QString ColumnName(int column) const;
+    QString RowName(int row) const;
 
 signals:
     // A day was chosen (a click, the today line or Enter).
@@ -83,6 +94,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

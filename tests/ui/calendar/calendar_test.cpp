@@ -2,15 +2,33 @@
 #include "ui/calendar/date_field.h"
 #include "ui/calendar/popup_calendar.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QStyleOptionComboBox>
 #include <QTest>
+
+// Qt hands accessibility events to an update handler only while its platform accessibility is
+// active, which only a screen reader's bridge turns on; under the offscreen platform the tests
+// turn it on themselves through the two functions of Qt's platform layer that do it.
+class QPlatformAccessibility {
+public:
+    void setActive(bool active);
+};
+class QPlatformIntegration {
+public:
+    QPlatformAccessibility* accessibility() const;
+};
+class QGuiApplicationPrivate {
+public:
+    static QPlatformIntegration* platform_integration;
+};
 
 namespace zm {
 namespace {
@@ -258,6 +276,149 @@ TEST_F(CalendarTest, TheMenuIsForTheDayUnderTheMouse) {
     QContextMenuEvent beside(QContextMenuEvent::Mouse, caption, Flat().mapToGlobal(caption));
     QApplication::sendEvent(&Flat(), &beside);
     EXPECT_EQ(Flat().TypeMenu(), nullptr);
+}
+
+// What a screen reader is sent while the test records: the event, and the name of the part of
+// the calendar it is about.
+struct HeardEvent {
+    QAccessible::Event type;
+    QString name;
+};
+std::vector<HeardEvent> heard;
+
+void Hear(QAccessibleEvent* event) {
+    QAccessibleInterface* about = event->accessibleInterface();
+    heard.push_back({event->type(), about ? about->text(QAccessible::Name) : ""});
+}
+
+// The screen reader's side switched on for one test.
+class ScreenReader {
+public:
+    ScreenReader() {
+        heard.clear();
+        previous_ = QAccessible::installUpdateHandler(&Hear);
+        SetActive(true);
+    }
+    ~ScreenReader() {
+        SetActive(false);
+        QAccessible::installUpdateHandler(previous_);
+    }
+    static bool Heard(QAccessible::Event type, const QString& name) {
+        return std::any_of(heard.begin(), heard.end(),
+                           [&](const HeardEvent& e) { return e.type == type && e.name == name; });
+    }
+    static int Count(QAccessible::Event type) {
+        return static_cast<int>(std::count_if(
+            heard.begin(), heard.end(), [type](const HeardEvent& e) { return e.type == type; }));
+    }
+
+private:
+    static void SetActive(bool active) {
+        // The offscreen platform keeps Qt's own platform accessibility, the one this gives.
+        QGuiApplicationPrivate::platform_integration->accessibility()->setActive(active);
+        ASSERT_EQ(QAccessible::isActive(), active);
+    }
+
+    QAccessible::UpdateHandler previous_;
+};
+
+QString LongDate(QDate date) {
+    return QLocale().toString(date, QLocale::LongFormat);
+}
+
+TEST_F(CalendarTest, ScreenReaderSeesATableOfDays) {
+    ScreenReader reader;
+    // December 2026 from Sunday 29 November; today is Monday 7 December.
+    Popup().ShowAt({100, 100}, QDate(2026, 12, 10));
+    QAccessibleInterface* calendar = QAccessible::queryAccessibleInterface(&Flat());
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = calendar->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 6);
+    EXPECT_EQ(table->columnCount(), 7);
+    EXPECT_EQ(table->columnDescription(0), "Sunday");
+
+    const struct {
+        int row;
+        int column;
+        QString name;
+        bool selected;
+    } cells[] = {
+        {0, 0, LongDate({2026, 11, 29}) + ", previous month", false},
+        {1, 1, LongDate({2026, 12, 7}) + ", today", false},
+        {1, 4, LongDate({2026, 12, 10}), true},
+        {5, 6, LongDate({2027, 1, 9}) + ", next month", false},
+    };
+    for (const auto& c : cells) {
+        QAccessibleInterface* cell = table->cellAt(c.row, c.column);
+        ASSERT_NE(cell, nullptr) << c.row << "," << c.column;
+        EXPECT_EQ(cell->role(), QAccessible::Cell);
+        EXPECT_EQ(cell->text(QAccessible::Name), c.name);
+        EXPECT_EQ(cell->state().selected, c.selected) << c.row << "," << c.column;
+        ASSERT_NE(cell->tableCellInterface(), nullptr);
+        EXPECT_EQ(cell->tableCellInterface()->rowIndex(), c.row);
+        EXPECT_EQ(cell->tableCellInterface()->columnIndex(), c.column);
+        EXPECT_EQ(cell->parent(), calendar);
+        EXPECT_EQ(calendar->child(calendar->indexOfChild(cell)), cell);
+        EXPECT_EQ(calendar->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+    }
+    const QList<QAccessibleInterface*> header =
+        table->cellAt(2, 1)->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(header.size(), 1);
+    EXPECT_EQ(header[0]->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(header[0]->text(QAccessible::Name), "Monday");
+    ASSERT_EQ(table->selectedCells().size(), 1);
+    EXPECT_EQ(table->selectedCells()[0], table->cellAt(1, 4));
+
+    // A click selects the day: the cells say so and the selection's move is sent.
+    heard.clear();
+    Press(CellCentre(19));
+    Release(CellCentre(19));
+    EXPECT_TRUE(table->cellAt(2, 5)->state().selected);
+    EXPECT_FALSE(table->cellAt(1, 4)->state().selected);
+    EXPECT_TRUE(ScreenReader::Heard(QAccessible::Selection, LongDate({2026, 12, 18})));
+    EXPECT_TRUE(ScreenReader::Heard(QAccessible::SelectionRemove, LongDate({2026, 12, 10})));
+
+    // The cell's action chooses the day as a click does.
+    QSignalSpy chosen(&Popup(), &PopupCalendar::dateChosen);
+    Popup().ShowAt({100, 100}, QDate(2026, 12, 10));
+    QAccessibleActionInterface* action = table->cellAt(0, 1)->actionInterface();
+    ASSERT_NE(action, nullptr);
+    ASSERT_TRUE(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    action->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen[0][0].toDate(), QDate(2026, 11, 30));
+    EXPECT_FALSE(Popup().isVisible());
+}
+
+TEST_F(CalendarTest, ScreenReaderFollowsTheKeys) {
+    ScreenReader reader;
+    Popup().ShowAt({100, 100}, QDate(2026, 12, 30));
+    Flat().setFocus();
+    ASSERT_TRUE(Flat().hasFocus());
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(&Flat())->tableInterface();
+    ASSERT_NE(table, nullptr);
+
+    heard.clear();
+    Key(Qt::Key_Right);
+    EXPECT_TRUE(ScreenReader::Heard(QAccessible::Focus, LongDate({2026, 12, 31})));
+    EXPECT_TRUE(table->cellAt(4, 4)->state().focused);
+    EXPECT_EQ(ScreenReader::Count(QAccessible::TableModelChanged), 0);
+
+    // Into January: the table is refreshed, then the new day has the focus.
+    heard.clear();
+    Key(Qt::Key_Right);
+    EXPECT_EQ(ScreenReader::Count(QAccessible::TableModelChanged), 1);
+    EXPECT_TRUE(ScreenReader::Heard(QAccessible::Focus, LongDate({2027, 1, 1})));
+    EXPECT_EQ(table->cellAt(0, 0)->text(QAccessible::Name),
+              LongDate({2026, 12, 27}) + ", previous month");
+
+    heard.clear();
+    Key(Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(ScreenReader::Count(QAccessible::TableModelChanged), 1);
+    EXPECT_TRUE(ScreenReader::Heard(QAccessible::Focus, LongDate({2027, 2, 1})));
 }
 
 TEST_F(CalendarTest, DateFieldDropsTheCalendarDown) {
