@@ -265,7 +265,14 @@ void FlatCalendar::mouseReleaseEvent(QMouseEvent* event) {
 
 void FlatCalendar::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    NotifyCalendarFocus(*this);
+    // Qt tells of the calendar's own focus once this event is handled; the day comes after it,
+    // so that the day is what the screen reader reads.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) NotifyCalendarFocus(*this);
+        },
+        Qt::QueuedConnection);
 }
 
 void FlatCalendar::hideEvent(QHideEvent* event) {

@@ -19,7 +19,7 @@ void InstallCalendarAccessibility();
 // After the grid was rebuilt from `before`: the table's refresh when the month changed, the
 // selection's move, and the focus on the selected day while the calendar has the focus.
 void NotifyCalendarMoved(FlatCalendar& calendar, const MonthGrid& before);
-// The calendar took the focus: the screen reader is told the selected day.
+// The calendar has taken the focus: the screen reader is told the selected day.
 void NotifyCalendarFocus(FlatCalendar& calendar);
 
 } // namespace zm

@@ -34,6 +34,7 @@ PopupCalendar::PopupCalendar(WindowContext& context, FlatCalendarOptions options
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), context_(context),
       calendar_(new FlatCalendar(context, options, this)) {
     setObjectName(QStringLiteral("PopupCalendar"));
+    setAccessibleName(calendar_->accessibleName());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(calendar_);

@@ -395,11 +395,20 @@ TEST_F(CalendarTest, ScreenReaderSeesATableOfDays) {
 TEST_F(CalendarTest, ScreenReaderFollowsTheKeys) {
     ScreenReader reader;
     Popup().ShowAt({100, 100}, QDate(2026, 12, 30));
-    Flat().setFocus();
-    ASSERT_TRUE(Flat().hasFocus());
     QAccessibleTableInterface* table =
         QAccessible::queryAccessibleInterface(&Flat())->tableInterface();
     ASSERT_NE(table, nullptr);
+    // Taking the focus, the calendar is heard first and its selected day last.
+    Flat().clearFocus();
+    heard.clear();
+    Flat().setFocus();
+    ASSERT_TRUE(Flat().hasFocus());
+    QApplication::processEvents();
+    const auto lastFocus = std::find_if(heard.rbegin(), heard.rend(), [](const HeardEvent& e) {
+        return e.type == QAccessible::Focus;
+    });
+    ASSERT_NE(lastFocus, heard.rend());
+    EXPECT_EQ(lastFocus->name, LongDate({2026, 12, 30}));
 
     heard.clear();
     Key(Qt::Key_Right);
