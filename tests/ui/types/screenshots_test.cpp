@@ -2,6 +2,7 @@
 
 #include "platform/memory_settings.h"
 #include "store/quick/quick_starters.h"
+#include "support/gui/palettes.h"
 #include "support/recording_sound_backend.h"
 #include "support/temp_folder.h"
 #include "support/widget_lookup.h"
@@ -50,30 +51,34 @@ TEST(Screenshots, Types) {
 }
 
 TEST(Screenshots, QuickRemindersOfAFirstStart) {
-    ASSERT_TRUE(QDir().mkpath(ZM_SCREENSHOT_DIR));
-    WindowFixture rig;
-    rig.quick_ = StarterQuickReminders();
-    QuickRemsPage quick(rig.Context(), rig.boxes_);
-    quick.resize(420, 300);
-    quick.show();
-    EXPECT_TRUE(quick.grab().save(QDir(ZM_SCREENSHOT_DIR).filePath("quick-page-first-start.png")));
+    InEachPalette([](const NamedPalette& palette) {
+        WindowFixture rig;
+        rig.quick_ = StarterQuickReminders();
+        QuickRemsPage quick(rig.Context(), rig.boxes_);
+        quick.resize(420, 300);
+        quick.show();
+        SavePicture(quick, QStringLiteral("quick-page-first-start"), palette);
+    });
 }
 
 TEST(Screenshots, SoundDialogWhilePlaying) {
-    ASSERT_TRUE(QDir().mkpath(ZM_SCREENSHOT_DIR));
     TempFolder folder;
     const std::string bell = folder.File("complete.oga");
     std::ofstream(bell) << "not played for real";
-    MemorySettings settings;
-    RecordingSoundBackend backend;
-    SetupSoundDialog dialog({0x10002, 0x10000, bell}, backend, settings); // the file, repeated
-    auto* play = Child<QPushButton>(dialog, "play");
-    ASSERT_NE(play, nullptr);
-    play->click();
-    EXPECT_EQ(play->text(), "&Stop");
-    SaveScreenshot(dialog, "setup-sound-playing.png");
-    play->click();
-    EXPECT_EQ(play->text(), "&Play");
+    InEachPalette([&](const NamedPalette& palette) {
+        MemorySettings settings;
+        RecordingSoundBackend backend;
+        SetupSoundDialog dialog({0x10002, 0x10000, bell}, backend, settings); // the file, repeated
+        auto* play = Child<QPushButton>(dialog, "play");
+        ASSERT_NE(play, nullptr);
+        play->click();
+        EXPECT_EQ(play->text(), "&Stop");
+        dialog.adjustSize();
+        dialog.show();
+        SavePicture(dialog, QStringLiteral("setup-sound-playing"), palette);
+        play->click();
+        EXPECT_EQ(play->text(), "&Play");
+    });
 }
 
 } // namespace
