@@ -25,14 +25,18 @@ TEST(Screenshots, Types) {
     ASSERT_TRUE(QDir().mkpath(ZM_SCREENSHOT_DIR));
     WindowFixture rig;
 
-    TypesPage page(rig.Context(), rig.boxes_);
-    page.resize(460, 380);
-    page.show();
-    EXPECT_TRUE(page.grab().save(QDir(ZM_SCREENSHOT_DIR).filePath("types-page.png")));
+    InEachPalette([&](const NamedPalette& palette) {
+        TypesPage page(rig.Context(), rig.boxes_);
+        page.resize(460, 380);
+        page.show();
+        SavePicture(page, QStringLiteral("types-page"), palette);
 
-    TypeEditorDialog editor(rig.Context(), rig.boxes_, rig.types_, rig.types_.FindType("Birthday"),
-                            TypeEditorDialog::Mode::Edit);
-    SaveScreenshot(editor, "type-editor.png");
+        TypeEditorDialog editor(rig.Context(), rig.boxes_, rig.types_,
+                                rig.types_.FindType("Birthday"), TypeEditorDialog::Mode::Edit);
+        editor.adjustSize();
+        editor.show();
+        SavePicture(editor, QStringLiteral("type-editor"), palette);
+    });
 
     ChangeIconDialog icons(rig.boxes_, QDir::tempPath());
     SaveScreenshot(icons, "change-icon.png");
