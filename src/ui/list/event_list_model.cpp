@@ -1,8 +1,8 @@
 #include "ui/list/event_list_model.h"
 
+#include "format/colour_contrast.h"
 #include "list/cell_texts.h"
 #include "list/row_images.h"
-#include "list/text_contrast.h"
 #include "store/library/library_walk.h"
 #include "ui/common/window_context.h"
 

@@ -1,7 +1,7 @@
 // The main window's printing commands: Print, Print Preview and Page Setup over the rows the
 // list shows when the command is given.
 
-#include "list/text_contrast.h"
+#include "format/colour_contrast.h"
 #include "print/print_rows.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"

@@ -1,5 +1,6 @@
 #include "ui/types/types_page.h"
 
+#include "format/colour_contrast.h"
 #include "res/artwork.h"
 #include "store/types/types_file.h"
 #include "ui/common/user_boxes.h"
@@ -65,11 +66,13 @@ TypesPage::TypesPage(WindowContext& context, UserBoxes& boxes, QWidget* parent)
 
 void TypesPage::Fill(int select) {
     list_->clear();
+    const uint32_t base = list_->palette().color(QPalette::Base).rgb() & 0xFFFFFF;
     for (size_t i = 0; i < work_.TypeCount(); ++i) {
         const int index = static_cast<int>(i);
         auto* item = new QListWidgetItem(QIconOf(work_.TypeSmallIcon(index)),
                                          Q(work_.Types()[i].name), list_);
-        item->setForeground(ColourOf(work_.Types()[i].colour));
+        const uint32_t colour = RgbFromTypeColour(work_.Types()[i].colour);
+        item->setForeground(QColor::fromRgb(ReadableColour(colour, base)));
     }
     list_->setCurrentRow(select);
     const UndefinedType& u = work_.UndefinedEntry();

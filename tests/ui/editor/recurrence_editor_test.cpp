@@ -3,6 +3,7 @@
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "support/event_builders.h"
+#include "support/gui/palettes.h"
 #include "support/window_fixture.h"
 #include "ui/editor/event_editor.h"
 #include "ui/editor/event_editor_dialog.h"
@@ -230,6 +231,12 @@ TEST(Screenshots, Editors) {
     event.SetPattern(kFormByDate | kKindWeekly | kMonday | kThursday, 2);
     EventEditorDialog editor(rig.Context(), rig.boxes_, Request(event));
     Save(editor, QStringLiteral("event-editor.png"));
+    InEachPalette([&](const NamedPalette& palette) {
+        EventEditorDialog fresh(rig.Context(), rig.boxes_,
+                                Request(NewEventFor(rig.Context(), -1, rig.now_)));
+        fresh.adjustSize();
+        SavePicture(fresh, QStringLiteral("event-editor-new"), palette);
+    });
 
     RecurrenceEditor recurrence(rig.Context(), rig.boxes_, event);
     Save(recurrence, QStringLiteral("recurrence-editor.png"));

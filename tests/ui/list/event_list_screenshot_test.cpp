@@ -1,11 +1,10 @@
-// Pictures of the event list over a sample library, Day and All views, for a person to look at.
+// Pictures of the event list over a sample library, Day and All views, in a light and a dark
+// palette, for a person to look at.
 
 #include "support/event_builders.h"
+#include "support/gui/palettes.h"
 #include "support/window_fixture.h"
 #include "ui/list/event_list_view.h"
-
-#include <QDir>
-#include <QPalette>
 
 namespace zm {
 namespace {
@@ -58,31 +57,21 @@ void FillSampleLibrary(testing::WindowFixture& fx) {
 }
 
 TEST(Screenshots, EventList) {
-    testing::WindowFixture fx;
-    FillSampleLibrary(fx);
-    EventListView view(fx.Context(), fx.boxes_);
-    view.resize(900, 330);
-    view.show();
-    QDir().mkpath(ZM_SCREENSHOT_DIR);
-    view.Refresh(At(2026, 12, 7), ViewMode::Day);
-    EXPECT_GE(view.RowCount(), 9);
-    EXPECT_TRUE(view.grab().save(QStringLiteral(ZM_SCREENSHOT_DIR "/event-list-day.png")));
-    view.Refresh(std::nullopt, ViewMode::All);
-    EXPECT_EQ(view.RowCount(), 15);
-    view.resize(900, 380);
-    EXPECT_TRUE(view.grab().save(QStringLiteral(ZM_SCREENSHOT_DIR "/event-list-all.png")));
-
-    // On a dark palette the dark type colours are brightened to stay readable.
-    QPalette dark = view.palette();
-    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x24));
-    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x34));
-    dark.setColor(QPalette::Text, Qt::white);
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::Button, QColor(0x30, 0x30, 0x34));
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    view.setPalette(dark);
-    EXPECT_TRUE(view.grab().save(QStringLiteral(ZM_SCREENSHOT_DIR "/event-list-dark.png")));
-    EXPECT_TRUE(fx.boxes_.errors.empty());
+    testing::InEachPalette([](const testing::NamedPalette& palette) {
+        testing::WindowFixture fx;
+        FillSampleLibrary(fx);
+        EventListView view(fx.Context(), fx.boxes_);
+        view.resize(900, 330);
+        view.show();
+        view.Refresh(At(2026, 12, 7), ViewMode::Day);
+        EXPECT_GE(view.RowCount(), 9);
+        testing::SavePicture(view, QStringLiteral("event-list-day"), palette);
+        view.Refresh(std::nullopt, ViewMode::All);
+        EXPECT_EQ(view.RowCount(), 15);
+        view.resize(900, 380);
+        testing::SavePicture(view, QStringLiteral("event-list-all"), palette);
+        EXPECT_TRUE(fx.boxes_.errors.empty());
+    });
 }
 
 } // namespace

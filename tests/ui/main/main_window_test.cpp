@@ -5,6 +5,7 @@
 #include "platform/gui/qt_font.h"
 #include "platform/setting_table.h"
 #include "support/event_builders.h"
+#include "support/gui/palettes.h"
 #include "support/pdf_text.h"
 #include "support/temp_folder.h"
 #include "support/window_fixture.h"
@@ -581,20 +582,21 @@ TEST(ProgramWindows, AnEventSavedUnderAFilterThatHidesItIsFollowedByTheWarning) 
 }
 
 TEST(Screenshots, MainWindow) {
-    WindowFixture rig;
-    ProgramDialogGuard dialogs(nullptr);
-    PutSample(rig);
-    MainWindow window(rig.Context(), rig.boxes_, dialogs);
-    window.setAttribute(Qt::WA_DeleteOnClose, false);
-    window.resize(900, 420);
-    window.show();
-    QDir().mkpath(ZM_SCREENSHOT_DIR);
-    window.ShowView(ViewMode::Day, At(2026, 12, 7));
-    QApplication::processEvents();
-    EXPECT_TRUE(window.grab().save(QString(ZM_SCREENSHOT_DIR) + "/main-window-day.png"));
-    window.ShowView(ViewMode::All);
-    QApplication::processEvents();
-    EXPECT_TRUE(window.grab().save(QString(ZM_SCREENSHOT_DIR) + "/main-window-all.png"));
+    InEachPalette([](const NamedPalette& palette) {
+        WindowFixture rig;
+        ProgramDialogGuard dialogs(nullptr);
+        PutSample(rig);
+        MainWindow window(rig.Context(), rig.boxes_, dialogs);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.resize(900, 420);
+        window.show();
+        window.ShowView(ViewMode::Day, At(2026, 12, 7));
+        QApplication::processEvents();
+        SavePicture(window, QStringLiteral("main-window-day"), palette);
+        window.ShowView(ViewMode::All);
+        QApplication::processEvents();
+        SavePicture(window, QStringLiteral("main-window-all"), palette);
+    });
 }
 
 TEST(Screenshots, MainWindowAtTwelvePoints) {

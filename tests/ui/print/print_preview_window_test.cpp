@@ -3,6 +3,7 @@
 
 #include "platform/memory_settings.h"
 #include "platform/setting_table.h"
+#include "support/gui/palettes.h"
 #include "ui/print/preview_canvas.h"
 #include "ui/print/print_document.h"
 #include "ui/print/print_preview_window.h"
@@ -164,30 +165,38 @@ TEST_F(PrintPreviewWindowTest, WheelTurnsPagesAndAClickZoomsInAtThatSpot) {
 }
 
 TEST(Screenshots, PrintPreview) {
-    ASSERT_TRUE(QDir().mkpath(ZM_SCREENSHOT_DIR));
     MemorySettings settings;
     const std::shared_ptr<PrintSource> source = Source(40);
-    for (int pages : {1, 2}) {
+    const auto open = [&](int pages) {
         WriteInt(settings, SettingId::PreviewPages, pages);
-        PrintPreviewWindow* window = new PrintPreviewWindow(settings, [&] {
+        auto* window = new PrintPreviewWindow(settings, [&] {
             return std::make_unique<PrintDocument>(source, settings, true, kA4, false);
         });
         window->resize(1100, 850);
         window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        const char* name = pages == 1 ? "print-preview.png" : "print-preview-two-pages.png";
-        EXPECT_TRUE(window->grab().save(QDir(ZM_SCREENSHOT_DIR).filePath(name)));
-        if (pages == 1) {
-            window->findChild<QAction*>("previewZoomIn")->trigger();
-            window->findChild<QAction*>("previewZoomIn")->trigger();
-            QCoreApplication::processEvents(); // the scroll bars show after a queued call
-            EXPECT_TRUE(window->findChild<QScrollArea*>()->verticalScrollBar()->isVisible());
-            EXPECT_TRUE(
-                window->grab().save(QDir(ZM_SCREENSHOT_DIR).filePath("print-preview-full.png")));
-        }
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        return window;
+    };
+    const auto close = [](QWidget* window) {
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    };
+    testing::InEachPalette([&](const testing::NamedPalette& palette) {
+        PrintPreviewWindow* window = open(1);
+        testing::SavePicture(*window, QStringLiteral("print-preview"), palette);
+        close(window);
+    });
+    const testing::NamedPalette light = testing::LightAndDarkPalettes().front();
+    PrintPreviewWindow* window = open(2);
+    testing::SavePicture(*window, QStringLiteral("print-preview-two-pages"), light);
+    close(window);
+    window = open(1);
+    window->findChild<QAction*>("previewZoomIn")->trigger();
+    window->findChild<QAction*>("previewZoomIn")->trigger();
+    QCoreApplication::processEvents(); // the scroll bars show after a queued call
+    EXPECT_TRUE(window->findChild<QScrollArea*>()->verticalScrollBar()->isVisible());
+    testing::SavePicture(*window, QStringLiteral("print-preview-full"), light);
+    close(window);
 }
 
 } // namespace

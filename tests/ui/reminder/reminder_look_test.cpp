@@ -3,6 +3,7 @@
 
 #include "format/colour_contrast.h"
 #include "store/types/predefined_types.h"
+#include "support/gui/palettes.h"
 #include "ui/reminder/reminder_look.h"
 
 #include <QApplication>
@@ -26,20 +27,6 @@ double Ratio(const QColor& a, const QColor& b) {
     return ContrastRatio(Rgb(a), Rgb(b));
 }
 
-QPalette LightPalette() {
-    QPalette p(QColor(0xE0, 0xE0, 0xE0), QColor(0xEF, 0xEF, 0xEF));
-    p.setColor(QPalette::WindowText, Qt::black);
-    return p;
-}
-
-QPalette DarkPalette() {
-    QPalette p(QColor(0x35, 0x35, 0x35), QColor(0x2A, 0x2A, 0x2A));
-    p.setColor(QPalette::WindowText, QColor(0xF0, 0xF0, 0xF0));
-    p.setColor(QPalette::ButtonText, QColor(0xF0, 0xF0, 0xF0));
-    p.setColor(QPalette::Text, QColor(0xF0, 0xF0, 0xF0));
-    return p;
-}
-
 // The types to check: none (the system's colours), the predefined ones, and random user colours.
 std::vector<std::optional<EventType>> TypesToCheck() {
     std::vector<std::optional<EventType>> types{std::nullopt};
@@ -60,7 +47,8 @@ std::vector<std::optional<EventType>> TypesToCheck() {
 TEST(ReminderLook, EveryTextIsReadableOnWhatItIsDrawnOnInALightAndADarkPalette) {
     const QPalette::ColorGroup groups[] = {QPalette::Active, QPalette::Inactive,
                                            QPalette::Disabled};
-    for (const QPalette& system : {LightPalette(), DarkPalette()}) {
+    for (const NamedPalette& palette : LightAndDarkPalettes()) {
+        const QPalette& system = palette.palette;
         for (const std::optional<EventType>& type : TypesToCheck()) {
             const EventType* t = type ? &*type : nullptr;
             const ReminderColours c = ReminderColoursFor(t, system);
@@ -103,7 +91,7 @@ TEST(ReminderLook, PredefinedTypesContrastTable) {
                 "after");
     for (size_t i = 0; i < kPredefinedTypeCount; ++i) {
         const EventType t = MakePredefinedType(i, SystemColours{});
-        const ReminderColours c = ReminderColoursFor(&t, LightPalette());
+        const ReminderColours c = ReminderColoursFor(&t, LightAndDarkPalettes().front().palette);
         const uint32_t text = RgbFromTypeColour(t.textColour);
         const uint32_t back = RgbFromTypeColour(t.backColour);
         std::printf("%-12s #%06X  #%06X  #%06X  %6.2f:1 %6.2f:1\n", kPredefinedTypes[i].name, back,

@@ -5,6 +5,7 @@
 #include "res/strings.h"
 #include "store/store_scopes.h"
 #include "support/fake_work_area.h"
+#include "support/gui/palettes.h"
 #include "support/recording_sound_backend.h"
 #include "support/store_fixture.h"
 #include "ui/reminder/caption_bar.h"
@@ -236,34 +237,15 @@ TEST_F(ReminderWindowTest, ACollapsedWindowAcceptsAndShowsNoButtonThatDoesNothin
     EXPECT_EQ(notices_.changes[0].kind, StoreChangeKind::Accepted);
 }
 
-// The system's palettes the windows are checked in, light and dark.
-std::vector<std::pair<const char*, QPalette>> SystemPalettes() {
-    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2A, 0x2A, 0x2A));
-    for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        dark.setColor(r, QColor(0xF0, 0xF0, 0xF0));
-    return {{"light", QApplication::style()->standardPalette()}, {"dark", dark}};
-}
-
-// Sets the application's palette for a test and puts the old one back.
-class PaletteScope {
-public:
-    explicit PaletteScope(const QPalette& p) : old_(QApplication::palette()) {
-        QApplication::setPalette(p);
-    }
-    ~PaletteScope() { QApplication::setPalette(old_); }
-
-private:
-    QPalette old_;
-};
-
 TEST_F(ReminderWindowTest, ButtonsKeepTheSystemsLookAndTextsStayReadable) {
     types_.CreatePredefined();
     store_.TypesChanged();
-    for (const auto& [paletteName, system] : SystemPalettes()) {
-        const PaletteScope scope(system);
+    for (const NamedPalette& palette : LightAndDarkPalettes()) {
+        const PaletteScope scope(palette.palette);
+        const QPalette& system = palette.palette;
         for (const char* type : {"Alarm", "Birthday", "TV program", "No such type"}) {
             ReminderWindow* w = ShowDue(OneTime(now_ + DateTimeSpan::Minutes(30)), type);
-            const std::string what = std::string(paletteName) + " " + type;
+            const std::string what = std::string(palette.name) + " " + type;
             const QPalette window = w->palette();
             const int typeIndex = types_.FindType(type);
             if (typeIndex >= 0) {
@@ -301,34 +283,42 @@ TEST_F(ReminderWindowTest, ButtonsKeepTheSystemsLookAndTextsStayReadable) {
     }
 }
 
-// The reminder windows of a few types, expanded and collapsed, in a light and a dark palette.
+// The reminder windows of a few types and a colour of the user's, expanded and collapsed, in a
+// light and a dark palette.
 class Screenshots : public ReminderWindowTest {};
 
 TEST_F(Screenshots, ReminderWindows) {
     types_.CreatePredefined();
+    EventType own = NewEventType(types_.systemColours);
+    own.name = "Gardening";
+    own.flags |= kTypeCustomColours;
+    own.textColour = 0xFFC080; // pale blue on steel blue
+    own.backColour = 0xC08040;
+    ASSERT_TRUE(types_.AddType(own, {}, {}));
     store_.TypesChanged();
-    QDir().mkpath(ZM_SCREENSHOT_DIR);
-    for (const auto& [paletteName, system] : SystemPalettes()) {
-        const PaletteScope scope(system);
-        for (const char* type : {"Alarm", "Birthday", "Meeting", "TV program", "No such type"}) {
+    InEachPalette([&](const NamedPalette& palette) {
+        for (const char* type :
+             {"Alarm", "Birthday", "Meeting", "TV program", "Gardening", "No such type"}) {
             EventRecord e = OneTime(now_ + DateTimeSpan::Minutes(30));
             e.notes = "Bring the insurance card.";
             ReminderWindow* w = ShowDue(e, type);
             QString name = QString::fromUtf8(type).toLower().replace(QLatin1Char(' '), '-');
             if (std::string(type) == "No such type") name = QStringLiteral("system");
-            const QString file =
-                QStringLiteral("reminder-%1-%2").arg(name, QString::fromUtf8(paletteName));
-            EXPECT_TRUE(w->grab().save(QDir(ZM_SCREENSHOT_DIR).filePath(file + ".png")));
-            if (std::string(type) == "Alarm") {
+            SavePicture(*w, "reminder-" + name, palette);
+            if (std::string(type) == "Alarm") { // while the editor of its event is open
+                set_.SetProgramDialog(ProgramDialog::EventEditor, w->Key());
+                SavePicture(*w, "reminder-" + name + "-disabled", palette);
+                set_.SetProgramDialog(ProgramDialog::None);
+            }
+            if (std::string(type) == "Alarm" || std::string(type) == "Gardening") {
                 w->Caption()->buttonClicked(CaptionBar::Button::Collapse);
                 EXPECT_TRUE(w->Collapsed());
-                EXPECT_TRUE(
-                    w->grab().save(QDir(ZM_SCREENSHOT_DIR).filePath(file + "-collapsed.png")));
+                SavePicture(*w, "reminder-" + name + "-collapsed", palette);
             }
             set_.CloseAll();
             Settle();
         }
-    }
+    });
 }
 
 TEST_F(ReminderWindowTest, ChangesElsewhereCloseTheWindow) {

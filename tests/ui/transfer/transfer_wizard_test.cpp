@@ -5,6 +5,7 @@
 #include "res/strings.h"
 #include "store/transfer/import_log.h"
 #include "support/event_builders.h"
+#include "support/gui/palettes.h"
 #include "support/temp_folder.h"
 #include "support/window_fixture.h"
 #include "ui/transfer/import_log_dialog.h"
@@ -312,7 +313,10 @@ TEST_F(Screenshots, Wizard) {
     wizard_->FilePage()->PathEdit()->setText(QString::fromStdString(path));
     save(wizard_.get(), "wizard-page-3.png");
     wizard_->next();
-    save(wizard_.get(), "wizard-page-4.png");
+    testing::InEachPalette([&](const testing::NamedPalette& palette) {
+        testing::SavePicture(*wizard_, QStringLiteral("wizard-page-4"),
+                             palette); // the fields' binding
+    });
     wizard_->next();
     save(wizard_.get(), "wizard-page-5.png");
     EXPECT_EQ(wizard_->currentId(), kDefaultsPage);

@@ -2,6 +2,7 @@
 
 #include "platform/memory_settings.h"
 #include "store/quick/quick_starters.h"
+#include "support/gui/palettes.h"
 #include "support/recording_sound_backend.h"
 #include "support/temp_folder.h"
 #include "support/widget_lookup.h"
@@ -24,14 +25,18 @@ TEST(Screenshots, Types) {
     ASSERT_TRUE(QDir().mkpath(ZM_SCREENSHOT_DIR));
     WindowFixture rig;
 
-    TypesPage page(rig.Context(), rig.boxes_);
-    page.resize(460, 380);
-    page.show();
-    EXPECT_TRUE(page.grab().save(QDir(ZM_SCREENSHOT_DIR).filePath("types-page.png")));
+    InEachPalette([&](const NamedPalette& palette) {
+        TypesPage page(rig.Context(), rig.boxes_);
+        page.resize(460, 380);
+        page.show();
+        SavePicture(page, QStringLiteral("types-page"), palette);
 
-    TypeEditorDialog editor(rig.Context(), rig.boxes_, rig.types_, rig.types_.FindType("Birthday"),
-                            TypeEditorDialog::Mode::Edit);
-    SaveScreenshot(editor, "type-editor.png");
+        TypeEditorDialog editor(rig.Context(), rig.boxes_, rig.types_,
+                                rig.types_.FindType("Birthday"), TypeEditorDialog::Mode::Edit);
+        editor.adjustSize();
+        editor.show();
+        SavePicture(editor, QStringLiteral("type-editor"), palette);
+    });
 
     ChangeIconDialog icons(rig.boxes_, QDir::tempPath());
     SaveScreenshot(icons, "change-icon.png");
@@ -50,30 +55,34 @@ TEST(Screenshots, Types) {
 }
 
 TEST(Screenshots, QuickRemindersOfAFirstStart) {
-    ASSERT_TRUE(QDir().mkpath(ZM_SCREENSHOT_DIR));
-    WindowFixture rig;
-    rig.quick_ = StarterQuickReminders();
-    QuickRemsPage quick(rig.Context(), rig.boxes_);
-    quick.resize(420, 300);
-    quick.show();
-    EXPECT_TRUE(quick.grab().save(QDir(ZM_SCREENSHOT_DIR).filePath("quick-page-first-start.png")));
+    InEachPalette([](const NamedPalette& palette) {
+        WindowFixture rig;
+        rig.quick_ = StarterQuickReminders();
+        QuickRemsPage quick(rig.Context(), rig.boxes_);
+        quick.resize(420, 300);
+        quick.show();
+        SavePicture(quick, QStringLiteral("quick-page-first-start"), palette);
+    });
 }
 
 TEST(Screenshots, SoundDialogWhilePlaying) {
-    ASSERT_TRUE(QDir().mkpath(ZM_SCREENSHOT_DIR));
     TempFolder folder;
     const std::string bell = folder.File("complete.oga");
     std::ofstream(bell) << "not played for real";
-    MemorySettings settings;
-    RecordingSoundBackend backend;
-    SetupSoundDialog dialog({0x10002, 0x10000, bell}, backend, settings); // the file, repeated
-    auto* play = Child<QPushButton>(dialog, "play");
-    ASSERT_NE(play, nullptr);
-    play->click();
-    EXPECT_EQ(play->text(), "&Stop");
-    SaveScreenshot(dialog, "setup-sound-playing.png");
-    play->click();
-    EXPECT_EQ(play->text(), "&Play");
+    InEachPalette([&](const NamedPalette& palette) {
+        MemorySettings settings;
+        RecordingSoundBackend backend;
+        SetupSoundDialog dialog({0x10002, 0x10000, bell}, backend, settings); // the file, repeated
+        auto* play = Child<QPushButton>(dialog, "play");
+        ASSERT_NE(play, nullptr);
+        play->click();
+        EXPECT_EQ(play->text(), "&Stop");
+        dialog.adjustSize();
+        dialog.show();
+        SavePicture(dialog, QStringLiteral("setup-sound-playing"), palette);
+        play->click();
+        EXPECT_EQ(play->text(), "&Play");
+    });
 }
 
 } // namespace
