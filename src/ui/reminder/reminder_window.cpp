@@ -11,10 +11,12 @@
 #include "res/strings.h"
 #include "sound/sound_setting.h"
 #include "ui/reminder/caption_bar.h"
+#include "ui/reminder/reminder_accessible.h"
 #include "ui/reminder/reminder_window_set.h"
 #include "ui/reminder/snooze_label.h"
 #include "ui/sound/qt_sound_timer.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -93,6 +95,7 @@ ReminderWindow::ReminderWindow(ReminderWindowSet& set, const EventRecord& event,
                                       : PreviewContentFor(event, now, env.formats);
     setObjectName(QStringLiteral("ReminderWindow"));
     setMouseTracking(true);
+    InstallReminderAccessibility();
 
     BuildControls();
     ApplyLook(event);
@@ -517,6 +520,18 @@ void ReminderWindow::ToggleCollapsed() {
     name_->setCursorPosition(0);
     caption_->SetCollapsed(collapsed_);
     collapse_->setChecked(collapsed_);
+    // A screen reader reads the swapped texts and the button's new name.
+    for (QObject* renamed : std::initializer_list<QObject*>{caption_, name_}) {
+        QAccessibleEvent event(renamed, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (QAccessible::isActive()) {
+        if (QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(caption_))
+            if (QAccessibleInterface* button = bar->child(0)) {
+                QAccessibleEvent event(button, QAccessible::NameChanged);
+                QAccessible::updateAccessibility(&event);
+            }
+    }
     // The other buttons do nothing while collapsed: they are not shown.
     for (QPushButton* b : {snooze_, open_, remove_})
         b->setVisible(!collapsed_);
