@@ -50,11 +50,18 @@ QString ShownText(const std::string& text) {
 // numbers, the seconds since midnight).
 class ClockAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit ClockAccessible(FloatingClock* clock) : QAccessibleWidget(clock, QAccessible::Clock) {}
+    explicit ClockAccessible(FloatingClock* clock)
+        : QAccessibleWidget(clock, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) return ShownText(Clock()->Text());
         return QAccessibleWidget::text(t);
+    }
+    // The value is read, not set.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        return s;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface)

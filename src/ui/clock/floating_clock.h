@@ -3,7 +3,7 @@
 // the user's format, four times a second but drawn again only when the text changes. It chimes
 // at the full and the half hour, shows today's upcoming reminders when the mouse rests on it,
 // is moved by dragging, and tells the frame of the user's clicks, which decides what they do.
-// A screen reader sees it as a clock named "Clock" whose value is the text it shows.
+// A screen reader reads it by the name "Clock", with the text it shows as its value.
 
 #include "clock/chime.h"
 #include "clock/clock_look.h"

@@ -22,6 +22,12 @@ public:
         if (t == QAccessible::Value) return Display()->ValueText();
         return QAccessibleWidget::text(t);
     }
+    // The value is read, not set.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        return s;
+    }
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface)
             return static_cast<QAccessibleValueInterface*>(this);
@@ -38,9 +44,13 @@ private:
     SegmentDisplay* Display() const { return static_cast<SegmentDisplay*>(widget()); }
 };
 
+// The displays, and the timer windows around them: windows, not fillers, for a screen reader.
 QAccessibleInterface* DisplayAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("zm::SegmentDisplay") && object && object->isWidgetType())
+    if (!object || !object->isWidgetType()) return nullptr;
+    if (className == QLatin1String("zm::SegmentDisplay"))
         return new SegmentDisplayAccessible(static_cast<SegmentDisplay*>(object));
+    if (className == QLatin1String("zm::TimerWindowBase"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
 
