@@ -279,7 +279,7 @@ void ReminderWindow::Refresh() {
     notes_->setEnabled(c.texts);
     label_->setEnabled(c.texts);
     if (c.texts && isActiveWindow() && (!focusWidget() || !focusWidget()->isEnabled()))
-        label_->setFocus();
+        KeyCatcher()->setFocus();
 }
 
 void ReminderWindow::StartSound() {
@@ -532,11 +532,22 @@ void ReminderWindow::ToggleCollapsed() {
                 QAccessible::updateAccessibility(&event);
             }
     }
-    // The other buttons do nothing while collapsed: they are not shown.
-    for (QPushButton* b : {snooze_, open_, remove_})
-        b->setVisible(!collapsed_);
+    // Only the caption, the name line and Accept show while collapsed: the other buttons do
+    // nothing then, and the rest lies below the window's edge, where a screen reader must not
+    // find it either. The focus goes where keys still do no harm.
+    const bool hadFocus = focusWidget() && focusWidget() != name_ && focusWidget() != accept_;
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{nameSeparator_, notes_, snoozeSeparator_, label_, amount_,
+                                         beforeStart_, snooze_, open_, remove_})
+        part->setVisible(!collapsed_);
+    if ((hadFocus || focusWidget() == name_) && KeyCatcher()->isEnabled()) KeyCatcher()->setFocus();
     ApplyLayout();
     update();
+}
+
+QWidget* ReminderWindow::KeyCatcher() const {
+    if (collapsed_) return name_;
+    return label_;
 }
 
 std::optional<uint32_t> ReminderWindow::CustomSize() const {

@@ -503,10 +503,16 @@ TEST_F(ReminderWindowTest, AScreenReaderReadsAnAlertWithItsCaptionTextsAndButton
     EXPECT_EQ(QApplication::focusWidget(), w->Label());
     EXPECT_EQ(alert->focusChild()->object(), w->Label());
 
-    // Collapsed, it still reads: the name on top, the caption below, Accept, and the Expand
-    // button, whose action expands it again.
+    // Collapsed, it reads as it looks: the name on top, the caption below, Accept, and the
+    // Expand button, whose action expands it again. The focus moves to the read-only name line
+    // and back.
     w->RunCommand(32832);
     EXPECT_EQ(alert->text(QAccessible::Name), "Dentist");
+    EXPECT_EQ(Children(alert),
+              (std::vector<std::pair<R, QString>>{{R::Grouping, "Dentist"},
+                                                  {R::StaticText, w->Content().caption.c_str()},
+                                                  {R::Button, "Accept"}}));
+    EXPECT_EQ(QApplication::focusWidget(), w->NameLine());
     EXPECT_EQ(bar->text(QAccessible::Name), "Dentist");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(w->NameLine())->text(QAccessible::Name),
               w->Content().caption.c_str());
@@ -518,6 +524,8 @@ TEST_F(ReminderWindowTest, AScreenReaderReadsAnAlertWithItsCaptionTextsAndButton
     expand->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_FALSE(w->Collapsed());
     EXPECT_EQ(expand->text(QAccessible::Name), "Collapse");
+    EXPECT_EQ(Children(alert), expected);
+    EXPECT_EQ(QApplication::focusWidget(), w->Label());
 }
 
 TEST_F(ReminderWindowTest, CaptionButtonsActWhereTheyWerePressed) {
