@@ -42,4 +42,9 @@ std::string StopwatchText(int64_t elapsedMs) {
     return out;
 }
 
+std::string StopwatchValueText(int64_t elapsedMs, bool running) {
+    if (!running) return StopwatchText(elapsedMs);
+    return CountdownText(elapsedMs < 0 ? 0 : elapsedMs / 1000);
+}
+
 } // namespace zm

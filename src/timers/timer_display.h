@@ -20,5 +20,8 @@ int64_t JoinParts(const DurationParts& parts);
 
 std::string CountdownText(int64_t seconds);
 std::string StopwatchText(int64_t elapsedMs);
+// The stopwatch's time as a screen reader is given it: while it runs, whole seconds only
+// ("00:01:02"), so that it changes once a second; paused or stopped, the full display text.
+std::string StopwatchValueText(int64_t elapsedMs, bool running);
 
 } // namespace zm

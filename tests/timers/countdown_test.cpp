@@ -119,5 +119,18 @@ TEST(TimerDisplayTest, PadsEachPartToTwoDigits) {
     EXPECT_EQ(StopwatchText(100LL * 3'600'000 + 5), "100:00:00:00");
 }
 
+TEST(TimerDisplayTest, StopwatchValueKeepsWholeSecondsWhileRunning) {
+    struct Case {
+        int64_t elapsedMs;
+        bool running;
+        const char* value;
+    };
+    for (const Case& c :
+         {Case{0, true, "00:00:00"}, Case{999, true, "00:00:00"}, Case{1000, true, "00:00:01"},
+          Case{3'723'450, true, "01:02:03"}, Case{3'723'450, false, "01:02:03:45"},
+          Case{-5, true, "00:00:00"}, Case{0, false, "00:00:00:00"}})
+        EXPECT_EQ(StopwatchValueText(c.elapsedMs, c.running), c.value) << c.elapsedMs;
+}
+
 } // namespace
 } // namespace zm::testing

@@ -2,9 +2,13 @@
 
 #include "format/display_format.h"
 #include "platform/clock_position.h"
+#include "res/strings.h"
 #include "sound/embedded_waves.h"
 #include "ui/clock/clock_tooltip.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -42,11 +46,60 @@ QString ShownText(const std::string& text) {
     return lines.join('\n');
 }
 
+// The clock as a screen reader sees it: its name, and the text it shows as its value (in
+// numbers, the seconds since midnight).
+class ClockAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit ClockAccessible(FloatingClock* clock)
+        : QAccessibleWidget(clock, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return ShownText(Clock()->Text());
+        return QAccessibleWidget::text(t);
+    }
+    // The value is read, not set.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QVariant currentValue() const override {
+        return static_cast<double>(Clock()->ShownSecondsOfDay());
+    }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return double{kSecondsPerDay - 1}; }
+    QVariant minimumValue() const override { return 0.0; }
+    QVariant minimumStepSize() const override { return 1.0; }
+
+private:
+    FloatingClock* Clock() const { return static_cast<FloatingClock*>(widget()); }
+};
+
+QAccessibleInterface* ClockAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("zm::FloatingClock") && object && object->isWidgetType())
+        return new ClockAccessible(static_cast<FloatingClock*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 FloatingClock::FloatingClock(const ClockEnvironment& env, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), env_(env),
       tooltip_(std::make_unique<ClockTooltip>(env)), format_(ClockFormatToKeep("")) {
+    static const bool installed = [] {
+        QAccessible::installFactory(ClockAccessibleFactory);
+        return true;
+    }();
+    (void)installed;
+    const QString name = QString::fromUtf8(LoadString(IDS_CLOCK_NAME));
+    setWindowTitle(name);
+    setAccessibleName(name);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
@@ -139,6 +192,10 @@ void FloatingClock::TickAt(DateTime now) {
     DisplayFormatContext context{env_.formats.Locale(), env_.formatter, env_.clock};
     context.weeks = &weeks;
     if (text_.Update(ExpandDisplayFormat(format_, now, context))) {
+        shownSecondsOfDay_ = now.SecondsOfDay();
+        ++valueChangesTold_;
+        QAccessibleValueChangeEvent changed(this, static_cast<double>(shownSecondsOfDay_));
+        QAccessible::updateAccessibility(&changed);
         Resize();
         if (tooltip_->isVisible()) {
             tooltip_->Rebuild();

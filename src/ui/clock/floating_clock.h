@@ -3,6 +3,7 @@
 // the user's format, four times a second but drawn again only when the text changes. It chimes
 // at the full and the half hour, shows today's upcoming reminders when the mouse rests on it,
 // is moved by dragging, and tells the frame of the user's clicks, which decides what they do.
+// A screen reader reads it by the name "Clock", with the text it shows as its value.
 
 #include "clock/chime.h"
 #include "clock/clock_look.h"
@@ -54,6 +55,10 @@ public:
     // The timer's step for the moment: the text, the chime, the tooltip's header.
     void TickAt(DateTime now);
     const std::string& Text() const { return text_.Shown(); }
+    // The seconds since midnight of the moment the shown text was made.
+    int64_t ShownSecondsOfDay() const { return shownSecondsOfDay_; }
+    // How many changes of the shown time were told to a screen reader so far.
+    int ValueChangesTold() const { return valueChangesTold_; }
     // How many times the clock was drawn; the tests count repaints with it.
     int Paints() const { return paints_; }
     ClockTooltip& Tooltip() { return *tooltip_; }
@@ -111,6 +116,8 @@ private:
     std::optional<QPoint> pressAt_;
     bool dragging_ = false;
     int paints_ = 0;
+    int64_t shownSecondsOfDay_ = 0;
+    int valueChangesTold_ = 0;
 };
 
 } // namespace zm

@@ -3,13 +3,18 @@
 #include "res/help_page.h"
 #include "res/strings.h"
 
+#include <QTextBrowser>
+
 namespace zm {
 
-HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
+HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent), browser_(new QTextBrowser(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(LoadString(IDS_HELP_CAPTION)));
-    setOpenExternalLinks(true);
-    setHtml(QString::fromUtf8(HelpPageHtml()));
+    const QString title = QString::fromUtf8(LoadString(IDS_HELP_CAPTION));
+    setWindowTitle(title);
+    browser_->setAccessibleName(title);
+    browser_->setOpenExternalLinks(true);
+    browser_->setHtml(QString::fromUtf8(HelpPageHtml()));
+    setCentralWidget(browser_);
     resize(560, 620);
 }
 
@@ -19,6 +24,7 @@ HelpWindow* HelpWindow::Show() {
     open->show();
     open->raise();
     open->activateWindow();
+    open->Browser()->setFocus();
     return open;
 }
 

@@ -206,17 +206,35 @@ void CaptionBar::mouseDoubleClickEvent(QMouseEvent* event) {
         emit doubleClicked();
 }
 
+QString CaptionBar::ButtonName(Button button, bool collapsed) {
+    int id = 0;
+    switch (button) {
+    case Button::Minimise:
+        id = IDS_REMINDER_MINIMISE_NAME;
+        break;
+    case Button::Pin:
+        id = IDS_REMINDER_TIP_ALWAYS_ON_TOP;
+        break;
+    case Button::Collapse:
+        id = collapsed ? IDS_REMINDER_TIP_EXPAND : IDS_REMINDER_TIP_COLLAPSE;
+        break;
+    case Button::None:
+        return {};
+    }
+    return QString::fromUtf8(LoadString(id));
+}
+
+void CaptionBar::Press(Button button) {
+    if (button != Button::None) emit buttonClicked(button);
+}
+
 bool CaptionBar::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const Button b = ButtonAt(help->pos());
-        int tip = 0;
-        if (b == Button::Pin) tip = IDS_REMINDER_TIP_ALWAYS_ON_TOP;
-        if (b == Button::Collapse)
-            tip = collapsed_ ? IDS_REMINDER_TIP_EXPAND : IDS_REMINDER_TIP_COLLAPSE;
-        if (tip != 0)
-            QToolTip::showText(help->globalPos(), QString::fromUtf8(LoadString(tip)), this,
-                               ButtonRect(b));
+        // The minimise button has no tooltip of its own.
+        if (b == Button::Pin || b == Button::Collapse)
+            QToolTip::showText(help->globalPos(), ButtonName(b, collapsed_), this, ButtonRect(b));
         else
             QToolTip::hideText();
         return true;

@@ -36,9 +36,16 @@ public:
     void SetPinned(bool on);
     void SetCollapsed(bool on);
 
+    bool Pinned() const { return pinned_; }
+    bool IsCollapsed() const { return collapsed_; }
+
     // Where each button is drawn, in the bar's coordinates.
     QRect ButtonRect(Button button) const;
     QRect IconRect() const;
+    // What a button is called: its tooltip, or "Minimize".
+    static QString ButtonName(Button button, bool collapsed);
+    // A button pressed without the mouse (by a screen reader's action): acts as a click.
+    void Press(Button button);
 
 signals:
     void buttonClicked(zm::CaptionBar::Button button);

@@ -11,10 +11,12 @@
 #include "res/strings.h"
 #include "sound/sound_setting.h"
 #include "ui/reminder/caption_bar.h"
+#include "ui/reminder/reminder_accessible.h"
 #include "ui/reminder/reminder_window_set.h"
 #include "ui/reminder/snooze_label.h"
 #include "ui/sound/qt_sound_timer.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -93,6 +95,7 @@ ReminderWindow::ReminderWindow(ReminderWindowSet& set, const EventRecord& event,
                                       : PreviewContentFor(event, now, env.formats);
     setObjectName(QStringLiteral("ReminderWindow"));
     setMouseTracking(true);
+    InstallReminderAccessibility();
 
     BuildControls();
     ApplyLook(event);
@@ -276,7 +279,7 @@ void ReminderWindow::Refresh() {
     notes_->setEnabled(c.texts);
     label_->setEnabled(c.texts);
     if (c.texts && isActiveWindow() && (!focusWidget() || !focusWidget()->isEnabled()))
-        label_->setFocus();
+        KeyCatcher()->setFocus();
 }
 
 void ReminderWindow::StartSound() {
@@ -517,11 +520,34 @@ void ReminderWindow::ToggleCollapsed() {
     name_->setCursorPosition(0);
     caption_->SetCollapsed(collapsed_);
     collapse_->setChecked(collapsed_);
-    // The other buttons do nothing while collapsed: they are not shown.
-    for (QPushButton* b : {snooze_, open_, remove_})
-        b->setVisible(!collapsed_);
+    // A screen reader reads the swapped texts and the button's new name.
+    for (QObject* renamed : std::initializer_list<QObject*>{caption_, name_}) {
+        QAccessibleEvent event(renamed, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (QAccessible::isActive()) {
+        if (QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(caption_))
+            if (QAccessibleInterface* button = bar->child(0)) {
+                QAccessibleEvent event(button, QAccessible::NameChanged);
+                QAccessible::updateAccessibility(&event);
+            }
+    }
+    // Only the caption, the name line and Accept show while collapsed: the other buttons do
+    // nothing then, and the rest lies below the window's edge, where a screen reader must not
+    // find it either. The focus goes where keys still do no harm.
+    const bool hadFocus = focusWidget() && focusWidget() != name_ && focusWidget() != accept_;
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{nameSeparator_, notes_, snoozeSeparator_, label_, amount_,
+                                         beforeStart_, snooze_, open_, remove_})
+        part->setVisible(!collapsed_);
+    if ((hadFocus || focusWidget() == name_) && KeyCatcher()->isEnabled()) KeyCatcher()->setFocus();
     ApplyLayout();
     update();
+}
+
+QWidget* ReminderWindow::KeyCatcher() const {
+    if (collapsed_) return name_;
+    return label_;
 }
 
 std::optional<uint32_t> ReminderWindow::CustomSize() const {

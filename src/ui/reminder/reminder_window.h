@@ -121,6 +121,9 @@ private:
     void CaptionButton(int button);
     void SetTopMost(bool on);
     void ToggleCollapsed();
+    // Where the focus rests while nothing else has it: the snooze label, which swallows keys, or
+    // while collapsed the read-only name line.
+    QWidget* KeyCatcher() const;
     void FinishPreview(std::optional<uint32_t> customSize);
     // The store's notices close the window: now, or once the running action ends.
     void RequestClose();

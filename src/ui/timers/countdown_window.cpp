@@ -34,11 +34,13 @@ CountdownWindow::CountdownWindow(TimerEnvironment& env)
       ok_(new ImageButton(TimerImage::Ok, Text(IDS_OK), this)),
       cancel_(new ImageButton(TimerImage::Cancel, Text(IDS_CANCEL), this)),
       setupPanel_(new QWidget(this)) {
-    setWindowTitle(Text(IDS_TIP_COUNTDOWN_TIME));
+    setWindowTitle(Text(IDS_COUNTDOWN_NAME));
     duration_->setGeometry(3, 4, 86, 23);
     duration_->setToolTip(Text(IDS_TIP_COUNTDOWN_TIME));
+    duration_->setAccessibleName(Text(IDS_TIP_COUNTDOWN_TIME));
     remaining_->setGeometry(3, 27, 86, 23);
     remaining_->setToolTip(Text(IDS_TIP_COUNTDOWN_REMAINING));
+    remaining_->setAccessibleName(Text(IDS_COUNTDOWN_NAME));
     remaining_->SetColours(kRemainingColours);
     StartButton().setGeometry(94, 2, 38, 12);
     StopButton().setGeometry(94, 15, 38, 12);
@@ -93,8 +95,14 @@ QLineEdit& CountdownWindow::SetupEdit(SetupField field) {
 }
 
 void CountdownWindow::ShowTime() {
-    duration_->SetText(QString::fromStdString(CountdownText(countdown_.DurationSeconds())));
-    remaining_->SetText(QString::fromStdString(CountdownText(countdown_.RemainingSeconds())));
+    // Whole seconds only: the displays and their values change at most once a second.
+    const auto show = [](SegmentDisplay& display, int64_t seconds) {
+        const QString text = QString::fromStdString(CountdownText(seconds));
+        display.SetText(text);
+        display.SetValue(text, static_cast<double>(seconds));
+    };
+    show(*duration_, countdown_.DurationSeconds());
+    show(*remaining_, countdown_.RemainingSeconds());
 }
 
 void CountdownWindow::Ticked() {

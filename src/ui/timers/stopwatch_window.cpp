@@ -10,9 +10,11 @@ namespace zm {
 StopwatchWindow::StopwatchWindow(TimerEnvironment& env)
     : TimerWindowBase(env.boxes, kStopwatchWindowSize), run_(env.ticks),
       display_(new SegmentDisplay(this)) {
-    setWindowTitle(QString::fromUtf8(LoadString(IDS_TIP_CURRENT_TIME)));
+    const QString name = QString::fromUtf8(LoadString(IDS_STOPWATCH_NAME));
+    setWindowTitle(name);
     display_->setGeometry(3, 4, 116, 23);
     display_->setToolTip(QString::fromUtf8(LoadString(IDS_TIP_CURRENT_TIME)));
+    display_->setAccessibleName(name);
     StartButton().setGeometry(1, 34, 38, 16);
     StopButton().setGeometry(42, 34, 38, 16);
     ResetButton().setGeometry(83, 34, 38, 16);
@@ -20,7 +22,11 @@ StopwatchWindow::StopwatchWindow(TimerEnvironment& env)
 }
 
 void StopwatchWindow::ShowTime() {
-    display_->SetText(QString::fromStdString(StopwatchText(run_.ElapsedMs())));
+    const int64_t elapsed = run_.ElapsedMs();
+    display_->SetText(QString::fromStdString(StopwatchText(elapsed)));
+    const bool running = run_.State() == RunState::Running;
+    display_->SetValue(QString::fromStdString(StopwatchValueText(elapsed, running)),
+                       running ? static_cast<double>(elapsed / 1000) : elapsed / 1000.0);
 }
 
 int StopwatchWindow::NextTickMs() const {

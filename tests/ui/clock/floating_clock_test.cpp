@@ -5,6 +5,8 @@
 #include "ui/clock/clock_tooltip.h"
 #include "ui/clock/floating_clock.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QCursor>
 #include <QDir>
 #include <QSignalSpy>
@@ -44,6 +46,29 @@ struct ClockFixture {
     ClockEnvironment env_{store_,   types_, formats_,  formatter_, clock_,
                           options_, sound_, workArea_, false};
 };
+
+TEST(FloatingClock, AScreenReaderReadsItsNameAndTheShownTimeAsItsValueOnceASecond) {
+    ClockFixture fx;
+    FloatingClock clock(fx.env_);
+    clock.SetFormat("HH:mm:ss");
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&clock);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::StaticText);
+    EXPECT_TRUE(a->state().readOnly);
+    EXPECT_EQ(a->text(QAccessible::Name), "Clock");
+    EXPECT_EQ(a->text(QAccessible::Value), "09:59:58");
+    ASSERT_NE(a->valueInterface(), nullptr);
+    EXPECT_EQ(a->valueInterface()->currentValue().toDouble(), 9 * 3600 + 59 * 60 + 58);
+
+    // Four ticks a second: the value changes, and is told, once a second; the name never.
+    const int told = clock.ValueChangesTold();
+    const DateTime start = fx.now_;
+    for (int tick = 0; tick < 8; ++tick)
+        clock.TickAt(start + DateTimeSpan::Seconds(tick / 4));
+    EXPECT_EQ(clock.ValueChangesTold(), told + 1);
+    EXPECT_EQ(a->text(QAccessible::Value), "09:59:59");
+    EXPECT_EQ(a->text(QAccessible::Name), "Clock");
+}
 
 TEST(FloatingClock, EmptyAndTwoLineFormats) {
     ClockFixture fx;

@@ -12,6 +12,8 @@
 #include "ui/reminder/reminder_window_set.h"
 #include "ui/reminder/snooze_label.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -443,6 +445,77 @@ TEST_F(ReminderWindowTest, SoundMenuCommandsAndClosing) {
     EXPECT_TRUE(set_.IsOpen(w->Key()));
     ASSERT_EQ(sound_.calls.size(), 1u);
     EXPECT_EQ(sound_.calls[0].what, SoundCall::Kind::Beep);
+}
+
+// The role and name of each child of an accessible object, as a screen reader lists them.
+std::vector<std::pair<QAccessible::Role, QString>> Children(QAccessibleInterface* a) {
+    std::vector<std::pair<QAccessible::Role, QString>> children;
+    for (int i = 0; i < a->childCount(); ++i)
+        if (QAccessibleInterface* c = a->child(i); c && !c->state().invisible)
+            children.emplace_back(c->role(), c->text(QAccessible::Name));
+    return children;
+}
+
+TEST_F(ReminderWindowTest, AScreenReaderReadsAnAlertWithItsCaptionTextsAndButtons) {
+    EventRecord e = OneTime(now_);
+    e.notes = "Bring the X-rays";
+    ReminderWindow* w = ShowDue(e);
+    ASSERT_NE(w, nullptr);
+    QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(w);
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(alert->text(QAccessible::Name), w->windowTitle());
+    using R = QAccessible::Role;
+    const auto children = Children(alert);
+    const std::vector<std::pair<R, QString>> expected{
+        {R::Grouping, w->windowTitle()},
+        {R::StaticText, "Dentist"},
+        {R::Separator, ""},
+        {R::StaticText, "Bring the X-rays"},
+        {R::Separator, ""},
+        {R::StaticText, "Click Snooze to be reminded again after:"},
+        {R::ComboBox, w->AmountBox()->currentText()},
+        {R::CheckBox, "before start"},
+        {R::Button, "Snooze"},
+        {R::Button, "Accept"},
+        {R::Button, "Open..."},
+        {R::Button, "Delete"}};
+    EXPECT_EQ(children, expected);
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w->Caption());
+    EXPECT_EQ(Children(bar),
+              (std::vector<std::pair<R, QString>>{
+                  {R::Button, "Collapse"}, {R::Button, "Always on Top"}, {R::Button, "Minimize"}}));
+
+    // Opened and active, the focus is inside the window, on the snooze label, which swallows
+    // stray keys: what the user was typing elsewhere does not answer the reminder.
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(QApplication::focusWidget(), w->Label());
+    EXPECT_EQ(alert->focusChild()->object(), w->Label());
+
+    // Collapsed, it reads as it looks: the name on top, the caption below, Accept, and the
+    // Expand button, whose action expands it again. The focus moves to the read-only name line
+    // and back.
+    w->RunCommand(32832);
+    EXPECT_EQ(alert->text(QAccessible::Name), "Dentist");
+    EXPECT_EQ(Children(alert),
+              (std::vector<std::pair<R, QString>>{{R::Grouping, "Dentist"},
+                                                  {R::StaticText, w->Content().caption.c_str()},
+                                                  {R::Button, "Accept"}}));
+    EXPECT_EQ(QApplication::focusWidget(), w->NameLine());
+    EXPECT_EQ(bar->text(QAccessible::Name), "Dentist");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w->NameLine())->text(QAccessible::Name),
+              w->Content().caption.c_str());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w->AcceptButton())->text(QAccessible::Name),
+              "Accept");
+    QAccessibleInterface* expand = bar->child(0);
+    EXPECT_EQ(expand->text(QAccessible::Name), "Expand");
+    ASSERT_NE(expand->actionInterface(), nullptr);
+    expand->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(w->Collapsed());
+    EXPECT_EQ(expand->text(QAccessible::Name), "Collapse");
+    EXPECT_EQ(Children(alert), expected);
+    EXPECT_EQ(QApplication::focusWidget(), w->Label());
 }
 
 TEST_F(ReminderWindowTest, CaptionButtonsActWhereTheyWerePressed) {

@@ -6,6 +6,8 @@
 #include "ui/timers/stopwatch_window.h"
 #include "ui/timers/timer_windows.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMenu>
@@ -186,6 +188,69 @@ TEST(StopwatchWindow, ShowsHundredthsAndKeepsPausesOut) {
     rig.ticks.Advance(3'600'000 + 2 * 60'000 + 2450);
     w.OnTick();
     EXPECT_EQ(w.Display().Text(), "01:02:03:45");
+}
+
+// How many changes of a display's value a screen reader is told during one second of run time,
+// ticked at the given pace; its name stays as it was.
+int ValueChangesOverOneSecond(TimerWindowBase& w, SegmentDisplay& display, FakeTicks& ticks,
+                              int stepMs) {
+    const int before = display.ValueChangesTold();
+    const QString name = display.accessibleName();
+    for (int ms = 0; ms < 1000; ms += stepMs) {
+        ticks.Advance(stepMs);
+        w.OnTick();
+        EXPECT_EQ(display.accessibleName(), name);
+    }
+    return display.ValueChangesTold() - before;
+}
+
+TEST(StopwatchWindow, AScreenReaderReadsAFixedNameAndTheTimeAsAValueOnceASecond) {
+    TimerRig rig;
+    StopwatchWindow w(rig.env);
+    QAccessibleInterface* display = QAccessible::queryAccessibleInterface(&w.Display());
+    ASSERT_NE(display, nullptr);
+    ASSERT_NE(display->valueInterface(), nullptr);
+    EXPECT_EQ(display->text(QAccessible::Name), "Stopwatch");
+    EXPECT_TRUE(display->state().readOnly);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&w);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "Stopwatch");
+
+    w.StartPauseResume();
+    rig.ticks.Advance(2000);
+    w.OnTick();
+    EXPECT_EQ(ValueChangesOverOneSecond(w, w.Display(), rig.ticks, kStopwatchTickMs), 1);
+    EXPECT_EQ(display->text(QAccessible::Name), "Stopwatch");
+    EXPECT_EQ(display->text(QAccessible::Value), "00:00:03");
+    EXPECT_EQ(display->valueInterface()->currentValue().toDouble(), 3.0);
+
+    // A pause tells the exact time at once.
+    rig.ticks.Advance(470);
+    const int told = w.Display().ValueChangesTold();
+    w.StartPauseResume();
+    EXPECT_EQ(w.Display().ValueChangesTold(), told + 1);
+    EXPECT_EQ(display->text(QAccessible::Value), "00:00:03:47");
+    w.Stop();
+    EXPECT_EQ(display->text(QAccessible::Value), "00:00:00:00");
+}
+
+TEST(CountdownWindow, AScreenReaderReadsFixedNamesAndTheTimesAsValues) {
+    TimerRig rig;
+    CountdownWindow w(rig.env);
+    QAccessibleInterface* remaining = QAccessible::queryAccessibleInterface(&w.RemainingDisplay());
+    QAccessibleInterface* duration = QAccessible::queryAccessibleInterface(&w.DurationDisplay());
+    EXPECT_EQ(remaining->text(QAccessible::Name), "Countdown");
+    EXPECT_EQ(duration->text(QAccessible::Name), "Countdown time");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&w)->role(), QAccessible::Window);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&w)->text(QAccessible::Name), "Countdown");
+
+    w.StartPauseResume();
+    rig.ticks.Advance(1000);
+    w.OnTick();
+    EXPECT_EQ(ValueChangesOverOneSecond(w, w.RemainingDisplay(), rig.ticks, 250), 1);
+    EXPECT_EQ(remaining->text(QAccessible::Value), "00:00:58");
+    EXPECT_EQ(remaining->valueInterface()->currentValue().toDouble(), 58.0);
+    EXPECT_EQ(duration->text(QAccessible::Value), "00:01:00");
 }
 
 TEST(TimerWindows, OpenInTheirCascadesAndCloseTogether) {
