@@ -1,10 +1,12 @@
 #include "ui/main/main_accessibility.h"
 
+#include "res/strings.h"
 #include "ui/common/ui_text.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -19,7 +21,8 @@ constexpr char kRoleProperty[] = "zmAccessibleRole";
 constexpr char kCommandProperty[] = "zmCommandAction";
 
 // A toolbar button whose accessible press and toggle are a click: the button's action is
-// triggered as by the mouse, so a view button switches the view and Find shows its bar.
+// triggered as by the mouse, so a view button switches the view and Find shows its bar. A
+// button with a menu shows it; one that only drops its menu does so on a press too.
 class CommandButtonAccessible final : public QAccessibleWidget {
 public:
     CommandButtonAccessible(QToolButton* button, QAccessible::Role role)
@@ -41,19 +44,28 @@ public:
             s.checked = button->isChecked();
         }
         s.pressed = button->isDown();
+        s.hasPopup = Menu() != nullptr;
         return s;
     }
 
     QStringList actionNames() const override {
         QStringList names;
-        if (widget()->isEnabled()) names << pressAction();
+        if (widget()->isEnabled()) {
+            if (!OnlyDrops()) names << pressAction();
+            if (Menu()) names << showMenuAction();
+        }
         return names + QAccessibleWidget::actionNames();
     }
 
     void doAction(const QString& name) override {
-        if (name != pressAction() && name != toggleAction())
-            return QAccessibleWidget::doAction(name);
-        if (widget()->isEnabled()) Button()->click();
+        const bool press = name == pressAction() || name == toggleAction();
+        if (!press && name != showMenuAction()) return QAccessibleWidget::doAction(name);
+        if (!widget()->isEnabled()) return;
+        if (press && !OnlyDrops())
+            Button()->click();
+        else if (Menu())
+            // The menu runs its own loop: it opens once the reader's request has been answered.
+            QMetaObject::invokeMethod(Button(), &QToolButton::showMenu, Qt::QueuedConnection);
     }
 
     QStringList keyBindingsForAction(const QString& name) const override {
@@ -62,6 +74,11 @@ public:
 
 private:
     QToolButton* Button() const { return static_cast<QToolButton*>(widget()); }
+    QMenu* Menu() const {
+        const QAction* action = Button()->defaultAction();
+        return action ? action->menu() : Button()->menu();
+    }
+    bool OnlyDrops() const { return Menu() && Button()->popupMode() == QToolButton::InstantPopup; }
 
     // The keys of the command the button stands for, as the menu shows them.
     QStringList Keys() const {
@@ -104,9 +121,11 @@ QAccessibleInterface* MainAccessibleFactory(const QString& /*key*/, QObject* obj
     if (auto* caption = qobject_cast<PeriodTitle*>(object))
         return new PeriodTitleAccessible(caption);
     auto* button = qobject_cast<QToolButton*>(object);
-    if (!button || !button->defaultAction()) return nullptr;
+    if (!button) return nullptr;
     bool known = false;
-    const int role = button->defaultAction()->property(kRoleProperty).toInt(&known);
+    int role = button->property(kRoleProperty).toInt(&known);
+    if (!known && button->defaultAction())
+        role = button->defaultAction()->property(kRoleProperty).toInt(&known);
     if (!known) return nullptr;
     return new CommandButtonAccessible(button, static_cast<QAccessible::Role>(role));
 }
@@ -125,6 +144,20 @@ void SetAccessibleButtonRole(QAction& button, const QAction& command, QAccessibl
     InstallFactoryOnce();
     button.setProperty(kRoleProperty, static_cast<int>(role));
     button.setProperty(kCommandProperty, QVariant::fromValue(&command));
+}
+
+void SetAccessibleButtonRole(QToolButton& button, QAccessible::Role role) {
+    InstallFactoryOnce();
+    button.setProperty(kRoleProperty, static_cast<int>(role));
+}
+
+void NameMoreButton(QWidget& bar) {
+    for (auto* more : bar.findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+        if (!more->objectName().endsWith("_ext_button")) continue;
+        SetAccessibleButtonRole(*more, QAccessible::Button);
+        more->setAccessibleName(Text(IDS_BAR_MORE));
+        more->setToolTip(Text(IDS_BAR_MORE));
+    }
 }
 
 PeriodTitle::PeriodTitle(QWidget* parent) : QLabel(parent) {

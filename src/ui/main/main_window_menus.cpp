@@ -13,6 +13,7 @@
 #include "ui/list/clipboard_data.h"
 #include "ui/list/event_list_view.h"
 #include "ui/main/event_commands.h"
+#include "ui/main/main_accessibility.h"
 #include "ui/main/main_icons.h"
 #include "ui/main/main_window.h"
 
@@ -218,6 +219,7 @@ void MainWindow::CreateMenus() {
     help->addAction(Action(C::WebPage));
     help->addSeparator();
     help->addAction(Action(C::About));
+    NameMoreButton(*menuBar());
 }
 
 void MainWindow::FillTypeMenu(QMenu& menu, bool changeType) {

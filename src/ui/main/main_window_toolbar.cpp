@@ -77,7 +77,11 @@ void MainWindow::CreateToolBar() {
         if (IsViewCommand(b.command))
             SetAccessibleButtonRole(*button, *menuAction, QAccessible::RadioButton);
         else if (button->isCheckable())
-            SetAccessibleButtonRole(*button, *menuAction, QAccessible::Button);
+            SetAccessibleButtonRole(*button, *menuAction, QAccessible::CheckBox);
+        else if (b.command == MainCommand::New)
+            SetAccessibleButtonRole(*button, *menuAction, QAccessible::ButtonDropDown);
+        else if (b.command == MainCommand::DefineFilters)
+            SetAccessibleButtonRole(*button, *menuAction, QAccessible::ButtonMenu);
         if (menuAction->actionGroup()) modes->addAction(button);
         // The Filter button only drops its menu. A click runs the menu's command, and the
         // button shows the check mark the command leaves.
@@ -105,6 +109,8 @@ void MainWindow::CreateToolBar() {
         toolbarButtons_.push_back(button);
     }
 
+    NameMoreButton(*toolBar_);
+
     // The caption has a bar of its own beside the buttons: when both do not fit on one line it
     // moves below them whole instead of being cut (KeepCaptionWhole).
     periodBar_ = addToolBar(Text(IDS_MAIN_PERIOD));
@@ -123,6 +129,7 @@ void MainWindow::CreateToolBar() {
     period_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     connect(period_, &PeriodTitle::activated, this, [this] { Carry(MainCommand::Calendar); });
     periodBar_->addWidget(period_);
+    NameMoreButton(*periodBar_);
 
     const auto labels =
         static_cast<ToolbarLabels>(ReadInt(context_.settings, SettingId::ToolbarLabels));

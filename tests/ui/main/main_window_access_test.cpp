@@ -130,6 +130,43 @@ TEST_F(MainWindowAccessTest, FindButtonsActionShowsAndHidesTheFindBar) {
     EXPECT_EQ(window->View().mode, ViewMode::Month);
 }
 
+TEST_F(MainWindowAccessTest, DropDownButtonsShowTheirMenusAndEveryButtonIsNamed) {
+    const QString press = QAccessibleActionInterface::pressAction();
+    const QString showMenu = QAccessibleActionInterface::showMenuAction();
+    const struct {
+        const char* label;
+        QAccessible::Role role;
+        QStringList actions;
+    } buttons[] = {{"New", QAccessible::ButtonDropDown, {press, showMenu}},
+                   {"Filter", QAccessible::ButtonMenu, {showMenu}}};
+    for (const auto& b : buttons) {
+        QAccessibleInterface* button = Button(b.label);
+        ASSERT_TRUE(button && button->actionInterface());
+        EXPECT_EQ(button->role(), b.role) << b.label;
+        QStringList actions = button->actionInterface()->actionNames();
+        actions.removeAll(QAccessibleActionInterface::setFocusAction());
+        EXPECT_EQ(actions, b.actions) << b.label;
+        // The menu opens once the request has been answered, and a press does not run New.
+        bool opened = false;
+        WhenShown<QMenu>([&opened](QMenu& menu) {
+            opened = true;
+            menu.close();
+        });
+        button->actionInterface()->doAction(showMenu);
+        EXPECT_TRUE(RunUntil([&] { return opened; })) << b.label;
+    }
+    // The bars' buttons for what has no room are named "More" and open on a press.
+    for (QToolButton* button : window->findChildren<QToolButton*>()) {
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(button);
+        EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty())
+            << button->objectName().toStdString();
+        if (!button->objectName().endsWith("_ext_button")) continue;
+        EXPECT_EQ(reader->text(QAccessible::Name), "More");
+        ASSERT_TRUE(reader->actionInterface());
+        EXPECT_TRUE(reader->actionInterface()->actionNames().contains(press));
+    }
+}
+
 TEST_F(MainWindowAccessTest, MenuItemsCarryTheirKeysAsShortcuts) {
     using C = MainCommand;
     const auto pad = [](Qt::KeyboardModifiers mods, Qt::Key key) {
