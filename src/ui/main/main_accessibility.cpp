@@ -32,7 +32,7 @@ public:
         QString text = QAccessibleWidget::text(t);
         if (!text.isEmpty()) return text;
         if (t == QAccessible::Name) return WithoutMnemonic(Button()->text());
-        if (t == QAccessible::Accelerator) return Keys().value(0);
+        if (t == QAccessible::Accelerator && !OnlyDrops()) return Keys().value(0);
         return text;
     }
 
@@ -69,7 +69,9 @@ public:
     }
 
     QStringList keyBindingsForAction(const QString& name) const override {
-        return name == pressAction() ? Keys() : QAccessibleWidget::keyBindingsForAction(name);
+        if (name == pressAction() && !OnlyDrops()) return Keys();
+        return name == showMenuAction() ? QStringList()
+                                        : QAccessibleWidget::keyBindingsForAction(name);
     }
 
 private:

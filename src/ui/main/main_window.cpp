@@ -160,6 +160,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return QMainWindow::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers mods = key->modifiers();
+    // The number pad's plus and minus step the view while the list has the focus. They are the
+    // step commands' shortcuts too, but X11's key maps do not tell the number pad's keys apart
+    // when they look a shortcut up, and the key comes here.
+    if ((mods & Qt::KeypadModifier) &&
+        (key->key() == Qt::Key_Plus || key->key() == Qt::Key_Minus)) {
+        const bool next = key->key() == Qt::Key_Plus;
+        if ((mods & Qt::ControlModifier) && (mods & Qt::ShiftModifier))
+            Carry(next ? MainCommand::NextYear : MainCommand::PreviousYear);
+        else if (mods & Qt::ControlModifier)
+            Carry(next ? MainCommand::NextMonth : MainCommand::PreviousMonth);
+        else
+            Carry(next ? MainCommand::NextDay : MainCommand::PreviousDay);
+        return true;
+    }
     if (FindBarShown() && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
         findBar_->FocusInto(key->key() == Qt::Key_Backtab);
         return true;
