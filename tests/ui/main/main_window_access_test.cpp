@@ -257,6 +257,11 @@ TEST_F(MainWindowAccessTest, ThePeriodCaptionIsAButtonThatDropsTheCalendar) {
     };
     button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     ASSERT_TRUE(dropped());
+    // Tab leaves the list for the caption.
+    window->DropDownCalendar()->hide();
+    window->List().setFocus();
+    QTest::keyClick(&window->List(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), caption);
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
         window->DropDownCalendar()->hide();
         caption->setFocus();
