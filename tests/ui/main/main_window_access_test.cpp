@@ -11,11 +11,13 @@
 #include "ui/list/event_list_view.h"
 #include "ui/main/main_window.h"
 #include "ui/main/program_dialog.h"
+#include "ui/main/toolbar_customize_dialog.h"
 #include "ui/properties/event_properties.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QShortcut>
 #include <QStatusBar>
@@ -27,6 +29,15 @@
 
 namespace zm::testing {
 namespace {
+
+// The first control under `root` a reader finds by its name that can be checked.
+QAccessibleInterface* FindCheckable(QAccessibleInterface* root, const QString& name) {
+    if (!root) return nullptr;
+    if (root->text(QAccessible::Name) == name && root->state().checkable) return root;
+    for (int i = 0; i < root->childCount(); ++i)
+        if (QAccessibleInterface* found = FindCheckable(root->child(i), name)) return found;
+    return nullptr;
+}
 
 class MainWindowAccessTest : public ::testing::Test {
 protected:
@@ -293,6 +304,25 @@ TEST_F(MainWindowAccessTest, StatusPanesAreNamedByWhatTheyShow) {
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     read();
     EXPECT_EQ(names["filterPane"], "Active filter: Family");
+}
+
+TEST(ToolbarCustomizeDialog, AReadersToggleChecksAButtonAsAClickDoes) {
+    const std::vector<QString> labels = {"New", "Delete", "Properties"};
+    std::vector<bool> shown = {true, true, false};
+    bool found = false;
+    WhenShown<QDialog>([&found](QDialog& dialog) {
+        for (const char* name : {"Delete", "Properties"}) {
+            QAccessibleInterface* box =
+                FindCheckable(QAccessible::queryAccessibleInterface(&dialog), name);
+            if (!box || !box->actionInterface()) break;
+            found = true;
+            box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        }
+        dialog.accept();
+    });
+    ASSERT_TRUE(ChooseToolbarButtons(labels, shown, nullptr));
+    EXPECT_TRUE(found);
+    EXPECT_EQ(shown, (std::vector<bool>{true, false, true}));
 }
 
 } // namespace
