@@ -18,7 +18,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
+#include <QPalette>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTest>
@@ -323,6 +325,48 @@ TEST(ToolbarCustomizeDialog, AReadersToggleChecksAButtonAsAClickDoes) {
     ASSERT_TRUE(ChooseToolbarButtons(labels, shown, nullptr));
     EXPECT_TRUE(found);
     EXPECT_EQ(shown, (std::vector<bool>{true, false, true}));
+}
+
+// A dark palette as a desktop's dark theme gives it.
+QPalette DarkPalette() {
+    QPalette dark = QApplication::palette();
+    const QColor window(0x30, 0x30, 0x34);
+    for (const auto role : {QPalette::Window, QPalette::Button})
+        dark.setColor(role, window);
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x24));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, Qt::white);
+    return dark;
+}
+
+TEST_F(MainWindowAccessTest, Screenshots) {
+    // The period caption with the keyboard's focus, and the Customize Toolbar dialog's check
+    // boxes, in a light and a dark palette.
+    QDir().mkpath(ZM_SCREENSHOT_DIR);
+    window->resize(900, 300);
+    for (const auto& [palette, suffix] :
+         {std::pair{QApplication::palette(), "light"}, std::pair{DarkPalette(), "dark"}}) {
+        window->setPalette(palette);
+        // Reached by Tab, the caption shows its focus frame.
+        ShowActive();
+        QTest::keyClick(&window->List(), Qt::Key_Tab);
+        QApplication::processEvents();
+        EXPECT_TRUE(window->grab().save(QString(ZM_SCREENSHOT_DIR) + "/main-window-caption-focus-" +
+                                        suffix + ".png"));
+        std::vector<bool> shown(11, true);
+        shown[2] = false;
+        WhenShown<QDialog>([palette, suffix](QDialog& dialog) {
+            dialog.setPalette(palette);
+            QApplication::processEvents();
+            EXPECT_TRUE(dialog.grab().save(QString(ZM_SCREENSHOT_DIR) + "/customize-toolbar-" +
+                                           suffix + ".png"));
+            dialog.reject();
+        });
+        const std::vector<QString> labels = {"New",    "Delete", "Properties", "Today",
+                                             "Day",    "Week",   "Month",      "All",
+                                             "Filter", "Find",   "About"};
+        EXPECT_FALSE(ChooseToolbarButtons(labels, shown, window.get()));
+    }
 }
 
 } // namespace
