@@ -24,6 +24,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -253,6 +254,28 @@ TEST_F(MainWindowAccessTest, TheListsKeysStillWork) {
     rig.boxes_.Answer(BoxAnswer::Yes);
     QTest::keyClick(&window->List(), Qt::Key_Delete);
     EXPECT_EQ(window->List().RowCount(), 2);
+    // In the find bar Enter finds, and Del deletes the text, not an event.
+    ShowActive();
+    QTest::keyClick(&window->List(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(window->FindBarShown());
+    QWidget* field = QApplication::focusWidget();
+    const size_t boxes = rig.boxes_.shown.size();
+    bool dialogCame = false;
+    QTimer::singleShot(300, [&dialogCame] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            dialogCame = true;
+            modal->close();
+        }
+    });
+    QTest::keyClicks(field, "Event 1");
+    QTest::keyClick(field, Qt::Key_Home);
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::qWait(400);
+    EXPECT_FALSE(dialogCame);
+    EXPECT_EQ(window->List().RowCount(), 1);
+    EXPECT_EQ(window->PeriodText(), "Search Results");
+    EXPECT_EQ(rig.boxes_.shown.size(), boxes);
 }
 
 TEST_F(MainWindowAccessTest, ThePeriodCaptionIsAButtonThatDropsTheCalendar) {
