@@ -30,6 +30,9 @@ EventListView::EventListView(WindowContext& context, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows are chosen whole: Tab leaves the list for the window's next control instead of
+    // moving between the cells of a row.
+    setTabKeyNavigation(false);
     setShowGrid(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);

@@ -18,6 +18,7 @@
 #include "ui/list/event_list_model.h"
 #include "ui/list/event_list_view.h"
 #include "ui/main/event_commands.h"
+#include "ui/main/main_accessibility.h"
 #include "ui/main/program_dialog.h"
 #include "ui/main/window_placement.h"
 #include "ui/print/print_session.h"
@@ -45,6 +46,15 @@ QDate ToQDate(DateTime d) {
 
 DateTime FromQDate(QDate d) {
     return DateTime::FromParts(d.year(), d.month(), d.day());
+}
+
+// Shows `text` in a status bar pane. The screen reader hears what the pane is (`what`, a
+// string's number) and the `value` it shows, "Number of events listed: 4"; the name changes
+// only when the text does (the clock's at most once a minute).
+void ShowInPane(QLabel& pane, int what, const QString& text, const QString& value) {
+    if (pane.text() != text) pane.setText(text);
+    const QString name = value.isEmpty() ? PlainText(what) : PlainText(what) + ": " + value;
+    if (pane.accessibleName() != name) pane.setAccessibleName(name);
 }
 
 } // namespace
@@ -146,17 +156,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == period_ && event->type() == QEvent::MouseButtonPress) {
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            Carry(MainCommand::Calendar);
-            return true;
-        }
-    }
     if (watched != list_ || event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers mods = key->modifiers();
-    // The number pad's plus and minus step the view while the list has the focus.
+    // The number pad's plus and minus step the view while the list has the focus. They are the
+    // step commands' shortcuts too, but X11's key maps do not tell the number pad's keys apart
+    // when they look a shortcut up, and the key comes here.
     if ((mods & Qt::KeypadModifier) &&
         (key->key() == Qt::Key_Plus || key->key() == Qt::Key_Minus)) {
         const bool next = key->key() == Qt::Key_Plus;
@@ -172,6 +178,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         findBar_->FocusInto(key->key() == Qt::Key_Backtab);
         return true;
     }
+    // Enter, Alt+Enter and Del are the commands' keys; while a command cannot be used its key
+    // comes here and the command tells why (a beep).
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         Carry((mods & Qt::AltModifier) ? MainCommand::Properties : MainCommand::Modify);
         return true;
@@ -228,13 +236,15 @@ void MainWindow::UpdateCaption() {
     KeepCaptionWhole();
     // The filter is named wherever the list follows it.
     const std::string filter = view.filterActive ? context_.types.ActiveFilterName() : "";
-    filterPane_->setText(QString::fromStdString(FilterPaneText(filter)));
+    ShowInPane(*filterPane_, IDS_MAIN_STATUS_FILTER, QString::fromStdString(FilterPaneText(filter)),
+               QString::fromStdString(filter));
     filterPane_->setVisible(!filter.empty());
 }
 
 void MainWindow::UpdateClock() {
     const DateTime now = context_.store.Now();
-    clockPane_->setText(QString::fromStdString(context_.formats.FormatDayDateTime(now, false)));
+    const QString time = QString::fromStdString(context_.formats.FormatDayDateTime(now, false));
+    ShowInPane(*clockPane_, IDS_MAIN_STATUS_CLOCK, time, time);
     FollowTheDay();
 }
 
@@ -251,20 +261,20 @@ void MainWindow::FollowTheDay() {
 }
 
 void MainWindow::UpdateRowCount(int rows) {
-    rowsPane_->setText(QString::number(rows));
+    ShowInPane(*rowsPane_, IDS_MAIN_STATUS_ROWS, QString::number(rows), QString::number(rows));
     UpdateCommands();
 }
 
 void MainWindow::CreateStatusBar() {
+    // Each pane is named by what it shows (ShowInPane).
     clockPane_ = new QLabel(this);
-    clockPane_->setAccessibleName(Text(IDS_MAIN_STATUS_CLOCK));
+    clockPane_->setObjectName("clockPane");
     rowsPane_ = new QLabel(this);
-    rowsPane_->setAccessibleName(Text(IDS_MAIN_STATUS_ROWS));
+    rowsPane_->setObjectName("rowsPane");
     rowsPane_->setMinimumWidth(fontMetrics().horizontalAdvance("00000"));
     rowsPane_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     filterPane_ = new QLabel(this);
     filterPane_->setObjectName("filterPane");
-    filterPane_->setAccessibleName(Text(IDS_MAIN_STATUS_FILTER));
     filterPane_->hide();
     statusBar()->addWidget(clockPane_, 1);
     statusBar()->addPermanentWidget(filterPane_);

@@ -32,6 +32,7 @@ class EventListView;
 class EventCommands;
 class EventListSelection;
 class FindBar;
+class PeriodTitle;
 class PopupCalendar;
 class ProgramDialogGuard;
 class PrintSession;
@@ -194,7 +195,7 @@ private:
     QShortcut* closeFind_ = nullptr; // Escape, enabled while the find bar is shown
     QToolBar* toolBar_ = nullptr;
     QToolBar* periodBar_ = nullptr;
-    QLabel* period_ = nullptr;
+    PeriodTitle* period_ = nullptr;
     QLabel* clockPane_ = nullptr;
     QLabel* rowsPane_ = nullptr;
     QLabel* filterPane_ = nullptr; // the active filter's name, shown while one is applied

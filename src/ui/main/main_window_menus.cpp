@@ -13,6 +13,7 @@
 #include "ui/list/clipboard_data.h"
 #include "ui/list/event_list_view.h"
 #include "ui/main/event_commands.h"
+#include "ui/main/main_accessibility.h"
 #include "ui/main/main_icons.h"
 #include "ui/main/main_window.h"
 
@@ -57,11 +58,18 @@ QAction* MainWindow::Action(MainCommand command) const {
 void MainWindow::CreateActions() {
     using C = MainCommand;
     MakeAction(C::New, IDS_MAIN_MENU_NEW_EVENT, QKeySequence(Qt::CTRL | Qt::Key_N));
-    // Enter, Alt+Enter and Del act on the list only (the find bar keeps its own keys).
-    MakeAction(C::Modify, IDS_MENU_MODIFY)->setText(Text(IDS_MENU_MODIFY) + "\tEnter");
-    MakeAction(C::Properties, IDS_MENU_PROPERTIES)
-        ->setText(Text(IDS_MENU_PROPERTIES) + "\tAlt+Enter");
-    MakeAction(C::Delete, IDS_MENU_DELETE)->setText(Text(IDS_MENU_DELETE) + "\tDel");
+    // Enter, Alt+Enter and Del act on the list only (the find bar keeps its own keys); the
+    // number pad's Enter is taken as Enter.
+    const auto onList = [this](QAction* action, const QList<QKeySequence>& keys) {
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        list_->addAction(action);
+    };
+    onList(MakeAction(C::Modify, IDS_MENU_MODIFY),
+           {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
+    onList(MakeAction(C::Properties, IDS_MENU_PROPERTIES),
+           {QKeySequence(Qt::ALT | Qt::Key_Enter), QKeySequence(Qt::ALT | Qt::Key_Return)});
+    onList(MakeAction(C::Delete, IDS_MENU_DELETE), {QKeySequence(Qt::Key_Delete)});
     MakeAction(C::Enable, IDS_MENU_ENABLE);
     MakeAction(C::Disable, IDS_MENU_DISABLE);
     MakeAction(C::Accept, IDS_MENU_ACCEPT);
@@ -79,22 +87,28 @@ void MainWindow::CreateActions() {
     MakeAction(C::Week, IDS_MAIN_MENU_WEEK, QKeySequence(Qt::CTRL | Qt::Key_W));
     MakeAction(C::Month, IDS_MAIN_MENU_MONTH, QKeySequence(Qt::CTRL | Qt::Key_M));
     MakeAction(C::All, IDS_MAIN_MENU_ALL, QKeySequence(Qt::CTRL | Qt::Key_L));
-    for (const C c : {C::Today, C::Day, C::Week, C::Month, C::All})
+    // The modes are one choice, none while the find bar is shown; Today is checked beside Day
+    // while the day shown is today.
+    auto* modes = new QActionGroup(this);
+    for (const C c : {C::Today, C::Day, C::Week, C::Month, C::All}) {
         Action(c)->setCheckable(true);
-    // The number pad's keys are caught while the list has the focus (eventFilter); Alt+Left and
-    // Alt+Right step the day from the main keyboard anywhere in the window.
-    MakeAction(C::PreviousDay, IDS_MAIN_MENU_PREVIOUS_DAY, QKeySequence(Qt::ALT | Qt::Key_Left))
-        ->setText(Text(IDS_MAIN_MENU_PREVIOUS_DAY) + "\tNum-");
-    MakeAction(C::NextDay, IDS_MAIN_MENU_NEXT_DAY, QKeySequence(Qt::ALT | Qt::Key_Right))
-        ->setText(Text(IDS_MAIN_MENU_NEXT_DAY) + "\tNum+");
-    MakeAction(C::PreviousMonth, IDS_MAIN_MENU_PREVIOUS_MONTH)
-        ->setText(Text(IDS_MAIN_MENU_PREVIOUS_MONTH) + "\tCtrl+Num-");
-    MakeAction(C::NextMonth, IDS_MAIN_MENU_NEXT_MONTH)
-        ->setText(Text(IDS_MAIN_MENU_NEXT_MONTH) + "\tCtrl+Num+");
-    MakeAction(C::PreviousYear, IDS_MAIN_MENU_PREVIOUS_YEAR)
-        ->setText(Text(IDS_MAIN_MENU_PREVIOUS_YEAR) + "\tCtrl+Shift+Num-");
-    MakeAction(C::NextYear, IDS_MAIN_MENU_NEXT_YEAR)
-        ->setText(Text(IDS_MAIN_MENU_NEXT_YEAR) + "\tCtrl+Shift+Num+");
+        if (c != C::Today) modes->addAction(Action(c));
+    }
+    // The number pad's keys, and Alt+Left and Alt+Right from the main keyboard for the day.
+    const auto pad = [](Qt::KeyboardModifiers modifiers, Qt::Key key) {
+        return QKeySequence(QKeyCombination(modifiers | Qt::KeypadModifier, key));
+    };
+    MakeAction(C::PreviousDay, IDS_MAIN_MENU_PREVIOUS_DAY)
+        ->setShortcuts({pad({}, Qt::Key_Minus), QKeySequence(Qt::ALT | Qt::Key_Left)});
+    MakeAction(C::NextDay, IDS_MAIN_MENU_NEXT_DAY)
+        ->setShortcuts({pad({}, Qt::Key_Plus), QKeySequence(Qt::ALT | Qt::Key_Right)});
+    MakeAction(C::PreviousMonth, IDS_MAIN_MENU_PREVIOUS_MONTH,
+               pad(Qt::ControlModifier, Qt::Key_Minus));
+    MakeAction(C::NextMonth, IDS_MAIN_MENU_NEXT_MONTH, pad(Qt::ControlModifier, Qt::Key_Plus));
+    MakeAction(C::PreviousYear, IDS_MAIN_MENU_PREVIOUS_YEAR,
+               pad(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Minus));
+    MakeAction(C::NextYear, IDS_MAIN_MENU_NEXT_YEAR,
+               pad(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Plus));
     MakeAction(C::Calendar, IDS_MAIN_MENU_CALENDAR)
         ->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Down), QKeySequence(Qt::Key_F4)});
     MakeAction(C::Find, IDS_MAIN_MENU_FIND, QKeySequence(Qt::ALT | Qt::Key_F3))->setCheckable(true);
@@ -205,6 +219,7 @@ void MainWindow::CreateMenus() {
     help->addAction(Action(C::WebPage));
     help->addSeparator();
     help->addAction(Action(C::About));
+    NameMoreButton(*menuBar());
 }
 
 void MainWindow::FillTypeMenu(QMenu& menu, bool changeType) {

@@ -1,5 +1,5 @@
 // The main window's top bar: the toolbar with its drop-downs, label modes and customisation,
-// and the period caption to its right, which drops the calendar when clicked.
+// and the period caption to its right, which drops the calendar when clicked or pressed.
 
 #include "platform/font_setting.h"
 #include "platform/gui/qt_font.h"
@@ -7,11 +7,13 @@
 #include "res/strings.h"
 #include "ui/common/ui_text.h"
 #include "ui/common/window_context.h"
+#include "ui/main/main_accessibility.h"
 #include "ui/main/main_window.h"
 #include "ui/main/toolbar_customize_dialog.h"
 
-#include <QLabel>
+#include <QActionGroup>
 #include <QMenu>
+#include <QPointer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -38,6 +40,11 @@ constexpr ToolbarButton kButtons[] = {
     {MainCommand::About, IDS_TOOLBAR_ABOUT},
 };
 
+bool IsViewCommand(MainCommand c) {
+    using C = MainCommand;
+    return c == C::Today || c == C::Day || c == C::Week || c == C::Month || c == C::All;
+}
+
 std::vector<QString> ButtonLabels() {
     std::vector<QString> labels;
     for (const ToolbarButton& b : kButtons)
@@ -59,16 +66,31 @@ void MainWindow::CreateToolBar() {
 
     auto* filterDrop = new QMenu(this);
     WatchFilterMenu(*filterDrop);
+    // Day, Week, Month and All are one choice: a click on the pressed one keeps it pressed.
+    auto* modes = new QActionGroup(this);
     for (const ToolbarButton& b : kButtons) {
         // The bar's own action: the menu's text differs from the button's label.
         QAction* menuAction = Action(b.command);
         auto* button = new QAction(menuAction->icon(), Text(b.label), this);
         button->setToolTip(Text(b.label));
         button->setCheckable(menuAction->isCheckable() && b.command != MainCommand::DefineFilters);
-        // The Filter button only drops its menu.
+        if (IsViewCommand(b.command))
+            SetAccessibleButtonRole(*button, *menuAction, QAccessible::RadioButton);
+        else if (button->isCheckable())
+            SetAccessibleButtonRole(*button, *menuAction, QAccessible::CheckBox);
+        else if (b.command == MainCommand::New)
+            SetAccessibleButtonRole(*button, *menuAction, QAccessible::ButtonDropDown);
+        else if (b.command == MainCommand::DefineFilters)
+            SetAccessibleButtonRole(*button, *menuAction, QAccessible::ButtonMenu);
+        if (menuAction->actionGroup()) modes->addAction(button);
+        // The Filter button only drops its menu. A click runs the menu's command, and the
+        // button shows the check mark the command leaves.
         if (b.command != MainCommand::DefineFilters)
-            connect(button, &QAction::triggered, menuAction,
-                    [menuAction] { menuAction->trigger(); });
+            connect(button, &QAction::triggered, menuAction, [button, menuAction] {
+                const QPointer<QAction> guard(button);
+                menuAction->trigger();
+                if (guard) button->setChecked(menuAction->isChecked());
+            });
         connect(menuAction, &QAction::changed, button, [button, menuAction, b] {
             if (b.command != MainCommand::DefineFilters)
                 button->setEnabled(menuAction->isEnabled());
@@ -87,6 +109,8 @@ void MainWindow::CreateToolBar() {
         toolbarButtons_.push_back(button);
     }
 
+    NameMoreButton(*toolBar_);
+
     // The caption has a bar of its own beside the buttons: when both do not fit on one line it
     // moves below them whole instead of being cut (KeepCaptionWhole).
     periodBar_ = addToolBar(Text(IDS_MAIN_PERIOD));
@@ -97,14 +121,15 @@ void MainWindow::CreateToolBar() {
     periodBar_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(periodBar_, &QToolBar::customContextMenuRequested, this,
             [this](QPoint at) { ShowToolbarMenu(periodBar_->mapToGlobal(at)); });
-    period_ = new QLabel(periodBar_);
-    period_->setAccessibleName(Text(IDS_MAIN_PERIOD));
+    // Named by the period it shows; a click, Enter or Space drops the calendar.
+    period_ = new PeriodTitle(periodBar_);
+    period_->setAccessibleDescription(Text(IDS_MAIN_PERIOD));
     period_->setFont(ScreenFont(context_.settings, SettingId::DatePanelFont));
-    period_->setCursor(Qt::PointingHandCursor);
     period_->setContentsMargins(4, 0, 7, 0);
     period_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    period_->installEventFilter(this);
+    connect(period_, &PeriodTitle::activated, this, [this] { Carry(MainCommand::Calendar); });
     periodBar_->addWidget(period_);
+    NameMoreButton(*periodBar_);
 
     const auto labels =
         static_cast<ToolbarLabels>(ReadInt(context_.settings, SettingId::ToolbarLabels));

@@ -3,10 +3,10 @@
 #include "res/strings.h"
 #include "ui/common/ui_text.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QVBoxLayout>
 #include <charconv>
 
@@ -43,24 +43,29 @@ bool ChooseToolbarButtons(const std::vector<QString>& labels, std::vector<bool>&
     dialog.setAccessibleName(Text(IDS_TOOLBAR_CUSTOMIZE_CAPTION));
     auto* layout = new QVBoxLayout(&dialog);
     auto* label = new QLabel(Text(IDS_TOOLBAR_CUSTOMIZE_LABEL), &dialog);
-    auto* list = new QListWidget(&dialog);
-    label->setBuddy(list);
-    list->setAccessibleName(PlainText(IDS_TOOLBAR_CUSTOMIZE_LABEL));
+    // One check box a button: a reader's toggle checks it as a click does.
+    auto* boxes = new QWidget(&dialog);
+    boxes->setAccessibleName(PlainText(IDS_TOOLBAR_CUSTOMIZE_LABEL));
+    auto* column = new QVBoxLayout(boxes);
+    column->setContentsMargins(0, 0, 0, 0);
+    std::vector<QCheckBox*> checks;
     for (size_t i = 0; i < labels.size(); ++i) {
-        auto* item = new QListWidgetItem(labels[i], list);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        item->setCheckState(i < shown.size() && !shown[i] ? Qt::Unchecked : Qt::Checked);
+        auto* box = new QCheckBox(labels[i], boxes);
+        box->setChecked(i >= shown.size() || shown[i]);
+        column->addWidget(box);
+        checks.push_back(box);
     }
+    if (!checks.empty()) label->setBuddy(checks.front());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(label);
-    layout->addWidget(list);
+    layout->addWidget(boxes);
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted) return false;
     shown.assign(labels.size(), true);
-    for (int i = 0; i < list->count(); ++i)
-        shown[static_cast<size_t>(i)] = list->item(i)->checkState() == Qt::Checked;
+    for (size_t i = 0; i < checks.size(); ++i)
+        shown[i] = checks[i]->isChecked();
     return true;
 }
 
