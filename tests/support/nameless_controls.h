@@ -1,0 +1,54 @@
+#pragma once
+// Window tests: the controls a screen reader would announce without a name. Every button, box,
+// field and slider of the window counts, on every page of its stacks and tabs; what the window
+// hides for good (a control without a use, a toolbar's unused extension) does not.
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QStringList>
+#include <QTextEdit>
+#include <QWidget>
+#include <string>
+
+namespace zm::testing {
+
+inline bool IsInteractiveControl(const QWidget& w) {
+    if (qobject_cast<const QScrollBar*>(&w)) return false; // read by its value
+    // The line edits of combo and spin boxes are named by their box.
+    if (qobject_cast<const QLineEdit*>(&w))
+        return !qobject_cast<const QComboBox*>(w.parentWidget()) &&
+               !qobject_cast<const QAbstractSpinBox*>(w.parentWidget());
+    return qobject_cast<const QAbstractButton*>(&w) || qobject_cast<const QComboBox*>(&w) ||
+           qobject_cast<const QAbstractSpinBox*>(&w) || qobject_cast<const QAbstractSlider*>(&w) ||
+           qobject_cast<const QPlainTextEdit*>(&w) || qobject_cast<const QTextEdit*>(&w);
+}
+
+// Hidden by the window itself, not only as a page that is not the current one.
+inline bool HiddenForGood(const QWidget& w, const QWidget& root) {
+    for (const QWidget* at = &w; at && at != &root; at = at->parentWidget())
+        if (at->isHidden() && !qobject_cast<const QStackedWidget*>(at->parentWidget())) return true;
+    return false;
+}
+
+// "QToolButton typeButton in QDialog" for each nameless control of the window, one a line.
+inline std::string NamelessControls(QWidget& root) {
+    QStringList nameless;
+    for (QWidget* w : root.findChildren<QWidget*>()) {
+        if (!IsInteractiveControl(*w) || HiddenForGood(*w, root)) continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (a && !a->text(QAccessible::Name).trimmed().isEmpty()) continue;
+        nameless << QStringLiteral("%1 %2 in %3")
+                        .arg(QLatin1String(w->metaObject()->className()), w->objectName(),
+                             QLatin1String(w->parentWidget()->metaObject()->className()));
+    }
+    return nameless.join(QLatin1Char('\n')).toStdString();
+}
+
+} // namespace zm::testing
