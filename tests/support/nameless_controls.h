@@ -56,7 +56,10 @@ inline std::string NamelessControls(QWidget& root) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         if (!a || !HasWords(a->text(QAccessible::Name))) nameless << what;
         const auto* button = qobject_cast<const QAbstractButton*>(w);
-        if (button && !HasWords(button->text()) && button->toolTip().isEmpty())
+        const bool signsOrPicture =
+            button &&
+            (button->text().isEmpty() ? !button->icon().isNull() : !HasWords(button->text()));
+        if (signsOrPicture && button->toolTip().isEmpty())
             nameless << what + QStringLiteral(" without a tooltip");
     }
     return nameless.join(QLatin1Char('\n')).toStdString();
