@@ -2,13 +2,18 @@
 
 #include "platform/gui/qt_hot_key_code.h"
 #include "preferences/entry_rules.h"
+#include "ui/common/ui_text.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace zm {
 
 HotKeyField::HotKeyField(uint16_t code, QWidget* parent) : QKeySequenceEdit(parent) {
     SetCode(code);
+    // The focus goes to the field's own line edit: a screen reader reads that one's name.
+    setAccessibleName(PlainText(IDS_SHORTCUT_KEY));
+    if (auto* edit = findChild<QLineEdit*>()) edit->setAccessibleName(accessibleName());
 }
 
 void HotKeyField::SetCode(uint16_t code) {

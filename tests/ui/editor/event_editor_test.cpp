@@ -1,15 +1,18 @@
-// The event editor driven through its real widgets, over a store in memory.
+// The event editor driven through its real widgets, over a store in memory; the names of the
+// controls of both editors.
 
 #include "platform/qt/qt_locale_description.h"
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "support/event_builders.h"
 #include "support/modal_steps.h"
+#include "support/nameless_controls.h"
 #include "support/window_fixture.h"
 #include "ui/calendar/date_field.h"
 #include "ui/editor/amount_box.h"
 #include "ui/editor/event_editor.h"
 #include "ui/editor/event_editor_dialog.h"
+#include "ui/editor/recurrence_editor.h"
 #include "ui/editor/time_field.h"
 #include "ui/reminder/reminder_window.h"
 #include "ui/reminder/reminder_window_set.h"
@@ -52,6 +55,25 @@ EditorRequest Request(EventRecord event) {
 void TypeInto(QComboBox* box, const QString& text) {
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), text);
+}
+
+TEST(EventEditor, EveryControlHasANameWithEitherTimePicker) {
+    for (bool picker : {false, true}) {
+        WindowFixture rig;
+        rig.options_.newTimePicker = picker;
+        EventEditorDialog dialog(rig.Context(), rig.boxes_,
+                                 Request(NewEventFor(rig.Context(), -1, rig.now_)));
+        EXPECT_EQ(NamelessControls(dialog), "") << "time picker " << picker;
+    }
+}
+
+TEST(RecurrenceEditor, EveryControlOfEveryPatternHasANameWithEitherTimePicker) {
+    for (bool picker : {false, true}) {
+        WindowFixture rig;
+        rig.options_.newTimePicker = picker;
+        RecurrenceEditor editor(rig.Context(), rig.boxes_, OneTime(At(2026, 12, 8, 9, 0)));
+        EXPECT_EQ(NamelessControls(editor), "") << "time picker " << picker;
+    }
 }
 
 TEST(EventEditor, PlusTwoHoursAtHalfPastElevenMovesToTheNextDay) {

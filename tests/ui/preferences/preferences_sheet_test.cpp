@@ -5,6 +5,7 @@
 #include "platform/shortcut_keys.h"
 #include "res/strings.h"
 #include "support/fake_hot_keys.h"
+#include "support/nameless_controls.h"
 #include "support/temp_folder.h"
 #include "support/window_fixture.h"
 #include "ui/preferences/calendar_page.h"
@@ -239,6 +240,11 @@ TEST(FontChooser, AChosenSizeStaysWithin8And24Points) {
     big.setPointSize(6);
     chooser.Choose(big);
     EXPECT_EQ(chooser.Label()->text(), "Arial (8 pt.)");
+}
+
+TEST_F(PreferencesSheetTest, EveryControlOnEveryPageHasAName) {
+    PreferencesSheet sheet(f.Context(), f.boxes_, SheetForm::Full, hooks, nullptr);
+    EXPECT_EQ(testing::NamelessControls(sheet), "");
 }
 
 TEST(Screenshots, Preferences) {
