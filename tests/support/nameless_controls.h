@@ -37,16 +37,30 @@ inline bool HiddenForGood(const QWidget& w, const QWidget& root) {
     return false;
 }
 
-// "QToolButton typeButton in QDialog" for each nameless control of the window, one a line.
+// A name is read as words: signs alone ("<>", "...") are not one.
+inline bool HasWords(const QString& text) {
+    for (QChar c : text)
+        if (c.isLetterOrNumber()) return true;
+    return false;
+}
+
+// "QToolButton typeButton in QDialog" for each nameless control of the window, one a line; a
+// button that shows only signs or a picture needs a tooltip as well ("... without a tooltip").
 inline std::string NamelessControls(QWidget& root) {
     QStringList nameless;
     for (QWidget* w : root.findChildren<QWidget*>()) {
         if (!IsInteractiveControl(*w) || HiddenForGood(*w, root)) continue;
+        const QString what = QStringLiteral("%1 %2 in %3")
+                                 .arg(QLatin1String(w->metaObject()->className()), w->objectName(),
+                                      QLatin1String(w->parentWidget()->metaObject()->className()));
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        if (a && !a->text(QAccessible::Name).trimmed().isEmpty()) continue;
-        nameless << QStringLiteral("%1 %2 in %3")
-                        .arg(QLatin1String(w->metaObject()->className()), w->objectName(),
-                             QLatin1String(w->parentWidget()->metaObject()->className()));
+        if (!a || !HasWords(a->text(QAccessible::Name))) nameless << what;
+        const auto* button = qobject_cast<const QAbstractButton*>(w);
+        const bool signsOrPicture =
+            button &&
+            (button->text().isEmpty() ? !button->icon().isNull() : !HasWords(button->text()));
+        if (signsOrPicture && button->toolTip().isEmpty())
+            nameless << what + QStringLiteral(" without a tooltip");
     }
     return nameless.join(QLatin1Char('\n')).toStdString();
 }

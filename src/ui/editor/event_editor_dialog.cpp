@@ -98,6 +98,7 @@ void EventEditorDialog::Build() {
     typeButton_->setObjectName(QStringLiteral("typeButton"));
     typeButton_->setText(QStringLiteral("<>"));
     typeButton_->setAccessibleName(Text(IDS_COLUMN_TYPE));
+    typeButton_->setToolTip(PlainText(IDS_MENU_CHANGE_TYPE));
     event->addWidget(name_, 0, 0, 1, 4);
     event->addWidget(typeButton_, 0, 4);
     auto* notesLabel = new QLabel(Text(IDS_EDIT_NOTES), this);
@@ -117,7 +118,6 @@ void EventEditorDialog::Build() {
         context_, context_.options.newTimePicker, [&store = context_.store] { return store.Now(); },
         this);
     time_->setObjectName(QStringLiteral("time"));
-    time_->Editor()->setAccessibleName(Text(IDS_COLUMN_TIME));
     whenProgramStarts_ = new QCheckBox(Text(IDS_EDIT_WHEN_PROGRAM_STARTS), this);
     whenProgramStarts_->hide(); // part of the form, without a use here
     auto* when = new QHBoxLayout;

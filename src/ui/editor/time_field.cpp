@@ -1,6 +1,7 @@
 #include "ui/editor/time_field.h"
 
 #include "edit/typed_time.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/window_context.h"
 
 #include <QAbstractItemView>
@@ -125,6 +126,7 @@ TimeField::TimeField(const WindowContext& context, bool pickerStyle, std::functi
         picker_->setDisplayFormat(
             QString::fromStdString(ToolkitTimeFormat(context.formats.PickerTime())));
         connect(picker_, &QTimeEdit::timeChanged, this, &TimeField::userEdited);
+        picker_->setAccessibleName(PlainText(IDS_COLUMN_TIME));
         layout->addWidget(picker_);
         setFocusProxy(picker_);
         return;
@@ -134,6 +136,7 @@ TimeField::TimeField(const WindowContext& context, bool pickerStyle, std::functi
     list_->setEditable(true);
     list_->setInsertPolicy(QComboBox::NoInsert);
     list_->setMaxVisibleItems(12);
+    list_->setAccessibleName(PlainText(IDS_COLUMN_TIME));
     for (int entry = 0; entry < 48; ++entry) {
         const int hour = entry / 2;
         const int minute = entry % 2 * 30;

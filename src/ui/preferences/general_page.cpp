@@ -5,6 +5,7 @@
 #include "res/strings.h"
 #include "sound/sound_description.h"
 #include "timers/countdown_sound.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/window_context.h"
 #include "ui/preferences/font_chooser.h"
 #include "ui/preferences/hot_key_field.h"
@@ -79,6 +80,8 @@ GeneralPage::GeneralPage(WindowContext& context, bool autorunOn, QWidget* parent
     soundText_->setToolTip(soundText_->text());
     soundButton_ = new QPushButton(Text(IDS_GENERAL_SOUND_BUTTON), sound);
     soundButton_->setFixedWidth(soundButton_->fontMetrics().horizontalAdvance("<<>>") + 12);
+    soundButton_->setAccessibleName(PlainText(IDS_EDIT_SET_SOUND));
+    soundButton_->setToolTip(soundButton_->accessibleName());
     auto* soundLayout = new QHBoxLayout(sound);
     soundLayout->addWidget(soundText_, 1);
     soundLayout->addWidget(soundButton_);

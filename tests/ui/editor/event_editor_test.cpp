@@ -5,6 +5,7 @@
 #include "res/strings.h"
 #include "support/event_builders.h"
 #include "support/modal_steps.h"
+#include "support/nameless_controls.h"
 #include "support/window_fixture.h"
 #include "ui/calendar/date_field.h"
 #include "ui/editor/amount_box.h"
@@ -52,6 +53,16 @@ EditorRequest Request(EventRecord event) {
 void TypeInto(QComboBox* box, const QString& text) {
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), text);
+}
+
+TEST(EventEditor, EveryControlHasANameWithEitherTimePicker) {
+    for (bool picker : {false, true}) {
+        WindowFixture rig;
+        rig.options_.newTimePicker = picker;
+        EventEditorDialog dialog(rig.Context(), rig.boxes_,
+                                 Request(NewEventFor(rig.Context(), -1, rig.now_)));
+        EXPECT_EQ(NamelessControls(dialog), "") << "time picker " << picker;
+    }
 }
 
 TEST(EventEditor, PlusTwoHoursAtHalfPastElevenMovesToTheNextDay) {
