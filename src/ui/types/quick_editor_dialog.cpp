@@ -2,6 +2,7 @@
 
 #include "sound/sound_description.h"
 #include "ui/common/dialog_buttons.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/types/editor_choosers.h"
@@ -55,6 +56,8 @@ QuickEditorDialog::QuickEditorDialog(WindowContext& context, UserBoxes& boxes,
     iconLabel_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
     auto* soundButton = new QPushButton(Text(IDS_CHOOSE_BUTTON), this);
+    soundButton->setAccessibleName(PlainText(IDS_EDIT_SET_SOUND));
+    soundButton->setToolTip(soundButton->accessibleName());
     auto* iconButton = new QPushButton(Text(IDS_TYPE_CHANGE_ICON), this);
     for (QPushButton* b : {soundButton, iconButton})
         b->setAutoDefault(false);

@@ -6,6 +6,7 @@
 #include "sound/sound_description.h"
 #include "store/types/filter_editing.h"
 #include "ui/common/dialog_buttons.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/filters/filter_dialogs.h"
@@ -129,6 +130,8 @@ void TypeEditorDialog::BuildControls() {
     sound_->setMinimumWidth(240);
     soundButton_ = new QPushButton(Text(IDS_CHOOSE_BUTTON), this);
     soundButton_->setObjectName(QStringLiteral("soundButton"));
+    soundButton_->setAccessibleName(PlainText(IDS_EDIT_SET_SOUND));
+    soundButton_->setToolTip(soundButton_->accessibleName());
 
     for (QPushButton* b :
          {changeIcon_, colour_, filters_, textColour_, backColour_, font_, reset_, soundButton_})
