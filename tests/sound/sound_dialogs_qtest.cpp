@@ -2,6 +2,7 @@
 #include "model/event_record.h"
 #include "platform/memory_settings.h"
 #include "sound_test_files.h"
+#include "support/nameless_controls.h"
 #include "support/recording_sound_backend.h"
 #include "support/temp_folder.h"
 #include "ui/sound/reminder_sound_dialog.h"
@@ -40,6 +41,16 @@ private:
     testing::TempFolder folder_;
 
 private slots:
+    void EveryControlOfBothDialogsHasAName() {
+        MemorySettings settings;
+        RecordingSoundBackend backend;
+        SetupSoundDialog setup({2, 0x10000, ""}, backend, settings);
+        QCOMPARE(QString::fromStdString(testing::NamelessControls(setup)), QString());
+        EventRecord event;
+        ReminderSoundDialog reminder(event, {0x10001, 0x00000014, ""}, backend, settings);
+        QCOMPARE(QString::fromStdString(testing::NamelessControls(reminder)), QString());
+    }
+
     void SetupSoundStoresTheChoiceAndTheRecentFiles() {
         const std::string wave = folder_.File("ring.wav");
         const std::string other = folder_.File("gong.wav");

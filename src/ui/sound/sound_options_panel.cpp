@@ -74,6 +74,11 @@ SoundOptionsPanel::SoundOptionsPanel(SoundBackend& backend, Settings& settings, 
     seconds_ = new PauseSpinBox(kMaxPauseSeconds, this);
     secondsLabel_ = new QLabel(Text(IDS_SOUND_SECONDS), this);
     pauseLabel_->setBuddy(minutes_);
+    // The two amounts share one label: each says which part of the pause it holds.
+    const QString pauseName = Text(IDS_SOUND_PAUSE).remove(QLatin1Char('&'));
+    minutes_->setAccessibleName(pauseName + QLatin1Char(' ') + Text(IDS_SOUND_MINUTES));
+    seconds_->setAccessibleName(pauseName + QLatin1Char(' ') + Text(IDS_SOUND_SECONDS));
+    fileList_->setAccessibleName(Text(IDS_SOUND_RADIO_FILE).remove(QLatin1Char('&')));
 
     none_->setObjectName(QStringLiteral("noSound"));
     beep_->setObjectName(QStringLiteral("defaultBeep"));
