@@ -55,6 +55,12 @@ inline std::string NamelessControls(QWidget& root) {
                                       QLatin1String(w->parentWidget()->metaObject()->className()));
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         if (!a || !HasWords(a->text(QAccessible::Name))) nameless << what;
+        // A choice of a list is read by its text, or by the text given for screen readers.
+        if (const auto* box = qobject_cast<const QComboBox*>(w))
+            for (int i = 0; i < box->count(); ++i)
+                if (!HasWords(box->itemText(i)) &&
+                    !HasWords(box->itemData(i, Qt::AccessibleTextRole).toString()))
+                    nameless << what + QStringLiteral(" choice %1").arg(i);
         const auto* button = qobject_cast<const QAbstractButton*>(w);
         const bool signsOrPicture =
             button &&

@@ -172,6 +172,7 @@ TransferDefaultsPage::TransferDefaultsPage(TransferPageEnv& env) : env_(env) {
     form->addRow(Text(IDS_IE_DEFAULT_REMINDER), reminder_);
     type_ = new QComboBox(this);
     type_->addItem(QString()); // no type: the events are of the undefined type
+    type_->setItemData(0, Text(IDS_TYPE_UNDEFINED_NAME), Qt::AccessibleTextRole);
     const TypeList& types = env_.context.types;
     for (size_t i = 0; i < types.TypeCount(); ++i)
         type_->addItem(QString::fromStdString(types.TypeAt(static_cast<int>(i))->name));

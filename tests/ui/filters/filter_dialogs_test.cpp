@@ -3,6 +3,7 @@
 
 #include "platform/setting_table.h"
 #include "res/strings.h"
+#include "support/nameless_controls.h"
 #include "support/widget_lookup.h"
 #include "support/window_fixture.h"
 #include "ui/common/ui_text.h"
@@ -10,6 +11,7 @@
 #include "ui/filters/define_filters_dialog.h"
 #include "ui/filters/edit_filter_dialog.h"
 #include "ui/filters/filter_dialogs.h"
+#include "ui/filters/find_bar.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -43,6 +45,17 @@ protected:
     }
     WindowFixture rig_;
 };
+
+TEST_F(FilterDialogsTest, EveryControlOfTheFilterDialogsAndTheFindBarHasAName) {
+    DefineFiltersDialog define(rig_.Context(), rig_.boxes_);
+    EXPECT_EQ(NamelessControls(define), "");
+    EditFilterDialog edit(rig_.types_.Types(), {}, -1, rig_.boxes_);
+    EXPECT_EQ(NamelessControls(edit), "");
+    ChooseFiltersDialog choose(rig_.types_.Filters(), {false, true});
+    EXPECT_EQ(NamelessControls(choose), "");
+    FindBar find(rig_.Context(), rig_.boxes_);
+    EXPECT_EQ(NamelessControls(find), "");
+}
 
 TEST_F(FilterDialogsTest, EditFilterRefusesInOrderWithTheFocusOnTheField) {
     struct Case {
