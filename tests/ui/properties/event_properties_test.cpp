@@ -3,6 +3,7 @@
 #include "model/describe.h"
 #include "res/strings.h"
 #include "support/event_builders.h"
+#include "support/nameless_controls.h"
 #include "support/window_fixture.h"
 #include "ui/properties/event_info_page.h"
 #include "ui/properties/event_properties.h"
@@ -106,6 +107,12 @@ TEST(EventInfoPage, HidesTheLinesThatDoNotApplyAndKeepsItsOwnCopy) {
     EXPECT_TRUE(page->ValueLabel(IDS_INFO_SNOOZED)->isHidden());
     EXPECT_TRUE(page->CaptionLabel(IDS_INFO_RECURRENCE)->isHidden());
     EXPECT_FALSE(page->ValueLabel(IDS_INFO_START)->isHidden());
+}
+
+TEST(EventPropertiesSheet, EveryControlHasAName) {
+    WindowFixture f;
+    EventPropertiesSheet sheet(f.Context(), Cases()[1].event, nullptr);
+    EXPECT_EQ(testing::NamelessControls(sheet), "");
 }
 
 TEST(Screenshots, Properties) {
