@@ -1,7 +1,8 @@
 #pragma once
 // Window tests: the controls a screen reader would announce without a name. Every button, box,
-// field and slider of the window counts, on every page of its stacks and tabs; what the window
-// hides for good (a control without a use, a toolbar's unused extension) does not.
+// field and slider of the window counts, with the choices of its boxes and the entries of its
+// lists, on every page of its stacks and tabs; what the window hides for good (a control without
+// a use, a toolbar's unused extension) does not.
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -9,6 +10,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStackedWidget>
@@ -44,23 +46,38 @@ inline bool HasWords(const QString& text) {
     return false;
 }
 
+// Rows of a list or choices of a box read as no words: neither their text nor the text given
+// for screen readers.
+inline QList<int> WordlessRows(const QAbstractItemModel& model, const QModelIndex& root,
+                               int column) {
+    QList<int> rows;
+    for (int i = 0; i < model.rowCount(root); ++i) {
+        const QModelIndex at = model.index(i, column, root);
+        if (!HasWords(at.data().toString()) &&
+            !HasWords(at.data(Qt::AccessibleTextRole).toString()))
+            rows << i;
+    }
+    return rows;
+}
+
 // "QToolButton typeButton in QDialog" for each nameless control of the window, one a line; a
 // button that shows only signs or a picture needs a tooltip as well ("... without a tooltip").
 inline std::string NamelessControls(QWidget& root) {
     QStringList nameless;
     for (QWidget* w : root.findChildren<QWidget*>()) {
-        if (!IsInteractiveControl(*w) || HiddenForGood(*w, root)) continue;
+        if (HiddenForGood(*w, root)) continue;
         const QString what = QStringLiteral("%1 %2 in %3")
                                  .arg(QLatin1String(w->metaObject()->className()), w->objectName(),
                                       QLatin1String(w->parentWidget()->metaObject()->className()));
+        if (const auto* list = qobject_cast<const QListView*>(w); list && list->model())
+            for (int row : WordlessRows(*list->model(), list->rootIndex(), list->modelColumn()))
+                nameless << what + QStringLiteral(" entry %1").arg(row);
+        if (!IsInteractiveControl(*w)) continue;
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         if (!a || !HasWords(a->text(QAccessible::Name))) nameless << what;
-        // A choice of a list is read by its text, or by the text given for screen readers.
         if (const auto* box = qobject_cast<const QComboBox*>(w))
-            for (int i = 0; i < box->count(); ++i)
-                if (!HasWords(box->itemText(i)) &&
-                    !HasWords(box->itemData(i, Qt::AccessibleTextRole).toString()))
-                    nameless << what + QStringLiteral(" choice %1").arg(i);
+            for (int row : WordlessRows(*box->model(), box->rootModelIndex(), box->modelColumn()))
+                nameless << what + QStringLiteral(" choice %1").arg(row);
         const auto* button = qobject_cast<const QAbstractButton*>(w);
         const bool signsOrPicture =
             button &&

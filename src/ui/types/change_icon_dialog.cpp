@@ -174,8 +174,15 @@ void ChangeIconDialog::AddSource(const QString& text, std::vector<Entry> entries
 void ChangeIconDialog::ShowSource(int index) {
     icons_->clear();
     if (index < 0 || static_cast<size_t>(index) >= sourceEntries_.size()) return;
-    for (const Entry& e : sourceEntries_[static_cast<size_t>(index)])
-        new QListWidgetItem(e.icon, QString(), icons_);
+    // A picture alone: a screen reader reads the theme's name of it, or its source and number.
+    const QString source = QFileInfo(sources_->itemText(index)).fileName();
+    for (const Entry& e : sourceEntries_[static_cast<size_t>(index)]) {
+        auto* item = new QListWidgetItem(e.icon, QString(), icons_);
+        item->setData(Qt::AccessibleTextRole,
+                      !e.icon.name().isEmpty()
+                          ? e.icon.name()
+                          : QStringLiteral("%1 %2").arg(source).arg(icons_->count()));
+    }
     if (icons_->count() > 0) icons_->setCurrentRow(0);
 }
 
