@@ -13,6 +13,7 @@ Every check prints what it read. Missing tools fail the test; everything started
 """
 
 import argparse
+import importlib
 import os
 import re
 import shutil
@@ -33,6 +34,7 @@ INTERACTIVE = {"push button", "toggle button", "check box", "radio button", "com
 
 failures = []
 started = []  # process groups to end
+pyatspi = None  # imported once the display and the accessibility bus are up
 
 
 def fail(message):
@@ -52,9 +54,9 @@ def strings(path):
     return table
 
 
-def start(command, env, log):
+def start(command, env, log, pass_fds=()):
     process = subprocess.Popen(command, env=env, stdout=log, stderr=subprocess.STDOUT,
-                               start_new_session=True)
+                               start_new_session=True, pass_fds=pass_fds)
     started.append(process)
     return process
 
@@ -70,7 +72,7 @@ def end_all():
             pass
 
 
-def wait_for(what, probe, deadline):
+def wait_for(probe, deadline):
     """Polls the tree until probe() gives something, or the deadline passes (then None)."""
     while True:
         try:
@@ -132,8 +134,6 @@ def list_cells(table_node):
 
 
 def check_reminders(app, main, due, s, deadline):
-    import pyatspi
-
     def reminder_windows():
         found = {}
         for window in children(app):
@@ -143,7 +143,7 @@ def check_reminders(app, main, due, s, deadline):
             found.update({name: window for name in due if any(name in t for t in read)})
         return found if len(found) == len(due) else None
 
-    found = wait_for("reminder windows", reminder_windows, deadline) or {}
+    found = wait_for(reminder_windows, deadline) or {}
     say("top-level windows: " + ", ".join(f"{role(w)} {w.name!r}" for w in children(app)))
     buttons_wanted = [s[k] for k in ("IDS_REMINDER_SNOOZE", "IDS_REMINDER_ACCEPT",
                                      "IDS_REMINDER_OPEN", "IDS_REMINDER_DELETE")]
@@ -167,7 +167,6 @@ def check_reminders(app, main, due, s, deadline):
 
 
 def check_all_view(main, events, s, deadline):
-    import pyatspi
     lists = [n for n in descendants(main)
              if role(n) == "table" and n.name == s["IDS_MAIN_EVENT_LIST"]]
     if not lists:
@@ -192,7 +191,7 @@ def check_all_view(main, events, s, deadline):
         return names if all(name in names for name in events) else None
 
     do_first_action(all_button)
-    shown = wait_for("the All view", shows_all, min(deadline, time.monotonic() + 5))
+    shown = wait_for(shows_all, min(deadline, time.monotonic() + 5))
     checked = [n.name for n in view_buttons if n.getState().contains(pyatspi.STATE_CHECKED)]
     say(f"after the action: checked {checked}, list {[row[0] for row in list_cells(table)]}")
     if checked != [s["IDS_TOOLBAR_ALL"]]:
@@ -203,7 +202,7 @@ def check_all_view(main, events, s, deadline):
                     if role(n) == "menu item" and n.name.split("\t")[0] == s["IDS_MAIN_MENU_ALL"]]
         if menu_all:  # so that the list's cells can still be read
             do_first_action(menu_all[0])
-            shown = wait_for("the All view", shows_all, min(deadline, time.monotonic() + 5))
+            shown = wait_for(shows_all, min(deadline, time.monotonic() + 5))
     cells = list_cells(table)
     say("list cells in the All view:")
     for row in cells:
@@ -214,7 +213,6 @@ def check_all_view(main, events, s, deadline):
 
 
 def check_names(app):
-    import pyatspi
     checked, nameless = 0, []
 
     def walk(node, path):
@@ -271,19 +269,19 @@ def run(args):
             env.pop(name, None)
 
         now = datetime.now().replace(microsecond=0)
-        earlier = now - timedelta(minutes=10)  # told to the companion, so that these two
-        due = {"Dentist": [now - timedelta(seconds=60), ["--notes", "Bring the card"], earlier],
-               "Call Anna": [now - timedelta(seconds=30), [], earlier]}  # are due at start
-        later = {"Tax return": [now + timedelta(days=1), [], None],
-                 "Team lunch": [now + timedelta(days=9), ["--notes", "Room 4"], None]}
-        seed_library(args.cli, env, [(n, *v) for n, v in {**due, **later}.items()])
-        say(f"library: due at start {list(due)}, later {list(later)}")
+        earlier = now - timedelta(minutes=10)  # told to the companion for the two due ones
+        events = [("Dentist", now - timedelta(seconds=60), ["--notes", "Bring the card"], earlier),
+                  ("Call Anna", now - timedelta(seconds=30), [], earlier),
+                  ("Tax return", now + timedelta(days=1), [], None),
+                  ("Team lunch", now + timedelta(days=9), ["--notes", "Room 4"], None)]
+        seed_library(args.cli, env, events)
+        names = [e[0] for e in events]
+        due = [e[0] for e in events if e[3]]
+        say(f"library: {names}, due at start {due}")
 
-        read, write = os.pipe()
-        xvfb_process = subprocess.Popen(
-            [xvfb, "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-            stdout=log, stderr=subprocess.STDOUT, start_new_session=True, pass_fds=[write])
-        started.append(xvfb_process)
+        read, write = os.pipe()  # Xvfb takes a free display and writes its number here
+        start([xvfb, "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+              env, log, pass_fds=[write])
         os.close(write)
         display = b""
         while not display.endswith(b"\n"):  # the number, then a new line
@@ -299,8 +297,9 @@ def run(args):
         env["DISPLAY"] = ":" + display
         os.environ.update(DISPLAY=env["DISPLAY"])
         start([launcher, "--launch-immediately"], env, log)
+        global pyatspi
         try:
-            import pyatspi
+            pyatspi = importlib.import_module("pyatspi")
         except ImportError:
             fail(f"pyatspi is missing from {sys.executable}")
             return
@@ -321,15 +320,15 @@ def run(args):
                         n.name == s["IDS_MAIN_EVENT_LIST"] for n in descendants(window)):
                     return window
 
-        main = wait_for("main window", main_window, time.monotonic() + WINDOW_LIMIT)
+        main = wait_for(main_window, time.monotonic() + WINDOW_LIMIT)
         if main is None:
             fail(f"no main window in the accessibility tree after {WINDOW_LIMIT} s")
             return
         app = application()
         say(f"application {app.name!r}; main window {role(main)} {main.name!r} after "
             f"{time.monotonic() - begin:.1f} s")
-        check_all_view(main, list({**due, **later}), s, deadline)
-        check_reminders(app, main, list(due), s, deadline)
+        check_all_view(main, names, s, deadline)
+        check_reminders(app, main, due, s, deadline)
         check_names(app)
         say(f"done after {time.monotonic() - begin:.1f} s")
     finally:
