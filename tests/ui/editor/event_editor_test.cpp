@@ -1,4 +1,5 @@
-// The event editor driven through its real widgets, over a store in memory.
+// The event editor driven through its real widgets, over a store in memory; the names of the
+// controls of both editors.
 
 #include "platform/qt/qt_locale_description.h"
 #include "res/format_text.h"
@@ -11,6 +12,7 @@
 #include "ui/editor/amount_box.h"
 #include "ui/editor/event_editor.h"
 #include "ui/editor/event_editor_dialog.h"
+#include "ui/editor/recurrence_editor.h"
 #include "ui/editor/time_field.h"
 #include "ui/reminder/reminder_window.h"
 #include "ui/reminder/reminder_window_set.h"
@@ -62,6 +64,15 @@ TEST(EventEditor, EveryControlHasANameWithEitherTimePicker) {
         EventEditorDialog dialog(rig.Context(), rig.boxes_,
                                  Request(NewEventFor(rig.Context(), -1, rig.now_)));
         EXPECT_EQ(NamelessControls(dialog), "") << "time picker " << picker;
+    }
+}
+
+TEST(RecurrenceEditor, EveryControlOfEveryPatternHasANameWithEitherTimePicker) {
+    for (bool picker : {false, true}) {
+        WindowFixture rig;
+        rig.options_.newTimePicker = picker;
+        RecurrenceEditor editor(rig.Context(), rig.boxes_, OneTime(At(2026, 12, 8, 9, 0)));
+        EXPECT_EQ(NamelessControls(editor), "") << "time picker " << picker;
     }
 }
 

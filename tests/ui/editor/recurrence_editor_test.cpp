@@ -3,7 +3,6 @@
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "support/event_builders.h"
-#include "support/nameless_controls.h"
 #include "support/window_fixture.h"
 #include "ui/editor/event_editor.h"
 #include "ui/editor/event_editor_dialog.h"
@@ -41,15 +40,6 @@ void Type(QLineEdit* field, const char* text) {
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, QString::fromLatin1(text));
-}
-
-TEST(RecurrenceEditor, EveryControlOfEveryPatternHasANameWithEitherTimePicker) {
-    for (bool picker : {false, true}) {
-        WindowFixture rig;
-        rig.options_.newTimePicker = picker;
-        RecurrenceEditor editor(rig.Context(), rig.boxes_, OneTime(At(2026, 12, 8, 9, 0)));
-        EXPECT_EQ(NamelessControls(editor), "") << "time picker " << picker;
-    }
 }
 
 TEST(RecurrenceEditor, RemoveRecurrenceClosesWithoutRebuildingThePattern) {
