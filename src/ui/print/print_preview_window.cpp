@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWheelEvent>
 
 namespace zm {
@@ -94,6 +95,12 @@ void PrintPreviewWindow::CreateActions() {
     close_ = add("previewClose", s->standardIcon(QStyle::SP_DialogCloseButton), IDS_CLOSE,
                  IDS_PREVIEW_CANCEL);
     close_->setShortcut(QKeySequence(Qt::Key_Escape));
+    // When the window is too narrow for the buttons, the rest sit behind the toolbar's own
+    // extension button, which has no text of its own.
+    if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setAccessibleName(Text(IDS_PREVIEW_MORE_BUTTONS));
+        more->setToolTip(more->accessibleName());
+    }
 
     connect(print_, &QAction::triggered, this, &PrintPreviewWindow::Print);
     connect(previous_, &QAction::triggered, this, [this] { Change(&PreviewState::GoPrevious); });

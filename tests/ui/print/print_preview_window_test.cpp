@@ -3,11 +3,9 @@
 
 #include "platform/memory_settings.h"
 #include "platform/setting_table.h"
-#include "support/nameless_controls.h"
 #include "ui/print/preview_canvas.h"
 #include "ui/print/print_document.h"
 #include "ui/print/print_preview_window.h"
-#include "ui/print/print_status_dialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -70,18 +68,6 @@ protected:
     std::shared_ptr<PrintSource> source = Source(40);
     int layOuts = 0;
 };
-
-TEST_F(PrintPreviewWindowTest, EveryControlHasANameWithOneAndTwoPages) {
-    for (int pages : {1, 2}) {
-        QPointer<PrintPreviewWindow> window = Open(pages);
-        window->show();
-        EXPECT_EQ(testing::NamelessControls(*window), "") << pages;
-        CloseAndDelete(window);
-    }
-    PrintStatusDialog status(QStringLiteral("Events"), QStringLiteral("Office"),
-                             QStringLiteral("on /dev/lp0"), nullptr);
-    EXPECT_EQ(testing::NamelessControls(status), "");
-}
 
 TEST_F(PrintPreviewWindowTest, StatusFollowsPagingWithOneAndTwoPages) {
     QPointer<PrintPreviewWindow> window = Open(1);

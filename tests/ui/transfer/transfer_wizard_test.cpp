@@ -5,7 +5,6 @@
 #include "res/strings.h"
 #include "store/transfer/import_log.h"
 #include "support/event_builders.h"
-#include "support/nameless_controls.h"
 #include "support/temp_folder.h"
 #include "support/window_fixture.h"
 #include "ui/transfer/import_log_dialog.h"
@@ -86,26 +85,6 @@ protected:
     std::unique_ptr<TransferWizard> wizard_;
     std::optional<ImportLog> shownLog_;
 };
-
-TEST_F(TransferWizardTest, EveryControlOfEveryPageOfATextImportHasAName) {
-    const std::string path = folder_.File("in.csv");
-    WriteAll(path, "Name,Date,Time,Notes\r\nLunch,12/31/2030,12:30,with Ann\r\n");
-    wizard_->show();
-    EXPECT_EQ(testing::NamelessControls(*wizard_), "") << "start page";
-    wizard_->next();
-    wizard_->KindPage()->Kinds()->setCurrentRow(1);
-    EXPECT_EQ(testing::NamelessControls(*wizard_), "") << "kind page";
-    wizard_->next();
-    wizard_->FilePage()->PathEdit()->setText(QString::fromStdString(path));
-    EXPECT_EQ(testing::NamelessControls(*wizard_), "") << "file page";
-    wizard_->next();
-    EXPECT_EQ(testing::NamelessControls(*wizard_), "") << "fields page";
-    wizard_->next();
-    ASSERT_EQ(wizard_->currentId(), kDefaultsPage);
-    EXPECT_EQ(testing::NamelessControls(*wizard_), "") << "defaults page";
-    ImportLogDialog log({{3, kReasonInvalidDate}}, nullptr);
-    EXPECT_EQ(testing::NamelessControls(log), "");
-}
 
 TEST_F(TransferWizardTest, LeavingTheExportFilePageKeepsAnExistingFileUntilTheExport) {
     const std::string path = folder_.File("keep.csv");
