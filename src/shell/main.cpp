@@ -4,6 +4,7 @@
 #include "platform/crash/crash_handler.h"
 #include "platform/local/runtime_folder.h"
 #include "shell/resident_program.h"
+#include "ui/common/clicking_buttons.h"
 
 #include <QApplication>
 #include <QFile>
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
     // The desktop matches the program's windows and notifications to its entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("zantimore"));
     QApplication::setQuitOnLastWindowClosed(false);
+    zm::InstallClickingButtons();
 
     zm::ResidentProgram program(app);
     int status = 0;

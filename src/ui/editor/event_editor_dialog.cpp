@@ -9,6 +9,7 @@
 #include "sound/sound_description.h"
 #include "sound/sound_setting.h"
 #include "ui/calendar/date_field.h"
+#include "ui/common/clicking_buttons.h"
 #include "ui/common/dialog_buttons.h"
 #include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
@@ -59,6 +60,7 @@ EventEditorDialog::EventEditorDialog(WindowContext& context, UserBoxes& boxes,
                                      const EditorRequest& request, QWidget* parent)
     : QDialog(parent), context_(context), boxes_(boxes), request_(request), record_(request.event) {
     setObjectName(QStringLiteral("eventEditor"));
+    InstallClickingButtons(); // the fields act on clicks
     if (record_.key != 0) loaded_ = std::make_unique<EventRecord>(record_);
     Build();
     Fill();

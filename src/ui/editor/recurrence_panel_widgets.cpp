@@ -2,6 +2,7 @@
 
 #include "platform/locale_names.h"
 #include "res/strings.h"
+#include "ui/common/clicking_buttons.h"
 #include "ui/common/ui_text.h"
 
 #include <QBoxLayout>
@@ -65,6 +66,7 @@ QComboBox* RecurrencePanelWidgets::ListField(QWidget* parent, const char* name) 
 RecurrencePanelWidgets::RecurrencePanelWidgets(QWidget* owner, QBoxLayout* layout,
                                                const LocaleNames& names, int firstDayOfWeek)
     : QObject(owner), firstDayOfWeek_(firstDayOfWeek) {
+    InstallClickingButtons(); // the fields act on clicks
     auto* body = new QHBoxLayout;
     layout->addLayout(body);
     auto* kindColumn = new QVBoxLayout;

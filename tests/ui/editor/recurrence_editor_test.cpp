@@ -9,6 +9,7 @@
 #include "ui/editor/event_editor_dialog.h"
 #include "ui/editor/recurrence_editor.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -143,6 +144,27 @@ TEST(RecurrenceEditor, ListsTheNextFiveOccurrencesAsTheFieldsChange) {
     Type(Field<QLineEdit>(editor, "dailyInterval"), "");
     ASSERT_EQ(list->count(), 1);
     EXPECT_EQ(list->item(0)->text(), QString::fromUtf8(LoadString(IDS_RECUR_NEXT_NONE)));
+}
+
+// A screen reader toggles a check box or radio button through its accessible action; the editor
+// must act on it as on a click.
+TEST(RecurrenceEditor, AScreenReadersToggleActsAsAClick) {
+    WindowFixture rig; // 7 December 2026, 9:30, a Monday
+    RecurrenceEditor editor(rig.Context(), rig.boxes_, OneTime(At(2026, 12, 7, 10, 0), 15));
+    auto* list = Field<QListWidget>(editor, "upcoming");
+    const auto toggle = [&](const char* name) {
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(
+            Field<QAbstractButton>(editor, QString::fromLatin1(name)));
+        ASSERT_NE(button->actionInterface(), nullptr);
+        button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    toggle("daily");
+    ASSERT_EQ(list->count(), 5);
+    toggle("weekly");
+    const QString mondays = list->item(1)->text();
+    toggle("weekday3"); // and Wednesdays
+    ASSERT_EQ(list->count(), 5);
+    EXPECT_NE(list->item(1)->text(), mondays);
 }
 
 TEST(RecurrenceEditor, ListsTheOccurrencesStillToComeFromNow) {
