@@ -5,10 +5,9 @@
 #include "res/strings.h"
 #include "sound/embedded_waves.h"
 #include "ui/clock/clock_tooltip.h"
+#include "ui/common/read_only_value_accessible.h"
 
 #include <QAccessible>
-#include <QAccessibleValueInterface>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -46,44 +45,16 @@ QString ShownText(const std::string& text) {
     return lines.join('\n');
 }
 
-// The clock as a screen reader sees it: its name, and the text it shows as its value (in
-// numbers, the seconds since midnight).
-class ClockAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
-public:
-    explicit ClockAccessible(FloatingClock* clock)
-        : QAccessibleWidget(clock, QAccessible::StaticText) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return ShownText(Clock()->Text());
-        return QAccessibleWidget::text(t);
-    }
-    // The value is read, not set.
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.readOnly = true;
-        return s;
-    }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QVariant currentValue() const override {
-        return static_cast<double>(Clock()->ShownSecondsOfDay());
-    }
-    void setCurrentValue(const QVariant&) override {}
-    QVariant maximumValue() const override { return double{kSecondsPerDay - 1}; }
-    QVariant minimumValue() const override { return 0.0; }
-    QVariant minimumStepSize() const override { return 1.0; }
-
-private:
-    FloatingClock* Clock() const { return static_cast<FloatingClock*>(widget()); }
-};
-
 QAccessibleInterface* ClockAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("zm::FloatingClock") && object && object->isWidgetType())
-        return new ClockAccessible(static_cast<FloatingClock*>(object));
+    if (className == QLatin1String("zm::FloatingClock") && object && object->isWidgetType()) {
+        // Its name, and the text it shows as its value (in numbers, the seconds since midnight).
+        const auto* clock = static_cast<const FloatingClock*>(object);
+        return new ReadOnlyValueAccessible(
+            static_cast<FloatingClock*>(object),
+            {[clock] { return ShownText(clock->Text()); },
+             [clock] { return static_cast<double>(clock->ShownSecondsOfDay()); },
+             [] { return double{kSecondsPerDay - 1}; }});
+    }
     return nullptr;
 }
 

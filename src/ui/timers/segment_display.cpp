@@ -1,54 +1,27 @@
 #include "ui/timers/segment_display.h"
 
 #include "timers/seven_segment.h"
+#include "ui/common/read_only_value_accessible.h"
 
 #include <QAccessible>
-#include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 
 namespace zm {
 namespace {
 
-// The display as a screen reader sees it: a static text with its fixed name and the time as a
-// value that cannot be set.
-class SegmentDisplayAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
-public:
-    explicit SegmentDisplayAccessible(SegmentDisplay* display)
-        : QAccessibleWidget(display, QAccessible::StaticText) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return Display()->ValueText();
-        return QAccessibleWidget::text(t);
-    }
-    // The value is read, not set.
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.readOnly = true;
-        return s;
-    }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QVariant currentValue() const override { return Display()->Seconds(); }
-    void setCurrentValue(const QVariant&) override {}
-    QVariant maximumValue() const override { return std::max(Display()->Seconds(), 0.0); }
-    QVariant minimumValue() const override { return 0.0; }
-    QVariant minimumStepSize() const override { return 1.0; }
-
-private:
-    SegmentDisplay* Display() const { return static_cast<SegmentDisplay*>(widget()); }
-};
-
 // The displays, and the timer windows around them: windows, not fillers, for a screen reader.
 QAccessibleInterface* DisplayAccessibleFactory(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
-    if (className == QLatin1String("zm::SegmentDisplay"))
-        return new SegmentDisplayAccessible(static_cast<SegmentDisplay*>(object));
+    if (className == QLatin1String("zm::SegmentDisplay")) {
+        const auto* display = static_cast<const SegmentDisplay*>(object);
+        return new ReadOnlyValueAccessible(
+            static_cast<SegmentDisplay*>(object),
+            {[display] { return display->ValueText(); }, [display] { return display->Seconds(); },
+             [display] { return std::max(display->Seconds(), 0.0); }});
+    }
     if (className == QLatin1String("zm::TimerWindowBase"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
