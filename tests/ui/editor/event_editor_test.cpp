@@ -304,10 +304,12 @@ public:
     void CloseOpenBoxes() override {}
 };
 
-TEST(EventEditor, PreviewStoresTheWindowSizeInTheEvent) {
+// A window rig whose previews open as real reminder windows.
+struct PreviewRig {
+    PreviewRig() { rig.context_.reminders = &reminders; }
     WindowFixture rig;
     SilentReminderBoxes reminderBoxes;
-    ReminderWindowSet reminders({rig.store_,
+    ReminderWindowSet reminders{{rig.store_,
                                  rig.types_,
                                  rig.options_,
                                  rig.formats_,
@@ -315,8 +317,13 @@ TEST(EventEditor, PreviewStoresTheWindowSizeInTheEvent) {
                                  rig.sound_,
                                  reminderBoxes,
                                  false,
-                                 {}});
-    rig.context_.reminders = &reminders;
+                                 {}}};
+};
+
+TEST(EventEditor, PreviewStoresTheWindowSizeInTheEvent) {
+    PreviewRig previews;
+    WindowFixture& rig = previews.rig;
+    ReminderWindowSet& reminders = previews.reminders;
     EventRecord event = NewEventFor(rig.Context(), -1, rig.now_ + DateTimeSpan::Days(1));
     EventEditorDialog dialog(rig.Context(), rig.boxes_, Request(event));
     QTest::mouseClick(Field<QPushButton>(dialog, "preview"), Qt::LeftButton);
@@ -336,18 +343,9 @@ TEST(EventEditor, PreviewStoresTheWindowSizeInTheEvent) {
 }
 
 TEST(EventEditor, ThePreviewIsUsableOverTheModalEditorAndClosesWithIt) {
-    WindowFixture rig;
-    SilentReminderBoxes reminderBoxes;
-    ReminderWindowSet reminders({rig.store_,
-                                 rig.types_,
-                                 rig.options_,
-                                 rig.formats_,
-                                 rig.workArea_,
-                                 rig.sound_,
-                                 reminderBoxes,
-                                 false,
-                                 {}});
-    rig.context_.reminders = &reminders;
+    PreviewRig previews;
+    WindowFixture& rig = previews.rig;
+    ReminderWindowSet& reminders = previews.reminders;
     EventEditorDialog dialog(rig.Context(), rig.boxes_,
                              Request(NewEventFor(rig.Context(), -1, rig.now_)));
     QPointer<ReminderWindow> preview;

@@ -39,15 +39,25 @@ QAbstractButton* ButtonOf(QWidget& page, int textId) {
     return nullptr;
 }
 
-TEST(PreferenceLinks, EachOptionActsOnItsPartAtOnce) {
+// The program's windows and frame with the preferences linked as the program links them.
+struct LinkedProgram {
+    LinkedProgram() {
+        LinkPreferences(windows.preferencesHooks, rig.Context(), frame, windows, rig.boxes_);
+    }
     WindowFixture rig;
     FakeHotKeys desktop;
     NoReminders presenter;
-    ProgramWindows windows(rig.Context(), rig.boxes_);
-    MainFrame frame(FrameParts{rig.store_, rig.types_, rig.quick_, rig.settings_, rig.options_,
-                               windows, desktop, presenter});
+    ProgramWindows windows{rig.Context(), rig.boxes_};
+    MainFrame frame{FrameParts{rig.store_, rig.types_, rig.quick_, rig.settings_, rig.options_,
+                               windows, desktop, presenter}};
+};
+
+TEST(PreferenceLinks, EachOptionActsOnItsPartAtOnce) {
+    LinkedProgram program;
+    WindowFixture& rig = program.rig;
+    ProgramWindows& windows = program.windows;
+    MainFrame& frame = program.frame;
     PreferencesHooks& hooks = windows.preferencesHooks;
-    LinkPreferences(hooks, rig.Context(), frame, windows, rig.boxes_);
     const TempFolder folder;
     hooks.autostartEntry = folder.File("autostart/zantimore.desktop");
     hooks.programPath = "/opt/zantimore/zantimore";
@@ -109,13 +119,9 @@ TEST(PreferenceLinks, EachOptionActsOnItsPartAtOnce) {
 }
 
 TEST(PreferenceLinks, AWorkDayReachesTheStoreAlone) {
-    WindowFixture rig;
-    FakeHotKeys desktop;
-    NoReminders presenter;
-    ProgramWindows windows(rig.Context(), rig.boxes_);
-    MainFrame frame(FrameParts{rig.store_, rig.types_, rig.quick_, rig.settings_, rig.options_,
-                               windows, desktop, presenter});
-    LinkPreferences(windows.preferencesHooks, rig.Context(), frame, windows, rig.boxes_);
+    LinkedProgram program;
+    WindowFixture& rig = program.rig;
+    ProgramWindows& windows = program.windows;
     const TempFolder folder;
     windows.preferencesHooks.autostartEntry = folder.File("autostart/zantimore.desktop");
     PreferencesSheet sheet(rig.Context(), rig.boxes_, SheetForm::Full, windows.preferencesHooks,
