@@ -7,6 +7,8 @@
 #include "ui/common/window_context.h"
 
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 #include <algorithm>
 #include <unordered_map>
 
@@ -47,8 +49,10 @@ QVariant EventListModel::data(const QModelIndex& index, int role) const {
                                                                     : text);
     }
     case Qt::ForegroundRole: {
+        // The type's colour in the shade the list draws it in, on the palette's base.
         const uint32_t rgb = RgbFromTypeColour(context_.types.TypeColour(event.typeIndex));
-        return QColor::fromRgb(rgb);
+        const uint32_t base = QGuiApplication::palette().color(QPalette::Base).rgb() & 0xFFFFFF;
+        return QColor::fromRgb(ReadableColour(rgb, base));
     }
     default:
         return {};

@@ -1,8 +1,10 @@
 // The event list over a store in memory: it follows the store's notices row by row, sorts by
 // header clicks keeping the focus, and restores its columns.
 
+#include "format/colour_contrast.h"
 #include "list/row_order.h"
 #include "support/event_builders.h"
+#include "support/gui/palettes.h"
 #include "support/window_fixture.h"
 #include "ui/list/event_list_model.h"
 #include "ui/list/event_list_view.h"
@@ -238,6 +240,25 @@ TEST_F(EventListViewTest, AnAcceptedEventLeavesTheFilteredListAndCellsCarryAcces
     EXPECT_EQ(view_.model()->index(0, kColumnName).data(Qt::AccessibleTextRole).toString(),
               "Review, accepted");
     EXPECT_FALSE(view_.accessibleName().isEmpty());
+}
+
+TEST_F(EventListViewTest, TheRowsColourReadsOnTheListInALightAndADarkPalette) {
+    for (int type = 0; type < static_cast<int>(fx_.types_.TypeCount()); ++type) {
+        EventRecord event = Named(fx_.types_.TypeAt(type)->name.c_str(), At(2026, 12, 7, 10, 0));
+        event.SetTypeIndex(type);
+        Put(event);
+    }
+    view_.Refresh(At(2026, 12, 7), ViewMode::Day);
+    ASSERT_EQ(view_.RowCount(), static_cast<int>(fx_.types_.TypeCount()));
+    testing::InEachPalette([&](const testing::NamedPalette& palette) {
+        const uint32_t base = QApplication::palette().color(QPalette::Base).rgb() & 0xFFFFFF;
+        for (int row = 0; row < view_.RowCount(); ++row) {
+            const QColor text =
+                view_.model()->index(row, kColumnName).data(Qt::ForegroundRole).value<QColor>();
+            EXPECT_GE(ContrastRatio(text.rgb() & 0xFFFFFF, base), 4.5)
+                << palette.name << " " << view_.Model().RowAt(row).event.name;
+        }
+    });
 }
 
 } // namespace
