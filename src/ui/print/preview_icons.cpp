@@ -1,6 +1,8 @@
 #include "ui/print/preview_icons.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 
 namespace zm {
@@ -8,12 +10,17 @@ namespace {
 
 constexpr int kSize = 32;
 
+// The outlines in the palette's text colour, so they read on a light and a dark toolbar alike.
+QColor Ink() {
+    return QGuiApplication::palette().color(QPalette::WindowText);
+}
+
 template <typename Draw> QIcon Drawn(Draw draw) {
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(40, 40, 40), 2));
+    painter.setPen(QPen(Ink(), 2));
     draw(painter);
     painter.end();
     return QIcon(pixmap);
@@ -25,7 +32,7 @@ void Sheet(QPainter& painter, const QRectF& r) {
     painter.setPen(QPen(QColor(120, 120, 120), 1.5));
     for (double y = r.top() + 5; y < r.bottom() - 3; y += 4)
         painter.drawLine(QPointF(r.left() + 3, y), QPointF(r.right() - 3, y));
-    painter.setPen(QPen(QColor(40, 40, 40), 2));
+    painter.setPen(QPen(Ink(), 2));
 }
 
 } // namespace
@@ -55,9 +62,9 @@ QIcon MagnifierIcon(bool zoomIn) {
     return Drawn([zoomIn](QPainter& p) {
         p.setBrush(Qt::white);
         p.drawEllipse(QRectF(3, 3, 18, 18));
-        p.setPen(QPen(QColor(40, 40, 40), 4, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(Ink(), 4, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(19, 19), QPointF(28, 28));
-        p.setPen(QPen(QColor(40, 40, 40), 2));
+        p.setPen(QPen(Ink(), 2));
         p.drawLine(QPointF(7, 12), QPointF(17, 12));
         if (zoomIn) p.drawLine(QPointF(12, 7), QPointF(12, 17));
     });

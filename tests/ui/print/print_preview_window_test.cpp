@@ -1,10 +1,12 @@
 // The print preview window: the status text while paging with one and two pages, Alt+N and its
 // refusal while zoomed, the remembered page count, Print and Customize, and screenshots.
 
+#include "format/colour_contrast.h"
 #include "platform/memory_settings.h"
 #include "platform/setting_table.h"
 #include "support/gui/palettes.h"
 #include "ui/print/preview_canvas.h"
+#include "ui/print/preview_icons.h"
 #include "ui/print/print_document.h"
 #include "ui/print/print_preview_window.h"
 
@@ -162,6 +164,17 @@ TEST_F(PrintPreviewWindowTest, WheelTurnsPagesAndAClickZoomsInAtThatSpot) {
     // The page's lower right corner is still near the mouse, so the view scrolled there.
     EXPECT_GT(window->findChild<QScrollArea*>()->verticalScrollBar()->value(), 0);
     CloseAndDelete(window);
+}
+
+// The magnifier's handle is drawn in the palette's ink: it stands out from the toolbar in a light
+// and a dark palette (3:1, the least for the parts of a picture).
+TEST(PreviewIcons, OutlinesReadOnALightAndADarkToolbar) {
+    testing::InEachPalette([](const testing::NamedPalette& palette) {
+        const QImage icon = MagnifierIcon(true).pixmap(32, 32).toImage();
+        const uint32_t handle = icon.pixel(25, 25) & 0xFFFFFF;
+        const uint32_t bar = QApplication::palette().color(QPalette::Window).rgb() & 0xFFFFFF;
+        EXPECT_GE(ContrastRatio(handle, bar), 3.0) << palette.name;
+    });
 }
 
 TEST(Screenshots, PrintPreview) {
