@@ -3,10 +3,10 @@
 // event list, the find bar shown on demand and the status bar with a clock and the row count.
 // It exists only while it is shown; closing it destroys it.
 
+#include "list/command_states.h"
 #include "list/list_view_state.h"
 #include "list/view_navigation.h"
 #include "model/event_record.h"
-#include "ui/main/command_states.h"
 
 #include <QMainWindow>
 #include <QTimer>

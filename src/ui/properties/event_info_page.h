@@ -3,8 +3,8 @@
 // only. The page keeps its own copy of the event, so the list may replace or drop its copy
 // while the page is open.
 
+#include "list/event_info.h"
 #include "model/event_record.h"
-#include "ui/properties/event_info.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -72,10 +72,9 @@ ReminderMetrics MetricsOf(const QFont& font, int captionHeight) {
 
 class ReminderWindow::ActionScope {
 public:
-    explicit ActionScope(ReminderWindow& w) : w_(w) { ++w_.inAction_; }
+    explicit ActionScope(ReminderWindow& w) : w_(w) { w_.life_.BeginAction(); }
     ~ActionScope() {
-        --w_.inAction_;
-        w_.EndAction();
+        if (w_.life_.EndAction()) w_.set_.Finish(&w_);
     }
     ActionScope(const ActionScope&) = delete;
     ActionScope& operator=(const ActionScope&) = delete;
@@ -86,13 +85,13 @@ private:
 
 ReminderWindow::ReminderWindow(ReminderWindowSet& set, const EventRecord& event, Mode mode,
                                PreviewDone previewDone)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), set_(set), mode_(mode),
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), set_(set), role_(RoleOf(mode)),
       previewDone_(std::move(previewDone)) {
     const ReminderEnvironment& env = set.Environment();
     const DateTime now = env.store.Now();
-    content_ = mode == Mode::Reminder ? ReminderContentFor(event, now, env.store.Week(),
-                                                           env.formats, env.settings.rememberSnooze)
-                                      : PreviewContentFor(event, now, env.formats);
+    content_ = role_.announces ? ReminderContentFor(event, now, env.store.Week(), env.formats,
+                                                    env.settings.rememberSnooze)
+                               : PreviewContentFor(event, now, env.formats);
     setObjectName(QStringLiteral("ReminderWindow"));
     setMouseTracking(true);
     InstallReminderAccessibility();
@@ -106,7 +105,7 @@ ReminderWindow::ReminderWindow(ReminderWindowSet& set, const EventRecord& event,
     openSize_ = QSize(open.width, open.height);
     setMinimumSize(base_.minimum.width, base_.minimum.height);
     resize(openSize_);
-    if (mode == Mode::Reminder && env.settings.reminderOnTop) SetTopMost(true);
+    if (role_.announces && env.settings.reminderOnTop) SetTopMost(true);
 
     player_ = std::make_unique<SoundPlayer>(env.sound, std::make_unique<QtSoundTimer>());
     Refresh();
@@ -135,8 +134,7 @@ void ReminderWindow::BuildControls() {
     label_->setBuddy(amount_);
     beforeStart_ = new QCheckBox(Text(IDS_REMINDER_BEFORE_START_BOX), this);
     snooze_ = new QPushButton(Text(IDS_REMINDER_SNOOZE), this);
-    accept_ = new QPushButton(
-        Text(mode_ == Mode::SizePreview ? IDS_REMINDER_SAVE_SIZE : IDS_REMINDER_ACCEPT), this);
+    accept_ = new QPushButton(Text(role_.firstButtonText), this);
     open_ = new QPushButton(Text(IDS_REMINDER_OPEN), this);
     remove_ = new QPushButton(Text(IDS_REMINDER_DELETE), this);
     for (QPushButton* b : {snooze_, accept_, open_, remove_})
@@ -224,7 +222,7 @@ void ReminderWindow::ApplyLook(const EventRecord& event) {
                                  env.types.TypeSoundPause(typeIndex),
                                  env.types.TypeSoundFile(typeIndex)};
     const SoundSetting sound = ReminderSoundOf(event, typeSound);
-    sound_ = mode_ == Mode::Reminder ? RequestFor(sound) : std::nullopt;
+    sound_ = role_.announces ? RequestFor(sound) : std::nullopt;
     soundRepeats_ = KindOf(sound.sound) != SoundKind::None && RepeatsIn(sound.sound);
 }
 
@@ -266,7 +264,7 @@ void ReminderWindow::ApplyLayout() {
 
 void ReminderWindow::Refresh() {
     const ReminderControls c =
-        ControlsFor(set_.Gate(), Key(), content_.beforeStartAllowed, mode_ == Mode::SizePreview);
+        ControlsFor(set_.Gate(), Key(), content_.beforeStartAllowed, !role_.actsOnEvent);
     accept_->setEnabled(c.accept);
     snooze_->setEnabled(c.snooze);
     amount_->setEnabled(c.snooze);
@@ -302,88 +300,58 @@ void ReminderWindow::RelayoutTitle() {
 }
 
 void ReminderWindow::OnStoreChange(const StoreChange& change) {
-    if (dismissed_ || mode_ == Mode::SizePreview) return;
-    if (change.kind == StoreChangeKind::Reset) {
-        // Another library, or none: the window's key means nothing any more.
-        if (change.cause == ResetCause::Opened || change.cause == ResetCause::Converted ||
-            change.cause == ResetCause::Closed)
-            RequestClose();
-        // The type list was replaced: the event's type name may stand for another type now.
-        if (change.cause == ResetCause::TypesChanged) {
-            ApplyTypeLook(set_.Environment().types.FindType(typeName_));
-            setMinimumSize(base_.minimum.width, base_.minimum.height);
-            ApplyLayout();
-            update();
-        }
-        return;
-    }
-    if (change.oldKey == 0 || change.oldKey != Key() || acting_) return;
-    bool dealtWith = change.closesReminderWindow;
-    switch (change.kind) {
-    case StoreChangeKind::Accepted:
-    case StoreChangeKind::Snoozed:
-    case StoreChangeKind::Unsnoozed:
-    case StoreChangeKind::Deleted:
-    case StoreChangeKind::Purged:
-        dealtWith = true; // elsewhere: the companion, the event list
-        break;
-    default:
-        break;
-    }
-    if (dealtWith) {
+    if (!role_.announces) return;
+    switch (life_.NoticeFor(change, Key())) {
+    case ReminderNotice::Close:
         RequestClose();
-        return;
-    }
-    if (change.MovesKey()) {
+        break;
+    case ReminderNotice::Restyle:
+        ApplyTypeLook(set_.Environment().types.FindType(typeName_));
+        setMinimumSize(base_.minimum.width, base_.minimum.height);
+        ApplyLayout();
+        update();
+        break;
+    case ReminderNotice::FollowKey:
         content_.key = change.newKey;
         if (change.event) content_.id = change.event->id;
+        break;
+    case ReminderNotice::None:
+        break;
     }
 }
 
 void ReminderWindow::RequestClose() {
-    if (inAction_ > 0) {
-        closePending_ = true;
-        return;
-    }
-    set_.Finish(this);
-}
-
-void ReminderWindow::EndAction() {
-    if (inAction_ > 0 || dismissed_) return;
-    if (closeAfter_ || closePending_) set_.Finish(this);
+    if (life_.AskClose()) set_.Finish(this);
 }
 
 LibraryResult ReminderWindow::AcceptIfTimeIsOver(DateTime now) {
-    if (dismissed_ || inAction_ > 0 || mode_ == Mode::SizePreview) return LibraryResult::Ok;
+    if (!life_.MayAct() || !role_.announces) return LibraryResult::Ok;
     if (!IsTimeOverAt(content_, now) || !MayCloseForTimeOver(set_.Gate(), Key()))
         return LibraryResult::Ok;
     ActionScope scope(*this);
-    acting_ = true;
+    life_.BeginStoreCall();
     const LibraryResult rc =
         set_.Environment().store.AcceptStored(Key(), content_.id, false, content_.occurrence);
-    acting_ = false;
-    if (rc == LibraryResult::Ok) closeAfter_ = true;
+    life_.EndStoreCall(rc == LibraryResult::Ok);
     return rc;
 }
 
 void ReminderWindow::AcceptClicked() {
     // The one button a collapsed window still shows.
-    if (dismissed_ || inAction_ > 0) return;
-    if (mode_ == Mode::SizePreview) return FinishPreview(CustomSize());
+    if (!life_.MayAct()) return;
+    if (!role_.actsOnEvent) return FinishPreview(CustomSize());
     ActionScope scope(*this);
-    acting_ = true;
+    life_.BeginStoreCall();
     const LibraryResult rc =
         set_.Environment().store.AcceptStored(Key(), content_.id, false, content_.occurrence);
-    acting_ = false;
-    if (rc == LibraryResult::Ok)
-        closeAfter_ = true;
-    else
+    life_.EndStoreCall(rc == LibraryResult::Ok);
+    if (rc != LibraryResult::Ok)
         set_.ReportError(this, rc); // the window stays, so the reminder is not lost
 }
 
 void ReminderWindow::SnoozeClicked() {
-    if (collapsed_ || dismissed_ || inAction_ > 0) return;
-    if (mode_ == Mode::SizePreview) return FinishPreview(CustomSize());
+    if (collapsed_ || !life_.MayAct()) return;
+    if (!role_.actsOnEvent) return FinishPreview(CustomSize());
     ActionScope scope(*this);
     EventStore& store = set_.Environment().store;
     const SnoozeCheck check =
@@ -391,29 +359,28 @@ void ReminderWindow::SnoozeClicked() {
                     beforeStart_->isChecked(), content_.occurrence, store.Now(), CustomSize());
     if (!check.Ok()) {
         set_.Warn(this, check.message);
-        if (!closePending_) amount_->setFocus();
+        if (!life_.ClosePending()) amount_->setFocus();
         return;
     }
     amount_->setEditText(Q(check.boxText));
     Verdict verdict;
-    acting_ = true;
+    life_.BeginStoreCall();
     const LibraryResult rc = store.SnoozeStored(Key(), content_.id, check.request, verdict);
-    acting_ = false;
+    life_.EndStoreCall(rc == LibraryResult::Ok && verdict.Ok());
     if (rc != LibraryResult::Ok) {
         set_.ReportError(this, rc);
         return;
     }
     if (!verdict.Ok()) {
         set_.Warn(this, verdict.message);
-        if (!closePending_) amount_->setFocus();
+        if (!life_.ClosePending()) amount_->setFocus();
         return;
     }
-    closeAfter_ = true;
 }
 
 void ReminderWindow::OpenClicked() {
-    if (collapsed_ || dismissed_ || inAction_ > 0) return;
-    if (mode_ == Mode::SizePreview) return FinishPreview(CustomSize());
+    if (collapsed_ || !life_.MayAct()) return;
+    if (!role_.actsOnEvent) return FinishPreview(CustomSize());
     ActionScope scope(*this);
     const ReminderEnvironment& env = set_.Environment();
     ReadResult<EventRecord> read = env.store.ReadStored(Key());
@@ -430,25 +397,23 @@ void ReminderWindow::OpenClicked() {
 }
 
 void ReminderWindow::DeleteClicked() {
-    if (collapsed_ || dismissed_ || inAction_ > 0) return;
-    if (mode_ == Mode::SizePreview) return FinishPreview(CustomSize());
+    if (collapsed_ || !life_.MayAct()) return;
+    if (!role_.actsOnEvent) return FinishPreview(CustomSize());
     ActionScope scope(*this);
     // A recurring event asks its own question; a one-time event the list's.
     const bool yes = content_.recurring ? set_.AskYesNo(this, IDS_ASK_DELETE_RECURRING)
                                         : set_.AskYesNo(this, DeleteQuestion(1, eventName_));
     if (!yes) return;
-    if (closePending_ || dismissed_) return; // dealt with elsewhere, or the program ends
-    acting_ = true;
+    // Dealt with elsewhere, or the program ends.
+    if (life_.ClosePending() || life_.Dismissed()) return;
+    life_.BeginStoreCall();
     const LibraryResult rc = set_.Environment().store.DeleteStored(Key(), content_.id);
-    acting_ = false;
-    if (rc == LibraryResult::Ok)
-        closeAfter_ = true;
-    else
-        set_.ReportError(this, rc);
+    life_.EndStoreCall(rc == LibraryResult::Ok);
+    if (rc != LibraryResult::Ok) set_.ReportError(this, rc);
 }
 
 void ReminderWindow::FinishPreview(std::optional<uint32_t> customSize) {
-    if (dismissed_) return;
+    if (life_.Dismissed()) return;
     PreviewDone done = std::move(previewDone_);
     set_.Finish(this);
     if (done) done(customSize);
@@ -457,7 +422,7 @@ void ReminderWindow::FinishPreview(std::optional<uint32_t> customSize) {
 void ReminderWindow::CaptionButton(int button) {
     switch (static_cast<CaptionBar::Button>(button)) {
     case CaptionBar::Button::Minimise:
-        if (mode_ == Mode::Reminder) showMinimized();
+        if (role_.windowCommands) showMinimized();
         break;
     case CaptionBar::Button::Pin:
         RunCommand(kCommandAlwaysOnTop);
@@ -477,10 +442,10 @@ void ReminderWindow::RunCommand(int id) {
         StopSoundRepetition();
         break;
     case ReminderCommand::AlwaysOnTop:
-        if (mode_ == Mode::Reminder) SetTopMost(!topMost_);
+        if (role_.windowCommands) SetTopMost(!topMost_);
         break;
     case ReminderCommand::CollapseExpand:
-        if (mode_ == Mode::Reminder) ToggleCollapsed();
+        if (role_.windowCommands) ToggleCollapsed();
         break;
     case ReminderCommand::Close:
         set_.Environment().sound.PlaySystemSound(SystemSound::DefaultBeep);
@@ -556,23 +521,22 @@ std::optional<uint32_t> ReminderWindow::CustomSize() const {
 }
 
 void ReminderWindow::Dismiss() {
-    if (dismissed_) return;
-    dismissed_ = true;
+    if (!life_.Dismiss()) return;
     player_->Stop();
     hide();
     deleteLater();
 }
 
 void ReminderWindow::closeEvent(QCloseEvent* event) {
-    if (dismissed_) {
+    if (life_.Dismissed()) {
         event->accept();
         return;
     }
     event->ignore();
-    if (mode_ == Mode::SizePreview)
-        FinishPreview(std::nullopt);
-    else
+    if (role_.actsOnEvent)
         RunCommand(kCommandClose); // only beeps
+    else
+        FinishPreview(std::nullopt);
 }
 
 void ReminderWindow::paintEvent(QPaintEvent*) {

@@ -9,6 +9,8 @@
 
 #include "reminder/reminder_content.h"
 #include "reminder/reminder_layout.h"
+#include "reminder/reminder_lifecycle.h"
+#include "reminder/reminder_role.h"
 #include "sound/sound_player.h"
 #include "store/io/library_result.h"
 #include "store/store_change.h"
@@ -40,7 +42,7 @@ class ReminderWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Mode { Reminder, SizePreview };
+    using Mode = ReminderMode;
     // What the size preview hands back: the custom size, none when it was dismissed.
     using PreviewDone = std::function<void(std::optional<uint32_t> customSize)>;
 
@@ -50,7 +52,7 @@ public:
 
     uint16_t Key() const { return content_.key; }
     const ReminderContent& Content() const { return content_; }
-    Mode WindowMode() const { return mode_; }
+    Mode WindowMode() const { return role_.mode; }
     bool Collapsed() const { return collapsed_; }
     bool TopMost() const { return topMost_; }
     // The size the window opens at, before it is placed.
@@ -102,8 +104,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // While an action runs (and maybe waits for a box), a close asked by the store's notices
-    // only marks the window; the action ends first.
+    // An action of the window's buttons or of the time being over; the window closes at its end
+    // when the action or the store's notices asked for it.
     class ActionScope;
 
     void BuildControls();
@@ -127,11 +129,9 @@ private:
     void FinishPreview(std::optional<uint32_t> customSize);
     // The store's notices close the window: now, or once the running action ends.
     void RequestClose();
-    // The end of an action: the window closes when the action or a notice asked for it.
-    void EndAction();
 
     ReminderWindowSet& set_;
-    Mode mode_;
+    const ReminderRole role_;
     PreviewDone previewDone_;
     ReminderContent content_;
     std::string typeName_;  // the event's type name, looked up again when the types change
@@ -144,11 +144,7 @@ private:
     std::optional<SoundRequest> sound_; // what the event plays while the reminder sound is on
     bool soundRepeats_ = false;
 
-    int inAction_ = 0;
-    bool closePending_ = false; // the store's notices closed the window during an action
-    bool closeAfter_ = false;   // the action dealt with the event
-    bool acting_ = false;       // the window's own call to the store is running
-    bool dismissed_ = false;
+    ReminderLifecycle life_;
     bool collapsed_ = false;
     int expandedHeight_ = 0;
     bool topMost_ = false;

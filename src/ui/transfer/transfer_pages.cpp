@@ -5,10 +5,10 @@
 #include "store/io/private_files.h"
 #include "store/store_paths.h"
 #include "store/text_import.h"
+#include "store/transfer/transfer_file_check.h"
 #include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
-#include "ui/transfer/transfer_file_check.h"
 
 #include <QFileDialog>
 #include <QGroupBox>

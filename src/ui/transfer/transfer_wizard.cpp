@@ -4,12 +4,12 @@
 #include "store/import_export.h"
 #include "store/text/oem_code_page.h"
 #include "store/text_import.h"
+#include "store/transfer/transfer_file_check.h"
 #include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/reminder/reminder_window_set.h"
 #include "ui/transfer/import_log_dialog.h"
-#include "ui/transfer/transfer_file_check.h"
 #include "ui/transfer/transfer_progress.h"
 #include "ui/transfer/transfer_wizard_window.h"
 

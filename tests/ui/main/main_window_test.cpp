@@ -1,6 +1,7 @@
 // The main window offscreen: placement, the find bar and the check marks, the toolbar's label
 // modes, the view commands over the list, and the windows the frame opens.
 
+#include "list/window_placement.h"
 #include "platform/font_setting.h"
 #include "platform/gui/qt_font.h"
 #include "platform/setting_table.h"
@@ -15,7 +16,6 @@
 #include "ui/list/event_list_view.h"
 #include "ui/main/main_window.h"
 #include "ui/main/program_windows.h"
-#include "ui/main/window_placement.h"
 #include "ui/print/print_session.h"
 #include "ui/timers/countdown_window.h"
 #include "ui/timers/stopwatch_window.h"

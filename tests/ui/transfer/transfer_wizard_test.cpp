@@ -9,7 +9,6 @@
 #include "support/temp_folder.h"
 #include "support/window_fixture.h"
 #include "ui/transfer/import_log_dialog.h"
-#include "ui/transfer/transfer_file_check.h"
 #include "ui/transfer/transfer_progress.h"
 #include "ui/transfer/transfer_wizard_window.h"
 
@@ -355,13 +354,6 @@ TEST(TransferProgress, ShowsItsDialogOnlyAfterTheDelay) {
         EXPECT_EQ(QApplication::overrideCursor() != nullptr, true);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST(TransferFileCheck, TableFiltersBecomeDialogFilters) {
-    EXPECT_EQ(DialogFilterOf(LoadString(IDS_IE_FILTER_CSV_DOS)),
-              "Comma Separated Values (DOS) (*.csv *.CSV);;All Files (*)");
-    EXPECT_EQ(DialogFilterOf(LoadString(IDS_HOLIDAY_FILE_FILTER)),
-              "Zantimore Holiday File (*.vrh *.VRH)");
 }
 
 } // namespace

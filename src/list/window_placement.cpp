@@ -1,4 +1,4 @@
-#include "ui/main/window_placement.h"
+#include "list/window_placement.h"
 
 #include <algorithm>
 

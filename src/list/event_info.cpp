@@ -1,4 +1,4 @@
-#include "ui/properties/event_info.h"
+#include "list/event_info.h"
 
 #include "list/row_images.h"
 #include "model/describe.h"

@@ -1,4 +1,4 @@
-#include "ui/transfer/transfer_file_check.h"
+#include "store/transfer/transfer_file_check.h"
 
 #include "res/strings.h"
 

@@ -1,4 +1,4 @@
-#include "ui/main/command_states.h"
+#include "list/command_states.h"
 
 namespace zm {
 
