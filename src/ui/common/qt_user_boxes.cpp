@@ -3,6 +3,7 @@
 #include "res/strings.h"
 #include "store/store_messages.h"
 #include "ui/common/reminder_hold.h"
+#include "ui/common/ui_text.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -28,8 +29,8 @@ QMessageBox::Icon IconOf(BoxIcon icon) {
 } // namespace
 
 int QtUserBoxes::Run(QWidget* owner, const QString& text, BoxIcon icon, int buttons) {
-    QMessageBox box(IconOf(icon), QString::fromUtf8(LoadString(IDS_APP_TITLE)), text,
-                    QMessageBox::StandardButtons(buttons), owner);
+    QMessageBox box(IconOf(icon), Text(IDS_APP_TITLE), text, QMessageBox::StandardButtons(buttons),
+                    owner);
     box.setAccessibleName(text);
     int answer = QMessageBox::NoButton;
     const auto run = [&] { answer = box.exec(); };

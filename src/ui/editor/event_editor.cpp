@@ -2,6 +2,7 @@
 
 #include "edit/type_defaults.h"
 #include "res/strings.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/editor/event_editor_dialog.h"
@@ -14,7 +15,7 @@ bool EditEvent(WindowContext& context, UserBoxes& boxes, const EditorRequest& re
     dialog.exec();
     if (!dialog.Stored()) return false;
     if (request.warnWhenFiltered && FilterHidesType(context.types, dialog.Record().typeIndex))
-        boxes.Tell(parent, QString::fromUtf8(LoadString(IDS_FILTER_HIDES_EVENT)), BoxIcon::Warning);
+        boxes.Tell(parent, Text(IDS_FILTER_HIDES_EVENT), BoxIcon::Warning);
     return true;
 }
 
