@@ -8,6 +8,7 @@
 #include "res/strings.h"
 #include "ui/calendar/flat_calendar_accessible.h"
 #include "ui/common/menu_choice.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/window_context.h"
 #include "ui/reminder/reminder_look.h"
 
@@ -95,7 +96,7 @@ FlatCalendar::FlatCalendar(WindowContext& context, FlatCalendarOptions options, 
       layout_(Measures(font_, smallFont_), {options.todayLine, weekNumbers_}), today_(&ClockNow) {
     InstallCalendarAccessibility();
     setObjectName(QStringLiteral("zFlatCalendar"));
-    setAccessibleName(QString::fromUtf8(LoadString(IDS_PAGE_CALENDAR)));
+    setAccessibleName(Text(IDS_PAGE_CALENDAR));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(false);
     setFixedSize(sizeHint());

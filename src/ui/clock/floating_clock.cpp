@@ -6,6 +6,7 @@
 #include "sound/embedded_waves.h"
 #include "ui/clock/clock_tooltip.h"
 #include "ui/common/read_only_value_accessible.h"
+#include "ui/common/ui_text.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -68,7 +69,7 @@ FloatingClock::FloatingClock(const ClockEnvironment& env, QWidget* parent)
         return true;
     }();
     (void)installed;
-    const QString name = QString::fromUtf8(LoadString(IDS_CLOCK_NAME));
+    const QString name = zm::Text(IDS_CLOCK_NAME);
     setWindowTitle(name);
     setAccessibleName(name);
     setAttribute(Qt::WA_ShowWithoutActivating);

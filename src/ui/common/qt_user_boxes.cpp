@@ -2,7 +2,8 @@
 
 #include "res/strings.h"
 #include "store/store_messages.h"
-#include "ui/reminder/reminder_window_set.h"
+#include "ui/common/reminder_hold.h"
+#include "ui/common/ui_text.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -28,12 +29,16 @@ QMessageBox::Icon IconOf(BoxIcon icon) {
 } // namespace
 
 int QtUserBoxes::Run(QWidget* owner, const QString& text, BoxIcon icon, int buttons) {
-    std::optional<ReminderWindowSet::BoxScope> held;
-    if (reminders_) held.emplace(*reminders_);
-    QMessageBox box(IconOf(icon), QString::fromUtf8(LoadString(IDS_APP_TITLE)), text,
-                    QMessageBox::StandardButtons(buttons), owner);
+    QMessageBox box(IconOf(icon), Text(IDS_APP_TITLE), text, QMessageBox::StandardButtons(buttons),
+                    owner);
     box.setAccessibleName(text);
-    return box.exec();
+    int answer = QMessageBox::NoButton;
+    const auto run = [&] { answer = box.exec(); };
+    if (reminders_)
+        reminders_->RunBox(run);
+    else
+        run();
+    return answer;
 }
 
 void QtUserBoxes::Tell(QWidget* owner, const QString& text, BoxIcon icon) {

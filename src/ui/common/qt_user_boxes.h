@@ -6,12 +6,12 @@
 
 namespace zm {
 
-class ReminderWindowSet;
+class ReminderHold;
 
 class QtUserBoxes final : public UserBoxes {
 public:
     // `reminders` may be null (no reminder windows to hold).
-    explicit QtUserBoxes(ReminderWindowSet* reminders = nullptr) : reminders_(reminders) {}
+    explicit QtUserBoxes(ReminderHold* reminders = nullptr) : reminders_(reminders) {}
     void Tell(QWidget* owner, const QString& text, BoxIcon icon) override;
     bool AskYesNo(QWidget* owner, const QString& text, BoxIcon icon) override;
     BoxAnswer AskYesNoCancel(QWidget* owner, const QString& text, BoxIcon icon) override;
@@ -20,7 +20,7 @@ public:
 
 private:
     int Run(QWidget* owner, const QString& text, BoxIcon icon, int buttons);
-    ReminderWindowSet* reminders_;
+    ReminderHold* reminders_;
 };
 
 } // namespace zm

@@ -29,7 +29,8 @@ struct EditorRequest {
     std::function<bool(QWidget* editor)> customizeTypes;
 };
 
-// Runs the editor modally; true when it stored the event.
+// Runs the editor modally, the caller holding it open as the program dialog
+// (ProgramDialogGuard::TryOpen); true when it stored the event.
 bool EditEvent(WindowContext& context, UserBoxes& boxes, const EditorRequest& request,
                QWidget* parent);
 

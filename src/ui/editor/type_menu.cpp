@@ -2,6 +2,7 @@
 
 #include "res/strings.h"
 #include "store/types/type_list.h"
+#include "ui/common/ui_text.h"
 
 #include <QImage>
 #include <QMenu>
@@ -33,7 +34,7 @@ QMenu* BuildTypeMenu(const TypeList& types, bool canCustomize, QWidget* parent) 
         entry->setData(index);
     }
     menu->addSeparator();
-    QAction* customize = menu->addAction(QString::fromUtf8(LoadString(IDS_MENU_CUSTOMIZE)));
+    QAction* customize = menu->addAction(Text(IDS_MENU_CUSTOMIZE));
     customize->setData(kCustomizeTypesEntry);
     customize->setEnabled(canCustomize);
     return menu;

@@ -5,18 +5,14 @@
 #include "ui/common/window_context.h"
 #include "ui/filters/choose_filters_dialog.h"
 #include "ui/filters/define_filters_dialog.h"
-#include "ui/reminder/reminder_window_set.h"
 
 #include <QMenu>
 
 namespace zm {
 
 bool DefineFilters(WindowContext& context, UserBoxes& boxes, QWidget* parent) {
-    // The reminder windows hold their event buttons while a program dialog is up.
-    if (context.reminders) context.reminders->SetProgramDialog(ProgramDialog::Other);
     DefineFiltersDialog dialog(context, boxes, parent);
     dialog.exec();
-    if (context.reminders) context.reminders->SetProgramDialog(ProgramDialog::None);
     return dialog.ChangedSomething();
 }
 

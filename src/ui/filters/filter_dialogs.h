@@ -18,6 +18,7 @@ class UserBoxes;
 // "Define Filters": the user adds, edits, removes and applies filters. True when the filters or
 // the active filter changed (the caller rebuilds its list and filter menu). A types file that
 // cannot be saved afterwards is told to the user; the filters stay changed for this session.
+// The caller holds it open as the program dialog (ProgramDialogGuard::TryOpen).
 bool DefineFilters(WindowContext& context, UserBoxes& boxes, QWidget* parent);
 
 // "Choose Filters": one flag per filter of the type list, for the type `typeName`; false when

@@ -1,8 +1,8 @@
 #include "ui/filters/find_bar.h"
 
 #include "res/format_text.h"
-#include "ui/common/qt_user_boxes.h"
 #include "ui/common/ui_text.h"
+#include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 
 #include <QCheckBox>
@@ -13,12 +13,6 @@
 #include <QPushButton>
 
 namespace zm {
-
-FindBar::FindBar(WindowContext& context, QWidget* parent)
-    : QWidget(parent), ownBoxes_(std::make_unique<QtUserBoxes>(context.reminders)),
-      boxes_(ownBoxes_.get()) {
-    Build();
-}
 
 FindBar::FindBar(WindowContext&, UserBoxes& boxes, QWidget* parent)
     : QWidget(parent), boxes_(&boxes) {

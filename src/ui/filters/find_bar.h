@@ -19,8 +19,6 @@ class UserBoxes;
 class FindBar final : public QWidget {
     Q_OBJECT
 public:
-    // Its messages go through the program's boxes.
-    explicit FindBar(WindowContext& context, QWidget* parent = nullptr);
     // Its messages go through `boxes`, which outlive the bar.
     FindBar(WindowContext& context, UserBoxes& boxes, QWidget* parent = nullptr);
     ~FindBar() override;
@@ -43,7 +41,6 @@ signals:
 private:
     void Build();
 
-    std::unique_ptr<UserBoxes> ownBoxes_;
     UserBoxes* boxes_;
     FindHistory history_;
     QComboBox* text_ = nullptr;

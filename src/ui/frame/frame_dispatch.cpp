@@ -6,6 +6,7 @@
 #include "res/strings.h"
 #include "store/event_store.h"
 #include "store/quick/quick_run.h"
+#include "ui/common/ui_text.h"
 #include "ui/frame/help_window.h"
 #include "ui/frame/main_frame.h"
 #include "ui/frame/message_boxes.h"
@@ -64,7 +65,7 @@ void MainFrame::Dispatch(uint32_t command) {
         RunQuickReminder(c.index);
         return;
     case FrameAction::WebPage:
-        QDesktopServices::openUrl(QUrl(QString::fromUtf8(LoadString(IDS_WEB_ADDRESS))));
+        QDesktopServices::openUrl(QUrl(Text(IDS_WEB_ADDRESS)));
         return;
     case FrameAction::HelpTopics:
         HelpWindow::Show();
@@ -136,8 +137,7 @@ void MainFrame::RunQuickReminder(size_t index) {
 }
 
 void MainFrame::ShowAbout() {
-    QMessageBox::about(nullptr, QString::fromUtf8(LoadString(IDS_ABOUT_CAPTION)),
-                       QString::fromUtf8(LoadString(IDS_ABOUT_TEXT)));
+    QMessageBox::about(nullptr, Text(IDS_ABOUT_CAPTION), Text(IDS_ABOUT_TEXT));
 }
 
 } // namespace zm

@@ -2,6 +2,7 @@
 
 #include "res/help_page.h"
 #include "res/strings.h"
+#include "ui/common/ui_text.h"
 
 #include <QTextBrowser>
 
@@ -9,7 +10,7 @@ namespace zm {
 
 HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent), browser_(new QTextBrowser(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    const QString title = QString::fromUtf8(LoadString(IDS_HELP_CAPTION));
+    const QString title = Text(IDS_HELP_CAPTION);
     setWindowTitle(title);
     browser_->setAccessibleName(title);
     browser_->setOpenExternalLinks(true);

@@ -7,6 +7,7 @@
 #include "res/strings.h"
 #include "store/event_store.h"
 #include "ui/common/menu_choice.h"
+#include "ui/common/ui_text.h"
 #include "ui/frame/message_boxes.h"
 #include "ui/frame/tray_images.h"
 #include "ui/frame/tray_menu_builder.h"
@@ -77,7 +78,7 @@ LibraryResult MainFrame::Create() {
 void MainFrame::ShowTrayIcon() {
     if (tray_) return;
     tray_ = new QSystemTrayIcon(ProgramTrayIcon(scheduler_.RemindersEnabled()), this);
-    tray_->setToolTip(QString::fromUtf8(LoadString(IDS_APP_TITLE)));
+    tray_->setToolTip(Text(IDS_APP_TITLE));
     tray_->setContextMenu(menu_.get());
     connect(tray_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) { OnTrayActivated(reason); });

@@ -3,6 +3,7 @@
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "store/store_messages.h"
+#include "ui/common/ui_text.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,7 +12,7 @@ namespace zm {
 namespace {
 
 QString Caption() {
-    return QString::fromUtf8(LoadString(IDS_APP_TITLE));
+    return Text(IDS_APP_TITLE);
 }
 
 void ErrorBox(const QString& text) {
@@ -68,9 +69,8 @@ bool QtStorePrompts::ConfirmConversion(const std::string& text) {
 }
 
 bool QtStorePrompts::ConfirmFutureStampCorrection() {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(LoadString(IDS_FUTURE_STAMPS_CAPTION)),
-                    QString::fromUtf8(LoadString(IDS_FUTURE_STAMPS_QUESTION)),
-                    QMessageBox::Yes | QMessageBox::No);
+    QMessageBox box(QMessageBox::Warning, Text(IDS_FUTURE_STAMPS_CAPTION),
+                    Text(IDS_FUTURE_STAMPS_QUESTION), QMessageBox::Yes | QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

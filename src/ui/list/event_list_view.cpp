@@ -4,6 +4,7 @@
 #include "list/column_settings.h"
 #include "list/list_inclusion.h"
 #include "res/strings.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/list/event_list_model.h"
@@ -37,7 +38,7 @@ EventListView::EventListView(WindowContext& context, QWidget* parent)
     setWordWrap(false);
     setCornerButtonEnabled(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setAccessibleName(QString::fromUtf8(LoadString(IDS_LIST_ACCESSIBLE_NAME)));
+    setAccessibleName(Text(IDS_LIST_ACCESSIBLE_NAME));
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(

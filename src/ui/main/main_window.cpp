@@ -10,6 +10,7 @@
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "ui/calendar/popup_calendar.h"
+#include "ui/common/program_dialog.h"
 #include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
@@ -20,7 +21,6 @@
 #include "ui/list/event_list_view.h"
 #include "ui/main/event_commands.h"
 #include "ui/main/main_accessibility.h"
-#include "ui/main/program_dialog.h"
 #include "ui/print/print_session.h"
 #include "ui/properties/event_properties.h"
 #include "ui/transfer/transfer_choices.h"
@@ -79,7 +79,7 @@ MainWindow::MainWindow(WindowContext& context, UserBoxes& boxes, ProgramDialogGu
     list_ = new EventListView(context_, boxes_, central);
     list_->setAccessibleName(Text(IDS_MAIN_EVENT_LIST));
     list_->installEventFilter(this);
-    findBar_ = new FindBar(context_, central);
+    findBar_ = new FindBar(context_, boxes_, central);
     findBar_->hide();
     layout->addWidget(list_, 1);
     layout->addWidget(findBar_);
@@ -315,13 +315,10 @@ void MainWindow::ApplyFilter(int entry) {
 }
 
 void MainWindow::DefineFilters() {
-    if (dialogs_.Open()) {
-        boxes_.Beep();
-        return dialogs_.Raise();
-    }
     bool changed = false;
     {
-        ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+        const auto scope = dialogs_.TryOpen(ProgramDialog::Other);
+        if (!scope) return;
         changed = zm::DefineFilters(context_, boxes_, this);
     }
     if (!changed) return;
@@ -399,12 +396,8 @@ void MainWindow::DropCalendar() {
 }
 
 bool MainWindow::RunEditor(const EditorRequest& request) {
-    if (dialogs_.Open()) {
-        boxes_.Beep();
-        dialogs_.Raise();
-        return false;
-    }
-    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::EventEditor, request.event.key);
+    const auto scope = dialogs_.TryOpen(ProgramDialog::EventEditor, request.event.key);
+    if (!scope) return false;
     // The list follows the filter unless it shows search results: a saved event the filter
     // hides is followed by a warning.
     EditorRequest shown = request;
@@ -425,11 +418,8 @@ void MainWindow::Modify() {
 void MainWindow::ShowProperties() {
     const std::optional<EventRecord> e = list_->FocusedSelectedEvent();
     if (!e) return boxes_.Beep();
-    if (dialogs_.Open()) {
-        boxes_.Beep();
-        return dialogs_.Raise();
-    }
-    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+    const auto scope = dialogs_.TryOpen(ProgramDialog::Other);
+    if (!scope) return;
     ShowEventProperties(context_, *e, this);
 }
 
@@ -461,10 +451,8 @@ void MainWindow::OptionsChanged() {
 }
 
 void MainWindow::RunTransfer() {
-    if (dialogs_.Open()) {
-        boxes_.Beep();
-        return dialogs_.Raise();
-    }
+    const auto scope = dialogs_.TryOpen(ProgramDialog::Other);
+    if (!scope) return;
     // An export offers the listed events, or the selected ones.
     TransferEvents events;
     const EventListModel& model = list_->Model();
@@ -472,16 +460,12 @@ void MainWindow::RunTransfer() {
         events.all.push_back(model.RowAt(row).event.key);
     for (const EventRecord& e : list_->SelectedEvents())
         events.selected.push_back(e.key);
-    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
     RunTransferWizard(context_, boxes_, this, events);
 }
 
 void MainWindow::AddHolidays() {
-    if (dialogs_.Open()) {
-        boxes_.Beep();
-        return dialogs_.Raise();
-    }
-    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+    const auto scope = dialogs_.TryOpen(ProgramDialog::Other);
+    if (!scope) return;
     RunHolidayMerge(context_, boxes_, this);
 }
 

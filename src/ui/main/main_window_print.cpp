@@ -3,12 +3,12 @@
 
 #include "format/colour_contrast.h"
 #include "print/print_rows.h"
+#include "ui/common/program_dialog.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
 #include "ui/list/event_list_model.h"
 #include "ui/list/event_list_view.h"
 #include "ui/main/main_window.h"
-#include "ui/main/program_dialog.h"
 #include "ui/print/print_session.h"
 
 #include <QDate>
@@ -42,20 +42,14 @@ std::shared_ptr<const PrintSource> MainWindow::CopyListForPrinting() const {
 void MainWindow::CarryPrinting(MainCommand command) {
     if (command == MainCommand::PrintPreview) return print_->Preview(CopyListForPrinting());
     if (command == MainCommand::Print) return PrintRows(CopyListForPrinting());
-    if (dialogs_.Open()) {
-        boxes_.Beep();
-        return dialogs_.Raise();
-    }
-    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+    const auto scope = dialogs_.TryOpen(ProgramDialog::Other);
+    if (!scope) return;
     print_->PageSetup();
 }
 
 void MainWindow::PrintRows(const std::shared_ptr<const PrintSource>& source) {
-    if (dialogs_.Open()) {
-        boxes_.Beep();
-        return dialogs_.Raise();
-    }
-    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+    const auto scope = dialogs_.TryOpen(ProgramDialog::Other);
+    if (!scope) return;
     print_->Print(source);
 }
 

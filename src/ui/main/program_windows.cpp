@@ -8,6 +8,7 @@
 #include "ui/list/event_list_view.h"
 #include "ui/main/main_window.h"
 #include "ui/preferences/preferences_sheet.h"
+#include "ui/reminder/reminder_window_set.h"
 #include "ui/timers/timer_windows.h"
 
 namespace zm {
@@ -20,7 +21,7 @@ DateTime FromQDate(QDate d) {
 } // namespace
 
 ProgramWindows::ProgramWindows(WindowContext& context, UserBoxes& boxes, QObject* parent)
-    : QObject(parent), context_(context), boxes_(boxes), dialogs_(context.reminders),
+    : QObject(parent), context_(context), boxes_(boxes), dialogs_(boxes, context.reminders),
       timers_(std::make_unique<TimerWindows>(TimerEnvironment{
           context.settings, context.formats, context.workArea, context.sound, boxes, ticks_})) {}
 
@@ -39,10 +40,7 @@ void ProgramWindows::OpenMainWindow() {
         if (dialogs_.Open()) dialogs_.Raise();
         return;
     }
-    if (dialogs_.Open()) {
-        boxes_.Beep();
-        return dialogs_.Raise();
-    }
+    if (dialogs_.RefuseWhenOpen()) return;
     main_ = new MainWindow(context_, boxes_, dialogs_);
     main_->newEvent = [this](int typeIndex, std::optional<DateTime> day) {
         NewEventOn(typeIndex, day);
@@ -52,12 +50,8 @@ void ProgramWindows::OpenMainWindow() {
     };
     main_->customizeTypes = [this](QWidget* editor) { return CustomizeTypesOver(editor); };
     main_->customizePrinting = [this](QWidget* parent) {
-        if (dialogs_.Open()) {
-            boxes_.Beep();
-            dialogs_.Raise();
-            return false;
-        }
-        ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+        const auto scope = dialogs_.TryOpen(ProgramDialog::Other);
+        if (!scope) return false;
         return RunPrintingPreferences(context_, boxes_, preferencesHooks, parent);
     };
     connect(main_, &QObject::destroyed, this, [this] {
@@ -75,10 +69,6 @@ void ProgramWindows::NewEvent(int typeIndex) {
 }
 
 void ProgramWindows::NewEventOn(int typeIndex, std::optional<DateTime> day) {
-    if (dialogs_.Open()) {
-        boxes_.Beep();
-        return dialogs_.Raise();
-    }
     if (typeIndex < 0 && context_.types.TypeCount() > 0) typeIndex = 0;
     DateTime date = context_.store.Now().Date();
     if (day)
@@ -89,10 +79,6 @@ void ProgramWindows::NewEventOn(int typeIndex, std::optional<DateTime> day) {
 }
 
 void ProgramWindows::EditStored(const EventRecord& event, bool topMost) {
-    if (dialogs_.Open()) {
-        boxes_.Beep();
-        return dialogs_.Raise();
-    }
     RunEditor(event, false, topMost);
 }
 
@@ -104,16 +90,14 @@ bool ProgramWindows::RunEditor(const EventRecord& event, bool isNew, bool topMos
     request.customizeTypes = [this](QWidget* editor) { return CustomizeTypesOver(editor); };
     // Owned by the main window when it is open.
     if (main_) return main_->RunEditor(request);
-    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::EventEditor, event.key);
+    const auto scope = dialogs_.TryOpen(ProgramDialog::EventEditor, event.key);
+    if (!scope) return false;
     return EditEvent(context_, boxes_, request, nullptr);
 }
 
 void ProgramWindows::OpenPreferences(PreferencesForm form) {
-    if (dialogs_.Open()) {
-        boxes_.Beep();
-        return dialogs_.Raise();
-    }
-    ProgramDialogGuard::Scope scope(dialogs_, ProgramDialog::Other);
+    const auto scope = dialogs_.TryOpen(ProgramDialog::Other);
+    if (!scope) return;
     RunPreferences(context_, boxes_, form, preferencesHooks, main_);
 }
 

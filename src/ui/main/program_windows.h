@@ -5,9 +5,9 @@
 
 #include "timers/steady_ticks.h"
 #include "ui/calendar/popup_calendar.h"
+#include "ui/common/program_dialog.h"
 #include "ui/frame/window_commands.h"
 #include "ui/main/main_window.h"
-#include "ui/main/program_dialog.h"
 #include "ui/preferences/preferences_hooks.h"
 
 #include <QObject>

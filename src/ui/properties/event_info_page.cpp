@@ -1,6 +1,7 @@
 #include "ui/properties/event_info_page.h"
 
 #include "res/strings.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/window_context.h"
 #include "ui/list/list_images.h"
 
@@ -82,7 +83,7 @@ EventInfoPage::EventInfoPage(WindowContext& context, EventRecord event, QWidget*
                                                lines_.snoozed.value_or(std::string()),
                                                lines_.recurrence.value_or(std::string())};
     for (size_t i = 0; i < kLineIds.size(); ++i) {
-        captions_[i] = new QLabel(QString::fromUtf8(LoadString(kLineIds[i])), this);
+        captions_[i] = new QLabel(Text(kLineIds[i]), this);
         values_[i] = new QLabel(QString::fromStdString(values[i]), this);
         values_[i]->setWordWrap(true);
         values_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -2,6 +2,7 @@
 
 #include "model/event_record.h"
 #include "res/strings.h"
+#include "ui/common/ui_text.h"
 #include "ui/common/window_context.h"
 #include "ui/properties/event_info_page.h"
 
@@ -14,12 +15,12 @@ namespace zm {
 EventPropertiesSheet::EventPropertiesSheet(WindowContext& context, const EventRecord& event,
                                            QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(LoadString(IDS_INFO_TITLE)));
+    setWindowTitle(Text(IDS_INFO_TITLE));
     setLayoutDirection(context.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     auto* layout = new QVBoxLayout(this);
     auto* tabs = new QTabWidget(this);
     page_ = new EventInfoPage(context, event, tabs);
-    tabs->addTab(page_, QString::fromUtf8(LoadString(IDS_INFO_PAGE)));
+    tabs->addTab(page_, Text(IDS_INFO_PAGE));
     layout->addWidget(tabs);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

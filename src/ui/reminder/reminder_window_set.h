@@ -6,6 +6,7 @@
 #include "reminder/reminder_gate.h"
 #include "reminder/reminder_placement.h"
 #include "resident/reminder_presenter.h"
+#include "ui/common/reminder_hold.h"
 #include "ui/reminder/reminder_environment.h"
 #include "ui/reminder/reminder_window.h"
 
@@ -19,7 +20,10 @@
 
 namespace zm {
 
-class ReminderWindowSet final : public QObject, public ReminderPresenter, public StoreListener {
+class ReminderWindowSet final : public QObject,
+                                public ReminderPresenter,
+                                public StoreListener,
+                                public ReminderHold {
     Q_OBJECT
 
 public:

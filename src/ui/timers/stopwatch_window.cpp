@@ -2,6 +2,7 @@
 
 #include "res/strings.h"
 #include "timers/timer_display.h"
+#include "ui/common/ui_text.h"
 
 #include <QMenu>
 
@@ -10,10 +11,10 @@ namespace zm {
 StopwatchWindow::StopwatchWindow(TimerEnvironment& env)
     : TimerWindowBase(env.boxes, kStopwatchWindowSize), run_(env.ticks),
       display_(new SegmentDisplay(this)) {
-    const QString name = QString::fromUtf8(LoadString(IDS_STOPWATCH_NAME));
+    const QString name = Text(IDS_STOPWATCH_NAME);
     setWindowTitle(name);
     display_->setGeometry(3, 4, 116, 23);
-    display_->setToolTip(QString::fromUtf8(LoadString(IDS_TIP_CURRENT_TIME)));
+    display_->setToolTip(Text(IDS_TIP_CURRENT_TIME));
     display_->setAccessibleName(name);
     StartButton().setGeometry(1, 34, 38, 16);
     StopButton().setGeometry(42, 34, 38, 16);

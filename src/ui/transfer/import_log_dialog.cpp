@@ -1,6 +1,7 @@
 #include "ui/transfer/import_log_dialog.h"
 
 #include "res/strings.h"
+#include "ui/common/ui_text.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>
@@ -10,7 +11,7 @@
 namespace zm {
 
 ImportLogDialog::ImportLogDialog(const ImportLog& log, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(LoadString(IDS_IMPORT_LOG_CAPTION)));
+    setWindowTitle(Text(IDS_IMPORT_LOG_CAPTION));
     auto* layout = new QVBoxLayout(this);
     lines_ = new QListWidget(this);
     lines_->setAccessibleName(windowTitle());
@@ -18,8 +19,7 @@ ImportLogDialog::ImportLogDialog(const ImportLog& log, QWidget* parent) : QDialo
         lines_->addItem(QString::fromStdString(ImportLogLine(entry)));
     layout->addWidget(lines_);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close =
-        buttons->addButton(QString::fromUtf8(LoadString(IDS_CLOSE)), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(Text(IDS_CLOSE), QDialogButtonBox::RejectRole);
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

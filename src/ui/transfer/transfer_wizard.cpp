@@ -8,7 +8,6 @@
 #include "ui/common/ui_text.h"
 #include "ui/common/user_boxes.h"
 #include "ui/common/window_context.h"
-#include "ui/reminder/reminder_window_set.h"
 #include "ui/transfer/import_log_dialog.h"
 #include "ui/transfer/transfer_progress.h"
 #include "ui/transfer/transfer_wizard_window.h"
@@ -17,26 +16,6 @@
 #include <QLocale>
 
 namespace zm {
-
-namespace {
-
-// The reminder windows keep their event buttons disabled while a program dialog is open.
-class ProgramDialogScope {
-public:
-    explicit ProgramDialogScope(WindowContext& context) : reminders_(context.reminders) {
-        if (reminders_) reminders_->SetProgramDialog(ProgramDialog::Other);
-    }
-    ~ProgramDialogScope() {
-        if (reminders_) reminders_->SetProgramDialog(ProgramDialog::None);
-    }
-    ProgramDialogScope(const ProgramDialogScope&) = delete;
-    ProgramDialogScope& operator=(const ProgramDialogScope&) = delete;
-
-private:
-    ReminderWindowSet* reminders_;
-};
-
-} // namespace
 
 void RunTransferWizard(WindowContext& context, UserBoxes& boxes, QWidget* parent) {
     TransferEvents events;
@@ -50,7 +29,6 @@ void RunTransferWizard(WindowContext& context, UserBoxes& boxes, QWidget* parent
 void RunTransferWizard(WindowContext& context, UserBoxes& boxes, QWidget* parent,
                        const TransferEvents& events) {
     PosixFileSystem files;
-    ProgramDialogScope dialogOpen(context);
     TransferWizard wizard(context, boxes, files, events, parent);
     if (wizard.exec() == QDialog::Accepted) wizard.Perform();
 }
@@ -58,7 +36,6 @@ void RunTransferWizard(WindowContext& context, UserBoxes& boxes, QWidget* parent
 void RunHolidayMerge(WindowContext& context, UserBoxes& boxes, QWidget* parent) {
     QString path;
     {
-        ProgramDialogScope dialogOpen(context);
         QFileDialog dialog(parent, Text(IDS_BROWSE));
         dialog.setNameFilter(
             QString::fromStdString(DialogFilterOf(LoadString(IDS_HOLIDAY_FILE_FILTER))));

@@ -11,6 +11,8 @@ struct WindowContext;
 class UserBoxes;
 struct TransferEvents;
 
+// The caller holds these open as the program dialog (ProgramDialogGuard::TryOpen).
+
 // Runs the wizard modally; an export offers every stored event.
 void RunTransferWizard(WindowContext& context, UserBoxes& boxes, QWidget* parent);
 // Runs the wizard modally; an export offers the main window's list or its selection.

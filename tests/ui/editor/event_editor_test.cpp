@@ -28,7 +28,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimeEdit>
-#include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -374,10 +373,7 @@ TEST(EditEvent, WarnsAfterSavingAnEventTheFilterHides) {
     EditorRequest request = Request(NewEventFor(rig.Context(), rig.types_.FindType("Meeting"),
                                                 rig.now_ + DateTimeSpan::Days(1)));
     request.warnWhenFiltered = true;
-    QTimer::singleShot(0, [] {
-        if (auto* d = qobject_cast<EventEditorDialog*>(QApplication::activeModalWidget()))
-            d->accept();
-    });
+    WhenShown<EventEditorDialog>([](EventEditorDialog& editor) { editor.accept(); });
     EXPECT_TRUE(EditEvent(rig.Context(), rig.boxes_, request, nullptr));
     EXPECT_EQ(rig.boxes_.LastText(), Text(IDS_FILTER_HIDES_EVENT));
 }

@@ -4,6 +4,7 @@
 #include "res/strings.h"
 #include "support/event_builders.h"
 #include "support/gui/palettes.h"
+#include "support/modal_steps.h"
 #include "support/window_fixture.h"
 #include "ui/editor/event_editor.h"
 #include "ui/editor/event_editor_dialog.h"
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace zm::testing {
@@ -230,10 +230,8 @@ TEST(EventEditor, ScheduleTakesTheRecurrenceEditorsPattern) {
     WindowFixture rig;
     EventEditorDialog dialog(rig.Context(), rig.boxes_,
                              Request(NewEventFor(rig.Context(), -1, rig.now_)));
-    QTimer::singleShot(0, [] {
-        if (auto* r = qobject_cast<RecurrenceEditor*>(QApplication::activeModalWidget()))
-            r->accept(); // every week on the start's weekday
-    });
+    // Every week on the start's weekday.
+    WhenShown<RecurrenceEditor>([](RecurrenceEditor& recurrence) { recurrence.accept(); });
     dialog.Schedule();
     EXPECT_TRUE(dialog.Record().IsRecurring());
     EXPECT_FALSE(dialog.findChild<QWidget*>(QStringLiteral("date"))->isEnabled());

@@ -7,10 +7,10 @@
 #include "support/modal_steps.h"
 #include "support/window_fixture.h"
 #include "ui/calendar/popup_calendar.h"
+#include "ui/common/program_dialog.h"
 #include "ui/editor/event_editor_dialog.h"
 #include "ui/list/event_list_view.h"
 #include "ui/main/main_window.h"
-#include "ui/main/program_dialog.h"
 #include "ui/main/toolbar_customize_dialog.h"
 #include "ui/properties/event_properties.h"
 
@@ -75,7 +75,7 @@ protected:
     }
 
     WindowFixture rig;
-    ProgramDialogGuard dialogs{nullptr};
+    ProgramDialogGuard dialogs{rig.boxes_, nullptr};
     std::unique_ptr<MainWindow> window;
 };
 

@@ -77,7 +77,7 @@ protected:
     }
 
     WindowFixture rig;
-    ProgramDialogGuard dialogs{nullptr};
+    ProgramDialogGuard dialogs{rig.boxes_, nullptr};
 };
 
 TEST_F(MainWindowTest, PlacementIsRestoredAndKept) {
@@ -584,7 +584,7 @@ TEST(ProgramWindows, AnEventSavedUnderAFilterThatHidesItIsFollowedByTheWarning) 
 TEST(Screenshots, MainWindow) {
     InEachPalette([](const NamedPalette& palette) {
         WindowFixture rig;
-        ProgramDialogGuard dialogs(nullptr);
+        ProgramDialogGuard dialogs(rig.boxes_, nullptr);
         PutSample(rig);
         MainWindow window(rig.Context(), rig.boxes_, dialogs);
         window.setAttribute(Qt::WA_DeleteOnClose, false);
@@ -601,7 +601,7 @@ TEST(Screenshots, MainWindow) {
 
 TEST(Screenshots, MainWindowAtTwelvePoints) {
     WindowFixture rig;
-    ProgramDialogGuard dialogs(nullptr);
+    ProgramDialogGuard dialogs(rig.boxes_, nullptr);
     PutSample(rig);
     UseFontsOf(rig, 12);
     MainWindow window(rig.Context(), rig.boxes_, dialogs);

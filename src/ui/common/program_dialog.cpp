@@ -1,8 +1,10 @@
-#include "ui/main/program_dialog.h"
+#include "ui/common/program_dialog.h"
 
-#include "ui/reminder/reminder_window_set.h"
+#include "ui/common/reminder_hold.h"
+#include "ui/common/user_boxes.h"
 
 #include <QApplication>
+#include <QWidget>
 
 namespace zm {
 
@@ -12,6 +14,19 @@ void ProgramDialogGuard::Raise() const {
     if (front->isMinimized()) front->showNormal();
     front->raise();
     front->activateWindow();
+}
+
+bool ProgramDialogGuard::RefuseWhenOpen() const {
+    if (!open_) return false;
+    boxes_.Beep();
+    Raise();
+    return true;
+}
+
+std::optional<ProgramDialogGuard::Scope> ProgramDialogGuard::TryOpen(ProgramDialog kind,
+                                                                     uint16_t editorKey) {
+    if (RefuseWhenOpen()) return std::nullopt;
+    return std::optional<Scope>(std::in_place, *this, kind, editorKey);
 }
 
 ProgramDialogGuard::Scope::Scope(ProgramDialogGuard& guard, ProgramDialog kind, uint16_t editorKey)
