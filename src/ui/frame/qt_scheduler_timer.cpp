@@ -1,4 +1,4 @@
-#include "platform/qt/qt_scheduler_timer.h"
+#include "ui/frame/qt_scheduler_timer.h"
 
 #include <algorithm>
 #include <limits>

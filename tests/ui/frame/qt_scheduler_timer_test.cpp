@@ -1,6 +1,5 @@
-#include "platform/qt/qt_scheduler_timer.h"
+#include "ui/frame/qt_scheduler_timer.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <gtest/gtest.h>
 
@@ -15,12 +14,8 @@ void Spin(int ms) {
     loop.exec();
 }
 
+// The application object is the test program's (main_frame_test.cpp).
 TEST(QtSchedulerTimer, FiresOnceOrRepeatedlyUntilStopped) {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-
     QtSchedulerTimer shot;
     QtSchedulerTimer tick;
     int shots = 0;
