@@ -1,16 +1,16 @@
 // zantimore-cli: the command-line companion. Everything but the platform lives in zm_cli.
 
+#include "adapters/local/local_socket.h"
+#include "adapters/local/runtime_folder.h"
+#include "adapters/plain/description_names.h"
+#include "adapters/plain/helper_program.h"
+#include "adapters/plain/locale_cache.h"
+#include "adapters/plain/settings_file.h"
 #include "cli/cli.h"
 #include "cli/companion_link.h"
 #include "cli/terminal_text.h"
 #include "format/locale_formats.h"
 #include "platform/data_folder.h"
-#include "platform/local/local_socket.h"
-#include "platform/local/runtime_folder.h"
-#include "platform/plain/description_names.h"
-#include "platform/plain/helper_program.h"
-#include "platform/plain/locale_cache.h"
-#include "platform/plain/settings_file.h"
 #include "res/format_text.h"
 #include "res/strings.h"
 

@@ -1,8 +1,8 @@
 // zantimore: the resident program. It reads no command line.
 
+#include "adapters/crash/crash_handler.h"
+#include "adapters/local/runtime_folder.h"
 #include "frame/platform_choice.h"
-#include "platform/crash/crash_handler.h"
-#include "platform/local/runtime_folder.h"
 #include "shell/resident_program.h"
 #include "ui/common/clicking_buttons.h"
 

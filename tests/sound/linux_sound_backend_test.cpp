@@ -1,7 +1,7 @@
 // The real backend on this machine: it must come back at once and stay quiet whether or not
 // there is a sound device, and FluidSynth with the installed sound font must make sound.
-#include "platform/linux/linux_sound_backend.h"
-#include "platform/linux/sound_font_path.h"
+#include "adapters/linux/linux_sound_backend.h"
+#include "adapters/linux/sound_font_path.h"
 #include "sound/embedded_waves.h"
 #include "sound_test_files.h"
 #include "support/temp_folder.h"

@@ -4,9 +4,9 @@
 //   zantimore-cli-qt set KEY VALUE     stores a setting in the program's settings file
 // Exits with 0 when it did what was asked.
 
-#include "platform/plain/locale_cache.h"
-#include "platform/qt/qt_locale_description.h"
-#include "platform/qt/qt_settings.h"
+#include "adapters/plain/locale_cache.h"
+#include "adapters/qt/qt_locale_description.h"
+#include "adapters/qt/qt_settings.h"
 
 #include <cstdlib>
 #include <iostream>

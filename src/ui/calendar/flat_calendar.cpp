@@ -1,9 +1,9 @@
 #include "ui/calendar/flat_calendar.h"
 
+#include "adapters/gui/qt_font.h"
 #include "calendar/calendar_keys.h"
 #include "calendar/calendar_moves.h"
 #include "platform/font_setting.h"
-#include "platform/gui/qt_font.h"
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "ui/calendar/flat_calendar_accessible.h"

@@ -6,10 +6,10 @@
 #include "frame/tray_clicks.h"
 #include "frame/tray_wait.h"
 #include "platform/program_settings.h"
-#include "platform/qt/qt_scheduler_timer.h"
 #include "platform/shortcut_keys.h"
 #include "resident/scheduler.h"
 #include "ui/frame/frame_scheduler_host.h"
+#include "ui/frame/qt_scheduler_timer.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -2,7 +2,7 @@
 // The pictures of the tray: the program's icon (coloured while reminders are enabled, grey
 // while they are disabled) and the small images beside the tray menu's items.
 
-#include "platform/gui/qt_icon_image.h"
+#include "adapters/gui/qt_icon_image.h"
 
 #include <QIcon>
 #include <QImage>

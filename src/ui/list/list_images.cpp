@@ -1,6 +1,6 @@
 #include "ui/list/list_images.h"
 
-#include "platform/gui/qt_icon_image.h"
+#include "adapters/gui/qt_icon_image.h"
 #include "store/types/type_list.h"
 
 #include <QImage>

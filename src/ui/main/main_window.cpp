@@ -1,11 +1,11 @@
 #include "ui/main/main_window.h"
 
+#include "adapters/gui/qt_font.h"
 #include "frame/frame_commands.h"
 #include "list/period_caption.h"
 #include "list/view_navigation.h"
 #include "list/window_placement.h"
 #include "platform/font_setting.h"
-#include "platform/gui/qt_font.h"
 #include "platform/setting_table.h"
 #include "res/format_text.h"
 #include "res/strings.h"

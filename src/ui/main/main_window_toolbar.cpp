@@ -1,8 +1,8 @@
 // The main window's top bar: the toolbar with its drop-downs, label modes and customisation,
 // and the period caption to its right, which drops the calendar when clicked or pressed.
 
+#include "adapters/gui/qt_font.h"
 #include "platform/font_setting.h"
-#include "platform/gui/qt_font.h"
 #include "platform/setting_table.h"
 #include "res/strings.h"
 #include "ui/common/ui_text.h"

@@ -1,6 +1,6 @@
 #include "ui/preferences/calendar_page.h"
 
-#include "platform/gui/qt_font.h"
+#include "adapters/gui/qt_font.h"
 #include "res/strings.h"
 #include "ui/common/window_context.h"
 #include "ui/preferences/font_chooser.h"

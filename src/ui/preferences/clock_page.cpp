@@ -1,7 +1,7 @@
 #include "ui/preferences/clock_page.h"
 
+#include "adapters/gui/qt_font.h"
 #include "format/clock_format.h"
-#include "platform/gui/qt_font.h"
 #include "platform/utf8.h"
 #include "preferences/clock_format_builder.h"
 #include "preferences/entry_rules.h"

@@ -1,6 +1,6 @@
 #include "ui/preferences/font_chooser.h"
 
-#include "platform/gui/qt_font.h"
+#include "adapters/gui/qt_font.h"
 #include "preferences/entry_rules.h"
 #include "res/format_text.h"
 #include "res/strings.h"

@@ -1,7 +1,7 @@
 #include "ui/preferences/general_page.h"
 
+#include "adapters/gui/qt_font.h"
 #include "platform/font_setting.h"
-#include "platform/gui/qt_font.h"
 #include "res/strings.h"
 #include "sound/sound_description.h"
 #include "timers/countdown_sound.h"

@@ -1,6 +1,6 @@
 #include "ui/preferences/hot_key_field.h"
 
-#include "platform/gui/qt_hot_key_code.h"
+#include "adapters/gui/qt_hot_key_code.h"
 #include "preferences/entry_rules.h"
 #include "ui/common/ui_text.h"
 

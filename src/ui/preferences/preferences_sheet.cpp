@@ -1,6 +1,6 @@
 #include "ui/preferences/preferences_sheet.h"
 
-#include "platform/gui/qt_font.h"
+#include "adapters/gui/qt_font.h"
 #include "preferences/autostart_entry.h"
 #include "res/format_text.h"
 #include "res/strings.h"

@@ -1,7 +1,7 @@
 #include "ui/preferences/printing_page.h"
 
+#include "adapters/gui/qt_font.h"
 #include "platform/font_setting.h"
-#include "platform/gui/qt_font.h"
 #include "res/strings.h"
 #include "ui/preferences/font_chooser.h"
 #include "ui/preferences/page_parts.h"

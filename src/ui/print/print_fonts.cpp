@@ -1,7 +1,7 @@
 #include "ui/print/print_fonts.h"
 
+#include "adapters/gui/qt_font.h"
 #include "platform/font_setting.h"
-#include "platform/gui/qt_font.h"
 #include "print/print_options.h"
 
 #include <QFontMetricsF>

@@ -1,8 +1,8 @@
 #include "ui/reminder/reminder_look.h"
 
+#include "adapters/gui/qt_font.h"
 #include "format/colour_contrast.h"
 #include "platform/font_setting.h"
-#include "platform/gui/qt_font.h"
 
 #include <QImage>
 #include <QPixmap>

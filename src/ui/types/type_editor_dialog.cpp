@@ -1,7 +1,7 @@
 #include "ui/types/type_editor_dialog.h"
 
+#include "adapters/gui/qt_font.h"
 #include "model/amount_choices.h"
-#include "platform/gui/qt_font.h"
 #include "res/artwork.h"
 #include "sound/sound_description.h"
 #include "store/types/filter_editing.h"

@@ -2,8 +2,8 @@
 // What the types and quick-reminder windows share: their texts, colours in the types' form
 // (0x00BBGGRR), icons as pictures and as Qt icons, and the amount choice boxes.
 
+#include "adapters/gui/qt_icon_image.h"
 #include "model/time_amount.h"
-#include "platform/gui/qt_icon_image.h"
 #include "res/icon_image.h"
 #include "res/strings.h"
 #include "ui/common/ui_text.h"

@@ -1,7 +1,7 @@
 // The event editor driven through its real widgets, over a store in memory; the names of the
 // controls of both editors.
 
-#include "platform/qt/qt_locale_description.h"
+#include "adapters/qt/qt_locale_description.h"
 #include "res/format_text.h"
 #include "res/strings.h"
 #include "support/event_builders.h"

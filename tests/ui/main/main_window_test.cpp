@@ -1,9 +1,9 @@
 // The main window offscreen: placement, the find bar and the check marks, the toolbar's label
 // modes, the view commands over the list, and the windows the frame opens.
 
+#include "adapters/gui/qt_font.h"
 #include "list/window_placement.h"
 #include "platform/font_setting.h"
-#include "platform/gui/qt_font.h"
 #include "platform/setting_table.h"
 #include "support/event_builders.h"
 #include "support/gui/palettes.h"

@@ -1,7 +1,7 @@
 // A look at the reminder windows as a user sees them: a few events of different types shown at
 // once over a library in memory, one of them collapsed. Runs for the seconds given (default 30).
 
-#include "platform/gui/qt_work_area.h"
+#include "adapters/gui/qt_work_area.h"
 #include "store/types/type_list.h"
 #include "support/event_builders.h"
 #include "support/memory_file_system.h"
