@@ -11,26 +11,26 @@ StoreSignals::~StoreSignals() {
 }
 
 void StoreSignals::OnStoreChange(const StoreChange& change) {
-    if (change.closesReminderWindow) emit ReminderWindowClosing(change.oldKey);
+    if (change.closesReminderWindow) emit reminderWindowClosing(change.oldKey);
     switch (change.kind) {
     case StoreChangeKind::Reset:
-        emit LibraryReset(change.cause);
+        emit libraryReset(change.cause);
         return;
     case StoreChangeKind::PendingRebuilt:
-        emit PendingRebuilt();
+        emit pendingRebuilt();
         return;
     case StoreChangeKind::LeftPending:
-        emit PendingLeft(change.oldKey);
+        emit pendingLeft(change.oldKey);
         return;
     case StoreChangeKind::Deleted:
     case StoreChangeKind::Purged:
-        emit EventRemoved(change.oldKey, change.kind);
+        emit eventRemoved(change.oldKey, change.kind);
         return;
     case StoreChangeKind::Added:
-        if (change.event) emit EventAdded(*change.event);
+        if (change.event) emit eventAdded(*change.event);
         return;
     default:
-        if (change.event) emit EventRewritten(change.oldKey, *change.event, change.kind);
+        if (change.event) emit eventRewritten(change.oldKey, *change.event, change.kind);
         return;
     }
 }

@@ -21,20 +21,20 @@ public:
 
 signals:
     // A new event: its row is inserted.
-    void EventAdded(const zm::EventRecord& event);
+    void eventAdded(const zm::EventRecord& event);
     // The event stored under `oldKey` was rewritten and is stored under event.Key now: the row
     // of oldKey shows it and follows the new key.
-    void EventRewritten(quint16 oldKey, const zm::EventRecord& event, zm::StoreChangeKind kind);
+    void eventRewritten(quint16 oldKey, const zm::EventRecord& event, zm::StoreChangeKind kind);
     // The event stored under `key` is gone (deleted or purged): its row goes.
-    void EventRemoved(quint16 key, zm::StoreChangeKind kind);
+    void eventRemoved(quint16 key, zm::StoreChangeKind kind);
     // The reminder window of `key`, if one is open, closes; sent before the signal of the change.
-    void ReminderWindowClosing(quint16 key);
+    void reminderWindowClosing(quint16 key);
     // A due event left the pending list: its reminder window opened.
-    void PendingLeft(quint16 key);
+    void pendingLeft(quint16 key);
     // The pending list was built anew.
-    void PendingRebuilt();
+    void pendingRebuilt();
     // Everything is to be read again: the library and the pending list.
-    void LibraryReset(zm::ResetCause cause);
+    void libraryReset(zm::ResetCause cause);
 
 private:
     EventStore& store_;

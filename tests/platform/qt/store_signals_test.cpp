@@ -22,21 +22,21 @@ struct FollowingRows {
     std::vector<std::string> told;
 
     void Follow(const StoreSignals& adapter) {
-        QObject::connect(&adapter, &StoreSignals::EventAdded,
+        QObject::connect(&adapter, &StoreSignals::eventAdded,
                          [this](const EventRecord& e) { keys.push_back(e.key); });
-        QObject::connect(&adapter, &StoreSignals::EventRewritten,
+        QObject::connect(&adapter, &StoreSignals::eventRewritten,
                          [this](quint16 oldKey, const EventRecord& e, StoreChangeKind) {
                              std::replace(keys.begin(), keys.end(), uint16_t{oldKey}, e.key);
                          });
-        QObject::connect(&adapter, &StoreSignals::EventRemoved,
+        QObject::connect(&adapter, &StoreSignals::eventRemoved,
                          [this](quint16 key, auto) { std::erase(keys, uint16_t{key}); });
-        QObject::connect(&adapter, &StoreSignals::ReminderWindowClosing,
+        QObject::connect(&adapter, &StoreSignals::reminderWindowClosing,
                          [this](quint16 key) { told.push_back("close " + std::to_string(key)); });
-        QObject::connect(&adapter, &StoreSignals::PendingLeft,
+        QObject::connect(&adapter, &StoreSignals::pendingLeft,
                          [this](quint16 key) { told.push_back("left " + std::to_string(key)); });
-        QObject::connect(&adapter, &StoreSignals::PendingRebuilt,
+        QObject::connect(&adapter, &StoreSignals::pendingRebuilt,
                          [this] { told.push_back("rebuilt"); });
-        QObject::connect(&adapter, &StoreSignals::LibraryReset, [this](ResetCause cause) {
+        QObject::connect(&adapter, &StoreSignals::libraryReset, [this](ResetCause cause) {
             told.push_back(cause == ResetCause::Opened ? "reset opened" : "reset");
             keys.clear();
         });
