@@ -51,7 +51,7 @@ public:
     // The event as the last change left it (its new key included), as the store told it;
     // none after a deletion.
     const std::optional<EventRecord>& ChangedEvent() const;
-    // The accepted one-time events that deleteAccepted deleted, in the order it deleted them.
+    // The accepted one-time events that DeleteAccepted deleted, in the order it deleted them.
     const std::vector<EventRecord>& PurgedEvents() const;
 
     // The event of a key that names a stored event; otherwise the failure is printed and there

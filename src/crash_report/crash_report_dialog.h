@@ -13,8 +13,6 @@ class CrashReportDialog final : public QDialog {
 public:
     explicit CrashReportDialog(const QString& report, QWidget* parent = nullptr);
 
-    QPlainTextEdit* ReportBox() const { return box_; }
-
 private:
     QPlainTextEdit* box_;
 };

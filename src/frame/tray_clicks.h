@@ -30,7 +30,6 @@ public:
     // tray click the task bar) is no longer in front.
     bool DelayOver(bool leftButtonDown, bool clickWindowInFront);
     ClickPoint Point() const { return point_; }
-    bool Waiting() const { return waiting_; }
 
 private:
     ClickPoint point_;

@@ -34,7 +34,6 @@ public:
     static constexpr DateTimeSpan Days(int64_t d) { return DateTimeSpan(d * kSecondsPerDay); }
 
     constexpr int64_t TotalSeconds() const { return s_; }
-    constexpr double TotalDays() const { return static_cast<double>(s_) / kSecondsPerDay; }
     // Whole days, truncated toward zero.
     constexpr int64_t WholeDays() const { return s_ / kSecondsPerDay; }
 
@@ -73,7 +72,6 @@ public:
     static DateTime FromOle(double days);
     double ToOle() const;
 
-    constexpr Status GetStatus() const { return status_; }
     constexpr bool IsValid() const { return status_ == Status::Valid; }
 
     constexpr int64_t TotalSeconds() const { return s_; }

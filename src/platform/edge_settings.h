@@ -23,8 +23,8 @@ void WriteEdges(Settings& settings, SettingId id, const Edges& edges);
 // The page margins in the page-setup dialog's units: hundredths of a millimetre when the locale
 // measures in metric, else thousandths of an inch. They are stored in thousandths of an inch;
 // the metric conversion (by 254/100) rounds both ways, reading the roundest metric value that
-// saves as the stored one, so 25 mm stays 25 mm however often it is read and saved. Without a stored value
-// every margin is 25 mm or one inch; a negative margin reads as 0.
+// saves as the stored one, so 25 mm stays 25 mm however often it is read and saved. Without a
+// stored value every margin is 25 mm or one inch; a negative margin reads as 0.
 Edges ReadPageMargins(const Settings& settings, bool metric);
 void WritePageMargins(Settings& settings, const Edges& margins, bool metric);
 

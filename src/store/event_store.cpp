@@ -152,7 +152,7 @@ LibraryResult EventStore::StoreReplaced(EventRecord& event) {
     return LibraryResult::Ok;
 }
 
-ReadResult<EventRecord> EventStore::readHeld(uint16_t key, uint32_t id) const {
+ReadResult<EventRecord> EventStore::ReadHeld(uint16_t key, uint32_t id) const {
     const LibraryResult rc = library_.CheckKey(key, id);
     if (rc != LibraryResult::Ok) return rc;
     return library_.ReadEvent(key);
@@ -183,7 +183,7 @@ LibraryResult EventStore::RemoveEvent(uint16_t key, uint32_t id) {
 LibraryResult EventStore::AcceptAs(uint16_t key, uint32_t id, bool deleteIt,
                                    std::optional<DateTime> shownOccurrence, bool closesWindow) {
     if (deleteIt) return DeleteAs(key, id, StoreChangeKind::Deleted, closesWindow);
-    ReadResult<EventRecord> read = readHeld(key, id);
+    ReadResult<EventRecord> read = ReadHeld(key, id);
     if (!read.Ok()) return read.Code();
     EventRecord event = std::move(read).Value();
     event.Accept(Now(), week_, shownOccurrence);
@@ -251,7 +251,7 @@ LibraryResult EventStore::DeleteAccepted() {
 LibraryResult EventStore::SnoozeStored(uint16_t key, uint32_t id, const SnoozeRequest& request,
                                        Verdict& verdict) {
     verdict = Verdict::Pass();
-    ReadResult<EventRecord> read = readHeld(key, id);
+    ReadResult<EventRecord> read = ReadHeld(key, id);
     if (!read.Ok()) return read.Code();
     EventRecord event = std::move(read).Value();
     verdict = ApplySnooze(event, request, Now(), week_);
@@ -263,7 +263,7 @@ LibraryResult EventStore::SnoozeStored(uint16_t key, uint32_t id, const SnoozeRe
 }
 
 LibraryResult EventStore::UnsnoozeStored(uint16_t key, uint32_t id) {
-    ReadResult<EventRecord> read = readHeld(key, id);
+    ReadResult<EventRecord> read = ReadHeld(key, id);
     if (!read.Ok()) return read.Code();
     EventRecord event = std::move(read).Value();
     // The current occurrence is today's (or the next one); before the first rebuild the end of

@@ -96,7 +96,7 @@ public:
     // "Now" as every operation of the store takes it.
     DateTime Now() const;
     // The calendar settings of the reminder timing. Changing them does not rebuild the pending
-    // list: the caller reloads it (reloadPending).
+    // list: the caller reloads it (ReloadPending).
     const WeekSettings& Week() const { return week_; }
     void SetWeek(const WeekSettings& week) { week_ = week; }
 
@@ -158,7 +158,7 @@ public:
     // has one.
     LibraryResult AcceptStored(uint16_t key, uint32_t id, bool deleteIt = false,
                                std::optional<DateTime> shownOccurrence = std::nullopt);
-    // Accepting from the event list: as acceptStored (Accepted; closes).
+    // Accepting from the event list: as AcceptStored (Accepted; closes).
     LibraryResult AcceptListed(uint16_t key, uint32_t id);
     // Gives the listed event another type (TypeChanged; closes); a pending entry of the event
     // follows it.
@@ -254,9 +254,9 @@ private:
     LibraryResult AcceptAs(uint16_t key, uint32_t id, bool deleteIt,
                            std::optional<DateTime> shownOccurrence, bool closesWindow);
     // The event at `key` after checking that it is the event of `id` (Corrupted when not).
-    ReadResult<EventRecord> readHeld(uint16_t key, uint32_t id) const;
+    ReadResult<EventRecord> ReadHeld(uint16_t key, uint32_t id) const;
     // Flushes the folder after a file was moved into or out of it.
-    void flushFolderOf(const std::string& path);
+    void FlushFolderOf(const std::string& path);
     // After a rewrite: the pending entry of the old key goes, the event joins the pending list
     // when it belongs there, and the listeners are told.
     void FinishRewrite(uint16_t oldKey, const EventRecord& event, StoreChangeKind kind,

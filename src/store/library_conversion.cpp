@@ -172,7 +172,7 @@ LibraryResult EventStore::ConvertLibrary(const std::string& path) {
         ShowFileError(RenameErrorText(path, archivePath));
         return LibraryResult::OpenFailed;
     }
-    flushFolderOf(archivePath);
+    FlushFolderOf(archivePath);
     rc = CreateLibrary(path);
     if (rc == kMadeByAnother) rc = LibraryResult::CreateFailed;
     if (rc == LibraryResult::Ok) rc = MergeLibraryFile(archivePath, false, DuplicateMode::None);
@@ -189,10 +189,10 @@ LibraryResult EventStore::ConvertLibrary(const std::string& path) {
 void EventStore::RestoreOldLibrary(const std::string& path, const std::string& archivePath) {
     // The move replaces the partial new library in one step; should it fail, the partial
     // library stays rather than none (the old file is still in the archive folder).
-    if (files_->MoveReplacing(archivePath, path) == 0) flushFolderOf(path);
+    if (files_->MoveReplacing(archivePath, path) == 0) FlushFolderOf(path);
 }
 
-void EventStore::flushFolderOf(const std::string& path) {
+void EventStore::FlushFolderOf(const std::string& path) {
     // A failure here leaves a move that a power loss may undo, which the next start handles
     // like any other: there is nothing better to do about it now.
     (void)files_->FlushFolder(FolderOf(path));

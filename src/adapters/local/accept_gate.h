@@ -19,7 +19,6 @@ public:
     // Whether the next connection may be taken now.
     bool Open() const { return open_ < kMaxConnections && !pausing_; }
     size_t OpenConnections() const { return open_; }
-    bool Pausing() const { return pausing_; }
 
     // A connection was taken: it counts until Closed(), and a shortage is over.
     void Accepted();

@@ -34,7 +34,7 @@ public:
     bool ReadI32(int32_t& v);
     bool ReadDouble(double& v);
     bool Skip(size_t size);
-    // The string form written by writeString. The count is checked against the bytes that
+    // The string form written by WriteString. The count is checked against the bytes that
     // remain before anything is allocated; the text ends at the first zero byte within it.
     bool ReadString(std::string& bytes);
 

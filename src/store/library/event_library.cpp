@@ -214,7 +214,7 @@ LibraryResult EventLibrary::Commit() {
     return LibraryResult::Ok;
 }
 
-LibraryResult EventLibrary::finishChange() {
+LibraryResult EventLibrary::FinishChange() {
     return InBatch() ? LibraryResult::Ok : Commit();
 }
 
@@ -343,7 +343,7 @@ LibraryResult EventLibrary::AddEvent(EventRecord& event) {
     BlockChain chain;
     rc = WriteNewChain(stream, chain);
     if (rc != LibraryResult::Ok) return rc;
-    rc = finishChange();
+    rc = FinishChange();
     if (rc != LibraryResult::Ok) return rc;
     event.id = id;
     event.key = chain.blocks[0];
@@ -367,7 +367,7 @@ LibraryResult EventLibrary::ModifyEvent(EventRecord& event) {
         Rollback();
         return rc;
     }
-    rc = finishChange();
+    rc = FinishChange();
     if (rc != LibraryResult::Ok) return rc;
     event.key = chain.blocks[0];
     return LibraryResult::Ok;
@@ -385,7 +385,7 @@ LibraryResult EventLibrary::DeleteEvent(uint16_t key, uint32_t id) {
         Rollback();
         return rc;
     }
-    return finishChange();
+    return FinishChange();
 }
 
 LibraryResult EventLibrary::RewriteFirstBlock(const EventRecord& event) {

@@ -52,16 +52,16 @@ public:
 
     // Opens an existing library of the current version. ReadWrite locks it against other
     // writers (LibraryInUse when another one holds it); ReadOnly shares it and refuses every
-    // change. OpenFailed when the file cannot be opened (lastFileFailure() tells why),
+    // change. OpenFailed when the file cannot be opened (LastFileFailure() tells why),
     // ReadError for a file too short for its header and index, BadFormat for a wrong magic or
     // geometry, OldVersion for an old version, UnknownVersion for one not known.
     LibraryResult Open(const std::string& path, FileMode mode = FileMode::ReadWrite);
     // Opens a library of any known version read only, to convert or import it: its events and
-    // chains can be read (readChain, readBytes; readEvent for the versions with the current
-    // event layout). The first format has no index; its blocks are read with readBytes.
+    // chains can be read (ReadChain, ReadBytes; ReadEvent for the versions with the current
+    // event layout). The first format has no index; its blocks are read with ReadBytes.
     LibraryResult OpenForConversion(const std::string& path);
     // Creates an empty library, replacing any file of that name (unless another program holds
-    // it: LibraryInUse). CreateFailed when the file cannot be created (lastFileFailure() tells
+    // it: LibraryInUse). CreateFailed when the file cannot be created (LastFileFailure() tells
     // why).
     LibraryResult Create(const std::string& path);
     // The same on a file given by the caller (a file in memory, a file that fails on purpose).
@@ -79,7 +79,7 @@ public:
     // The format version of the open file, 0 when none is open.
     uint32_t Version() const { return version_; }
     // Why the last open or create could not open the file.
-    const FileFailure& lastFileFailure() const { return lastFailure_; }
+    const FileFailure& LastFileFailure() const { return lastFailure_; }
     // The warning of the last change that was stored although a step after it failed (its
     // journal could not be removed for certain); Ok when there is none.
     LibraryResult LastWarning() const { return lastWarning_; }
@@ -105,8 +105,6 @@ public:
     LibraryResult CommitBatch();
     void EndBatch();
     bool InBatch() const { return batchDepth_ > 0; }
-    // Changes made since the last Commit.
-    bool HasUncommitted() const { return index_ != committed_; }
 
     // --- events ---
 
@@ -184,7 +182,7 @@ private:
     // cut keeps it: nobody reads it.
     void TrimSlack();
     // Ends a change: outside a batch the index is committed, inside one it waits.
-    LibraryResult finishChange();
+    LibraryResult FinishChange();
     // The one way the index reaches the file (index_commit.h). On failure the index in memory
     // is the committed one again.
     LibraryResult Commit();
@@ -208,7 +206,7 @@ private:
     TickSource tick_;
 };
 
-// The event stored in the bytes of its chain (whole blocks), as readEvent gives it: its key,
+// The event stored in the bytes of its chain (whole blocks), as ReadEvent gives it: its key,
 // its fields, its type resolved. Corrupted when the bytes hold no event. May throw
 // std::bad_alloc.
 ReadResult<EventRecord> EventFromChain(MemoryStream& chain, uint16_t key,

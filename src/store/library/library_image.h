@@ -15,7 +15,7 @@
 
 namespace zm {
 
-// The index a walk follows: the one the library was opened with, which is the one readEvent
+// The index a walk follows: the one the library was opened with, which is the one ReadEvent
 // follows. Every walk takes its index here and nowhere else.
 LibraryResult IndexForWalk(const EventLibrary& library, BlockIndex& index);
 
@@ -27,7 +27,7 @@ public:
     // read fails, ReadEvent reads the blocks of each event from the file instead.
     void Load(const EventLibrary& library, const BlockIndex& index);
 
-    // Reads the event whose first block is `key` as EventLibrary::readEvent does, with its
+    // Reads the event whose first block is `key` as EventLibrary::ReadEvent does, with its
     // failures (Corrupted for a key that is not a first block, a broken chain or an unreadable
     // record; SeekError for a block beyond the end of the file, ReadError for one cut short).
     ReadResult<EventRecord> ReadEvent(const BlockIndex& index, uint16_t key,
@@ -46,7 +46,7 @@ private:
 // walk.
 using EventReadVisitor = std::function<LibraryResult(uint16_t key, ReadResult<EventRecord>& read)>;
 
-// Reads every event of the library in ascending key order, each with the result readEvent would
+// Reads every event of the library in ascending key order, each with the result ReadEvent would
 // give it, and resolves its type through `lookup`. Returns the first nonzero visitor result, else
 // 0.
 LibraryResult VisitEachEvent(const EventLibrary& library, const EventLibrary::TypeLookup& lookup,

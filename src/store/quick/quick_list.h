@@ -23,8 +23,8 @@ inline constexpr char kTakenOverQuickType[] = "Alarm";
 
 struct QuickReminder {
     TimeAmount offset{15};    // how long after choosing the event falls due
-    uint32_t sound = 0;       // as EventRecord::Sound
-    uint32_t soundPause = 30; // as EventRecord::SoundPause
+    uint32_t sound = 0;       // as EventRecord::sound
+    uint32_t soundPause = 30; // as EventRecord::soundPause
     std::string typeName;
     std::string menuName; // the menu item's text, not empty
     std::string eventName;

@@ -2,10 +2,10 @@
 // Running a quick reminder: the one-time event it creates.
 //
 // The main frame's command for quick reminder i does:
-//     const QuickReminder* q = quickList.forCommand(command);  // null: nothing to do
-//     EventRecord event = runQuickReminder(*q, typeList, now);
-//     result = eventStore.storeNew(event);                      // reported when not 0
-// The event store owns the event once storeNew succeeds.
+//     const QuickReminder* q = quickList.ForCommand(command);  // null: nothing to do
+//     EventRecord event = RunQuickReminder(*q, typeList, now);
+//     result = eventStore.StoreNew(event);                      // reported when not 0
+// The event store owns the event once StoreNew succeeds.
 
 #include "model/date_time.h"
 #include "model/event_record.h"

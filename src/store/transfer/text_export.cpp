@@ -12,7 +12,7 @@ namespace zm {
 
 namespace {
 
-// A file whose flushes wait until flushNow.
+// A file whose flushes wait until FlushNow.
 class FlushAtEndFile final : public File {
 public:
     explicit FlushAtEndFile(std::unique_ptr<File> inner) : inner_(std::move(inner)) {}

@@ -62,7 +62,7 @@ struct TypeEdit {
 };
 
 // Puts the edit into the list: type `index` is replaced (a new name is followed by every filter
-// that listed the old one), or with index -1 a new type is added with `newIcon` unless the edit
+// that listed the old one), or with index -1 a new type is added with the new icons unless the edit
 // brings its own. Then the chosen filters list the type and the others stop listing it, and the
 // list is sorted by name. The type's index afterwards; -1 when a new type does not fit.
 int CommitTypeEdit(TypeList& list, int index, TypeEdit edit, const IconImage& newSmallIcon,

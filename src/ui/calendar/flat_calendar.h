@@ -39,7 +39,6 @@ public:
     // The time of day stays through moves by days, months and years.
     bool SetCalendarDate(DateTime date);
     bool SetCalendarDate(QDate date);
-    DateTime CalendarDate() const { return current_; }
     QDate CurrentDate() const;
 
     // Where "today" comes from (the system clock unless set).

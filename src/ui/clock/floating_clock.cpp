@@ -96,11 +96,6 @@ void FloatingClock::SetColours(std::optional<ClockColours> custom) {
     update();
 }
 
-void FloatingClock::SetClockFont(std::optional<QFont> custom) {
-    font_ = std::move(custom);
-    Resize();
-}
-
 void FloatingClock::SetBorder(bool on) {
     border_ = on;
     Resize();
@@ -125,10 +120,6 @@ void FloatingClock::SetFormat(std::string_view userFormat) {
 void FloatingClock::SetAlignment(ClockAlignment alignment) {
     alignment_ = alignment;
     update();
-}
-
-void FloatingClock::SetChimes(uint32_t chimes) {
-    chimeWord_ = chimes;
 }
 
 void FloatingClock::Apply(const ClockOptions& options, std::optional<QFont> font) {

@@ -35,15 +35,12 @@ public:
     // --- the options; each one that changes the text or its size measures and draws again ---
     // The user's colours, or nothing for the desktop's (which the clock then follows).
     void SetColours(std::optional<ClockColours> custom);
-    // The user's font, or nothing for the desktop's.
-    void SetClockFont(std::optional<QFont> custom);
     void SetBorder(bool on);
     void SetTooltipEnabled(bool on);
     void SetMargins(int pixels);
     // The format as the user wrote it.
     void SetFormat(std::string_view userFormat);
     void SetAlignment(ClockAlignment alignment);
-    void SetChimes(uint32_t chimes);
     // Every option at once; the font applies with customFont.
     void Apply(const ClockOptions& options, std::optional<QFont> font);
 

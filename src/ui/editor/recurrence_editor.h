@@ -33,7 +33,6 @@ public:
 
     // The event as confirmed (after OK or "&Remove recurrence").
     const EventRecord& Record() const { return record_; }
-    RecurrencePanelWidgets& Panels() const { return *panels_; }
 
     // OK: the pattern is confirmed, or the dialog stays open with the offending field focused.
     void accept() override;

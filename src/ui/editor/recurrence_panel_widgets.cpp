@@ -209,10 +209,6 @@ void RecurrencePanelWidgets::ShowKind(int kind) {
     stack_->setCurrentIndex(kind);
 }
 
-QRadioButton* RecurrencePanelWidgets::KindButton(RecurrenceKind kind) const {
-    return kindButtons_[static_cast<int>(kind)];
-}
-
 void RecurrencePanelWidgets::Show(const RecurrencePanels& p) {
     const QSignalBlocker hold(this);
     const int kind = static_cast<int>(p.kind);

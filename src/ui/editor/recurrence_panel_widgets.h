@@ -35,7 +35,6 @@ public:
     RecurrencePanels Read(RecurrencePanels base) const;
     // The field a refusal names, in the panel of the chosen kind.
     QWidget* FieldOf(EditField field) const;
-    QRadioButton* KindButton(RecurrenceKind kind) const;
 
 signals:
     // Any field changed.

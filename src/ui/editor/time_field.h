@@ -33,7 +33,6 @@ public:
     // What takes the focus and the keys.
     QWidget* Editor() const;
     QComboBox* List() const { return list_; }
-    QTimeEdit* Picker() const { return picker_; }
 
 signals:
     // The user changed the time.

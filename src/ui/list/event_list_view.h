@@ -27,8 +27,6 @@ public:
     EventListView(WindowContext& context, UserBoxes& boxes, QWidget* parent = nullptr);
     ~EventListView() override;
 
-    // Where library errors of a refresh go; none: they are not shown.
-    void SetBoxes(UserBoxes* boxes) { boxes_ = boxes; }
     // The rows, for the main window's commands and for tests.
     const EventListModel& Model() const { return *model_; }
     // A click on the header of `column`: ascending, or descending when it already sorts

@@ -25,7 +25,6 @@ public:
 
     QCheckBox* WorkDayBox(int box) const { return workDays_[box]; }
     QComboBox* FirstDayCombo() const { return firstDay_; }
-    QComboBox* FirstWeekCombo() const { return firstWeek_; }
     HotKeyField* CalendarKey() const { return calendarKey_; }
     FontChooser* CalendarFont() const { return calendarFont_; }
 

@@ -26,7 +26,6 @@ public:
     // The page's options into the program's options.
     void CopyTo(ProgramSettings& options) const;
     bool Autorun() const;
-    const SoundSetting& CountdownSound() const { return countdownSound_; }
     void SaveCountdownSound() const;
 
     HotKeyField* MainWindowKey() const { return mainKey_; }

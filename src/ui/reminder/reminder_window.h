@@ -52,7 +52,6 @@ public:
 
     uint16_t Key() const { return content_.key; }
     const ReminderContent& Content() const { return content_; }
-    Mode WindowMode() const { return role_.mode; }
     bool Collapsed() const { return collapsed_; }
     bool TopMost() const { return topMost_; }
     // The size the window opens at, before it is placed.

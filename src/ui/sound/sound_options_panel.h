@@ -49,7 +49,6 @@ public:
 
     // The open-file dialog by default; tests give their own.
     void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
-    void SetStartFolder(const QString& folder) { startFolder_ = folder; }
 
 private:
     void AddFile(const std::string& path);

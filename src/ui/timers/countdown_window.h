@@ -32,7 +32,6 @@ public:
     SegmentDisplay& DurationDisplay() { return *duration_; }
     SegmentDisplay& RemainingDisplay() { return *remaining_; }
     ImageButton& SetupButton() { return *setup_; }
-    ImageButton& OkButton() { return *ok_; }
     ImageButton& CancelButton() { return *cancel_; }
     QLineEdit& SetupEdit(SetupField field);
     bool SetupShown() const { return setupShown_; }

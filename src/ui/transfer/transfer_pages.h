@@ -74,7 +74,6 @@ public:
     int nextId() const override;
     QLineEdit* PathEdit() const { return path_; }
     QRadioButton* DuplicateButton(DuplicateMode mode) const;
-    QRadioButton* SelectionButton() const { return selection_; }
 
 private:
     void Browse();

@@ -51,7 +51,6 @@ public:
     void SetFilterChooser(FilterChooser f) { filterChooser_ = std::move(f); }
     void SetIconChooser(IconChooser f) { iconChooser_ = std::move(f); }
     void SetSoundChooser(SoundChooser f) { soundChooser_ = std::move(f); }
-    void SetColourChooser(ColourChooser f) { colourChooser_ = std::move(f); }
 
     void accept() override;
 

@@ -48,11 +48,11 @@ TEST_F(LibraryFiles, CreateAddCloseAndReadBack) {
 TEST_F(LibraryFiles, AMissingFileIsReportedAsNotFound) {
     EventLibrary lib;
     EXPECT_EQ(lib.Open(path_), LibraryResult::OpenFailed);
-    EXPECT_EQ(lib.lastFileFailure().kind, FileFailureKind::NotFound);
+    EXPECT_EQ(lib.LastFileFailure().kind, FileFailureKind::NotFound);
     EXPECT_FALSE(lib.IsOpen());
     EXPECT_EQ(lib.Create((dir_ / "no-such-folder" / "x.VR0").string()),
               LibraryResult::CreateFailed);
-    EXPECT_EQ(lib.lastFileFailure().kind, FileFailureKind::NotFound);
+    EXPECT_EQ(lib.LastFileFailure().kind, FileFailureKind::NotFound);
     uint32_t version;
     FileFailure why;
     EXPECT_EQ(ReadLibraryVersion(path_, version, &why), LibraryResult::OpenFailed);
@@ -68,7 +68,7 @@ TEST_F(LibraryFiles, ASecondWriterIsRefusedButReadersAreNot) {
 
     EventLibrary second;
     EXPECT_EQ(second.Open(path_), LibraryResult::LibraryInUse);
-    EXPECT_EQ(second.lastFileFailure().kind, FileFailureKind::InUse);
+    EXPECT_EQ(second.LastFileFailure().kind, FileFailureKind::InUse);
     EXPECT_FALSE(second.IsOpen());
     // Creating over a library in use must not empty it.
     EXPECT_EQ(second.Create(path_), LibraryResult::LibraryInUse);

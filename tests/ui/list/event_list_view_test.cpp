@@ -9,6 +9,7 @@
 #include "ui/list/event_list_model.h"
 #include "ui/list/event_list_view.h"
 
+#include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QStyle>
@@ -77,6 +78,25 @@ TEST_F(EventListViewTest, NoticesAddReplaceAndRemoveSingleRows) {
     lunch.start = At(2026, 12, 8, 8, 0);
     ASSERT_EQ(fx_.store_.StoreChanged(lunch), LibraryResult::Ok);
     EXPECT_EQ(Names(), (std::vector<std::string>{"Lunch", "Early"}));
+}
+
+// Qt's own checks of a model, over every change the list goes through: a fault ends the test.
+TEST_F(EventListViewTest, TheModelKeepsQtsRulesThroughRefreshesNoticesAndSorting) {
+    QAbstractItemModelTester tester(view_.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    view_.Refresh(At(2026, 12, 8), ViewMode::Day);
+    EventRecord lunch = Named("Lunch", At(2026, 12, 8, 12, 0));
+    Put(lunch);
+    EventRecord early = Named("Early", At(2026, 12, 8, 7, 0));
+    Put(early);
+    early.start = At(2026, 12, 8, 18, 0);
+    ASSERT_EQ(fx_.store_.StoreChanged(early), LibraryResult::Ok);
+    for (int column = 0; column < view_.model()->columnCount(); ++column)
+        view_.SortByHeader(column);
+    ASSERT_EQ(fx_.store_.DeleteStored(lunch.key, lunch.id), LibraryResult::Ok);
+    view_.Refresh(std::nullopt, ViewMode::All);
+    fx_.Put(Named("Later", At(2026, 12, 20, 12, 0)));
+    EXPECT_EQ(view_.RowCount(), 2);
 }
 
 TEST_F(EventListViewTest, DeletingARowFocusesTheRowAtItsIndexOrThePreviousOne) {
