@@ -1,11 +1,11 @@
 // The whole program put together in this process, in its own folders: it starts, answers the
 // companion over its socket, sends a second start away to its own main window, and ends.
 
+#include "adapters/ipc/qt_single_instance.h"
+#include "adapters/local/local_socket.h"
+#include "adapters/local/runtime_folder.h"
 #include "ipc_protocol/companion_protocol.h"
 #include "platform/data_folder.h"
-#include "platform/ipc/qt_single_instance.h"
-#include "platform/local/local_socket.h"
-#include "platform/local/runtime_folder.h"
 #include "shell/resident_program.h"
 #include "support/temp_folder.h"
 
